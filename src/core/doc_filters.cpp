@@ -1,0 +1,72 @@
+#include <algorithm>
+
+#include "reelkeep_doc.h"
+#include "text_compare.h"
+
+namespace reelkeep {
+
+namespace {
+
+bool IsAll(std::string_view filter) { return EqualsNoCase(filter, kFilterAll); }
+
+bool Passes(std::string_view value, std::string_view filter) {
+    return IsAll(filter) || StartsWithNoCase(value, filter);
+}
+
+}  // namespace
+
+void CReelkeepDoc::RebuildDisplayOrder() {
+    displayOrder_.clear();
+    const bool allPass = std::all_of(filters_.begin(), filters_.end(),
+                                     [](const std::string& f) { return IsAll(f); });
+    const auto filter = [this](FilterField f) -> const std::string& {
+        return filters_[static_cast<std::size_t>(f)];
+    };
+    // Tested in this order, stopping at the first that fails.
+    static constexpr std::array<std::pair<FilterField, Field>, 8> kSingleFieldFilters = {{
+        {FilterField::MovieType, Field::MovieType},
+        {FilterField::MediaType, Field::MediaType},
+        {FilterField::Rating, Field::Rating},
+        {FilterField::MovieName, Field::MovieName},
+        {FilterField::Custom1, Field::Custom1},
+        {FilterField::Custom2, Field::Custom2},
+        {FilterField::Custom3, Field::Custom3},
+        {FilterField::Custom4, Field::Custom4},
+    }};
+    displayOrder_.reserve(recordCount_);
+    for (std::uint32_t i = 0; i < recordCount_; ++i) {
+        if (!allPass) {
+            const std::string& actorFilter = filter(FilterField::Actor);
+            if (!Passes(Value(i, Field::Actor1), actorFilter) &&
+                !Passes(Value(i, Field::Actor2), actorFilter) &&
+                !Passes(Value(i, Field::Actor3), actorFilter)) {
+                continue;
+            }
+            const bool passesAll = std::all_of(
+                kSingleFieldFilters.begin(), kSingleFieldFilters.end(),
+                [&](const auto& ff) { return Passes(Value(i, ff.second), filter(ff.first)); });
+            if (!passesAll) continue;
+        }
+        displayOrder_.push_back(i);
+    }
+
+    displayedActors_.Clear();
+    const std::string& actorFilter = filter(FilterField::Actor);
+    for (std::uint32_t record : displayOrder_) {
+        for (int k = 0; k < 3; ++k) {
+            const std::string& name = Value(record, ActorField(k));
+            if (Passes(name, actorFilter)) displayedActors_.Add(name);
+        }
+    }
+}
+
+std::uint32_t CReelkeepDoc::ListingCount() const {
+    return sortMark_ == SortMark::Actors ? ActorRowCount()
+                                         : static_cast<std::uint32_t>(displayOrder_.size());
+}
+
+std::uint32_t CReelkeepDoc::ListingRecord(std::uint32_t row) const {
+    return sortMark_ == SortMark::Actors ? ActorRowRecord(row) : displayOrder_[row];
+}
+
+}  // namespace reelkeep

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace reelkeep {
+
+// The fifteen text fields of a movie record. Every per-record array of the document is
+// indexed by these, so the order here is the one place that fixes it.
+enum class Field : std::uint8_t {
+    MovieName,
+    Actor1,
+    Actor2,
+    Actor3,
+    MovieType,
+    MediaType,
+    Time,
+    TapeNumber,
+    Counter,
+    Rating,
+    Custom1,
+    Custom2,
+    Custom3,
+    Custom4,
+    Synopsis,
+};
+
+inline constexpr std::size_t kFieldCount = 15;
+
+constexpr std::size_t FieldIndex(Field f) { return static_cast<std::size_t>(f); }
+
+constexpr Field CustomField(int k) {  // k = 0..3
+    return static_cast<Field>(static_cast<int>(Field::Custom1) + k);
+}
+
+constexpr Field ActorField(int k) {  // k = 0..2
+    return static_cast<Field>(static_cast<int>(Field::Actor1) + k);
+}
+
+// One movie: the fifteen values, indexed by Field.
+using RecordValues = std::array<std::string, kFieldCount>;
+
+// Column identifiers of the one-line lists: 1 movie name, 2 rating, 3 time, 4..7 custom 1..4,
+// 8 media type, 9 movie type, 10 tape #; 0 is an empty slot.
+inline constexpr std::uint32_t kColumnEmpty = 0;
+inline constexpr std::uint32_t kColumnMovieName = 1;
+inline constexpr std::uint32_t kColumnRating = 2;
+inline constexpr std::uint32_t kColumnTime = 3;
+inline constexpr std::uint32_t kColumnCustom1 = 4;
+inline constexpr std::uint32_t kColumnMediaType = 8;
+inline constexpr std::uint32_t kColumnMovieType = 9;
+inline constexpr std::uint32_t kColumnTapeNumber = 10;
+
+// The field shown by a column identifier; false for identifiers outside 1..10.
+bool FieldOfColumn(std::uint32_t columnId, Field& field);
+
+}  // namespace reelkeep

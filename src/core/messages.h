@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string_view>
+
+// Texts the catalogue document shows to the user, kept together so they can be checked at a
+// glance.
+namespace reelkeep::msg {
+
+// Lookup lists running out of memory.
+inline constexpr std::string_view kNoMemoryActors = "Not enough memory to add more actors";
+inline constexpr std::string_view kNoMemoryCustom1 = "Not enough memory to add more Custom 1 entries.";
+inline constexpr std::string_view kNoMemoryCustom2 = "Not enough memory to add more Custom 2 entries.";
+inline constexpr std::string_view kNoMemoryCustom3 = "Not enough memory to add more Custom 3 entries.";
+inline constexpr std::string_view kNoMemoryCustom4 = "Not enough memory to add more Custom 4 entries.";
+inline constexpr std::string_view kNoMemoryRatings = "Not enough memory to add more ratings.";
+inline constexpr std::string_view kNoMemoryMovieTypes = "Not enough memory to add more movie types";
+inline constexpr std::string_view kNoMemoryMediaTypes = "Not enough memory to add more media types";
+
+// Progress captions.
+inline constexpr std::string_view kProgressLookupLists =
+    "Updating Actor, Movie Type, Media Type, Custom entries, and Rating";
+inline constexpr std::string_view kProgressDialogLists = "Updating Dialog Box";
+inline constexpr std::string_view kProgressLoading = "Loading file";
+
+// Loading and saving.
+inline constexpr std::string_view kNoMemoryLoad = "Not enough memory to load the file.";
+
+// Record markers, compared exactly.
+inline constexpr std::string_view kDeleteMarker = "DELETE";
+inline constexpr std::string_view kNoActorListed = "NO ACTOR LISTED";
+
+}  // namespace reelkeep::msg

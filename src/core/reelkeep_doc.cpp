@@ -1,0 +1,214 @@
+#include "reelkeep_doc.h"
+
+#include <algorithm>
+#include <new>
+
+#include "messages.h"
+
+namespace reelkeep {
+
+namespace {
+
+constexpr std::array<std::string_view, 4> kDefaultHeadings = {
+    "Custom 1 Heading", "Custom 2 Heading", "Custom 3 Heading", "Custom 4 Heading"};
+
+constexpr std::array<std::string_view, kLookupCount> kNoMemoryMessages = {
+    msg::kNoMemoryActors,     msg::kNoMemoryCustom1,    msg::kNoMemoryCustom2,
+    msg::kNoMemoryCustom3,    msg::kNoMemoryCustom4,    msg::kNoMemoryMovieTypes,
+    msg::kNoMemoryMediaTypes, msg::kNoMemoryRatings,
+};
+
+// Grows a vector's capacity ahead of a push_back, so the push itself cannot throw.
+template <typename T>
+void ReserveOneMore(std::vector<T>& v) {
+    if (v.size() == v.capacity()) v.reserve(v.size() + std::max<std::size_t>(v.size() / 2, 16));
+}
+
+}  // namespace
+
+std::string_view DefaultCustomHeading(int k) { return kDefaultHeadings[k]; }
+
+CReelkeepDoc::CReelkeepDoc(IReelkeepUI& ui) : ui_(ui), layouts_(DefaultColumnLayouts()) {
+    for (int k = 0; k < 4; ++k) headings_[k] = kDefaultHeadings[k];
+    filters_.fill(std::string(kFilterAll));
+}
+
+CReelkeepDoc::~CReelkeepDoc() = default;
+
+RecordValues CReelkeepDoc::Record(std::uint32_t record) const {
+    RecordValues values;
+    for (std::size_t f = 0; f < kFieldCount; ++f) values[f] = records_[f][record];
+    return values;
+}
+
+void CReelkeepDoc::SetValue(std::uint32_t record, Field f, std::string value) {
+    records_[FieldIndex(f)][record] = std::move(value);
+}
+
+void CReelkeepDoc::SetRecord(std::uint32_t record, RecordValues values) {
+    for (std::size_t f = 0; f < kFieldCount; ++f) records_[f][record] = std::move(values[f]);
+}
+
+void CReelkeepDoc::ResetCatalogue() {
+    filters_.fill(std::string(kFilterAll));
+    displayedActors_.Clear();
+    displayOrder_.clear();
+    displayOrder_.shrink_to_fit();
+    for (auto& column : records_) {
+        column.clear();
+        column.shrink_to_fit();
+    }
+    recordCount_ = 0;
+    for (auto& list : lookups_) list.Clear();
+    actorIndex_.clear();
+    headingColors_.clear();
+    dataColors_.clear();
+    oneLine_ = false;
+    labelFormat_ = false;
+    normalView_ = true;
+    // The media-type and custom marks survive a reset; the others do not.
+    switch (sortMark_) {
+        case SortMark::MediaType:
+        case SortMark::Custom1:
+        case SortMark::Custom2:
+        case SortMark::Custom3:
+        case SortMark::Custom4:
+            break;
+        default:
+            sortMark_ = SortMark::None;
+    }
+    ClearUndoJournal();
+    labels_.clear();
+}
+
+void CReelkeepDoc::SetRecordCount(std::uint32_t count) {
+    recordCount_ = count;
+    ResizeRecordArrays();
+}
+
+void CReelkeepDoc::ResizeRecordArrays() {
+    for (auto& column : records_) {
+        column.resize(recordCount_);
+        if (column.capacity() > column.size() * 2) column.shrink_to_fit();
+    }
+}
+
+void CReelkeepDoc::AppendRecord(RecordValues values) {
+    for (auto& column : records_) ReserveOneMore(column);
+    for (std::size_t f = 0; f < kFieldCount; ++f) records_[f].push_back(std::move(values[f]));
+    ++recordCount_;
+}
+
+void CReelkeepDoc::PurgeDeletedRecords() {
+    // One sweep keeps the survivors in order, as removing each marked record in turn would.
+    const auto& names = records_[FieldIndex(Field::MovieName)];
+    std::vector<bool> keep(recordCount_);
+    std::uint32_t kept = 0;
+    for (std::uint32_t i = 0; i < recordCount_; ++i) {
+        keep[i] = names[i] != msg::kDeleteMarker;
+        kept += keep[i] ? 1 : 0;
+    }
+    if (kept != recordCount_) {
+        for (auto& column : records_) {
+            std::uint32_t out = 0;
+            for (std::uint32_t i = 0; i < recordCount_; ++i) {
+                if (keep[i]) column[out++] = std::move(column[i]);
+            }
+            column.resize(kept);
+        }
+        recordCount_ = kept;
+    }
+    RebuildDisplayOrder();
+}
+
+void CReelkeepDoc::ReplaceColumn(Field f, std::vector<std::string> values) {
+    values.resize(recordCount_);
+    records_[FieldIndex(f)] = std::move(values);
+}
+
+void CReelkeepDoc::AddToLookup(LookupKind kind, std::string_view value) {
+    try {
+        lookups_[Index(kind)].Add(value);
+    } catch (const std::bad_alloc&) {
+        Warn(ui_, kNoMemoryMessages[Index(kind)]);
+    }
+}
+
+void CReelkeepDoc::AddActors(std::string_view a1, std::string_view a2, std::string_view a3) {
+    AddToLookup(LookupKind::Actors, a1);
+    AddToLookup(LookupKind::Actors, a2);
+    AddToLookup(LookupKind::Actors, a3);
+}
+
+void CReelkeepDoc::AddRecordToLookups(std::uint32_t i) {
+    AddActors(Value(i, Field::Actor1), Value(i, Field::Actor2), Value(i, Field::Actor3));
+    AddMovieType(Value(i, Field::MovieType));
+    AddMediaType(Value(i, Field::MediaType));
+    AddRating(Value(i, Field::Rating));
+    AddCustom1(Value(i, Field::Custom1));
+    AddCustom2(Value(i, Field::Custom2));
+    AddCustom3(Value(i, Field::Custom3));
+    AddCustom4(Value(i, Field::Custom4));
+}
+
+void CReelkeepDoc::RebuildLookupLists() {
+    for (auto& list : lookups_) list.Clear();
+    ProgressScope progress(ui_, msg::kProgressLookupLists, recordCount_, progressEnabled_);
+    for (std::uint32_t i = 0; i < recordCount_; ++i) {
+        AddRecordToLookups(i);
+        progress.Step();
+    }
+}
+
+void CReelkeepDoc::RefreshEntryDialogLists() {
+    std::uint32_t total = 0;
+    for (auto& list : entryLists_) {
+        list.clear();
+        list.shrink_to_fit();
+    }
+    for (const auto& lookup : lookups_) total += static_cast<std::uint32_t>(lookup.size());
+    {
+        ProgressScope progress(ui_, msg::kProgressDialogLists, total, progressEnabled_);
+        for (std::size_t k = 0; k < kLookupCount; ++k) {
+            for (const auto& entry : lookups_[k].entries()) {
+                try {
+                    entryLists_[k].push_back(entry);
+                } catch (const std::bad_alloc&) {
+                    Warn(ui_, kNoMemoryMessages[k]);
+                }
+                progress.Step();
+            }
+        }
+    }
+    UpdateLabelColors();
+}
+
+void CReelkeepDoc::ApplyCustomHeadings(const std::array<std::string, 4>& headings, bool repaint) {
+    headings_ = headings;
+    ui_.ApplyCustomHeadings(headings_, repaint);
+}
+
+void CReelkeepDoc::OnNewDocument() {
+    modified_ = false;
+    ready_ = true;
+    ResetCatalogue();
+    progressEnabled_ = true;
+    find_ = FindSettings{};
+}
+
+void CReelkeepDoc::FinishLoad(const std::array<std::string, 4>& headingsFromFile) {
+    RebuildDisplayOrder();
+    std::array<std::string, 4> headings = headings_;
+    for (int k = 0; k < 4; ++k) {
+        if (!headingsFromFile[k].empty()) headings[k] = headingsFromFile[k];
+    }
+    ApplyCustomHeadings(headings, false);
+    ready_ = true;
+    RebuildLookupLists();
+    BuildActorIndex();
+    RefreshEntryDialogLists();
+    if (recordCount_ > 1) TitleSort();
+    ui_.UpdateAllViews();
+}
+
+}  // namespace reelkeep

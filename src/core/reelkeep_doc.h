@@ -1,0 +1,304 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "column_layout.h"
+#include "command_ids.h"
+#include "fields.h"
+#include "lookup_list.h"
+#include "ui_interface.h"
+
+namespace reelkeep {
+
+// The eight lookup lists, in the order the entry dialog's lists are refilled.
+enum class LookupKind : std::uint8_t {
+    Actors,
+    Custom1,
+    Custom2,
+    Custom3,
+    Custom4,
+    MovieTypes,
+    MediaTypes,
+    Ratings,
+};
+inline constexpr std::size_t kLookupCount = 8;
+
+// The nine filters, in the order the command line names them.
+enum class FilterField : std::uint8_t {
+    MovieName,
+    Actor,
+    MovieType,
+    MediaType,
+    Rating,
+    Custom1,
+    Custom2,
+    Custom3,
+    Custom4,
+};
+inline constexpr std::size_t kFilterCount = 9;
+inline constexpr std::string_view kFilterAll = "All";
+
+// The current sort key; at most one is set.
+enum class SortMark : std::uint8_t {
+    None,
+    Title,
+    Actors,
+    TapeNumber,
+    Time,
+    Rating,
+    MovieType,
+    MediaType,
+    Custom1,
+    Custom2,
+    Custom3,
+    Custom4,
+};
+
+// The option values the document keeps copies of (from the settings).
+struct DocumentOptions {
+    bool ignoreTheOneLine = true;  // "TitlesThe"
+    bool ignoreTheNormal = true;   // "NlViewThe"
+    bool tapeText = false;         // "TapeText"
+    bool showSynopsis = true;      // "NlViewSynopsis"
+    std::array<bool, 4> showCustom{};  // "Custom 1" .. "Custom 4"
+};
+
+// The heading custom field k (0..3) has when the user gives it none.
+std::string_view DefaultCustomHeading(int k);
+
+// The entry dialog's eight value lists, indexed by LookupKind.
+using EntryDialogLists = std::array<std::vector<std::string>, kLookupCount>;
+
+// One tape label of Label Format: up to five movies of one tape.
+struct Label {
+    std::array<std::string, 5> titles;
+    std::array<std::string, 5> movieTypes;
+    std::array<std::string, 5> counters;
+    std::string rating;
+    std::string time;
+    std::string tapeNumber;
+    std::array<std::string, 3> actors;
+    std::uint32_t multiple = 0;  // 1 when the label holds more than one movie
+};
+
+// Copies of the records the last Enter, Modify or Delete touched, to reverse it.
+struct UndoJournal {
+    std::array<std::vector<std::string>, kFieldCount> fields;
+    std::vector<std::uint32_t> recordNumbers;
+    std::string action;  // "DELETE", "RESTORE", "UNMODIFY" or empty
+    bool available = false;
+
+    std::size_t size() const { return recordNumbers.size(); }
+};
+
+// One row per (actor, movie) pair of Sort by Actors. Rows keep a group number, not a copy of the
+// name, so a large index stays small; the text accessors give the rows as the user sees them.
+struct ActorIndex {
+    std::vector<std::string> groupNames;  // sorted actors, then "NO ACTOR LISTED"
+    struct Row {
+        std::uint32_t group;
+        std::uint32_t record;
+        bool firstOfGroup;
+    };
+    std::vector<Row> rows;
+
+    void clear() {
+        groupNames.clear();
+        rows.clear();
+    }
+};
+
+// The row flags of the current listing, stored by the view before a command works on them.
+struct RowSelection {
+    std::vector<std::uint32_t> flags;
+    bool present = false;  // enables Delete and Modify
+};
+
+// The catalogue document: the record store as fifteen parallel string arrays, everything derived
+// from it (lookup lists, display order, actor index, label layout) and the commands that change
+// them. It talks to the user only through IReelkeepUI.
+class CReelkeepDoc {
+public:
+    explicit CReelkeepDoc(IReelkeepUI& ui);
+    ~CReelkeepDoc();
+    CReelkeepDoc(const CReelkeepDoc&) = delete;
+    CReelkeepDoc& operator=(const CReelkeepDoc&) = delete;
+
+    IReelkeepUI& ui() const { return ui_; }
+
+    // ---- record store -------------------------------------------------------------------
+    std::uint32_t RecordCount() const { return recordCount_; }
+    const std::string& Value(std::uint32_t record, Field f) const {
+        return records_[FieldIndex(f)][record];
+    }
+    const std::vector<std::string>& Column(Field f) const { return records_[FieldIndex(f)]; }
+    RecordValues Record(std::uint32_t record) const;
+    // In-place writes are for Modify, Undo and Delete only.
+    void SetValue(std::uint32_t record, Field f, std::string value);
+    void SetRecord(std::uint32_t record, RecordValues values);
+
+    void ResetCatalogue();
+    // Sets the record count and sizes every field array to it.
+    void SetRecordCount(std::uint32_t count);
+    void ResizeRecordArrays();
+    // Appends one record; throws std::bad_alloc with the store unchanged.
+    void AppendRecord(RecordValues values);
+    // Removes every record whose movie name is exactly "DELETE", then rebuilds the display order.
+    void PurgeDeletedRecords();
+    // Replaces a whole field array (the file reader); it is filled up or cut to the record count.
+    void ReplaceColumn(Field f, std::vector<std::string> values);
+
+    // ---- lookup lists and the entry dialog's lists ---------------------------------------
+    const LookupList& Lookup(LookupKind kind) const { return lookups_[Index(kind)]; }
+    void RebuildLookupLists();
+    void AddActors(std::string_view a1, std::string_view a2, std::string_view a3);
+    void AddMovieType(std::string_view v) { AddToLookup(LookupKind::MovieTypes, v); }
+    void AddMediaType(std::string_view v) { AddToLookup(LookupKind::MediaTypes, v); }
+    void AddRating(std::string_view v) { AddToLookup(LookupKind::Ratings, v); }
+    void AddCustom1(std::string_view v) { AddToLookup(LookupKind::Custom1, v); }
+    void AddCustom2(std::string_view v) { AddToLookup(LookupKind::Custom2, v); }
+    void AddCustom3(std::string_view v) { AddToLookup(LookupKind::Custom3, v); }
+    void AddCustom4(std::string_view v) { AddToLookup(LookupKind::Custom4, v); }
+    // Enters every lookup value of one record (the Enter command's step).
+    void AddRecordToLookups(std::uint32_t record);
+    void RefreshEntryDialogLists();
+    const EntryDialogLists& EntryLists() const { return entryLists_; }
+
+    // ---- custom headings, column layouts, label colours ----------------------------------
+    const std::array<std::string, 4>& CustomHeadings() const { return headings_; }
+    void ApplyCustomHeadings(const std::array<std::string, 4>& headings, bool repaint);
+    ColumnLayouts& Layouts() { return layouts_; }
+    const ColumnLayouts& Layouts() const { return layouts_; }
+    std::vector<std::uint32_t>& HeadingColors() { return headingColors_; }
+    const std::vector<std::uint32_t>& HeadingColors() const { return headingColors_; }
+    std::vector<std::uint32_t>& DataColors() { return dataColors_; }
+    const std::vector<std::uint32_t>& DataColors() const { return dataColors_; }
+    void UpdateLabelColors();
+
+    // ---- document flags and lifetime -----------------------------------------------------
+    bool IsReady() const { return ready_; }
+    void SetReady(bool ready) { ready_ = ready; }
+    bool IsModified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
+    bool ProgressEnabled() const { return progressEnabled_; }
+    void SetProgressEnabled(bool enabled) { progressEnabled_ = enabled; }
+    // The new-catalogue step: ready, emptied, progress allowed, Find forgotten.
+    void OnNewDocument();
+    // Steps 6 to 10 of loading, after the file's items were read into the document.
+    void FinishLoad(const std::array<std::string, 4>& headingsFromFile);
+
+    // ---- filters and display order -------------------------------------------------------
+    const std::array<std::string, kFilterCount>& Filters() const { return filters_; }
+    void SetFilters(const std::array<std::string, kFilterCount>& filters) { filters_ = filters; }
+    const std::vector<std::uint32_t>& DisplayOrder() const { return displayOrder_; }
+    // Refills the display order from the filters in record order and the displayed-actor list.
+    void RebuildDisplayOrder();
+    const LookupList& DisplayedActors() const { return displayedActors_; }
+
+    // ---- sorting and display state -------------------------------------------------------
+    SortMark CurrentSort() const { return sortMark_; }
+    bool NormalViewFlag() const { return normalView_; }
+    bool OneLineFlag() const { return oneLine_; }
+    bool LabelFormatFlag() const { return labelFormat_; }
+    const DocumentOptions& Options() const { return options_; }
+    void OptionsChanged(const DocumentOptions& options);
+    void ResetDisplayState();
+    void TitleSort();
+    void ReapplyCurrentSort();
+    void SortByActorsCommand();
+    void KeySortCommand(SortMark key);
+    void TapeNumberSort();
+    void OneLineSortsCommand();
+    void DisplayNormalViewCommand();
+    void DisplayLabelFormatCommand();
+    void SortByCounterNumber();
+    void BuildLabelLayout();
+
+    // ---- actor index and label layout ----------------------------------------------------
+    const ActorIndex& Actors() const { return actorIndex_; }
+    std::uint32_t ActorRowCount() const { return static_cast<std::uint32_t>(actorIndex_.rows.size()); }
+    // Group name of row r: the actor on a group's first row, empty on the others.
+    std::string_view ActorRowGroupName(std::uint32_t row) const;
+    std::uint32_t ActorRowRecord(std::uint32_t row) const { return actorIndex_.rows[row].record; }
+    // Sorts the displayed-actor list and builds the index, without touching the sort marks.
+    void BuildActorIndex();
+    const std::vector<Label>& Labels() const { return labels_; }
+    // Rows of the current listing: actor rows while the actors mark is set, else displayed records.
+    std::uint32_t ListingCount() const;
+    std::uint32_t ListingRecord(std::uint32_t row) const;
+
+    // ---- selection, editing, undo, find, export ------------------------------------------
+    RowSelection& Selection() { return rowSelection_; }
+    const RowSelection& Selection() const { return rowSelection_; }
+    const UndoJournal& Undo() const { return undo_; }
+    void ClearUndoJournal();
+    void RecordUndo(std::uint32_t record, std::string_view action);
+    void EnterCommand();
+    void ModifyCommand();
+    void DeleteCommand();
+    void UndoCommand();
+    void EditCustomHeadingCommand();
+    void FiltersCommand();
+    void FindCommand();
+    const FindSettings& LastFind() const { return find_; }
+    void ExportCommand(ExportKind kind);
+    // Records the exports write: the selected displayed records, or all displayed ones.
+    std::vector<std::uint32_t> ExportedRecords();
+
+    // ---- command routing -----------------------------------------------------------------
+    // Whether the document handles the command at all.
+    static bool Handles(CommandId id);
+    bool IsEnabled(CommandId id) const;
+    bool IsChecked(CommandId id) const;
+    void Execute(CommandId id);
+
+    // The default printer's colour count, as the view measured it (2 without a printer).
+    int PrinterColorCount() const { return printerColorCount_; }
+    void SetPrinterColorCount(int count) { printerColorCount_ = count; }
+
+private:
+    static constexpr std::size_t Index(LookupKind k) { return static_cast<std::size_t>(k); }
+    void AddToLookup(LookupKind kind, std::string_view value);
+    void ClearDerivedLists();
+
+    IReelkeepUI& ui_;
+
+    std::array<std::vector<std::string>, kFieldCount> records_;
+    std::uint32_t recordCount_ = 0;
+
+    std::array<LookupList, kLookupCount> lookups_;
+    EntryDialogLists entryLists_;
+    std::array<std::string, 4> headings_;
+    ColumnLayouts layouts_;
+    std::vector<std::uint32_t> headingColors_;
+    std::vector<std::uint32_t> dataColors_;
+
+    bool ready_ = false;
+    bool modified_ = false;
+    bool progressEnabled_ = false;
+
+    std::array<std::string, kFilterCount> filters_;
+    std::vector<std::uint32_t> displayOrder_;
+    LookupList displayedActors_;
+
+    SortMark sortMark_ = SortMark::None;
+    bool normalView_ = true;
+    bool oneLine_ = false;
+    bool labelFormat_ = false;
+    DocumentOptions options_;
+    bool previousIgnoreTheNormal_ = true;
+    bool previousIgnoreTheOneLine_ = true;
+
+    ActorIndex actorIndex_;
+    std::vector<Label> labels_;
+    RowSelection rowSelection_;
+    UndoJournal undo_;
+    FindSettings find_;
+    int printerColorCount_ = 2;
+};
+
+}  // namespace reelkeep

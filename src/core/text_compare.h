@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace reelkeep {
+
+// The catalogue's only collation: bytes compared as unsigned values after folding A-Z to a-z
+// (no other byte is folded), a proper prefix first. Returns <0, 0 or >0.
+int CompareNoCase(std::string_view a, std::string_view b);
+
+inline bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && CompareNoCase(a, b) == 0;
+}
+
+inline char FoldChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+// The text with A-Z folded to a-z: equal keys are exactly the values EqualsNoCase calls equal,
+// so it can key a hash table.
+std::string FoldCase(std::string_view text);
+
+// The filter rule: value's first filter.size() bytes equal the filter ignoring case
+// (a value shorter than the filter passes only when equal to it).
+bool StartsWithNoCase(std::string_view value, std::string_view prefix);
+
+// Empty, or led by a space: such values sink to the end of key sorts.
+inline bool IsBlankLed(std::string_view value) { return value.empty() || value.front() == ' '; }
+
+// Non-empty and every byte a decimal digit.
+bool IsAllDigits(std::string_view value);
+
+// Compares two all-digit texts by numeric value, however many digits they hold.
+int CompareDigitsByValue(std::string_view a, std::string_view b);
+
+}  // namespace reelkeep

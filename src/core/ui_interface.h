@@ -1,0 +1,110 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "fields.h"
+
+namespace reelkeep {
+
+enum class MessageButtons { Ok, OkCancel, YesNoCancel };
+enum class MessageIcon { Warning, Information, Question };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+// Codes of the Delete Movies dialog's four buttons.
+enum class DeleteAnswer : std::uint32_t { Yes = 1, YesToAll = 2, No = 3, NoToAll = 4 };
+
+// What the Enter/Edit Movies dialog exchanges with its caller: the fifteen field values and the
+// four custom-heading captions it shows.
+struct EntryDialogValues {
+    RecordValues fields;
+    std::array<std::string, 4> headings;
+};
+
+// The remembered search of Find.
+struct FindSettings {
+    std::string text;
+    bool matchCase = false;
+    bool wholeWord = false;
+};
+
+enum class ExportKind { Csv, Text };
+
+// Everything the document needs from the user and the views. The window implements it with
+// widgets; tests and the command-line tool implement it with scripted answers, so every command
+// runs headless.
+class IReelkeepUI {
+public:
+    virtual ~IReelkeepUI() = default;
+
+    virtual MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
+                                      MessageIcon icon) = 0;
+
+    // The status-bar progress indicator: at most one at a time, Begin..Step*..End.
+    virtual void BeginProgress(std::string_view caption, std::uint32_t max) = 0;
+    virtual void StepProgress() = 0;
+    virtual void EndProgress() = 0;
+
+    virtual void SetWaitCursor(bool on) = 0;
+    virtual void UpdateAllViews() = 0;
+
+    // Modal dialogs: each returns true when the user accepted, with the edited data in place.
+    virtual bool RunEntryDialog(EntryDialogValues& values) = 0;
+    // The Delete Movies dialog; nullopt when it was closed without a button.
+    virtual std::optional<DeleteAnswer> RunDeleteDialog(std::string_view question) = 0;
+    virtual bool RunFindDialog(FindSettings& settings) = 0;
+    virtual bool RunCustomHeadingsDialog(std::array<std::string, 4>& headings) = 0;
+    virtual bool RunFiltersDialog(std::array<std::string, 9>& filters) = 0;
+    virtual std::optional<std::string> AskExportFileName(ExportKind kind) = 0;
+
+    // The view's part: copy its row flags into the document (CReelkeepDoc::rowSelection),
+    // select only one row, and take new custom headings for its column titles.
+    virtual void StoreSelection() = 0;
+    virtual void SelectOnly(std::uint32_t row, bool selected) = 0;
+    virtual void ApplyCustomHeadings(const std::array<std::string, 4>& headings, bool repaint) = 0;
+};
+
+// Shows a plain warning with an OK button, the form of every failure message.
+inline void Warn(IReelkeepUI& ui, std::string_view text) {
+    ui.ShowMessage(text, MessageButtons::Ok, MessageIcon::Warning);
+}
+
+// Begin/End of the progress indicator tied to a scope; inactive scopes step nothing.
+class ProgressScope {
+public:
+    ProgressScope(IReelkeepUI& ui, std::string_view caption, std::uint32_t max, bool shown = true)
+        : ui_(ui), shown_(shown) {
+        if (shown_) ui_.BeginProgress(caption, max);
+    }
+    ~ProgressScope() { End(); }
+    ProgressScope(const ProgressScope&) = delete;
+    ProgressScope& operator=(const ProgressScope&) = delete;
+
+    void Step() {
+        if (shown_) ui_.StepProgress();
+    }
+    void End() {
+        if (shown_) ui_.EndProgress();
+        shown_ = false;
+    }
+
+private:
+    IReelkeepUI& ui_;
+    bool shown_;
+};
+
+class WaitCursor {
+public:
+    explicit WaitCursor(IReelkeepUI& ui) : ui_(ui) { ui_.SetWaitCursor(true); }
+    ~WaitCursor() { ui_.SetWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    IReelkeepUI& ui_;
+};
+
+}  // namespace reelkeep

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "reelkeep_doc.h"
+#include "ui_interface.h"
+
+namespace reelkeep::test {
+
+// A scripted user: records what the document shows and answers from queues. An empty queue
+// answers OK to messages and cancels dialogs.
+class FakeUI : public IReelkeepUI {
+public:
+    struct ProgressRun {
+        std::string caption;
+        std::uint32_t max = 0;
+        std::uint32_t steps = 0;
+        bool ended = false;
+    };
+
+    // What happened, in order.
+    std::vector<std::string> messages;
+    std::vector<ProgressRun> progress;
+    int updates = 0;
+    int waitCursorDepth = 0;
+    int maxWaitCursorDepth = 0;
+    std::array<std::string, 4> viewHeadings;
+    int headingRepaints = 0;
+    std::vector<std::string> deleteQuestions;
+    std::vector<EntryDialogValues> entryDialogsShown;
+
+    // Scripted answers.
+    std::deque<MessageAnswer> messageAnswers;
+    std::deque<std::optional<RecordValues>> entryAnswers;  // nullopt: Cancel
+    std::deque<std::optional<DeleteAnswer>> deleteAnswers;
+    std::deque<std::optional<FindSettings>> findAnswers;
+    std::deque<std::optional<std::array<std::string, 4>>> headingAnswers;
+    std::deque<std::optional<std::array<std::string, 9>>> filterAnswers;
+    std::deque<std::optional<std::string>> exportNames;
+
+    // The view's row flags that StoreSelection copies into the document.
+    CReelkeepDoc* doc = nullptr;
+    std::vector<std::uint32_t> viewSelection;
+
+    bool ProgressOpen() const { return !progress.empty() && !progress.back().ended; }
+
+    MessageAnswer ShowMessage(std::string_view text, MessageButtons, MessageIcon) override;
+    void BeginProgress(std::string_view caption, std::uint32_t max) override;
+    void StepProgress() override;
+    void EndProgress() override;
+    void SetWaitCursor(bool on) override;
+    void UpdateAllViews() override { ++updates; }
+    bool RunEntryDialog(EntryDialogValues& values) override;
+    std::optional<DeleteAnswer> RunDeleteDialog(std::string_view question) override;
+    bool RunFindDialog(FindSettings& settings) override;
+    bool RunCustomHeadingsDialog(std::array<std::string, 4>& headings) override;
+    bool RunFiltersDialog(std::array<std::string, 9>& filters) override;
+    std::optional<std::string> AskExportFileName(ExportKind kind) override;
+    void StoreSelection() override;
+    void SelectOnly(std::uint32_t row, bool selected) override;
+    void ApplyCustomHeadings(const std::array<std::string, 4>& headings, bool repaint) override;
+};
+
+}  // namespace reelkeep::test
