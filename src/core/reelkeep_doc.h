@@ -190,6 +190,10 @@ public:
     void OnNewDocument();
     // Steps 6 to 10 of loading, after the file's items were read into the document.
     void FinishLoad(const std::array<std::string, 4>& headingsFromFile);
+    // Open and save a catalogue file; failures are reported through the UI with the file error
+    // texts and return false (a failed save leaves the old file untouched).
+    bool OpenDocument(const std::string& path);
+    bool SaveDocument(const std::string& path);
 
     // ---- filters and display order -------------------------------------------------------
     const std::array<std::string, kFilterCount>& Filters() const { return filters_; }
