@@ -1,1 +1,52 @@
-int main() { return 0; }
+#include <array>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "verbs.h"
+
+namespace reelkeep::cli {
+
+namespace {
+
+struct Verb {
+    std::string_view name;
+    int (*run)(std::span<const std::string> args);
+    std::string_view synopsis;
+};
+
+// Add a verb here with one line; its function is declared in verbs.h.
+constexpr std::array kVerbs = {
+    Verb{"info", RunInfo, "info FILE"},
+    Verb{"new", RunNew, "new OUT"},
+    Verb{"convert", RunConvert, "convert IN OUT"},
+    Verb{"generate", RunGenerate, "generate N OUT [--seed S]"},
+};
+
+int PrintVerbs() {
+    std::cerr << "usage:\n";
+    for (const Verb& verb : kVerbs) std::cerr << "  reelkeep-cli " << verb.synopsis << '\n';
+    return 1;
+}
+
+}  // namespace
+
+int UsageError(std::string_view synopsis) {
+    std::cerr << "usage: reelkeep-cli " << synopsis << '\n';
+    return 1;
+}
+
+}  // namespace reelkeep::cli
+
+int main(int argc, char** argv) {
+    using namespace reelkeep::cli;
+    if (argc < 2) return PrintVerbs();
+    const std::string_view name = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    for (const Verb& verb : kVerbs) {
+        if (verb.name == name) return verb.run(args);
+    }
+    std::cerr << "reelkeep-cli: unknown verb '" << name << "'\n";
+    return PrintVerbs();
+}

@@ -24,6 +24,18 @@ inline constexpr std::string_view kProgressLoading = "Loading file";
 
 // Loading and saving.
 inline constexpr std::string_view kNoMemoryLoad = "Not enough memory to load the file.";
+inline constexpr std::string_view kFailedToOpen = "Failed to open document.";
+inline constexpr std::string_view kFailedToSave = "Failed to save document.";
+inline constexpr std::string_view kUnexpectedFormat = "Unexpected file format.";
+inline constexpr std::string_view kDiskFull = "Destination disk drive is full.";
+// %1 stands for the file's path.
+inline constexpr std::string_view kFileNotFound =
+    "%1\nCannot find this file.\nPlease verify that the correct path and file name are given.";
+inline constexpr std::string_view kAccessRead = "Unable to read from %1, it is opened by someone else.";
+inline constexpr std::string_view kAccessWrite =
+    "Unable to write to %1, it is read-only or opened by someone else.";
+inline constexpr std::string_view kReadError = "An unexpected error occurred while reading %1.";
+inline constexpr std::string_view kWriteError = "An unexpected error occurred while writing %1.";
 
 // Record markers, compared exactly.
 inline constexpr std::string_view kDeleteMarker = "DELETE";

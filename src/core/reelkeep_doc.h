@@ -14,6 +14,9 @@
 
 namespace reelkeep {
 
+class ByteSource;
+class ByteSink;
+
 // The eight lookup lists, in the order the entry dialog's lists are refilled.
 enum class LookupKind : std::uint8_t {
     Actors,
@@ -194,6 +197,9 @@ public:
     // texts and return false (a failed save leaves the old file untouched).
     bool OpenDocument(const std::string& path);
     bool SaveDocument(const std::string& path);
+    // The same on bytes already opened; path only names the file in messages.
+    bool ReadDocument(ByteSource& source, std::string_view path);
+    void WriteDocument(ByteSink& sink) const;
 
     // ---- filters and display order -------------------------------------------------------
     const std::array<std::string, kFilterCount>& Filters() const { return filters_; }
@@ -268,6 +274,9 @@ private:
     static constexpr std::size_t Index(LookupKind k) { return static_cast<std::size_t>(k); }
     void AddToLookup(LookupKind kind, std::string_view value);
     void ClearDerivedLists();
+    // After a load broken off by lack of memory: every field array at the record count, and
+    // nothing left that names a record of the previous catalogue.
+    void KeepWhatWasLoaded();
 
     IReelkeepUI& ui_;
 

@@ -1,0 +1,196 @@
+// Opening and saving a catalogue: the load step's reading of the file items (steps 1 to 5) and
+// the store step.
+#include <new>
+
+#include "file_access.h"
+#include "file_errors.h"
+#include "messages.h"
+#include "reelkeep_doc.h"
+#include "smf_format.h"
+#include "smf_reader.h"
+#include "smf_writer.h"
+
+namespace reelkeep {
+
+namespace {
+
+// Item 7: the ten field lists every version carries, in file order.
+constexpr std::array<Field, 10> kBaseFields = {
+    Field::Actor1, Field::Actor2,     Field::Actor3,  Field::Time,      Field::MovieName,
+    Field::Rating, Field::TapeNumber, Field::Counter, Field::MovieType, Field::MediaType,
+};
+
+bool HasLayouts(SmfVersion v) { return v == SmfVersion::Current; }
+bool HasCustomData(SmfVersion v) { return v == SmfVersion::Current || v == SmfVersion::Custom; }
+bool HasSynopsis(SmfVersion v) { return v != SmfVersion::Oldest; }
+
+// One step after the layouts, one per heading, list and colour list, and one before item 7.
+std::uint32_t LoadSteps(SmfVersion v) {
+    return (HasLayouts(v) ? 1 : 0) + (HasCustomData(v) ? 8 : 0) + 1 + 10 + 2 +
+           (HasSynopsis(v) ? 1 : 0);
+}
+
+// The number of lists holding one String per record: the least bytes each record takes.
+std::uint32_t ListsPerRecord(SmfVersion v) {
+    return (HasCustomData(v) ? 4 : 0) + 10 + (HasSynopsis(v) ? 1 : 0);
+}
+
+ColumnLayouts ReadLayouts(SmfReader& reader, ColumnLayouts layouts) {
+    for (ColumnLayout& layout : layouts) {
+        for (int slot = 0; slot < smf::kIdsPerLayout; ++slot) layout.ids[slot] = reader.ReadU32();
+    }
+    for (ColumnLayout& layout : layouts) {
+        for (int slot = 1; slot <= smf::kPositionsPerLayout; ++slot) {
+            layout.positions[slot] = static_cast<std::int32_t>(reader.ReadU32());
+        }
+    }
+    return layouts;
+}
+
+void WriteLayouts(SmfWriter& writer, const ColumnLayouts& layouts) {
+    for (const ColumnLayout& layout : layouts) {
+        for (int slot = 0; slot < smf::kIdsPerLayout; ++slot) writer.WriteU32(layout.ids[slot]);
+    }
+    for (const ColumnLayout& layout : layouts) {
+        for (int slot = 1; slot <= smf::kPositionsPerLayout; ++slot) {
+            writer.WriteU32(static_cast<std::uint32_t>(layout.positions[slot]));
+        }
+    }
+}
+
+// Reads the file's items into the document (load steps 1 to 5). The document is left alone
+// until the record count has been read and found plausible; touched says whether it was changed.
+void ReadItems(CReelkeepDoc& doc, SmfReader& reader, std::array<std::string, 4>& headings,
+               bool& touched) {
+    const std::uint32_t mark = reader.ReadU32();
+    const SmfVersion version = VersionOfMark(mark);
+    ProgressScope progress(doc.ui(), msg::kProgressLoading, LoadSteps(version),
+                           doc.ProgressEnabled());
+    const bool markIsCount = version == SmfVersion::Oldest && MarkIsRecordCount(mark);
+    const std::uint32_t count = markIsCount ? mark : reader.ReadU32();
+    // A record count the rest of the file cannot hold would only size arrays for nothing.
+    reader.RequireItems(count, ListsPerRecord(version));
+
+    touched = true;
+    doc.SetRecordCount(count);
+    doc.ClearUndoJournal();
+    const auto readList = [&](Field f) {
+        doc.ReplaceColumn(f, reader.ReadStringList(count));
+        progress.Step();
+    };
+    if (HasLayouts(version)) {
+        doc.Layouts() = ReadLayouts(reader, doc.Layouts());
+        progress.Step();
+    }
+    if (HasCustomData(version)) {
+        for (std::string& heading : headings) {
+            heading = reader.ReadString();
+            progress.Step();
+        }
+        for (int k = 0; k < 4; ++k) readList(CustomField(k));
+    }
+    progress.Step();
+    for (const Field f : kBaseFields) readList(f);
+    doc.DataColors() = reader.ReadColorList();
+    progress.Step();
+    doc.HeadingColors() = reader.ReadColorList();
+    progress.Step();
+    if (HasSynopsis(version)) readList(Field::Synopsis);
+}
+
+}  // namespace
+
+bool CReelkeepDoc::OpenDocument(const std::string& path) {
+    try {
+        FileSource source(path);
+        return ReadDocument(source, path);
+    } catch (const FileError& error) {
+        Warn(ui_, FileErrorText(FileOperation::Read, error.ErrorNumber(), path));
+        return false;
+    }
+}
+
+bool CReelkeepDoc::ReadDocument(ByteSource& source, std::string_view path) {
+    // An empty file is not read at all: the catalogue shown stays, under the new name.
+    if (source.Size() == 0) {
+        modified_ = false;
+        return true;
+    }
+    WaitCursor wait(ui_);
+    std::array<std::string, 4> headings;
+    bool touched = false;
+    const auto failed = [&](std::string_view text) {
+        Warn(ui_, text);
+        // A catalogue half replaced by the file's data is of no use: start a new one.
+        if (touched) {
+            OnNewDocument();
+            ui_.UpdateAllViews();
+        }
+        return false;
+    };
+    try {
+        SmfReader reader(source);
+        ReadItems(*this, reader, headings, touched);
+    } catch (const SmfFormatError&) {
+        return failed(msg::kUnexpectedFormat);
+    } catch (const FileError& error) {
+        return failed(FileErrorText(FileOperation::Read, error.ErrorNumber(), path));
+    } catch (const std::bad_alloc&) {
+        Warn(ui_, msg::kNoMemoryLoad);
+        KeepWhatWasLoaded();
+        modified_ = false;
+        ui_.UpdateAllViews();
+        return true;
+    }
+    FinishLoad(headings);
+    modified_ = false;
+    return true;
+}
+
+void CReelkeepDoc::KeepWhatWasLoaded() {
+    try {
+        ResizeRecordArrays();
+    } catch (const std::bad_alloc&) {
+        SetRecordCount(0);  // shrinking allocates nothing
+    }
+    // What was built from the previous catalogue may name records that no longer exist.
+    actorIndex_.clear();
+    labels_.clear();
+    rowSelection_ = RowSelection{};
+    try {
+        RebuildDisplayOrder();
+    } catch (const std::bad_alloc&) {
+        displayOrder_.clear();
+        displayedActors_.Clear();
+    }
+}
+
+bool CReelkeepDoc::SaveDocument(const std::string& path) {
+    try {
+        WriteFileAtomically(path, [this](ByteSink& sink) { WriteDocument(sink); });
+    } catch (const FileError& error) {
+        Warn(ui_, FileErrorText(FileOperation::Write, error.ErrorNumber(), path));
+        return false;
+    } catch (const std::exception&) {
+        Warn(ui_, FileErrorText(FileOperation::Write, 0, path));
+        return false;
+    }
+    modified_ = false;
+    return true;
+}
+
+void CReelkeepDoc::WriteDocument(ByteSink& sink) const {
+    SmfWriter writer(sink);
+    writer.WriteU32(smf::kMarkCurrent);
+    writer.WriteU32(recordCount_);
+    WriteLayouts(writer, layouts_);
+    for (const std::string& heading : headings_) writer.WriteString(heading);
+    for (int k = 0; k < 4; ++k) writer.WriteStringList(Column(CustomField(k)));
+    for (const Field f : kBaseFields) writer.WriteStringList(Column(f));
+    writer.WriteColorList(dataColors_);
+    writer.WriteColorList(headingColors_);
+    writer.WriteStringList(Column(Field::Synopsis));
+    writer.Flush();
+}
+
+}  // namespace reelkeep

@@ -1,0 +1,119 @@
+#include "file_access.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <optional>
+
+#include "file_errors.h"
+
+namespace reelkeep {
+
+namespace {
+
+class FdSink : public ByteSink {
+  public:
+    explicit FdSink(int fd) : fd_(fd) {}
+    void Write(const char* data, std::size_t n) override {
+        while (n != 0) {
+            const ssize_t written = ::write(fd_, data, n);
+            if (written < 0) {
+                if (errno == EINTR) continue;
+                throw FileError(FileOperation::Write, errno);
+            }
+            data += written;
+            n -= static_cast<std::size_t>(written);
+        }
+    }
+
+  private:
+    int fd_;
+};
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A name beside path that no other save of this process is using.
+std::string TemporaryNameFor(const std::string& path) {
+    static std::atomic<unsigned> serial{0};
+    return path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+}
+
+// The permissions of the file that path names, or nothing when there is none yet. An existing
+// file that we may not write stays as it is, even though the folder would let us replace it.
+std::optional<mode_t> ReplaceableFileMode(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT) return std::nullopt;
+        throw FileError(FileOperation::Write, errno);
+    }
+    if (S_ISDIR(st.st_mode)) throw FileError(FileOperation::Write, EISDIR);
+    if (::access(path.c_str(), W_OK) != 0) throw FileError(FileOperation::Write, errno);
+    return st.st_mode & 07777;
+}
+
+void SyncFolder(const std::string& folder) {
+    // Makes the rename itself durable; a folder that cannot be synced loses nothing written.
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+FileSource::FileSource(const std::string& path) {
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) throw FileError(FileOperation::Read, errno);
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0 || S_ISDIR(st.st_mode)) {
+        const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        ::close(fd_);
+        throw FileError(FileOperation::Read, error);
+    }
+    size_ = static_cast<std::uint64_t>(st.st_size);
+}
+
+FileSource::~FileSource() { ::close(fd_); }
+
+std::size_t FileSource::Read(char* dst, std::size_t n) {
+    for (;;) {
+        const ssize_t got = ::read(fd_, dst, n);
+        if (got >= 0) return static_cast<std::size_t>(got);
+        if (errno != EINTR) throw FileError(FileOperation::Read, errno);
+    }
+}
+
+void WriteFileAtomically(const std::string& path, const std::function<void(ByteSink&)>& write) {
+    std::optional<mode_t> existingMode = ReplaceableFileMode(path);
+    const std::string temporary = TemporaryNameFor(path);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) throw FileError(FileOperation::Write, errno);
+    const auto fail = [&](int error) {
+        ::unlink(temporary.c_str());
+        throw FileError(FileOperation::Write, error);
+    };
+    try {
+        FdSink sink(fd);
+        write(sink);
+        // The replaced file keeps its permissions.
+        if (existingMode && ::fchmod(fd, *existingMode) != 0)
+            throw FileError(FileOperation::Write, errno);
+        if (::fsync(fd) != 0) throw FileError(FileOperation::Write, errno);
+    } catch (...) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        throw;
+    }
+    if (::close(fd) != 0) fail(errno);
+    if (::rename(temporary.c_str(), path.c_str()) != 0) fail(errno);
+    SyncFolder(FolderOf(path));
+}
+
+}  // namespace reelkeep

@@ -1,0 +1,42 @@
+#include "file_errors.h"
+
+#include <cerrno>
+
+#include "messages.h"
+
+namespace reelkeep {
+
+namespace {
+
+std::string_view TemplateFor(FileOperation op, int errorNumber) {
+    const bool reading = op == FileOperation::Read;
+    switch (errorNumber) {
+        case 0:
+            return reading ? msg::kFailedToOpen : msg::kFailedToSave;
+        case ENOENT:
+        case ENOTDIR:
+        case ENAMETOOLONG:
+            return msg::kFileNotFound;
+        case ENOSPC:
+        case EDQUOT:
+            return msg::kDiskFull;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case ETXTBSY:
+        case EBUSY:
+            return reading ? msg::kAccessRead : msg::kAccessWrite;
+        default:
+            return reading ? msg::kReadError : msg::kWriteError;
+    }
+}
+
+}  // namespace
+
+std::string FileErrorText(FileOperation op, int errorNumber, std::string_view path) {
+    std::string text(TemplateFor(op, errorNumber));
+    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, path);
+    return text;
+}
+
+}  // namespace reelkeep

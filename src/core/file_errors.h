@@ -1,0 +1,28 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace reelkeep {
+
+enum class FileOperation { Read, Write };
+
+// The text shown when reading or writing path failed with errorNumber (an errno value; 0 when
+// no cause is known), with %1 replaced by the path.
+std::string FileErrorText(FileOperation op, int errorNumber, std::string_view path);
+
+// A failed file-system call, carrying its errno so the message can name the cause.
+class FileError : public std::runtime_error {
+  public:
+    FileError(FileOperation op, int errorNumber)
+        : std::runtime_error("file error"), op_(op), errorNumber_(errorNumber) {}
+    FileOperation Operation() const { return op_; }
+    int ErrorNumber() const { return errorNumber_; }
+
+  private:
+    FileOperation op_;
+    int errorNumber_;
+};
+
+}  // namespace reelkeep
