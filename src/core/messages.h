@@ -21,6 +21,24 @@ inline constexpr std::string_view kProgressLookupLists =
     "Updating Actor, Movie Type, Media Type, Custom entries, and Rating";
 inline constexpr std::string_view kProgressDialogLists = "Updating Dialog Box";
 inline constexpr std::string_view kProgressLoading = "Loading file";
+inline constexpr std::string_view kProgressSortTitle = "Sorting by title";
+inline constexpr std::string_view kProgressSortTime = "Sorting by time";
+inline constexpr std::string_view kProgressSortRating = "Sorting by rating";
+inline constexpr std::string_view kProgressSortMovieType = "Sorting by movie type";
+inline constexpr std::string_view kProgressSortMediaType = "Sorting by media type";
+inline constexpr std::string_view kProgressSortCustom = "Sorting by a Custom Field";
+inline constexpr std::string_view kProgressSortTape = "Sorting by tape number";
+inline constexpr std::string_view kProgressSortActorNames = "Sorting Actors for Dialog Box";
+inline constexpr std::string_view kProgressSortActors = "Sorting by Actors";
+inline constexpr std::string_view kProgressSortCounter = "Sorting by counter number";
+inline constexpr std::string_view kProgressBuildLabels = "Building label view";
+inline constexpr std::string_view kProgressLabelColors = "Updating Label Colors";
+
+// Sorting and label format.
+inline constexpr std::string_view kTapeNotAllDigits =
+    "You have Tape # set as a number but some tape numbers aren't all digits!";
+inline constexpr std::string_view kNoMemoryLabels = "Out of memory! Cannot display label format!";
+
 
 // Loading and saving.
 inline constexpr std::string_view kNoMemoryLoad = "Not enough memory to load the file.";

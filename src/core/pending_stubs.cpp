@@ -2,8 +2,5 @@
 #include "reelkeep_doc.h"
 
 namespace reelkeep {
-void CReelkeepDoc::TitleSort() {}
-void CReelkeepDoc::BuildActorIndex() {}
-void CReelkeepDoc::UpdateLabelColors() {}
 void CReelkeepDoc::ClearUndoJournal() { undo_ = UndoJournal{}; }
 }  // namespace reelkeep

@@ -1,0 +1,47 @@
+// Sort by Actors: the actor index of the displayed records.
+#include "actor_index_builder.h"
+#include "messages.h"
+#include "reelkeep_doc.h"
+#include "text_compare.h"
+
+namespace reelkeep {
+
+void CReelkeepDoc::SortByActorsCommand() {
+    WaitCursor wait(ui_);
+    const bool oneLine = oneLine_;
+    ResetDisplayState();
+    oneLine_ = oneLine;
+    sortMark_ = SortMark::Actors;
+    normalView_ = false;
+    BuildActorIndex();
+    ui_.UpdateAllViews();
+}
+
+void CReelkeepDoc::BuildActorIndex() {
+    actorIndex_.clear();
+    if (displayedActors_.empty()) return;
+    const std::size_t names = displayedActors_.size();
+    {
+        // The sorted list is also what the actor filter's users see afterwards.
+        ProgressScope progress(ui_, msg::kProgressSortActorNames,
+                               static_cast<std::uint32_t>(names - 1), progressEnabled_);
+        displayedActors_.StableSort(
+            [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
+        for (std::size_t pass = 1; pass < names; ++pass) progress.Step();
+    }
+    ProgressScope progress(ui_, msg::kProgressSortActors, static_cast<std::uint32_t>(names + 1),
+                           progressEnabled_);
+    actorIndex_.groupNames = displayedActors_.entries();
+    actorIndex_.groupNames.emplace_back(msg::kNoActorListed);
+    actorIndex_.rows = BuildActorRows(
+        displayOrder_, {&Column(Field::Actor1), &Column(Field::Actor2), &Column(Field::Actor3)},
+        actorIndex_.groupNames);
+    for (std::size_t group = 0; group <= names; ++group) progress.Step();
+}
+
+std::string_view CReelkeepDoc::ActorRowGroupName(std::uint32_t row) const {
+    const ActorIndex::Row& r = actorIndex_.rows[row];
+    return r.firstOfGroup ? std::string_view(actorIndex_.groupNames[r.group]) : std::string_view();
+}
+
+}  // namespace reelkeep

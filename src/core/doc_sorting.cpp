@@ -1,0 +1,213 @@
+// The display state and the sort and display-mode commands of the document.
+#include <optional>
+
+#include "key_sorts.h"
+#include "messages.h"
+#include "reelkeep_doc.h"
+#include "title_sort.h"
+
+namespace reelkeep {
+
+namespace {
+
+struct KeySortInfo {
+    Field field;
+    std::string_view caption;
+};
+
+std::optional<KeySortInfo> KeySortOf(SortMark key) {
+    switch (key) {
+        case SortMark::Time:
+            return KeySortInfo{Field::Time, msg::kProgressSortTime};
+        case SortMark::Rating:
+            return KeySortInfo{Field::Rating, msg::kProgressSortRating};
+        case SortMark::MovieType:
+            return KeySortInfo{Field::MovieType, msg::kProgressSortMovieType};
+        case SortMark::MediaType:
+            return KeySortInfo{Field::MediaType, msg::kProgressSortMediaType};
+        case SortMark::Custom1:
+            return KeySortInfo{Field::Custom1, msg::kProgressSortCustom};
+        case SortMark::Custom2:
+            return KeySortInfo{Field::Custom2, msg::kProgressSortCustom};
+        case SortMark::Custom3:
+            return KeySortInfo{Field::Custom3, msg::kProgressSortCustom};
+        case SortMark::Custom4:
+            return KeySortInfo{Field::Custom4, msg::kProgressSortCustom};
+        default:
+            return std::nullopt;
+    }
+}
+
+// The bubble sorts run one pass fewer than there are entries, one progress step per pass.
+std::uint32_t PassCount(std::size_t n) { return n == 0 ? 0 : static_cast<std::uint32_t>(n - 1); }
+
+void StepTimes(ProgressScope& progress, std::uint32_t times) {
+    for (std::uint32_t k = 0; k < times; ++k) progress.Step();
+}
+
+}  // namespace
+
+void CReelkeepDoc::ResetDisplayState() {
+    sortMark_ = SortMark::None;
+    labelFormat_ = false;
+    oneLine_ = false;
+    normalView_ = true;
+    actorIndex_.clear();
+    labels_.clear();
+}
+
+void CReelkeepDoc::TitleSort() {
+    WaitCursor wait(ui_);
+    const bool oneLine = oneLine_;
+    ResetDisplayState();
+    sortMark_ = SortMark::Title;
+    if (oneLine) {
+        normalView_ = false;
+        oneLine_ = true;
+    }
+    const bool ignoreThe = oneLine_ ? options_.ignoreTheOneLine : options_.ignoreTheNormal;
+    ProgressScope progress(ui_, msg::kProgressSortTitle, TitleSortGapCount(displayOrder_.size()),
+                           progressEnabled_);
+    SortByTitle(displayOrder_, Column(Field::MovieName), ignoreThe, [&] { progress.Step(); });
+}
+
+void CReelkeepDoc::KeySortCommand(SortMark key) {
+    const std::optional<KeySortInfo> info = KeySortOf(key);
+    if (!info) return;
+    WaitCursor wait(ui_);
+    const bool oneLine = oneLine_;
+    TitleSort();
+    ResetDisplayState();
+    if (oneLine) {
+        normalView_ = false;
+        oneLine_ = true;
+    }
+    sortMark_ = key;
+    {
+        const std::uint32_t passes = PassCount(displayOrder_.size());
+        ProgressScope progress(ui_, info->caption, passes);
+        StableSortBlanksLast(displayOrder_, Column(info->field));
+        StepTimes(progress, passes);
+    }
+    ui_.UpdateAllViews();
+}
+
+void CReelkeepDoc::TapeNumberSort() {
+    WaitCursor wait(ui_);
+    const bool oneLine = oneLine_;
+    const bool labelFormat = labelFormat_;
+    // Display in Label Format has put the order in counter order, which the tape sort must keep.
+    if (oneLine || !labelFormat) TitleSort();
+    ResetDisplayState();
+    sortMark_ = SortMark::TapeNumber;
+    if (oneLine) {
+        normalView_ = false;
+        oneLine_ = true;
+    } else {
+        labelFormat_ = labelFormat;
+    }
+    if (displayOrder_.empty()) return;
+    bool sawNonNumeric = false;
+    {
+        const std::uint32_t passes = PassCount(displayOrder_.size());
+        ProgressScope progress(ui_, msg::kProgressSortTape, passes);
+        sawNonNumeric =
+            StableSortTapeNumbers(displayOrder_, Column(Field::TapeNumber), options_.tapeText);
+        StepTimes(progress, passes);
+    }
+    if (sawNonNumeric) Warn(ui_, msg::kTapeNotAllDigits);
+    if (!labelFormat_) ui_.UpdateAllViews();
+}
+
+void CReelkeepDoc::ReapplyCurrentSort() {
+    if (sortMark_ == SortMark::Actors) {
+        if (!displayedActors_.empty()) {
+            SortByActorsCommand();
+        } else {
+            ResetDisplayState();
+            sortMark_ = SortMark::Title;
+            normalView_ = true;
+            ui_.UpdateAllViews();
+        }
+        return;
+    }
+    if (displayOrder_.empty()) {
+        ResetDisplayState();
+        sortMark_ = SortMark::Title;
+        ui_.UpdateAllViews();
+        return;
+    }
+    switch (sortMark_) {
+        case SortMark::None:
+        case SortMark::Actors:
+            return;
+        case SortMark::Title:
+            TitleSort();
+            ui_.UpdateAllViews();
+            return;
+        case SortMark::TapeNumber:
+            // A bare tape sort would drop the labels on screen; rebuild them instead.
+            if (labelFormat_) {
+                DisplayLabelFormatCommand();
+            } else {
+                TapeNumberSort();
+            }
+            return;
+        default:
+            KeySortCommand(sortMark_);
+    }
+}
+
+void CReelkeepDoc::OptionsChanged(const DocumentOptions& options) {
+    options_ = options;
+    if (displayOrder_.size() > 1) {
+        if (normalView_ && sortMark_ == SortMark::Title &&
+            options_.ignoreTheNormal != previousIgnoreTheNormal_) {
+            TitleSort();
+            ui_.UpdateAllViews();
+        }
+        if (oneLine_ && options_.ignoreTheOneLine != previousIgnoreTheOneLine_) {
+            TitleSort();
+            ui_.UpdateAllViews();
+        }
+    }
+    previousIgnoreTheNormal_ = options_.ignoreTheNormal;
+    previousIgnoreTheOneLine_ = options_.ignoreTheOneLine;
+    ui_.UpdateAllViews();
+}
+
+void CReelkeepDoc::OneLineSortsCommand() {
+    if (labelFormat_) {
+        ResetDisplayState();
+        oneLine_ = true;
+        TitleSort();
+    }
+    oneLine_ = true;
+    normalView_ = false;
+    ui_.UpdateAllViews();
+}
+
+void CReelkeepDoc::DisplayNormalViewCommand() {
+    if (labelFormat_) {
+        ResetDisplayState();
+        TitleSort();
+    } else {
+        oneLine_ = false;
+        normalView_ = true;
+    }
+    ui_.UpdateAllViews();
+}
+
+void CReelkeepDoc::DisplayLabelFormatCommand() {
+    WaitCursor wait(ui_);
+    ResetDisplayState();
+    SortByCounterNumber();
+    labelFormat_ = true;
+    TapeNumberSort();
+    BuildLabelLayout();
+    labelFormat_ = true;
+    normalView_ = false;
+    ui_.UpdateAllViews();
+}
+
+}  // namespace reelkeep

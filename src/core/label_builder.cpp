@@ -1,0 +1,58 @@
+#include "label_builder.h"
+
+#include "text_compare.h"
+
+namespace reelkeep {
+
+namespace {
+
+Label OpenLabel(const CReelkeepDoc& doc, std::uint32_t r) {
+    Label label;
+    label.titles[0] = doc.Value(r, Field::MovieName);
+    label.movieTypes[0] = doc.Value(r, Field::MovieType);
+    label.counters[0] = doc.Value(r, Field::Counter);
+    label.rating = doc.Value(r, Field::Rating);
+    label.time = doc.Value(r, Field::Time);
+    label.tapeNumber = doc.Value(r, Field::TapeNumber);
+    for (int k = 0; k < 3; ++k) label.actors[k] = doc.Value(r, ActorField(k));
+    return label;
+}
+
+// Adds record r as movie slot of the label. The copies are made first so that running out of
+// memory leaves the label as it was.
+void AddToLabel(const CReelkeepDoc& doc, std::uint32_t r, std::size_t slot, Label& label) {
+    std::string title = doc.Value(r, Field::MovieName);
+    std::string type = doc.Value(r, Field::MovieType);
+    std::string counter = doc.Value(r, Field::Counter);
+    label.titles[slot] = std::move(title);
+    label.movieTypes[slot] = std::move(type);
+    label.counters[slot] = std::move(counter);
+    label.multiple = 1;
+}
+
+}  // namespace
+
+bool SameTape(std::string_view a, std::string_view b, bool tapeText) {
+    if (tapeText) return EqualsNoCase(a, b);
+    return IsAllDigits(a) && IsAllDigits(b) && CompareDigitsByValue(a, b) == 0;
+}
+
+void BuildLabels(const CReelkeepDoc& doc, std::span<const std::uint32_t> order, bool tapeText,
+                 std::vector<Label>& labels, const std::function<void()>& examined) {
+    if (order.empty()) return;
+    labels.push_back(OpenLabel(doc, order[0]));
+    std::size_t movies = 1;
+    for (std::size_t q = 1; q < order.size(); ++q) {
+        const std::uint32_t r = order[q];
+        Label& current = labels.back();
+        if (SameTape(current.tapeNumber, doc.Value(r, Field::TapeNumber), tapeText)) {
+            if (movies < kMoviesPerLabel) AddToLabel(doc, r, movies++, current);
+        } else {
+            labels.push_back(OpenLabel(doc, r));
+            movies = 1;
+        }
+        examined();
+    }
+}
+
+}  // namespace reelkeep

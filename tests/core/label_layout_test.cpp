@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <new>
+#include <random>
+
+#include "catalogue_builder.h"
+#include "fake_ui.h"
+#include "messages.h"
+#include "random_catalogue.h"
+#include "reference_ordering.h"
+
+namespace reelkeep::test {
+namespace {
+
+bool SameLabels(const std::vector<Label>& a, const std::vector<Label>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const Label& x = a[i];
+        const Label& y = b[i];
+        if (x.titles != y.titles || x.movieTypes != y.movieTypes || x.counters != y.counters ||
+            x.rating != y.rating || x.time != y.time || x.tapeNumber != y.tapeNumber ||
+            x.actors != y.actors || x.multiple != y.multiple) {
+            return false;
+        }
+    }
+    return true;
+}
+
+struct LabelDoc {
+    explicit LabelDoc(const std::vector<Movie>& movies, bool tapeText = false) : doc(ui) {
+        FillCatalogue(doc, std::span<const Movie>(movies));
+        DocumentOptions options;
+        options.tapeText = tapeText;
+        doc.OptionsChanged(options);
+        doc.DisplayLabelFormatCommand();
+    }
+    FakeUI ui;
+    CReelkeepDoc doc;
+};
+
+TEST(LabelLayout, OneTapeKeepsCounterOrderAndAtMostFiveMovies) {
+    std::vector<Movie> movies = {{.title = "a", .tape = "12", .counter = "300"},
+                                 {.title = "b", .tape = "12", .counter = "50"},
+                                 {.title = "c", .tape = "12", .counter = ""},
+                                 {.title = "solo", .actor1 = "Ann", .tape = "3", .rating = "R"}};
+    LabelDoc d(movies);
+    ASSERT_EQ(d.doc.Labels().size(), 2u);
+    const Label& solo = d.doc.Labels()[0];
+    EXPECT_EQ(solo.titles[0], "solo");
+    EXPECT_EQ(solo.actors[0], "Ann");
+    EXPECT_EQ(solo.rating, "R");
+    EXPECT_EQ(solo.multiple, 0u);
+    const Label& tape12 = d.doc.Labels()[1];
+    EXPECT_EQ(tape12.titles, (std::array<std::string, 5>{"c", "b", "a", "", ""}));
+    EXPECT_EQ(tape12.counters, (std::array<std::string, 5>{"", "50", "300", "", ""}));
+    EXPECT_EQ(tape12.multiple, 1u);
+    EXPECT_TRUE(d.doc.LabelFormatFlag());
+    EXPECT_FALSE(d.doc.NormalViewFlag());
+    EXPECT_EQ(d.doc.CurrentSort(), SortMark::TapeNumber);
+
+    for (int k = 0; k < 3; ++k) {
+        movies.push_back({.title = "x" + std::to_string(k), .tape = "12", .counter = "900"});
+    }
+    LabelDoc six(movies);
+    ASSERT_EQ(six.doc.Labels().size(), 2u);
+    EXPECT_EQ(six.doc.Labels()[1].titles[4], "x1");  // x2, the sixth movie, is on no label
+}
+
+TEST(LabelLayout, TapeNumbersShareALabelByTheCurrentTapeRule) {
+    const std::vector<Movie> numbers = {{.title = "a", .tape = "7"}, {.title = "b", .tape = "07"}};
+    EXPECT_EQ(LabelDoc(numbers).doc.Labels().size(), 1u);
+    EXPECT_EQ(LabelDoc(numbers, true).doc.Labels().size(), 2u);
+    const std::vector<Movie> texts = {{.title = "a", .tape = "7a"}, {.title = "b", .tape = "7A"}};
+    EXPECT_EQ(LabelDoc(texts).doc.Labels().size(), 2u);
+    EXPECT_EQ(LabelDoc(texts, true).doc.Labels().size(), 1u);
+}
+
+TEST(LabelLayout, MatchesTheLiteralCommandOnRandomCatalogues) {
+    std::mt19937 rng(8080);
+    for (int round = 0; round < 1500; ++round) {
+        const auto records = RandomRecords(rng, rng() % 61);
+        const bool tapeText = rng() % 2;
+        FakeUI ui;
+        CReelkeepDoc doc(ui);
+        doc.SetFilters(RandomFilters(rng));
+        FillCatalogue(doc, records);
+        DocumentOptions options;
+        options.tapeText = tapeText;
+        doc.OptionsChanged(options);
+        if (rng() % 2) doc.KeySortCommand(SortMark::Rating);
+        ui.progress.clear();
+        ui.messages.clear();
+        ui.updates = 0;
+
+        ref::Order expected = doc.DisplayOrder();
+        if (records.size() >= 2) ref::CounterSort(expected, records);
+        const bool warned = ref::TapeSort(expected, records, tapeText);
+        const auto labels = ref::Labels(expected, records, tapeText);
+        doc.DisplayLabelFormatCommand();
+        ASSERT_EQ(doc.DisplayOrder(), expected) << "round " << round;
+        ASSERT_TRUE(SameLabels(doc.Labels(), labels)) << "round " << round;
+        EXPECT_EQ(ui.messages.size(), warned ? 1u : 0u);
+        EXPECT_EQ(ui.updates, 1);
+        if (!expected.empty()) {
+            const auto& build = ui.progress.back();
+            EXPECT_EQ(build.caption, msg::kProgressBuildLabels);
+            EXPECT_EQ(build.max, records.size() - 1);
+            EXPECT_EQ(build.steps, expected.size() - 1);
+        }
+    }
+}
+
+// Runs out of memory at the given step of the label build.
+class FailingUI : public FakeUI {
+  public:
+    explicit FailingUI(std::uint32_t failAt) : failAt_(failAt) {}
+    void StepProgress() override {
+        FakeUI::StepProgress();
+        if (progress.back().caption == msg::kProgressBuildLabels &&
+            progress.back().steps == failAt_) {
+            throw std::bad_alloc();
+        }
+    }
+
+  private:
+    std::uint32_t failAt_;
+};
+
+TEST(LabelLayout, OutOfMemoryKeepsTheLabelsBuiltSoFar) {
+    std::vector<Movie> movies;
+    for (int k = 0; k < 6; ++k) movies.push_back({.title = "t", .tape = std::to_string(k)});
+    FailingUI ui(3);
+    CReelkeepDoc doc(ui);
+    FillCatalogue(doc, std::span<const Movie>(movies));
+    doc.DisplayLabelFormatCommand();
+    EXPECT_EQ(ui.messages, std::vector<std::string>{std::string(msg::kNoMemoryLabels)});
+    EXPECT_EQ(doc.Labels().size(), 4u);  // labels of tapes 0..3 were complete
+    EXPECT_TRUE(doc.LabelFormatFlag());
+    EXPECT_FALSE(ui.ProgressOpen());
+    EXPECT_EQ(doc.RecordCount(), 6u);
+}
+
+TEST(LabelColors, MovieTypesSortBlanksLastAndColoursKeepTheirPlaces) {
+    std::mt19937 rng(11);
+    for (int round = 0; round < 300; ++round) {
+        const auto records = RandomRecords(rng, rng() % 61);
+        FakeUI ui;
+        CReelkeepDoc doc(ui);
+        for (const RecordValues& r : records) doc.AppendRecord(r);
+        doc.RebuildLookupLists();
+        std::vector<std::string> expected = doc.Lookup(LookupKind::MovieTypes).entries();
+        ref::MovieTypeSort(expected);
+        std::vector<std::uint32_t> colours(expected.size() + rng() % 3);
+        for (std::size_t k = 0; k < colours.size(); ++k)
+            colours[k] = static_cast<std::uint32_t>(k + 1);
+        doc.DataColors() = colours;
+        doc.HeadingColors().clear();
+        doc.SetProgressEnabled(true);
+        doc.UpdateLabelColors();
+        ASSERT_EQ(doc.Lookup(LookupKind::MovieTypes).entries(), expected);
+        if (expected.empty()) {
+            EXPECT_TRUE(doc.DataColors().empty());
+            EXPECT_TRUE(doc.HeadingColors().empty());
+            EXPECT_TRUE(ui.progress.empty());
+        } else {
+            EXPECT_EQ(doc.DataColors(), colours);
+            EXPECT_EQ(doc.HeadingColors(), std::vector<std::uint32_t>{0});
+            EXPECT_EQ(ui.progress.back().caption, msg::kProgressLabelColors);
+            EXPECT_EQ(ui.progress.back().max, expected.size());
+        }
+    }
+}
+
+TEST(LabelColors, ANewMovieTypeResetsEveryDataColourToBlack) {
+    const std::vector<Movie> movies = {{.title = "a", .movieType = "Drama"},
+                                       {.title = "b", .movieType = "Comedy"}};
+    FakeUI ui;
+    CReelkeepDoc doc(ui);
+    FillCatalogue(doc, std::span<const Movie>(movies));
+    doc.DataColors() = {0xFF, 0xFF00};
+    doc.HeadingColors() = {0xFF0000};
+    doc.AppendRecord(ToRecord({.title = "c", .movieType = "Western"}));
+    doc.AddRecordToLookups(2);
+    doc.RefreshEntryDialogLists();
+    EXPECT_EQ(doc.Lookup(LookupKind::MovieTypes).entries(),
+              (std::vector<std::string>{"Comedy", "Drama", "Western"}));
+    EXPECT_EQ(doc.DataColors(), (std::vector<std::uint32_t>{0, 0, 0}));
+    EXPECT_EQ(doc.HeadingColors(), std::vector<std::uint32_t>{0xFF0000});
+}
+
+}  // namespace
+}  // namespace reelkeep::test

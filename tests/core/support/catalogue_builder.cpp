@@ -1,0 +1,43 @@
+#include "catalogue_builder.h"
+
+namespace reelkeep::test {
+
+RecordValues ToRecord(const Movie& m) {
+    RecordValues r;
+    r[FieldIndex(Field::MovieName)] = m.title;
+    r[FieldIndex(Field::Actor1)] = m.actor1;
+    r[FieldIndex(Field::Actor2)] = m.actor2;
+    r[FieldIndex(Field::Actor3)] = m.actor3;
+    r[FieldIndex(Field::MovieType)] = m.movieType;
+    r[FieldIndex(Field::MediaType)] = m.mediaType;
+    r[FieldIndex(Field::Time)] = m.time;
+    r[FieldIndex(Field::TapeNumber)] = m.tape;
+    r[FieldIndex(Field::Counter)] = m.counter;
+    r[FieldIndex(Field::Rating)] = m.rating;
+    r[FieldIndex(Field::Custom1)] = m.custom1;
+    r[FieldIndex(Field::Custom2)] = m.custom2;
+    r[FieldIndex(Field::Custom3)] = m.custom3;
+    r[FieldIndex(Field::Custom4)] = m.custom4;
+    r[FieldIndex(Field::Synopsis)] = m.synopsis;
+    return r;
+}
+
+std::vector<RecordValues> ToRecords(std::span<const Movie> movies) {
+    std::vector<RecordValues> records;
+    for (const Movie& m : movies) records.push_back(ToRecord(m));
+    return records;
+}
+
+void FillCatalogue(CReelkeepDoc& doc, std::span<const RecordValues> records) {
+    for (const RecordValues& r : records) doc.AppendRecord(r);
+    doc.SetReady(true);
+    doc.RebuildDisplayOrder();
+    doc.RebuildLookupLists();
+    doc.RefreshEntryDialogLists();
+}
+
+void FillCatalogue(CReelkeepDoc& doc, std::span<const Movie> movies) {
+    FillCatalogue(doc, ToRecords(movies));
+}
+
+}  // namespace reelkeep::test
