@@ -129,20 +129,21 @@ bool CReelkeepDoc::ReadDocument(ByteSource& source, std::string_view path) {
         return false;
     };
     try {
-        SmfReader reader(source);
-        ReadItems(*this, reader, headings, touched);
+        {
+            SmfReader reader(source);
+            ReadItems(*this, reader, headings, touched);
+        }
+        FinishLoad(headings);
     } catch (const SmfFormatError&) {
         return failed(msg::kUnexpectedFormat);
     } catch (const FileError& error) {
         return failed(FileErrorText(FileOperation::Read, error.ErrorNumber(), path));
     } catch (const std::bad_alloc&) {
+        // The open still counts as done, with what was read.
         Warn(ui_, msg::kNoMemoryLoad);
         KeepWhatWasLoaded();
-        modified_ = false;
         ui_.UpdateAllViews();
-        return true;
     }
-    FinishLoad(headings);
     modified_ = false;
     return true;
 }

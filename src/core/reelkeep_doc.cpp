@@ -112,7 +112,10 @@ void CReelkeepDoc::PurgeDeletedRecords() {
         for (auto& column : records_) {
             std::uint32_t out = 0;
             for (std::uint32_t i = 0; i < recordCount_; ++i) {
-                if (keep[i]) column[out++] = std::move(column[i]);
+                if (!keep[i]) continue;
+                // A string moved onto itself may come out empty.
+                if (out != i) column[out] = std::move(column[i]);
+                ++out;
             }
             column.resize(kept);
         }

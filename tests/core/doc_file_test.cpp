@@ -1,0 +1,170 @@
+// Opening and saving catalogue files on disk: the file layer, its messages and the atomic save.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+
+#include "fake_ui.h"
+#include "file_errors.h"
+#include "messages.h"
+
+namespace reelkeep {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FakeUI;
+
+TEST(FileErrorText, NamesTheCauseAndThePath) {
+    const auto read = [](int e) { return FileErrorText(FileOperation::Read, e, "/m/a.smf"); };
+    const auto write = [](int e) { return FileErrorText(FileOperation::Write, e, "/m/a.smf"); };
+    EXPECT_EQ(read(ENOENT),
+              "/m/a.smf\nCannot find this file.\nPlease verify that the correct path and file "
+              "name are given.");
+    EXPECT_EQ(write(ENOTDIR), read(ENOENT));
+    EXPECT_EQ(read(EACCES), "Unable to read from /m/a.smf, it is opened by someone else.");
+    EXPECT_EQ(write(EROFS),
+              "Unable to write to /m/a.smf, it is read-only or opened by someone else.");
+    EXPECT_EQ(write(EPERM), write(EACCES));
+    EXPECT_EQ(write(ENOSPC), "Destination disk drive is full.");
+    EXPECT_EQ(read(EIO), "An unexpected error occurred while reading /m/a.smf.");
+    EXPECT_EQ(write(EFBIG), "An unexpected error occurred while writing /m/a.smf.");
+    EXPECT_EQ(read(0), "Failed to open document.");
+    EXPECT_EQ(write(0), "Failed to save document.");
+    // A path holding "%1" is put in once, not expanded again.
+    EXPECT_EQ(FileErrorText(FileOperation::Read, EIO, "%1"),
+              "An unexpected error occurred while reading %1.");
+}
+
+class DocFileTest : public ::testing::Test {
+  protected:
+    DocFileTest() {
+        dir = fs::temp_directory_path() / ("reelkeep-file-" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        doc.OnNewDocument();
+    }
+    ~DocFileTest() override { fs::remove_all(dir); }
+
+    std::string PathOf(const std::string& name) const { return (dir / name).string(); }
+    void AddMovies(int count) {
+        for (int i = 0; i < count; ++i) {
+            doc.AppendRecord({"Movie " + std::to_string(i), "Actor", "", "", "Drama", "VHS", "90",
+                              std::to_string(i), "", "PG", "", "", "", "", std::string(200, 's')});
+        }
+        doc.SetModified(true);
+    }
+    std::size_t FilesInDir() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
+    }
+
+    fs::path dir;
+    FakeUI ui;
+    CReelkeepDoc doc{ui};
+};
+
+TEST_F(DocFileTest, SaveThenOpenRestoresTheCatalogueAndClearsModified) {
+    AddMovies(3);
+    const std::string path = PathOf("movies.smf");
+    ASSERT_TRUE(doc.SaveDocument(path));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(FilesInDir(), 1u);  // no temporary file left behind
+
+    CReelkeepDoc other(ui);
+    other.OnNewDocument();
+    other.SetModified(true);
+    ASSERT_TRUE(other.OpenDocument(path));
+    EXPECT_FALSE(other.IsModified());
+    ASSERT_EQ(other.RecordCount(), 3u);
+    EXPECT_EQ(other.Record(2), doc.Record(2));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(DocFileTest, SavingOverAFileKeepsItsPermissions) {
+    const std::string path = PathOf("movies.smf");
+    std::ofstream(path) << "old";
+    ::chmod(path.c_str(), 0640);
+    AddMovies(1);
+    ASSERT_TRUE(doc.SaveDocument(path));
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0640));
+    EXPECT_GT(fs::file_size(path), 3u);
+}
+
+TEST_F(DocFileTest, MissingFileIsReportedAndChangesNothing) {
+    AddMovies(2);
+    const std::string path = PathOf("absent.smf");
+    EXPECT_FALSE(doc.OpenDocument(path));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], FileErrorText(FileOperation::Read, ENOENT, path));
+    EXPECT_EQ(doc.RecordCount(), 2u);
+    EXPECT_TRUE(doc.IsModified());
+
+    ui.messages.clear();
+    EXPECT_FALSE(doc.SaveDocument(PathOf("no/such/folder.smf")));
+    EXPECT_EQ(ui.messages[0],
+              FileErrorText(FileOperation::Write, ENOENT, PathOf("no/such/folder.smf")));
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(DocFileTest, FolderInsteadOfFileIsRefused) {
+    fs::create_directory(dir / "folder.smf");
+    EXPECT_FALSE(doc.OpenDocument(PathOf("folder.smf")));
+    EXPECT_FALSE(doc.SaveDocument(PathOf("folder.smf")));
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_TRUE(fs::is_directory(dir / "folder.smf"));
+}
+
+TEST_F(DocFileTest, EmptyFileOpensWithoutChangingTheCatalogue) {
+    AddMovies(2);
+    const std::string path = PathOf("empty.smf");
+    std::ofstream{path};
+    EXPECT_TRUE(doc.OpenDocument(path));
+    EXPECT_EQ(doc.RecordCount(), 2u);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+// A write that fails halfway (here: over the process's file-size limit) must leave the old
+// file exactly as it was and remove the temporary file.
+TEST_F(DocFileTest, FailedSaveLeavesTheOldFileUntouched) {
+    const std::string path = PathOf("movies.smf");
+    AddMovies(2);
+    ASSERT_TRUE(doc.SaveDocument(path));
+    std::ifstream in(path, std::ios::binary);
+    const std::string before{std::istreambuf_iterator<char>(in), {}};
+
+    AddMovies(200);
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const bool saved = doc.SaveDocument(path);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(doc.IsModified());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], FileErrorText(FileOperation::Write, EFBIG, path));
+    std::ifstream after(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(after), {}), before);
+    EXPECT_EQ(FilesInDir(), 1u);
+}
+
+TEST_F(DocFileTest, ReadOnlyFileIsNotReplaced) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
+    const std::string path = PathOf("locked.smf");
+    std::ofstream(path) << "old";
+    ::chmod(path.c_str(), 0444);
+    EXPECT_FALSE(doc.SaveDocument(path));
+    EXPECT_EQ(ui.messages[0], FileErrorText(FileOperation::Write, EACCES, path));
+    EXPECT_EQ(fs::file_size(path), 3u);
+}
+
+}  // namespace
+}  // namespace reelkeep

@@ -1,0 +1,283 @@
+// The record store and the lookup lists of the document: reset, append, resize, purge, and the
+// lookup-list rules, with the linear scans of the original design kept here as the reference.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "fake_ui.h"
+#include "messages.h"
+#include "reelkeep_doc.h"
+#include "text_compare.h"
+
+namespace reelkeep {
+namespace {
+
+using test::FakeUI;
+
+RecordValues Movie(std::string title, std::string a1 = "", std::string a2 = "", std::string a3 = "",
+                   std::string type = "") {
+    RecordValues v;
+    v[FieldIndex(Field::MovieName)] = std::move(title);
+    v[FieldIndex(Field::Actor1)] = std::move(a1);
+    v[FieldIndex(Field::Actor2)] = std::move(a2);
+    v[FieldIndex(Field::Actor3)] = std::move(a3);
+    v[FieldIndex(Field::MovieType)] = std::move(type);
+    return v;
+}
+
+std::vector<std::string> Titles(const CReelkeepDoc& doc) {
+    return {doc.Column(Field::MovieName).begin(), doc.Column(Field::MovieName).end()};
+}
+
+class RecordStoreTest : public ::testing::Test {
+  protected:
+    RecordStoreTest() {
+        ui.doc = &doc;
+        doc.OnNewDocument();
+    }
+    void ExpectArraysAtCount() const {
+        for (std::size_t f = 0; f < kFieldCount; ++f) {
+            EXPECT_EQ(doc.Column(static_cast<Field>(f)).size(), doc.RecordCount()) << f;
+        }
+    }
+    FakeUI ui;
+    CReelkeepDoc doc{ui};
+};
+
+TEST_F(RecordStoreTest, NewDocumentIsReadyEmptyAndUnmodified) {
+    doc.AppendRecord(Movie("x"));
+    doc.SetModified(true);
+    doc.SetReady(false);
+    doc.SetProgressEnabled(false);
+    doc.OnNewDocument();
+    EXPECT_TRUE(doc.IsReady());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(doc.ProgressEnabled());
+    EXPECT_EQ(doc.RecordCount(), 0u);
+    EXPECT_TRUE(doc.LastFind().text.empty());
+    EXPECT_TRUE(doc.IsEnabled(CommandId::Enter));
+    // An empty catalogue: rebuild and purge find nothing to do.
+    doc.RebuildLookupLists();
+    doc.PurgeDeletedRecords();
+    for (std::size_t k = 0; k < kLookupCount; ++k) {
+        EXPECT_TRUE(doc.Lookup(static_cast<LookupKind>(k)).empty());
+    }
+    EXPECT_TRUE(doc.DisplayOrder().empty());
+    ExpectArraysAtCount();
+}
+
+TEST_F(RecordStoreTest, ResetEmptiesTheCatalogueButKeepsHeadingsLayoutsAndSomeMarks) {
+    doc.AppendRecord(Movie("Alien", "Weaver", "", "", "Horror"));
+    doc.AppendRecord(Movie("Heat", "Pacino", "", "", "Crime"));
+    doc.RebuildLookupLists();
+    doc.HeadingColors() = {1};
+    doc.DataColors() = {2, 3};
+    std::array<std::string, kFilterCount> filters;
+    filters.fill("x");
+    doc.SetFilters(filters);
+    doc.ApplyCustomHeadings({"Director", "Year", "Studio", "Notes"}, false);
+    doc.Layouts()[3].ids[9] = 5;
+
+    doc.KeySortCommand(SortMark::MediaType);
+    doc.ResetCatalogue();
+    EXPECT_EQ(doc.CurrentSort(), SortMark::MediaType);
+    EXPECT_EQ(doc.RecordCount(), 0u);
+    ExpectArraysAtCount();
+    EXPECT_TRUE(doc.Lookup(LookupKind::Actors).empty());
+    EXPECT_TRUE(doc.HeadingColors().empty());
+    EXPECT_TRUE(doc.DataColors().empty());
+    for (const auto& f : doc.Filters()) EXPECT_EQ(f, kFilterAll);
+    EXPECT_TRUE(doc.NormalViewFlag());
+    EXPECT_FALSE(doc.OneLineFlag());
+    EXPECT_EQ(doc.CustomHeadings()[0], "Director");
+    EXPECT_EQ(doc.Layouts()[3].ids[9], 5u);
+
+    doc.AppendRecord(Movie("b"));
+    doc.AppendRecord(Movie("a"));
+    doc.TitleSort();
+    EXPECT_EQ(doc.CurrentSort(), SortMark::Title);
+    doc.ResetCatalogue();
+    EXPECT_EQ(doc.CurrentSort(), SortMark::None);
+}
+
+TEST_F(RecordStoreTest, AppendAndResizeKeepEveryArrayAtTheRecordCount) {
+    RecordValues full;
+    for (std::size_t f = 0; f < kFieldCount; ++f) full[f] = "v" + std::to_string(f);
+    doc.AppendRecord(full);
+    doc.AppendRecord(Movie("second"));
+    EXPECT_EQ(doc.RecordCount(), 2u);
+    EXPECT_EQ(doc.Record(0), full);
+    ExpectArraysAtCount();
+
+    doc.SetRecordCount(5);
+    ExpectArraysAtCount();
+    EXPECT_EQ(doc.Value(1, Field::MovieName), "second");
+    EXPECT_EQ(doc.Value(4, Field::Synopsis), "");
+    doc.SetRecordCount(1);
+    ExpectArraysAtCount();
+    EXPECT_EQ(doc.Record(0), full);
+
+    // The file reader's whole-array replacement is fitted to the record count.
+    doc.ReplaceColumn(Field::Time, {"90", "surplus"});
+    EXPECT_EQ(doc.Value(0, Field::Time), "90");
+    doc.SetRecordCount(3);
+    doc.ReplaceColumn(Field::Time, {});
+    ExpectArraysAtCount();
+}
+
+TEST_F(RecordStoreTest, PurgeRemovesExactlyTheMarkedRecordsAndRenumbers) {
+    for (const char* title :
+         {"DELETE", "DELETE", "keep 1", "delete", "DELETE", "keep 2", "DELETE "}) {
+        doc.AppendRecord(Movie(title, std::string("actor of ") + title));
+    }
+    doc.PurgeDeletedRecords();
+    EXPECT_EQ(Titles(doc), (std::vector<std::string>{"keep 1", "delete", "keep 2", "DELETE "}));
+    EXPECT_EQ(doc.Value(2, Field::Actor1), "actor of keep 2");
+    EXPECT_EQ(doc.DisplayOrder(), (std::vector<std::uint32_t>{0, 1, 2, 3}));
+    ExpectArraysAtCount();
+}
+
+TEST_F(RecordStoreTest, LookupListsKeepTheFirstFormAndIgnoreEmptyValues) {
+    doc.AppendRecord(Movie("1", "Same Name", "same name", "SAME NAME", "Drama"));
+    doc.AppendRecord(Movie("2", "", "Other", "", "drama"));
+    doc.AppendRecord(Movie("3", "Same name", "", "", "DRAMA"));
+    doc.AppendRecord(Movie("4", "\xC3\x89mile", "\xC3\xA9mile", "", "Comedy"));
+    doc.RebuildLookupLists();
+    EXPECT_EQ(doc.Lookup(LookupKind::Actors).entries(),
+              (std::vector<std::string>{"Same Name", "Other", "\xC3\x89mile", "\xC3\xA9mile"}));
+    EXPECT_EQ(doc.Lookup(LookupKind::MovieTypes).entries(),
+              (std::vector<std::string>{"Drama", "Comedy"}));
+    EXPECT_TRUE(doc.Lookup(LookupKind::Ratings).empty());
+
+    // Entering values one at a time follows the same rules.
+    doc.AddActors("New", "NEW", "");
+    doc.AddMovieType("comedy");
+    doc.AddRating("R");
+    EXPECT_EQ(doc.Lookup(LookupKind::Actors).size(), 5u);
+    EXPECT_EQ(doc.Lookup(LookupKind::Actors)[4], "New");
+    EXPECT_EQ(doc.Lookup(LookupKind::MovieTypes).size(), 2u);
+    EXPECT_EQ(doc.Lookup(LookupKind::Ratings)[0], "R");
+}
+
+TEST_F(RecordStoreTest, RebuildAndRefreshReportProgressOnlyWhenEnabled) {
+    for (int i = 0; i < 4; ++i) {
+        RecordValues v = Movie(std::to_string(i), "A" + std::to_string(i), "", "", "T");
+        v[FieldIndex(Field::Custom2)] = "c" + std::to_string(i % 2);
+        v[FieldIndex(Field::Rating)] = "PG";
+        doc.AppendRecord(v);
+    }
+    doc.RebuildLookupLists();
+    doc.RefreshEntryDialogLists();
+    ASSERT_GE(ui.progress.size(), 2u);
+    EXPECT_EQ(ui.progress[0].caption, msg::kProgressLookupLists);
+    EXPECT_EQ(ui.progress[0].max, 4u);
+    EXPECT_EQ(ui.progress[0].steps, 4u);
+    EXPECT_EQ(ui.progress[1].caption, msg::kProgressDialogLists);
+    EXPECT_EQ(ui.progress[1].max, 4u + 2 + 1 + 1);  // actors, custom 2, movie types, ratings
+    EXPECT_EQ(ui.progress[1].steps, ui.progress[1].max);
+
+    const EntryDialogLists& lists = doc.EntryLists();
+    for (std::size_t k = 0; k < kLookupCount; ++k) {
+        if (static_cast<LookupKind>(k) == LookupKind::MovieTypes) continue;  // reordered after
+        EXPECT_EQ(lists[k], doc.Lookup(static_cast<LookupKind>(k)).entries()) << k;
+    }
+    EXPECT_EQ(lists[static_cast<std::size_t>(LookupKind::Custom2)],
+              (std::vector<std::string>{"c0", "c1"}));
+
+    ui.progress.clear();
+    doc.SetProgressEnabled(false);
+    doc.RebuildLookupLists();
+    doc.RefreshEntryDialogLists();
+    EXPECT_TRUE(ui.progress.empty());
+}
+
+// ---- differential tests against the original linear scans --------------------------------
+
+// A lookup list as first built: compare with every entry, append when nothing matched.
+void ReferenceAdd(std::vector<std::string>& list, const std::string& v) {
+    if (v.empty()) return;
+    for (const std::string& entry : list) {
+        if (CompareNoCase(entry, v) == 0) return;
+    }
+    list.push_back(v);
+}
+
+std::array<std::vector<std::string>, kLookupCount> ReferenceLookups(const CReelkeepDoc& doc) {
+    std::array<std::vector<std::string>, kLookupCount> lists;
+    const auto add = [&](LookupKind kind, std::uint32_t i, Field f) {
+        ReferenceAdd(lists[static_cast<std::size_t>(kind)], doc.Value(i, f));
+    };
+    for (std::uint32_t i = 0; i < doc.RecordCount(); ++i) {
+        for (int k = 0; k < 3; ++k) add(LookupKind::Actors, i, ActorField(k));
+        add(LookupKind::MovieTypes, i, Field::MovieType);
+        add(LookupKind::MediaTypes, i, Field::MediaType);
+        add(LookupKind::Ratings, i, Field::Rating);
+        for (int k = 0; k < 4; ++k) {
+            add(static_cast<LookupKind>(static_cast<int>(LookupKind::Custom1) + k), i,
+                CustomField(k));
+        }
+    }
+    return lists;
+}
+
+// The purge as first built: remove element i from every array, then look at i again.
+std::array<std::vector<std::string>, kFieldCount> ReferencePurge(const CReelkeepDoc& doc) {
+    std::array<std::vector<std::string>, kFieldCount> columns;
+    for (std::size_t f = 0; f < kFieldCount; ++f) columns[f] = doc.Column(static_cast<Field>(f));
+    std::size_t count = doc.RecordCount();
+    for (std::size_t i = 0; i < count;) {
+        if (columns[FieldIndex(Field::MovieName)][i] == "DELETE") {
+            for (auto& column : columns) column.erase(column.begin() + static_cast<long>(i));
+            --count;
+        } else {
+            ++i;
+        }
+    }
+    return columns;
+}
+
+std::string RandomValue(std::mt19937& rng) {
+    static const std::vector<std::string> kValues = {
+        "",       "",    "Drama", "drama",  "DRAMA",  "dRaMa",   "Drama ",  " Drama",   "Comedy",
+        "comedy", "Z",   "z",     "[",      "_",      "@",       "`",       "\xC3\x89", "\xC3\xA9",
+        "a b",    "A B", "ab",    "DELETE", "delete", "Actor 1", "actor 1", "ACTOR 1x"};
+    return kValues[rng() % kValues.size()];
+}
+
+TEST(RecordStoreDifferential, RebuildAndPurgeMatchTheLinearScans) {
+    std::mt19937 rng(2024);
+    for (int round = 0; round < 200; ++round) {
+        FakeUI ui;
+        CReelkeepDoc doc(ui);
+        doc.OnNewDocument();
+        const std::uint32_t count = rng() % 60;
+        for (std::uint32_t i = 0; i < count; ++i) {
+            RecordValues v;
+            for (auto& field : v) field = RandomValue(rng);
+            if (rng() % 4 == 0) v[FieldIndex(Field::MovieName)] = "DELETE";
+            doc.AppendRecord(std::move(v));
+        }
+        doc.RebuildLookupLists();
+        const auto expectedLists = ReferenceLookups(doc);
+        for (std::size_t k = 0; k < kLookupCount; ++k) {
+            ASSERT_EQ(doc.Lookup(static_cast<LookupKind>(k)).entries(), expectedLists[k])
+                << "round " << round << " list " << k;
+        }
+
+        const auto expectedColumns = ReferencePurge(doc);
+        doc.PurgeDeletedRecords();
+        ASSERT_EQ(doc.RecordCount(), expectedColumns[0].size());
+        for (std::size_t f = 0; f < kFieldCount; ++f) {
+            ASSERT_EQ(doc.Column(static_cast<Field>(f)), expectedColumns[f]) << round;
+        }
+        ASSERT_EQ(doc.DisplayOrder().size(), doc.RecordCount());
+        doc.RebuildLookupLists();
+        const auto afterPurge = ReferenceLookups(doc);
+        for (std::size_t k = 0; k < kLookupCount; ++k) {
+            ASSERT_EQ(doc.Lookup(static_cast<LookupKind>(k)).entries(), afterPurge[k]);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace reelkeep
