@@ -22,6 +22,8 @@ constexpr std::array kVerbs = {
     Verb{"new", RunNew, "new OUT"},
     Verb{"convert", RunConvert, "convert IN OUT"},
     Verb{"generate", RunGenerate, "generate N OUT [--seed S]"},
+    Verb{"actors", RunActors, "actors IN [view options]"},
+    Verb{"labels", RunLabels, "labels IN [view options]"},
 };
 
 int PrintVerbs() {

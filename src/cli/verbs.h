@@ -11,6 +11,8 @@ int RunInfo(std::span<const std::string> args);
 int RunNew(std::span<const std::string> args);
 int RunConvert(std::span<const std::string> args);
 int RunGenerate(std::span<const std::string> args);
+int RunActors(std::span<const std::string> args);
+int RunLabels(std::span<const std::string> args);
 
 // Prints "usage: reelkeep-cli <synopsis>" to stderr and returns the failure status.
 int UsageError(std::string_view synopsis);

@@ -1,0 +1,152 @@
+#include "view_options.h"
+
+#include <utility>
+
+namespace reelkeep::cli {
+
+namespace {
+
+constexpr std::array<std::pair<std::string_view, FilterField>, kFilterCount> kFilterNames = {{
+    {"movie-name", FilterField::MovieName},
+    {"actor", FilterField::Actor},
+    {"movie-type", FilterField::MovieType},
+    {"media-type", FilterField::MediaType},
+    {"rating", FilterField::Rating},
+    {"custom1", FilterField::Custom1},
+    {"custom2", FilterField::Custom2},
+    {"custom3", FilterField::Custom3},
+    {"custom4", FilterField::Custom4},
+}};
+
+constexpr std::array<std::pair<std::string_view, SortMark>, 11> kSortNames = {{
+    {"title", SortMark::Title},
+    {"actors", SortMark::Actors},
+    {"tape", SortMark::TapeNumber},
+    {"time", SortMark::Time},
+    {"rating", SortMark::Rating},
+    {"movie-type", SortMark::MovieType},
+    {"media-type", SortMark::MediaType},
+    {"custom1", SortMark::Custom1},
+    {"custom2", SortMark::Custom2},
+    {"custom3", SortMark::Custom3},
+    {"custom4", SortMark::Custom4},
+}};
+
+template <typename T, std::size_t N>
+std::optional<T> Lookup(const std::array<std::pair<std::string_view, T>, N>& table,
+                        std::string_view name) {
+    for (const auto& [key, value] : table) {
+        if (key == name) return value;
+    }
+    return std::nullopt;
+}
+
+std::optional<bool> ParseFlag(std::string_view text) {
+    if (text == "0") return false;
+    if (text == "1") return true;
+    return std::nullopt;
+}
+
+// The options that take a 0|1 value, and the flag each one sets.
+bool* FlagOption(std::string_view name, ViewOptions& view) {
+    if (name == "--ignore-the-normal") return &view.options.ignoreTheNormal;
+    if (name == "--ignore-the-one-line") return &view.options.ignoreTheOneLine;
+    if (name == "--tape-text") return &view.options.tapeText;
+    if (name == "--synopsis") return &view.options.showSynopsis;
+    return nullptr;
+}
+
+bool ParseFilter(std::string_view text, ViewOptions& view, std::string& error) {
+    const std::size_t equals = text.find('=');
+    const auto field = Lookup(kFilterNames, text.substr(0, equals));
+    if (equals == std::string_view::npos || !field) {
+        error = "--filter wants FIELD=TEXT with a known FIELD, not '" + std::string(text) + "'";
+        return false;
+    }
+    view.filters[static_cast<std::size_t>(*field)] = std::string(text.substr(equals + 1));
+    return true;
+}
+
+bool ParseOne(std::string_view name, std::string_view value, ViewOptions& view,
+              std::string& error) {
+    if (name == "--filter") return ParseFilter(value, view, error);
+    if (name == "--sort") {
+        view.sort = Lookup(kSortNames, value);
+        if (!view.sort) error = "unknown sort key '" + std::string(value) + "'";
+        return view.sort.has_value();
+    }
+    if (name == "--custom") {
+        if (value.size() != 1 || value[0] < '1' || value[0] > '4') {
+            error = "--custom wants 1, 2, 3 or 4";
+            return false;
+        }
+        view.options.showCustom[value[0] - '1'] = true;
+        return true;
+    }
+    bool* flag = FlagOption(name, view);
+    const std::optional<bool> parsed = ParseFlag(value);
+    if (flag == nullptr || !parsed) {
+        error = "unknown option or value: " + std::string(name) + " " + std::string(value);
+        return false;
+    }
+    *flag = *parsed;
+    return true;
+}
+
+bool AnythingShown(const CReelkeepDoc& doc) { return !doc.DisplayOrder().empty(); }
+
+// The sort commands, each run only where its menu command would be enabled.
+void RunSort(CReelkeepDoc& doc, SortMark sort) {
+    switch (sort) {
+        case SortMark::None:
+            return;
+        case SortMark::Actors:
+            if (!doc.DisplayedActors().empty()) doc.SortByActorsCommand();
+            return;
+        case SortMark::Title:
+            if (AnythingShown(doc)) {
+                doc.TitleSort();
+                doc.ui().UpdateAllViews();
+            }
+            return;
+        case SortMark::TapeNumber:
+            if (AnythingShown(doc)) doc.TapeNumberSort();
+            return;
+        default:
+            if (AnythingShown(doc)) doc.KeySortCommand(sort);
+    }
+}
+
+}  // namespace
+
+bool ParseViewOptions(std::span<const std::string> args, ViewOptions& view, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& name = args[i];
+        if (name == "--one-line") {
+            view.oneLine = true;
+            continue;
+        }
+        if (i + 1 == args.size()) {
+            error = "unknown option or missing value: " + name;
+            return false;
+        }
+        if (!ParseOne(name, args[++i], view, error)) return false;
+    }
+    return true;
+}
+
+void ApplyViewOptions(CReelkeepDoc& doc, const ViewOptions& view) {
+    doc.OptionsChanged(view.options);
+    // Starting again from record order makes the result the one loading with these filters and
+    // options in force would have given.
+    doc.SetFilters(view.filters);
+    doc.RebuildDisplayOrder();
+    if (view.oneLine && AnythingShown(doc)) doc.OneLineSortsCommand();
+    if (view.sort) {
+        RunSort(doc, *view.sort);
+    } else if (doc.RecordCount() > 1) {
+        RunSort(doc, SortMark::Title);
+    }
+}
+
+}  // namespace reelkeep::cli
