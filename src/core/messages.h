@@ -39,7 +39,6 @@ inline constexpr std::string_view kTapeNotAllDigits =
     "You have Tape # set as a number but some tape numbers aren't all digits!";
 inline constexpr std::string_view kNoMemoryLabels = "Out of memory! Cannot display label format!";
 
-
 // Loading and saving.
 inline constexpr std::string_view kNoMemoryLoad = "Not enough memory to load the file.";
 inline constexpr std::string_view kFailedToOpen = "Failed to open document.";
@@ -55,8 +54,28 @@ inline constexpr std::string_view kAccessWrite =
 inline constexpr std::string_view kReadError = "An unexpected error occurred while reading %1.";
 inline constexpr std::string_view kWriteError = "An unexpected error occurred while writing %1.";
 
+// Editing and undo.
+inline constexpr std::string_view kNoMemoryAddEntries =
+    "Out of memory! Cannot add any more entries!";
+inline constexpr std::string_view kNoMemoryRecordUndo = "Not enough memory to record undo.";
+inline constexpr std::string_view kNoMemoryRestoreUndo = "Not enough memory to restore undo.";
+inline constexpr std::string_view kNoMemoryUndoSelection =
+    "Not enough memory to record undo selection.";
+// %s stands for the movie name.
+inline constexpr std::string_view kDeleteQuestion = "Are you sure you want to delete %s?";
+inline constexpr std::string_view kDefaultMediaType = "VHS";
+
+// Find.
+inline constexpr std::string_view kProgressSearching = "Searching";
+inline constexpr std::string_view kContinueFind = "Continue Find?";
+inline constexpr std::string_view kFindNoMoreMatches = "Finished search. No more matches";
+inline constexpr std::string_view kFindNoMatches = "Finished search. No matches found";
+
 // Record markers, compared exactly.
 inline constexpr std::string_view kDeleteMarker = "DELETE";
 inline constexpr std::string_view kNoActorListed = "NO ACTOR LISTED";
+// Undo action words besides kDeleteMarker, also compared exactly.
+inline constexpr std::string_view kUndoRestore = "RESTORE";
+inline constexpr std::string_view kUndoUnmodify = "UNMODIFY";
 
 }  // namespace reelkeep::msg

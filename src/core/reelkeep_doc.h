@@ -277,6 +277,12 @@ private:
     // After a load broken off by lack of memory: every field array at the record count, and
     // nothing left that names a record of the previous catalogue.
     void KeepWhatWasLoaded();
+    // The view's row flags copied into the selection; when memory runs out none are kept.
+    void StoreViewSelection();
+    // The record shown at a row of the current listing; false for a row past its end.
+    bool ListingRecordAt(std::uint32_t row, std::uint32_t& record) const;
+    // Takes back a record Enter appended but could not finish adding.
+    void DropNewRecord(std::uint32_t record);
 
     IReelkeepUI& ui_;
 

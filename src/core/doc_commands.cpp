@@ -1,0 +1,153 @@
+// Which commands the document handles, when they are enabled and checked, and running them.
+// Every rule reads document state only, so menus and toolbar can ask at any time.
+#include <optional>
+
+#include "reelkeep_doc.h"
+
+namespace reelkeep {
+
+namespace {
+
+// The sort commands other than Sort by Actors, with the mark each one sets.
+std::optional<SortMark> KeySortMarkOf(CommandId id) {
+    switch (id) {
+        case CommandId::SortByTitle:
+            return SortMark::Title;
+        case CommandId::SortByTapeNumber:
+            return SortMark::TapeNumber;
+        case CommandId::SortByTime:
+            return SortMark::Time;
+        case CommandId::SortByRating:
+            return SortMark::Rating;
+        case CommandId::SortByMovieType:
+            return SortMark::MovieType;
+        case CommandId::SortByMediaType:
+            return SortMark::MediaType;
+        case CommandId::SortByCustom1:
+            return SortMark::Custom1;
+        case CommandId::SortByCustom2:
+            return SortMark::Custom2;
+        case CommandId::SortByCustom3:
+            return SortMark::Custom3;
+        case CommandId::SortByCustom4:
+            return SortMark::Custom4;
+        default:
+            return std::nullopt;
+    }
+}
+
+bool IsDisplayModeCommand(CommandId id) {
+    return id == CommandId::OneLineSorts || id == CommandId::DisplayLabelFormat ||
+           id == CommandId::DisplayNormalView;
+}
+
+}  // namespace
+
+bool CReelkeepDoc::Handles(CommandId id) {
+    switch (id) {
+        case CommandId::Enter:
+        case CommandId::Modify:
+        case CommandId::Delete:
+        case CommandId::Undo:
+        case CommandId::Find:
+        case CommandId::EditCustomHeading:
+        case CommandId::Filters:
+        case CommandId::SortByActors:
+        case CommandId::ExportCsv:
+        case CommandId::ExportText:
+            return true;
+        default:
+            return KeySortMarkOf(id).has_value() || IsDisplayModeCommand(id);
+    }
+}
+
+bool CReelkeepDoc::IsEnabled(CommandId id) const {
+    const bool listed = !displayOrder_.empty();
+    if (KeySortMarkOf(id)) return listed && !labelFormat_;
+    if (IsDisplayModeCommand(id)) return listed;
+    switch (id) {
+        case CommandId::Enter:
+            return ready_ && !labelFormat_;
+        case CommandId::Modify:
+            return rowSelection_.present && !labelFormat_;
+        case CommandId::Delete:
+            return rowSelection_.present && !labelFormat_ && listed;
+        case CommandId::Undo:
+            return undo_.available && !labelFormat_;
+        case CommandId::Find:
+            return listed && !labelFormat_;
+        case CommandId::EditCustomHeading:
+            return true;
+        case CommandId::Filters:
+            return recordCount_ > 1;
+        case CommandId::SortByActors:
+            return !displayedActors_.empty() && !labelFormat_;
+        case CommandId::ExportCsv:
+        case CommandId::ExportText:
+            return listed;
+        // Run by the application, but their state is the document's.
+        case CommandId::LabelDataColors:
+        case CommandId::LabelHeadingColor:
+            return printerColorCount_ > 2 && ready_;
+        default:
+            return false;
+    }
+}
+
+bool CReelkeepDoc::IsChecked(CommandId id) const {
+    if (const std::optional<SortMark> mark = KeySortMarkOf(id)) return sortMark_ == *mark;
+    switch (id) {
+        case CommandId::SortByActors:
+            return sortMark_ == SortMark::Actors;
+        case CommandId::OneLineSorts:
+            return oneLine_;
+        case CommandId::DisplayLabelFormat:
+            return labelFormat_;
+        case CommandId::DisplayNormalView:
+            return normalView_;
+        default:
+            return false;
+    }
+}
+
+void CReelkeepDoc::Execute(CommandId id) {
+    // A stale menu or a scripted caller must not run a command on state that forbids it.
+    if (!Handles(id) || !IsEnabled(id)) return;
+    switch (id) {
+        case CommandId::Enter:
+            return EnterCommand();
+        case CommandId::Modify:
+            return ModifyCommand();
+        case CommandId::Delete:
+            return DeleteCommand();
+        case CommandId::Undo:
+            return UndoCommand();
+        case CommandId::Find:
+            return FindCommand();
+        case CommandId::EditCustomHeading:
+            return EditCustomHeadingCommand();
+        case CommandId::Filters:
+            return FiltersCommand();
+        case CommandId::ExportCsv:
+            return ExportCommand(ExportKind::Csv);
+        case CommandId::ExportText:
+            return ExportCommand(ExportKind::Text);
+        case CommandId::SortByActors:
+            return SortByActorsCommand();
+        case CommandId::SortByTitle:
+            TitleSort();
+            return ui_.UpdateAllViews();
+        case CommandId::SortByTapeNumber:
+            return TapeNumberSort();
+        case CommandId::OneLineSorts:
+            return OneLineSortsCommand();
+        case CommandId::DisplayLabelFormat:
+            return DisplayLabelFormatCommand();
+        case CommandId::DisplayNormalView:
+            return DisplayNormalViewCommand();
+        default:
+            return KeySortCommand(*KeySortMarkOf(id));
+    }
+}
+
+}  // namespace reelkeep

@@ -1,0 +1,152 @@
+#include <new>
+#include <string>
+
+#include "messages.h"
+#include "reelkeep_doc.h"
+
+namespace reelkeep {
+
+namespace {
+
+std::string DeleteQuestion(std::string_view movieName) {
+    const std::string_view text = msg::kDeleteQuestion;
+    const std::size_t at = text.find("%s");
+    std::string question(text.substr(0, at));
+    question += movieName;
+    question += text.substr(at + 2);
+    return question;
+}
+
+bool Confirms(DeleteAnswer answer) {
+    return answer == DeleteAnswer::Yes || answer == DeleteAnswer::YesToAll;
+}
+
+bool AsksAgain(DeleteAnswer answer) {
+    return answer == DeleteAnswer::Yes || answer == DeleteAnswer::No;
+}
+
+}  // namespace
+
+void CReelkeepDoc::StoreViewSelection() {
+    try {
+        ui_.StoreSelection();
+    } catch (const std::bad_alloc&) {
+        // A partial copy would shift later rows onto the wrong records; keep none instead.
+        rowSelection_.flags.clear();
+        Warn(ui_, msg::kNoMemoryUndoSelection);
+    }
+}
+
+bool CReelkeepDoc::ListingRecordAt(std::uint32_t row, std::uint32_t& record) const {
+    if (row >= ListingCount()) return false;
+    record = ListingRecord(row);
+    return record < recordCount_;
+}
+
+void CReelkeepDoc::DropNewRecord(std::uint32_t record) {
+    SetRecordCount(record);
+    ClearUndoJournal();
+    // The display order may still name the dropped record; without memory for a rebuild, show
+    // nothing rather than a record that is gone.
+    try {
+        RebuildDisplayOrder();
+    } catch (const std::bad_alloc&) {
+        displayOrder_.clear();
+        displayedActors_.Clear();
+    }
+}
+
+void CReelkeepDoc::EnterCommand() {
+    EntryDialogValues values;
+    values.headings = headings_;
+    values.fields[FieldIndex(Field::TapeNumber)] = std::to_string(recordCount_ + 1ULL);
+    values.fields[FieldIndex(Field::MediaType)] = recordCount_ == 0
+                                                      ? std::string(msg::kDefaultMediaType)
+                                                      : Value(recordCount_ - 1, Field::MediaType);
+    if (!ui_.RunEntryDialog(values)) return;
+
+    const std::uint32_t added = recordCount_;
+    bool appended = false;
+    try {
+        AppendRecord(std::move(values.fields));
+        appended = true;
+        ClearUndoJournal();
+        RecordUndo(added, msg::kDeleteMarker);
+        RebuildDisplayOrder();
+    } catch (const std::bad_alloc&) {
+        if (appended) DropNewRecord(added);
+        Warn(ui_, msg::kNoMemoryAddEntries);
+        return;
+    }
+    {
+        WaitCursor wait(ui_);
+        AddRecordToLookups(added);
+        ReapplyCurrentSort();
+        RefreshEntryDialogLists();
+    }
+    undo_.available = true;
+    modified_ = true;
+    ui_.UpdateAllViews();
+}
+
+void CReelkeepDoc::ModifyCommand() {
+    StoreViewSelection();
+    ClearUndoJournal();
+    bool changed = false;
+    const std::vector<std::uint32_t>& flags = rowSelection_.flags;
+    for (std::uint32_t row = 0; row < flags.size(); ++row) {
+        std::uint32_t record = 0;
+        if (flags[row] == 0 || !ListingRecordAt(row, record)) continue;
+        EntryDialogValues values{Record(record), headings_};
+        if (!ui_.RunEntryDialog(values)) continue;
+        RecordUndo(record, msg::kUndoUnmodify);
+        SetRecord(record, std::move(values.fields));
+        rowSelection_.present = false;
+        RebuildLookupLists();
+        RefreshEntryDialogLists();
+        undo_.available = true;
+        modified_ = true;
+        changed = true;
+    }
+    if (changed) {
+        RebuildDisplayOrder();
+        ReapplyCurrentSort();
+    }
+    ui_.UpdateAllViews();
+}
+
+void CReelkeepDoc::DeleteCommand() {
+    StoreViewSelection();
+    // NO means "ask at the next selected record".
+    DeleteAnswer running = DeleteAnswer::No;
+    ClearUndoJournal();
+    const std::vector<std::uint32_t>& flags = rowSelection_.flags;
+    for (std::uint32_t row = 0; row < flags.size(); ++row) {
+        std::uint32_t record = 0;
+        if (flags[row] == 0 || !ListingRecordAt(row, record)) continue;
+        // Already marked: typed by the user, or reached again through another actor's row.
+        if (Value(record, Field::MovieName) == msg::kDeleteMarker) continue;
+        if (AsksAgain(running)) {
+            // Closing the question without an answer must not delete anything: it ends the
+            // asking as No to All would.
+            running = ui_.RunDeleteDialog(DeleteQuestion(Value(record, Field::MovieName)))
+                          .value_or(DeleteAnswer::NoToAll);
+        }
+        if (!Confirms(running)) continue;
+        RecordUndo(record, msg::kUndoRestore);
+        SetValue(record, Field::MovieName, std::string(msg::kDeleteMarker));
+        undo_.available = true;
+        modified_ = true;
+    }
+    if (undo_.available) {
+        PurgeDeletedRecords();
+        ReapplyCurrentSort();
+        RebuildLookupLists();
+        BuildActorIndex();
+        RefreshEntryDialogLists();
+    }
+    rowSelection_.present = false;
+    ui_.UpdateAllViews();
+}
+
+}  // namespace reelkeep

@@ -1,0 +1,48 @@
+#include <algorithm>
+#include <cerrno>
+#include <fstream>
+#include <optional>
+
+#include "export_writers.h"
+#include "file_errors.h"
+#include "reelkeep_doc.h"
+
+namespace reelkeep {
+
+std::vector<std::uint32_t> CReelkeepDoc::ExportedRecords() {
+    if (!rowSelection_.present) return displayOrder_;
+    StoreViewSelection();
+    const std::vector<std::uint32_t>& flags = rowSelection_.flags;
+    std::vector<std::uint32_t> records;
+    if (sortMark_ == SortMark::Actors) {
+        // Rows of the actor index: a movie listed under several selected actors goes out once.
+        std::vector<bool> taken(recordCount_);
+        for (std::uint32_t row = 0; row < flags.size(); ++row) {
+            std::uint32_t record = 0;
+            if (flags[row] == 0 || !ListingRecordAt(row, record) || taken[record]) continue;
+            taken[record] = true;
+            records.push_back(record);
+        }
+        return records;
+    }
+    const std::size_t rows = std::min(flags.size(), displayOrder_.size());
+    for (std::size_t i = 0; i < rows; ++i) {
+        if (flags[i] != 0) records.push_back(displayOrder_[i]);
+    }
+    return records;
+}
+
+void CReelkeepDoc::ExportCommand(ExportKind kind) {
+    const std::optional<std::string> path = ui_.AskExportFileName(kind);
+    if (!path) return;
+    WaitCursor wait(ui_);
+    errno = 0;
+    std::ofstream out(*path, std::ios::binary | std::ios::trunc);
+    const bool written = out && WriteExport(out, kind, *this, ExportedRecords());
+    const int error = errno;
+    if (written) return;
+    // What was written stays; the user learns why the rest is missing.
+    Warn(ui_, FileErrorText(FileOperation::Write, error, *path));
+}
+
+}  // namespace reelkeep

@@ -1,0 +1,17 @@
+#include "reelkeep_doc.h"
+
+namespace reelkeep {
+
+void CReelkeepDoc::EditCustomHeadingCommand() {
+    std::array<std::string, 4> headings = headings_;
+    if (!ui_.RunCustomHeadingsDialog(headings)) return;
+    // A caption is never left empty: the column titles and the export header need one.
+    for (int k = 0; k < 4; ++k) {
+        if (headings[k].empty()) headings[k] = DefaultCustomHeading(k);
+    }
+    // An empty catalogue has nothing worth a save prompt.
+    if (recordCount_ > 0) modified_ = true;
+    ApplyCustomHeadings(headings, true);
+}
+
+}  // namespace reelkeep

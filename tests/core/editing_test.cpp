@@ -1,0 +1,353 @@
+#include <gtest/gtest.h>
+
+#include "allocation_failure.h"
+#include "catalogue_builder.h"
+#include "doc_invariants.h"
+#include "fake_ui.h"
+#include "messages.h"
+
+namespace reelkeep::test {
+namespace {
+
+struct Catalogue {
+    FakeUI ui;
+    CReelkeepDoc doc{ui};
+
+    explicit Catalogue(const std::vector<Movie>& movies = {}) {
+        ui.doc = &doc;
+        doc.OnNewDocument();
+        FillCatalogue(doc, std::span<const Movie>(movies));
+    }
+    // The user's row selection in the view.
+    void Select(std::vector<std::uint32_t> flags) {
+        ui.viewSelection = std::move(flags);
+        doc.Selection().present = true;
+    }
+    std::vector<std::string> Titles() const {
+        std::vector<std::string> titles;
+        for (std::uint32_t r = 0; r < doc.RecordCount(); ++r) {
+            titles.push_back(doc.Value(r, Field::MovieName));
+        }
+        return titles;
+    }
+};
+
+using Titles = std::vector<std::string>;
+
+RecordValues Answer(const std::string& title, const std::string& media = "DVD") {
+    return ToRecord({.title = title, .actor1 = title + " Star", .mediaType = media});
+}
+
+TEST(Enter, ProposesTheNextTapeNumberAndTheLastMediaType) {
+    Catalogue c;
+    c.ui.entryAnswers.push_back(Answer("First", "Laserdisc"));
+    c.doc.EnterCommand();
+    c.ui.entryAnswers.push_back(Answer("Second"));
+    c.doc.EnterCommand();
+
+    ASSERT_EQ(c.ui.entryDialogsShown.size(), 2u);
+    const RecordValues& first = c.ui.entryDialogsShown[0].fields;
+    EXPECT_EQ(first[FieldIndex(Field::TapeNumber)], "1");
+    EXPECT_EQ(first[FieldIndex(Field::MediaType)], "VHS");
+    EXPECT_EQ(first[FieldIndex(Field::MovieName)], "");
+    EXPECT_EQ(c.ui.entryDialogsShown[0].headings, c.doc.CustomHeadings());
+    const RecordValues& second = c.ui.entryDialogsShown[1].fields;
+    EXPECT_EQ(second[FieldIndex(Field::TapeNumber)], "2");
+    EXPECT_EQ(second[FieldIndex(Field::MediaType)], "Laserdisc");
+}
+
+TEST(Enter, AddsTheRecordEverywhereAndCanBeUndone) {
+    Catalogue c({{.title = "Zulu"}, {.title = "Alien"}});
+    c.doc.Execute(CommandId::SortByTitle);
+    c.ui.entryAnswers.push_back(Answer("Brazil"));
+    c.doc.EnterCommand();
+
+    ASSERT_EQ(c.doc.RecordCount(), 3u);
+    EXPECT_EQ(c.doc.DisplayOrder(), (std::vector<std::uint32_t>{1, 2, 0}));  // sorted place
+    EXPECT_TRUE(c.doc.Lookup(LookupKind::Actors).Contains("Brazil Star"));
+    EXPECT_TRUE(c.doc.Lookup(LookupKind::MediaTypes).Contains("DVD"));
+    EXPECT_EQ(c.doc.EntryLists()[static_cast<std::size_t>(LookupKind::Actors)],
+              std::vector<std::string>{"Brazil Star"});
+    EXPECT_TRUE(c.doc.IsModified());
+    EXPECT_TRUE(c.doc.IsEnabled(CommandId::Undo));
+    EXPECT_EQ(c.doc.Undo().action, msg::kDeleteMarker);
+    EXPECT_EQ(c.doc.Undo().recordNumbers, std::vector<std::uint32_t>{2});
+    EXPECT_GT(c.ui.maxWaitCursorDepth, 0);
+    EXPECT_EQ(c.ui.waitCursorDepth, 0);
+    ExpectConsistent(c.doc);
+}
+
+TEST(Enter, CancelChangesNothing) {
+    Catalogue c({{.title = "Alien"}});
+    c.ui.entryAnswers.push_back(std::nullopt);
+    c.doc.EnterCommand();
+    EXPECT_EQ(c.doc.RecordCount(), 1u);
+    EXPECT_FALSE(c.doc.IsModified());
+    EXPECT_EQ(c.ui.updates, 0);
+}
+
+// ---- Modify -------------------------------------------------------------------------------
+
+TEST(Modify, ShowsEachSelectedMovieAndKeepsTheAcceptedChanges) {
+    Catalogue c({{.title = "A"}, {.title = "B"}, {.title = "C"}, {.title = "D"}});
+    c.Select({1, 0, 1, 1});
+    c.ui.entryAnswers = {Answer("A2"), std::nullopt, Answer("D2")};
+    c.doc.ModifyCommand();
+
+    ASSERT_EQ(c.ui.entryDialogsShown.size(), 3u);
+    EXPECT_EQ(c.ui.entryDialogsShown[1].fields[FieldIndex(Field::MovieName)], "C");
+    EXPECT_EQ(c.Titles(), (Titles{"A2", "B", "C", "D2"}));
+    EXPECT_TRUE(c.doc.Lookup(LookupKind::Actors).Contains("D2 Star"));
+    EXPECT_FALSE(c.doc.Selection().present);
+    EXPECT_TRUE(c.doc.IsModified());
+    EXPECT_EQ(c.doc.Undo().action, msg::kUndoUnmodify);
+    EXPECT_EQ(c.doc.Undo().recordNumbers, (std::vector<std::uint32_t>{0, 3}));
+    ExpectConsistent(c.doc);
+}
+
+TEST(Modify, AllCancelledLeavesNothingToUndo) {
+    Catalogue c({{.title = "A"}, {.title = "B"}});
+    c.ui.entryAnswers.push_back(Answer("Entered"));
+    c.doc.EnterCommand();
+    c.Select({1, 1, 1});
+    c.doc.ModifyCommand();
+    EXPECT_EQ(c.ui.entryDialogsShown.size(), 4u);
+    EXPECT_FALSE(c.doc.IsEnabled(CommandId::Undo));
+    EXPECT_TRUE(c.doc.Selection().present);
+}
+
+TEST(Modify, MapsActorIndexRowsToTheirMovies) {
+    // Index rows: Ann: B, Bob: A, B, NO ACTOR LISTED: C.
+    Catalogue c({{.title = "A", .actor1 = "Bob"},
+                 {.title = "B", .actor1 = "Bob", .actor2 = "Ann"},
+                 {.title = "C"}});
+    c.doc.Execute(CommandId::SortByActors);
+    ASSERT_EQ(c.doc.ActorRowCount(), 4u);
+    c.Select({0, 1, 0, 1});
+    c.ui.entryAnswers = {Answer("A2"), Answer("C2")};
+    c.doc.ModifyCommand();
+    EXPECT_EQ(c.ui.entryDialogsShown[0].fields[FieldIndex(Field::MovieName)], "A");
+    EXPECT_EQ(c.Titles(), (Titles{"A2", "B", "C2"}));
+    EXPECT_EQ(c.doc.CurrentSort(), SortMark::Actors);  // the index was built again
+    ExpectConsistent(c.doc);
+}
+
+// ---- Delete -------------------------------------------------------------------------------
+
+TEST(Delete, AsksPerMovieUntilAnAllAnswer) {
+    struct Case {
+        std::deque<std::optional<DeleteAnswer>> answers;
+        Titles left;
+        std::size_t questions;
+    };
+    const std::vector<Case> cases = {
+        {{DeleteAnswer::Yes, DeleteAnswer::No, DeleteAnswer::Yes}, {"B", "D"}, 3},
+        {{DeleteAnswer::No, DeleteAnswer::YesToAll}, {"A", "D"}, 2},
+        {{DeleteAnswer::Yes, DeleteAnswer::NoToAll}, {"B", "C", "D"}, 2},
+        {{DeleteAnswer::NoToAll}, {"A", "B", "C", "D"}, 1},
+    };
+    for (const Case& test : cases) {
+        Catalogue c({{.title = "A"}, {.title = "B"}, {.title = "C"}, {.title = "D"}});
+        c.Select({1, 1, 1, 0});
+        c.ui.deleteAnswers = test.answers;
+        c.doc.DeleteCommand();
+        EXPECT_EQ(c.Titles(), test.left);
+        EXPECT_EQ(c.ui.deleteQuestions.size(), test.questions);
+        EXPECT_FALSE(c.doc.Selection().present);
+        ExpectConsistent(c.doc);
+    }
+}
+
+TEST(Delete, AsksWithTheMovieNameAndRemovesItsLookupValues) {
+    Catalogue c({{.title = "Alien \"Director's\" Cut", .actor1 = "Sigourney", .rating = "R"},
+                 {.title = "Babe", .actor1 = "Pig", .rating = "G"}});
+    c.Select({1, 0});
+    c.ui.deleteAnswers = {DeleteAnswer::Yes};
+    c.doc.DeleteCommand();
+    EXPECT_EQ(c.ui.deleteQuestions,
+              Titles{"Are you sure you want to delete Alien \"Director's\" Cut?"});
+    EXPECT_FALSE(c.doc.Lookup(LookupKind::Actors).Contains("Sigourney"));
+    EXPECT_FALSE(c.doc.Lookup(LookupKind::Ratings).Contains("R"));
+    EXPECT_EQ(c.doc.DisplayOrder(), std::vector<std::uint32_t>{0});
+    EXPECT_EQ(c.doc.Undo().action, msg::kUndoRestore);
+    EXPECT_TRUE(c.doc.IsModified());
+}
+
+TEST(Delete, NothingDeletedLeavesNothingToUndo) {
+    Catalogue c({{.title = "A"}, {.title = "B"}});
+    c.ui.entryAnswers.push_back(Answer("C"));
+    c.doc.EnterCommand();
+    ASSERT_TRUE(c.doc.IsEnabled(CommandId::Undo));
+    c.Select({1, 1, 0});
+    c.ui.deleteAnswers = {DeleteAnswer::No, DeleteAnswer::No};
+    c.doc.DeleteCommand();
+    EXPECT_EQ(c.doc.RecordCount(), 3u);
+    EXPECT_FALSE(c.doc.IsEnabled(CommandId::Undo));
+}
+
+TEST(Delete, ClosingTheQuestionDeletesNothingMore) {
+    // After a YES, a question closed without an answer must not count as another YES.
+    Catalogue c({{.title = "A"}, {.title = "B"}, {.title = "C"}});
+    c.Select({1, 1, 1});
+    c.ui.deleteAnswers = {DeleteAnswer::Yes, std::nullopt};
+    c.doc.DeleteCommand();
+    EXPECT_EQ(c.Titles(), (Titles{"B", "C"}));
+    EXPECT_EQ(c.ui.deleteQuestions.size(), 2u);
+}
+
+TEST(Delete, MarkedNamesAreNeverAskedAbout) {
+    // A movie the user named "DELETE" goes with any other deletion; one listed under two
+    // selected actors is asked about once.
+    Catalogue c({{.title = "DELETE", .actor1 = "Ann"},
+                 {.title = "Duo", .actor1 = "Ann", .actor2 = "Bob"},
+                 {.title = "Keep", .actor1 = "Cy"}});
+    c.doc.Execute(CommandId::SortByActors);
+    // Rows: Ann: DELETE, Duo; Bob: Duo; Cy: Keep.
+    ASSERT_EQ(c.doc.ActorRowCount(), 4u);
+    c.Select({1, 1, 1, 0});
+    c.ui.deleteAnswers = {DeleteAnswer::Yes, DeleteAnswer::Yes};
+    c.doc.DeleteCommand();
+    EXPECT_EQ(c.ui.deleteQuestions, Titles{"Are you sure you want to delete Duo?"});
+    EXPECT_EQ(c.Titles(), Titles{"Keep"});
+    EXPECT_EQ(c.doc.Undo().size(), 1u);
+    ExpectConsistent(c.doc);
+}
+
+TEST(Delete, IgnoresFlagsBeyondTheListing) {
+    Catalogue c({{.title = "A"}, {.title = "B"}});
+    c.Select({0, 1, 1, 1, 1});
+    c.ui.deleteAnswers = {DeleteAnswer::YesToAll};
+    c.doc.DeleteCommand();
+    EXPECT_EQ(c.Titles(), Titles{"A"});
+    ExpectConsistent(c.doc);
+}
+
+// ---- odd catalogues -----------------------------------------------------------------------
+
+TEST(EditingCommands, KeepEveryArrayAtTheRecordCountOnOddCatalogues) {
+    const std::vector<std::vector<Movie>> catalogues = {
+        {},
+        {{.title = "Solo"}},
+        {{}, {}, {}},
+        {{.title = "DELETE"}, {.title = "NO ACTOR LISTED", .actor1 = "NO ACTOR LISTED"}},
+        {{.title = "Line\r\nbreak \"quoted\"", .synopsis = "a\nb"}, {.title = ","}},
+    };
+    for (const auto& movies : catalogues) {
+        Catalogue c(movies);
+        const std::uint32_t n = c.doc.RecordCount();
+        c.ui.entryAnswers.push_back(RecordValues{});
+        c.doc.EnterCommand();
+        ExpectConsistent(c.doc);
+        c.Select(std::vector<std::uint32_t>(n + 1, 1));
+        c.ui.entryAnswers.assign(n + 1, RecordValues{});
+        c.doc.ModifyCommand();
+        ExpectConsistent(c.doc);
+        c.doc.UndoCommand();
+        ExpectConsistent(c.doc);
+        c.Select(std::vector<std::uint32_t>(n + 1, 1));
+        c.ui.deleteAnswers = {DeleteAnswer::YesToAll};
+        c.doc.DeleteCommand();
+        ExpectConsistent(c.doc);
+        c.doc.UndoCommand();
+        ExpectConsistent(c.doc);
+        EXPECT_EQ(c.doc.RecordCount(), n + 1 - (n > 0 && movies[0].title == "DELETE" ? 1 : 0));
+    }
+}
+
+// ---- running out of memory ----------------------------------------------------------------
+
+// Makes the first allocation after the entry dialog fail.
+class FailAfterEntryDialog : public FakeUI {
+  public:
+    bool RunEntryDialog(EntryDialogValues& values) override {
+        const bool accepted = FakeUI::RunEntryDialog(values);
+        FailAllocationAfter(0);
+        return accepted;
+    }
+};
+
+TEST(OutOfMemory, EnterThatCannotAppendAddsNothing) {
+    FailAfterEntryDialog ui;
+    CReelkeepDoc doc(ui);
+    ui.doc = &doc;
+    doc.OnNewDocument();
+    ui.entryAnswers.push_back(Answer("Alien"));
+    doc.EnterCommand();
+    StopFailingAllocations();
+    EXPECT_EQ(ui.messages, Titles{std::string(msg::kNoMemoryAddEntries)});
+    EXPECT_EQ(doc.RecordCount(), 0u);
+    EXPECT_FALSE(doc.IsModified());
+    ExpectConsistent(doc);
+}
+
+TEST(OutOfMemory, ModifyGoesOnWhenUndoCannotBeRecorded) {
+    FailAfterEntryDialog ui;
+    CReelkeepDoc doc(ui);
+    ui.doc = &doc;
+    doc.OnNewDocument();
+    FillCatalogue(doc, std::vector<Movie>{{.title = "Alien"}});
+    ui.viewSelection = {1};
+    ui.entryAnswers.push_back(Answer("Aliens"));
+    doc.ModifyCommand();
+    StopFailingAllocations();
+    EXPECT_EQ(ui.messages, Titles{std::string(msg::kNoMemoryRecordUndo)});
+    EXPECT_EQ(doc.Value(0, Field::MovieName), "Aliens");
+    EXPECT_EQ(doc.Undo().size(), 0u);
+    ExpectConsistent(doc);
+}
+
+// Makes copying the view's selection fail.
+class FailingSelectionStore : public FakeUI {
+  public:
+    void StoreSelection() override {
+        FailAllocationAfter(0);
+        FakeUI::StoreSelection();
+        StopFailingAllocations();
+    }
+};
+
+TEST(OutOfMemory, ASelectionThatCannotBeStoredSelectsNothing) {
+    FailingSelectionStore ui;
+    CReelkeepDoc doc(ui);
+    ui.doc = &doc;
+    doc.OnNewDocument();
+    FillCatalogue(doc, std::vector<Movie>{{.title = "A"}, {.title = "B"}});
+    // Flags left from an earlier command must not be taken for the new selection.
+    doc.Selection().flags = {1};
+    doc.Selection().flags.shrink_to_fit();
+    ui.viewSelection = {0, 1};
+    ui.deleteAnswers = {DeleteAnswer::YesToAll};
+    doc.DeleteCommand();
+    EXPECT_EQ(ui.messages, Titles{std::string(msg::kNoMemoryUndoSelection)});
+    EXPECT_EQ(doc.RecordCount(), 2u);
+}
+
+TEST(OutOfMemory, EnterLeavesAConsistentCatalogueWhereverMemoryRunsOut) {
+    for (long k = 0;; ++k) {
+        FakeUI ui;
+        CReelkeepDoc doc(ui);
+        ui.doc = &doc;
+        doc.OnNewDocument();
+        FillCatalogue(doc, std::vector<Movie>{{.title = "Zulu", .actor1 = "Z"}, {.title = "A"}});
+        doc.TitleSort();
+        ui.entryAnswers.push_back(Answer("A title long enough to need its own allocation"));
+        FailAllocationAfter(k);
+        try {
+            doc.EnterCommand();
+        } catch (const std::bad_alloc&) {
+            // Steps after the record is in (sorting, lookup lists) may give up; what they
+            // leave must still be consistent.
+        }
+        const bool failed = !FailureStillArmed();
+        StopFailingAllocations();
+        ExpectConsistent(doc);
+        const bool reported = !ui.messages.empty() && ui.messages[0] == msg::kNoMemoryAddEntries;
+        if (reported) {
+            EXPECT_EQ(doc.RecordCount(), 2u) << "failing allocation " << k;
+        }
+        if (!failed) break;
+    }
+}
+
+}  // namespace
+}  // namespace reelkeep::test

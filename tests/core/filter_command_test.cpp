@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "catalogue_builder.h"
+#include "fake_ui.h"
+
+namespace reelkeep::test {
+namespace {
+
+using Filters = std::array<std::string, kFilterCount>;
+using Titles = std::vector<std::string>;
+
+Filters AllBut(FilterField field, std::string text) {
+    Filters filters;
+    filters.fill("All");
+    filters[static_cast<std::size_t>(field)] = std::move(text);
+    return filters;
+}
+
+struct Catalogue {
+    FakeUI ui;
+    CReelkeepDoc doc{ui};
+
+    explicit Catalogue(const std::vector<Movie>& movies) {
+        ui.doc = &doc;
+        doc.OnNewDocument();
+        FillCatalogue(doc, std::span<const Movie>(movies));
+    }
+    Titles Displayed() const {
+        Titles titles;
+        for (std::uint32_t r : doc.DisplayOrder()) titles.push_back(doc.Value(r, Field::MovieName));
+        return titles;
+    }
+};
+
+const std::vector<Movie> kMovies = {
+    {.title = "Star Wars", .actor3 = "De Niro", .rating = "PG-13"},
+    {.title = "Babe", .actor1 = "Pig", .rating = "G"},
+    {.title = "Alien", .rating = "PG"},
+};
+
+TEST(FiltersCommand, TakesTheTypedTextsAndReSorts) {
+    Catalogue c(kMovies);
+    c.doc.Execute(CommandId::SortByTitle);
+    c.ui.filterAnswers.push_back(AllBut(FilterField::Rating, "pg"));
+    c.doc.FiltersCommand();
+    EXPECT_EQ(c.Displayed(), (Titles{"Alien", "Star Wars"}));
+    EXPECT_EQ(c.doc.Filters()[static_cast<std::size_t>(FilterField::Rating)], "pg");
+    c.ui.filterAnswers.push_back(AllBut(FilterField::Actor, "de"));
+    c.doc.FiltersCommand();
+    EXPECT_EQ(c.Displayed(), Titles{"Star Wars"});
+    c.ui.filterAnswers.push_back(AllBut(FilterField::MovieName, "ALL"));
+    c.doc.FiltersCommand();
+    EXPECT_EQ(c.Displayed(), (Titles{"Alien", "Babe", "Star Wars"}));
+}
+
+TEST(FiltersCommand, UpdatesTheViewsEvenWithoutASortKey) {
+    Catalogue c(kMovies);
+    ASSERT_EQ(c.doc.CurrentSort(), SortMark::None);
+    const int updates = c.ui.updates;
+    c.ui.filterAnswers.push_back(AllBut(FilterField::MovieName, "B"));
+    c.doc.FiltersCommand();
+    EXPECT_EQ(c.Displayed(), Titles{"Babe"});
+    EXPECT_GT(c.ui.updates, updates);
+}
+
+TEST(FiltersCommand, CancelChangesNothing) {
+    Catalogue c(kMovies);
+    c.ui.filterAnswers.push_back(std::nullopt);
+    c.doc.FiltersCommand();
+    EXPECT_EQ(c.doc.Filters()[0], "All");
+    EXPECT_EQ(c.doc.DisplayOrder().size(), 3u);
+    EXPECT_EQ(c.ui.updates, 0);
+}
+
+}  // namespace
+}  // namespace reelkeep::test

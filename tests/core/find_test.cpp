@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "catalogue_builder.h"
+#include "doc_invariants.h"
+#include "fake_ui.h"
+#include "find_match.h"
+#include "messages.h"
+#include "text_compare.h"
+
+namespace reelkeep::test {
+namespace {
+
+using Titles = std::vector<std::string>;
+
+// The matching rule written out the slow, obvious way: lower-cased copies and a word list.
+bool ReferenceMatch(const std::string& field, const FindSettings& find) {
+    if (field.empty()) return false;
+    const auto lower = [](std::string s) {
+        for (char& c : s) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        return s;
+    };
+    const auto equal = [&](const std::string& a, const std::string& b) {
+        return find.matchCase ? a == b : lower(a) == lower(b);
+    };
+    if (!find.wholeWord) {
+        return find.matchCase ? field.find(find.text) != std::string::npos
+                              : lower(field).find(lower(find.text)) != std::string::npos;
+    }
+    if (field.find(' ') == std::string::npos) return equal(field, find.text);
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : field + " ") {
+        if (c != ' ') {
+            word += c;
+        } else if (!word.empty()) {
+            words.push_back(word);
+            word.clear();
+        }
+    }
+    for (const std::string& w : words) {
+        if (equal(w, find.text)) return true;
+    }
+    return false;
+}
+
+TEST(FindMatch, TheFourModes) {
+    const FindSettings anyCase{"smith", false, false};
+    const FindSettings wholeWord{"smith", false, true};
+    const FindSettings exactCase{"Smith", true, false};
+    const FindSettings exactWord{"Smith", true, true};
+    const auto matches = [](const FindSettings& s, std::string_view field) {
+        return FindMatcher(s).Matches(field);
+    };
+    EXPECT_TRUE(matches(anyCase, "Will Smith"));
+    EXPECT_TRUE(matches(anyCase, "Smithson"));
+    EXPECT_TRUE(matches(wholeWord, "Will Smith"));
+    EXPECT_TRUE(matches(wholeWord, "SMITH"));
+    EXPECT_FALSE(matches(wholeWord, "Smithson"));
+    EXPECT_FALSE(matches(wholeWord, "Smith,"));       // punctuation belongs to the word
+    EXPECT_FALSE(matches(wholeWord, "Will\tSmith"));  // only the space separates words
+    EXPECT_TRUE(matches(exactCase, "Smithson"));
+    EXPECT_FALSE(matches(exactCase, "SMITH"));
+    EXPECT_TRUE(matches(exactWord, "  Will  Smith "));
+    EXPECT_FALSE(matches(exactWord, "will smith"));
+    // Only A-Z fold: other bytes must match as they are.
+    EXPECT_FALSE(matches({"\xC3\xA9", false, false}, "\xC3\x89"));
+    EXPECT_TRUE(matches({"[", false, false}, "a[b"));
+    EXPECT_FALSE(matches({"{", false, false}, "a[b"));
+}
+
+TEST(FindMatch, EmptyFieldsNeverMatchAndEmptyTextOnlyFindsSubstrings) {
+    for (const bool matchCase : {false, true}) {
+        for (const bool wholeWord : {false, true}) {
+            EXPECT_FALSE(FindMatcher({"", matchCase, wholeWord}).Matches(""));
+            EXPECT_FALSE(FindMatcher({"x", matchCase, wholeWord}).Matches(""));
+            EXPECT_EQ(FindMatcher({"", matchCase, wholeWord}).Matches("a  b"), !wholeWord);
+        }
+    }
+}
+
+TEST(FindMatch, AgreesWithTheLiteralRuleOnRandomText) {
+    std::mt19937 rng(7);
+    const std::string alphabet = "aAbB ,\xE9";
+    const auto randomText = [&](int maxLength) {
+        std::string s(std::uniform_int_distribution<int>(0, maxLength)(rng), ' ');
+        for (char& c : s) c = alphabet[rng() % alphabet.size()];
+        return s;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const FindSettings find{randomText(3), (rng() & 1) != 0, (rng() & 2) != 0};
+        const std::string field = randomText(8);
+        ASSERT_EQ(FindMatcher(find).Matches(field), ReferenceMatch(field, find))
+            << "field '" << field << "' text '" << find.text << "' case " << find.matchCase
+            << " word " << find.wholeWord;
+    }
+}
+
+// ---- the walk -----------------------------------------------------------------------------
+
+struct Catalogue {
+    FakeUI ui;
+    CReelkeepDoc doc{ui};
+
+    explicit Catalogue(const std::vector<Movie>& movies) {
+        ui.doc = &doc;
+        doc.OnNewDocument();
+        FillCatalogue(doc, std::span<const Movie>(movies));
+        doc.Execute(CommandId::SortByTitle);
+    }
+    // Runs Find and returns the titles the Modify dialog was opened on.
+    Titles Find(const FindSettings& settings) {
+        ui.findAnswers.push_back(settings);
+        doc.FindCommand();
+        Titles shown;
+        for (const auto& dialog : ui.entryDialogsShown) {
+            shown.push_back(dialog.fields[FieldIndex(Field::MovieName)]);
+        }
+        return shown;
+    }
+    const FakeUI::ProgressRun& LastSearch() const {
+        for (auto run = ui.progress.rbegin(); run != ui.progress.rend(); ++run) {
+            if (run->caption == msg::kProgressSearching) return *run;
+        }
+        throw std::logic_error("no search progress");
+    }
+};
+
+const std::vector<Movie> kMovies = {
+    {.title = "Delta"},
+    {.title = "Alpha", .actor1 = "Will Smith"},
+    {.title = "Gamma", .synopsis = "SMITH, agent"},
+    {.title = "Beta", .custom3 = "Smithson"},
+};
+
+TEST(FindWalk, OpensEveryMatchInDisplayOrder) {
+    struct Case {
+        std::string text;
+        bool matchCase;
+        bool wholeWord;
+        Titles shown;
+    };
+    const std::vector<Case> cases = {
+        {"smith", false, false, {"Alpha", "Beta", "Gamma"}},
+        {"smith", false, true, {"Alpha"}},
+        {"Smith", true, false, {"Alpha", "Beta"}},
+        {"agent", true, true, {"Gamma"}},
+    };
+    for (const Case& test : cases) {
+        Catalogue c(kMovies);
+        EXPECT_EQ(c.Find({test.text, test.matchCase, test.wholeWord}), test.shown) << test.text;
+        EXPECT_EQ(c.ui.messages.size(), test.shown.size() + 1);
+        EXPECT_EQ(c.ui.messages.back(), msg::kFindNoMoreMatches);
+        EXPECT_EQ(c.ui.viewSelection, std::vector<std::uint32_t>(4, 0));  // cleared at the end
+        EXPECT_FALSE(c.ui.ProgressOpen());
+        EXPECT_EQ(c.LastSearch().max, 3u);
+        EXPECT_EQ(c.LastSearch().steps, 4u);
+    }
+}
+
+TEST(FindWalk, ReportsWhenNothingMatches) {
+    Catalogue c(kMovies);
+    EXPECT_TRUE(c.Find({"zzz", false, false}).empty());
+    EXPECT_EQ(c.ui.messages, Titles{std::string(msg::kFindNoMatches)});
+    EXPECT_EQ(std::count_if(c.ui.progress.begin(), c.ui.progress.end(),
+                            [](const auto& run) { return run.caption == msg::kProgressSearching; }),
+              1);
+}
+
+TEST(FindWalk, CancelStopsWithoutAClosingMessage) {
+    Catalogue c(kMovies);
+    c.ui.messageAnswers = {MessageAnswer::Cancel};
+    EXPECT_EQ(c.Find({"a", false, false}), Titles{"Alpha"});
+    EXPECT_EQ(c.ui.messages, Titles{std::string(msg::kContinueFind)});
+    EXPECT_EQ(c.ui.viewSelection, std::vector<std::uint32_t>(4, 0));
+    EXPECT_FALSE(c.ui.ProgressOpen());
+}
+
+TEST(FindWalk, RemembersTheSearchUntilANewCatalogue) {
+    Catalogue c(kMovies);
+    c.Find({"gamma", true, false});
+    EXPECT_EQ(c.doc.LastFind().text, "gamma");
+    EXPECT_TRUE(c.doc.LastFind().matchCase);
+    c.ui.messages.clear();
+    c.doc.FindCommand();  // dialog cancelled
+    EXPECT_EQ(c.doc.LastFind().text, "gamma");
+    EXPECT_TRUE(c.ui.messages.empty());
+    c.doc.OnNewDocument();
+    EXPECT_EQ(c.doc.LastFind().text, "");
+    EXPECT_FALSE(c.doc.LastFind().matchCase);
+    EXPECT_FALSE(c.doc.LastFind().wholeWord);
+}
+
+TEST(FindWalk, FindsAMovieOnceForEachOfItsActors) {
+    Catalogue c({{.title = "Trio", .actor1 = "Ann", .actor2 = "Bob", .actor3 = "Cy"},
+                 {.title = "Other", .actor1 = "Dan"}});
+    c.doc.Execute(CommandId::SortByActors);
+    EXPECT_EQ(c.Find({"trio", false, false}), (Titles{"Trio", "Trio", "Trio"}));
+}
+
+TEST(FindWalk, EditsTheFoundMovieAndGoesOnInTheNewOrder) {
+    Catalogue c({{.title = "Aa"}, {.title = "Ab"}, {.title = "Ac"}});
+    // The first match is renamed so that it sorts last; the walk goes on at position 1.
+    c.ui.entryAnswers = {ToRecord({.title = "Zz match"})};
+    const Titles shown = c.Find({"a", false, false});
+    EXPECT_EQ(shown, (Titles{"Aa", "Ac", "Zz match"}));
+    EXPECT_EQ(c.doc.Value(0, Field::MovieName), "Zz match");
+}
+
+TEST(FindWalk, SurvivesAnEditThatHidesMoviesFromTheListing) {
+    Catalogue c({{.title = "Aa"}, {.title = "Ab"}, {.title = "Zz"}});
+    c.ui.filterAnswers.push_back(std::array<std::string, kFilterCount>{
+        "a", "All", "All", "All", "All", "All", "All", "All", "All"});
+    c.doc.FiltersCommand();
+    ASSERT_EQ(c.doc.DisplayOrder().size(), 2u);
+    c.ui.entryAnswers = {ToRecord({.title = "Hidden now"})};
+    c.Find({"a", false, false});
+    EXPECT_EQ(c.ui.messages.back(), msg::kFindNoMoreMatches);
+    ExpectConsistent(c.doc);
+}
+
+}  // namespace
+}  // namespace reelkeep::test

@@ -1,0 +1,26 @@
+#include "doc_invariants.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace reelkeep::test {
+
+void ExpectConsistent(const CReelkeepDoc& doc) {
+    const std::uint32_t count = doc.RecordCount();
+    for (std::size_t f = 0; f < kFieldCount; ++f) {
+        EXPECT_EQ(doc.Column(static_cast<Field>(f)).size(), count) << "field " << f;
+    }
+    std::set<std::uint32_t> seen;
+    for (std::uint32_t record : doc.DisplayOrder()) {
+        EXPECT_LT(record, count);
+        EXPECT_TRUE(seen.insert(record).second) << "record " << record << " listed twice";
+    }
+    for (std::uint32_t row = 0; row < doc.ActorRowCount(); ++row) {
+        EXPECT_LT(doc.ActorRowRecord(row), count);
+    }
+    const UndoJournal& undo = doc.Undo();
+    for (const auto& column : undo.fields) EXPECT_EQ(column.size(), undo.recordNumbers.size());
+}
+
+}  // namespace reelkeep::test
