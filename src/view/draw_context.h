@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QString>
+#include <array>
+#include <string_view>
+
+#include "display_options.h"
+#include "qt_text.h"
+#include "selection.h"
+#include "view_colors.h"
+#include "view_geometry.h"
+
+namespace reelkeep {
+
+// Everything one paint of the view reads; built afresh for every paint.
+struct DrawContext {
+    QPainter& painter;
+    const CReelkeepDoc& doc;
+    const ViewMetrics& metrics;
+    const ModeGeometry& geometry;
+    const ViewColors& colors;
+    const ViewDisplayOptions& options;
+    const std::array<QString, 10>& columnTitles;
+    const std::array<QString, 4>& headings;
+    const SelectionFlags& selection;
+    const ColumnLayout* list;  // the list modes' columns
+    QFont screenFont;
+    QFont labelFont;
+    int clientWidth = 0;
+
+    int lineHeight() const { return metrics.lineHeight; }
+    int contentWidth() const { return geometry.contentWidth; }
+    int Inch(int hundredths) const { return InchToPixels(metrics.dpiY, hundredths); }
+};
+
+// A rectangle given by its edges, right and bottom excluded.
+inline QRect Edges(int left, int top, int right, int bottom) {
+    return QRect(left, top, right - left, bottom - top);
+}
+// Text and opaque background colours of what is drawn next.
+void UsePair(QPainter& p, const QColor& text, const QColor& background);
+// The data pair of a row: highlighted when the row is selected.
+void UseDataPair(const DrawContext& ctx, std::size_t row);
+// Clipped cell text, left and top aligned, no wrapping and no mnemonic processing.
+void DrawCell(QPainter& p, const QRect& cell, const QString& text);
+// Unclipped text with its top left at (x, y).
+void DrawTextAt(QPainter& p, int x, int y, const QString& text);
+void FillSolid(QPainter& p, const QRect& r, const QColor& color);
+void DrawLine(QPainter& p, int x1, int y1, int x2, int y2, const QColor& color);
+// A one-pixel frame: top and left edges in topLeft, right and bottom in bottomRight.
+void Draw3dRect(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight);
+
+// The lines, frames and outlines of the catalogue are drawn with a black pen.
+inline const QColor kLinePen{0, 0, 0};
+
+}  // namespace reelkeep

@@ -1,0 +1,112 @@
+#include "list_drawing.h"
+
+#include <algorithm>
+
+#include "view_strings.h"
+
+namespace reelkeep {
+
+namespace {
+
+int HeaderWidth(const DrawContext& ctx) { return std::max(ctx.contentWidth(), ctx.clientWidth); }
+
+QString TitleOf(const DrawContext& ctx, std::uint32_t columnId) {
+    if (columnId < 1 || columnId > ctx.columnTitles.size()) return ToQt(viewtext::kBadColumn);
+    return ctx.columnTitles[columnId - 1];
+}
+
+// The right end of slot k's raised header cell: the next present slot, or the header's end.
+int HeaderCellEnd(const DrawContext& ctx, int slot) {
+    for (int k = slot + 1; k < 10; ++k) {
+        if (SlotPresent(*ctx.list, k)) return SlotLeft(*ctx.list, k);
+    }
+    return HeaderWidth(ctx);
+}
+
+void RaisedCell(const DrawContext& ctx, int left, int right) {
+    const QRect outer(left, 0, right - left, ctx.lineHeight());
+    Draw3dRect(ctx.painter, outer, ctx.colors.face3d, Qt::black);
+    Draw3dRect(ctx.painter, outer.adjusted(1, 1, -1, -1), Qt::white, ctx.colors.shadow3d);
+}
+
+// The cells of slots 1..9 of one row: fields of the row's record.
+void DrawSlotCells(const DrawContext& ctx, int y, std::uint32_t record) {
+    const ColumnLayout& list = *ctx.list;
+    for (int k = 1; k < 10; ++k) {
+        if (!SlotPresent(list, k)) continue;
+        const QRect cell = Edges(SlotLeft(list, k), y + 2,
+                                 SlotRight(list, k, ctx.contentWidth()), y + ctx.lineHeight());
+        DrawCell(ctx.painter, cell, ColumnText(ctx.doc, record, list.ids[k]));
+    }
+}
+
+void DrawKeyCell(const DrawContext& ctx, int y, const QString& text) {
+    DrawCell(ctx.painter,
+             Edges(kKeyColumnX, y + 2, SlotRight(*ctx.list, 0, ctx.contentWidth()),
+                   y + ctx.lineHeight()),
+             text);
+}
+
+void DrawColumnDividers(const DrawContext& ctx, int y) {
+    for (int k = 1; k < 10; ++k) {
+        if (!SlotPresent(*ctx.list, k)) continue;
+        const int x = SlotLeft(*ctx.list, k) - 2;
+        DrawLine(ctx.painter, x, y, x, y + ctx.lineHeight(), kLinePen);
+    }
+}
+
+}  // namespace
+
+QString ColumnText(const CReelkeepDoc& doc, std::uint32_t record, std::uint32_t columnId) {
+    Field field;
+    if (!FieldOfColumn(columnId, field)) return ToQt(viewtext::kBadColumn);
+    return ToQt(doc.Value(record, field));
+}
+
+void DrawListHeader(const DrawContext& ctx) {
+    const ColumnLayout& list = *ctx.list;
+    const int width = HeaderWidth(ctx);
+    FillSolid(ctx.painter, QRect(0, 0, width, ctx.lineHeight()), ctx.colors.face3d);
+    UsePair(ctx.painter, ctx.colors.headerText, ctx.colors.face3d);
+    const QString keyTitle = ctx.geometry.mode == DisplayMode::Actors
+                                 ? ToQt(viewtext::kActorsColumnTitle)
+                                 : TitleOf(ctx, list.ids[0]);
+    DrawKeyCell(ctx, 0, keyTitle);
+    for (int k = 1; k < 10; ++k) {
+        if (!SlotPresent(list, k)) continue;
+        DrawCell(ctx.painter,
+                 Edges(SlotLeft(list, k), 2, SlotRight(list, k, ctx.contentWidth()),
+                       ctx.lineHeight()),
+                 TitleOf(ctx, list.ids[k]));
+    }
+    RaisedCell(ctx, 0, HeaderCellEnd(ctx, 0));
+    for (int k = 1; k < 10; ++k) {
+        if (SlotPresent(list, k)) RaisedCell(ctx, SlotLeft(list, k), HeaderCellEnd(ctx, k));
+    }
+}
+
+void DrawOneLineRow(const DrawContext& ctx, int y, std::size_t row) {
+    const std::uint32_t record = ctx.doc.DisplayOrder()[row];
+    UseDataPair(ctx, row);
+    DrawKeyCell(ctx, y, ColumnText(ctx.doc, record, ctx.list->ids[0]));
+    DrawSlotCells(ctx, y, record);
+    if (!ctx.options.oneLineGrid) return;
+    DrawLine(ctx.painter, 0, y, HeaderWidth(ctx), y, kLinePen);
+    DrawColumnDividers(ctx, y);
+}
+
+void DrawActorRow(const DrawContext& ctx, int y, std::size_t row) {
+    const auto r = static_cast<std::uint32_t>(row);
+    const QString group = ToQt(ctx.doc.ActorRowGroupName(r));
+    UseDataPair(ctx, row);
+    DrawKeyCell(ctx, y, group);
+    DrawSlotCells(ctx, y, ctx.doc.ActorRowRecord(r));
+    if (!ctx.options.actorGrid) return;
+    // The key column's line only opens a group, so each actor shows as one box.
+    const int slot1 = SlotLeft(*ctx.list, 1);
+    if (!group.isEmpty()) DrawLine(ctx.painter, 0, y, slot1, y, kLinePen);
+    DrawLine(ctx.painter, slot1, y, ctx.contentWidth(), y, kLinePen);
+    DrawColumnDividers(ctx, y);
+}
+
+}  // namespace reelkeep

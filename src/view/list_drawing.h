@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+
+#include "draw_context.h"
+
+namespace reelkeep {
+
+// The column titles of One Line Sorts and Actor Sort, at the top of the client area.
+void DrawListHeader(const DrawContext& ctx);
+// One row of the list at position row, its top at y.
+void DrawOneLineRow(const DrawContext& ctx, int y, std::size_t row);
+void DrawActorRow(const DrawContext& ctx, int y, std::size_t row);
+
+// The text a column identifier shows for a record: "Failed" for an unknown identifier.
+QString ColumnText(const CReelkeepDoc& doc, std::uint32_t record, std::uint32_t columnId);
+
+}  // namespace reelkeep

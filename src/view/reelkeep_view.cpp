@@ -1,0 +1,294 @@
+#include "reelkeep_view.h"
+
+#include <QFontMetrics>
+#include <QMetaObject>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPrinterInfo>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "draw_context.h"
+#include "view_painter.h"
+#include "view_strings.h"
+
+namespace reelkeep {
+
+namespace {
+
+QFont MakeFont(const QString& face, int pixelHeight, int weight, bool italic) {
+    QFont font(face);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelHeight);
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
+    font.setItalic(italic);
+    return font;
+}
+
+// Label colours are offered only for a colour printer; without a default printer there is none.
+int DefaultPrinterColorCount() {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull()) return 2;
+    const auto modes = printer.supportedColorModes();
+    return modes.contains(QPrinter::Color) ? 256 : 2;
+}
+
+ScrollRequest RequestOf(int action) {
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepSub: return ScrollRequest::LineBack;
+        case QAbstractSlider::SliderSingleStepAdd: return ScrollRequest::LineForward;
+        case QAbstractSlider::SliderPageStepSub: return ScrollRequest::PageBack;
+        case QAbstractSlider::SliderPageStepAdd: return ScrollRequest::PageForward;
+        case QAbstractSlider::SliderToMinimum: return ScrollRequest::ToStart;
+        case QAbstractSlider::SliderToMaximum: return ScrollRequest::ToEnd;
+        default: return ScrollRequest::Thumb;
+    }
+}
+
+}  // namespace
+
+CReelkeepView::CReelkeepView(CReelkeepDoc& doc, QWidget* parent)
+    : QAbstractScrollArea(parent), doc_(doc) {
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
+    viewport()->setAutoFillBackground(false);
+    // The view jumps only when the thumb is released, to a whole line.
+    verticalScrollBar()->setTracking(false);
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            &CReelkeepView::OnVerticalAction);
+    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            &CReelkeepView::OnHorizontalAction);
+
+    metrics_.dpiY = logicalDpiY();
+    InitDefaultColumnPositions(doc_.Layouts(), metrics_.dpiY);
+    const QString face = ToQt(viewtext::kDefaultFontFace);
+    screenFont_ = MakeFont(face, std::max(1, 10 * metrics_.dpiY / 72), 400, false);
+    labelFont_ = MakeFont(face, FontPixelHeight(80, metrics_.dpiY), 400, false);
+    MeasureScreenFont();
+    MeasureLabelFont();
+    for (std::size_t i = 0; i < columnTitles_.size(); ++i) {
+        columnTitles_[i] = ToQt(viewtext::kColumnTitles[i]);
+    }
+    SetCustomHeadings(doc_.CustomHeadings(), false);
+    doc_.SetPrinterColorCount(DefaultPrinterColorCount());
+    Relayout();
+}
+
+void CReelkeepView::OnUpdate() {
+    const DisplayMode mode = CurrentDisplayMode(doc_);
+    const std::uint32_t count = ModeRowCount(doc_, mode);
+    if (count != geometry_.rowCount || !(FlagsOf(doc_) == modeFlags_)) ResetScroll();
+    selection_.Reset(count);
+    doc_.Selection().flags.clear();
+    doc_.Selection().present = false;
+    Relayout();
+    emit selectionChanged();
+}
+
+void CReelkeepView::SetScreenFont(const QString& face, int sizeTenths, int weight, bool italic) {
+    metrics_.dpiY = logicalDpiY();
+    screenFont_ = MakeFont(face, FontPixelHeight(sizeTenths, metrics_.dpiY), weight, italic);
+    MeasureScreenFont();
+    ResetScroll();
+    Relayout();
+}
+
+void CReelkeepView::SetLabelFont(const QString& face, int sizeTenths, int weight, bool italic) {
+    labelFont_ = MakeFont(face, FontPixelHeight(sizeTenths, metrics_.dpiY), weight, italic);
+    MeasureLabelFont();
+    ResetScroll();
+    Relayout();
+}
+
+void CReelkeepView::SetDisplayColors(const ViewColors& colors) {
+    colors_ = colors;
+    viewport()->update();
+}
+
+void CReelkeepView::ApplyDisplayOptions(const ViewDisplayOptions& options) {
+    options_ = options;
+    Relayout();
+}
+
+void CReelkeepView::SetCustomHeadings(const std::array<std::string, 4>& headings, bool repaint) {
+    for (std::size_t k = 0; k < headings.size(); ++k) {
+        headings_[k] = ToQt(headings[k]);
+        columnTitles_[3 + k] = QLatin1Char(' ') + headings_[k];
+    }
+    if (repaint) viewport()->update();
+}
+
+void CReelkeepView::PaintClient(QPainter& painter) {
+    UpdateLayout();
+    const ColumnLayout* list = listKey_ ? &doc_.Layouts()[static_cast<std::size_t>(*listKey_)]
+                                        : nullptr;
+    const DrawContext ctx{painter,       doc_,        metrics_,    geometry_,
+                          colors_,      options_,    columnTitles_, headings_,
+                          selection_,   list,        screenFont_, labelFont_,
+                          viewport()->width()};
+    painter.fillRect(viewport()->rect(), colors_.background);
+    PaintVisibleRows(ctx, scroll_.scrollX, scroll_.scrollY, viewport()->height());
+}
+
+void CReelkeepView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    PaintClient(painter);
+    // The document may have changed under the view without an update; the bars follow later,
+    // as changing them here would resize the area being painted.
+    if (ScrollBarsOutOfDate()) {
+        QMetaObject::invokeMethod(this, &CReelkeepView::ApplyScrollBars, Qt::QueuedConnection);
+    }
+}
+
+void CReelkeepView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateLayout();
+    ApplyScrollBars();
+}
+
+// The scroll bars mirror the view's own scroll position; the view moves its contents itself.
+void CReelkeepView::scrollContentsBy(int, int) {}
+
+CReelkeepView::ModeFlags CReelkeepView::FlagsOf(const CReelkeepDoc& doc) {
+    return {doc.CurrentSort() == SortMark::Actors, doc.NormalViewFlag(), doc.OneLineFlag(),
+            doc.LabelFormatFlag()};
+}
+
+std::uint32_t CReelkeepView::CurrentRowCount() const {
+    return ModeRowCount(doc_, CurrentDisplayMode(doc_));
+}
+
+void CReelkeepView::UpdateLayout() {
+    modeFlags_ = FlagsOf(doc_);
+    GeometryInput in;
+    in.mode = CurrentDisplayMode(doc_);
+    in.rowCount = ModeRowCount(doc_, in.mode);
+    in.metrics = metrics_;
+    in.options = options_;
+    in.largeLabels = largeLabels_;
+    in.clientHeight = viewport()->height();
+    listKey_ = ListLayoutKey(in.mode, doc_.CurrentSort());
+    if (listKey_) {
+        ColumnLayout& list = doc_.Layouts()[static_cast<std::size_t>(*listKey_)];
+        if (in.mode == DisplayMode::OneLine) ZeroEmptySlotPositions(list);
+        in.list = &list;
+    }
+    geometry_ = ComputeGeometry(in);
+    scroll_ = FitScroll(geometry_, viewport()->width(), scroll_.scrollX, scroll_.scrollY);
+    if (geometry_.rowCount != 0 && selection_.size() != geometry_.rowCount) {
+        selection_.Reset(geometry_.rowCount);
+        doc_.Selection().present = false;
+    }
+    UpdateGrabZones();
+}
+
+void CReelkeepView::UpdateGrabZones() {
+    grabZones_.fill(QRect());
+    if (!listKey_) return;
+    const ColumnLayout& list = doc_.Layouts()[static_cast<std::size_t>(*listKey_)];
+    for (int k = 1; k < 10; ++k) {
+        if (!SlotPresent(list, k)) continue;
+        const int x = list.positions[k] - scroll_.scrollX;
+        grabZones_[k - 1] = Edges(x - 4, 0, x + 4, metrics_.lineHeight);
+    }
+}
+
+void CReelkeepView::ApplyScrollBars() {
+    QScrollBar* v = verticalScrollBar();
+    v->setRange(0, scroll_.limitY);
+    v->setPageStep(std::max(1, scroll_.pageHeight));
+    v->setSingleStep(std::max(1, geometry_.unitHeight));
+    v->setValue(scroll_.scrollY);
+    QScrollBar* h = horizontalScrollBar();
+    h->setRange(0, scroll_.limitX);
+    h->setPageStep(std::max(1, scroll_.pageWidth));
+    h->setSingleStep(std::max(1, metrics_.avgCharWidth));
+    h->setValue(scroll_.scrollX);
+}
+
+bool CReelkeepView::ScrollBarsOutOfDate() const {
+    const QScrollBar* v = verticalScrollBar();
+    const QScrollBar* h = horizontalScrollBar();
+    return v->maximum() != scroll_.limitY || v->value() != scroll_.scrollY ||
+           h->maximum() != scroll_.limitX || h->value() != scroll_.scrollX;
+}
+
+void CReelkeepView::Relayout() {
+    UpdateLayout();
+    ApplyScrollBars();
+    viewport()->update();
+}
+
+void CReelkeepView::ResetScroll() {
+    scroll_.scrollX = 0;
+    scroll_.scrollY = 0;
+}
+
+void CReelkeepView::MeasureScreenFont() {
+    const QFontMetrics fm(screenFont_);
+    metrics_.lineHeight = fm.height() + std::max(0, fm.leading()) + 5;
+    metrics_.avgCharWidth = std::max(1, fm.averageCharWidth());
+    metrics_.maxCharWidth = std::max(1, fm.maxWidth());
+}
+
+void CReelkeepView::MeasureLabelFont() {
+    const QFontMetrics fm(labelFont_);
+    metrics_.labelLineHeight = std::max(1, fm.height() + std::max(0, fm.leading()));
+    metrics_.labelCharWidth = std::max(1, fm.averageCharWidth());
+}
+
+void CReelkeepView::SetLargeLabels(bool large) {
+    largeLabels_ = large;
+    Relayout();
+}
+
+void CReelkeepView::OnVerticalAction(int action) {
+    if (action == QAbstractSlider::SliderNoAction) return;
+    VerticalRequest(RequestOf(action), verticalScrollBar()->sliderPosition());
+}
+
+void CReelkeepView::OnHorizontalAction(int action) {
+    if (action == QAbstractSlider::SliderNoAction) return;
+    HorizontalRequest(RequestOf(action), horizontalScrollBar()->sliderPosition());
+}
+
+void CReelkeepView::VerticalRequest(ScrollRequest request, int thumb) {
+    const int target =
+        VerticalScrollTarget(request, scroll_.scrollY, scroll_.limitY, geometry_.unitHeight,
+                             scroll_.pageHeight, metrics_.lineHeight, thumb);
+    ScrollVertically(target);
+    // Also corrects the thumb when the request was rounded or refused.
+    verticalScrollBar()->setValue(scroll_.scrollY);
+}
+
+void CReelkeepView::HorizontalRequest(ScrollRequest request, int thumb) {
+    const int target = HorizontalScrollTarget(request, scroll_.scrollX, scroll_.limitX,
+                                              metrics_.avgCharWidth, viewport()->width(), thumb);
+    ScrollHorizontally(target);
+    horizontalScrollBar()->setValue(scroll_.scrollX);
+}
+
+void CReelkeepView::ScrollVertically(int newY) {
+    const int dy = newY - scroll_.scrollY;
+    if (dy == 0) return;
+    scroll_.scrollY = newY;
+    if (geometry_.linesPerRow == 1 && geometry_.headerHeight > 0) {
+        // The header line stays put: only whole row lines below it move.
+        const int L = metrics_.lineHeight;
+        const int h = viewport()->height();
+        viewport()->scroll(0, -dy, Edges(0, L, viewport()->width(), h - h % L));
+    } else {
+        viewport()->scroll(0, -dy);
+    }
+}
+
+void CReelkeepView::ScrollHorizontally(int newX) {
+    const int dx = newX - scroll_.scrollX;
+    if (dx == 0) return;
+    scroll_.scrollX = newX;
+    UpdateGrabZones();
+    viewport()->scroll(-dx, 0);
+}
+
+}  // namespace reelkeep

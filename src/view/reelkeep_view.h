@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "command_ids.h"
+#include "display_options.h"
+#include "reelkeep_doc.h"
+#include "selection.h"
+#include "view_colors.h"
+#include "view_geometry.h"
+
+namespace reelkeep {
+
+struct ContextMenuItem {
+    CommandId id;
+    std::string_view text;
+    bool enabled;
+};
+
+// The catalogue window: lays out and draws the document's current display mode with its own
+// scroll model, and keeps the row selection. It reads the records on every paint and caches
+// nothing of them.
+class CReelkeepView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit CReelkeepView(CReelkeepDoc& doc, QWidget* parent = nullptr);
+
+    // The document changed: the "update all views" step.
+    void OnUpdate();
+    void SetScreenFont(const QString& face, int sizeTenths, int weight, bool italic);
+    void SetLabelFont(const QString& face, int sizeTenths, int weight, bool italic);
+    void SetDisplayColors(const ViewColors& colors);
+    void ApplyDisplayOptions(const ViewDisplayOptions& options);
+    void SetCustomHeadings(const std::array<std::string, 4>& headings, bool repaint);
+    // Copies the row flags into the document before a command works on them.
+    void StoreSelection();
+    void SelectOnly(std::uint32_t row, bool selected);
+
+    // View commands: Select/Unselect All, Large Labels, Small Labels.
+    static bool Handles(CommandId id);
+    bool IsEnabled(CommandId id) const;
+    bool IsChecked(CommandId id) const;
+    void Execute(CommandId id);
+
+    // The pop-up menu over the rows, with the state of each item.
+    std::vector<ContextMenuItem> RecordMenuItems() const;
+    // Paints the client area as the window shows it.
+    void PaintClient(QPainter& painter);
+
+    const ViewMetrics& Metrics() const { return metrics_; }
+    const ModeGeometry& Geometry() const { return geometry_; }
+    const ScrollModel& Scroll() const { return scroll_; }
+    const SelectionFlags& Selection() const { return selection_; }
+
+signals:
+    void commandRequested(reelkeep::CommandId id);
+    void selectionChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    struct ModeFlags {
+        bool actors = false;
+        bool normal = false;
+        bool oneLine = false;
+        bool labels = false;
+        bool operator==(const ModeFlags&) const = default;
+    };
+    static ModeFlags FlagsOf(const CReelkeepDoc& doc);
+
+    std::uint32_t CurrentRowCount() const;
+    void UpdateLayout();
+    void UpdateGrabZones();
+    void ApplyScrollBars();
+    bool ScrollBarsOutOfDate() const;
+    void Relayout();
+    void ResetScroll();
+    void MeasureScreenFont();
+    void MeasureLabelFont();
+    void SetLargeLabels(bool large);
+
+    void OnVerticalAction(int action);
+    void OnHorizontalAction(int action);
+    void VerticalRequest(ScrollRequest request, int thumb = 0);
+    void HorizontalRequest(ScrollRequest request, int thumb = 0);
+    void ScrollVertically(int newY);
+    void ScrollHorizontally(int newX);
+
+    std::int64_t RowUnder(const QPoint& pos) const;
+    bool InGrabZone(const QPoint& pos) const;
+    void SelectionEdited();
+
+    CReelkeepDoc& doc_;
+    ViewMetrics metrics_;
+    QFont screenFont_;
+    QFont labelFont_;
+    ViewColors colors_;
+    ViewDisplayOptions options_;
+    bool largeLabels_ = true;
+    std::array<QString, 10> columnTitles_;
+    std::array<QString, 4> headings_;
+    SelectionFlags selection_;
+    ModeFlags modeFlags_;
+    std::optional<LayoutKey> listKey_;
+    ModeGeometry geometry_;
+    ScrollModel scroll_;
+    std::array<QRect, 9> grabZones_;
+};
+
+}  // namespace reelkeep

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+
+namespace reelkeep {
+
+// The nine colours the view draws with; the defaults hold until the window hands over the
+// user's colours.
+struct ViewColors {
+    QColor background{255, 255, 255};
+    QColor data{0, 0, 0};
+    QColor heading{0, 0, 255};
+    QColor face3d{192, 192, 192};
+    QColor light3d{235, 235, 235};
+    QColor shadow3d{50, 50, 50};
+    QColor headerText{0, 0, 0};
+    QColor highlightData{255, 255, 255};
+    QColor highlightBackground{0, 0, 0};
+};
+
+}  // namespace reelkeep

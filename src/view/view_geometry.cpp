@@ -1,0 +1,276 @@
+#include "view_geometry.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace reelkeep {
+
+namespace {
+
+constexpr int kMinListWidth = 900;       // 9.00 in
+constexpr int kColumnAllowance = 200;    // 2.00 in after the last column
+constexpr int kNormalValuesX = 490;      // 4.90 in
+constexpr int kLargeLabelWidth = 1030;   // 10.30 in
+constexpr int kSmallLabelWidthChars = 110;
+
+int ClampToInt(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, INT_MAX)); }
+
+struct DefaultPositions {
+    LayoutKey key;
+    std::array<int, 5> hundredths;  // slots 1..5
+};
+
+// Keyed explicitly: the table's order is not the order of the layouts in the catalogue.
+constexpr std::array<DefaultPositions, kLayoutCount> kDefaultPositions = {{
+    {LayoutKey::Title, {200, 350, 425, 500, 575}},
+    {LayoutKey::Rating, {100, 325, 450, 525, 600}},
+    {LayoutKey::TapeNumber, {50, 275, 400, 475, 550}},
+    {LayoutKey::Time, {50, 275, 400, 475, 550}},
+    {LayoutKey::MovieType, {125, 350, 425, 500, 575}},
+    {LayoutKey::MediaType, {100, 325, 450, 525, 600}},
+    {LayoutKey::Custom1, {200, 425, 550, 0, 0}},
+    {LayoutKey::Custom2, {200, 425, 550, 0, 0}},
+    {LayoutKey::Custom3, {200, 425, 550, 0, 0}},
+    {LayoutKey::Custom4, {200, 425, 550, 0, 0}},
+    {LayoutKey::ActorIndex, {200, 350, 0, 0, 0}},
+}};
+
+}  // namespace
+
+DisplayMode CurrentDisplayMode(const CReelkeepDoc& doc) {
+    if (doc.CurrentSort() == SortMark::Actors) return DisplayMode::Actors;
+    if (doc.NormalViewFlag()) return DisplayMode::Normal;
+    if (doc.OneLineFlag()) return DisplayMode::OneLine;
+    if (doc.LabelFormatFlag()) return DisplayMode::Labels;
+    return DisplayMode::None;
+}
+
+std::uint32_t ModeRowCount(const CReelkeepDoc& doc, DisplayMode mode) {
+    switch (mode) {
+        case DisplayMode::Actors:
+            return doc.ActorRowCount();
+        case DisplayMode::Normal:
+        case DisplayMode::OneLine:
+            return static_cast<std::uint32_t>(doc.DisplayOrder().size());
+        case DisplayMode::Labels:
+            return static_cast<std::uint32_t>(doc.Labels().size());
+        case DisplayMode::None:
+            break;
+    }
+    return 0;
+}
+
+std::optional<LayoutKey> ListLayoutKey(DisplayMode mode, SortMark sort) {
+    if (mode == DisplayMode::Actors) return LayoutKey::ActorIndex;
+    if (mode != DisplayMode::OneLine) return std::nullopt;
+    switch (sort) {
+        case SortMark::Title: return LayoutKey::Title;
+        case SortMark::Rating: return LayoutKey::Rating;
+        case SortMark::TapeNumber: return LayoutKey::TapeNumber;
+        case SortMark::Time: return LayoutKey::Time;
+        case SortMark::MovieType: return LayoutKey::MovieType;
+        case SortMark::MediaType: return LayoutKey::MediaType;
+        case SortMark::Custom1: return LayoutKey::Custom1;
+        case SortMark::Custom2: return LayoutKey::Custom2;
+        case SortMark::Custom3: return LayoutKey::Custom3;
+        case SortMark::Custom4: return LayoutKey::Custom4;
+        case SortMark::None:
+        case SortMark::Actors:
+            break;
+    }
+    return std::nullopt;
+}
+
+int FontPixelHeight(int sizeTenths, int dpiY) {
+    const int height = (sizeTenths / -10) * dpiY / 72;
+    return std::max(1, -height);
+}
+
+void InitDefaultColumnPositions(ColumnLayouts& layouts, int dpiY) {
+    for (const auto& d : kDefaultPositions) {
+        auto& positions = layouts[static_cast<std::size_t>(d.key)].positions;
+        positions.fill(0);
+        for (std::size_t k = 0; k < d.hundredths.size(); ++k) {
+            positions[k + 1] = InchToPixels(dpiY, d.hundredths[k]);
+        }
+    }
+}
+
+void ZeroEmptySlotPositions(ColumnLayout& layout) {
+    for (int k = 1; k < 10; ++k) {
+        if (layout.ids[k] == kColumnEmpty) layout.positions[k] = 0;
+    }
+}
+
+bool SlotPresent(const ColumnLayout& layout, int slot) {
+    return slot == 0 || layout.ids[slot] != kColumnEmpty;
+}
+
+int SlotLeft(const ColumnLayout& layout, int slot) {
+    if (slot == 0) return kKeyColumnX;
+    return SlotPresent(layout, slot) ? layout.positions[slot] : 0;
+}
+
+int SlotRight(const ColumnLayout& layout, int slot, int contentWidth) {
+    if (slot >= 9 || !SlotPresent(layout, slot + 1)) return contentWidth;
+    return layout.positions[slot + 1] - 4;
+}
+
+int ListContentWidth(const ColumnLayout& layout, int dpiY) {
+    int width = InchToPixels(dpiY, kMinListWidth);
+    for (int k = 1; k < 10; ++k) {
+        if (SlotPresent(layout, k)) {
+            width = std::max(width, layout.positions[k] + InchToPixels(dpiY, kColumnAllowance));
+        }
+    }
+    return width;
+}
+
+int NormalLinesPerRow(const ViewDisplayOptions& options) {
+    const auto customs = std::count(options.showCustom.begin(), options.showCustom.end(), true);
+    return 7 + (options.showBox ? 2 : 0) + (options.showSynopsis ? 5 : 0) +
+           static_cast<int>(customs);
+}
+
+ModeGeometry ComputeGeometry(const GeometryInput& in) {
+    const ViewMetrics& m = in.metrics;
+    ModeGeometry g;
+    g.mode = in.mode;
+    g.rowCount = in.rowCount;
+    g.screenRows = in.rowCount;
+    g.unitHeight = m.lineHeight;
+    switch (in.mode) {
+        case DisplayMode::Normal:
+            g.linesPerRow = NormalLinesPerRow(in.options);
+            g.contentWidth = InchToPixels(m.dpiY, kNormalValuesX) + 13 * m.maxCharWidth;
+            g.pageHeight = in.clientHeight;
+            break;
+        case DisplayMode::OneLine:
+        case DisplayMode::Actors: {
+            const int room = std::max(0, in.clientHeight - m.lineHeight);
+            g.linesPerRow = 1;
+            g.headerHeight = m.lineHeight;
+            g.contentWidth = in.list ? ListContentWidth(*in.list, m.dpiY) : 0;
+            g.pageHeight = m.lineHeight > 0 ? room - room % m.lineHeight : 0;
+            break;
+        }
+        case DisplayMode::Labels:
+            g.unitHeight = m.labelLineHeight;
+            g.rangeExtra = 1;
+            g.pageHeight = in.clientHeight;
+            if (in.largeLabels) {
+                g.linesPerRow = kLargeLabelLines;
+                g.screenRows = (in.rowCount + 1) / 2;
+                g.contentWidth = InchToPixels(m.dpiY, kLargeLabelWidth);
+            } else {
+                g.linesPerRow = kSmallLabelLines;
+                g.contentWidth = kSmallLabelWidthChars * m.labelCharWidth;
+            }
+            break;
+        case DisplayMode::None:
+            g.screenRows = 0;
+            break;
+    }
+    g.rowHeight = g.linesPerRow * g.unitHeight;
+    g.contentHeight = ClampToInt(std::int64_t{g.screenRows} * g.rowHeight);
+    return g;
+}
+
+ScrollModel FitScroll(const ModeGeometry& g, int clientWidth, int scrollX, int scrollY) {
+    ScrollModel s;
+    s.contentWidth = g.contentWidth;
+    s.contentHeight = g.contentHeight;
+    s.pageHeight = g.pageHeight;
+    s.pageWidth = clientWidth;
+    if (s.contentHeight < s.pageHeight) s.contentHeight = s.pageHeight = 0;
+    if (s.contentWidth < clientWidth) s.contentWidth = s.pageWidth = 0;
+    if (s.contentHeight > 0) {
+        s.limitY = ClampToInt(std::int64_t{s.contentHeight} + g.rangeExtra - s.pageHeight);
+    }
+    s.limitX = std::max(0, s.contentWidth - s.pageWidth);
+    // A window grown since the last scroll must not show space beyond the end.
+    s.scrollX = std::clamp(scrollX, 0, s.limitX);
+    s.scrollY = std::clamp(scrollY, 0, s.limitY);
+    return s;
+}
+
+RowSpan VisibleRows(const ModeGeometry& g, int scrollY, int clientHeight) {
+    RowSpan span;
+    if (g.screenRows == 0 || g.rowHeight <= 0) return span;
+    const std::int64_t lastRow = std::int64_t{g.screenRows} - 1;
+    if (g.headerHeight > 0) {
+        span.first = scrollY / g.unitHeight;
+        span.offset = scrollY % g.unitHeight;
+        span.last = std::min(lastRow, span.first + g.pageHeight / g.unitHeight - 1);
+    } else {
+        span.first = scrollY / g.rowHeight;
+        span.offset = scrollY % g.rowHeight;
+        const int visibleLines = clientHeight / g.unitHeight;
+        span.last = std::min(lastRow, visibleLines / g.linesPerRow + span.first + 1);
+    }
+    return span;
+}
+
+std::int64_t RowAt(const ModeGeometry& g, const ViewMetrics& m, int x, int y, int scrollX,
+                   int scrollY) {
+    const std::int64_t contentY = std::int64_t{y} + scrollY;
+    if (g.mode == DisplayMode::Labels) {
+        if (m.labelLineHeight <= 0) return -1;
+        const std::int64_t labelRow = contentY / g.rowHeight;
+        if (g.linesPerRow == kSmallLabelLines) return labelRow;
+        // Measured in content coordinates, so the right-hand label is found when scrolled too.
+        const bool right = x + scrollX > kLargeLabelChars * m.labelCharWidth;
+        return 2 * labelRow + (right ? 1 : 0);
+    }
+    if (m.lineHeight <= 0) return -1;
+    const std::int64_t line = contentY / m.lineHeight;
+    return g.linesPerRow == 1 ? line - 1 : line / g.linesPerRow;
+}
+
+int VerticalScrollTarget(ScrollRequest request, int scrollY, int limit, int lineStep, int page,
+                         int lineHeight, int thumb) {
+    switch (request) {
+        case ScrollRequest::LineBack:
+            return scrollY <= 0 ? scrollY : std::max(0, scrollY - lineStep);
+        case ScrollRequest::LineForward:
+            return scrollY >= limit ? scrollY : std::min(limit, scrollY + lineStep);
+        case ScrollRequest::PageBack:
+            return scrollY <= 0 ? scrollY : std::max(0, scrollY - page);
+        case ScrollRequest::PageForward:
+            return scrollY >= limit ? scrollY : std::min(limit, scrollY + page);
+        case ScrollRequest::ToStart:
+            return 0;
+        case ScrollRequest::ToEnd:
+            return limit;
+        case ScrollRequest::Thumb: {
+            // The view jumps by whole lines only, toward where the thumb started.
+            int delta = thumb - scrollY;
+            if (lineHeight > 0) delta -= delta % lineHeight;
+            return std::clamp(scrollY + delta, 0, std::max(0, limit));
+        }
+    }
+    return scrollY;
+}
+
+int HorizontalScrollTarget(ScrollRequest request, int scrollX, int limit, int lineStep,
+                           int clientWidth, int thumb) {
+    switch (request) {
+        case ScrollRequest::LineBack:
+            return scrollX <= 0 ? scrollX : std::max(0, scrollX - lineStep);
+        case ScrollRequest::LineForward:
+            return scrollX >= limit ? scrollX : std::min(limit, scrollX + lineStep);
+        case ScrollRequest::PageBack:
+            return scrollX <= 0 ? scrollX : std::max(0, scrollX - clientWidth);
+        case ScrollRequest::PageForward:
+            return scrollX >= limit ? scrollX : std::min(limit, scrollX + clientWidth);
+        case ScrollRequest::Thumb:
+            return std::clamp(thumb, 0, std::max(0, limit));
+        case ScrollRequest::ToStart:
+            return 0;
+        case ScrollRequest::ToEnd:
+            break;  // the right end request is not acted on
+    }
+    return scrollX;
+}
+
+}  // namespace reelkeep

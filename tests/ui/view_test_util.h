@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QImage>
+#include <QScrollBar>
+#include <QTest>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "reelkeep_doc.h"
+#include "reelkeep_view.h"
+
+namespace reelkeep::viewtest {
+
+// Answers every question with OK and cancels every dialog; the view's part goes to the view,
+// as the window's UI does.
+class ViewUI : public IReelkeepUI {
+public:
+    CReelkeepView* view = nullptr;
+
+    MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
+        return MessageAnswer::Ok;
+    }
+    void BeginProgress(std::string_view, std::uint32_t) override {}
+    void StepProgress() override {}
+    void EndProgress() override {}
+    void SetWaitCursor(bool) override {}
+    void UpdateAllViews() override {
+        if (view) view->OnUpdate();
+    }
+    bool RunEntryDialog(EntryDialogValues&) override { return false; }
+    std::optional<DeleteAnswer> RunDeleteDialog(std::string_view) override { return {}; }
+    bool RunFindDialog(FindSettings&) override { return false; }
+    bool RunCustomHeadingsDialog(std::array<std::string, 4>&) override { return false; }
+    bool RunFiltersDialog(std::array<std::string, 9>&) override { return false; }
+    std::optional<std::string> AskExportFileName(ExportKind) override { return {}; }
+    void StoreSelection() override {
+        if (view) view->StoreSelection();
+    }
+    void SelectOnly(std::uint32_t row, bool selected) override {
+        if (view) view->SelectOnly(row, selected);
+    }
+    void ApplyCustomHeadings(const std::array<std::string, 4>& h, bool repaint) override {
+        if (view) view->SetCustomHeadings(h, repaint);
+    }
+};
+
+// Movie k, titled "Movie kkk", on the given tape, with every field filled so each column has
+// text to draw.
+inline RecordValues MovieRecord(int k, int tape) {
+    RecordValues r;
+    auto set = [&r](Field f, std::string v) { r[FieldIndex(f)] = std::move(v); };
+    char title[32];
+    std::snprintf(title, sizeof title, "Movie %03d", k);
+    set(Field::MovieName, title);
+    set(Field::Actor1, "Actor " + std::to_string(k % 7));
+    set(Field::Actor2, "Actor " + std::to_string(k % 5 + 10));
+    set(Field::Actor3, "");
+    set(Field::MovieType, k % 2 ? "Drama" : "Comedy");
+    set(Field::MediaType, "VHS");
+    set(Field::Time, std::to_string(90 + k % 30));
+    set(Field::TapeNumber, std::to_string(tape));
+    set(Field::Counter, std::to_string(100 * (k % 3)));
+    set(Field::Rating, "PG");
+    set(Field::Synopsis, "A story.");
+    for (int c = 0; c < 4; ++c) set(CustomField(c), "C" + std::to_string(c + 1));
+    return r;
+}
+
+// A view of a document, sized like a small window and laid out as if shown.
+struct ViewFixture {
+    ViewUI ui;
+    CReelkeepDoc doc{ui};
+    CReelkeepView view{doc};
+
+    explicit ViewFixture(QSize size = {640, 400}) {
+        ui.view = &view;
+        doc.OnNewDocument();
+        view.setAttribute(Qt::WA_DontShowOnScreen);
+        view.resize(size);
+        view.show();
+        view.OnUpdate();
+    }
+
+    // n movies, one per tape, sorted by title, shown in the Normal View.
+    void Fill(int n) {
+        for (int k = 0; k < n; ++k) doc.AppendRecord(MovieRecord(k, k + 1));
+        doc.RebuildDisplayOrder();
+        doc.RebuildLookupLists();
+        doc.RefreshEntryDialogLists();
+        doc.TitleSort();
+        view.OnUpdate();
+    }
+
+    QImage Client() { return view.viewport()->grab().toImage(); }
+    QWidget* Viewport() { return view.viewport(); }
+    int L() const { return view.Metrics().lineHeight; }
+};
+
+// Counts the pixels of a colour inside a rectangle of an image.
+inline int CountColor(const QImage& image, const QRect& area, const QColor& color) {
+    int n = 0;
+    const QRect r = area.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            if (image.pixelColor(x, y).rgb() == color.rgb()) ++n;
+        }
+    }
+    return n;
+}
+
+}  // namespace reelkeep::viewtest
