@@ -1,0 +1,42 @@
+#pragma once
+
+// Texts of the application shell that the user sees, kept together so they can be checked at a
+// glance. Menu texts and status-bar prompts live with the commands in command_table.cpp.
+namespace reelkeep::appstr {
+
+inline constexpr char kAppTitle[] = "Reelkeep";
+inline constexpr char kOrganisation[] = "Quillfen";
+inline constexpr char kUntitled[] = "Untitled";
+inline constexpr char kCaptionFormat[] = "%1 - %2";  // document title, application title
+inline constexpr char kSaveChangesPrompt[] = "Save changes to %1?";
+inline constexpr char kFileFilter[] = "Reelkeep Files (*.smf)";
+inline constexpr char kFileSuffix[] = "smf";
+inline constexpr char kCsvFilter[] = "Comma separated volume (*.csv)";
+inline constexpr char kCsvUntitled[] = "Untitled.csv";
+inline constexpr char kCsvSuffix[] = "csv";
+inline constexpr char kDocFilter[] = "Doc files (*.doc)";
+inline constexpr char kDocUntitled[] = "Untitled.doc";
+inline constexpr char kDocSuffix[] = "doc";
+
+// Status bar.
+inline constexpr char kReady[] = "Ready";
+inline constexpr char kCapsIndicator[] = "CAP";
+inline constexpr char kNumIndicator[] = "NUM";
+inline constexpr char kScrollIndicator[] = "SCRL";
+inline constexpr int kProgressPaneBlanks = 105;
+
+// File menu.
+inline constexpr char kRecentFilePlaceholder[] = "Recent File";
+inline constexpr char kRecentFileEntry[] = "&%1 %2";  // number, file name
+inline constexpr char kRecentFilePrompt[] = "Open %1";
+inline constexpr char kToolbarTitle[] = "Toolbar";
+
+// Command line.
+inline constexpr char kCommandLineFile[] = "file";
+inline constexpr char kCommandLineFileHelp[] = "The catalogue to open.";
+inline constexpr char kCommandLinePrintHelp[] = "Print the catalogue FILE.";
+inline constexpr char kCommandLinePrintValue[] = "FILE";
+inline constexpr char kPrintNotAvailable[] =
+    "Printing from the command line is not available in this version of Reelkeep.";
+
+}  // namespace reelkeep::appstr

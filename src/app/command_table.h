@@ -1,0 +1,53 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "command_ids.h"
+
+namespace reelkeep {
+
+// One command as the menus and the toolbar show it.
+struct CommandInfo {
+    CommandId id;
+    std::string_view menuText;  // with the mnemonic; an accelerator follows a tab
+    std::string_view prompt;    // status-bar prompt
+    std::string_view toolTip;   // empty: the menu text without mnemonic and accelerator
+    std::string_view icon;      // toolbar icon file in the resources; empty when not on it
+    std::string_view themeIcon; // desktop theme icon preferred over the file, when one fits
+    bool checkable = false;
+};
+
+std::span<const CommandInfo> AllCommands();
+const CommandInfo* FindCommandInfo(CommandId id);
+
+// The menu text before the tab, and the accelerator after it (empty when none).
+std::string_view MenuLabel(const CommandInfo& info);
+std::string_view MenuAccelerator(const CommandInfo& info);
+// The tooltip: the given one, or the menu label without '&' and trailing dots.
+std::string ToolTipText(const CommandInfo& info);
+
+struct MenuSpec;
+
+struct MenuItem {
+    enum class Kind { Command, Separator, RecentFiles, Submenu };
+    Kind kind;
+    CommandId id{};
+    const MenuSpec* submenu = nullptr;
+};
+
+struct MenuSpec {
+    std::string_view title;
+    std::vector<MenuItem> items;
+};
+
+// The menu bar, left to right.
+const std::vector<MenuSpec>& MainMenus();
+// The toolbar buttons in order; nullopt stands for a separator.
+const std::vector<std::optional<CommandId>>& ToolbarButtons();
+// Commands in no menu, reached by their accelerator or toolbar button (the help keys).
+const std::vector<CommandId>& CommandsOutsideMenus();
+
+}  // namespace reelkeep

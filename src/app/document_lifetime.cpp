@@ -1,0 +1,106 @@
+#include "document_lifetime.h"
+
+#include <QFileInfo>
+
+#include "app_strings.h"
+#include "qt_text.h"
+#include "recent_files.h"
+#include "reelkeep_doc.h"
+#include "shell_dialogs.h"
+
+namespace reelkeep {
+
+CDocumentLifetime::CDocumentLifetime(CReelkeepDoc& doc, CRecentFiles& recent,
+                                     IShellDialogs& dialogs, QWidget* dialogParent)
+    : doc_(doc), recent_(recent), dialogs_(dialogs), dialogParent_(dialogParent) {}
+
+QString CDocumentLifetime::Title() const {
+    return path_.isEmpty() ? QString::fromUtf8(appstr::kUntitled) : QFileInfo(path_).fileName();
+}
+
+QString CDocumentLifetime::Caption() const {
+    return QString::fromUtf8(appstr::kCaptionFormat).arg(Title(), appstr::kAppTitle);
+}
+
+bool CDocumentLifetime::NewCatalogue() {
+    if (!SaveModified()) return false;
+    StartNewCatalogue();
+    return true;
+}
+
+void CDocumentLifetime::StartNewCatalogue() {
+    doc_.OnNewDocument();
+    SetPath(QString());
+    doc_.ui().UpdateAllViews();
+}
+
+bool CDocumentLifetime::Open() {
+    if (!SaveModified()) return false;
+    const QString path = dialogs_.AskOpenFileName(dialogParent_);
+    return !path.isEmpty() && LoadFile(path);
+}
+
+bool CDocumentLifetime::OpenFile(const QString& path) {
+    return SaveModified() && LoadFile(path);
+}
+
+bool CDocumentLifetime::OpenRecent(int index) {
+    if (index < 0 || index >= recent_.Paths().size()) return false;
+    const QString path = recent_.Paths()[index];
+    if (!SaveModified()) return false;
+    if (LoadFile(path)) return true;
+    // An entry that cannot be opened would fail the same way next time.
+    recent_.Remove(path);
+    return false;
+}
+
+bool CDocumentLifetime::LoadFile(const QString& path) {
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    if (!doc_.OpenDocument(FromQt(fullPath))) {
+        // A failed open leaves the catalogue as it was or an empty new one. An empty one must
+        // not keep the old file's name, or the next Save would write it over that file.
+        if (doc_.RecordCount() == 0 && !doc_.IsModified()) SetPath(QString());
+        return false;
+    }
+    doc_.SetModified(false);
+    SetPath(fullPath);
+    recent_.Add(fullPath);
+    return true;
+}
+
+bool CDocumentLifetime::Save() { return path_.isEmpty() ? SaveAs() : SaveTo(path_); }
+
+bool CDocumentLifetime::SaveAs() {
+    const QString suggested = path_.isEmpty() ? QString::fromUtf8(appstr::kUntitled) : path_;
+    const QString path = dialogs_.AskSaveFileName(dialogParent_, suggested);
+    return !path.isEmpty() && SaveTo(QFileInfo(path).absoluteFilePath());
+}
+
+bool CDocumentLifetime::SaveTo(const QString& path) {
+    if (!doc_.SaveDocument(FromQt(path))) return false;
+    doc_.SetModified(false);
+    SetPath(path);
+    recent_.Add(path);
+    return true;
+}
+
+bool CDocumentLifetime::SaveModified() {
+    if (!doc_.IsModified()) return true;
+    const QString question = QString::fromUtf8(appstr::kSaveChangesPrompt).arg(Title());
+    switch (dialogs_.ShowMessage(dialogParent_, question, MessageButtons::YesNoCancel,
+                                 MessageIcon::Warning)) {
+        case MessageAnswer::Yes:
+            return Save();
+        case MessageAnswer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CDocumentLifetime::SetPath(const QString& path) {
+    path_ = path;
+    emit pathChanged();
+}
+
+}  // namespace reelkeep

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace reelkeep {
+
+class CReelkeepDoc;
+class CRecentFiles;
+class IShellDialogs;
+
+// New, Open, Save and Save As of the one catalogue: the file name it has, the save-changes
+// question before it is replaced, and the recent-file list it feeds.
+class CDocumentLifetime : public QObject {
+    Q_OBJECT
+public:
+    CDocumentLifetime(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& dialogs,
+                      QWidget* dialogParent);
+
+    // The full path of the catalogue's file; empty while it has none.
+    const QString& PathName() const { return path_; }
+    // The file name without its folder, or "Untitled".
+    QString Title() const;
+    // "name - Reelkeep".
+    QString Caption() const;
+
+    // Each returns false when the user cancelled or the command failed.
+    bool NewCatalogue();
+    bool Open();                             // asks for the file
+    bool OpenFile(const QString& path);      // command line, drop, start-up
+    bool OpenRecent(int index);
+    bool Save();
+    bool SaveAs();
+    // Asks "Save changes to …?" for a modified catalogue: Yes saves (false when that fails),
+    // No discards, Cancel returns false.
+    bool SaveModified();
+
+    // Opens a file without the save-changes question (start-up, where nothing is open yet).
+    bool LoadFile(const QString& path);
+    // The new-catalogue step without the question.
+    void StartNewCatalogue();
+
+signals:
+    // The file name changed (caption and recent files follow).
+    void pathChanged();
+
+private:
+    bool SaveTo(const QString& path);
+    void SetPath(const QString& path);
+
+    CReelkeepDoc& doc_;
+    CRecentFiles& recent_;
+    IShellDialogs& dialogs_;
+    QWidget* dialogParent_;
+    QString path_;
+};
+
+}  // namespace reelkeep

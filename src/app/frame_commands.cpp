@@ -1,0 +1,143 @@
+// The main frame's command routing and its own commands: file lifetime, bars, About, Exit,
+// closing and dropped files.
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+
+#include "main_frame.h"
+#include "recent_files.h"
+#include "reelkeep_doc.h"
+#include "reelkeep_view.h"
+#include "settings_store.h"
+#include "shell_dialogs.h"
+#include "window_placement.h"
+
+namespace reelkeep {
+
+namespace {
+
+QString FirstLocalFile(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) return url.toLocalFile();
+    }
+    return {};
+}
+
+}  // namespace
+
+bool CMainFrame::IsOwnCommand(CommandId id) {
+    switch (id) {
+        case CommandId::FileNew:
+        case CommandId::FileOpen:
+        case CommandId::FileSave:
+        case CommandId::FileSaveAs:
+        case CommandId::AppExit:
+        case CommandId::ViewToolbar:
+        case CommandId::ViewStatusBar:
+        case CommandId::About:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The view answers first, then the document, then the frame; a command nobody handles yet is
+// shown disabled.
+bool CMainFrame::IsCommandEnabled(CommandId id) const {
+    if (CReelkeepView::Handles(id)) return view_->IsEnabled(id);
+    if (CReelkeepDoc::Handles(id)) return doc_.IsEnabled(id);
+    return IsOwnCommand(id);
+}
+
+bool CMainFrame::IsCommandChecked(CommandId id) const {
+    if (CReelkeepView::Handles(id)) return view_->IsChecked(id);
+    if (CReelkeepDoc::Handles(id)) return doc_.IsChecked(id);
+    return IsOwnChecked(id);
+}
+
+bool CMainFrame::IsOwnChecked(CommandId id) const {
+    switch (id) {
+        case CommandId::ViewToolbar:
+            return !toolbar_->isHidden();
+        case CommandId::ViewStatusBar:
+            return !statusBar()->isHidden();
+        default:
+            return false;
+    }
+}
+
+void CMainFrame::ExecuteCommand(CommandId id) {
+    // States can be stale between refreshes (an accelerator pressed after a change); a
+    // disabled command never runs.
+    if (IsCommandEnabled(id)) {
+        if (CReelkeepView::Handles(id)) {
+            view_->Execute(id);
+        } else if (CReelkeepDoc::Handles(id)) {
+            doc_.Execute(id);
+        } else {
+            ExecuteOwn(id);
+        }
+    }
+    RefreshCommandStates();
+}
+
+void CMainFrame::ExecuteOwn(CommandId id) {
+    switch (id) {
+        case CommandId::FileNew:
+            lifetime_.NewCatalogue();
+            break;
+        case CommandId::FileOpen:
+            lifetime_.Open();
+            break;
+        case CommandId::FileSave:
+            lifetime_.Save();
+            break;
+        case CommandId::FileSaveAs:
+            lifetime_.SaveAs();
+            break;
+        case CommandId::AppExit:
+            close();
+            break;
+        case CommandId::ViewToolbar:
+            toolbar_->setVisible(toolbar_->isHidden());
+            break;
+        case CommandId::ViewStatusBar:
+            statusBar()->setVisible(statusBar()->isHidden());
+            break;
+        case CommandId::About:
+            dialogs_.ShowAbout(this);
+            break;
+        default:
+            break;
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!lifetime_.SaveModified()) {
+        event->ignore();
+        return;
+    }
+    SavePlacement(store_, CapturePlacement(*this));
+    store_.Sync();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!FirstLocalFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QString path = FirstLocalFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    activateWindow();
+    lifetime_.OpenFile(path);
+    RefreshCommandStates();
+}
+
+}  // namespace reelkeep

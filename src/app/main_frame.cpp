@@ -1,0 +1,168 @@
+#include "main_frame.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app_strings.h"
+#include "command_table.h"
+#include "recent_files.h"
+#include "reelkeep_doc.h"
+#include "reelkeep_view.h"
+#include "settings_store.h"
+#include "status_progress.h"
+
+namespace reelkeep {
+
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QIcon CommandIcon(const CommandInfo& info) {
+    const QIcon drawn(QStringLiteral(":/icons/") + Text(info.icon));
+    return info.themeIcon.empty() ? drawn : QIcon::fromTheme(Text(info.themeIcon), drawn);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& dialogs,
+                       CSettingsStore& store)
+    : doc_(doc),
+      recent_(recent),
+      dialogs_(dialogs),
+      store_(store),
+      lifetime_(doc, recent, dialogs, this) {
+    view_ = new CReelkeepView(doc_, this);
+    setCentralWidget(view_);
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    setAcceptDrops(true);
+    connect(view_, &CReelkeepView::commandRequested, this, &CMainFrame::ExecuteCommand);
+    connect(view_, &CReelkeepView::selectionChanged, this, &CMainFrame::RefreshCommandStates);
+    connect(&lifetime_, &CDocumentLifetime::pathChanged, this, &CMainFrame::UpdateCaption);
+    connect(&recent_, &CRecentFiles::changed, this, &CMainFrame::UpdateRecentFileMenu);
+    // Kept at once rather than only on exit, so a crash does not lose the list.
+    connect(&recent_, &CRecentFiles::changed, this, [this] { recent_.Save(store_); });
+    UpdateCaption();
+    UpdateRecentFileMenu();
+    RefreshCommandStates();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::CreateActions() {
+    for (const CommandInfo& info : AllCommands()) actions_[info.id] = CreateAction(info);
+    for (const CommandId id : CommandsOutsideMenus()) addAction(actions_[id]);
+}
+
+QAction* CMainFrame::CreateAction(const CommandInfo& info) {
+    auto* action = new QAction(Text(MenuLabel(info)), this);
+    if (const auto accel = MenuAccelerator(info); !accel.empty()) {
+        action->setShortcut(QKeySequence(Text(accel), QKeySequence::PortableText));
+    }
+    action->setStatusTip(Text(info.prompt));
+    action->setToolTip(QString::fromStdString(ToolTipText(info)));
+    action->setCheckable(info.checkable);
+    if (!info.icon.empty()) action->setIcon(CommandIcon(info));
+    const CommandId id = info.id;
+    connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+    return action;
+}
+
+void CMainFrame::CreateMenus() {
+    for (const MenuSpec& spec : MainMenus()) {
+        QMenu* menu = menuBar()->addMenu(Text(spec.title));
+        FillMenu(*menu, spec);
+    }
+}
+
+void CMainFrame::FillMenu(QMenu& menu, const MenuSpec& spec) {
+    connect(&menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshCommandStates);
+    for (const MenuItem& item : spec.items) {
+        switch (item.kind) {
+            case MenuItem::Kind::Command:
+                menu.addAction(actions_.at(item.id));
+                break;
+            case MenuItem::Kind::Separator:
+                menu.addSeparator();
+                break;
+            case MenuItem::Kind::Submenu:
+                FillMenu(*menu.addMenu(Text(item.submenu->title)), *item.submenu);
+                break;
+            case MenuItem::Kind::RecentFiles:
+                fileMenu_ = &menu;
+                recentPlaceholder_ = menu.addAction(QString::fromUtf8(appstr::kRecentFilePlaceholder));
+                recentPlaceholder_->setEnabled(false);
+                for (int i = 0; i < CRecentFiles::kMaxEntries; ++i) {
+                    QAction* entry = menu.addAction(QString());
+                    connect(entry, &QAction::triggered, this, [this, i] {
+                        lifetime_.OpenRecent(i);
+                        RefreshCommandStates();
+                    });
+                    recentActions_.append(entry);
+                }
+                break;
+        }
+    }
+}
+
+void CMainFrame::CreateToolBar() {
+    toolbar_ = new QToolBar(QString::fromUtf8(appstr::kToolbarTitle), this);
+    toolbar_->setObjectName(QStringLiteral("mainToolBar"));
+    toolbar_->setIconSize(QSize(16, 15));
+    toolbar_->setAllowedAreas(Qt::AllToolBarAreas);
+    toolbar_->setMovable(true);
+    toolbar_->setFloatable(true);
+    for (const auto& button : ToolbarButtons()) {
+        if (button) {
+            toolbar_->addAction(actions_.at(*button));
+        } else {
+            toolbar_->addSeparator();
+        }
+    }
+    addToolBar(Qt::TopToolBarArea, toolbar_);
+}
+
+void CMainFrame::CreateStatusBar() { panes_ = new CStatusPanes(*statusBar()); }
+
+void CMainFrame::ShowProgressLayout() { panes_->ShowProgressLayout(); }
+
+void CMainFrame::ShowNormalLayout() { panes_->ShowNormalLayout(); }
+
+void CMainFrame::SetProgressCaption(const QString& text) { panes_->SetProgressCaption(text); }
+
+QAction* CMainFrame::Action(CommandId id) const {
+    const auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::RefreshCommandStates() {
+    for (const auto& [id, action] : actions_) {
+        action->setEnabled(IsCommandEnabled(id));
+        if (action->isCheckable()) action->setChecked(IsCommandChecked(id));
+    }
+}
+
+void CMainFrame::UpdateRecentFileMenu() {
+    const QStringList& paths = recent_.Paths();
+    recentPlaceholder_->setVisible(paths.isEmpty());
+    for (int i = 0; i < recentActions_.size(); ++i) {
+        QAction* entry = recentActions_[i];
+        entry->setVisible(i < paths.size());
+        if (i >= paths.size()) continue;
+        entry->setText(CRecentFiles::MenuText(i, paths[i]));
+        entry->setStatusTip(QString::fromUtf8(appstr::kRecentFilePrompt).arg(paths[i]));
+    }
+}
+
+void CMainFrame::UpdateCaption() { setWindowTitle(lifetime_.Caption()); }
+
+}  // namespace reelkeep

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+
+#include "command_ids.h"
+#include "document_lifetime.h"
+
+class QAction;
+class QMenu;
+class QToolBar;
+
+namespace reelkeep {
+
+class CReelkeepDoc;
+class CReelkeepView;
+class CRecentFiles;
+class CSettingsStore;
+class CStatusPanes;
+class IShellDialogs;
+struct CommandInfo;
+
+// The main window: menu bar, dockable toolbar, status bar with its progress layout and the
+// catalogue view. Every menu item and toolbar button is a QAction keyed by its command id; the
+// frame asks the view, the document or itself whether a command is enabled or checked whenever
+// a menu opens and after every command and selection change.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& dialogs,
+               CSettingsStore& store);
+    ~CMainFrame() override;
+
+    CReelkeepView& View() { return *view_; }
+    CDocumentLifetime& Lifetime() { return lifetime_; }
+    CStatusPanes& StatusPanes() { return *panes_; }
+
+    // The status bar's layouts for long loops.
+    void ShowProgressLayout();
+    void ShowNormalLayout();
+    void SetProgressCaption(const QString& text);
+
+    bool IsCommandEnabled(CommandId id) const;
+    bool IsCommandChecked(CommandId id) const;
+    // Runs an enabled command through whoever handles it, then refreshes the command states.
+    void ExecuteCommand(CommandId id);
+    void RefreshCommandStates();
+
+    // The action of a command (menu item and toolbar button alike); nullptr for unknown ids.
+    QAction* Action(CommandId id) const;
+    QToolBar* ToolBar() const { return toolbar_; }
+    // The four recent-file entries of the File menu; those past the end of the list are hidden.
+    const QList<QAction*>& RecentFileActions() const { return recentActions_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateActions();
+    QAction* CreateAction(const CommandInfo& info);
+    void CreateMenus();
+    void FillMenu(QMenu& menu, const struct MenuSpec& spec);
+    void CreateToolBar();
+    void CreateStatusBar();
+    void UpdateRecentFileMenu();
+    void UpdateCaption();
+
+    // Commands the frame answers itself: the file commands, the bars, About and Exit.
+    static bool IsOwnCommand(CommandId id);
+    bool IsOwnChecked(CommandId id) const;
+    void ExecuteOwn(CommandId id);
+
+    CReelkeepDoc& doc_;
+    CRecentFiles& recent_;
+    IShellDialogs& dialogs_;
+    CSettingsStore& store_;
+    CDocumentLifetime lifetime_;
+    CReelkeepView* view_ = nullptr;
+    CStatusPanes* panes_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    std::map<CommandId, QAction*> actions_;
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentPlaceholder_ = nullptr;
+    QList<QAction*> recentActions_;
+};
+
+}  // namespace reelkeep

@@ -1,0 +1,95 @@
+#include "qt_ui.h"
+
+#include <QApplication>
+#include <QCursor>
+
+#include "dialogs.h"
+#include "main_frame.h"
+#include "qt_text.h"
+#include "reelkeep_doc.h"
+#include "reelkeep_view.h"
+#include "shell_dialogs.h"
+#include "status_progress.h"
+
+namespace reelkeep {
+
+CQtUI::CQtUI(IShellDialogs& dialogs) : dialogs_(dialogs) {}
+
+void CQtUI::Attach(CReelkeepDoc& doc, CMainFrame& frame) {
+    doc_ = &doc;
+    frame_ = &frame;
+}
+
+MessageAnswer CQtUI::ShowMessage(std::string_view text, MessageButtons buttons,
+                                 MessageIcon icon) {
+    return dialogs_.ShowMessage(frame_, ToQt(text), buttons, icon);
+}
+
+void CQtUI::BeginProgress(std::string_view caption, std::uint32_t max) {
+    if (!frame_) return;
+    frame_->ShowProgressLayout();
+    frame_->SetProgressCaption(ToQt(caption));
+    frame_->StatusPanes().BeginBar(max);
+}
+
+void CQtUI::StepProgress() {
+    if (frame_) frame_->StatusPanes().StepBar();
+}
+
+void CQtUI::EndProgress() {
+    if (!frame_) return;
+    frame_->StatusPanes().EndBar();
+    frame_->ShowNormalLayout();
+}
+
+void CQtUI::SetWaitCursor(bool on) {
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void CQtUI::UpdateAllViews() {
+    if (frame_) frame_->View().OnUpdate();
+}
+
+bool CQtUI::RunEntryDialog(EntryDialogValues& values) {
+    return reelkeep::RunEntryDialog(frame_, doc_->EntryLists(), values);
+}
+
+std::optional<DeleteAnswer> CQtUI::RunDeleteDialog(std::string_view question) {
+    return reelkeep::RunDeleteDialog(frame_, question);
+}
+
+bool CQtUI::RunFindDialog(FindSettings& settings) {
+    return reelkeep::RunFindDialog(frame_, settings);
+}
+
+bool CQtUI::RunCustomHeadingsDialog(std::array<std::string, 4>& headings) {
+    return reelkeep::RunCustomHeadingsDialog(frame_, headings);
+}
+
+bool CQtUI::RunFiltersDialog(std::array<std::string, 9>& filters) {
+    return reelkeep::RunFiltersDialog(frame_, filters);
+}
+
+std::optional<std::string> CQtUI::AskExportFileName(ExportKind kind) {
+    const QString path = dialogs_.AskExportFileName(frame_, kind);
+    if (path.isEmpty()) return std::nullopt;
+    return FromQt(path);
+}
+
+void CQtUI::StoreSelection() {
+    if (frame_) frame_->View().StoreSelection();
+}
+
+void CQtUI::SelectOnly(std::uint32_t row, bool selected) {
+    if (frame_) frame_->View().SelectOnly(row, selected);
+}
+
+void CQtUI::ApplyCustomHeadings(const std::array<std::string, 4>& headings, bool repaint) {
+    if (frame_) frame_->View().SetCustomHeadings(headings, repaint);
+}
+
+}  // namespace reelkeep

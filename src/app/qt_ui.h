@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ui_interface.h"
+
+namespace reelkeep {
+
+class CMainFrame;
+class CReelkeepDoc;
+class IShellDialogs;
+
+// The document's link to the window: messages and file names through the shell's dialogs,
+// progress through the main frame's status bar, the modal dialogs of src/dialogs, and the
+// view for updates and the selection. Until a frame is attached (early start-up) it shows
+// messages without a parent and has no progress or view to talk to.
+class CQtUI : public IReelkeepUI {
+public:
+    explicit CQtUI(IShellDialogs& dialogs);
+
+    void Attach(CReelkeepDoc& doc, CMainFrame& frame);
+
+    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
+                              MessageIcon icon) override;
+    void BeginProgress(std::string_view caption, std::uint32_t max) override;
+    void StepProgress() override;
+    void EndProgress() override;
+    void SetWaitCursor(bool on) override;
+    void UpdateAllViews() override;
+    bool RunEntryDialog(EntryDialogValues& values) override;
+    std::optional<DeleteAnswer> RunDeleteDialog(std::string_view question) override;
+    bool RunFindDialog(FindSettings& settings) override;
+    bool RunCustomHeadingsDialog(std::array<std::string, 4>& headings) override;
+    bool RunFiltersDialog(std::array<std::string, 9>& filters) override;
+    std::optional<std::string> AskExportFileName(ExportKind kind) override;
+    void StoreSelection() override;
+    void SelectOnly(std::uint32_t row, bool selected) override;
+    void ApplyCustomHeadings(const std::array<std::string, 4>& headings, bool repaint) override;
+
+private:
+    IShellDialogs& dialogs_;
+    CReelkeepDoc* doc_ = nullptr;
+    CMainFrame* frame_ = nullptr;
+};
+
+}  // namespace reelkeep

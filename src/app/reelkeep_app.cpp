@@ -1,0 +1,108 @@
+#include "reelkeep_app.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+#include "app_strings.h"
+#include "main_frame.h"
+#include "reelkeep_view.h"
+#include "settings_store.h"
+#include "shell_dialogs.h"
+#include "window_placement.h"
+
+namespace reelkeep {
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption print({QStringLiteral("p"), QStringLiteral("print")},
+                                   appstr::kCommandLinePrintHelp, appstr::kCommandLinePrintValue);
+    parser.addOption(print);
+    parser.addPositionalArgument(appstr::kCommandLineFile, appstr::kCommandLineFileHelp);
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        line.error = parser.errorText();
+        return line;
+    }
+    line.printFile = parser.value(print);
+    if (!parser.positionalArguments().isEmpty()) line.file = parser.positionalArguments().front();
+    return line;
+}
+
+CReelkeepApp::CReelkeepApp()
+    : CReelkeepApp(std::make_unique<CSettingsStore>(), std::make_unique<CQtShellDialogs>()) {}
+
+CReelkeepApp::CReelkeepApp(std::unique_ptr<CSettingsStore> store,
+                           std::unique_ptr<IShellDialogs> dialogs)
+    : store_(std::move(store)), dialogs_(std::move(dialogs)), ui_(*dialogs_), doc_(ui_) {}
+
+CReelkeepApp::~CReelkeepApp() = default;
+
+bool CReelkeepApp::Start(const QStringList& arguments) {
+    recent_.Load(*store_);
+    const CommandLine line = ParseCommandLine(arguments);
+    if (!line.error.isEmpty()) {
+        dialogs_->ShowMessage(nullptr, line.error, MessageButtons::Ok, MessageIcon::Warning);
+        return false;
+    }
+    if (!line.printFile.isEmpty()) {
+        dialogs_->ShowMessage(nullptr, QString::fromUtf8(appstr::kPrintNotAvailable),
+                              MessageButtons::Ok, MessageIcon::Warning);
+        return false;
+    }
+    const QString lastFile = line.file.isEmpty() ? LastFileToLoad() : QString();
+
+    frame_ = std::make_unique<CMainFrame>(doc_, recent_, *dialogs_, *store_);
+    ui_.Attach(doc_, *frame_);
+    if (!OpenStartupFile(line.file.isEmpty() ? lastFile : line.file, !lastFile.isEmpty())) {
+        return false;
+    }
+
+    ApplyPlacement(*frame_, LoadPlacement(*store_));
+    frame_->repaint();
+    doc_.SetProgressEnabled(true);
+    ApplySettings();
+    frame_->RefreshCommandStates();
+    return true;
+}
+
+// The most recent file when "LoadLast" asks for it and it can be read; empty otherwise.
+QString CReelkeepApp::LastFileToLoad() const {
+    if (store_->ReadInt(kSectionUserData, "LoadLast", 0) != 1 || recent_.Paths().isEmpty()) {
+        return {};
+    }
+    QFile file(recent_.Paths().front());
+    return file.open(QIODevice::ReadOnly) ? file.fileName() : QString();
+}
+
+bool CReelkeepApp::OpenStartupFile(const QString& file, bool fromLoadLast) {
+    CDocumentLifetime& lifetime = frame_->Lifetime();
+    if (file.isEmpty()) {
+        lifetime.StartNewCatalogue();
+        return true;
+    }
+    if (lifetime.LoadFile(file)) return true;
+    // A damaged last file must not keep the program from starting: the user could not even
+    // reach the option that loads it. The document has said what went wrong.
+    if (fromLoadLast) lifetime.StartNewCatalogue();
+    return fromLoadLast;
+}
+
+void CReelkeepApp::ApplySettings() {
+    CReelkeepView& view = frame_->View();
+    colors_ = LoadScreenColors(*store_);
+    view.SetDisplayColors(ToViewColors(colors_, frame_->palette()));
+
+    options_ = LoadOptions(*store_);
+    doc_.OptionsChanged(ToDocumentOptions(options_));
+    view.ApplyDisplayOptions(ToViewDisplayOptions(options_));
+
+    screenFont_ = LoadFont(*store_, FontKind::Screen);
+    view.SetScreenFont(screenFont_.face, screenFont_.sizeTenths, screenFont_.weight,
+                       screenFont_.italic);
+    labelFont_ = LoadFont(*store_, FontKind::Label);
+    view.SetLabelFont(labelFont_.face, labelFont_.sizeTenths, labelFont_.weight,
+                      labelFont_.italic);
+    store_->Sync();
+}
+
+}  // namespace reelkeep

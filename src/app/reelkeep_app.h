@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "app_settings.h"
+#include "qt_ui.h"
+#include "recent_files.h"
+#include "reelkeep_doc.h"
+
+namespace reelkeep {
+
+class CMainFrame;
+class CSettingsStore;
+class IShellDialogs;
+
+struct CommandLine {
+    QString file;       // the catalogue to open; empty for none
+    QString printFile;  // -p / --print FILE
+    QString error;      // not empty when the arguments could not be read
+};
+
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+// The application object: owns the settings, the one document and the main window for the
+// whole run, and brings them up in start-up order.
+class CReelkeepApp {
+public:
+    // The user's settings store and the real dialogs.
+    CReelkeepApp();
+    // Tests pass their own store and scripted dialogs.
+    CReelkeepApp(std::unique_ptr<CSettingsStore> store, std::unique_ptr<IShellDialogs> dialogs);
+    ~CReelkeepApp();
+    CReelkeepApp(const CReelkeepApp&) = delete;
+    CReelkeepApp& operator=(const CReelkeepApp&) = delete;
+
+    // Start-up up to a shown main window; false when the application is to end at once.
+    bool Start(const QStringList& arguments);
+
+    CReelkeepDoc& Doc() { return doc_; }
+    CMainFrame& Frame() { return *frame_; }
+    CSettingsStore& Store() { return *store_; }
+    const ScreenColors& Colors() const { return colors_; }
+    const FontSpec& ScreenFont() const { return screenFont_; }
+    const FontSpec& LabelFont() const { return labelFont_; }
+    const OptionValues& Options() const { return options_; }
+
+private:
+    QString LastFileToLoad() const;
+    bool OpenStartupFile(const QString& file, bool fromLoadLast);
+    void ApplySettings();
+
+    std::unique_ptr<CSettingsStore> store_;
+    std::unique_ptr<IShellDialogs> dialogs_;
+    CRecentFiles recent_;
+    CQtUI ui_;
+    CReelkeepDoc doc_;
+    std::unique_ptr<CMainFrame> frame_;
+    ScreenColors colors_;
+    FontSpec screenFont_;
+    FontSpec labelFont_;
+    OptionValues options_;
+};
+
+}  // namespace reelkeep

@@ -1,0 +1,88 @@
+#include "shell_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "app_strings.h"
+#include "dialogs.h"
+
+namespace reelkeep {
+
+namespace {
+
+QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case MessageButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MessageButtons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon IconOf(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Warning:
+            break;
+    }
+    return QMessageBox::Warning;
+}
+
+MessageAnswer AnswerOf(int button) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        case QMessageBox::Cancel:
+            return MessageAnswer::Cancel;
+        default:
+            return MessageAnswer::Ok;
+    }
+}
+
+// A save dialog that asks before overwriting and appends the suffix when none was typed.
+QString AskSaveName(QWidget* parent, const QString& start, const char* filter, const char* suffix) {
+    QFileDialog dialog(parent, QString(), start, QString::fromUtf8(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString::fromUtf8(suffix));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
+}  // namespace
+
+MessageAnswer CQtShellDialogs::ShowMessage(QWidget* parent, const QString& text,
+                                           MessageButtons buttons, MessageIcon icon) {
+    QMessageBox box(IconOf(icon), QString::fromUtf8(appstr::kAppTitle), text, ButtonsOf(buttons),
+                    parent);
+    if (buttons == MessageButtons::YesNoCancel) box.setEscapeButton(QMessageBox::Cancel);
+    return AnswerOf(box.exec());
+}
+
+QString CQtShellDialogs::AskOpenFileName(QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, QString(), QString(),
+                                        QString::fromUtf8(appstr::kFileFilter));
+}
+
+QString CQtShellDialogs::AskSaveFileName(QWidget* parent, const QString& suggestedPath) {
+    return AskSaveName(parent, suggestedPath, appstr::kFileFilter, appstr::kFileSuffix);
+}
+
+QString CQtShellDialogs::AskExportFileName(QWidget* parent, ExportKind kind) {
+    if (kind == ExportKind::Csv) {
+        return AskSaveName(parent, appstr::kCsvUntitled, appstr::kCsvFilter, appstr::kCsvSuffix);
+    }
+    return AskSaveName(parent, appstr::kDocUntitled, appstr::kDocFilter, appstr::kDocSuffix);
+}
+
+void CQtShellDialogs::ShowAbout(QWidget* parent) { ShowAboutBox(parent); }
+
+}  // namespace reelkeep

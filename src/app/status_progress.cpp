@@ -1,0 +1,123 @@
+#include "status_progress.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <algorithm>
+
+#include "app_strings.h"
+#include "lock_keys.h"
+
+namespace reelkeep {
+
+namespace {
+
+QLabel* MakeIndicator(QStatusBar& bar, const char* text) {
+    auto* label = new QLabel(QString::fromUtf8(text), &bar);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(label->text()) + 12);
+    label->setEnabled(false);
+    bar.addPermanentWidget(label);
+    return label;
+}
+
+}  // namespace
+
+CStatusPanes::CStatusPanes(QStatusBar& bar)
+    : QObject(&bar), bar_(bar), message_(new QLabel(QString::fromUtf8(appstr::kReady), &bar)) {
+    bar_.addWidget(message_, 1);
+    indicators_ = {MakeIndicator(bar_, appstr::kCapsIndicator),
+                   MakeIndicator(bar_, appstr::kNumIndicator),
+                   MakeIndicator(bar_, appstr::kScrollIndicator)};
+    progressPane_ = new QWidget(&bar_);
+    progressPane_->setFixedWidth(
+        bar_.fontMetrics().horizontalAdvance(QString(appstr::kProgressPaneBlanks, u' ')));
+    auto* paneLayout = new QHBoxLayout(progressPane_);
+    paneLayout->setContentsMargins(0, 0, 0, 0);
+    bar_.addPermanentWidget(progressPane_);
+    progressPane_->hide();
+    RefreshLockKeys();
+    qApp->installEventFilter(this);
+}
+
+void CStatusPanes::ShowProgressLayout() {
+    progressLayout_ = true;
+    for (QLabel* indicator : indicators_) indicator->hide();
+    progressPane_->show();
+}
+
+void CStatusPanes::ShowNormalLayout() {
+    progressLayout_ = false;
+    progressPane_->hide();
+    for (QLabel* indicator : indicators_) indicator->show();
+    message_->setText(QString::fromUtf8(appstr::kReady));
+    RefreshLockKeys();
+}
+
+void CStatusPanes::SetProgressCaption(const QString& text) {
+    bar_.clearMessage();
+    message_->setText(text);
+    PaintNow();
+}
+
+void CStatusPanes::BeginBar(std::uint32_t max) {
+    EndBar();
+    progressBar_ = new QProgressBar(progressPane_);
+    progressPane_->layout()->addWidget(progressBar_);
+    // A range of 0..0 would make QProgressBar show a busy animation instead of an empty bar.
+    const int top = static_cast<int>(std::min<std::uint32_t>(std::max<std::uint32_t>(max, 1),
+                                                             INT32_MAX));
+    progressBar_->setRange(0, top);
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
+    progressBar_->show();
+    PaintNow();
+}
+
+void CStatusPanes::StepBar() {
+    if (!progressBar_ || progressBar_->value() >= progressBar_->maximum()) return;
+    progressBar_->setValue(progressBar_->value() + 1);
+    progressBar_->repaint();
+}
+
+void CStatusPanes::EndBar() { delete progressBar_; }
+
+void CStatusPanes::RefreshLockKeys() {
+    const auto states = QueryLockKeys().value_or(LockKeyStates{});
+    indicators_[0]->setEnabled(states.caps);
+    indicators_[1]->setEnabled(states.num);
+    indicators_[2]->setEnabled(states.scroll);
+}
+
+int CStatusPanes::VisiblePaneCount() const {
+    int count = 1;  // the message pane is always there
+    for (const QLabel* indicator : indicators_) count += indicator->isVisibleTo(&bar_) ? 1 : 0;
+    return count + (progressPane_->isVisibleTo(&bar_) ? 1 : 0);
+}
+
+QString CStatusPanes::MessageText() const { return message_->text(); }
+
+bool CStatusPanes::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyRelease:
+        case QEvent::ApplicationActivate:
+            if (!progressLayout_) RefreshLockKeys();
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CStatusPanes::PaintNow() {
+    if (!bar_.isVisible()) return;
+    if (QLayout* layout = bar_.layout()) layout->activate();
+    bar_.repaint();
+}
+
+}  // namespace reelkeep

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace reelkeep {
+
+class CSettingsStore;
+
+// The main window's placement as the "Window size" settings keep it.
+struct WindowPlacement {
+    int left = 10;
+    int top = 10;
+    int right = 500;
+    int bottom = 400;
+    bool icon = false;       // minimized when closed
+    bool maximized = false;  // maximized, or minimized from the maximized state
+
+    QRect NormalRect() const { return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)); }
+    bool operator==(const WindowPlacement&) const = default;
+};
+
+// "Rect" holds left, top, right and bottom as "%04d %04d %04d %04d".
+QString FormatPlacementRect(const WindowPlacement& placement);
+// Reads the four numbers at character positions 0, 5, 10 and 15; nullopt when one of them is
+// missing.
+std::optional<WindowPlacement> ParsePlacementRect(const QString& text);
+
+WindowPlacement LoadPlacement(const CSettingsStore& store);
+void SavePlacement(CSettingsStore& store, const WindowPlacement& placement);
+
+// Shows the window as the placement says, and reads its placement back before it closes.
+void ApplyPlacement(QWidget& window, const WindowPlacement& placement);
+WindowPlacement CapturePlacement(const QWidget& window);
+
+}  // namespace reelkeep
