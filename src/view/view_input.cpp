@@ -39,6 +39,9 @@ void CReelkeepView::mousePressEvent(QMouseEvent* event) {
     SelectionEdited();
 }
 
+// The press did the work; the release is taken so that it goes no further.
+void CReelkeepView::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+
 void CReelkeepView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     UpdateLayout();

@@ -76,7 +76,6 @@ struct ViewFixture {
     explicit ViewFixture(QSize size = {640, 400}) {
         ui.view = &view;
         doc.OnNewDocument();
-        view.setAttribute(Qt::WA_DontShowOnScreen);
         view.resize(size);
         view.show();
         view.OnUpdate();

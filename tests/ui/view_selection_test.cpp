@@ -1,0 +1,212 @@
+// Row selection through real mouse and key events, the view's commands and its record menu.
+#include <QSignalSpy>
+#include <QTest>
+
+#include "view_test_util.h"
+
+using namespace reelkeep;
+using namespace reelkeep::viewtest;
+
+namespace {
+
+// 30 movies in One Line Sorts, so row r sits on line r + 1 below the header.
+struct ListFixture : ViewFixture {
+    ListFixture() {
+        Fill(30);
+        doc.OneLineSortsCommand();
+    }
+    QPoint RowPoint(int row) const { return {60, L() * (row + 1) + L() / 2}; }
+    void Click(int row, Qt::KeyboardModifiers mods = {}) {
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, mods, RowPoint(row));
+    }
+    std::vector<int> Selected() const {
+        std::vector<int> rows;
+        for (std::size_t r = 0; r < view.Selection().size(); ++r) {
+            if (view.Selection().IsSelected(r)) rows.push_back(static_cast<int>(r));
+        }
+        return rows;
+    }
+};
+
+using Rows = std::vector<int>;
+
+}  // namespace
+
+class ViewSelectionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void plainAndCtrlClicks() {
+        ListFixture f;
+        f.Click(3);
+        QCOMPARE(f.Selected(), Rows({3}));
+        QVERIFY(f.doc.Selection().present);
+        f.Click(5);
+        QCOMPARE(f.Selected(), Rows({5}));
+        f.Click(8, Qt::ControlModifier);
+        QCOMPARE(f.Selected(), Rows({5, 8}));
+        // A click on a selected row clears everything, Ctrl or not.
+        f.Click(5, Qt::ControlModifier);
+        QCOMPARE(f.Selected(), Rows());
+        QVERIFY(!f.view.Selection().present());
+        QVERIFY(!f.doc.Selection().present);
+    }
+
+    void shiftClicksExtendFromTheSelection() {
+        ListFixture f;
+        f.Click(6, Qt::ShiftModifier);  // nothing selected before: only the row
+        QCOMPARE(f.Selected(), Rows({6}));
+        f.Click(9, Qt::ShiftModifier);  // below the last: down to the click
+        QCOMPARE(f.Selected(), Rows({6, 7, 8, 9}));
+        f.Click(4, Qt::ShiftModifier);  // above the first: from the click to it
+        QCOMPARE(f.Selected(), Rows({4, 5, 6, 7, 8, 9}));
+        f.Click(12, Qt::ControlModifier);
+        f.Click(11, Qt::ShiftModifier);  // between first and last: only the row is added
+        QCOMPARE(f.Selected(), Rows({4, 5, 6, 7, 8, 9, 11, 12}));
+    }
+
+    void clicksOutsideTheRowsChangeNothing() {
+        ListFixture f;
+        f.view.resize(640, f.L() * 40);
+        f.Click(2);
+        QTest::mouseClick(f.Viewport(), Qt::LeftButton, {}, {60, f.L() / 2});  // header line
+        QCOMPARE(f.Selected(), Rows({2}));
+        QTest::mouseClick(f.Viewport(), Qt::LeftButton, {}, f.RowPoint(33));  // below the last row
+        QCOMPARE(f.Selected(), Rows({2}));
+    }
+
+    void topLineNeverSelectsEvenWhenScrolled() {
+        ViewFixture f;
+        f.Fill(30);
+        // Scroll so that a block's middle lies under the top line.
+        for (int i = 0; i < 3; ++i) QTest::keyClick(&f.view, Qt::Key_Down);
+        QTest::mouseClick(f.Viewport(), Qt::LeftButton, {}, {40, f.L() / 2});
+        QCOMPARE(f.view.Selection().CountSelected(), std::size_t{0});
+        QTest::mouseClick(f.Viewport(), Qt::LeftButton, {}, {40, f.L() + 2});
+        QVERIFY(f.view.Selection().IsSelected(0));
+    }
+
+    void doubleClickModifiesExceptInLabels() {
+        ListFixture f;
+        QSignalSpy requests(&f.view, &CReelkeepView::commandRequested);
+        f.Click(1);
+        QTest::mouseDClick(f.Viewport(), Qt::LeftButton, {}, f.RowPoint(4));
+        QCOMPARE(f.Selected(), Rows({4}));
+        QCOMPARE(requests.count(), 1);
+        QCOMPARE(requests.at(0).at(0).value<CommandId>(), CommandId::Modify);
+
+        f.doc.DisplayLabelFormatCommand();
+        requests.clear();
+        QTest::mouseDClick(f.Viewport(), Qt::LeftButton, {}, {40, f.L() * 3});
+        QCOMPARE(requests.count(), 0);
+    }
+
+    void labelClicksSelectLabels() {
+        ViewFixture f({1100, 600});
+        f.Fill(5);
+        f.doc.DisplayLabelFormatCommand();
+        QCOMPARE(f.view.Geometry().rowCount, 5u);
+        const ViewMetrics& m = f.view.Metrics();
+        const int secondRow = 12 * m.labelLineHeight + 20;
+        QTest::mouseClick(f.Viewport(), Qt::LeftButton, {}, {m.labelCharWidth * 50, secondRow});
+        QVERIFY(f.view.Selection().IsSelected(3));
+        QTest::mouseClick(f.Viewport(), Qt::LeftButton, {},
+                          {m.labelCharWidth * 50, 2 * secondRow + 20});  // no fifth label's partner
+        QVERIFY(f.view.Selection().IsSelected(3));
+        QCOMPARE(f.view.Selection().CountSelected(), std::size_t{1});
+    }
+
+    void selectAllTogglesAndCountsTheRowsShown() {
+        ListFixture f;
+        QVERIFY(f.view.IsEnabled(CommandId::SelectAll));
+        f.view.Execute(CommandId::SelectAll);
+        QCOMPARE(f.view.Selection().CountSelected(), std::size_t{30});
+        QVERIFY(f.doc.Selection().present);
+        f.view.Execute(CommandId::SelectAll);
+        QCOMPARE(f.view.Selection().CountSelected(), std::size_t{0});
+        QVERIFY(!f.doc.Selection().present);
+
+        for (int k = 0; k < 4; ++k) f.doc.AppendRecord(MovieRecord(100 + k, 1));  // share tape 1
+        f.doc.RebuildDisplayOrder();
+        f.doc.DisplayLabelFormatCommand();
+        const std::size_t labels = f.doc.Labels().size();
+        QVERIFY(labels < f.doc.DisplayOrder().size());
+        f.view.Execute(CommandId::SelectAll);
+        f.Client();  // a paint must keep the selection
+        QCOMPARE(f.view.Selection().CountSelected(), labels);
+    }
+
+    void storeSelectionAndUpdate() {
+        ListFixture f;
+        f.Click(2);
+        f.Click(7, Qt::ControlModifier);
+        f.view.StoreSelection();
+        QCOMPARE(f.doc.Selection().flags.size(), std::size_t{30});
+        QCOMPARE(f.doc.Selection().flags[2], 1u);
+        QCOMPARE(f.doc.Selection().flags[7], 1u);
+        QCOMPARE(f.doc.Selection().flags[3], 0u);
+        QVERIFY(f.doc.Selection().present);
+        f.view.OnUpdate();
+        QCOMPARE(f.view.Selection().CountSelected(), std::size_t{0});
+        QVERIFY(!f.doc.Selection().present);
+        QVERIFY(f.doc.Selection().flags.empty());
+        f.view.SelectOnly(4, true);
+        QCOMPARE(f.Selected(), Rows({4}));
+        QVERIFY(!f.view.Selection().present());
+    }
+
+    void recordMenuFollowsModeAndSelection() {
+        ListFixture f;
+        auto enabled = [&f](CommandId id) {
+            for (const ContextMenuItem& item : f.view.RecordMenuItems()) {
+                if (item.id == id) return item.enabled;
+            }
+            return false;
+        };
+        QVERIFY(!enabled(CommandId::Delete));
+        QVERIFY(!enabled(CommandId::SelectAll));  // One Line Sorts: only the main menu offers it
+        QVERIFY(f.view.IsEnabled(CommandId::SelectAll));
+        QVERIFY(enabled(CommandId::Find));
+        QVERIFY(!enabled(CommandId::Undo));
+        f.Click(1);
+        QVERIFY(enabled(CommandId::Delete));
+        QVERIFY(enabled(CommandId::Modify));
+        f.doc.DisplayNormalViewCommand();
+        QVERIFY(enabled(CommandId::SelectAll));
+        f.doc.DisplayLabelFormatCommand();
+        f.view.Execute(CommandId::SelectAll);
+        QVERIFY(!enabled(CommandId::Delete));
+        QVERIFY(!enabled(CommandId::Modify));
+        QVERIFY(!enabled(CommandId::Find));
+        QCOMPARE(f.view.RecordMenuItems().size(), std::size_t{5});
+    }
+
+    void labelSizeCommands() {
+        ViewFixture f;
+        QVERIFY(!f.view.IsEnabled(CommandId::LargeLabels));
+        f.Fill(5);
+        QVERIFY(!f.view.IsEnabled(CommandId::SmallLabels));  // not in label format
+        f.doc.DisplayLabelFormatCommand();
+        QVERIFY(f.view.IsEnabled(CommandId::SmallLabels));
+        QVERIFY(f.view.IsChecked(CommandId::LargeLabels));
+        f.view.Execute(CommandId::SmallLabels);
+        QVERIFY(f.view.IsChecked(CommandId::SmallLabels));
+        QVERIFY(!f.view.IsChecked(CommandId::LargeLabels));
+        QCOMPARE(f.view.Geometry().screenRows, 5u);
+        QVERIFY(CReelkeepView::Handles(CommandId::SelectAll));
+        QVERIFY(!CReelkeepView::Handles(CommandId::Modify));
+    }
+
+    void sizingCursorOverHeaderBoundaries() {
+        ListFixture f;
+        const int boundary = f.doc.Layouts()[static_cast<std::size_t>(LayoutKey::Title)].positions[1];
+        QTest::mouseMove(f.Viewport(), {boundary + 2, f.L() / 2});
+        QCOMPARE(f.Viewport()->cursor().shape(), Qt::SizeHorCursor);
+        QTest::mouseMove(f.Viewport(), {boundary + 30, f.L() / 2});
+        QCOMPARE(f.Viewport()->cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseMove(f.Viewport(), {boundary + 2, f.L() * 3});
+        QCOMPARE(f.Viewport()->cursor().shape(), Qt::ArrowCursor);
+    }
+};
+
+QTEST_MAIN(ViewSelectionTest)
+#include "view_selection_test.moc"
