@@ -1,0 +1,105 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+// Every caption, label and message of the dialogs, kept together so they can be checked against
+// each other at a glance.
+namespace reelkeep::dlg {
+
+inline constexpr std::string_view kMessageTitle = "Reelkeep";
+inline constexpr std::string_view kOk = "OK";
+inline constexpr std::string_view kCancel = "Cancel";
+
+// Enter/Edit Movies.
+inline constexpr std::string_view kEntryTitle = "Enter/Edit Movies";
+inline constexpr std::string_view kLabelMovieName = "Movie Name";
+inline constexpr std::string_view kLabelActors = "Actors";
+inline constexpr std::string_view kLabelMovieType = "Movie Type";
+inline constexpr std::string_view kLabelMediaType = "Media Type";
+inline constexpr std::string_view kLabelTime = "Time";
+inline constexpr std::string_view kLabelTapeNumber = "Tape #";
+inline constexpr std::string_view kLabelCounter = "Counter";
+inline constexpr std::string_view kLabelRating = "Rating";
+inline constexpr std::string_view kLabelSynopsis = "Synopsis";
+
+inline constexpr std::string_view kNoMemoryActors = "Not enough memory to add more actors";
+inline constexpr std::string_view kNoMemoryMovieTypes = "Not enough memory to add more Movie Types";
+inline constexpr std::string_view kNoMemoryMediaTypes = "Not enough memory to add more Media Types";
+inline constexpr std::string_view kNoMemoryRatings = "Not enough memory to add more movie ratings";
+inline constexpr std::array<std::string_view, 4> kNoMemoryCustom = {
+    "Not enough memory to add more Custom 1 entries",
+    "Not enough memory to add more Custom 2 entries",
+    "Not enough memory to add more Custom 3 entries",
+    "Not enough memory to add more Custom 4 entries",
+};
+
+inline constexpr std::string_view kHelpMovieName = "Movie Name: the title of the movie.";
+inline constexpr std::array<std::string_view, 3> kHelpActors = {
+    "Actor 1: pick an actor from the list or type a new name.",
+    "Actor 2: pick an actor from the list or type a new name.",
+    "Actor 3: pick an actor from the list or type a new name.",
+};
+inline constexpr std::string_view kHelpMovieType =
+    "Movie Type: pick a movie type from the list or type a new one.";
+inline constexpr std::string_view kHelpMediaType =
+    "Media Type: pick the medium the movie is kept on, or type a new one.";
+inline constexpr std::string_view kHelpTime = "Time: the running time of the movie.";
+inline constexpr std::string_view kHelpTapeNumber = "Tape #: the tape the movie is recorded on.";
+inline constexpr std::string_view kHelpCounter =
+    "Counter: the tape-counter position where the movie starts.";
+inline constexpr std::string_view kHelpRating =
+    "Rating: pick a rating from the list or type a new one.";
+inline constexpr std::string_view kHelpSynopsis =
+    "Synopsis: a description of the movie. Enter starts a new line.";
+
+// Delete Movies.
+inline constexpr std::string_view kDeleteTitle = "Delete Movies";
+inline constexpr std::string_view kYes = "YES";
+inline constexpr std::string_view kYesToAll = "Yes to All";
+inline constexpr std::string_view kNo = "NO";
+inline constexpr std::string_view kNoToAll = "No to All";
+
+inline constexpr std::string_view kHelpDeleteQuestion = "The movie about to be deleted.";
+inline constexpr std::string_view kHelpYes = "YES: delete this movie.";
+inline constexpr std::string_view kHelpYesToAll =
+    "Yes to All: delete this and every other selected movie without asking again.";
+inline constexpr std::string_view kHelpNo = "NO: keep this movie and ask about the next one.";
+inline constexpr std::string_view kHelpNoToAll =
+    "No to All: keep this and every other selected movie.";
+
+// Find Info.
+inline constexpr std::string_view kFindTitle = "Find Info";
+inline constexpr std::string_view kFindLabel = "Information to find";
+inline constexpr std::string_view kWholeWord = "Whole word";
+inline constexpr std::string_view kMatchCase = "Match upper and lower case";
+inline constexpr std::string_view kFindButton = "Find";
+
+inline constexpr std::string_view kHelpFindText =
+    "The text to look for in every field of the displayed movies.";
+inline constexpr std::string_view kHelpWholeWord =
+    "Whole word: a field matches only when one of its words is the text.";
+inline constexpr std::string_view kHelpMatchCase =
+    "Match upper and lower case: capitals must match exactly.";
+inline constexpr std::string_view kHelpFindButton =
+    "Find: search the displayed movies, opening each match for editing.";
+
+// Edit Custom Headings.
+inline constexpr std::string_view kHeadingsTitle = "Edit Custom Headings";
+inline constexpr std::array<std::string_view, 4> kHeadingLabels = {
+    "Custom Heading 1", "Custom Heading 2", "Custom Heading 3", "Custom Heading 4"};
+
+// Filters, labels in FilterField order.
+inline constexpr std::string_view kFiltersTitle = "Filters";
+inline constexpr std::array<std::string_view, 9> kFilterLabels = {
+    "Movie Name", "Actor Name", "Movie Type", "Media Type", "Rating",
+    "Custom 1",   "Custom 2",   "Custom 3",   "Custom 4"};
+inline constexpr std::string_view kResetFilters = "Reset to Default Values";
+
+// About box.
+inline constexpr std::string_view kAboutTitle = "About Reelkeep";
+inline constexpr std::string_view kAboutName = "Reelkeep";
+inline constexpr std::string_view kAboutVersion = "Version 1.4";
+inline constexpr std::string_view kAboutMaker = "Quillfen";
+
+}  // namespace reelkeep::dlg

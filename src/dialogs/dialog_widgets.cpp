@@ -1,0 +1,65 @@
+#include "dialog_widgets.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVariant>
+#include <limits>
+
+#include "dialog_strings.h"
+#include "dialogs.h"
+#include "qt_text.h"
+
+namespace reelkeep {
+
+namespace {
+constexpr char kHelpContextProperty[] = "reelkeepHelpContext";
+}
+
+QLabel* MakeLabel(std::string_view text, QWidget* parent) {
+    auto* label = new QLabel(ToQt(text), parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLineEdit* MakeLineEdit(QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    return edit;
+}
+
+std::string EditedText(const QLineEdit* edit, const std::string& original) {
+    const QString text = edit->text();
+    return text == ToQt(original) ? original : FromQt(text);
+}
+
+QPushButton* MakeButton(std::string_view text, bool isDefault, QWidget* parent) {
+    auto* button = new QPushButton(ToQt(text), parent);
+    button->setDefault(isDefault);
+    return button;
+}
+
+void AttachHelp(QWidget* control, int context, std::string_view whatsThis) {
+    control->setProperty(kHelpContextProperty, context);
+    control->setWhatsThis(ToQt(whatsThis));
+}
+
+void EnableContextHelpButton(QDialog* dialog) {
+    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+}
+
+void ShowWarning(QWidget* parent, std::string_view text) {
+    QMessageBox::warning(parent, ToQt(dlg::kMessageTitle), ToQt(text));
+}
+
+int HelpContextOf(const QWidget* control) {
+    for (const QWidget* w = control; w != nullptr; w = w->parentWidget()) {
+        const QVariant context = w->property(kHelpContextProperty);
+        if (context.isValid()) return context.toInt();
+    }
+    return 0;
+}
+
+}  // namespace reelkeep

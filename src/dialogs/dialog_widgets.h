@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Small builders every dialog uses, so the dialogs treat text, buttons and help alike.
+namespace reelkeep {
+
+// A label that shows its text literally: captions come from catalogue data and must never be
+// taken for markup.
+QLabel* MakeLabel(std::string_view text, QWidget* parent = nullptr);
+
+// A single-line edit without the widget's default length limit, which would cut long values.
+QLineEdit* MakeLineEdit(QWidget* parent = nullptr);
+
+// The edit's text; original itself while the edit still shows it, so that stored bytes the
+// widget cannot represent (text that is not UTF-8) survive an OK without an edit.
+std::string EditedText(const QLineEdit* edit, const std::string& original);
+
+// A push button that closes nothing by itself; isDefault makes it the Enter key's button.
+QPushButton* MakeButton(std::string_view text, bool isDefault, QWidget* parent = nullptr);
+
+// Gives a control its help-file topic and its What's This text.
+void AttachHelp(QWidget* control, int context, std::string_view whatsThis);
+
+// Lets the title bar offer the What's This button, as the dialogs with help topics do.
+void EnableContextHelpButton(QDialog* dialog);
+
+// The warning box of the dialogs (OK button, warning icon).
+void ShowWarning(QWidget* parent, std::string_view text);
+
+}  // namespace reelkeep

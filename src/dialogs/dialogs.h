@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "reelkeep_doc.h"
+#include "ui_interface.h"
+
+class QWidget;
+
+// The application's modal dialogs, as data in and data out. Each returns true (or an answer)
+// only when the user accepted; on cancel the data is left as it was.
+namespace reelkeep {
+
+// Enter/Edit Movies: shows values (fields and the four heading captions) with the lists; on
+// accept writes the fifteen field texts back into values.fields.
+bool RunEntryDialog(QWidget* parent, const EntryDialogLists& lists, EntryDialogValues& values);
+
+// Delete Movies; nullopt when it was closed without one of its four buttons.
+std::optional<DeleteAnswer> RunDeleteDialog(QWidget* parent, std::string_view question);
+
+bool RunFindDialog(QWidget* parent, FindSettings& settings);
+
+bool RunCustomHeadingsDialog(QWidget* parent, std::array<std::string, 4>& headings);
+
+// The nine filter texts in FilterField order.
+bool RunFiltersDialog(QWidget* parent, std::array<std::string, kFilterCount>& filters);
+
+void ShowAboutBox(QWidget* parent);
+
+// The help-file context number of a dialog control, or of the nearest parent that has one;
+// 0 when none has.
+int HelpContextOf(const QWidget* control);
+
+}  // namespace reelkeep

@@ -1,0 +1,274 @@
+#include "entry_dialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QVBoxLayout>
+#include <optional>
+#include <string_view>
+
+#include "dialog_strings.h"
+#include "dialog_widgets.h"
+#include "dialogs.h"
+#include "help_contexts.h"
+#include "qt_text.h"
+#include "value_combo.h"
+
+namespace reelkeep {
+
+namespace {
+
+// Which fields are drop-down lists, and the list each one offers.
+struct ComboField {
+    Field field;
+    LookupKind list;
+    std::string_view noMemory;
+};
+constexpr std::array<ComboField, 10> kComboFields = {{
+    {Field::Actor1, LookupKind::Actors, dlg::kNoMemoryActors},
+    {Field::Actor2, LookupKind::Actors, dlg::kNoMemoryActors},
+    {Field::Actor3, LookupKind::Actors, dlg::kNoMemoryActors},
+    {Field::MovieType, LookupKind::MovieTypes, dlg::kNoMemoryMovieTypes},
+    {Field::MediaType, LookupKind::MediaTypes, dlg::kNoMemoryMediaTypes},
+    {Field::Rating, LookupKind::Ratings, dlg::kNoMemoryRatings},
+    {Field::Custom1, LookupKind::Custom1, dlg::kNoMemoryCustom[0]},
+    {Field::Custom2, LookupKind::Custom2, dlg::kNoMemoryCustom[1]},
+    {Field::Custom3, LookupKind::Custom3, dlg::kNoMemoryCustom[2]},
+    {Field::Custom4, LookupKind::Custom4, dlg::kNoMemoryCustom[3]},
+}};
+
+struct FieldHelp {
+    Field field;
+    int context;
+    std::string_view text;
+};
+constexpr std::array<FieldHelp, 11> kFieldHelp = {{
+    {Field::MovieName, help::kMovieName, dlg::kHelpMovieName},
+    {Field::Actor1, help::kActor1, dlg::kHelpActors[0]},
+    {Field::Actor2, help::kActor2, dlg::kHelpActors[1]},
+    {Field::Actor3, help::kActor3, dlg::kHelpActors[2]},
+    {Field::MovieType, help::kMovieType, dlg::kHelpMovieType},
+    {Field::MediaType, help::kMediaType, dlg::kHelpMediaType},
+    {Field::Time, help::kTime, dlg::kHelpTime},
+    {Field::TapeNumber, help::kTapeNumber, dlg::kHelpTapeNumber},
+    {Field::Counter, help::kCounter, dlg::kHelpCounter},
+    {Field::Rating, help::kRating, dlg::kHelpRating},
+    {Field::Synopsis, help::kSynopsis, dlg::kHelpSynopsis},
+}};
+
+// Tab order: the edits and lists top to bottom as laid out, then the buttons.
+constexpr std::array<Field, kFieldCount> kTabOrder = {
+    Field::MovieName, Field::Actor1,  Field::Actor2,     Field::Actor3,  Field::MovieType,
+    Field::MediaType, Field::Time,    Field::TapeNumber, Field::Counter, Field::Rating,
+    Field::Custom1,   Field::Custom2, Field::Custom3,    Field::Custom4, Field::Synopsis,
+};
+
+// Widths of the short fields, in average characters.
+constexpr int kShortEditChars = 7;
+constexpr int kRatingChars = 8;
+constexpr int kSynopsisLines = 4;
+
+std::optional<LookupKind> ListOf(Field f) {
+    for (const ComboField& combo : kComboFields) {
+        if (combo.field == f) return combo.list;
+    }
+    return std::nullopt;
+}
+
+// The stored synopsis may carry "\r\n", "\n" or a lone "\r"; the editor shows each as one break.
+QString SynopsisForDisplay(std::string_view stored) {
+    QString text = ToQt(stored);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QChar('\r'), QChar('\n'));
+    return text;
+}
+
+// The editor's raw text separates paragraphs (Enter) and lines (Shift+Enter) by Unicode
+// separators; both become "\r\n", the line break of the catalogue files. The raw text is used
+// because the plain-text form would turn non-breaking spaces into spaces.
+std::string SynopsisFromDisplay(QString raw) {
+    raw.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    raw.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+    return FromQt(raw);
+}
+
+// A short edit as wide as chars characters: the line edit's own size hint is 17 'x' widths plus
+// its frame and margins, so the difference is the frame to keep.
+void SetEditWidthInChars(QLineEdit* edit, int chars) {
+    const int x = edit->fontMetrics().horizontalAdvance(QLatin1Char('x'));
+    edit->setFixedWidth(edit->sizeHint().width() + x * (chars - 17));
+}
+
+}  // namespace
+
+CEntryDialog::CEntryDialog(const EntryDialogLists& lists, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(ToQt(dlg::kEntryTitle));
+    EnableContextHelpButton(this);
+    CreateControls();
+    FillLists(lists);
+    LayOut();
+    SetTabOrder();
+    AttachFieldHelp();
+}
+
+void CEntryDialog::CreateControls() {
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const Field f = static_cast<Field>(i);
+        if (f == Field::Synopsis) {
+            synopsis_ = new QPlainTextEdit(this);
+            synopsis_->setTabChangesFocus(true);
+            controls_[i] = synopsis_;
+        } else if (ListOf(f)) {
+            controls_[i] = MakeValueCombo(this);
+        } else {
+            controls_[i] = MakeLineEdit(this);
+        }
+        controls_[i]->setObjectName(QStringLiteral("field%1").arg(i));
+    }
+    for (auto& label : headingLabels_) label = MakeLabel({}, this);
+    ok_ = MakeButton(dlg::kOk, true, this);
+    cancel_ = MakeButton(dlg::kCancel, false, this);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CEntryDialog::FillLists(const EntryDialogLists& lists) {
+    // The three actor lists show the same entries, so they share one model.
+    std::array<QStringListModel*, kLookupCount> models{};
+    for (const ComboField& combo : kComboFields) {
+        const auto kind = static_cast<std::size_t>(combo.list);
+        if (models[kind] == nullptr) {
+            models[kind] = SortedValueModel(lists[kind], combo.noMemory, this);
+        }
+        static_cast<QComboBox*>(FieldControl(combo.field))->setModel(models[kind]);
+    }
+}
+
+void CEntryDialog::LayOut() {
+    auto* upper = new QGridLayout;
+    upper->addWidget(MakeLabel(dlg::kLabelMovieName, this), 0, 0);
+    upper->addWidget(FieldControl(Field::MovieName), 1, 0, 1, 4);
+    upper->addWidget(MakeLabel(dlg::kLabelActors, this), 2, 0);
+    for (int k = 0; k < 3; ++k) upper->addWidget(FieldControl(ActorField(k)), 3 + k, 0);
+    upper->addWidget(MakeLabel(dlg::kLabelTime, this), 3, 2);
+    upper->addWidget(FieldControl(Field::Time), 3, 3);
+    upper->addWidget(MakeLabel(dlg::kLabelTapeNumber, this), 3, 4);
+    upper->addWidget(FieldControl(Field::TapeNumber), 3, 5);
+    upper->addWidget(MakeLabel(dlg::kLabelCounter, this), 4, 2);
+    upper->addWidget(FieldControl(Field::Counter), 4, 3);
+    upper->addWidget(MakeLabel(dlg::kLabelRating, this), 4, 4);
+    upper->addWidget(FieldControl(Field::Rating), 4, 5);
+    upper->setColumnStretch(0, 1);
+    upper->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 2);
+    for (Field f : {Field::Time, Field::TapeNumber, Field::Counter}) {
+        SetEditWidthInChars(static_cast<QLineEdit*>(FieldControl(f)), kShortEditChars);
+    }
+    auto* rating = static_cast<QComboBox*>(FieldControl(Field::Rating));
+    rating->setMinimumContentsLength(kRatingChars);
+    rating->setSizePolicy(QSizePolicy::Fixed, rating->sizePolicy().verticalPolicy());
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    buttons->addStretch();
+
+    auto* lower = new QGridLayout;
+    lower->addWidget(MakeLabel(dlg::kLabelMovieType, this), 0, 0);
+    lower->addWidget(FieldControl(Field::MovieType), 1, 0);
+    lower->addWidget(MakeLabel(dlg::kLabelMediaType, this), 2, 0);
+    lower->addWidget(FieldControl(Field::MediaType), 3, 0);
+    for (int k = 0; k < 4; ++k) {
+        lower->addWidget(headingLabels_[k], k, 1, Qt::AlignRight);
+        lower->addWidget(FieldControl(CustomField(k)), k, 2);
+    }
+    lower->setColumnStretch(2, 1);
+
+    synopsis_->setMinimumHeight(synopsis_->fontMetrics().lineSpacing() * kSynopsisLines +
+                                2 * synopsis_->frameWidth() + 8);
+
+    auto* grid = new QGridLayout(this);
+    grid->addLayout(upper, 0, 0);
+    grid->addLayout(buttons, 0, 1);
+    grid->addLayout(lower, 1, 0, 1, 2);
+    grid->addWidget(MakeLabel(dlg::kLabelSynopsis, this), 2, 0);
+    grid->addWidget(synopsis_, 3, 0, 1, 2);
+    grid->setRowStretch(3, 1);
+    grid->setColumnStretch(0, 1);
+}
+
+void CEntryDialog::SetTabOrder() {
+    QWidget* previous = nullptr;
+    for (Field f : kTabOrder) {
+        if (previous != nullptr) setTabOrder(previous, FieldControl(f));
+        previous = FieldControl(f);
+    }
+    setTabOrder(previous, ok_);
+    setTabOrder(ok_, cancel_);
+}
+
+void CEntryDialog::AttachFieldHelp() {
+    for (const FieldHelp& topic : kFieldHelp) {
+        AttachHelp(FieldControl(topic.field), topic.context, topic.text);
+    }
+}
+
+QString CEntryDialog::ControlText(Field f) const {
+    QWidget* control = FieldControl(f);
+    if (f == Field::Synopsis) return synopsis_->document()->toRawText();
+    if (ListOf(f)) return static_cast<QComboBox*>(control)->currentText();
+    return static_cast<QLineEdit*>(control)->text();
+}
+
+void CEntryDialog::SetControlText(Field f, const QString& text) {
+    QWidget* control = FieldControl(f);
+    if (f == Field::Synopsis) {
+        synopsis_->setPlainText(text);
+    } else if (ListOf(f)) {
+        ShowValue(static_cast<QComboBox*>(control), text);
+    } else {
+        static_cast<QLineEdit*>(control)->setText(text);
+    }
+}
+
+void CEntryDialog::SetValues(const EntryDialogValues& values) {
+    original_ = values.fields;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const Field f = static_cast<Field>(i);
+        SetControlText(
+            f, f == Field::Synopsis ? SynopsisForDisplay(original_[i]) : ToQt(original_[i]));
+        // Read back what the control shows, so an untouched field is recognised on accept.
+        shown_[i] = ControlText(f);
+    }
+    for (std::size_t k = 0; k < headingLabels_.size(); ++k) {
+        headingLabels_[k]->setText(ToQt(values.headings[k]));
+    }
+    FieldControl(Field::MovieName)->setFocus();
+}
+
+RecordValues CEntryDialog::Values() const {
+    RecordValues values;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const Field f = static_cast<Field>(i);
+        const QString text = ControlText(f);
+        if (text == shown_[i]) {
+            values[i] = original_[i];
+        } else {
+            values[i] = f == Field::Synopsis ? SynopsisFromDisplay(text) : FromQt(text);
+        }
+    }
+    return values;
+}
+
+bool RunEntryDialog(QWidget* parent, const EntryDialogLists& lists, EntryDialogValues& values) {
+    CEntryDialog dialog(lists, parent);
+    dialog.SetValues(values);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    values.fields = dialog.Values();
+    return true;
+}
+
+}  // namespace reelkeep

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <array>
+
+#include "reelkeep_doc.h"
+#include "ui_interface.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace reelkeep {
+
+// Enter/Edit Movies: one movie's fifteen fields, the values already in use offered in editable
+// drop-down lists. The dialog validates nothing; every text is handed back as typed, and a field
+// the user did not touch comes back byte for byte as it came in.
+class CEntryDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // Fills the drop-down lists from lists (indexed by LookupKind), each sorted ignoring case.
+    explicit CEntryDialog(const EntryDialogLists& lists, QWidget* parent = nullptr);
+
+    // Shows the values and headings; focus goes to the movie name.
+    void SetValues(const EntryDialogValues& values);
+    // The field texts as they stand now.
+    RecordValues Values() const;
+
+    QWidget* FieldControl(Field f) const { return controls_[FieldIndex(f)]; }
+    QPushButton* OkButton() const { return ok_; }
+    QPushButton* CancelButton() const { return cancel_; }
+
+  private:
+    void CreateControls();
+    void FillLists(const EntryDialogLists& lists);
+    void LayOut();
+    void SetTabOrder();
+    void AttachFieldHelp();
+
+    QString ControlText(Field f) const;
+    void SetControlText(Field f, const QString& text);
+
+    std::array<QWidget*, kFieldCount> controls_{};
+    std::array<QLabel*, 4> headingLabels_{};
+    QPlainTextEdit* synopsis_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+
+    RecordValues original_;
+    std::array<QString, kFieldCount> shown_;
+};
+
+}  // namespace reelkeep

@@ -1,0 +1,77 @@
+#include "filters_dialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "dialog_strings.h"
+#include "dialog_widgets.h"
+#include "dialogs.h"
+#include "qt_text.h"
+
+namespace reelkeep {
+
+namespace {
+// The first five filters stand in the left column, the custom ones in the right.
+constexpr std::size_t kLeftColumnCount = 5;
+constexpr int kEditChars = 20;
+}  // namespace
+
+CFiltersDialog::CFiltersDialog(const std::array<std::string, kFilterCount>& filters,
+                               QWidget* parent)
+    : QDialog(parent),
+      ok_(MakeButton(dlg::kOk, true, this)),
+      reset_(MakeButton(dlg::kResetFilters, false, this)),
+      cancel_(MakeButton(dlg::kCancel, false, this)) {
+    setWindowTitle(ToQt(dlg::kFiltersTitle));
+    auto* fields = new QGridLayout;
+    for (std::size_t i = 0; i < kFilterCount; ++i) {
+        edits_[i] = MakeLineEdit(this);
+        edits_[i]->setText(ToQt(filters[i]));
+        edits_[i]->setMinimumWidth(fontMetrics().averageCharWidth() * kEditChars);
+        const bool left = i < kLeftColumnCount;
+        const int row = static_cast<int>(left ? i : i - kLeftColumnCount);
+        const int column = left ? 0 : 3;
+        fields->addWidget(MakeLabel(dlg::kFilterLabels[i], this), row, column);
+        fields->addWidget(edits_[i], row, column + 1);
+    }
+    fields->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 3);
+    fields->setColumnStretch(1, 1);
+    fields->setColumnStretch(4, 1);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(reset_, &QPushButton::clicked, this, &CFiltersDialog::ResetToDefaults);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addWidget(reset_);
+    buttons->addWidget(cancel_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addSpacing(fontMetrics().height() / 2);
+    layout->addLayout(buttons);
+    layout->addStretch();
+    edits_[0]->setFocus();
+}
+
+void CFiltersDialog::ResetToDefaults() {
+    for (QLineEdit* edit : edits_) edit->setText(ToQt(kFilterAll));
+}
+
+std::array<std::string, kFilterCount> CFiltersDialog::Filters() const {
+    std::array<std::string, kFilterCount> filters;
+    for (std::size_t i = 0; i < kFilterCount; ++i) filters[i] = FromQt(edits_[i]->text());
+    return filters;
+}
+
+bool RunFiltersDialog(QWidget* parent, std::array<std::string, kFilterCount>& filters) {
+    CFiltersDialog dialog(filters, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    filters = dialog.Filters();
+    return true;
+}
+
+}  // namespace reelkeep
