@@ -60,7 +60,7 @@ constexpr std::array<FieldHelp, 11> kFieldHelp = {{
     {Field::Synopsis, help::kSynopsis, dlg::kHelpSynopsis},
 }};
 
-// Tab order: the edits and lists top to bottom as laid out, then the buttons.
+// The order Tab walks the fields in; OK and Cancel follow.
 constexpr std::array<Field, kFieldCount> kTabOrder = {
     Field::MovieName, Field::Actor1,  Field::Actor2,     Field::Actor3,  Field::MovieType,
     Field::MediaType, Field::Time,    Field::TapeNumber, Field::Counter, Field::Rating,
@@ -96,11 +96,12 @@ std::string SynopsisFromDisplay(QString raw) {
     return FromQt(raw);
 }
 
-// A short edit as wide as chars characters: the line edit's own size hint is 17 'x' widths plus
-// its frame and margins, so the difference is the frame to keep.
+// A short edit as wide as chars characters: the line edit's own size hint is a fixed number of
+// 'x' widths plus its frame and margins, so the difference is the frame to keep.
 void SetEditWidthInChars(QLineEdit* edit, int chars) {
+    constexpr int kLineEditHintChars = 17;
     const int x = edit->fontMetrics().horizontalAdvance(QLatin1Char('x'));
-    edit->setFixedWidth(edit->sizeHint().width() + x * (chars - 17));
+    edit->setFixedWidth(edit->sizeHint().width() + x * (chars - kLineEditHintChars));
 }
 
 }  // namespace
