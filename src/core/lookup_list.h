@@ -1,17 +1,18 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 namespace reelkeep {
 
 // The distinct non-empty values of a field, in order of first appearance, unique ignoring the
-// case of A-Z; the form met first is kept. A hash of the folded values keeps each add O(1), so a
-// rebuild over the whole catalogue stays linear.
+// case of A-Z; the form met first is kept. An open-addressing index over the entries, hashed on
+// the folded bytes, keeps each add O(1) without copying the value, so a rebuild over the whole
+// catalogue stays linear and fast.
 class LookupList {
 public:
     // Enters value unless it is empty or already present; returns whether it was entered.
@@ -29,8 +30,13 @@ public:
     void StableSort(const std::function<bool(const std::string&, const std::string&)>& less);
 
 private:
+    // The slot where value is or would go.
+    std::size_t Probe(std::string_view value, std::uint64_t hash) const;
+    void Reindex(std::size_t slotCount);
+
     std::vector<std::string> entries_;
-    std::unordered_set<std::string> folded_;
+    std::vector<std::uint64_t> hashes_;  // of each entry, folded
+    std::vector<std::uint32_t> slots_;   // entry index + 1; 0 is free; size a power of two
 };
 
 }  // namespace reelkeep

@@ -57,12 +57,31 @@ std::string ActorName(std::uint32_t k) {
     return name;
 }
 
+// Titles of one to five words, shaped like real ones: "Paradise", "Silent River", "Kingdom of
+// Ice", "The Lost Highway", "The Last Train of Summer".
 std::string Title(Random& random) {
-    std::string title = random.Percent(20) ? "The " : "";
-    const std::uint32_t words = 1 + random.Below(5);
-    for (std::uint32_t w = 0; w < words; ++w) {
-        if (w != 0) title += random.Percent(10) ? " of " : " ";
-        title += random.Pick(pools::TitleWords());
+    const auto noun = [&] { return std::string(random.Pick(pools::TitleNouns())); };
+    const auto adjective = [&] { return std::string(random.Pick(pools::TitleAdjectives())); };
+    std::string title;
+    switch (random.Below(6)) {
+        case 0:
+            title = noun();
+            break;
+        case 1:
+            title = adjective() + " " + noun();
+            break;
+        case 2:
+            title = "The " + adjective() + " " + noun();
+            break;
+        case 3:
+            title = noun() + " of " + noun();
+            break;
+        case 4:
+            title = "The " + noun() + " of the " + noun();
+            break;
+        default:
+            title = "The " + adjective() + " " + noun() + " of " + noun();
+            break;
     }
     if (random.Percent(4)) title += random.Percent(50) ? " II" : " 2";
     return title;
@@ -123,7 +142,8 @@ struct Columns {
 // rising counter positions.
 void FillRecords(Columns& columns, std::uint32_t n, Random& random) {
     const std::uint32_t actorPool = std::max<std::uint32_t>(1, n / 3);
-    const std::uint32_t stars = std::max<std::uint32_t>(1, actorPool / 20);
+    // A few stars play in many movies, as in a real collection.
+    const std::uint32_t stars = std::min(actorPool, std::max<std::uint32_t>(3, actorPool / 20));
     const auto actor = [&](std::uint32_t emptyPercent) -> std::string {
         if (random.Percent(emptyPercent)) return {};
         return ActorName(random.Percent(25) ? random.Below(stars) : random.Below(actorPool));

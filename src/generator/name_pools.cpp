@@ -32,16 +32,20 @@ constexpr std::array<std::string_view, 96> kLastNames = {
     "Tucker",   "Vance",   "Wade",    "Walsh",    "Warren",  "Webb",     "Wells",    "Young",
 };
 
-constexpr std::array<std::string_view, 72> kTitleWords = {
-    "Midnight", "River",    "Shadow",  "Empire",  "Summer",  "Winter",  "Lost",    "Silent",
-    "Golden",   "Iron",     "Distant", "Crimson", "Last",    "First",   "Train",   "Harbor",
-    "Desert",   "Mountain", "City",    "Night",   "Morning", "Storm",   "Garden",  "Stranger",
-    "Promise",  "Journey",  "Return",  "Secret",  "Island",  "Valley",  "Bridge",  "Highway",
-    "Station",  "Letter",   "Window",  "Mirror",  "Thunder", "Whisper", "Echo",    "Frontier",
-    "Kingdom",  "Dream",    "Heart",   "Fire",    "Ice",     "Star",    "Moon",    "Sun",
-    "Road",     "Hotel",    "Castle",  "Forest",  "Ocean",   "Wind",    "Rain",    "Street",
-    "Blue",     "Red",      "Black",   "White",   "Wild",    "Quiet",   "Broken",  "Hidden",
-    "Final",    "Long",     "Dark",    "Bright",  "Falling", "Rising",  "Runaway", "Paradise",
+constexpr std::array<std::string_view, 32> kTitleAdjectives = {
+    "Silent", "Golden", "Distant", "Crimson", "Last",    "First",  "Lost",    "Hidden",
+    "Broken", "Wild",   "Quiet",   "Dark",    "Bright",  "Long",   "Final",   "Falling",
+    "Rising", "Blue",   "Red",     "Black",   "White",   "Iron",   "Secret",  "Endless",
+    "Lonely", "Sweet",  "Savage",  "Frozen",  "Burning", "Little", "Runaway", "Midnight",
+};
+
+constexpr std::array<std::string_view, 48> kTitleNouns = {
+    "River",    "Shadow", "Empire",  "Summer",  "Winter", "Train",    "Harbor",   "Desert",
+    "Mountain", "City",   "Night",   "Morning", "Storm",  "Garden",   "Stranger", "Promise",
+    "Journey",  "Return", "Island",  "Valley",  "Bridge", "Highway",  "Station",  "Letter",
+    "Window",   "Mirror", "Thunder", "Whisper", "Echo",   "Frontier", "Kingdom",  "Dream",
+    "Heart",    "Fire",   "Ice",     "Star",    "Moon",   "Road",     "Hotel",    "Castle",
+    "Forest",   "Ocean",  "Wind",    "Rain",    "Street", "Paradise", "Canyon",   "Sky",
 };
 
 constexpr std::array<std::string_view, 20> kMovieTypes = {
@@ -97,7 +101,8 @@ constexpr std::array<std::string_view, 8> kEndings = {
 
 std::span<const std::string_view> FirstNames() { return kFirstNames; }
 std::span<const std::string_view> LastNames() { return kLastNames; }
-std::span<const std::string_view> TitleWords() { return kTitleWords; }
+std::span<const std::string_view> TitleAdjectives() { return kTitleAdjectives; }
+std::span<const std::string_view> TitleNouns() { return kTitleNouns; }
 std::span<const std::string_view> MovieTypes() { return kMovieTypes; }
 std::span<const std::string_view> Studios() { return kStudios; }
 std::span<const std::string_view> Conditions() { return kConditions; }

@@ -8,7 +8,8 @@ namespace reelkeep::pools {
 
 std::span<const std::string_view> FirstNames();
 std::span<const std::string_view> LastNames();
-std::span<const std::string_view> TitleWords();
+std::span<const std::string_view> TitleAdjectives();
+std::span<const std::string_view> TitleNouns();
 std::span<const std::string_view> MovieTypes();
 std::span<const std::string_view> Studios();
 std::span<const std::string_view> Conditions();

@@ -191,6 +191,23 @@ TEST_F(RecordStoreTest, RebuildAndRefreshReportProgressOnlyWhenEnabled) {
     EXPECT_TRUE(ui.progress.empty());
 }
 
+TEST(LookupListIndex, StaysRightThroughGrowthAndReordering) {
+    LookupList list;
+    for (int i = 0; i < 1000; ++i) EXPECT_TRUE(list.Add("Name " + std::to_string(i)));
+    EXPECT_FALSE(list.Add("NAME 999"));
+    EXPECT_TRUE(list.Contains("name 0"));
+    list.StableSort([](const std::string& a, const std::string& b) { return a > b; });
+    EXPECT_EQ(list[0], "Name 999");
+    EXPECT_FALSE(list.Add("name 500"));
+    EXPECT_TRUE(list.Contains("NAME 123"));
+    EXPECT_FALSE(list.Contains("Name 1000"));
+    EXPECT_TRUE(list.Add("Name 1000"));
+    EXPECT_EQ(list.size(), 1001u);
+    list.Clear();
+    EXPECT_FALSE(list.Contains("Name 1"));
+    EXPECT_TRUE(list.Add("name 1"));
+}
+
 // ---- differential tests against the original linear scans --------------------------------
 
 // A lookup list as first built: compare with every entry, append when nothing matched.
