@@ -13,6 +13,9 @@ int RunConvert(std::span<const std::string> args);
 int RunGenerate(std::span<const std::string> args);
 int RunActors(std::span<const std::string> args);
 int RunLabels(std::span<const std::string> args);
+#ifdef REELKEEP_HAVE_RENDER
+int RunRender(std::span<const std::string> args);
+#endif
 
 // Prints "usage: reelkeep-cli <synopsis>" to stderr and returns the failure status.
 int UsageError(std::string_view synopsis);

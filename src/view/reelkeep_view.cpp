@@ -171,6 +171,8 @@ void CReelkeepView::UpdateLayout() {
     listKey_ = ListLayoutKey(in.mode, doc_.CurrentSort());
     if (listKey_) {
         ColumnLayout& list = doc_.Layouts()[static_cast<std::size_t>(*listKey_)];
+        // Columns piled up at the left edge would hide each other.
+        if (LacksColumnPositions(list)) InitDefaultColumnPositions(list, *listKey_, metrics_.dpiY);
         if (in.mode == DisplayMode::OneLine) ZeroEmptySlotPositions(list);
         in.list = &list;
     }

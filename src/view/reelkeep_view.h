@@ -56,6 +56,7 @@ public:
     void PaintClient(QPainter& painter);
 
     const ViewMetrics& Metrics() const { return metrics_; }
+    const QFont& ScreenFont() const { return screenFont_; }
     const ModeGeometry& Geometry() const { return geometry_; }
     const ScrollModel& Scroll() const { return scroll_; }
     const SelectionFlags& Selection() const { return selection_; }

@@ -88,12 +88,27 @@ int FontPixelHeight(int sizeTenths, int dpiY) {
 
 void InitDefaultColumnPositions(ColumnLayouts& layouts, int dpiY) {
     for (const auto& d : kDefaultPositions) {
-        auto& positions = layouts[static_cast<std::size_t>(d.key)].positions;
-        positions.fill(0);
-        for (std::size_t k = 0; k < d.hundredths.size(); ++k) {
-            positions[k + 1] = InchToPixels(dpiY, d.hundredths[k]);
-        }
+        InitDefaultColumnPositions(layouts[static_cast<std::size_t>(d.key)], d.key, dpiY);
     }
+}
+
+void InitDefaultColumnPositions(ColumnLayout& layout, LayoutKey key, int dpiY) {
+    const auto d = std::find_if(kDefaultPositions.begin(), kDefaultPositions.end(),
+                                [key](const DefaultPositions& p) { return p.key == key; });
+    layout.positions.fill(0);
+    for (std::size_t k = 0; k < d->hundredths.size(); ++k) {
+        layout.positions[k + 1] = InchToPixels(dpiY, d->hundredths[k]);
+    }
+}
+
+bool LacksColumnPositions(const ColumnLayout& layout) {
+    bool anyColumn = false;
+    for (int k = 1; k < 10; ++k) {
+        if (layout.ids[k] == kColumnEmpty) continue;
+        if (layout.positions[k] != 0) return false;
+        anyColumn = true;
+    }
+    return anyColumn;
 }
 
 void ZeroEmptySlotPositions(ColumnLayout& layout) {

@@ -42,8 +42,12 @@ std::optional<LayoutKey> ListLayoutKey(DisplayMode mode, SortMark sort);
 // Pixel height of a font of sizeTenths tenths of a point on a dpiY screen (at least 1).
 int FontPixelHeight(int sizeTenths, int dpiY);
 
-// Writes the start-up column positions of every list into the layouts.
+// Writes the start-up column positions of every list into the layouts, or of one list.
 void InitDefaultColumnPositions(ColumnLayouts& layouts, int dpiY);
+void InitDefaultColumnPositions(ColumnLayout& layout, LayoutKey key, int dpiY);
+// True when columns follow the key column but none has a position: the list was never laid out
+// by a view (a catalogue written by a tool), as a view never puts a column at x = 0.
+bool LacksColumnPositions(const ColumnLayout& layout);
 // Empty slots keep no position, so a later added column starts from a clean slate.
 void ZeroEmptySlotPositions(ColumnLayout& layout);
 // x of slot k's cell (slot 0 is the key column) and the right edge of its cell.

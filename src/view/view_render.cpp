@@ -1,5 +1,7 @@
 #include "view_render.h"
 
+#include <QCoreApplication>
+
 #include "reelkeep_view.h"
 
 namespace reelkeep {
@@ -16,6 +18,9 @@ ViewRenderer::~ViewRenderer() = default;
 QImage ViewRenderer::Render() {
     // The headings reach a window through the document's UI; here they are taken directly.
     view_->SetCustomHeadings(doc_.CustomHeadings(), false);
+    // Scroll bars are shown or hidden through posted events; let the layout settle first.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     return view_->grab().toImage();
 }
 

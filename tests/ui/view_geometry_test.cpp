@@ -91,6 +91,13 @@ private slots:
         QCOMPARE(pos(LayoutKey::Custom3)[4], 0);
         QCOMPARE(pos(LayoutKey::ActorIndex)[2], 336);
         QCOMPARE(pos(LayoutKey::ActorIndex)[3], 0);
+        // A catalogue written by a tool has no positions; a view never leaves columns at 0.
+        const ColumnLayout fromTool = DefaultColumnLayouts()[static_cast<std::size_t>(LayoutKey::Title)];
+        QVERIFY(LacksColumnPositions(fromTool));
+        QVERIFY(!LacksColumnPositions(layouts[static_cast<std::size_t>(LayoutKey::Title)]));
+        ColumnLayout keyOnly;
+        keyOnly.ids[0] = 1;
+        QVERIFY(!LacksColumnPositions(keyOnly));
         QCOMPARE(FontPixelHeight(80, 96), 10);
         QCOMPARE(FontPixelHeight(85, 96), 10);  // whole points only
         QCOMPARE(FontPixelHeight(100, 120), 16);
@@ -235,6 +242,15 @@ private slots:
         f.doc.RebuildDisplayOrder();
         f.view.OnUpdate();
         QCOMPARE(f.view.Scroll().scrollY, 0);
+    }
+
+    void listWithoutPositionsGetsTheStartUpOnes() {
+        ViewFixture f;
+        f.Fill(5);
+        auto& title = f.doc.Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
+        title.positions.fill(0);
+        f.doc.OneLineSortsCommand();
+        QCOMPARE(title.positions[1], InchToPixels(f.view.Metrics().dpiY, 200));
     }
 
     void keysScrollByLinesPagesAndEnds() {

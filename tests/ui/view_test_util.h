@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -96,13 +97,18 @@ struct ViewFixture {
     int L() const { return view.Metrics().lineHeight; }
 };
 
-// Counts the pixels of a colour inside a rectangle of an image.
+// Counts the pixels of a colour inside a rectangle of an image; smoothed text edges count when
+// close to it.
 inline int CountColor(const QImage& image, const QRect& area, const QColor& color) {
     int n = 0;
     const QRect r = area.intersected(image.rect());
     for (int y = r.top(); y <= r.bottom(); ++y) {
         for (int x = r.left(); x <= r.right(); ++x) {
-            if (image.pixelColor(x, y).rgb() == color.rgb()) ++n;
+            const QColor c = image.pixelColor(x, y);
+            const int distance = std::abs(c.red() - color.red()) +
+                                 std::abs(c.green() - color.green()) +
+                                 std::abs(c.blue() - color.blue());
+            if (distance <= 48) ++n;
         }
     }
     return n;

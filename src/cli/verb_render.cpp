@@ -1,0 +1,137 @@
+// The render verb: draws a catalogue as the window would show it, into a PNG file.
+#include <QApplication>
+#include <QImage>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+
+#include "console_ui.h"
+#include "reelkeep_doc.h"
+#include "reelkeep_view.h"
+#include "verbs.h"
+#include "view_options.h"
+#include "view_render.h"
+
+namespace reelkeep::cli {
+
+namespace {
+
+constexpr std::string_view kRenderUsage =
+    "render IN OUT.png [--mode normal|one-line|actors|labels] [--size WxH] "
+    "[--decoration box|grid|none] [--small-labels] [view options]\n"
+    "  draws the catalogue as the window shows it at the top of the list (default size "
+    "1280x800)";
+
+struct RenderOptions {
+    std::optional<CommandId> mode;
+    QSize size{1280, 800};
+    ViewDisplayOptions display;
+    bool smallLabels = false;
+    std::vector<std::string> viewArgs;  // left for the view options
+};
+
+std::optional<QSize> ParseSize(std::string_view text) {
+    const std::size_t x = text.find('x');
+    if (x == std::string_view::npos) return std::nullopt;
+    const int w = std::atoi(std::string(text.substr(0, x)).c_str());
+    const int h = std::atoi(std::string(text.substr(x + 1)).c_str());
+    // Bounded so that a typing slip cannot ask for gigabytes of image.
+    if (w < 16 || h < 16 || w > 8192 || h > 8192) return std::nullopt;
+    return QSize(w, h);
+}
+
+std::optional<CommandId> ParseMode(std::string_view text) {
+    if (text == "normal") return CommandId::DisplayNormalView;
+    if (text == "one-line") return CommandId::OneLineSorts;
+    if (text == "actors") return CommandId::SortByActors;
+    if (text == "labels") return CommandId::DisplayLabelFormat;
+    return std::nullopt;
+}
+
+bool ParseDecoration(std::string_view text, ViewDisplayOptions& display) {
+    display.showBox = text == "box";
+    display.showGrid = text == "grid";
+    return text == "box" || text == "grid" || text == "none";
+}
+
+bool ParseRenderOptions(std::span<const std::string> args, RenderOptions& out, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& name = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (name == "--small-labels") {
+            out.smallLabels = true;
+        } else if (name == "--mode" && hasValue) {
+            out.mode = ParseMode(args[++i]);
+            if (!out.mode) error = "unknown mode '" + args[i] + "'";
+        } else if (name == "--size" && hasValue) {
+            const auto size = ParseSize(args[++i]);
+            if (size) out.size = *size;
+            if (!size) error = "--size wants WxH between 16 and 8192, not '" + args[i] + "'";
+        } else if (name == "--decoration" && hasValue) {
+            if (!ParseDecoration(args[++i], out.display)) error = "unknown decoration";
+        } else {
+            out.viewArgs.push_back(name);
+        }
+        if (!error.empty()) return false;
+    }
+    return true;
+}
+
+int Usage() {
+    UsageError(kRenderUsage);
+    std::cerr << "view options: " << kViewOptionsSynopsis << '\n' << kViewOptionsHelp << '\n';
+    return 1;
+}
+
+// Widgets need a platform; without a display the image is drawn offscreen.
+void ChooseOffscreenWithoutDisplay() {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
+        std::getenv("WAYLAND_DISPLAY") == nullptr) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
+}  // namespace
+
+int RunRender(std::span<const std::string> args) {
+    if (args.size() < 2) return Usage();
+    RenderOptions render;
+    ViewOptions view;
+    std::string error;
+    if (!ParseRenderOptions(args.subspan(2), render, error) ||
+        !ParseViewOptions(render.viewArgs, view, error)) {
+        std::cerr << "reelkeep-cli: " << error << '\n';
+        return Usage();
+    }
+    ChooseOffscreenWithoutDisplay();
+    int argc = 1;
+    char name[] = "reelkeep-cli";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+
+    ConsoleUI ui;
+    CReelkeepDoc doc(ui);
+    // Made before loading, as the window is, so the file's column layouts are kept.
+    ViewRenderer renderer(doc, render.size);
+    doc.OnNewDocument();
+    if (!doc.OpenDocument(args[0])) return 1;
+    ApplyViewOptions(doc, view);
+    if (render.mode && doc.IsEnabled(*render.mode)) doc.Execute(*render.mode);
+
+    CReelkeepView& shown = renderer.View();
+    render.display.showSynopsis = view.options.showSynopsis;
+    render.display.showCustom = view.options.showCustom;
+    shown.ApplyDisplayOptions(render.display);
+    shown.OnUpdate();
+    if (render.smallLabels && shown.IsEnabled(CommandId::SmallLabels)) {
+        shown.Execute(CommandId::SmallLabels);
+    }
+    const QImage image = renderer.Render();
+    if (!image.save(QString::fromStdString(args[1]), "PNG")) {
+        std::cerr << "reelkeep-cli: cannot write " << args[1] << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace reelkeep::cli
