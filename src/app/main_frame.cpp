@@ -50,7 +50,10 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
     connect(&lifetime_, &CDocumentLifetime::pathChanged, this, &CMainFrame::UpdateCaption);
     connect(&recent_, &CRecentFiles::changed, this, &CMainFrame::UpdateRecentFileMenu);
     // Kept at once rather than only on exit, so a crash does not lose the list.
-    connect(&recent_, &CRecentFiles::changed, this, [this] { recent_.Save(store_); });
+    connect(&recent_, &CRecentFiles::changed, this, [this] {
+        recent_.Save(store_);
+        store_.Sync();
+    });
     UpdateCaption();
     UpdateRecentFileMenu();
     RefreshCommandStates();

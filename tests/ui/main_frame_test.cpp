@@ -1,0 +1,512 @@
+// The application shell end to end: start-up, menus and toolbar, command states, the document's
+// lifetime with its caption, recent files and save-changes prompt, and the status-bar progress.
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QUrl>
+#include <QtTest>
+#include <deque>
+
+#include "app_strings.h"
+#include "command_table.h"
+#include "main_frame.h"
+#include "recent_files.h"
+#include "reelkeep_app.h"
+#include "settings_store.h"
+#include "shell_dialogs.h"
+#include "status_progress.h"
+
+using namespace reelkeep;
+
+namespace {
+
+// Answers the shell's questions from queues and records what it was asked. An empty queue
+// answers Cancel to questions and cancels file dialogs.
+class ScriptedDialogs : public IShellDialogs {
+public:
+    QStringList messages;
+    std::deque<MessageAnswer> answers;
+    std::deque<QString> openNames;
+    std::deque<QString> saveNames;
+    int aboutBoxes = 0;
+
+    MessageAnswer ShowMessage(QWidget*, const QString& text, MessageButtons buttons,
+                              MessageIcon) override {
+        messages.append(text);
+        if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+        return Next(answers, MessageAnswer::Cancel);
+    }
+    QString AskOpenFileName(QWidget*) override { return Next(openNames, QString()); }
+    QString AskSaveFileName(QWidget*, const QString&) override {
+        return Next(saveNames, QString());
+    }
+    QString AskExportFileName(QWidget*, ExportKind) override { return {}; }
+    void ShowAbout(QWidget*) override { ++aboutBoxes; }
+
+private:
+    template <typename T>
+    static T Next(std::deque<T>& queue, T fallback) {
+        if (queue.empty()) return fallback;
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
+
+// Three movies, entered the way a load leaves them.
+void FillCatalogue(CReelkeepDoc& doc) {
+    const char* titles[] = {"Vertigo", "Alien", "Heat"};
+    for (int i = 0; i < 3; ++i) {
+        RecordValues values;
+        values[FieldIndex(Field::MovieName)] = titles[i];
+        values[FieldIndex(Field::Actor1)] = "Actor " + std::to_string(i);
+        values[FieldIndex(Field::MovieType)] = "Drama";
+        values[FieldIndex(Field::MediaType)] = "VHS";
+        values[FieldIndex(Field::TapeNumber)] = std::to_string(i + 1);
+        values[FieldIndex(Field::Time)] = std::to_string(100 + i);
+        doc.AppendRecord(values);
+    }
+    doc.FinishLoad({});
+    doc.SetModified(true);
+}
+
+// "Menu/Submenu|text|accelerator" for every visible item, "-" for separators.
+void ListMenu(const QMenu& menu, const QString& path, QStringList& out) {
+    for (QAction* action : menu.actions()) {
+        if (!action->isVisible()) continue;
+        if (action->isSeparator()) {
+            out << QStringLiteral("-");
+        } else if (action->menu()) {
+            ListMenu(*action->menu(), path + u'/' + action->text(), out);
+        } else {
+            out << path + u'|' + action->text() + u'|' +
+                       action->shortcut().toString(QKeySequence::PortableText);
+        }
+    }
+}
+
+QtMessageHandler testLogHandler = nullptr;
+
+// The offscreen platform warns each time a main window's size limits change; that is no fault.
+void DropSizeHintWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.contains(QStringLiteral("propagateSizeHints"))) testLogHandler(type, context, text);
+}
+
+}  // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<CReelkeepApp> app_;
+    ScriptedDialogs* dialogs_ = nullptr;
+    QString storePath_;
+
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+    // A fresh application over a store holding the given text.
+    CReelkeepApp& NewApp(const QByteArray& storeText = {}) {
+        app_.reset();
+        storePath_ = Path(QStringLiteral("settings%1.ini").arg(QRandomGenerator::global()->generate()));
+        if (!storeText.isEmpty()) {
+            QFile file(storePath_);
+            file.open(QIODevice::WriteOnly);
+            file.write(storeText);
+        }
+        auto dialogs = std::make_unique<ScriptedDialogs>();
+        dialogs_ = dialogs.get();
+        app_ = std::make_unique<CReelkeepApp>(std::make_unique<CSettingsStore>(storePath_),
+                                              std::move(dialogs));
+        return *app_;
+    }
+
+    CReelkeepApp& StartedApp(const QByteArray& storeText = {}) {
+        CReelkeepApp& app = NewApp(storeText);
+        const bool started = app.Start({QStringLiteral("reelkeep")});
+        Q_ASSERT(started);
+        return app;
+    }
+
+    // A saved three-movie catalogue; the app is left with it open.
+    QString SavedCatalogue(CReelkeepApp& app, const QString& name) {
+        FillCatalogue(app.Doc());
+        dialogs_->saveNames.push_back(Path(name));
+        app.Frame().ExecuteCommand(CommandId::FileSaveAs);
+        return Path(name);
+    }
+
+    QString StoreText() const {
+        QFile file(storePath_);
+        file.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(file.readAll());
+    }
+
+private slots:
+    void initTestCase() { testLogHandler = qInstallMessageHandler(DropSizeHintWarnings); }
+    void cleanup() { app_.reset(); }
+
+    void firstRunWritesEveryValueAndOpensAtTheDefaultPlace() {
+        CReelkeepApp& app = StartedApp();
+        CMainFrame& frame = app.Frame();
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - Reelkeep"));
+        QCOMPARE(frame.geometry(), QRect(10, 10, 490, 390));
+        QVERIFY(!frame.isMaximized());
+        QVERIFY(dialogs_->messages.isEmpty());
+
+        const QString text = StoreText();
+        const QStringList expected = {
+            "DataColor=0",       "HeadingColor=16711680", "HDataColor=16777215", "HBkColor=0",
+            "LoadLast=0",        "TitlesGrid=1",          "TitlesPrint=0",       "TitlesThe=1",
+            "NlViewGrid=1",      "NlViewPrint=3",         "NlViewSynopsis=1",    "NlViewThe=1",
+            "ActorGrid=1",       "ActorPrint=0",          "Custom 1=0",          "Custom 2=0",
+            "Custom 3=0",        "Custom 4=0",            "PageNum=1",           "NlViewHeading=1",
+            "TapeText=0",        "Face Name=MS Sans Serif", "Font Size=80",      "Font Weight=400",
+            "Bold=0",            "Italic=0",              "PFace Name=MS Sans Serif",
+            "PFont Size=80",     "PFont Weight=400",      "PBold=0",             "PItalic=0"};
+        QVERIFY(text.startsWith(QStringLiteral("[User Data]\n")));
+        for (const QString& line : expected) {
+            QVERIFY2(text.contains(u'\n' + line + u'\n'), qPrintable(line));
+        }
+        QVERIFY(!text.contains(QStringLiteral("[Window size]")));
+
+        frame.close();
+        const QString closed = StoreText();
+        QVERIFY(closed.contains(
+            QStringLiteral("[Window size]\nIcon=0\nMaximized=0\nRect=0010 0010 0500 0400\n")));
+    }
+
+    void maximizedWindowComesBackMaximized() {
+        CReelkeepApp& app = StartedApp(
+            "[Window size]\nRect=0100 0050 0700 0450\nMaximized=1\nIcon=0\n");
+        QTRY_VERIFY(app.Frame().isMaximized());
+        QCOMPARE(app.Frame().normalGeometry(), QRect(100, 50, 600, 400));
+        app.Frame().close();
+        QVERIFY(StoreText().contains(QStringLiteral("Maximized=1\nRect=0100 0050 0700 0450\n")));
+    }
+
+    void menusHoldEveryItemWithItsAccelerator() {
+        CReelkeepApp& app = StartedApp();
+        QStringList items;
+        for (QAction* top : app.Frame().menuBar()->actions()) {
+            ListMenu(*top->menu(), top->text(), items);
+        }
+        const QStringList expected = {
+            "&File|&New|Ctrl+N", "&File|&Open...|Ctrl+O", "&File|&Save|Ctrl+S",
+            "&File|Save &As...|", "-", "&File|&Print...|Ctrl+P", "&File|Print Pre&view|",
+            "&File|P&rint Setup...|", "-", "&File|Recent File|", "-",
+            "&File/&Export|&Comma Separated Volume (csv)|", "&File/&Export|&Doc File (doc)|", "-",
+            "&File|E&xit|",
+            "&Edit|&Enter...|Ctrl+E", "&Edit|&Delete|Ctrl+D", "&Edit|&Modify...|Ctrl+M", "-",
+            "&Edit|Select/&Unselect All|Ctrl+U", "-", "&Edit|U&ndo|", "-", "&Edit|&Find ...|",
+            "-", "&Edit|Edit &Custom Heading|",
+            "&View|&Toolbar|", "&View|&Status Bar|", "-", "&View|Sort by &Actors|",
+            "&View|Sort by Tit&le|", "&View|Sort by Custom&1|", "&View|Sort by Custom &2|",
+            "&View|Sort by Custom &3|", "&View|Sort by Custom &4|", "&View|Sort by Tap&e #|",
+            "&View|Sort by Ti&me|", "&View|Sort by &Rating|", "&View|Sort by Me&dia Type|",
+            "&View|Sort by Mo&vie Type|", "-", "&View|&One Line Sorts|",
+            "&View|Display in Label &Format|", "&View|Display &Normal View|", "&View|O&ptions|",
+            "&View|&Go to Entry|", "&View|F&ilters|",
+            "&Labels|Label &Font ...|", "&Labels/Label &Size|&Large Labels|",
+            "&Labels/Label &Size|&Small Labels|", "&Labels|Label &Data Colors ...|",
+            "&Labels|Label &Heading Color ...|",
+            "&Help|&Help Topics|", "-", "&Help|&About Reelkeep...|"};
+        QCOMPARE(items, expected);
+
+        // The help keys work without a menu item.
+        QCOMPARE(app.Frame().Action(CommandId::Help)->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(app.Frame().Action(CommandId::ContextHelp)->shortcut(),
+                 QKeySequence(Qt::SHIFT | Qt::Key_F1));
+        QCOMPARE(app.Frame().Action(CommandId::Enter)->statusTip(),
+                 QStringLiteral("Enter a new movie"));
+        QCOMPARE(app.Frame().Action(CommandId::ExportCsv)->toolTip(),
+                 QStringLiteral("Export the file to a different format"));
+    }
+
+    void toolbarButtonsInOrder() {
+        CReelkeepApp& app = StartedApp();
+        QStringList buttons;
+        for (QAction* action : app.Frame().ToolBar()->actions()) {
+            buttons << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
+            QVERIFY(action->isSeparator() || !action->icon().isNull());
+        }
+        QCOMPARE(buttons.join(u','),
+                 QStringLiteral("New,Open,Save,Print,|,Enter,Delete,Modify,|,Display Normal View,"
+                                "Display in Label Format,One Line Sorts,|,Sort by Title,"
+                                "Sort by Actors,Sort by Tape #,Sort by Time,Sort by Rating,"
+                                "Sort by Movie Type,Sort by Media Type,Sort by Custom1,"
+                                "Sort by Custom 2,Sort by Custom 3,Sort by Custom 4,|,"
+                                "Go to Entry,Filters,|,About Reelkeep,Context Help"));
+    }
+
+    void commandStatesFollowTheDocument() {
+        CReelkeepApp& app = StartedApp();
+        CMainFrame& frame = app.Frame();
+        const auto enabled = [&](CommandId id) { return frame.Action(id)->isEnabled(); };
+        // An empty catalogue: entering works, sorting has nothing to sort.
+        QVERIFY(enabled(CommandId::Enter));
+        QVERIFY(!enabled(CommandId::SortByTitle));
+        QVERIFY(!enabled(CommandId::Options));  // built later
+        QVERIFY(!enabled(CommandId::FilePrint));
+        QVERIFY(enabled(CommandId::FileSave));
+
+        FillCatalogue(app.Doc());
+        // States refresh when a menu opens.
+        QMenu* viewMenu = frame.menuBar()->actions()[2]->menu();
+        emit viewMenu->aboutToShow();
+        QVERIFY(enabled(CommandId::SortByTitle));
+        QVERIFY(frame.Action(CommandId::SortByTitle)->isChecked());
+
+        frame.ExecuteCommand(CommandId::DisplayLabelFormat);
+        QVERIFY(!enabled(CommandId::Enter));
+        QVERIFY(!enabled(CommandId::SortByTime));
+        QVERIFY(frame.Action(CommandId::DisplayLabelFormat)->isChecked());
+        QVERIFY(!frame.Action(CommandId::DisplayNormalView)->isChecked());
+
+        // A disabled command does not run even when asked for directly.
+        frame.ExecuteCommand(CommandId::SortByTime);
+        QVERIFY(app.Doc().LabelFormatFlag());
+        QVERIFY(app.Doc().CurrentSort() != SortMark::Time);
+
+        frame.ExecuteCommand(CommandId::DisplayNormalView);
+        QVERIFY(enabled(CommandId::Enter));
+
+        QVERIFY(frame.Action(CommandId::ViewToolbar)->isChecked());
+        frame.ExecuteCommand(CommandId::ViewToolbar);
+        QVERIFY(frame.ToolBar()->isHidden());
+        QVERIFY(!frame.Action(CommandId::ViewToolbar)->isChecked());
+        frame.ExecuteCommand(CommandId::ViewStatusBar);
+        QVERIFY(frame.statusBar()->isHidden());
+        QVERIFY(!frame.Action(CommandId::ViewStatusBar)->isChecked());
+
+        frame.ExecuteCommand(CommandId::About);
+        QCOMPARE(dialogs_->aboutBoxes, 1);
+    }
+
+    void captionAndRecentFilesFollowOpenAndSaveAs() {
+        CReelkeepApp& app = StartedApp();
+        CMainFrame& frame = app.Frame();
+        const QString first = SavedCatalogue(app, QStringLiteral("first.smf"));
+        QCOMPARE(frame.windowTitle(), QStringLiteral("first.smf - Reelkeep"));
+        QVERIFY(!app.Doc().IsModified());
+        QVERIFY(QFile::exists(first));
+
+        dialogs_->saveNames.push_back(Path(QStringLiteral("second.smf")));
+        frame.ExecuteCommand(CommandId::FileSaveAs);
+        QCOMPARE(frame.windowTitle(), QStringLiteral("second.smf - Reelkeep"));
+        const auto& entries = frame.RecentFileActions();
+        QVERIFY(entries[0]->isVisible() && entries[1]->isVisible() && !entries[2]->isVisible());
+        QCOMPARE(entries[0]->text(), QStringLiteral("&1 second.smf"));
+        QCOMPARE(entries[1]->text(), QStringLiteral("&2 first.smf"));
+
+        frame.ExecuteCommand(CommandId::FileNew);
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - Reelkeep"));
+        QCOMPARE(app.Doc().RecordCount(), 0u);
+
+        entries[1]->trigger();
+        QCOMPARE(frame.windowTitle(), QStringLiteral("first.smf - Reelkeep"));
+        QCOMPARE(app.Doc().RecordCount(), 3u);
+        QCOMPARE(entries[0]->text(), QStringLiteral("&1 first.smf"));
+        QVERIFY(StoreText().contains(QStringLiteral("File1=") + first + u'\n'));
+
+        // A recent file that has gone away is reported and leaves the list.
+        QFile::remove(Path(QStringLiteral("second.smf")));
+        entries[1]->trigger();
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QVERIFY(dialogs_->messages.front().contains(QStringLiteral("Cannot find this file")));
+        QCOMPARE(frame.windowTitle(), QStringLiteral("first.smf - Reelkeep"));
+        QCOMPARE(app.Doc().RecordCount(), 3u);
+        QVERIFY(!entries[1]->isVisible());
+
+        // Opening through the dialog, and a dropped file.
+        frame.ExecuteCommand(CommandId::FileNew);
+        dialogs_->openNames.push_back(first);
+        frame.ExecuteCommand(CommandId::FileOpen);
+        QCOMPARE(app.Doc().RecordCount(), 3u);
+        frame.ExecuteCommand(CommandId::FileNew);
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(first)});
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&frame, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&frame, &drop);
+        QCOMPARE(frame.windowTitle(), QStringLiteral("first.smf - Reelkeep"));
+        QCOMPARE(app.Doc().RecordCount(), 3u);
+    }
+
+    void emptyFileKeepsTheCatalogueUnderTheNewName() {
+        CReelkeepApp& app = StartedApp();
+        SavedCatalogue(app, QStringLiteral("full.smf"));
+        QFile empty(Path(QStringLiteral("empty.smf")));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        QVERIFY(app.Frame().Lifetime().OpenFile(empty.fileName()));
+        QCOMPARE(app.Frame().windowTitle(), QStringLiteral("empty.smf - Reelkeep"));
+        QCOMPARE(app.Doc().RecordCount(), 3u);
+        QVERIFY(!app.Doc().IsModified());
+    }
+
+    void damagedFileDoesNotKeepTheOldName() {
+        CReelkeepApp& app = StartedApp();
+        const QString good = SavedCatalogue(app, QStringLiteral("good.smf"));
+        QFile bad(Path(QStringLiteral("bad.smf")));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write(QByteArray::fromHex("FDFFFFFF00000000"));  // ends before the layouts
+        bad.close();
+        QVERIFY(!app.Frame().Lifetime().OpenFile(bad.fileName()));
+        QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Unexpected file format.")});
+        QCOMPARE(app.Doc().RecordCount(), 0u);
+        // Saving now must not write the empty catalogue over good.smf.
+        QCOMPARE(app.Frame().windowTitle(), QStringLiteral("Untitled - Reelkeep"));
+        app.Frame().ExecuteCommand(CommandId::FileSave);  // asks for a name; cancelled
+        QCOMPARE(QFileInfo(good).size() > 100, true);
+    }
+
+    void saveChangesPrompt() {
+        CReelkeepApp& app = StartedApp();
+        CMainFrame& frame = app.Frame();
+        FillCatalogue(app.Doc());
+
+        dialogs_->answers = {MessageAnswer::Cancel};
+        frame.ExecuteCommand(CommandId::FileNew);
+        QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Save changes to Untitled?")});
+        QCOMPARE(app.Doc().RecordCount(), 3u);
+        QVERIFY(app.Doc().IsModified());
+
+        // Yes on an unnamed catalogue asks for a name; cancelling that abandons the command.
+        dialogs_->answers = {MessageAnswer::Yes};
+        frame.ExecuteCommand(CommandId::FileNew);
+        QCOMPARE(app.Doc().RecordCount(), 3u);
+
+        dialogs_->answers = {MessageAnswer::Yes};
+        dialogs_->saveNames = {Path(QStringLiteral("kept"))};
+        frame.ExecuteCommand(CommandId::FileNew);
+        QVERIFY(QFile::exists(Path(QStringLiteral("kept"))));
+        QCOMPARE(app.Doc().RecordCount(), 0u);
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - Reelkeep"));
+
+        FillCatalogue(app.Doc());
+        dialogs_->answers = {MessageAnswer::No};
+        frame.ExecuteCommand(CommandId::FileNew);
+        QCOMPARE(app.Doc().RecordCount(), 0u);
+        QVERIFY(!app.Doc().IsModified());
+
+        // Closing asks too; Cancel keeps the window open and writes no placement.
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        FillCatalogue(app.Doc());
+        dialogs_->messages.clear();
+        dialogs_->answers = {MessageAnswer::Cancel};
+        frame.ExecuteCommand(CommandId::AppExit);
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QVERIFY(frame.isVisible());
+        QVERIFY(!StoreText().contains(QStringLiteral("[Window size]")));
+        dialogs_->answers = {MessageAnswer::No};
+        QVERIFY(frame.close());
+        QVERIFY(StoreText().contains(QStringLiteral("[Window size]")));
+    }
+
+    void startUpOpensTheRightFile() {
+        // Save a catalogue to open at start-up.
+        QString saved;
+        {
+            CReelkeepApp& app = StartedApp();
+            saved = SavedCatalogue(app, QStringLiteral("last.smf"));
+        }
+        const QByteArray loadLast =
+            "[User Data]\nLoadLast=1\n[Recent File List]\nFile1=" + saved.toUtf8() + "\n";
+
+        CReelkeepApp& app = NewApp(loadLast);
+        QVERIFY(app.Start({QStringLiteral("reelkeep")}));
+        QCOMPARE(app.Doc().RecordCount(), 3u);
+        QCOMPARE(app.Frame().windowTitle(), QStringLiteral("last.smf - Reelkeep"));
+
+        // The command line wins over LoadLast.
+        QFile empty(Path(QStringLiteral("named.smf")));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        CReelkeepApp& named = NewApp(loadLast);
+        QVERIFY(named.Start({QStringLiteral("reelkeep"), empty.fileName()}));
+        QCOMPARE(named.Frame().windowTitle(), QStringLiteral("named.smf - Reelkeep"));
+
+        // A missing last file is skipped without a word.
+        CReelkeepApp& missing = NewApp("[User Data]\nLoadLast=1\n[Recent File List]\nFile1=" +
+                                       Path(QStringLiteral("gone.smf")).toUtf8() + "\n");
+        QVERIFY(missing.Start({QStringLiteral("reelkeep")}));
+        QVERIFY(dialogs_->messages.isEmpty());
+        QCOMPARE(missing.Frame().windowTitle(), QStringLiteral("Untitled - Reelkeep"));
+    }
+
+    void startUpFailures() {
+        // A command-line file that cannot be read ends the start-up after its message.
+        CReelkeepApp& app = NewApp();
+        QVERIFY(!app.Start({QStringLiteral("reelkeep"), Path(QStringLiteral("nowhere.smf"))}));
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QVERIFY(dialogs_->messages.front().contains(QStringLiteral("Cannot find this file")));
+
+        // A damaged last file is reported, but the program still starts.
+        QFile bad(Path(QStringLiteral("damaged.smf")));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write(QByteArray::fromHex("FDFFFFFF05000000"));
+        bad.close();
+        CReelkeepApp& damaged = NewApp("[User Data]\nLoadLast=1\n[Recent File List]\nFile1=" +
+                                       bad.fileName().toUtf8() + "\n");
+        QVERIFY(damaged.Start({QStringLiteral("reelkeep")}));
+        QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Unexpected file format.")});
+        QCOMPARE(damaged.Frame().windowTitle(), QStringLiteral("Untitled - Reelkeep"));
+        QVERIFY(damaged.Doc().IsReady());
+
+        CReelkeepApp& print = NewApp();
+        QVERIFY(!print.Start({QStringLiteral("reelkeep"), QStringLiteral("-p"),
+                              QStringLiteral("x.smf")}));
+        QCOMPARE(dialogs_->messages,
+                 QStringList{QString::fromUtf8(appstr::kPrintNotAvailable)});
+    }
+
+    void progressLayoutAndBack() {
+        CReelkeepApp& app = StartedApp();
+        CMainFrame& frame = app.Frame();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        CStatusPanes& panes = frame.StatusPanes();
+        QCOMPARE(panes.VisiblePaneCount(), 4);
+        QVERIFY(!panes.InProgressLayout());
+
+        IReelkeepUI& ui = app.Doc().ui();
+        ui.BeginProgress("Sorting by title", 0);
+        QVERIFY(panes.InProgressLayout());
+        QCOMPARE(panes.VisiblePaneCount(), 2);
+        QCOMPARE(panes.MessageText(), QStringLiteral("Sorting by title"));
+        QVERIFY(panes.Bar());
+        QCOMPARE(panes.Bar()->value(), 0);  // an empty bar, not a busy one
+        QVERIFY(panes.Bar()->maximum() > 0);
+        ui.StepProgress();
+        ui.EndProgress();
+        QVERIFY(!panes.Bar());
+        QCOMPARE(panes.VisiblePaneCount(), 4);
+        QCOMPARE(panes.MessageText(), QStringLiteral("Ready"));
+
+        ui.BeginProgress("Loading file", 3);
+        for (int i = 0; i < 5; ++i) ui.StepProgress();  // too many steps stay at the end
+        QCOMPARE(panes.Bar()->value(), 3);
+        ui.EndProgress();
+
+        FillCatalogue(app.Doc());
+        frame.ExecuteCommand(CommandId::SortByTime);
+        QCOMPARE(app.Doc().CurrentSort(), SortMark::Time);
+        QVERIFY(!panes.InProgressLayout());
+        QCOMPARE(panes.VisiblePaneCount(), 4);
+        const auto& indicators = panes.Indicators();
+        QCOMPARE(indicators[0]->text() + indicators[1]->text() + indicators[2]->text(),
+                 QStringLiteral("CAPNUMSCRL"));
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "main_frame_test.moc"
