@@ -1,0 +1,124 @@
+// One paint of the catalogue view with a million movies, at the top, the middle and the end of
+// each display mode, into a 1280x800 image offscreen.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QScrollBar>
+#include <memory>
+
+#include "generator.h"
+#include "reelkeep_doc.h"
+#include "reelkeep_view.h"
+
+namespace reelkeep {
+namespace {
+
+constexpr std::uint32_t kMovies = 1'000'000;
+const QSize kClient(1280, 800);
+
+// Answers nothing and passes document updates on to the view, as the window's UI does.
+class ViewOnlyUI : public IReelkeepUI {
+  public:
+    CReelkeepView* view = nullptr;
+    MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
+        return MessageAnswer::Ok;
+    }
+    void BeginProgress(std::string_view, std::uint32_t) override {}
+    void StepProgress() override {}
+    void EndProgress() override {}
+    void SetWaitCursor(bool) override {}
+    void UpdateAllViews() override {
+        if (view) view->OnUpdate();
+    }
+    bool RunEntryDialog(EntryDialogValues&) override { return false; }
+    std::optional<DeleteAnswer> RunDeleteDialog(std::string_view) override { return {}; }
+    bool RunFindDialog(FindSettings&) override { return false; }
+    bool RunCustomHeadingsDialog(std::array<std::string, 4>&) override { return false; }
+    bool RunFiltersDialog(std::array<std::string, 9>&) override { return false; }
+    std::optional<std::string> AskExportFileName(ExportKind) override { return {}; }
+    void StoreSelection() override {}
+    void SelectOnly(std::uint32_t, bool) override {}
+    void ApplyCustomHeadings(const std::array<std::string, 4>&, bool) override {}
+};
+
+enum Position { kTop, kMiddle, kEnd };
+
+// The generated catalogue and its view, made once for all runs; the mode changes only when a
+// run asks for another one.
+struct Stage {
+    ViewOnlyUI ui;
+    CReelkeepDoc doc{ui};
+    CReelkeepView view{doc};
+    CommandId mode = CommandId::DisplayNormalView;
+
+    Stage() {
+        ui.view = &view;
+        view.show();
+        GenerateCatalogue(doc, kMovies, 1);
+        // Sized so that the client area, inside the scroll bars, is exactly the image.
+        view.resize(kClient);
+        QApplication::processEvents();
+        view.resize(kClient * 2 - view.viewport()->size());
+        QApplication::processEvents();
+        view.OnUpdate();
+    }
+
+    void Show(CommandId wanted, Position position) {
+        if (wanted != mode) {
+            doc.Execute(wanted);
+            mode = wanted;
+            QApplication::processEvents();
+        }
+        QScrollBar* bar = view.verticalScrollBar();
+        switch (position) {
+            case kTop: bar->triggerAction(QAbstractSlider::SliderToMinimum); break;
+            case kEnd: bar->triggerAction(QAbstractSlider::SliderToMaximum); break;
+            case kMiddle:
+                bar->setSliderPosition(bar->maximum() / 2);
+                bar->triggerAction(QAbstractSlider::SliderMove);
+                break;
+        }
+    }
+};
+
+Stage& TheStage() {
+    static Stage stage;
+    return stage;
+}
+
+void BM_Paint(benchmark::State& state, CommandId mode) {
+    Stage& stage = TheStage();
+    stage.Show(mode, static_cast<Position>(state.range(0)));
+    if (stage.view.viewport()->size() != kClient) state.SkipWithError("client area not 1280x800");
+    QImage image(kClient, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        stage.view.PaintClient(painter);
+    }
+    state.counters["rows"] = stage.view.Geometry().rowCount;
+    state.counters["scrollY"] = stage.view.Scroll().scrollY;
+}
+
+#define REELKEEP_PAINT_BENCH(name, mode)                                            \
+    BENCHMARK_CAPTURE(BM_Paint, name, mode)                                         \
+        ->ArgName("top0_mid1_end2")->DenseRange(kTop, kEnd)->Unit(benchmark::kMillisecond)
+
+REELKEEP_PAINT_BENCH(normal, CommandId::DisplayNormalView);
+REELKEEP_PAINT_BENCH(one_line, CommandId::OneLineSorts);
+REELKEEP_PAINT_BENCH(actors, CommandId::SortByActors);
+REELKEEP_PAINT_BENCH(labels, CommandId::DisplayLabelFormat);
+
+}  // namespace
+}  // namespace reelkeep
+
+int main(int argc, char** argv) {
+    // Paints into an image; no display is needed or used.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
