@@ -73,8 +73,12 @@ struct Stage {
         }
         QScrollBar* bar = view.verticalScrollBar();
         switch (position) {
-            case kTop: bar->triggerAction(QAbstractSlider::SliderToMinimum); break;
-            case kEnd: bar->triggerAction(QAbstractSlider::SliderToMaximum); break;
+            case kTop:
+                bar->triggerAction(QAbstractSlider::SliderToMinimum);
+                break;
+            case kEnd:
+                bar->triggerAction(QAbstractSlider::SliderToMaximum);
+                break;
             case kMiddle:
                 bar->setSliderPosition(bar->maximum() / 2);
                 bar->triggerAction(QAbstractSlider::SliderMove);
@@ -101,9 +105,11 @@ void BM_Paint(benchmark::State& state, CommandId mode) {
     state.counters["scrollY"] = stage.view.Scroll().scrollY;
 }
 
-#define REELKEEP_PAINT_BENCH(name, mode)                                            \
-    BENCHMARK_CAPTURE(BM_Paint, name, mode)                                         \
-        ->ArgName("top0_mid1_end2")->DenseRange(kTop, kEnd)->Unit(benchmark::kMillisecond)
+#define REELKEEP_PAINT_BENCH(name, mode)    \
+    BENCHMARK_CAPTURE(BM_Paint, name, mode) \
+        ->ArgName("top0_mid1_end2")         \
+        ->DenseRange(kTop, kEnd)            \
+        ->Unit(benchmark::kMillisecond)
 
 REELKEEP_PAINT_BENCH(normal, CommandId::DisplayNormalView);
 REELKEEP_PAINT_BENCH(one_line, CommandId::OneLineSorts);

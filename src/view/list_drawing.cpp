@@ -34,8 +34,8 @@ void DrawSlotCells(const DrawContext& ctx, int y, std::uint32_t record) {
     const ColumnLayout& list = *ctx.list;
     for (int k = 1; k < 10; ++k) {
         if (!SlotPresent(list, k)) continue;
-        const QRect cell = Edges(SlotLeft(list, k), y + 2,
-                                 SlotRight(list, k, ctx.contentWidth()), y + ctx.lineHeight());
+        const QRect cell = Edges(SlotLeft(list, k), y + 2, SlotRight(list, k, ctx.contentWidth()),
+                                 y + ctx.lineHeight());
         DrawCell(ctx.painter, cell, ColumnText(ctx.doc, record, list.ids[k]));
     }
 }
@@ -74,10 +74,10 @@ void DrawListHeader(const DrawContext& ctx) {
     DrawKeyCell(ctx, 0, keyTitle);
     for (int k = 1; k < 10; ++k) {
         if (!SlotPresent(list, k)) continue;
-        DrawCell(ctx.painter,
-                 Edges(SlotLeft(list, k), 2, SlotRight(list, k, ctx.contentWidth()),
-                       ctx.lineHeight()),
-                 TitleOf(ctx, list.ids[k]));
+        DrawCell(
+            ctx.painter,
+            Edges(SlotLeft(list, k), 2, SlotRight(list, k, ctx.contentWidth()), ctx.lineHeight()),
+            TitleOf(ctx, list.ids[k]));
     }
     RaisedCell(ctx, 0, HeaderCellEnd(ctx, 0));
     for (int k = 1; k < 10; ++k) {

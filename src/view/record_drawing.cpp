@@ -12,7 +12,7 @@ constexpr int kCaptionX = 10;
 
 // One record block: the fixed columns of the block and the drawing steps shared by its lines.
 class BlockPainter {
-public:
+  public:
     BlockPainter(const DrawContext& ctx, std::size_t row)
         : ctx_(ctx),
           p_(ctx.painter),
@@ -44,14 +44,16 @@ public:
         return r;
     }
 
-private:
+  private:
     void CaptionPair() {
         UsePair(p_, ctx_.colors.heading, box_ ? ctx_.colors.face3d : ctx_.colors.background);
     }
     void DataPair() { UseDataPair(ctx_, row_); }
     void Caption(int x, int y, std::string_view text) { DrawTextAt(p_, x, y + 2, ToQt(text)); }
     QString Value(Field f) const { return ToQt(ctx_.doc.Value(record_, f)); }
-    void LeftCell(int y, Field f) { DrawCell(p_, Edges(kCaptionX, y + 2, xc_ - 16, y + L_), Value(f)); }
+    void LeftCell(int y, Field f) {
+        DrawCell(p_, Edges(kCaptionX, y + 2, xc_ - 16, y + L_), Value(f));
+    }
     void RightCell(int y, Field f) { DrawCell(p_, Edges(xv_, y + 2, W_ - 16, y + L_), Value(f)); }
     // Box fills take the background of the data pair, so a selected record shows in its boxes.
     void BoxFill(const QRect& r) {

@@ -35,13 +35,20 @@ int DefaultPrinterColorCount() {
 
 ScrollRequest RequestOf(int action) {
     switch (action) {
-        case QAbstractSlider::SliderSingleStepSub: return ScrollRequest::LineBack;
-        case QAbstractSlider::SliderSingleStepAdd: return ScrollRequest::LineForward;
-        case QAbstractSlider::SliderPageStepSub: return ScrollRequest::PageBack;
-        case QAbstractSlider::SliderPageStepAdd: return ScrollRequest::PageForward;
-        case QAbstractSlider::SliderToMinimum: return ScrollRequest::ToStart;
-        case QAbstractSlider::SliderToMaximum: return ScrollRequest::ToEnd;
-        default: return ScrollRequest::Thumb;
+        case QAbstractSlider::SliderSingleStepSub:
+            return ScrollRequest::LineBack;
+        case QAbstractSlider::SliderSingleStepAdd:
+            return ScrollRequest::LineForward;
+        case QAbstractSlider::SliderPageStepSub:
+            return ScrollRequest::PageBack;
+        case QAbstractSlider::SliderPageStepAdd:
+            return ScrollRequest::PageForward;
+        case QAbstractSlider::SliderToMinimum:
+            return ScrollRequest::ToStart;
+        case QAbstractSlider::SliderToMaximum:
+            return ScrollRequest::ToEnd;
+        default:
+            return ScrollRequest::Thumb;
     }
 }
 
@@ -121,12 +128,11 @@ void CReelkeepView::SetCustomHeadings(const std::array<std::string, 4>& headings
 
 void CReelkeepView::PaintClient(QPainter& painter) {
     UpdateLayout();
-    const ColumnLayout* list = listKey_ ? &doc_.Layouts()[static_cast<std::size_t>(*listKey_)]
-                                        : nullptr;
-    const DrawContext ctx{painter,       doc_,        metrics_,    geometry_,
-                          colors_,      options_,    columnTitles_, headings_,
-                          selection_,   list,        screenFont_, labelFont_,
-                          viewport()->width()};
+    const ColumnLayout* list =
+        listKey_ ? &doc_.Layouts()[static_cast<std::size_t>(*listKey_)] : nullptr;
+    const DrawContext ctx{painter,     doc_,          metrics_,           geometry_,  colors_,
+                          options_,    columnTitles_, headings_,          selection_, list,
+                          screenFont_, labelFont_,    viewport()->width()};
     painter.fillRect(viewport()->rect(), colors_.background);
     PaintVisibleRows(ctx, scroll_.scrollX, scroll_.scrollY, viewport()->height());
 }

@@ -7,10 +7,10 @@ namespace reelkeep {
 
 namespace {
 
-constexpr int kMinListWidth = 900;       // 9.00 in
-constexpr int kColumnAllowance = 200;    // 2.00 in after the last column
-constexpr int kNormalValuesX = 490;      // 4.90 in
-constexpr int kLargeLabelWidth = 1030;   // 10.30 in
+constexpr int kMinListWidth = 900;      // 9.00 in
+constexpr int kColumnAllowance = 200;   // 2.00 in after the last column
+constexpr int kNormalValuesX = 490;     // 4.90 in
+constexpr int kLargeLabelWidth = 1030;  // 10.30 in
 constexpr int kSmallLabelWidthChars = 110;
 
 int ClampToInt(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, INT_MAX)); }
@@ -64,16 +64,26 @@ std::optional<LayoutKey> ListLayoutKey(DisplayMode mode, SortMark sort) {
     if (mode == DisplayMode::Actors) return LayoutKey::ActorIndex;
     if (mode != DisplayMode::OneLine) return std::nullopt;
     switch (sort) {
-        case SortMark::Title: return LayoutKey::Title;
-        case SortMark::Rating: return LayoutKey::Rating;
-        case SortMark::TapeNumber: return LayoutKey::TapeNumber;
-        case SortMark::Time: return LayoutKey::Time;
-        case SortMark::MovieType: return LayoutKey::MovieType;
-        case SortMark::MediaType: return LayoutKey::MediaType;
-        case SortMark::Custom1: return LayoutKey::Custom1;
-        case SortMark::Custom2: return LayoutKey::Custom2;
-        case SortMark::Custom3: return LayoutKey::Custom3;
-        case SortMark::Custom4: return LayoutKey::Custom4;
+        case SortMark::Title:
+            return LayoutKey::Title;
+        case SortMark::Rating:
+            return LayoutKey::Rating;
+        case SortMark::TapeNumber:
+            return LayoutKey::TapeNumber;
+        case SortMark::Time:
+            return LayoutKey::Time;
+        case SortMark::MovieType:
+            return LayoutKey::MovieType;
+        case SortMark::MediaType:
+            return LayoutKey::MediaType;
+        case SortMark::Custom1:
+            return LayoutKey::Custom1;
+        case SortMark::Custom2:
+            return LayoutKey::Custom2;
+        case SortMark::Custom3:
+            return LayoutKey::Custom3;
+        case SortMark::Custom4:
+            return LayoutKey::Custom4;
         case SortMark::None:
         case SortMark::Actors:
             break;

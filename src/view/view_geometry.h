@@ -61,16 +61,16 @@ int NormalLinesPerRow(const ViewDisplayOptions& options);
 // What the current mode needs to lay out rows, before the scroll bars are fitted.
 struct ModeGeometry {
     DisplayMode mode = DisplayMode::None;
-    std::uint32_t rowCount = 0;      // entries of the mode (labels, not label rows)
-    std::uint32_t screenRows = 0;    // rows on screen: label rows hold two large labels
+    std::uint32_t rowCount = 0;    // entries of the mode (labels, not label rows)
+    std::uint32_t screenRows = 0;  // rows on screen: label rows hold two large labels
     int linesPerRow = 1;
-    int unitHeight = 20;             // one line: lineHeight, or labelLineHeight in labels
-    int rowHeight = 20;              // linesPerRow * unitHeight
-    int headerHeight = 0;            // the list modes' fixed header line
+    int unitHeight = 20;   // one line: lineHeight, or labelLineHeight in labels
+    int rowHeight = 20;    // linesPerRow * unitHeight
+    int headerHeight = 0;  // the list modes' fixed header line
     int contentWidth = 0;
     int contentHeight = 0;
     int pageHeight = 0;
-    int rangeExtra = 0;              // label view reports its range one pixel larger
+    int rangeExtra = 0;  // label view reports its range one pixel larger
 };
 
 struct GeometryInput {

@@ -67,8 +67,12 @@ void CReelkeepView::mouseMoveEvent(QMouseEvent* event) {
 
 void CReelkeepView::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-        case Qt::Key_PageUp: VerticalRequest(ScrollRequest::PageBack); break;
-        case Qt::Key_PageDown: VerticalRequest(ScrollRequest::PageForward); break;
+        case Qt::Key_PageUp:
+            VerticalRequest(ScrollRequest::PageBack);
+            break;
+        case Qt::Key_PageDown:
+            VerticalRequest(ScrollRequest::PageForward);
+            break;
         case Qt::Key_Home:
             VerticalRequest(ScrollRequest::ToStart);
             HorizontalRequest(ScrollRequest::ToStart);
@@ -77,11 +81,21 @@ void CReelkeepView::keyPressEvent(QKeyEvent* event) {
             VerticalRequest(ScrollRequest::ToEnd);
             HorizontalRequest(ScrollRequest::ToStart);
             break;
-        case Qt::Key_Left: HorizontalRequest(ScrollRequest::LineBack); break;
-        case Qt::Key_Right: HorizontalRequest(ScrollRequest::LineForward); break;
-        case Qt::Key_Up: VerticalRequest(ScrollRequest::LineBack); break;
-        case Qt::Key_Down: VerticalRequest(ScrollRequest::LineForward); break;
-        default: QWidget::keyPressEvent(event); break;  // left to the window's shortcuts
+        case Qt::Key_Left:
+            HorizontalRequest(ScrollRequest::LineBack);
+            break;
+        case Qt::Key_Right:
+            HorizontalRequest(ScrollRequest::LineForward);
+            break;
+        case Qt::Key_Up:
+            VerticalRequest(ScrollRequest::LineBack);
+            break;
+        case Qt::Key_Down:
+            VerticalRequest(ScrollRequest::LineForward);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            break;  // left to the window's shortcuts
     }
 }
 
@@ -140,10 +154,13 @@ bool CReelkeepView::IsEnabled(CommandId id) const {
     const DisplayMode mode = CurrentDisplayMode(doc_);
     const bool rows = ModeRowCount(doc_, mode) != 0;
     switch (id) {
-        case CommandId::SelectAll: return rows;
+        case CommandId::SelectAll:
+            return rows;
         case CommandId::LargeLabels:
-        case CommandId::SmallLabels: return rows && mode == DisplayMode::Labels;
-        default: return false;
+        case CommandId::SmallLabels:
+            return rows && mode == DisplayMode::Labels;
+        default:
+            return false;
     }
 }
 
@@ -161,9 +178,14 @@ void CReelkeepView::Execute(CommandId id) {
             selection_.ToggleAll(CurrentRowCount());
             SelectionEdited();
             break;
-        case CommandId::LargeLabels: SetLargeLabels(true); break;
-        case CommandId::SmallLabels: SetLargeLabels(false); break;
-        default: break;
+        case CommandId::LargeLabels:
+            SetLargeLabels(true);
+            break;
+        case CommandId::SmallLabels:
+            SetLargeLabels(false);
+            break;
+        default:
+            break;
     }
 }
 

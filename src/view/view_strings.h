@@ -8,8 +8,8 @@ namespace reelkeep::viewtext {
 
 // Column titles by column identifier - 1; titles 4..7 follow the custom headings.
 inline constexpr std::array<std::string_view, 10> kColumnTitles = {
-    " Movie Title", " Rating",     " Time",       " Custom 1",   " Custom 2",
-    " Custom 3",    " Custom 4",   " Media Type", " Movie Type", " #",
+    " Movie Title", " Rating",   " Time",       " Custom 1",   " Custom 2",
+    " Custom 3",    " Custom 4", " Media Type", " Movie Type", " #",
 };
 inline constexpr std::string_view kActorsColumnTitle = "Actors";
 inline constexpr std::string_view kBadColumn = "Failed";

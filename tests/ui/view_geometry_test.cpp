@@ -1,9 +1,10 @@
 // Layout figures of the catalogue view: block heights, content extents, visible rows, point to
 // row and the scroll model, first as pure arithmetic and then through a live view.
+#include "view_geometry.h"
+
 #include <QScrollBar>
 #include <QTest>
 
-#include "view_geometry.h"
 #include "view_test_util.h"
 
 using namespace reelkeep;
@@ -47,7 +48,7 @@ ModeGeometry Geometry(DisplayMode mode, std::uint32_t rows, int clientHeight,
 
 class ViewGeometryTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void blockHeightFollowsTheDisplayOptions() {
         ViewDisplayOptions o;
         o.showBox = true;
@@ -92,7 +93,8 @@ private slots:
         QCOMPARE(pos(LayoutKey::ActorIndex)[2], 336);
         QCOMPARE(pos(LayoutKey::ActorIndex)[3], 0);
         // A catalogue written by a tool has no positions; a view never leaves columns at 0.
-        const ColumnLayout fromTool = DefaultColumnLayouts()[static_cast<std::size_t>(LayoutKey::Title)];
+        const ColumnLayout fromTool =
+            DefaultColumnLayouts()[static_cast<std::size_t>(LayoutKey::Title)];
         QVERIFY(LacksColumnPositions(fromTool));
         QVERIFY(!LacksColumnPositions(layouts[static_cast<std::size_t>(LayoutKey::Title)]));
         ColumnLayout keyOnly;
@@ -173,8 +175,8 @@ private slots:
         QCOMPARE(RowAt(oneLine, m, 5, 25, 0, 100), 5);
 
         const ModeGeometry large = Geometry(DisplayMode::Labels, 5, 400);
-        QCOMPARE(RowAt(large, m, 100, 160, 0, 0), 2);   // second label row, left
-        QCOMPARE(RowAt(large, m, 241, 160, 0, 0), 3);   // right of 48 characters
+        QCOMPARE(RowAt(large, m, 100, 160, 0, 0), 2);    // second label row, left
+        QCOMPARE(RowAt(large, m, 241, 160, 0, 0), 3);    // right of 48 characters
         QCOMPARE(RowAt(large, m, 100, 160, 200, 0), 3);  // scrolled right onto the second label
         const ModeGeometry small = Geometry(DisplayMode::Labels, 5, 400, o, false);
         QCOMPARE(RowAt(small, m, 400, 60, 0, 0), 1);
@@ -185,7 +187,8 @@ private slots:
         QCOMPARE(VerticalScrollTarget(ScrollRequest::Thumb, 100, 1000, 20, 180, 20, 159), 140);
         QCOMPARE(VerticalScrollTarget(ScrollRequest::Thumb, 100, 1000, 20, 180, 20, 41), 60);
         QCOMPARE(VerticalScrollTarget(ScrollRequest::LineForward, 995, 1000, 20, 180, 20, 0), 1000);
-        QCOMPARE(VerticalScrollTarget(ScrollRequest::LineForward, 1000, 1000, 20, 180, 20, 0), 1000);
+        QCOMPARE(VerticalScrollTarget(ScrollRequest::LineForward, 1000, 1000, 20, 180, 20, 0),
+                 1000);
         QCOMPARE(VerticalScrollTarget(ScrollRequest::LineBack, 5, 1000, 20, 180, 20, 0), 0);
         QCOMPARE(VerticalScrollTarget(ScrollRequest::PageForward, 900, 1000, 20, 180, 20, 0), 1000);
         QCOMPARE(VerticalScrollTarget(ScrollRequest::ToEnd, 0, 1000, 20, 180, 20, 0), 1000);

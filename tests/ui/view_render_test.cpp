@@ -44,7 +44,7 @@ ViewDisplayOptions NoGraphics() {
 
 class ViewRenderTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void emptyCatalogueIsBackgroundOnly() {
         RenderFixture f;
         const QRect all = f.Viewport()->rect();
@@ -100,7 +100,8 @@ private slots:
         const int textTop = 6 * L + L + 2;  // below the six record lines and the caption
         const int fourLines = 4 * QFontMetrics(f.view.ScreenFont()).lineSpacing();
         const QImage image = f.Client();
-        QVERIFY(CountColor(image, Edges(10, textTop, 400, textTop + fourLines), f.colors.data) > 10);
+        QVERIFY(CountColor(image, Edges(10, textTop, 400, textTop + fourLines), f.colors.data) >
+                10);
         QCOMPARE(CountColor(image, Edges(0, textTop + fourLines, 600, 11 * L), f.colors.data), 0);
     }
 
@@ -129,8 +130,8 @@ private slots:
         QCOMPARE(f.view.Geometry().mode, DisplayMode::Actors);
         const QImage image = f.Client();
         const int L = f.L();
-        const int keyRight = f.doc.Layouts()[static_cast<std::size_t>(LayoutKey::ActorIndex)]
-                                 .positions[1] - 4;
+        const int keyRight =
+            f.doc.Layouts()[static_cast<std::size_t>(LayoutKey::ActorIndex)].positions[1] - 4;
         QVERIFY(CountColor(image, Edges(10, L + 2, keyRight, 2 * L), f.colors.data) > 10);
         QCOMPARE(f.doc.ActorRowGroupName(1), std::string_view());
         QCOMPARE(CountColor(image, Edges(10, 2 * L + 2, keyRight, 3 * L), f.colors.data), 0);
@@ -150,7 +151,8 @@ private slots:
         QVERIFY(CountColor(image, firstLabel, f.colors.data) > 20);
         // The third row has no second label: nothing but background beside the first one.
         const QRect missing(48 * w + 2, 2 * rowH + 2, 48 * w - 4, rowH - 4);
-        QCOMPARE(CountColor(image, missing, f.colors.background), missing.width() * missing.height());
+        QCOMPARE(CountColor(image, missing, f.colors.background),
+                 missing.width() * missing.height());
         const QRect present(48 * w + 2, rowH + 2, 48 * w - 4, rowH - 4);
         QVERIFY(CountColor(image, present, f.colors.heading) > 20);
     }

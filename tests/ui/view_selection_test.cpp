@@ -34,7 +34,7 @@ using Rows = std::vector<int>;
 
 class ViewSelectionTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void plainAndCtrlClicks() {
         ListFixture f;
         f.Click(3);
@@ -198,7 +198,8 @@ private slots:
 
     void sizingCursorOverHeaderBoundaries() {
         ListFixture f;
-        const int boundary = f.doc.Layouts()[static_cast<std::size_t>(LayoutKey::Title)].positions[1];
+        const int boundary =
+            f.doc.Layouts()[static_cast<std::size_t>(LayoutKey::Title)].positions[1];
         QTest::mouseMove(f.Viewport(), {boundary + 2, f.L() / 2});
         QCOMPARE(f.Viewport()->cursor().shape(), Qt::SizeHorCursor);
         QTest::mouseMove(f.Viewport(), {boundary + 30, f.L() / 2});

@@ -16,7 +16,7 @@ namespace reelkeep::viewtest {
 // Answers every question with OK and cancels every dialog; the view's part goes to the view,
 // as the window's UI does.
 class ViewUI : public IReelkeepUI {
-public:
+  public:
     CReelkeepView* view = nullptr;
 
     MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
