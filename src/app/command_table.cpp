@@ -124,6 +124,7 @@ std::string ToolTipText(const CommandInfo& info) {
     return text;
 }
 
+// clang-format off
 const std::vector<MenuSpec>& MainMenus() {
     static const MenuSpec exportMenu{"&Export", {Cmd(C::ExportCsv), Cmd(C::ExportText)}};
     static const MenuSpec labelSize{"Label &Size", {Cmd(C::LargeLabels), Cmd(C::SmallLabels)}};
@@ -131,19 +132,23 @@ const std::vector<MenuSpec>& MainMenus() {
         {"&File",
          {Cmd(C::FileNew), Cmd(C::FileOpen), Cmd(C::FileSave), Cmd(C::FileSaveAs), Separator(),
           Cmd(C::FilePrint), Cmd(C::FilePrintPreview), Cmd(C::FilePrintSetup), Separator(),
-          {MenuItem::Kind::RecentFiles}, Separator(), Sub(exportMenu), Separator(),
+          {MenuItem::Kind::RecentFiles}, Separator(),
+          Sub(exportMenu), Separator(),
           Cmd(C::AppExit)}},
         {"&Edit",
-         {Cmd(C::Enter), Cmd(C::Delete), Cmd(C::Modify), Separator(), Cmd(C::SelectAll),
-          Separator(), Cmd(C::Undo), Separator(), Cmd(C::Find), Separator(),
+         {Cmd(C::Enter), Cmd(C::Delete), Cmd(C::Modify), Separator(),
+          Cmd(C::SelectAll), Separator(),
+          Cmd(C::Undo), Separator(),
+          Cmd(C::Find), Separator(),
           Cmd(C::EditCustomHeading)}},
         {"&View",
-         {Cmd(C::ViewToolbar), Cmd(C::ViewStatusBar), Separator(), Cmd(C::SortByActors),
-          Cmd(C::SortByTitle), Cmd(C::SortByCustom1), Cmd(C::SortByCustom2),
+         {Cmd(C::ViewToolbar), Cmd(C::ViewStatusBar), Separator(),
+          Cmd(C::SortByActors), Cmd(C::SortByTitle), Cmd(C::SortByCustom1), Cmd(C::SortByCustom2),
           Cmd(C::SortByCustom3), Cmd(C::SortByCustom4), Cmd(C::SortByTapeNumber),
           Cmd(C::SortByTime), Cmd(C::SortByRating), Cmd(C::SortByMediaType),
-          Cmd(C::SortByMovieType), Separator(), Cmd(C::OneLineSorts), Cmd(C::DisplayLabelFormat),
-          Cmd(C::DisplayNormalView), Cmd(C::Options), Cmd(C::GoToEntry), Cmd(C::Filters)}},
+          Cmd(C::SortByMovieType), Separator(),
+          Cmd(C::OneLineSorts), Cmd(C::DisplayLabelFormat), Cmd(C::DisplayNormalView),
+          Cmd(C::Options), Cmd(C::GoToEntry), Cmd(C::Filters)}},
         {"&Labels",
          {Cmd(C::LabelFont), Sub(labelSize), Cmd(C::LabelDataColors), Cmd(C::LabelHeadingColor)}},
         {"&Help", {Cmd(C::HelpTopics), Separator(), Cmd(C::About)}},
@@ -152,18 +157,20 @@ const std::vector<MenuSpec>& MainMenus() {
 }
 
 const std::vector<std::optional<CommandId>>& ToolbarButtons() {
+    constexpr std::nullopt_t bar = std::nullopt;
     static const std::vector<std::optional<CommandId>> buttons = {
-        C::FileNew,          C::FileOpen,         C::FileSave,       C::FilePrint,
-        std::nullopt,        C::Enter,            C::Delete,         C::Modify,
-        std::nullopt,        C::DisplayNormalView, C::DisplayLabelFormat, C::OneLineSorts,
-        std::nullopt,        C::SortByTitle,      C::SortByActors,   C::SortByTapeNumber,
-        C::SortByTime,       C::SortByRating,     C::SortByMovieType, C::SortByMediaType,
-        C::SortByCustom1,    C::SortByCustom2,    C::SortByCustom3,  C::SortByCustom4,
-        std::nullopt,        C::GoToEntry,        C::Filters,        std::nullopt,
-        C::About,            C::ContextHelp,
+        C::FileNew, C::FileOpen, C::FileSave, C::FilePrint, bar,
+        C::Enter, C::Delete, C::Modify, bar,
+        C::DisplayNormalView, C::DisplayLabelFormat, C::OneLineSorts, bar,
+        C::SortByTitle, C::SortByActors, C::SortByTapeNumber, C::SortByTime, C::SortByRating,
+        C::SortByMovieType, C::SortByMediaType, C::SortByCustom1, C::SortByCustom2,
+        C::SortByCustom3, C::SortByCustom4, bar,
+        C::GoToEntry, C::Filters, bar,
+        C::About, C::ContextHelp,
     };
     return buttons;
 }
+// clang-format on
 
 const std::vector<CommandId>& CommandsOutsideMenus() {
     static const std::vector<CommandId> ids = {C::Help, C::ContextHelp};

@@ -12,11 +12,11 @@ namespace reelkeep {
 // One command as the menus and the toolbar show it.
 struct CommandInfo {
     CommandId id;
-    std::string_view menuText;  // with the mnemonic; an accelerator follows a tab
-    std::string_view prompt;    // status-bar prompt
-    std::string_view toolTip;   // empty: the menu text without mnemonic and accelerator
-    std::string_view icon;      // toolbar icon file in the resources; empty when not on it
-    std::string_view themeIcon; // desktop theme icon preferred over the file, when one fits
+    std::string_view menuText;   // with the mnemonic; an accelerator follows a tab
+    std::string_view prompt;     // status-bar prompt
+    std::string_view toolTip;    // empty: the menu text without mnemonic and accelerator
+    std::string_view icon;       // toolbar icon file in the resources; empty when not on it
+    std::string_view themeIcon;  // desktop theme icon preferred over the file, when one fits
     bool checkable = false;
 };
 

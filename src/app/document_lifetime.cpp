@@ -40,9 +40,7 @@ bool CDocumentLifetime::Open() {
     return !path.isEmpty() && LoadFile(path);
 }
 
-bool CDocumentLifetime::OpenFile(const QString& path) {
-    return SaveModified() && LoadFile(path);
-}
+bool CDocumentLifetime::OpenFile(const QString& path) { return SaveModified() && LoadFile(path); }
 
 bool CDocumentLifetime::OpenRecent(int index) {
     if (index < 0 || index >= recent_.Paths().size()) return false;

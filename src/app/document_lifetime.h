@@ -28,8 +28,8 @@ public:
 
     // Each returns false when the user cancelled or the command failed.
     bool NewCatalogue();
-    bool Open();                             // asks for the file
-    bool OpenFile(const QString& path);      // command line, drop, start-up
+    bool Open();                         // asks for the file
+    bool OpenFile(const QString& path);  // command line, drop, start-up
     bool OpenRecent(int index);
     bool Save();
     bool SaveAs();

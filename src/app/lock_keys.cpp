@@ -1,8 +1,9 @@
 #include "lock_keys.h"
 
 #ifdef REELKEEP_HAVE_XKB
-#include <QGuiApplication>
 #include <X11/XKBlib.h>
+
+#include <QGuiApplication>
 #endif
 
 namespace reelkeep {
@@ -21,8 +22,8 @@ bool IndicatorOn(Display* display, const char* name) {
 }  // namespace
 
 std::optional<LockKeyStates> QueryLockKeys() {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                              : nullptr;
+    const auto* x11 =
+        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     Display* display = x11 ? x11->display() : nullptr;
     if (!display) return std::nullopt;
     return LockKeyStates{IndicatorOn(display, "Caps Lock"), IndicatorOn(display, "Num Lock"),

@@ -75,6 +75,8 @@ QAction* CMainFrame::CreateAction(const CommandInfo& info) {
     action->setToolTip(QString::fromStdString(ToolTipText(info)));
     action->setCheckable(info.checkable);
     if (!info.icon.empty()) action->setIcon(CommandIcon(info));
+    // Menus show check marks, not the toolbar's pictures.
+    action->setIconVisibleInMenu(false);
     const CommandId id = info.id;
     connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
     return action;
@@ -102,7 +104,8 @@ void CMainFrame::FillMenu(QMenu& menu, const MenuSpec& spec) {
                 break;
             case MenuItem::Kind::RecentFiles:
                 fileMenu_ = &menu;
-                recentPlaceholder_ = menu.addAction(QString::fromUtf8(appstr::kRecentFilePlaceholder));
+                recentPlaceholder_ =
+                    menu.addAction(QString::fromUtf8(appstr::kRecentFilePlaceholder));
                 recentPlaceholder_->setEnabled(false);
                 for (int i = 0; i < CRecentFiles::kMaxEntries; ++i) {
                     QAction* entry = menu.addAction(QString());

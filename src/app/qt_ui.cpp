@@ -20,8 +20,7 @@ void CQtUI::Attach(CReelkeepDoc& doc, CMainFrame& frame) {
     frame_ = &frame;
 }
 
-MessageAnswer CQtUI::ShowMessage(std::string_view text, MessageButtons buttons,
-                                 MessageIcon icon) {
+MessageAnswer CQtUI::ShowMessage(std::string_view text, MessageButtons buttons, MessageIcon icon) {
     return dialogs_.ShowMessage(frame_, ToQt(text), buttons, icon);
 }
 

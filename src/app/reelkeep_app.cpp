@@ -1,7 +1,9 @@
 #include "reelkeep_app.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
+#include <QIcon>
 
 #include "app_strings.h"
 #include "main_frame.h"
@@ -38,6 +40,7 @@ CReelkeepApp::CReelkeepApp(std::unique_ptr<CSettingsStore> store,
 CReelkeepApp::~CReelkeepApp() = default;
 
 bool CReelkeepApp::Start(const QStringList& arguments) {
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/reelkeep.xpm")));
     recent_.Load(*store_);
     const CommandLine line = ParseCommandLine(arguments);
     if (!line.error.isEmpty()) {
@@ -100,8 +103,7 @@ void CReelkeepApp::ApplySettings() {
     view.SetScreenFont(screenFont_.face, screenFont_.sizeTenths, screenFont_.weight,
                        screenFont_.italic);
     labelFont_ = LoadFont(*store_, FontKind::Label);
-    view.SetLabelFont(labelFont_.face, labelFont_.sizeTenths, labelFont_.weight,
-                      labelFont_.italic);
+    view.SetLabelFont(labelFont_.face, labelFont_.sizeTenths, labelFont_.weight, labelFont_.italic);
     store_->Sync();
 }
 

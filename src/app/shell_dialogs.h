@@ -14,8 +14,8 @@ class IShellDialogs {
 public:
     virtual ~IShellDialogs() = default;
 
-    virtual MessageAnswer ShowMessage(QWidget* parent, const QString& text,
-                                      MessageButtons buttons, MessageIcon icon) = 0;
+    virtual MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageButtons buttons,
+                                      MessageIcon icon) = 0;
     // Each returns the chosen path, or an empty string when the user cancelled.
     virtual QString AskOpenFileName(QWidget* parent) = 0;
     virtual QString AskSaveFileName(QWidget* parent, const QString& suggestedPath) = 0;

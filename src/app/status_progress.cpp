@@ -70,8 +70,8 @@ void CStatusPanes::BeginBar(std::uint32_t max) {
     progressBar_ = new QProgressBar(progressPane_);
     progressPane_->layout()->addWidget(progressBar_);
     // A range of 0..0 would make QProgressBar show a busy animation instead of an empty bar.
-    const int top = static_cast<int>(std::min<std::uint32_t>(std::max<std::uint32_t>(max, 1),
-                                                             INT32_MAX));
+    const int top =
+        static_cast<int>(std::min<std::uint32_t>(std::max<std::uint32_t>(max, 1), INT32_MAX));
     progressBar_->setRange(0, top);
     progressBar_->setValue(0);
     progressBar_->setTextVisible(false);

@@ -80,8 +80,8 @@ void ApplyPlacement(QWidget& window, const WindowPlacement& placement) {
 
 WindowPlacement CapturePlacement(const QWidget& window) {
     const bool restored = !window.isMaximized() && !window.isMinimized() && !window.isFullScreen();
-    const QRect normal = restored || window.normalGeometry().isEmpty() ? window.geometry()
-                                                                       : window.normalGeometry();
+    const QRect normal =
+        restored || window.normalGeometry().isEmpty() ? window.geometry() : window.normalGeometry();
     WindowPlacement placement;
     placement.left = normal.left();
     placement.top = normal.top();

@@ -1,5 +1,7 @@
 // The application shell end to end: start-up, menus and toolbar, command states, the document's
 // lifetime with its caption, recent files and save-changes prompt, and the status-bar progress.
+#include "main_frame.h"
+
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -15,7 +17,6 @@
 
 #include "app_strings.h"
 #include "command_table.h"
-#include "main_frame.h"
 #include "recent_files.h"
 #include "reelkeep_app.h"
 #include "settings_store.h"
@@ -114,7 +115,8 @@ private:
     // A fresh application over a store holding the given text.
     CReelkeepApp& NewApp(const QByteArray& storeText = {}) {
         app_.reset();
-        storePath_ = Path(QStringLiteral("settings%1.ini").arg(QRandomGenerator::global()->generate()));
+        storePath_ =
+            Path(QStringLiteral("settings%1.ini").arg(QRandomGenerator::global()->generate()));
         if (!storeText.isEmpty()) {
             QFile file(storePath_);
             file.open(QIODevice::WriteOnly);
@@ -159,17 +161,40 @@ private slots:
         QCOMPARE(frame.geometry(), QRect(10, 10, 490, 390));
         QVERIFY(!frame.isMaximized());
         QVERIFY(dialogs_->messages.isEmpty());
+        QVERIFY(!QApplication::windowIcon().isNull());
 
         const QString text = StoreText();
-        const QStringList expected = {
-            "DataColor=0",       "HeadingColor=16711680", "HDataColor=16777215", "HBkColor=0",
-            "LoadLast=0",        "TitlesGrid=1",          "TitlesPrint=0",       "TitlesThe=1",
-            "NlViewGrid=1",      "NlViewPrint=3",         "NlViewSynopsis=1",    "NlViewThe=1",
-            "ActorGrid=1",       "ActorPrint=0",          "Custom 1=0",          "Custom 2=0",
-            "Custom 3=0",        "Custom 4=0",            "PageNum=1",           "NlViewHeading=1",
-            "TapeText=0",        "Face Name=MS Sans Serif", "Font Size=80",      "Font Weight=400",
-            "Bold=0",            "Italic=0",              "PFace Name=MS Sans Serif",
-            "PFont Size=80",     "PFont Weight=400",      "PBold=0",             "PItalic=0"};
+        const QStringList expected = {"DataColor=0",
+                                      "HeadingColor=16711680",
+                                      "HDataColor=16777215",
+                                      "HBkColor=0",
+                                      "LoadLast=0",
+                                      "TitlesGrid=1",
+                                      "TitlesPrint=0",
+                                      "TitlesThe=1",
+                                      "NlViewGrid=1",
+                                      "NlViewPrint=3",
+                                      "NlViewSynopsis=1",
+                                      "NlViewThe=1",
+                                      "ActorGrid=1",
+                                      "ActorPrint=0",
+                                      "Custom 1=0",
+                                      "Custom 2=0",
+                                      "Custom 3=0",
+                                      "Custom 4=0",
+                                      "PageNum=1",
+                                      "NlViewHeading=1",
+                                      "TapeText=0",
+                                      "Face Name=MS Sans Serif",
+                                      "Font Size=80",
+                                      "Font Weight=400",
+                                      "Bold=0",
+                                      "Italic=0",
+                                      "PFace Name=MS Sans Serif",
+                                      "PFont Size=80",
+                                      "PFont Weight=400",
+                                      "PBold=0",
+                                      "PItalic=0"};
         QVERIFY(text.startsWith(QStringLiteral("[User Data]\n")));
         for (const QString& line : expected) {
             QVERIFY2(text.contains(u'\n' + line + u'\n'), qPrintable(line));
@@ -183,8 +208,8 @@ private slots:
     }
 
     void maximizedWindowComesBackMaximized() {
-        CReelkeepApp& app = StartedApp(
-            "[Window size]\nRect=0100 0050 0700 0450\nMaximized=1\nIcon=0\n");
+        CReelkeepApp& app =
+            StartedApp("[Window size]\nRect=0100 0050 0700 0450\nMaximized=1\nIcon=0\n");
         QTRY_VERIFY(app.Frame().isMaximized());
         QCOMPARE(app.Frame().normalGeometry(), QRect(100, 50, 600, 400));
         app.Frame().close();
@@ -197,26 +222,61 @@ private slots:
         for (QAction* top : app.Frame().menuBar()->actions()) {
             ListMenu(*top->menu(), top->text(), items);
         }
-        const QStringList expected = {
-            "&File|&New|Ctrl+N", "&File|&Open...|Ctrl+O", "&File|&Save|Ctrl+S",
-            "&File|Save &As...|", "-", "&File|&Print...|Ctrl+P", "&File|Print Pre&view|",
-            "&File|P&rint Setup...|", "-", "&File|Recent File|", "-",
-            "&File/&Export|&Comma Separated Volume (csv)|", "&File/&Export|&Doc File (doc)|", "-",
-            "&File|E&xit|",
-            "&Edit|&Enter...|Ctrl+E", "&Edit|&Delete|Ctrl+D", "&Edit|&Modify...|Ctrl+M", "-",
-            "&Edit|Select/&Unselect All|Ctrl+U", "-", "&Edit|U&ndo|", "-", "&Edit|&Find ...|",
-            "-", "&Edit|Edit &Custom Heading|",
-            "&View|&Toolbar|", "&View|&Status Bar|", "-", "&View|Sort by &Actors|",
-            "&View|Sort by Tit&le|", "&View|Sort by Custom&1|", "&View|Sort by Custom &2|",
-            "&View|Sort by Custom &3|", "&View|Sort by Custom &4|", "&View|Sort by Tap&e #|",
-            "&View|Sort by Ti&me|", "&View|Sort by &Rating|", "&View|Sort by Me&dia Type|",
-            "&View|Sort by Mo&vie Type|", "-", "&View|&One Line Sorts|",
-            "&View|Display in Label &Format|", "&View|Display &Normal View|", "&View|O&ptions|",
-            "&View|&Go to Entry|", "&View|F&ilters|",
-            "&Labels|Label &Font ...|", "&Labels/Label &Size|&Large Labels|",
-            "&Labels/Label &Size|&Small Labels|", "&Labels|Label &Data Colors ...|",
-            "&Labels|Label &Heading Color ...|",
-            "&Help|&Help Topics|", "-", "&Help|&About Reelkeep...|"};
+        const QStringList expected = {"&File|&New|Ctrl+N",
+                                      "&File|&Open...|Ctrl+O",
+                                      "&File|&Save|Ctrl+S",
+                                      "&File|Save &As...|",
+                                      "-",
+                                      "&File|&Print...|Ctrl+P",
+                                      "&File|Print Pre&view|",
+                                      "&File|P&rint Setup...|",
+                                      "-",
+                                      "&File|Recent File|",
+                                      "-",
+                                      "&File/&Export|&Comma Separated Volume (csv)|",
+                                      "&File/&Export|&Doc File (doc)|",
+                                      "-",
+                                      "&File|E&xit|",
+                                      "&Edit|&Enter...|Ctrl+E",
+                                      "&Edit|&Delete|Ctrl+D",
+                                      "&Edit|&Modify...|Ctrl+M",
+                                      "-",
+                                      "&Edit|Select/&Unselect All|Ctrl+U",
+                                      "-",
+                                      "&Edit|U&ndo|",
+                                      "-",
+                                      "&Edit|&Find ...|",
+                                      "-",
+                                      "&Edit|Edit &Custom Heading|",
+                                      "&View|&Toolbar|",
+                                      "&View|&Status Bar|",
+                                      "-",
+                                      "&View|Sort by &Actors|",
+                                      "&View|Sort by Tit&le|",
+                                      "&View|Sort by Custom&1|",
+                                      "&View|Sort by Custom &2|",
+                                      "&View|Sort by Custom &3|",
+                                      "&View|Sort by Custom &4|",
+                                      "&View|Sort by Tap&e #|",
+                                      "&View|Sort by Ti&me|",
+                                      "&View|Sort by &Rating|",
+                                      "&View|Sort by Me&dia Type|",
+                                      "&View|Sort by Mo&vie Type|",
+                                      "-",
+                                      "&View|&One Line Sorts|",
+                                      "&View|Display in Label &Format|",
+                                      "&View|Display &Normal View|",
+                                      "&View|O&ptions|",
+                                      "&View|&Go to Entry|",
+                                      "&View|F&ilters|",
+                                      "&Labels|Label &Font ...|",
+                                      "&Labels/Label &Size|&Large Labels|",
+                                      "&Labels/Label &Size|&Small Labels|",
+                                      "&Labels|Label &Data Colors ...|",
+                                      "&Labels|Label &Heading Color ...|",
+                                      "&Help|&Help Topics|",
+                                      "-",
+                                      "&Help|&About Reelkeep...|"};
         QCOMPARE(items, expected);
 
         // The help keys work without a menu item.
@@ -456,18 +516,17 @@ private slots:
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write(QByteArray::fromHex("FDFFFFFF05000000"));
         bad.close();
-        CReelkeepApp& damaged = NewApp("[User Data]\nLoadLast=1\n[Recent File List]\nFile1=" +
-                                       bad.fileName().toUtf8() + "\n");
+        CReelkeepApp& damaged = NewApp(
+            "[User Data]\nLoadLast=1\n[Recent File List]\nFile1=" + bad.fileName().toUtf8() + "\n");
         QVERIFY(damaged.Start({QStringLiteral("reelkeep")}));
         QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Unexpected file format.")});
         QCOMPARE(damaged.Frame().windowTitle(), QStringLiteral("Untitled - Reelkeep"));
         QVERIFY(damaged.Doc().IsReady());
 
         CReelkeepApp& print = NewApp();
-        QVERIFY(!print.Start({QStringLiteral("reelkeep"), QStringLiteral("-p"),
-                              QStringLiteral("x.smf")}));
-        QCOMPARE(dialogs_->messages,
-                 QStringList{QString::fromUtf8(appstr::kPrintNotAvailable)});
+        QVERIFY(!print.Start(
+            {QStringLiteral("reelkeep"), QStringLiteral("-p"), QStringLiteral("x.smf")}));
+        QCOMPARE(dialogs_->messages, QStringList{QString::fromUtf8(appstr::kPrintNotAvailable)});
     }
 
     void progressLayoutAndBack() {

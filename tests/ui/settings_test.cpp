@@ -58,9 +58,11 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("[Recent File List]\nFile1=/a b/c=d;e.smf\n")));
 
         CSettingsStore reread(store->FileName());
-        QCOMPARE(reread.ReadText(kSectionUserData, "Face Name", {}), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(reread.ReadText(kSectionUserData, "Face Name", {}),
+                 QStringLiteral("MS Sans Serif"));
         QCOMPARE(reread.ReadInt(kSectionUserData, "Custom 1", 0), 1);
-        QCOMPARE(reread.ReadText(kSectionRecentFiles, "File1", {}), QStringLiteral("/a b/c=d;e.smf"));
+        QCOMPARE(reread.ReadText(kSectionRecentFiles, "File1", {}),
+                 QStringLiteral("/a b/c=d;e.smf"));
     }
 
     void valuesSurviveARoundTripWhateverTheyHold() {
@@ -83,7 +85,8 @@ private slots:
             "; a comment\n[User Data]\n  Font Size = 120\nnonsense line\n\n[Window size]\n"
             "Rect=0001 0002 0300 0400\n");
         QCOMPARE(store->ReadInt(kSectionUserData, "Font Size", 0), 120);
-        QCOMPARE(store->ReadText(kSectionWindow, "Rect", {}), QStringLiteral("0001 0002 0300 0400"));
+        QCOMPARE(store->ReadText(kSectionWindow, "Rect", {}),
+                 QStringLiteral("0001 0002 0300 0400"));
         QCOMPARE(store->ReadInt(kSectionUserData, "Absent", -5), -5);
     }
 
@@ -98,8 +101,9 @@ private slots:
         QTest::newRow("no DataColor") << QByteArray("[User Data]\nHeadingColor=255\nHBkColor=99\n")
                                       << 0u << 16711680u << 16777215u << 0u;
         QTest::newRow("all stored")
-            << QByteArray("[User Data]\nDataColor=1122867\nHeadingColor=255\nHDataColor=65280\n"
-                          "HBkColor=16711935\n")
+            << QByteArray(
+                   "[User Data]\nDataColor=1122867\nHeadingColor=255\nHDataColor=65280\n"
+                   "HBkColor=16711935\n")
             << 1122867u << 255u << 65280u << 16711935u;
         QTest::newRow("one missing beside DataColor")
             << QByteArray("[User Data]\nDataColor=5\nHeadingColor=6\nHBkColor=7\n") << 5u << 6u
@@ -154,7 +158,8 @@ private slots:
             << QByteArray("[User Data]\nFace Name=Arial\nFont Size=100\nFont Weight=0\n") << def
             << 80 << 400 << false;
         QTest::newRow("kept")
-            << QByteArray("[User Data]\nFace Name=Arial\nFont Size=100\nFont Weight=600\nItalic=1\n")
+            << QByteArray(
+                   "[User Data]\nFace Name=Arial\nFont Size=100\nFont Weight=600\nItalic=1\n")
             << QStringLiteral("Arial") << 100 << 600 << true;
     }
 
@@ -176,7 +181,8 @@ private slots:
         QCOMPARE(store->ReadInt(kSectionUserData, "Italic", -1), italic ? 1 : 0);
         // The label font has its own values and stays at its default.
         QCOMPARE(LoadFont(*store, FontKind::Label), FontSpec{});
-        QCOMPARE(store->ReadText(kSectionUserData, "PFace Name", {}), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(store->ReadText(kSectionUserData, "PFace Name", {}),
+                 QStringLiteral("MS Sans Serif"));
     }
 
     void optionsReachDocumentAndView() {
