@@ -1,9 +1,10 @@
 #include "lock_keys.h"
 
 #ifdef REELKEEP_HAVE_XKB
-#include <X11/XKBlib.h>
-
 #include <QGuiApplication>
+
+// Last: the X11 headers define macros such as Bool and Status that Qt's headers must not see.
+#include <X11/XKBlib.h>
 #endif
 
 namespace reelkeep {
