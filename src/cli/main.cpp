@@ -24,6 +24,7 @@ constexpr std::array kVerbs = {
     Verb{"generate", RunGenerate, "generate N OUT [--seed S]"},
     Verb{"actors", RunActors, "actors IN [view options]"},
     Verb{"labels", RunLabels, "labels IN [view options]"},
+    Verb{"export", RunExport, "export csv|text IN OUT [view options]"},
 #ifdef REELKEEP_HAVE_RENDER
     Verb{"render", RunRender, "render IN OUT.png [--mode MODE] [--size WxH] [view options]"},
 #endif

@@ -13,6 +13,7 @@ int RunConvert(std::span<const std::string> args);
 int RunGenerate(std::span<const std::string> args);
 int RunActors(std::span<const std::string> args);
 int RunLabels(std::span<const std::string> args);
+int RunExport(std::span<const std::string> args);
 #ifdef REELKEEP_HAVE_RENDER
 int RunRender(std::span<const std::string> args);
 #endif

@@ -1,10 +1,7 @@
 #include <algorithm>
-#include <cerrno>
-#include <fstream>
 #include <optional>
 
 #include "export_writers.h"
-#include "file_errors.h"
 #include "reelkeep_doc.h"
 
 namespace reelkeep {
@@ -36,13 +33,8 @@ void CReelkeepDoc::ExportCommand(ExportKind kind) {
     const std::optional<std::string> path = ui_.AskExportFileName(kind);
     if (!path) return;
     WaitCursor wait(ui_);
-    errno = 0;
-    std::ofstream out(*path, std::ios::binary | std::ios::trunc);
-    const bool written = out && WriteExport(out, kind, *this, ExportedRecords());
-    const int error = errno;
-    if (written) return;
-    // What was written stays; the user learns why the rest is missing.
-    Warn(ui_, FileErrorText(FileOperation::Write, error, *path));
+    const std::vector<std::uint32_t> records = ExportedRecords();
+    if (const auto error = WriteExportFile(*path, kind, *this, records)) Warn(ui_, *error);
 }
 
 }  // namespace reelkeep

@@ -1,4 +1,5 @@
 #include <optional>
+#include <vector>
 
 #include "find_match.h"
 #include "messages.h"
@@ -13,6 +14,30 @@ bool RecordMatches(const CReelkeepDoc& doc, std::uint32_t record, const FindMatc
         if (matcher.Matches(doc.Value(record, static_cast<Field>(f)))) return true;
     }
     return false;
+}
+
+// Which records match, found field array by field array in storage order: walking the listing
+// in display order would fetch fifteen scattered strings per movie.
+std::vector<std::uint8_t> MatchingRecords(const CReelkeepDoc& doc, const FindMatcher& matcher) {
+    std::vector<std::uint8_t> matches(doc.RecordCount(), 0);
+    for (std::size_t f = 0; f < kFieldCount; ++f) {
+        const std::vector<std::string>& column = doc.Column(static_cast<Field>(f));
+        for (std::uint32_t r = 0; r < doc.RecordCount(); ++r) {
+            if (matches[r] == 0 && matcher.Matches(column[r])) matches[r] = 1;
+        }
+    }
+    return matches;
+}
+
+// After a Modify of the found movie: the records it changed are those its undo journal names,
+// and the found one itself when the journal had no room.
+void RecheckModified(const CReelkeepDoc& doc, std::uint32_t found, const FindMatcher& matcher,
+                     std::vector<std::uint8_t>& matches) {
+    const auto recheck = [&](std::uint32_t record) {
+        if (record < matches.size()) matches[record] = RecordMatches(doc, record, matcher) ? 1 : 0;
+    };
+    recheck(found);
+    for (std::uint32_t record : doc.Undo().recordNumbers) recheck(record);
 }
 
 // The "Searching" indicator, put away while Modify runs (it shows indicators of its own, and
@@ -47,17 +72,19 @@ void CReelkeepDoc::FindCommand() {
     if (!ui_.RunFindDialog(settings)) return;
     find_ = std::move(settings);
     const FindMatcher matcher(find_);
+    std::vector<std::uint8_t> matches = MatchingRecords(*this, matcher);
     const std::uint32_t positions = ListingCount();
     SearchProgress progress(ui_, positions);
     bool found = false;
     for (std::uint32_t k = 0; k < positions; ++k) {
         // A Modify during the search may shorten the listing (a filter no longer passes).
         std::uint32_t record = 0;
-        if (ListingRecordAt(k, record) && RecordMatches(*this, record, matcher)) {
+        if (ListingRecordAt(k, record) && matches[record] != 0) {
             found = true;
             progress.Pause();
             ui_.SelectOnly(k, true);
             ModifyCommand();
+            RecheckModified(*this, record, matcher, matches);
             const MessageAnswer answer = ui_.ShowMessage(
                 msg::kContinueFind, MessageButtons::OkCancel, MessageIcon::Question);
             if (answer != MessageAnswer::Ok) {

@@ -1,5 +1,9 @@
 #include "export_writers.h"
 
+#include <cerrno>
+#include <fstream>
+
+#include "file_errors.h"
 #include "reelkeep_doc.h"
 
 namespace reelkeep {
@@ -106,6 +110,17 @@ bool WriteExport(std::ostream& out, ExportKind kind, const CReelkeepDoc& doc,
     }
     out.flush();
     return static_cast<bool>(out);
+}
+
+std::optional<std::string> WriteExportFile(const std::string& path, ExportKind kind,
+                                           const CReelkeepDoc& doc,
+                                           std::span<const std::uint32_t> records) {
+    errno = 0;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    const bool written = out && WriteExport(out, kind, doc, records);
+    const int error = errno;
+    if (written) return std::nullopt;
+    return FileErrorText(FileOperation::Write, error, path);
 }
 
 }  // namespace reelkeep

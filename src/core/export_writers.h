@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <string>
@@ -50,5 +51,11 @@ class ExportWriter {
 // Writes the header and the given records in the given order; false when the stream failed.
 bool WriteExport(std::ostream& out, ExportKind kind, const CReelkeepDoc& doc,
                  std::span<const std::uint32_t> records);
+
+// Creates or truncates path and writes the export into it. Returns the text telling why it
+// failed, or nothing; what was written before a failure stays in the file.
+std::optional<std::string> WriteExportFile(const std::string& path, ExportKind kind,
+                                           const CReelkeepDoc& doc,
+                                           std::span<const std::uint32_t> records);
 
 }  // namespace reelkeep

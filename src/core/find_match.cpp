@@ -21,18 +21,23 @@ bool AnyWord(std::string_view field, Test test) {
 
 }  // namespace
 
-bool ContainsNoCase(std::string_view field, std::string_view foldedNeedle) {
+FoldedSearch::FoldedSearch(std::string_view needle) : folded_(FoldCase(needle)) {
+    // Horspool: how far the window may move when its last byte (folded) is b.
+    const std::size_t m = folded_.size();
+    skip_.fill(m);
+    for (std::size_t i = 0; i + 1 < m; ++i)
+        skip_[static_cast<unsigned char>(folded_[i])] = m - 1 - i;
+}
+
+bool FoldedSearch::FoundIn(std::string_view field) const {
     if (field.empty()) return false;
-    if (foldedNeedle.empty()) return true;
-    if (field.size() < foldedNeedle.size()) return false;
-    const char first = foldedNeedle.front();
-    const std::string_view rest = foldedNeedle.substr(1);
-    const std::size_t lastStart = field.size() - foldedNeedle.size();
-    for (std::size_t i = 0; i <= lastStart; ++i) {
-        if (FoldChar(field[i]) != first) continue;
-        std::size_t k = 0;
-        while (k < rest.size() && FoldChar(field[i + 1 + k]) == rest[k]) ++k;
-        if (k == rest.size()) return true;
+    const std::size_t m = folded_.size();
+    if (m == 0) return true;
+    for (std::size_t pos = 0; pos + m <= field.size();) {
+        std::size_t j = m;
+        while (j > 0 && FoldChar(field[pos + j - 1]) == folded_[j - 1]) --j;
+        if (j == 0) return true;
+        pos += skip_[static_cast<unsigned char>(FoldChar(field[pos + m - 1]))];
     }
     return false;
 }
@@ -50,15 +55,14 @@ bool HasWordExact(std::string_view field, std::string_view needle) {
 }
 
 FindMatcher::FindMatcher(const FindSettings& settings)
-    : settings_(settings), foldedText_(FoldCase(settings.text)) {}
+    : settings_(settings), folded_(settings.text) {}
 
 bool FindMatcher::Matches(std::string_view field) const {
     if (settings_.wholeWord) {
         return settings_.matchCase ? HasWordExact(field, settings_.text)
                                    : HasWordNoCase(field, settings_.text);
     }
-    return settings_.matchCase ? ContainsExact(field, settings_.text)
-                               : ContainsNoCase(field, foldedText_);
+    return settings_.matchCase ? ContainsExact(field, settings_.text) : folded_.FoundIn(field);
 }
 
 }  // namespace reelkeep

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -7,14 +9,26 @@
 
 namespace reelkeep {
 
+// Substring search ignoring the case of A-Z, prepared once per needle (a skip table over folded
+// bytes), so that testing a field allocates nothing and skips ahead.
+class FoldedSearch {
+  public:
+    explicit FoldedSearch(std::string_view needle);
+    // Empty fields never contain anything; an empty needle is in every other field.
+    bool FoundIn(std::string_view field) const;
+
+  private:
+    std::string folded_;
+    std::array<std::size_t, 256> skip_{};
+};
+
 // Field matching of Find. Empty fields never match. Words are the non-empty runs between
 // spaces; punctuation belongs to the word.
-bool ContainsNoCase(std::string_view field, std::string_view foldedNeedle);
 bool ContainsExact(std::string_view field, std::string_view needle);
 bool HasWordNoCase(std::string_view field, std::string_view needle);
 bool HasWordExact(std::string_view field, std::string_view needle);
 
-// One search's matching rule, prepared once so that testing a field allocates nothing.
+// One search's matching rule.
 class FindMatcher {
   public:
     explicit FindMatcher(const FindSettings& settings);
@@ -22,7 +36,7 @@ class FindMatcher {
 
   private:
     FindSettings settings_;
-    std::string foldedText_;
+    FoldedSearch folded_;
 };
 
 }  // namespace reelkeep

@@ -8,6 +8,7 @@
 #include "fake_ui.h"
 #include "find_match.h"
 #include "messages.h"
+#include "random_catalogue.h"
 #include "text_compare.h"
 
 namespace reelkeep::test {
@@ -219,6 +220,55 @@ TEST(FindWalk, SurvivesAnEditThatHidesMoviesFromTheListing) {
     c.Find({"a", false, false});
     EXPECT_EQ(c.ui.messages.back(), msg::kFindNoMoreMatches);
     ExpectConsistent(c.doc);
+}
+
+// The walk written out literally: every position of the listing as it now stands, each record's
+// fields matched there and then.
+Titles LiteralWalk(Catalogue& c, const FindSettings& find) {
+    const std::uint32_t n = c.doc.ListingCount();
+    for (std::uint32_t k = 0; k < n; ++k) {
+        if (k >= c.doc.ListingCount()) continue;
+        const std::uint32_t record = c.doc.ListingRecord(k);
+        bool match = false;
+        for (std::size_t f = 0; f < kFieldCount; ++f) {
+            match = match || ReferenceMatch(c.doc.Value(record, static_cast<Field>(f)), find);
+        }
+        if (!match) continue;
+        c.ui.SelectOnly(k, true);
+        c.doc.ModifyCommand();
+    }
+    Titles shown;
+    for (const auto& dialog : c.ui.entryDialogsShown) {
+        shown.push_back(dialog.fields[FieldIndex(Field::MovieName)]);
+    }
+    return shown;
+}
+
+TEST(FindWalk, AgreesWithTheLiteralWalkWhileMoviesAreEdited) {
+    std::mt19937 rng(11);
+    for (int round = 0; round < 300; ++round) {
+        const std::vector<RecordValues> records = RandomRecords(rng, rng() % 12);
+        const std::vector<RecordValues> edits = RandomRecords(rng, 6);
+        std::deque<std::optional<RecordValues>> answers;
+        for (const RecordValues& edit : edits) {
+            answers.push_back(rng() % 3 == 0 ? std::nullopt : std::optional(edit));
+        }
+        const std::vector<std::string> texts = {"a", "An", "", "Smith", "pg", "The", "7"};
+        const FindSettings find{texts[rng() % texts.size()], rng() % 2 == 0, rng() % 3 == 0};
+        const bool actors = rng() % 3 == 0;
+
+        Catalogue fast({}), literal({});
+        for (Catalogue* c : {&fast, &literal}) {
+            FillCatalogue(c->doc, std::span<const RecordValues>(records));
+            c->doc.Execute(actors ? CommandId::SortByActors : CommandId::SortByRating);
+            c->ui.entryAnswers = answers;
+        }
+        const Titles shown = fast.Find(find);
+        ASSERT_EQ(shown, LiteralWalk(literal, find)) << "round " << round;
+        for (std::uint32_t r = 0; r < fast.doc.RecordCount(); ++r) {
+            ASSERT_EQ(fast.doc.Record(r), literal.doc.Record(r));
+        }
+    }
 }
 
 }  // namespace

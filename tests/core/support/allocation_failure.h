@@ -2,7 +2,7 @@
 
 // Lets a test make one chosen allocation fail with std::bad_alloc, to check that a command
 // reports running out of memory and leaves the document consistent. It replaces the program's
-// global operator new, so include it from exactly one source file of a test program.
+// global operator new and delete, so include it from exactly one source file of a test program.
 
 #include <cstdlib>
 #include <new>
@@ -17,12 +17,35 @@ inline void StopFailingAllocations() { allocationsBeforeFailure = -1; }
 // Whether the armed failure has not happened yet.
 inline bool FailureStillArmed() { return allocationsBeforeFailure >= 0; }
 
-}  // namespace reelkeep::test
-
-void* operator new(std::size_t size) {
-    long& left = reelkeep::test::allocationsBeforeFailure;
+inline void* AllocateOrFail(std::size_t size) {
+    long& left = allocationsBeforeFailure;
     if (left >= 0 && left-- == 0) throw std::bad_alloc();
     if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
     throw std::bad_alloc();
 }
-// The library's operator delete frees with std::free, which matches the malloc above.
+
+}  // namespace reelkeep::test
+
+// Every form is replaced, so that memory checkers see malloc and free on both sides.
+void* operator new(std::size_t size) { return reelkeep::test::AllocateOrFail(size); }
+void* operator new[](std::size_t size) { return reelkeep::test::AllocateOrFail(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return reelkeep::test::AllocateOrFail(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+    return operator new(size, tag);
+}
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+#pragma GCC diagnostic pop

@@ -1,0 +1,159 @@
+// Times the editing commands, Find and the exports on large generated catalogues. Each command
+// must stay well under a few seconds at a million movies.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+
+#include "generator.h"
+#include "reelkeep_doc.h"
+
+namespace reelkeep {
+namespace {
+
+// A user who answers every dialog at once and a view that selects what the benchmark says.
+class BenchUI : public IReelkeepUI {
+  public:
+    CReelkeepDoc* doc = nullptr;
+    std::vector<std::uint32_t> selection;
+    FindSettings find;
+    std::string exportPath;
+
+    MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
+        return MessageAnswer::Ok;
+    }
+    void BeginProgress(std::string_view, std::uint32_t) override {}
+    void StepProgress() override {}
+    void EndProgress() override {}
+    void SetWaitCursor(bool) override {}
+    void UpdateAllViews() override {}
+    bool RunEntryDialog(EntryDialogValues& values) override {
+        values.fields[FieldIndex(Field::MovieName)] = "Benchmark Movie";
+        values.fields[FieldIndex(Field::Actor1)] = "Bench Actor";
+        return true;
+    }
+    std::optional<DeleteAnswer> RunDeleteDialog(std::string_view) override {
+        return DeleteAnswer::YesToAll;
+    }
+    bool RunFindDialog(FindSettings& settings) override {
+        settings = find;
+        return true;
+    }
+    bool RunCustomHeadingsDialog(std::array<std::string, 4>&) override { return false; }
+    bool RunFiltersDialog(std::array<std::string, 9>&) override { return false; }
+    std::optional<std::string> AskExportFileName(ExportKind) override { return exportPath; }
+    void StoreSelection() override { doc->Selection().flags = selection; }
+    void SelectOnly(std::uint32_t, bool) override {}
+    void ApplyCustomHeadings(const std::array<std::string, 4>&, bool) override {}
+};
+
+struct Session {
+    BenchUI ui;
+    CReelkeepDoc doc{ui};
+    explicit Session(std::uint32_t n) {
+        ui.doc = &doc;
+        doc.OnNewDocument();
+        GenerateCatalogue(doc, n, 42);
+    }
+    // Selects every step-th row of the listing, from the first.
+    void SelectEvery(std::size_t step) {
+        ui.selection.assign(doc.ListingCount(), 0);
+        for (std::size_t row = 0; row < ui.selection.size(); row += step) ui.selection[row] = 1;
+        doc.Selection().present = true;
+    }
+};
+
+// Generating a million movies takes a while; each size is made once and reused.
+Session& SessionOf(std::uint32_t n) {
+    static std::map<std::uint32_t, std::unique_ptr<Session>> sessions;
+    auto& session = sessions[n];
+    if (!session) session = std::make_unique<Session>(n);
+    return *session;
+}
+
+std::uint32_t Size(const benchmark::State& state) {
+    return static_cast<std::uint32_t>(state.range(0));
+}
+
+void BM_FindWithoutMatch(benchmark::State& state) {
+    Session& s = SessionOf(Size(state));
+    s.ui.find = {"zqxjk", false, false};
+    for (auto _ : state) s.doc.FindCommand();
+}
+
+void BM_FindWholeWordExactCase(benchmark::State& state) {
+    Session& s = SessionOf(Size(state));
+    s.ui.find = {"Zqxjk", true, true};
+    for (auto _ : state) s.doc.FindCommand();
+}
+
+void BM_Export(benchmark::State& state, ExportKind kind) {
+    Session& s = SessionOf(Size(state));
+    s.ui.exportPath = (std::filesystem::temp_directory_path() / "reelkeep_edit_bench.out").string();
+    s.doc.Selection().present = false;
+    for (auto _ : state) s.doc.ExportCommand(kind);
+    std::filesystem::remove(s.ui.exportPath);
+}
+
+void BM_Enter(benchmark::State& state) {
+    Session& s = SessionOf(Size(state));
+    for (auto _ : state) s.doc.EnterCommand();
+}
+
+void BM_ModifyOne(benchmark::State& state) {
+    Session& s = SessionOf(Size(state));
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.SelectEvery(s.doc.ListingCount() + 1);
+        state.ResumeTiming();
+        s.doc.ModifyCommand();
+    }
+}
+
+void BM_DeleteOne(benchmark::State& state) {
+    Session& s = SessionOf(Size(state));
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.SelectEvery(s.doc.ListingCount() + 1);
+        state.ResumeTiming();
+        s.doc.DeleteCommand();
+    }
+}
+
+// Deletes every tenth movie, then brings them back: the journal holds a tenth of the catalogue.
+void BM_DeleteTenthThenUndo(benchmark::State& state) {
+    Session& s = SessionOf(Size(state));
+    for (auto _ : state) {
+        s.SelectEvery(10);
+        s.doc.DeleteCommand();
+        s.doc.UndoCommand();
+    }
+}
+
+void BM_UndoEnter(benchmark::State& state) {
+    Session& s = SessionOf(Size(state));
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.doc.EnterCommand();
+        state.ResumeTiming();
+        s.doc.UndoCommand();
+    }
+}
+
+void Sizes(benchmark::internal::Benchmark* b) {
+    b->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(3);
+}
+
+BENCHMARK(BM_FindWithoutMatch)->Apply(Sizes);
+BENCHMARK(BM_FindWholeWordExactCase)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_Export, csv, ExportKind::Csv)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_Export, text, ExportKind::Text)->Apply(Sizes);
+BENCHMARK(BM_Enter)->Apply(Sizes);
+BENCHMARK(BM_ModifyOne)->Apply(Sizes);
+BENCHMARK(BM_DeleteOne)->Apply(Sizes);
+BENCHMARK(BM_UndoEnter)->Apply(Sizes);
+BENCHMARK(BM_DeleteTenthThenUndo)->Apply(Sizes);
+
+}  // namespace
+}  // namespace reelkeep
