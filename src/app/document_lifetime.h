@@ -19,8 +19,6 @@ public:
     CDocumentLifetime(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& dialogs,
                       QWidget* dialogParent);
 
-    // The full path of the catalogue's file; empty while it has none.
-    const QString& PathName() const { return path_; }
     // The file name without its folder, or "Untitled".
     QString Title() const;
     // "name - Reelkeep".

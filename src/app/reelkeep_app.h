@@ -40,7 +40,6 @@ public:
 
     CReelkeepDoc& Doc() { return doc_; }
     CMainFrame& Frame() { return *frame_; }
-    CSettingsStore& Store() { return *store_; }
     const ScreenColors& Colors() const { return colors_; }
     const FontSpec& ScreenFont() const { return screenFont_; }
     const FontSpec& LabelFont() const { return labelFont_; }

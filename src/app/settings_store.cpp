@@ -31,10 +31,6 @@ QString CSettingsStore::ReadText(const char* section, const char* name,
     return settings_->value(Key(section, name), defaultValue).toString();
 }
 
-bool CSettingsStore::Contains(const char* section, const char* name) const {
-    return settings_->contains(Key(section, name));
-}
-
 void CSettingsStore::WriteInt(const char* section, const char* name, int value) {
     settings_->setValue(Key(section, name), value);
 }

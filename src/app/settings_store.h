@@ -23,7 +23,6 @@ public:
 
     int ReadInt(const char* section, const char* name, int defaultValue) const;
     QString ReadText(const char* section, const char* name, const QString& defaultValue) const;
-    bool Contains(const char* section, const char* name) const;
     void WriteInt(const char* section, const char* name, int value);
     void WriteText(const char* section, const char* name, const QString& value);
     void Remove(const char* section, const char* name);

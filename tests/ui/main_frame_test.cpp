@@ -200,11 +200,29 @@ private slots:
             QVERIFY2(text.contains(u'\n' + line + u'\n'), qPrintable(line));
         }
         QVERIFY(!text.contains(QStringLiteral("[Window size]")));
+        QCOMPARE(app.Colors(), ScreenColors{});
+        QCOMPARE(app.ScreenFont(), FontSpec{});
+        QCOMPARE(app.LabelFont(), FontSpec{});
 
         frame.close();
         const QString closed = StoreText();
         QVERIFY(closed.contains(
             QStringLiteral("[Window size]\nIcon=0\nMaximized=0\nRect=0010 0010 0500 0400\n")));
+    }
+
+    void storedSettingsReachTheDocument() {
+        CReelkeepApp& app = StartedApp(
+            "[User Data]\nTapeText=1\nNlViewThe=0\nCustom 2=1\nDataColor=255\n"
+            "Face Name=\nFont Size=120\nPFace Name=Arial\nPFont Size=100\nPFont Weight=700\n");
+        QCOMPARE(app.Options().tapeText, 1);
+        QVERIFY(app.Doc().Options().tapeText);
+        QVERIFY(!app.Doc().Options().ignoreTheNormal);
+        QVERIFY(app.Doc().Options().showCustom[1]);
+        QCOMPARE(app.Colors().data, 255u);
+        QCOMPARE(app.ScreenFont(), FontSpec{});  // no face: the whole default font
+        QCOMPARE(app.LabelFont().face, QStringLiteral("Arial"));
+        QCOMPARE(app.LabelFont().weight, 700);
+        QVERIFY(StoreText().contains(QStringLiteral("\nFont Size=80\n")));
     }
 
     void maximizedWindowComesBackMaximized() {
