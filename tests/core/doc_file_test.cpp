@@ -110,12 +110,15 @@ TEST_F(DocFileTest, MissingFileIsReportedAndChangesNothing) {
     EXPECT_TRUE(doc.IsModified());
 }
 
-TEST_F(DocFileTest, FolderInsteadOfFileIsRefused) {
+TEST_F(DocFileTest, FoldersAndPipesAreRefusedWithoutWaiting) {
     fs::create_directory(dir / "folder.smf");
     EXPECT_FALSE(doc.OpenDocument(PathOf("folder.smf")));
     EXPECT_FALSE(doc.SaveDocument(PathOf("folder.smf")));
-    EXPECT_EQ(ui.messages.size(), 2u);
     EXPECT_TRUE(fs::is_directory(dir / "folder.smf"));
+    // Nobody writes to this pipe: opening it must not block.
+    ASSERT_EQ(::mkfifo(PathOf("pipe.smf").c_str(), 0600), 0);
+    EXPECT_FALSE(doc.OpenDocument(PathOf("pipe.smf")));
+    EXPECT_EQ(ui.messages.size(), 3u);
 }
 
 TEST_F(DocFileTest, EmptyFileOpensWithoutChangingTheCatalogue) {
