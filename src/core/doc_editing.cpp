@@ -140,9 +140,10 @@ void CReelkeepDoc::DeleteCommand() {
     }
     if (undo_.available) {
         PurgeDeletedRecords();
+        // Re-applying the sort rebuilt the actor index where it is shown (Actor Sort); no other
+        // mode reads it, so building it again here would only cost time.
         ReapplyCurrentSort();
         RebuildLookupLists();
-        BuildActorIndex();
         RefreshEntryDialogLists();
     }
     rowSelection_.present = false;

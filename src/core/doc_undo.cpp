@@ -62,9 +62,9 @@ void CReelkeepDoc::UndoCommand() {
     }
     ClearUndoJournal();
     modified_ = true;
+    // Also rebuilds the actor index when Actor Sort shows it; no other mode reads the index.
     ReapplyCurrentSort();
     RebuildLookupLists();
-    BuildActorIndex();
     RefreshEntryDialogLists();
     ui_.UpdateAllViews();
 }

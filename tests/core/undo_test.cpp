@@ -104,6 +104,25 @@ TEST(Undo, RestoresTheOriginalOfAMovieModifiedTwice) {
     EXPECT_EQ(c.doc.Value(0, Field::MovieName), "Duo");
 }
 
+TEST(Undo, ListsRestoredMoviesUnderTheirActorsInActorSort) {
+    Catalogue c(
+        {{.title = "Duo", .actor1 = "Ann", .actor2 = "Bob"}, {.title = "Solo", .actor1 = "Cy"}});
+    c.doc.Execute(CommandId::SortByActors);
+    c.Select({1, 0, 0});  // Ann: Duo
+    c.ui.deleteAnswers = {DeleteAnswer::Yes};
+    c.doc.DeleteCommand();
+    ASSERT_EQ(c.doc.ActorRowCount(), 1u);  // Cy: Solo
+    c.doc.UndoCommand();
+    ASSERT_EQ(c.doc.CurrentSort(), SortMark::Actors);
+    std::vector<std::pair<std::string, std::string>> rows;
+    for (std::uint32_t r = 0; r < c.doc.ActorRowCount(); ++r) {
+        rows.emplace_back(c.doc.ActorRowGroupName(r),
+                          c.doc.Value(c.doc.ActorRowRecord(r), Field::MovieName));
+    }
+    EXPECT_EQ(rows, (std::vector<std::pair<std::string, std::string>>{
+                        {"Ann", "Duo"}, {"Bob", "Duo"}, {"Cy", "Solo"}}));
+}
+
 TEST(Undo, IsAvailableOnlyAfterAChangeAndNotInLabelFormat) {
     Catalogue c(kMovies);
     EXPECT_FALSE(c.doc.IsEnabled(CommandId::Undo));
