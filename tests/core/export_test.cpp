@@ -99,23 +99,6 @@ TEST(ExportFormat, HiddenColumnsLeaveTheTenFixedOnes) {
               "Counter:  \nMedia:    \nType:     \nTape #:   \n\n\n");
 }
 
-TEST(ExportFormat, WriterWorksOnAnyStream) {
-    ExportColumns columns;
-    columns.custom = {false, false, true, false};
-    columns.headings = {"", "", "Shelf", ""};
-    std::ostringstream out;
-    ExportWriter writer(out, ExportKind::Csv, columns);
-    writer.WriteHeader();
-    RecordView movie{};
-    movie[FieldIndex(Field::MovieName)] = "T";
-    movie[FieldIndex(Field::Custom3)] = "B-2";
-    writer.WriteMovie(movie);
-    EXPECT_EQ(out.str(),
-              "\"Title\",\"Actors1\",\"Actors2\",\"Actors3\",\"Time\",\"Rating\",\"Counter\","
-              "\"Media\",\"Type\",\"Tape #\",\"Shelf\",\r\n"
-              "\"T\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"B-2\",\r\n");
-}
-
 // ---- which movies -------------------------------------------------------------------------
 
 const std::vector<Movie> kFive = {
