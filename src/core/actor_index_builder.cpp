@@ -7,23 +7,11 @@
 
 #include "messages.h"
 #include "text_compare.h"
+#include "value_ranks.h"
 
 namespace reelkeep {
 
 namespace {
-
-// Hashes and compares names as the case-insensitive comparison sees them, so a name finds its
-// group without folding a copy of it.
-struct FoldedHash {
-    std::size_t operator()(std::string_view s) const {
-        std::size_t h = 14695981039346656037ull;
-        for (char c : s) h = (h ^ static_cast<unsigned char>(FoldChar(c))) * 1099511628211ull;
-        return h;
-    }
-};
-struct FoldedEqual {
-    bool operator()(std::string_view a, std::string_view b) const { return EqualsNoCase(a, b); }
-};
 
 constexpr std::uint32_t kNoGroup = UINT32_MAX;
 

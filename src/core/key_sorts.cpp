@@ -1,26 +1,36 @@
 #include "key_sorts.h"
 
-#include <algorithm>
-
 #include "text_compare.h"
+#include "value_ranks.h"
 
 namespace reelkeep {
 
 namespace {
 
-// Sorts order by a key computed once per entry.
-template <typename Key, typename MakeKey, typename Less>
-void StableSortByKey(std::span<std::uint32_t> order, MakeKey makeKey, Less less) {
-    struct Entry {
-        Key key;
-        std::uint32_t record;
-    };
-    std::vector<Entry> entries;
-    entries.reserve(order.size());
-    for (std::uint32_t record : order) entries.push_back({makeKey(record), record});
-    std::stable_sort(entries.begin(), entries.end(),
-                     [&](const Entry& a, const Entry& b) { return less(a.key, b.key); });
-    for (std::size_t p = 0; p < order.size(); ++p) order[p] = entries[p].record;
+std::vector<std::string_view> ValuesOf(std::span<const std::uint32_t> order,
+                                       const std::vector<std::string>& values) {
+    std::vector<std::string_view> keys(order.size());
+    for (std::size_t p = 0; p < order.size(); ++p) keys[p] = values[order[p]];
+    return keys;
+}
+
+// Puts every entry for which last(p) holds after all others, all of them tied.
+template <typename Last>
+void RankLast(Ranks& ranks, Last last) {
+    for (std::size_t p = 0; p < ranks.rank.size(); ++p) {
+        if (last(p)) ranks.rank[p] = ranks.count;
+    }
+    ++ranks.count;
+}
+
+std::string_view WithoutLeadingZeros(std::string_view digits) {
+    const std::size_t first = digits.find_first_not_of('0');
+    return first == std::string_view::npos ? std::string_view{} : digits.substr(first);
+}
+
+// Stripped digit strings: a shorter one is a smaller number.
+bool DigitsLess(std::string_view a, std::string_view b) {
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
 }
 
 // A counter's value: no number, or a sign and its digits without leading zeros.
@@ -28,6 +38,14 @@ struct CounterValue {
     bool hasNumber = false;
     bool negative = false;
     std::string_view digits;
+
+    bool operator==(const CounterValue&) const = default;
+};
+
+struct CounterHash {
+    std::size_t operator()(const CounterValue& v) const {
+        return std::hash<std::string_view>{}(v.digits) * 4 + v.hasNumber * 2 + v.negative;
+    }
 };
 
 CounterValue ReadCounter(std::string_view text) {
@@ -41,8 +59,7 @@ CounterValue ReadCounter(std::string_view text) {
     }
     std::size_t end = pos;
     while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
-    while (pos < end && text[pos] == '0') ++pos;
-    value.digits = text.substr(pos, end - pos);
+    value.digits = WithoutLeadingZeros(text.substr(pos, end - pos));
     if (value.digits.empty()) value.negative = false;  // "-0" and "-x" read as 0
     return value;
 }
@@ -51,9 +68,7 @@ bool CounterLess(const CounterValue& a, const CounterValue& b) {
     if (a.hasNumber != b.hasNumber) return !a.hasNumber;
     if (!a.hasNumber) return false;
     if (a.negative != b.negative) return a.negative;
-    // Digits carry no leading zeros and empty means zero, so the by-value compare applies.
-    const int magnitude = CompareDigitsByValue(a.digits, b.digits);
-    return a.negative ? magnitude > 0 : magnitude < 0;
+    return a.negative ? DigitsLess(b.digits, a.digits) : DigitsLess(a.digits, b.digits);
 }
 
 }  // namespace
@@ -66,37 +81,39 @@ bool BlanksLastLess(std::string_view a, std::string_view b) {
 }
 
 void StableSortBlanksLast(std::span<std::uint32_t> order, const std::vector<std::string>& values) {
-    StableSortByKey<std::string_view>(
-        order, [&](std::uint32_t r) { return std::string_view(values[r]); }, BlanksLastLess);
+    const std::vector<std::string_view> keys = ValuesOf(order, values);
+    Ranks ranks = RankNoCase(keys);
+    RankLast(ranks, [&](std::size_t p) { return IsBlankLed(keys[p]); });
+    StableSortByRanks(order, ranks);
 }
 
 bool StableSortTapeNumbers(std::span<std::uint32_t> order, const std::vector<std::string>& tapes,
                            bool asText) {
-    const auto value = [&](std::uint32_t r) { return std::string_view(tapes[r]); };
+    std::vector<std::string_view> keys = ValuesOf(order, tapes);
     if (asText) {
-        StableSortByKey<std::string_view>(order, value, [](std::string_view a, std::string_view b) {
-            return CompareNoCase(a, b) < 0;
-        });
+        StableSortByRanks(order, RankNoCase(keys));
         return false;
     }
     bool sawNonNumeric = false;
-    for (std::uint32_t r : order) {
-        const std::string_view tape = value(r);
-        if (!tape.empty() && !IsAllDigits(tape)) sawNonNumeric = true;
+    std::vector<bool> number(keys.size());
+    for (std::size_t p = 0; p < keys.size(); ++p) {
+        number[p] = IsAllDigits(keys[p]);
+        sawNonNumeric = sawNonNumeric || (!number[p] && !keys[p].empty());
+        keys[p] = number[p] ? WithoutLeadingZeros(keys[p]) : std::string_view{};
     }
-    // Numbers first by value; everything else after them, in the order it had.
-    StableSortByKey<std::string_view>(order, value, [](std::string_view a, std::string_view b) {
-        const bool numberA = IsAllDigits(a);
-        const bool numberB = IsAllDigits(b);
-        if (numberA != numberB) return numberA;
-        return numberA && CompareDigitsByValue(a, b) < 0;
-    });
+    // Numbers by value; everything else after them, in the order it had.
+    Ranks ranks = RankKeys<std::string_view>(keys, std::hash<std::string_view>{},
+                                             std::equal_to<std::string_view>{}, DigitsLess);
+    RankLast(ranks, [&](std::size_t p) { return !number[p]; });
+    StableSortByRanks(order, ranks);
     return sawNonNumeric && order.size() >= 2;
 }
 
 void StableSortCounters(std::span<std::uint32_t> order, const std::vector<std::string>& counters) {
-    StableSortByKey<CounterValue>(
-        order, [&](std::uint32_t r) { return ReadCounter(counters[r]); }, CounterLess);
+    std::vector<CounterValue> keys(order.size());
+    for (std::size_t p = 0; p < order.size(); ++p) keys[p] = ReadCounter(counters[order[p]]);
+    StableSortByRanks(order, RankKeys<CounterValue>(keys, CounterHash{},
+                                                    std::equal_to<CounterValue>{}, CounterLess));
 }
 
 }  // namespace reelkeep

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "text_compare.h"
+#include "value_ranks.h"
 
 namespace reelkeep {
 
@@ -20,27 +21,12 @@ struct Ranked {
 std::vector<Ranked> RankTitles(std::span<const std::uint32_t> order,
                                const std::vector<std::string>& titles, bool ignoreThe,
                                bool& allDistinct) {
-    const std::size_t n = order.size();
-    std::vector<std::string_view> keys(n);
-    for (std::size_t p = 0; p < n; ++p) keys[p] = TitleKey(titles[order[p]], ignoreThe);
-    std::vector<std::uint32_t> byKey(n);
-    for (std::size_t p = 0; p < n; ++p) byKey[p] = static_cast<std::uint32_t>(p);
-    std::sort(byKey.begin(), byKey.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return CompareNoCase(keys[a], keys[b]) < 0;
-    });
-    std::vector<Ranked> ranked(n);
-    std::uint32_t rank = 0;
-    allDistinct = true;
-    for (std::size_t k = 0; k < n; ++k) {
-        if (k > 0) {
-            if (CompareNoCase(keys[byKey[k - 1]], keys[byKey[k]]) != 0) {
-                ++rank;
-            } else {
-                allDistinct = false;
-            }
-        }
-        ranked[byKey[k]] = {rank, order[byKey[k]]};
-    }
+    std::vector<std::string_view> keys(order.size());
+    for (std::size_t p = 0; p < order.size(); ++p) keys[p] = TitleKey(titles[order[p]], ignoreThe);
+    const Ranks ranks = RankNoCase(keys);
+    allDistinct = ranks.count == order.size();
+    std::vector<Ranked> ranked(order.size());
+    for (std::size_t p = 0; p < order.size(); ++p) ranked[p] = {ranks.rank[p], order[p]};
     return ranked;
 }
 

@@ -1,0 +1,186 @@
+// Speed of the sorts, the filter rebuild, Sort by Actors and Display in Label Format on generated
+// catalogues, and of the literal exchange and bubble sorts they replace.
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+
+#include "generator.h"
+#include "reelkeep_doc.h"
+#include "reference_ordering.h"
+
+namespace reelkeep {
+
+namespace {
+
+class SilentUI : public IReelkeepUI {
+  public:
+    MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
+        return MessageAnswer::Ok;
+    }
+    void BeginProgress(std::string_view, std::uint32_t) override {}
+    void StepProgress() override {}
+    void EndProgress() override {}
+    void SetWaitCursor(bool) override {}
+    void UpdateAllViews() override {}
+    bool RunEntryDialog(EntryDialogValues&) override { return false; }
+    std::optional<DeleteAnswer> RunDeleteDialog(std::string_view) override { return std::nullopt; }
+    bool RunFindDialog(FindSettings&) override { return false; }
+    bool RunCustomHeadingsDialog(std::array<std::string, 4>&) override { return false; }
+    bool RunFiltersDialog(std::array<std::string, 9>&) override { return false; }
+    std::optional<std::string> AskExportFileName(ExportKind) override { return std::nullopt; }
+    void StoreSelection() override {}
+    void SelectOnly(std::uint32_t, bool) override {}
+    void ApplyCustomHeadings(const std::array<std::string, 4>&, bool) override {}
+};
+
+struct Catalogue {
+    SilentUI ui;
+    CReelkeepDoc doc{ui};
+};
+
+// Generating a million movies takes a while, so each size is made once.
+CReelkeepDoc& Generated(std::uint32_t n) {
+    static std::map<std::uint32_t, std::unique_ptr<Catalogue>> made;
+    auto& slot = made[n];
+    if (!slot) {
+        slot = std::make_unique<Catalogue>();
+        GenerateCatalogue(slot->doc, n, 20240601);
+        slot->doc.SetProgressEnabled(true);
+    }
+    return slot->doc;
+}
+
+// Each run starts from the order a filter rebuild leaves: record order.
+template <typename Command>
+void RunOnFreshOrder(benchmark::State& state, Command command) {
+    CReelkeepDoc& doc = Generated(static_cast<std::uint32_t>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc.RebuildDisplayOrder();
+        state.ResumeTiming();
+        command(doc);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_TitleSort(benchmark::State& state) {
+    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { doc.TitleSort(); });
+}
+
+void BM_SortByRating(benchmark::State& state) {
+    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { doc.KeySortCommand(SortMark::Rating); });
+}
+
+void BM_SortByCustom1(benchmark::State& state) {
+    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { doc.KeySortCommand(SortMark::Custom1); });
+}
+
+void BM_SortByTapeNumber(benchmark::State& state) {
+    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { doc.TapeNumberSort(); });
+}
+
+void BM_SortByActors(benchmark::State& state) {
+    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { doc.SortByActorsCommand(); });
+}
+
+void BM_DisplayLabelFormat(benchmark::State& state) {
+    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { doc.DisplayLabelFormatCommand(); });
+}
+
+void BM_FilterRebuild(benchmark::State& state) {
+    CReelkeepDoc& doc = Generated(static_cast<std::uint32_t>(state.range(0)));
+    const auto saved = doc.Filters();
+    auto filters = saved;
+    filters[static_cast<std::size_t>(FilterField::Actor)] = "a";
+    filters[static_cast<std::size_t>(FilterField::Rating)] = "p";
+    doc.SetFilters(filters);
+    for (auto _ : state) doc.RebuildDisplayOrder();
+    doc.SetFilters(saved);
+    doc.RebuildDisplayOrder();
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// ---- the literal algorithms, for the ratio -------------------------------------------------
+
+test::ref::Records RecordsOf(const CReelkeepDoc& doc) {
+    test::ref::Records records(doc.RecordCount());
+    for (std::uint32_t r = 0; r < doc.RecordCount(); ++r) records[r] = doc.Record(r);
+    return records;
+}
+
+template <typename Sort>
+void RunReference(benchmark::State& state, Sort sort) {
+    CReelkeepDoc& doc = Generated(static_cast<std::uint32_t>(state.range(0)));
+    doc.RebuildDisplayOrder();
+    const test::ref::Records records = RecordsOf(doc);
+    for (auto _ : state) {
+        test::ref::Order order = doc.DisplayOrder();
+        sort(order, records, doc);
+        benchmark::DoNotOptimize(order.data());
+    }
+}
+
+void BM_RefTitleSort(benchmark::State& state) {
+    RunReference(state, [](test::ref::Order& order, const test::ref::Records& records,
+                           const CReelkeepDoc&) { test::ref::TitleSort(order, records, true); });
+}
+
+void BM_RefSortByRating(benchmark::State& state) {
+    RunReference(
+        state, [](test::ref::Order& order, const test::ref::Records& records, const CReelkeepDoc&) {
+            test::ref::TitleSort(order, records, true);
+            test::ref::KeySort(order, records, Field::Rating);
+        });
+}
+
+void BM_RefSortByTapeNumber(benchmark::State& state) {
+    RunReference(
+        state, [](test::ref::Order& order, const test::ref::Records& records, const CReelkeepDoc&) {
+            test::ref::TitleSort(order, records, true);
+            test::ref::TapeSort(order, records, false);
+        });
+}
+
+void BM_RefSortByActors(benchmark::State& state) {
+    RunReference(state, [](test::ref::Order& order, const test::ref::Records& records,
+                           const CReelkeepDoc& doc) {
+        std::vector<std::string> actors = doc.DisplayedActors().entries();
+        benchmark::DoNotOptimize(test::ref::ActorIndex(order, records, actors).data());
+    });
+}
+
+void BM_RefDisplayLabelFormat(benchmark::State& state) {
+    RunReference(
+        state, [](test::ref::Order& order, const test::ref::Records& records, const CReelkeepDoc&) {
+            test::ref::CounterSort(order, records);
+            test::ref::TapeSort(order, records, false);
+            benchmark::DoNotOptimize(test::ref::Labels(order, records, false).data());
+        });
+}
+
+constexpr std::int64_t kSmall = 10'000;
+constexpr std::int64_t kLarge = 100'000;
+constexpr std::int64_t kHuge = 1'000'000;
+
+}  // namespace
+
+#define REELKEEP_SIZES(bm) \
+    BENCHMARK(bm)->Arg(kSmall)->Arg(kLarge)->Arg(kHuge)->Unit(benchmark::kMillisecond)
+REELKEEP_SIZES(BM_TitleSort);
+REELKEEP_SIZES(BM_SortByRating);
+REELKEEP_SIZES(BM_SortByCustom1);
+REELKEEP_SIZES(BM_SortByTapeNumber);
+REELKEEP_SIZES(BM_SortByActors);
+REELKEEP_SIZES(BM_DisplayLabelFormat);
+REELKEEP_SIZES(BM_FilterRebuild);
+
+#define REELKEEP_REFERENCE(bm) \
+    BENCHMARK(bm)->Arg(kSmall)->Iterations(1)->Unit(benchmark::kMillisecond)
+REELKEEP_REFERENCE(BM_RefTitleSort);
+REELKEEP_REFERENCE(BM_RefSortByRating);
+REELKEEP_REFERENCE(BM_RefSortByTapeNumber);
+REELKEEP_REFERENCE(BM_RefSortByActors);
+REELKEEP_REFERENCE(BM_RefDisplayLabelFormat);
+
+}  // namespace reelkeep
