@@ -1,9 +1,9 @@
 #include "actor_index_builder.h"
 
 #include <algorithm>
+#include <bit>
 #include <numeric>
 #include <string_view>
-#include <unordered_map>
 
 #include "messages.h"
 #include "text_compare.h"
@@ -19,10 +19,16 @@ constexpr std::uint32_t kNoGroup = UINT32_MAX;
 class GroupFinder {
   public:
     explicit GroupFinder(const std::vector<std::string>& groupNames)
-        : pseudoGroup_(static_cast<std::uint32_t>(groupNames.size() - 1)) {
-        groups_.reserve(groupNames.size());
+        : names_(groupNames), pseudoGroup_(static_cast<std::uint32_t>(groupNames.size() - 1)) {
+        std::size_t slots = 16;
+        while (slots < groupNames.size() * 2) slots *= 2;
+        slots_.assign(slots, Slot{});
+        shift_ = 64 - std::countr_zero(slots);
         for (std::uint32_t g = 0; g < pseudoGroup_; ++g) {
-            groups_.emplace(groupNames[g], g);
+            const std::uint64_t hash = FoldedHash{}(groupNames[g]);
+            std::size_t at = Home(hash);
+            while (slots_[at].group != kNoGroup) at = (at + 1) & (slots - 1);
+            slots_[at] = {hash, g};
             if (groupNames[g] == msg::kNoActorListed) exactPseudoName_ = g;
         }
     }
@@ -39,7 +45,7 @@ class GroupFinder {
         }
         for (std::string_view name : names) {
             if (name.empty()) continue;
-            if (auto it = groups_.find(name); it != groups_.end()) out.push_back(it->second);
+            if (const std::uint32_t g = GroupOf(name); g != kNoGroup) out.push_back(g);
             // The pseudo-actor's group takes any actor spelled like it, whatever the case.
             if (EqualsNoCase(name, msg::kNoActorListed)) out.push_back(pseudoGroup_);
         }
@@ -49,7 +55,32 @@ class GroupFinder {
     }
 
   private:
-    std::unordered_map<std::string_view, std::uint32_t, FoldedHash, FoldedEqual> groups_;
+    // The group names are distinct ignoring case, so a name has at most one group.
+    struct Slot {
+        std::uint64_t hash = 0;
+        std::uint32_t group = kNoGroup;
+    };
+
+    // The low bits of the folded hash depend on the low bits of the characters only, so the home
+    // slot is taken from the high bits of a multiplied hash.
+    std::size_t Home(std::uint64_t hash) const {
+        return static_cast<std::size_t>((hash * 0x9E3779B97F4A7C15ull) >> shift_);
+    }
+
+    // An open-addressing table: a name usually costs one hash and one slot read.
+    std::uint32_t GroupOf(std::string_view name) const {
+        const std::uint64_t hash = FoldedHash{}(name);
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t at = Home(hash);; at = (at + 1) & mask) {
+            const Slot& slot = slots_[at];
+            if (slot.group == kNoGroup) return kNoGroup;
+            if (slot.hash == hash && EqualsNoCase(names_[slot.group], name)) return slot.group;
+        }
+    }
+
+    const std::vector<std::string>& names_;
+    std::vector<Slot> slots_;
+    int shift_ = 64;
     std::uint32_t pseudoGroup_;
     std::uint32_t exactPseudoName_ = kNoGroup;
 };
@@ -60,25 +91,32 @@ std::vector<ActorIndex::Row> BuildActorRows(std::span<const std::uint32_t> order
                                             const ActorColumns& actors,
                                             const std::vector<std::string>& groupNames) {
     const GroupFinder finder(groupNames);
-    // Memberships in display order, then bucketed by group: a stable counting sort.
-    std::vector<std::uint32_t> groupOf;
-    std::vector<std::uint32_t> recordOf;
-    std::vector<std::uint32_t> rowsPerGroup(groupNames.size() + 1, 0);
-    groupOf.reserve(order.size());
-    recordOf.reserve(order.size());
-    for (std::uint32_t record : order) {
-        const std::size_t before = groupOf.size();
-        finder.Find({(*actors[0])[record], (*actors[1])[record], (*actors[2])[record]}, groupOf);
-        recordOf.resize(groupOf.size(), record);
-        for (std::size_t k = before; k < groupOf.size(); ++k) ++rowsPerGroup[groupOf[k] + 1];
+    const std::size_t records = actors[0]->size();
+    // Groups of each displayed record, found in record order so that the actor columns are read
+    // front to back: groups[first[r] .. first[r + 1]) belong to record r.
+    std::vector<std::uint8_t> shown(records, 0);
+    for (std::uint32_t record : order) shown[record] = 1;
+    std::vector<std::uint32_t> first(records + 1, 0);
+    std::vector<std::uint32_t> groups;
+    groups.reserve(order.size() * 2);
+    for (std::size_t r = 0; r < records; ++r) {
+        first[r] = static_cast<std::uint32_t>(groups.size());
+        if (shown[r]) finder.Find({(*actors[0])[r], (*actors[1])[r], (*actors[2])[r]}, groups);
     }
-    std::partial_sum(rowsPerGroup.begin(), rowsPerGroup.end(), rowsPerGroup.begin());
-    std::vector<ActorIndex::Row> rows(groupOf.size());
-    std::vector<std::uint32_t> next(rowsPerGroup.begin(), rowsPerGroup.end() - 1);
-    for (std::size_t k = 0; k < groupOf.size(); ++k) {
-        const std::uint32_t g = groupOf[k];
-        const std::uint32_t at = next[g]++;
-        rows[at] = {g, recordOf[k], at == rowsPerGroup[g]};
+    first[records] = static_cast<std::uint32_t>(groups.size());
+
+    // Rows bucketed by group, records within a group in display order: a stable counting sort.
+    std::vector<std::uint32_t> start(groupNames.size() + 1, 0);
+    for (std::uint32_t g : groups) ++start[g + 1];
+    std::partial_sum(start.begin(), start.end(), start.begin());
+    std::vector<ActorIndex::Row> rows(groups.size());
+    std::vector<std::uint32_t> next(start.begin(), start.end() - 1);
+    for (std::uint32_t record : order) {
+        for (std::uint32_t k = first[record]; k < first[record + 1]; ++k) {
+            const std::uint32_t g = groups[k];
+            const std::uint32_t at = next[g]++;
+            rows[at] = {g, record, at == start[g]};
+        }
     }
     return rows;
 }
