@@ -25,7 +25,7 @@ class GroupFinder {
         slots_.assign(slots, Slot{});
         shift_ = 64 - std::countr_zero(slots);
         for (std::uint32_t g = 0; g < pseudoGroup_; ++g) {
-            const std::uint64_t hash = FoldedHash{}(groupNames[g]);
+            const std::uint64_t hash = FoldedHash(groupNames[g]);
             std::size_t at = Home(hash);
             while (slots_[at].group != kNoGroup) at = (at + 1) & (slots - 1);
             slots_[at] = {hash, g};
@@ -69,7 +69,7 @@ class GroupFinder {
 
     // An open-addressing table: a name usually costs one hash and one slot read.
     std::uint32_t GroupOf(std::string_view name) const {
-        const std::uint64_t hash = FoldedHash{}(name);
+        const std::uint64_t hash = FoldedHash(name);
         const std::size_t mask = slots_.size() - 1;
         for (std::size_t at = Home(hash);; at = (at + 1) & mask) {
             const Slot& slot = slots_[at];

@@ -17,18 +17,21 @@ void CReelkeepDoc::SortByActorsCommand() {
     ui_.UpdateAllViews();
 }
 
+void CReelkeepDoc::SortDisplayedActors() {
+    const std::size_t names = displayedActors_.size();
+    // The sorted list is also what the actor filter's users see afterwards.
+    ProgressScope progress(ui_, msg::kProgressSortActorNames,
+                           static_cast<std::uint32_t>(names - 1), progressEnabled_);
+    displayedActors_.StableSort(
+        [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
+    for (std::size_t pass = 1; pass < names; ++pass) progress.Step();
+}
+
 void CReelkeepDoc::BuildActorIndex() {
     actorIndex_.clear();
     if (displayedActors_.empty()) return;
+    SortDisplayedActors();
     const std::size_t names = displayedActors_.size();
-    {
-        // The sorted list is also what the actor filter's users see afterwards.
-        ProgressScope progress(ui_, msg::kProgressSortActorNames,
-                               static_cast<std::uint32_t>(names - 1), progressEnabled_);
-        displayedActors_.StableSort(
-            [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
-        for (std::size_t pass = 1; pass < names; ++pass) progress.Step();
-    }
     ProgressScope progress(ui_, msg::kProgressSortActors, static_cast<std::uint32_t>(names + 1),
                            progressEnabled_);
     actorIndex_.groupNames = displayedActors_.entries();

@@ -50,6 +50,12 @@ void CReelkeepDoc::RebuildDisplayOrder() {
         displayOrder_.push_back(i);
     }
 
+    // Without filters every record shows in record order, so the displayed actors are the
+    // actor lookup list, when that is up to date: a copy spares a hash probe per actor name.
+    if (allPass && lookupsMatchRecords_) {
+        displayedActors_ = Lookup(LookupKind::Actors);
+        return;
+    }
     displayedActors_.Clear();
     const std::string& actorFilter = filter(FilterField::Actor);
     for (std::uint32_t record : displayOrder_) {

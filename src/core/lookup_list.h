@@ -30,13 +30,19 @@ public:
     void StableSort(const std::function<bool(const std::string&, const std::string&)>& less);
 
 private:
-    // The slot where value is or would go.
-    std::size_t Probe(std::string_view value, std::uint64_t hash) const;
+    // A slot holds the entry's 32-bit hash beside its index, so a probe touches an entry only
+    // when the hashes agree.
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::uint32_t entry = 0;  // entry index + 1; 0 is free
+    };
+
+    // The slot where a value with this hash is or would go.
+    std::size_t Probe(std::string_view value, std::uint32_t hash) const;
     void Reindex(std::size_t slotCount);
 
     std::vector<std::string> entries_;
-    std::vector<std::uint64_t> hashes_;  // of each entry, folded
-    std::vector<std::uint32_t> slots_;   // entry index + 1; 0 is free; size a power of two
+    std::vector<Slot> slots_;  // size a power of two, at most half full
 };
 
 }  // namespace reelkeep

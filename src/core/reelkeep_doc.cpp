@@ -42,14 +42,17 @@ RecordValues CReelkeepDoc::Record(std::uint32_t record) const {
 }
 
 void CReelkeepDoc::SetValue(std::uint32_t record, Field f, std::string value) {
+    lookupsMatchRecords_ = false;
     records_[FieldIndex(f)][record] = std::move(value);
 }
 
 void CReelkeepDoc::SetRecord(std::uint32_t record, RecordValues values) {
+    lookupsMatchRecords_ = false;
     for (std::size_t f = 0; f < kFieldCount; ++f) records_[f][record] = std::move(values[f]);
 }
 
 void CReelkeepDoc::ResetCatalogue() {
+    lookupsMatchRecords_ = false;
     filters_.fill(std::string(kFilterAll));
     displayedActors_.Clear();
     displayOrder_.clear();
@@ -87,6 +90,7 @@ void CReelkeepDoc::SetRecordCount(std::uint32_t count) {
 }
 
 void CReelkeepDoc::ResizeRecordArrays() {
+    lookupsMatchRecords_ = false;
     for (auto& column : records_) {
         column.resize(recordCount_);
         if (column.capacity() > column.size() * 2) column.shrink_to_fit();
@@ -95,6 +99,7 @@ void CReelkeepDoc::ResizeRecordArrays() {
 
 void CReelkeepDoc::AppendRecord(RecordValues values) {
     for (auto& column : records_) ReserveOneMore(column);
+    lookupsMatchRecords_ = false;
     for (std::size_t f = 0; f < kFieldCount; ++f) records_[f].push_back(std::move(values[f]));
     ++recordCount_;
 }
@@ -120,11 +125,13 @@ void CReelkeepDoc::PurgeDeletedRecords() {
             column.resize(kept);
         }
         recordCount_ = kept;
+        lookupsMatchRecords_ = false;
     }
     RebuildDisplayOrder();
 }
 
 void CReelkeepDoc::ReplaceColumn(Field f, std::vector<std::string> values) {
+    lookupsMatchRecords_ = false;
     values.resize(recordCount_);
     records_[FieldIndex(f)] = std::move(values);
 }
@@ -133,6 +140,7 @@ void CReelkeepDoc::AddToLookup(LookupKind kind, std::string_view value) {
     try {
         lookups_[Index(kind)].Add(value);
     } catch (const std::bad_alloc&) {
+        lookupsMatchRecords_ = false;
         Warn(ui_, kNoMemoryMessages[Index(kind)]);
     }
 }
@@ -156,6 +164,7 @@ void CReelkeepDoc::AddRecordToLookups(std::uint32_t i) {
 
 void CReelkeepDoc::RebuildLookupLists() {
     for (auto& list : lookups_) list.Clear();
+    lookupsMatchRecords_ = true;  // until a failed add or a change of the records
     ProgressScope progress(ui_, msg::kProgressLookupLists, recordCount_, progressEnabled_);
     for (std::uint32_t i = 0; i < recordCount_; ++i) {
         AddRecordToLookups(i);
@@ -200,15 +209,23 @@ void CReelkeepDoc::OnNewDocument() {
 }
 
 void CReelkeepDoc::FinishLoad(const std::array<std::string, 4>& headingsFromFile) {
-    RebuildDisplayOrder();
     std::array<std::string, 4> headings = headings_;
     for (int k = 0; k < 4; ++k) {
         if (!headingsFromFile[k].empty()) headings[k] = headingsFromFile[k];
     }
     ApplyCustomHeadings(headings, false);
     ready_ = true;
+    // The lookup lists come first so the display-order rebuild, which shows nothing, can take
+    // the displayed actors from them.
     RebuildLookupLists();
-    BuildActorIndex();
+    RebuildDisplayOrder();
+    // The title sort below discards the actor index at once, so with more than one record only
+    // the displayed-actor list is sorted; the index rows would be thrown away unseen.
+    if (recordCount_ > 1) {
+        if (!displayedActors_.empty()) SortDisplayedActors();
+    } else {
+        BuildActorIndex();
+    }
     RefreshEntryDialogLists();
     if (recordCount_ > 1) TitleSort();
     ui_.UpdateAllViews();

@@ -273,6 +273,7 @@ public:
 private:
     static constexpr std::size_t Index(LookupKind k) { return static_cast<std::size_t>(k); }
     void AddToLookup(LookupKind kind, std::string_view value);
+    void SortDisplayedActors();
     void ClearDerivedLists();
     // After a load broken off by lack of memory: every field array at the record count, and
     // nothing left that names a record of the previous catalogue.
@@ -290,6 +291,8 @@ private:
     std::uint32_t recordCount_ = 0;
 
     std::array<LookupList, kLookupCount> lookups_;
+    // True while the lookup lists hold exactly what a rebuild from the records would give.
+    bool lookupsMatchRecords_ = false;
     EntryDialogLists entryLists_;
     std::array<std::string, 4> headings_;
     ColumnLayouts layouts_;

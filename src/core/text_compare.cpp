@@ -21,6 +21,26 @@ std::string FoldCase(std::string_view text) {
     return folded;
 }
 
+namespace {
+
+std::uint64_t Mix(std::uint64_t hash) {
+    hash ^= hash >> 33;
+    hash *= 0xFF51AFD7ED558CCDull;
+    return hash ^ (hash >> 33);
+}
+
+}  // namespace
+
+std::uint64_t FoldedHash(std::string_view text) {
+    // FNV-1a over the folded bytes; its low bits depend only on the bytes' low bits, hence the
+    // final mix before the hash picks a table slot.
+    std::uint64_t hash = 0xCBF29CE484222325ull;
+    for (const char c : text) {
+        hash = (hash ^ static_cast<unsigned char>(FoldChar(c))) * 0x100000001B3ull;
+    }
+    return Mix(hash);
+}
+
 bool StartsWithNoCase(std::string_view value, std::string_view prefix) {
     if (value.size() > prefix.size()) value = value.substr(0, prefix.size());
     return EqualsNoCase(value, prefix);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,8 @@ namespace reelkeep {
 int CompareNoCase(std::string_view a, std::string_view b);
 
 inline bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && CompareNoCase(a, b) == 0;
+    // Equal values are most often spelled alike, and the byte compare is much cheaper.
+    return a.size() == b.size() && (a == b || CompareNoCase(a, b) == 0);
 }
 
 inline char FoldChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
@@ -18,6 +20,9 @@ inline char FoldChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>
 // The text with A-Z folded to a-z: equal keys are exactly the values EqualsNoCase calls equal,
 // so it can key a hash table.
 std::string FoldCase(std::string_view text);
+
+// A hash of the folded text: values equal ignoring case hash alike.
+std::uint64_t FoldedHash(std::string_view text);
 
 // The filter rule: value's first filter.size() bytes equal the filter ignoring case
 // (a value shorter than the filter passes only when equal to it).

@@ -12,7 +12,7 @@ Ranks RanksFromSortedIds(std::vector<std::uint32_t> ids, std::span<const std::ui
 }
 
 Ranks RankNoCase(std::span<const std::string_view> keys) {
-    DistinctKeys<std::string_view> distinct = FindDistinct(keys, FoldedHash{}, FoldedEqual{});
+    DistinctKeys<std::string_view> distinct = FindDistinct(keys, FoldedHasher{}, FoldedEqual{});
     // Folded copies compare with memcmp, which orders unsigned bytes with a proper prefix first,
     // exactly as CompareNoCase does, and much faster.
     std::vector<std::string> folded;

@@ -14,12 +14,8 @@ namespace reelkeep {
 
 // Hashes and compares text as the case-insensitive comparison sees it, so that texts equal
 // ignoring case meet in one hash-table entry without folded copies being made.
-struct FoldedHash {
-    std::size_t operator()(std::string_view s) const {
-        std::size_t h = 14695981039346656037ull;
-        for (char c : s) h = (h ^ static_cast<unsigned char>(FoldChar(c))) * 1099511628211ull;
-        return h;
-    }
+struct FoldedHasher {
+    std::size_t operator()(std::string_view s) const { return FoldedHash(s); }
 };
 struct FoldedEqual {
     bool operator()(std::string_view a, std::string_view b) const { return EqualsNoCase(a, b); }

@@ -59,5 +59,19 @@ TEST(Filters, MatchTheLiteralPassOnRandomCatalogues) {
     }
 }
 
+TEST(Filters, DisplayedActorsFollowEditedRecordsNotAnOutdatedLookupList) {
+    const std::vector<Movie> movies = {{.title = "Heat", .actor1 = "Pacino"},
+                                       {.title = "Ronin", .actor1 = "De Niro"}};
+    FakeUI ui;
+    CReelkeepDoc doc(ui);
+    FillCatalogue(doc, std::span<const Movie>(movies));
+    doc.SetValue(1, Field::Actor1, "Reno");
+    doc.RebuildDisplayOrder();
+    EXPECT_EQ(doc.DisplayedActors().entries(), (std::vector<std::string>{"Pacino", "Reno"}));
+    doc.RebuildLookupLists();
+    doc.RebuildDisplayOrder();
+    EXPECT_EQ(doc.DisplayedActors().entries(), (std::vector<std::string>{"Pacino", "Reno"}));
+}
+
 }  // namespace
 }  // namespace reelkeep::test
