@@ -362,7 +362,9 @@ TEST_F(SmfTest, TruncationAtEveryOffsetFailsCleanly) {
             EXPECT_FALSE(doc.IsModified());
             EXPECT_TRUE(doc.IsReady());
         }
-        if (length < 8) EXPECT_TRUE(PreviousKept());
+        if (length < 8) {
+            EXPECT_TRUE(PreviousKept());
+        }
         test::ExpectConsistent(doc);
         EXPECT_FALSE(ui.ProgressOpen());
     }
