@@ -93,7 +93,7 @@ constexpr std::array kCommands = {
 
 MenuItem Cmd(CommandId id) { return {MenuItem::Kind::Command, id}; }
 MenuItem Separator() { return {MenuItem::Kind::Separator}; }
-MenuItem Sub(const MenuSpec& spec) { return {MenuItem::Kind::Submenu, {}, &spec}; }
+MenuItem Sub(const MenuSpec& submenu) { return {MenuItem::Kind::Submenu, {}, &submenu}; }
 
 }  // namespace
 

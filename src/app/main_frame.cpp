@@ -83,15 +83,15 @@ QAction* CMainFrame::CreateAction(const CommandInfo& info) {
 }
 
 void CMainFrame::CreateMenus() {
-    for (const MenuSpec& spec : MainMenus()) {
-        QMenu* menu = menuBar()->addMenu(Text(spec.title));
-        FillMenu(*menu, spec);
+    for (const MenuSpec& contents : MainMenus()) {
+        QMenu* menu = menuBar()->addMenu(Text(contents.title));
+        FillMenu(*menu, contents);
     }
 }
 
-void CMainFrame::FillMenu(QMenu& menu, const MenuSpec& spec) {
+void CMainFrame::FillMenu(QMenu& menu, const MenuSpec& contents) {
     connect(&menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshCommandStates);
-    for (const MenuItem& item : spec.items) {
+    for (const MenuItem& item : contents.items) {
         switch (item.kind) {
             case MenuItem::Kind::Command:
                 menu.addAction(actions_.at(item.id));

@@ -61,7 +61,7 @@ private:
     void CreateActions();
     QAction* CreateAction(const CommandInfo& info);
     void CreateMenus();
-    void FillMenu(QMenu& menu, const struct MenuSpec& spec);
+    void FillMenu(QMenu& menu, const struct MenuSpec& contents);
     void CreateToolBar();
     void CreateStatusBar();
     void UpdateRecentFileMenu();

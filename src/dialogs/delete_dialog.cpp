@@ -61,7 +61,7 @@ CDeleteDialog::CDeleteDialog(std::string_view question, QWidget* parent) : QDial
     AttachHelp(text, help::kDeleteQuestion, dlg::kHelpDeleteQuestion);
 
     auto* row = new QHBoxLayout;
-    for (const AnswerButton& spec : kAnswerButtons) row->addWidget(AddAnswerButton(spec.answer));
+    for (const AnswerButton& button : kAnswerButtons) row->addWidget(AddAnswerButton(button.answer));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
@@ -72,9 +72,9 @@ CDeleteDialog::CDeleteDialog(std::string_view question, QWidget* parent) : QDial
 }
 
 QPushButton* CDeleteDialog::AddAnswerButton(DeleteAnswer answer) {
-    const AnswerButton& spec = kAnswerButtons[Slot(answer)];
-    QPushButton* button = MakeButton(spec.text, answer == DeleteAnswer::Yes, this);
-    AttachHelp(button, spec.helpContext, spec.helpText);
+    const AnswerButton& kind = kAnswerButtons[Slot(answer)];
+    QPushButton* button = MakeButton(kind.text, answer == DeleteAnswer::Yes, this);
+    AttachHelp(button, kind.helpContext, kind.helpText);
     connect(button, &QPushButton::clicked, this, [this, answer] {
         answer_ = answer;
         accept();
