@@ -3,31 +3,23 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <map>
-#include <memory>
 
+#include "bench_support.h"
 #include "generator.h"
 #include "reelkeep_doc.h"
+#include "silent_ui.h"
 
 namespace reelkeep {
 namespace {
 
 // A user who answers every dialog at once and a view that selects what the benchmark says.
-class BenchUI : public IReelkeepUI {
+class BenchUI : public SilentUI {
   public:
     CReelkeepDoc* doc = nullptr;
     std::vector<std::uint32_t> selection;
     FindSettings find;
     std::string exportPath;
 
-    MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
-        return MessageAnswer::Ok;
-    }
-    void BeginProgress(std::string_view, std::uint32_t) override {}
-    void StepProgress() override {}
-    void EndProgress() override {}
-    void SetWaitCursor(bool) override {}
-    void UpdateAllViews() override {}
     bool RunEntryDialog(EntryDialogValues& values) override {
         values.fields[FieldIndex(Field::MovieName)] = "Benchmark Movie";
         values.fields[FieldIndex(Field::Actor1)] = "Bench Actor";
@@ -40,12 +32,8 @@ class BenchUI : public IReelkeepUI {
         settings = find;
         return true;
     }
-    bool RunCustomHeadingsDialog(std::array<std::string, 4>&) override { return false; }
-    bool RunFiltersDialog(std::array<std::string, 9>&) override { return false; }
     std::optional<std::string> AskExportFileName(ExportKind) override { return exportPath; }
     void StoreSelection() override { doc->Selection().flags = selection; }
-    void SelectOnly(std::uint32_t, bool) override {}
-    void ApplyCustomHeadings(const std::array<std::string, 4>&, bool) override {}
 };
 
 struct Session {
@@ -64,13 +52,7 @@ struct Session {
     }
 };
 
-// Generating a million movies takes a while; each size is made once and reused.
-Session& SessionOf(std::uint32_t n) {
-    static std::map<std::uint32_t, std::unique_ptr<Session>> sessions;
-    auto& session = sessions[n];
-    if (!session) session = std::make_unique<Session>(n);
-    return *session;
-}
+Session& SessionOf(std::uint32_t n) { return bench::OncePerSize<Session>(n); }
 
 std::uint32_t Size(const benchmark::State& state) {
     return static_cast<std::uint32_t>(state.range(0));
@@ -90,7 +72,7 @@ void BM_FindWholeWordExactCase(benchmark::State& state) {
 
 void BM_Export(benchmark::State& state, ExportKind kind) {
     Session& s = SessionOf(Size(state));
-    s.ui.exportPath = (std::filesystem::temp_directory_path() / "reelkeep_edit_bench.out").string();
+    s.ui.exportPath = bench::TempPath("edit.out");
     s.doc.Selection().present = false;
     for (auto _ : state) s.doc.ExportCommand(kind);
     std::filesystem::remove(s.ui.exportPath);

@@ -2,54 +2,27 @@
 // catalogues, and of the literal exchange and bubble sorts they replace.
 #include <benchmark/benchmark.h>
 
-#include <map>
-#include <memory>
-
+#include "bench_support.h"
 #include "generator.h"
 #include "reelkeep_doc.h"
 #include "reference_ordering.h"
+#include "silent_ui.h"
 
 namespace reelkeep {
 
 namespace {
 
-class SilentUI : public IReelkeepUI {
-  public:
-    MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
-        return MessageAnswer::Ok;
-    }
-    void BeginProgress(std::string_view, std::uint32_t) override {}
-    void StepProgress() override {}
-    void EndProgress() override {}
-    void SetWaitCursor(bool) override {}
-    void UpdateAllViews() override {}
-    bool RunEntryDialog(EntryDialogValues&) override { return false; }
-    std::optional<DeleteAnswer> RunDeleteDialog(std::string_view) override { return std::nullopt; }
-    bool RunFindDialog(FindSettings&) override { return false; }
-    bool RunCustomHeadingsDialog(std::array<std::string, 4>&) override { return false; }
-    bool RunFiltersDialog(std::array<std::string, 9>&) override { return false; }
-    std::optional<std::string> AskExportFileName(ExportKind) override { return std::nullopt; }
-    void StoreSelection() override {}
-    void SelectOnly(std::uint32_t, bool) override {}
-    void ApplyCustomHeadings(const std::array<std::string, 4>&, bool) override {}
-};
-
 struct Catalogue {
     SilentUI ui;
     CReelkeepDoc doc{ui};
+
+    explicit Catalogue(std::uint32_t n) {
+        GenerateCatalogue(doc, n, 20240601);
+        doc.SetProgressEnabled(true);
+    }
 };
 
-// Generating a million movies takes a while, so each size is made once.
-CReelkeepDoc& Generated(std::uint32_t n) {
-    static std::map<std::uint32_t, std::unique_ptr<Catalogue>> made;
-    auto& slot = made[n];
-    if (!slot) {
-        slot = std::make_unique<Catalogue>();
-        GenerateCatalogue(slot->doc, n, 20240601);
-        slot->doc.SetProgressEnabled(true);
-    }
-    return slot->doc;
-}
+CReelkeepDoc& Generated(std::uint32_t n) { return bench::OncePerSize<Catalogue>(n).doc; }
 
 // Each run starts from the order a filter rebuild leaves: record order.
 template <typename Command>

@@ -11,6 +11,7 @@
 #include "generator.h"
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
+#include "silent_ui.h"
 
 namespace reelkeep {
 namespace {
@@ -19,28 +20,12 @@ constexpr std::uint32_t kMovies = 1'000'000;
 const QSize kClient(1280, 800);
 
 // Answers nothing and passes document updates on to the view, as the window's UI does.
-class ViewOnlyUI : public IReelkeepUI {
+class ViewOnlyUI : public SilentUI {
   public:
     CReelkeepView* view = nullptr;
-    MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
-        return MessageAnswer::Ok;
-    }
-    void BeginProgress(std::string_view, std::uint32_t) override {}
-    void StepProgress() override {}
-    void EndProgress() override {}
-    void SetWaitCursor(bool) override {}
     void UpdateAllViews() override {
         if (view) view->OnUpdate();
     }
-    bool RunEntryDialog(EntryDialogValues&) override { return false; }
-    std::optional<DeleteAnswer> RunDeleteDialog(std::string_view) override { return {}; }
-    bool RunFindDialog(FindSettings&) override { return false; }
-    bool RunCustomHeadingsDialog(std::array<std::string, 4>&) override { return false; }
-    bool RunFiltersDialog(std::array<std::string, 9>&) override { return false; }
-    std::optional<std::string> AskExportFileName(ExportKind) override { return {}; }
-    void StoreSelection() override {}
-    void SelectOnly(std::uint32_t, bool) override {}
-    void ApplyCustomHeadings(const std::array<std::string, 4>&, bool) override {}
 };
 
 enum Position { kTop, kMiddle, kEnd };

@@ -5,6 +5,7 @@
 
 #include "catalogue_builder.h"
 #include "fake_ui.h"
+#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
@@ -36,15 +37,9 @@ Ids Union(std::initializer_list<Ids> sets) {
     return all;
 }
 
-struct Catalogue {
-    FakeUI ui;
-    CReelkeepDoc doc{ui};
+struct Catalogue : TestCatalogue {
+    explicit Catalogue(const std::vector<Movie>& movies) : TestCatalogue(movies) {}
 
-    explicit Catalogue(const std::vector<Movie>& movies) {
-        ui.doc = &doc;
-        doc.OnNewDocument();
-        FillCatalogue(doc, std::span<const Movie>(movies));
-    }
     Ids Enabled() const {
         Ids enabled;
         for (CommandId id : DocumentCommands()) {

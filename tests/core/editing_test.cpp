@@ -5,31 +5,15 @@
 #include "doc_invariants.h"
 #include "fake_ui.h"
 #include "messages.h"
+#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
 
-struct Catalogue {
-    FakeUI ui;
-    CReelkeepDoc doc{ui};
+struct Catalogue : TestCatalogue {
+    explicit Catalogue(const std::vector<Movie>& movies = {}) : TestCatalogue(movies) {}
 
-    explicit Catalogue(const std::vector<Movie>& movies = {}) {
-        ui.doc = &doc;
-        doc.OnNewDocument();
-        FillCatalogue(doc, std::span<const Movie>(movies));
-    }
-    // The user's row selection in the view.
-    void Select(std::vector<std::uint32_t> flags) {
-        ui.viewSelection = std::move(flags);
-        doc.Selection().present = true;
-    }
-    std::vector<std::string> Titles() const {
-        std::vector<std::string> titles;
-        for (std::uint32_t r = 0; r < doc.RecordCount(); ++r) {
-            titles.push_back(doc.Value(r, Field::MovieName));
-        }
-        return titles;
-    }
+    std::vector<std::string> Titles() const { return Stored(); }
 };
 
 using Titles = std::vector<std::string>;

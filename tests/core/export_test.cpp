@@ -8,6 +8,7 @@
 #include "export_writers.h"
 #include "fake_ui.h"
 #include "messages.h"
+#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
@@ -25,15 +26,9 @@ std::string Golden(const char* name) {
     return ReadFile(std::filesystem::path(REELKEEP_TEST_DATA) / name);
 }
 
-struct Catalogue {
-    FakeUI ui;
-    CReelkeepDoc doc{ui};
-
-    explicit Catalogue(const std::vector<Movie>& movies, DocumentOptions options = Hidden()) {
-        ui.doc = &doc;
-        doc.OnNewDocument();
-        doc.OptionsChanged(options);
-        FillCatalogue(doc, std::span<const Movie>(movies));
+struct Catalogue : TestCatalogue {
+    explicit Catalogue(const std::vector<Movie>& movies, DocumentOptions options = Hidden())
+        : TestCatalogue(movies, options) {
         doc.Execute(CommandId::SortByTitle);
     }
     static DocumentOptions Hidden() {

@@ -2,6 +2,7 @@
 
 #include "catalogue_builder.h"
 #include "fake_ui.h"
+#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
@@ -16,21 +17,7 @@ Filters AllBut(FilterField field, std::string text) {
     return filters;
 }
 
-struct Catalogue {
-    FakeUI ui;
-    CReelkeepDoc doc{ui};
-
-    explicit Catalogue(const std::vector<Movie>& movies) {
-        ui.doc = &doc;
-        doc.OnNewDocument();
-        FillCatalogue(doc, std::span<const Movie>(movies));
-    }
-    Titles Displayed() const {
-        Titles titles;
-        for (std::uint32_t r : doc.DisplayOrder()) titles.push_back(doc.Value(r, Field::MovieName));
-        return titles;
-    }
-};
+using Catalogue = TestCatalogue;
 
 const std::vector<Movie> kMovies = {
     {.title = "Star Wars", .actor3 = "De Niro", .rating = "PG-13"},

@@ -9,6 +9,7 @@
 #include "find_match.h"
 #include "messages.h"
 #include "random_catalogue.h"
+#include "test_catalogue.h"
 #include "text_compare.h"
 
 namespace reelkeep::test {
@@ -98,14 +99,8 @@ TEST(FindMatch, AgreesWithTheLiteralRuleOnRandomText) {
 
 // ---- the walk -----------------------------------------------------------------------------
 
-struct Catalogue {
-    FakeUI ui;
-    CReelkeepDoc doc{ui};
-
-    explicit Catalogue(const std::vector<Movie>& movies) {
-        ui.doc = &doc;
-        doc.OnNewDocument();
-        FillCatalogue(doc, std::span<const Movie>(movies));
+struct Catalogue : TestCatalogue {
+    explicit Catalogue(const std::vector<Movie>& movies) : TestCatalogue(movies) {
         doc.Execute(CommandId::SortByTitle);
     }
     // Runs Find and returns the titles the Modify dialog was opened on.

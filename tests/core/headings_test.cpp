@@ -2,22 +2,14 @@
 
 #include "catalogue_builder.h"
 #include "fake_ui.h"
+#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
 
 using Headings = std::array<std::string, 4>;
 
-struct Catalogue {
-    FakeUI ui;
-    CReelkeepDoc doc{ui};
-
-    explicit Catalogue(const std::vector<Movie>& movies) {
-        ui.doc = &doc;
-        doc.OnNewDocument();
-        FillCatalogue(doc, std::span<const Movie>(movies));
-    }
-};
+using Catalogue = TestCatalogue;
 
 TEST(EditCustomHeadings, EmptiedHeadingsGetTheirDefaults) {
     Catalogue c({{.title = "A"}});

@@ -7,37 +7,16 @@
 #include "doc_invariants.h"
 #include "fake_ui.h"
 #include "messages.h"
+#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
 
 using Titles = std::vector<std::string>;
 
-struct Catalogue {
-    FakeUI ui;
-    CReelkeepDoc doc{ui};
-
-    explicit Catalogue(const std::vector<Movie>& movies) {
-        ui.doc = &doc;
-        doc.OnNewDocument();
-        FillCatalogue(doc, std::span<const Movie>(movies));
+struct Catalogue : TestCatalogue {
+    explicit Catalogue(const std::vector<Movie>& movies) : TestCatalogue(movies) {
         doc.Execute(CommandId::SortByTitle);
-    }
-    void Select(std::vector<std::uint32_t> flags) {
-        ui.viewSelection = std::move(flags);
-        doc.Selection().present = true;
-    }
-    Titles Stored() const {
-        Titles titles;
-        for (std::uint32_t r = 0; r < doc.RecordCount(); ++r) {
-            titles.push_back(doc.Value(r, Field::MovieName));
-        }
-        return titles;
-    }
-    Titles Displayed() const {
-        Titles titles;
-        for (std::uint32_t r : doc.DisplayOrder()) titles.push_back(doc.Value(r, Field::MovieName));
-        return titles;
     }
 };
 

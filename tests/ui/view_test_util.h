@@ -10,31 +10,19 @@
 
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
+#include "silent_ui.h"
 
 namespace reelkeep::viewtest {
 
 // Answers every question with OK and cancels every dialog; the view's part goes to the view,
 // as the window's UI does.
-class ViewUI : public IReelkeepUI {
+class ViewUI : public SilentUI {
   public:
     CReelkeepView* view = nullptr;
 
-    MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
-        return MessageAnswer::Ok;
-    }
-    void BeginProgress(std::string_view, std::uint32_t) override {}
-    void StepProgress() override {}
-    void EndProgress() override {}
-    void SetWaitCursor(bool) override {}
     void UpdateAllViews() override {
         if (view) view->OnUpdate();
     }
-    bool RunEntryDialog(EntryDialogValues&) override { return false; }
-    std::optional<DeleteAnswer> RunDeleteDialog(std::string_view) override { return {}; }
-    bool RunFindDialog(FindSettings&) override { return false; }
-    bool RunCustomHeadingsDialog(std::array<std::string, 4>&) override { return false; }
-    bool RunFiltersDialog(std::array<std::string, 9>&) override { return false; }
-    std::optional<std::string> AskExportFileName(ExportKind) override { return {}; }
     void StoreSelection() override {
         if (view) view->StoreSelection();
     }

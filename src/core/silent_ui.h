@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui_interface.h"
+
+namespace reelkeep {
+
+// A user who is never really asked: every message is answered OK, progress and the wait cursor
+// are ignored, every dialog is cancelled and there is no view. Headless users of the document
+// derive from it and override only the part they take.
+class SilentUI : public IReelkeepUI {
+  public:
+    MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
+        return MessageAnswer::Ok;
+    }
+    void BeginProgress(std::string_view, std::uint32_t) override {}
+    void StepProgress() override {}
+    void EndProgress() override {}
+    void SetWaitCursor(bool) override {}
+    void UpdateAllViews() override {}
+    bool RunEntryDialog(EntryDialogValues&) override { return false; }
+    std::optional<DeleteAnswer> RunDeleteDialog(std::string_view) override { return std::nullopt; }
+    bool RunFindDialog(FindSettings&) override { return false; }
+    bool RunCustomHeadingsDialog(std::array<std::string, 4>&) override { return false; }
+    bool RunFiltersDialog(std::array<std::string, 9>&) override { return false; }
+    std::optional<std::string> AskExportFileName(ExportKind) override { return std::nullopt; }
+    void StoreSelection() override {}
+    void SelectOnly(std::uint32_t, bool) override {}
+    void ApplyCustomHeadings(const std::array<std::string, 4>&, bool) override {}
+};
+
+}  // namespace reelkeep

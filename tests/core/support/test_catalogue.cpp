@@ -1,0 +1,43 @@
+#include "test_catalogue.h"
+
+#include <span>
+#include <utility>
+
+namespace reelkeep::test {
+
+TestCatalogue::TestCatalogue(const std::vector<Movie>& movies) {
+    StartNew();
+    FillCatalogue(doc, std::span<const Movie>(movies));
+}
+
+TestCatalogue::TestCatalogue(const std::vector<Movie>& movies, const DocumentOptions& options) {
+    StartNew();
+    doc.OptionsChanged(options);
+    FillCatalogue(doc, std::span<const Movie>(movies));
+}
+
+void TestCatalogue::StartNew() {
+    ui.doc = &doc;
+    doc.OnNewDocument();
+}
+
+void TestCatalogue::Select(std::vector<std::uint32_t> flags) {
+    ui.viewSelection = std::move(flags);
+    doc.Selection().present = true;
+}
+
+std::vector<std::string> TestCatalogue::Stored() const {
+    std::vector<std::string> titles;
+    for (std::uint32_t r = 0; r < doc.RecordCount(); ++r) {
+        titles.push_back(doc.Value(r, Field::MovieName));
+    }
+    return titles;
+}
+
+std::vector<std::string> TestCatalogue::Displayed() const {
+    std::vector<std::string> titles;
+    for (std::uint32_t r : doc.DisplayOrder()) titles.push_back(doc.Value(r, Field::MovieName));
+    return titles;
+}
+
+}  // namespace reelkeep::test
