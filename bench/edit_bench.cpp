@@ -14,7 +14,7 @@ namespace {
 
 // A user who answers every dialog at once and a view that selects what the benchmark says.
 class BenchUI : public SilentUI {
-  public:
+public:
     CReelkeepDoc* doc = nullptr;
     std::vector<std::uint32_t> selection;
     FindSettings find;

@@ -16,7 +16,7 @@ using bench::TempPath;
 
 // Counts the messages instead of showing them: a failed open shows up as a skipped run.
 class CountingUI : public SilentUI {
-  public:
+public:
     MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
         ++messages;
         return MessageAnswer::Ok;

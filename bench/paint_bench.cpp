@@ -21,7 +21,7 @@ const QSize kClient(1280, 800);
 
 // Answers nothing and passes document updates on to the view, as the window's UI does.
 class ViewOnlyUI : public SilentUI {
-  public:
+public:
     CReelkeepView* view = nullptr;
     void UpdateAllViews() override {
         if (view) view->OnUpdate();

@@ -17,7 +17,7 @@ constexpr std::uint32_t kNoGroup = UINT32_MAX;
 
 // Which groups a record belongs to, found by name instead of by visiting every group.
 class GroupFinder {
-  public:
+public:
     explicit GroupFinder(const std::vector<std::string>& groupNames)
         : names_(groupNames), pseudoGroup_(static_cast<std::uint32_t>(groupNames.size() - 1)) {
         std::size_t slots = 16;
@@ -54,7 +54,7 @@ class GroupFinder {
                   out.end());
     }
 
-  private:
+private:
     // The group names are distinct ignoring case, so a name has at most one group.
     struct Slot {
         std::uint64_t hash = 0;

@@ -10,7 +10,7 @@ namespace reelkeep {
 // Where a catalogue is read from. Readers pull large chunks, so the one virtual call per chunk
 // costs nothing; the size is known up front so counts can be checked against the bytes left.
 class ByteSource {
-  public:
+public:
     virtual ~ByteSource() = default;
     virtual std::uint64_t Size() const = 0;
     // Copies up to n of the next bytes to dst; fewer only at the end. Throws FileError.
@@ -19,25 +19,25 @@ class ByteSource {
 
 // Where a catalogue is written to, in large chunks. Throws FileError.
 class ByteSink {
-  public:
+public:
     virtual ~ByteSink() = default;
     virtual void Write(const char* data, std::size_t n) = 0;
 };
 
 // Bytes already in memory (tests, and data not from a file).
 class MemorySource : public ByteSource {
-  public:
+public:
     explicit MemorySource(std::span<const char> bytes) : bytes_(bytes) {}
     std::uint64_t Size() const override { return bytes_.size(); }
     std::size_t Read(char* dst, std::size_t n) override;
 
-  private:
+private:
     std::span<const char> bytes_;
     std::size_t pos_ = 0;
 };
 
 class StringSink : public ByteSink {
-  public:
+public:
     void Write(const char* data, std::size_t n) override { bytes.append(data, n); }
     std::string bytes;
 };

@@ -20,8 +20,8 @@ void CReelkeepDoc::SortByActorsCommand() {
 void CReelkeepDoc::SortDisplayedActors() {
     const std::size_t names = displayedActors_.size();
     // The sorted list is also what the actor filter's users see afterwards.
-    ProgressScope progress(ui_, msg::kProgressSortActorNames,
-                           static_cast<std::uint32_t>(names - 1), progressEnabled_);
+    ProgressScope progress(ui_, msg::kProgressSortActorNames, static_cast<std::uint32_t>(names - 1),
+                           progressEnabled_);
     displayedActors_.StableSort(
         [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
     for (std::size_t pass = 1; pass < names; ++pass) progress.Step();

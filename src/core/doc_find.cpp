@@ -43,7 +43,7 @@ void RecheckModified(const CReelkeepDoc& doc, std::uint32_t found, const FindMat
 // The "Searching" indicator, put away while Modify runs (it shows indicators of its own, and
 // only one can be up at a time) and brought back at the position the walk had reached.
 class SearchProgress {
-  public:
+public:
     SearchProgress(IReelkeepUI& ui, std::uint32_t positions)
         : ui_(ui), max_(positions == 0 ? 0 : positions - 1) {
         Resume();
@@ -58,7 +58,7 @@ class SearchProgress {
         for (std::uint32_t k = 0; k < steps_; ++k) scope_->Step();
     }
 
-  private:
+private:
     IReelkeepUI& ui_;
     std::uint32_t max_;
     std::uint32_t steps_ = 0;

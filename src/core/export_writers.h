@@ -31,14 +31,14 @@ using RecordView = std::array<std::string_view, kFieldCount>;
 // Values go out exactly as stored: the CSV quotes every field without doubling inner quotes,
 // which is the format the programs reading these files were written against.
 class ExportWriter {
-  public:
+public:
     ExportWriter(std::ostream& out, ExportKind kind, ExportColumns columns);
 
     // The CSV header line; the text listing has none.
     void WriteHeader();
     void WriteMovie(const RecordView& movie);
 
-  private:
+private:
     void AppendCsvMovie(const RecordView& movie);
     void AppendTextBlock(const RecordView& movie);
 

@@ -15,7 +15,7 @@ namespace reelkeep {
 namespace {
 
 class FdSink : public ByteSink {
-  public:
+public:
     explicit FdSink(int fd) : fd_(fd) {}
     void Write(const char* data, std::size_t n) override {
         while (n != 0) {
@@ -29,7 +29,7 @@ class FdSink : public ByteSink {
         }
     }
 
-  private:
+private:
     int fd_;
 };
 

@@ -10,7 +10,7 @@ namespace reelkeep {
 
 // A file opened for reading; the document keeps no handle beyond a load. Throws FileError.
 class FileSource : public ByteSource {
-  public:
+public:
     explicit FileSource(const std::string& path);
     ~FileSource() override;
     FileSource(const FileSource&) = delete;
@@ -19,7 +19,7 @@ class FileSource : public ByteSource {
     std::uint64_t Size() const override { return size_; }
     std::size_t Read(char* dst, std::size_t n) override;
 
-  private:
+private:
     int fd_ = -1;
     std::uint64_t size_ = 0;
 };

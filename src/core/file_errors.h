@@ -14,13 +14,13 @@ std::string FileErrorText(FileOperation op, int errorNumber, std::string_view pa
 
 // A failed file-system call, carrying its errno so the message can name the cause.
 class FileError : public std::runtime_error {
-  public:
+public:
     FileError(FileOperation op, int errorNumber)
         : std::runtime_error("file error"), op_(op), errorNumber_(errorNumber) {}
     FileOperation Operation() const { return op_; }
     int ErrorNumber() const { return errorNumber_; }
 
-  private:
+private:
     FileOperation op_;
     int errorNumber_;
 };

@@ -12,12 +12,12 @@ namespace reelkeep {
 // Substring search ignoring the case of A-Z, prepared once per needle (a skip table over folded
 // bytes), so that testing a field allocates nothing and skips ahead.
 class FoldedSearch {
-  public:
+public:
     explicit FoldedSearch(std::string_view needle);
     // Empty fields never contain anything; an empty needle is in every other field.
     bool FoundIn(std::string_view field) const;
 
-  private:
+private:
     std::string folded_;
     std::array<std::size_t, 256> skip_{};
 };
@@ -30,11 +30,11 @@ bool HasWordExact(std::string_view field, std::string_view needle);
 
 // One search's matching rule.
 class FindMatcher {
-  public:
+public:
     explicit FindMatcher(const FindSettings& settings);
     bool Matches(std::string_view field) const;
 
-  private:
+private:
     FindSettings settings_;
     FoldedSearch folded_;
 };

@@ -8,10 +8,14 @@ namespace reelkeep::msg {
 
 // Lookup lists running out of memory.
 inline constexpr std::string_view kNoMemoryActors = "Not enough memory to add more actors";
-inline constexpr std::string_view kNoMemoryCustom1 = "Not enough memory to add more Custom 1 entries.";
-inline constexpr std::string_view kNoMemoryCustom2 = "Not enough memory to add more Custom 2 entries.";
-inline constexpr std::string_view kNoMemoryCustom3 = "Not enough memory to add more Custom 3 entries.";
-inline constexpr std::string_view kNoMemoryCustom4 = "Not enough memory to add more Custom 4 entries.";
+inline constexpr std::string_view kNoMemoryCustom1 =
+    "Not enough memory to add more Custom 1 entries.";
+inline constexpr std::string_view kNoMemoryCustom2 =
+    "Not enough memory to add more Custom 2 entries.";
+inline constexpr std::string_view kNoMemoryCustom3 =
+    "Not enough memory to add more Custom 3 entries.";
+inline constexpr std::string_view kNoMemoryCustom4 =
+    "Not enough memory to add more Custom 4 entries.";
 inline constexpr std::string_view kNoMemoryRatings = "Not enough memory to add more ratings.";
 inline constexpr std::string_view kNoMemoryMovieTypes = "Not enough memory to add more movie types";
 inline constexpr std::string_view kNoMemoryMediaTypes = "Not enough memory to add more media types";
@@ -48,7 +52,8 @@ inline constexpr std::string_view kDiskFull = "Destination disk drive is full.";
 // %1 stands for the file's path.
 inline constexpr std::string_view kFileNotFound =
     "%1\nCannot find this file.\nPlease verify that the correct path and file name are given.";
-inline constexpr std::string_view kAccessRead = "Unable to read from %1, it is opened by someone else.";
+inline constexpr std::string_view kAccessRead =
+    "Unable to read from %1, it is opened by someone else.";
 inline constexpr std::string_view kAccessWrite =
     "Unable to write to %1, it is read-only or opened by someone else.";
 inline constexpr std::string_view kReadError = "An unexpected error occurred while reading %1.";

@@ -13,8 +13,8 @@ constexpr std::array<std::string_view, 4> kDefaultHeadings = {
     "Custom 1 Heading", "Custom 2 Heading", "Custom 3 Heading", "Custom 4 Heading"};
 
 constexpr std::array<std::string_view, kLookupCount> kNoMemoryMessages = {
-    msg::kNoMemoryActors,     msg::kNoMemoryCustom1,    msg::kNoMemoryCustom2,
-    msg::kNoMemoryCustom3,    msg::kNoMemoryCustom4,    msg::kNoMemoryMovieTypes,
+    msg::kNoMemoryActors,     msg::kNoMemoryCustom1, msg::kNoMemoryCustom2,
+    msg::kNoMemoryCustom3,    msg::kNoMemoryCustom4, msg::kNoMemoryMovieTypes,
     msg::kNoMemoryMediaTypes, msg::kNoMemoryRatings,
 };
 

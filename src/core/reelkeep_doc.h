@@ -63,10 +63,10 @@ enum class SortMark : std::uint8_t {
 
 // The option values the document keeps copies of (from the settings).
 struct DocumentOptions {
-    bool ignoreTheOneLine = true;  // "TitlesThe"
-    bool ignoreTheNormal = true;   // "NlViewThe"
-    bool tapeText = false;         // "TapeText"
-    bool showSynopsis = true;      // "NlViewSynopsis"
+    bool ignoreTheOneLine = true;      // "TitlesThe"
+    bool ignoreTheNormal = true;       // "NlViewThe"
+    bool tapeText = false;             // "TapeText"
+    bool showSynopsis = true;          // "NlViewSynopsis"
     std::array<bool, 4> showCustom{};  // "Custom 1" .. "Custom 4"
 };
 
@@ -230,7 +230,9 @@ public:
 
     // ---- actor index and label layout ----------------------------------------------------
     const ActorIndex& Actors() const { return actorIndex_; }
-    std::uint32_t ActorRowCount() const { return static_cast<std::uint32_t>(actorIndex_.rows.size()); }
+    std::uint32_t ActorRowCount() const {
+        return static_cast<std::uint32_t>(actorIndex_.rows.size());
+    }
     // Group name of row r: the actor on a group's first row, empty on the others.
     std::string_view ActorRowGroupName(std::uint32_t row) const;
     std::uint32_t ActorRowRecord(std::uint32_t row) const { return actorIndex_.rows[row].record; }

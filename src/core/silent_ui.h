@@ -8,7 +8,7 @@ namespace reelkeep {
 // are ignored, every dialog is cancelled and there is no view. Headless users of the document
 // derive from it and override only the part they take.
 class SilentUI : public IReelkeepUI {
-  public:
+public:
     MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
         return MessageAnswer::Ok;
     }

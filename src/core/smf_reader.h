@@ -11,7 +11,7 @@ namespace reelkeep {
 
 // The data ends inside an item, or a count or length claims more than the bytes left.
 class SmfFormatError : public std::runtime_error {
-  public:
+public:
     SmfFormatError() : std::runtime_error("unexpected file format") {}
 };
 
@@ -19,7 +19,7 @@ class SmfFormatError : public std::runtime_error {
 // count and length is checked against the bytes left before anything is allocated for it, so a
 // damaged file cannot make the reader reserve more than the file could hold.
 class SmfReader {
-  public:
+public:
     explicit SmfReader(ByteSource& source);
 
     std::uint64_t Remaining() const { return static_cast<std::uint64_t>(end_ - pos_) + unread_; }
@@ -34,7 +34,7 @@ class SmfReader {
     std::vector<std::string> ReadStringList(std::uint32_t keep);
     std::vector<std::uint32_t> ReadColorList();
 
-  private:
+private:
     // Makes at least n (at most a few) bytes available in the buffer.
     void Ensure(std::size_t n);
     void Refill();

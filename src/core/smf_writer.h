@@ -13,7 +13,7 @@ namespace reelkeep {
 // Writes the primitive items of a catalogue file to a sink through a large buffer. Text is
 // written as its UTF-8 bytes, never as wide text.
 class SmfWriter {
-  public:
+public:
     explicit SmfWriter(ByteSink& sink);
     SmfWriter(const SmfWriter&) = delete;
     SmfWriter& operator=(const SmfWriter&) = delete;
@@ -26,7 +26,7 @@ class SmfWriter {
     // Hands what is buffered to the sink; call once at the end.
     void Flush();
 
-  private:
+private:
     void WriteU8(std::uint8_t value);
     void WriteU16(std::uint16_t value);
     void WriteBytes(const char* data, std::size_t n);

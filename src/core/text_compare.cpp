@@ -47,9 +47,8 @@ bool StartsWithNoCase(std::string_view value, std::string_view prefix) {
 }
 
 bool IsAllDigits(std::string_view value) {
-    return !value.empty() && std::all_of(value.begin(), value.end(), [](char c) {
-        return c >= '0' && c <= '9';
-    });
+    return !value.empty() &&
+           std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 int CompareDigitsByValue(std::string_view a, std::string_view b) {

@@ -34,7 +34,7 @@ std::vector<Ranked> RankTitles(std::span<const std::uint32_t> order,
 // is a bubble sort of that chain: it ends stably sorted, which a stable sort reaches directly.
 // Chains never share positions, so each one can be finished on its own.
 class ChainSorter {
-  public:
+public:
     explicit ChainSorter(std::vector<Ranked>& items) : items_(items) {}
 
     void Sort(std::size_t first, std::size_t gap) {
@@ -50,7 +50,7 @@ class ChainSorter {
         for (std::size_t k = 0; k < chain_.size(); ++k) items_[first + k * gap] = chain_[k];
     }
 
-  private:
+private:
     void InsertionSort() {
         for (std::size_t k = 1; k < chain_.size(); ++k) {
             const Ranked moving = chain_[k];

@@ -7,7 +7,7 @@ namespace reelkeep {
 // About Reelkeep: the application icon, name, version and maker.
 class CAboutBox : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit CAboutBox(QWidget* parent = nullptr);
 };
 

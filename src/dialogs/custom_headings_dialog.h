@@ -13,7 +13,7 @@ namespace reelkeep {
 // the defaults for the ones left empty).
 class CCustomHeadingsDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit CCustomHeadingsDialog(const std::array<std::string, 4>& headings,
                                    QWidget* parent = nullptr);
 
@@ -22,7 +22,7 @@ class CCustomHeadingsDialog : public QDialog {
     QLineEdit* HeadingEdit(int k) const { return edits_[k]; }
     QPushButton* OkButton() const { return ok_; }
 
-  private:
+private:
     std::array<std::string, 4> original_;
     std::array<QLineEdit*, 4> edits_{};
     QPushButton* ok_;

@@ -61,7 +61,8 @@ CDeleteDialog::CDeleteDialog(std::string_view question, QWidget* parent) : QDial
     AttachHelp(text, help::kDeleteQuestion, dlg::kHelpDeleteQuestion);
 
     auto* row = new QHBoxLayout;
-    for (const AnswerButton& button : kAnswerButtons) row->addWidget(AddAnswerButton(button.answer));
+    for (const AnswerButton& button : kAnswerButtons)
+        row->addWidget(AddAnswerButton(button.answer));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);

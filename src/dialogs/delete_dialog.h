@@ -15,13 +15,13 @@ namespace reelkeep {
 // answer; Escape or the close box give no answer.
 class CDeleteDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit CDeleteDialog(std::string_view question, QWidget* parent = nullptr);
 
     std::optional<DeleteAnswer> Answer() const { return answer_; }
     QPushButton* Button(DeleteAnswer answer) const;
 
-  private:
+private:
     QPushButton* AddAnswerButton(DeleteAnswer answer);
 
     std::optional<DeleteAnswer> answer_;

@@ -18,7 +18,7 @@ namespace reelkeep {
 // the user did not touch comes back byte for byte as it came in.
 class CEntryDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     // Fills the drop-down lists from lists (indexed by LookupKind), each sorted ignoring case.
     explicit CEntryDialog(const EntryDialogLists& lists, QWidget* parent = nullptr);
 
@@ -31,7 +31,7 @@ class CEntryDialog : public QDialog {
     QPushButton* OkButton() const { return ok_; }
     QPushButton* CancelButton() const { return cancel_; }
 
-  private:
+private:
     void CreateControls();
     void FillLists(const EntryDialogLists& lists);
     void LayOut();

@@ -15,7 +15,7 @@ namespace reelkeep {
 // Values" puts "All" in every box and leaves the dialog open.
 class CFiltersDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit CFiltersDialog(const std::array<std::string, kFilterCount>& filters,
                             QWidget* parent = nullptr);
 
@@ -25,7 +25,7 @@ class CFiltersDialog : public QDialog {
     QPushButton* OkButton() const { return ok_; }
     QPushButton* ResetButton() const { return reset_; }
 
-  private:
+private:
     void ResetToDefaults();
 
     std::array<QLineEdit*, kFilterCount> edits_{};

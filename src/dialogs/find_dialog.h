@@ -13,7 +13,7 @@ namespace reelkeep {
 // Find Info: the text to look for and the two matching options.
 class CFindDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit CFindDialog(const FindSettings& settings, QWidget* parent = nullptr);
 
     FindSettings Settings() const;
@@ -23,7 +23,7 @@ class CFindDialog : public QDialog {
     QCheckBox* MatchCaseBox() const { return matchCase_; }
     QPushButton* FindButton() const { return find_; }
 
-  private:
+private:
     QLineEdit* text_;
     QCheckBox* wholeWord_;
     QCheckBox* matchCase_;

@@ -14,7 +14,7 @@ namespace {
 // splitmix64: tiny, and its output is fixed by its definition, unlike the standard
 // distributions whose results differ between library versions.
 class Random {
-  public:
+public:
     explicit Random(std::uint64_t seed) : state_(seed) {}
     std::uint64_t Next() {
         std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
@@ -29,7 +29,7 @@ class Random {
         return pool[Below(static_cast<std::uint32_t>(pool.size()))];
     }
 
-  private:
+private:
     std::uint64_t state_;
 };
 

@@ -16,7 +16,7 @@ QColor FromCatalogueColor(std::uint32_t value) {
 
 // One label: text is placed by character columns and label lines from the label's corner.
 class LabelPainter {
-  public:
+public:
     LabelPainter(const DrawContext& ctx, std::size_t entry, int x0, int top)
         : ctx_(ctx),
           label_(ctx.doc.Labels()[entry]),
@@ -52,7 +52,7 @@ class LabelPainter {
         DrawValue(column, line, label_.tapeNumber, ChosenHeadingColor(ctx_));
     }
 
-  private:
+private:
     void DrawValue(int column, int line, std::string_view text, const QColor& color) {
         if (selected_) {
             UsePair(ctx_.painter, ctx_.colors.highlightData, ctx_.colors.highlightBackground);

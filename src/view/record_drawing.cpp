@@ -12,7 +12,7 @@ constexpr int kCaptionX = 10;
 
 // One record block: the fixed columns of the block and the drawing steps shared by its lines.
 class BlockPainter {
-  public:
+public:
     BlockPainter(const DrawContext& ctx, std::size_t row)
         : ctx_(ctx),
           p_(ctx.painter),
@@ -44,7 +44,7 @@ class BlockPainter {
         return r;
     }
 
-  private:
+private:
     void CaptionPair() {
         UsePair(p_, ctx_.colors.heading, box_ ? ctx_.colors.face3d : ctx_.colors.background);
     }

@@ -30,7 +30,7 @@ struct ContextMenuItem {
 // nothing of them.
 class CReelkeepView : public QAbstractScrollArea {
     Q_OBJECT
-  public:
+public:
     explicit CReelkeepView(CReelkeepDoc& doc, QWidget* parent = nullptr);
 
     // The document changed: the "update all views" step.
@@ -61,11 +61,11 @@ class CReelkeepView : public QAbstractScrollArea {
     const ScrollModel& Scroll() const { return scroll_; }
     const SelectionFlags& Selection() const { return selection_; }
 
-  signals:
+signals:
     void commandRequested(reelkeep::CommandId id);
     void selectionChanged();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -76,7 +76,7 @@ class CReelkeepView : public QAbstractScrollArea {
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-  private:
+private:
     struct ModeFlags {
         bool actors = false;
         bool normal = false;

@@ -8,7 +8,7 @@ namespace reelkeep {
 // The view's row marks: one flag per row of the current display mode, and whether the user
 // made a selection (which enables Delete and Modify).
 class SelectionFlags {
-  public:
+public:
     // All rows unselected; the user's selection is gone.
     void Reset(std::size_t count);
     void ClearAll();
@@ -27,7 +27,7 @@ class SelectionFlags {
     std::size_t CountSelected() const;
     const std::vector<std::uint32_t>& flags() const { return flags_; }
 
-  private:
+private:
     void SelectRange(std::size_t from, std::size_t to);
 
     std::vector<std::uint32_t> flags_;

@@ -14,7 +14,7 @@ class CReelkeepView;
 // it before loading the catalogue, as the window does, so the file's column layouts win over
 // the view's start-up positions.
 class ViewRenderer {
-  public:
+public:
     ViewRenderer(CReelkeepDoc& doc, QSize size);
     ~ViewRenderer();
     ViewRenderer(const ViewRenderer&) = delete;
@@ -24,7 +24,7 @@ class ViewRenderer {
     // The whole window as it would appear, scroll bars included.
     QImage Render();
 
-  private:
+private:
     CReelkeepDoc& doc_;
     std::unique_ptr<CReelkeepView> view_;
 };

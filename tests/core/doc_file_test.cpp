@@ -41,7 +41,7 @@ TEST(FileErrorText, NamesTheCauseAndThePath) {
 }
 
 class DocFileTest : public ::testing::Test {
-  protected:
+protected:
     DocFileTest() {
         dir = fs::temp_directory_path() / ("reelkeep-file-" + std::to_string(::getpid()));
         fs::remove_all(dir);

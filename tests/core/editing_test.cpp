@@ -222,7 +222,7 @@ TEST(EditingCommands, KeepEveryArrayAtTheRecordCountOnOddCatalogues) {
 
 // Makes the first allocation after the entry dialog fail.
 class FailAfterEntryDialog : public FakeUI {
-  public:
+public:
     bool RunEntryDialog(EntryDialogValues& values) override {
         const bool accepted = FakeUI::RunEntryDialog(values);
         FailAllocationAfter(0);
@@ -262,7 +262,7 @@ TEST(OutOfMemory, ModifyGoesOnWhenUndoCannotBeRecorded) {
 
 // Makes copying the view's selection fail.
 class FailingSelectionStore : public FakeUI {
-  public:
+public:
     void StoreSelection() override {
         FailAllocationAfter(0);
         FakeUI::StoreSelection();

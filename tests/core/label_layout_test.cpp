@@ -112,7 +112,7 @@ TEST(LabelLayout, MatchesTheLiteralCommandOnRandomCatalogues) {
 
 // Runs out of memory at the given step of the label build.
 class FailingUI : public FakeUI {
-  public:
+public:
     explicit FailingUI(std::uint32_t failAt) : failAt_(failAt) {}
     void StepProgress() override {
         FakeUI::StepProgress();
@@ -122,7 +122,7 @@ class FailingUI : public FakeUI {
         }
     }
 
-  private:
+private:
     std::uint32_t failAt_;
 };
 

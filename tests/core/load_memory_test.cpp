@@ -44,7 +44,7 @@ namespace {
 using test::FakeUI;
 
 class LoadMemoryTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         if (!REELKEEP_COUNTS_ALLOCATIONS) GTEST_SKIP() << "the sanitizer owns operator new";
     }

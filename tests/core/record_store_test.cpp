@@ -30,7 +30,7 @@ std::vector<std::string> Titles(const CReelkeepDoc& doc) {
 }
 
 class RecordStoreTest : public ::testing::Test {
-  protected:
+protected:
     RecordStoreTest() {
         ui.doc = &doc;
         doc.OnNewDocument();

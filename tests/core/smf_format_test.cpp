@@ -55,7 +55,7 @@ const FakeUI::ProgressRun* LoadingProgress(const FakeUI& ui) {
 }
 
 class SmfTest : public ::testing::Test {
-  protected:
+protected:
     SmfTest() {
         ui.doc = &doc;
         doc.OnNewDocument();
@@ -181,7 +181,7 @@ void ExpectBaseFields(const CReelkeepDoc& doc, std::initializer_list<std::string
 }
 
 class SmfVersionTest : public SmfTest {
-  protected:
+protected:
     SmfVersionTest() {
         doc.ApplyCustomHeadings({"Director", "Year", "Studio", "Notes"}, false);
         doc.Layouts()[0].positions[1] = 123;

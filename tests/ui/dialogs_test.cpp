@@ -54,7 +54,7 @@ void ClickCheckBox(QCheckBox* box) {
 
 class DialogsTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void deleteDialogAnswersForEachButton_data();
     void deleteDialogAnswersForEachButton();
     void deleteDialogWithoutAButtonGivesNoAnswer();

@@ -70,7 +70,7 @@ EntryDialogValues SampleValues() {
 
 class EntryDialogTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void combosListEntriesSortedIgnoringCaseFromTheirOwnList();
     void untouchedValuesComeBackByteForByte();
     void comboShowsTheValueNotAnEntryItBeginsWith();

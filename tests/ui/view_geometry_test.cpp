@@ -48,7 +48,7 @@ ModeGeometry Geometry(DisplayMode mode, std::uint32_t rows, int clientHeight,
 
 class ViewGeometryTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void blockHeightFollowsTheDisplayOptions() {
         ViewDisplayOptions o;
         o.showBox = true;

@@ -44,7 +44,7 @@ ViewDisplayOptions NoGraphics() {
 
 class ViewRenderTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void emptyCatalogueIsBackgroundOnly() {
         RenderFixture f;
         const QRect all = f.Viewport()->rect();

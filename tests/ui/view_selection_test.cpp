@@ -34,7 +34,7 @@ using Rows = std::vector<int>;
 
 class ViewSelectionTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void plainAndCtrlClicks() {
         ListFixture f;
         f.Click(3);

@@ -17,7 +17,7 @@ namespace reelkeep::viewtest {
 // Answers every question with OK and cancels every dialog; the view's part goes to the view,
 // as the window's UI does.
 class ViewUI : public SilentUI {
-  public:
+public:
     CReelkeepView* view = nullptr;
 
     void UpdateAllViews() override {

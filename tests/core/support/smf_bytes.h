@@ -11,7 +11,7 @@ namespace reelkeep::test {
 
 // Builds catalogue file bytes by hand, item by item, independently of the writer under test.
 class SmfBytes {
-  public:
+public:
     SmfBytes& U8(std::uint8_t v);
     SmfBytes& U16(std::uint16_t v);
     SmfBytes& U32(std::uint32_t v);
@@ -28,7 +28,7 @@ class SmfBytes {
 
     const std::string& bytes() const { return bytes_; }
 
-  private:
+private:
     std::string bytes_;
 };
 

@@ -30,7 +30,7 @@ struct TestCatalogue {
     // Titles in display order.
     std::vector<std::string> Displayed() const;
 
-  private:
+private:
     void StartNew();
 };
 
