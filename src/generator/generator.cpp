@@ -1,5 +1,7 @@
 #include "generator.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -138,6 +140,20 @@ struct Columns {
     std::vector<std::string>& operator[](Field f) { return values[FieldIndex(f)]; }
 };
 
+// A movie names each actor once: a repeat is drawn again a few times, then left empty (a tiny
+// catalogue may have fewer actors than a cast).
+template <typename Draw>
+void DropRepeatedActors(std::array<std::string, 3>& cast, Draw& draw) {
+    for (int k = 1; k < 3; ++k) {
+        const auto repeats = [&] {
+            return !cast[k].empty() && std::find(cast.begin(), cast.begin() + k, cast[k]) !=
+                                           cast.begin() + k;
+        };
+        for (int attempt = 0; attempt < 4 && repeats(); ++attempt) cast[k] = draw(0);
+        if (repeats()) cast[k].clear();
+    }
+}
+
 // Records are laid out tape by tape: each tape holds 1 to 6 movies of one media type, at
 // rising counter positions.
 void FillRecords(Columns& columns, std::uint32_t n, Random& random) {
@@ -163,9 +179,9 @@ void FillRecords(Columns& columns, std::uint32_t n, Random& random) {
         }
         --leftOnTape;
         columns[Field::MovieName].push_back(Title(random));
-        columns[Field::Actor1].push_back(actor(2));
-        columns[Field::Actor2].push_back(actor(15));
-        columns[Field::Actor3].push_back(actor(35));
+        std::array<std::string, 3> cast = {actor(2), actor(15), actor(35)};
+        DropRepeatedActors(cast, actor);
+        for (int k = 0; k < 3; ++k) columns[ActorField(k)].push_back(std::move(cast[k]));
         columns[Field::MovieType].push_back(std::string(random.Pick(types)));
         columns[Field::MediaType].push_back(std::string(media));
         const std::uint32_t minutes = 75 + random.Below(106);
