@@ -1,0 +1,82 @@
+// Running out of memory while the lookup lists are rebuilt: the value is skipped, its list's
+// message is shown, and every list stays free of duplicates.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "allocation_failure.h"
+#include "catalogue_builder.h"
+#include "doc_invariants.h"
+#include "fake_ui.h"
+#include "messages.h"
+#include "text_compare.h"
+
+namespace reelkeep::test {
+namespace {
+
+// Long values, so that entering one into a list allocates.
+const std::vector<Movie> kMovies = {
+    {.title = "A", .actor1 = "Alexandra Whitfield-Morgan", .actor2 = "Bartholomew Kingsley",
+     .movieType = "Psychological Thriller", .mediaType = "Video Home System",
+     .rating = "Parental Guidance 13", .custom1 = "Christopher Nolan-Smith",
+     .custom2 = "Nineteen Ninety Nine", .custom3 = "Warner Brothers Pictures",
+     .custom4 = "Recorded from television"},
+    {.title = "B", .actor1 = "bartholomew kingsley", .actor3 = "Cornelius Fairweather",
+     .movieType = "Romantic Comedy Drama", .mediaType = "Digital Versatile Disc",
+     .rating = "Restricted Audience", .custom1 = "Kathryn Bigelow-Jones"},
+};
+
+constexpr std::array<LookupKind, kLookupCount> kKinds = {
+    LookupKind::Actors,     LookupKind::Custom1,    LookupKind::Custom2, LookupKind::Custom3,
+    LookupKind::Custom4,    LookupKind::MovieTypes, LookupKind::MediaTypes, LookupKind::Ratings};
+
+constexpr std::array<std::string_view, kLookupCount> kMessages = {
+    msg::kNoMemoryActors,     msg::kNoMemoryCustom1,    msg::kNoMemoryCustom2,
+    msg::kNoMemoryCustom3,    msg::kNoMemoryCustom4,    msg::kNoMemoryMovieTypes,
+    msg::kNoMemoryMediaTypes, msg::kNoMemoryRatings};
+
+std::set<std::string> Folded(const LookupList& list) {
+    std::set<std::string> folded;
+    for (const std::string& entry : list.entries()) {
+        EXPECT_TRUE(folded.insert(FoldCase(entry)).second) << "duplicate " << entry;
+    }
+    return folded;
+}
+
+TEST(LookupListsOutOfMemory, SkipTheValueAndNameTheListWhereverMemoryRunsOut) {
+    FakeUI fullUi;
+    CReelkeepDoc full(fullUi);
+    FillCatalogue(full, std::span<const Movie>(kMovies));
+
+    int failures = 0;
+    for (long k = 0;; ++k) {
+        FakeUI ui;
+        CReelkeepDoc doc(ui);
+        FillCatalogue(doc, std::span<const Movie>(kMovies));
+        FailAllocationAfter(k);
+        doc.RebuildLookupLists();
+        const bool failed = !FailureStillArmed();
+        StopFailingAllocations();
+        ExpectConsistent(doc);
+        if (!failed) break;
+        ++failures;
+        // A failure is either absorbed (the list grew later anyway) or reported for the list that
+        // lost its value.
+        ASSERT_LE(ui.messages.size(), 1u) << "allocation " << k;
+        for (std::size_t i = 0; i < kLookupCount; ++i) {
+            const auto expected = Folded(full.Lookup(kKinds[i]));
+            const auto actual = Folded(doc.Lookup(kKinds[i]));
+            EXPECT_TRUE(std::includes(expected.begin(), expected.end(), actual.begin(),
+                                      actual.end()));
+            if (actual != expected) {
+                EXPECT_EQ(ui.messages, std::vector<std::string>{std::string(kMessages[i])})
+                    << "allocation " << k;
+            }
+        }
+        ASSERT_LT(k, 10000) << "the rebuild never finished";
+    }
+    EXPECT_GT(failures, 8);
+}
+
+}  // namespace
+}  // namespace reelkeep::test
