@@ -1,6 +1,5 @@
 #include "command_table.h"
 
-#include <algorithm>
 #include <array>
 #include <string>
 
@@ -98,12 +97,6 @@ MenuItem Sub(const MenuSpec& submenu) { return {MenuItem::Kind::Submenu, {}, &su
 }  // namespace
 
 std::span<const CommandInfo> AllCommands() { return kCommands; }
-
-const CommandInfo* FindCommandInfo(CommandId id) {
-    const auto it = std::find_if(kCommands.begin(), kCommands.end(),
-                                 [id](const CommandInfo& c) { return c.id == id; });
-    return it == kCommands.end() ? nullptr : &*it;
-}
 
 std::string_view MenuLabel(const CommandInfo& info) {
     return info.menuText.substr(0, info.menuText.find('\t'));

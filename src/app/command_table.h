@@ -21,7 +21,6 @@ struct CommandInfo {
 };
 
 std::span<const CommandInfo> AllCommands();
-const CommandInfo* FindCommandInfo(CommandId id);
 
 // The menu text before the tab, and the accelerator after it (empty when none).
 std::string_view MenuLabel(const CommandInfo& info);

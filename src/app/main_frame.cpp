@@ -63,7 +63,7 @@ CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::CreateActions() {
     for (const CommandInfo& info : AllCommands()) actions_[info.id] = CreateAction(info);
-    for (const CommandId id : CommandsOutsideMenus()) addAction(actions_[id]);
+    for (const CommandId id : CommandsOutsideMenus()) addAction(actions_.at(id));
 }
 
 QAction* CMainFrame::CreateAction(const CommandInfo& info) {
@@ -103,7 +103,6 @@ void CMainFrame::FillMenu(QMenu& menu, const MenuSpec& contents) {
                 FillMenu(*menu.addMenu(Text(item.submenu->title)), *item.submenu);
                 break;
             case MenuItem::Kind::RecentFiles:
-                fileMenu_ = &menu;
                 recentPlaceholder_ =
                     menu.addAction(QString::fromUtf8(appstr::kRecentFilePlaceholder));
                 recentPlaceholder_->setEnabled(false);

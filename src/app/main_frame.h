@@ -81,7 +81,6 @@ private:
     CStatusPanes* panes_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::map<CommandId, QAction*> actions_;
-    QMenu* fileMenu_ = nullptr;
     QAction* recentPlaceholder_ = nullptr;
     QList<QAction*> recentActions_;
 };

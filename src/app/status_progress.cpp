@@ -81,8 +81,9 @@ void CStatusPanes::BeginBar(std::uint32_t max) {
 
 void CStatusPanes::StepBar() {
     if (!progressBar_ || progressBar_->value() >= progressBar_->maximum()) return;
+    // setValue repaints at once, and only when the bar visibly moves: a million steps must not
+    // mean a million repaints.
     progressBar_->setValue(progressBar_->value() + 1);
-    progressBar_->repaint();
 }
 
 void CStatusPanes::EndBar() { delete progressBar_; }

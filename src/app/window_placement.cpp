@@ -7,36 +7,21 @@
 
 namespace reelkeep {
 
-namespace {
-
-constexpr std::array<int, 4> kRectPositions = {0, 5, 10, 15};
-
-// The decimal number at a position: optional blanks, an optional sign, then digits.
-std::optional<int> NumberAt(const QString& text, int position) {
-    if (position >= text.size()) return std::nullopt;
-    qsizetype end = position;
-    while (end < text.size() && text[end] == u' ') ++end;
-    if (end < text.size() && (text[end] == u'-' || text[end] == u'+')) ++end;
-    const qsizetype digitsStart = end;
-    while (end < text.size() && text[end].isDigit()) ++end;
-    if (end == digitsStart) return std::nullopt;
-    bool ok = false;
-    const int value = text.mid(position, end - position).trimmed().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-}  // namespace
-
 QString FormatPlacementRect(const WindowPlacement& p) {
     return QString::asprintf("%04d %04d %04d %04d", p.left, p.top, p.right, p.bottom);
 }
 
 std::optional<WindowPlacement> ParsePlacementRect(const QString& text) {
+    // The numbers are taken between blanks rather than at fixed columns: "%04d" writes a fifth
+    // character for values below -999 or above 9999 (a window on a screen left of the main one),
+    // and fixed columns would then cut the numbers apart.
+    const QStringList fields = text.split(u' ', Qt::SkipEmptyParts);
+    if (fields.size() != 4) return std::nullopt;
     std::array<int, 4> values{};
-    for (std::size_t i = 0; i < kRectPositions.size(); ++i) {
-        const auto number = NumberAt(text, kRectPositions[i]);
-        if (!number) return std::nullopt;
-        values[i] = *number;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        bool ok = false;
+        values[i] = fields[static_cast<qsizetype>(i)].toInt(&ok);
+        if (!ok) return std::nullopt;
     }
     WindowPlacement placement;
     placement.left = values[0];

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 namespace reelkeep {
 
@@ -252,50 +253,64 @@ std::int64_t RowAt(const ModeGeometry& g, const ViewMetrics& m, int x, int y, in
     return g.linesPerRow == 1 ? line - 1 : line / g.linesPerRow;
 }
 
-int VerticalScrollTarget(ScrollRequest request, int scrollY, int limit, int lineStep, int page,
-                         int lineHeight, int thumb) {
+namespace {
+
+// pos moved by delta and kept within 0..limit, in 64 bits: a million rows come close to the
+// largest int.
+int MovedWithin(int pos, std::int64_t delta, int limit) {
+    return static_cast<int>(std::clamp<std::int64_t>(pos + delta, 0, std::max(0, limit)));
+}
+
+// Line and page steps do nothing when already at that end.
+std::optional<int> StepTarget(ScrollRequest request, int pos, int limit, int lineStep, int page) {
     switch (request) {
         case ScrollRequest::LineBack:
-            return scrollY <= 0 ? scrollY : std::max(0, scrollY - lineStep);
+            return pos <= 0 ? pos : MovedWithin(pos, -std::int64_t{lineStep}, limit);
         case ScrollRequest::LineForward:
-            return scrollY >= limit ? scrollY : std::min(limit, scrollY + lineStep);
+            return pos >= limit ? pos : MovedWithin(pos, lineStep, limit);
         case ScrollRequest::PageBack:
-            return scrollY <= 0 ? scrollY : std::max(0, scrollY - page);
+            return pos <= 0 ? pos : MovedWithin(pos, -std::int64_t{page}, limit);
         case ScrollRequest::PageForward:
-            return scrollY >= limit ? scrollY : std::min(limit, scrollY + page);
+            return pos >= limit ? pos : MovedWithin(pos, page, limit);
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+int VerticalScrollTarget(ScrollRequest request, int scrollY, int limit, int lineStep, int page,
+                         int lineHeight, int thumb) {
+    if (const auto stepped = StepTarget(request, scrollY, limit, lineStep, page)) return *stepped;
+    switch (request) {
         case ScrollRequest::ToStart:
             return 0;
         case ScrollRequest::ToEnd:
             return limit;
         case ScrollRequest::Thumb: {
             // The view jumps by whole lines only, toward where the thumb started.
-            int delta = thumb - scrollY;
+            std::int64_t delta = std::int64_t{thumb} - scrollY;
             if (lineHeight > 0) delta -= delta % lineHeight;
-            return std::clamp(scrollY + delta, 0, std::max(0, limit));
+            return MovedWithin(scrollY, delta, limit);
         }
+        default:
+            return scrollY;
     }
-    return scrollY;
 }
 
 int HorizontalScrollTarget(ScrollRequest request, int scrollX, int limit, int lineStep,
                            int clientWidth, int thumb) {
+    if (const auto stepped = StepTarget(request, scrollX, limit, lineStep, clientWidth)) {
+        return *stepped;
+    }
     switch (request) {
-        case ScrollRequest::LineBack:
-            return scrollX <= 0 ? scrollX : std::max(0, scrollX - lineStep);
-        case ScrollRequest::LineForward:
-            return scrollX >= limit ? scrollX : std::min(limit, scrollX + lineStep);
-        case ScrollRequest::PageBack:
-            return scrollX <= 0 ? scrollX : std::max(0, scrollX - clientWidth);
-        case ScrollRequest::PageForward:
-            return scrollX >= limit ? scrollX : std::min(limit, scrollX + clientWidth);
         case ScrollRequest::Thumb:
             return std::clamp(thumb, 0, std::max(0, limit));
         case ScrollRequest::ToStart:
             return 0;
-        case ScrollRequest::ToEnd:
-            break;  // the right end request is not acted on
+        default:
+            return scrollX;  // the right end request is not acted on
     }
-    return scrollX;
 }
 
 }  // namespace reelkeep

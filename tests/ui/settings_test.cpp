@@ -222,6 +222,14 @@ private slots:
         QCOMPARE(back->top, 9999);
         QCOMPARE(back->right, 10);
         QCOMPARE(back->bottom, 400);
+        // A window left of the main screen has coordinates wider than four characters.
+        p.left = -2500;
+        p.right = -1000;
+        const auto wide = ParsePlacementRect(FormatPlacementRect(p));
+        QVERIFY(wide.has_value());
+        QCOMPARE(wide->left, -2500);
+        QCOMPARE(wide->right, -1000);
+        QCOMPARE(wide->bottom, 400);
         // A text too short for four numbers is no placement at all.
         QVERIFY(!ParsePlacementRect(QStringLiteral("0010 0010 0500")).has_value());
         QVERIFY(!ParsePlacementRect(QStringLiteral("0010 0010 0500 abcd")).has_value());

@@ -4,6 +4,7 @@
 
 #include <QScrollBar>
 #include <QTest>
+#include <climits>
 
 #include "view_test_util.h"
 
@@ -187,6 +188,10 @@ private slots:
         QCOMPARE(VerticalScrollTarget(ScrollRequest::Thumb, 100, 1000, 20, 180, 20, 159), 140);
         QCOMPARE(VerticalScrollTarget(ScrollRequest::Thumb, 100, 1000, 20, 180, 20, 41), 60);
         QCOMPARE(VerticalScrollTarget(ScrollRequest::LineForward, 995, 1000, 20, 180, 20, 0), 1000);
+        // Near the largest position a step must not wrap around.
+        QCOMPARE(
+            VerticalScrollTarget(ScrollRequest::PageForward, INT_MAX - 5, INT_MAX, 20, 180, 20, 0),
+            INT_MAX);
         QCOMPARE(VerticalScrollTarget(ScrollRequest::LineForward, 1000, 1000, 20, 180, 20, 0),
                  1000);
         QCOMPARE(VerticalScrollTarget(ScrollRequest::LineBack, 5, 1000, 20, 180, 20, 0), 0);
