@@ -81,9 +81,9 @@ int RunActors(std::span<const std::string> args) {
     CReelkeepDoc doc(ui);
     int status = 0;
     if (!OpenWithOptions(args, kActorsUsage, doc, status)) return status;
-    if (doc.CurrentSort() != SortMark::Actors && !doc.DisplayedActors().empty()) {
-        doc.SortByActorsCommand();
-    }
+    // Without displayed actors there is no index; one left from loading may list hidden movies.
+    if (doc.DisplayedActors().empty()) return 0;
+    if (doc.CurrentSort() != SortMark::Actors) doc.SortByActorsCommand();
     for (std::uint32_t row = 0; row < doc.ActorRowCount(); ++row) {
         std::cout << Escaped(doc.ActorRowGroupName(row)) << '\t' << doc.ActorRowRecord(row) << '\n';
     }

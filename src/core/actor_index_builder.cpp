@@ -61,11 +61,8 @@ private:
         std::uint32_t group = kNoGroup;
     };
 
-    // The low bits of the folded hash depend on the low bits of the characters only, so the home
-    // slot is taken from the high bits of a multiplied hash.
-    std::size_t Home(std::uint64_t hash) const {
-        return static_cast<std::size_t>((hash * 0x9E3779B97F4A7C15ull) >> shift_);
-    }
+    // The folded hash is well mixed, so its top bits pick the home slot.
+    std::size_t Home(std::uint64_t hash) const { return static_cast<std::size_t>(hash >> shift_); }
 
     // An open-addressing table: a name usually costs one hash and one slot read.
     std::uint32_t GroupOf(std::string_view name) const {

@@ -1,5 +1,4 @@
-// Opening and saving a catalogue: the load step's reading of the file items (steps 1 to 5) and
-// the store step.
+// Opening and saving a catalogue: reading the file's items into the document, and writing them.
 #include <new>
 
 #include "file_access.h"
@@ -14,7 +13,7 @@ namespace reelkeep {
 
 namespace {
 
-// Item 7: the ten field lists every version carries, in file order.
+// The ten field lists every version carries, in file order.
 constexpr std::array<Field, 10> kBaseFields = {
     Field::Actor1, Field::Actor2,     Field::Actor3,  Field::Time,      Field::MovieName,
     Field::Rating, Field::TapeNumber, Field::Counter, Field::MovieType, Field::MediaType,
@@ -24,7 +23,8 @@ bool HasLayouts(SmfVersion v) { return v == SmfVersion::Current; }
 bool HasCustomData(SmfVersion v) { return v == SmfVersion::Current || v == SmfVersion::Custom; }
 bool HasSynopsis(SmfVersion v) { return v != SmfVersion::Oldest; }
 
-// One step after the layouts, one per heading, list and colour list, and one before item 7.
+// One step after the layouts, one per heading, list and colour list, and one before the ten
+// field lists.
 std::uint32_t LoadSteps(SmfVersion v) {
     return (HasLayouts(v) ? 1 : 0) + (HasCustomData(v) ? 8 : 0) + 1 + 10 + 2 +
            (HasSynopsis(v) ? 1 : 0);
@@ -58,7 +58,7 @@ void WriteLayouts(SmfWriter& writer, const ColumnLayouts& layouts) {
     }
 }
 
-// Reads the file's items into the document (load steps 1 to 5). The document is left alone
+// Reads the file's items into the document, up to the rebuilds. The document is left alone
 // until the record count has been read and found plausible; touched says whether it was changed.
 void ReadItems(CReelkeepDoc& doc, SmfReader& reader, std::array<std::string, 4>& headings,
                bool& touched) {
@@ -72,8 +72,11 @@ void ReadItems(CReelkeepDoc& doc, SmfReader& reader, std::array<std::string, 4>&
     reader.RequireItems(count, ListsPerRecord(version));
 
     touched = true;
-    doc.SetRecordCount(count);
     doc.ClearUndoJournal();
+    // Emptied first: the fields this version does not carry must not keep the values of the
+    // catalogue shown before.
+    doc.SetRecordCount(0);
+    doc.SetRecordCount(count);
     const auto readList = [&](Field f) {
         doc.ReplaceColumn(f, reader.ReadStringList(count));
         progress.Step();
@@ -155,6 +158,7 @@ void CReelkeepDoc::KeepWhatWasLoaded() {
         SetRecordCount(0);  // shrinking allocates nothing
     }
     // What was built from the previous catalogue may name records that no longer exist.
+    ClearUndoJournal();
     actorIndex_.clear();
     labels_.clear();
     rowSelection_ = RowSelection{};

@@ -38,7 +38,7 @@ std::optional<KeySortInfo> KeySortOf(SortMark key) {
     }
 }
 
-// The bubble sorts run one pass fewer than there are entries, one progress step per pass.
+// Progress of a key sort: one step per entry after the first, as many as a bubble sort's passes.
 std::uint32_t PassCount(std::size_t n) { return n == 0 ? 0 : static_cast<std::uint32_t>(n - 1); }
 
 void StepTimes(ProgressScope& progress, std::uint32_t times) {

@@ -225,6 +225,8 @@ void CReelkeepDoc::FinishLoad(const std::array<std::string, 4>& headingsFromFile
         if (!displayedActors_.empty()) SortDisplayedActors();
     } else {
         BuildActorIndex();
+        // No title sort follows to discard labels built from the previous catalogue.
+        if (labelFormat_) BuildLabelLayout();
     }
     RefreshEntryDialogLists();
     if (recordCount_ > 1) TitleSort();

@@ -191,7 +191,7 @@ public:
     void SetProgressEnabled(bool enabled) { progressEnabled_ = enabled; }
     // The new-catalogue step: ready, emptied, progress allowed, Find forgotten.
     void OnNewDocument();
-    // Steps 6 to 10 of loading, after the file's items were read into the document.
+    // The rebuilds that end a load, once the file's items are in the document.
     void FinishLoad(const std::array<std::string, 4>& headingsFromFile);
     // Open and save a catalogue file; failures are reported through the UI with the file error
     // texts and return false (a failed save leaves the old file untouched).

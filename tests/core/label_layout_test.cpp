@@ -8,6 +8,7 @@
 #include "messages.h"
 #include "random_catalogue.h"
 #include "reference_ordering.h"
+#include "smf_bytes.h"
 
 namespace reelkeep::test {
 namespace {
@@ -186,6 +187,24 @@ TEST(LabelColors, ANewMovieTypeResetsEveryDataColourToBlack) {
               (std::vector<std::string>{"Comedy", "Drama", "Western"}));
     EXPECT_EQ(doc.DataColors(), (std::vector<std::uint32_t>{0, 0, 0}));
     EXPECT_EQ(doc.HeadingColors(), std::vector<std::uint32_t>{0xFF0000});
+}
+
+TEST(LabelLayout, OpeningAOneMovieCatalogueInLabelFormatShowsItsLabel) {
+    FakeUI otherUi;
+    CReelkeepDoc other(otherUi);
+    FillCatalogue(other, std::vector<Movie>{{.title = "Solo", .tape = "4"}});
+    const std::string oneMovie = SaveBytes(other);
+
+    FakeUI ui;
+    CReelkeepDoc doc(ui);
+    FillCatalogue(
+        doc, std::vector<Movie>{{.title = "Old A", .tape = "1"}, {.title = "Old B", .tape = "2"}});
+    doc.DisplayLabelFormatCommand();
+    ASSERT_EQ(doc.Labels().size(), 2u);
+    ASSERT_TRUE(LoadBytes(doc, oneMovie));
+    EXPECT_TRUE(doc.LabelFormatFlag());
+    ASSERT_EQ(doc.Labels().size(), 1u);
+    EXPECT_EQ(doc.Labels()[0].titles[0], "Solo");
 }
 
 }  // namespace

@@ -219,6 +219,20 @@ TEST_F(SmfVersionTest, OldestVersionStartsWithTheRecordCount) {
     for (std::uint32_t i = 0; i < 3; ++i) EXPECT_EQ(doc.Value(i, Field::Synopsis), "");
 }
 
+TEST_F(SmfVersionTest, FieldsAnOlderVersionLacksDoNotKeepThePreviousCatalogues) {
+    RecordValues previous;
+    for (auto& value : previous) value = "previous";
+    doc.AppendRecord(previous);
+    doc.AppendRecord(previous);
+    SmfBytes b;
+    b.U32(2);
+    BaseLists(b, {"One", "Two"}).Colors({0x0000FF}).Colors({0x00FF00, 0xFF0000});
+    ASSERT_TRUE(LoadBytes(doc, b.bytes()));
+    ExpectBaseFields(doc, {"One", "Two"});
+    ExpectNoCustomData();
+    for (std::uint32_t i = 0; i < 2; ++i) EXPECT_EQ(doc.Value(i, Field::Synopsis), "");
+}
+
 TEST_F(SmfVersionTest, UnknownMarkWithTopBitIsReadAsOldestBody) {
     SmfBytes b;
     b.U32(0x80000000).U32(2);
