@@ -78,14 +78,15 @@ void CReelkeepDoc::EnterCommand() {
         Warn(ui_, msg::kNoMemoryAddEntries);
         return;
     }
+    // The record is in: whatever happens in the rebuilds, it can be saved and undone.
+    undo_.available = true;
+    modified_ = true;
     {
         WaitCursor wait(ui_);
         AddRecordToLookups(added);
         ReapplyCurrentSort();
         RefreshEntryDialogLists();
     }
-    undo_.available = true;
-    modified_ = true;
     ui_.UpdateAllViews();
 }
 
