@@ -22,6 +22,17 @@ std::vector<std::uint32_t> CReelkeepDoc::ExportedRecords() {
         }
         return records;
     }
+    if (labelFormat_) {
+        // Rows are labels: a selected label stands for the movies printed on it.
+        const std::size_t rows = std::min(flags.size(), labels_.size());
+        for (std::size_t i = 0; i < rows; ++i) {
+            if (flags[i] == 0) continue;
+            const Label& label = labels_[i];
+            records.insert(records.end(), label.records.begin(),
+                           label.records.begin() + label.movieCount);
+        }
+        return records;
+    }
     const std::size_t rows = std::min(flags.size(), displayOrder_.size());
     for (std::size_t i = 0; i < rows; ++i) {
         if (flags[i] != 0) records.push_back(displayOrder_[i]);

@@ -15,6 +15,8 @@ Label OpenLabel(const CReelkeepDoc& doc, std::uint32_t r) {
     label.time = doc.Value(r, Field::Time);
     label.tapeNumber = doc.Value(r, Field::TapeNumber);
     for (int k = 0; k < 3; ++k) label.actors[k] = doc.Value(r, ActorField(k));
+    label.records[0] = r;
+    label.movieCount = 1;
     return label;
 }
 
@@ -27,6 +29,8 @@ void AddToLabel(const CReelkeepDoc& doc, std::uint32_t r, std::size_t slot, Labe
     label.titles[slot] = std::move(title);
     label.movieTypes[slot] = std::move(type);
     label.counters[slot] = std::move(counter);
+    label.records[slot] = r;
+    label.movieCount = static_cast<std::uint32_t>(slot + 1);
     label.multiple = 1;
 }
 

@@ -86,6 +86,9 @@ struct Label {
     std::string tapeNumber;
     std::array<std::string, 3> actors;
     std::uint32_t multiple = 0;  // 1 when the label holds more than one movie
+    // The records of the movies on the label, so a selected label stands for them.
+    std::array<std::uint32_t, 5> records{};
+    std::uint32_t movieCount = 0;
 };
 
 // Copies of the records the last Enter, Modify or Delete touched, to reverse it.

@@ -129,6 +129,17 @@ TEST(ExportedMovies, InActorSortAreTheMoviesOfTheSelectedRowsOnce) {
     EXPECT_EQ(c.ExportedTitles(), (Titles{"Alpha", "Echo", "Charlie"}));
 }
 
+TEST(ExportedMovies, InLabelFormatAreTheMoviesOfTheSelectedLabels) {
+    Catalogue c({{.title = "One", .tape = "1", .counter = "10"},
+                 {.title = "Two", .tape = "2"},
+                 {.title = "Three", .tape = "1", .counter = "5"}});
+    c.doc.Execute(CommandId::DisplayLabelFormat);
+    ASSERT_EQ(c.doc.Labels().size(), 2u);  // tape 1: Three, One; tape 2: Two
+    c.ui.viewSelection = {1, 0};
+    c.doc.Selection().present = true;
+    EXPECT_EQ(c.ExportedTitles(), (Titles{"Three", "One"}));
+}
+
 // ---- the command --------------------------------------------------------------------------
 
 TEST(ExportCommand, CancelWritesNothing) {
