@@ -5,7 +5,6 @@
 
 #include "console_ui.h"
 #include "file_access.h"
-#include "file_errors.h"
 #include "generator.h"
 #include "messages.h"
 #include "reelkeep_doc.h"

@@ -7,7 +7,6 @@
 
 #include "messages.h"
 #include "text_compare.h"
-#include "value_ranks.h"
 
 namespace reelkeep {
 

@@ -46,13 +46,6 @@ using RecordValues = std::array<std::string, kFieldCount>;
 // Column identifiers of the one-line lists: 1 movie name, 2 rating, 3 time, 4..7 custom 1..4,
 // 8 media type, 9 movie type, 10 tape #; 0 is an empty slot.
 inline constexpr std::uint32_t kColumnEmpty = 0;
-inline constexpr std::uint32_t kColumnMovieName = 1;
-inline constexpr std::uint32_t kColumnRating = 2;
-inline constexpr std::uint32_t kColumnTime = 3;
-inline constexpr std::uint32_t kColumnCustom1 = 4;
-inline constexpr std::uint32_t kColumnMediaType = 8;
-inline constexpr std::uint32_t kColumnMovieType = 9;
-inline constexpr std::uint32_t kColumnTapeNumber = 10;
 
 // The field shown by a column identifier; false for identifiers outside 1..10.
 bool FieldOfColumn(std::uint32_t columnId, Field& field);

@@ -232,7 +232,6 @@ public:
     void BuildLabelLayout();
 
     // ---- actor index and label layout ----------------------------------------------------
-    const ActorIndex& Actors() const { return actorIndex_; }
     std::uint32_t ActorRowCount() const {
         return static_cast<std::uint32_t>(actorIndex_.rows.size());
     }
@@ -272,7 +271,6 @@ public:
     void Execute(CommandId id);
 
     // The default printer's colour count, as the view measured it (2 without a printer).
-    int PrinterColorCount() const { return printerColorCount_; }
     void SetPrinterColorCount(int count) { printerColorCount_ = count; }
 
 private:
