@@ -73,10 +73,7 @@ void ReadItems(CReelkeepDoc& doc, SmfReader& reader, std::array<std::string, 4>&
 
     touched = true;
     doc.ClearUndoJournal();
-    // Emptied first: the fields this version does not carry must not keep the values of the
-    // catalogue shown before.
-    doc.SetRecordCount(0);
-    doc.SetRecordCount(count);
+    doc.StartLoadingRecords(count);
     const auto readList = [&](Field f) {
         doc.ReplaceColumn(f, reader.ReadStringList(count));
         progress.Step();
@@ -99,6 +96,7 @@ void ReadItems(CReelkeepDoc& doc, SmfReader& reader, std::array<std::string, 4>&
     doc.HeadingColors() = reader.ReadColorList();
     progress.Step();
     if (HasSynopsis(version)) readList(Field::Synopsis);
+    doc.ResizeRecordArrays();  // the fields this version does not carry, all empty
 }
 
 }  // namespace

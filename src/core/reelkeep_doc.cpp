@@ -89,6 +89,11 @@ void CReelkeepDoc::SetRecordCount(std::uint32_t count) {
     ResizeRecordArrays();
 }
 
+void CReelkeepDoc::StartLoadingRecords(std::uint32_t count) {
+    SetRecordCount(0);
+    recordCount_ = count;
+}
+
 void CReelkeepDoc::ResizeRecordArrays() {
     lookupsMatchRecords_ = false;
     for (auto& column : records_) {

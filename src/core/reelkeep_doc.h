@@ -151,6 +151,10 @@ public:
     // Sets the record count and sizes every field array to it.
     void SetRecordCount(std::uint32_t count);
     void ResizeRecordArrays();
+    // Empties every field array and takes count as the record count, for a reader that then
+    // replaces the arrays it has and sizes the rest with ResizeRecordArrays. Nothing of the
+    // previous catalogue stays, and no array is filled only to be replaced.
+    void StartLoadingRecords(std::uint32_t count);
     // Appends one record; throws std::bad_alloc with the store unchanged.
     void AppendRecord(RecordValues values);
     // Removes every record whose movie name is exactly "DELETE", then rebuilds the display order.
