@@ -152,11 +152,6 @@ ViewDisplayOptions ToViewDisplayOptions(const OptionValues& options) {
     return view;
 }
 
-QColor ToQColor(std::uint32_t colorRef) {
-    return QColor(static_cast<int>(colorRef & 0xFF), static_cast<int>((colorRef >> 8) & 0xFF),
-                  static_cast<int>((colorRef >> 16) & 0xFF));
-}
-
 ViewColors ToViewColors(const ScreenColors& colors, const QPalette& system) {
     ViewColors view;
     view.background = system.color(QPalette::Active, QPalette::Base);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "reelkeep_doc.h"
+#include "view_colors.h"
 
 class QPalette;
 
@@ -76,7 +77,6 @@ void SaveOptions(CSettingsStore& store, const OptionValues& options);
 DocumentOptions ToDocumentOptions(const OptionValues& options);
 ViewDisplayOptions ToViewDisplayOptions(const OptionValues& options);
 
-QColor ToQColor(std::uint32_t colorRef);
 // The screen colours with the system colours the view frames and buttons with.
 ViewColors ToViewColors(const ScreenColors& colors, const QPalette& system);
 

@@ -45,4 +45,14 @@ void Draw3dRect(QPainter& p, const QRect& r, const QColor& topLeft, const QColor
     FillSolid(p, QRect(x, y + cy - 1, cx, 1), bottomRight);
 }
 
+void DrawRaisedFrame(QPainter& p, const ViewColors& colors, const QRect& outer) {
+    Draw3dRect(p, outer, colors.face3d, Qt::black);
+    Draw3dRect(p, outer.adjusted(1, 1, -1, -1), Qt::white, colors.shadow3d);
+}
+
+void DrawSunkenFrame(QPainter& p, const ViewColors& colors, const QRect& outer) {
+    Draw3dRect(p, outer, colors.shadow3d, Qt::white);
+    Draw3dRect(p, outer.adjusted(1, 1, -1, -1), Qt::black, colors.face3d);
+}
+
 }  // namespace reelkeep

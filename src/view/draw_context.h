@@ -51,6 +51,9 @@ void FillSolid(QPainter& p, const QRect& r, const QColor& color);
 void DrawLine(QPainter& p, int x1, int y1, int x2, int y2, const QColor& color);
 // A one-pixel frame: top and left edges in topLeft, right and bottom in bottomRight.
 void Draw3dRect(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight);
+// A two-pixel frame that stands out of the surface, and one that is pressed into it.
+void DrawRaisedFrame(QPainter& p, const ViewColors& colors, const QRect& outer);
+void DrawSunkenFrame(QPainter& p, const ViewColors& colors, const QRect& outer);
 
 // The lines, frames and outlines of the catalogue are drawn with a black pen.
 inline const QColor kLinePen{0, 0, 0};

@@ -1,5 +1,6 @@
 #include "label_drawing.h"
 
+#include "view_colors.h"
 #include "view_strings.h"
 
 namespace reelkeep {
@@ -9,11 +10,6 @@ namespace {
 namespace vt = viewtext;
 
 // Catalogue colours keep red in the low byte.
-QColor FromCatalogueColor(std::uint32_t value) {
-    return QColor(static_cast<int>(value & 0xff), static_cast<int>((value >> 8) & 0xff),
-                  static_cast<int>((value >> 16) & 0xff));
-}
-
 // One label: text is placed by character columns and label lines from the label's corner.
 class LabelPainter {
 public:
@@ -120,7 +116,7 @@ QColor ChosenHeadingColor(const DrawContext& ctx) {
             return ctx.colors.heading;
         case LabelColorChoice::LabelColors: {
             const auto& headings = ctx.doc.HeadingColors();
-            return headings.empty() ? QColor(Qt::black) : FromCatalogueColor(headings[0]);
+            return headings.empty() ? QColor(Qt::black) : ToQColor(headings[0]);
         }
         case LabelColorChoice::BlackOnly:
             break;
@@ -137,7 +133,7 @@ QColor ChosenDataColor(const DrawContext& ctx, std::string_view movieType) {
             const auto& types = ctx.doc.Lookup(LookupKind::MovieTypes).entries();
             const auto& colors = ctx.doc.DataColors();
             for (std::size_t k = 0; k < types.size() && k < colors.size(); ++k) {
-                if (types[k] == movieType) return FromCatalogueColor(colors[k]);
+                if (types[k] == movieType) return ToQColor(colors[k]);
             }
             break;
         }

@@ -24,9 +24,7 @@ int HeaderCellEnd(const DrawContext& ctx, int slot) {
 }
 
 void RaisedCell(const DrawContext& ctx, int left, int right) {
-    const QRect outer(left, 0, right - left, ctx.lineHeight());
-    Draw3dRect(ctx.painter, outer, ctx.colors.face3d, Qt::black);
-    Draw3dRect(ctx.painter, outer.adjusted(1, 1, -1, -1), Qt::white, ctx.colors.shadow3d);
+    DrawRaisedFrame(ctx.painter, ctx.colors, QRect(left, 0, right - left, ctx.lineHeight()));
 }
 
 // The cells of slots 1..9 of one row: fields of the row's record.

@@ -155,14 +155,8 @@ private:
         return r + L_;
     }
 
-    void Raised(const QRect& outer) {
-        Draw3dRect(p_, outer, ctx_.colors.face3d, Qt::black);
-        Draw3dRect(p_, outer.adjusted(1, 1, -1, -1), Qt::white, ctx_.colors.shadow3d);
-    }
-    void Sunken(const QRect& outer) {
-        Draw3dRect(p_, outer, ctx_.colors.shadow3d, Qt::white);
-        Draw3dRect(p_, outer.adjusted(1, 1, -1, -1), Qt::black, ctx_.colors.face3d);
-    }
+    void Raised(const QRect& outer) { DrawRaisedFrame(p_, ctx_.colors, outer); }
+    void Sunken(const QRect& outer) { DrawSunkenFrame(p_, ctx_.colors, outer); }
     // Four one-pixel lines that make a border look cut into the box.
     void Engrave(int y, int left, int right) {
         FillSolid(p_, Edges(left + 2, y - 2, right - 2, y - 1), ctx_.colors.face3d);

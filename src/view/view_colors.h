@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <cstdint>
 
 namespace reelkeep {
 
@@ -17,5 +18,11 @@ struct ViewColors {
     QColor highlightData{255, 255, 255};
     QColor highlightBackground{0, 0, 0};
 };
+
+// A stored colour (red in the low byte, then green, then blue) as a QColor.
+inline QColor ToQColor(std::uint32_t colorRef) {
+    return QColor(static_cast<int>(colorRef & 0xFF), static_cast<int>((colorRef >> 8) & 0xFF),
+                  static_cast<int>((colorRef >> 16) & 0xFF));
+}
 
 }  // namespace reelkeep
