@@ -40,11 +40,7 @@ CCustomHeadingsDialog::CCustomHeadingsDialog(const std::array<std::string, 4>& h
     buttons->addWidget(ok_);
     buttons->addStretch();
     buttons->addWidget(cancel_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addSpacing(fontMetrics().height() / 2);
-    layout->addLayout(buttons);
-    layout->addStretch();
+    StackFieldsAndButtons(this, fields, buttons);
     edits_[0]->setFocus();
 }
 

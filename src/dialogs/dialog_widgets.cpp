@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QVariant>
 #include <limits>
 
@@ -60,6 +61,14 @@ int HelpContextOf(const QWidget* control) {
         if (context.isValid()) return context.toInt();
     }
     return 0;
+}
+
+void StackFieldsAndButtons(QDialog* dialog, QLayout* fields, QLayout* buttons) {
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addLayout(fields);
+    layout->addSpacing(dialog->fontMetrics().height() / 2);
+    layout->addLayout(buttons);
+    layout->addStretch();
 }
 
 }  // namespace reelkeep

@@ -4,6 +4,7 @@
 #include <string_view>
 
 class QDialog;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -34,5 +35,8 @@ void EnableContextHelpButton(QDialog* dialog);
 
 // The warning box of the dialogs (OK button, warning icon).
 void ShowWarning(QWidget* parent, std::string_view text);
+
+// Lays a dialog out as its fields above a row of buttons, with a half-line gap between.
+void StackFieldsAndButtons(QDialog* dialog, QLayout* fields, QLayout* buttons);
 
 }  // namespace reelkeep

@@ -49,11 +49,7 @@ CFiltersDialog::CFiltersDialog(const std::array<std::string, kFilterCount>& filt
     buttons->addWidget(ok_);
     buttons->addWidget(reset_);
     buttons->addWidget(cancel_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addSpacing(fontMetrics().height() / 2);
-    layout->addLayout(buttons);
-    layout->addStretch();
+    StackFieldsAndButtons(this, fields, buttons);
     edits_[0]->setFocus();
 }
 
