@@ -71,7 +71,7 @@ void CReelkeepDoc::EnterCommand() {
         AppendRecord(std::move(values.fields));
         appended = true;
         ClearUndoJournal();
-        RecordUndo(added, msg::kDeleteMarker);
+        RecordUndo(added, msg::kUndoDelete);
         RebuildDisplayOrder();
     } catch (const std::bad_alloc&) {
         if (appended) DropNewRecord(added);
@@ -121,12 +121,13 @@ void CReelkeepDoc::DeleteCommand() {
     // NO means "ask at the next selected record".
     DeleteAnswer running = DeleteAnswer::No;
     ClearUndoJournal();
+    std::vector<bool> marked(recordCount_, false);
     const std::vector<std::uint32_t>& flags = rowSelection_.flags;
     for (std::uint32_t row = 0; row < flags.size(); ++row) {
         std::uint32_t record = 0;
         if (flags[row] == 0 || !ListingRecordAt(row, record)) continue;
-        // Already marked: typed by the user, or reached again through another actor's row.
-        if (Value(record, Field::MovieName) == msg::kDeleteMarker) continue;
+        // Reached again through another actor's row: asked about once.
+        if (marked[record]) continue;
         if (AsksAgain(running)) {
             // Closing the question without an answer must not delete anything: it ends the
             // asking as No to All would.
@@ -135,12 +136,12 @@ void CReelkeepDoc::DeleteCommand() {
         }
         if (!Confirms(running)) continue;
         RecordUndo(record, msg::kUndoRestore);
-        SetValue(record, Field::MovieName, std::string(msg::kDeleteMarker));
+        marked[record] = true;
         undo_.available = true;
         modified_ = true;
     }
     if (undo_.available) {
-        PurgeDeletedRecords();
+        PurgeDeletedRecords(marked);
         // Re-applying the sort rebuilt the actor index where it is shown (Actor Sort); no other
         // mode reads it, so building it again here would only cost time.
         ReapplyCurrentSort();

@@ -52,13 +52,12 @@ void CReelkeepDoc::UndoCommand() {
             if (record < recordCount_) SetRecord(record, TakeEntry(undo_, i));
         }
         RebuildDisplayOrder();
-    } else if (undo_.action == msg::kDeleteMarker) {
+    } else if (undo_.action == msg::kUndoDelete) {
+        std::vector<bool> marked(recordCount_, false);
         for (std::uint32_t record : undo_.recordNumbers) {
-            if (record < recordCount_) {
-                SetValue(record, Field::MovieName, std::string(msg::kDeleteMarker));
-            }
+            if (record < recordCount_) marked[record] = true;
         }
-        PurgeDeletedRecords();
+        PurgeDeletedRecords(marked);
     }
     ClearUndoJournal();
     modified_ = true;

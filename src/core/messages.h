@@ -76,10 +76,11 @@ inline constexpr std::string_view kContinueFind = "Continue Find?";
 inline constexpr std::string_view kFindNoMoreMatches = "Finished search. No more matches";
 inline constexpr std::string_view kFindNoMatches = "Finished search. No matches found";
 
-// Record markers, compared exactly.
-inline constexpr std::string_view kDeleteMarker = "DELETE";
+// The pseudo-actor of movies without actors, compared exactly.
 inline constexpr std::string_view kNoActorListed = "NO ACTOR LISTED";
-// Undo action words besides kDeleteMarker, also compared exactly.
+// Undo action words, compared exactly: take an entered record out, put deleted ones back,
+// restore modified ones.
+inline constexpr std::string_view kUndoDelete = "DELETE";
 inline constexpr std::string_view kUndoRestore = "RESTORE";
 inline constexpr std::string_view kUndoUnmodify = "UNMODIFY";
 

@@ -109,13 +109,12 @@ void CReelkeepDoc::AppendRecord(RecordValues values) {
     ++recordCount_;
 }
 
-void CReelkeepDoc::PurgeDeletedRecords() {
+void CReelkeepDoc::PurgeDeletedRecords(const std::vector<bool>& marked) {
     // One sweep keeps the survivors in order, as removing each marked record in turn would.
-    const auto& names = records_[FieldIndex(Field::MovieName)];
     std::vector<bool> keep(recordCount_);
     std::uint32_t kept = 0;
     for (std::uint32_t i = 0; i < recordCount_; ++i) {
-        keep[i] = names[i] != msg::kDeleteMarker;
+        keep[i] = i >= marked.size() || !marked[i];
         kept += keep[i] ? 1 : 0;
     }
     if (kept != recordCount_) {

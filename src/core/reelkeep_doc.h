@@ -157,8 +157,10 @@ public:
     void StartLoadingRecords(std::uint32_t count);
     // Appends one record; throws std::bad_alloc with the store unchanged.
     void AppendRecord(RecordValues values);
-    // Removes every record whose movie name is exactly "DELETE", then rebuilds the display order.
-    void PurgeDeletedRecords();
+    // Removes the records marked for deletion (marked[i] for record i; records past the end of
+    // marked stay), keeping the others in order, then rebuilds the display order. The marks are
+    // kept apart from the records so that a movie named like a marker is never removed unasked.
+    void PurgeDeletedRecords(const std::vector<bool>& marked);
     // Replaces a whole field array (the file reader); it is filled up or cut to the record count.
     void ReplaceColumn(Field f, std::vector<std::string> values);
 

@@ -39,7 +39,10 @@ struct Catalogue : TestCatalogue {
     }
     // Runs the export command into a fresh file and returns what it holds.
     std::string Export(ExportKind kind) {
-        const auto path = std::filesystem::path(testing::TempDir()) / "reelkeep_export_test.out";
+        // One file per test: ctest runs the tests of this program side by side.
+        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        const auto path = std::filesystem::path(testing::TempDir()) /
+                          (std::string("reelkeep_export_") + test->name() + ".out");
         std::filesystem::remove(path);
         ui.exportNames.push_back(path.string());
         doc.ExportCommand(kind);

@@ -307,7 +307,7 @@ TEST_F(SmfVersionTest, ListsLongerOrShorterThanTheRecordCountAreFittedToIt) {
 
 TEST_F(SmfTest, LoadingEmptiesTheUndoJournalAndKeepsTheFilters) {
     FillPrevious();
-    doc.RecordUndo(0, msg::kDeleteMarker);
+    doc.RecordUndo(0, msg::kUndoDelete);
     std::array<std::string, kFilterCount> filters;
     filters.fill("All");
     filters[0] = "z";
