@@ -72,6 +72,9 @@ bool CMainFrame::IsOwnChecked(CommandId id) const {
 }
 
 void CMainFrame::ExecuteCommand(CommandId id) {
+    // A checkable button has already checked itself when it was clicked; until the command
+    // says otherwise, the buttons show the state the document is in.
+    RefreshCommandStates();
     // States can be stale between refreshes (an accelerator pressed after a change); a
     // disabled command never runs.
     if (IsCommandEnabled(id)) {

@@ -149,7 +149,19 @@ QAction* CMainFrame::Action(CommandId id) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
+void CMainFrame::BeginDocumentChange() {
+    documentChanging_ = true;
+    view_->FreezeDrawing();
+}
+
+void CMainFrame::EndDocumentChange() {
+    documentChanging_ = false;
+    view_->ThawDrawing();
+    RefreshCommandStates();
+}
+
 void CMainFrame::RefreshCommandStates() {
+    if (documentChanging_) return;
     for (const auto& [id, action] : actions_) {
         action->setEnabled(IsCommandEnabled(id));
         if (action->isCheckable()) action->setChecked(IsCommandChecked(id));

@@ -40,6 +40,11 @@ public:
     void ShowNormalLayout();
     void SetProgressCaption(const QString& text);
 
+    // While the document changes, the view keeps showing its last picture and the menus and
+    // toolbar keep their states, so nothing shows a half-changed catalogue.
+    void BeginDocumentChange();
+    void EndDocumentChange();
+
     bool IsCommandEnabled(CommandId id) const;
     bool IsCommandChecked(CommandId id) const;
     // Runs an enabled command through whoever handles it, then refreshes the command states.
@@ -81,6 +86,7 @@ private:
     CStatusPanes* panes_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::map<CommandId, QAction*> actions_;
+    bool documentChanging_ = false;
     QAction* recentPlaceholder_ = nullptr;
     QList<QAction*> recentActions_;
 };

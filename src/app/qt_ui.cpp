@@ -49,6 +49,14 @@ void CQtUI::SetWaitCursor(bool on) {
     }
 }
 
+void CQtUI::BeginDocumentChange() {
+    if (frame_) frame_->BeginDocumentChange();
+}
+
+void CQtUI::EndDocumentChange() {
+    if (frame_) frame_->EndDocumentChange();
+}
+
 void CQtUI::UpdateAllViews() {
     if (frame_) frame_->View().OnUpdate();
 }

@@ -24,6 +24,8 @@ public:
     void StepProgress() override;
     void EndProgress() override;
     void SetWaitCursor(bool on) override;
+    void BeginDocumentChange() override;
+    void EndDocumentChange() override;
     void UpdateAllViews() override;
     bool RunEntryDialog(EntryDialogValues& values) override;
     std::optional<DeleteAnswer> RunDeleteDialog(std::string_view question) override;

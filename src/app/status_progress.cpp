@@ -75,6 +75,9 @@ void CStatusPanes::BeginBar(std::uint32_t max) {
     progressBar_->setRange(0, top);
     progressBar_->setValue(0);
     progressBar_->setTextVisible(false);
+    // As tall as the indicators it replaces: a taller status bar would shift the window's
+    // contents while the loop runs.
+    progressBar_->setMaximumHeight(indicators_[0]->sizeHint().height());
     progressBar_->show();
     PaintNow();
 }

@@ -30,11 +30,13 @@ std::string_view VersionName(SmfVersion version) {
     return "oldest";
 }
 
-std::optional<SmfVersion> PeekVersion(const std::string& path) {
+// The version name of a file, "empty" for one without a byte (opened as a new catalogue).
+std::optional<std::string_view> PeekVersion(const std::string& path) {
     try {
         FileSource source(path);
+        if (source.Size() == 0) return "empty";
         SmfReader reader(source);
-        return VersionOfMark(reader.ReadU32());
+        return VersionName(VersionOfMark(reader.ReadU32()));
     } catch (const std::exception&) {
         return std::nullopt;
     }
@@ -62,14 +64,13 @@ int RunInfo(std::span<const std::string> args) {
     if (args.size() != 1) return UsageError("info FILE");
     Session session;
     if (!session.doc.OpenDocument(args[0])) return 1;
-    const std::optional<SmfVersion> version = PeekVersion(args[0]);
+    const std::optional<std::string_view> version = PeekVersion(args[0]);
     if (!version) {
         session.ui.ShowMessage(msg::kUnexpectedFormat, MessageButtons::Ok, MessageIcon::Warning);
         return 1;
     }
     const CReelkeepDoc& doc = session.doc;
-    std::cout << "version: " << VersionName(*version) << '\n'
-              << "records: " << doc.RecordCount() << '\n';
+    std::cout << "version: " << *version << '\n' << "records: " << doc.RecordCount() << '\n';
     for (int k = 0; k < 4; ++k) {
         std::cout << "heading" << k + 1 << ": " << doc.CustomHeadings()[k] << '\n';
     }

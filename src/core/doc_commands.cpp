@@ -113,6 +113,7 @@ bool CReelkeepDoc::IsChecked(CommandId id) const {
 void CReelkeepDoc::Execute(CommandId id) {
     // A stale menu or a scripted caller must not run a command on state that forbids it.
     if (!Handles(id) || !IsEnabled(id)) return;
+    ChangeScope change(*this);
     switch (id) {
         case CommandId::Enter:
             return EnterCommand();

@@ -112,22 +112,33 @@ bool CReelkeepDoc::OpenDocument(const std::string& path) {
 }
 
 bool CReelkeepDoc::ReadDocument(ByteSource& source, std::string_view path) {
-    // An empty file is not read at all: the catalogue shown stays, under the new name.
+    ChangeScope change(*this);
+    bool opened = false;
+    // Said only once the document is whole again and the wait cursor is gone.
+    if (const auto problem = LoadCatalogue(source, path, opened)) Warn(ui_, *problem);
+    return opened;
+}
+
+std::optional<std::string> CReelkeepDoc::LoadCatalogue(ByteSource& source, std::string_view path,
+                                                       bool& opened) {
+    opened = true;
+    // A file without a byte is a new catalogue, as someone who made it with touch expects.
     if (source.Size() == 0) {
-        modified_ = false;
-        return true;
+        OnNewDocument();
+        ui_.UpdateAllViews();
+        return std::nullopt;
     }
     WaitCursor wait(ui_);
     std::array<std::string, 4> headings;
     bool touched = false;
-    const auto failed = [&](std::string_view text) {
-        Warn(ui_, text);
+    const auto failed = [&](std::string text) -> std::optional<std::string> {
+        opened = false;
         // A catalogue half replaced by the file's data is of no use: start a new one.
         if (touched) {
             OnNewDocument();
             ui_.UpdateAllViews();
         }
-        return false;
+        return text;
     };
     try {
         {
@@ -136,17 +147,18 @@ bool CReelkeepDoc::ReadDocument(ByteSource& source, std::string_view path) {
         }
         FinishLoad(headings);
     } catch (const SmfFormatError&) {
-        return failed(msg::kUnexpectedFormat);
+        return failed(std::string(msg::kUnexpectedFormat));
     } catch (const FileError& error) {
         return failed(FileErrorText(FileOperation::Read, error.ErrorNumber(), path));
     } catch (const std::bad_alloc&) {
         // The open still counts as done, with what was read.
-        Warn(ui_, msg::kNoMemoryLoad);
         KeepWhatWasLoaded();
+        modified_ = false;
         ui_.UpdateAllViews();
+        return std::string(msg::kNoMemoryLoad);
     }
     modified_ = false;
-    return true;
+    return std::nullopt;
 }
 
 void CReelkeepDoc::KeepWhatWasLoaded() {
@@ -155,10 +167,13 @@ void CReelkeepDoc::KeepWhatWasLoaded() {
     } catch (const std::bad_alloc&) {
         SetRecordCount(0);  // shrinking allocates nothing
     }
-    // What was built from the previous catalogue may name records that no longer exist.
+    // What was built from the previous catalogue may name records or values that are gone. The
+    // records stay in record order, so no sort is marked as shown.
     ClearUndoJournal();
-    actorIndex_.clear();
-    labels_.clear();
+    ResetDisplayState();
+    for (auto& list : lookups_) list.Clear();
+    lookupsMatchRecords_ = false;
+    for (auto& list : entryLists_) list.clear();
     rowSelection_ = RowSelection{};
     try {
         RebuildDisplayOrder();

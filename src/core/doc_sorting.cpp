@@ -159,6 +159,7 @@ void CReelkeepDoc::ReapplyCurrentSort() {
 }
 
 void CReelkeepDoc::OptionsChanged(const DocumentOptions& options) {
+    ChangeScope change(*this);
     options_ = options;
     if (displayOrder_.size() > 1) {
         if (normalView_ && sortMark_ == SortMark::Title &&

@@ -63,6 +63,8 @@ void CReelkeepDoc::ResetCatalogue() {
     }
     recordCount_ = 0;
     for (auto& list : lookups_) list.Clear();
+    // The entry dialog must not offer the values of a catalogue that is gone.
+    for (auto& list : entryLists_) list.clear();
     actorIndex_.clear();
     headingColors_.clear();
     dataColors_.clear();
@@ -91,6 +93,10 @@ void CReelkeepDoc::SetRecordCount(std::uint32_t count) {
 
 void CReelkeepDoc::StartLoadingRecords(std::uint32_t count) {
     SetRecordCount(0);
+    displayOrder_.clear();
+    actorIndex_.clear();
+    labels_.clear();
+    rowSelection_ = RowSelection{};
     recordCount_ = count;
 }
 
@@ -205,6 +211,7 @@ void CReelkeepDoc::ApplyCustomHeadings(const std::array<std::string, 4>& heading
 }
 
 void CReelkeepDoc::OnNewDocument() {
+    ChangeScope change(*this);
     modified_ = false;
     ready_ = true;
     ResetCatalogue();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -153,7 +154,8 @@ public:
     void ResizeRecordArrays();
     // Empties every field array and takes count as the record count, for a reader that then
     // replaces the arrays it has and sizes the rest with ResizeRecordArrays. Nothing of the
-    // previous catalogue stays, and no array is filled only to be replaced.
+    // previous catalogue's records stays, nor any list that names them, and no array is filled
+    // only to be replaced.
     void StartLoadingRecords(std::uint32_t count);
     // Appends one record; throws std::bad_alloc with the store unchanged.
     void AppendRecord(RecordValues values);
@@ -280,12 +282,33 @@ public:
     void SetPrinterColorCount(int count) { printerColorCount_ = count; }
 
 private:
+    // Brackets a command that may leave the document half changed for a while; the outermost
+    // one tells the UI, so that no view reads the document in between.
+    class ChangeScope {
+    public:
+        explicit ChangeScope(CReelkeepDoc& doc) : doc_(doc) {
+            if (doc_.changeDepth_++ == 0) doc_.ui_.BeginDocumentChange();
+        }
+        ~ChangeScope() {
+            if (--doc_.changeDepth_ == 0) doc_.ui_.EndDocumentChange();
+        }
+        ChangeScope(const ChangeScope&) = delete;
+        ChangeScope& operator=(const ChangeScope&) = delete;
+
+    private:
+        CReelkeepDoc& doc_;
+    };
+
     static constexpr std::size_t Index(LookupKind k) { return static_cast<std::size_t>(k); }
     void AddToLookup(LookupKind kind, std::string_view value);
     void SortDisplayedActors();
-    void ClearDerivedLists();
+    // Reads a file into the document and leaves it consistent whatever happens: loaded, as it
+    // was, new and empty, or holding what was read before memory ran out. Returns what the
+    // user must be told, if anything; opened says whether the open counts as done.
+    std::optional<std::string> LoadCatalogue(ByteSource& source, std::string_view path,
+                                             bool& opened);
     // After a load broken off by lack of memory: every field array at the record count, and
-    // nothing left that names a record of the previous catalogue.
+    // nothing left that names a record or a value of the previous catalogue.
     void KeepWhatWasLoaded();
     // The view's row flags copied into the selection; when memory runs out none are kept.
     void StoreViewSelection();
@@ -295,6 +318,7 @@ private:
     void DropNewRecord(std::uint32_t record);
 
     IReelkeepUI& ui_;
+    int changeDepth_ = 0;
 
     std::array<std::vector<std::string>, kFieldCount> records_;
     std::uint32_t recordCount_ = 0;

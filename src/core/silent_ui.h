@@ -16,6 +16,8 @@ public:
     void StepProgress() override {}
     void EndProgress() override {}
     void SetWaitCursor(bool) override {}
+    void BeginDocumentChange() override {}
+    void EndDocumentChange() override {}
     void UpdateAllViews() override {}
     bool RunEntryDialog(EntryDialogValues&) override { return false; }
     std::optional<DeleteAnswer> RunDeleteDialog(std::string_view) override { return std::nullopt; }

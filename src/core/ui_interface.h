@@ -49,6 +49,12 @@ public:
     virtual void EndProgress() = 0;
 
     virtual void SetWaitCursor(bool on) = 0;
+    // A command is about to change the document, and has left it consistent again. In between,
+    // the views must not read the document except when told to update; only the outermost
+    // pair of nested commands is reported.
+    virtual void BeginDocumentChange() = 0;
+    virtual void EndDocumentChange() = 0;
+    // Called only at moments when the document is consistent.
     virtual void UpdateAllViews() = 0;
 
     // Modal dialogs: each returns true when the user accepted, with the edited data in place.

@@ -1,5 +1,8 @@
 #include "draw_context.h"
 
+#include <QRegularExpression>
+#include <QTextLayout>
+
 namespace reelkeep {
 
 void UsePair(QPainter& p, const QColor& text, const QColor& background) {
@@ -19,6 +22,44 @@ void UseDataPair(const DrawContext& ctx, std::size_t row) {
 void DrawCell(QPainter& p, const QRect& cell, const QString& text) {
     if (text.isEmpty() || cell.width() <= 0 || cell.height() <= 0) return;
     p.drawText(cell, Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+namespace {
+
+// The lines a paragraph wraps into at the given width, as the font breaks it at word boundaries.
+QStringList WrappedLines(const QString& paragraph, const QFont& font, int width) {
+    QTextLayout layout(paragraph, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << paragraph.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    return lines;
+}
+
+}  // namespace
+
+void DrawWrappedText(QPainter& p, const QRect& area, const QString& text, int lineStep,
+                     int maxLines) {
+    if (text.isEmpty() || area.width() <= 0 || area.height() <= 0) return;
+    static const QRegularExpression kBreak(QStringLiteral("\r\n|\n|\r"));
+    p.save();
+    p.setClipRect(area, Qt::IntersectClip);
+    int drawn = 0;
+    for (const QString& paragraph : text.split(kBreak)) {
+        for (const QString& line : WrappedLines(paragraph, p.font(), area.width())) {
+            if (drawn == maxLines) break;
+            const QRect row(area.left(), area.top() + drawn * lineStep, area.width(), lineStep);
+            p.drawText(row, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, line);
+            ++drawn;
+        }
+    }
+    p.restore();
 }
 
 void DrawTextAt(QPainter& p, int x, int y, const QString& text) {

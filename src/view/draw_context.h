@@ -45,6 +45,10 @@ void UsePair(QPainter& p, const QColor& text, const QColor& background);
 void UseDataPair(const DrawContext& ctx, std::size_t row);
 // Clipped cell text, left and top aligned, no wrapping and no mnemonic processing.
 void DrawCell(QPainter& p, const QRect& cell, const QString& text);
+// Text wrapped at word boundaries and at its own line breaks ("\r\n", "\n" or "\r"), one line
+// every lineStep pixels from the top of the area, at most maxLines lines, clipped to the area.
+void DrawWrappedText(QPainter& p, const QRect& area, const QString& text, int lineStep,
+                     int maxLines);
 // Unclipped text with its top left at (x, y).
 void DrawTextAt(QPainter& p, int x, int y, const QString& text);
 void FillSolid(QPainter& p, const QRect& r, const QColor& color);

@@ -129,17 +129,9 @@ private:
         DataPair();
         GridBand(r, L_);
         BoxFill(QRect(6, r + L_, (W_ - 12) - 7, 4 * L_));
-        // Four lines of text at most, however tall the area is for the font.
-        const QRect area = Edges(kCaptionX, r + L_ + 2, W_ - 16, r + 5 * L_);
-        const int fourLines = 4 * p_.fontMetrics().lineSpacing();
-        const QRect clip(area.topLeft(), QSize(area.width(), std::min(area.height(), fourLines)));
-        const QString text = Value(Field::Synopsis);
-        if (!text.isEmpty() && clip.width() > 0) {
-            p_.save();
-            p_.setClipRect(clip, Qt::IntersectClip);
-            p_.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-            p_.restore();
-        }
+        // One line every lineHeight, as the box's four lines are spaced.
+        DrawWrappedText(p_, Edges(kCaptionX, r + L_ + 2, W_ - 16, r + 5 * L_),
+                        Value(Field::Synopsis), L_, 4);
         GridBand(r + L_, 4 * L_);
         return r + 5 * L_;
     }

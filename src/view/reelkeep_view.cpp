@@ -90,7 +90,32 @@ void CReelkeepView::OnUpdate() {
     doc_.Selection().flags.clear();
     doc_.Selection().present = false;
     Relayout();
+    // An update comes only when the document is consistent: a command that goes on (Find
+    // opening Modify) shows the catalogue as it is now.
+    if (frozen_) frozenPicture_ = CurrentPicture();
     emit selectionChanged();
+}
+
+void CReelkeepView::FreezeDrawing() {
+    if (frozen_) return;
+    frozenPicture_ = CurrentPicture();
+    frozen_ = true;
+}
+
+void CReelkeepView::ThawDrawing() {
+    if (!frozen_) return;
+    frozen_ = false;
+    frozenPicture_ = QPixmap();
+    Relayout();
+}
+
+QPixmap CReelkeepView::CurrentPicture() {
+    const qreal ratio = viewport()->devicePixelRatioF();
+    QPixmap picture(viewport()->size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    QPainter painter(&picture);
+    PaintClient(painter);
+    return picture;
 }
 
 void CReelkeepView::SetScreenFont(const QString& face, int sizeTenths, int weight, bool italic) {
@@ -139,6 +164,11 @@ void CReelkeepView::PaintClient(QPainter& painter) {
 
 void CReelkeepView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
+    if (frozen_) {
+        painter.fillRect(viewport()->rect(), colors_.background);
+        painter.drawPixmap(0, 0, frozenPicture_);
+        return;
+    }
     PaintClient(painter);
     // The document may have changed under the view without an update; the bars follow later,
     // as changing them here would resize the area being painted.
@@ -147,8 +177,26 @@ void CReelkeepView::paintEvent(QPaintEvent*) {
     }
 }
 
+bool CReelkeepView::viewportEvent(QEvent* event) {
+    if (frozen_) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseMove:
+            case QEvent::Wheel:
+            case QEvent::ContextMenu:
+                return true;
+            default:
+                break;
+        }
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
 void CReelkeepView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    if (frozen_) return;  // laid out again when the change ends
     UpdateLayout();
     ApplyScrollBars();
 }

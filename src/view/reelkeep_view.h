@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QFont>
+#include <QPixmap>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -40,6 +41,12 @@ public:
     void SetDisplayColors(const ViewColors& colors);
     void ApplyDisplayOptions(const ViewDisplayOptions& options);
     void SetCustomHeadings(const std::array<std::string, 4>& headings, bool repaint);
+    // While the document changes, paints show the picture taken before the change, or at its
+    // last update, and read nothing of the document; input waits for the change to end.
+    void FreezeDrawing();
+    void ThawDrawing();
+    bool DrawingFrozen() const { return frozen_; }
+
     // Copies the row flags into the document before a command works on them.
     void StoreSelection();
     void SelectOnly(std::uint32_t row, bool selected);
@@ -67,6 +74,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -92,6 +100,8 @@ private:
     void ApplyScrollBars();
     bool ScrollBarsOutOfDate() const;
     void Relayout();
+    // A live paint of the client area, for the frozen view to show.
+    QPixmap CurrentPicture();
     void ResetScroll();
     void MeasureScreenFont();
     void MeasureLabelFont();
@@ -123,6 +133,8 @@ private:
     ModeGeometry geometry_;
     ScrollModel scroll_;
     std::array<QRect, 9> grabZones_;
+    bool frozen_ = false;
+    QPixmap frozenPicture_;
 };
 
 }  // namespace reelkeep

@@ -65,6 +65,8 @@ std::optional<LayoutKey> ListLayoutKey(DisplayMode mode, SortMark sort) {
     if (mode == DisplayMode::Actors) return LayoutKey::ActorIndex;
     if (mode != DisplayMode::OneLine) return std::nullopt;
     switch (sort) {
+        // A new catalogue has no sort marked; its movies are listed as the title list shows them.
+        case SortMark::None:
         case SortMark::Title:
             return LayoutKey::Title;
         case SortMark::Rating:
@@ -85,7 +87,6 @@ std::optional<LayoutKey> ListLayoutKey(DisplayMode mode, SortMark sort) {
             return LayoutKey::Custom3;
         case SortMark::Custom4:
             return LayoutKey::Custom4;
-        case SortMark::None:
         case SortMark::Actors:
             break;
     }

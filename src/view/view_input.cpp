@@ -66,6 +66,7 @@ void CReelkeepView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CReelkeepView::keyPressEvent(QKeyEvent* event) {
+    if (frozen_) return;
     switch (event->key()) {
         case Qt::Key_PageUp:
             VerticalRequest(ScrollRequest::PageBack);
@@ -141,6 +142,8 @@ void CReelkeepView::SelectOnly(std::uint32_t row, bool selected) {
     selection_.Reset(geometry_.rowCount);
     selection_.SelectOnly(row, selected);
     doc_.Selection().present = false;
+    // Find selects the movie it found while the document is consistent; show it.
+    if (frozen_) frozenPicture_ = CurrentPicture();
     viewport()->update();
     emit selectionChanged();
 }

@@ -121,12 +121,16 @@ TEST_F(DocFileTest, FoldersAndPipesAreRefusedWithoutWaiting) {
     EXPECT_EQ(ui.messages.size(), 3u);
 }
 
-TEST_F(DocFileTest, EmptyFileOpensWithoutChangingTheCatalogue) {
+TEST_F(DocFileTest, EmptyFileOpensAsANewCatalogue) {
     AddMovies(2);
+    doc.SetModified(true);
     const std::string path = PathOf("empty.smf");
     std::ofstream{path};
     EXPECT_TRUE(doc.OpenDocument(path));
-    EXPECT_EQ(doc.RecordCount(), 2u);
+    EXPECT_EQ(doc.RecordCount(), 0u);
+    EXPECT_TRUE(doc.DisplayOrder().empty());
+    EXPECT_TRUE(doc.Lookup(LookupKind::Actors).empty());
+    EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(ui.messages.empty());
 }
 

@@ -324,13 +324,6 @@ TEST_F(SmfTest, LoadingEmptiesTheUndoJournalAndKeepsTheFilters) {
 
 // ---- damaged and unusual files -----------------------------------------------------------
 
-TEST_F(SmfTest, EmptyFileLeavesTheCatalogueAsItWas) {
-    FillPrevious();
-    EXPECT_TRUE(LoadBytes(doc, ""));
-    EXPECT_EQ(doc.RecordCount(), 2u);
-    EXPECT_TRUE(ui.messages.empty());
-}
-
 TEST_F(SmfTest, CountsBeyondTheFileAreRefusedBeforeAnythingChanges) {
     FillPrevious();
     // 20 bytes claiming four thousand million records.

@@ -17,6 +17,8 @@
 
 #include "app_strings.h"
 #include "command_table.h"
+#include "frame_test_util.h"
+#include "qt_text.h"
 #include "recent_files.h"
 #include "reelkeep_app.h"
 #include "settings_store.h"
@@ -24,58 +26,9 @@
 #include "status_progress.h"
 
 using namespace reelkeep;
+using namespace reelkeep::frametest;
 
 namespace {
-
-// Answers the shell's questions from queues and records what it was asked. An empty queue
-// answers Cancel to questions and cancels file dialogs.
-class ScriptedDialogs : public IShellDialogs {
-public:
-    QStringList messages;
-    std::deque<MessageAnswer> answers;
-    std::deque<QString> openNames;
-    std::deque<QString> saveNames;
-    int aboutBoxes = 0;
-
-    MessageAnswer ShowMessage(QWidget*, const QString& text, MessageButtons buttons,
-                              MessageIcon) override {
-        messages.append(text);
-        if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-        return Next(answers, MessageAnswer::Cancel);
-    }
-    QString AskOpenFileName(QWidget*) override { return Next(openNames, QString()); }
-    QString AskSaveFileName(QWidget*, const QString&) override {
-        return Next(saveNames, QString());
-    }
-    QString AskExportFileName(QWidget*, ExportKind) override { return {}; }
-    void ShowAbout(QWidget*) override { ++aboutBoxes; }
-
-private:
-    template <typename T>
-    static T Next(std::deque<T>& queue, T fallback) {
-        if (queue.empty()) return fallback;
-        T value = queue.front();
-        queue.pop_front();
-        return value;
-    }
-};
-
-// Three movies, entered the way a load leaves them.
-void FillCatalogue(CReelkeepDoc& doc) {
-    const char* titles[] = {"Vertigo", "Alien", "Heat"};
-    for (int i = 0; i < 3; ++i) {
-        RecordValues values;
-        values[FieldIndex(Field::MovieName)] = titles[i];
-        values[FieldIndex(Field::Actor1)] = "Actor " + std::to_string(i);
-        values[FieldIndex(Field::MovieType)] = "Drama";
-        values[FieldIndex(Field::MediaType)] = "VHS";
-        values[FieldIndex(Field::TapeNumber)] = std::to_string(i + 1);
-        values[FieldIndex(Field::Time)] = std::to_string(100 + i);
-        doc.AppendRecord(values);
-    }
-    doc.FinishLoad({});
-    doc.SetModified(true);
-}
 
 // "Menu/Submenu|text|accelerator" for every visible item, "-" for separators.
 void ListMenu(const QMenu& menu, const QString& path, QStringList& out) {
@@ -92,48 +45,19 @@ void ListMenu(const QMenu& menu, const QString& path, QStringList& out) {
     }
 }
 
-QtMessageHandler testLogHandler = nullptr;
-
-// The offscreen platform warns each time a main window's size limits change; that is no fault.
-void DropSizeHintWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (!text.contains(QStringLiteral("propagateSizeHints"))) testLogHandler(type, context, text);
-}
-
 }  // namespace
 
 class MainFrameTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
-    std::unique_ptr<CReelkeepApp> app_;
-    ScriptedDialogs* dialogs_ = nullptr;
-    QString storePath_;
+    AppHarness harness_;
+    ScriptedDialogs*& dialogs_ = harness_.dialogs;
 
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-
-    // A fresh application over a store holding the given text.
-    CReelkeepApp& NewApp(const QByteArray& storeText = {}) {
-        app_.reset();
-        storePath_ =
-            Path(QStringLiteral("settings%1.ini").arg(QRandomGenerator::global()->generate()));
-        if (!storeText.isEmpty()) {
-            QFile file(storePath_);
-            file.open(QIODevice::WriteOnly);
-            file.write(storeText);
-        }
-        auto dialogs = std::make_unique<ScriptedDialogs>();
-        dialogs_ = dialogs.get();
-        app_ = std::make_unique<CReelkeepApp>(std::make_unique<CSettingsStore>(storePath_),
-                                              std::move(dialogs));
-        return *app_;
-    }
-
+    QString Path(const QString& name) const { return harness_.Path(name); }
+    CReelkeepApp& NewApp(const QByteArray& storeText = {}) { return harness_.NewApp(storeText); }
     CReelkeepApp& StartedApp(const QByteArray& storeText = {}) {
-        CReelkeepApp& app = NewApp(storeText);
-        const bool started = app.Start({QStringLiteral("reelkeep")});
-        Q_ASSERT(started);
-        return app;
+        return harness_.StartedApp(storeText);
     }
 
     // A saved three-movie catalogue; the app is left with it open.
@@ -144,15 +68,11 @@ private:
         return Path(name);
     }
 
-    QString StoreText() const {
-        QFile file(storePath_);
-        file.open(QIODevice::ReadOnly);
-        return QString::fromUtf8(file.readAll());
-    }
+    QString StoreText() const { return harness_.StoreText(); }
 
 private slots:
-    void initTestCase() { testLogHandler = qInstallMessageHandler(DropSizeHintWarnings); }
-    void cleanup() { app_.reset(); }
+    void initTestCase() { InstallQuietLogHandler(); }
+    void cleanup() { harness_.app.reset(); }
 
     void firstRunWritesEveryValueAndOpensAtTheDefaultPlace() {
         CReelkeepApp& app = StartedApp();
@@ -420,16 +340,57 @@ private slots:
         QCOMPARE(app.Doc().RecordCount(), 3u);
     }
 
-    void emptyFileKeepsTheCatalogueUnderTheNewName() {
+    void emptyFileOpensAsANewCatalogue() {
+        // An unsaved "Test One", File > Open, No to saving it, then a file made with touch.
         CReelkeepApp& app = StartedApp();
-        SavedCatalogue(app, QStringLiteral("full.smf"));
+        RecordValues movie;
+        movie[FieldIndex(Field::MovieName)] = "Test One";
+        app.Doc().AppendRecord(movie);
+        app.Doc().FinishLoad({});
+        app.Doc().SetModified(true);
         QFile empty(Path(QStringLiteral("empty.smf")));
         QVERIFY(empty.open(QIODevice::WriteOnly));
         empty.close();
-        QVERIFY(app.Frame().Lifetime().OpenFile(empty.fileName()));
+        dialogs_->answers = {MessageAnswer::No};
+        dialogs_->openNames = {empty.fileName()};
+        app.Frame().ExecuteCommand(CommandId::FileOpen);
         QCOMPARE(app.Frame().windowTitle(), QStringLiteral("empty.smf - Reelkeep"));
-        QCOMPARE(app.Doc().RecordCount(), 3u);
+        QCOMPARE(app.Doc().RecordCount(), 0u);
+        QVERIFY(app.Doc().Lookup(LookupKind::Actors).empty());
         QVERIFY(!app.Doc().IsModified());
+        // Saving now writes an empty catalogue, not the discarded movie.
+        app.Frame().ExecuteCommand(CommandId::FileSave);
+        CReelkeepDoc reread(app.Doc().ui());
+        QVERIFY(reread.OpenDocument(FromQt(empty.fileName())));
+        QCOMPARE(reread.RecordCount(), 0u);
+    }
+
+    void checkMarksWaitForTheCommand() {
+        // A toolbar button checks itself when clicked; while the command still runs (here at
+        // its tape-number warning) the buttons must show one display mode, not two.
+        CReelkeepApp& app = StartedApp();
+        CMainFrame& frame = app.Frame();
+        FillCatalogue(app.Doc());
+        RecordValues odd;
+        odd[FieldIndex(Field::MovieName)] = "Odd";
+        odd[FieldIndex(Field::TapeNumber)] = "12a";
+        app.Doc().AppendRecord(odd);
+        app.Doc().FinishLoad({});
+        frame.RefreshCommandStates();
+        QStringList checkedAtMessage;
+        dialogs_->onMessage = [&] {
+            for (const CommandId id :
+                 {CommandId::DisplayNormalView, CommandId::DisplayLabelFormat,
+                  CommandId::OneLineSorts, CommandId::SortByTitle, CommandId::SortByTapeNumber}) {
+                if (frame.Action(id)->isChecked()) checkedAtMessage << frame.Action(id)->text();
+            }
+        };
+        frame.Action(CommandId::DisplayLabelFormat)->trigger();
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QCOMPARE(checkedAtMessage, (QStringList{QStringLiteral("Display &Normal View"),
+                                                QStringLiteral("Sort by Tit&le")}));
+        QVERIFY(frame.Action(CommandId::DisplayLabelFormat)->isChecked());
+        QVERIFY(!frame.Action(CommandId::DisplayNormalView)->isChecked());
     }
 
     void damagedFileDoesNotKeepTheOldName() {

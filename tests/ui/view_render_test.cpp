@@ -88,21 +88,27 @@ private slots:
         QVERIFY(CountColor(image, Edges(10, L, xc - 16, 2 * L), f.colors.heading) > 10);
     }
 
-    void synopsisStopsAfterFourLines() {
+    void synopsisShowsFourLinesAtLineHeight() {
         RenderFixture f;
         f.view.ApplyDisplayOptions(NoGraphics());
         RecordValues r = MovieRecord(1, 1);
-        r[FieldIndex(Field::Synopsis)] = "one\ntwo\nthree\nfour\nFIVE FIVE\nSIX SIX SIX";
+        r[FieldIndex(Field::Synopsis)] = "one\r\ntwo\nthree\rfour\nFIVE FIVE\nSIX SIX SIX";
         f.doc.AppendRecord(r);
         f.doc.RebuildDisplayOrder();
         f.view.OnUpdate();
         const int L = f.L();
         const int textTop = 6 * L + L + 2;  // below the six record lines and the caption
-        const int fourLines = 4 * QFontMetrics(f.view.ScreenFont()).lineSpacing();
+        const int textHeight = QFontMetrics(f.view.ScreenFont()).height();
         const QImage image = f.Client();
-        QVERIFY(CountColor(image, Edges(10, textTop, 400, textTop + fourLines), f.colors.data) >
-                10);
-        QCOMPARE(CountColor(image, Edges(0, textTop + fourLines, 600, 11 * L), f.colors.data), 0);
+        // Each of the four lines whole in its own line of the box, and nothing after them.
+        for (int line = 0; line < 4; ++line) {
+            const int top = textTop + line * L;
+            QVERIFY2(CountColor(image, Edges(10, top, 400, top + textHeight), f.colors.data) > 10,
+                     qPrintable(QString::number(line)));
+            QCOMPARE(CountColor(image, Edges(10, top + textHeight, 400, top + L), f.colors.data),
+                     0);
+        }
+        QCOMPARE(CountColor(image, Edges(0, textTop + 4 * L, 600, 13 * L), f.colors.data), 0);
     }
 
     void oneLineHeaderStaysWhileRowsScroll() {
@@ -121,6 +127,27 @@ private slots:
         QCOMPARE(after.copy(header), before.copy(header));
         // The second row moved up into the first row's place.
         QCOMPARE(after.copy(0, L, 300, L), before.copy(0, 2 * L, 300, L));
+    }
+
+    void oneLineWithoutASortShowsTheTitleList() {
+        // File > New, three movies entered, then One Line Sorts: no sort is marked.
+        RenderFixture f;
+        for (int k = 0; k < 3; ++k) f.doc.AppendRecord(MovieRecord(k, k + 1));
+        f.doc.RebuildDisplayOrder();
+        f.doc.Execute(CommandId::OneLineSorts);
+        QCOMPARE(f.doc.CurrentSort(), SortMark::None);
+        const int L = f.L();
+        const QImage image = f.Client();
+        const QRect header(0, 0, f.Viewport()->width(), L);
+        QVERIFY(CountColor(image, header, f.colors.headerText) > 10);
+        for (int row = 1; row <= 3; ++row) {
+            QVERIFY(CountColor(image, QRect(10, row * L + 2, 150, L - 2), f.colors.data) > 10);
+        }
+        // A click on a drawn row selects it, and what is selected is drawn highlighted.
+        QTest::mouseClick(f.Viewport(), Qt::LeftButton, {}, QPoint(40, 2 * L + L / 2));
+        QVERIFY(f.view.Selection().IsSelected(1));
+        QVERIFY(CountColor(f.Client(), QRect(10, 2 * L + 2, 150, L - 2),
+                           f.colors.highlightBackground) > 10);
     }
 
     void actorRowsNameTheActorOnceAGroup() {

@@ -19,6 +19,9 @@ void ExpectConsistent(const CReelkeepDoc& doc) {
     for (std::uint32_t row = 0; row < doc.ActorRowCount(); ++row) {
         EXPECT_LT(doc.ActorRowRecord(row), count);
     }
+    for (const Label& label : doc.Labels()) {
+        for (std::uint32_t k = 0; k < label.movieCount; ++k) EXPECT_LT(label.records[k], count);
+    }
     const UndoJournal& undo = doc.Undo();
     for (const auto& column : undo.fields) EXPECT_EQ(column.size(), undo.recordNumbers.size());
 }

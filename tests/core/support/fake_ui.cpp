@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "doc_invariants.h"
+
 namespace reelkeep::test {
 
 namespace {
@@ -18,6 +20,7 @@ std::optional<T> Next(std::deque<std::optional<T>>& queue) {
 
 MessageAnswer FakeUI::ShowMessage(std::string_view text, MessageButtons, MessageIcon) {
     messages.emplace_back(text);
+    if (doc != nullptr) ExpectConsistent(*doc);
     if (messageAnswers.empty()) return MessageAnswer::Ok;
     const MessageAnswer answer = messageAnswers.front();
     messageAnswers.pop_front();
@@ -38,6 +41,22 @@ void FakeUI::StepProgress() {
 void FakeUI::EndProgress() {
     ASSERT_TRUE(ProgressOpen());
     progress.back().ended = true;
+}
+
+void FakeUI::BeginDocumentChange() {
+    EXPECT_FALSE(changing) << "only the outermost change is reported";
+    changing = true;
+    ++documentChanges;
+}
+
+void FakeUI::EndDocumentChange() {
+    EXPECT_TRUE(changing);
+    changing = false;
+}
+
+void FakeUI::UpdateAllViews() {
+    ++updates;
+    if (doc != nullptr) ExpectConsistent(*doc);
 }
 
 void FakeUI::SetWaitCursor(bool on) {

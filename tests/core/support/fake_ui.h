@@ -11,7 +11,8 @@
 namespace reelkeep::test {
 
 // A scripted user: records what the document shows and answers from queues. An empty queue
-// answers OK to messages and cancels dialogs.
+// answers OK to messages and cancels dialogs. Like the window, it expects the document to be
+// consistent whenever it asks for a view update or shows a message.
 class FakeUI : public IReelkeepUI {
 public:
     struct ProgressRun {
@@ -25,6 +26,8 @@ public:
     std::vector<std::string> messages;
     std::vector<ProgressRun> progress;
     int updates = 0;
+    int documentChanges = 0;  // outermost changes begun
+    bool changing = false;
     int waitCursorDepth = 0;
     int maxWaitCursorDepth = 0;
     std::array<std::string, 4> viewHeadings;
@@ -52,7 +55,10 @@ public:
     void StepProgress() override;
     void EndProgress() override;
     void SetWaitCursor(bool on) override;
-    void UpdateAllViews() override { ++updates; }
+    void BeginDocumentChange() override;
+    void EndDocumentChange() override;
+    // With doc set, each view update and each message checks that the document is consistent.
+    void UpdateAllViews() override;
     bool RunEntryDialog(EntryDialogValues& values) override;
     std::optional<DeleteAnswer> RunDeleteDialog(std::string_view question) override;
     bool RunFindDialog(FindSettings& settings) override;

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "reelkeep_app.h"
+#include "reelkeep_doc.h"
+#include "settings_store.h"
+#include "shell_dialogs.h"
+
+namespace reelkeep::frametest {
+
+// Answers the shell's questions from queues and records what it was asked. An empty queue
+// answers Cancel to questions and cancels file dialogs. onMessage, when set, runs as each
+// message is shown, to look at the window behind it.
+class ScriptedDialogs : public IShellDialogs {
+public:
+    QStringList messages;
+    std::deque<MessageAnswer> answers;
+    std::deque<QString> openNames;
+    std::deque<QString> saveNames;
+    int aboutBoxes = 0;
+    std::function<void()> onMessage;
+
+    MessageAnswer ShowMessage(QWidget*, const QString& text, MessageButtons buttons,
+                              MessageIcon) override {
+        messages.append(text);
+        if (onMessage) onMessage();
+        if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+        return Next(answers, MessageAnswer::Cancel);
+    }
+    QString AskOpenFileName(QWidget*) override { return Next(openNames, QString()); }
+    QString AskSaveFileName(QWidget*, const QString&) override {
+        return Next(saveNames, QString());
+    }
+    QString AskExportFileName(QWidget*, ExportKind) override { return {}; }
+    void ShowAbout(QWidget*) override { ++aboutBoxes; }
+
+private:
+    template <typename T>
+    static T Next(std::deque<T>& queue, T fallback) {
+        if (queue.empty()) return fallback;
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
+
+// Applications over settings stores in a temporary folder, with scripted dialogs.
+struct AppHarness {
+    QTemporaryDir dir;
+    std::unique_ptr<CReelkeepApp> app;
+    ScriptedDialogs* dialogs = nullptr;
+    QString storePath;
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    // A fresh application over a store holding the given text.
+    CReelkeepApp& NewApp(const QByteArray& storeText = {}) {
+        app.reset();
+        storePath =
+            Path(QStringLiteral("settings%1.ini").arg(QRandomGenerator::global()->generate()));
+        if (!storeText.isEmpty()) {
+            QFile file(storePath);
+            file.open(QIODevice::WriteOnly);
+            file.write(storeText);
+        }
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        app = std::make_unique<CReelkeepApp>(std::make_unique<CSettingsStore>(storePath),
+                                             std::move(scripted));
+        return *app;
+    }
+
+    CReelkeepApp& StartedApp(const QByteArray& storeText = {}) {
+        CReelkeepApp& started = NewApp(storeText);
+        const bool ok = started.Start({QStringLiteral("reelkeep")});
+        Q_ASSERT(ok);
+        return started;
+    }
+
+    QString StoreText() const {
+        QFile file(storePath);
+        file.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(file.readAll());
+    }
+};
+
+// Three movies, entered the way a load leaves them.
+inline void FillCatalogue(CReelkeepDoc& doc) {
+    const char* titles[] = {"Vertigo", "Alien", "Heat"};
+    for (int i = 0; i < 3; ++i) {
+        RecordValues values;
+        values[FieldIndex(Field::MovieName)] = titles[i];
+        values[FieldIndex(Field::Actor1)] = "Actor " + std::to_string(i);
+        values[FieldIndex(Field::MovieType)] = "Drama";
+        values[FieldIndex(Field::MediaType)] = "VHS";
+        values[FieldIndex(Field::TapeNumber)] = std::to_string(i + 1);
+        values[FieldIndex(Field::Time)] = std::to_string(100 + i);
+        doc.AppendRecord(values);
+    }
+    doc.FinishLoad({});
+    doc.SetModified(true);
+}
+
+// The offscreen platform warns each time a main window's size limits change; that is no fault.
+inline void InstallQuietLogHandler() {
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (!text.contains(QStringLiteral("propagateSizeHints"))) {
+                previous(type, context, text);
+            }
+        });
+}
+
+}  // namespace reelkeep::frametest
