@@ -1,6 +1,12 @@
 #include "window_placement.h"
 
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QVariant>
 #include <QWidget>
+#include <QWindow>
 #include <array>
 
 #include "settings_store.h"
@@ -47,8 +53,88 @@ void SavePlacement(CSettingsStore& store, const WindowPlacement& placement) {
     store.WriteInt(kSectionWindow, "Maximized", placement.maximized ? 1 : 0);
 }
 
+QRect PlaceOnScreens(const QRect& rect, const QList<QRect>& availableAreas, const QRect& primary) {
+    for (const QRect& area : availableAreas) {
+        if (area.intersects(rect)) return rect;
+    }
+    const QSize size = rect.size().boundedTo(primary.size());
+    QRect placed(QPoint(0, 0), size);
+    placed.moveCenter(primary.center());
+    return placed;
+}
+
+namespace {
+
+QRect PlaceOnThisDesktop(const QRect& rect) {
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) areas << screen->availableGeometry();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return primary ? PlaceOnScreens(rect, areas, primary->availableGeometry()) : rect;
+}
+
+// The frame's width on each side; zero until the window manager has framed the window.
+QMargins FrameMargins(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+// The frame rectangle a window was given but could not take yet, its frame being unknown.
+constexpr char kPendingFrameRect[] = "reelkeepPendingFrameRect";
+
+// Places the client area so that the whole window, frame included, covers frameRect.
+void FitFrameTo(QWidget& window, const QRect& frameRect, const QMargins& margins) {
+    window.setGeometry(frameRect.marginsRemoved(margins));
+    window.setProperty(kPendingFrameRect, QVariant());
+}
+
+// On some desktops the frame is known only a moment after the window is shown, once the window
+// manager has framed it; the window is fitted then, as soon as it is in its normal state.
+class FrameFitter : public QObject {
+public:
+    FrameFitter(QWidget& window, const QRect& frameRect)
+        : QObject(&window), window_(window), frameRect_(frameRect) {
+        window.setProperty(kPendingFrameRect, frameRect);
+        timer_.setInterval(20);
+        connect(&timer_, &QTimer::timeout, this, &FrameFitter::TryToFit);
+        timer_.start();
+    }
+
+private:
+    void TryToFit() {
+        const QMargins margins = window_.windowHandle()->frameMargins();
+        if (!window_.isVisible() || margins.isNull() ||
+            window_.windowState() != Qt::WindowNoState) {
+            if (++tries_ == kMaxTries) deleteLater();  // a window that never gets a frame
+            return;
+        }
+        timer_.stop();
+        FitFrameTo(window_, frameRect_, margins);
+        deleteLater();
+    }
+
+    static constexpr int kMaxTries = 250;
+    QWidget& window_;
+    QRect frameRect_;
+    QTimer timer_;
+    int tries_ = 0;
+};
+
+}  // namespace
+
 void ApplyPlacement(QWidget& window, const WindowPlacement& placement) {
-    window.setGeometry(placement.NormalRect());
+    const QRect frameRect = PlaceOnThisDesktop(placement.NormalRect());
+    window.winId();  // the platform window, which may know its frame already
+    const QMargins margins = window.windowHandle()->frameMargins();
+    if (margins.isNull()) {
+        window.setGeometry(frameRect);
+        // Until the frame is known, at least its corner goes where the rectangle's is.
+        window.windowHandle()->setFramePosition(frameRect.topLeft());
+        new FrameFitter(window, frameRect);
+    } else {
+        FitFrameTo(window, frameRect, margins);
+    }
     if (placement.icon) {
         // Minimized without activation; un-minimizing restores the state kept with it.
         window.setAttribute(Qt::WA_ShowWithoutActivating);
@@ -65,8 +151,12 @@ void ApplyPlacement(QWidget& window, const WindowPlacement& placement) {
 
 WindowPlacement CapturePlacement(const QWidget& window) {
     const bool restored = !window.isMaximized() && !window.isMinimized() && !window.isFullScreen();
-    const QRect normal =
+    const QRect client =
         restored || window.normalGeometry().isEmpty() ? window.geometry() : window.normalGeometry();
+    // A window maximized before its frame was known still has the rectangle it was given.
+    const QVariant pending = window.property(kPendingFrameRect);
+    const QRect normal = !restored && pending.isValid() ? pending.toRect()
+                                                        : client.marginsAdded(FrameMargins(window));
     WindowPlacement placement;
     placement.left = normal.left();
     placement.top = normal.top();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QString>
 #include <optional>
@@ -32,7 +33,13 @@ std::optional<WindowPlacement> ParsePlacementRect(const QString& text);
 WindowPlacement LoadPlacement(const CSettingsStore& store);
 void SavePlacement(CSettingsStore& store, const WindowPlacement& placement);
 
-// Shows the window as the placement says, and reads its placement back before it closes.
+// Where a window rectangle (frame included) goes: where it is while it meets one of the
+// screens' available areas; otherwise, of the same size as far as it fits, in the middle of the
+// primary screen's area, so that a window last seen on a screen now gone is within reach.
+QRect PlaceOnScreens(const QRect& rect, const QList<QRect>& availableAreas, const QRect& primary);
+
+// Shows the window as the placement says, its frame on the stored rectangle, and reads its
+// placement back, frame included, before it closes.
 void ApplyPlacement(QWidget& window, const WindowPlacement& placement);
 WindowPlacement CapturePlacement(const QWidget& window);
 

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QUrl>
+#include <QWindow>
 #include <QtTest>
 #include <deque>
 
@@ -78,7 +79,9 @@ private slots:
         CReelkeepApp& app = StartedApp();
         CMainFrame& frame = app.Frame();
         QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - Reelkeep"));
-        QCOMPARE(frame.geometry(), QRect(10, 10, 490, 390));
+        // The stored rectangle is the whole window's, frame included.
+        QCOMPARE(frame.frameGeometry(), QRect(10, 10, 490, 390));
+        QVERIFY(frame.geometry() != frame.frameGeometry());
         QVERIFY(!frame.isMaximized());
         QVERIFY(dialogs_->messages.isEmpty());
         QVERIFY(!QApplication::windowIcon().isNull());
@@ -149,7 +152,9 @@ private slots:
         CReelkeepApp& app =
             StartedApp("[Window size]\nRect=0100 0050 0700 0450\nMaximized=1\nIcon=0\n");
         QTRY_VERIFY(app.Frame().isMaximized());
-        QCOMPARE(app.Frame().normalGeometry(), QRect(100, 50, 600, 400));
+        // Un-maximized, the whole window, frame included, covers the stored rectangle.
+        const QMargins frame = app.Frame().windowHandle()->frameMargins();
+        QCOMPARE(app.Frame().normalGeometry(), QRect(100, 50, 600, 400).marginsRemoved(frame));
         app.Frame().close();
         QVERIFY(StoreText().contains(QStringLiteral("Maximized=1\nRect=0100 0050 0700 0450\n")));
     }

@@ -2,6 +2,7 @@
 // placement and the recent-file list.
 #include <QBuffer>
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
@@ -276,6 +277,30 @@ private slots:
         QVERIFY(maximized.maximized);
         QVERIFY(!maximized.icon);
         QCOMPARE(maximized.NormalRect(), p.NormalRect());
+    }
+
+    void placementStaysWithinReach() {
+        const QList<QRect> screens = {QRect(0, 0, 1920, 1050), QRect(1920, 0, 1280, 1000)};
+        const QRect primary = screens[0];
+        // On a screen, or partly: kept as it is.
+        QCOMPARE(PlaceOnScreens(QRect(10, 10, 490, 390), screens, primary),
+                 QRect(10, 10, 490, 390));
+        QCOMPARE(PlaceOnScreens(QRect(3000, 900, 500, 400), screens, primary),
+                 QRect(3000, 900, 500, 400));
+        // On a screen no longer attached: the same size, in the middle of the primary screen.
+        const QRect gone = QRect(QPoint(3000, 2000), QPoint(3499, 2399));
+        QCOMPARE(PlaceOnScreens(gone, screens, primary), QRect(710, 325, 500, 400));
+        // Larger than the primary screen: shrunk to it.
+        QCOMPARE(PlaceOnScreens(QRect(-5000, 0, 4000, 3000), screens, primary), primary);
+
+        // The window itself: a stored rectangle out of reach opens on the screen.
+        QWidget window;
+        auto store = NewStore("[Window size]\nRect=3000 2000 3500 2400\n");
+        ApplyPlacement(window, LoadPlacement(*store));
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(area.contains(window.frameGeometry()));
+        QCOMPARE(window.frameGeometry().size(), QSize(500, 400).boundedTo(area.size()));
     }
 
     void recentFiles() {
