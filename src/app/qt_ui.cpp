@@ -31,8 +31,8 @@ void CQtUI::BeginProgress(std::string_view caption, std::uint32_t max) {
     frame_->StatusPanes().BeginBar(max);
 }
 
-void CQtUI::StepProgress() {
-    if (frame_) frame_->StatusPanes().StepBar();
+void CQtUI::SetProgress(std::uint32_t stepsDone) {
+    if (frame_) frame_->StatusPanes().SetBarValue(stepsDone);
 }
 
 void CQtUI::EndProgress() {

@@ -21,7 +21,7 @@ public:
     MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
                               MessageIcon icon) override;
     void BeginProgress(std::string_view caption, std::uint32_t max) override;
-    void StepProgress() override;
+    void SetProgress(std::uint32_t stepsDone) override;
     void EndProgress() override;
     void SetWaitCursor(bool on) override;
     void BeginDocumentChange() override;

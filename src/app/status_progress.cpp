@@ -74,6 +74,8 @@ void CStatusPanes::BeginBar(std::uint32_t max) {
         static_cast<int>(std::min<std::uint32_t>(std::max<std::uint32_t>(max, 1), INT32_MAX));
     progressBar_->setRange(0, top);
     progressBar_->setValue(0);
+    valuesPerPixel_ = std::max(1, top / std::max(1, progressPane_->width()));
+    nextShownValue_ = valuesPerPixel_;
     progressBar_->setTextVisible(false);
     // As tall as the indicators it replaces: a taller status bar would shift the window's
     // contents while the loop runs.
@@ -82,11 +84,14 @@ void CStatusPanes::BeginBar(std::uint32_t max) {
     PaintNow();
 }
 
-void CStatusPanes::StepBar() {
-    if (!progressBar_ || progressBar_->value() >= progressBar_->maximum()) return;
-    // setValue repaints at once, and only when the bar visibly moves: a million steps must not
-    // mean a million repaints.
-    progressBar_->setValue(progressBar_->value() + 1);
+void CStatusPanes::SetBarValue(std::uint32_t value) {
+    // A loop may report every one of a million steps; the widget hears of those a person can
+    // see, a pixel apart, and the last.
+    const int top = progressBar_ ? progressBar_->maximum() : 0;
+    const int shown = static_cast<int>(std::min<std::uint32_t>(value, static_cast<unsigned>(top)));
+    if (!progressBar_ || (shown < nextShownValue_ && shown < top)) return;
+    nextShownValue_ = shown + valuesPerPixel_;
+    progressBar_->setValue(shown);  // repaints at once, as the event loop may not run
 }
 
 void CStatusPanes::EndBar() { delete progressBar_; }

@@ -27,9 +27,9 @@ public:
     // shows even while a long loop keeps the event loop from running.
     void SetProgressCaption(const QString& text);
 
-    // The bar exists only between Begin and End.
+    // The bar exists only between Begin and End. Values past the end leave it full.
     void BeginBar(std::uint32_t max);
-    void StepBar();
+    void SetBarValue(std::uint32_t value);
     void EndBar();
 
     // Lights the lock indicators whose key is on; all stay dimmed where that cannot be told.
@@ -54,6 +54,9 @@ private:
     std::array<QLabel*, 3> indicators_{};
     QWidget* progressPane_;
     QPointer<QProgressBar> progressBar_;
+    // The bar is set only when a value reaches the next one a pixel further on.
+    int valuesPerPixel_ = 1;
+    int nextShownValue_ = 0;
     bool progressLayout_ = false;
 };
 

@@ -24,7 +24,7 @@ void CReelkeepDoc::SortDisplayedActors() {
                            progressEnabled_);
     displayedActors_.StableSort(
         [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
-    for (std::size_t pass = 1; pass < names; ++pass) progress.Step();
+    progress.StepTo(static_cast<std::uint32_t>(names - 1));
 }
 
 void CReelkeepDoc::BuildActorIndex() {
@@ -39,7 +39,7 @@ void CReelkeepDoc::BuildActorIndex() {
     actorIndex_.rows = BuildActorRows(
         displayOrder_, {&Column(Field::Actor1), &Column(Field::Actor2), &Column(Field::Actor3)},
         actorIndex_.groupNames);
-    for (std::size_t group = 0; group <= names; ++group) progress.Step();
+    progress.StepTo(static_cast<std::uint32_t>(names + 1));
 }
 
 std::string_view CReelkeepDoc::ActorRowGroupName(std::uint32_t row) const {

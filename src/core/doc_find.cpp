@@ -55,7 +55,7 @@ public:
     void Pause() { scope_.reset(); }
     void Resume() {
         scope_.emplace(ui_, msg::kProgressSearching, max_);
-        for (std::uint32_t k = 0; k < steps_; ++k) scope_->Step();
+        scope_->StepTo(steps_);
     }
 
 private:

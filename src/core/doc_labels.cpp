@@ -14,7 +14,7 @@ void CReelkeepDoc::SortByCounterNumber() {
         displayOrder_.empty() ? 0 : static_cast<std::uint32_t>(displayOrder_.size() - 1);
     ProgressScope progress(ui_, msg::kProgressSortCounter, passes);
     StableSortCounters(displayOrder_, Column(Field::Counter));
-    for (std::uint32_t pass = 0; pass < passes; ++pass) progress.Step();
+    progress.StepTo(passes);
 }
 
 void CReelkeepDoc::BuildLabelLayout() {
@@ -42,7 +42,7 @@ void CReelkeepDoc::UpdateLabelColors() {
         // Only the names move: colour k stays with whichever type ends up at place k.
         types.StableSort(
             [](const std::string& a, const std::string& b) { return BlanksLastLess(a, b); });
-        for (std::size_t pass = 1; pass < types.size(); ++pass) progress.Step();
+        progress.StepTo(static_cast<std::uint32_t>(types.size() - 1));
     }
     if (dataColors_.size() < types.size()) dataColors_.assign(types.size(), 0);
     if (headingColors_.empty()) headingColors_.push_back(0);

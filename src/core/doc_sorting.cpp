@@ -41,10 +41,6 @@ std::optional<KeySortInfo> KeySortOf(SortMark key) {
 // Progress of a key sort: one step per entry after the first, as many as a bubble sort's passes.
 std::uint32_t PassCount(std::size_t n) { return n == 0 ? 0 : static_cast<std::uint32_t>(n - 1); }
 
-void StepTimes(ProgressScope& progress, std::uint32_t times) {
-    for (std::uint32_t k = 0; k < times; ++k) progress.Step();
-}
-
 }  // namespace
 
 void CReelkeepDoc::ResetDisplayState() {
@@ -87,7 +83,7 @@ void CReelkeepDoc::KeySortCommand(SortMark key) {
         const std::uint32_t passes = PassCount(displayOrder_.size());
         ProgressScope progress(ui_, info->caption, passes);
         StableSortBlanksLast(displayOrder_, Column(info->field));
-        StepTimes(progress, passes);
+        progress.StepTo(passes);
     }
     ui_.UpdateAllViews();
 }
@@ -113,7 +109,7 @@ void CReelkeepDoc::TapeNumberSort() {
         ProgressScope progress(ui_, msg::kProgressSortTape, passes);
         sawNonNumeric =
             StableSortTapeNumbers(displayOrder_, Column(Field::TapeNumber), options_.tapeText);
-        StepTimes(progress, passes);
+        progress.StepTo(passes);
     }
     if (sawNonNumeric) Warn(ui_, msg::kTapeNotAllDigits);
     if (!labelFormat_) ui_.UpdateAllViews();

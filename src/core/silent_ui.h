@@ -13,7 +13,7 @@ public:
         return MessageAnswer::Ok;
     }
     void BeginProgress(std::string_view, std::uint32_t) override {}
-    void StepProgress() override {}
+    void SetProgress(std::uint32_t) override {}
     void EndProgress() override {}
     void SetWaitCursor(bool) override {}
     void BeginDocumentChange() override {}

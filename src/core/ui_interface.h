@@ -43,9 +43,11 @@ public:
     virtual MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
                                       MessageIcon icon) = 0;
 
-    // The status-bar progress indicator: at most one at a time, Begin..Step*..End.
+    // The status-bar progress indicator: at most one at a time. Begin, then the number of steps
+    // done so far, rising, as often as the loop likes (the window shows only what a person can
+    // see move), then End.
     virtual void BeginProgress(std::string_view caption, std::uint32_t max) = 0;
-    virtual void StepProgress() = 0;
+    virtual void SetProgress(std::uint32_t stepsDone) = 0;
     virtual void EndProgress() = 0;
 
     virtual void SetWaitCursor(bool on) = 0;
@@ -90,7 +92,13 @@ public:
     ProgressScope& operator=(const ProgressScope&) = delete;
 
     void Step() {
-        if (shown_) ui_.StepProgress();
+        if (shown_) ui_.SetProgress(++done_);
+    }
+    // Catches up with a loop whose steps were all done at once.
+    void StepTo(std::uint32_t done) {
+        if (!shown_ || done <= done_) return;
+        done_ = done;
+        ui_.SetProgress(done_);
     }
     void End() {
         if (shown_) ui_.EndProgress();
@@ -100,6 +108,7 @@ public:
 private:
     IReelkeepUI& ui_;
     bool shown_;
+    std::uint32_t done_ = 0;
 };
 
 class WaitCursor {

@@ -115,8 +115,8 @@ TEST(LabelLayout, MatchesTheLiteralCommandOnRandomCatalogues) {
 class FailingUI : public FakeUI {
 public:
     explicit FailingUI(std::uint32_t failAt) : failAt_(failAt) {}
-    void StepProgress() override {
-        FakeUI::StepProgress();
+    void SetProgress(std::uint32_t stepsDone) override {
+        FakeUI::SetProgress(stepsDone);
         if (progress.back().caption == msg::kProgressBuildLabels &&
             progress.back().steps == failAt_) {
             throw std::bad_alloc();

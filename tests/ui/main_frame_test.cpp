@@ -529,15 +529,24 @@ private slots:
         QVERIFY(panes.Bar());
         QCOMPARE(panes.Bar()->value(), 0);  // an empty bar, not a busy one
         QVERIFY(panes.Bar()->maximum() > 0);
-        ui.StepProgress();
+        ui.SetProgress(1);
         ui.EndProgress();
         QVERIFY(!panes.Bar());
         QCOMPARE(panes.VisiblePaneCount(), 4);
         QCOMPARE(panes.MessageText(), QStringLiteral("Ready"));
 
         ui.BeginProgress("Loading file", 3);
-        for (int i = 0; i < 5; ++i) ui.StepProgress();  // too many steps stay at the end
+        for (std::uint32_t i = 1; i <= 5; ++i) ui.SetProgress(i);  // too many stay at the end
         QCOMPARE(panes.Bar()->value(), 3);
+        ui.EndProgress();
+
+        // A million steps reach the widget only as often as the bar can visibly move.
+        ui.BeginProgress("Sorting by title", 1'000'000);
+        QSignalSpy moves(panes.Bar(), &QProgressBar::valueChanged);
+        for (std::uint32_t i = 1; i <= 1'000'000; ++i) ui.SetProgress(i);
+        QCOMPARE(panes.Bar()->value(), 1'000'000);
+        QVERIFY(moves.count() <= panes.Bar()->width() + 2);
+        QVERIFY(moves.count() >= panes.Bar()->width() / 2);  // and still fills step by step
         ui.EndProgress();
 
         FillCatalogue(app.Doc());

@@ -33,9 +33,11 @@ void FakeUI::BeginProgress(std::string_view caption, std::uint32_t max) {
     progress.push_back({std::string(caption), max, 0, false});
 }
 
-void FakeUI::StepProgress() {
+void FakeUI::SetProgress(std::uint32_t stepsDone) {
     ASSERT_TRUE(ProgressOpen());
-    ++progress.back().steps;
+    // A bar never goes back, and a value that does not move it need not be reported.
+    EXPECT_GT(stepsDone, progress.back().steps) << progress.back().caption;
+    progress.back().steps = stepsDone;
 }
 
 void FakeUI::EndProgress() {

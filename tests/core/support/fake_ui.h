@@ -18,7 +18,7 @@ public:
     struct ProgressRun {
         std::string caption;
         std::uint32_t max = 0;
-        std::uint32_t steps = 0;
+        std::uint32_t steps = 0;  // the last value shown
         bool ended = false;
     };
 
@@ -52,7 +52,7 @@ public:
 
     MessageAnswer ShowMessage(std::string_view text, MessageButtons, MessageIcon) override;
     void BeginProgress(std::string_view caption, std::uint32_t max) override;
-    void StepProgress() override;
+    void SetProgress(std::uint32_t stepsDone) override;
     void EndProgress() override;
     void SetWaitCursor(bool on) override;
     void BeginDocumentChange() override;

@@ -1,0 +1,147 @@
+// The document's long commands where the user sits: through the real main window, offscreen,
+// with its status bar, progress bar and view; and the same commands through the silent UI, run
+// side by side so the two can be compared within one run.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "bench_support.h"
+#include "generator.h"
+#include "main_frame.h"
+#include "qt_text.h"
+#include "reelkeep_app.h"
+#include "reelkeep_doc.h"
+#include "settings_store.h"
+#include "shell_dialogs.h"
+#include "silent_ui.h"
+
+namespace reelkeep {
+namespace {
+
+// Says nothing and asks nothing; the commands timed here raise no questions.
+class QuietShellDialogs : public IShellDialogs {
+public:
+    MessageAnswer ShowMessage(QWidget*, const QString&, MessageButtons, MessageIcon) override {
+        return MessageAnswer::Ok;
+    }
+    QString AskOpenFileName(QWidget*) override { return {}; }
+    QString AskSaveFileName(QWidget*, const QString&) override { return {}; }
+    QString AskExportFileName(QWidget*, ExportKind) override { return {}; }
+    void ShowAbout(QWidget*) override {}
+};
+
+// A generated catalogue saved once per size, so both kinds of UI open the same file.
+struct CatalogueFile {
+    QTemporaryDir dir;
+    std::string path;
+
+    explicit CatalogueFile(std::uint32_t n) : path(FromQt(dir.filePath("bench.smf"))) {
+        SilentUI ui;
+        CReelkeepDoc doc(ui);
+        GenerateCatalogue(doc, n, 20240601);
+        doc.SaveDocument(path);
+    }
+};
+
+// The program as it starts with the file: main window shown, settings in a scratch folder.
+struct WindowSession {
+    QTemporaryDir dir;
+    CReelkeepApp app;
+
+    explicit WindowSession(const std::string& path)
+        : app(std::make_unique<CSettingsStore>(dir.filePath("bench.ini")),
+              std::make_unique<QuietShellDialogs>()) {
+        app.Start({QStringLiteral("reelkeep"), ToQt(path)});
+        QApplication::processEvents();
+    }
+    CReelkeepDoc& Doc() { return app.Doc(); }
+};
+
+struct SilentSession {
+    SilentUI ui;
+    CReelkeepDoc doc{ui};
+
+    explicit SilentSession(const std::string& path) {
+        doc.OnNewDocument();
+        doc.OpenDocument(path);
+    }
+    CReelkeepDoc& Doc() { return doc; }
+};
+
+const std::string& PathFor(std::uint32_t n) { return bench::OncePerSize<CatalogueFile>(n).path; }
+
+// One session of each kind per size, opened on the same file.
+template <typename Session>
+Session& SessionFor(std::uint32_t n) {
+    static std::map<std::uint32_t, std::unique_ptr<Session>> sessions;
+    auto& session = sessions[n];
+    if (!session) session = std::make_unique<Session>(PathFor(n));
+    return *session;
+}
+
+using Command = std::function<void(CReelkeepDoc&, const std::string& path)>;
+
+// Each run starts from the Normal View in record order, as after a filter rebuild.
+template <typename Session>
+void RunCommand(benchmark::State& state, const Command& command) {
+    const auto n = static_cast<std::uint32_t>(state.range(0));
+    const std::string& path = PathFor(n);
+    CReelkeepDoc& doc = SessionFor<Session>(n).Doc();
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc.Execute(CommandId::DisplayNormalView);
+        doc.RebuildDisplayOrder();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        command(doc, path);
+    }
+}
+
+const std::pair<const char*, Command> kCommands[] = {
+    {"open", [](CReelkeepDoc& doc, const std::string& path) { doc.OpenDocument(path); }},
+    {"sort_by_title",
+     [](CReelkeepDoc& doc, const std::string&) { doc.Execute(CommandId::SortByTitle); }},
+    {"sort_by_rating",
+     [](CReelkeepDoc& doc, const std::string&) { doc.Execute(CommandId::SortByRating); }},
+    {"sort_by_tape",
+     [](CReelkeepDoc& doc, const std::string&) { doc.Execute(CommandId::SortByTapeNumber); }},
+    {"sort_by_actors",
+     [](CReelkeepDoc& doc, const std::string&) { doc.Execute(CommandId::SortByActors); }},
+    {"label_format",
+     [](CReelkeepDoc& doc, const std::string&) { doc.Execute(CommandId::DisplayLabelFormat); }},
+};
+
+void RegisterAll() {
+    for (const auto& [name, command] : kCommands) {
+        const std::string suffix = std::string("/") + name;
+        benchmark::RegisterBenchmark(
+            ("window" + suffix).c_str(),
+            [command](benchmark::State& s) { RunCommand<WindowSession>(s, command); })
+            ->Arg(1'000'000)
+            ->Iterations(3)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(
+            ("silent" + suffix).c_str(),
+            [command](benchmark::State& s) { RunCommand<SilentSession>(s, command); })
+            ->Arg(1'000'000)
+            ->Iterations(3)
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
+}  // namespace
+}  // namespace reelkeep
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    reelkeep::RegisterAll();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
