@@ -30,8 +30,8 @@ const FontValueNames& NamesOf(FontKind kind) {
     return kind == FontKind::Screen ? kScreenFontNames : kLabelFontNames;
 }
 
-constexpr std::array<const char*, 4> kCustomNames = {"Custom 1", "Custom 2", "Custom 3",
-                                                     "Custom 4"};
+constexpr std::array<const char*, kCustomFieldCount> kCustomNames = {"Custom 1", "Custom 2",
+                                                                     "Custom 3", "Custom 4"};
 
 // One option value: its name and where it lives in OptionValues.
 struct OptionEntry {
@@ -137,7 +137,7 @@ DocumentOptions ToDocumentOptions(const OptionValues& options) {
     doc.ignoreTheNormal = options.nlViewThe != 0;
     doc.tapeText = options.tapeText != 0;
     doc.showSynopsis = options.nlViewSynopsis != 0;
-    for (std::size_t k = 0; k < 4; ++k) doc.showCustom[k] = options.custom[k] != 0;
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) doc.showCustom[k] = options.custom[k] != 0;
     return doc;
 }
 
@@ -145,7 +145,7 @@ ViewDisplayOptions ToViewDisplayOptions(const OptionValues& options) {
     ViewDisplayOptions view;
     view.showGrid = options.nlViewGrid == 0;
     view.showBox = options.nlViewGrid == 1;
-    for (std::size_t k = 0; k < 4; ++k) view.showCustom[k] = options.custom[k] != 0;
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) view.showCustom[k] = options.custom[k] != 0;
     view.showSynopsis = options.nlViewSynopsis != 0;
     view.oneLineGrid = options.titlesGrid != 0;
     view.actorGrid = options.actorGrid != 0;

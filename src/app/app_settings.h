@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "fields.h"
 #include "reelkeep_doc.h"
 #include "view_colors.h"
 
@@ -48,7 +49,7 @@ struct OptionValues {
     int nlViewThe = 1;
     int actorGrid = 1;
     int actorPrint = 0;
-    std::array<int, 4> custom{};
+    std::array<int, kCustomFieldCount> custom{};
     int pageNum = 1;
     int nlViewHeading = 1;
     int tapeText = 0;

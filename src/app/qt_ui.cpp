@@ -73,11 +73,11 @@ bool CQtUI::RunFindDialog(FindSettings& settings) {
     return reelkeep::RunFindDialog(frame_, settings);
 }
 
-bool CQtUI::RunCustomHeadingsDialog(std::array<std::string, 4>& headings) {
+bool CQtUI::RunCustomHeadingsDialog(HeadingTexts& headings) {
     return reelkeep::RunCustomHeadingsDialog(frame_, headings);
 }
 
-bool CQtUI::RunFiltersDialog(std::array<std::string, 9>& filters) {
+bool CQtUI::RunFiltersDialog(FilterTexts& filters) {
     return reelkeep::RunFiltersDialog(frame_, filters);
 }
 
@@ -95,7 +95,7 @@ void CQtUI::SelectOnly(std::uint32_t row, bool selected) {
     if (frame_) frame_->View().SelectOnly(row, selected);
 }
 
-void CQtUI::ApplyCustomHeadings(const std::array<std::string, 4>& headings, bool repaint) {
+void CQtUI::ApplyCustomHeadings(const HeadingTexts& headings, bool repaint) {
     if (frame_) frame_->View().SetCustomHeadings(headings, repaint);
 }
 

@@ -30,12 +30,12 @@ public:
     bool RunEntryDialog(EntryDialogValues& values) override;
     std::optional<DeleteAnswer> RunDeleteDialog(std::string_view question) override;
     bool RunFindDialog(FindSettings& settings) override;
-    bool RunCustomHeadingsDialog(std::array<std::string, 4>& headings) override;
-    bool RunFiltersDialog(std::array<std::string, 9>& filters) override;
+    bool RunCustomHeadingsDialog(HeadingTexts& headings) override;
+    bool RunFiltersDialog(FilterTexts& filters) override;
     std::optional<std::string> AskExportFileName(ExportKind kind) override;
     void StoreSelection() override;
     void SelectOnly(std::uint32_t row, bool selected) override;
-    void ApplyCustomHeadings(const std::array<std::string, 4>& headings, bool repaint) override;
+    void ApplyCustomHeadings(const HeadingTexts& headings, bool repaint) override;
 
 private:
     IShellDialogs& dialogs_;

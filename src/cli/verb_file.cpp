@@ -71,7 +71,7 @@ int RunInfo(std::span<const std::string> args) {
     }
     const CReelkeepDoc& doc = session.doc;
     std::cout << "version: " << *version << '\n' << "records: " << doc.RecordCount() << '\n';
-    for (int k = 0; k < 4; ++k) {
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         std::cout << "heading" << k + 1 << ": " << doc.CustomHeadings()[k] << '\n';
     }
     std::cout << "movie-types: " << doc.Lookup(LookupKind::MovieTypes).size() << '\n'

@@ -6,11 +6,14 @@
 
 namespace reelkeep {
 
+// A layout's column slots: slot 0 is the key column, slots 1..9 have positions.
+inline constexpr std::size_t kColumnSlotCount = 10;
+
 // The one-line lists' column arrangement for one sort key: ten column identifiers (slot 0 is the
 // key column) and the x positions, in pixels, of slots 1..9 (positions[0] is unused).
 struct ColumnLayout {
-    std::array<std::uint32_t, 10> ids{};
-    std::array<std::int32_t, 10> positions{};
+    std::array<std::uint32_t, kColumnSlotCount> ids{};
+    std::array<std::int32_t, kColumnSlotCount> positions{};
 };
 
 // The eleven layouts, in the order the catalogue file stores them.

@@ -60,8 +60,7 @@ void WriteLayouts(SmfWriter& writer, const ColumnLayouts& layouts) {
 
 // Reads the file's items into the document, up to the rebuilds. The document is left alone
 // until the record count has been read and found plausible; touched says whether it was changed.
-void ReadItems(CReelkeepDoc& doc, SmfReader& reader, std::array<std::string, 4>& headings,
-               bool& touched) {
+void ReadItems(CReelkeepDoc& doc, SmfReader& reader, HeadingTexts& headings, bool& touched) {
     const std::uint32_t mark = reader.ReadU32();
     const SmfVersion version = VersionOfMark(mark);
     ProgressScope progress(doc.ui(), msg::kProgressLoading, LoadSteps(version),
@@ -87,7 +86,7 @@ void ReadItems(CReelkeepDoc& doc, SmfReader& reader, std::array<std::string, 4>&
             heading = reader.ReadString();
             progress.Step();
         }
-        for (int k = 0; k < 4; ++k) readList(CustomField(k));
+        for (std::size_t k = 0; k < kCustomFieldCount; ++k) readList(CustomField(k));
     }
     progress.Step();
     for (const Field f : kBaseFields) readList(f);
@@ -129,7 +128,7 @@ std::optional<std::string> CReelkeepDoc::LoadCatalogue(ByteSource& source, std::
         return std::nullopt;
     }
     WaitCursor wait(ui_);
-    std::array<std::string, 4> headings;
+    HeadingTexts headings;
     bool touched = false;
     const auto failed = [&](std::string text) -> std::optional<std::string> {
         opened = false;
@@ -203,7 +202,8 @@ void CReelkeepDoc::WriteDocument(ByteSink& sink) const {
     writer.WriteU32(recordCount_);
     WriteLayouts(writer, layouts_);
     for (const std::string& heading : headings_) writer.WriteString(heading);
-    for (int k = 0; k < 4; ++k) writer.WriteStringList(Column(CustomField(k)));
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k)
+        writer.WriteStringList(Column(CustomField(k)));
     for (const Field f : kBaseFields) writer.WriteStringList(Column(f));
     writer.WriteColorList(dataColors_);
     writer.WriteColorList(headingColors_);

@@ -3,10 +3,10 @@
 namespace reelkeep {
 
 void CReelkeepDoc::EditCustomHeadingCommand() {
-    std::array<std::string, 4> headings = headings_;
+    HeadingTexts headings = headings_;
     if (!ui_.RunCustomHeadingsDialog(headings)) return;
     // A caption is never left empty: the column titles and the export header need one.
-    for (int k = 0; k < 4; ++k) {
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (headings[k].empty()) headings[k] = DefaultCustomHeading(k);
     }
     // An empty catalogue has nothing worth a save prompt.

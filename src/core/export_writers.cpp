@@ -55,7 +55,7 @@ void ExportWriter::WriteHeader() {
     buffer_.clear();
     for (std::string_view heading : kCsvHeadings) AppendCsvField(buffer_, heading);
     if (columns_.synopsis) AppendCsvField(buffer_, kCsvSynopsisHeading);
-    for (int k = 0; k < 4; ++k) {
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (columns_.custom[k]) AppendCsvField(buffer_, columns_.headings[k]);
     }
     buffer_ += kCsvLineEnd;
@@ -75,7 +75,7 @@ void ExportWriter::WriteMovie(const RecordView& movie) {
 void ExportWriter::AppendCsvMovie(const RecordView& movie) {
     for (Field f : kFixedFields) AppendCsvField(buffer_, movie[FieldIndex(f)]);
     if (columns_.synopsis) AppendCsvField(buffer_, movie[FieldIndex(Field::Synopsis)]);
-    for (int k = 0; k < 4; ++k) {
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (columns_.custom[k]) AppendCsvField(buffer_, movie[FieldIndex(CustomField(k))]);
     }
     buffer_ += kCsvLineEnd;
@@ -85,7 +85,7 @@ void ExportWriter::AppendTextBlock(const RecordView& movie) {
     for (std::size_t i = 0; i < kFixedFields.size(); ++i) {
         AppendTextLine(buffer_, kTextLabels[i], movie[FieldIndex(kFixedFields[i])]);
     }
-    for (int k = 0; k < 4; ++k) {
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (!columns_.custom[k]) continue;
         buffer_ += columns_.headings[k];
         AppendTextLine(buffer_, ": ", movie[FieldIndex(CustomField(k))]);

@@ -19,7 +19,7 @@ class CReelkeepDoc;
 struct ExportColumns {
     bool synopsis = false;
     std::array<bool, 4> custom{};
-    std::array<std::string, 4> headings;
+    HeadingTexts headings;
 };
 
 ExportColumns ExportColumnsOf(const CReelkeepDoc& doc);

@@ -29,16 +29,22 @@ enum class Field : std::uint8_t {
 };
 
 inline constexpr std::size_t kFieldCount = 15;
+// The custom fields whose headings the user names, and the actor fields of a movie.
+inline constexpr std::size_t kCustomFieldCount = 4;
+inline constexpr std::size_t kActorSlotCount = 3;
 
 constexpr std::size_t FieldIndex(Field f) { return static_cast<std::size_t>(f); }
 
-constexpr Field CustomField(int k) {  // k = 0..3
+constexpr Field CustomField(std::size_t k) {  // k = 0..3
     return static_cast<Field>(static_cast<int>(Field::Custom1) + k);
 }
 
-constexpr Field ActorField(int k) {  // k = 0..2
+constexpr Field ActorField(std::size_t k) {  // k = 0..2
     return static_cast<Field>(static_cast<int>(Field::Actor1) + k);
 }
+
+// The four custom headings, custom 1 first.
+using HeadingTexts = std::array<std::string, kCustomFieldCount>;
 
 // One movie: the fifteen values, indexed by Field.
 using RecordValues = std::array<std::string, kFieldCount>;

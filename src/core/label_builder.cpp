@@ -14,7 +14,7 @@ Label OpenLabel(const CReelkeepDoc& doc, std::uint32_t r) {
     label.rating = doc.Value(r, Field::Rating);
     label.time = doc.Value(r, Field::Time);
     label.tapeNumber = doc.Value(r, Field::TapeNumber);
-    for (int k = 0; k < 3; ++k) label.actors[k] = doc.Value(r, ActorField(k));
+    for (std::size_t k = 0; k < kActorSlotCount; ++k) label.actors[k] = doc.Value(r, ActorField(k));
     label.records[0] = r;
     label.movieCount = 1;
     return label;

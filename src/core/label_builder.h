@@ -10,8 +10,6 @@
 
 namespace reelkeep {
 
-inline constexpr std::size_t kMoviesPerLabel = 5;
-
 // Whether two records share a tape: as text, equal ignoring case; as numbers, both all digits
 // and equal in value (so a tape # that is not a number shares a label with nothing).
 bool SameTape(std::string_view a, std::string_view b, bool tapeText);

@@ -29,7 +29,7 @@ void ReserveOneMore(std::vector<T>& v) {
 std::string_view DefaultCustomHeading(int k) { return kDefaultHeadings[k]; }
 
 CReelkeepDoc::CReelkeepDoc(IReelkeepUI& ui) : ui_(ui), layouts_(DefaultColumnLayouts()) {
-    for (int k = 0; k < 4; ++k) headings_[k] = kDefaultHeadings[k];
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) headings_[k] = kDefaultHeadings[k];
     filters_.fill(std::string(kFilterAll));
 }
 
@@ -205,7 +205,7 @@ void CReelkeepDoc::RefreshEntryDialogLists() {
     UpdateLabelColors();
 }
 
-void CReelkeepDoc::ApplyCustomHeadings(const std::array<std::string, 4>& headings, bool repaint) {
+void CReelkeepDoc::ApplyCustomHeadings(const HeadingTexts& headings, bool repaint) {
     headings_ = headings;
     ui_.ApplyCustomHeadings(headings_, repaint);
 }
@@ -219,9 +219,9 @@ void CReelkeepDoc::OnNewDocument() {
     find_ = FindSettings{};
 }
 
-void CReelkeepDoc::FinishLoad(const std::array<std::string, 4>& headingsFromFile) {
-    std::array<std::string, 4> headings = headings_;
-    for (int k = 0; k < 4; ++k) {
+void CReelkeepDoc::FinishLoad(const HeadingTexts& headingsFromFile) {
+    HeadingTexts headings = headings_;
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (!headingsFromFile[k].empty()) headings[k] = headingsFromFile[k];
     }
     ApplyCustomHeadings(headings, false);

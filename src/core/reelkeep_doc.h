@@ -7,123 +7,27 @@
 #include <string_view>
 #include <vector>
 
+#include "actor_index.h"
 #include "column_layout.h"
 #include "command_ids.h"
+#include "document_options.h"
 #include "fields.h"
+#include "filter_fields.h"
+#include "label_layout.h"
 #include "lookup_list.h"
+#include "lookup_lists.h"
+#include "row_selection.h"
+#include "sort_mark.h"
 #include "ui_interface.h"
+#include "undo_journal.h"
 
 namespace reelkeep {
 
 class ByteSource;
 class ByteSink;
 
-// The eight lookup lists, in the order the entry dialog's lists are refilled.
-enum class LookupKind : std::uint8_t {
-    Actors,
-    Custom1,
-    Custom2,
-    Custom3,
-    Custom4,
-    MovieTypes,
-    MediaTypes,
-    Ratings,
-};
-inline constexpr std::size_t kLookupCount = 8;
-
-// The nine filters, in the order the command line names them.
-enum class FilterField : std::uint8_t {
-    MovieName,
-    Actor,
-    MovieType,
-    MediaType,
-    Rating,
-    Custom1,
-    Custom2,
-    Custom3,
-    Custom4,
-};
-inline constexpr std::size_t kFilterCount = 9;
-inline constexpr std::string_view kFilterAll = "All";
-
-// The current sort key; at most one is set.
-enum class SortMark : std::uint8_t {
-    None,
-    Title,
-    Actors,
-    TapeNumber,
-    Time,
-    Rating,
-    MovieType,
-    MediaType,
-    Custom1,
-    Custom2,
-    Custom3,
-    Custom4,
-};
-
-// The option values the document keeps copies of (from the settings).
-struct DocumentOptions {
-    bool ignoreTheOneLine = true;      // "TitlesThe"
-    bool ignoreTheNormal = true;       // "NlViewThe"
-    bool tapeText = false;             // "TapeText"
-    bool showSynopsis = true;          // "NlViewSynopsis"
-    std::array<bool, 4> showCustom{};  // "Custom 1" .. "Custom 4"
-};
-
 // The heading custom field k (0..3) has when the user gives it none.
 std::string_view DefaultCustomHeading(int k);
-
-// The entry dialog's eight value lists, indexed by LookupKind.
-using EntryDialogLists = std::array<std::vector<std::string>, kLookupCount>;
-
-// One tape label of Label Format: up to five movies of one tape.
-struct Label {
-    std::array<std::string, 5> titles;
-    std::array<std::string, 5> movieTypes;
-    std::array<std::string, 5> counters;
-    std::string rating;
-    std::string time;
-    std::string tapeNumber;
-    std::array<std::string, 3> actors;
-    std::uint32_t multiple = 0;  // 1 when the label holds more than one movie
-    // The records of the movies on the label, so a selected label stands for them.
-    std::array<std::uint32_t, 5> records{};
-    std::uint32_t movieCount = 0;
-};
-
-// Copies of the records the last Enter, Modify or Delete touched, to reverse it.
-struct UndoJournal {
-    std::array<std::vector<std::string>, kFieldCount> fields;
-    std::vector<std::uint32_t> recordNumbers;
-    std::string action;  // "DELETE", "RESTORE", "UNMODIFY" or empty
-    bool available = false;
-
-    std::size_t size() const { return recordNumbers.size(); }
-};
-
-// One row per (actor, movie) pair of Sort by Actors. Rows keep a group number, not a copy of the
-// name, so a large index stays small; the text accessors give the rows as the user sees them.
-struct ActorIndex {
-    std::vector<std::string> groupNames;  // sorted actors, then "NO ACTOR LISTED"
-    struct Row {
-        std::uint32_t group;
-        std::uint32_t record;
-        bool firstOfGroup;
-    };
-    std::vector<Row> rows;
-
-    void clear() {
-        groupNames.clear();
-        rows.clear();
-    }
-};
-
-// The row flags of the current listing, stored by the view before a command works on them.
-struct RowSelection {
-    std::vector<std::uint32_t> flags;
-    bool present = false;  // enables Delete and Modify
-};
 
 // The catalogue document: the record store as fifteen parallel string arrays, everything derived
 // from it (lookup lists, display order, actor index, label layout) and the commands that change
@@ -183,8 +87,8 @@ public:
     const EntryDialogLists& EntryLists() const { return entryLists_; }
 
     // ---- custom headings, column layouts, label colours ----------------------------------
-    const std::array<std::string, 4>& CustomHeadings() const { return headings_; }
-    void ApplyCustomHeadings(const std::array<std::string, 4>& headings, bool repaint);
+    const HeadingTexts& CustomHeadings() const { return headings_; }
+    void ApplyCustomHeadings(const HeadingTexts& headings, bool repaint);
     ColumnLayouts& Layouts() { return layouts_; }
     const ColumnLayouts& Layouts() const { return layouts_; }
     std::vector<std::uint32_t>& HeadingColors() { return headingColors_; }
@@ -203,7 +107,7 @@ public:
     // The new-catalogue step: ready, emptied, progress allowed, Find forgotten.
     void OnNewDocument();
     // The rebuilds that end a load, once the file's items are in the document.
-    void FinishLoad(const std::array<std::string, 4>& headingsFromFile);
+    void FinishLoad(const HeadingTexts& headingsFromFile);
     // Open and save a catalogue file; failures are reported through the UI with the file error
     // texts and return false (a failed save leaves the old file untouched).
     bool OpenDocument(const std::string& path);
@@ -327,7 +231,7 @@ private:
     // True while the lookup lists hold exactly what a rebuild from the records would give.
     bool lookupsMatchRecords_ = false;
     EntryDialogLists entryLists_;
-    std::array<std::string, 4> headings_;
+    HeadingTexts headings_;
     ColumnLayouts layouts_;
     std::vector<std::uint32_t> headingColors_;
     std::vector<std::uint32_t> dataColors_;

@@ -22,12 +22,12 @@ public:
     bool RunEntryDialog(EntryDialogValues&) override { return false; }
     std::optional<DeleteAnswer> RunDeleteDialog(std::string_view) override { return std::nullopt; }
     bool RunFindDialog(FindSettings&) override { return false; }
-    bool RunCustomHeadingsDialog(std::array<std::string, 4>&) override { return false; }
-    bool RunFiltersDialog(std::array<std::string, 9>&) override { return false; }
+    bool RunCustomHeadingsDialog(HeadingTexts&) override { return false; }
+    bool RunFiltersDialog(FilterTexts&) override { return false; }
     std::optional<std::string> AskExportFileName(ExportKind) override { return std::nullopt; }
     void StoreSelection() override {}
     void SelectOnly(std::uint32_t, bool) override {}
-    void ApplyCustomHeadings(const std::array<std::string, 4>&, bool) override {}
+    void ApplyCustomHeadings(const HeadingTexts&, bool) override {}
 };
 
 }  // namespace reelkeep

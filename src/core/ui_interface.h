@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "fields.h"
+#include "filter_fields.h"
 
 namespace reelkeep {
 
@@ -21,7 +22,7 @@ enum class DeleteAnswer : std::uint32_t { Yes = 1, YesToAll = 2, No = 3, NoToAll
 // four custom-heading captions it shows.
 struct EntryDialogValues {
     RecordValues fields;
-    std::array<std::string, 4> headings;
+    HeadingTexts headings;
 };
 
 // The remembered search of Find.
@@ -64,15 +65,15 @@ public:
     // The Delete Movies dialog; nullopt when it was closed without a button.
     virtual std::optional<DeleteAnswer> RunDeleteDialog(std::string_view question) = 0;
     virtual bool RunFindDialog(FindSettings& settings) = 0;
-    virtual bool RunCustomHeadingsDialog(std::array<std::string, 4>& headings) = 0;
-    virtual bool RunFiltersDialog(std::array<std::string, 9>& filters) = 0;
+    virtual bool RunCustomHeadingsDialog(HeadingTexts& headings) = 0;
+    virtual bool RunFiltersDialog(FilterTexts& filters) = 0;
     virtual std::optional<std::string> AskExportFileName(ExportKind kind) = 0;
 
     // The view's part: copy its row flags into the document (CReelkeepDoc::rowSelection),
     // select only one row, and take new custom headings for its column titles.
     virtual void StoreSelection() = 0;
     virtual void SelectOnly(std::uint32_t row, bool selected) = 0;
-    virtual void ApplyCustomHeadings(const std::array<std::string, 4>& headings, bool repaint) = 0;
+    virtual void ApplyCustomHeadings(const HeadingTexts& headings, bool repaint) = 0;
 };
 
 // Shows a plain warning with an OK button, the form of every failure message.

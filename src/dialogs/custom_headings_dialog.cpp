@@ -17,15 +17,14 @@ namespace {
 constexpr int kEditChars = 24;
 }
 
-CCustomHeadingsDialog::CCustomHeadingsDialog(const std::array<std::string, 4>& headings,
-                                             QWidget* parent)
+CCustomHeadingsDialog::CCustomHeadingsDialog(const HeadingTexts& headings, QWidget* parent)
     : QDialog(parent),
       original_(headings),
       ok_(MakeButton(dlg::kOk, true, this)),
       cancel_(MakeButton(dlg::kCancel, false, this)) {
     setWindowTitle(ToQt(dlg::kHeadingsTitle));
     auto* fields = new QGridLayout;
-    for (int k = 0; k < 4; ++k) {
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         edits_[k] = MakeLineEdit(this);
         edits_[k]->setText(ToQt(headings[k]));
         edits_[k]->setMinimumWidth(fontMetrics().averageCharWidth() * kEditChars);
@@ -44,13 +43,14 @@ CCustomHeadingsDialog::CCustomHeadingsDialog(const std::array<std::string, 4>& h
     edits_[0]->setFocus();
 }
 
-std::array<std::string, 4> CCustomHeadingsDialog::Headings() const {
-    std::array<std::string, 4> headings;
-    for (int k = 0; k < 4; ++k) headings[k] = EditedText(edits_[k], original_[k]);
+HeadingTexts CCustomHeadingsDialog::Headings() const {
+    HeadingTexts headings;
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k)
+        headings[k] = EditedText(edits_[k], original_[k]);
     return headings;
 }
 
-bool RunCustomHeadingsDialog(QWidget* parent, std::array<std::string, 4>& headings) {
+bool RunCustomHeadingsDialog(QWidget* parent, HeadingTexts& headings) {
     CCustomHeadingsDialog dialog(headings, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     headings = dialog.Headings();

@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "fields.h"
+
 class QLineEdit;
 class QPushButton;
 
@@ -14,16 +16,15 @@ namespace reelkeep {
 class CCustomHeadingsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CCustomHeadingsDialog(const std::array<std::string, 4>& headings,
-                                   QWidget* parent = nullptr);
+    explicit CCustomHeadingsDialog(const HeadingTexts& headings, QWidget* parent = nullptr);
 
-    std::array<std::string, 4> Headings() const;
+    HeadingTexts Headings() const;
 
     QLineEdit* HeadingEdit(int k) const { return edits_[k]; }
     QPushButton* OkButton() const { return ok_; }
 
 private:
-    std::array<std::string, 4> original_;
+    HeadingTexts original_;
     std::array<QLineEdit*, 4> edits_{};
     QPushButton* ok_;
     QPushButton* cancel_;

@@ -23,7 +23,7 @@ std::optional<DeleteAnswer> RunDeleteDialog(QWidget* parent, std::string_view qu
 
 bool RunFindDialog(QWidget* parent, FindSettings& settings);
 
-bool RunCustomHeadingsDialog(QWidget* parent, std::array<std::string, 4>& headings);
+bool RunCustomHeadingsDialog(QWidget* parent, HeadingTexts& headings);
 
 // The nine filter texts in FilterField order.
 bool RunFiltersDialog(QWidget* parent, std::array<std::string, kFilterCount>& filters);

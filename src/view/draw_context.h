@@ -23,7 +23,7 @@ struct DrawContext {
     const ViewColors& colors;
     const ViewDisplayOptions& options;
     const std::array<QString, 10>& columnTitles;
-    const std::array<QString, 4>& headings;
+    const std::array<QString, kCustomFieldCount>& headings;
     const SelectionFlags& selection;
     const ColumnLayout* list;  // the list modes' columns
     QFont screenFont;

@@ -17,7 +17,7 @@ QString TitleOf(const DrawContext& ctx, std::uint32_t columnId) {
 
 // The right end of slot k's raised header cell: the next present slot, or the header's end.
 int HeaderCellEnd(const DrawContext& ctx, int slot) {
-    for (int k = slot + 1; k < 10; ++k) {
+    for (std::size_t k = slot + 1; k < kColumnSlotCount; ++k) {
         if (SlotPresent(*ctx.list, k)) return SlotLeft(*ctx.list, k);
     }
     return HeaderWidth(ctx);
@@ -30,7 +30,7 @@ void RaisedCell(const DrawContext& ctx, int left, int right) {
 // The cells of slots 1..9 of one row: fields of the row's record.
 void DrawSlotCells(const DrawContext& ctx, int y, std::uint32_t record) {
     const ColumnLayout& list = *ctx.list;
-    for (int k = 1; k < 10; ++k) {
+    for (std::size_t k = 1; k < kColumnSlotCount; ++k) {
         if (!SlotPresent(list, k)) continue;
         const QRect cell = Edges(SlotLeft(list, k), y + 2, SlotRight(list, k, ctx.contentWidth()),
                                  y + ctx.lineHeight());
@@ -46,7 +46,7 @@ void DrawKeyCell(const DrawContext& ctx, int y, const QString& text) {
 }
 
 void DrawColumnDividers(const DrawContext& ctx, int y) {
-    for (int k = 1; k < 10; ++k) {
+    for (std::size_t k = 1; k < kColumnSlotCount; ++k) {
         if (!SlotPresent(*ctx.list, k)) continue;
         const int x = SlotLeft(*ctx.list, k) - 2;
         DrawLine(ctx.painter, x, y, x, y + ctx.lineHeight(), kLinePen);
@@ -70,7 +70,7 @@ void DrawListHeader(const DrawContext& ctx) {
                                  ? ToQt(viewtext::kActorsColumnTitle)
                                  : TitleOf(ctx, list.ids[0]);
     DrawKeyCell(ctx, 0, keyTitle);
-    for (int k = 1; k < 10; ++k) {
+    for (std::size_t k = 1; k < kColumnSlotCount; ++k) {
         if (!SlotPresent(list, k)) continue;
         DrawCell(
             ctx.painter,
@@ -78,7 +78,7 @@ void DrawListHeader(const DrawContext& ctx) {
             TitleOf(ctx, list.ids[k]));
     }
     RaisedCell(ctx, 0, HeaderCellEnd(ctx, 0));
-    for (int k = 1; k < 10; ++k) {
+    for (std::size_t k = 1; k < kColumnSlotCount; ++k) {
         if (SlotPresent(list, k)) RaisedCell(ctx, SlotLeft(list, k), HeaderCellEnd(ctx, k));
     }
 }

@@ -34,7 +34,7 @@ public:
         }
         int r = DrawMainLines(y);
         if (ctx_.options.showSynopsis) r = DrawSynopsis(r);
-        for (int k = 0; k < 4; ++k) {
+        for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
             if (ctx_.options.showCustom[k]) r = DrawCustomLine(r, k);
         }
         if (grid_) DrawLine(p_, 0, r, W_, r, kLinePen);
@@ -167,7 +167,7 @@ private:
         const bool synopsis = ctx_.options.showSynopsis;
         if (synopsis) Sunken(QRect(6, T(8), (W_ - 12) - 6, 4 * L_));
         int n = 7 + (synopsis ? 5 : 0);
-        for (int k = 0; k < 4; ++k) {
+        for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
             if (!ctx_.options.showCustom[k]) continue;
             Sunken(QRect(ctx_.Inch(175), T(n), ctx_.Inch(550) - ctx_.Inch(175), L_));
             ++n;

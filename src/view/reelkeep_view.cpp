@@ -143,7 +143,7 @@ void CReelkeepView::ApplyDisplayOptions(const ViewDisplayOptions& options) {
     Relayout();
 }
 
-void CReelkeepView::SetCustomHeadings(const std::array<std::string, 4>& headings, bool repaint) {
+void CReelkeepView::SetCustomHeadings(const HeadingTexts& headings, bool repaint) {
     for (std::size_t k = 0; k < headings.size(); ++k) {
         headings_[k] = ToQt(headings[k]);
         columnTitles_[3 + k] = QLatin1Char(' ') + headings_[k];
@@ -243,7 +243,7 @@ void CReelkeepView::UpdateGrabZones() {
     grabZones_.fill(QRect());
     if (!listKey_) return;
     const ColumnLayout& list = doc_.Layouts()[static_cast<std::size_t>(*listKey_)];
-    for (int k = 1; k < 10; ++k) {
+    for (std::size_t k = 1; k < kColumnSlotCount; ++k) {
         if (!SlotPresent(list, k)) continue;
         const int x = list.positions[k] - scroll_.scrollX;
         grabZones_[k - 1] = Edges(x - 4, 0, x + 4, metrics_.lineHeight);

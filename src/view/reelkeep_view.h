@@ -40,7 +40,7 @@ public:
     void SetLabelFont(const QString& face, int sizeTenths, int weight, bool italic);
     void SetDisplayColors(const ViewColors& colors);
     void ApplyDisplayOptions(const ViewDisplayOptions& options);
-    void SetCustomHeadings(const std::array<std::string, 4>& headings, bool repaint);
+    void SetCustomHeadings(const HeadingTexts& headings, bool repaint);
     // While the document changes, paints show the picture taken before the change, or at its
     // last update, and read nothing of the document; input waits for the change to end.
     void FreezeDrawing();
@@ -126,13 +126,13 @@ private:
     ViewDisplayOptions options_;
     bool largeLabels_ = true;
     std::array<QString, 10> columnTitles_;
-    std::array<QString, 4> headings_;
+    std::array<QString, kCustomFieldCount> headings_;
     SelectionFlags selection_;
     ModeFlags modeFlags_;
     std::optional<LayoutKey> listKey_;
     ModeGeometry geometry_;
     ScrollModel scroll_;
-    std::array<QRect, 9> grabZones_;
+    std::array<QRect, kColumnSlotCount - 1> grabZones_;
     bool frozen_ = false;
     QPixmap frozenPicture_;
 };

@@ -115,7 +115,7 @@ void InitDefaultColumnPositions(ColumnLayout& layout, LayoutKey key, int dpiY) {
 
 bool LacksColumnPositions(const ColumnLayout& layout) {
     bool anyColumn = false;
-    for (int k = 1; k < 10; ++k) {
+    for (std::size_t k = 1; k < kColumnSlotCount; ++k) {
         if (layout.ids[k] == kColumnEmpty) continue;
         if (layout.positions[k] != 0) return false;
         anyColumn = true;
@@ -124,7 +124,7 @@ bool LacksColumnPositions(const ColumnLayout& layout) {
 }
 
 void ZeroEmptySlotPositions(ColumnLayout& layout) {
-    for (int k = 1; k < 10; ++k) {
+    for (std::size_t k = 1; k < kColumnSlotCount; ++k) {
         if (layout.ids[k] == kColumnEmpty) layout.positions[k] = 0;
     }
 }
@@ -145,7 +145,7 @@ int SlotRight(const ColumnLayout& layout, int slot, int contentWidth) {
 
 int ListContentWidth(const ColumnLayout& layout, int dpiY) {
     int width = InchToPixels(dpiY, kMinListWidth);
-    for (int k = 1; k < 10; ++k) {
+    for (std::size_t k = 1; k < kColumnSlotCount; ++k) {
         if (SlotPresent(layout, k)) {
             width = std::max(width, layout.positions[k] + InchToPixels(dpiY, kColumnAllowance));
         }

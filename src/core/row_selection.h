@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace reelkeep {
+
+// The row flags of the current listing, stored by the view before a command works on them.
+struct RowSelection {
+    std::vector<std::uint32_t> flags;
+    bool present = false;  // enables Delete and Modify
+};
+
+}  // namespace reelkeep
