@@ -79,7 +79,7 @@ bool CReelkeepDoc::IsEnabled(CommandId id) const {
         case CommandId::EditCustomHeading:
             return true;
         case CommandId::Filters:
-            return recordCount_ > 1;
+            return records_.Count() > 1;
         case CommandId::SortByActors:
             return !displayedActors_.empty() && !labelFormat_;
         case CommandId::ExportCsv:

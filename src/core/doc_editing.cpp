@@ -40,7 +40,7 @@ void CReelkeepDoc::StoreViewSelection() {
 bool CReelkeepDoc::ListingRecordAt(std::uint32_t row, std::uint32_t& record) const {
     if (row >= ListingCount()) return false;
     record = ListingRecord(row);
-    return record < recordCount_;
+    return record < records_.Count();
 }
 
 void CReelkeepDoc::DropNewRecord(std::uint32_t record) {
@@ -59,13 +59,13 @@ void CReelkeepDoc::DropNewRecord(std::uint32_t record) {
 void CReelkeepDoc::EnterCommand() {
     EntryDialogValues values;
     values.headings = headings_;
-    values.fields[FieldIndex(Field::TapeNumber)] = std::to_string(recordCount_ + 1ULL);
-    values.fields[FieldIndex(Field::MediaType)] = recordCount_ == 0
-                                                      ? std::string(msg::kDefaultMediaType)
-                                                      : Value(recordCount_ - 1, Field::MediaType);
+    values.fields[FieldIndex(Field::TapeNumber)] = std::to_string(records_.Count() + 1ULL);
+    values.fields[FieldIndex(Field::MediaType)] =
+        records_.Count() == 0 ? std::string(msg::kDefaultMediaType)
+                              : Value(records_.Count() - 1, Field::MediaType);
     if (!ui_.RunEntryDialog(values)) return;
 
-    const std::uint32_t added = recordCount_;
+    const std::uint32_t added = records_.Count();
     bool appended = false;
     try {
         AppendRecord(std::move(values.fields));
@@ -121,7 +121,7 @@ void CReelkeepDoc::DeleteCommand() {
     // NO means "ask at the next selected record".
     DeleteAnswer running = DeleteAnswer::No;
     ClearUndoJournal();
-    std::vector<bool> marked(recordCount_, false);
+    std::vector<bool> marked(records_.Count(), false);
     const std::vector<std::uint32_t>& flags = rowSelection_.flags;
     for (std::uint32_t row = 0; row < flags.size(); ++row) {
         std::uint32_t record = 0;

@@ -13,7 +13,7 @@ std::vector<std::uint32_t> CReelkeepDoc::ExportedRecords() {
     std::vector<std::uint32_t> records;
     if (sortMark_ == SortMark::Actors) {
         // Rows of the actor index: a movie listed under several selected actors goes out once.
-        std::vector<bool> taken(recordCount_);
+        std::vector<bool> taken(records_.Count());
         for (std::uint32_t row = 0; row < flags.size(); ++row) {
             std::uint32_t record = 0;
             if (flags[row] == 0 || !ListingRecordAt(row, record) || taken[record]) continue;

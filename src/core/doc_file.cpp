@@ -4,6 +4,7 @@
 #include "file_access.h"
 #include "file_errors.h"
 #include "messages.h"
+#include "record_store.h"
 #include "reelkeep_doc.h"
 #include "smf_format.h"
 #include "smf_reader.h"
@@ -58,23 +59,11 @@ void WriteLayouts(SmfWriter& writer, const ColumnLayouts& layouts) {
     }
 }
 
-// Reads the file's items into the document, up to the rebuilds. The document is left alone
-// until the record count has been read and found plausible; touched says whether it was changed.
-void ReadItems(CReelkeepDoc& doc, SmfReader& reader, HeadingTexts& headings, bool& touched) {
-    const std::uint32_t mark = reader.ReadU32();
-    const SmfVersion version = VersionOfMark(mark);
-    ProgressScope progress(doc.ui(), msg::kProgressLoading, LoadSteps(version),
-                           doc.ProgressEnabled());
-    const bool markIsCount = version == SmfVersion::Oldest && MarkIsRecordCount(mark);
-    const std::uint32_t count = markIsCount ? mark : reader.ReadU32();
-    // A record count the rest of the file cannot hold would only size arrays for nothing.
-    reader.RequireItems(count, ListsPerRecord(version));
-
-    touched = true;
-    doc.ClearUndoJournal();
-    doc.StartLoadingRecords(count);
+// The file's items from the layouts on; the field lists go into the loader.
+void ReadBody(CReelkeepDoc& doc, SmfReader& reader, SmfVersion version, RecordLoader& records,
+              HeadingTexts& headings, ProgressScope& progress) {
     const auto readList = [&](Field f) {
-        doc.ReplaceColumn(f, reader.ReadStringList(count));
+        records.Take(f, reader.ReadStringList(records.Count()));
         progress.Step();
     };
     if (HasLayouts(version)) {
@@ -95,7 +84,32 @@ void ReadItems(CReelkeepDoc& doc, SmfReader& reader, HeadingTexts& headings, boo
     doc.HeadingColors() = reader.ReadColorList();
     progress.Step();
     if (HasSynopsis(version)) readList(Field::Synopsis);
-    doc.ResizeRecordArrays();  // the fields this version does not carry, all empty
+}
+
+// Reads the file's items into the document, up to the rebuilds. The document is left alone
+// until the record count has been read and found plausible; touched says whether it was changed.
+void ReadItems(CReelkeepDoc& doc, SmfReader& reader, HeadingTexts& headings, bool& touched) {
+    const std::uint32_t mark = reader.ReadU32();
+    const SmfVersion version = VersionOfMark(mark);
+    ProgressScope progress(doc.ui(), msg::kProgressLoading, LoadSteps(version),
+                           doc.ProgressEnabled());
+    const bool markIsCount = version == SmfVersion::Oldest && MarkIsRecordCount(mark);
+    const std::uint32_t count = markIsCount ? mark : reader.ReadU32();
+    // A record count the rest of the file cannot hold would only size arrays for nothing.
+    reader.RequireItems(count, ListsPerRecord(version));
+
+    touched = true;
+    doc.ClearUndoJournal();
+    doc.StartLoading();
+    RecordLoader records(count);
+    try {
+        ReadBody(doc, reader, version, records, headings, progress);
+        doc.AdoptRecords(records);
+    } catch (const std::bad_alloc&) {
+        // What was read is kept, the rest of each record empty.
+        doc.AdoptRecords(records);
+        throw;
+    }
 }
 
 }  // namespace
@@ -161,11 +175,6 @@ std::optional<std::string> CReelkeepDoc::LoadCatalogue(ByteSource& source, std::
 }
 
 void CReelkeepDoc::KeepWhatWasLoaded() {
-    try {
-        ResizeRecordArrays();
-    } catch (const std::bad_alloc&) {
-        SetRecordCount(0);  // shrinking allocates nothing
-    }
     // What was built from the previous catalogue may name records or values that are gone. The
     // records stay in record order, so no sort is marked as shown.
     ClearUndoJournal();
@@ -199,7 +208,7 @@ bool CReelkeepDoc::SaveDocument(const std::string& path) {
 void CReelkeepDoc::WriteDocument(ByteSink& sink) const {
     SmfWriter writer(sink);
     writer.WriteU32(smf::kMarkCurrent);
-    writer.WriteU32(recordCount_);
+    writer.WriteU32(records_.Count());
     WriteLayouts(writer, layouts_);
     for (const std::string& heading : headings_) writer.WriteString(heading);
     for (std::size_t k = 0; k < kCustomFieldCount; ++k)

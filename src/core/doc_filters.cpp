@@ -33,8 +33,8 @@ void CReelkeepDoc::RebuildDisplayOrder() {
         {FilterField::Custom3, Field::Custom3},
         {FilterField::Custom4, Field::Custom4},
     }};
-    displayOrder_.reserve(recordCount_);
-    for (std::uint32_t i = 0; i < recordCount_; ++i) {
+    displayOrder_.reserve(records_.Count());
+    for (std::uint32_t i = 0; i < records_.Count(); ++i) {
         if (!allPass) {
             const std::string& actorFilter = filter(FilterField::Actor);
             if (!Passes(Value(i, Field::Actor1), actorFilter) &&

@@ -10,7 +10,7 @@ void CReelkeepDoc::EditCustomHeadingCommand() {
         if (headings[k].empty()) headings[k] = DefaultCustomHeading(k);
     }
     // An empty catalogue has nothing worth a save prompt.
-    if (recordCount_ > 0) modified_ = true;
+    if (records_.Count() > 0) modified_ = true;
     ApplyCustomHeadings(headings, true);
 }
 

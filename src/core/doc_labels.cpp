@@ -9,7 +9,7 @@
 namespace reelkeep {
 
 void CReelkeepDoc::SortByCounterNumber() {
-    if (recordCount_ < 2) return;
+    if (records_.Count() < 2) return;
     const std::uint32_t passes =
         displayOrder_.empty() ? 0 : static_cast<std::uint32_t>(displayOrder_.size() - 1);
     ProgressScope progress(ui_, msg::kProgressSortCounter, passes);
@@ -20,7 +20,7 @@ void CReelkeepDoc::SortByCounterNumber() {
 void CReelkeepDoc::BuildLabelLayout() {
     labels_.clear();
     ProgressScope progress(ui_, msg::kProgressBuildLabels,
-                           recordCount_ == 0 ? 0 : recordCount_ - 1);
+                           records_.Count() == 0 ? 0 : records_.Count() - 1);
     try {
         BuildLabels(*this, displayOrder_, options_.tapeText, labels_, [&] { progress.Step(); });
     } catch (const std::bad_alloc&) {

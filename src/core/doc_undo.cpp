@@ -24,7 +24,7 @@ void CReelkeepDoc::RecordUndo(std::uint32_t record, std::string_view action) {
     try {
         undo_.action = action;
         for (std::size_t f = 0; f < kFieldCount; ++f)
-            undo_.fields[f].push_back(records_[f][record]);
+            undo_.fields[f].push_back(records_.Column(static_cast<Field>(f))[record]);
         undo_.recordNumbers.push_back(record);
     } catch (const std::bad_alloc&) {
         // Keep the journal's arrays in step: drop whatever part of the entry got in.
@@ -49,13 +49,13 @@ void CReelkeepDoc::UndoCommand() {
         // it had before the command.
         for (std::size_t i = entries; i-- > 0;) {
             const std::uint32_t record = undo_.recordNumbers[i];
-            if (record < recordCount_) SetRecord(record, TakeEntry(undo_, i));
+            if (record < records_.Count()) SetRecord(record, TakeEntry(undo_, i));
         }
         RebuildDisplayOrder();
     } else if (undo_.action == msg::kUndoDelete) {
-        std::vector<bool> marked(recordCount_, false);
+        std::vector<bool> marked(records_.Count(), false);
         for (std::uint32_t record : undo_.recordNumbers) {
-            if (record < recordCount_) marked[record] = true;
+            if (record < records_.Count()) marked[record] = true;
         }
         PurgeDeletedRecords(marked);
     }

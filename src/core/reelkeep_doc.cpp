@@ -18,12 +18,6 @@ constexpr std::array<std::string_view, kLookupCount> kNoMemoryMessages = {
     msg::kNoMemoryMediaTypes, msg::kNoMemoryRatings,
 };
 
-// Grows a vector's capacity ahead of a push_back, so the push itself cannot throw.
-template <typename T>
-void ReserveOneMore(std::vector<T>& v) {
-    if (v.size() == v.capacity()) v.reserve(v.size() + std::max<std::size_t>(v.size() / 2, 16));
-}
-
 }  // namespace
 
 std::string_view DefaultCustomHeading(int k) { return kDefaultHeadings[k]; }
@@ -35,20 +29,14 @@ CReelkeepDoc::CReelkeepDoc(IReelkeepUI& ui) : ui_(ui), layouts_(DefaultColumnLay
 
 CReelkeepDoc::~CReelkeepDoc() = default;
 
-RecordValues CReelkeepDoc::Record(std::uint32_t record) const {
-    RecordValues values;
-    for (std::size_t f = 0; f < kFieldCount; ++f) values[f] = records_[f][record];
-    return values;
-}
-
 void CReelkeepDoc::SetValue(std::uint32_t record, Field f, std::string value) {
     lookupsMatchRecords_ = false;
-    records_[FieldIndex(f)][record] = std::move(value);
+    records_.Set(record, f, std::move(value));
 }
 
 void CReelkeepDoc::SetRecord(std::uint32_t record, RecordValues values) {
     lookupsMatchRecords_ = false;
-    for (std::size_t f = 0; f < kFieldCount; ++f) records_[f][record] = std::move(values[f]);
+    records_.SetRecord(record, std::move(values));
 }
 
 void CReelkeepDoc::ResetCatalogue() {
@@ -57,11 +45,7 @@ void CReelkeepDoc::ResetCatalogue() {
     displayedActors_.Clear();
     displayOrder_.clear();
     displayOrder_.shrink_to_fit();
-    for (auto& column : records_) {
-        column.clear();
-        column.shrink_to_fit();
-    }
-    recordCount_ = 0;
+    records_.Clear();
     for (auto& list : lookups_) list.Clear();
     // The entry dialog must not offer the values of a catalogue that is gone.
     for (auto& list : entryLists_) list.clear();
@@ -87,63 +71,37 @@ void CReelkeepDoc::ResetCatalogue() {
 }
 
 void CReelkeepDoc::SetRecordCount(std::uint32_t count) {
-    recordCount_ = count;
-    ResizeRecordArrays();
+    lookupsMatchRecords_ = false;
+    records_.Resize(count);
 }
 
-void CReelkeepDoc::StartLoadingRecords(std::uint32_t count) {
-    SetRecordCount(0);
+void CReelkeepDoc::StartLoading() {
+    lookupsMatchRecords_ = false;
+    records_.Clear();
     displayOrder_.clear();
     actorIndex_.clear();
     labels_.clear();
     rowSelection_ = RowSelection{};
-    recordCount_ = count;
 }
 
-void CReelkeepDoc::ResizeRecordArrays() {
+void CReelkeepDoc::AdoptRecords(RecordLoader& loader) {
     lookupsMatchRecords_ = false;
-    for (auto& column : records_) {
-        column.resize(recordCount_);
-        if (column.capacity() > column.size() * 2) column.shrink_to_fit();
-    }
+    records_.Adopt(loader);
 }
 
 void CReelkeepDoc::AppendRecord(RecordValues values) {
-    for (auto& column : records_) ReserveOneMore(column);
+    records_.Append(std::move(values));
     lookupsMatchRecords_ = false;
-    for (std::size_t f = 0; f < kFieldCount; ++f) records_[f].push_back(std::move(values[f]));
-    ++recordCount_;
 }
 
 void CReelkeepDoc::PurgeDeletedRecords(const std::vector<bool>& marked) {
-    // One sweep keeps the survivors in order, as removing each marked record in turn would.
-    std::vector<bool> keep(recordCount_);
-    std::uint32_t kept = 0;
-    for (std::uint32_t i = 0; i < recordCount_; ++i) {
-        keep[i] = i >= marked.size() || !marked[i];
-        kept += keep[i] ? 1 : 0;
-    }
-    if (kept != recordCount_) {
-        for (auto& column : records_) {
-            std::uint32_t out = 0;
-            for (std::uint32_t i = 0; i < recordCount_; ++i) {
-                if (!keep[i]) continue;
-                // A string moved onto itself may come out empty.
-                if (out != i) column[out] = std::move(column[i]);
-                ++out;
-            }
-            column.resize(kept);
-        }
-        recordCount_ = kept;
-        lookupsMatchRecords_ = false;
-    }
+    if (records_.Purge(marked)) lookupsMatchRecords_ = false;
     RebuildDisplayOrder();
 }
 
 void CReelkeepDoc::ReplaceColumn(Field f, std::vector<std::string> values) {
     lookupsMatchRecords_ = false;
-    values.resize(recordCount_);
-    records_[FieldIndex(f)] = std::move(values);
+    records_.ReplaceColumn(f, std::move(values));
 }
 
 void CReelkeepDoc::AddToLookup(LookupKind kind, std::string_view value) {
@@ -175,8 +133,8 @@ void CReelkeepDoc::AddRecordToLookups(std::uint32_t i) {
 void CReelkeepDoc::RebuildLookupLists() {
     for (auto& list : lookups_) list.Clear();
     lookupsMatchRecords_ = true;  // until a failed add or a change of the records
-    ProgressScope progress(ui_, msg::kProgressLookupLists, recordCount_, progressEnabled_);
-    for (std::uint32_t i = 0; i < recordCount_; ++i) {
+    ProgressScope progress(ui_, msg::kProgressLookupLists, records_.Count(), progressEnabled_);
+    for (std::uint32_t i = 0; i < records_.Count(); ++i) {
         AddRecordToLookups(i);
         progress.Step();
     }
@@ -232,7 +190,7 @@ void CReelkeepDoc::FinishLoad(const HeadingTexts& headingsFromFile) {
     RebuildDisplayOrder();
     // The title sort below discards the actor index at once, so with more than one record only
     // the displayed-actor list is sorted; the index rows would be thrown away unseen.
-    if (recordCount_ > 1) {
+    if (records_.Count() > 1) {
         if (!displayedActors_.empty()) SortDisplayedActors();
     } else {
         BuildActorIndex();
@@ -240,7 +198,7 @@ void CReelkeepDoc::FinishLoad(const HeadingTexts& headingsFromFile) {
         if (labelFormat_) BuildLabelLayout();
     }
     RefreshEntryDialogLists();
-    if (recordCount_ > 1) TitleSort();
+    if (records_.Count() > 1) TitleSort();
     ui_.UpdateAllViews();
 }
 

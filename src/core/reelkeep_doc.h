@@ -16,6 +16,7 @@
 #include "label_layout.h"
 #include "lookup_list.h"
 #include "lookup_lists.h"
+#include "record_store.h"
 #include "row_selection.h"
 #include "sort_mark.h"
 #include "ui_interface.h"
@@ -29,7 +30,7 @@ class ByteSink;
 // The heading custom field k (0..3) has when the user gives it none.
 std::string_view DefaultCustomHeading(int k);
 
-// The catalogue document: the record store as fifteen parallel string arrays, everything derived
+// The catalogue document: the record store, everything derived
 // from it (lookup lists, display order, actor index, label layout) and the commands that change
 // them. It talks to the user only through IReelkeepUI.
 class CReelkeepDoc {
@@ -42,32 +43,31 @@ public:
     IReelkeepUI& ui() const { return ui_; }
 
     // ---- record store -------------------------------------------------------------------
-    std::uint32_t RecordCount() const { return recordCount_; }
+    std::uint32_t RecordCount() const { return records_.Count(); }
     const std::string& Value(std::uint32_t record, Field f) const {
-        return records_[FieldIndex(f)][record];
+        return records_.Value(record, f);
     }
-    const std::vector<std::string>& Column(Field f) const { return records_[FieldIndex(f)]; }
-    RecordValues Record(std::uint32_t record) const;
+    const std::vector<std::string>& Column(Field f) const { return records_.Column(f); }
+    RecordValues Record(std::uint32_t record) const { return records_.Record(record); }
     // In-place writes are for Modify, Undo and Delete only.
     void SetValue(std::uint32_t record, Field f, std::string value);
     void SetRecord(std::uint32_t record, RecordValues values);
 
     void ResetCatalogue();
-    // Sets the record count and sizes every field array to it.
+    // Sets the record count: new records empty, surplus ones dropped.
     void SetRecordCount(std::uint32_t count);
-    void ResizeRecordArrays();
-    // Empties every field array and takes count as the record count, for a reader that then
-    // replaces the arrays it has and sizes the rest with ResizeRecordArrays. Nothing of the
-    // previous catalogue's records stays, nor any list that names them, and no array is filled
-    // only to be replaced.
-    void StartLoadingRecords(std::uint32_t count);
+    // Before a file's records are read: the previous catalogue's records go, and every list that
+    // names them, so that nothing shown or asked meanwhile can reach a record that is gone.
+    void StartLoading();
+    // The records a file held, once read (see RecordStore::Adopt).
+    void AdoptRecords(RecordLoader& loader);
     // Appends one record; throws std::bad_alloc with the store unchanged.
     void AppendRecord(RecordValues values);
     // Removes the records marked for deletion (marked[i] for record i; records past the end of
     // marked stay), keeping the others in order, then rebuilds the display order. The marks are
     // kept apart from the records so that a movie named like a marker is never removed unasked.
     void PurgeDeletedRecords(const std::vector<bool>& marked);
-    // Replaces a whole field array (the file reader); it is filled up or cut to the record count.
+    // Replaces a whole field array; it is filled up or cut to the record count.
     void ReplaceColumn(Field f, std::vector<std::string> values);
 
     // ---- lookup lists and the entry dialog's lists ---------------------------------------
@@ -211,8 +211,8 @@ private:
     // user must be told, if anything; opened says whether the open counts as done.
     std::optional<std::string> LoadCatalogue(ByteSource& source, std::string_view path,
                                              bool& opened);
-    // After a load broken off by lack of memory: every field array at the record count, and
-    // nothing left that names a record or a value of the previous catalogue.
+    // After a load broken off by lack of memory: nothing left that names a record or a value of
+    // the previous catalogue.
     void KeepWhatWasLoaded();
     // The view's row flags copied into the selection; when memory runs out none are kept.
     void StoreViewSelection();
@@ -224,8 +224,7 @@ private:
     IReelkeepUI& ui_;
     int changeDepth_ = 0;
 
-    std::array<std::vector<std::string>, kFieldCount> records_;
-    std::uint32_t recordCount_ = 0;
+    RecordStore records_;
 
     std::array<LookupList, kLookupCount> lookups_;
     // True while the lookup lists hold exactly what a rebuild from the records would give.
