@@ -14,7 +14,7 @@ void CReelkeepDoc::SortByActorsCommand() {
     sortMark_ = SortMark::Actors;
     normalView_ = false;
     BuildActorIndex();
-    ui_.UpdateAllViews();
+    RequestViewUpdate();
 }
 
 void CReelkeepDoc::SortDisplayedActors() {

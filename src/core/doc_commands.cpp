@@ -137,7 +137,7 @@ void CReelkeepDoc::Execute(CommandId id) {
             return SortByActorsCommand();
         case CommandId::SortByTitle:
             TitleSort();
-            return ui_.UpdateAllViews();
+            return RequestViewUpdate();
         case CommandId::SortByTapeNumber:
             return TapeNumberSort();
         case CommandId::OneLineSorts:

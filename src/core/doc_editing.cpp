@@ -57,6 +57,7 @@ void CReelkeepDoc::DropNewRecord(std::uint32_t record) {
 }
 
 void CReelkeepDoc::EnterCommand() {
+    ChangeScope change(*this);
     EntryDialogValues values;
     values.headings = headings_;
     values.fields[FieldIndex(Field::TapeNumber)] = std::to_string(records_.Count() + 1ULL);
@@ -81,16 +82,13 @@ void CReelkeepDoc::EnterCommand() {
     // The record is in: whatever happens in the rebuilds, it can be saved and undone.
     undo_.available = true;
     modified_ = true;
-    {
-        WaitCursor wait(ui_);
-        AddRecordToLookups(added);
-        ReapplyCurrentSort();
-        RefreshEntryDialogLists();
-    }
-    ui_.UpdateAllViews();
+    WaitCursor wait(ui_);
+    AddRecordToLookups(added);
+    ShowChangedRecords();
 }
 
 void CReelkeepDoc::ModifyCommand() {
+    ChangeScope change(*this);
     StoreViewSelection();
     ClearUndoJournal();
     bool changed = false;
@@ -109,14 +107,12 @@ void CReelkeepDoc::ModifyCommand() {
         modified_ = true;
         changed = true;
     }
-    if (changed) {
-        RebuildDisplayOrder();
-        ReapplyCurrentSort();
-    }
-    ui_.UpdateAllViews();
+    if (changed) RecordsChanged();
+    RequestViewUpdate();
 }
 
 void CReelkeepDoc::DeleteCommand() {
+    ChangeScope change(*this);
     StoreViewSelection();
     // NO means "ask at the next selected record".
     DeleteAnswer running = DeleteAnswer::No;
@@ -141,15 +137,12 @@ void CReelkeepDoc::DeleteCommand() {
         modified_ = true;
     }
     if (undo_.available) {
-        PurgeDeletedRecords(marked);
-        // Re-applying the sort rebuilt the actor index where it is shown (Actor Sort); no other
-        // mode reads it, so building it again here would only cost time.
-        ReapplyCurrentSort();
+        if (records_.Purge(marked)) lookupsMatchRecords_ = false;
         RebuildLookupLists();
-        RefreshEntryDialogLists();
+        RecordsChanged();
     }
     rowSelection_.present = false;
-    ui_.UpdateAllViews();
+    RequestViewUpdate();
 }
 
 }  // namespace reelkeep

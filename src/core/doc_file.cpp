@@ -125,10 +125,14 @@ bool CReelkeepDoc::OpenDocument(const std::string& path) {
 }
 
 bool CReelkeepDoc::ReadDocument(ByteSource& source, std::string_view path) {
-    ChangeScope change(*this);
     bool opened = false;
-    // Said only once the document is whole again and the wait cursor is gone.
-    if (const auto problem = LoadCatalogue(source, path, opened)) Warn(ui_, *problem);
+    std::optional<std::string> problem;
+    {
+        ChangeScope change(*this);
+        problem = LoadCatalogue(source, path, opened);
+    }
+    // Said only once the document is whole again, shown, and the wait cursor is gone.
+    if (problem) Warn(ui_, *problem);
     return opened;
 }
 
@@ -138,7 +142,7 @@ std::optional<std::string> CReelkeepDoc::LoadCatalogue(ByteSource& source, std::
     // A file without a byte is a new catalogue, as someone who made it with touch expects.
     if (source.Size() == 0) {
         OnNewDocument();
-        ui_.UpdateAllViews();
+        RequestViewUpdate();
         return std::nullopt;
     }
     WaitCursor wait(ui_);
@@ -149,7 +153,7 @@ std::optional<std::string> CReelkeepDoc::LoadCatalogue(ByteSource& source, std::
         // A catalogue half replaced by the file's data is of no use: start a new one.
         if (touched) {
             OnNewDocument();
-            ui_.UpdateAllViews();
+            RequestViewUpdate();
         }
         return text;
     };
@@ -167,7 +171,7 @@ std::optional<std::string> CReelkeepDoc::LoadCatalogue(ByteSource& source, std::
         // The open still counts as done, with what was read.
         KeepWhatWasLoaded();
         modified_ = false;
-        ui_.UpdateAllViews();
+        RequestViewUpdate();
         return std::string(msg::kNoMemoryLoad);
     }
     modified_ = false;

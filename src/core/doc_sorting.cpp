@@ -85,7 +85,7 @@ void CReelkeepDoc::KeySortCommand(SortMark key) {
         StableSortBlanksLast(displayOrder_, Column(info->field));
         progress.StepTo(passes);
     }
-    ui_.UpdateAllViews();
+    RequestViewUpdate();
 }
 
 void CReelkeepDoc::TapeNumberSort() {
@@ -112,7 +112,7 @@ void CReelkeepDoc::TapeNumberSort() {
         progress.StepTo(passes);
     }
     if (sawNonNumeric) Warn(ui_, msg::kTapeNotAllDigits);
-    if (!labelFormat_) ui_.UpdateAllViews();
+    if (!labelFormat_) RequestViewUpdate();
 }
 
 void CReelkeepDoc::ReapplyCurrentSort() {
@@ -123,14 +123,14 @@ void CReelkeepDoc::ReapplyCurrentSort() {
             ResetDisplayState();
             sortMark_ = SortMark::Title;
             normalView_ = true;
-            ui_.UpdateAllViews();
+            RequestViewUpdate();
         }
         return;
     }
     if (displayOrder_.empty()) {
         ResetDisplayState();
         sortMark_ = SortMark::Title;
-        ui_.UpdateAllViews();
+        RequestViewUpdate();
         return;
     }
     switch (sortMark_) {
@@ -139,7 +139,7 @@ void CReelkeepDoc::ReapplyCurrentSort() {
             return;
         case SortMark::Title:
             TitleSort();
-            ui_.UpdateAllViews();
+            RequestViewUpdate();
             return;
         case SortMark::TapeNumber:
             // A bare tape sort would drop the labels on screen; rebuild them instead.
@@ -161,16 +161,16 @@ void CReelkeepDoc::OptionsChanged(const DocumentOptions& options) {
         if (normalView_ && sortMark_ == SortMark::Title &&
             options_.ignoreTheNormal != previousIgnoreTheNormal_) {
             TitleSort();
-            ui_.UpdateAllViews();
+            RequestViewUpdate();
         }
         if (oneLine_ && options_.ignoreTheOneLine != previousIgnoreTheOneLine_) {
             TitleSort();
-            ui_.UpdateAllViews();
+            RequestViewUpdate();
         }
     }
     previousIgnoreTheNormal_ = options_.ignoreTheNormal;
     previousIgnoreTheOneLine_ = options_.ignoreTheOneLine;
-    ui_.UpdateAllViews();
+    RequestViewUpdate();
 }
 
 void CReelkeepDoc::OneLineSortsCommand() {
@@ -181,7 +181,7 @@ void CReelkeepDoc::OneLineSortsCommand() {
     }
     oneLine_ = true;
     normalView_ = false;
-    ui_.UpdateAllViews();
+    RequestViewUpdate();
 }
 
 void CReelkeepDoc::DisplayNormalViewCommand() {
@@ -192,7 +192,7 @@ void CReelkeepDoc::DisplayNormalViewCommand() {
         oneLine_ = false;
         normalView_ = true;
     }
-    ui_.UpdateAllViews();
+    RequestViewUpdate();
 }
 
 void CReelkeepDoc::DisplayLabelFormatCommand() {
@@ -204,7 +204,7 @@ void CReelkeepDoc::DisplayLabelFormatCommand() {
     BuildLabelLayout();
     labelFormat_ = true;
     normalView_ = false;
-    ui_.UpdateAllViews();
+    RequestViewUpdate();
 }
 
 }  // namespace reelkeep

@@ -34,6 +34,7 @@ void CReelkeepDoc::RecordUndo(std::uint32_t record, std::string_view action) {
 }
 
 void CReelkeepDoc::UndoCommand() {
+    ChangeScope change(*this);
     const std::size_t entries = undo_.size();
     if (undo_.action == msg::kUndoRestore) {
         for (std::size_t i = 0; i < entries; ++i) {
@@ -43,7 +44,6 @@ void CReelkeepDoc::UndoCommand() {
                 Warn(ui_, msg::kNoMemoryRestoreUndo);
             }
         }
-        RebuildDisplayOrder();
     } else if (undo_.action == msg::kUndoUnmodify) {
         // Newest first: a movie modified twice (listed under two actors) ends with the values
         // it had before the command.
@@ -51,21 +51,17 @@ void CReelkeepDoc::UndoCommand() {
             const std::uint32_t record = undo_.recordNumbers[i];
             if (record < records_.Count()) SetRecord(record, TakeEntry(undo_, i));
         }
-        RebuildDisplayOrder();
     } else if (undo_.action == msg::kUndoDelete) {
         std::vector<bool> marked(records_.Count(), false);
         for (std::uint32_t record : undo_.recordNumbers) {
             if (record < records_.Count()) marked[record] = true;
         }
-        PurgeDeletedRecords(marked);
+        if (records_.Purge(marked)) lookupsMatchRecords_ = false;
     }
     ClearUndoJournal();
     modified_ = true;
-    // Also rebuilds the actor index when Actor Sort shows it; no other mode reads the index.
-    ReapplyCurrentSort();
     RebuildLookupLists();
-    RefreshEntryDialogLists();
-    ui_.UpdateAllViews();
+    RecordsChanged();
 }
 
 }  // namespace reelkeep

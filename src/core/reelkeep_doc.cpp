@@ -168,6 +168,25 @@ void CReelkeepDoc::ApplyCustomHeadings(const HeadingTexts& headings, bool repain
     ui_.ApplyCustomHeadings(headings_, repaint);
 }
 
+void CReelkeepDoc::RequestViewUpdate() {
+    if (changeDepth_ > 0) {
+        viewUpdatePending_ = true;
+    } else {
+        ui_.UpdateAllViews();
+    }
+}
+
+void CReelkeepDoc::RecordsChanged() {
+    RebuildDisplayOrder();
+    ShowChangedRecords();
+}
+
+void CReelkeepDoc::ShowChangedRecords() {
+    ReapplyCurrentSort();
+    RefreshEntryDialogLists();
+    RequestViewUpdate();
+}
+
 void CReelkeepDoc::OnNewDocument() {
     ChangeScope change(*this);
     modified_ = false;
@@ -199,7 +218,7 @@ void CReelkeepDoc::FinishLoad(const HeadingTexts& headingsFromFile) {
     }
     RefreshEntryDialogLists();
     if (records_.Count() > 1) TitleSort();
-    ui_.UpdateAllViews();
+    RequestViewUpdate();
 }
 
 }  // namespace reelkeep

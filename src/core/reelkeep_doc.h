@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "actor_index.h"
@@ -194,7 +196,15 @@ private:
             if (doc_.changeDepth_++ == 0) doc_.ui_.BeginDocumentChange();
         }
         ~ChangeScope() {
-            if (--doc_.changeDepth_ == 0) doc_.ui_.EndDocumentChange();
+            if (--doc_.changeDepth_ > 0) return;
+            const bool update = std::exchange(doc_.viewUpdatePending_, false);
+            // A destructor may not throw: a view that cannot follow for lack of memory keeps
+            // what it showed, and the next update brings it back.
+            try {
+                doc_.ui_.EndDocumentChange();
+                if (update) doc_.ui_.UpdateAllViews();
+            } catch (const std::bad_alloc&) {
+            }
         }
         ChangeScope(const ChangeScope&) = delete;
         ChangeScope& operator=(const ChangeScope&) = delete;
@@ -204,6 +214,14 @@ private:
     };
 
     static constexpr std::size_t Index(LookupKind k) { return static_cast<std::size_t>(k); }
+    // Updates the views, once at the end of the command when one is running.
+    void RequestViewUpdate();
+    // The records changed and the lookup lists follow them: the display order is rebuilt, then
+    // come the steps of ShowChangedRecords.
+    void RecordsChanged();
+    // With the display order rebuilt: the order shown is re-sorted, the entry dialog's lists are
+    // refilled and the views updated, once.
+    void ShowChangedRecords();
     void AddToLookup(LookupKind kind, std::string_view value);
     void SortDisplayedActors();
     // Reads a file into the document and leaves it consistent whatever happens: loaded, as it
@@ -223,6 +241,7 @@ private:
 
     IReelkeepUI& ui_;
     int changeDepth_ = 0;
+    bool viewUpdatePending_ = false;
 
     RecordStore records_;
 
