@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "sort_keys.h"
+
 namespace reelkeep::cli {
 
 namespace {
@@ -16,20 +18,6 @@ constexpr std::array<std::pair<std::string_view, FilterField>, kFilterCount> kFi
     {"custom2", FilterField::Custom2},
     {"custom3", FilterField::Custom3},
     {"custom4", FilterField::Custom4},
-}};
-
-constexpr std::array<std::pair<std::string_view, SortMark>, 11> kSortNames = {{
-    {"title", SortMark::Title},
-    {"actors", SortMark::Actors},
-    {"tape", SortMark::TapeNumber},
-    {"time", SortMark::Time},
-    {"rating", SortMark::Rating},
-    {"movie-type", SortMark::MovieType},
-    {"media-type", SortMark::MediaType},
-    {"custom1", SortMark::Custom1},
-    {"custom2", SortMark::Custom2},
-    {"custom3", SortMark::Custom3},
-    {"custom4", SortMark::Custom4},
 }};
 
 template <typename T, std::size_t N>
@@ -71,7 +59,7 @@ bool ParseOne(std::string_view name, std::string_view value, ViewOptions& view,
               std::string& error) {
     if (name == "--filter") return ParseFilter(value, view, error);
     if (name == "--sort") {
-        view.sort = Lookup(kSortNames, value);
+        if (const SortKeyInfo* key = FindSortKey(value)) view.sort = key->mark;
         if (!view.sort) error = "unknown sort key '" + std::string(value) + "'";
         return view.sort.has_value();
     }
@@ -93,28 +81,9 @@ bool ParseOne(std::string_view name, std::string_view value, ViewOptions& view,
     return true;
 }
 
-bool AnythingShown(const CReelkeepDoc& doc) { return !doc.DisplayOrder().empty(); }
-
-// The sort commands, each run only where its menu command would be enabled.
+// Through the same door as the window's menus, so each runs only where it would be enabled.
 void RunSort(CReelkeepDoc& doc, SortMark sort) {
-    switch (sort) {
-        case SortMark::None:
-            return;
-        case SortMark::Actors:
-            if (!doc.DisplayedActors().empty()) doc.SortByActorsCommand();
-            return;
-        case SortMark::Title:
-            if (AnythingShown(doc)) {
-                doc.TitleSort();
-                doc.ui().UpdateAllViews();
-            }
-            return;
-        case SortMark::TapeNumber:
-            if (AnythingShown(doc)) doc.TapeNumberSort();
-            return;
-        default:
-            if (AnythingShown(doc)) doc.KeySortCommand(sort);
-    }
+    if (const SortKeyInfo* key = FindSortKey(sort)) doc.Execute(key->command);
 }
 
 }  // namespace
@@ -141,7 +110,7 @@ void ApplyViewOptions(CReelkeepDoc& doc, const ViewOptions& view) {
     // options in force would have given.
     doc.SetFilters(view.filters);
     doc.RebuildDisplayOrder();
-    if (view.oneLine && AnythingShown(doc)) doc.OneLineSortsCommand();
+    if (view.oneLine) doc.Execute(CommandId::OneLineSorts);
     if (view.sort) {
         RunSort(doc, *view.sort);
     } else if (doc.RecordCount() > 1) {

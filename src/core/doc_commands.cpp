@@ -1,39 +1,16 @@
 // Which commands the document handles, when they are enabled and checked, and running them.
 // Every rule reads document state only, so menus and toolbar can ask at any time.
-#include <optional>
-
 #include "reelkeep_doc.h"
+#include "sort_keys.h"
 
 namespace reelkeep {
 
 namespace {
 
-// The sort commands other than Sort by Actors, with the mark each one sets.
-std::optional<SortMark> KeySortMarkOf(CommandId id) {
-    switch (id) {
-        case CommandId::SortByTitle:
-            return SortMark::Title;
-        case CommandId::SortByTapeNumber:
-            return SortMark::TapeNumber;
-        case CommandId::SortByTime:
-            return SortMark::Time;
-        case CommandId::SortByRating:
-            return SortMark::Rating;
-        case CommandId::SortByMovieType:
-            return SortMark::MovieType;
-        case CommandId::SortByMediaType:
-            return SortMark::MediaType;
-        case CommandId::SortByCustom1:
-            return SortMark::Custom1;
-        case CommandId::SortByCustom2:
-            return SortMark::Custom2;
-        case CommandId::SortByCustom3:
-            return SortMark::Custom3;
-        case CommandId::SortByCustom4:
-            return SortMark::Custom4;
-        default:
-            return std::nullopt;
-    }
+// The sort commands other than Sort by Actors, whose enable rule they share.
+const SortKeyInfo* KeySortOfCommand(CommandId id) {
+    const SortKeyInfo* key = FindSortKey(id);
+    return key && key->mark != SortMark::Actors ? key : nullptr;
 }
 
 bool IsDisplayModeCommand(CommandId id) {
@@ -57,13 +34,13 @@ bool CReelkeepDoc::Handles(CommandId id) {
         case CommandId::ExportText:
             return true;
         default:
-            return KeySortMarkOf(id).has_value() || IsDisplayModeCommand(id);
+            return KeySortOfCommand(id) != nullptr || IsDisplayModeCommand(id);
     }
 }
 
 bool CReelkeepDoc::IsEnabled(CommandId id) const {
     const bool listed = !displayOrder_.empty();
-    if (KeySortMarkOf(id)) return listed && !labelFormat_;
+    if (KeySortOfCommand(id)) return listed && !labelFormat_;
     if (IsDisplayModeCommand(id)) return listed;
     switch (id) {
         case CommandId::Enter:
@@ -95,10 +72,8 @@ bool CReelkeepDoc::IsEnabled(CommandId id) const {
 }
 
 bool CReelkeepDoc::IsChecked(CommandId id) const {
-    if (const std::optional<SortMark> mark = KeySortMarkOf(id)) return sortMark_ == *mark;
+    if (const SortKeyInfo* key = FindSortKey(id)) return sortMark_ == key->mark;
     switch (id) {
-        case CommandId::SortByActors:
-            return sortMark_ == SortMark::Actors;
         case CommandId::OneLineSorts:
             return oneLine_;
         case CommandId::DisplayLabelFormat:
@@ -147,7 +122,7 @@ void CReelkeepDoc::Execute(CommandId id) {
         case CommandId::DisplayNormalView:
             return DisplayNormalViewCommand();
         default:
-            return KeySortCommand(*KeySortMarkOf(id));
+            return KeySortCommand(KeySortOfCommand(id)->mark);
     }
 }
 

@@ -4,39 +4,12 @@
 #include "key_sorts.h"
 #include "messages.h"
 #include "reelkeep_doc.h"
+#include "sort_keys.h"
 #include "title_sort.h"
 
 namespace reelkeep {
 
 namespace {
-
-struct KeySortInfo {
-    Field field;
-    std::string_view caption;
-};
-
-std::optional<KeySortInfo> KeySortOf(SortMark key) {
-    switch (key) {
-        case SortMark::Time:
-            return KeySortInfo{Field::Time, msg::kProgressSortTime};
-        case SortMark::Rating:
-            return KeySortInfo{Field::Rating, msg::kProgressSortRating};
-        case SortMark::MovieType:
-            return KeySortInfo{Field::MovieType, msg::kProgressSortMovieType};
-        case SortMark::MediaType:
-            return KeySortInfo{Field::MediaType, msg::kProgressSortMediaType};
-        case SortMark::Custom1:
-            return KeySortInfo{Field::Custom1, msg::kProgressSortCustom};
-        case SortMark::Custom2:
-            return KeySortInfo{Field::Custom2, msg::kProgressSortCustom};
-        case SortMark::Custom3:
-            return KeySortInfo{Field::Custom3, msg::kProgressSortCustom};
-        case SortMark::Custom4:
-            return KeySortInfo{Field::Custom4, msg::kProgressSortCustom};
-        default:
-            return std::nullopt;
-    }
-}
 
 // Progress of a key sort: one step per entry after the first, as many as a bubble sort's passes.
 std::uint32_t PassCount(std::size_t n) { return n == 0 ? 0 : static_cast<std::uint32_t>(n - 1); }
@@ -68,8 +41,8 @@ void CReelkeepDoc::TitleSort() {
 }
 
 void CReelkeepDoc::KeySortCommand(SortMark key) {
-    const std::optional<KeySortInfo> info = KeySortOf(key);
-    if (!info) return;
+    const SortKeyInfo* info = FindSortKey(key);
+    if (!info || !info->keyField) return;
     WaitCursor wait(ui_);
     const bool oneLine = oneLine_;
     TitleSort();
@@ -81,8 +54,8 @@ void CReelkeepDoc::KeySortCommand(SortMark key) {
     sortMark_ = key;
     {
         const std::uint32_t passes = PassCount(displayOrder_.size());
-        ProgressScope progress(ui_, info->caption, passes);
-        StableSortBlanksLast(displayOrder_, Column(info->field));
+        ProgressScope progress(ui_, info->keyCaption, passes);
+        StableSortBlanksLast(displayOrder_, Column(*info->keyField));
         progress.StepTo(passes);
     }
     RequestViewUpdate();

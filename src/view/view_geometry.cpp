@@ -4,6 +4,8 @@
 #include <climits>
 #include <optional>
 
+#include "sort_keys.h"
+
 namespace reelkeep {
 
 namespace {
@@ -64,33 +66,9 @@ std::uint32_t ModeRowCount(const CReelkeepDoc& doc, DisplayMode mode) {
 std::optional<LayoutKey> ListLayoutKey(DisplayMode mode, SortMark sort) {
     if (mode == DisplayMode::Actors) return LayoutKey::ActorIndex;
     if (mode != DisplayMode::OneLine) return std::nullopt;
-    switch (sort) {
-        // A new catalogue has no sort marked; its movies are listed as the title list shows them.
-        case SortMark::None:
-        case SortMark::Title:
-            return LayoutKey::Title;
-        case SortMark::Rating:
-            return LayoutKey::Rating;
-        case SortMark::TapeNumber:
-            return LayoutKey::TapeNumber;
-        case SortMark::Time:
-            return LayoutKey::Time;
-        case SortMark::MovieType:
-            return LayoutKey::MovieType;
-        case SortMark::MediaType:
-            return LayoutKey::MediaType;
-        case SortMark::Custom1:
-            return LayoutKey::Custom1;
-        case SortMark::Custom2:
-            return LayoutKey::Custom2;
-        case SortMark::Custom3:
-            return LayoutKey::Custom3;
-        case SortMark::Custom4:
-            return LayoutKey::Custom4;
-        case SortMark::Actors:
-            break;
-    }
-    return std::nullopt;
+    // A new catalogue has no sort marked; its movies are listed as the title list shows them.
+    const SortKeyInfo* key = FindSortKey(sort == SortMark::None ? SortMark::Title : sort);
+    return key ? key->layout : std::nullopt;
 }
 
 int FontPixelHeight(int sizeTenths, int dpiY) {
