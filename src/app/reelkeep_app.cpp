@@ -7,6 +7,7 @@
 
 #include "app_strings.h"
 #include "main_frame.h"
+#include "printer_info.h"
 #include "reelkeep_view.h"
 #include "settings_store.h"
 #include "shell_dialogs.h"
@@ -63,6 +64,7 @@ bool CReelkeepApp::Start(const QStringList& arguments) {
     ApplyPlacement(*frame_, LoadPlacement(*store_));
     frame_->repaint();
     doc_.SetProgressEnabled(true);
+    doc_.SetPrinterColorCount(DefaultPrinterColorCount());
     ApplySettings();
     frame_->RefreshCommandStates();
     return true;

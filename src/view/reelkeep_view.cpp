@@ -4,7 +4,6 @@
 #include <QMetaObject>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPrinterInfo>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -23,14 +22,6 @@ QFont MakeFont(const QString& face, int pixelHeight, int weight, bool italic) {
     font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
     font.setItalic(italic);
     return font;
-}
-
-// Label colours are offered only for a colour printer; without a default printer there is none.
-int DefaultPrinterColorCount() {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull()) return 2;
-    const auto modes = printer.supportedColorModes();
-    return modes.contains(QPrinter::Color) ? 256 : 2;
 }
 
 ScrollRequest RequestOf(int action) {
@@ -78,7 +69,6 @@ CReelkeepView::CReelkeepView(CReelkeepDoc& doc, QWidget* parent)
         columnTitles_[i] = ToQt(viewtext::kColumnTitles[i]);
     }
     SetCustomHeadings(doc_.CustomHeadings(), false);
-    doc_.SetPrinterColorCount(DefaultPrinterColorCount());
     Relayout();
 }
 
