@@ -8,7 +8,21 @@ namespace {
 
 namespace vt = viewtext;
 
+// Where the block's parts sit. Pixels: captions and left cells start at kCaptionX, text sits
+// kTextDrop below the top of its line, cells end kCellGap before the next column or the edge,
+// boxes start at kBoxLeft and end kBoxGap before it.
 constexpr int kCaptionX = 10;
+constexpr int kTextDrop = 2;
+constexpr int kCellGap = 16;
+constexpr int kBoxLeft = 6;
+constexpr int kBoxGap = 12;
+// Hundredths of an inch: the right-hand captions, values and value box, and the custom lines'
+// box.
+constexpr int kRightCaptions = 420;
+constexpr int kRightValues = 490;
+constexpr int kRightBox = 480;
+constexpr int kCustomBoxLeft = 175;
+constexpr int kCustomBoxRight = 550;
 
 // One record block: the fixed columns of the block and the drawing steps shared by its lines.
 class BlockPainter {
@@ -20,9 +34,9 @@ public:
           record_(ctx.doc.DisplayOrder()[row]),
           L_(ctx.lineHeight()),
           W_(ctx.contentWidth()),
-          xc_(ctx.Inch(420)),
-          xv_(ctx.Inch(490)),
-          xb_(ctx.Inch(480)),
+          xc_(ctx.Inch(kRightCaptions)),
+          xv_(ctx.Inch(kRightValues)),
+          xb_(ctx.Inch(kRightBox)),
           box_(ctx.options.showBox),
           grid_(ctx.options.showGrid) {}
 
@@ -49,12 +63,16 @@ private:
         UsePair(p_, ctx_.colors.heading, box_ ? ctx_.colors.face3d : ctx_.colors.background);
     }
     void DataPair() { UseDataPair(ctx_, row_); }
-    void Caption(int x, int y, std::string_view text) { DrawTextAt(p_, x, y + 2, ToQt(text)); }
+    void Caption(int x, int y, std::string_view text) {
+        DrawTextAt(p_, x, y + kTextDrop, ToQt(text));
+    }
     QString Value(Field f) const { return ToQt(ctx_.doc.Value(record_, f)); }
     void LeftCell(int y, Field f) {
-        DrawCell(p_, Edges(kCaptionX, y + 2, xc_ - 16, y + L_), Value(f));
+        DrawCell(p_, Edges(kCaptionX, y + kTextDrop, xc_ - kCellGap, y + L_), Value(f));
     }
-    void RightCell(int y, Field f) { DrawCell(p_, Edges(xv_, y + 2, W_ - 16, y + L_), Value(f)); }
+    void RightCell(int y, Field f) {
+        DrawCell(p_, Edges(xv_, y + kTextDrop, W_ - kCellGap, y + L_), Value(f));
+    }
     // Box fills take the background of the data pair, so a selected record shows in its boxes.
     void BoxFill(const QRect& r) {
         if (box_) FillSolid(p_, r, p_.background().color());
@@ -69,7 +87,9 @@ private:
         GridBand(y, L_);
         if (grid_) DrawLine(p_, xc_ - 2, y, xc_ - 2, y + L_, kLinePen);
     }
-    QRect LeftBox(int y, int lines) const { return QRect(6, y, (xc_ - 12) - 7, lines * L_); }
+    QRect LeftBox(int y, int lines) const {
+        return QRect(kBoxLeft, y, (xc_ - kBoxGap) - 7, lines * L_);
+    }
 
     int DrawMainLines(int y) {
         const int y0 = y, y1 = y + L_, y2 = y + 2 * L_, y3 = y + 3 * L_, y4 = y + 4 * L_,
@@ -128,21 +148,22 @@ private:
         Caption(kCaptionX, r, vt::kSynopsis);
         DataPair();
         GridBand(r, L_);
-        BoxFill(QRect(6, r + L_, (W_ - 12) - 7, 4 * L_));
+        BoxFill(QRect(kBoxLeft, r + L_, (W_ - kBoxGap) - 7, 4 * L_));
         // One line every lineHeight, as the box's four lines are spaced.
-        DrawWrappedText(p_, Edges(kCaptionX, r + L_ + 2, W_ - 16, r + 5 * L_),
+        DrawWrappedText(p_, Edges(kCaptionX, r + L_ + kTextDrop, W_ - kCellGap, r + 5 * L_),
                         Value(Field::Synopsis), L_, 4);
         GridBand(r + L_, 4 * L_);
         return r + 5 * L_;
     }
 
     int DrawCustomLine(int r, int k) {
-        const int left = ctx_.Inch(175), right = ctx_.Inch(550);
+        const int left = ctx_.Inch(kCustomBoxLeft), right = ctx_.Inch(kCustomBoxRight);
         CaptionPair();
-        DrawTextAt(p_, kCaptionX, r + 2, ctx_.headings[k]);
+        DrawTextAt(p_, kCaptionX, r + kTextDrop, ctx_.headings[k]);
         DataPair();
         BoxFill(Edges(left, r, right - 1, r + L_));
-        DrawCell(p_, Edges(left + 10, r + 2, right - 4, r + L_), Value(CustomField(k)));
+        DrawCell(p_, Edges(left + kCaptionX, r + kTextDrop, right - 4, r + L_),
+                 Value(CustomField(k)));
         GridBand(r, L_);
         return r + L_;
     }
@@ -159,17 +180,18 @@ private:
 
     void DrawFrames(int r, int linesPerRow) {
         const auto T = [&](int n) { return r - L_ * (linesPerRow - n); };
-        const int leftWidth = (xc_ - 12) - 6;
+        const int leftWidth = (xc_ - kBoxGap) - kBoxLeft;
         Raised(QRect(0, T(0), W_, L_ * (linesPerRow - 1)));
-        Sunken(QRect(xb_, T(1), W_ - 12 - xb_, 6 * L_));
-        Sunken(QRect(6, T(2), leftWidth, L_));
-        Sunken(QRect(6, T(4), leftWidth, 3 * L_));
+        Sunken(QRect(xb_, T(1), W_ - kBoxGap - xb_, 6 * L_));
+        Sunken(QRect(kBoxLeft, T(2), leftWidth, L_));
+        Sunken(QRect(kBoxLeft, T(4), leftWidth, 3 * L_));
         const bool synopsis = ctx_.options.showSynopsis;
-        if (synopsis) Sunken(QRect(6, T(8), (W_ - 12) - 6, 4 * L_));
+        if (synopsis) Sunken(QRect(kBoxLeft, T(8), (W_ - kBoxGap) - kBoxLeft, 4 * L_));
         int n = 7 + (synopsis ? 5 : 0);
         for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
             if (!ctx_.options.showCustom[k]) continue;
-            Sunken(QRect(ctx_.Inch(175), T(n), ctx_.Inch(550) - ctx_.Inch(175), L_));
+            const int left = ctx_.Inch(kCustomBoxLeft);
+            Sunken(QRect(left, T(n), ctx_.Inch(kCustomBoxRight) - left, L_));
             ++n;
         }
         for (int line = 2; line <= 6; ++line) Engrave(T(line), xb_, W_ - 13);
