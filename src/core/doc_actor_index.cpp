@@ -8,11 +8,7 @@ namespace reelkeep {
 
 void CReelkeepDoc::SortByActorsCommand() {
     WaitCursor wait(ui_);
-    const bool oneLine = oneLine_;
-    ResetDisplayState();
-    oneLine_ = oneLine;
-    sortMark_ = SortMark::Actors;
-    normalView_ = false;
+    ShowSortedBy(SortMark::Actors);
     BuildActorIndex();
     RequestViewUpdate();
 }

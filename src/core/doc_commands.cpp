@@ -40,25 +40,25 @@ bool CReelkeepDoc::Handles(CommandId id) {
 
 bool CReelkeepDoc::IsEnabled(CommandId id) const {
     const bool listed = !displayOrder_.empty();
-    if (KeySortOfCommand(id)) return listed && !labelFormat_;
+    if (KeySortOfCommand(id)) return listed && !display_.LabelFormat();
     if (IsDisplayModeCommand(id)) return listed;
     switch (id) {
         case CommandId::Enter:
-            return ready_ && !labelFormat_;
+            return ready_ && !display_.LabelFormat();
         case CommandId::Modify:
-            return rowSelection_.present && !labelFormat_;
+            return rowSelection_.present && !display_.LabelFormat();
         case CommandId::Delete:
-            return rowSelection_.present && !labelFormat_ && listed;
+            return rowSelection_.present && !display_.LabelFormat() && listed;
         case CommandId::Undo:
-            return undo_.available && !labelFormat_;
+            return undo_.available && !display_.LabelFormat();
         case CommandId::Find:
-            return listed && !labelFormat_;
+            return listed && !display_.LabelFormat();
         case CommandId::EditCustomHeading:
             return true;
         case CommandId::Filters:
             return records_.Count() > 1;
         case CommandId::SortByActors:
-            return !displayedActors_.empty() && !labelFormat_;
+            return !displayedActors_.empty() && !display_.LabelFormat();
         case CommandId::ExportCsv:
         case CommandId::ExportText:
             return listed;
@@ -72,14 +72,14 @@ bool CReelkeepDoc::IsEnabled(CommandId id) const {
 }
 
 bool CReelkeepDoc::IsChecked(CommandId id) const {
-    if (const SortKeyInfo* key = FindSortKey(id)) return sortMark_ == key->mark;
+    if (const SortKeyInfo* key = FindSortKey(id)) return display_.sort == key->mark;
     switch (id) {
         case CommandId::OneLineSorts:
-            return oneLine_;
+            return display_.OneLine();
         case CommandId::DisplayLabelFormat:
-            return labelFormat_;
+            return display_.LabelFormat();
         case CommandId::DisplayNormalView:
-            return normalView_;
+            return display_.NormalView();
         default:
             return false;
     }

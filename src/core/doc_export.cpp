@@ -11,7 +11,7 @@ std::vector<std::uint32_t> CReelkeepDoc::ExportedRecords() {
     StoreViewSelection();
     const std::vector<std::uint32_t>& flags = rowSelection_.flags;
     std::vector<std::uint32_t> records;
-    if (sortMark_ == SortMark::Actors) {
+    if (display_.sort == SortMark::Actors) {
         // Rows of the actor index: a movie listed under several selected actors goes out once.
         std::vector<bool> taken(records_.Count());
         for (std::uint32_t row = 0; row < flags.size(); ++row) {
@@ -22,7 +22,7 @@ std::vector<std::uint32_t> CReelkeepDoc::ExportedRecords() {
         }
         return records;
     }
-    if (labelFormat_) {
+    if (display_.LabelFormat()) {
         // Rows are labels: a selected label stands for the movies printed on it.
         const std::size_t rows = std::min(flags.size(), labels_.size());
         for (std::size_t i = 0; i < rows; ++i) {

@@ -9,7 +9,7 @@ void CReelkeepDoc::FiltersCommand() {
     RebuildDisplayOrder();
     ReapplyCurrentSort();
     // With no sort key set the re-sort leaves the views alone, yet the listing has changed.
-    if (sortMark_ == SortMark::None) RequestViewUpdate();
+    if (display_.sort == SortMark::None) RequestViewUpdate();
 }
 
 }  // namespace reelkeep

@@ -67,12 +67,12 @@ void CReelkeepDoc::RebuildDisplayOrder() {
 }
 
 std::uint32_t CReelkeepDoc::ListingCount() const {
-    return sortMark_ == SortMark::Actors ? ActorRowCount()
-                                         : static_cast<std::uint32_t>(displayOrder_.size());
+    return display_.sort == SortMark::Actors ? ActorRowCount()
+                                             : static_cast<std::uint32_t>(displayOrder_.size());
 }
 
 std::uint32_t CReelkeepDoc::ListingRecord(std::uint32_t row) const {
-    return sortMark_ == SortMark::Actors ? ActorRowRecord(row) : displayOrder_[row];
+    return display_.sort == SortMark::Actors ? ActorRowRecord(row) : displayOrder_[row];
 }
 
 }  // namespace reelkeep

@@ -17,24 +17,22 @@ std::uint32_t PassCount(std::size_t n) { return n == 0 ? 0 : static_cast<std::ui
 }  // namespace
 
 void CReelkeepDoc::ResetDisplayState() {
-    sortMark_ = SortMark::None;
-    labelFormat_ = false;
-    oneLine_ = false;
-    normalView_ = true;
+    display_ = DisplayState{};
     actorIndex_.clear();
     labels_.clear();
 }
 
+void CReelkeepDoc::ShowSortedBy(SortMark key) {
+    actorIndex_.clear();
+    labels_.clear();
+    display_.SortBy(key);
+}
+
 void CReelkeepDoc::TitleSort() {
     WaitCursor wait(ui_);
-    const bool oneLine = oneLine_;
-    ResetDisplayState();
-    sortMark_ = SortMark::Title;
-    if (oneLine) {
-        normalView_ = false;
-        oneLine_ = true;
-    }
-    const bool ignoreThe = oneLine_ ? options_.ignoreTheOneLine : options_.ignoreTheNormal;
+    ShowSortedBy(SortMark::Title);
+    const bool ignoreThe =
+        display_.OneLine() ? options_.ignoreTheOneLine : options_.ignoreTheNormal;
     ProgressScope progress(ui_, msg::kProgressSortTitle, TitleSortGapCount(displayOrder_.size()),
                            progressEnabled_);
     SortByTitle(displayOrder_, Column(Field::MovieName), ignoreThe, [&] { progress.Step(); });
@@ -44,14 +42,8 @@ void CReelkeepDoc::KeySortCommand(SortMark key) {
     const SortKeyInfo* info = FindSortKey(key);
     if (!info || !info->keyField) return;
     WaitCursor wait(ui_);
-    const bool oneLine = oneLine_;
     TitleSort();
-    ResetDisplayState();
-    if (oneLine) {
-        normalView_ = false;
-        oneLine_ = true;
-    }
-    sortMark_ = key;
+    ShowSortedBy(key);
     {
         const std::uint32_t passes = PassCount(displayOrder_.size());
         ProgressScope progress(ui_, info->keyCaption, passes);
@@ -63,18 +55,11 @@ void CReelkeepDoc::KeySortCommand(SortMark key) {
 
 void CReelkeepDoc::TapeNumberSort() {
     WaitCursor wait(ui_);
-    const bool oneLine = oneLine_;
-    const bool labelFormat = labelFormat_;
+    const bool labelFormat = display_.LabelFormat();
     // Display in Label Format has put the order in counter order, which the tape sort must keep.
-    if (oneLine || !labelFormat) TitleSort();
-    ResetDisplayState();
-    sortMark_ = SortMark::TapeNumber;
-    if (oneLine) {
-        normalView_ = false;
-        oneLine_ = true;
-    } else {
-        labelFormat_ = labelFormat;
-    }
+    if (!labelFormat) TitleSort();
+    ShowSortedBy(SortMark::TapeNumber);
+    if (labelFormat) display_.style = ViewStyle::Labels;
     if (displayOrder_.empty()) return;
     bool sawNonNumeric = false;
     {
@@ -85,28 +70,27 @@ void CReelkeepDoc::TapeNumberSort() {
         progress.StepTo(passes);
     }
     if (sawNonNumeric) Warn(ui_, msg::kTapeNotAllDigits);
-    if (!labelFormat_) RequestViewUpdate();
+    if (!display_.LabelFormat()) RequestViewUpdate();
 }
 
 void CReelkeepDoc::ReapplyCurrentSort() {
-    if (sortMark_ == SortMark::Actors) {
+    if (display_.sort == SortMark::Actors) {
         if (!displayedActors_.empty()) {
             SortByActorsCommand();
         } else {
             ResetDisplayState();
-            sortMark_ = SortMark::Title;
-            normalView_ = true;
+            display_.sort = SortMark::Title;
             RequestViewUpdate();
         }
         return;
     }
     if (displayOrder_.empty()) {
         ResetDisplayState();
-        sortMark_ = SortMark::Title;
+        display_.sort = SortMark::Title;
         RequestViewUpdate();
         return;
     }
-    switch (sortMark_) {
+    switch (display_.sort) {
         case SortMark::None:
         case SortMark::Actors:
             return;
@@ -116,14 +100,14 @@ void CReelkeepDoc::ReapplyCurrentSort() {
             return;
         case SortMark::TapeNumber:
             // A bare tape sort would drop the labels on screen; rebuild them instead.
-            if (labelFormat_) {
+            if (display_.LabelFormat()) {
                 DisplayLabelFormatCommand();
             } else {
                 TapeNumberSort();
             }
             return;
         default:
-            KeySortCommand(sortMark_);
+            KeySortCommand(display_.sort);
     }
 }
 
@@ -131,12 +115,12 @@ void CReelkeepDoc::OptionsChanged(const DocumentOptions& options) {
     ChangeScope change(*this);
     options_ = options;
     if (displayOrder_.size() > 1) {
-        if (normalView_ && sortMark_ == SortMark::Title &&
+        if (display_.NormalView() && display_.sort == SortMark::Title &&
             options_.ignoreTheNormal != previousIgnoreTheNormal_) {
             TitleSort();
             RequestViewUpdate();
         }
-        if (oneLine_ && options_.ignoreTheOneLine != previousIgnoreTheOneLine_) {
+        if (display_.OneLine() && options_.ignoreTheOneLine != previousIgnoreTheOneLine_) {
             TitleSort();
             RequestViewUpdate();
         }
@@ -147,23 +131,22 @@ void CReelkeepDoc::OptionsChanged(const DocumentOptions& options) {
 }
 
 void CReelkeepDoc::OneLineSortsCommand() {
-    if (labelFormat_) {
+    if (display_.LabelFormat()) {
+        // The labels' counter order is no list order: the list starts sorted by title.
         ResetDisplayState();
-        oneLine_ = true;
+        display_.style = ViewStyle::OneLine;
         TitleSort();
     }
-    oneLine_ = true;
-    normalView_ = false;
+    display_.style = ViewStyle::OneLine;
     RequestViewUpdate();
 }
 
 void CReelkeepDoc::DisplayNormalViewCommand() {
-    if (labelFormat_) {
+    if (display_.LabelFormat()) {
         ResetDisplayState();
         TitleSort();
     } else {
-        oneLine_ = false;
-        normalView_ = true;
+        display_.style = ViewStyle::Normal;
     }
     RequestViewUpdate();
 }
@@ -172,11 +155,10 @@ void CReelkeepDoc::DisplayLabelFormatCommand() {
     WaitCursor wait(ui_);
     ResetDisplayState();
     SortByCounterNumber();
-    labelFormat_ = true;
+    display_.style = ViewStyle::Labels;
     TapeNumberSort();
     BuildLabelLayout();
-    labelFormat_ = true;
-    normalView_ = false;
+    display_.style = ViewStyle::Labels;
     RequestViewUpdate();
 }
 

@@ -52,11 +52,9 @@ void CReelkeepDoc::ResetCatalogue() {
     actorIndex_.clear();
     headingColors_.clear();
     dataColors_.clear();
-    oneLine_ = false;
-    labelFormat_ = false;
-    normalView_ = true;
+    display_.style = ViewStyle::Normal;
     // The media-type and custom marks survive a reset; the others do not.
-    switch (sortMark_) {
+    switch (display_.sort) {
         case SortMark::MediaType:
         case SortMark::Custom1:
         case SortMark::Custom2:
@@ -64,7 +62,7 @@ void CReelkeepDoc::ResetCatalogue() {
         case SortMark::Custom4:
             break;
         default:
-            sortMark_ = SortMark::None;
+            display_.sort = SortMark::None;
     }
     ClearUndoJournal();
     labels_.clear();
@@ -214,7 +212,7 @@ void CReelkeepDoc::FinishLoad(const HeadingTexts& headingsFromFile) {
     } else {
         BuildActorIndex();
         // No title sort follows to discard labels built from the previous catalogue.
-        if (labelFormat_) BuildLabelLayout();
+        if (display_.LabelFormat()) BuildLabelLayout();
     }
     RefreshEntryDialogLists();
     if (records_.Count() > 1) TitleSort();

@@ -12,6 +12,7 @@
 #include "actor_index.h"
 #include "column_layout.h"
 #include "command_ids.h"
+#include "display_state.h"
 #include "document_options.h"
 #include "fields.h"
 #include "filter_fields.h"
@@ -20,7 +21,6 @@
 #include "lookup_lists.h"
 #include "record_store.h"
 #include "row_selection.h"
-#include "sort_mark.h"
 #include "ui_interface.h"
 #include "undo_journal.h"
 
@@ -127,13 +127,16 @@ public:
     const LookupList& DisplayedActors() const { return displayedActors_; }
 
     // ---- sorting and display state -------------------------------------------------------
-    SortMark CurrentSort() const { return sortMark_; }
-    bool NormalViewFlag() const { return normalView_; }
-    bool OneLineFlag() const { return oneLine_; }
-    bool LabelFormatFlag() const { return labelFormat_; }
+    const DisplayState& Display() const { return display_; }
+    SortMark CurrentSort() const { return display_.sort; }
+    bool NormalViewFlag() const { return display_.NormalView(); }
+    bool OneLineFlag() const { return display_.OneLine(); }
+    bool LabelFormatFlag() const { return display_.LabelFormat(); }
     const DocumentOptions& Options() const { return options_; }
     void OptionsChanged(const DocumentOptions& options);
     void ResetDisplayState();
+    // A sort by key: the actor index and labels go, and the layout follows DisplayState::SortBy.
+    void ShowSortedBy(SortMark key);
     void TitleSort();
     void ReapplyCurrentSort();
     void SortByActorsCommand();
@@ -262,10 +265,7 @@ private:
     std::vector<std::uint32_t> displayOrder_;
     LookupList displayedActors_;
 
-    SortMark sortMark_ = SortMark::None;
-    bool normalView_ = true;
-    bool oneLine_ = false;
-    bool labelFormat_ = false;
+    DisplayState display_;
     DocumentOptions options_;
     bool previousIgnoreTheNormal_ = true;
     bool previousIgnoreTheOneLine_ = true;

@@ -6,8 +6,8 @@
 
 #include "column_layout.h"
 #include "command_ids.h"
+#include "display_state.h"
 #include "fields.h"
-#include "sort_mark.h"
 
 namespace reelkeep {
 
