@@ -1,10 +1,10 @@
 #include "actor_index_builder.h"
 
 #include <algorithm>
-#include <bit>
 #include <numeric>
 #include <string_view>
 
+#include "folded_index.h"
 #include "messages.h"
 #include "text_compare.h"
 
@@ -12,22 +12,17 @@ namespace reelkeep {
 
 namespace {
 
-constexpr std::uint32_t kNoGroup = UINT32_MAX;
+constexpr std::uint32_t kNoGroup = FoldedIndex::kAbsent;
 
 // Which groups a record belongs to, found by name instead of by visiting every group.
 class GroupFinder {
 public:
     explicit GroupFinder(const std::vector<std::string>& groupNames)
         : names_(groupNames), pseudoGroup_(static_cast<std::uint32_t>(groupNames.size() - 1)) {
-        std::size_t slots = 16;
-        while (slots < groupNames.size() * 2) slots *= 2;
-        slots_.assign(slots, Slot{});
-        shift_ = 64 - std::countr_zero(slots);
+        // The group names are distinct ignoring case, so group g is the index's id g.
+        index_.Reserve(pseudoGroup_);
         for (std::uint32_t g = 0; g < pseudoGroup_; ++g) {
-            const std::uint64_t hash = FoldedHash(groupNames[g]);
-            std::size_t at = Home(hash);
-            while (slots_[at].group != kNoGroup) at = (at + 1) & (slots - 1);
-            slots_[at] = {hash, g};
+            index_.Add(groupNames[g]);
             if (groupNames[g] == msg::kNoActorListed) exactPseudoName_ = g;
         }
     }
@@ -44,7 +39,7 @@ public:
         }
         for (std::string_view name : names) {
             if (name.empty()) continue;
-            if (const std::uint32_t g = GroupOf(name); g != kNoGroup) out.push_back(g);
+            if (const std::uint32_t g = index_.Find(name, names_); g != kNoGroup) out.push_back(g);
             // The pseudo-actor's group takes any actor spelled like it, whatever the case.
             if (EqualsNoCase(name, msg::kNoActorListed)) out.push_back(pseudoGroup_);
         }
@@ -54,29 +49,8 @@ public:
     }
 
 private:
-    // The group names are distinct ignoring case, so a name has at most one group.
-    struct Slot {
-        std::uint64_t hash = 0;
-        std::uint32_t group = kNoGroup;
-    };
-
-    // The folded hash is well mixed, so its top bits pick the home slot.
-    std::size_t Home(std::uint64_t hash) const { return static_cast<std::size_t>(hash >> shift_); }
-
-    // An open-addressing table: a name usually costs one hash and one slot read.
-    std::uint32_t GroupOf(std::string_view name) const {
-        const std::uint64_t hash = FoldedHash(name);
-        const std::size_t mask = slots_.size() - 1;
-        for (std::size_t at = Home(hash);; at = (at + 1) & mask) {
-            const Slot& slot = slots_[at];
-            if (slot.group == kNoGroup) return kNoGroup;
-            if (slot.hash == hash && EqualsNoCase(names_[slot.group], name)) return slot.group;
-        }
-    }
-
     const std::vector<std::string>& names_;
-    std::vector<Slot> slots_;
-    int shift_ = 64;
+    FoldedIndex index_;
     std::uint32_t pseudoGroup_;
     std::uint32_t exactPseudoName_ = kNoGroup;
 };

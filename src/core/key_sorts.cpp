@@ -23,15 +23,7 @@ void RankLast(Ranks& ranks, Last last) {
     ++ranks.count;
 }
 
-std::string_view WithoutLeadingZeros(std::string_view digits) {
-    const std::size_t first = digits.find_first_not_of('0');
-    return first == std::string_view::npos ? std::string_view{} : digits.substr(first);
-}
-
-// Stripped digit strings: a shorter one is a smaller number.
-bool DigitsLess(std::string_view a, std::string_view b) {
-    return a.size() != b.size() ? a.size() < b.size() : a < b;
-}
+bool DigitsLess(std::string_view a, std::string_view b) { return CompareDigitsByValue(a, b) < 0; }
 
 // A counter's value: no number, or a sign and its digits without leading zeros.
 struct CounterValue {

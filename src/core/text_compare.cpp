@@ -51,15 +51,4 @@ bool IsAllDigits(std::string_view value) {
            std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-int CompareDigitsByValue(std::string_view a, std::string_view b) {
-    const auto stripZeros = [](std::string_view s) {
-        const auto first = s.find_first_not_of('0');
-        return first == std::string_view::npos ? std::string_view{} : s.substr(first);
-    };
-    a = stripZeros(a);
-    b = stripZeros(b);
-    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-    return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
-}
-
 }  // namespace reelkeep

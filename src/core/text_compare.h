@@ -34,7 +34,22 @@ inline bool IsBlankLed(std::string_view value) { return value.empty() || value.f
 // Non-empty and every byte a decimal digit.
 bool IsAllDigits(std::string_view value);
 
-// Compares two all-digit texts by numeric value, however many digits they hold.
-int CompareDigitsByValue(std::string_view a, std::string_view b);
+// The digits without their leading zeros: texts of equal value become equal texts ("" for zero).
+inline std::string_view WithoutLeadingZeros(std::string_view digits) {
+    std::size_t first = 0;
+    while (first < digits.size() && digits[first] == '0') ++first;
+    return digits.substr(first);
+}
+
+// Compares two texts of digits by numeric value, however many digits they hold; an empty text is
+// zero. Every numeric comparison goes through here, so that all agree; inline, as the sorts call
+// it once per comparison.
+inline int CompareDigitsByValue(std::string_view a, std::string_view b) {
+    a = WithoutLeadingZeros(a);
+    b = WithoutLeadingZeros(b);
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    const int order = a.compare(b);
+    return (order > 0) - (order < 0);
+}
 
 }  // namespace reelkeep

@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "folded_index.h"
+#include "text_compare.h"
+
 namespace reelkeep {
 
 Ranks RanksFromSortedIds(std::vector<std::uint32_t> ids, std::span<const std::uint32_t> sortedIds) {
@@ -12,7 +15,14 @@ Ranks RanksFromSortedIds(std::vector<std::uint32_t> ids, std::span<const std::ui
 }
 
 Ranks RankNoCase(std::span<const std::string_view> keys) {
-    DistinctKeys<std::string_view> distinct = FindDistinct(keys, FoldedHasher{}, FoldedEqual{});
+    DistinctKeys<std::string_view> distinct;
+    distinct.id.resize(keys.size());
+    FoldedIndex index;
+    for (std::size_t p = 0; p < keys.size(); ++p) {
+        const auto [id, added] = index.FindOrAdd(keys[p], distinct.keys);
+        if (added) distinct.keys.push_back(keys[p]);
+        distinct.id[p] = id;
+    }
     // Folded copies compare with memcmp, which orders unsigned bytes with a proper prefix first,
     // exactly as CompareNoCase does, and much faster.
     std::vector<std::string> folded;

@@ -8,18 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "text_compare.h"
-
 namespace reelkeep {
-
-// Hashes and compares text as the case-insensitive comparison sees it, so that texts equal
-// ignoring case meet in one hash-table entry without folded copies being made.
-struct FoldedHasher {
-    std::size_t operator()(std::string_view s) const { return FoldedHash(s); }
-};
-struct FoldedEqual {
-    bool operator()(std::string_view a, std::string_view b) const { return EqualsNoCase(a, b); }
-};
 
 // The ranks of a list of keys: equal keys share a rank, and ranks ascend with the keys. Sorting
 // ranks instead of texts costs one comparison per distinct value, not per record.
