@@ -72,9 +72,13 @@ struct Stage {
     }
 };
 
+// Made on first use; main destroys it while the QApplication still exists, since a widget
+// destroyed after it crashes the program on exit.
+std::unique_ptr<Stage> theStage;
+
 Stage& TheStage() {
-    static Stage stage;
-    return stage;
+    if (!theStage) theStage = std::make_unique<Stage>();
+    return *theStage;
 }
 
 void BM_Paint(benchmark::State& state, CommandId mode) {
@@ -111,5 +115,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    reelkeep::theStage.reset();
     return 0;
 }
