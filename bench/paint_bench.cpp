@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <memory>
 
+#include "bench_support.h"
 #include "generator.h"
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
@@ -41,7 +42,7 @@ struct Stage {
     Stage() {
         ui.view = &view;
         view.show();
-        GenerateCatalogue(doc, kMovies, 1);
+        GenerateCatalogue(doc, bench::SmokeSize() != 0 ? bench::SmokeSize() : kMovies, 1);
         // Sized so that the client area, inside the scroll bars, is exactly the image.
         view.resize(kClient);
         QApplication::processEvents();
@@ -98,6 +99,7 @@ void BM_Paint(benchmark::State& state, CommandId mode) {
     BENCHMARK_CAPTURE(BM_Paint, name, mode) \
         ->ArgName("top0_mid1_end2")         \
         ->DenseRange(kTop, kEnd)            \
+        ->Apply(bench::OnceWhenSmoke)       \
         ->Unit(benchmark::kMillisecond)
 
 REELKEEP_PAINT_BENCH(normal, CommandId::DisplayNormalView);
