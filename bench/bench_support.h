@@ -1,6 +1,9 @@
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -20,5 +23,17 @@ T& OncePerSize(std::uint32_t n) {
     if (!slot) slot = std::make_unique<T>(n);
     return *slot;
 }
+
+// REELKEEP_BENCH_SIZE=N runs every benchmark once on N movies instead of its real sizes: a
+// quick check that the benchmarks still work, not a measurement. 0 when it is not set.
+std::uint32_t SmokeSize();
+
+// One run per size (with the given iterations, or as many as the library picks when 0), or
+// the single smoke run when SmokeSize() is set.
+void AddSizes(benchmark::internal::Benchmark* b, std::initializer_list<std::int64_t> sizes,
+              std::int64_t iterations = 0);
+
+// For benchmarks whose arguments are not sizes: one iteration in a smoke run.
+void OnceWhenSmoke(benchmark::internal::Benchmark* b);
 
 }  // namespace reelkeep::bench

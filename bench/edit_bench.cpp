@@ -124,7 +124,8 @@ void BM_UndoEnter(benchmark::State& state) {
 }
 
 void Sizes(benchmark::internal::Benchmark* b) {
-    b->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(3);
+    bench::AddSizes(b, {100'000, 1'000'000}, 3);
+    b->Unit(benchmark::kMillisecond);
 }
 
 BENCHMARK(BM_FindWithoutMatch)->Apply(Sizes);

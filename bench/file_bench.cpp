@@ -52,7 +52,8 @@ void BM_OpenCatalogue(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * n);
 }
-BENCHMARK(BM_OpenCatalogue)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+void OpenSizes(benchmark::internal::Benchmark* b) { bench::AddSizes(b, {100'000, 1'000'000}); }
+BENCHMARK(BM_OpenCatalogue)->Apply(OpenSizes)->Unit(benchmark::kMillisecond);
 
 void BM_SaveCatalogue(benchmark::State& state) {
     const auto n = static_cast<std::uint32_t>(state.range(0));
@@ -66,7 +67,8 @@ void BM_SaveCatalogue(benchmark::State& state) {
     std::filesystem::remove(path);
     state.SetItemsProcessed(state.iterations() * n);
 }
-BENCHMARK(BM_SaveCatalogue)->Arg(100'000)->Unit(benchmark::kMillisecond);
+void SaveSizes(benchmark::internal::Benchmark* b) { bench::AddSizes(b, {100'000}); }
+BENCHMARK(BM_SaveCatalogue)->Apply(SaveSizes)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace reelkeep

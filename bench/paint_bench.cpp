@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <memory>
 
+#include "bench_support.h"
 #include "generator.h"
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
@@ -41,7 +42,7 @@ struct Stage {
     Stage() {
         ui.view = &view;
         view.show();
-        GenerateCatalogue(doc, kMovies, 1);
+        GenerateCatalogue(doc, bench::SmokeSize() != 0 ? bench::SmokeSize() : kMovies, 1);
         // Sized so that the client area, inside the scroll bars, is exactly the image.
         view.resize(kClient);
         QApplication::processEvents();
@@ -72,9 +73,13 @@ struct Stage {
     }
 };
 
+// Made on first use; main destroys it while the QApplication still exists, since a widget
+// destroyed after it crashes the program on exit.
+std::unique_ptr<Stage> theStage;
+
 Stage& TheStage() {
-    static Stage stage;
-    return stage;
+    if (!theStage) theStage = std::make_unique<Stage>();
+    return *theStage;
 }
 
 void BM_Paint(benchmark::State& state, CommandId mode) {
@@ -94,6 +99,7 @@ void BM_Paint(benchmark::State& state, CommandId mode) {
     BENCHMARK_CAPTURE(BM_Paint, name, mode) \
         ->ArgName("top0_mid1_end2")         \
         ->DenseRange(kTop, kEnd)            \
+        ->Apply(bench::OnceWhenSmoke)       \
         ->Unit(benchmark::kMillisecond)
 
 REELKEEP_PAINT_BENCH(normal, CommandId::DisplayNormalView);
@@ -111,5 +117,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    reelkeep::theStage.reset();
     return 0;
 }

@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs the Debian packages Reelkeep builds with, only those that are missing.
 set -eu
-packages="g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core"
+# clang-tidy brings run-clang-tidy; clang-format checks the formatting.
+packages="g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+  fonts-dejavu-core clang-tidy clang-format"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

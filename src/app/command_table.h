@@ -32,7 +32,7 @@ struct MenuSpec;
 
 struct MenuItem {
     enum class Kind { Command, Separator, RecentFiles, Submenu };
-    Kind kind;
+    Kind kind = Kind::Command;
     CommandId id{};
     const MenuSpec* submenu = nullptr;
 };

@@ -36,7 +36,8 @@ struct CounterValue {
 
 struct CounterHash {
     std::size_t operator()(const CounterValue& v) const {
-        return std::hash<std::string_view>{}(v.digits) * 4 + v.hasNumber * 2 + v.negative;
+        return std::hash<std::string_view>{}(v.digits) * 4 + std::size_t{v.hasNumber} * 2 +
+               std::size_t{v.negative};
     }
 };
 

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <limits>
 #include <new>
-#include <ranges>
 
 #include "dialog_widgets.h"
 #include "qt_text.h"
@@ -71,12 +70,20 @@ void ShowValue(QComboBox* combo, const QString& value) {
     if (!value.isEmpty()) {
         const std::string prefix = FromQt(value);
         // Entries are sorted by CompareNoCase, so those beginning with prefix follow the point
-        // where the entries stop being smaller than it.
-        const auto rows = std::views::iota(0, combo->count());
-        const auto first = std::ranges::partition_point(
-            rows, [&](int row) { return CompareNoCase(FromQt(combo->itemText(row)), prefix) < 0; });
-        if (first != rows.end() && StartsWithNoCase(FromQt(combo->itemText(*first)), prefix)) {
-            current = *first;
+        // where the entries stop being smaller than it. The binary search is written out: the
+        // clang 14 behind clang-tidy cannot compile libstdc++ 12's views::iota.
+        int first = 0;
+        int end = combo->count();
+        while (first < end) {
+            const int middle = first + (end - first) / 2;
+            if (CompareNoCase(FromQt(combo->itemText(middle)), prefix) < 0) {
+                first = middle + 1;
+            } else {
+                end = middle;
+            }
+        }
+        if (first < combo->count() && StartsWithNoCase(FromQt(combo->itemText(first)), prefix)) {
+            current = first;
         }
     }
     combo->setCurrentIndex(current);

@@ -146,8 +146,8 @@ template <typename Draw>
 void DropRepeatedActors(std::array<std::string, 3>& cast, Draw& draw) {
     for (int k = 1; k < 3; ++k) {
         const auto repeats = [&] {
-            return !cast[k].empty() && std::find(cast.begin(), cast.begin() + k, cast[k]) !=
-                                           cast.begin() + k;
+            return !cast[k].empty() &&
+                   std::find(cast.begin(), cast.begin() + k, cast[k]) != cast.begin() + k;
         };
         for (int attempt = 0; attempt < 4 && repeats(); ++attempt) cast[k] = draw(0);
         if (repeats()) cast[k].clear();

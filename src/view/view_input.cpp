@@ -95,7 +95,7 @@ void CReelkeepView::keyPressEvent(QKeyEvent* event) {
             VerticalRequest(ScrollRequest::LineForward);
             break;
         default:
-            QWidget::keyPressEvent(event);
+            QAbstractScrollArea::keyPressEvent(event);
             break;  // left to the window's shortcuts
     }
 }

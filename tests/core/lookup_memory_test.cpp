@@ -16,23 +16,32 @@ namespace {
 
 // Long values, so that entering one into a list allocates.
 const std::vector<Movie> kMovies = {
-    {.title = "A", .actor1 = "Alexandra Whitfield-Morgan", .actor2 = "Bartholomew Kingsley",
-     .movieType = "Psychological Thriller", .mediaType = "Video Home System",
-     .rating = "Parental Guidance 13", .custom1 = "Christopher Nolan-Smith",
-     .custom2 = "Nineteen Ninety Nine", .custom3 = "Warner Brothers Pictures",
+    {.title = "A",
+     .actor1 = "Alexandra Whitfield-Morgan",
+     .actor2 = "Bartholomew Kingsley",
+     .movieType = "Psychological Thriller",
+     .mediaType = "Video Home System",
+     .rating = "Parental Guidance 13",
+     .custom1 = "Christopher Nolan-Smith",
+     .custom2 = "Nineteen Ninety Nine",
+     .custom3 = "Warner Brothers Pictures",
      .custom4 = "Recorded from television"},
-    {.title = "B", .actor1 = "bartholomew kingsley", .actor3 = "Cornelius Fairweather",
-     .movieType = "Romantic Comedy Drama", .mediaType = "Digital Versatile Disc",
-     .rating = "Restricted Audience", .custom1 = "Kathryn Bigelow-Jones"},
+    {.title = "B",
+     .actor1 = "bartholomew kingsley",
+     .actor3 = "Cornelius Fairweather",
+     .movieType = "Romantic Comedy Drama",
+     .mediaType = "Digital Versatile Disc",
+     .rating = "Restricted Audience",
+     .custom1 = "Kathryn Bigelow-Jones"},
 };
 
 constexpr std::array<LookupKind, kLookupCount> kKinds = {
-    LookupKind::Actors,     LookupKind::Custom1,    LookupKind::Custom2, LookupKind::Custom3,
-    LookupKind::Custom4,    LookupKind::MovieTypes, LookupKind::MediaTypes, LookupKind::Ratings};
+    LookupKind::Actors,  LookupKind::Custom1,    LookupKind::Custom2,    LookupKind::Custom3,
+    LookupKind::Custom4, LookupKind::MovieTypes, LookupKind::MediaTypes, LookupKind::Ratings};
 
 constexpr std::array<std::string_view, kLookupCount> kMessages = {
-    msg::kNoMemoryActors,     msg::kNoMemoryCustom1,    msg::kNoMemoryCustom2,
-    msg::kNoMemoryCustom3,    msg::kNoMemoryCustom4,    msg::kNoMemoryMovieTypes,
+    msg::kNoMemoryActors,     msg::kNoMemoryCustom1, msg::kNoMemoryCustom2,
+    msg::kNoMemoryCustom3,    msg::kNoMemoryCustom4, msg::kNoMemoryMovieTypes,
     msg::kNoMemoryMediaTypes, msg::kNoMemoryRatings};
 
 std::set<std::string> Folded(const LookupList& list) {
@@ -66,8 +75,8 @@ TEST(LookupListsOutOfMemory, SkipTheValueAndNameTheListWhereverMemoryRunsOut) {
         for (std::size_t i = 0; i < kLookupCount; ++i) {
             const auto expected = Folded(full.Lookup(kKinds[i]));
             const auto actual = Folded(doc.Lookup(kKinds[i]));
-            EXPECT_TRUE(std::includes(expected.begin(), expected.end(), actual.begin(),
-                                      actual.end()));
+            EXPECT_TRUE(
+                std::includes(expected.begin(), expected.end(), actual.begin(), actual.end()));
             if (actual != expected) {
                 EXPECT_EQ(ui.messages, std::vector<std::string>{std::string(kMessages[i])})
                     << "allocation " << k;
