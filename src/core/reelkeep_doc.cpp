@@ -20,7 +20,7 @@ constexpr std::array<std::string_view, kLookupCount> kNoMemoryMessages = {
 
 }  // namespace
 
-std::string_view DefaultCustomHeading(int k) { return kDefaultHeadings[k]; }
+std::string_view DefaultCustomHeading(std::size_t k) { return kDefaultHeadings[k]; }
 
 CReelkeepDoc::CReelkeepDoc(IReelkeepUI& ui) : ui_(ui), layouts_(DefaultColumnLayouts()) {
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) headings_[k] = kDefaultHeadings[k];

@@ -30,7 +30,7 @@ class ByteSource;
 class ByteSink;
 
 // The heading custom field k (0..3) has when the user gives it none.
-std::string_view DefaultCustomHeading(int k);
+std::string_view DefaultCustomHeading(std::size_t k);
 
 // The catalogue document: the record store, everything derived
 // from it (lookup lists, display order, actor index, label layout) and the commands that change

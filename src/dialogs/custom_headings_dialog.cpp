@@ -28,8 +28,9 @@ CCustomHeadingsDialog::CCustomHeadingsDialog(const HeadingTexts& headings, QWidg
         edits_[k] = MakeLineEdit(this);
         edits_[k]->setText(ToQt(headings[k]));
         edits_[k]->setMinimumWidth(fontMetrics().averageCharWidth() * kEditChars);
-        fields->addWidget(MakeLabel(dlg::kHeadingLabels[k], this), k, 0);
-        fields->addWidget(edits_[k], k, 1);
+        const int row = static_cast<int>(k);
+        fields->addWidget(MakeLabel(dlg::kHeadingLabels[k], this), row, 0);
+        fields->addWidget(edits_[k], row, 1);
     }
     fields->setColumnStretch(1, 1);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);

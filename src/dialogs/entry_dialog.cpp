@@ -155,7 +155,7 @@ void CEntryDialog::LayOut() {
     upper->addWidget(FieldControl(Field::MovieName), 1, 0, 1, 4);
     upper->addWidget(MakeLabel(dlg::kLabelActors, this), 2, 0);
     for (std::size_t k = 0; k < kActorSlotCount; ++k)
-        upper->addWidget(FieldControl(ActorField(k)), 3 + k, 0);
+        upper->addWidget(FieldControl(ActorField(k)), 3 + static_cast<int>(k), 0);
     upper->addWidget(MakeLabel(dlg::kLabelTime, this), 3, 2);
     upper->addWidget(FieldControl(Field::Time), 3, 3);
     upper->addWidget(MakeLabel(dlg::kLabelTapeNumber, this), 3, 4);
@@ -184,8 +184,9 @@ void CEntryDialog::LayOut() {
     lower->addWidget(MakeLabel(dlg::kLabelMediaType, this), 2, 0);
     lower->addWidget(FieldControl(Field::MediaType), 3, 0);
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
-        lower->addWidget(headingLabels_[k], k, 1, Qt::AlignRight);
-        lower->addWidget(FieldControl(CustomField(k)), k, 2);
+        const int row = static_cast<int>(k);
+        lower->addWidget(headingLabels_[k], row, 1, Qt::AlignRight);
+        lower->addWidget(FieldControl(CustomField(k)), row, 2);
     }
     lower->setColumnStretch(2, 1);
 

@@ -72,7 +72,8 @@ void DrawSingleMovieLabel(LabelPainter& lp) {
     lp.Caption(0, 1, vt::kMovieTitle);
     lp.Value(0, 2, l.titles[0], 0);
     lp.Caption(0, 3, vt::kActors);
-    for (std::size_t k = 0; k < kActorSlotCount; ++k) lp.Value(0, 4 + k, l.actors[k], 0);
+    for (std::size_t k = 0; k < kActorSlotCount; ++k)
+        lp.Value(0, 4 + static_cast<int>(k), l.actors[k], 0);
     lp.Caption(0, 8, vt::kTime);
     lp.Value(6, 8, l.time, 0);
     lp.Caption(12, 8, vt::kType);

@@ -16,7 +16,7 @@ QString TitleOf(const DrawContext& ctx, std::uint32_t columnId) {
 }
 
 // The right end of slot k's raised header cell: the next present slot, or the header's end.
-int HeaderCellEnd(const DrawContext& ctx, int slot) {
+int HeaderCellEnd(const DrawContext& ctx, std::size_t slot) {
     for (std::size_t k = slot + 1; k < kColumnSlotCount; ++k) {
         if (SlotPresent(*ctx.list, k)) return SlotLeft(*ctx.list, k);
     }

@@ -156,7 +156,7 @@ private:
         return r + 5 * L_;
     }
 
-    int DrawCustomLine(int r, int k) {
+    int DrawCustomLine(int r, std::size_t k) {
         const int left = ctx_.Inch(kCustomBoxLeft), right = ctx_.Inch(kCustomBoxRight);
         CaptionPair();
         DrawTextAt(p_, kCaptionX, r + kTextDrop, ctx_.headings[k]);

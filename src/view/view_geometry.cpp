@@ -107,17 +107,17 @@ void ZeroEmptySlotPositions(ColumnLayout& layout) {
     }
 }
 
-bool SlotPresent(const ColumnLayout& layout, int slot) {
+bool SlotPresent(const ColumnLayout& layout, std::size_t slot) {
     return slot == 0 || layout.ids[slot] != kColumnEmpty;
 }
 
-int SlotLeft(const ColumnLayout& layout, int slot) {
+int SlotLeft(const ColumnLayout& layout, std::size_t slot) {
     if (slot == 0) return kKeyColumnX;
     return SlotPresent(layout, slot) ? layout.positions[slot] : 0;
 }
 
-int SlotRight(const ColumnLayout& layout, int slot, int contentWidth) {
-    if (slot >= 9 || !SlotPresent(layout, slot + 1)) return contentWidth;
+int SlotRight(const ColumnLayout& layout, std::size_t slot, int contentWidth) {
+    if (slot + 1 >= kColumnSlotCount || !SlotPresent(layout, slot + 1)) return contentWidth;
     return layout.positions[slot + 1] - 4;
 }
 

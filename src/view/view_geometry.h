@@ -51,9 +51,9 @@ bool LacksColumnPositions(const ColumnLayout& layout);
 // Empty slots keep no position, so a later added column starts from a clean slate.
 void ZeroEmptySlotPositions(ColumnLayout& layout);
 // x of slot k's cell (slot 0 is the key column) and the right edge of its cell.
-int SlotLeft(const ColumnLayout& layout, int slot);
-int SlotRight(const ColumnLayout& layout, int slot, int contentWidth);
-bool SlotPresent(const ColumnLayout& layout, int slot);
+int SlotLeft(const ColumnLayout& layout, std::size_t slot);
+int SlotRight(const ColumnLayout& layout, std::size_t slot, int contentWidth);
+bool SlotPresent(const ColumnLayout& layout, std::size_t slot);
 int ListContentWidth(const ColumnLayout& layout, int dpiY);
 
 int NormalLinesPerRow(const ViewDisplayOptions& options);
