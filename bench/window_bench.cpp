@@ -74,11 +74,14 @@ struct SilentSession {
 
 const std::string& PathFor(std::uint32_t n) { return bench::OncePerSize<CatalogueFile>(n).path; }
 
-// One session of each kind per size, opened on the same file.
+// One session of each kind per size, opened on the same file. The window sessions hold
+// widgets, so main ends them before the QApplication goes.
+template <typename Session>
+std::map<std::uint32_t, std::unique_ptr<Session>> sessions;
+
 template <typename Session>
 Session& SessionFor(std::uint32_t n) {
-    static std::map<std::uint32_t, std::unique_ptr<Session>> sessions;
-    auto& session = sessions[n];
+    auto& session = sessions<Session>[n];
     if (!session) session = std::make_unique<Session>(PathFor(n));
     return *session;
 }
@@ -115,22 +118,24 @@ const std::pair<const char*, Command> kCommands[] = {
      [](CReelkeepDoc& doc, const std::string&) { doc.Execute(CommandId::DisplayLabelFormat); }},
 };
 
+template <typename Session>
+void Register(const std::string& name, const Command& command) {
+    auto* b = benchmark::RegisterBenchmark(
+        name.c_str(), [command](benchmark::State& s) { RunCommand<Session>(s, command); });
+    bench::AddSizes(b, {1'000'000}, 3);
+    b->Unit(benchmark::kMillisecond);
+}
+
 void RegisterAll() {
     for (const auto& [name, command] : kCommands) {
-        const std::string suffix = std::string("/") + name;
-        benchmark::RegisterBenchmark(
-            ("window" + suffix).c_str(),
-            [command](benchmark::State& s) { RunCommand<WindowSession>(s, command); })
-            ->Arg(1'000'000)
-            ->Iterations(3)
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(
-            ("silent" + suffix).c_str(),
-            [command](benchmark::State& s) { RunCommand<SilentSession>(s, command); })
-            ->Arg(1'000'000)
-            ->Iterations(3)
-            ->Unit(benchmark::kMillisecond);
+        Register<WindowSession>(std::string("window/") + name, command);
+        Register<SilentSession>(std::string("silent/") + name, command);
     }
+}
+
+void EndSessions() {
+    sessions<WindowSession>.clear();
+    sessions<SilentSession>.clear();
 }
 
 }  // namespace
@@ -143,5 +148,6 @@ int main(int argc, char** argv) {
     reelkeep::RegisterAll();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    reelkeep::EndSessions();
     return 0;
 }
