@@ -45,7 +45,6 @@ public:
     // last update, and read nothing of the document; input waits for the change to end.
     void FreezeDrawing();
     void ThawDrawing();
-    bool DrawingFrozen() const { return frozen_; }
 
     // Copies the row flags into the document before a command works on them.
     void StoreSelection();
