@@ -13,6 +13,7 @@
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
 #include "silent_ui.h"
+#include "widget_bench_main.h"
 
 namespace reelkeep {
 namespace {
@@ -111,12 +112,6 @@ REELKEEP_PAINT_BENCH(labels, CommandId::DisplayLabelFormat);
 }  // namespace reelkeep
 
 int main(int argc, char** argv) {
-    // Paints into an image; no display is needed or used.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    reelkeep::theStage.reset();
-    return 0;
+    return reelkeep::bench::RunWidgetBenchmarks(
+        argc, argv, [] {}, [] { reelkeep::theStage.reset(); });
 }

@@ -18,6 +18,7 @@
 #include "settings_store.h"
 #include "shell_dialogs.h"
 #include "silent_ui.h"
+#include "widget_bench_main.h"
 
 namespace reelkeep {
 namespace {
@@ -142,12 +143,6 @@ void EndSessions() {
 }  // namespace reelkeep
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    reelkeep::RegisterAll();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    reelkeep::EndSessions();
-    return 0;
+    return reelkeep::bench::RunWidgetBenchmarks(argc, argv, reelkeep::RegisterAll,
+                                                reelkeep::EndSessions);
 }
