@@ -1,5 +1,4 @@
 // The display state and the sort and display-mode commands of the document.
-#include <optional>
 
 #include "key_sorts.h"
 #include "messages.h"
