@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "column_positions.h"
 #include "messages.h"
 
 namespace reelkeep {
@@ -170,8 +171,27 @@ void CReelkeepDoc::RequestViewUpdate() {
     if (changeDepth_ > 0) {
         viewUpdatePending_ = true;
     } else {
-        ui_.UpdateAllViews();
+        UpdateViews();
     }
+}
+
+void CReelkeepDoc::UpdateViews() {
+    LayOutShownList();
+    ui_.UpdateAllViews();
+}
+
+void CReelkeepDoc::UseScreenResolution(int dpiY) {
+    screenDpiY_ = dpiY;
+    InitDefaultColumnPositions(layouts_, dpiY);
+}
+
+void CReelkeepDoc::LayOutShownList() {
+    const std::optional<LayoutKey> key = ShownListLayout(display_);
+    if (!screenDpiY_ || !key) return;
+    ColumnLayout& list = layouts_[static_cast<std::size_t>(*key)];
+    // Columns piled up at the left edge would hide each other.
+    if (LacksColumnPositions(list)) InitDefaultColumnPositions(list, *key, *screenDpiY_);
+    if (display_.OneLine() && display_.sort != SortMark::Actors) ZeroEmptySlotPositions(list);
 }
 
 void CReelkeepDoc::RecordsChanged() {

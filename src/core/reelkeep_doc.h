@@ -93,6 +93,10 @@ public:
     void ApplyCustomHeadings(const HeadingTexts& headings, bool repaint);
     ColumnLayouts& Layouts() { return layouts_; }
     const ColumnLayouts& Layouts() const { return layouts_; }
+    // The screen's resolution, told once by the window: every list gets its start-up column
+    // positions in it, and a list shown later without positions (written by a tool) gets them
+    // when it is shown. Without a screen the positions stay as the file has them.
+    void UseScreenResolution(int dpiY);
     std::vector<std::uint32_t>& HeadingColors() { return headingColors_; }
     const std::vector<std::uint32_t>& HeadingColors() const { return headingColors_; }
     std::vector<std::uint32_t>& DataColors() { return dataColors_; }
@@ -205,7 +209,7 @@ private:
             // what it showed, and the next update brings it back.
             try {
                 doc_.ui_.EndDocumentChange();
-                if (update) doc_.ui_.UpdateAllViews();
+                if (update) doc_.UpdateViews();
             } catch (const std::bad_alloc&) {
             }
         }
@@ -219,6 +223,9 @@ private:
     static constexpr std::size_t Index(LookupKind k) { return static_cast<std::size_t>(k); }
     // Updates the views, once at the end of the command when one is running.
     void RequestViewUpdate();
+    // Lays out the list about to be shown, then updates the views.
+    void UpdateViews();
+    void LayOutShownList();
     // The records changed and the lookup lists follow them: the display order is rebuilt, then
     // come the steps of ShowChangedRecords.
     void RecordsChanged();
@@ -254,6 +261,7 @@ private:
     EntryDialogLists entryLists_;
     HeadingTexts headings_;
     ColumnLayouts layouts_;
+    std::optional<int> screenDpiY_;
     std::vector<std::uint32_t> headingColors_;
     std::vector<std::uint32_t> dataColors_;
 

@@ -46,7 +46,7 @@ ScrollRequest RequestOf(int action) {
 }  // namespace
 
 CReelkeepView::CReelkeepView(CReelkeepDoc& doc, QWidget* parent)
-    : QAbstractScrollArea(parent), doc_(doc) {
+    : QAbstractScrollArea(parent), doc_(doc), sharedSelection_(doc.Selection()) {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
@@ -59,7 +59,7 @@ CReelkeepView::CReelkeepView(CReelkeepDoc& doc, QWidget* parent)
             &CReelkeepView::OnHorizontalAction);
 
     metrics_.dpiY = logicalDpiY();
-    InitDefaultColumnPositions(doc_.Layouts(), metrics_.dpiY);
+    doc.UseScreenResolution(metrics_.dpiY);
     const QString face = ToQt(viewtext::kDefaultFontFace);
     screenFont_ = MakeFont(face, std::max(1, 10 * metrics_.dpiY / 72), 400, false);
     labelFont_ = MakeFont(face, FontPixelHeight(80, metrics_.dpiY), 400, false);
@@ -77,8 +77,7 @@ void CReelkeepView::OnUpdate() {
     const std::uint32_t count = ModeRowCount(doc_, mode);
     if (count != geometry_.rowCount || !(FlagsOf(doc_) == modeFlags_)) ResetScroll();
     selection_.Reset(count);
-    doc_.Selection().flags.clear();
-    doc_.Selection().present = false;
+    PublishSelection(SelectionCopy::Drop);
     Relayout();
     // An update comes only when the document is consistent: a command that goes on (Find
     // opening Modify) shows the catalogue as it is now.
@@ -212,19 +211,13 @@ void CReelkeepView::UpdateLayout() {
     in.options = options_;
     in.largeLabels = largeLabels_;
     in.clientHeight = viewport()->height();
-    listKey_ = ListLayoutKey(in.mode, doc_.CurrentSort());
-    if (listKey_) {
-        ColumnLayout& list = doc_.Layouts()[static_cast<std::size_t>(*listKey_)];
-        // Columns piled up at the left edge would hide each other.
-        if (LacksColumnPositions(list)) InitDefaultColumnPositions(list, *listKey_, metrics_.dpiY);
-        if (in.mode == DisplayMode::OneLine) ZeroEmptySlotPositions(list);
-        in.list = &list;
-    }
+    listKey_ = ShownListLayout(doc_.Display());
+    if (listKey_) in.list = &doc_.Layouts()[static_cast<std::size_t>(*listKey_)];
     geometry_ = ComputeGeometry(in);
     scroll_ = FitScroll(geometry_, viewport()->width(), scroll_.scrollX, scroll_.scrollY);
     if (geometry_.rowCount != 0 && selection_.size() != geometry_.rowCount) {
         selection_.Reset(geometry_.rowCount);
-        doc_.Selection().present = false;
+        PublishSelection(SelectionCopy::Keep);
     }
     UpdateGrabZones();
 }

@@ -28,10 +28,12 @@ struct ContextMenuItem {
 
 // The catalogue window: lays out and draws the document's current display mode with its own
 // scroll model, and keeps the row selection. It reads the records on every paint and caches
-// nothing of them.
+// nothing of them; the one thing it writes into the document is the selection the editing
+// commands and the exports work on.
 class CReelkeepView : public QAbstractScrollArea {
     Q_OBJECT
 public:
+    // Tells the document the screen's resolution; after that the view only reads it.
     explicit CReelkeepView(CReelkeepDoc& doc, QWidget* parent = nullptr);
 
     // The document changed: the "update all views" step.
@@ -116,8 +118,13 @@ private:
     std::int64_t RowUnder(const QPoint& pos) const;
     bool InGrabZone(const QPoint& pos) const;
     void SelectionEdited();
+    // What of the row flags goes into the document's selection with the present flag: nothing
+    // new, none (the listing changed), or a copy (before a command works on them).
+    enum class SelectionCopy : std::uint8_t { Keep, Drop, Take };
+    void PublishSelection(SelectionCopy copy);
 
-    CReelkeepDoc& doc_;
+    const CReelkeepDoc& doc_;
+    RowSelection& sharedSelection_;
     ViewMetrics metrics_;
     QFont screenFont_;
     QFont labelFont_;

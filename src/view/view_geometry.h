@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "column_layout.h"
+#include "column_positions.h"
 #include "display_options.h"
 #include "reelkeep_doc.h"
 
@@ -29,27 +30,14 @@ inline constexpr int kSmallLabelLines = 4;
 inline constexpr int kLargeLabelChars = 48;
 inline constexpr int kSmallLabelChars = 96;
 
-// An inch figure given in hundredths, in pixels of a device with dpi pixels per inch.
-constexpr int InchToPixels(int dpi, int hundredths) { return dpi * hundredths / 100; }
-
 // The actors mark wins; then the normal-view, one-line and label-format flags.
 DisplayMode CurrentDisplayMode(const CReelkeepDoc& doc);
 // Rows of a mode: actor entries, displayed records or labels.
 std::uint32_t ModeRowCount(const CReelkeepDoc& doc, DisplayMode mode);
-// The column layout a list mode draws with; none outside the list modes or without a sort key.
-std::optional<LayoutKey> ListLayoutKey(DisplayMode mode, SortMark sort);
 
 // Pixel height of a font of sizeTenths tenths of a point on a dpiY screen (at least 1).
 int FontPixelHeight(int sizeTenths, int dpiY);
 
-// Writes the start-up column positions of every list into the layouts, or of one list.
-void InitDefaultColumnPositions(ColumnLayouts& layouts, int dpiY);
-void InitDefaultColumnPositions(ColumnLayout& layout, LayoutKey key, int dpiY);
-// True when columns follow the key column but none has a position: the list was never laid out
-// by a view (a catalogue written by a tool), as a view never puts a column at x = 0.
-bool LacksColumnPositions(const ColumnLayout& layout);
-// Empty slots keep no position, so a later added column starts from a clean slate.
-void ZeroEmptySlotPositions(ColumnLayout& layout);
 // x of slot k's cell (slot 0 is the key column) and the right edge of its cell.
 int SlotLeft(const ColumnLayout& layout, std::size_t slot);
 int SlotRight(const ColumnLayout& layout, std::size_t slot, int contentWidth);

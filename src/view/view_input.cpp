@@ -19,8 +19,23 @@ bool CReelkeepView::InGrabZone(const QPoint& pos) const {
                        [&](const QRect& zone) { return zone.contains(pos); });
 }
 
+void CReelkeepView::PublishSelection(SelectionCopy copy) {
+    switch (copy) {
+        case SelectionCopy::Keep:
+            break;
+        case SelectionCopy::Drop:
+            sharedSelection_.flags.clear();
+            break;
+        case SelectionCopy::Take:
+            // A failed copy throws before anything changed; the document reports it.
+            sharedSelection_.flags = selection_.flags();
+            break;
+    }
+    sharedSelection_.present = selection_.present();
+}
+
 void CReelkeepView::SelectionEdited() {
-    doc_.Selection().present = selection_.present();
+    PublishSelection(SelectionCopy::Keep);
     viewport()->update();
     emit selectionChanged();
 }
@@ -130,18 +145,13 @@ std::vector<ContextMenuItem> CReelkeepView::RecordMenuItems() const {
     };
 }
 
-void CReelkeepView::StoreSelection() {
-    // A failed copy throws before anything changed; the document reports it.
-    std::vector<std::uint32_t> flags = selection_.flags();
-    doc_.Selection().flags = std::move(flags);
-    doc_.Selection().present = selection_.present();
-}
+void CReelkeepView::StoreSelection() { PublishSelection(SelectionCopy::Take); }
 
 void CReelkeepView::SelectOnly(std::uint32_t row, bool selected) {
     UpdateLayout();
     selection_.Reset(geometry_.rowCount);
     selection_.SelectOnly(row, selected);
-    doc_.Selection().present = false;
+    PublishSelection(SelectionCopy::Keep);
     // Find selects the movie it found while the document is consistent; show it.
     if (frozen_) frozenPicture_ = CurrentPicture();
     viewport()->update();
