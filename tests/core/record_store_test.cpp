@@ -6,6 +6,7 @@
 
 #include "fake_ui.h"
 #include "messages.h"
+#include "random_catalogue.h"
 #include "reelkeep_doc.h"
 #include "text_compare.h"
 
@@ -256,25 +257,14 @@ std::array<std::vector<std::string>, kFieldCount> ReferencePurge(const CReelkeep
     return columns;
 }
 
-std::string RandomValue(std::mt19937& rng) {
-    static const std::vector<std::string> kValues = {
-        "",       "",    "Drama", "drama",  "DRAMA",  "dRaMa",   "Drama ",  " Drama",   "Comedy",
-        "comedy", "Z",   "z",     "[",      "_",      "@",       "`",       "\xC3\x89", "\xC3\xA9",
-        "a b",    "A B", "ab",    "DELETE", "delete", "Actor 1", "actor 1", "ACTOR 1x"};
-    return kValues[rng() % kValues.size()];
-}
-
 TEST(RecordStoreDifferential, RebuildAndPurgeMatchTheLinearScans) {
     std::mt19937 rng(2024);
     for (int round = 0; round < 200; ++round) {
         FakeUI ui;
         CReelkeepDoc doc(ui);
         doc.OnNewDocument();
-        const std::uint32_t count = rng() % 60;
         std::vector<bool> marked;
-        for (std::uint32_t i = 0; i < count; ++i) {
-            RecordValues v;
-            for (auto& field : v) field = RandomValue(rng);
+        for (RecordValues& v : test::RandomRecords(rng, rng() % 60)) {
             doc.AppendRecord(std::move(v));
             marked.push_back(rng() % 4 == 0);
         }

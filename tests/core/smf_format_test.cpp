@@ -8,6 +8,7 @@
 #include "doc_invariants.h"
 #include "fake_ui.h"
 #include "messages.h"
+#include "random_catalogue.h"
 #include "smf_bytes.h"
 #include "smf_reader.h"
 #include "smf_writer.h"
@@ -402,24 +403,6 @@ TEST_F(SmfTest, RandomByteFlipsNeverBreakTheDocument) {
 
 // ---- round trip --------------------------------------------------------------------------
 
-std::string RandomText(std::mt19937& rng) {
-    static const std::vector<std::string> kPieces = {
-        "a",  "Z", " ",        "The ", "\r\n", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x8E\xAC",
-        "\"", ",", "\xD0\x96", "0",    "99",   "\t"};
-    switch (rng() % 8) {
-        case 0:
-            return {};
-        case 1:
-            return std::string(250 + rng() % 10, 'L');  // around the one-byte prefix limit
-        default: {
-            std::string text;
-            const int pieces = static_cast<int>(rng() % 12);
-            for (int i = 0; i < pieces; ++i) text += kPieces[rng() % kPieces.size()];
-            return text;
-        }
-    }
-}
-
 TEST(SmfRoundTrip, RandomCataloguesSurviveSaveAndLoad) {
     std::mt19937 rng(99);
     for (int round = 0; round < 30; ++round) {
@@ -427,9 +410,7 @@ TEST(SmfRoundTrip, RandomCataloguesSurviveSaveAndLoad) {
         CReelkeepDoc original(ui);
         original.OnNewDocument();
         const std::uint32_t count = rng() % 40;
-        for (std::uint32_t i = 0; i < count; ++i) {
-            RecordValues values;
-            for (auto& v : values) v = RandomText(rng);
+        for (RecordValues& values : test::RandomRecords(rng, count)) {
             original.AppendRecord(std::move(values));
         }
         original.ApplyCustomHeadings({"H1 \xC3\xA9", std::string(300, 'h'), "H3", "H4\r\n"}, false);
