@@ -22,7 +22,7 @@ public:
             const ssize_t written = ::write(fd_, data, n);
             if (written < 0) {
                 if (errno == EINTR) continue;
-                throw FileError(FileOperation::Write, errno);
+                throw FileError(errno);
             }
             data += written;
             n -= static_cast<std::size_t>(written);
@@ -51,10 +51,10 @@ std::optional<mode_t> ReplaceableFileMode(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         if (errno == ENOENT) return std::nullopt;
-        throw FileError(FileOperation::Write, errno);
+        throw FileError(errno);
     }
-    if (S_ISDIR(st.st_mode)) throw FileError(FileOperation::Write, EISDIR);
-    if (::access(path.c_str(), W_OK) != 0) throw FileError(FileOperation::Write, errno);
+    if (S_ISDIR(st.st_mode)) throw FileError(EISDIR);
+    if (::access(path.c_str(), W_OK) != 0) throw FileError(errno);
     return st.st_mode & 07777;
 }
 
@@ -71,7 +71,7 @@ void SyncFolder(const std::string& folder) {
 FileSource::FileSource(const std::string& path) {
     // Not blocking: opening a pipe would otherwise wait for a writer that never comes.
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd_ < 0) throw FileError(FileOperation::Read, errno);
+    if (fd_ < 0) throw FileError(errno);
     struct stat st {};
     int error = 0;
     if (::fstat(fd_, &st) != 0) {
@@ -81,7 +81,7 @@ FileSource::FileSource(const std::string& path) {
     }
     if (error != 0) {
         ::close(fd_);
-        throw FileError(FileOperation::Read, error);
+        throw FileError(error);
     }
     size_ = static_cast<std::uint64_t>(st.st_size);
 }
@@ -92,7 +92,7 @@ std::size_t FileSource::Read(char* dst, std::size_t n) {
     for (;;) {
         const ssize_t got = ::read(fd_, dst, n);
         if (got >= 0) return static_cast<std::size_t>(got);
-        if (errno != EINTR) throw FileError(FileOperation::Read, errno);
+        if (errno != EINTR) throw FileError(errno);
     }
 }
 
@@ -100,18 +100,18 @@ void WriteFileAtomically(const std::string& path, const std::function<void(ByteS
     std::optional<mode_t> existingMode = ReplaceableFileMode(path);
     const std::string temporary = TemporaryNameFor(path);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) throw FileError(FileOperation::Write, errno);
+    if (fd < 0) throw FileError(errno);
     const auto fail = [&](int error) {
         ::unlink(temporary.c_str());
-        throw FileError(FileOperation::Write, error);
+        throw FileError(error);
     };
     try {
         FdSink sink(fd);
         write(sink);
         // The replaced file keeps its permissions.
         if (existingMode && ::fchmod(fd, *existingMode) != 0)
-            throw FileError(FileOperation::Write, errno);
-        if (::fsync(fd) != 0) throw FileError(FileOperation::Write, errno);
+            throw FileError(errno);
+        if (::fsync(fd) != 0) throw FileError(errno);
     } catch (...) {
         ::close(fd);
         ::unlink(temporary.c_str());

@@ -15,13 +15,11 @@ std::string FileErrorText(FileOperation op, int errorNumber, std::string_view pa
 // A failed file-system call, carrying its errno so the message can name the cause.
 class FileError : public std::runtime_error {
 public:
-    FileError(FileOperation op, int errorNumber)
-        : std::runtime_error("file error"), op_(op), errorNumber_(errorNumber) {}
-    FileOperation Operation() const { return op_; }
+    explicit FileError(int errorNumber)
+        : std::runtime_error("file error"), errorNumber_(errorNumber) {}
     int ErrorNumber() const { return errorNumber_; }
 
 private:
-    FileOperation op_;
     int errorNumber_;
 };
 

@@ -21,7 +21,6 @@ public:
     QLineEdit* TextEdit() const { return text_; }
     QCheckBox* WholeWordBox() const { return wholeWord_; }
     QCheckBox* MatchCaseBox() const { return matchCase_; }
-    QPushButton* FindButton() const { return find_; }
 
 private:
     QLineEdit* text_;
