@@ -109,8 +109,7 @@ void WriteFileAtomically(const std::string& path, const std::function<void(ByteS
         FdSink sink(fd);
         write(sink);
         // The replaced file keeps its permissions.
-        if (existingMode && ::fchmod(fd, *existingMode) != 0)
-            throw FileError(errno);
+        if (existingMode && ::fchmod(fd, *existingMode) != 0) throw FileError(errno);
         if (::fsync(fd) != 0) throw FileError(errno);
     } catch (...) {
         ::close(fd);
