@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "label_layout.h"
+
+// How tape labels fall onto label sheets: large labels ten to a sheet in two columns of five
+// rows, small labels fifteen to a sheet in one column. A job prints every label of the layout,
+// or the selected labels, perhaps one label several times, from a chosen sheet position.
+namespace reelkeep {
+
+class IReelkeepUI;
+
+inline constexpr std::uint32_t kLargeRowsPerSheet = 5;
+inline constexpr std::uint32_t kSmallRowsPerSheet = 15;
+inline constexpr int kLargePositions = 10;
+inline constexpr int kSmallPositions = 15;
+inline constexpr int kMaxLabelCopies = 99;
+
+struct LabelJob {
+    bool large = true;
+    bool selectionJob = false;
+    int copies = 0;       // 0 when the copies question was not asked
+    int startRow = 0;     // sheet row of the first label (selection jobs)
+    int startColumn = 0;  // 1 when a large selection job starts in the right column
+    // A selection job's own labels; an all-labels job prints the layout's.
+    std::vector<Label> printLabels;
+    std::uint32_t printCount = 0;  // sheet rows (large) or labels (small)
+    std::uint32_t totalPages = 1;
+};
+
+// The first step of a selection job: the selected labels (label numbers, ascending) copied in
+// label order. When memory runs out, the UI is told "Out of memory! Cannot select records!"
+// and the job keeps what was copied.
+LabelJob BeginLabelSelection(const std::vector<Label>& labels,
+                             const std::vector<std::uint32_t>& selected, bool large,
+                             IReelkeepUI& ui);
+// The copies answer for a lone selected label: the label repeated copies times (same
+// out-of-memory rule).
+void RepeatLabel(LabelJob& job, int copies, IReelkeepUI& ui);
+// What the start-position question shows beside position (1-based): the first title of the
+// label that would print there, or "Empty".
+std::string_view StartPositionText(const LabelJob& job, int position);
+// The start-position answer (1-based); a large job starting in the right column gets an empty
+// label in front.
+void StartAtPosition(LabelJob& job, int position);
+// An all-labels job over the layout's labelCount labels.
+LabelJob AllLabelsJob(std::uint32_t labelCount, bool large);
+// Counts the job's sheet rows and pages; call last.
+void PaginateLabels(LabelJob& job);
+
+// The rows page n (1-based) prints and the sheet row the first of them goes to.
+struct LabelRows {
+    std::uint32_t first = 0;
+    std::uint32_t last = 0;
+    int firstSheetRow = 0;
+    bool empty = true;
+};
+LabelRows LabelRowsOnPage(const LabelJob& job, std::uint32_t page);
+
+}  // namespace reelkeep
