@@ -33,6 +33,17 @@ public:
     QString AskSaveFileName(QWidget*, const QString&) override { return {}; }
     QString AskExportFileName(QWidget*, ExportKind) override { return {}; }
     void ShowAbout(QWidget*) override {}
+    std::optional<PrintDialogChoice> RunPrintDialog(QWidget*, QPrinter&, bool,
+                                                    std::uint32_t) override {
+        return std::nullopt;
+    }
+    void RunPageSetup(QWidget*, QPrinter&) override {}
+    bool ShowPrintPreview(CPrintPreview&) override { return false; }
+    std::optional<int> AskLabelCopies(QWidget*) override { return std::nullopt; }
+    std::optional<int> AskLabelStartPosition(QWidget*, bool,
+                                             const std::vector<QString>&) override {
+        return std::nullopt;
+    }
 };
 
 // A generated catalogue saved once per size, so both kinds of UI open the same file.

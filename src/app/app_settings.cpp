@@ -152,6 +152,29 @@ ViewDisplayOptions ToViewDisplayOptions(const OptionValues& options) {
     return view;
 }
 
+namespace {
+
+// A stored choice outside its range reads as the first choice.
+PageBreaks BreaksOf(int value) {
+    return value == 1 || value == 2 ? static_cast<PageBreaks>(value) : PageBreaks::None;
+}
+
+}  // namespace
+
+ReportPrintOptions ToReportPrintOptions(const OptionValues& options) {
+    ReportPrintOptions print;
+    print.normal = options.nlViewPrint >= 0 && options.nlViewPrint <= 3
+                       ? static_cast<NormalPrint>(options.nlViewPrint)
+                       : NormalPrint::OneRecordPerPage;
+    print.oneLine = BreaksOf(options.titlesPrint);
+    print.actors = BreaksOf(options.actorPrint);
+    print.heading = options.nlViewHeading != 0;
+    print.pageNumbers = options.pageNum != 0;
+    print.ignoreTheNormal = options.nlViewThe != 0;
+    print.ignoreTheOneLine = options.titlesThe != 0;
+    return print;
+}
+
 ViewColors ToViewColors(const ScreenColors& colors, const QPalette& system) {
     ViewColors view;
     view.background = system.color(QPalette::Active, QPalette::Base);

@@ -7,6 +7,7 @@
 
 #include "fields.h"
 #include "reelkeep_doc.h"
+#include "report_pagination.h"
 #include "view_colors.h"
 
 class QPalette;
@@ -77,6 +78,7 @@ void SaveOptions(CSettingsStore& store, const OptionValues& options);
 
 DocumentOptions ToDocumentOptions(const OptionValues& options);
 ViewDisplayOptions ToViewDisplayOptions(const OptionValues& options);
+ReportPrintOptions ToReportPrintOptions(const OptionValues& options);
 
 // The screen colours with the system colours the view frames and buttons with.
 ViewColors ToViewColors(const ScreenColors& colors, const QPalette& system);

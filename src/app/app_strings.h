@@ -36,7 +36,7 @@ inline constexpr char kCommandLineFile[] = "file";
 inline constexpr char kCommandLineFileHelp[] = "The catalogue to open.";
 inline constexpr char kCommandLinePrintHelp[] = "Print the catalogue FILE.";
 inline constexpr char kCommandLinePrintValue[] = "FILE";
-inline constexpr char kPrintNotAvailable[] =
-    "Printing from the command line is not available in this version of Reelkeep.";
+inline constexpr char kCouldNotStartPrintJob[] = "Could not start print job.";
+inline constexpr char kNoPrinter[] = "reelkeep: cannot print %1: no printer is installed.";
 
 }  // namespace reelkeep::appstr

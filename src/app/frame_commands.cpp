@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "main_frame.h"
+#include "print_commands.h"
 #include "recent_files.h"
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
@@ -36,6 +37,9 @@ bool CMainFrame::IsOwnCommand(CommandId id) {
         case CommandId::FileOpen:
         case CommandId::FileSave:
         case CommandId::FileSaveAs:
+        case CommandId::FilePrint:
+        case CommandId::FilePrintPreview:
+        case CommandId::FilePrintSetup:
         case CommandId::AppExit:
         case CommandId::ViewToolbar:
         case CommandId::ViewStatusBar:
@@ -102,6 +106,15 @@ void CMainFrame::ExecuteOwn(CommandId id) {
             break;
         case CommandId::FileSaveAs:
             lifetime_.SaveAs();
+            break;
+        case CommandId::FilePrint:
+            printing_->Print();
+            break;
+        case CommandId::FilePrintPreview:
+            printing_->Preview();
+            break;
+        case CommandId::FilePrintSetup:
+            printing_->Setup();
             break;
         case CommandId::AppExit:
             close();

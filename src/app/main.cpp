@@ -9,5 +9,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromUtf8(reelkeep::appstr::kAppTitle));
     reelkeep::CReelkeepApp reelkeep;
     if (!reelkeep.Start(QApplication::arguments())) return 1;
+    if (const std::optional<int> status = reelkeep.ExitStatus()) return *status;
     return QApplication::exec();
 }

@@ -10,6 +10,7 @@
 
 #include "app_strings.h"
 #include "command_table.h"
+#include "print_commands.h"
 #include "recent_files.h"
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
@@ -40,6 +41,7 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
       lifetime_(doc, recent, dialogs, this) {
     view_ = new CReelkeepView(doc_, this);
     setCentralWidget(view_);
+    printing_ = std::make_unique<CPrintCommands>(*view_, dialogs_, store_, this);
     CreateActions();
     CreateMenus();
     CreateToolBar();

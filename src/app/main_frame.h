@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <map>
+#include <memory>
 
 #include "command_ids.h"
 #include "document_lifetime.h"
@@ -14,6 +15,7 @@ namespace reelkeep {
 
 class CReelkeepDoc;
 class CReelkeepView;
+class CPrintCommands;
 class CRecentFiles;
 class CSettingsStore;
 class CStatusPanes;
@@ -34,6 +36,7 @@ public:
     CReelkeepView& View() { return *view_; }
     CDocumentLifetime& Lifetime() { return lifetime_; }
     CStatusPanes& StatusPanes() { return *panes_; }
+    CPrintCommands& Printing() { return *printing_; }
 
     // The status bar's layouts for long loops.
     void ShowProgressLayout();
@@ -83,6 +86,7 @@ private:
     CSettingsStore& store_;
     CDocumentLifetime lifetime_;
     CReelkeepView* view_ = nullptr;
+    std::unique_ptr<CPrintCommands> printing_;
     CStatusPanes* panes_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::map<CommandId, QAction*> actions_;

@@ -4,10 +4,14 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QIcon>
+#include <QPrinterInfo>
+#include <cstdio>
 
 #include "app_strings.h"
 #include "main_frame.h"
+#include "print_commands.h"
 #include "printer_info.h"
+#include "qt_text.h"
 #include "reelkeep_view.h"
 #include "settings_store.h"
 #include "shell_dialogs.h"
@@ -48,11 +52,7 @@ bool CReelkeepApp::Start(const QStringList& arguments) {
         dialogs_->ShowMessage(nullptr, line.error, MessageButtons::Ok, MessageIcon::Warning);
         return false;
     }
-    if (!line.printFile.isEmpty()) {
-        dialogs_->ShowMessage(nullptr, QString::fromUtf8(appstr::kPrintNotAvailable),
-                              MessageButtons::Ok, MessageIcon::Warning);
-        return false;
-    }
+    if (!line.printFile.isEmpty()) return PrintFile(line.printFile);
     const QString lastFile = line.file.isEmpty() ? LastFileToLoad() : QString();
 
     frame_ = std::make_unique<CMainFrame>(doc_, recent_, *dialogs_, *store_);
@@ -67,6 +67,23 @@ bool CReelkeepApp::Start(const QStringList& arguments) {
     doc_.SetPrinterColorCount(DefaultPrinterColorCount());
     ApplySettings();
     frame_->RefreshCommandStates();
+    return true;
+}
+
+// The catalogue printed on the default printer with the saved options, without a window; the
+// run then ends. Messages go to stderr, as no one may be there to close a box.
+bool CReelkeepApp::PrintFile(const QString& file) {
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        std::fprintf(stderr, "%s\n", FromQt(ToQt(appstr::kNoPrinter).arg(file)).c_str());
+        return false;
+    }
+    frame_ = std::make_unique<CMainFrame>(doc_, recent_, *dialogs_, *store_);
+    ui_.Attach(doc_, *frame_);
+    if (!frame_->Lifetime().LoadFile(file)) return false;
+    doc_.SetPrinterColorCount(DefaultPrinterColorCount());
+    ApplySettings();
+    if (!frame_->Printing().PrintPages(false, 1, 0)) return false;
+    exitStatus_ = 0;
     return true;
 }
 
@@ -100,6 +117,7 @@ void CReelkeepApp::ApplySettings() {
     options_ = LoadOptions(*store_);
     doc_.OptionsChanged(ToDocumentOptions(options_));
     view.ApplyDisplayOptions(ToViewDisplayOptions(options_));
+    view.SetPrintOptions(ToReportPrintOptions(options_));
 
     screenFont_ = LoadFont(*store_, FontKind::Screen);
     view.SetScreenFont(screenFont_.face, screenFont_.sizeTenths, screenFont_.weight,

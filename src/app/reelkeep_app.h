@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "app_settings.h"
 #include "qt_ui.h"
@@ -37,6 +38,8 @@ public:
 
     // Start-up up to a shown main window; false when the application is to end at once.
     bool Start(const QStringList& arguments);
+    // Set when the run's work ended within start-up (printing from the command line).
+    std::optional<int> ExitStatus() const { return exitStatus_; }
 
     CReelkeepDoc& Doc() { return doc_; }
     CMainFrame& Frame() { return *frame_; }
@@ -46,6 +49,7 @@ public:
     const OptionValues& Options() const { return options_; }
 
 private:
+    bool PrintFile(const QString& file);
     QString LastFileToLoad() const;
     bool OpenStartupFile(const QString& file, bool fromLoadLast);
     void ApplySettings();
@@ -60,6 +64,7 @@ private:
     FontSpec screenFont_;
     FontSpec labelFont_;
     OptionValues options_;
+    std::optional<int> exitStatus_;
 };
 
 }  // namespace reelkeep

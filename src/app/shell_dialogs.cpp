@@ -2,9 +2,15 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <algorithm>
+#include <climits>
 
 #include "app_strings.h"
 #include "dialogs.h"
+#include "print_preview.h"
 
 namespace reelkeep {
 
@@ -84,5 +90,44 @@ QString CQtShellDialogs::AskExportFileName(QWidget* parent, ExportKind kind) {
 }
 
 void CQtShellDialogs::ShowAbout(QWidget* parent) { ShowAboutBox(parent); }
+
+std::optional<PrintDialogChoice> CQtShellDialogs::RunPrintDialog(QWidget* parent,
+                                                                 QPrinter& printer,
+                                                                 bool offerSelection,
+                                                                 std::uint32_t pages) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, offerSelection);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setMinMax(1, static_cast<int>(std::min<std::uint32_t>(pages, INT_MAX)));
+    printer.setFromTo(0, 0);
+    printer.setPrintRange(offerSelection ? QPrinter::Selection : QPrinter::AllPages);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    PrintDialogChoice choice;
+    choice.selection = printer.printRange() == QPrinter::Selection;
+    if (printer.printRange() == QPrinter::PageRange) {
+        choice.firstPage = static_cast<std::uint32_t>(std::max(1, printer.fromPage()));
+        choice.lastPage = static_cast<std::uint32_t>(std::max(0, printer.toPage()));
+    }
+    return choice;
+}
+
+void CQtShellDialogs::RunPageSetup(QWidget* parent, QPrinter& printer) {
+    QPageSetupDialog dialog(&printer, parent);
+    dialog.exec();
+}
+
+bool CQtShellDialogs::ShowPrintPreview(CPrintPreview& preview) {
+    preview.exec();
+    return preview.PrintRequested();
+}
+
+std::optional<int> CQtShellDialogs::AskLabelCopies(QWidget* parent) {
+    return RunLabelCopiesDialog(parent);
+}
+
+std::optional<int> CQtShellDialogs::AskLabelStartPosition(QWidget* parent, bool largeLabels,
+                                                          const std::vector<QString>& texts) {
+    return RunStartPositionDialog(parent, largeLabels, texts);
+}
 
 }  // namespace reelkeep

@@ -1,12 +1,26 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "ui_interface.h"
 
+class QPrinter;
 class QWidget;
 
 namespace reelkeep {
+
+class CPrintPreview;
+
+// What the print dialog was closed with: the selection or everything, and the pages (0 for
+// the job's last).
+struct PrintDialogChoice {
+    bool selection = false;
+    std::uint32_t firstPage = 1;
+    std::uint32_t lastPage = 0;
+};
 
 // The shell's modal questions: message boxes and file-name dialogs. Behind an interface so
 // tests answer them without a real modal box.
@@ -21,9 +35,21 @@ public:
     virtual QString AskSaveFileName(QWidget* parent, const QString& suggestedPath) = 0;
     virtual QString AskExportFileName(QWidget* parent, ExportKind kind) = 0;
     virtual void ShowAbout(QWidget* parent) = 0;
+
+    // The print dialog: "Selection" offered and preselected when rows are selected, pages 1 to
+    // pages; nullopt when cancelled.
+    virtual std::optional<PrintDialogChoice> RunPrintDialog(QWidget* parent, QPrinter& printer,
+                                                            bool offerSelection,
+                                                            std::uint32_t pages) = 0;
+    virtual void RunPageSetup(QWidget* parent, QPrinter& printer) = 0;
+    // Runs the preview; true when the user asked to print from it.
+    virtual bool ShowPrintPreview(CPrintPreview& preview) = 0;
+    virtual std::optional<int> AskLabelCopies(QWidget* parent) = 0;
+    virtual std::optional<int> AskLabelStartPosition(QWidget* parent, bool largeLabels,
+                                                     const std::vector<QString>& texts) = 0;
 };
 
-// The real thing: QMessageBox titled "Reelkeep" and QFileDialog.
+// The real thing: QMessageBox titled "Reelkeep", QFileDialog and the print dialogs.
 class CQtShellDialogs : public IShellDialogs {
 public:
     MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageButtons buttons,
@@ -32,6 +58,14 @@ public:
     QString AskSaveFileName(QWidget* parent, const QString& suggestedPath) override;
     QString AskExportFileName(QWidget* parent, ExportKind kind) override;
     void ShowAbout(QWidget* parent) override;
+    std::optional<PrintDialogChoice> RunPrintDialog(QWidget* parent, QPrinter& printer,
+                                                    bool offerSelection,
+                                                    std::uint32_t pages) override;
+    void RunPageSetup(QWidget* parent, QPrinter& printer) override;
+    bool ShowPrintPreview(CPrintPreview& preview) override;
+    std::optional<int> AskLabelCopies(QWidget* parent) override;
+    std::optional<int> AskLabelStartPosition(QWidget* parent, bool largeLabels,
+                                             const std::vector<QString>& texts) override;
 };
 
 }  // namespace reelkeep

@@ -193,6 +193,7 @@ public:
 
     // The default printer's colour count, as the view measured it (2 without a printer).
     void SetPrinterColorCount(int count) { printerColorCount_ = count; }
+    int PrinterColorCount() const { return printerColorCount_; }
 
 private:
     // Brackets a command that may leave the document half changed for a while; the outermost

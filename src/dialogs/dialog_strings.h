@@ -102,4 +102,12 @@ inline constexpr std::string_view kAboutName = "Reelkeep";
 inline constexpr std::string_view kAboutVersion = "Version 1.4";
 inline constexpr std::string_view kAboutMaker = "Quillfen";
 
+// Printing labels.
+inline constexpr std::string_view kCopiesTitle = "Label Copies";
+inline constexpr std::string_view kCopiesPrompt = "Number of copies to print";
+inline constexpr std::string_view kIntegerRange = "Please enter an integer between %1 and %2.";
+inline constexpr std::string_view kStartPositionTitle = "Label Start Position";
+inline constexpr std::string_view kStartPositionPrompt =
+    "Select the position where you would like the labels to start printing.";
+
 }  // namespace reelkeep::dlg

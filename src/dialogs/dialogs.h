@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QString>
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "reelkeep_doc.h"
 #include "ui_interface.h"
@@ -29,6 +31,13 @@ bool RunCustomHeadingsDialog(QWidget* parent, HeadingTexts& headings);
 bool RunFiltersDialog(QWidget* parent, std::array<std::string, kFilterCount>& filters);
 
 void ShowAboutBox(QWidget* parent);
+
+// Printing a lone selected label: how many copies (1 to 99).
+std::optional<int> RunLabelCopiesDialog(QWidget* parent);
+// Printing selected labels: the 1-based sheet position of the first, with the text shown
+// beside each position.
+std::optional<int> RunStartPositionDialog(QWidget* parent, bool largeLabels,
+                                          const std::vector<QString>& positionTexts);
 
 // The help-file context number of a dialog control, or of the nearest parent that has one;
 // 0 when none has.

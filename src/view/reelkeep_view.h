@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QString>
 #include <array>
+#include <memory>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,10 +14,13 @@
 
 #include "command_ids.h"
 #include "display_options.h"
+#include "print_job.h"
 #include "reelkeep_doc.h"
 #include "selection.h"
 #include "view_colors.h"
 #include "view_geometry.h"
+
+class QPrinter;
 
 namespace reelkeep {
 
@@ -63,6 +67,23 @@ public:
     // Paints the client area as the window shows it.
     void PaintClient(QPainter& painter);
 
+    // Printing, one job at a time. Before the print dialog: whether it offers "Selection" (rows
+    // are selected) and how many pages printing everything takes on printer.
+    struct PrintOffer {
+        bool selection = false;
+        std::uint32_t pages = 1;
+    };
+    PrintOffer OnPreparePrinting(QPrinter& printer);
+    // Measures the printer and paginates the mode shown, the selected rows alone when asked;
+    // a job printing selected labels asks its questions here.
+    void OnBeginPrinting(QPrinter& printer, bool printSelection, ILabelPrintQuestions& questions);
+    // Draws page (1-based) of the job begun; any page, in any order.
+    void OnPrint(QPainter& painter, std::uint32_t page) const;
+    void OnEndPrinting();
+    // The pages of the job begun (1 without one).
+    std::uint32_t PrintPages() const;
+    void SetPrintOptions(const ReportPrintOptions& options) { printOptions_ = options; }
+
     const ViewMetrics& Metrics() const { return metrics_; }
     const QFont& ScreenFont() const { return screenFont_; }
     const ModeGeometry& Geometry() const { return geometry_; }
@@ -107,6 +128,7 @@ private:
     void MeasureScreenFont();
     void MeasureLabelFont();
     void SetLargeLabels(bool large);
+    PrintRequest MakePrintRequest(bool printSelection) const;
 
     void OnVerticalAction(int action);
     void OnHorizontalAction(int action);
@@ -141,6 +163,8 @@ private:
     std::array<QRect, kColumnSlotCount - 1> grabZones_;
     bool frozen_ = false;
     QPixmap frozenPicture_;
+    ReportPrintOptions printOptions_;
+    std::unique_ptr<CPrintJob> printJob_;
 };
 
 }  // namespace reelkeep

@@ -40,6 +40,37 @@ public:
     QString AskExportFileName(QWidget*, ExportKind) override { return {}; }
     void ShowAbout(QWidget*) override { ++aboutBoxes; }
 
+    // Printing: the print dialog answers with printChoice (nullopt cancels); the preview is
+    // counted and closed, asking to print when previewPrints says so.
+    std::optional<PrintDialogChoice> printChoice;
+    bool lastOfferedSelection = false;
+    std::uint32_t lastOfferedPages = 0;
+    int previews = 0;
+    bool previewPrints = false;
+    std::function<void(CPrintPreview&)> onPreview;
+    std::optional<int> copies;
+    std::optional<int> startPosition;
+    std::vector<QString> lastStartTexts;
+
+    std::optional<PrintDialogChoice> RunPrintDialog(QWidget*, QPrinter&, bool offerSelection,
+                                                    std::uint32_t pages) override {
+        lastOfferedSelection = offerSelection;
+        lastOfferedPages = pages;
+        return printChoice;
+    }
+    void RunPageSetup(QWidget*, QPrinter&) override {}
+    bool ShowPrintPreview(CPrintPreview& preview) override {
+        ++previews;
+        if (onPreview) onPreview(preview);
+        return previewPrints;
+    }
+    std::optional<int> AskLabelCopies(QWidget*) override { return copies; }
+    std::optional<int> AskLabelStartPosition(QWidget*, bool,
+                                             const std::vector<QString>& texts) override {
+        lastStartTexts = texts;
+        return startPosition;
+    }
+
 private:
     template <typename T>
     static T Next(std::deque<T>& queue, T fallback) {

@@ -507,10 +507,12 @@ private slots:
         QCOMPARE(damaged.Frame().windowTitle(), QStringLiteral("Untitled - Reelkeep"));
         QVERIFY(damaged.Doc().IsReady());
 
+        // This machine has no printer: the print switch ends the run, with no window and no box.
         CReelkeepApp& print = NewApp();
         QVERIFY(!print.Start(
             {QStringLiteral("reelkeep"), QStringLiteral("-p"), QStringLiteral("x.smf")}));
-        QCOMPARE(dialogs_->messages, QStringList{QString::fromUtf8(appstr::kPrintNotAvailable)});
+        QVERIFY(dialogs_->messages.isEmpty());
+        QVERIFY(!print.ExitStatus());
     }
 
     void progressLayoutAndBack() {

@@ -1,0 +1,82 @@
+#include "print_job.h"
+
+#include <QPrinter>
+
+#include "reelkeep_doc.h"
+
+namespace reelkeep {
+
+namespace {
+
+ReportKind KindOf(const CReelkeepDoc& doc) {
+    if (doc.CurrentSort() == SortMark::Actors) return ReportKind::Actors;
+    return doc.OneLineFlag() ? ReportKind::OneLine : ReportKind::Normal;
+}
+
+PrintMetrics Measure(QPrinter& printer, const QFont& font) {
+    const QRect paint = printer.pageLayout().paintRectPixels(printer.resolution());
+    return MeasurePrinter(printer, font, paint.left(), paint.top());
+}
+
+}  // namespace
+
+int CPrintJob::PrinterResolution(bool labels, int screenDpiY) {
+    return (labels ? 3 : 4) * screenDpiY;
+}
+
+CPrintJob::CPrintJob(const CReelkeepDoc& doc, PrintRequest request, QPrinter& printer,
+                     ILabelPrintQuestions& questions)
+    : doc_(doc), request_(std::move(request)), fonts_(MakePrintFonts(request_.style)) {
+    metrics_ = Measure(printer, request_.labels ? fonts_.label : fonts_.text);
+    if (request_.labels) {
+        pages_ = PaginateLabelJob(questions);
+        return;
+    }
+    ReportJobInput input;
+    input.kind = KindOf(doc_);
+    input.linesPerPage = metrics_.linesPerPage;
+    input.linesPerRow = request_.blockLines;
+    input.options = request_.options;
+    input.selectedPositions = request_.selectedRows;
+    pages_ = PaginateReport(doc_, std::move(input));
+}
+
+LabelJob CPrintJob::PaginateLabelJob(ILabelPrintQuestions& questions) const {
+    const bool large = request_.largeLabels;
+    if (request_.selectedRows.empty()) {
+        LabelJob job = AllLabelsJob(static_cast<std::uint32_t>(doc_.Labels().size()), large);
+        PaginateLabels(job);
+        return job;
+    }
+    LabelJob job = BeginLabelSelection(doc_.Labels(), request_.selectedRows, large, doc_.ui());
+    if (request_.selectedRows.size() == 1) {
+        if (const std::optional<int> copies = questions.AskCopies()) {
+            RepeatLabel(job, *copies, doc_.ui());
+        }
+    }
+    std::vector<QString> texts;
+    const int positions = large ? kLargePositions : kSmallPositions;
+    for (int p = 1; p <= positions; ++p) {
+        texts.push_back(QString::fromUtf8(StartPositionText(job, p)));
+    }
+    if (const std::optional<int> start = questions.AskStartPosition(large, texts)) {
+        StartAtPosition(job, *start);
+    }
+    PaginateLabels(job);
+    return job;
+}
+
+std::uint32_t CPrintJob::TotalPages() const {
+    return std::visit([](const auto& job) { return job.totalPages; }, pages_);
+}
+
+void CPrintJob::DrawPage(QPainter& painter, std::uint32_t page) const {
+    const PageContext ctx{painter, doc_, request_.style, fonts_, metrics_};
+    if (const auto* report = std::get_if<ReportPagination>(&pages_)) {
+        DrawReportPage(ctx, *report, page);
+    } else {
+        DrawLabelPage(ctx, std::get<LabelJob>(pages_), page);
+    }
+}
+
+}  // namespace reelkeep

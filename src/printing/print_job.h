@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include "label_pagination.h"
+#include "page_drawing.h"
+#include "print_style.h"
+#include "report_pagination.h"
+
+class QPrinter;
+class QPainter;
+
+namespace reelkeep {
+
+class CReelkeepDoc;
+
+// The two questions a job printing selected labels asks before the first page; nullopt when
+// the user closed the question without OK.
+class ILabelPrintQuestions {
+public:
+    virtual ~ILabelPrintQuestions() = default;
+    virtual std::optional<int> AskCopies() = 0;
+    // 1-based; texts holds what each sheet position would show.
+    virtual std::optional<int> AskStartPosition(bool largeLabels,
+                                                const std::vector<QString>& texts) = 0;
+};
+
+// What a job prints of the catalogue shown.
+struct PrintRequest {
+    PrintStyle style;
+    ReportPrintOptions options;
+    bool labels = false;  // Label Format
+    bool largeLabels = true;
+    int blockLines = 7;  // lines of a Normal View record block
+    // The selected rows (display positions, or label numbers in Label Format) in ascending
+    // order when the user prints the selection; empty for everything.
+    std::vector<std::uint32_t> selectedRows;
+};
+
+// One print job from its start to its end: the printer's measurements, the fonts and the
+// pagination, from which any page can be drawn on its own and in any order.
+class CPrintJob {
+public:
+    // Measures the printer, asks the label questions when selected labels are printed, and
+    // paginates.
+    CPrintJob(const CReelkeepDoc& doc, PrintRequest request, QPrinter& printer,
+              ILabelPrintQuestions& questions);
+
+    std::uint32_t TotalPages() const;
+    void DrawPage(QPainter& painter, std::uint32_t page) const;
+    const PrintMetrics& Metrics() const { return metrics_; }
+
+    // The printer resolution at which the chosen font prints at its point size: the report font
+    // is four times the screen font's pixels, the label print font three times.
+    static int PrinterResolution(bool labels, int screenDpiY);
+
+private:
+    LabelJob PaginateLabelJob(ILabelPrintQuestions& questions) const;
+
+    const CReelkeepDoc& doc_;
+    PrintRequest request_;
+    PrintFonts fonts_;
+    PrintMetrics metrics_;
+    std::variant<ReportPagination, LabelJob> pages_;
+};
+
+}  // namespace reelkeep

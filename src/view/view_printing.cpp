@@ -1,0 +1,74 @@
+// The view's print job: what it prints is the mode shown, with the view's own options, colours
+// and fonts at the time the job begins.
+#include <QPrinter>
+
+#include "reelkeep_view.h"
+
+namespace reelkeep {
+
+namespace {
+
+// Printing everything asks nothing.
+class NoQuestions : public ILabelPrintQuestions {
+public:
+    std::optional<int> AskCopies() override { return std::nullopt; }
+    std::optional<int> AskStartPosition(bool, const std::vector<QString>&) override {
+        return std::nullopt;
+    }
+};
+
+}  // namespace
+
+PrintRequest CReelkeepView::MakePrintRequest(bool printSelection) const {
+    PrintRequest request;
+    PrintStyle& style = request.style;
+    style.options = options_;
+    style.colors = colors_;
+    style.columnTitles = columnTitles_;
+    style.headings = headings_;
+    style.screenFont = screenFont_;
+    style.labelFont = labelFont_;
+    style.screenDpiY = metrics_.dpiY;
+    style.printerColors = doc_.PrinterColorCount();
+    style.printerColor = options_.labelColors;
+    request.options = printOptions_;
+    request.labels = CurrentDisplayMode(doc_) == DisplayMode::Labels;
+    request.largeLabels = largeLabels_;
+    request.blockLines = NormalLinesPerRow(options_);
+    if (printSelection && selection_.present()) {
+        for (std::size_t row = 0; row < selection_.size(); ++row) {
+            if (selection_.IsSelected(row)) {
+                request.selectedRows.push_back(static_cast<std::uint32_t>(row));
+            }
+        }
+    }
+    return request;
+}
+
+CReelkeepView::PrintOffer CReelkeepView::OnPreparePrinting(QPrinter& printer) {
+    const bool labels = CurrentDisplayMode(doc_) == DisplayMode::Labels;
+    printer.setResolution(CPrintJob::PrinterResolution(labels, metrics_.dpiY));
+    NoQuestions none;
+    const CPrintJob everything(doc_, MakePrintRequest(false), printer, none);
+    return {selection_.present(), everything.TotalPages()};
+}
+
+void CReelkeepView::OnBeginPrinting(QPrinter& printer, bool printSelection,
+                                    ILabelPrintQuestions& questions) {
+    printJob_.reset();
+    PrintRequest request = MakePrintRequest(printSelection);
+    printer.setResolution(CPrintJob::PrinterResolution(request.labels, metrics_.dpiY));
+    printJob_ = std::make_unique<CPrintJob>(doc_, std::move(request), printer, questions);
+}
+
+void CReelkeepView::OnPrint(QPainter& painter, std::uint32_t page) const {
+    if (printJob_ && doc_.RecordCount() != 0) printJob_->DrawPage(painter, page);
+}
+
+void CReelkeepView::OnEndPrinting() { printJob_.reset(); }
+
+std::uint32_t CReelkeepView::PrintPages() const {
+    return printJob_ ? printJob_->TotalPages() : 1;
+}
+
+}  // namespace reelkeep
