@@ -27,6 +27,8 @@ struct LabelJob {
     int startColumn = 0;  // 1 when a large selection job starts in the right column
     // A selection job's own labels; an all-labels job prints the layout's.
     std::vector<Label> printLabels;
+    // Labels the job prints: the layout's count, or printLabels.size() for a selection job.
+    std::uint32_t labelCount = 0;
     std::uint32_t printCount = 0;  // sheet rows (large) or labels (small)
     std::uint32_t totalPages = 1;
 };
@@ -48,7 +50,8 @@ std::string_view StartPositionText(const LabelJob& job, int position);
 void StartAtPosition(LabelJob& job, int position);
 // An all-labels job over the layout's labelCount labels.
 LabelJob AllLabelsJob(std::uint32_t labelCount, bool large);
-// Counts the job's sheet rows and pages; call last.
+// Counts the job's sheet rows and pages from its labels; call last (calling it again gives the
+// same counts).
 void PaginateLabels(LabelJob& job);
 
 // The rows page n (1-based) prints and the sheet row the first of them goes to.

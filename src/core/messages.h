@@ -43,6 +43,11 @@ inline constexpr std::string_view kTapeNotAllDigits =
     "You have Tape # set as a number but some tape numbers aren't all digits!";
 inline constexpr std::string_view kNoMemoryLabels = "Out of memory! Cannot display label format!";
 
+// Label printing: a selection job running out of memory, and a sheet position without a label
+// in the start-position dialogs.
+inline constexpr std::string_view kNoMemorySelectRecords = "Out of memory! Cannot select records!";
+inline constexpr std::string_view kEmptyLabelPosition = "Empty";
+
 // Loading and saving.
 inline constexpr std::string_view kNoMemoryLoad = "Not enough memory to load the file.";
 inline constexpr std::string_view kFailedToOpen = "Failed to open document.";

@@ -158,6 +158,11 @@ public:
     }
     // Group name of row r: the actor on a group's first row, empty on the others.
     std::string_view ActorRowGroupName(std::uint32_t row) const;
+    // The actor whose group row r belongs to, on every row of the group: what a printed actor
+    // list breaks its pages on.
+    std::string_view ActorRowActor(std::uint32_t row) const {
+        return actorIndex_.groupNames[actorIndex_.rows[row].group];
+    }
     std::uint32_t ActorRowRecord(std::uint32_t row) const { return actorIndex_.rows[row].record; }
     // Sorts the displayed-actor list and builds the index, without touching the sort marks.
     void BuildActorIndex();

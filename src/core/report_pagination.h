@@ -65,10 +65,10 @@ struct ReportPagination {
     ReportKind kind = ReportKind::Normal;
     std::vector<std::uint32_t> selectedPositions;  // print position -> display position
     bool printsSelection = false;
-    std::uint32_t printCount = 0;  // records (Normal, One Line) or actor rows
-    int linesPerPage = 0;          // after the pass's reductions
-    std::uint32_t perPage = 1;     // records per page (Normal) or lines per page (lists)
-    std::uint32_t totalPages = 1;  // at least 1
+    std::uint32_t printCount = 0;          // records (Normal, One Line) or actor rows
+    int linesPerPage = 0;                  // after the pass's reductions
+    std::uint32_t perPage = 1;             // records per page (Normal) or lines per page (lists)
+    std::uint32_t totalPages = 1;          // at least 1
     PageBreaks breaks = PageBreaks::None;  // the breaks in force (None where the sort ignores them)
     bool onePerPage = false;               // Normal View "Print 1 Record per Page"
     bool showsHeading = false;             // the Normal View's "Sorted by" line
@@ -84,6 +84,9 @@ struct ReportPagination {
     }
 };
 
+// The pagination pass of the job's kind over the document's current listing. A page too small for
+// one record block or list line still holds one (perPage is at least 1); selected positions past
+// the end of the listing are left out.
 ReportPagination PaginateReport(const CReelkeepDoc& doc, ReportJobInput input);
 
 // The field whose text decides the page breaks of a report sorted by sort; none where the
