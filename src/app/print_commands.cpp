@@ -1,7 +1,6 @@
 #include "print_commands.h"
 
 #include <QPainter>
-#include <algorithm>
 
 #include "app_strings.h"
 #include "print_preview.h"
@@ -47,23 +46,15 @@ void CPrintCommands::Print() {
 bool CPrintCommands::PrintPages(bool selection, std::uint32_t first, std::uint32_t last) {
     DialogQuestions questions(dialogs_, window_);
     view_.OnBeginPrinting(printer_, selection, questions);
-    const std::uint32_t total = view_.PrintPages();
-    QPainter painter;
-    if (!painter.begin(&printer_)) {
-        view_.OnEndPrinting();
+    const bool started = PrintPageRange(
+        printer_, first, last, view_.PrintPages(),
+        [this](QPainter& painter, std::uint32_t page) { view_.OnPrint(painter, page); });
+    view_.OnEndPrinting();
+    if (!started) {
         dialogs_.ShowMessage(window_, QString::fromUtf8(appstr::kCouldNotStartPrintJob),
                              MessageButtons::Ok, MessageIcon::Warning);
-        return false;
     }
-    first = std::max<std::uint32_t>(1, first);
-    last = last == 0 ? total : std::min(last, total);
-    for (std::uint32_t page = first; page <= last; ++page) {
-        if (page != first) printer_.newPage();
-        view_.OnPrint(painter, page);
-    }
-    painter.end();
-    view_.OnEndPrinting();
-    return true;
+    return started;
 }
 
 void CPrintCommands::Preview() {

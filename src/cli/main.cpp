@@ -27,12 +27,19 @@ constexpr std::array kVerbs = {
     Verb{"export", RunExport, "export csv|text IN OUT [view options]"},
 #ifdef REELKEEP_HAVE_RENDER
     Verb{"render", RunRender, "render IN OUT.png [--mode MODE] [--size WxH] [view options]"},
+    Verb{"print-pdf", RunPrintPdf,
+         "print-pdf IN OUT.pdf [--paper letter|a4] [--mode MODE] [print options] [view options]"},
 #endif
 };
 
+void ListVerbs(std::ostream& out) {
+    out << "usage:\n";
+    for (const Verb& verb : kVerbs) out << "  reelkeep-cli " << verb.synopsis << '\n';
+    out << "A verb run without its arguments explains its options.\n";
+}
+
 int PrintVerbs() {
-    std::cerr << "usage:\n";
-    for (const Verb& verb : kVerbs) std::cerr << "  reelkeep-cli " << verb.synopsis << '\n';
+    ListVerbs(std::cerr);
     return 1;
 }
 
@@ -49,6 +56,10 @@ int main(int argc, char** argv) {
     using namespace reelkeep::cli;
     if (argc < 2) return PrintVerbs();
     const std::string_view name = argv[1];
+    if (name == "--help" || name == "-h") {
+        ListVerbs(std::cout);
+        return 0;
+    }
     const std::vector<std::string> args(argv + 2, argv + argc);
     for (const Verb& verb : kVerbs) {
         if (verb.name == name) return verb.run(args);

@@ -11,6 +11,7 @@
 #include "verbs.h"
 #include "view_options.h"
 #include "view_render.h"
+#include "widget_session.h"
 
 namespace reelkeep::cli {
 
@@ -38,14 +39,6 @@ std::optional<QSize> ParseSize(std::string_view text) {
     // Bounded so that a typing slip cannot ask for gigabytes of image.
     if (w < 16 || h < 16 || w > 8192 || h > 8192) return std::nullopt;
     return QSize(w, h);
-}
-
-std::optional<CommandId> ParseMode(std::string_view text) {
-    if (text == "normal") return CommandId::DisplayNormalView;
-    if (text == "one-line") return CommandId::OneLineSorts;
-    if (text == "actors") return CommandId::SortByActors;
-    if (text == "labels") return CommandId::DisplayLabelFormat;
-    return std::nullopt;
 }
 
 bool ParseDecoration(std::string_view text, ViewDisplayOptions& display) {
@@ -81,14 +74,6 @@ int Usage() {
     UsageError(kRenderUsage);
     std::cerr << "view options: " << kViewOptionsSynopsis << '\n' << kViewOptionsHelp << '\n';
     return 1;
-}
-
-// Widgets need a platform; without a display the image is drawn offscreen.
-void ChooseOffscreenWithoutDisplay() {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
-        std::getenv("WAYLAND_DISPLAY") == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
 }
 
 }  // namespace

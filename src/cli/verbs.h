@@ -16,6 +16,7 @@ int RunLabels(std::span<const std::string> args);
 int RunExport(std::span<const std::string> args);
 #ifdef REELKEEP_HAVE_RENDER
 int RunRender(std::span<const std::string> args);
+int RunPrintPdf(std::span<const std::string> args);
 #endif
 
 // Prints "usage: reelkeep-cli <synopsis>" to stderr and returns the failure status.

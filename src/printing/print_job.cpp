@@ -1,6 +1,8 @@
 #include "print_job.h"
 
+#include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 #include "reelkeep_doc.h"
 
@@ -77,6 +79,20 @@ void CPrintJob::DrawPage(QPainter& painter, std::uint32_t page) const {
     } else {
         DrawLabelPage(ctx, std::get<LabelJob>(pages_), page);
     }
+}
+
+bool PrintPageRange(QPrinter& printer, std::uint32_t first, std::uint32_t last,
+                    std::uint32_t total,
+                    const std::function<void(QPainter&, std::uint32_t)>& drawPage) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    first = std::max<std::uint32_t>(1, first);
+    last = last == 0 ? total : std::min(last, total);
+    for (std::uint32_t page = first; page <= last; ++page) {
+        if (page != first) printer.newPage();
+        drawPage(painter, page);
+    }
+    return painter.end();
 }
 
 }  // namespace reelkeep

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -67,5 +68,11 @@ private:
     PrintMetrics metrics_;
     std::variant<ReportPagination, LabelJob> pages_;
 };
+
+// Sends pages first..last (last 0: the job's end, total) to the printer, one after another;
+// false when the printer cannot start.
+bool PrintPageRange(QPrinter& printer, std::uint32_t first, std::uint32_t last,
+                    std::uint32_t total,
+                    const std::function<void(QPainter&, std::uint32_t)>& drawPage);
 
 }  // namespace reelkeep

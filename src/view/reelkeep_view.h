@@ -55,6 +55,9 @@ public:
     // Copies the row flags into the document before a command works on them.
     void StoreSelection();
     void SelectOnly(std::uint32_t row, bool selected);
+    // Selects exactly these rows of the listing shown, as Ctrl+clicks would; rows past its end
+    // are left out.
+    void SelectRows(std::vector<std::uint32_t> rows);
 
     // View commands: Select/Unselect All, Large Labels, Small Labels.
     static bool Handles(CommandId id);

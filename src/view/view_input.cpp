@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "draw_context.h"
 #include "reelkeep_view.h"
@@ -156,6 +157,17 @@ void CReelkeepView::SelectOnly(std::uint32_t row, bool selected) {
     if (frozen_) frozenPicture_ = CurrentPicture();
     viewport()->update();
     emit selectionChanged();
+}
+
+void CReelkeepView::SelectRows(std::vector<std::uint32_t> rows) {
+    UpdateLayout();
+    selection_.Reset(geometry_.rowCount);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (const std::uint32_t row : rows) {
+        if (row < geometry_.rowCount) selection_.Click(row, false, true);
+    }
+    SelectionEdited();
 }
 
 bool CReelkeepView::Handles(CommandId id) {

@@ -1,0 +1,237 @@
+// The print-pdf verb: prints a catalogue to a PDF file exactly as the window would print it.
+#include <QApplication>
+#include <QPageSize>
+#include <QPrinter>
+#include <charconv>
+#include <limits>
+#include <iostream>
+#include <optional>
+
+#include "console_ui.h"
+#include "print_job.h"
+#include "reelkeep_doc.h"
+#include "reelkeep_view.h"
+#include "verbs.h"
+#include "view_options.h"
+#include "view_render.h"
+#include "widget_session.h"
+
+namespace reelkeep::cli {
+
+namespace {
+
+constexpr std::string_view kPrintUsage =
+    "print-pdf IN OUT.pdf [--paper letter|a4] [--mode normal|one-line|actors|labels]\n"
+    "    [--small-labels] [--select LIST] [--copies N] [--start P] [--page-numbers 0|1]\n"
+    "    [--normal-print 0..3] [--one-line-print 0..2] [--actor-print 0..2] [--heading 0|1]\n"
+    "    [--graphics grid|box|none] [--printer-color black|screen|label] [view options]\n"
+    "  prints what the window would print, to a PDF file; says pages: N";
+
+// The PDF takes every colour.
+constexpr int kPdfColors = 256;
+
+struct PrintOptions {
+    QPageSize::PageSizeId paper = QPageSize::Letter;
+    std::optional<CommandId> mode;
+    bool smallLabels = false;
+    std::vector<std::uint32_t> selection;
+    std::optional<int> copies;
+    std::optional<int> start;
+    ReportPrintOptions report;
+    ViewDisplayOptions display;
+    std::vector<std::string> viewArgs;  // left for the view options
+};
+
+// The answers given on the command line to the label questions.
+class AnsweredQuestions : public ILabelPrintQuestions {
+public:
+    AnsweredQuestions(std::optional<int> copies, std::optional<int> start)
+        : copies_(copies), start_(start) {}
+    std::optional<int> AskCopies() override { return copies_; }
+    std::optional<int> AskStartPosition(bool, const std::vector<QString>&) override {
+        return start_;
+    }
+
+private:
+    std::optional<int> copies_;
+    std::optional<int> start_;
+};
+
+std::optional<int> ParseInt(std::string_view text, int low, int high) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool ParseSelection(std::string_view list, std::vector<std::uint32_t>& rows) {
+    while (!list.empty()) {
+        const std::size_t comma = list.find(',');
+        const auto row = ParseInt(list.substr(0, comma), 0, std::numeric_limits<int>::max());
+        if (!row) return false;
+        rows.push_back(static_cast<std::uint32_t>(*row));
+        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+    }
+    return !rows.empty();
+}
+
+bool ParseGraphics(std::string_view text, ViewDisplayOptions& display) {
+    display.showBox = text == "box";
+    display.showGrid = text == "grid";
+    return text == "box" || text == "grid" || text == "none";
+}
+
+std::optional<LabelColorChoice> ParsePrinterColor(std::string_view text) {
+    if (text == "black") return LabelColorChoice::BlackOnly;
+    if (text == "screen") return LabelColorChoice::ScreenColors;
+    if (text == "label") return LabelColorChoice::LabelColors;
+    return std::nullopt;
+}
+
+// One option with its value; false with a reason when the value does not fit.
+bool ParseValued(std::string_view name, std::string_view value, PrintOptions& out,
+                 std::string& error) {
+    const auto flag = [&](bool& target) {
+        const auto v = ParseInt(value, 0, 1);
+        if (v) target = *v != 0;
+        return v.has_value();
+    };
+    const auto breaks = [&](PageBreaks& target) {
+        const auto v = ParseInt(value, 0, 2);
+        if (v) target = static_cast<PageBreaks>(*v);
+        return v.has_value();
+    };
+    bool ok = true;
+    if (name == "--paper") {
+        ok = value == "letter" || value == "a4";
+        out.paper = value == "a4" ? QPageSize::A4 : QPageSize::Letter;
+    } else if (name == "--mode") {
+        out.mode = ParseMode(value);
+        ok = out.mode.has_value();
+    } else if (name == "--select") {
+        ok = ParseSelection(value, out.selection);
+    } else if (name == "--copies") {
+        out.copies = ParseInt(value, 1, kMaxLabelCopies);
+        ok = out.copies.has_value();
+    } else if (name == "--start") {
+        out.start = ParseInt(value, 1, kSmallPositions);
+        ok = out.start.has_value();
+    } else if (name == "--page-numbers") {
+        ok = flag(out.report.pageNumbers);
+    } else if (name == "--heading") {
+        ok = flag(out.report.heading);
+    } else if (name == "--normal-print") {
+        const auto v = ParseInt(value, 0, 3);
+        if (v) out.report.normal = static_cast<NormalPrint>(*v);
+        ok = v.has_value();
+    } else if (name == "--one-line-print") {
+        ok = breaks(out.report.oneLine);
+    } else if (name == "--actor-print") {
+        ok = breaks(out.report.actors);
+    } else if (name == "--graphics") {
+        ok = ParseGraphics(value, out.display);
+    } else if (name == "--printer-color") {
+        const auto choice = ParsePrinterColor(value);
+        if (choice) out.display.labelColors = *choice;
+        ok = choice.has_value();
+    } else {
+        return false;
+    }
+    if (!ok) error = "bad value '" + std::string(value) + "' for " + std::string(name);
+    return true;
+}
+
+bool ParsePrintOptions(std::span<const std::string> args, PrintOptions& out, std::string& error) {
+    out.display.labelColors = LabelColorChoice::BlackOnly;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& name = args[i];
+        if (name == "--small-labels") {
+            out.smallLabels = true;
+            continue;
+        }
+        if (i + 1 < args.size() && ParseValued(name, args[i + 1], out, error)) {
+            if (!error.empty()) return false;
+            ++i;
+            continue;
+        }
+        out.viewArgs.push_back(name);
+    }
+    return true;
+}
+
+int Usage() {
+    UsageError(kPrintUsage);
+    std::cerr << "view options: " << kViewOptionsSynopsis << '\n' << kViewOptionsHelp << '\n';
+    return 1;
+}
+
+// Puts the view in the mode asked for and selects the rows, as the user would in the window.
+void PrepareView(CReelkeepDoc& doc, CReelkeepView& view, const PrintOptions& print,
+                 const ViewOptions& options) {
+    ViewDisplayOptions display = print.display;
+    display.showSynopsis = options.options.showSynopsis;
+    display.showCustom = options.options.showCustom;
+    view.ApplyDisplayOptions(display);
+    view.SetPrintOptions(print.report);
+    if (print.mode && *print.mode != CommandId::OneLineSorts && doc.IsEnabled(*print.mode)) {
+        doc.Execute(*print.mode);
+    }
+    view.OnUpdate();
+    if (print.smallLabels && view.IsEnabled(CommandId::SmallLabels)) {
+        view.Execute(CommandId::SmallLabels);
+    }
+    if (!print.selection.empty()) view.SelectRows(print.selection);
+}
+
+}  // namespace
+
+int RunPrintPdf(std::span<const std::string> args) {
+    if (args.size() < 2) return Usage();
+    PrintOptions print;
+    ViewOptions view;
+    std::string error;
+    if (!ParsePrintOptions(args.subspan(2), print, error) ||
+        !ParseViewOptions(print.viewArgs, view, error)) {
+        std::cerr << "reelkeep-cli: " << error << '\n';
+        return Usage();
+    }
+    // One Line Sorts comes before the sort, as a user switches the mode and then sorts.
+    if (print.mode == CommandId::OneLineSorts) view.oneLine = true;
+    ChooseOffscreenWithoutDisplay();
+    int argc = 1;
+    char name[] = "reelkeep-cli";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+
+    ConsoleUI ui;
+    CReelkeepDoc doc(ui);
+    ViewRenderer renderer(doc, QSize(1280, 800));
+    doc.OnNewDocument();
+    if (!doc.OpenDocument(args[0])) return 1;
+    doc.SetPrinterColorCount(kPdfColors);
+    ApplyViewOptions(doc, view);
+    CReelkeepView& shown = renderer.View();
+    PrepareView(doc, shown, print, view);
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(args[1]));
+    printer.setPageSize(QPageSize(print.paper));
+    AnsweredQuestions answers(print.copies, print.start);
+    shown.OnBeginPrinting(printer, !print.selection.empty(), answers);
+    const std::uint32_t pages = shown.PrintPages();
+    const bool printed = PrintPageRange(
+        printer, 1, 0, pages,
+        [&shown](QPainter& painter, std::uint32_t page) { shown.OnPrint(painter, page); });
+    shown.OnEndPrinting();
+    if (!printed) {
+        std::cerr << "reelkeep-cli: cannot write " << args[1] << '\n';
+        return 1;
+    }
+    std::cout << "pages: " << pages << '\n';
+    return 0;
+}
+
+}  // namespace reelkeep::cli
