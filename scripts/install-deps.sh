@@ -1,9 +1,10 @@
 #!/bin/sh
 # Installs the Debian packages Reelkeep builds with, only those that are missing.
 set -eu
-# clang-tidy brings run-clang-tidy; clang-format checks the formatting.
+# clang-tidy brings run-clang-tidy; clang-format checks the formatting; poppler-utils reads
+# the printed PDF files back.
 packages="g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-  fonts-dejavu-core clang-tidy clang-format"
+  fonts-dejavu-core clang-tidy clang-format poppler-utils"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
