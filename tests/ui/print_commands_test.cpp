@@ -1,0 +1,116 @@
+// Print, Print Preview and the label questions through the main window, with the dialogs
+// scripted.
+#include <QPrinter>
+#include <QTest>
+
+#include "frame_test_util.h"
+#include "main_frame.h"
+#include "print_commands.h"
+#include "print_preview.h"
+#include "reelkeep_view.h"
+
+using namespace reelkeep;
+using namespace reelkeep::frametest;
+
+class PrintCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { InstallQuietLogHandler(); }
+
+    void cancelledDialogPrintsNothingAndSaysNothing() {
+        CReelkeepApp& app = harness_.StartedApp();
+        FillCatalogue(app.Doc());
+        harness_.dialogs->printChoice.reset();
+        app.Frame().ExecuteCommand(CommandId::FilePrint);
+        QCOMPARE(harness_.dialogs->lastOfferedPages, 1u);
+        QVERIFY(!harness_.dialogs->lastOfferedSelection);
+        QVERIFY(harness_.dialogs->messages.isEmpty());
+    }
+
+    void selectedRowsAreOfferedAndPrinterFailureIsReported() {
+        CReelkeepApp& app = harness_.StartedApp();
+        FillCatalogue(app.Doc());
+        app.Frame().View().SelectRows({1});
+        harness_.dialogs->printChoice = PrintDialogChoice{true, 1, 0};
+        // No printer and no file: the job cannot start.
+        QPrinter& printer = app.Frame().Printing().Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString());
+        app.Frame().ExecuteCommand(CommandId::FilePrint);
+        QVERIFY(harness_.dialogs->lastOfferedSelection);
+        QCOMPARE(harness_.dialogs->messages,
+                 QStringList{QStringLiteral("Could not start print job.")});
+    }
+
+    void printedFileHoldsEveryPage() {
+        CReelkeepApp& app = harness_.StartedApp();
+        FillCatalogue(app.Doc());
+        QPrinter& printer = app.Frame().Printing().Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(harness_.Path(QStringLiteral("out.pdf")));
+        QVERIFY(app.Frame().Printing().PrintPages(false, 1, 0));
+        QFile pdf(printer.outputFileName());
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.readAll().startsWith("%PDF"));
+    }
+
+    void previewRemembersItsLayoutAndDrawsOnlyWhatShows() {
+        CReelkeepApp& app = harness_.StartedApp();
+        for (int k = 0; k < 400; ++k) {
+            RecordValues values;
+            values[FieldIndex(Field::MovieName)] = "Movie " + std::to_string(k);
+            app.Doc().AppendRecord(values);
+        }
+        app.Doc().FinishLoad({});
+        std::uint32_t pages = 0;
+        std::uint64_t painted = 0;
+        harness_.dialogs->onPreview = [&](CPrintPreview& preview) {
+            preview.resize(800, 600);
+            preview.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&preview));
+            preview.Pages().viewport()->repaint();
+            pages = preview.Pages().PageCount();
+            painted = preview.Pages().PagesPainted();
+            preview.Pages().SetLayout(PreviewLayout::Facing);
+        };
+        app.Frame().ExecuteCommand(CommandId::FilePrintPreview);
+        QCOMPARE(harness_.dialogs->previews, 1);
+        QVERIFY(pages > 20);
+        QVERIFY(painted >= 1 && painted <= 4);
+        QVERIFY(harness_.StoreText().contains(QStringLiteral("PreviewPages=2")));
+
+        PreviewLayout reopened = PreviewLayout::Single;
+        harness_.dialogs->onPreview = [&](CPrintPreview& preview) {
+            reopened = preview.Pages().Layout();
+        };
+        app.Frame().ExecuteCommand(CommandId::FilePrintPreview);
+        QCOMPARE(reopened, PreviewLayout::Facing);
+    }
+
+    void oneSelectedLabelAsksCopiesAndStart() {
+        CReelkeepApp& app = harness_.StartedApp();
+        FillCatalogue(app.Doc());
+        app.Frame().ExecuteCommand(CommandId::DisplayLabelFormat);
+        CReelkeepView& view = app.Frame().View();
+        view.SelectRows({0});
+        harness_.dialogs->copies = 3;
+        harness_.dialogs->startPosition = 4;
+        harness_.dialogs->onPreview = [&](CPrintPreview& preview) {
+            QCOMPARE(preview.Pages().PageCount(), 1u);
+        };
+        app.Frame().ExecuteCommand(CommandId::FilePrintPreview);
+        const std::vector<QString>& texts = harness_.dialogs->lastStartTexts;
+        QCOMPARE(texts.size(), std::size_t{10});
+        const QString title = QString::fromStdString(app.Doc().Labels()[0].titles[0]);
+        QCOMPARE(texts[0], title);
+        QCOMPARE(texts[2], title);
+        QCOMPARE(texts[3], QStringLiteral("Empty"));
+        QCOMPARE(view.PrintPages(), 1u);  // the job has ended
+    }
+
+private:
+    AppHarness harness_;
+};
+
+QTEST_MAIN(PrintCommandsTest)
+#include "print_commands_test.moc"
