@@ -1,10 +1,13 @@
 // One paint of the catalogue view with a million movies, at the top, the middle and the end of
-// each display mode, into a 1280x800 image offscreen.
+// each display mode, into a 1280x800 image offscreen; and one printed page from the middle of
+// each mode's print job, into a PDF file.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QScrollBar>
 #include <memory>
 
@@ -31,6 +34,7 @@ public:
 };
 
 enum Position { kTop, kMiddle, kEnd };
+
 
 // The generated catalogue and its view, made once for all runs; the mode changes only when a
 // run asks for another one.
@@ -95,6 +99,34 @@ void BM_Paint(benchmark::State& state, CommandId mode) {
     state.counters["rows"] = stage.view.Geometry().rowCount;
     state.counters["scrollY"] = stage.view.Scroll().scrollY;
 }
+
+// Page n of a job draws that page alone, however long the job.
+void BM_PrintPage(benchmark::State& state, CommandId mode) {
+    Stage& stage = TheStage();
+    stage.Show(mode, kTop);
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+    NoLabelQuestions none;
+    stage.view.OnBeginPrinting(printer, false, none);
+    const std::uint32_t page = (stage.view.PrintPages() + 1) / 2;
+    QPainter painter(&printer);
+    for (auto _ : state) stage.view.OnPrint(painter, page);
+    painter.end();
+    stage.view.OnEndPrinting();
+    state.counters["pages"] = static_cast<double>(stage.view.PrintPages());
+}
+
+#define REELKEEP_PRINT_BENCH(name, mode)         \
+    BENCHMARK_CAPTURE(BM_PrintPage, name, mode) \
+        ->Apply(bench::OnceWhenSmoke)           \
+        ->Unit(benchmark::kMillisecond)
+
+REELKEEP_PRINT_BENCH(print_normal, CommandId::DisplayNormalView);
+REELKEEP_PRINT_BENCH(print_one_line, CommandId::OneLineSorts);
+REELKEEP_PRINT_BENCH(print_actors, CommandId::SortByActors);
+REELKEEP_PRINT_BENCH(print_labels, CommandId::DisplayLabelFormat);
 
 #define REELKEEP_PAINT_BENCH(name, mode)    \
     BENCHMARK_CAPTURE(BM_Paint, name, mode) \

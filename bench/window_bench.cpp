@@ -1,6 +1,6 @@
 // The document's long commands where the user sits: through the real main window, offscreen,
 // with its status bar, progress bar and view; and the same commands through the silent UI, run
-// side by side so the two can be compared within one run.
+// side by side so the two can be compared within one run. Also Print Preview to its first page.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -12,6 +12,7 @@
 #include "bench_support.h"
 #include "generator.h"
 #include "main_frame.h"
+#include "print_preview.h"
 #include "qt_text.h"
 #include "reelkeep_app.h"
 #include "reelkeep_doc.h"
@@ -38,7 +39,12 @@ public:
         return std::nullopt;
     }
     void RunPageSetup(QWidget*, QPrinter&) override {}
-    bool ShowPrintPreview(CPrintPreview&) override { return false; }
+    // The preview is timed to its first page on the screen.
+    bool ShowPrintPreview(CPrintPreview& preview) override {
+        preview.show();
+        preview.Pages().viewport()->repaint();
+        return false;
+    }
     std::optional<int> AskLabelCopies(QWidget*) override { return std::nullopt; }
     std::optional<int> AskLabelStartPosition(QWidget*, bool,
                                              const std::vector<QString>&) override {
@@ -138,11 +144,27 @@ void Register(const std::string& name, const Command& command) {
     b->Unit(benchmark::kMillisecond);
 }
 
+// Print Preview from the Normal View: both paginations and the first page drawn.
+void PreviewFirstPage(benchmark::State& state) {
+    const auto n = static_cast<std::uint32_t>(state.range(0));
+    WindowSession& session = SessionFor<WindowSession>(n);
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.Doc().Execute(CommandId::DisplayNormalView);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        session.app.Frame().ExecuteCommand(CommandId::FilePrintPreview);
+    }
+}
+
 void RegisterAll() {
     for (const auto& [name, command] : kCommands) {
         Register<WindowSession>(std::string("window/") + name, command);
         Register<SilentSession>(std::string("silent/") + name, command);
     }
+    auto* preview = benchmark::RegisterBenchmark("window/print_preview", PreviewFirstPage);
+    bench::AddSizes(preview, {1'000'000}, 3);
+    preview->Unit(benchmark::kMillisecond);
 }
 
 void EndSessions() {

@@ -30,6 +30,15 @@ public:
                                                 const std::vector<QString>& texts) = 0;
 };
 
+// Asks nothing: one copy, from the sheet's first position, as when every question is closed.
+class NoLabelQuestions : public ILabelPrintQuestions {
+public:
+    std::optional<int> AskCopies() override { return std::nullopt; }
+    std::optional<int> AskStartPosition(bool, const std::vector<QString>&) override {
+        return std::nullopt;
+    }
+};
+
 // What a job prints of the catalogue shown.
 struct PrintRequest {
     PrintStyle style;

@@ -6,19 +6,6 @@
 
 namespace reelkeep {
 
-namespace {
-
-// Printing everything asks nothing.
-class NoQuestions : public ILabelPrintQuestions {
-public:
-    std::optional<int> AskCopies() override { return std::nullopt; }
-    std::optional<int> AskStartPosition(bool, const std::vector<QString>&) override {
-        return std::nullopt;
-    }
-};
-
-}  // namespace
-
 PrintRequest CReelkeepView::MakePrintRequest(bool printSelection) const {
     PrintRequest request;
     PrintStyle& style = request.style;
@@ -48,7 +35,7 @@ PrintRequest CReelkeepView::MakePrintRequest(bool printSelection) const {
 CReelkeepView::PrintOffer CReelkeepView::OnPreparePrinting(QPrinter& printer) {
     const bool labels = CurrentDisplayMode(doc_) == DisplayMode::Labels;
     printer.setResolution(CPrintJob::PrinterResolution(labels, metrics_.dpiY));
-    NoQuestions none;
+    NoLabelQuestions none;
     const CPrintJob everything(doc_, MakePrintRequest(false), printer, none);
     return {selection_.present(), everything.TotalPages()};
 }
