@@ -124,24 +124,6 @@ TEST(ReportPagination, ListsLoseThreeLinesWithThePageNumberAndOneWithout) {
     EXPECT_EQ(PagesOf(job), (Pages{{0, 18}, {19, 37}}));
 }
 
-TEST(ReportPagination, ActorListLosesTheSameLinesAsTheOneLineList) {
-    std::vector<Movie> movies;
-    for (int k = 0; k < 10; ++k) movies.push_back({.title = "m", .actor1 = "Ann"});
-    TestCatalogue c(movies);
-    c.doc.SortByActorsCommand();
-    ASSERT_EQ(c.doc.ActorRowCount(), 10u);
-    ReportJobInput input = Input(ReportKind::Actors, 7);
-    input.options.pageNumbers = true;
-    ReportPagination job = PaginateReport(c.doc, input);
-    EXPECT_EQ(job.linesPerPage, 4);
-    EXPECT_EQ(job.printCount, 10u);
-    EXPECT_EQ(PagesOf(job), (Pages{{0, 3}, {4, 7}, {8, 9}}));
-    input.options.pageNumbers = false;
-    job = PaginateReport(c.doc, input);
-    EXPECT_EQ(job.linesPerPage, 6);
-    EXPECT_EQ(PagesOf(job), (Pages{{0, 5}, {6, 9}}));
-}
-
 TEST(ReportPagination, OneRecordPerPage) {
     TestCatalogue c(Titled({"a", "b", "c"}));
     ReportJobInput input = Input(ReportKind::Normal, 60);
@@ -264,22 +246,6 @@ TEST(ReportPagination, NameChangeKeepsTheArticle) {
     EXPECT_EQ(PagesOf(job), (Pages{{0, 1}, {2, 3}, {4, 4}}));
 }
 
-TEST(ReportPagination, BreaksFollowTheCurrentSortsField) {
-    TestCatalogue c({{.title = "b", .rating = "R"},
-                     {.title = "a", .rating = "PG"},
-                     {.title = "c", .rating = "pg-13"},
-                     {.title = "d", .rating = "r"}});
-    c.doc.KeySortCommand(SortMark::Rating);  // PG (a), pg-13 (c), R (b), r (d)
-    ASSERT_EQ(c.Displayed(), (std::vector<std::string>{"a", "c", "b", "d"}));
-    ReportJobInput input = Input(ReportKind::Normal, 100);
-    input.options.normal = NormalPrint::LetterBreak;
-    ReportPagination job = PaginateReport(c.doc, input);
-    EXPECT_EQ(PagesOf(job), (Pages{{0, 1}, {2, 3}}));
-    input.options.normal = NormalPrint::NameChangeBreak;
-    job = PaginateReport(c.doc, input);
-    EXPECT_EQ(PagesOf(job), (Pages{{0, 0}, {1, 1}, {2, 3}}));
-}
-
 TEST(ReportPagination, GroupLargerThanAPageGoesOnAndTheNextGroupStartsAFreshPage) {
     // Six lines less three: three to a page. Seven a-titles fill three pages, the b-titles a
     // fourth.
@@ -316,23 +282,6 @@ TEST(ReportPagination, ActorsLedByADigitOrABlankJoinTheGroupBeforeThem) {
     input.options.actors = PageBreaks::NameChange;
     job = PaginateReport(c.doc, input);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}}));
-}
-
-TEST(ReportPagination, ActorGroupOfManyMoviesStaysTogether) {
-    std::vector<Movie> movies;
-    for (int k = 0; k < 5; ++k) movies.push_back({.title = "m", .actor1 = "Ann"});
-    movies.push_back({.title = "x", .actor1 = "Abe"});
-    movies.push_back({.title = "y", .actor1 = "Bo"});
-    TestCatalogue c(movies);
-    c.doc.SortByActorsCommand();
-    // Abe | Ann x5 | Bo, with letter breaks: Abe and Ann share the letter; four rows a page.
-    ReportJobInput input = Input(ReportKind::Actors, 7);
-    input.options.actors = PageBreaks::Letter;
-    ReportPagination job = PaginateReport(c.doc, input);
-    EXPECT_EQ(PagesOf(job), (Pages{{0, 3}, {4, 5}, {6, 6}}));
-    input.options.actors = PageBreaks::NameChange;
-    job = PaginateReport(c.doc, input);
-    EXPECT_EQ(PagesOf(job), (Pages{{0, 0}, {1, 4}, {5, 5}, {6, 6}}));
 }
 
 // ---- sorts that ignore breaks ----------------------------------------------------------------
@@ -411,19 +360,6 @@ TEST(ReportPagination, SelectionPrintsTheSelectedRowsInDisplayOrder) {
     EXPECT_FALSE(job.printsSelection);
     EXPECT_EQ(job.printCount, 10u);
     EXPECT_EQ(job.DisplayPosition(7), 7u);
-}
-
-TEST(ReportPagination, SelectionOfActorRows) {
-    TestCatalogue c({{.title = "m0", .actor1 = "Ann", .actor2 = "Bob"},
-                     {.title = "m1", .actor1 = "Ann"},
-                     {.title = "m2", .actor1 = "Cy"}});
-    c.doc.SortByActorsCommand();  // Ann m0, m1 | Bob m0 | Cy m2
-    ReportJobInput input = Input(ReportKind::Actors, 100);
-    input.options.actors = PageBreaks::NameChange;
-    input.selectedPositions = {1, 2, 3};  // a non-first row of Ann, then Bob and Cy
-    const ReportPagination job = PaginateReport(c.doc, input);
-    EXPECT_EQ(job.printCount, 3u);
-    EXPECT_EQ(PagesOf(job), (Pages{{0, 0}, {1, 1}, {2, 2}}));
 }
 
 TEST(ReportPagination, SelectedPositionsPastTheListingAreLeftOut) {
@@ -733,17 +669,6 @@ TEST(LabelPagination, ElevenLargeLabelsFillSixRowsOnTwoPages) {
     EXPECT_EQ(RowsOf(job), (std::vector<Rows>{{0, 4, 0}, {5, 5, 0}}));
 }
 
-TEST(LabelPagination, AllSmallLabels) {
-    LabelJob job = AllLabelsJob(31, false);
-    PaginateLabels(job);
-    EXPECT_EQ(job.printCount, 31u);
-    EXPECT_EQ(RowsOf(job), (std::vector<Rows>{{0, 14, 0}, {15, 29, 0}, {30, 30, 0}}));
-    job = AllLabelsJob(0, false);
-    PaginateLabels(job);
-    EXPECT_EQ(job.totalPages, 1u);
-    EXPECT_TRUE(LabelRowsOnPage(job, 1).empty);
-}
-
 TEST(LabelPagination, StartPositionTenPutsTheFirstOfThreeLargeLabelsOnTheRight) {
     FakeUI ui;
     const std::vector<Label> labels = Labels(5);
@@ -797,17 +722,6 @@ TEST(LabelPagination, SmallLabelsFromTheLastPosition) {
     EXPECT_EQ(job.totalPages, 2u);
     // One label at the bottom of page 1, one at the top of page 2.
     EXPECT_EQ(RowsOf(job), (std::vector<Rows>{{0, 0, 14}, {1, 1, 0}}));
-}
-
-TEST(LabelPagination, LaterPagesOfASelectionAreFull) {
-    FakeUI ui;
-    std::vector<std::uint32_t> all(40);
-    for (std::uint32_t k = 0; k < all.size(); ++k) all[k] = k;
-    LabelJob job = BeginLabelSelection(Labels(40), all, false, ui);
-    StartAtPosition(job, 6);  // page 1 holds 10 labels, then 15, then 15
-    PaginateLabels(job);
-    EXPECT_EQ(job.totalPages, 3u);
-    EXPECT_EQ(RowsOf(job), (std::vector<Rows>{{0, 9, 5}, {10, 24, 0}, {25, 39, 0}}));
 }
 
 TEST(LabelPagination, StartPositionTexts) {
