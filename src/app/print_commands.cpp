@@ -70,6 +70,7 @@ void CPrintCommands::Preview() {
     const bool print = dialogs_.ShowPrintPreview(preview);
     store_.WriteInt(kSectionSettings, kPreviewPagesName,
                     static_cast<int>(preview.Pages().Layout()));
+    store_.Sync();
     view_.OnEndPrinting();
     if (print) Print();
 }

@@ -38,7 +38,7 @@ CPrintJob::CPrintJob(const CReelkeepDoc& doc, PrintRequest request, QPrinter& pr
     input.kind = KindOf(doc_);
     input.linesPerPage = metrics_.linesPerPage;
     input.linesPerRow = request_.blockLines;
-    input.options = request_.options;
+    input.options = request_.style.report;
     input.selectedPositions = request_.selectedRows;
     pages_ = PaginateReport(doc_, std::move(input));
 }

@@ -42,7 +42,6 @@ public:
 // What a job prints of the catalogue shown.
 struct PrintRequest {
     PrintStyle style;
-    ReportPrintOptions options;
     bool labels = false;  // Label Format
     bool largeLabels = true;
     int blockLines = 7;  // lines of a Normal View record block

@@ -11,7 +11,7 @@
 #include <cmath>
 #include <limits>
 
-#include "printing_strings.h"
+#include "print_strings.h"
 
 namespace reelkeep {
 

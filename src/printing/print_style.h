@@ -6,6 +6,7 @@
 
 #include "display_options.h"
 #include "fields.h"
+#include "report_pagination.h"
 #include "view_colors.h"
 
 namespace reelkeep {
@@ -21,6 +22,7 @@ struct PrintStyle {
     int screenDpiY = 96;    // the resolution the stored column positions were measured in
     int printerColors = 2;  // colour printing only above 2
     LabelColorChoice printerColor = LabelColorChoice::BlackOnly;  // "Printer Color"
+    ReportPrintOptions report;  // page numbers, and the article rule of the "Sorted by" line
 };
 
 // The fonts a job prints with: the screen font at four times its pixel height (and its bold

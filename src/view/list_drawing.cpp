@@ -2,18 +2,14 @@
 
 #include <algorithm>
 
-#include "view_strings.h"
+#include "list_columns.h"
+#include "record_strings.h"
 
 namespace reelkeep {
 
 namespace {
 
 int HeaderWidth(const DrawContext& ctx) { return std::max(ctx.contentWidth(), ctx.clientWidth); }
-
-QString TitleOf(const DrawContext& ctx, std::uint32_t columnId) {
-    if (columnId < 1 || columnId > ctx.columnTitles.size()) return ToQt(viewtext::kBadColumn);
-    return ctx.columnTitles[columnId - 1];
-}
 
 // The right end of slot k's raised header cell: the next present slot, or the header's end.
 int HeaderCellEnd(const DrawContext& ctx, std::size_t slot) {
@@ -55,27 +51,21 @@ void DrawColumnDividers(const DrawContext& ctx, int y) {
 
 }  // namespace
 
-QString ColumnText(const CReelkeepDoc& doc, std::uint32_t record, std::uint32_t columnId) {
-    Field field;
-    if (!FieldOfColumn(columnId, field)) return ToQt(viewtext::kBadColumn);
-    return ToQt(doc.Value(record, field));
-}
-
 void DrawListHeader(const DrawContext& ctx) {
     const ColumnLayout& list = *ctx.list;
     const int width = HeaderWidth(ctx);
     FillSolid(ctx.painter, QRect(0, 0, width, ctx.lineHeight()), ctx.colors.face3d);
     UsePair(ctx.painter, ctx.colors.headerText, ctx.colors.face3d);
     const QString keyTitle = ctx.geometry.mode == DisplayMode::Actors
-                                 ? ToQt(viewtext::kActorsColumnTitle)
-                                 : TitleOf(ctx, list.ids[0]);
+                                 ? ToQt(recordtext::kActorsColumnTitle)
+                                 : ColumnTitle(ctx.columnTitles, list.ids[0]);
     DrawKeyCell(ctx, 0, keyTitle);
     for (std::size_t k = 1; k < kColumnSlotCount; ++k) {
         if (!SlotPresent(list, k)) continue;
         DrawCell(
             ctx.painter,
             Edges(SlotLeft(list, k), 2, SlotRight(list, k, ctx.contentWidth()), ctx.lineHeight()),
-            TitleOf(ctx, list.ids[k]));
+            ColumnTitle(ctx.columnTitles, list.ids[k]));
     }
     RaisedCell(ctx, 0, HeaderCellEnd(ctx, 0));
     for (std::size_t k = 1; k < kColumnSlotCount; ++k) {

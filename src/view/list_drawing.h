@@ -12,7 +12,4 @@ void DrawListHeader(const DrawContext& ctx);
 void DrawOneLineRow(const DrawContext& ctx, int y, std::size_t row);
 void DrawActorRow(const DrawContext& ctx, int y, std::size_t row);
 
-// The text a column identifier shows for a record: "Failed" for an unknown identifier.
-QString ColumnText(const CReelkeepDoc& doc, std::uint32_t record, std::uint32_t columnId);
-
 }  // namespace reelkeep

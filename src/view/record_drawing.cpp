@@ -1,12 +1,12 @@
 #include "record_drawing.h"
 
-#include "view_strings.h"
+#include "record_strings.h"
 
 namespace reelkeep {
 
 namespace {
 
-namespace vt = viewtext;
+namespace vt = recordtext;
 
 // Where the block's parts sit. Pixels: captions and left cells start at kCaptionX, text sits
 // kTextDrop below the top of its line, cells end kCellGap before the next column or the edge,

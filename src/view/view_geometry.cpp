@@ -46,10 +46,6 @@ int FontPixelHeight(int sizeTenths, int dpiY) {
     return std::max(1, -height);
 }
 
-bool SlotPresent(const ColumnLayout& layout, std::size_t slot) {
-    return slot == 0 || layout.ids[slot] != kColumnEmpty;
-}
-
 int SlotLeft(const ColumnLayout& layout, std::size_t slot) {
     if (slot == 0) return kKeyColumnX;
     return SlotPresent(layout, slot) ? layout.positions[slot] : 0;
@@ -68,12 +64,6 @@ int ListContentWidth(const ColumnLayout& layout, int dpiY) {
         }
     }
     return width;
-}
-
-int NormalLinesPerRow(const ViewDisplayOptions& options) {
-    const auto customs = std::count(options.showCustom.begin(), options.showCustom.end(), true);
-    return 7 + (options.showBox ? 2 : 0) + (options.showSynopsis ? 5 : 0) +
-           static_cast<int>(customs);
 }
 
 ModeGeometry ComputeGeometry(const GeometryInput& in) {

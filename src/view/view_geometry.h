@@ -6,6 +6,7 @@
 #include "column_layout.h"
 #include "column_positions.h"
 #include "display_options.h"
+#include "list_columns.h"
 #include "reelkeep_doc.h"
 
 // Layout arithmetic of the catalogue view, kept free of widgets so the figures can be checked
@@ -41,10 +42,7 @@ int FontPixelHeight(int sizeTenths, int dpiY);
 // x of slot k's cell (slot 0 is the key column) and the right edge of its cell.
 int SlotLeft(const ColumnLayout& layout, std::size_t slot);
 int SlotRight(const ColumnLayout& layout, std::size_t slot, int contentWidth);
-bool SlotPresent(const ColumnLayout& layout, std::size_t slot);
 int ListContentWidth(const ColumnLayout& layout, int dpiY);
-
-int NormalLinesPerRow(const ViewDisplayOptions& options);
 
 // What the current mode needs to lay out rows, before the scroll bars are fitted.
 struct ModeGeometry {

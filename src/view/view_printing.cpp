@@ -18,7 +18,7 @@ PrintRequest CReelkeepView::MakePrintRequest(bool printSelection) const {
     style.screenDpiY = metrics_.dpiY;
     style.printerColors = doc_.PrinterColorCount();
     style.printerColor = options_.labelColors;
-    request.options = printOptions_;
+    style.report = printOptions_;
     request.labels = CurrentDisplayMode(doc_) == DisplayMode::Labels;
     request.largeLabels = largeLabels_;
     request.blockLines = NormalLinesPerRow(options_);

@@ -11,19 +11,6 @@ inline constexpr std::array<std::string_view, 10> kColumnTitles = {
     " Movie Title", " Rating",   " Time",       " Custom 1",   " Custom 2",
     " Custom 3",    " Custom 4", " Media Type", " Movie Type", " #",
 };
-inline constexpr std::string_view kActorsColumnTitle = "Actors";
-inline constexpr std::string_view kBadColumn = "Failed";
-
-// Normal View captions.
-inline constexpr std::string_view kMovieTitle = "Movie Title";
-inline constexpr std::string_view kTapeNumber = "Tape #: ";
-inline constexpr std::string_view kTime = "Time: ";
-inline constexpr std::string_view kActors = "Actors";
-inline constexpr std::string_view kRating = "Rating: ";
-inline constexpr std::string_view kCounter = "Counter: ";
-inline constexpr std::string_view kMedia = "Media:";
-inline constexpr std::string_view kType = "Type: ";
-inline constexpr std::string_view kSynopsis = "Synopsis";
 
 // Context menu over the rows.
 inline constexpr std::string_view kMenuDelete = "Delete";

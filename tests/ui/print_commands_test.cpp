@@ -15,7 +15,7 @@ using namespace reelkeep::frametest;
 class PrintCommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { InstallQuietLogHandler(); }
+    void initTestCase() { InstallQuietLogHandler(); }
 
     void cancelledDialogPrintsNothingAndSaysNothing() {
         CReelkeepApp& app = harness_.StartedApp();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 
 #include "fields.h"
@@ -19,5 +20,14 @@ struct ViewDisplayOptions {
     bool actorGrid = true;                             // "ActorGrid"
     LabelColorChoice labelColors = LabelColorChoice::ScreenColors;
 };
+
+// Lines of one Normal View record block, on the screen and on paper: six lines of fields and
+// one apart, two more for the box's margins, the synopsis's caption and four lines, and one
+// line per shown custom field.
+inline int NormalLinesPerRow(const ViewDisplayOptions& options) {
+    const auto customs = std::count(options.showCustom.begin(), options.showCustom.end(), true);
+    return 7 + (options.showBox ? 2 : 0) + (options.showSynopsis ? 5 : 0) +
+           static_cast<int>(customs);
+}
 
 }  // namespace reelkeep

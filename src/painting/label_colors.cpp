@@ -1,0 +1,40 @@
+#include "label_colors.h"
+
+namespace reelkeep {
+
+QColor ChosenHeadingColor(LabelColorChoice choice, const ViewColors& colors,
+                          const CReelkeepDoc& doc) {
+    switch (choice) {
+        case LabelColorChoice::ScreenColors:
+            return colors.heading;
+        case LabelColorChoice::LabelColors: {
+            const auto& headings = doc.HeadingColors();
+            return headings.empty() ? QColor(Qt::black) : ToQColor(headings[0]);
+        }
+        case LabelColorChoice::BlackOnly:
+            break;
+    }
+    return Qt::black;
+}
+
+QColor ChosenDataColor(LabelColorChoice choice, const ViewColors& colors, const CReelkeepDoc& doc,
+                       std::string_view movieType) {
+    switch (choice) {
+        case LabelColorChoice::ScreenColors:
+            return colors.data;
+        case LabelColorChoice::LabelColors: {
+            // The type must match a lookup entry exactly; colours follow the list's order.
+            const auto& types = doc.Lookup(LookupKind::MovieTypes).entries();
+            const auto& dataColors = doc.DataColors();
+            for (std::size_t k = 0; k < types.size() && k < dataColors.size(); ++k) {
+                if (types[k] == movieType) return ToQColor(dataColors[k]);
+            }
+            break;
+        }
+        case LabelColorChoice::BlackOnly:
+            break;
+    }
+    return Qt::black;
+}
+
+}  // namespace reelkeep

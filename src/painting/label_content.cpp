@@ -1,0 +1,105 @@
+#include "label_content.h"
+
+#include <utility>
+
+#include "record_strings.h"
+
+namespace reelkeep {
+
+namespace {
+
+namespace rt = recordtext;
+
+// Collects a label's texts, part by part.
+class LabelTexts {
+public:
+    explicit LabelTexts(const Label& label) : label_(label) {}
+
+    void UseRightPart(bool right) { right_ = right; }
+    void Caption(int column, int line, std::string_view text) {
+        Add(column, line, text, LabelTextKind::Caption, 0);
+    }
+    void Value(int column, int line, std::string_view text, std::size_t slot) {
+        Add(column, line, text, LabelTextKind::Value, slot);
+    }
+    void TapeNumber(int column, int line) {
+        Add(column, line, label_.tapeNumber, LabelTextKind::TapeNumber, 0);
+    }
+    std::vector<LabelText> Take() { return std::move(texts_); }
+
+private:
+    void Add(int column, int line, std::string_view text, LabelTextKind kind, std::size_t slot) {
+        texts_.push_back({right_, column, line, text, kind, slot});
+    }
+
+    const Label& label_;
+    bool right_ = false;
+    std::vector<LabelText> texts_;
+};
+
+void AddSingleMovie(LabelTexts& out, const Label& l) {
+    out.Caption(0, 1, rt::kMovieTitle);
+    out.Value(0, 2, l.titles[0], 0);
+    out.Caption(0, 3, rt::kActors);
+    for (std::size_t k = 0; k < kActorSlotCount; ++k) {
+        out.Value(0, 4 + static_cast<int>(k), l.actors[k], 0);
+    }
+    out.Caption(0, 8, rt::kTime);
+    out.Value(6, 8, l.time, 0);
+    out.Caption(12, 8, rt::kType);
+    out.Value(18, 8, l.movieTypes[0], 0);
+    out.Caption(0, 9, rt::kRating);
+    out.Value(9, 9, l.rating, 0);
+    out.Caption(20, 9, rt::kTapeNumber);
+    out.TapeNumber(28, 9);
+}
+
+// A tape of several movies: each title over its counter and type; the captions of a movie
+// slot that stays empty are left out.
+void AddSeveralMovies(LabelTexts& out, const Label& l) {
+    for (std::size_t k = 0; k < kMoviesPerLabel; ++k) {
+        const int line = 2 * static_cast<int>(k) + 1;
+        out.Value(0, line, l.titles[k], k);
+        const bool captions = k == 0 || !l.titles[k].empty();
+        if (captions) out.Caption(0, line + 1, rt::kCounter);
+        out.Value(9, line + 1, l.counters[k], k);
+        if (captions) out.Caption(15, line + 1, rt::kType);
+        out.Value(22, line + 1, l.movieTypes[k], k);
+    }
+    out.Caption(0, 11, rt::kTapeNumber);
+    out.TapeNumber(9, 11);
+}
+
+}  // namespace
+
+std::vector<LabelText> LargeLabelTexts(const Label& label) {
+    LabelTexts out(label);
+    if (label.multiple != 0) {
+        AddSeveralMovies(out, label);
+    } else {
+        AddSingleMovie(out, label);
+    }
+    return out.Take();
+}
+
+std::vector<LabelText> SmallLabelTexts(const Label& label) {
+    LabelTexts out(label);
+    out.Caption(0, 1, rt::kTapeNumber);
+    out.TapeNumber(9, 1);
+    out.Value(0, 2, label.titles[0], 0);
+    if (label.multiple != 0) {
+        out.Value(0, 3, label.titles[1], 1);
+        out.UseRightPart(true);
+        out.Value(0, 1, label.titles[4], 4);
+        out.Value(0, 2, label.titles[2], 2);
+        out.Value(0, 3, label.titles[3], 3);
+    } else {
+        out.UseRightPart(true);
+        out.Value(0, 1, label.actors[1], 0);
+        out.Value(0, 2, label.actors[0], 0);
+        out.Value(0, 3, label.actors[2], 0);
+    }
+    return out.Take();
+}
+
+}  // namespace reelkeep
