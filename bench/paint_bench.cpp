@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "bench_support.h"
@@ -34,7 +34,6 @@ public:
 };
 
 enum Position { kTop, kMiddle, kEnd };
-
 
 // The generated catalogue and its view, made once for all runs; the mode changes only when a
 // run asks for another one.
@@ -118,7 +117,7 @@ void BM_PrintPage(benchmark::State& state, CommandId mode) {
     state.counters["pages"] = static_cast<double>(stage.view.PrintPages());
 }
 
-#define REELKEEP_PRINT_BENCH(name, mode)         \
+#define REELKEEP_PRINT_BENCH(name, mode)        \
     BENCHMARK_CAPTURE(BM_PrintPage, name, mode) \
         ->Apply(bench::OnceWhenSmoke)           \
         ->Unit(benchmark::kMillisecond)

@@ -46,8 +46,7 @@ public:
         return false;
     }
     std::optional<int> AskLabelCopies(QWidget*) override { return std::nullopt; }
-    std::optional<int> AskLabelStartPosition(QWidget*, bool,
-                                             const std::vector<QString>&) override {
+    std::optional<int> AskLabelStartPosition(QWidget*, bool, const std::vector<QString>&) override {
         return std::nullopt;
     }
 };

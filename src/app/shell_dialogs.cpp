@@ -91,8 +91,7 @@ QString CQtShellDialogs::AskExportFileName(QWidget* parent, ExportKind kind) {
 
 void CQtShellDialogs::ShowAbout(QWidget* parent) { ShowAboutBox(parent); }
 
-std::optional<PrintDialogChoice> CQtShellDialogs::RunPrintDialog(QWidget* parent,
-                                                                 QPrinter& printer,
+std::optional<PrintDialogChoice> CQtShellDialogs::RunPrintDialog(QWidget* parent, QPrinter& printer,
                                                                  bool offerSelection,
                                                                  std::uint32_t pages) {
     QPrintDialog dialog(&printer, parent);

@@ -3,8 +3,8 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <charconv>
-#include <limits>
 #include <iostream>
+#include <limits>
 #include <optional>
 
 #include "console_ui.h"

@@ -1,7 +1,6 @@
 #include "label_print_dialogs.h"
 
 #include <QButtonGroup>
-#include <algorithm>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -10,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialog_strings.h"
 #include "dialog_widgets.h"

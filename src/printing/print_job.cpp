@@ -81,8 +81,7 @@ void CPrintJob::DrawPage(QPainter& painter, std::uint32_t page) const {
     }
 }
 
-bool PrintPageRange(QPrinter& printer, std::uint32_t first, std::uint32_t last,
-                    std::uint32_t total,
+bool PrintPageRange(QPrinter& printer, std::uint32_t first, std::uint32_t last, std::uint32_t total,
                     const std::function<void(QPainter&, std::uint32_t)>& drawPage) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;

@@ -79,8 +79,7 @@ private:
 
 // Sends pages first..last (last 0: the job's end, total) to the printer, one after another;
 // false when the printer cannot start.
-bool PrintPageRange(QPrinter& printer, std::uint32_t first, std::uint32_t last,
-                    std::uint32_t total,
+bool PrintPageRange(QPrinter& printer, std::uint32_t first, std::uint32_t last, std::uint32_t total,
                     const std::function<void(QPainter&, std::uint32_t)>& drawPage);
 
 }  // namespace reelkeep

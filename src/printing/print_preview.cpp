@@ -17,8 +17,8 @@ namespace reelkeep {
 
 namespace {
 
-constexpr int kGap = 16;             // screen pixels around and between pages
-constexpr int kAllPagesAcross = 4;   // pages across the all-pages view at its first zoom
+constexpr int kGap = 16;            // screen pixels around and between pages
+constexpr int kAllPagesAcross = 4;  // pages across the all-pages view at its first zoom
 constexpr double kZoomStep = 1.25;
 constexpr double kMinZoom = 0.1;
 constexpr double kMaxZoom = 8.0;
@@ -32,8 +32,8 @@ PreviewLayout PreviewLayoutFromSetting(int pagesSideBySide) {
     return PreviewLayout::Single;  // 0: never chosen
 }
 
-CPreviewPages::CPreviewPages(std::uint32_t pageCount, QSizeF paper, QRectF printable,
-                             DrawPage draw, QWidget* parent)
+CPreviewPages::CPreviewPages(std::uint32_t pageCount, QSizeF paper, QRectF printable, DrawPage draw,
+                             QWidget* parent)
     : QAbstractScrollArea(parent),
       pageCount_(std::max<std::uint32_t>(1, pageCount)),
       paper_(paper),
@@ -63,8 +63,8 @@ void CPreviewPages::ZoomBy(double factor) {
 
 // At zoom 1 the pages of a row fill the window's width.
 double CPreviewPages::Scale() const {
-    const int across = layout_ == PreviewLayout::AllPages ? kAllPagesAcross
-                                                          : static_cast<int>(layout_);
+    const int across =
+        layout_ == PreviewLayout::AllPages ? kAllPagesAcross : static_cast<int>(layout_);
     const double room = std::max(1, viewport()->width() - (across + 1) * kGap);
     return room / (across * paper_.width()) * zoom_;
 }
@@ -87,8 +87,8 @@ void CPreviewPages::UpdateScrollBars() {
     const std::int64_t height = rows * cell.height() + kGap;
     const int width = columns * cell.width() + kGap;
     QScrollBar* v = verticalScrollBar();
-    v->setRange(0, static_cast<int>(std::clamp<std::int64_t>(
-                       height - viewport()->height(), 0, std::numeric_limits<int>::max())));
+    v->setRange(0, static_cast<int>(std::clamp<std::int64_t>(height - viewport()->height(), 0,
+                                                             std::numeric_limits<int>::max())));
     v->setPageStep(viewport()->height());
     v->setSingleStep(std::max(1, cell.height() / 10));
     QScrollBar* h = horizontalScrollBar();
@@ -100,15 +100,14 @@ void CPreviewPages::UpdateScrollBars() {
 std::uint32_t CPreviewPages::CurrentPage() const {
     const int cellHeight = std::max(1, Cell().height());
     const std::int64_t row = (verticalScrollBar()->value() + cellHeight / 2) / cellHeight;
-    return static_cast<std::uint32_t>(
-        std::min<std::int64_t>(row * Columns() + 1, pageCount_));
+    return static_cast<std::uint32_t>(std::min<std::int64_t>(row * Columns() + 1, pageCount_));
 }
 
 void CPreviewPages::ShowPage(std::uint32_t page) {
     page = std::clamp<std::uint32_t>(page, 1, pageCount_);
     const std::int64_t row = (page - 1) / static_cast<std::uint32_t>(Columns());
-    verticalScrollBar()->setValue(static_cast<int>(std::min<std::int64_t>(
-        row * Cell().height(), std::numeric_limits<int>::max())));
+    verticalScrollBar()->setValue(static_cast<int>(
+        std::min<std::int64_t>(row * Cell().height(), std::numeric_limits<int>::max())));
 }
 
 void CPreviewPages::resizeEvent(QResizeEvent* event) {
@@ -126,8 +125,8 @@ void CPreviewPages::paintEvent(QPaintEvent*) {
     const QSize cell = Cell();
     const int columns = Columns();
     const int contentWidth = columns * cell.width() + kGap;
-    const int left = std::max(0, (viewport()->width() - contentWidth) / 2) -
-                     horizontalScrollBar()->value();
+    const int left =
+        std::max(0, (viewport()->width() - contentWidth) / 2) - horizontalScrollBar()->value();
     const int scrollY = verticalScrollBar()->value();
     const std::int64_t firstRow = scrollY / std::max(1, cell.height());
     for (std::int64_t row = firstRow;; ++row) {

@@ -5,8 +5,8 @@
 #include <QPixmap>
 #include <QString>
 #include <array>
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>

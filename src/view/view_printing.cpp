@@ -54,8 +54,6 @@ void CReelkeepView::OnPrint(QPainter& painter, std::uint32_t page) const {
 
 void CReelkeepView::OnEndPrinting() { printJob_.reset(); }
 
-std::uint32_t CReelkeepView::PrintPages() const {
-    return printJob_ ? printJob_->TotalPages() : 1;
-}
+std::uint32_t CReelkeepView::PrintPages() const { return printJob_ ? printJob_->TotalPages() : 1; }
 
 }  // namespace reelkeep

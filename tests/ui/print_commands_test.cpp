@@ -1,11 +1,12 @@
 // Print, Print Preview and the label questions through the main window, with the dialogs
 // scripted.
+#include "print_commands.h"
+
 #include <QPrinter>
 #include <QTest>
 
 #include "frame_test_util.h"
 #include "main_frame.h"
-#include "print_commands.h"
 #include "print_preview.h"
 #include "reelkeep_view.h"
 
