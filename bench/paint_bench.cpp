@@ -113,8 +113,8 @@ void BM_PrintPage(benchmark::State& state, CommandId mode) {
     QPainter painter(&printer);
     for (auto _ : state) stage.view.OnPrint(painter, page);
     painter.end();
-    stage.view.OnEndPrinting();
     state.counters["pages"] = static_cast<double>(stage.view.PrintPages());
+    stage.view.OnEndPrinting();
 }
 
 #define REELKEEP_PRINT_BENCH(name, mode)        \
