@@ -42,9 +42,14 @@ public:
     // The preview is timed to its first page on the screen.
     bool ShowPrintPreview(CPrintPreview& preview) override {
         preview.show();
+        QApplication::processEvents();  // lays the window out and paints what shows
         preview.Pages().viewport()->repaint();
+        previewPages = preview.Pages().PageCount();
+        pagesPainted = preview.Pages().PagesPainted();
         return false;
     }
+    std::uint32_t previewPages = 0;
+    std::uint64_t pagesPainted = 0;
     std::optional<int> AskLabelCopies(QWidget*) override { return std::nullopt; }
     std::optional<int> AskLabelStartPosition(QWidget*, bool, const std::vector<QString>&) override {
         return std::nullopt;
@@ -67,11 +72,12 @@ struct CatalogueFile {
 // The program as it starts with the file: main window shown, settings in a scratch folder.
 struct WindowSession {
     QTemporaryDir dir;
+    QuietShellDialogs* dialogs = new QuietShellDialogs;  // owned by the application
     CReelkeepApp app;
 
     explicit WindowSession(const std::string& path)
         : app(std::make_unique<CSettingsStore>(dir.filePath("bench.ini")),
-              std::make_unique<QuietShellDialogs>()) {
+              std::unique_ptr<IShellDialogs>(dialogs)) {
         app.Start({QStringLiteral("reelkeep"), ToQt(path)});
         QApplication::processEvents();
     }
@@ -154,6 +160,8 @@ void PreviewFirstPage(benchmark::State& state) {
         state.ResumeTiming();
         session.app.Frame().ExecuteCommand(CommandId::FilePrintPreview);
     }
+    state.counters["pages"] = static_cast<double>(session.dialogs->previewPages);
+    state.counters["painted"] = static_cast<double>(session.dialogs->pagesPainted);
 }
 
 void RegisterAll() {
