@@ -1,9 +1,11 @@
 #include "print_preview.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -23,6 +25,7 @@ constexpr double kZoomStep = 1.25;
 constexpr double kMinZoom = 0.1;
 constexpr double kMaxZoom = 8.0;
 const QColor kDesk(128, 128, 128);
+constexpr double kScreenShare = 0.8;
 
 }  // namespace
 
@@ -149,6 +152,8 @@ void CPreviewPages::PaintPage(QPainter& painter, std::uint32_t page, QPoint topL
     painter.setPen(Qt::black);
     painter.drawRect(sheet.adjusted(0, 0, -1, -1));
     painter.save();
+    // Hairlines of the printed page shrink below a pixel; smoothing keeps them all visible.
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(QPointF(topLeft) + printable_.topLeft() * s);
     painter.scale(s, s);
     painter.setClipRect(QRectF(QPointF(0, 0), printable_.size()));
@@ -197,7 +202,10 @@ CPrintPreview::CPrintPreview(QPrinter& printer, std::uint32_t pageCount,
     connect(pages_, &CPreviewPages::currentPageChanged, this, &CPrintPreview::UpdatePageLabel);
     pages_->SetLayout(layout);
     UpdatePageLabel();
-    if (parent) resize(parent->size());
+    // Most of the screen: the pages are what the window is for.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        resize(screen->availableGeometry().size() * kScreenShare);
+    }
 }
 
 void CPrintPreview::UpdatePageLabel() {
