@@ -19,6 +19,7 @@
 #include "settings_store.h"
 #include "shell_dialogs.h"
 #include "silent_ui.h"
+#include "user_settings.h"
 #include "widget_bench_main.h"
 
 namespace reelkeep {
@@ -54,6 +55,11 @@ public:
     std::optional<int> AskLabelStartPosition(QWidget*, bool, const std::vector<QString>&) override {
         return std::nullopt;
     }
+    std::optional<QFont> AskFont(QWidget*, const QFont&, FontSizeLimit) override {
+        return std::nullopt;
+    }
+    std::optional<QColor> AskColor(QWidget*, const QColor&) override { return std::nullopt; }
+    void ShowHelp(QWidget*, int) override {}
 };
 
 // A generated catalogue saved once per size, so both kinds of UI open the same file.
@@ -164,6 +170,36 @@ void PreviewFirstPage(benchmark::State& state) {
     state.counters["painted"] = static_cast<double>(session.dialogs->pagesPainted);
 }
 
+using OptionsChange = std::function<void(OptionsSheetValues&)>;
+
+// The Options sheet's OK with one change, in the Normal View sorted by title, to the repaint.
+void ApplyOptions(benchmark::State& state, const OptionsChange& change) {
+    const auto n = static_cast<std::uint32_t>(state.range(0));
+    WindowSession& session = SessionFor<WindowSession>(n);
+    CUserSettings& settings = session.app.Frame().Settings();
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.Doc().Execute(CommandId::DisplayNormalView);
+        session.Doc().Execute(CommandId::SortByTitle);
+        QApplication::processEvents();
+        OptionsSheetValues values = settings.SheetValues();
+        change(values);
+        state.ResumeTiming();
+        settings.ApplySheet(values);
+        QApplication::processEvents();
+    }
+}
+
+// Another screen font lays the view out again; ignoring "The" toggled re-sorts by title.
+const std::pair<const char*, OptionsChange> kOptionsChanges[] = {
+    {"window/options_screen_font",
+     [](OptionsSheetValues& values) {
+         values.screenFont.sizeTenths = values.screenFont.sizeTenths == 80 ? 100 : 80;
+     }},
+    {"window/options_ignore_the",
+     [](OptionsSheetValues& values) { values.options.nlViewThe = 1 - values.options.nlViewThe; }},
+};
+
 void RegisterAll() {
     for (const auto& [name, command] : kCommands) {
         Register<WindowSession>(std::string("window/") + name, command);
@@ -172,6 +208,12 @@ void RegisterAll() {
     auto* preview = benchmark::RegisterBenchmark("window/print_preview", PreviewFirstPage);
     bench::AddSizes(preview, {1'000'000}, 3);
     preview->Unit(benchmark::kMillisecond);
+    for (const auto& [name, change] : kOptionsChanges) {
+        auto* b = benchmark::RegisterBenchmark(
+            name, [change](benchmark::State& s) { ApplyOptions(s, change); });
+        bench::AddSizes(b, {1'000'000}, 3);
+        b->Unit(benchmark::kMillisecond);
+    }
 }
 
 void EndSessions() {

@@ -31,6 +31,10 @@ inline constexpr char kRecentFileEntry[] = "&%1 %2";  // number, file name
 inline constexpr char kRecentFilePrompt[] = "Open %1";
 inline constexpr char kToolbarTitle[] = "Toolbar";
 
+// Options.
+inline constexpr char kNoColorPrinter[] =
+    "Color Printer not detected.  Printer color set to black only.";
+
 // Command line.
 inline constexpr char kCommandLineFile[] = "file";
 inline constexpr char kCommandLineFileHelp[] = "The catalogue to open.";

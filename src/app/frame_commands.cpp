@@ -15,6 +15,7 @@
 #include "reelkeep_view.h"
 #include "settings_store.h"
 #include "shell_dialogs.h"
+#include "user_settings.h"
 #include "window_placement.h"
 
 namespace reelkeep {
@@ -50,11 +51,12 @@ bool CMainFrame::IsOwnCommand(CommandId id) {
     }
 }
 
-// The view answers first, then the document, then the frame; a command nobody handles yet is
-// shown disabled.
+// The view answers first, then the document, then the settings, then the frame; a command
+// nobody handles yet is shown disabled.
 bool CMainFrame::IsCommandEnabled(CommandId id) const {
     if (CReelkeepView::Handles(id)) return view_->IsEnabled(id);
     if (CReelkeepDoc::Handles(id)) return doc_.IsEnabled(id);
+    if (CUserSettings::Handles(id)) return settings_->IsEnabled(id);
     return IsOwnCommand(id);
 }
 
@@ -86,6 +88,8 @@ void CMainFrame::ExecuteCommand(CommandId id) {
             view_->Execute(id);
         } else if (CReelkeepDoc::Handles(id)) {
             doc_.Execute(id);
+        } else if (CUserSettings::Handles(id)) {
+            settings_->Execute(id);
         } else {
             ExecuteOwn(id);
         }

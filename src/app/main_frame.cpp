@@ -16,6 +16,7 @@
 #include "reelkeep_view.h"
 #include "settings_store.h"
 #include "status_progress.h"
+#include "user_settings.h"
 
 namespace reelkeep {
 
@@ -42,6 +43,7 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
     view_ = new CReelkeepView(doc_, this);
     setCentralWidget(view_);
     printing_ = std::make_unique<CPrintCommands>(*view_, dialogs_, store_, this);
+    settings_ = std::make_unique<CUserSettings>(doc_, *view_, store_, dialogs_, this);
     CreateActions();
     CreateMenus();
     CreateToolBar();

@@ -19,6 +19,7 @@ class CPrintCommands;
 class CRecentFiles;
 class CSettingsStore;
 class CStatusPanes;
+class CUserSettings;
 class IShellDialogs;
 struct CommandInfo;
 
@@ -37,6 +38,7 @@ public:
     CDocumentLifetime& Lifetime() { return lifetime_; }
     CStatusPanes& StatusPanes() { return *panes_; }
     CPrintCommands& Printing() { return *printing_; }
+    CUserSettings& Settings() { return *settings_; }
 
     // The status bar's layouts for long loops.
     void ShowProgressLayout();
@@ -87,6 +89,7 @@ private:
     CDocumentLifetime lifetime_;
     CReelkeepView* view_ = nullptr;
     std::unique_ptr<CPrintCommands> printing_;
+    std::unique_ptr<CUserSettings> settings_;
     CStatusPanes* panes_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::map<CommandId, QAction*> actions_;

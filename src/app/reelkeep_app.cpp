@@ -12,9 +12,9 @@
 #include "print_commands.h"
 #include "printer_info.h"
 #include "qt_text.h"
-#include "reelkeep_view.h"
 #include "settings_store.h"
 #include "shell_dialogs.h"
+#include "user_settings.h"
 #include "window_placement.h"
 
 namespace reelkeep {
@@ -110,21 +110,16 @@ bool CReelkeepApp::OpenStartupFile(const QString& file, bool fromLoadLast) {
 }
 
 void CReelkeepApp::ApplySettings() {
-    CReelkeepView& view = frame_->View();
-    colors_ = LoadScreenColors(*store_);
-    view.SetDisplayColors(ToViewColors(colors_, frame_->palette()));
-
-    options_ = LoadOptions(*store_);
-    doc_.OptionsChanged(ToDocumentOptions(options_));
-    view.ApplyDisplayOptions(ToViewDisplayOptions(options_));
-    view.SetPrintOptions(ToReportPrintOptions(options_));
-
-    screenFont_ = LoadFont(*store_, FontKind::Screen);
-    view.SetScreenFont(screenFont_.face, screenFont_.sizeTenths, screenFont_.weight,
-                       screenFont_.italic);
-    labelFont_ = LoadFont(*store_, FontKind::Label);
-    view.SetLabelFont(labelFont_.face, labelFont_.sizeTenths, labelFont_.weight, labelFont_.italic);
+    frame_->Settings().LoadAndApply();
     store_->Sync();
 }
+
+const ScreenColors& CReelkeepApp::Colors() const { return frame_->Settings().Colors(); }
+
+const FontSpec& CReelkeepApp::ScreenFont() const { return frame_->Settings().ScreenFont(); }
+
+const FontSpec& CReelkeepApp::LabelFont() const { return frame_->Settings().LabelFont(); }
+
+const OptionValues& CReelkeepApp::Options() const { return frame_->Settings().Options(); }
 
 }  // namespace reelkeep

@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "app_settings.h"
+#include "option_values.h"
 #include "qt_ui.h"
 #include "recent_files.h"
 #include "reelkeep_doc.h"
@@ -43,10 +43,11 @@ public:
 
     CReelkeepDoc& Doc() { return doc_; }
     CMainFrame& Frame() { return *frame_; }
-    const ScreenColors& Colors() const { return colors_; }
-    const FontSpec& ScreenFont() const { return screenFont_; }
-    const FontSpec& LabelFont() const { return labelFont_; }
-    const OptionValues& Options() const { return options_; }
+    // The settings in force, once started.
+    const ScreenColors& Colors() const;
+    const FontSpec& ScreenFont() const;
+    const FontSpec& LabelFont() const;
+    const OptionValues& Options() const;
 
 private:
     bool PrintFile(const QString& file);
@@ -60,10 +61,6 @@ private:
     CQtUI ui_;
     CReelkeepDoc doc_;
     std::unique_ptr<CMainFrame> frame_;
-    ScreenColors colors_;
-    FontSpec screenFont_;
-    FontSpec labelFont_;
-    OptionValues options_;
     std::optional<int> exitStatus_;
 };
 

@@ -129,4 +129,16 @@ std::optional<int> CQtShellDialogs::AskLabelStartPosition(QWidget* parent, bool 
     return RunStartPositionDialog(parent, largeLabels, texts);
 }
 
+std::optional<QFont> CQtShellDialogs::AskFont(QWidget* parent, const QFont& initial,
+                                              FontSizeLimit sizes) {
+    return RunFontPicker(parent, initial, sizes);
+}
+
+std::optional<QColor> CQtShellDialogs::AskColor(QWidget* parent, const QColor& initial) {
+    return RunColorPicker(parent, initial);
+}
+
+// Opens nothing until the help window is connected here.
+void CQtShellDialogs::ShowHelp(QWidget*, int) {}
+
 }  // namespace reelkeep

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "option_pickers.h"
 #include "ui_interface.h"
 
 class QPrinter;
@@ -22,12 +23,11 @@ struct PrintDialogChoice {
     std::uint32_t lastPage = 0;
 };
 
-// The shell's modal questions: message boxes and file-name dialogs. Behind an interface so
-// tests answer them without a real modal box.
-class IShellDialogs {
+// The shell's modal questions: message boxes, file-name dialogs and, from IOptionPickers, the
+// font and colour pickers and the help window. Behind an interface so tests answer them without
+// a real modal box.
+class IShellDialogs : public IOptionPickers {
 public:
-    virtual ~IShellDialogs() = default;
-
     virtual MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageButtons buttons,
                                       MessageIcon icon) = 0;
     // Each returns the chosen path, or an empty string when the user cancelled.
@@ -66,6 +66,10 @@ public:
     std::optional<int> AskLabelCopies(QWidget* parent) override;
     std::optional<int> AskLabelStartPosition(QWidget* parent, bool largeLabels,
                                              const std::vector<QString>& texts) override;
+    std::optional<QFont> AskFont(QWidget* parent, const QFont& initial,
+                                 FontSizeLimit sizes) override;
+    std::optional<QColor> AskColor(QWidget* parent, const QColor& initial) override;
+    void ShowHelp(QWidget* parent, int context) override;
 };
 
 }  // namespace reelkeep

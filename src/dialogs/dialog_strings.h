@@ -110,4 +110,57 @@ inline constexpr std::string_view kStartPositionTitle = "Label Start Position";
 inline constexpr std::string_view kStartPositionPrompt =
     "Select the position where you would like the labels to start printing.";
 
+// Options sheet.
+inline constexpr std::string_view kOptionsTitle = "Options";
+inline constexpr std::string_view kHelp = "Help";
+inline constexpr std::string_view kGeneralTab = "General";
+inline constexpr std::string_view kNormalViewTab = "Normal View";
+inline constexpr std::string_view kActorSortTab = "Actor Sort";
+inline constexpr std::string_view kOneLineTab = "One Line Sorts";
+
+inline constexpr std::string_view kChangeScreenFont = "Change Screen Font...";
+inline constexpr std::string_view kChangeScreenColors = "Change Screen Colors...";
+inline constexpr std::string_view kPrinterColorGroup = "Printer Color";
+// In LabelColorChoice order.
+inline constexpr std::array<std::string_view, 3> kPrinterColors = {
+    "Use Black Only", "Use Screen Colors", "Use Label Colors"};
+inline constexpr std::string_view kDisplayPageNumber = "Display Page Number";
+inline constexpr std::string_view kTapeAsText = "Treat the Tape # as Text";
+inline constexpr std::string_view kLoadLast = "Load the last used file when starting the program";
+
+// In "NlViewGrid" order.
+inline constexpr std::array<std::string_view, 3> kNormalGraphics = {"Show Grid", "Show Box",
+                                                                    "No Graphics"};
+inline constexpr std::string_view kIgnoreThe = "Ignore \"The\" When Sorting";
+inline constexpr std::array<std::string_view, 4> kDisplayCustom = {
+    "Display Custom 1", "Display Custom 2", "Display Custom 3", "Display Custom 4"};
+inline constexpr std::string_view kPrintingOptions = "Printing Options";
+inline constexpr std::string_view kBreakAfterLetter =
+    "Print a Page Break after each Letter of the Alphabet";
+inline constexpr std::string_view kBreakAfterName = "Print a Page Break after each Name Change";
+// In "NlViewPrint" order.
+inline constexpr std::array<std::string_view, 4> kNormalPrinting = {
+    "Print 1 Record per Page", kBreakAfterLetter, kBreakAfterName, "Multiple Records per Page"};
+inline constexpr std::string_view kSynopsis = "Display and Print Synopsis";
+inline constexpr std::string_view kDisplayHeading = "Display Heading";
+inline constexpr std::string_view kGridOn = "Grid On";
+// In "ActorPrint" and "TitlesPrint" order.
+inline constexpr std::array<std::string_view, 3> kActorPrinting = {
+    "Print Multiple Entries", kBreakAfterLetter, kBreakAfterName};
+inline constexpr std::array<std::string_view, 3> kOneLinePrinting = {
+    "Print Multiple Lines per Page", kBreakAfterLetter, kBreakAfterName};
+
+// The colour dialogs.
+inline constexpr std::string_view kSelectColor = "Select Color";
+inline constexpr std::string_view kScreenColorTitle = "Change Screen Color";
+inline constexpr std::string_view kScreenColorsGroup = "Screen Colors";
+inline constexpr std::string_view kHeadingColor = "Heading Color";
+inline constexpr std::string_view kDataColor = "Data Color";
+inline constexpr std::string_view kHighlightBackgroundColor = "Highlighted Background Color";
+inline constexpr std::string_view kHighlightDataColor = "Highlighted Data Color";
+inline constexpr std::string_view kLabelColorTitle = "Label Color Selection";
+inline constexpr std::string_view kLabelColorPrompt = "Choose colors for the following:";
+inline constexpr std::string_view kNoMemoryLabelColors =
+    "Not enough memory to change label colors.";
+
 }  // namespace reelkeep::dlg

@@ -1,9 +1,11 @@
 #include "dialog_widgets.h"
 
+#include <QColor>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QVariant>
@@ -61,6 +63,23 @@ int HelpContextOf(const QWidget* control) {
         if (context.isValid()) return context.toInt();
     }
     return 0;
+}
+
+void ShowColorBehind(QWidget* widget, const QColor& color) {
+    if (!color.isValid()) {
+        widget->setPalette(QPalette());  // nothing of its own: inherits again
+        widget->setAutoFillBackground(false);
+        return;
+    }
+    constexpr int kDarkBelow = 128;
+    const QColor text = qGray(color.rgb()) < kDarkBelow ? Qt::white : Qt::black;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
 }
 
 void StackFieldsAndButtons(QDialog* dialog, QLayout* fields, QLayout* buttons) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+class QColor;
 class QDialog;
 class QLayout;
 class QLabel;
@@ -35,6 +36,10 @@ void EnableContextHelpButton(QDialog* dialog);
 
 // The warning box of the dialogs (OK button, warning icon).
 void ShowWarning(QWidget* parent, std::string_view text);
+
+// Shows color behind the widget's text, the text kept readable on it; an invalid color gives
+// the widget its usual look back.
+void ShowColorBehind(QWidget* widget, const QColor& color);
 
 // Lays a dialog out as its fields above a row of buttons, with a half-line gap between.
 void StackFieldsAndButtons(QDialog* dialog, QLayout* fields, QLayout* buttons);

@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "option_pickers.h"
+#include "option_values.h"
 #include "reelkeep_doc.h"
 #include "ui_interface.h"
 
@@ -38,6 +43,20 @@ std::optional<int> RunLabelCopiesDialog(QWidget* parent);
 // beside each position.
 std::optional<int> RunStartPositionDialog(QWidget* parent, bool largeLabels,
                                           const std::vector<QString>& positionTexts);
+
+// Options: the four option pages; values are replaced only on OK, the screen font and colours
+// picked through the General page included.
+bool RunOptionsSheet(QWidget* parent, OptionsSheetValues& values, IOptionPickers& pickers);
+
+// Label Color Selection: colors[k] is the label colour of movieTypes[k], and holds the picks
+// after OK.
+bool RunLabelColorDialog(QWidget* parent, const std::vector<std::string>& movieTypes,
+                         std::vector<std::uint32_t>& colors, IOptionPickers& pickers);
+
+// The platform's pickers as the program sets them up: the font picker without underline and
+// strike-out, its OK taking only the sizes allowed; the colour picker for solid colours.
+std::optional<QFont> RunFontPicker(QWidget* parent, const QFont& initial, FontSizeLimit sizes);
+std::optional<QColor> RunColorPicker(QWidget* parent, const QColor& initial);
 
 // The help-file context number of a dialog control, or of the nearest parent that has one;
 // 0 when none has.

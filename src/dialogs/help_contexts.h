@@ -30,4 +30,10 @@ inline constexpr int kFindMatchCase = 19;
 inline constexpr int kFindWholeWord = 20;
 inline constexpr int kFindButton = 21;
 
+// The Options sheet's pages: its Help button opens the topic of the page shown.
+inline constexpr int kGeneralOptions = 105;
+inline constexpr int kNormalViewOptions = 102;
+inline constexpr int kActorSortOptions = 106;
+inline constexpr int kOneLineOptions = 103;
+
 }  // namespace reelkeep::help

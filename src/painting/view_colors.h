@@ -25,4 +25,11 @@ inline QColor ToQColor(std::uint32_t colorRef) {
                   static_cast<int>((colorRef >> 16) & 0xFF));
 }
 
+// A QColor as stored, its alpha dropped: the stored colours are solid.
+inline std::uint32_t ToColorRef(const QColor& color) {
+    return static_cast<std::uint32_t>(color.red()) |
+           (static_cast<std::uint32_t>(color.green()) << 8) |
+           (static_cast<std::uint32_t>(color.blue()) << 16);
+}
+
 }  // namespace reelkeep

@@ -71,6 +71,26 @@ public:
         return startPosition;
     }
 
+    // Pickers: fonts and colours answered from queues (an empty one cancels), with what each
+    // picker was opened at; the help topics asked for.
+    std::deque<QFont> fonts;
+    std::deque<QColor> colors;
+    std::vector<QFont> fontsShown;
+    std::vector<FontSizeLimit> fontSizesShown;
+    std::vector<QColor> colorsShown;
+    std::vector<int> helpTopics;
+
+    std::optional<QFont> AskFont(QWidget*, const QFont& initial, FontSizeLimit sizes) override {
+        fontsShown.push_back(initial);
+        fontSizesShown.push_back(sizes);
+        return NextChoice(fonts);
+    }
+    std::optional<QColor> AskColor(QWidget*, const QColor& initial) override {
+        colorsShown.push_back(initial);
+        return NextChoice(colors);
+    }
+    void ShowHelp(QWidget*, int context) override { helpTopics.push_back(context); }
+
 private:
     template <typename T>
     static T Next(std::deque<T>& queue, T fallback) {
@@ -78,6 +98,11 @@ private:
         T value = queue.front();
         queue.pop_front();
         return value;
+    }
+    template <typename T>
+    static std::optional<T> NextChoice(std::deque<T>& queue) {
+        if (queue.empty()) return std::nullopt;
+        return Next(queue, T());
     }
 };
 
