@@ -9,7 +9,9 @@
 #include <climits>
 
 #include "app_strings.h"
+#include "dialog_widgets.h"
 #include "dialogs.h"
+#include "help_contexts.h"
 #include "print_preview.h"
 
 namespace reelkeep {
@@ -116,6 +118,7 @@ void CQtShellDialogs::RunPageSetup(QWidget* parent, QPrinter& printer) {
 }
 
 bool CQtShellDialogs::ShowPrintPreview(CPrintPreview& preview) {
+    AttachPageHelp(&preview, help::kPrintPreview);
     preview.exec();
     return preview.PrintRequested();
 }

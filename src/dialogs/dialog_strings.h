@@ -110,4 +110,10 @@ inline constexpr std::string_view kStartPositionTitle = "Label Start Position";
 inline constexpr std::string_view kStartPositionPrompt =
     "Select the position where you would like the labels to start printing.";
 
+// The help window.
+inline constexpr std::string_view kHelpTitle = "Reelkeep Help";
+inline constexpr std::string_view kHelpBack = "&Back";
+inline constexpr std::string_view kHelpForward = "&Forward";
+inline constexpr std::string_view kHelpContents = "&Contents";
+
 }  // namespace reelkeep::dlg
