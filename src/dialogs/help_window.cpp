@@ -22,9 +22,11 @@ namespace reelkeep {
 
 namespace {
 
-constexpr int kWidthChars = 110;
+constexpr int kWidthChars = 120;
 constexpr int kHeightLines = 40;
-constexpr int kContentsChars = 28;
+
+// Room between the entries of the pages' term lists, which read as one block without it.
+constexpr char kPageStyle[] = "dt { margin-top: 6px; } dd { margin-bottom: 4px; }";
 
 // The one help window; it goes when the window it belongs to goes.
 QPointer<CHelpWindow> g_helpWindow;
@@ -60,6 +62,7 @@ CHelpWindow::CHelpWindow(QWidget* home)
     setWindowTitle(ToQt(dlg::kHelpTitle));
     // Closing the main window ends the program even while the help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
+    browser_->document()->setDefaultStyleSheet(QString::fromLatin1(kPageStyle));
 
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -88,7 +91,8 @@ CHelpWindow::CHelpWindow(QWidget* home)
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
     const int charWidth = fontMetrics().averageCharWidth();
-    splitter->setSizes({charWidth * kContentsChars, charWidth * (kWidthChars - kContentsChars)});
+    const int listWidth = contents_->sizeHintForColumn(0) + 2 * contents_->frameWidth() + charWidth;
+    splitter->setSizes({listWidth, charWidth * kWidthChars - listWidth});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
