@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "dialog_strings.h"
+#include "help_contexts.h"
 #include "help_topics.h"
 #include "qt_text.h"
 
@@ -76,15 +77,17 @@ CHelpWindow::CHelpWindow(QWidget* home)
     forward->setEnabled(false);
     contentsAction_ =
         bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), ToQt(dlg::kHelpContents),
-                       this, [this] { ShowTopic(HelpTopicUrl(0)); });
+                       this, [this] { ShowTopic(HelpTopicUrl(help::kContents)); });
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, &CHelpWindow::MarkPageInContents);
 
     FillContentsList();
-    connect(contents_, &QListWidget::itemActivated, this,
-            [this](const QListWidgetItem* item) { ShowTopic(item->data(Qt::UserRole).toUrl()); });
-    connect(contents_, &QListWidget::itemClicked, contents_, &QListWidget::itemActivated);
+    const auto openPage = [this](const QListWidgetItem* item) {
+        ShowTopic(item->data(Qt::UserRole).toUrl());
+    };
+    connect(contents_, &QListWidget::itemClicked, this, openPage);
+    connect(contents_, &QListWidget::itemActivated, this, openPage);
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(contents_);
@@ -126,9 +129,7 @@ void CHelpWindow::FollowModalDialog() {
     QWidget* modal = QApplication::activeModalWidget();
     QWidget* owner = modal != nullptr ? modal : home_.data();
     if (owner == parentWidget()) return;
-    if (QWidget* previous = parentWidget(); previous != nullptr && previous != home_) {
-        previous->removeEventFilter(this);
-    }
+    if (parentWidget() != nullptr) parentWidget()->removeEventFilter(this);
     MoveTo(owner);
     if (modal != nullptr) modal->installEventFilter(this);
 }
