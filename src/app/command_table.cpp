@@ -87,6 +87,9 @@ constexpr std::array kCommands = {
     CommandInfo{C::ContextHelp, "Context Help\tShift+F1",
                 "Show help for the button, menu or window clicked next", "", "context_help.xpm",
                 "help-contextual"},
+    CommandInfo{C::NextPane, "Next Pane\tF6", "Move to the next part of the window", "", "", ""},
+    CommandInfo{C::PrevPane, "Previous Pane\tShift+F6", "Move to the previous part of the window",
+                "", "", ""},
 };
 // clang-format on
 
@@ -166,7 +169,7 @@ const std::vector<std::optional<CommandId>>& ToolbarButtons() {
 // clang-format on
 
 const std::vector<CommandId>& CommandsOutsideMenus() {
-    static const std::vector<CommandId> ids = {C::Help, C::ContextHelp};
+    static const std::vector<CommandId> ids = {C::Help, C::ContextHelp, C::NextPane, C::PrevPane};
     return ids;
 }
 

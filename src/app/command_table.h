@@ -46,7 +46,7 @@ struct MenuSpec {
 const std::vector<MenuSpec>& MainMenus();
 // The toolbar buttons in order; nullopt stands for a separator.
 const std::vector<std::optional<CommandId>>& ToolbarButtons();
-// Commands in no menu, reached by their accelerator or toolbar button (the help keys).
+// Commands in no menu, reached by their accelerator or toolbar button (the help and pane keys).
 const std::vector<CommandId>& CommandsOutsideMenus();
 
 }  // namespace reelkeep

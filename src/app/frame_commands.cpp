@@ -1,5 +1,6 @@
-// The main frame's command routing and its own commands: file lifetime, bars, About, Exit,
-// closing and dropped files.
+// The main frame's command routing and its own commands: file lifetime, bars, help, panes,
+// About, Exit, closing and dropped files.
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -7,7 +8,10 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
+#include <QWhatsThis>
 
+#include "help_contexts.h"
+#include "help_window.h"
 #include "main_frame.h"
 #include "print_commands.h"
 #include "recent_files.h"
@@ -45,6 +49,11 @@ bool CMainFrame::IsOwnCommand(CommandId id) {
         case CommandId::ViewToolbar:
         case CommandId::ViewStatusBar:
         case CommandId::About:
+        case CommandId::HelpTopics:
+        case CommandId::Help:
+        case CommandId::ContextHelp:
+        case CommandId::NextPane:
+        case CommandId::PrevPane:
             return true;
         default:
             return false;
@@ -132,8 +141,42 @@ void CMainFrame::ExecuteOwn(CommandId id) {
         case CommandId::About:
             dialogs_.ShowAbout(this);
             break;
+        case CommandId::HelpTopics:
+        case CommandId::Help:
+            // In a dialog F1 never reaches the main window: the help requests answer it there.
+            ShowHelpTopic(this, help::kContents);
+            break;
+        case CommandId::ContextHelp:
+            QWhatsThis::enterWhatsThisMode();
+            break;
+        case CommandId::NextPane:
+        case CommandId::PrevPane:
+            // With two panes the next one is the previous one too.
+            FocusOtherPane();
+            break;
         default:
             break;
+    }
+}
+
+QWidget* CMainFrame::FirstToolbarButton() const {
+    if (toolbar_->isHidden() || toolbar_->isFloating()) return nullptr;
+    for (QAction* action : toolbar_->actions()) {
+        QWidget* button = toolbar_->widgetForAction(action);
+        if (!action->isSeparator() && button != nullptr && button->isVisible() &&
+            button->isEnabled()) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+void CMainFrame::FocusOtherPane() {
+    QWidget* button = FirstToolbarButton();
+    if (button != nullptr && !toolbar_->isAncestorOf(QApplication::focusWidget())) {
+        button->setFocus(Qt::ShortcutFocusReason);
+    } else {
+        view_->setFocus(Qt::ShortcutFocusReason);
     }
 }
 

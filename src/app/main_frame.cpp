@@ -10,6 +10,9 @@
 
 #include "app_strings.h"
 #include "command_table.h"
+#include "dialog_widgets.h"
+#include "help_contexts.h"
+#include "help_requests.h"
 #include "print_commands.h"
 #include "recent_files.h"
 #include "reelkeep_doc.h"
@@ -42,6 +45,8 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
       lifetime_(doc, recent, dialogs, this) {
     view_ = new CReelkeepView(doc_, this);
     setCentralWidget(view_);
+    AttachPageHelp(view_, help::kCatalogueView);
+    new CHelpRequests(this);
     printing_ = std::make_unique<CPrintCommands>(*view_, dialogs_, store_, this);
     settings_ = std::make_unique<CUserSettings>(doc_, *view_, store_, dialogs_, this);
     CreateActions();
@@ -76,6 +81,7 @@ QAction* CMainFrame::CreateAction(const CommandInfo& info) {
         action->setShortcut(QKeySequence(Text(accel), QKeySequence::PortableText));
     }
     action->setStatusTip(Text(info.prompt));
+    action->setWhatsThis(Text(info.prompt));
     action->setToolTip(QString::fromStdString(ToolTipText(info)));
     action->setCheckable(info.checkable);
     if (!info.icon.empty()) action->setIcon(CommandIcon(info));
@@ -133,6 +139,8 @@ void CMainFrame::CreateToolBar() {
     for (const auto& button : ToolbarButtons()) {
         if (button) {
             toolbar_->addAction(actions_.at(*button));
+            // F6 brings the keyboard here; Tab and the arrow keys then walk the buttons.
+            toolbar_->widgetForAction(actions_.at(*button))->setFocusPolicy(Qt::TabFocus);
         } else {
             toolbar_->addSeparator();
         }

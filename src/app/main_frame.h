@@ -77,10 +77,15 @@ private:
     void UpdateRecentFileMenu();
     void UpdateCaption();
 
-    // Commands the frame answers itself: the file commands, the bars, About and Exit.
+    // Commands the frame answers itself: the file commands, the bars, help, the panes, About
+    // and Exit.
     static bool IsOwnCommand(CommandId id);
     bool IsOwnChecked(CommandId id) const;
     void ExecuteOwn(CommandId id);
+    // The panes are the catalogue and the toolbar while it is docked and shown; F6 and Shift+F6
+    // move the keyboard focus from one to the other.
+    void FocusOtherPane();
+    QWidget* FirstToolbarButton() const;
 
     CReelkeepDoc& doc_;
     CRecentFiles& recent_;

@@ -9,7 +9,10 @@
 #include <climits>
 
 #include "app_strings.h"
+#include "dialog_widgets.h"
 #include "dialogs.h"
+#include "help_contexts.h"
+#include "help_window.h"
 #include "print_preview.h"
 
 namespace reelkeep {
@@ -116,6 +119,7 @@ void CQtShellDialogs::RunPageSetup(QWidget* parent, QPrinter& printer) {
 }
 
 bool CQtShellDialogs::ShowPrintPreview(CPrintPreview& preview) {
+    AttachPageHelp(&preview, help::kPrintPreview);
     preview.exec();
     return preview.PrintRequested();
 }
@@ -138,7 +142,6 @@ std::optional<QColor> CQtShellDialogs::AskColor(QWidget* parent, const QColor& i
     return RunColorPicker(parent, initial);
 }
 
-// Opens nothing until the help window is connected here.
-void CQtShellDialogs::ShowHelp(QWidget*, int) {}
+void CQtShellDialogs::ShowHelp(QWidget* parent, int context) { ShowHelpTopic(parent, context); }
 
 }  // namespace reelkeep

@@ -59,6 +59,8 @@ enum class CommandId : std::uint32_t {
     About = 57664,
     ContextHelp = 57669,
     Help = 57670,
+    NextPane = 57680,
+    PrevPane = 57681,
 };
 
 }  // namespace reelkeep

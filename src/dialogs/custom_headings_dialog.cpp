@@ -9,6 +9,7 @@
 #include "dialog_strings.h"
 #include "dialog_widgets.h"
 #include "dialogs.h"
+#include "help_contexts.h"
 #include "qt_text.h"
 
 namespace reelkeep {
@@ -23,6 +24,7 @@ CCustomHeadingsDialog::CCustomHeadingsDialog(const HeadingTexts& headings, QWidg
       ok_(MakeButton(dlg::kOk, true, this)),
       cancel_(MakeButton(dlg::kCancel, false, this)) {
     setWindowTitle(ToQt(dlg::kHeadingsTitle));
+    AttachPageHelp(this, help::kCustomHeadingsDialog);
     auto* fields = new QGridLayout;
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         edits_[k] = MakeLineEdit(this);

@@ -52,6 +52,7 @@ QString WrappableQuestion(std::string_view question, const QFontMetrics& metrics
 CDeleteDialog::CDeleteDialog(std::string_view question, QWidget* parent) : QDialog(parent) {
     setWindowTitle(ToQt(dlg::kDeleteTitle));
     EnableContextHelpButton(this);
+    AttachPageHelp(this, help::kDeleteDialog);
 
     const int width = fontMetrics().averageCharWidth() * kQuestionWidthChars;
     auto* text = MakeLabel({}, this);

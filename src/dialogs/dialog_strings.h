@@ -163,4 +163,10 @@ inline constexpr std::string_view kLabelColorPrompt = "Choose colors for the fol
 inline constexpr std::string_view kNoMemoryLabelColors =
     "Not enough memory to change label colors.";
 
+// The help window.
+inline constexpr std::string_view kHelpTitle = "Reelkeep Help";
+inline constexpr std::string_view kHelpBack = "&Back";
+inline constexpr std::string_view kHelpForward = "&Forward";
+inline constexpr std::string_view kHelpContents = "&Contents";
+
 }  // namespace reelkeep::dlg

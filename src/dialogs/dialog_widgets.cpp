@@ -45,8 +45,12 @@ QPushButton* MakeButton(std::string_view text, bool isDefault, QWidget* parent) 
 }
 
 void AttachHelp(QWidget* control, int context, std::string_view whatsThis) {
-    control->setProperty(kHelpContextProperty, context);
+    AttachPageHelp(control, context);
     control->setWhatsThis(ToQt(whatsThis));
+}
+
+void AttachPageHelp(QWidget* window, int context) {
+    window->setProperty(kHelpContextProperty, context);
 }
 
 void EnableContextHelpButton(QDialog* dialog) {

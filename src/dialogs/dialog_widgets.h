@@ -31,6 +31,10 @@ QPushButton* MakeButton(std::string_view text, bool isDefault, QWidget* parent =
 // Gives a control its help-file topic and its What's This text.
 void AttachHelp(QWidget* control, int context, std::string_view whatsThis);
 
+// Gives a window (a dialog, an options page) the help page that F1 opens in it, and that What's
+// This opens on any of its controls without a topic of their own.
+void AttachPageHelp(QWidget* window, int context);
+
 // Lets the title bar offer the What's This button, as the dialogs with help topics do.
 void EnableContextHelpButton(QDialog* dialog);
 

@@ -109,6 +109,7 @@ void SetEditWidthInChars(QLineEdit* edit, int chars) {
 CEntryDialog::CEntryDialog(const EntryDialogLists& lists, QWidget* parent) : QDialog(parent) {
     setWindowTitle(ToQt(dlg::kEntryTitle));
     EnableContextHelpButton(this);
+    AttachPageHelp(this, help::kEntryDialog);
     CreateControls();
     FillLists(lists);
     LayOut();

@@ -9,6 +9,7 @@
 #include "dialog_strings.h"
 #include "dialog_widgets.h"
 #include "dialogs.h"
+#include "help_contexts.h"
 #include "qt_text.h"
 
 namespace reelkeep {
@@ -26,6 +27,7 @@ CFiltersDialog::CFiltersDialog(const std::array<std::string, kFilterCount>& filt
       reset_(MakeButton(dlg::kResetFilters, false, this)),
       cancel_(MakeButton(dlg::kCancel, false, this)) {
     setWindowTitle(ToQt(dlg::kFiltersTitle));
+    AttachPageHelp(this, help::kFiltersDialog);
     auto* fields = new QGridLayout;
     for (std::size_t i = 0; i < kFilterCount; ++i) {
         edits_[i] = MakeLineEdit(this);

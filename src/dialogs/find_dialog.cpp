@@ -24,6 +24,7 @@ CFindDialog::CFindDialog(const FindSettings& settings, QWidget* parent)
       cancel_(MakeButton(dlg::kCancel, false, this)) {
     setWindowTitle(ToQt(dlg::kFindTitle));
     EnableContextHelpButton(this);
+    AttachPageHelp(this, help::kFindDialog);
     text_->setText(ToQt(settings.text));
     text_->selectAll();
     wholeWord_->setChecked(settings.wholeWord);

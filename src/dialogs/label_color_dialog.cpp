@@ -10,6 +10,7 @@
 #include "dialog_strings.h"
 #include "dialog_widgets.h"
 #include "dialogs.h"
+#include "help_contexts.h"
 #include "qt_text.h"
 
 namespace reelkeep {
@@ -19,6 +20,7 @@ CLabelColorDialog::CLabelColorDialog(const std::vector<std::string>& movieTypes,
                                      IOptionPickers& pickers, QWidget* parent)
     : CColorListDialog(pickers, parent) {
     setWindowTitle(ToQt(dlg::kLabelColorTitle));
+    AttachPageHelp(this, help::kLabelColorsDialog);
     QLabel* prompt = MakeLabel(dlg::kLabelColorPrompt, this);
     SetSwatch(prompt);
     AddMovieTypes(movieTypes, colors);

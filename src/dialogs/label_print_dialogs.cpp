@@ -14,6 +14,7 @@
 #include "dialog_strings.h"
 #include "dialog_widgets.h"
 #include "dialogs.h"
+#include "help_contexts.h"
 #include "qt_text.h"
 
 namespace reelkeep {
@@ -39,6 +40,7 @@ QHBoxLayout* OkRow(QDialog* dialog) {
 CLabelCopiesDialog::CLabelCopiesDialog(QWidget* parent)
     : QDialog(parent), edit_(MakeLineEdit(this)) {
     setWindowTitle(ToQt(dlg::kCopiesTitle));
+    AttachPageHelp(this, help::kLabelCopiesDialog);
     edit_->setText(QString::number(kMinCopies));
     edit_->selectAll();
     auto* fields = new QHBoxLayout;
@@ -66,6 +68,7 @@ CStartPositionDialog::CStartPositionDialog(bool largeLabels,
                                            QWidget* parent)
     : QDialog(parent), positions_(new QButtonGroup(this)) {
     setWindowTitle(ToQt(dlg::kStartPositionTitle));
+    AttachPageHelp(this, help::kStartPositionDialog);
     auto* fields = new QVBoxLayout;
     fields->addWidget(MakeLabel(dlg::kStartPositionPrompt, this));
     auto* sheet = new QGridLayout;

@@ -29,7 +29,9 @@ QVBoxLayout* AddGroup(QWidget* page, QBoxLayout* layout, std::string_view title)
 }  // namespace
 
 COptionPage::COptionPage(int helpContext, QWidget* parent)
-    : QWidget(parent), helpContext_(helpContext) {}
+    : QWidget(parent), helpContext_(helpContext) {
+    AttachPageHelp(this, helpContext);
+}
 
 void COptionPage::TakeValues() const {
     for (const auto& take : takers_) take();
@@ -60,7 +62,7 @@ void COptionPage::AddRadios(QBoxLayout* layout, std::span<const std::string_view
 
 CGeneralOptions::CGeneralOptions(OptionsSheetValues& values, IOptionPickers& pickers,
                                  QWidget* parent)
-    : COptionPage(help::kGeneralOptions, parent) {
+    : COptionPage(help::kOptionsGeneral, parent) {
     QPushButton* font = MakeButton(dlg::kChangeScreenFont, false, this);
     QPushButton* colors = MakeButton(dlg::kChangeScreenColors, false, this);
     // What the two buttons pick goes into the working copy, which the sheet's Cancel discards.
@@ -87,7 +89,7 @@ CGeneralOptions::CGeneralOptions(OptionsSheetValues& values, IOptionPickers& pic
 }
 
 CNlViewOptions::CNlViewOptions(OptionValues& values, QWidget* parent)
-    : COptionPage(help::kNormalViewOptions, parent) {
+    : COptionPage(help::kOptionsNormalView, parent) {
     auto* layout = new QVBoxLayout(this);
     AddRadios(layout, dlg::kNormalGraphics, values.nlViewGrid);
     AddCheckBox(layout, dlg::kIgnoreThe, values.nlViewThe);
@@ -102,7 +104,7 @@ CNlViewOptions::CNlViewOptions(OptionValues& values, QWidget* parent)
 }
 
 CActorSortOptions::CActorSortOptions(OptionValues& values, QWidget* parent)
-    : COptionPage(help::kActorSortOptions, parent) {
+    : COptionPage(help::kOptionsActorSort, parent) {
     auto* layout = new QVBoxLayout(this);
     AddCheckBox(layout, dlg::kGridOn, values.actorGrid);
     AddRadios(layout, dlg::kActorPrinting, values.actorPrint);
@@ -110,7 +112,7 @@ CActorSortOptions::CActorSortOptions(OptionValues& values, QWidget* parent)
 }
 
 CTitlesOptions::CTitlesOptions(OptionValues& values, QWidget* parent)
-    : COptionPage(help::kOneLineOptions, parent) {
+    : COptionPage(help::kOptionsOneLineSorts, parent) {
     auto* layout = new QVBoxLayout(this);
     AddCheckBox(layout, dlg::kGridOn, values.titlesGrid);
     AddCheckBox(layout, dlg::kIgnoreThe, values.titlesThe);

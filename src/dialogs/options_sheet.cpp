@@ -8,6 +8,7 @@
 #include "dialog_strings.h"
 #include "dialog_widgets.h"
 #include "dialogs.h"
+#include "help_contexts.h"
 #include "option_pages.h"
 #include "option_pickers.h"
 #include "qt_text.h"
@@ -18,6 +19,7 @@ COptionsSheet::COptionsSheet(const OptionsSheetValues& values, IOptionPickers& p
                              QWidget* parent)
     : QDialog(parent), values_(values), pickers_(pickers), tabs_(new QTabWidget(this)) {
     setWindowTitle(ToQt(dlg::kOptionsTitle));
+    AttachPageHelp(this, help::kOptionsGeneral);
     pages_ = {
         new CGeneralOptions(values_, pickers_, this), new CNlViewOptions(values_.options, this),
         new CActorSortOptions(values_.options, this), new CTitlesOptions(values_.options, this)};

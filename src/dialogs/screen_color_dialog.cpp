@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "dialog_strings.h"
+#include "dialog_widgets.h"
+#include "help_contexts.h"
 #include "qt_text.h"
 
 namespace reelkeep {
@@ -33,6 +35,7 @@ CScreenColorDialog::CScreenColorDialog(const ScreenColors& colors, IOptionPicker
                                        QWidget* parent)
     : CColorListDialog(pickers, parent) {
     setWindowTitle(ToQt(dlg::kScreenColorTitle));
+    AttachPageHelp(this, help::kScreenColorsDialog);
     for (std::size_t k = 0; k < kEntries.size(); ++k) {
         AddLine(ToQt(kEntries[k].text), colors.*kEntries[k].color, k);
     }

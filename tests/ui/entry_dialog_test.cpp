@@ -9,6 +9,7 @@
 
 #include "dialog_test_util.h"
 #include "dialogs.h"
+#include "help_contexts.h"
 
 using namespace reelkeep;
 
@@ -257,8 +258,9 @@ void EntryDialogTest::controlsCarryTheirHelpTopics() {
     QCOMPARE(HelpContextOf(dialog.FieldControl(Field::TapeNumber)), 10);
     QCOMPARE(HelpContextOf(dialog.FieldControl(Field::MediaType)), 12);
     QCOMPARE(HelpContextOf(Synopsis(dialog)->viewport()), 27);
-    QCOMPARE(HelpContextOf(dialog.FieldControl(Field::Custom1)), 0);
-    QCOMPARE(HelpContextOf(dialog.OkButton()), 0);
+    // Controls without a topic of their own lead to the dialog's page.
+    QCOMPARE(HelpContextOf(dialog.FieldControl(Field::Custom1)), help::kEntryDialog);
+    QCOMPARE(HelpContextOf(dialog.OkButton()), help::kEntryDialog);
     QVERIFY(!dialog.FieldControl(Field::Rating)->whatsThis().isEmpty());
 }
 

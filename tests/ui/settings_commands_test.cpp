@@ -14,6 +14,7 @@
 #include "dialog_test_util.h"
 #include "dialogs.h"
 #include "frame_test_util.h"
+#include "help_contexts.h"
 #include "main_frame.h"
 #include "qt_text.h"
 #include "reelkeep_view.h"
@@ -99,7 +100,7 @@ private slots:
             // Help opens the topic of the page shown.
             sheet->findChild<QTabWidget*>()->setCurrentIndex(1);
             Button(sheet, QStringLiteral("Help"))->click();
-            QCOMPARE(dialogs_->helpTopics, std::vector<int>{102});
+            QCOMPARE(dialogs_->helpTopics, std::vector<int>{help::kOptionsNormalView});
             Button(sheet, QStringLiteral("OK"))->click();
         });
         OptionValues expected;
