@@ -97,6 +97,12 @@ public:
     // positions in it, and a list shown later without positions (written by a tool) gets them
     // when it is shown. Without a screen the positions stay as the file has them.
     void UseScreenResolution(int dpiY);
+    // The columns of the list shown (One Line Sorts, Actor Sort), counted from 1, the key
+    // column (see column_edit.h). Each change applies to that list's layout alone and marks the
+    // catalogue modified; the view that asked for it repaints.
+    void AddShownListColumn(std::size_t after, std::uint32_t id, int dpiY);
+    void RemoveShownListColumn(std::size_t column);
+    void MoveShownListBoundary(std::size_t slot, int x);
     std::vector<std::uint32_t>& HeadingColors() { return headingColors_; }
     const std::vector<std::uint32_t>& HeadingColors() const { return headingColors_; }
     std::vector<std::uint32_t>& DataColors() { return dataColors_; }
@@ -232,6 +238,9 @@ private:
     // Lays out the list about to be shown, then updates the views.
     void UpdateViews();
     void LayOutShownList();
+    // The layout of the list shown; nullptr in the Normal View and Label Format.
+    ColumnLayout* ShownList();
+    void ShownColumnsEdited();
     // The records changed and the lookup lists follow them: the display order is rebuilt, then
     // come the steps of ShowChangedRecords.
     void RecordsChanged();

@@ -25,7 +25,6 @@ struct ViewMetrics {
     int labelCharWidth = 5;
 };
 
-inline constexpr int kKeyColumnX = 10;
 inline constexpr int kLargeLabelLines = 12;
 inline constexpr int kSmallLabelLines = 4;
 inline constexpr int kLargeLabelChars = 48;
