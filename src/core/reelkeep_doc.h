@@ -157,6 +157,11 @@ public:
     void DisplayLabelFormatCommand();
     void SortByCounterNumber();
     void BuildLabelLayout();
+    // How the display order was last sorted where an option decides it: the title sort with or
+    // without a leading "The ", the tape sort by text or by number. Switching between the
+    // Normal View and One Line Sorts keeps the order, so it need not follow the options shown.
+    bool TitleOrderIgnoresThe() const { return titleOrderIgnoresThe_; }
+    bool TapeOrderIsText() const { return tapeOrderIsText_; }
 
     // ---- actor index and label layout ----------------------------------------------------
     std::uint32_t ActorRowCount() const {
@@ -170,6 +175,11 @@ public:
         return actorIndex_.groupNames[actorIndex_.rows[row].group];
     }
     std::uint32_t ActorRowRecord(std::uint32_t row) const { return actorIndex_.rows[row].record; }
+    // Rows come group by group: the sorted actors, then the pseudo-actor's group, the last.
+    std::uint32_t ActorRowGroup(std::uint32_t row) const { return actorIndex_.rows[row].group; }
+    std::uint32_t ActorGroupCount() const {
+        return static_cast<std::uint32_t>(actorIndex_.groupNames.size());
+    }
     // Sorts the displayed-actor list and builds the index, without touching the sort marks.
     void BuildActorIndex();
     const std::vector<Label>& Labels() const { return labels_; }
@@ -290,6 +300,8 @@ private:
 
     DisplayState display_;
     DocumentOptions options_;
+    bool titleOrderIgnoresThe_ = true;
+    bool tapeOrderIsText_ = false;
     bool previousIgnoreTheNormal_ = true;
     bool previousIgnoreTheOneLine_ = true;
 
