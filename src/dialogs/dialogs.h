@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,9 @@ std::optional<int> RunLabelCopiesDialog(QWidget* parent);
 // beside each position.
 std::optional<int> RunStartPositionDialog(QWidget* parent, bool largeLabels,
                                           const std::vector<QString>& positionTexts);
+
+// Add Column: the column identifier (1 to 10) of the column chosen.
+std::optional<std::uint32_t> RunAddColumnDialog(QWidget* parent);
 
 // The help-file context number of a dialog control, or of the nearest parent that has one;
 // 0 when none has.

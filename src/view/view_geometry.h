@@ -99,6 +99,10 @@ RowSpan VisibleRows(const ModeGeometry& g, int scrollY, int clientHeight);
 std::int64_t RowAt(const ModeGeometry& g, const ViewMetrics& m, int x, int y, int scrollX,
                    int scrollY);
 
+// Where Go to Entry scrolls for an entry of the mode: to the top of its row, but no further
+// than the last full page.
+int GoToScrollY(const ModeGeometry& g, const ScrollModel& s, std::uint32_t entry);
+
 enum class ScrollRequest { LineBack, LineForward, PageBack, PageForward, ToStart, ToEnd, Thumb };
 
 int VerticalScrollTarget(ScrollRequest request, int scrollY, int limit, int lineStep, int page,
