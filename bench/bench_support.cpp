@@ -7,7 +7,22 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "generator.h"
+#include "silent_ui.h"
+
 namespace reelkeep::bench {
+
+namespace {
+
+struct Generated {
+    SilentUI ui;
+    CReelkeepDoc doc{ui};
+    explicit Generated(std::uint32_t n) { GenerateCatalogue(doc, n, 20240601); }
+};
+
+}  // namespace
+
+CReelkeepDoc& GeneratedCatalogue(std::uint32_t n) { return OncePerSize<Generated>(n).doc; }
 
 std::string TempPath(std::string_view name) {
     return (std::filesystem::temp_directory_path() /

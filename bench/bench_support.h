@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "reelkeep_doc.h"
+
 namespace reelkeep::bench {
 
 // A file name in the temporary directory, unique to this run so parallel runs do not collide.
@@ -23,6 +25,10 @@ T& OncePerSize(std::uint32_t n) {
     if (!slot) slot = std::make_unique<T>(n);
     return *slot;
 }
+
+// The generated catalogue of n movies the catalogue benchmarks share, made once per size and
+// left as a load leaves it (sorted by title).
+CReelkeepDoc& GeneratedCatalogue(std::uint32_t n);
 
 // REELKEEP_BENCH_SIZE=N runs every benchmark once on N movies instead of its real sizes: a
 // quick check that the benchmarks still work, not a measurement. 0 when it is not set.

@@ -3,26 +3,14 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
-#include "generator.h"
 #include "reelkeep_doc.h"
 #include "reference_ordering.h"
-#include "silent_ui.h"
 
 namespace reelkeep {
 
 namespace {
 
-struct Catalogue {
-    SilentUI ui;
-    CReelkeepDoc doc{ui};
-
-    explicit Catalogue(std::uint32_t n) {
-        GenerateCatalogue(doc, n, 20240601);
-        doc.SetProgressEnabled(true);
-    }
-};
-
-CReelkeepDoc& Generated(std::uint32_t n) { return bench::OncePerSize<Catalogue>(n).doc; }
+CReelkeepDoc& Generated(std::uint32_t n) { return bench::GeneratedCatalogue(n); }
 
 // Each run starts from the order a filter rebuild leaves: record order.
 template <typename Command>

@@ -6,7 +6,6 @@
 #include <numeric>
 
 #include "bench_support.h"
-#include "generator.h"
 #include "label_pagination.h"
 #include "reelkeep_doc.h"
 #include "report_pagination.h"
@@ -15,18 +14,11 @@
 namespace reelkeep {
 namespace {
 
-struct Catalogue {
-    SilentUI ui;
-    CReelkeepDoc doc{ui};
-    explicit Catalogue(std::uint32_t n) { GenerateCatalogue(doc, n, 20240601); }
-};
-
 // The one catalogue of each size, showing what a report of the kind prints: the title order for
 // the Normal View and One Line Sorts, the actor index for Sort by Actors. Switching is left out
 // of the timing, and the benchmarks run in an order that switches at most once.
 CReelkeepDoc& Showing(const benchmark::State& state, SortMark sort) {
-    CReelkeepDoc& doc =
-        bench::OncePerSize<Catalogue>(static_cast<std::uint32_t>(state.range(0))).doc;
+    CReelkeepDoc& doc = bench::GeneratedCatalogue(static_cast<std::uint32_t>(state.range(0)));
     if (doc.CurrentSort() != sort) {
         if (sort == SortMark::Actors) {
             doc.SortByActorsCommand();
@@ -85,7 +77,7 @@ struct LabelSet {
     std::vector<Label> labels;
     std::vector<std::uint32_t> all;
     explicit LabelSet(std::uint32_t n) : labels(n), all(n) {
-        const CReelkeepDoc& doc = bench::OncePerSize<Catalogue>(n).doc;
+        const CReelkeepDoc& doc = bench::GeneratedCatalogue(n);
         for (std::uint32_t k = 0; k < n; ++k) {
             Label& label = labels[k];
             label.titles[0] = doc.Value(k, Field::MovieName);

@@ -1,9 +1,12 @@
 // The document's long commands where the user sits: through the real main window, offscreen,
 // with its status bar, progress bar and view; and the same commands through the silent UI, run
-// side by side so the two can be compared within one run. Also Print Preview to its first page.
+// side by side so the two can be compared within one run. Also Print Preview to its first page,
+// and the keystrokes of Go to Entry.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <functional>
 #include <map>
@@ -11,11 +14,13 @@
 
 #include "bench_support.h"
 #include "generator.h"
+#include "go_to_entry_window.h"
 #include "main_frame.h"
 #include "print_preview.h"
 #include "qt_text.h"
 #include "reelkeep_app.h"
 #include "reelkeep_doc.h"
+#include "reelkeep_view.h"
 #include "settings_store.h"
 #include "shell_dialogs.h"
 #include "silent_ui.h"
@@ -200,6 +205,34 @@ const std::pair<const char*, OptionsChange> kOptionsChanges[] = {
      [](OptionsSheetValues& values) { values.options.nlViewThe = 1 - values.options.nlViewThe; }},
 };
 
+// Go to Entry in the title list, typing a title three quarters down it one key at a time: each
+// keystroke's search, scroll and repaint of the view.
+void GoToEntryKeystrokes(benchmark::State& state) {
+    const auto n = static_cast<std::uint32_t>(state.range(0));
+    WindowSession& session = SessionFor<WindowSession>(n);
+    CMainFrame& frame = session.app.Frame();
+    frame.ExecuteCommand(CommandId::DisplayNormalView);
+    frame.ExecuteCommand(CommandId::SortByTitle);
+    const std::vector<std::uint32_t>& order = session.Doc().DisplayOrder();
+    const QString title = ToQt(session.Doc().Value(order[order.size() * 3 / 4], Field::MovieName));
+    frame.ExecuteCommand(CommandId::GoToEntry);
+    QLineEdit* edit = frame.View().GoToWindow().TextEdit();
+    for (auto _ : state) {
+        state.PauseTiming();
+        edit->clear();
+        state.ResumeTiming();
+        for (const QChar letter : title) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(letter));
+            QApplication::sendEvent(edit, &key);
+            frame.View().viewport()->repaint();
+        }
+    }
+    state.SetLabel(FromQt(title));
+    state.counters["per_keystroke"] = benchmark::Counter(
+        static_cast<double>(title.size()),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
 void RegisterAll() {
     for (const auto& [name, command] : kCommands) {
         Register<WindowSession>(std::string("window/") + name, command);
@@ -214,6 +247,9 @@ void RegisterAll() {
         bench::AddSizes(b, {1'000'000}, 3);
         b->Unit(benchmark::kMillisecond);
     }
+    auto* goTo = benchmark::RegisterBenchmark("window/go_to_entry", GoToEntryKeystrokes);
+    bench::AddSizes(goTo, {1'000'000}, 3);
+    goTo->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
 void EndSessions() {

@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "app_strings.h"
+#include "column_edit_route.h"
 #include "command_table.h"
 #include "dialog_widgets.h"
 #include "help_contexts.h"
@@ -56,6 +57,7 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
     setAcceptDrops(true);
     connect(view_, &CReelkeepView::commandRequested, this, &CMainFrame::ExecuteCommand);
     connect(view_, &CReelkeepView::selectionChanged, this, &CMainFrame::RefreshCommandStates);
+    RouteColumnEdits(*view_, doc_);
     connect(&lifetime_, &CDocumentLifetime::pathChanged, this, &CMainFrame::UpdateCaption);
     connect(&recent_, &CRecentFiles::changed, this, &CMainFrame::UpdateRecentFileMenu);
     // Kept at once rather than only on exit, so a crash does not lose the list.

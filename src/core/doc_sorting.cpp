@@ -32,6 +32,7 @@ void CReelkeepDoc::TitleSort() {
     ShowSortedBy(SortMark::Title);
     const bool ignoreThe =
         display_.OneLine() ? options_.ignoreTheOneLine : options_.ignoreTheNormal;
+    titleOrderIgnoresThe_ = ignoreThe;
     ProgressScope progress(ui_, msg::kProgressSortTitle, TitleSortGapCount(displayOrder_.size()),
                            progressEnabled_);
     SortByTitle(displayOrder_, Column(Field::MovieName), ignoreThe, [&] { progress.Step(); });
@@ -64,8 +65,9 @@ void CReelkeepDoc::TapeNumberSort() {
     {
         const std::uint32_t passes = PassCount(displayOrder_.size());
         ProgressScope progress(ui_, msg::kProgressSortTape, passes);
+        tapeOrderIsText_ = options_.tapeText;
         sawNonNumeric =
-            StableSortTapeNumbers(displayOrder_, Column(Field::TapeNumber), options_.tapeText);
+            StableSortTapeNumbers(displayOrder_, Column(Field::TapeNumber), tapeOrderIsText_);
         progress.StepTo(passes);
     }
     if (sawNonNumeric) Warn(ui_, msg::kTapeNotAllDigits);

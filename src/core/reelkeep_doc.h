@@ -97,6 +97,12 @@ public:
     // positions in it, and a list shown later without positions (written by a tool) gets them
     // when it is shown. Without a screen the positions stay as the file has them.
     void UseScreenResolution(int dpiY);
+    // The columns of the list shown (One Line Sorts, Actor Sort), counted from 1, the key
+    // column (see column_edit.h). Each change applies to that list's layout alone and marks the
+    // catalogue modified; the view that asked for it repaints.
+    void AddShownListColumn(std::size_t after, std::uint32_t id, int dpiY);
+    void RemoveShownListColumn(std::size_t column);
+    void MoveShownListBoundary(std::size_t slot, int x);
     std::vector<std::uint32_t>& HeadingColors() { return headingColors_; }
     const std::vector<std::uint32_t>& HeadingColors() const { return headingColors_; }
     std::vector<std::uint32_t>& DataColors() { return dataColors_; }
@@ -151,6 +157,11 @@ public:
     void DisplayLabelFormatCommand();
     void SortByCounterNumber();
     void BuildLabelLayout();
+    // How the display order was last sorted where an option decides it: the title sort with or
+    // without a leading "The ", the tape sort by text or by number. Switching between the
+    // Normal View and One Line Sorts keeps the order, so it need not follow the options shown.
+    bool TitleOrderIgnoresThe() const { return titleOrderIgnoresThe_; }
+    bool TapeOrderIsText() const { return tapeOrderIsText_; }
 
     // ---- actor index and label layout ----------------------------------------------------
     std::uint32_t ActorRowCount() const {
@@ -164,6 +175,11 @@ public:
         return actorIndex_.groupNames[actorIndex_.rows[row].group];
     }
     std::uint32_t ActorRowRecord(std::uint32_t row) const { return actorIndex_.rows[row].record; }
+    // Rows come group by group: the sorted actors, then the pseudo-actor's group, the last.
+    std::uint32_t ActorRowGroup(std::uint32_t row) const { return actorIndex_.rows[row].group; }
+    std::uint32_t ActorGroupCount() const {
+        return static_cast<std::uint32_t>(actorIndex_.groupNames.size());
+    }
     // Sorts the displayed-actor list and builds the index, without touching the sort marks.
     void BuildActorIndex();
     const std::vector<Label>& Labels() const { return labels_; }
@@ -232,6 +248,9 @@ private:
     // Lays out the list about to be shown, then updates the views.
     void UpdateViews();
     void LayOutShownList();
+    // The layout of the list shown; nullptr in the Normal View and Label Format.
+    ColumnLayout* ShownList();
+    void ShownColumnsEdited();
     // The records changed and the lookup lists follow them: the display order is rebuilt, then
     // come the steps of ShowChangedRecords.
     void RecordsChanged();
@@ -281,6 +300,8 @@ private:
 
     DisplayState display_;
     DocumentOptions options_;
+    bool titleOrderIgnoresThe_ = true;
+    bool tapeOrderIsText_ = false;
     bool previousIgnoreTheNormal_ = true;
     bool previousIgnoreTheOneLine_ = true;
 

@@ -169,4 +169,23 @@ inline constexpr std::string_view kHelpBack = "&Back";
 inline constexpr std::string_view kHelpForward = "&Forward";
 inline constexpr std::string_view kHelpContents = "&Contents";
 
+// Add Column: the choices in column identifier order, identifier 1 first.
+inline constexpr std::string_view kAddColumnTitle = "Add Column";
+inline constexpr std::string_view kAddColumnPrompt = "Select Column to Add";
+inline constexpr std::array<std::string_view, 10> kAddColumnChoices = {
+    "Movie Title",    "Rating",         "Time",       "Custom 1 Field", "Custom 2 Field",
+    "Custom 3 Field", "Custom 4 Field", "Media Type", "Movie Type",     "Number"};
+
+// Go To Entry, with its prompt for each kind of listing.
+inline constexpr std::string_view kGoToTitle = "Go To Entry";
+inline constexpr std::string_view kClose = "Close";
+inline constexpr std::string_view kGoToMovieTitle = "Enter the Movie Title to go to.";
+inline constexpr std::string_view kGoToRating = "Enter the Rating to go to.";
+inline constexpr std::string_view kGoToTapeNumber = "Enter the Tape Number to go to.";
+inline constexpr std::string_view kGoToTime = "Enter the Time to go to.";
+inline constexpr std::string_view kGoToMovieType = "Enter the Movie Type to go to.";
+inline constexpr std::string_view kGoToMediaType = "Enter the Media Type to go to.";
+inline constexpr std::string_view kGoToCustomHeading = "Enter the Custom Heading to go to.";
+inline constexpr std::string_view kGoToActor = "Enter the Actor to go to.";
+
 }  // namespace reelkeep::dlg

@@ -58,6 +58,9 @@ bool RunLabelColorDialog(QWidget* parent, const std::vector<std::string>& movieT
 std::optional<QFont> RunFontPicker(QWidget* parent, const QFont& initial, FontSizeLimit sizes);
 std::optional<QColor> RunColorPicker(QWidget* parent, const QColor& initial);
 
+// Add Column: the column identifier (1 to 10) of the column chosen.
+std::optional<std::uint32_t> RunAddColumnDialog(QWidget* parent);
+
 // The help-file context number of a dialog control, or of the nearest parent that has one;
 // 0 when none has.
 int HelpContextOf(const QWidget* control);

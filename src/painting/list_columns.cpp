@@ -5,10 +5,6 @@
 
 namespace reelkeep {
 
-bool SlotPresent(const ColumnLayout& layout, std::size_t slot) {
-    return slot == 0 || layout.ids[slot] != kColumnEmpty;
-}
-
 QString ColumnText(const CReelkeepDoc& doc, std::uint32_t record, std::uint32_t columnId) {
     Field field;
     if (!FieldOfColumn(columnId, field)) return ToQt(recordtext::kBadColumn);

@@ -11,8 +11,6 @@
 // What the columns of the one-line lists show, on the screen and on paper alike.
 namespace reelkeep {
 
-// The key column always shows; slots 1..9 show when they name a column.
-bool SlotPresent(const ColumnLayout& layout, std::size_t slot);
 // The text a column identifier shows for a record: "Failed" for an unknown identifier.
 QString ColumnText(const CReelkeepDoc& doc, std::uint32_t record, std::uint32_t columnId);
 // The title of a column identifier among the ten column titles: "Failed" for an unknown one.

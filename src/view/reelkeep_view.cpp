@@ -8,6 +8,8 @@
 #include <algorithm>
 
 #include "draw_context.h"
+#include "go_to_entry.h"
+#include "go_to_entry_window.h"
 #include "view_painter.h"
 #include "view_strings.h"
 
@@ -69,10 +71,15 @@ CReelkeepView::CReelkeepView(CReelkeepDoc& doc, QWidget* parent)
         columnTitles_[i] = ToQt(viewtext::kColumnTitles[i]);
     }
     SetCustomHeadings(doc_.CustomHeadings(), false);
+    goToWindow_ = new CGoToEntryWindow(this);
+    connect(goToWindow_, &CGoToEntryWindow::typedTextChanged, this, &CReelkeepView::GoToTypedText);
     Relayout();
 }
 
 void CReelkeepView::OnUpdate() {
+    // What it was typed for, or the list dragged in, may be gone.
+    goToWindow_->close();
+    drag_.reset();
     const DisplayMode mode = CurrentDisplayMode(doc_);
     const std::uint32_t count = ModeRowCount(doc_, mode);
     if (count != geometry_.rowCount || !(FlagsOf(doc_) == modeFlags_)) ResetScroll();
@@ -142,8 +149,14 @@ void CReelkeepView::SetCustomHeadings(const HeadingTexts& headings, bool repaint
 
 void CReelkeepView::PaintClient(QPainter& painter) {
     UpdateLayout();
-    const ColumnLayout* list =
-        listKey_ ? &doc_.Layouts()[static_cast<std::size_t>(*listKey_)] : nullptr;
+    const ColumnLayout* list = ShownList();
+    // A dragged boundary shows where the mouse holds it; the document has it when it is let go.
+    ColumnLayout dragged;
+    if (drag_ && list != nullptr) {
+        dragged = *list;
+        dragged.positions[drag_->slot] = drag_->x;
+        list = &dragged;
+    }
     const DrawContext ctx{painter,     doc_,          metrics_,           geometry_,  colors_,
                           options_,    columnTitles_, headings_,          selection_, list,
                           screenFont_, labelFont_,    viewport()->width()};
@@ -211,8 +224,7 @@ void CReelkeepView::UpdateLayout() {
     in.options = options_;
     in.largeLabels = largeLabels_;
     in.clientHeight = viewport()->height();
-    listKey_ = ShownListLayout(doc_.Display());
-    if (listKey_) in.list = &doc_.Layouts()[static_cast<std::size_t>(*listKey_)];
+    in.list = ShownList();
     geometry_ = ComputeGeometry(in);
     scroll_ = FitScroll(geometry_, viewport()->width(), scroll_.scrollX, scroll_.scrollY);
     if (geometry_.rowCount != 0 && selection_.size() != geometry_.rowCount) {
@@ -222,13 +234,18 @@ void CReelkeepView::UpdateLayout() {
     UpdateGrabZones();
 }
 
+const ColumnLayout* CReelkeepView::ShownList() const {
+    const std::optional<LayoutKey> key = ShownListLayout(doc_.Display());
+    return key ? &doc_.Layouts()[static_cast<std::size_t>(*key)] : nullptr;
+}
+
 void CReelkeepView::UpdateGrabZones() {
     grabZones_.fill(QRect());
-    if (!listKey_) return;
-    const ColumnLayout& list = doc_.Layouts()[static_cast<std::size_t>(*listKey_)];
+    const ColumnLayout* list = ShownList();
+    if (list == nullptr) return;
     for (std::size_t k = 1; k < kColumnSlotCount; ++k) {
-        if (!SlotPresent(list, k)) continue;
-        const int x = list.positions[k] - scroll_.scrollX;
+        if (!SlotPresent(*list, k)) continue;
+        const int x = list->positions[k] - scroll_.scrollX;
         grabZones_[k - 1] = Edges(x - 4, 0, x + 4, metrics_.lineHeight);
     }
 }
@@ -320,6 +337,15 @@ void CReelkeepView::ScrollVertically(int newY) {
     } else {
         viewport()->scroll(0, -dy);
     }
+}
+
+void CReelkeepView::GoToTypedText(const QString& typed) {
+    UpdateLayout();
+    const std::optional<std::uint32_t> row = GoToRow(doc_, FromQt(typed));
+    if (!row) return;  // the view stays where the last match put it
+    scroll_.scrollY = GoToScrollY(geometry_, scroll_, *row);
+    verticalScrollBar()->setValue(scroll_.scrollY);
+    viewport()->update();
 }
 
 void CReelkeepView::ScrollHorizontally(int newX) {

@@ -24,6 +24,8 @@ class QPrinter;
 
 namespace reelkeep {
 
+class CGoToEntryWindow;
+
 struct ContextMenuItem {
     CommandId id;
     std::string_view text;
@@ -33,7 +35,7 @@ struct ContextMenuItem {
 // The catalogue window: lays out and draws the document's current display mode with its own
 // scroll model, and keeps the row selection. It reads the records on every paint and caches
 // nothing of them; the one thing it writes into the document is the selection the editing
-// commands and the exports work on.
+// commands and the exports work on. Column changes it asks of the document by its signals.
 class CReelkeepView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -59,7 +61,8 @@ public:
     // are left out.
     void SelectRows(std::vector<std::uint32_t> rows);
 
-    // View commands: Select/Unselect All, Large Labels, Small Labels.
+    // View commands: Select/Unselect All, Large Labels, Small Labels, Go to Entry, and the
+    // "Fields" menu's Add a New Field and Remove a Field.
     static bool Handles(CommandId id);
     bool IsEnabled(CommandId id) const;
     bool IsChecked(CommandId id) const;
@@ -67,6 +70,10 @@ public:
 
     // The pop-up menu over the rows, with the state of each item.
     std::vector<ContextMenuItem> RecordMenuItems() const;
+    // The "Fields" pop-up over the header line of a list at a client point: remembers the
+    // column under the point for Add a New Field and Remove a Field. Empty elsewhere.
+    std::vector<ContextMenuItem> FieldsMenuItemsAt(const QPoint& pos);
+    CGoToEntryWindow& GoToWindow() const { return *goToWindow_; }
     // Paints the client area as the window shows it.
     void PaintClient(QPainter& painter);
 
@@ -96,6 +103,11 @@ public:
 signals:
     void commandRequested(reelkeep::CommandId id);
     void selectionChanged();
+    // Changes to the columns of the list shown, for the document to make (RouteColumnEdits);
+    // columns count from 1, the key column.
+    void columnAddRequested(std::size_t after, std::uint32_t id, int dpiY);
+    void columnRemoveRequested(std::size_t column);
+    void columnBoundaryMoved(std::size_t slot, int x);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -141,7 +153,19 @@ private:
     void ScrollHorizontally(int newX);
 
     std::int64_t RowUnder(const QPoint& pos) const;
-    bool InGrabZone(const QPoint& pos) const;
+    // The slot whose boundary grab zone holds pos.
+    std::optional<std::size_t> BoundaryAt(const QPoint& pos) const;
+    const ColumnLayout* ShownList() const;
+    void ShowPopUp(const std::vector<ContextMenuItem>& items, const QPoint& globalPos);
+    void AddField();
+    void RemoveField();
+    // The header follows a dragged column boundary; the rows take it when the drag ends.
+    void StartBoundaryDrag(std::size_t slot);
+    void FollowBoundaryDrag(const QPoint& pos);
+    void EndBoundaryDrag();
+    QRect DraggedHeaderStrip() const;
+    // Scrolls to the first row the Go To Entry window's text leads to.
+    void GoToTypedText(const QString& typed);
     void SelectionEdited();
     // What of the row flags goes into the document's selection with the present flag: nothing
     // new, none (the listing changed), or a copy (before a command works on them).
@@ -160,10 +184,16 @@ private:
     std::array<QString, kCustomFieldCount> headings_;
     SelectionFlags selection_;
     ModeFlags modeFlags_;
-    std::optional<LayoutKey> listKey_;
     ModeGeometry geometry_;
     ScrollModel scroll_;
     std::array<QRect, kColumnSlotCount - 1> grabZones_;
+    std::size_t fieldsColumn_ = 0;  // under the last right click on the header line
+    struct BoundaryDrag {
+        std::size_t slot;
+        int x;
+    };
+    std::optional<BoundaryDrag> drag_;
+    CGoToEntryWindow* goToWindow_ = nullptr;
     bool frozen_ = false;
     QPixmap frozenPicture_;
     ReportPrintOptions printOptions_;

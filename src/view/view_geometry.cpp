@@ -161,6 +161,12 @@ std::int64_t RowAt(const ModeGeometry& g, const ViewMetrics& m, int x, int y, in
     return g.linesPerRow == 1 ? line - 1 : line / g.linesPerRow;
 }
 
+int GoToScrollY(const ModeGeometry& g, const ScrollModel& s, std::uint32_t entry) {
+    const bool twoPerRow = g.mode == DisplayMode::Labels && g.linesPerRow == kLargeLabelLines;
+    const std::int64_t top = std::int64_t{twoPerRow ? entry / 2 : entry} * g.rowHeight;
+    return ClampToInt(std::min(top, std::int64_t{s.contentHeight} - s.pageHeight));
+}
+
 namespace {
 
 // pos moved by delta and kept within 0..limit, in 64 bits: a million rows come close to the

@@ -25,7 +25,6 @@ struct ViewMetrics {
     int labelCharWidth = 5;
 };
 
-inline constexpr int kKeyColumnX = 10;
 inline constexpr int kLargeLabelLines = 12;
 inline constexpr int kSmallLabelLines = 4;
 inline constexpr int kLargeLabelChars = 48;
@@ -99,6 +98,10 @@ RowSpan VisibleRows(const ModeGeometry& g, int scrollY, int clientHeight);
 // The entry under a client point: may be negative (header line) or beyond the rows.
 std::int64_t RowAt(const ModeGeometry& g, const ViewMetrics& m, int x, int y, int scrollX,
                    int scrollY);
+
+// Where Go to Entry scrolls for an entry of the mode: to the top of its row, but no further
+// than the last full page.
+int GoToScrollY(const ModeGeometry& g, const ScrollModel& s, std::uint32_t entry);
 
 enum class ScrollRequest { LineBack, LineForward, PageBack, PageForward, ToStart, ToEnd, Thumb };
 

@@ -5,7 +5,10 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "column_edit.h"
+#include "dialogs.h"
 #include "draw_context.h"
+#include "go_to_entry_window.h"
 #include "reelkeep_view.h"
 #include "view_strings.h"
 
@@ -15,9 +18,11 @@ std::int64_t CReelkeepView::RowUnder(const QPoint& pos) const {
     return RowAt(geometry_, metrics_, pos.x(), pos.y(), scroll_.scrollX, scroll_.scrollY);
 }
 
-bool CReelkeepView::InGrabZone(const QPoint& pos) const {
-    return std::any_of(grabZones_.begin(), grabZones_.end(),
-                       [&](const QRect& zone) { return zone.contains(pos); });
+std::optional<std::size_t> CReelkeepView::BoundaryAt(const QPoint& pos) const {
+    for (std::size_t k = 0; k < grabZones_.size(); ++k) {
+        if (grabZones_[k].contains(pos)) return k + 1;
+    }
+    return std::nullopt;
 }
 
 void CReelkeepView::PublishSelection(SelectionCopy copy) {
@@ -47,16 +52,26 @@ void CReelkeepView::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     if (geometry_.rowCount == 0) return;
     const std::int64_t row = RowUnder(pos);
+    if (row >= geometry_.rowCount) return;
     // The top line never selects, even when a record lies under it.
-    if (row < 0 || row >= geometry_.rowCount || pos.y() < metrics_.lineHeight) return;
+    if (pos.y() < metrics_.lineHeight) {
+        const std::optional<std::size_t> boundary = BoundaryAt(pos);
+        if (boundary && geometry_.linesPerRow == 1) StartBoundaryDrag(*boundary);
+        return;
+    }
+    if (row < 0) return;
     const auto mods = event->modifiers();
     selection_.Click(static_cast<std::size_t>(row), mods.testFlag(Qt::ShiftModifier),
                      mods.testFlag(Qt::ControlModifier));
     SelectionEdited();
 }
 
-// The press did the work; the release is taken so that it goes no further.
-void CReelkeepView::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+// The press did the work, but for ending a drag; the release is taken so that it goes no
+// further.
+void CReelkeepView::mouseReleaseEvent(QMouseEvent* event) {
+    if (drag_) EndBoundaryDrag();
+    event->accept();
+}
 
 void CReelkeepView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
@@ -72,8 +87,12 @@ void CReelkeepView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CReelkeepView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
+    if (drag_) {
+        FollowBoundaryDrag(pos);
+        return;
+    }
     const bool overBoundary = geometry_.linesPerRow == 1 && geometry_.rowCount != 0 &&
-                              pos.y() < metrics_.lineHeight && InGrabZone(pos);
+                              pos.y() < metrics_.lineHeight && BoundaryAt(pos);
     if (overBoundary) {
         viewport()->setCursor(Qt::SizeHorCursor);
     } else {
@@ -120,14 +139,22 @@ void CReelkeepView::contextMenuEvent(QContextMenuEvent* event) {
     UpdateLayout();
     if (geometry_.rowCount == 0 || !viewport()->rect().contains(event->pos())) return;
     const int recordsTop = geometry_.linesPerRow == 1 ? metrics_.lineHeight : 0;
-    if (event->pos().y() < recordsTop) return;  // the header line has a menu of its own
+    if (event->pos().y() < recordsTop) {
+        ShowPopUp(FieldsMenuItemsAt(event->pos()), event->globalPos());
+    } else {
+        ShowPopUp(RecordMenuItems(), event->globalPos());
+    }
+}
+
+void CReelkeepView::ShowPopUp(const std::vector<ContextMenuItem>& items, const QPoint& globalPos) {
+    if (items.empty()) return;
     QMenu menu(this);
-    for (const ContextMenuItem& item : RecordMenuItems()) {
+    for (const ContextMenuItem& item : items) {
         QAction* action = menu.addAction(ToQt(item.text));
         action->setEnabled(item.enabled);
         action->setData(static_cast<uint>(item.id));
     }
-    if (const QAction* chosen = menu.exec(event->globalPos())) {
+    if (const QAction* chosen = menu.exec(globalPos)) {
         emit commandRequested(static_cast<CommandId>(chosen->data().toUInt()));
     }
 }
@@ -144,6 +171,68 @@ std::vector<ContextMenuItem> CReelkeepView::RecordMenuItems() const {
         {CommandId::Undo, viewtext::kMenuUndo, doc_.Undo().available},
         {CommandId::Find, viewtext::kMenuFind, rows && !labels},
     };
+}
+
+std::vector<ContextMenuItem> CReelkeepView::FieldsMenuItemsAt(const QPoint& pos) {
+    UpdateLayout();
+    const ColumnLayout* list = ShownList();
+    if (list == nullptr || geometry_.linesPerRow != 1 || pos.y() >= metrics_.lineHeight) return {};
+    fieldsColumn_ = ColumnUnder(*list, pos.x() + scroll_.scrollX);
+    return {
+        {CommandId::AddField, viewtext::kMenuAddField, CanAddColumn(*list)},
+        {CommandId::RemoveField, viewtext::kMenuRemoveField, CanRemoveColumn(fieldsColumn_)},
+    };
+}
+
+void CReelkeepView::AddField() {
+    const std::optional<std::uint32_t> id = RunAddColumnDialog(this);
+    if (!id) return;
+    emit columnAddRequested(fieldsColumn_, *id, metrics_.dpiY);
+    Relayout();
+}
+
+void CReelkeepView::RemoveField() {
+    emit columnRemoveRequested(fieldsColumn_);
+    Relayout();
+}
+
+void CReelkeepView::StartBoundaryDrag(std::size_t slot) {
+    drag_ = BoundaryDrag{slot, ShownList()->positions[slot]};
+}
+
+void CReelkeepView::FollowBoundaryDrag(const QPoint& pos) {
+    if (pos.y() <= 0 || pos.y() >= metrics_.lineHeight) {
+        EndBoundaryDrag();
+        return;
+    }
+    const std::optional<int> x =
+        DraggedBoundary(*ShownList(), drag_->slot, pos.x() + scroll_.scrollX,
+                        viewport()->width() + scroll_.scrollX);
+    if (!x || *x == drag_->x) return;
+    drag_->x = *x;
+    viewport()->update(DraggedHeaderStrip());
+}
+
+// From the boundary before the dragged one to the next, where the header cells change.
+QRect CReelkeepView::DraggedHeaderStrip() const {
+    const ColumnLayout& list = *ShownList();
+    const std::size_t slot = drag_->slot;
+    int right = viewport()->width() + scroll_.scrollX;
+    for (std::size_t k = slot + 1; k < kColumnSlotCount; ++k) {
+        if (SlotPresent(list, k)) {
+            right = list.positions[k];
+            break;
+        }
+    }
+    return Edges(SlotLeft(list, slot - 1) - scroll_.scrollX, 0, right - scroll_.scrollX + 1,
+                 metrics_.lineHeight);
+}
+
+void CReelkeepView::EndBoundaryDrag() {
+    const BoundaryDrag done = *drag_;
+    drag_.reset();
+    emit columnBoundaryMoved(done.slot, done.x);
+    Relayout();
 }
 
 void CReelkeepView::StoreSelection() { PublishSelection(SelectionCopy::Take); }
@@ -171,8 +260,17 @@ void CReelkeepView::SelectRows(std::vector<std::uint32_t> rows) {
 }
 
 bool CReelkeepView::Handles(CommandId id) {
-    return id == CommandId::SelectAll || id == CommandId::LargeLabels ||
-           id == CommandId::SmallLabels;
+    switch (id) {
+        case CommandId::SelectAll:
+        case CommandId::LargeLabels:
+        case CommandId::SmallLabels:
+        case CommandId::GoToEntry:
+        case CommandId::AddField:
+        case CommandId::RemoveField:
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool CReelkeepView::IsEnabled(CommandId id) const {
@@ -180,7 +278,14 @@ bool CReelkeepView::IsEnabled(CommandId id) const {
     const bool rows = ModeRowCount(doc_, mode) != 0;
     switch (id) {
         case CommandId::SelectAll:
+        case CommandId::GoToEntry:
             return rows;
+        // As the "Fields" menu offered them over the list shown.
+        case CommandId::AddField:
+            return ShownList() != nullptr && fieldsColumn_ >= kKeyColumn &&
+                   CanAddColumn(*ShownList());
+        case CommandId::RemoveField:
+            return ShownList() != nullptr && CanRemoveColumn(fieldsColumn_);
         case CommandId::LargeLabels:
         case CommandId::SmallLabels:
             return rows && mode == DisplayMode::Labels;
@@ -208,6 +313,15 @@ void CReelkeepView::Execute(CommandId id) {
             break;
         case CommandId::SmallLabels:
             SetLargeLabels(false);
+            break;
+        case CommandId::GoToEntry:
+            goToWindow_->Open(doc_.Display());
+            break;
+        case CommandId::AddField:
+            AddField();
+            break;
+        case CommandId::RemoveField:
+            RemoveField();
             break;
         default:
             break;

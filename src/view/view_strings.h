@@ -19,6 +19,10 @@ inline constexpr std::string_view kMenuSelectAll = "Select/Unselect All";
 inline constexpr std::string_view kMenuUndo = "Undo";
 inline constexpr std::string_view kMenuFind = "Find";
 
+// The "Fields" menu over the header line of the lists.
+inline constexpr std::string_view kMenuAddField = "&Add a New Field";
+inline constexpr std::string_view kMenuRemoveField = "Remove a Field";
+
 // The screen font the view starts with.
 inline constexpr std::string_view kDefaultFontFace = "MS Sans Serif";
 

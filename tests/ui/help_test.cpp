@@ -25,6 +25,7 @@
 #include "filters_dialog.h"
 #include "find_dialog.h"
 #include "frame_test_util.h"
+#include "go_to_entry_window.h"
 #include "help_contexts.h"
 #include "help_topics.h"
 #include "help_window.h"
@@ -119,6 +120,7 @@ private slots:
         dialogs.push_back(std::make_unique<CLabelColorDialog>(
             std::vector<std::string>{"Drama"}, std::vector<std::uint32_t>{0}, pickers));
         dialogs.push_back(std::make_unique<COptionsSheet>(OptionsSheetValues{}, pickers));
+        dialogs.push_back(std::make_unique<CGoToEntryWindow>(nullptr));
         const std::span<const HelpTopic> topics = HelpTopics();
         for (const auto& dialog : dialogs) {
             QList<QWidget*> controls = dialog->findChildren<QWidget*>();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "column_edit_route.h"
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
 #include "silent_ui.h"
@@ -64,6 +65,7 @@ struct ViewFixture {
 
     explicit ViewFixture(QSize size = {640, 400}) {
         ui.view = &view;
+        RouteColumnEdits(view, doc);
         doc.OnNewDocument();
         view.resize(size);
         view.show();

@@ -1,0 +1,91 @@
+#include "go_to_entry_window.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialog_strings.h"
+#include "dialog_widgets.h"
+#include "help_contexts.h"
+#include "qt_text.h"
+
+namespace reelkeep {
+
+namespace {
+
+// Dialog units: a quarter of the average character width across, an eighth of the line height
+// down.
+QSize DialogUnits(const QWidget* widget, int across, int down) {
+    const QFontMetrics metrics(widget->font());
+    return {across * metrics.averageCharWidth() / 4, down * metrics.height() / 8};
+}
+
+constexpr int kPlaceUnits = 100;
+constexpr int kWidthUnits = 186;
+constexpr int kHeightUnits = 66;
+
+}  // namespace
+
+std::string_view GoToPrompt(const DisplayState& shown) {
+    if (shown.sort == SortMark::Actors) return dlg::kGoToActor;
+    if (shown.LabelFormat()) return dlg::kGoToTapeNumber;
+    switch (shown.sort) {
+        case SortMark::Rating:
+            return dlg::kGoToRating;
+        case SortMark::TapeNumber:
+            return dlg::kGoToTapeNumber;
+        case SortMark::Time:
+            return dlg::kGoToTime;
+        case SortMark::MovieType:
+            return dlg::kGoToMovieType;
+        case SortMark::MediaType:
+            return dlg::kGoToMediaType;
+        case SortMark::Custom1:
+        case SortMark::Custom2:
+        case SortMark::Custom3:
+        case SortMark::Custom4:
+            return dlg::kGoToCustomHeading;
+        default:
+            return dlg::kGoToMovieTitle;
+    }
+}
+
+CGoToEntryWindow::CGoToEntryWindow(QWidget* parent)
+    : QDialog(parent), prompt_(MakeLabel({}, this)), text_(MakeLineEdit(this)) {
+    setWindowTitle(ToQt(dlg::kGoToTitle));
+    AttachPageHelp(this, help::kGoToEntryWindow);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(false);
+    prompt_->setWordWrap(true);
+    QPushButton* close = MakeButton(dlg::kClose, false, this);
+    // The Enter key must not close the window while the user types.
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(text_, &QLineEdit::textEdited, this, &CGoToEntryWindow::typedTextChanged);
+
+    auto* fields = new QVBoxLayout;
+    fields->addWidget(prompt_);
+    fields->addWidget(text_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    StackFieldsAndButtons(this, fields, buttons);
+    resize(DialogUnits(this, kWidthUnits, kHeightUnits).expandedTo(sizeHint()));
+}
+
+void CGoToEntryWindow::Open(const DisplayState& shown) {
+    if (isVisible()) return;
+    text_->clear();
+    prompt_->setText(ToQt(GoToPrompt(shown)));
+    const QSize place = DialogUnits(this, kPlaceUnits, kPlaceUnits);
+    move(parentWidget()->window()->mapToGlobal(QPoint(place.width(), place.height())));
+    show();
+    text_->setFocus();
+}
+
+}  // namespace reelkeep
