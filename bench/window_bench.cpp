@@ -40,6 +40,7 @@ public:
     QString AskSaveFileName(QWidget*, const QString&) override { return {}; }
     QString AskExportFileName(QWidget*, ExportKind) override { return {}; }
     void ShowAbout(QWidget*) override {}
+    bool AskRecover(QWidget*, const QString&) override { return false; }
     std::optional<PrintDialogChoice> RunPrintDialog(QWidget*, QPrinter&, bool,
                                                     std::uint32_t) override {
         return std::nullopt;

@@ -9,6 +9,11 @@ inline constexpr char kOrganisation[] = "Quillfen";
 inline constexpr char kUntitled[] = "Untitled";
 inline constexpr char kCaptionFormat[] = "%1 - %2";  // document title, application title
 inline constexpr char kSaveChangesPrompt[] = "Save changes to %1?";
+// The file's name, and when the recovery copy was written.
+inline constexpr char kRecoverPrompt[] =
+    "Reelkeep did not close properly. Recover the unsaved changes to %1 from %2?";
+inline constexpr char kRecoverButton[] = "Recover";
+inline constexpr char kDiscardButton[] = "Discard";
 inline constexpr char kFileFilter[] = "Reelkeep Files (*.smf)";
 inline constexpr char kFileSuffix[] = "smf";
 inline constexpr char kCsvFilter[] = "Comma separated volume (*.csv)";

@@ -66,6 +66,14 @@ bool CDocumentLifetime::LoadFile(const QString& path) {
     return true;
 }
 
+bool CDocumentLifetime::LoadRecoveryCopy(const QString& copyPath, const QString& originalPath) {
+    if (!doc_.OpenDocument(FromQt(copyPath))) return false;
+    // Modified before the name changes, so whoever follows the name sees changes still unsaved.
+    doc_.SetModified(true);
+    SetPath(originalPath);
+    return true;
+}
+
 bool CDocumentLifetime::Save() { return path_.isEmpty() ? SaveAs() : SaveTo(path_); }
 
 bool CDocumentLifetime::SaveAs() {

@@ -21,6 +21,8 @@ public:
 
     // The file name without its folder, or "Untitled".
     QString Title() const;
+    // The full file name; empty for a catalogue never saved.
+    const QString& Path() const { return path_; }
     // "name - Reelkeep".
     QString Caption() const;
 
@@ -37,6 +39,9 @@ public:
 
     // Opens a file without the save-changes question (start-up, where nothing is open yet).
     bool LoadFile(const QString& path);
+    // Opens a recovery copy as the unsaved changes to originalPath (empty for a catalogue never
+    // saved), so the next Save writes them there.
+    bool LoadRecoveryCopy(const QString& copyPath, const QString& originalPath);
     // The new-catalogue step without the question.
     void StartNewCatalogue();
 

@@ -15,6 +15,7 @@
 #include "main_frame.h"
 #include "print_commands.h"
 #include "recent_files.h"
+#include "recovery_copy.h"
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
 #include "settings_store.h"
@@ -102,6 +103,7 @@ void CMainFrame::ExecuteCommand(CommandId id) {
         } else {
             ExecuteOwn(id);
         }
+        recovery_->NoteCommand();
     }
     RefreshCommandStates();
 }
@@ -187,7 +189,21 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     SavePlacement(store_, CapturePlacement(*this));
     store_.Sync();
+    // Saved or given up: nothing is left to recover.
+    recovery_->Remove();
     event->accept();
+}
+
+bool CMainFrame::CommitSessionData(bool allowsInteraction) {
+    if (!doc_.IsModified()) return true;
+    if (!allowsInteraction) {
+        recovery_->WriteIfModified(true);
+        return true;
+    }
+    if (!lifetime_.SaveModified()) return false;
+    // Saved, or the changes were given up on purpose.
+    recovery_->Remove();
+    return true;
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

@@ -1,10 +1,12 @@
 #include "main_frame.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -16,6 +18,7 @@
 #include "help_requests.h"
 #include "print_commands.h"
 #include "recent_files.h"
+#include "recovery_copy.h"
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
 #include "settings_store.h"
@@ -64,6 +67,15 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
     connect(&recent_, &CRecentFiles::changed, this, [this] {
         recent_.Save(store_);
         store_.Sync();
+    });
+    recovery_ = std::make_unique<CRecoveryCopy>(doc_, CRecoveryCopy::DefaultFolder());
+    // A catalogue saved, opened or started afresh has no unsaved changes left to recover.
+    connect(&lifetime_, &CDocumentLifetime::pathChanged, this, [this] {
+        recovery_->SetOriginalPath(lifetime_.Path());
+        if (!doc_.IsModified()) recovery_->Remove();
+    });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (!CommitSessionData(manager.allowsInteraction())) manager.cancel();
     });
     UpdateCaption();
     UpdateRecentFileMenu();

@@ -16,6 +16,7 @@ namespace reelkeep {
 class CReelkeepDoc;
 class CReelkeepView;
 class CPrintCommands;
+class CRecoveryCopy;
 class CRecentFiles;
 class CSettingsStore;
 class CStatusPanes;
@@ -39,6 +40,7 @@ public:
     CStatusPanes& StatusPanes() { return *panes_; }
     CPrintCommands& Printing() { return *printing_; }
     CUserSettings& Settings() { return *settings_; }
+    CRecoveryCopy& Recovery() { return *recovery_; }
 
     // The status bar's layouts for long loops.
     void ShowProgressLayout();
@@ -55,6 +57,10 @@ public:
     // Runs an enabled command through whoever handles it, then refreshes the command states.
     void ExecuteCommand(CommandId id);
     void RefreshCommandStates();
+    // The desktop session is ending: asks "Save changes to …?" as closing the window does;
+    // false when the user cancelled, to hold the session up. Where no question may be asked,
+    // the recovery copy keeps the changes instead.
+    bool CommitSessionData(bool allowsInteraction);
 
     // The action of a command (menu item and toolbar button alike); nullptr for unknown ids.
     QAction* Action(CommandId id) const;
@@ -95,6 +101,7 @@ private:
     CReelkeepView* view_ = nullptr;
     std::unique_ptr<CPrintCommands> printing_;
     std::unique_ptr<CUserSettings> settings_;
+    std::unique_ptr<CRecoveryCopy> recovery_;
     CStatusPanes* panes_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::map<CommandId, QAction*> actions_;

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 #include <QPrinterInfo>
 #include <cstdio>
 
@@ -12,6 +14,7 @@
 #include "print_commands.h"
 #include "printer_info.h"
 #include "qt_text.h"
+#include "recovery_copy.h"
 #include "settings_store.h"
 #include "shell_dialogs.h"
 #include "user_settings.h"
@@ -57,7 +60,8 @@ bool CReelkeepApp::Start(const QStringList& arguments) {
 
     frame_ = std::make_unique<CMainFrame>(doc_, recent_, *dialogs_, *store_);
     ui_.Attach(doc_, *frame_);
-    if (!OpenStartupFile(line.file.isEmpty() ? lastFile : line.file, !lastFile.isEmpty())) {
+    if (!OfferRecovery() &&
+        !OpenStartupFile(line.file.isEmpty() ? lastFile : line.file, !lastFile.isEmpty())) {
         return false;
     }
 
@@ -107,6 +111,23 @@ bool CReelkeepApp::OpenStartupFile(const QString& file, bool fromLoadLast) {
     // reach the option that loads it. The document has said what went wrong.
     if (fromLoadLast) lifetime.StartNewCatalogue();
     return fromLoadLast;
+}
+
+bool CReelkeepApp::OfferRecovery() {
+    CRecoveryCopy& recovery = frame_->Recovery();
+    const auto found = recovery.Leftover();
+    if (!found) return false;
+    const QString name = found->originalPath.isEmpty() ? QString::fromUtf8(appstr::kUntitled)
+                                                       : QFileInfo(found->originalPath).fileName();
+    const QString when = QLocale().toString(found->written, QLocale::ShortFormat);
+    const QString question = QString::fromUtf8(appstr::kRecoverPrompt).arg(name, when);
+    if (dialogs_->AskRecover(nullptr, question) &&
+        frame_->Lifetime().LoadRecoveryCopy(found->copyPath, found->originalPath)) {
+        // Kept until the changes are saved: a second crash must not lose them either.
+        return true;
+    }
+    recovery.Remove();
+    return false;
 }
 
 void CReelkeepApp::ApplySettings() {

@@ -5,6 +5,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <algorithm>
 #include <climits>
 
@@ -93,6 +94,20 @@ QString CQtShellDialogs::AskExportFileName(QWidget* parent, ExportKind kind) {
 }
 
 void CQtShellDialogs::ShowAbout(QWidget* parent) { ShowAboutBox(parent); }
+
+bool CQtShellDialogs::AskRecover(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(appstr::kAppTitle), text,
+                    QMessageBox::NoButton, parent);
+    QPushButton* recover =
+        box.addButton(QString::fromUtf8(appstr::kRecoverButton), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(QString::fromUtf8(appstr::kDiscardButton), QMessageBox::DestructiveRole);
+    box.setDefaultButton(recover);
+    // Escape keeps the changes: giving them up should take a deliberate click.
+    box.setEscapeButton(recover);
+    box.exec();
+    return box.clickedButton() != discard;
+}
 
 std::optional<PrintDialogChoice> CQtShellDialogs::RunPrintDialog(QWidget* parent, QPrinter& printer,
                                                                  bool offerSelection,

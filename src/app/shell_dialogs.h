@@ -35,6 +35,8 @@ public:
     virtual QString AskSaveFileName(QWidget* parent, const QString& suggestedPath) = 0;
     virtual QString AskExportFileName(QWidget* parent, ExportKind kind) = 0;
     virtual void ShowAbout(QWidget* parent) = 0;
+    // The start-up offer of a crashed run's changes: true for Recover, false for Discard.
+    virtual bool AskRecover(QWidget* parent, const QString& text) = 0;
 
     // The print dialog: "Selection" offered and preselected when rows are selected, pages 1 to
     // pages; nullopt when cancelled.
@@ -58,6 +60,7 @@ public:
     QString AskSaveFileName(QWidget* parent, const QString& suggestedPath) override;
     QString AskExportFileName(QWidget* parent, ExportKind kind) override;
     void ShowAbout(QWidget* parent) override;
+    bool AskRecover(QWidget* parent, const QString& text) override;
     std::optional<PrintDialogChoice> RunPrintDialog(QWidget* parent, QPrinter& printer,
                                                     bool offerSelection,
                                                     std::uint32_t pages) override;

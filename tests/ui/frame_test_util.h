@@ -40,6 +40,14 @@ public:
     QString AskExportFileName(QWidget*, ExportKind) override { return {}; }
     void ShowAbout(QWidget*) override { ++aboutBoxes; }
 
+    // The recovery offer: answered from recoverAnswers (Discard when empty), recorded.
+    QStringList recoverQuestions;
+    std::deque<bool> recoverAnswers;
+    bool AskRecover(QWidget*, const QString& text) override {
+        recoverQuestions.append(text);
+        return Next(recoverAnswers, false);
+    }
+
     // Printing: the print dialog answers with printChoice (nullopt cancels); the preview is
     // counted and closed, asking to print when previewPrints says so.
     std::optional<PrintDialogChoice> printChoice;

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QDateTime>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <future>
+#include <optional>
+
+namespace reelkeep {
+
+class CReelkeepDoc;
+
+// A copy of a catalogue with unsaved changes, kept in the user's state folder so a crash does
+// not lose them: written every two minutes and after every fifty commands while the catalogue
+// is modified, removed once the changes are saved or given up. A marker beside the copy holds
+// the file the changes belong to.
+//
+// The document is turned into bytes on the GUI thread (a fraction of the interval even for the
+// largest catalogues); the disk, with its flushes, is left to a worker thread so a slow disk
+// never freezes the window.
+class CRecoveryCopy : public QObject {
+public:
+    static constexpr int kIntervalMs = 2 * 60 * 1000;
+    static constexpr int kCommandsPerCopy = 50;
+
+    // What a previous run left behind.
+    struct Found {
+        QString copyPath;
+        QString originalPath;  // empty for a catalogue never saved
+        QDateTime written;
+    };
+
+    CRecoveryCopy(const CReelkeepDoc& doc, const QString& folder, QObject* parent = nullptr);
+    ~CRecoveryCopy() override;
+    CRecoveryCopy(const CRecoveryCopy&) = delete;
+    CRecoveryCopy& operator=(const CRecoveryCopy&) = delete;
+
+    // The state folder of the user.
+    static QString DefaultFolder();
+
+    // False when another Reelkeep holds the folder: this one then neither offers nor writes
+    // copies, so the two cannot take each other's.
+    bool IsActive() const { return active_; }
+    QString CopyPath() const;
+
+    // The copy a crashed run left, when there is one and this run owns the folder.
+    std::optional<Found> Leftover() const;
+
+    // The file the catalogue's changes belong to, for the marker.
+    void SetOriginalPath(const QString& path) { originalPath_ = path; }
+    // Counts a command; every fiftieth writes the copy of a modified catalogue.
+    void NoteCommand();
+    // Writes the copy now when the catalogue is modified; with wait, returns once it is on the
+    // disk (for an end that cannot wait for the worker).
+    void WriteIfModified(bool wait = false);
+    // Waits for a write under way.
+    void Finish();
+    // Removes the copy and its marker.
+    void Remove();
+
+private:
+    QString MarkerPath() const;
+
+    const CReelkeepDoc& doc_;
+    QString folder_;
+    QString originalPath_;
+    QLockFile lock_;
+    bool active_ = false;
+    int commands_ = 0;
+    QTimer timer_;
+    std::future<void> writing_;
+};
+
+}  // namespace reelkeep

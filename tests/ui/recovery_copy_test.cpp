@@ -1,0 +1,281 @@
+// The recovery copy of unsaved changes: when it is written and removed, the start-up offer after
+// a crash (a real SIGKILL of a child run), and the end of the desktop session.
+#include "recovery_copy.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+#include <cstdio>
+
+#include "app_strings.h"
+#include "byte_io.h"
+#include "command_ids.h"
+#include "frame_test_util.h"
+#include "main_frame.h"
+#include "qt_text.h"
+#include "reelkeep_app.h"
+#include "reelkeep_doc.h"
+#include "silent_ui.h"
+
+using namespace reelkeep;
+using namespace reelkeep::frametest;
+
+namespace {
+
+constexpr char kChildVariable[] = "REELKEEP_RECOVERY_TEST_CHILD";
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString ExpectedOffer(const QString& name, const QString& copyPath) {
+    const QString when =
+        QLocale().toString(QFileInfo(copyPath).lastModified(), QLocale::ShortFormat);
+    return QString::fromUtf8(appstr::kRecoverPrompt).arg(name, when);
+}
+
+// The child of the crash test: a catalogue with unsaved changes, fifty commands so the copy is
+// written the way a user's run writes it, then a wait to be killed.
+int RunChildUntilKilled() {
+    AppHarness harness;
+    CReelkeepApp& app = harness.StartedApp();
+    FillCatalogue(app.Doc());
+    for (int i = 0; i < CRecoveryCopy::kCommandsPerCopy; ++i) {
+        app.Frame().ExecuteCommand(CommandId::ViewToolbar);
+    }
+    app.Frame().Recovery().Finish();
+    std::puts("written");
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
+}  // namespace
+
+class RecoveryCopyTest : public QObject {
+    Q_OBJECT
+
+private:
+    AppHarness harness_;
+
+    static QString Folder() { return CRecoveryCopy::DefaultFolder(); }
+
+    // Ends the run the way a crash does: no close, so nothing is cleaned up.
+    void Crash(CReelkeepApp& app) {
+        app.Frame().Recovery().WriteIfModified(true);
+        harness_.app.reset();
+    }
+
+private slots:
+    void initTestCase() { InstallQuietLogHandler(); }
+
+    void init() { QDir(Folder()).removeRecursively(); }
+    void cleanup() { harness_.app.reset(); }
+
+    void copyLeavesTheUserFileAndTheModifiedFlagAlone() {
+        SilentUI ui;
+        CReelkeepDoc doc(ui);
+        FillCatalogue(doc);
+        const QString userFile = harness_.Path(QStringLiteral("mine.smf"));
+        QVERIFY(doc.SaveDocument(FromQt(userFile)));
+        const QByteArray saved = ReadAll(userFile);
+        doc.PurgeDeletedRecords({true});
+        doc.SetModified(true);
+
+        CRecoveryCopy copy(doc, Folder());
+        copy.SetOriginalPath(userFile);
+        copy.WriteIfModified(true);
+
+        QCOMPARE(ReadAll(userFile), saved);
+        QVERIFY(doc.IsModified());
+        const auto found = copy.Leftover();
+        QVERIFY(found.has_value());
+        QCOMPARE(found->originalPath, userFile);
+        StringSink expected;
+        doc.WriteDocument(expected);
+        QCOMPARE(ReadAll(found->copyPath), QByteArray::fromStdString(expected.bytes));
+
+        copy.Remove();
+        QVERIFY(!copy.Leftover().has_value());
+        QVERIFY(!QFile::exists(copy.CopyPath()));
+    }
+
+    void onlyModifiedCataloguesAreCopiedEveryFiftiethCommand() {
+        SilentUI ui;
+        CReelkeepDoc doc(ui);
+        FillCatalogue(doc);
+        doc.SetModified(false);
+        CRecoveryCopy copy(doc, Folder());
+        copy.WriteIfModified(true);
+        QVERIFY(!QFile::exists(copy.CopyPath()));
+
+        doc.SetModified(true);
+        for (int i = 1; i < CRecoveryCopy::kCommandsPerCopy; ++i) copy.NoteCommand();
+        copy.Finish();
+        QVERIFY(!QFile::exists(copy.CopyPath()));
+        copy.NoteCommand();
+        copy.Finish();
+        QVERIFY(copy.Leftover().has_value());
+    }
+
+    void aSecondRunLeavesTheFirstOnesCopyAlone() {
+        SilentUI ui;
+        CReelkeepDoc doc(ui);
+        FillCatalogue(doc);
+        CRecoveryCopy first(doc, Folder());
+        first.WriteIfModified(true);
+        CRecoveryCopy second(doc, Folder());
+        QVERIFY(first.IsActive());
+        QVERIFY(!second.IsActive());
+        QVERIFY(!second.Leftover().has_value());
+        second.Remove();
+        QVERIFY(first.Leftover().has_value());
+    }
+
+    void recoveredUntitledChangesAreModifiedAndSavedWhereTheUserChooses() {
+        CReelkeepApp& app = harness_.StartedApp();
+        FillCatalogue(app.Doc());
+        Crash(app);
+        const QString copyPath = QDir(Folder()).filePath(QStringLiteral("recovery.smf"));
+        const QString offer = ExpectedOffer(QStringLiteral("Untitled"), copyPath);
+
+        harness_.NewApp();
+        harness_.dialogs->recoverAnswers = {true};
+        QVERIFY(harness_.app->Start({QStringLiteral("reelkeep")}));
+        CReelkeepApp& again = *harness_.app;
+        QCOMPARE(harness_.dialogs->recoverQuestions, QStringList{offer});
+        QCOMPARE(again.Doc().RecordCount(), 3U);
+        QVERIFY(again.Doc().IsModified());
+        QVERIFY(again.Frame().Lifetime().Path().isEmpty());
+        // Still there until saved: a second crash must not lose the changes.
+        QVERIFY(QFile::exists(copyPath));
+
+        const QString target = harness_.Path(QStringLiteral("kept.smf"));
+        harness_.dialogs->saveNames = {target};
+        again.Frame().ExecuteCommand(CommandId::FileSave);
+        QVERIFY(QFile::exists(target));
+        QVERIFY(!QFile::exists(copyPath));
+    }
+
+    void recoveredChangesGoBackToTheirOwnFile() {
+        CReelkeepApp& app = harness_.StartedApp();
+        const QString userFile = harness_.Path(QStringLiteral("tapes.smf"));
+        FillCatalogue(app.Doc());
+        harness_.dialogs->saveNames = {userFile};
+        QVERIFY(app.Frame().Lifetime().Save());
+        const QByteArray saved = ReadAll(userFile);
+        app.Doc().PurgeDeletedRecords({true});
+        app.Doc().SetModified(true);
+        Crash(app);
+        QCOMPARE(ReadAll(userFile), saved);
+
+        harness_.NewApp();
+        harness_.dialogs->recoverAnswers = {true};
+        QVERIFY(harness_.app->Start({QStringLiteral("reelkeep")}));
+        CReelkeepApp& again = *harness_.app;
+        QVERIFY(harness_.dialogs->recoverQuestions.front().contains(QStringLiteral("tapes.smf")));
+        QCOMPARE(again.Frame().Lifetime().Path(), userFile);
+        QCOMPARE(again.Frame().windowTitle(), QStringLiteral("tapes.smf - Reelkeep"));
+        QVERIFY(again.Doc().IsModified());
+        QCOMPARE(again.Doc().RecordCount(), 2U);
+
+        QVERIFY(again.Frame().Lifetime().Save());
+        QVERIFY(harness_.dialogs->saveNames.empty());
+        SilentUI ui;
+        CReelkeepDoc reread(ui);
+        QVERIFY(reread.OpenDocument(FromQt(userFile)));
+        QCOMPARE(reread.RecordCount(), 2U);
+        QVERIFY(!again.Frame().Recovery().Leftover().has_value());
+    }
+
+    void discardRemovesTheCopy() {
+        CReelkeepApp& app = harness_.StartedApp();
+        FillCatalogue(app.Doc());
+        Crash(app);
+        CReelkeepApp& again = harness_.StartedApp();
+        QCOMPARE(harness_.dialogs->recoverQuestions.size(), qsizetype(1));
+        QCOMPARE(again.Doc().RecordCount(), 0U);
+        QVERIFY(!again.Doc().IsModified());
+        QVERIFY(!QFile::exists(again.Frame().Recovery().CopyPath()));
+    }
+
+    void normalExitAndDiscardedNewRemoveTheCopy() {
+        CReelkeepApp& app = harness_.StartedApp();
+        FillCatalogue(app.Doc());
+        CRecoveryCopy& copy = app.Frame().Recovery();
+        copy.WriteIfModified(true);
+        harness_.dialogs->answers = {MessageAnswer::No};
+        app.Frame().ExecuteCommand(CommandId::FileNew);
+        QVERIFY(!QFile::exists(copy.CopyPath()));
+
+        FillCatalogue(app.Doc());
+        copy.WriteIfModified(true);
+        harness_.dialogs->answers = {MessageAnswer::Cancel};
+        QVERIFY(!app.Frame().close());
+        QVERIFY(QFile::exists(copy.CopyPath()));
+        harness_.dialogs->answers = {MessageAnswer::No};
+        QVERIFY(app.Frame().close());
+        QVERIFY(!QFile::exists(copy.CopyPath()));
+    }
+
+    void endOfSessionAsksAsClosingDoes() {
+        CReelkeepApp& app = harness_.StartedApp();
+        CMainFrame& frame = app.Frame();
+        QVERIFY(frame.CommitSessionData(true));
+        QVERIFY(harness_.dialogs->messages.isEmpty());
+
+        FillCatalogue(app.Doc());
+        harness_.dialogs->answers = {MessageAnswer::Cancel};
+        QVERIFY(!frame.CommitSessionData(true));
+        QCOMPARE(harness_.dialogs->messages,
+                 QStringList{QStringLiteral("Save changes to Untitled?")});
+
+        // No one to ask: the changes wait in the recovery copy instead.
+        QVERIFY(frame.CommitSessionData(false));
+        QCOMPARE(harness_.dialogs->messages.size(), qsizetype(1));
+        QVERIFY(app.Doc().IsModified());
+        QVERIFY(frame.Recovery().Leftover().has_value());
+
+        harness_.dialogs->answers = {MessageAnswer::No};
+        QVERIFY(frame.CommitSessionData(true));
+        QVERIFY(!frame.Recovery().Leftover().has_value());
+    }
+
+    // A run killed with SIGKILL after its fiftieth command: the next start offers its changes.
+    void changesOutliveAKilledRun() {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromUtf8(kChildVariable), QStringLiteral("1"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForStarted());
+        QByteArray output;
+        QTRY_VERIFY_WITH_TIMEOUT((output += child.readAllStandardOutput()).contains("written") ||
+                                     child.state() == QProcess::NotRunning,
+                                 20000);
+        QCOMPARE(child.state(), QProcess::Running);
+        child.kill();
+        QVERIFY(child.waitForFinished());
+
+        harness_.NewApp();
+        harness_.dialogs->recoverAnswers = {true};
+        QVERIFY(harness_.app->Start({QStringLiteral("reelkeep")}));
+        QCOMPARE(harness_.dialogs->recoverQuestions.size(), qsizetype(1));
+        QCOMPARE(harness_.app->Doc().RecordCount(), 3U);
+        QVERIFY(harness_.app->Doc().IsModified());
+    }
+};
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet(kChildVariable)) return RunChildUntilKilled();
+    RecoveryCopyTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "recovery_copy_test.moc"
