@@ -69,6 +69,8 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
         store_.Sync();
     });
     recovery_ = std::make_unique<CRecoveryCopy>(doc_, CRecoveryCopy::DefaultFolder());
+    // The timer can fire in a modal loop opened halfway through a command.
+    recovery_->SetBusyCheck([this] { return documentChanging_; });
     // A catalogue saved, opened or started afresh has no unsaved changes left to recover.
     connect(&lifetime_, &CDocumentLifetime::pathChanged, this, [this] {
         recovery_->SetOriginalPath(lifetime_.Path());

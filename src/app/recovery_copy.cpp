@@ -64,7 +64,7 @@ void CRecoveryCopy::NoteCommand() {
 }
 
 void CRecoveryCopy::WriteIfModified(bool wait) {
-    if (!active_ || !doc_.IsModified()) return;
+    if (!active_ || !doc_.IsModified() || (busy_ && busy_())) return;
     // One write at a time: the next copy must not be overtaken by the one before it.
     Finish();
     StringSink sink;

@@ -5,8 +5,10 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <future>
 #include <optional>
+#include <utility>
 
 namespace reelkeep {
 
@@ -50,6 +52,9 @@ public:
 
     // The file the catalogue's changes belong to, for the marker.
     void SetOriginalPath(const QString& path) { originalPath_ = path; }
+    // Says when the document is in the middle of a change and must not be read; a copy due
+    // then waits for the next occasion.
+    void SetBusyCheck(std::function<bool()> busy) { busy_ = std::move(busy); }
     // Counts a command; every fiftieth writes the copy of a modified catalogue.
     void NoteCommand();
     // Writes the copy now when the catalogue is modified; with wait, returns once it is on the
@@ -68,6 +73,7 @@ private:
     QString originalPath_;
     QLockFile lock_;
     bool active_ = false;
+    std::function<bool()> busy_;
     int commands_ = 0;
     QTimer timer_;
     std::future<void> writing_;

@@ -136,6 +136,18 @@ private slots:
         QVERIFY(first.Leftover().has_value());
     }
 
+    void noCopyOfADocumentHalfwayThroughAChange() {
+        CReelkeepApp& app = harness_.StartedApp();
+        FillCatalogue(app.Doc());
+        CRecoveryCopy& copy = app.Frame().Recovery();
+        app.Frame().BeginDocumentChange();
+        copy.WriteIfModified(true);
+        QVERIFY(!QFile::exists(copy.CopyPath()));
+        app.Frame().EndDocumentChange();
+        copy.WriteIfModified(true);
+        QVERIFY(QFile::exists(copy.CopyPath()));
+    }
+
     void recoveredUntitledChangesAreModifiedAndSavedWhereTheUserChooses() {
         CReelkeepApp& app = harness_.StartedApp();
         FillCatalogue(app.Doc());
