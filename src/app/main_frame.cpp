@@ -77,7 +77,11 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
         if (!doc_.IsModified()) recovery_->Remove();
     });
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-        if (!CommitSessionData(manager.allowsInteraction())) manager.cancel();
+        const bool mayAsk = manager.allowsInteraction();
+        const bool carryOn = CommitSessionData(mayAsk);
+        // Done asking: the other programs may ask theirs.
+        if (mayAsk) manager.release();
+        if (!carryOn) manager.cancel();
     });
     UpdateCaption();
     UpdateRecentFileMenu();
