@@ -1,6 +1,7 @@
 // A save killed at any moment leaves the old catalogue or the new one, never a mixture. Child
 // processes save a large catalogue over a smaller one and are killed after a random delay.
-// REELKEEP_KILL_ROUNDS and REELKEEP_KILL_MOVIES make a longer run (defaults 200 and 20000);
+// REELKEEP_KILL_ROUNDS and REELKEEP_KILL_MOVIES make a longer run (defaults 200, and 20000
+// movies or 10000 under a sanitizer);
 // REELKEEP_KILL_SEED repeats one.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -25,6 +26,13 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+
+// A sanitizer makes every fork and save several times slower.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr unsigned long kDefaultMovies = 10000;
+#else
+constexpr unsigned long kDefaultMovies = 20000;
+#endif
 
 unsigned long EnvOr(const char* name, unsigned long fallback) {
     const char* value = std::getenv(name);
@@ -81,7 +89,7 @@ protected:
 
 TEST_F(KilledSaveTest, FileIsAlwaysTheOldOrTheNewCatalogue) {
     const auto rounds = EnvOr("REELKEEP_KILL_ROUNDS", 200);
-    const auto movies = static_cast<std::uint32_t>(EnvOr("REELKEEP_KILL_MOVIES", 20000));
+    const auto movies = static_cast<std::uint32_t>(EnvOr("REELKEEP_KILL_MOVIES", kDefaultMovies));
     const auto seed = EnvOr("REELKEEP_KILL_SEED", std::random_device{}());
 
     CReelkeepDoc oldDoc(ui);
