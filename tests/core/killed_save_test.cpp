@@ -1,8 +1,7 @@
 // A save killed at any moment leaves the old catalogue or the new one, never a mixture. Child
 // processes save a large catalogue over a smaller one and are killed after a random delay.
 // REELKEEP_KILL_ROUNDS and REELKEEP_KILL_MOVIES make a longer run (defaults 200, and 20000
-// movies or 10000 under a sanitizer);
-// REELKEEP_KILL_SEED repeats one.
+// movies or 10000 under a sanitizer); REELKEEP_KILL_SEED repeats one.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
