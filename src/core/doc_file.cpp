@@ -196,8 +196,13 @@ void CReelkeepDoc::KeepWhatWasLoaded() {
 }
 
 bool CReelkeepDoc::SaveDocument(const std::string& path) {
+    return SaveDocument(path, PosixFileCalls());
+}
+
+bool CReelkeepDoc::SaveDocument(const std::string& path, const FileCalls& calls) {
     try {
-        WriteFileAtomically(path, [this](ByteSink& sink) { WriteDocument(sink); });
+        WriteFileAtomically(
+            path, [this](ByteSink& sink) { WriteDocument(sink); }, calls);
     } catch (const FileError& error) {
         Warn(ui_, FileErrorText(FileOperation::Write, error.ErrorNumber(), path));
         return false;

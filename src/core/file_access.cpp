@@ -16,10 +16,10 @@ namespace {
 
 class FdSink : public ByteSink {
 public:
-    explicit FdSink(int fd) : fd_(fd) {}
+    FdSink(int fd, const FileCalls& calls) : fd_(fd), calls_(calls) {}
     void Write(const char* data, std::size_t n) override {
         while (n != 0) {
-            const ssize_t written = ::write(fd_, data, n);
+            const ssize_t written = calls_.Write(fd_, data, n);
             if (written < 0) {
                 if (errno == EINTR) continue;
                 throw FileError(errno);
@@ -31,6 +31,7 @@ public:
 
 private:
     int fd_;
+    const FileCalls& calls_;
 };
 
 std::string FolderOf(const std::string& path) {
@@ -38,6 +39,8 @@ std::string FolderOf(const std::string& path) {
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
+
+constexpr int kTemporaryNameAttempts = 100;
 
 // A name beside path that no other save of this process is using.
 std::string TemporaryNameFor(const std::string& path) {
@@ -58,15 +61,32 @@ std::optional<mode_t> ReplaceableFileMode(const std::string& path) {
     return st.st_mode & 07777;
 }
 
-void SyncFolder(const std::string& folder) {
+void SyncFolder(const std::string& folder, const FileCalls& calls) {
     // Makes the rename itself durable; a folder that cannot be synced loses nothing written.
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = calls.Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+    calls.Fsync(fd);
+    calls.Close(fd);
 }
 
 }  // namespace
+
+int FileCalls::Open(const char* path, int flags, mode_t mode) const {
+    return ::open(path, flags, mode);
+}
+ssize_t FileCalls::Write(int fd, const void* data, std::size_t n) const {
+    return ::write(fd, data, n);
+}
+int FileCalls::Fchmod(int fd, mode_t mode) const { return ::fchmod(fd, mode); }
+int FileCalls::Fsync(int fd) const { return ::fsync(fd); }
+int FileCalls::Close(int fd) const { return ::close(fd); }
+int FileCalls::Rename(const char* from, const char* to) const { return ::rename(from, to); }
+int FileCalls::Unlink(const char* path) const { return ::unlink(path); }
+
+const FileCalls& PosixFileCalls() {
+    static const FileCalls calls;
+    return calls;
+}
 
 FileSource::FileSource(const std::string& path) {
     // Not blocking: opening a pipe would otherwise wait for a writer that never comes.
@@ -96,29 +116,38 @@ std::size_t FileSource::Read(char* dst, std::size_t n) {
     }
 }
 
-void WriteFileAtomically(const std::string& path, const std::function<void(ByteSink&)>& write) {
+void WriteFileAtomically(const std::string& path, const std::function<void(ByteSink&)>& write,
+                         const FileCalls& calls) {
     std::optional<mode_t> existingMode = ReplaceableFileMode(path);
-    const std::string temporary = TemporaryNameFor(path);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) throw FileError(errno);
+    // A save that was killed leaves its temporary file, whose name a later process with the same
+    // id picks again: that name is passed over rather than failing the save.
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0; ++attempt) {
+        temporary = TemporaryNameFor(path);
+        fd = calls.Open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && (errno != EEXIST || attempt == kTemporaryNameAttempts - 1)) {
+            throw FileError(errno);
+        }
+    }
     const auto fail = [&](int error) {
-        ::unlink(temporary.c_str());
+        calls.Unlink(temporary.c_str());
         throw FileError(error);
     };
     try {
-        FdSink sink(fd);
+        FdSink sink(fd, calls);
         write(sink);
         // The replaced file keeps its permissions.
-        if (existingMode && ::fchmod(fd, *existingMode) != 0) throw FileError(errno);
-        if (::fsync(fd) != 0) throw FileError(errno);
+        if (existingMode && calls.Fchmod(fd, *existingMode) != 0) throw FileError(errno);
+        if (calls.Fsync(fd) != 0) throw FileError(errno);
     } catch (...) {
-        ::close(fd);
-        ::unlink(temporary.c_str());
+        calls.Close(fd);
+        calls.Unlink(temporary.c_str());
         throw;
     }
-    if (::close(fd) != 0) fail(errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0) fail(errno);
-    SyncFolder(FolderOf(path));
+    if (calls.Close(fd) != 0) fail(errno);
+    if (calls.Rename(temporary.c_str(), path.c_str()) != 0) fail(errno);
+    SyncFolder(FolderOf(path), calls);
 }
 
 }  // namespace reelkeep

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -24,9 +26,28 @@ private:
     std::uint64_t size_ = 0;
 };
 
+// The system calls that replace a file, one virtual call each so that a test can make any of
+// them fail; each does what the POSIX call of the same name does (-1 and errno on failure).
+// This base class makes the real calls.
+class FileCalls {
+public:
+    virtual ~FileCalls() = default;
+    virtual int Open(const char* path, int flags, mode_t mode) const;
+    virtual ssize_t Write(int fd, const void* data, std::size_t n) const;
+    virtual int Fchmod(int fd, mode_t mode) const;
+    virtual int Fsync(int fd) const;
+    virtual int Close(int fd) const;
+    virtual int Rename(const char* from, const char* to) const;
+    virtual int Unlink(const char* path) const;
+};
+
+// The real system calls.
+const FileCalls& PosixFileCalls();
+
 // Replaces path with what write produces, or leaves it untouched: the bytes go to a temporary
 // file in the same folder, are flushed to the disk and only then renamed over path. Throws
 // FileError (the temporary file is removed first).
-void WriteFileAtomically(const std::string& path, const std::function<void(ByteSink&)>& write);
+void WriteFileAtomically(const std::string& path, const std::function<void(ByteSink&)>& write,
+                         const FileCalls& calls = PosixFileCalls());
 
 }  // namespace reelkeep

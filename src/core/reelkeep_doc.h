@@ -28,6 +28,7 @@ namespace reelkeep {
 
 class ByteSource;
 class ByteSink;
+class FileCalls;
 
 // The heading custom field k (0..3) has when the user gives it none.
 std::string_view DefaultCustomHeading(std::size_t k);
@@ -124,6 +125,8 @@ public:
     // texts and return false (a failed save leaves the old file untouched).
     bool OpenDocument(const std::string& path);
     bool SaveDocument(const std::string& path);
+    // The same through the given system calls (tests make them fail).
+    bool SaveDocument(const std::string& path, const FileCalls& calls);
     // The same on bytes already opened; path only names the file in messages.
     bool ReadDocument(ByteSource& source, std::string_view path);
     void WriteDocument(ByteSink& sink) const;
