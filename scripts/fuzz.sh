@@ -15,14 +15,16 @@ case "$target" in
   *) echo "unknown target $target (reader or settings)" >&2; exit 2 ;;
 esac
 
+mkdir -p build-fuzz
+log=build-fuzz/build.log
 flags="-O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
 flags="$flags -fno-omit-frame-pointer"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="$flags" \
   -DCMAKE_CXX_FLAGS_DEBUG= -DREELKEEP_FUZZ=ON -DREELKEEP_BUILD_BENCH=OFF -DBUILD_TESTING=OFF \
-  >build-fuzz.log 2>&1 || { cat build-fuzz.log; exit 1; }
-cmake --build build-fuzz --target "fuzz_$target" fuzz_make_seeds >>build-fuzz.log 2>&1 ||
-  { cat build-fuzz.log; exit 1; }
+  >"$log" 2>&1 || { cat "$log"; exit 1; }
+cmake --build build-fuzz --target "fuzz_$target" fuzz_make_seeds >>"$log" 2>&1 ||
+  { cat "$log"; exit 1; }
 
 corpus=build-fuzz/corpus/$target
 seeds=build-fuzz/seeds
