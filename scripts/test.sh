@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
 echo "== clang-format"
-find src tests bench \( -name '*.cpp' -o -name '*.h' \) -print | sort |
+find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print | sort |
   xargs clang-format --dry-run -Werror
 
 echo "== build and tests"

@@ -12,6 +12,7 @@ namespace {
 
 constexpr const char* kUser = kSectionUserData;
 constexpr int kAbsentColor = -1;
+constexpr std::uint32_t kColorMask = 0xFFFFFF;
 
 struct FontValueNames {
     const char* face;
@@ -57,7 +58,8 @@ constexpr std::array<OptionEntry, 13> kOptionEntries = {{
 
 std::uint32_t ReadColor(const CSettingsStore& store, const char* name, std::uint32_t fallback) {
     const int value = store.ReadInt(kUser, name, kAbsentColor);
-    return value == kAbsentColor ? fallback : static_cast<std::uint32_t>(value);
+    // Only the colour's three bytes count; a hand-edited value with more is cut to them.
+    return value == kAbsentColor ? fallback : static_cast<std::uint32_t>(value) & kColorMask;
 }
 
 }  // namespace
@@ -84,7 +86,12 @@ void SaveScreenColors(CSettingsStore& store, const ScreenColors& colors) {
 }
 
 FontSpec ApplyFontRule(const FontSpec& font) {
-    if (font.face.isEmpty() || font.sizeTenths == 0 || font.weight == 0) return FontSpec{};
+    // A size past the range would also overflow the pixel height the view computes from it.
+    if (font.face.isEmpty() || font.sizeTenths < kMinFontSizeTenths ||
+        font.sizeTenths > kMaxFontSizeTenths || font.weight < kMinFontWeight ||
+        font.weight > kMaxFontWeight) {
+        return FontSpec{};
+    }
     return font;
 }
 

@@ -27,7 +27,14 @@ void SaveScreenColors(CSettingsStore& store, const ScreenColors& colors);
 // Reads a font and applies the font rule, then writes the five values back.
 FontSpec LoadFont(CSettingsStore& store, FontKind kind);
 void SaveFont(CSettingsStore& store, FontKind kind, const FontSpec& font);
-// An empty face, a zero size or a zero weight give the default font, all five values.
+// The sizes (tenths of a point) and weights a font may have: 0.1 to 1638 points, QFont's weights.
+inline constexpr int kMinFontSizeTenths = 1;
+inline constexpr int kMaxFontSizeTenths = 16380;
+inline constexpr int kMinFontWeight = 1;
+inline constexpr int kMaxFontWeight = 1000;
+
+// An empty face, or a size or weight out of range (zero among them), give the default font, all
+// five values.
 FontSpec ApplyFontRule(const FontSpec& font);
 
 // Reads the option values and writes them back, so every value exists after the first run.

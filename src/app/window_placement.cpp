@@ -27,7 +27,9 @@ std::optional<WindowPlacement> ParsePlacementRect(const QString& text) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         bool ok = false;
         values[i] = fields[static_cast<qsizetype>(i)].toInt(&ok);
-        if (!ok) return std::nullopt;
+        if (!ok || values[i] < -kMaxPlacementCoordinate || values[i] > kMaxPlacementCoordinate) {
+            return std::nullopt;
+        }
     }
     WindowPlacement placement;
     placement.left = values[0];
@@ -38,7 +40,7 @@ std::optional<WindowPlacement> ParsePlacementRect(const QString& text) {
 }
 
 WindowPlacement LoadPlacement(const CSettingsStore& store) {
-    // A "Rect" too short to hold four numbers is treated as absent.
+    // A "Rect" too short to hold four numbers, or out of range, is treated as absent.
     WindowPlacement placement =
         ParsePlacementRect(store.ReadText(kSectionWindow, "Rect", QString()))
             .value_or(WindowPlacement{});

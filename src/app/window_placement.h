@@ -24,10 +24,14 @@ struct WindowPlacement {
     bool operator==(const WindowPlacement&) const = default;
 };
 
+// The largest distance from the desktop's origin a stored edge may have: far past any set of
+// screens, yet small enough that the window's size cannot overflow.
+inline constexpr int kMaxPlacementCoordinate = 1000000;
+
 // "Rect" holds left, top, right and bottom as "%04d %04d %04d %04d".
 QString FormatPlacementRect(const WindowPlacement& placement);
 // Reads the four numbers at character positions 0, 5, 10 and 15; nullopt when one of them is
-// missing.
+// missing or beyond kMaxPlacementCoordinate.
 std::optional<WindowPlacement> ParsePlacementRect(const QString& text);
 
 WindowPlacement LoadPlacement(const CSettingsStore& store);

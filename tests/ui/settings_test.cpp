@@ -109,6 +109,10 @@ private slots:
         QTest::newRow("one missing beside DataColor")
             << QByteArray("[User Data]\nDataColor=5\nHeadingColor=6\nHBkColor=7\n") << 5u << 6u
             << 16777215u << 7u;
+        // Edited by hand: only the three colour bytes are kept.
+        QTest::newRow("wider than a colour")
+            << QByteArray("[User Data]\nDataColor=-2\nHeadingColor=16777472\n") << 16777214u << 256u
+            << 16777215u << 0u;
     }
 
     void colourRule() {
@@ -158,6 +162,18 @@ private slots:
         QTest::newRow("zero weight")
             << QByteArray("[User Data]\nFace Name=Arial\nFont Size=100\nFont Weight=0\n") << def
             << 80 << 400 << false;
+        QTest::newRow("size beyond 1638 points")
+            << QByteArray("[User Data]\nFace Name=Arial\nFont Size=2147483647\n") << def << 80
+            << 400 << false;
+        QTest::newRow("negative size")
+            << QByteArray("[User Data]\nFace Name=Arial\nFont Size=-120\n") << def << 80 << 400
+            << false;
+        QTest::newRow("weight beyond 1000")
+            << QByteArray("[User Data]\nFace Name=Arial\nFont Weight=1001\n") << def << 80 << 400
+            << false;
+        QTest::newRow("largest size and weight kept")
+            << QByteArray("[User Data]\nFace Name=Arial\nFont Size=16380\nFont Weight=1000\n")
+            << QStringLiteral("Arial") << 16380 << 1000 << false;
         QTest::newRow("kept")
             << QByteArray(
                    "[User Data]\nFace Name=Arial\nFont Size=100\nFont Weight=600\nItalic=1\n")
@@ -235,6 +251,10 @@ private slots:
         QVERIFY(!ParsePlacementRect(QStringLiteral("0010 0010 0500")).has_value());
         QVERIFY(!ParsePlacementRect(QStringLiteral("0010 0010 0500 abcd")).has_value());
         QVERIFY(!ParsePlacementRect(QString()).has_value());
+        // Edges no screen has are no placement either: the window's rectangle would overflow.
+        QVERIFY(!ParsePlacementRect(QStringLiteral("0 0 -2147483648 400")).has_value());
+        QVERIFY(!ParsePlacementRect(QStringLiteral("0 0 1000001 400")).has_value());
+        QVERIFY(ParsePlacementRect(QStringLiteral("-1000000 0 1000000 400")).has_value());
     }
 
     void placementThroughTheStore() {
