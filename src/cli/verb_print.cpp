@@ -161,11 +161,7 @@ bool ParsePrintOptions(std::span<const std::string> args, PrintOptions& out, std
     return true;
 }
 
-int Usage() {
-    UsageError(kPrintUsage);
-    std::cerr << "view options: " << kViewOptionsSynopsis << '\n' << kViewOptionsHelp << '\n';
-    return 1;
-}
+int Usage() { return UsageWithViewOptions(kPrintUsage); }
 
 // Puts the view in the mode asked for and selects the rows, as the user would in the window.
 void PrepareView(CReelkeepDoc& doc, CReelkeepView& view, const PrintOptions& print,
@@ -199,11 +195,7 @@ int RunPrintPdf(std::span<const std::string> args) {
     }
     // One Line Sorts comes before the sort, as a user switches the mode and then sorts.
     if (print.mode == CommandId::OneLineSorts) view.oneLine = true;
-    ChooseOffscreenWithoutDisplay();
-    int argc = 1;
-    char name[] = "reelkeep-cli";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    const WidgetApplication app;
 
     ConsoleUI ui;
     CReelkeepDoc doc(ui);

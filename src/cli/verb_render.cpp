@@ -70,11 +70,7 @@ bool ParseRenderOptions(std::span<const std::string> args, RenderOptions& out, s
     return true;
 }
 
-int Usage() {
-    UsageError(kRenderUsage);
-    std::cerr << "view options: " << kViewOptionsSynopsis << '\n' << kViewOptionsHelp << '\n';
-    return 1;
-}
+int Usage() { return UsageWithViewOptions(kRenderUsage); }
 
 }  // namespace
 
@@ -88,11 +84,7 @@ int RunRender(std::span<const std::string> args) {
         std::cerr << "reelkeep-cli: " << error << '\n';
         return Usage();
     }
-    ChooseOffscreenWithoutDisplay();
-    int argc = 1;
-    char name[] = "reelkeep-cli";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    const WidgetApplication app;
 
     ConsoleUI ui;
     CReelkeepDoc doc(ui);

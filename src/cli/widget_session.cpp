@@ -2,6 +2,10 @@
 
 #include <QByteArray>
 #include <cstdlib>
+#include <iostream>
+
+#include "verbs.h"
+#include "view_options.h"
 
 namespace reelkeep::cli {
 
@@ -13,11 +17,19 @@ std::optional<CommandId> ParseMode(std::string_view text) {
     return std::nullopt;
 }
 
-void ChooseOffscreenWithoutDisplay() {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
-        std::getenv("WAYLAND_DISPLAY") == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int UsageWithViewOptions(std::string_view synopsis) {
+    UsageError(synopsis);
+    std::cerr << "view options: " << kViewOptionsSynopsis << '\n' << kViewOptionsHelp << '\n';
+    return 1;
+}
+
+bool WidgetApplication::ChooseOffscreenWithoutDisplay() {
+    if (std::getenv("QT_QPA_PLATFORM") != nullptr || std::getenv("DISPLAY") != nullptr ||
+        std::getenv("WAYLAND_DISPLAY") != nullptr) {
+        return false;
     }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
 }
 
 }  // namespace reelkeep::cli

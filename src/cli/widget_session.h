@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <optional>
 #include <string_view>
 
@@ -11,7 +12,22 @@ namespace reelkeep::cli {
 // normal, one-line, actors or labels: the command that shows that mode.
 std::optional<CommandId> ParseMode(std::string_view text);
 
-// Widgets need a platform; without a display they draw offscreen.
-void ChooseOffscreenWithoutDisplay();
+// The usage of a verb that takes view options, and what they mean; returns the failure status.
+int UsageWithViewOptions(std::string_view synopsis);
+
+// The application the widgets need. Without a display they draw offscreen.
+class WidgetApplication {
+public:
+    WidgetApplication() = default;
+
+private:
+    static bool ChooseOffscreenWithoutDisplay();
+
+    [[maybe_unused]] bool offscreenChosen_ = ChooseOffscreenWithoutDisplay();  // before the app
+    int argc_ = 1;
+    char name_[13] = "reelkeep-cli";
+    char* argv_[2] = {name_, nullptr};
+    QApplication app_{argc_, argv_};
+};
 
 }  // namespace reelkeep::cli

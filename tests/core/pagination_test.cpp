@@ -1,4 +1,4 @@
-// How printed reports and label sheets fall into pages (Parts 5.1 and 5.3), against figures
+// How printed reports and label sheets fall into pages, against figures
 // worked out by hand from the text, and against a literal reading of the group paging.
 #include <gtest/gtest.h>
 
