@@ -2,9 +2,12 @@
 # Installs the Debian packages Reelkeep builds with, only those that are missing.
 set -eu
 # clang-tidy brings run-clang-tidy; clang-format checks the formatting; poppler-utils reads
-# the printed PDF files back.
+# the printed PDF files back. The install test validates the desktop files (desktop-file-utils,
+# appstream), types files (shared-mime-info, libglib2.0-bin's gio) and renders the manual pages
+# (groff-base, man-db); dpkg-dev's dpkg-shlibdeps gives the Debian package its dependencies.
 packages="g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-  fonts-dejavu-core clang-tidy clang-format poppler-utils"
+  fonts-dejavu-core clang-tidy clang-format poppler-utils desktop-file-utils appstream
+  shared-mime-info libglib2.0-bin groff-base man-db dpkg-dev"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -48,7 +48,12 @@ CReelkeepApp::CReelkeepApp(std::unique_ptr<CSettingsStore> store,
 CReelkeepApp::~CReelkeepApp() = default;
 
 bool CReelkeepApp::Start(const QStringList& arguments) {
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/reelkeep.xpm")));
+    // The installed desktop entry and its icon, so that the desktop shows the window as it shows
+    // the menu entry; the icon built in serves a Reelkeep run from its build folder.
+    const QString desktopId = QStringLiteral("org.quillfen.Reelkeep");
+    QGuiApplication::setDesktopFileName(desktopId);
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(desktopId, QIcon(QStringLiteral(":/icons/reelkeep.xpm"))));
     recent_.Load(*store_);
     const CommandLine line = ParseCommandLine(arguments);
     if (!line.error.isEmpty()) {
