@@ -10,29 +10,27 @@
 
 namespace {
 
-// False when this start ends here: its request went to the Reelkeep already running, or that
-// one did not answer (status 1; a second window would only open the same file twice).
-bool ClaimTheWindow(reelkeep::CInstanceServer& server, const reelkeep::CommandLine& line,
-                    int& status) {
+// The exit status when this start ends here: its request went to the Reelkeep already running,
+// or that one did not answer (a second window would only open the same file twice). Otherwise
+// this start runs the window, listening on server when it could.
+std::optional<int> HandOverToRunningWindow(reelkeep::CInstanceServer& server,
+                                           const reelkeep::CommandLine& line) {
     using namespace reelkeep;
     const QString file = line.file.isEmpty() ? QString() : QFileInfo(line.file).absoluteFilePath();
     switch (ClaimOrHandOver(server, InstanceServerName(), file)) {
         case InstanceClaim::HandedOver:
-            status = 0;
-            return false;
-        case InstanceClaim::NoAnswer:
-            std::fprintf(stderr, "%s\n",
-                         QString::fromUtf8(appstr::kNoAnswer)
-                             .arg(kHandOverTimeoutMs / 1000)
-                             .toUtf8()
-                             .constData());
-            status = 1;
-            return false;
+            return 0;
+        case InstanceClaim::NoAnswer: {
+            const QString message =
+                QString::fromUtf8(appstr::kNoAnswer).arg(kHandOverTimeoutMs / 1000);
+            std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+            return 1;
+        }
         case InstanceClaim::Serving:
         case InstanceClaim::Alone:
             break;
     }
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -47,12 +45,13 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QString::fromUtf8(appstr::kOrganisation));
     QApplication::setApplicationName(QString::fromUtf8(appstr::kAppTitle));
     CInstanceServer server;
-    int status = 0;
     // Printing opens no window, so it neither hands over nor takes requests.
-    if (line.printFile.isEmpty() && !ClaimTheWindow(server, line, status)) return status;
+    if (line.printFile.isEmpty()) {
+        if (const std::optional<int> status = HandOverToRunningWindow(server, line)) return *status;
+    }
     CReelkeepApp reelkeep;
     if (!reelkeep.Start(QApplication::arguments())) return 1;
-    if (const std::optional<int> exit = reelkeep.ExitStatus()) return *exit;
+    if (const std::optional<int> status = reelkeep.ExitStatus()) return *status;
     reelkeep.Frame().ServeHandOvers(server);
     return QApplication::exec();
 }

@@ -15,11 +15,11 @@ namespace reelkeep {
 
 class CReelkeepDoc;
 class CReelkeepView;
+class CInstanceServer;
 class CPrintCommands;
 class CRecoveryCopy;
 class CRecentFiles;
 class CSettingsStore;
-class CInstanceServer;
 class CStatusPanes;
 class CUserSettings;
 class IShellDialogs;
