@@ -1,5 +1,6 @@
 // The window's command line, read before Qt is there: Qt's own options (a session restart passes
-// -session) must not count as wrong usage, and every mistake names its argument.
+// -session) must not count as wrong usage, and every mistake names its argument. The statuses
+// and texts on the terminal are checked end to end in cli_manners.
 #include "command_line.h"
 
 #include <QtTest>
@@ -48,19 +49,11 @@ private slots:
             << QStringList{"a.smf", "b.smf"} << "unexpected argument 'b.smf'";
         QTest::newRow("print and a file")
             << QStringList{"-p", "a.smf", "b.smf"} << "unexpected argument 'b.smf'";
-        QTest::newRow("print alone") << QStringList{"--print"} << "option '--print' needs a FILE";
         QTest::newRow("print empty") << QStringList{"--print="} << "option '--print=' needs a FILE";
     }
     void namesTheArgumentAtFault() {
         QFETCH(QStringList, arguments);
         QTEST(Parse(arguments).error, "error");
-    }
-
-    void helpAndVersionEndTheRunWithoutAWindow() {
-        QVERIFY(Parse({QStringLiteral("-h")}).help);
-        QVERIFY(Parse({QStringLiteral("--version")}).version);
-        QCOMPARE(AnswerOnTerminal(Parse({QStringLiteral("--bogus")})), std::optional<int>(2));
-        QCOMPARE(AnswerOnTerminal(Parse({QStringLiteral("a.smf")})), std::nullopt);
     }
 };
 
