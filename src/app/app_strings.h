@@ -41,10 +41,26 @@ inline constexpr char kNoColorPrinter[] =
     "Color Printer not detected.  Printer color set to black only.";
 
 // Command line.
-inline constexpr char kCommandLineFile[] = "file";
-inline constexpr char kCommandLineFileHelp[] = "The catalogue to open.";
-inline constexpr char kCommandLinePrintHelp[] = "Print the catalogue FILE.";
-inline constexpr char kCommandLinePrintValue[] = "FILE";
+inline constexpr char kUsage[] =
+    "usage: reelkeep [FILE.smf]\n"
+    "       reelkeep -p|--print FILE.smf\n"
+    "Opens the catalogue FILE.smf in the window; without a file, the last catalogue used when\n"
+    "LoadLast is set, else a new one. While Reelkeep runs, a file given to another start opens\n"
+    "in the running window, and a start without a file brings that window to the front.\n"
+    "\n"
+    "  -p, --print FILE  print FILE on the default printer without opening the window\n"
+    "  -h, --help        show this text and exit\n"
+    "  --version         show the version and exit\n"
+    "Qt's own options (-platform, -style, -session ...) are passed on to Qt.\n";
+inline constexpr char kVersionFormat[] = "reelkeep %1 (%2)";  // release, git description
+inline constexpr char kTryHelp[] = "Try 'reelkeep --help'.";
+inline constexpr char kUnknownOption[] = "unknown option '%1'";
+inline constexpr char kMissingValue[] = "option '%1' needs a FILE";
+inline constexpr char kExtraArgument[] = "unexpected argument '%1'";
+inline constexpr char kCommandLineError[] = "reelkeep: %1";
+// Seconds waited. The request stays with the running window, which may act on it later.
+inline constexpr char kNoAnswer[] =
+    "reelkeep: the Reelkeep already running did not answer within %1 seconds.";
 inline constexpr char kCouldNotStartPrintJob[] = "Could not start print job.";
 inline constexpr char kNoPrinter[] = "reelkeep: cannot print %1: no printer is installed.";
 

@@ -20,6 +20,7 @@
 #include "reelkeep_view.h"
 #include "settings_store.h"
 #include "shell_dialogs.h"
+#include "single_instance.h"
 #include "user_settings.h"
 #include "window_placement.h"
 
@@ -214,9 +215,34 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     const QString path = FirstLocalFile(event->mimeData());
     if (path.isEmpty()) return;
     event->acceptProposedAction();
-    activateWindow();
+    OpenHandedFile(path);
+}
+
+void CMainFrame::ServeHandOvers(CInstanceServer& server) {
+    connect(&server, &CInstanceServer::knocked, this, &CMainFrame::BringToFront);
+    connect(&server, &CInstanceServer::requested, this, &CMainFrame::OpenHandedFile);
+    server.SetFreeCheck([this] { return IsFreeForHandOver(); });
+}
+
+void CMainFrame::OpenHandedFile(const QString& path) {
+    BringToFront();
+    if (path.isEmpty()) return;
     lifetime_.OpenFile(path);
     RefreshCommandStates();
+}
+
+void CMainFrame::BringToFront() {
+    // Un-minimized to the state it had, maximized or not.
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+// A file opened under an open dialog, menu or command would pull the catalogue from under it.
+bool CMainFrame::IsFreeForHandOver() const {
+    return !documentChanging_ && QApplication::activeModalWidget() == nullptr &&
+           QApplication::activePopupWidget() == nullptr;
 }
 
 }  // namespace reelkeep

@@ -15,6 +15,7 @@ namespace reelkeep {
 
 class CReelkeepDoc;
 class CReelkeepView;
+class CInstanceServer;
 class CPrintCommands;
 class CRecoveryCopy;
 class CRecentFiles;
@@ -61,6 +62,11 @@ public:
     // false when the user cancelled, to hold the session up. Where no question may be asked,
     // the recovery copy keeps the changes instead.
     bool CommitSessionData(bool allowsInteraction);
+    // Takes the files later starts hand over: the window comes forward, and each file opens as
+    // a dropped one does once no dialog or command is under way.
+    void ServeHandOvers(CInstanceServer& server);
+    // Brings the window forward and opens path as File Open does (nothing for an empty path).
+    void OpenHandedFile(const QString& path);
 
     // The action of a command (menu item and toolbar button alike); nullptr for unknown ids.
     QAction* Action(CommandId id) const;
@@ -92,6 +98,8 @@ private:
     // move the keyboard focus from one to the other.
     void FocusOtherPane();
     QWidget* FirstToolbarButton() const;
+    void BringToFront();
+    bool IsFreeForHandOver() const;
 
     CReelkeepDoc& doc_;
     CRecentFiles& recent_;

@@ -1,7 +1,6 @@
 #include "reelkeep_app.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
@@ -10,6 +9,7 @@
 #include <cstdio>
 
 #include "app_strings.h"
+#include "command_line.h"
 #include "main_frame.h"
 #include "print_commands.h"
 #include "printer_info.h"
@@ -21,22 +21,6 @@
 #include "window_placement.h"
 
 namespace reelkeep {
-
-CommandLine ParseCommandLine(const QStringList& arguments) {
-    QCommandLineParser parser;
-    const QCommandLineOption print({QStringLiteral("p"), QStringLiteral("print")},
-                                   appstr::kCommandLinePrintHelp, appstr::kCommandLinePrintValue);
-    parser.addOption(print);
-    parser.addPositionalArgument(appstr::kCommandLineFile, appstr::kCommandLineFileHelp);
-    CommandLine line;
-    if (!parser.parse(arguments)) {
-        line.error = parser.errorText();
-        return line;
-    }
-    line.printFile = parser.value(print);
-    if (!parser.positionalArguments().isEmpty()) line.file = parser.positionalArguments().front();
-    return line;
-}
 
 CReelkeepApp::CReelkeepApp()
     : CReelkeepApp(std::make_unique<CSettingsStore>(), std::make_unique<CQtShellDialogs>()) {}

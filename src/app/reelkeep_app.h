@@ -16,14 +16,6 @@ class CMainFrame;
 class CSettingsStore;
 class IShellDialogs;
 
-struct CommandLine {
-    QString file;       // the catalogue to open; empty for none
-    QString printFile;  // -p / --print FILE
-    QString error;      // not empty when the arguments could not be read
-};
-
-CommandLine ParseCommandLine(const QStringList& arguments);
-
 // The application object: owns the settings, the one document and the main window for the
 // whole run, and brings them up in start-up order.
 class CReelkeepApp {

@@ -2,11 +2,15 @@
 
 #include <iostream>
 
+#include "reelkeep_doc.h"
+
 namespace reelkeep::cli {
 
 MessageAnswer ConsoleUI::ShowMessage(std::string_view text, MessageButtons buttons, MessageIcon) {
     warned_ = true;
-    std::cerr << "reelkeep-cli: " << text << '\n';
+    std::cerr << "reelkeep-cli: ";
+    if (!file_.empty() && text.find(file_) == std::string_view::npos) std::cerr << file_ << ": ";
+    std::cerr << text << '\n';
     // Nobody can answer a question here: the careful answer leaves things as they are.
     switch (buttons) {
         case MessageButtons::Ok:
@@ -16,6 +20,17 @@ MessageAnswer ConsoleUI::ShowMessage(std::string_view text, MessageButtons butto
             return MessageAnswer::Cancel;
     }
     return MessageAnswer::Cancel;
+}
+
+bool OpenCatalogue(ConsoleUI& ui, CReelkeepDoc& doc, const std::string& path) {
+    ui.SetFile(path);
+    doc.OnNewDocument();
+    return doc.OpenDocument(path);
+}
+
+bool SaveCatalogue(ConsoleUI& ui, CReelkeepDoc& doc, const std::string& path) {
+    ui.SetFile(path);
+    return doc.SaveDocument(path);
 }
 
 }  // namespace reelkeep::cli

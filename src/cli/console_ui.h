@@ -1,6 +1,12 @@
 #pragma once
 
+#include <string>
+
 #include "silent_ui.h"
+
+namespace reelkeep {
+class CReelkeepDoc;
+}
 
 namespace reelkeep::cli {
 
@@ -13,9 +19,16 @@ public:
 
     // Whether any message was shown: a command that warned has not fully succeeded.
     bool Warned() const { return warned_; }
+    // The file the next messages are about; named before any message that does not name it.
+    void SetFile(std::string path) { file_ = std::move(path); }
 
 private:
     bool warned_ = false;
+    std::string file_;
 };
+
+// Opens or saves a catalogue; the messages name the file.
+bool OpenCatalogue(ConsoleUI& ui, CReelkeepDoc& doc, const std::string& path);
+bool SaveCatalogue(ConsoleUI& ui, CReelkeepDoc& doc, const std::string& path);
 
 }  // namespace reelkeep::cli

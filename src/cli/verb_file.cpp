@@ -50,24 +50,27 @@ std::optional<T> ParseNumber(std::string_view text) {
     return value;
 }
 
-// A document of the terminal; exit status 1 once it has shown any message.
+// A document of the terminal; a failure once it has shown any message.
 struct Session {
     ConsoleUI ui;
     CReelkeepDoc doc{ui};
     Session() { doc.OnNewDocument(); }
-    int Status(bool ok) const { return ok && !ui.Warned() ? 0 : 1; }
+    bool Open(const std::string& path) { return OpenCatalogue(ui, doc, path); }
+    int Save(const std::string& path) {
+        return SaveCatalogue(ui, doc, path) && !ui.Warned() ? 0 : kFailure;
+    }
 };
 
 }  // namespace
 
 int RunInfo(std::span<const std::string> args) {
-    if (args.size() != 1) return UsageError("info FILE");
+    if (const auto usage = CheckOperands(args, {"FILE"}, true)) return *usage;
     Session session;
-    if (!session.doc.OpenDocument(args[0])) return 1;
+    if (!session.Open(args[0])) return kFailure;
     const std::optional<std::string_view> version = PeekVersion(args[0]);
     if (!version) {
         session.ui.ShowMessage(msg::kUnexpectedFormat, MessageButtons::Ok, MessageIcon::Warning);
-        return 1;
+        return kFailure;
     }
     const CReelkeepDoc& doc = session.doc;
     std::cout << "version: " << *version << '\n' << "records: " << doc.RecordCount() << '\n';
@@ -76,37 +79,38 @@ int RunInfo(std::span<const std::string> args) {
     }
     std::cout << "movie-types: " << doc.Lookup(LookupKind::MovieTypes).size() << '\n'
               << "actors: " << doc.Lookup(LookupKind::Actors).size() << '\n';
-    return session.Status(true);
+    return session.ui.Warned() ? kFailure : 0;
 }
 
 int RunNew(std::span<const std::string> args) {
-    if (args.size() != 1) return UsageError("new OUT");
-    Session session;
-    return session.Status(session.doc.SaveDocument(args[0]));
+    if (const auto usage = CheckOperands(args, {"OUT"}, true)) return *usage;
+    return Session().Save(args[0]);
 }
 
 int RunConvert(std::span<const std::string> args) {
-    if (args.size() != 2) return UsageError("convert IN OUT");
+    if (const auto usage = CheckOperands(args, {"IN", "OUT"}, true)) return *usage;
     Session session;
-    if (!session.doc.OpenDocument(args[0])) return 1;
-    return session.Status(session.doc.SaveDocument(args[1]));
+    if (!session.Open(args[0])) return kFailure;
+    return session.Save(args[1]);
 }
 
 int RunGenerate(std::span<const std::string> args) {
-    constexpr std::string_view kSynopsis = "generate N OUT [--seed S]";
-    std::uint64_t seed = 1;
-    if (args.size() == 4 && args[2] == "--seed") {
-        const auto parsed = ParseNumber<std::uint64_t>(args[3]);
-        if (!parsed) return UsageError(kSynopsis);
-        seed = *parsed;
-    } else if (args.size() != 2) {
-        return UsageError(kSynopsis);
-    }
+    if (const auto usage = CheckOperands(args, {"N", "OUT"})) return *usage;
     const auto count = ParseNumber<std::uint32_t>(args[0]);
-    if (!count) return UsageError(kSynopsis);
+    if (!count)
+        return UsageError("N must be a whole number up to 4294967295, not '" + args[0] + "'");
+    std::uint64_t seed = 1;
+    if (args.size() > 2) {
+        if (args[2] != "--seed") return UsageError("unknown option '" + args[2] + "'");
+        if (args.size() == 3) return UsageError("--seed needs a value");
+        const auto parsed = ParseNumber<std::uint64_t>(args[3]);
+        if (!parsed) return UsageError("--seed wants a whole number, not '" + args[3] + "'");
+        if (args.size() > 4) return UsageError("unexpected argument '" + args[4] + "'");
+        seed = *parsed;
+    }
     Session session;
     GenerateCatalogue(session.doc, *count, seed);
-    return session.Status(session.doc.SaveDocument(args[1]));
+    return session.Save(args[1]);
 }
 
 }  // namespace reelkeep::cli

@@ -20,13 +20,6 @@ namespace reelkeep::cli {
 
 namespace {
 
-constexpr std::string_view kPrintUsage =
-    "print-pdf IN OUT.pdf [--paper letter|a4] [--mode normal|one-line|actors|labels]\n"
-    "    [--small-labels] [--select LIST] [--copies N] [--start P] [--page-numbers 0|1]\n"
-    "    [--normal-print 0..3] [--one-line-print 0..2] [--actor-print 0..2] [--heading 0|1]\n"
-    "    [--graphics grid|box|none] [--printer-color black|screen|label] [view options]\n"
-    "  prints what the window would print, to a PDF file; says pages: N";
-
 // The PDF takes every colour.
 constexpr int kPdfColors = 256;
 
@@ -161,8 +154,6 @@ bool ParsePrintOptions(std::span<const std::string> args, PrintOptions& out, std
     return true;
 }
 
-int Usage() { return UsageWithViewOptions(kPrintUsage); }
-
 // Puts the view in the mode asked for and selects the rows, as the user would in the window.
 void PrepareView(CReelkeepDoc& doc, CReelkeepView& view, const PrintOptions& print,
                  const ViewOptions& options) {
@@ -184,14 +175,13 @@ void PrepareView(CReelkeepDoc& doc, CReelkeepView& view, const PrintOptions& pri
 }  // namespace
 
 int RunPrintPdf(std::span<const std::string> args) {
-    if (args.size() < 2) return Usage();
+    if (const auto usage = CheckOperands(args, {"IN", "OUT.pdf"})) return *usage;
     PrintOptions print;
     ViewOptions view;
     std::string error;
     if (!ParsePrintOptions(args.subspan(2), print, error) ||
         !ParseViewOptions(print.viewArgs, view, error)) {
-        std::cerr << "reelkeep-cli: " << error << '\n';
-        return Usage();
+        return UsageError(error);
     }
     // One Line Sorts comes before the sort, as a user switches the mode and then sorts.
     if (print.mode == CommandId::OneLineSorts) view.oneLine = true;
@@ -200,8 +190,7 @@ int RunPrintPdf(std::span<const std::string> args) {
     ConsoleUI ui;
     CReelkeepDoc doc(ui);
     ViewRenderer renderer(doc, QSize(1280, 800));
-    doc.OnNewDocument();
-    if (!doc.OpenDocument(args[0])) return 1;
+    if (!OpenCatalogue(ui, doc, args[0])) return kFailure;
     doc.SetPrinterColorCount(kPdfColors);
     ApplyViewOptions(doc, view);
     CReelkeepView& shown = renderer.View();
@@ -220,7 +209,7 @@ int RunPrintPdf(std::span<const std::string> args) {
     shown.OnEndPrinting();
     if (!printed) {
         std::cerr << "reelkeep-cli: cannot write " << args[1] << '\n';
-        return 1;
+        return kFailure;
     }
     std::cout << "pages: " << pages << '\n';
     return 0;

@@ -17,12 +17,6 @@ namespace reelkeep::cli {
 
 namespace {
 
-constexpr std::string_view kRenderUsage =
-    "render IN OUT.png [--mode normal|one-line|actors|labels] [--size WxH] "
-    "[--decoration box|grid|none] [--small-labels] [view options]\n"
-    "  draws the catalogue as the window shows it at the top of the list (default size "
-    "1280x800)";
-
 struct RenderOptions {
     std::optional<CommandId> mode;
     QSize size{1280, 800};
@@ -61,7 +55,9 @@ bool ParseRenderOptions(std::span<const std::string> args, RenderOptions& out, s
             if (size) out.size = *size;
             if (!size) error = "--size wants WxH between 16 and 8192, not '" + args[i] + "'";
         } else if (name == "--decoration" && hasValue) {
-            if (!ParseDecoration(args[++i], out.display)) error = "unknown decoration";
+            if (!ParseDecoration(args[++i], out.display)) {
+                error = "unknown decoration '" + args[i] + "'";
+            }
         } else {
             out.viewArgs.push_back(name);
         }
@@ -70,19 +66,16 @@ bool ParseRenderOptions(std::span<const std::string> args, RenderOptions& out, s
     return true;
 }
 
-int Usage() { return UsageWithViewOptions(kRenderUsage); }
-
 }  // namespace
 
 int RunRender(std::span<const std::string> args) {
-    if (args.size() < 2) return Usage();
+    if (const auto usage = CheckOperands(args, {"IN", "OUT.png"})) return *usage;
     RenderOptions render;
     ViewOptions view;
     std::string error;
     if (!ParseRenderOptions(args.subspan(2), render, error) ||
         !ParseViewOptions(render.viewArgs, view, error)) {
-        std::cerr << "reelkeep-cli: " << error << '\n';
-        return Usage();
+        return UsageError(error);
     }
     const WidgetApplication app;
 
@@ -90,8 +83,7 @@ int RunRender(std::span<const std::string> args) {
     CReelkeepDoc doc(ui);
     // Made before loading, as the window is, so the file's column layouts are kept.
     ViewRenderer renderer(doc, render.size);
-    doc.OnNewDocument();
-    if (!doc.OpenDocument(args[0])) return 1;
+    if (!OpenCatalogue(ui, doc, args[0])) return kFailure;
     ApplyViewOptions(doc, view);
     if (render.mode && doc.IsEnabled(*render.mode)) doc.Execute(*render.mode);
 
@@ -106,7 +98,7 @@ int RunRender(std::span<const std::string> args) {
     const QImage image = renderer.Render();
     if (!image.save(QString::fromStdString(args[1]), "PNG")) {
         std::cerr << "reelkeep-cli: cannot write " << args[1] << '\n';
-        return 1;
+        return kFailure;
     }
     return 0;
 }

@@ -10,16 +10,6 @@ namespace reelkeep::cli {
 
 namespace {
 
-constexpr std::string_view kActorsUsage =
-    "actors IN [view options]\n"
-    "  prints the actor index, one row a line: GROUP<TAB>RECORD (GROUP is empty on every row\n"
-    "  but the first of its group; RECORD is the 0-based record number)";
-constexpr std::string_view kLabelsUsage =
-    "labels IN [view options]\n"
-    "  prints the label layout, one label a line, always 12 columns:\n"
-    "  TAPE<TAB>TITLE1<TAB>COUNTER1<TAB>...<TAB>TITLE5<TAB>COUNTER5<TAB>MULTIPLE\n"
-    "  (empty slots are empty columns; MULTIPLE is 1 when the label holds several movies)";
-
 // Keeps one row on one line whatever the text holds.
 std::string Escaped(std::string_view text) {
     std::string out;
@@ -45,33 +35,16 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-int Usage(std::string_view usage) {
-    UsageError(usage);
-    std::cerr << "view options: " << kViewOptionsSynopsis << '\n' << kViewOptionsHelp << '\n';
-    return 1;
-}
-
-// Opens IN and applies the view options after it; false (with the reason shown) on failure.
-bool OpenWithOptions(std::span<const std::string> args, std::string_view usage, CReelkeepDoc& doc,
-                     int& status) {
+// Opens IN and applies the view options after it; the exit status when that failed.
+std::optional<int> OpenWithOptions(std::span<const std::string> args, CReelkeepDoc& doc,
+                                   ConsoleUI& ui) {
+    if (const auto usage = CheckOperands(args, {"IN"})) return usage;
     ViewOptions view;
     std::string error;
-    if (args.empty()) {
-        status = Usage(usage);
-        return false;
-    }
-    if (!ParseViewOptions(args.subspan(1), view, error)) {
-        std::cerr << "reelkeep-cli: " << error << '\n';
-        status = Usage(usage);
-        return false;
-    }
-    doc.OnNewDocument();
-    if (!doc.OpenDocument(args[0])) {
-        status = 1;
-        return false;
-    }
+    if (!ParseViewOptions(args.subspan(1), view, error)) return UsageError(error);
+    if (!OpenCatalogue(ui, doc, args[0])) return kFailure;
     ApplyViewOptions(doc, view);
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -79,8 +52,7 @@ bool OpenWithOptions(std::span<const std::string> args, std::string_view usage, 
 int RunActors(std::span<const std::string> args) {
     ConsoleUI ui;
     CReelkeepDoc doc(ui);
-    int status = 0;
-    if (!OpenWithOptions(args, kActorsUsage, doc, status)) return status;
+    if (const auto failed = OpenWithOptions(args, doc, ui)) return *failed;
     // Without displayed actors there is no index; one left from loading may list hidden movies.
     if (doc.DisplayedActors().empty()) return 0;
     if (doc.CurrentSort() != SortMark::Actors) doc.SortByActorsCommand();
@@ -93,8 +65,7 @@ int RunActors(std::span<const std::string> args) {
 int RunLabels(std::span<const std::string> args) {
     ConsoleUI ui;
     CReelkeepDoc doc(ui);
-    int status = 0;
-    if (!OpenWithOptions(args, kLabelsUsage, doc, status)) return status;
+    if (const auto failed = OpenWithOptions(args, doc, ui)) return *failed;
     if (!doc.DisplayOrder().empty()) doc.DisplayLabelFormatCommand();
     for (const Label& label : doc.Labels()) {
         std::cout << Escaped(label.tapeNumber);

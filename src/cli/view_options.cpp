@@ -65,16 +65,20 @@ bool ParseOne(std::string_view name, std::string_view value, ViewOptions& view,
     }
     if (name == "--custom") {
         if (value.size() != 1 || value[0] < '1' || value[0] > '4') {
-            error = "--custom wants 1, 2, 3 or 4";
+            error = "--custom wants 1, 2, 3 or 4, not '" + std::string(value) + "'";
             return false;
         }
         view.options.showCustom[value[0] - '1'] = true;
         return true;
     }
     bool* flag = FlagOption(name, view);
+    if (flag == nullptr) {
+        error = "unknown option '" + std::string(name) + "'";
+        return false;
+    }
     const std::optional<bool> parsed = ParseFlag(value);
-    if (flag == nullptr || !parsed) {
-        error = "unknown option or value: " + std::string(name) + " " + std::string(value);
+    if (!parsed) {
+        error = std::string(name) + " wants 0 or 1, not '" + std::string(value) + "'";
         return false;
     }
     *flag = *parsed;
@@ -96,7 +100,7 @@ bool ParseViewOptions(std::span<const std::string> args, ViewOptions& view, std:
             continue;
         }
         if (i + 1 == args.size()) {
-            error = "unknown option or missing value: " + name;
+            error = "unknown option or missing value: '" + name + "'";
             return false;
         }
         if (!ParseOne(name, args[++i], view, error)) return false;

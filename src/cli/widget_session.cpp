@@ -2,10 +2,6 @@
 
 #include <QByteArray>
 #include <cstdlib>
-#include <iostream>
-
-#include "verbs.h"
-#include "view_options.h"
 
 namespace reelkeep::cli {
 
@@ -15,12 +11,6 @@ std::optional<CommandId> ParseMode(std::string_view text) {
     if (text == "actors") return CommandId::SortByActors;
     if (text == "labels") return CommandId::DisplayLabelFormat;
     return std::nullopt;
-}
-
-int UsageWithViewOptions(std::string_view synopsis) {
-    UsageError(synopsis);
-    std::cerr << "view options: " << kViewOptionsSynopsis << '\n' << kViewOptionsHelp << '\n';
-    return 1;
 }
 
 bool WidgetApplication::ChooseOffscreenWithoutDisplay() {

@@ -12,9 +12,6 @@ namespace reelkeep::cli {
 // normal, one-line, actors or labels: the command that shows that mode.
 std::optional<CommandId> ParseMode(std::string_view text);
 
-// The usage of a verb that takes view options, and what they mean; returns the failure status.
-int UsageWithViewOptions(std::string_view synopsis);
-
 // The application the widgets need. Without a display they draw offscreen.
 class WidgetApplication {
 public:

@@ -171,12 +171,14 @@ inline void FillCatalogue(CReelkeepDoc& doc) {
     doc.SetModified(true);
 }
 
-// The offscreen platform warns each time a main window's size limits change; that is no fault.
+// The offscreen platform warns each time a main window's size limits change or the window is
+// raised; that is no fault.
 inline void InstallQuietLogHandler() {
     static QtMessageHandler previous = nullptr;
     previous = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-            if (!text.contains(QStringLiteral("propagateSizeHints"))) {
+            if (!text.contains(QStringLiteral("propagateSizeHints")) &&
+                !text.contains(QStringLiteral("does not support raise()"))) {
                 previous(type, context, text);
             }
         });

@@ -1,0 +1,61 @@
+// The window's command line, read before Qt is there: Qt's own options (a session restart passes
+// -session) must not count as wrong usage, and every mistake names its argument. The statuses
+// and texts on the terminal are checked end to end in cli_manners.
+#include "command_line.h"
+
+#include <QtTest>
+
+using namespace reelkeep;
+
+namespace {
+
+CommandLine Parse(const QStringList& arguments) {
+    return ParseCommandLine(QStringList{QStringLiteral("reelkeep")} + arguments);
+}
+
+}  // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsTheFileAndThePrintSwitch_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("printFile");
+        QTest::newRow("none") << QStringList{} << QString() << QString();
+        QTest::newRow("file") << QStringList{"a.smf"} << "a.smf" << QString();
+        QTest::newRow("-p") << QStringList{"-p", "a.smf"} << QString() << "a.smf";
+        QTest::newRow("--print=") << QStringList{"--print=a.smf"} << QString() << "a.smf";
+        QTest::newRow("after --") << QStringList{"--", "-odd.smf"} << "-odd.smf" << QString();
+        QTest::newRow("Qt's options")
+            << QStringList{"-session", "id",       "-style=fusion", "--platform",
+                           "xcb",      "-reverse", "a.smf"}
+            << "a.smf" << QString();
+    }
+    void readsTheFileAndThePrintSwitch() {
+        QFETCH(QStringList, arguments);
+        const CommandLine line = Parse(arguments);
+        QCOMPARE(line.error, QString());
+        QTEST(line.file, "file");
+        QTEST(line.printFile, "printFile");
+    }
+
+    void namesTheArgumentAtFault_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("unknown") << QStringList{"--bogus", "a.smf"} << "unknown option '--bogus'";
+        QTest::newRow("two files")
+            << QStringList{"a.smf", "b.smf"} << "unexpected argument 'b.smf'";
+        QTest::newRow("print and a file")
+            << QStringList{"-p", "a.smf", "b.smf"} << "unexpected argument 'b.smf'";
+        QTest::newRow("print empty") << QStringList{"--print="} << "option '--print=' needs a FILE";
+    }
+    void namesTheArgumentAtFault() {
+        QFETCH(QStringList, arguments);
+        QTEST(Parse(arguments).error, "error");
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "command_line_test.moc"
