@@ -43,6 +43,7 @@ private:
         Save,
         Reload,
         Open,
+        New,
     };
 
     Op PickOp();
