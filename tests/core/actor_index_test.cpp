@@ -11,15 +11,6 @@
 namespace reelkeep::test {
 namespace {
 
-std::vector<ref::ActorRow> Rows(const CReelkeepDoc& doc) {
-    std::vector<ref::ActorRow> rows;
-    for (std::uint32_t r = 0; r < doc.ActorRowCount(); ++r) {
-        rows.push_back(
-            {std::string(doc.ActorRowGroupName(r)), std::to_string(doc.ActorRowRecord(r))});
-    }
-    return rows;
-}
-
 TEST(ActorIndex, GroupsNamesIgnoringCaseAndGathersMoviesWithoutActors) {
     const std::vector<Movie> movies = {
         {.title = "m0", .actor1 = "Bob", .actor2 = "Ann", .actor3 = "Cy"},
@@ -31,12 +22,12 @@ TEST(ActorIndex, GroupsNamesIgnoringCaseAndGathersMoviesWithoutActors) {
     CReelkeepDoc doc(ui);
     FillCatalogue(doc, std::span<const Movie>(movies));
     doc.SortByActorsCommand();
-    EXPECT_EQ(Rows(doc), (std::vector<ref::ActorRow>{{"Ann", "0"},
-                                                     {"", "2"},
-                                                     {"Bob", "0"},
-                                                     {"", "3"},
-                                                     {"Cy", "0"},
-                                                     {"NO ACTOR LISTED", "1"}}));
+    EXPECT_EQ(ref::ActorRowsOf(doc), (std::vector<ref::ActorRow>{{"Ann", "0"},
+                                                                 {"", "2"},
+                                                                 {"Bob", "0"},
+                                                                 {"", "3"},
+                                                                 {"Cy", "0"},
+                                                                 {"NO ACTOR LISTED", "1"}}));
     EXPECT_EQ(doc.CurrentSort(), SortMark::Actors);
     EXPECT_FALSE(doc.NormalViewFlag());
     EXPECT_EQ(doc.ListingCount(), 6u);
@@ -59,7 +50,8 @@ TEST(ActorIndex, ActorFilterLimitsGroupsAndMovies) {
     doc.SetFilters(filters);
     FillCatalogue(doc, std::span<const Movie>(movies));
     doc.SortByActorsCommand();
-    EXPECT_EQ(Rows(doc), (std::vector<ref::ActorRow>{{"Smith", "0"}, {"smithson", "2"}}));
+    EXPECT_EQ(ref::ActorRowsOf(doc),
+              (std::vector<ref::ActorRow>{{"Smith", "0"}, {"smithson", "2"}}));
 }
 
 TEST(ActorIndex, ReapplyFallsBackToTitleWhenNoActorIsLeft) {
@@ -102,7 +94,7 @@ TEST(ActorIndex, MatchesTheNestedScan) {
         std::vector<std::string> actors = doc.DisplayedActors().entries();
         const auto expected = ref::ActorIndex(doc.DisplayOrder(), records, actors);
         doc.SortByActorsCommand();
-        ASSERT_EQ(Rows(doc), expected) << "round " << round;
+        ASSERT_EQ(ref::ActorRowsOf(doc), expected) << "round " << round;
         EXPECT_EQ(doc.DisplayedActors().entries(), actors);
         if (doc.ProgressEnabled() && !actors.empty()) {
             ASSERT_EQ(ui.progress.size(), 2u);

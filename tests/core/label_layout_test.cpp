@@ -13,20 +13,6 @@
 namespace reelkeep::test {
 namespace {
 
-bool SameLabels(const std::vector<Label>& a, const std::vector<Label>& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const Label& x = a[i];
-        const Label& y = b[i];
-        if (x.titles != y.titles || x.movieTypes != y.movieTypes || x.counters != y.counters ||
-            x.rating != y.rating || x.time != y.time || x.tapeNumber != y.tapeNumber ||
-            x.actors != y.actors || x.multiple != y.multiple) {
-            return false;
-        }
-    }
-    return true;
-}
-
 struct LabelDoc {
     explicit LabelDoc(const std::vector<Movie>& movies, bool tapeText = false) : doc(ui) {
         FillCatalogue(doc, std::span<const Movie>(movies));
@@ -99,7 +85,7 @@ TEST(LabelLayout, MatchesTheLiteralCommandOnRandomCatalogues) {
         const auto labels = ref::Labels(expected, records, tapeText);
         doc.DisplayLabelFormatCommand();
         ASSERT_EQ(doc.DisplayOrder(), expected) << "round " << round;
-        ASSERT_TRUE(SameLabels(doc.Labels(), labels)) << "round " << round;
+        ASSERT_TRUE(ref::SameLabels(doc.Labels(), labels)) << "round " << round;
         EXPECT_EQ(ui.messages.size(), warned ? 1u : 0u);
         EXPECT_EQ(ui.updates, 1);
         if (!expected.empty()) {

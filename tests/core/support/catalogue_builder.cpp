@@ -28,6 +28,13 @@ std::vector<RecordValues> ToRecords(std::span<const Movie> movies) {
     return records;
 }
 
+std::vector<RecordValues> RecordsOf(const CReelkeepDoc& doc) {
+    std::vector<RecordValues> records;
+    records.reserve(doc.RecordCount());
+    for (std::uint32_t r = 0; r < doc.RecordCount(); ++r) records.push_back(doc.Record(r));
+    return records;
+}
+
 void FillCatalogue(CReelkeepDoc& doc, std::span<const RecordValues> records) {
     for (const RecordValues& r : records) doc.AppendRecord(r);
     doc.SetReady(true);

@@ -29,6 +29,8 @@ struct Movie {
 
 RecordValues ToRecord(const Movie& movie);
 std::vector<RecordValues> ToRecords(std::span<const Movie> movies);
+// The document's records, in record order.
+std::vector<RecordValues> RecordsOf(const CReelkeepDoc& doc);
 
 // Appends the records and rebuilds what a load rebuilds (display order with the filters in
 // force, lookup lists, entry dialog lists), without the load's title sort.

@@ -191,6 +191,15 @@ std::vector<ActorRow> ActorIndex(const Order& order, const Records& records,
     return rows;
 }
 
+std::vector<ActorRow> ActorRowsOf(const CReelkeepDoc& doc) {
+    std::vector<ActorRow> rows;
+    for (std::uint32_t r = 0; r < doc.ActorRowCount(); ++r) {
+        rows.push_back(
+            {std::string(doc.ActorRowGroupName(r)), std::to_string(doc.ActorRowRecord(r))});
+    }
+    return rows;
+}
+
 std::vector<Label> Labels(const Order& order, const Records& records, bool tapeText) {
     std::vector<Label> labels;
     const auto open = [&](std::uint32_t r) {
@@ -231,6 +240,20 @@ std::vector<Label> Labels(const Order& order, const Records& records, bool tapeT
     return labels;
 }
 
+bool SameLabels(const std::vector<Label>& a, const std::vector<Label>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const Label& x = a[i];
+        const Label& y = b[i];
+        if (x.titles != y.titles || x.movieTypes != y.movieTypes || x.counters != y.counters ||
+            x.rating != y.rating || x.time != y.time || x.tapeNumber != y.tapeNumber ||
+            x.actors != y.actors || x.multiple != y.multiple) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void MovieTypeSort(std::vector<std::string>& types) {
     const std::size_t n = types.size();
     for (std::size_t p = 0; p + 1 < n; ++p) {
@@ -242,6 +265,38 @@ void MovieTypeSort(std::vector<std::string>& types) {
             if (swap) std::swap(types[j], types[j + 1]);
         }
     }
+}
+
+std::vector<std::string> LookupEntries(const Records& records, LookupKind kind) {
+    std::vector<Field> fields;
+    switch (kind) {
+        case LookupKind::Actors:
+            fields = {Field::Actor1, Field::Actor2, Field::Actor3};
+            break;
+        case LookupKind::MovieTypes:
+            fields = {Field::MovieType};
+            break;
+        case LookupKind::MediaTypes:
+            fields = {Field::MediaType};
+            break;
+        case LookupKind::Ratings:
+            fields = {Field::Rating};
+            break;
+        default:
+            fields = {CustomField(static_cast<std::size_t>(kind) -
+                                  static_cast<std::size_t>(LookupKind::Custom1))};
+    }
+    std::vector<std::string> entries;
+    for (std::uint32_t r = 0; r < records.size(); ++r) {
+        for (Field f : fields) {
+            const std::string& value = Get(records, r, f);
+            bool known = value.empty();
+            for (const std::string& e : entries) known = known || CompareNoCase(e, value) == 0;
+            if (!known) entries.push_back(value);
+        }
+    }
+    if (kind == LookupKind::MovieTypes) MovieTypeSort(entries);
+    return entries;
 }
 
 }  // namespace reelkeep::test::ref

@@ -45,11 +45,19 @@ struct ActorRow {
 };
 std::vector<ActorRow> ActorIndex(const Order& order, const Records& records,
                                  std::vector<std::string>& actors);
+// The core's actor index in the same terms.
+std::vector<ActorRow> ActorRowsOf(const CReelkeepDoc& doc);
 
 // Labels built by walking the order with an opener position p and a scan position q.
 std::vector<Label> Labels(const Order& order, const Records& records, bool tapeText);
+// Whether two label layouts show the same; the records behind the labels are not compared.
+bool SameLabels(const std::vector<Label>& a, const std::vector<Label>& b);
 
 // The movie-type bubble sort of the label colour upkeep.
 void MovieTypeSort(std::vector<std::string>& types);
+
+// A lookup list as a rebuild fills it, by linear scan, in order of first appearance (the movie
+// types then in the label colour upkeep's order).
+std::vector<std::string> LookupEntries(const Records& records, LookupKind kind);
 
 }  // namespace reelkeep::test::ref

@@ -1,0 +1,102 @@
+#include "soak_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "catalogue_builder.h"
+#include "doc_invariants.h"
+#include "fake_ui.h"
+#include "messages.h"
+#include "smf_bytes.h"
+
+namespace reelkeep::test::soak {
+
+namespace {
+
+bool SameRecordsInAnyOrder(ref::Order a, ref::Order b) {
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    return a == b;
+}
+
+void CheckLookupLists(const CReelkeepDoc& doc, const ref::Records& records) {
+    for (std::size_t k = 0; k < kLookupCount; ++k) {
+        const auto kind = static_cast<LookupKind>(k);
+        EXPECT_EQ(doc.Lookup(kind).entries(), ref::LookupEntries(records, kind))
+            << "lookup list " << k;
+    }
+    // A label colour for every movie type, and a heading colour while there is one.
+    const std::size_t types = doc.Lookup(LookupKind::MovieTypes).size();
+    EXPECT_GE(doc.DataColors().size(), types);
+    EXPECT_EQ(doc.HeadingColors().empty(), types == 0);
+    EXPECT_TRUE(types > 0 || doc.DataColors().empty());
+}
+
+// The displayed-actor list stays in first-appearance order until the actor index sorts it.
+void CheckActors(const CReelkeepDoc& doc, const ref::Records& records,
+                 std::vector<std::string> actors) {
+    const std::vector<std::string> unsorted = actors;
+    const auto rows = ref::ActorIndex(doc.DisplayOrder(), records, actors);
+    const std::vector<std::string>& shown = doc.DisplayedActors().entries();
+    EXPECT_TRUE(shown == unsorted || shown == actors) << "displayed actors";
+    if (doc.CurrentSort() == SortMark::Actors) {
+        EXPECT_EQ(ref::ActorRowsOf(doc), rows);
+    }
+}
+
+void CheckSavedBytesReadBack(const CReelkeepDoc& doc) {
+    const std::string bytes = SaveBytes(doc);
+    FakeUI ui;
+    CReelkeepDoc copy(ui);
+    ui.doc = &copy;
+    ASSERT_TRUE(LoadBytes(copy, bytes));
+    EXPECT_TRUE(SaveBytes(copy) == bytes) << "the catalogue read back saves other bytes";
+}
+
+}  // namespace
+
+void CheckDocument(const CReelkeepDoc& doc, const ref::Records& records,
+                   const ref::Order& expectedOrder) {
+    ExpectConsistent(doc);
+    const ref::Displayed shown = ref::Filter(records, doc.Filters());
+    EXPECT_TRUE(SameRecordsInAnyOrder(doc.DisplayOrder(), shown.order))
+        << "the display order is not the filtered records";
+    EXPECT_EQ(doc.DisplayOrder(), expectedOrder);
+    CheckActors(doc, records, shown.actors);
+    CheckLookupLists(doc, records);
+    if (doc.LabelFormatFlag()) {
+        EXPECT_TRUE(ref::SameLabels(
+            doc.Labels(), ref::Labels(doc.DisplayOrder(), records, doc.TapeOrderIsText())))
+            << "labels";
+    }
+    CheckSavedBytesReadBack(doc);
+}
+
+std::string UndoneBytes(const CReelkeepDoc& doc, const ref::Records& before) {
+    ref::Records records = before;
+    const UndoJournal& journal = doc.Undo();
+    if (journal.action == msg::kUndoRestore) {
+        std::vector<bool> deleted(before.size(), false);
+        ref::Records back;
+        for (std::uint32_t r : journal.recordNumbers) {
+            deleted.at(r) = true;
+            back.push_back(before.at(r));
+        }
+        records.clear();
+        for (std::size_t r = 0; r < before.size(); ++r) {
+            if (!deleted[r]) records.push_back(before[r]);
+        }
+        records.insert(records.end(), back.begin(), back.end());
+    }
+    FakeUI ui;
+    CReelkeepDoc undone(ui);
+    undone.ApplyCustomHeadings(doc.CustomHeadings(), false);
+    undone.Layouts() = doc.Layouts();
+    undone.DataColors() = doc.DataColors();
+    undone.HeadingColors() = doc.HeadingColors();
+    FillCatalogue(undone, records);
+    return SaveBytes(undone);
+}
+
+}  // namespace reelkeep::test::soak

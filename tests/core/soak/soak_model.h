@@ -1,0 +1,39 @@
+#pragma once
+
+#include "display_state.h"
+#include "document_options.h"
+#include "filter_fields.h"
+#include "reference_ordering.h"
+
+namespace reelkeep::test::soak {
+
+// What the document looked like before a step.
+struct StepStart {
+    ref::Order order;
+    DisplayState display;
+    DocumentOptions options;
+};
+
+// What a step did to the display order, told by the driver, which knows the command it ran.
+struct Effect {
+    enum class Kind {
+        Kept,           // nothing ran, or nothing that reorders
+        Sorted,         // a sort command: key
+        TitleIfLabels,  // One Line Sorts or Normal View: a title sort for style, from the labels
+        Labels,         // Display in Label Format
+        Options,        // the options changed
+        Refiltered,     // the records or the filters changed: rebuilt, then re-sorted as from
+        Loaded,         // a catalogue was read
+    };
+    Kind kind = Kind::Kept;
+    SortMark key = SortMark::None;
+    ViewStyle style = ViewStyle::Normal;
+    DisplayState from{};
+};
+
+// The display order the step should leave, worked out with the literal reference algorithms
+// from the order before it. options are those in force after the step.
+ref::Order ExpectedOrder(const Effect& effect, const StepStart& start, const ref::Records& records,
+                         const FilterTexts& filters, const DocumentOptions& options);
+
+}  // namespace reelkeep::test::soak
