@@ -87,6 +87,10 @@ std::optional<std::string> CQtUI::AskExportFileName(ExportKind kind) {
     return FromQt(path);
 }
 
+std::optional<std::string> CQtUI::AskImportFileName() { return std::nullopt; }
+
+bool CQtUI::RunImportDialog(const CsvTable&, ColumnMapping&) { return false; }
+
 void CQtUI::StoreSelection() {
     if (frame_) frame_->View().StoreSelection();
 }
