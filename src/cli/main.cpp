@@ -25,6 +25,8 @@ constexpr std::array kVerbs = {
     Verb{"actors", RunActors, "actors IN [view options]"},
     Verb{"labels", RunLabels, "labels IN [view options]"},
     Verb{"export", RunExport, "export csv|text IN OUT [view options]"},
+    Verb{"import", RunImport,
+         "import csv IN.csv OUT.smf [--into EXISTING.smf] [--map COLUMN=FIELD]..."},
 #ifdef REELKEEP_HAVE_RENDER
     Verb{"render", RunRender, "render IN OUT.png [--mode MODE] [--size WxH] [view options]"},
     Verb{"print-pdf", RunPrintPdf,

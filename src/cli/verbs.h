@@ -14,6 +14,7 @@ int RunGenerate(std::span<const std::string> args);
 int RunActors(std::span<const std::string> args);
 int RunLabels(std::span<const std::string> args);
 int RunExport(std::span<const std::string> args);
+int RunImport(std::span<const std::string> args);
 #ifdef REELKEEP_HAVE_RENDER
 int RunRender(std::span<const std::string> args);
 int RunPrintPdf(std::span<const std::string> args);
