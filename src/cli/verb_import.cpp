@@ -1,12 +1,14 @@
 // The import verb: a CSV file's movies appended to a new or an existing catalogue.
 #include <charconv>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <vector>
 
 #include "console_ui.h"
 #include "csv_import.h"
 #include "file_errors.h"
+#include "messages.h"
 #include "reelkeep_doc.h"
 #include "text_compare.h"
 #include "verbs.h"
@@ -102,8 +104,10 @@ std::optional<CsvTable> ReadTable(const std::string& path) {
     } catch (const FileError& failure) {
         std::cerr << "reelkeep-cli: "
                   << FileErrorText(FileOperation::Read, failure.ErrorNumber(), path) << '\n';
-        return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "reelkeep-cli: " << msg::kNoMemoryImport << '\n';
     }
+    return std::nullopt;
 }
 
 void PrintReport(const ImportArgs& args, const ImportReport& report) {
