@@ -107,16 +107,6 @@ TEST(CsvMapping, MapsCommonNamesCustomHeadingsAndEachFieldOnce) {
                              T::Skip(), T::Skip(), T::To(Field::Custom4), T::Skip(), T::Skip()}));
 }
 
-TEST(CsvMapping, AnAssignedColumnTakesItsFieldsFromAnyOther) {
-    using T = ColumnTarget;
-    ColumnMapping mapping = MapHeadings({"Actors1", "Actors3", "Title", "Rating"}, {});
-    AssignColumn(mapping, 3, T::Actors());
-    EXPECT_EQ(mapping, (ColumnMapping{T::Skip(), T::Skip(), T::To(Field::MovieName), T::Actors()}));
-    AssignColumn(mapping, 0, T::To(Field::Actor2));
-    EXPECT_EQ(mapping,
-              (ColumnMapping{T::To(Field::Actor2), T::Skip(), T::To(Field::MovieName), T::Skip()}));
-}
-
 TEST(CsvImport, SplitsAnActorListAndReportsNamesBeyondThree) {
     TestCatalogue c({});
     ImportReport report;
@@ -188,15 +178,6 @@ TEST(ImportCommand, FollowsTheFiltersAndTheNextCommandReplacesItsUndo) {
     c.doc.EnterCommand();
     c.doc.Execute(CommandId::Undo);
     EXPECT_EQ(c.Stored(), (Titles{"Delta", "Alpha", "Bravo", "Beta", "Charlie"}));
-}
-
-TEST(ImportCommand, ReportsEveryLineLeftOutOrCutShort) {
-    Catalogue c;
-    c.Import("Title,Tape\nGood,1\nBad,2,extra\n\"Open,3\n");
-    EXPECT_EQ(c.Stored(), (Titles{"Delta", "Alpha", "Good"}));
-    EXPECT_EQ(c.ui.messages.back(),
-              "Movies imported: 1\nLines left out: 2\nline 3: left out, too many fields\n"
-              "line 4: left out, a quote is not closed before the end of the file");
 }
 
 TEST(ImportCommand, ChangesNothingWhenCancelledMissingOrWithoutAMovie) {

@@ -70,18 +70,6 @@ private slots:
         QCOMPARE(doc.Value(2, Field::MovieName), std::string("Heat"));
     }
 
-    void cancelChangesNothing() {
-        CReelkeepApp& app = AppImporting("Title\nZulu\n");
-        const QStringList messagesBefore = harness_.dialogs->messages;
-        WhenModalShown([](QWidget* modal) {
-            QVERIFY(qobject_cast<CCsvImportDialog*>(modal) != nullptr);
-            qobject_cast<QDialog*>(modal)->reject();
-        });
-        app.Frame().ExecuteCommand(CommandId::ImportCsv);
-        QCOMPARE(app.Doc().RecordCount(), 3u);
-        QCOMPARE(harness_.dialogs->messages, messagesBefore);
-    }
-
     void choosingAFieldSkipsTheColumnThatHadIt() {
         const CsvTable table = ReadCsv("Title,Name,Cast\nA,B,\"C; D\"\n");
         const HeadingTexts headings = {"Director", "Year", "Studio", "Shelf"};
