@@ -134,6 +134,11 @@ int RunImport(std::span<const std::string> args) {
     if (!table) return 1;
     ColumnMapping mapping = MapHeadings(table->headings, doc.CustomHeadings());
     if (!ApplyMaps(parsed, *table, mapping)) return 1;
+    if (!table->rows.empty() && !MapsAnyField(mapping)) {
+        std::cerr << "reelkeep-cli: no column of " << parsed.in
+                  << " goes to a field; name one with --map\n";
+        return 1;
+    }
     ImportReport report;
     if (!doc.ImportRecords(ImportedRecords(*table, mapping, report))) return 1;
     PrintReport(parsed, report);

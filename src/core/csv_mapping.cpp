@@ -1,5 +1,6 @@
 #include "csv_mapping.h"
 
+#include <algorithm>
 #include <array>
 
 #include "text_compare.h"
@@ -173,6 +174,12 @@ ColumnMapping MapHeadings(const std::vector<std::string>& headings,
         mapping.push_back(target);
     }
     return mapping;
+}
+
+bool MapsAnyField(const ColumnMapping& mapping) {
+    return std::any_of(mapping.begin(), mapping.end(), [](const ColumnTarget& target) {
+        return target.kind != ColumnTarget::Kind::Skip;
+    });
 }
 
 void AssignColumn(ColumnMapping& mapping, std::size_t column, ColumnTarget target) {

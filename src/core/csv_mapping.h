@@ -48,6 +48,9 @@ std::optional<ColumnTarget> TargetNamed(std::string_view name);
 ColumnMapping MapHeadings(const std::vector<std::string>& headings,
                           const HeadingTexts& customHeadings);
 
+// Whether any column goes to a field: without one, every movie would come in empty.
+bool MapsAnyField(const ColumnMapping& mapping);
+
 // Sends a column to target; any other column writing one of the same fields is skipped, so
 // that no field takes values from two columns.
 void AssignColumn(ColumnMapping& mapping, std::size_t column, ColumnTarget target);

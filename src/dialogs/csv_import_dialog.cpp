@@ -136,6 +136,8 @@ void CCsvImportDialog::Choose(std::size_t column, int choice) {
 }
 
 void CCsvImportDialog::ShowMapping() {
+    // Movies with every column skipped would come in empty.
+    ok_->setEnabled(MapsAnyField(mapping_));
     const std::span<const TargetChoice> choices = TargetChoices();
     for (std::size_t column = 0; column < combos_.size(); ++column) {
         const auto chosen = std::ranges::find(choices, mapping_[column], &TargetChoice::target);

@@ -16,7 +16,7 @@ namespace reelkeep {
 
 // Import Comma Separated Values: what was found in the file, a table of its first lines with a
 // row of field choices above them, one per column, preset from the headings. Choosing a field
-// for one column skips any other column that wrote it.
+// for one column skips any other column that wrote it; OK waits for one column to go somewhere.
 class CCsvImportDialog : public QDialog {
     Q_OBJECT
 public:

@@ -63,3 +63,6 @@ expect_failure(import csv ${WORK}/sheet.csv)
 expect_failure(import csv ${WORK}/sheet.csv ${WORK}/x.smf --map Title=bogus)
 expect_failure(import csv ${WORK}/sheet.csv ${WORK}/x.smf --map Nowhere=title)
 expect_failure(import csv ${WORK}/absent.csv ${WORK}/x.smf)
+# Without a column going to a field every movie would come in empty.
+file(WRITE ${WORK}/unnamed.csv "Foo,Bar\nA,B\n")
+expect_failure(import csv ${WORK}/unnamed.csv ${WORK}/x.smf)

@@ -82,6 +82,8 @@ private slots:
                  (ColumnMapping{ColumnTarget::Skip(), ColumnTarget::To(Field::MovieName),
                                 ColumnTarget::Actors()}));
         QCOMPARE(dialog.TargetCombo(0)->findText(QStringLiteral("Shelf")), 15);
+        for (std::size_t column : {1, 2}) dialog.TargetCombo(column)->setCurrentIndex(0);
+        QVERIFY(!dialog.OkButton()->isEnabled());
     }
 };
 
