@@ -39,6 +39,7 @@ public:
     QString AskOpenFileName(QWidget*) override { return {}; }
     QString AskSaveFileName(QWidget*, const QString&) override { return {}; }
     QString AskExportFileName(QWidget*, ExportKind) override { return {}; }
+    QString AskImportFileName(QWidget*) override { return {}; }
     void ShowAbout(QWidget*) override {}
     bool AskRecover(QWidget*, const QString&) override { return false; }
     std::optional<PrintDialogChoice> RunPrintDialog(QWidget*, QPrinter&, bool,

@@ -1,6 +1,7 @@
 // Writes the seed inputs of the fuzz targets: catalogue files of every version, with wide text,
-// long strings, large counts and every optional list, and settings files with odd values.
-// Usage: fuzz_make_seeds OUTPUT_DIR (gets reader/ and settings/ folders).
+// long strings, large counts and every optional list, settings files with odd values, and CSV
+// files as Reelkeep exports them and as spreadsheets write them.
+// Usage: fuzz_make_seeds OUTPUT_DIR (gets reader/, settings/ and csv/ folders).
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -143,8 +144,10 @@ int main(int argc, char** argv) {
     }
     const fs::path reader = fs::path(argv[1]) / "reader";
     const fs::path settings = fs::path(argv[1]) / "settings";
+    const fs::path csv = fs::path(argv[1]) / "csv";
     fs::create_directories(reader);
     fs::create_directories(settings);
+    fs::create_directories(csv);
 
     const std::pair<Version, const char*> versions[] = {{Version::Current, "current"},
                                                         {Version::Custom, "custom"},
@@ -191,5 +194,39 @@ int main(int argc, char** argv) {
          "\xef\xbb\xbf[Window size]\r\nRect=1 2 3\r\n"},
     };
     for (const auto& [name, text] : inis) Write(settings / name, text);
+
+    constexpr std::string_view kExportHeading =
+        R"("Title","Actors1","Actors2","Actors3","Time","Rating","Counter","Media","Type",)"
+        R"("Tape #","Synopsis","Director","Year",)"
+        "\r\n";
+    const std::pair<const char*, std::string> csvs[] = {
+        {"export.csv", std::string(kExportHeading) +
+                           R"("Alien "Special" Edition","Sigourney Weaver","","","117","R",)"
+                           R"("0030","VHS","Sci-Fi","12","Line one)"
+                           "\r\n"
+                           R"(Line two","Ridley Scott","1979",)"
+                           "\r\n"
+                           R"("","","","","","","","","","","","","",)"
+                           "\r\n"},
+        {"export-broken.csv", std::string(kExportHeading) +
+                                  R"("a",b","","","","","","","","","","","",)"
+                                  "\r\n"
+                                  R"("short",)"
+                                  "\r\n"
+                                  R"("open)"},
+        {"quotes.csv",
+         "Title,Actors,Synopsis,Tape\r\n\"Say \"\"Hi\"\"\",\"Ann; Bob; Cy; Dee\",\"one, "
+         "two\r\nthree\",7\r\nplain,,,8,,\r\n,,,\r\n"},
+        {"bom.csv",
+         "\xEF\xBB\xBFMovie Title,Genre,Format\n\xC3\x89t\xC3\xA9,Drama,DVD\nbad \xE9,x,y\n"},
+        {"cp1252.csv",
+         "Titre,G\xE9nre,Tape #\nCaf\xE9 \x80,Com\xE9"
+         "die,1\n"},
+        {"semicolons.csv", "Title;Actor 1;Rating;Custom 1\nA,1;B;PG;x\n\"C;D\";;;\n"},
+        {"tabs.csv", "Title\tTape\tRunning Time\nA\t1\t90\nB\t2\t95\textra\n"},
+        {"broken-quotes.csv", "Title,Tape\n\"a\"b\"c,1\n\"\"\"\n\"never closed,2\n"},
+        {"empty.csv", ""},
+    };
+    for (const auto& [name, text] : csvs) Write(csv / name, text);
     return 0;
 }

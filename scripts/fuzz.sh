@@ -1,18 +1,19 @@
 #!/bin/sh
 # One coverage-guided fuzz session: scripts/fuzz.sh TARGET SECONDS, TARGET being reader (the
-# catalogue reader) or settings (the settings file and its loaders). Builds the target with
-# clang, libFuzzer, ASan and UBSan in build-fuzz/, starts from the checked-in seeds and keeps
-# the corpus it grows in build-fuzz/corpus/TARGET, so that the next session goes on from there.
+# catalogue reader), settings (the settings file and its loaders) or csv (the CSV import).
+# Builds the target with clang, libFuzzer, ASan and UBSan in build-fuzz/, starts from the
+# checked-in seeds and keeps the corpus it grows in build-fuzz/corpus/TARGET, so that the next
+# session goes on from there.
 # A failing input is left in build-fuzz/ as crash-*, leak-*, timeout-* or oom-*; keep it in
 # fuzz/regressions/TARGET/ once fixed, where the replay test runs it on every build.
 set -eu
 cd "$(dirname "$0")/.."
-[ $# -eq 2 ] || { echo "usage: $0 reader|settings SECONDS" >&2; exit 2; }
+[ $# -eq 2 ] || { echo "usage: $0 reader|settings|csv SECONDS" >&2; exit 2; }
 target=$1
 seconds=$2
 case "$target" in
-  reader | settings) ;;
-  *) echo "unknown target $target (reader or settings)" >&2; exit 2 ;;
+  reader | settings | csv) ;;
+  *) echo "unknown target $target (reader, settings or csv)" >&2; exit 2 ;;
 esac
 
 mkdir -p build-fuzz
@@ -32,10 +33,11 @@ mkdir -p "$corpus" "fuzz/regressions/$target"
 build-fuzz/fuzz/fuzz_make_seeds "$seeds"
 cd build-fuzz
 # New inputs go to the first folder; the others only seed it. A settings input is a text file
-# of a few lines, a catalogue a few kilobytes.
+# of a few lines, a catalogue a few kilobytes, a CSV file some lines of values.
 case "$target" in
   reader) max_len=65536 ;;
   settings) max_len=4096 ;;
+  csv) max_len=16384 ;;
 esac
 # The settings target writes its file to TMPDIR: memory, not the disk, is fast enough.
 TMPDIR=/dev/shm \

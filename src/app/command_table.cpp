@@ -28,6 +28,8 @@ constexpr std::array kCommands = {
                 "Export the file to a different format", "", ""},
     CommandInfo{C::ExportText, "&Doc File (doc)", "Exports the file as a plain text listing", "",
                 "", ""},
+    CommandInfo{C::ImportCsv, "&Comma Separated Values...",
+                "Adds the movies of a comma separated values file", "", "", ""},
     CommandInfo{C::AppExit, "E&xit", "Quit Reelkeep; asks to save a changed catalogue", "", "",
                 ""},
 
@@ -122,6 +124,7 @@ std::string ToolTipText(const CommandInfo& info) {
 
 // clang-format off
 const std::vector<MenuSpec>& MainMenus() {
+    static const MenuSpec importMenu{"&Import", {Cmd(C::ImportCsv)}};
     static const MenuSpec exportMenu{"&Export", {Cmd(C::ExportCsv), Cmd(C::ExportText)}};
     static const MenuSpec labelSize{"Label &Size", {Cmd(C::LargeLabels), Cmd(C::SmallLabels)}};
     static const std::vector<MenuSpec> menus = {
@@ -129,7 +132,7 @@ const std::vector<MenuSpec>& MainMenus() {
          {Cmd(C::FileNew), Cmd(C::FileOpen), Cmd(C::FileSave), Cmd(C::FileSaveAs), Separator(),
           Cmd(C::FilePrint), Cmd(C::FilePrintPreview), Cmd(C::FilePrintSetup), Separator(),
           {MenuItem::Kind::RecentFiles}, Separator(),
-          Sub(exportMenu), Separator(),
+          Sub(importMenu), Sub(exportMenu), Separator(),
           Cmd(C::AppExit)}},
         {"&Edit",
          {Cmd(C::Enter), Cmd(C::Delete), Cmd(C::Modify), Separator(),

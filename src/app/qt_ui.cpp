@@ -87,6 +87,16 @@ std::optional<std::string> CQtUI::AskExportFileName(ExportKind kind) {
     return FromQt(path);
 }
 
+std::optional<std::string> CQtUI::AskImportFileName() {
+    const QString path = dialogs_.AskImportFileName(frame_);
+    if (path.isEmpty()) return std::nullopt;
+    return FromQt(path);
+}
+
+bool CQtUI::RunImportDialog(const CsvTable& table, ColumnMapping& mapping) {
+    return reelkeep::RunCsvImportDialog(frame_, table, doc_->CustomHeadings(), mapping);
+}
+
 void CQtUI::StoreSelection() {
     if (frame_) frame_->View().StoreSelection();
 }

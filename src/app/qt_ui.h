@@ -33,6 +33,8 @@ public:
     bool RunCustomHeadingsDialog(HeadingTexts& headings) override;
     bool RunFiltersDialog(FilterTexts& filters) override;
     std::optional<std::string> AskExportFileName(ExportKind kind) override;
+    std::optional<std::string> AskImportFileName() override;
+    bool RunImportDialog(const CsvTable& table, ColumnMapping& mapping) override;
     void StoreSelection() override;
     void SelectOnly(std::uint32_t row, bool selected) override;
     void ApplyCustomHeadings(const HeadingTexts& headings, bool repaint) override;

@@ -93,6 +93,11 @@ QString CQtShellDialogs::AskExportFileName(QWidget* parent, ExportKind kind) {
     return AskSaveName(parent, appstr::kDocUntitled, appstr::kDocFilter, appstr::kDocSuffix);
 }
 
+QString CQtShellDialogs::AskImportFileName(QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, QString(), QString(),
+                                        QString::fromUtf8(appstr::kCsvImportFilter));
+}
+
 void CQtShellDialogs::ShowAbout(QWidget* parent) { ShowAboutBox(parent); }
 
 bool CQtShellDialogs::AskRecover(QWidget* parent, const QString& text) {

@@ -34,6 +34,7 @@ public:
     virtual QString AskOpenFileName(QWidget* parent) = 0;
     virtual QString AskSaveFileName(QWidget* parent, const QString& suggestedPath) = 0;
     virtual QString AskExportFileName(QWidget* parent, ExportKind kind) = 0;
+    virtual QString AskImportFileName(QWidget* parent) = 0;
     virtual void ShowAbout(QWidget* parent) = 0;
     // The start-up offer of a crashed run's changes: true for Recover, false for Discard.
     virtual bool AskRecover(QWidget* parent, const QString& text) = 0;
@@ -59,6 +60,7 @@ public:
     QString AskOpenFileName(QWidget* parent) override;
     QString AskSaveFileName(QWidget* parent, const QString& suggestedPath) override;
     QString AskExportFileName(QWidget* parent, ExportKind kind) override;
+    QString AskImportFileName(QWidget* parent) override;
     void ShowAbout(QWidget* parent) override;
     bool AskRecover(QWidget* parent, const QString& text) override;
     std::optional<PrintDialogChoice> RunPrintDialog(QWidget* parent, QPrinter& printer,

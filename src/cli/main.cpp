@@ -28,6 +28,7 @@ constexpr std::array kVerbs = {
     Verb{"actors", RunActors, kActorsHelp, true},
     Verb{"labels", RunLabels, kLabelsHelp, true},
     Verb{"export", RunExport, kExportHelp, true},
+    Verb{"import", RunImport, kImportHelp},
 #ifdef REELKEEP_HAVE_RENDER
     Verb{"render", RunRender, kRenderHelp, true},
     Verb{"print-pdf", RunPrintPdf, kPrintPdfHelp, true},

@@ -53,6 +53,15 @@ inline constexpr std::string_view kExportHelp =
     "  writes the displayed movies of IN to OUT in display order, as the window's\n"
     "  Export command does; --synopsis and --custom choose the optional columns";
 
+int RunImport(std::span<const std::string> args);
+inline constexpr std::string_view kImportHelp =
+    "import csv IN.csv OUT.smf [--into EXISTING.smf] [--map COLUMN=FIELD]...\n"
+    "  appends the movies of IN.csv to EXISTING.smf (or to a new catalogue) and saves OUT.smf;\n"
+    "  prints imported: N and skipped: N, and each line left out or cut short on stderr.\n"
+    "  --map sends COLUMN (its heading, or its number from 1) to FIELD: movie-name, actor1,\n"
+    "  actor2, actor3, actors (split on \";\"), movie-type, media-type, time, tape, counter,\n"
+    "  rating, custom1 ... custom4, synopsis, or skip";
+
 #ifdef REELKEEP_HAVE_RENDER
 int RunRender(std::span<const std::string> args);
 inline constexpr std::string_view kRenderHelp =

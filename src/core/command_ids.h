@@ -17,6 +17,7 @@ enum class CommandId : std::uint32_t {
     AppExit = 57665,
     ExportCsv = 32841,
     ExportText = 32838,
+    ImportCsv = 32842,
 
     Enter = 32771,
     Delete = 32772,

@@ -32,6 +32,7 @@ bool CReelkeepDoc::Handles(CommandId id) {
         case CommandId::SortByActors:
         case CommandId::ExportCsv:
         case CommandId::ExportText:
+        case CommandId::ImportCsv:
             return true;
         default:
             return KeySortOfCommand(id) != nullptr || IsDisplayModeCommand(id);
@@ -44,6 +45,7 @@ bool CReelkeepDoc::IsEnabled(CommandId id) const {
     if (IsDisplayModeCommand(id)) return listed;
     switch (id) {
         case CommandId::Enter:
+        case CommandId::ImportCsv:
             return ready_ && !display_.LabelFormat();
         case CommandId::Modify:
             return rowSelection_.present && !display_.LabelFormat();
@@ -108,6 +110,8 @@ void CReelkeepDoc::Execute(CommandId id) {
             return ExportCommand(ExportKind::Csv);
         case CommandId::ExportText:
             return ExportCommand(ExportKind::Text);
+        case CommandId::ImportCsv:
+            return ImportCommand();
         case CommandId::SortByActors:
             return SortByActorsCommand();
         case CommandId::SortByTitle:

@@ -75,6 +75,22 @@ inline constexpr std::string_view kNoMemoryUndoSelection =
 inline constexpr std::string_view kDeleteQuestion = "Are you sure you want to delete %s?";
 inline constexpr std::string_view kDefaultMediaType = "VHS";
 
+// Import. %1 stands for a number.
+inline constexpr std::string_view kImportedMovies = "Movies imported: %1";
+inline constexpr std::string_view kImportSkippedLines = "Lines left out: %1";
+inline constexpr std::string_view kNoMemoryImport = "Not enough memory to import the file.";
+inline constexpr std::string_view kImportMoreProblems = "and %1 more";
+inline constexpr std::string_view kImportLine = "line %1: ";
+inline constexpr std::string_view kImportColumn = " (column %1)";
+inline constexpr std::string_view kImportTooManyFields = "left out, too many fields";
+inline constexpr std::string_view kImportTooFewFields = "left out, too few fields";
+inline constexpr std::string_view kImportBadEncoding = "left out, not valid UTF-8";
+inline constexpr std::string_view kImportUnclosedQuote =
+    "left out, a quote is not closed before the end of the file";
+inline constexpr std::string_view kImportUnquoted = "left out, a value is not in quotes";
+inline constexpr std::string_view kImportValueCut = "cut short, a value is too long";
+inline constexpr std::string_view kImportActorsCut = "cut short, more than three actors";
+
 // Find.
 inline constexpr std::string_view kProgressSearching = "Searching";
 inline constexpr std::string_view kContinueFind = "Continue Find?";

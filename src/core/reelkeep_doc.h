@@ -207,6 +207,11 @@ public:
     void ExportCommand(ExportKind kind);
     // Records the exports write: the selected displayed records, or all displayed ones.
     std::vector<std::uint32_t> ExportedRecords();
+    // Asks for a CSV file, lets the user map its columns, appends its movies and reports.
+    void ImportCommand();
+    // Appends the movies as one command, which Undo takes back whole. Out of memory, nothing is
+    // added, the user is told and false returned.
+    bool ImportRecords(std::vector<RecordValues> records);
 
     // ---- command routing -----------------------------------------------------------------
     // Whether the document handles the command at all.
@@ -276,6 +281,9 @@ private:
     bool ListingRecordAt(std::uint32_t row, std::uint32_t& record) const;
     // Takes back a record Enter appended but could not finish adding.
     void DropNewRecord(std::uint32_t record);
+    // The journal of an import: the records from first on, named without copies, since taking
+    // them out needs none.
+    void RecordImportUndo(std::uint32_t first);
 
     IReelkeepUI& ui_;
     int changeDepth_ = 0;

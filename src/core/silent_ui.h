@@ -25,6 +25,8 @@ public:
     bool RunCustomHeadingsDialog(HeadingTexts&) override { return false; }
     bool RunFiltersDialog(FilterTexts&) override { return false; }
     std::optional<std::string> AskExportFileName(ExportKind) override { return std::nullopt; }
+    std::optional<std::string> AskImportFileName() override { return std::nullopt; }
+    bool RunImportDialog(const CsvTable&, ColumnMapping&) override { return false; }
     void StoreSelection() override {}
     void SelectOnly(std::uint32_t, bool) override {}
     void ApplyCustomHeadings(const HeadingTexts&, bool) override {}

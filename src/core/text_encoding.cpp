@@ -64,9 +64,13 @@ std::size_t SequenceLength(std::string_view text, std::size_t i) {
     return length;
 }
 
-}  // namespace
+struct Utf8Census {
+    std::size_t wellFormed = 0;  // multi-byte sequences
+    std::size_t malformed = 0;   // bytes that start no well-formed sequence
+};
 
-bool IsValidUtf8(std::string_view text) {
+Utf8Census CountSequences(std::string_view text) {
+    Utf8Census census;
     std::size_t i = 0;
     while (i < text.size()) {
         if (static_cast<unsigned char>(text[i]) < 0x80) {
@@ -74,10 +78,24 @@ bool IsValidUtf8(std::string_view text) {
             continue;
         }
         const std::size_t length = SequenceLength(text, i);
-        if (length == 0) return false;
-        i += length;
+        if (length == 0) {
+            ++census.malformed;
+            ++i;
+        } else {
+            ++census.wellFormed;
+            i += length;
+        }
     }
-    return true;
+    return census;
+}
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view text) { return CountSequences(text).malformed == 0; }
+
+bool LooksLikeUtf8(std::string_view text) {
+    const Utf8Census census = CountSequences(text);
+    return census.malformed == 0 || census.wellFormed > census.malformed;
 }
 
 std::string Cp1252ToUtf8(std::string_view text) {

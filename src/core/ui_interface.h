@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "csv_mapping.h"
+#include "csv_reader.h"
 #include "fields.h"
 #include "filter_fields.h"
 
@@ -68,6 +70,9 @@ public:
     virtual bool RunCustomHeadingsDialog(HeadingTexts& headings) = 0;
     virtual bool RunFiltersDialog(FilterTexts& filters) = 0;
     virtual std::optional<std::string> AskExportFileName(ExportKind kind) = 0;
+    // The CSV file to import, then the columns' mapping over a preview of the table.
+    virtual std::optional<std::string> AskImportFileName() = 0;
+    virtual bool RunImportDialog(const CsvTable& table, ColumnMapping& mapping) = 0;
 
     // The view's part: copy its row flags into the document (CReelkeepDoc::rowSelection),
     // select only one row, and take new custom headings for its column titles.

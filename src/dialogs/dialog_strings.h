@@ -89,6 +89,24 @@ inline constexpr std::string_view kHeadingsTitle = "Edit Custom Headings";
 inline constexpr std::array<std::string_view, 4> kHeadingLabels = {
     "Custom Heading 1", "Custom Heading 2", "Custom Heading 3", "Custom Heading 4"};
 
+// Import of a CSV file. %1 stands for the separator, %2 the encoding, %3 the movie count.
+inline constexpr std::string_view kImportTitle = "Import Comma Separated Values";
+inline constexpr std::string_view kImportIntro =
+    "Choose the field each column goes to, or skip it. The first lines of the file:";
+inline constexpr std::string_view kImportFound = "Separator: %1    Text: %2    Movies: %3";
+inline constexpr std::string_view kImportExportForm = "as Reelkeep exports it";
+inline constexpr std::string_view kImportFieldRow = "Field";
+inline constexpr std::string_view kImportSkip = "(skip)";
+inline constexpr std::string_view kImportActorList = "Actors (A; B; C)";
+inline constexpr std::array<std::string_view, 3> kImportSeparators = {"comma", "semicolon", "tab"};
+inline constexpr std::array<std::string_view, 3> kImportEncodings = {
+    "UTF-8", "UTF-8 with byte-order mark", "Windows-1252"};
+// In Field order; the custom fields show the catalogue's headings instead.
+inline constexpr std::array<std::string_view, 15> kImportFieldCaptions = {
+    "Movie Name", "Actor 1", "Actor 2", "Actor 3", "Movie Type", "Media Type", "Time",     "Tape #",
+    "Counter",    "Rating",  "",        "",        "",           "",           "Synopsis",
+};
+
 // Filters, labels in FilterField order.
 inline constexpr std::string_view kFiltersTitle = "Filters";
 inline constexpr std::array<std::string_view, 9> kFilterLabels = {

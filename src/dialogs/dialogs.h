@@ -58,6 +58,11 @@ bool RunLabelColorDialog(QWidget* parent, const std::vector<std::string>& movieT
 std::optional<QFont> RunFontPicker(QWidget* parent, const QFont& initial, FontSizeLimit sizes);
 std::optional<QColor> RunColorPicker(QWidget* parent, const QColor& initial);
 
+// Import Comma Separated Values: previews the table's first lines and lets each column go to a
+// field or be skipped; on accept mapping holds the choices.
+bool RunCsvImportDialog(QWidget* parent, const CsvTable& table, const HeadingTexts& headings,
+                        ColumnMapping& mapping);
+
 // Add Column: the column identifier (1 to 10) of the column chosen.
 std::optional<std::uint32_t> RunAddColumnDialog(QWidget* parent);
 

@@ -49,6 +49,7 @@ inline constexpr int kGoToEntryWindow = 109;
 inline constexpr int kLabelColorsDialog = 110;
 inline constexpr int kScreenColorsDialog = 111;
 inline constexpr int kPrintPreview = 112;
+inline constexpr int kCsvImportDialog = 113;
 
 // The pages of the Options sheet; each page's Help button opens its own.
 inline constexpr int kOptionsGeneral = 120;

@@ -54,6 +54,7 @@ constexpr std::array kTopics = {
     HelpTopic{help::kLabelColorsDialog, "labels.html#colors"},
     HelpTopic{help::kScreenColorsDialog, "options.html#screen-colors"},
     HelpTopic{help::kPrintPreview, "printing.html#preview"},
+    HelpTopic{help::kCsvImportDialog, "export.html#import"},
 
     HelpTopic{help::kOptionsGeneral, "options.html#general"},
     HelpTopic{help::kOptionsNormalView, "options.html#normal-view"},

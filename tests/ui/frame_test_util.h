@@ -38,6 +38,8 @@ public:
         return Next(saveNames, QString());
     }
     QString AskExportFileName(QWidget*, ExportKind) override { return {}; }
+    std::deque<QString> importNames;
+    QString AskImportFileName(QWidget*) override { return Next(importNames, QString()); }
     void ShowAbout(QWidget*) override { ++aboutBoxes; }
 
     // The recovery offer: answered from recoverAnswers (Discard when empty), recorded.

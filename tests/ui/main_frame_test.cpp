@@ -176,6 +176,7 @@ private slots:
                                       "-",
                                       "&File|Recent File|",
                                       "-",
+                                      "&File/&Import|&Comma Separated Values...|",
                                       "&File/&Export|&Comma Separated Volume (csv)|",
                                       "&File/&Export|&Doc File (doc)|",
                                       "-",

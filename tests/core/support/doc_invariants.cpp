@@ -23,7 +23,12 @@ void ExpectConsistent(const CReelkeepDoc& doc) {
         for (std::uint32_t k = 0; k < label.movieCount; ++k) EXPECT_LT(label.records[k], count);
     }
     const UndoJournal& undo = doc.Undo();
-    for (const auto& column : undo.fields) EXPECT_EQ(column.size(), undo.recordNumbers.size());
+    // An import's journal names its records without copies.
+    for (const auto& column : undo.fields) {
+        if (!column.empty()) {
+            EXPECT_EQ(column.size(), undo.recordNumbers.size());
+        }
+    }
 }
 
 }  // namespace reelkeep::test

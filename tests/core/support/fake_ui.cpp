@@ -100,6 +100,18 @@ bool FakeUI::RunFiltersDialog(std::array<std::string, 9>& filters) {
 
 std::optional<std::string> FakeUI::AskExportFileName(ExportKind) { return Next(exportNames); }
 
+std::optional<std::string> FakeUI::AskImportFileName() { return Next(importNames); }
+
+bool FakeUI::RunImportDialog(const CsvTable&, ColumnMapping& mapping) {
+    importMappingsShown.push_back(mapping);
+    if (importAccepts.empty()) return false;
+    const bool accepted = importAccepts.front();
+    importAccepts.pop_front();
+    if (!accepted) return false;
+    for (const auto& [column, target] : importAssignments) AssignColumn(mapping, column, target);
+    return true;
+}
+
 void FakeUI::StoreSelection() {
     if (doc != nullptr) doc->Selection().flags = viewSelection;
 }

@@ -43,6 +43,12 @@ public:
     std::deque<std::optional<std::array<std::string, 4>>> headingAnswers;
     std::deque<std::optional<std::array<std::string, 9>>> filterAnswers;
     std::deque<std::optional<std::string>> exportNames;
+    std::deque<std::optional<std::string>> importNames;
+    // Whether the import dialog is accepted (an empty queue cancels), and the columns the user
+    // sends elsewhere before OK.
+    std::deque<bool> importAccepts;
+    std::vector<std::pair<std::size_t, ColumnTarget>> importAssignments;
+    std::vector<ColumnMapping> importMappingsShown;
 
     // The view's row flags that StoreSelection copies into the document.
     CReelkeepDoc* doc = nullptr;
@@ -65,6 +71,8 @@ public:
     bool RunCustomHeadingsDialog(std::array<std::string, 4>& headings) override;
     bool RunFiltersDialog(std::array<std::string, 9>& filters) override;
     std::optional<std::string> AskExportFileName(ExportKind kind) override;
+    std::optional<std::string> AskImportFileName() override;
+    bool RunImportDialog(const CsvTable& table, ColumnMapping& mapping) override;
     void StoreSelection() override;
     void SelectOnly(std::uint32_t row, bool selected) override;
     void ApplyCustomHeadings(const std::array<std::string, 4>& headings, bool repaint) override;

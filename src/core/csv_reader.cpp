@@ -1,0 +1,267 @@
+#include "csv_reader.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "file_access.h"
+#include "text_encoding.h"
+
+namespace reelkeep {
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+// How every heading line of Reelkeep's export begins; the optional columns follow.
+constexpr std::string_view kExportHeadingStart =
+    R"("Title","Actors1","Actors2","Actors3","Time","Rating","Counter","Media","Type","Tape #",)";
+constexpr std::string_view kExportValueEnd = "\",";
+
+// One row as the file has it, before decoding: possibly several lines, as values may hold
+// line breaks.
+struct RawRow {
+    std::uint64_t line = 0;
+    std::vector<std::string> fields;
+    std::optional<ImportProblemKind> broken;  // set when the row cannot be taken at all
+};
+
+// A position in the text and the line it is on.
+class Cursor {
+public:
+    explicit Cursor(std::string_view text) : text_(text) {}
+
+    bool AtEnd() const { return pos_ >= text_.size(); }
+    char Peek() const { return text_[pos_]; }
+    std::uint64_t Line() const { return line_; }
+    std::size_t Find(std::string_view what) const { return text_.find(what, pos_); }
+    // Over bytes known to hold no line break.
+    void Advance(std::size_t n) { pos_ += n; }
+
+    // Takes a line break (CR LF, LF or a lone CR) when one is next.
+    bool TakeLineBreak() {
+        if (AtEnd() || (Peek() != '\r' && Peek() != '\n')) return false;
+        if (Peek() == '\r') ++pos_;
+        if (!AtEnd() && Peek() == '\n') ++pos_;
+        ++line_;
+        return true;
+    }
+
+    // Moves past the next line break, or to the end.
+    void SkipLine() {
+        while (!AtEnd() && !TakeLineBreak()) ++pos_;
+    }
+
+    // The bytes up to position at (clamped to the end), moved past.
+    std::string_view TakeUpTo(std::size_t at) {
+        at = std::min(at, text_.size());
+        const std::string_view taken = text_.substr(pos_, at - pos_);
+        line_ += static_cast<std::uint64_t>(std::count(taken.begin(), taken.end(), '\n'));
+        pos_ = at;
+        return taken;
+    }
+
+    // The bytes up to the next separator or line break.
+    std::string_view TakeUnquoted(char separator) {
+        std::size_t end = pos_;
+        while (end < text_.size() && text_[end] != separator && text_[end] != '\r' &&
+               text_[end] != '\n') {
+            ++end;
+        }
+        return TakeUpTo(end);
+    }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    std::uint64_t line_ = 1;
+};
+
+// A quoted spreadsheet value from its opening quote on, doubled quotes undoubled; what follows
+// the closing quote up to the separator is kept as it stands. False when no quote closes it.
+bool TakeQuoted(Cursor& cursor, std::string& field) {
+    cursor.Advance(1);
+    for (;;) {
+        const std::size_t quote = cursor.Find("\"");
+        field += cursor.TakeUpTo(quote);
+        if (cursor.AtEnd()) return false;
+        cursor.Advance(1);
+        if (cursor.AtEnd() || cursor.Peek() != '"') return true;
+        field += '"';
+        cursor.Advance(1);
+    }
+}
+
+RawRow ReadSpreadsheetRow(Cursor& cursor, char separator) {
+    RawRow row;
+    row.line = cursor.Line();
+    std::string field;
+    bool fieldStart = true;
+    while (!cursor.AtEnd() && !cursor.TakeLineBreak()) {
+        if (cursor.Peek() == separator) {
+            row.fields.push_back(std::exchange(field, {}));
+            cursor.Advance(1);
+            fieldStart = true;
+            continue;
+        }
+        if (fieldStart && cursor.Peek() == '"') {
+            if (!TakeQuoted(cursor, field)) row.broken = ImportProblemKind::UnclosedQuote;
+        } else {
+            field += cursor.TakeUnquoted(separator);
+        }
+        fieldStart = false;
+    }
+    row.fields.push_back(std::move(field));
+    return row;
+}
+
+// Reelkeep's export does not escape its values: each runs from its opening quote to the next
+// `",`, line breaks included, and a line break between values ends the row.
+RawRow ReadExportRow(Cursor& cursor) {
+    RawRow row;
+    row.line = cursor.Line();
+    while (!cursor.AtEnd() && !cursor.TakeLineBreak()) {
+        if (cursor.Peek() != '"') {
+            row.broken = ImportProblemKind::Unquoted;
+            cursor.SkipLine();
+            break;
+        }
+        cursor.Advance(1);
+        const std::size_t end = cursor.Find(kExportValueEnd);
+        row.fields.emplace_back(cursor.TakeUpTo(end));
+        if (cursor.AtEnd()) {
+            row.broken = ImportProblemKind::UnclosedQuote;
+            break;
+        }
+        cursor.Advance(kExportValueEnd.size());
+    }
+    return row;
+}
+
+// The separator the heading line uses most, outside quotes; a comma when it uses none.
+char DetectSeparator(std::string_view text) {
+    std::size_t commas = 0;
+    std::size_t semicolons = 0;
+    std::size_t tabs = 0;
+    bool quoted = false;
+    for (const char c : text) {
+        if (c == '"') quoted = !quoted;
+        if (quoted) continue;
+        if (c == '\r' || c == '\n') break;
+        commas += c == ',' ? 1 : 0;
+        semicolons += c == ';' ? 1 : 0;
+        tabs += c == '\t' ? 1 : 0;
+    }
+    if (semicolons > commas && semicolons >= tabs) return ';';
+    if (tabs > commas && tabs > semicolons) return '\t';
+    return ',';
+}
+
+bool AllEmpty(const std::vector<std::string>& fields) {
+    return std::all_of(fields.begin(), fields.end(),
+                       [](const std::string& field) { return field.empty(); });
+}
+
+bool HasHighByte(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+// The values as UTF-8; false when one is not UTF-8 in a UTF-8 file.
+bool Decode(std::vector<std::string>& fields, CsvEncoding encoding) {
+    for (std::string& field : fields) {
+        if (encoding == CsvEncoding::Windows1252) {
+            if (HasHighByte(field)) field = Cp1252ToUtf8(field);
+        } else if (!IsValidUtf8(field)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Cuts a value to maxBytes at a character boundary; true when it was longer.
+bool CutToLimit(std::string& value, std::size_t maxBytes) {
+    if (value.size() <= maxBytes) return false;
+    std::size_t end = maxBytes;
+    while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80) --end;
+    value.resize(end);
+    return true;
+}
+
+std::vector<std::string> Headings(std::vector<std::string> fields) {
+    for (std::string& field : fields) field = StoredTextToUtf8(std::move(field));
+    return fields;
+}
+
+// Whether a row holds values no heading names. Spreadsheets often end rows with empty cells;
+// in Reelkeep's export an extra value means a value held `",` and the others have moved.
+bool HasUnnamedValues(const CsvTable& table, const std::vector<std::string>& fields) {
+    const std::size_t columns = table.headings.size();
+    if (fields.size() <= columns) return false;
+    if (table.form == CsvForm::ReelkeepExport) return true;
+    return std::any_of(fields.begin() + static_cast<std::ptrdiff_t>(columns), fields.end(),
+                       [](const std::string& field) { return !field.empty(); });
+}
+
+std::optional<ImportProblemKind> RowProblem(const CsvTable& table, const RawRow& row) {
+    if (row.broken) return row.broken;
+    if (HasUnnamedValues(table, row.fields)) return ImportProblemKind::TooManyFields;
+    if (table.form == CsvForm::ReelkeepExport && row.fields.size() < table.headings.size()) {
+        return ImportProblemKind::TooFewFields;
+    }
+    return std::nullopt;
+}
+
+void AddRow(CsvTable& table, RawRow row, std::size_t maxValueBytes) {
+    std::optional<ImportProblemKind> problem = RowProblem(table, row);
+    if (!problem && !Decode(row.fields, table.encoding)) problem = ImportProblemKind::BadEncoding;
+    if (problem) {
+        table.problems.push_back({row.line, *problem, 0});
+        return;
+    }
+    row.fields.resize(std::min(row.fields.size(), table.headings.size()));
+    for (std::size_t i = 0; i < row.fields.size(); ++i) {
+        if (CutToLimit(row.fields[i], maxValueBytes)) {
+            table.problems.push_back({row.line, ImportProblemKind::ValueCut, i + 1});
+        }
+    }
+    table.rows.push_back({row.line, std::move(row.fields)});
+}
+
+}  // namespace
+
+CsvTable ReadCsv(std::string_view bytes, std::size_t maxValueBytes) {
+    CsvTable table;
+    std::string_view text = bytes;
+    if (text.starts_with(kUtf8Bom)) {
+        text.remove_prefix(kUtf8Bom.size());
+        table.encoding = CsvEncoding::Utf8WithBom;
+    } else {
+        table.encoding = LooksLikeUtf8(text) ? CsvEncoding::Utf8 : CsvEncoding::Windows1252;
+    }
+    const bool exported = text.starts_with(kExportHeadingStart);
+    table.form = exported ? CsvForm::ReelkeepExport : CsvForm::Spreadsheet;
+    table.separator = exported ? ',' : DetectSeparator(text);
+    Cursor cursor(text);
+    bool headed = false;
+    while (!cursor.AtEnd()) {
+        RawRow row = exported ? ReadExportRow(cursor) : ReadSpreadsheetRow(cursor, table.separator);
+        // An exported movie may have every value empty; a spreadsheet pads with empty rows.
+        if (!row.broken && (exported ? row.fields.empty() : AllEmpty(row.fields))) continue;
+        if (headed) {
+            AddRow(table, std::move(row), maxValueBytes);
+        } else {
+            table.headings = Headings(std::move(row.fields));
+            headed = true;
+        }
+    }
+    return table;
+}
+
+CsvTable ReadCsvFile(const std::string& path) {
+    FileSource source(path);
+    std::string bytes(static_cast<std::size_t>(source.Size()), '\0');
+    bytes.resize(source.Read(bytes.data(), bytes.size()));
+    return ReadCsv(bytes);
+}
+
+}  // namespace reelkeep

@@ -1,0 +1,77 @@
+#include <new>
+#include <numeric>
+
+#include "csv_import.h"
+#include "file_errors.h"
+#include "messages.h"
+#include "reelkeep_doc.h"
+
+namespace reelkeep {
+
+namespace {
+
+// Problems listed one per line in the message after an import; the rest are counted.
+constexpr std::size_t kProblemsShown = 30;
+
+}  // namespace
+
+void CReelkeepDoc::RecordImportUndo(std::uint32_t first) {
+    try {
+        undo_.recordNumbers.resize(records_.Count() - first);
+        std::iota(undo_.recordNumbers.begin(), undo_.recordNumbers.end(), first);
+        undo_.action = msg::kUndoDelete;
+        undo_.available = true;
+    } catch (const std::bad_alloc&) {
+        ClearUndoJournal();
+        Warn(ui_, msg::kNoMemoryRecordUndo);
+    }
+}
+
+bool CReelkeepDoc::ImportRecords(std::vector<RecordValues> records) {
+    // Nothing to add is no command: the last one stays undoable.
+    if (records.empty()) return true;
+    ChangeScope change(*this);
+    const std::uint32_t first = records_.Count();
+    const bool lookupsMatched = lookupsMatchRecords_;
+    try {
+        for (RecordValues& values : records) AppendRecord(std::move(values));
+    } catch (const std::bad_alloc&) {
+        // Nothing else has changed yet: dropping the new records leaves the catalogue, its
+        // lists and the last command's undo as they were.
+        records_.Resize(first);
+        lookupsMatchRecords_ = lookupsMatched;
+        Warn(ui_, msg::kNoMemoryAddEntries);
+        return false;
+    }
+    ClearUndoJournal();
+    RecordImportUndo(first);
+    modified_ = true;
+    WaitCursor wait(ui_);
+    RebuildLookupLists();
+    RecordsChanged();
+    return true;
+}
+
+void CReelkeepDoc::ImportCommand() {
+    const std::optional<std::string> path = ui_.AskImportFileName();
+    if (!path) return;
+    CsvTable table;
+    try {
+        WaitCursor wait(ui_);
+        table = ReadCsvFile(*path);
+    } catch (const FileError& error) {
+        Warn(ui_, FileErrorText(FileOperation::Read, error.ErrorNumber(), *path));
+        return;
+    } catch (const std::bad_alloc&) {
+        Warn(ui_, msg::kNoMemoryImport);
+        return;
+    }
+    ColumnMapping mapping = MapHeadings(table.headings, headings_);
+    if (!ui_.RunImportDialog(table, mapping)) return;
+    ImportReport report;
+    if (!ImportRecords(ImportedRecords(table, mapping, report))) return;
+    ui_.ShowMessage(ReportText(report, kProblemsShown), MessageButtons::Ok,
+                    MessageIcon::Information);
+}
+
+}  // namespace reelkeep

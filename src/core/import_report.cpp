@@ -1,0 +1,77 @@
+#include "import_report.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "messages.h"
+
+namespace reelkeep {
+
+namespace {
+
+std::string WithNumber(std::string_view text, std::uint64_t number) {
+    const std::size_t at = text.find("%1");
+    std::string out(text.substr(0, at));
+    out += std::to_string(number);
+    out += text.substr(at + 2);
+    return out;
+}
+
+std::string_view ReasonText(ImportProblemKind kind) {
+    switch (kind) {
+        case ImportProblemKind::TooManyFields:
+            return msg::kImportTooManyFields;
+        case ImportProblemKind::TooFewFields:
+            return msg::kImportTooFewFields;
+        case ImportProblemKind::BadEncoding:
+            return msg::kImportBadEncoding;
+        case ImportProblemKind::UnclosedQuote:
+            return msg::kImportUnclosedQuote;
+        case ImportProblemKind::Unquoted:
+            return msg::kImportUnquoted;
+        case ImportProblemKind::ValueCut:
+            return msg::kImportValueCut;
+        case ImportProblemKind::ActorsCut:
+            return msg::kImportActorsCut;
+    }
+    return {};
+}
+
+}  // namespace
+
+bool LeavesLineOut(ImportProblemKind kind) {
+    return kind != ImportProblemKind::ValueCut && kind != ImportProblemKind::ActorsCut;
+}
+
+std::size_t ImportReport::Skipped() const {
+    return static_cast<std::size_t>(
+        std::count_if(problems.begin(), problems.end(),
+                      [](const ImportProblem& problem) { return LeavesLineOut(problem.kind); }));
+}
+
+std::string ProblemText(const ImportProblem& problem) {
+    std::string text = WithNumber(msg::kImportLine, problem.line);
+    text += ReasonText(problem.kind);
+    if (problem.column != 0) text += WithNumber(msg::kImportColumn, problem.column);
+    return text;
+}
+
+std::string ReportText(const ImportReport& report, std::size_t maxProblems) {
+    std::string text = WithNumber(msg::kImportedMovies, report.imported);
+    if (const std::size_t skipped = report.Skipped(); skipped != 0) {
+        text += '\n';
+        text += WithNumber(msg::kImportSkippedLines, skipped);
+    }
+    const std::size_t shown = std::min(maxProblems, report.problems.size());
+    for (std::size_t i = 0; i < shown; ++i) {
+        text += '\n';
+        text += ProblemText(report.problems[i]);
+    }
+    if (shown < report.problems.size()) {
+        text += '\n';
+        text += WithNumber(msg::kImportMoreProblems, report.problems.size() - shown);
+    }
+    return text;
+}
+
+}  // namespace reelkeep
