@@ -1,13 +1,15 @@
 // The document's long commands where the user sits: through the real main window, offscreen,
 // with its status bar, progress bar and view; and the same commands through the silent UI, run
 // side by side so the two can be compared within one run. Also Print Preview to its first page,
-// and the keystrokes of Go to Entry.
+// the keystrokes of Go to Entry, and File › Import of a spreadsheet's CSV file.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -24,13 +26,14 @@
 #include "settings_store.h"
 #include "shell_dialogs.h"
 #include "silent_ui.h"
+#include "spreadsheet_csv.h"
 #include "user_settings.h"
 #include "widget_bench_main.h"
 
 namespace reelkeep {
 namespace {
 
-// Says nothing and asks nothing; the commands timed here raise no questions.
+// Says nothing and asks nothing but the CSV file to import.
 class QuietShellDialogs : public IShellDialogs {
 public:
     MessageAnswer ShowMessage(QWidget*, const QString&, MessageButtons, MessageIcon) override {
@@ -39,7 +42,8 @@ public:
     QString AskOpenFileName(QWidget*) override { return {}; }
     QString AskSaveFileName(QWidget*, const QString&) override { return {}; }
     QString AskExportFileName(QWidget*, ExportKind) override { return {}; }
-    QString AskImportFileName(QWidget*) override { return {}; }
+    QString AskImportFileName(QWidget*) override { return importPath; }
+    QString importPath;
     void ShowAbout(QWidget*) override {}
     bool AskRecover(QWidget*, const QString&) override { return false; }
     std::optional<PrintDialogChoice> RunPrintDialog(QWidget*, QPrinter&, bool,
@@ -235,6 +239,41 @@ void GoToEntryKeystrokes(benchmark::State& state) {
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
+// Accepts the import dialog, with the columns as its headings map them, as soon as it is up.
+class ImportDialogAccepter : public QTimer {
+public:
+    ImportDialogAccepter() {
+        connect(this, &QTimer::timeout, this, [this] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                stop();
+                dialog->accept();
+            }
+        });
+        start(0);
+    }
+};
+
+// File › Import of a spreadsheet's CSV file of n movies into a new catalogue, through the
+// window: the file read, the dialog shown and accepted, the movies appended, the lists rebuilt,
+// the title sort and the repaint.
+void ImportCsv(benchmark::State& state) {
+    const auto n = static_cast<std::uint32_t>(state.range(0));
+    const auto& csv = bench::OncePerSize<bench::SpreadsheetFile>(n);
+    WindowSession& session = SessionFor<WindowSession>(n);
+    session.dialogs->importPath = ToQt(csv.path);
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.Doc().OnNewDocument();
+        session.Doc().ApplyCustomHeadings(csv.headings, false);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        ImportDialogAccepter accepter;
+        session.app.Frame().ExecuteCommand(CommandId::ImportCsv);
+        QApplication::processEvents();
+        if (session.Doc().RecordCount() != n) state.SkipWithError("import failed");
+    }
+}
+
 void RegisterAll() {
     for (const auto& [name, command] : kCommands) {
         Register<WindowSession>(std::string("window/") + name, command);
@@ -252,6 +291,9 @@ void RegisterAll() {
     auto* goTo = benchmark::RegisterBenchmark("window/go_to_entry", GoToEntryKeystrokes);
     bench::AddSizes(goTo, {1'000'000}, 3);
     goTo->Unit(benchmark::kMillisecond)->UseRealTime();
+    auto* import = benchmark::RegisterBenchmark("window/import_csv", ImportCsv);
+    bench::AddSizes(import, {100'000, 1'000'000}, 3);
+    import->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
 void EndSessions() {
