@@ -1,13 +1,17 @@
 #include "recovery_copy.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QtGlobal>
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <string>
-#include <utility>
 
 #include "byte_io.h"
 #include "file_access.h"
@@ -21,9 +25,20 @@ namespace {
 constexpr char kCopyName[] = "recovery.smf";
 constexpr char kMarkerName[] = "recovery.origin";
 constexpr char kLockName[] = "recovery.lock";
+constexpr int kCollectIntervalMs = 100;
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    WriteFileAtomically(path, [&bytes](ByteSink& sink) { sink.Write(bytes.data(), bytes.size()); });
+// What the writing child does; it touches nothing of Qt's, which the fork left behind half.
+// The marker follows the copy, so a marker always names a complete copy.
+bool WriteCopyAndMarker(const CReelkeepDoc& doc, const std::string& copy, const std::string& marker,
+                        const std::string& origin) {
+    try {
+        WriteFileAtomically(copy, [&doc](ByteSink& sink) { doc.WriteDocument(sink); });
+        WriteFileAtomically(
+            marker, [&origin](ByteSink& sink) { sink.Write(origin.data(), origin.size()); });
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 }  // namespace
@@ -35,6 +50,8 @@ CRecoveryCopy::CRecoveryCopy(const CReelkeepDoc& doc, const QString& folder, QOb
     timer_.setInterval(kIntervalMs);
     connect(&timer_, &QTimer::timeout, this, [this] { WriteIfModified(); });
     if (active_) timer_.start();
+    collector_.setInterval(kCollectIntervalMs);
+    connect(&collector_, &QTimer::timeout, this, [this] { CollectWriter(false); });
 }
 
 CRecoveryCopy::~CRecoveryCopy() { Finish(); }
@@ -67,25 +84,40 @@ void CRecoveryCopy::WriteIfModified(bool wait) {
     if (!active_ || !doc_.IsModified() || (busy_ && busy_())) return;
     // One write at a time: the next copy must not be overtaken by the one before it.
     Finish();
-    StringSink sink;
-    doc_.WriteDocument(sink);
-    writing_ = std::async(
-        std::launch::async, [bytes = std::move(sink.bytes), copy = FromQt(CopyPath()),
-                             marker = FromQt(MarkerPath()), origin = FromQt(originalPath_)] {
-            try {
-                WriteBytes(copy, bytes);
-                WriteBytes(marker, origin);
-            } catch (const std::exception& error) {
-                // The user's own file is untouched; the next copy tries again.
-                qWarning("Reelkeep could not write the recovery copy: %s", error.what());
-            }
-        });
-    if (wait) Finish();
+    const std::string copy = FromQt(CopyPath());
+    const std::string marker = FromQt(MarkerPath());
+    const std::string origin = FromQt(originalPath_);
+    const pid_t child = fork();
+    if (child == 0) _exit(WriteCopyAndMarker(doc_, copy, marker, origin) ? 0 : 1);
+    if (child < 0) {
+        qWarning("Reelkeep could not start writing the recovery copy: %s", std::strerror(errno));
+        return;
+    }
+    writer_ = child;
+    if (wait) {
+        Finish();
+    } else {
+        collector_.start();
+    }
 }
 
-void CRecoveryCopy::Finish() {
-    if (writing_.valid()) writing_.get();
+void CRecoveryCopy::CollectWriter(bool wait) {
+    if (writer_ <= 0) return;
+    int status = 0;
+    pid_t ended = 0;
+    do {
+        ended = waitpid(writer_, &status, wait ? 0 : WNOHANG);
+    } while (ended < 0 && errno == EINTR);
+    if (ended == 0) return;  // still writing
+    collector_.stop();
+    writer_ = 0;
+    if (ended < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        // The user's own file is untouched; the next copy tries again.
+        qWarning("Reelkeep could not write the recovery copy");
+    }
 }
+
+void CRecoveryCopy::Finish() { CollectWriter(true); }
 
 void CRecoveryCopy::Remove() {
     commands_ = 0;

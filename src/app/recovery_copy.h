@@ -1,12 +1,13 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <QDateTime>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <functional>
-#include <future>
 #include <optional>
 #include <utility>
 
@@ -19,9 +20,9 @@ class CReelkeepDoc;
 // is modified, removed once the changes are saved or given up. A marker beside the copy holds
 // the file the changes belong to.
 //
-// The document is turned into bytes on the GUI thread (a fraction of the interval even for the
-// largest catalogues); the disk, with its flushes, is left to a worker thread so a slow disk
-// never freezes the window.
+// A child process writes the copy: forked, it holds the catalogue as it was at that moment,
+// shared with the window until either side changes a page. The window is held only for the
+// fork, however large the catalogue, and a slow disk never freezes it.
 class CRecoveryCopy : public QObject {
 public:
     static constexpr int kIntervalMs = 2 * 60 * 1000;
@@ -58,15 +59,19 @@ public:
     // Counts a command; every fiftieth writes the copy of a modified catalogue.
     void NoteCommand();
     // Writes the copy now when the catalogue is modified; with wait, returns once it is on the
-    // disk (for an end that cannot wait for the worker).
+    // disk (for an end that cannot wait for the writer).
     void WriteIfModified(bool wait = false);
     // Waits for a write under way.
     void Finish();
+    bool IsWriting() const { return writer_ > 0; }
     // Removes the copy and its marker.
     void Remove();
 
 private:
     QString MarkerPath() const;
+    // Collects the writer once it has ended, so that no finished child lingers; with wait,
+    // waits for it to end.
+    void CollectWriter(bool wait);
 
     const CReelkeepDoc& doc_;
     QString folder_;
@@ -76,7 +81,8 @@ private:
     std::function<bool()> busy_;
     int commands_ = 0;
     QTimer timer_;
-    std::future<void> writing_;
+    pid_t writer_ = 0;  // the child writing a copy, 0 when none is
+    QTimer collector_;
 };
 
 }  // namespace reelkeep

@@ -104,6 +104,26 @@ private slots:
         QVERIFY(!QFile::exists(copy.CopyPath()));
     }
 
+    // The copy is written beside the window, which goes on changing the catalogue meanwhile:
+    // it must hold the catalogue as it was when the copy began, and the writer must be
+    // collected without anyone waiting for it.
+    void theCopyIsTheCatalogueAsItWasWhenItBegan() {
+        SilentUI ui;
+        CReelkeepDoc doc(ui);
+        FillCatalogue(doc);
+        doc.SetModified(true);
+        StringSink before;
+        doc.WriteDocument(before);
+
+        CRecoveryCopy copy(doc, Folder());
+        copy.WriteIfModified();
+        doc.PurgeDeletedRecords({true});
+        QVERIFY(QTest::qWaitFor([&copy] { return copy.Leftover().has_value(); }));
+        QTRY_VERIFY(!copy.IsWriting());
+
+        QCOMPARE(ReadAll(copy.CopyPath()), QByteArray::fromStdString(before.bytes));
+    }
+
     void onlyModifiedCataloguesAreCopiedEveryFiftiethCommand() {
         SilentUI ui;
         CReelkeepDoc doc(ui);
