@@ -1,6 +1,5 @@
-// The recovery copy of a generated catalogue: how long the GUI thread is held (the document
-// turned into bytes, the worker started) and how long the whole write takes, disk flushes
-// included.
+// The recovery copy of a generated catalogue: how long the GUI thread is held (the writing
+// child forked) and how long the whole write takes, disk flushes included.
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
@@ -31,7 +30,7 @@ void BM_RecoveryCopyWindowHeld(benchmark::State& state) {
     CRecoveryCopy copy(catalogue.doc, dir.path());
     for (auto _ : state) {
         copy.WriteIfModified();
-        state.PauseTiming();  // the worker's part is the other benchmark's
+        state.PauseTiming();  // the child's part is the other benchmark's
         copy.Finish();
         state.ResumeTiming();
     }
