@@ -20,6 +20,7 @@ inline constexpr char kCsvFilter[] = "Comma separated volume (*.csv)";
 inline constexpr char kCsvUntitled[] = "Untitled.csv";
 inline constexpr char kCsvSuffix[] = "csv";
 inline constexpr char kCsvImportFilter[] = "Comma separated values (*.csv);;All files (*)";
+inline constexpr char kCsvImportCaption[] = "Import";
 inline constexpr char kDocFilter[] = "Doc files (*.doc)";
 inline constexpr char kDocUntitled[] = "Untitled.doc";
 inline constexpr char kDocSuffix[] = "doc";

@@ -94,8 +94,8 @@ QString CQtShellDialogs::AskExportFileName(QWidget* parent, ExportKind kind) {
 }
 
 QString CQtShellDialogs::AskImportFileName(QWidget* parent) {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(),
-                                        QString::fromUtf8(appstr::kCsvImportFilter));
+    return QFileDialog::getOpenFileName(parent, QString::fromUtf8(appstr::kCsvImportCaption),
+                                        QString(), QString::fromUtf8(appstr::kCsvImportFilter));
 }
 
 void CQtShellDialogs::ShowAbout(QWidget* parent) { ShowAboutBox(parent); }
