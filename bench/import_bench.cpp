@@ -24,7 +24,7 @@ void BM_ImportSpreadsheetCsv(benchmark::State& state) {
         CsvTable table = ReadCsvFile(file.path);
         ImportReport report;
         const ColumnMapping mapping = MapHeadings(table.headings, doc.CustomHeadings());
-        if (!doc.ImportRecords(ImportedRecords(table, mapping, report)) || doc.RecordCount() != n ||
+        if (!doc.ImportTable(table, mapping, report) || doc.RecordCount() != n ||
             !report.problems.empty()) {
             state.SkipWithError("import failed");
         }

@@ -131,7 +131,7 @@ int RunImport(std::span<const std::string> args) {
         return kFailure;
     }
     ImportReport report;
-    if (!doc.ImportRecords(ImportedRecords(*table, mapping, report))) return kFailure;
+    if (!doc.ImportTable(*table, mapping, report)) return kFailure;
     PrintReport(parsed, report);
     return doc.SaveDocument(parsed.out) ? 0 : 1;
 }

@@ -52,6 +52,18 @@ bool CReelkeepDoc::ImportRecords(std::vector<RecordValues> records) {
     return true;
 }
 
+bool CReelkeepDoc::ImportTable(CsvTable& table, const ColumnMapping& mapping,
+                               ImportReport& report) {
+    std::vector<RecordValues> records;
+    try {
+        records = ImportedRecords(table, mapping, report);
+    } catch (const std::bad_alloc&) {
+        Warn(ui_, msg::kNoMemoryImport);
+        return false;
+    }
+    return ImportRecords(std::move(records));
+}
+
 void CReelkeepDoc::ImportCommand() {
     const std::optional<std::string> path = ui_.AskImportFileName();
     if (!path) return;
@@ -69,7 +81,7 @@ void CReelkeepDoc::ImportCommand() {
     ColumnMapping mapping = MapHeadings(table.headings, headings_);
     if (!ui_.RunImportDialog(table, mapping)) return;
     ImportReport report;
-    if (!ImportRecords(ImportedRecords(table, mapping, report))) return;
+    if (!ImportTable(table, mapping, report)) return;
     ui_.ShowMessage(ReportText(report, kProblemsShown), MessageButtons::Ok,
                     MessageIcon::Information);
 }

@@ -16,6 +16,7 @@
 #include "document_options.h"
 #include "fields.h"
 #include "filter_fields.h"
+#include "import_report.h"
 #include "label_layout.h"
 #include "lookup_list.h"
 #include "lookup_lists.h"
@@ -212,6 +213,9 @@ public:
     // Appends the movies as one command, which Undo takes back whole. Out of memory, nothing is
     // added, the user is told and false returned.
     bool ImportRecords(std::vector<RecordValues> records);
+    // The table's movies under the mapping, imported as ImportRecords does; the table's values
+    // are moved out. The report gets every line left out or cut short.
+    bool ImportTable(CsvTable& table, const ColumnMapping& mapping, ImportReport& report);
 
     // ---- command routing -----------------------------------------------------------------
     // Whether the document handles the command at all.
