@@ -5,7 +5,7 @@ set -eu
 # the printed PDF files back. The install test validates the desktop files (desktop-file-utils,
 # appstream), types files (shared-mime-info, libglib2.0-bin's gio) and renders the manual pages
 # (groff-base, man-db); dpkg-dev's dpkg-shlibdeps gives the Debian package its dependencies.
-packages="g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+packages="g++ ccache cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
   fonts-dejavu-core clang-tidy clang-format poppler-utils desktop-file-utils appstream
   shared-mime-info libglib2.0-bin groff-base man-db dpkg-dev"
 missing=""
