@@ -2,6 +2,9 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
+
+#include "file_access.h"
 
 class QWidget;
 
@@ -51,6 +54,9 @@ signals:
 
 private:
     bool SaveTo(const QString& path);
+    // False when the file was changed by another program since it was opened or saved here and
+    // the user would rather not replace it.
+    bool MayReplaceFile();
     void SetPath(const QString& path);
 
     CReelkeepDoc& doc_;
@@ -58,6 +64,8 @@ private:
     IShellDialogs& dialogs_;
     QWidget* dialogParent_;
     QString path_;
+    // The file at path_ as this catalogue last read or wrote it; nothing when unknown.
+    std::optional<FileIdentity> fileIdentity_;
 };
 
 }  // namespace reelkeep
