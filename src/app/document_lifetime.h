@@ -34,6 +34,7 @@ public:
     bool Open();                         // asks for the file
     bool OpenFile(const QString& path);  // command line, drop, start-up
     bool OpenRecent(int index);
+    // Asks before replacing a file that another program changed since it was opened or saved here.
     bool Save();
     bool SaveAs();
     // Asks "Save changes to …?" for a modified catalogue: Yes saves (false when that fails),
