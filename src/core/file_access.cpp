@@ -67,8 +67,9 @@ std::string FinalTarget(std::string path) {
         if (static_cast<std::size_t>(length) == sizeof target) throw FileError(ENAMETOOLONG);
         std::string next(target, static_cast<std::size_t>(length));
         if (next.empty() || next.front() != '/') {
-            const std::string folder = FolderOf(path);
-            next = (folder == "/" ? folder : folder + "/") + next;
+            std::string folder = FolderOf(path);
+            if (folder != "/") folder += '/';
+            next.insert(0, folder);
         }
         path = std::move(next);
     }
