@@ -24,6 +24,10 @@ inline constexpr char kCsvImportCaption[] = "Import";
 inline constexpr char kDocFilter[] = "Doc files (*.doc)";
 inline constexpr char kDocUntitled[] = "Untitled.doc";
 inline constexpr char kDocSuffix[] = "doc";
+// The file's name.
+inline constexpr char kChangedByOtherProgram[] =
+    "The file %1 was changed by another program after Reelkeep opened it.\n\n"
+    "Replace it with this catalogue?";
 
 // Status bar.
 inline constexpr char kReady[] = "Ready";

@@ -54,6 +54,8 @@ bool CDocumentLifetime::OpenRecent(int index) {
 
 bool CDocumentLifetime::LoadFile(const QString& path) {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
+    // Taken before reading: a change made while the file is read is then still noticed at Save.
+    const std::optional<FileIdentity> identity = IdentityOfFile(FromQt(fullPath));
     if (!doc_.OpenDocument(FromQt(fullPath))) {
         // A failed open leaves the catalogue as it was or an empty new one. An empty one must
         // not keep the old file's name, or the next Save would write it over that file.
@@ -62,6 +64,7 @@ bool CDocumentLifetime::LoadFile(const QString& path) {
     }
     doc_.SetModified(false);
     SetPath(fullPath);
+    fileIdentity_ = identity;
     recent_.Add(fullPath);
     return true;
 }
@@ -71,6 +74,8 @@ bool CDocumentLifetime::LoadRecoveryCopy(const QString& copyPath, const QString&
     // Modified before the name changes, so whoever follows the name sees changes still unsaved.
     doc_.SetModified(true);
     SetPath(originalPath);
+    // What the crashed run saw of the file is lost; changes from now on are still noticed.
+    fileIdentity_ = originalPath.isEmpty() ? std::nullopt : IdentityOfFile(FromQt(originalPath));
     return true;
 }
 
@@ -83,11 +88,24 @@ bool CDocumentLifetime::SaveAs() {
 }
 
 bool CDocumentLifetime::SaveTo(const QString& path) {
+    // Another name was chosen knowing what is there.
+    if (path == path_ && !MayReplaceFile()) return false;
     if (!doc_.SaveDocument(FromQt(path))) return false;
     doc_.SetModified(false);
     SetPath(path);
+    fileIdentity_ = IdentityOfFile(FromQt(path));
     recent_.Add(path);
     return true;
+}
+
+bool CDocumentLifetime::MayReplaceFile() {
+    if (!fileIdentity_) return true;
+    const std::optional<FileIdentity> now = IdentityOfFile(FromQt(path_));
+    // A file that is gone has nothing left to lose.
+    if (!now || *now == *fileIdentity_) return true;
+    const QString question = QString::fromUtf8(appstr::kChangedByOtherProgram).arg(Title());
+    return dialogs_.ShowMessage(dialogParent_, question, MessageButtons::YesNo,
+                                MessageIcon::Warning) == MessageAnswer::Yes;
 }
 
 bool CDocumentLifetime::SaveModified() {
@@ -105,6 +123,7 @@ bool CDocumentLifetime::SaveModified() {
 }
 
 void CDocumentLifetime::SetPath(const QString& path) {
+    if (path != path_) fileIdentity_.reset();
     path_ = path;
     emit pathChanged();
 }

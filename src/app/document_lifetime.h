@@ -2,6 +2,9 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
+
+#include "file_access.h"
 
 class QWidget;
 
@@ -31,6 +34,7 @@ public:
     bool Open();                         // asks for the file
     bool OpenFile(const QString& path);  // command line, drop, start-up
     bool OpenRecent(int index);
+    // Asks before replacing a file that another program changed since it was opened or saved here.
     bool Save();
     bool SaveAs();
     // Asks "Save changes to …?" for a modified catalogue: Yes saves (false when that fails),
@@ -51,6 +55,9 @@ signals:
 
 private:
     bool SaveTo(const QString& path);
+    // False when the file was changed by another program since it was opened or saved here and
+    // the user would rather not replace it.
+    bool MayReplaceFile();
     void SetPath(const QString& path);
 
     CReelkeepDoc& doc_;
@@ -58,6 +65,8 @@ private:
     IShellDialogs& dialogs_;
     QWidget* dialogParent_;
     QString path_;
+    // The file at path_ as this catalogue last read or wrote it; nothing when unknown.
+    std::optional<FileIdentity> fileIdentity_;
 };
 
 }  // namespace reelkeep

@@ -24,6 +24,8 @@ QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
     switch (buttons) {
         case MessageButtons::OkCancel:
             return QMessageBox::Ok | QMessageBox::Cancel;
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
         case MessageButtons::YesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         case MessageButtons::Ok:
@@ -74,6 +76,11 @@ MessageAnswer CQtShellDialogs::ShowMessage(QWidget* parent, const QString& text,
     QMessageBox box(IconOf(icon), QString::fromUtf8(appstr::kAppTitle), text, ButtonsOf(buttons),
                     parent);
     if (buttons == MessageButtons::YesNoCancel) box.setEscapeButton(QMessageBox::Cancel);
+    if (buttons == MessageButtons::YesNo) {
+        // A bare Yes/No question guards against a loss: Enter alone must not give the Yes.
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+    }
     return AnswerOf(box.exec());
 }
 

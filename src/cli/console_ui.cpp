@@ -18,6 +18,8 @@ MessageAnswer ConsoleUI::ShowMessage(std::string_view text, MessageButtons butto
         case MessageButtons::OkCancel:
         case MessageButtons::YesNoCancel:
             return MessageAnswer::Cancel;
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;
     }
     return MessageAnswer::Cancel;
 }

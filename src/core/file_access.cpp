@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <optional>
 
 #include "file_errors.h"
@@ -48,9 +49,42 @@ std::string TemporaryNameFor(const std::string& path) {
     return path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
 }
 
-// The permissions of the file that path names, or nothing when there is none yet. An existing
-// file that we may not write stays as it is, even though the folder would let us replace it.
-std::optional<mode_t> ReplaceableFileMode(const std::string& path) {
+// As many links as the system itself follows before it gives up with ELOOP.
+constexpr int kMostLinksFollowed = 40;
+
+// The file that path finally names, each symbolic link in turn replaced by what it points to; a
+// relative target counts from the link's folder. A dangling link gives the name it points to,
+// so that a save creates that file, as the link promised, rather than replace the link.
+std::string FinalTarget(std::string path) {
+    for (int followed = 0;; ++followed) {
+        struct stat st {};
+        // Anything else wrong with the name shows when the file is looked at for replacing.
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        if (followed == kMostLinksFollowed) throw FileError(ELOOP);
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
+        if (length < 0) throw FileError(errno);
+        if (static_cast<std::size_t>(length) == sizeof target) throw FileError(ENAMETOOLONG);
+        std::string next(target, static_cast<std::size_t>(length));
+        if (next.empty() || next.front() != '/') {
+            std::string folder = FolderOf(path);
+            if (folder != "/") folder += '/';
+            next.insert(0, folder);
+        }
+        path = std::move(next);
+    }
+}
+
+// What a replaced file keeps.
+struct ReplacedFile {
+    mode_t mode;
+    gid_t group;
+};
+
+// The permissions and group of the file that path names, or nothing when there is none yet. An
+// existing file that we may not write stays as it is, even though the folder would let us
+// replace it.
+std::optional<ReplacedFile> ReplaceableFile(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         if (errno == ENOENT) return std::nullopt;
@@ -58,7 +92,26 @@ std::optional<mode_t> ReplaceableFileMode(const std::string& path) {
     }
     if (S_ISDIR(st.st_mode)) throw FileError(EISDIR);
     if (::access(path.c_str(), W_OK) != 0) throw FileError(errno);
-    return st.st_mode & 07777;
+    return ReplacedFile{st.st_mode & 07777, st.st_gid};
+}
+
+// File systems without owners or modes of their own (FAT, some network shares) refuse to
+// change them; the file written there is as good as any other.
+bool IsRefusedByFileSystem(int error) {
+    return error == EPERM || error == ENOTSUP || error == EINVAL;
+}
+
+// Gives the temporary file the replaced file's group and exact permissions before any byte is
+// written, whatever the umask took away.
+void KeepPermissions(int fd, const ReplacedFile& replaced, const FileCalls& calls) {
+    // The group first: a change of group may clear the set-group-id bit, which the mode restores.
+    if (calls.Fchown(fd, static_cast<uid_t>(-1), replaced.group) != 0 &&
+        !IsRefusedByFileSystem(errno)) {
+        throw FileError(errno);
+    }
+    if (calls.Fchmod(fd, replaced.mode) != 0 && !IsRefusedByFileSystem(errno)) {
+        throw FileError(errno);
+    }
 }
 
 void SyncFolder(const std::string& folder, const FileCalls& calls) {
@@ -78,6 +131,7 @@ ssize_t FileCalls::Write(int fd, const void* data, std::size_t n) const {
     return ::write(fd, data, n);
 }
 int FileCalls::Fchmod(int fd, mode_t mode) const { return ::fchmod(fd, mode); }
+int FileCalls::Fchown(int fd, uid_t owner, gid_t group) const { return ::fchown(fd, owner, group); }
 int FileCalls::Fsync(int fd) const { return ::fsync(fd); }
 int FileCalls::Close(int fd) const { return ::close(fd); }
 int FileCalls::Rename(const char* from, const char* to) const { return ::rename(from, to); }
@@ -118,14 +172,17 @@ std::size_t FileSource::Read(char* dst, std::size_t n) {
 
 void WriteFileAtomically(const std::string& path, const std::function<void(ByteSink&)>& write,
                          const FileCalls& calls) {
-    std::optional<mode_t> existingMode = ReplaceableFileMode(path);
+    const std::string target = FinalTarget(path);
+    const std::optional<ReplacedFile> replaced = ReplaceableFile(target);
+    // Created no more open than the file it replaces; a new file gets what the umask allows.
+    const mode_t createMode = replaced ? (replaced->mode & 0777) : 0666;
     // A save that was killed leaves its temporary file, whose name a later process with the same
     // id picks again: that name is passed over rather than failing the save.
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0; ++attempt) {
-        temporary = TemporaryNameFor(path);
-        fd = calls.Open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        temporary = TemporaryNameFor(target);
+        fd = calls.Open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, createMode);
         if (fd < 0 && (errno != EEXIST || attempt == kTemporaryNameAttempts - 1)) {
             throw FileError(errno);
         }
@@ -135,10 +192,9 @@ void WriteFileAtomically(const std::string& path, const std::function<void(ByteS
         throw FileError(error);
     };
     try {
+        if (replaced) KeepPermissions(fd, *replaced, calls);
         FdSink sink(fd, calls);
         write(sink);
-        // The replaced file keeps its permissions.
-        if (existingMode && calls.Fchmod(fd, *existingMode) != 0) throw FileError(errno);
         if (calls.Fsync(fd) != 0) throw FileError(errno);
     } catch (...) {
         calls.Close(fd);
@@ -146,8 +202,17 @@ void WriteFileAtomically(const std::string& path, const std::function<void(ByteS
         throw;
     }
     if (calls.Close(fd) != 0) fail(errno);
-    if (calls.Rename(temporary.c_str(), path.c_str()) != 0) fail(errno);
-    SyncFolder(FolderOf(path), calls);
+    if (calls.Rename(temporary.c_str(), target.c_str()) != 0) fail(errno);
+    SyncFolder(FolderOf(target), calls);
+}
+
+std::optional<FileIdentity> IdentityOfFile(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    return FileIdentity{
+        static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+        static_cast<std::int64_t>(st.st_size), static_cast<std::int64_t>(st.st_mtim.tv_sec),
+        static_cast<std::int64_t>(st.st_mtim.tv_nsec)};
 }
 
 }  // namespace reelkeep

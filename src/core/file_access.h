@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "byte_io.h"
@@ -35,6 +36,7 @@ public:
     virtual int Open(const char* path, int flags, mode_t mode) const;
     virtual ssize_t Write(int fd, const void* data, std::size_t n) const;
     virtual int Fchmod(int fd, mode_t mode) const;
+    virtual int Fchown(int fd, uid_t owner, gid_t group) const;
     virtual int Fsync(int fd) const;
     virtual int Close(int fd) const;
     virtual int Rename(const char* from, const char* to) const;
@@ -45,9 +47,27 @@ public:
 const FileCalls& PosixFileCalls();
 
 // Replaces path with what write produces, or leaves it untouched: the bytes go to a temporary
-// file in the same folder, are flushed to the disk and only then renamed over path. Throws
-// FileError (the temporary file is removed first).
+// file in the same folder, are flushed to the disk and only then renamed over path. A symbolic
+// link stays a link: the file it finally names is the one replaced, its temporary file beside
+// it. A replaced file keeps its permissions and, where the system allows, its group, and the
+// temporary file never has wider ones. Throws FileError (the temporary file is removed first).
 void WriteFileAtomically(const std::string& path, const std::function<void(ByteSink&)>& write,
                          const FileCalls& calls = PosixFileCalls());
+
+// What tells one version of a file from the next: another program that rewrites or replaces
+// the file changes at least one of these.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedSeconds = 0;
+    std::int64_t modifiedNanoseconds = 0;
+
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// The identity of the file that path names (through any links), or nothing when there is none
+// to be had.
+std::optional<FileIdentity> IdentityOfFile(const std::string& path);
 
 }  // namespace reelkeep

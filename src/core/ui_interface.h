@@ -13,7 +13,7 @@
 
 namespace reelkeep {
 
-enum class MessageButtons { Ok, OkCancel, YesNoCancel };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { Warning, Information, Question };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 

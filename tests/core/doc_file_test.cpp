@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "fake_ui.h"
+#include "file_access.h"
 #include "file_errors.h"
 #include "messages.h"
 
@@ -92,6 +93,25 @@ TEST_F(DocFileTest, SavingOverAFileKeepsItsPermissions) {
     ASSERT_TRUE(doc.SaveDocument(path));
     EXPECT_EQ(fs::status(path).permissions(), fs::perms(0640));
     EXPECT_GT(fs::file_size(path), 3u);
+}
+
+TEST_F(DocFileTest, SavingThroughAChainOfLinksReplacesThePrivateTargetAndKeepsTheLinks) {
+    const fs::path real = dir / "real" / "movies.smf";
+    fs::create_directory(real.parent_path());
+    std::ofstream(real) << "old";
+    fs::permissions(real, fs::perms(0600));
+    fs::create_symlink("real/movies.smf", dir / "relative.smf");
+    fs::create_symlink(dir / "relative.smf", dir / "absolute.smf");
+    std::vector<fs::perms> modes;  // the target's and its temporary file's, then the result's
+    WriteFileAtomically(PathOf("absolute.smf"), [&](ByteSink& sink) {
+        for (const auto& entry : fs::directory_iterator(real.parent_path()))
+            modes.push_back(entry.status().permissions());
+        sink.Write("new bytes", 9);
+    });
+    modes.push_back(fs::status(real).permissions());
+    EXPECT_EQ(modes, std::vector<fs::perms>(3, fs::perms(0600)));
+    EXPECT_EQ(fs::file_size(real), 9u);
+    EXPECT_TRUE(fs::is_symlink(dir / "relative.smf") && fs::is_symlink(dir / "absolute.smf"));
 }
 
 TEST_F(DocFileTest, MissingFileIsReportedAndChangesNothing) {

@@ -125,8 +125,8 @@ protected:
 const std::vector<std::string> kOnlyTheFile = {"movies.smf"};
 
 TEST_F(SaveFaultTest, EachFailingCallLeavesTheOldFileAndTheDocument) {
-    // A save that succeeds gives the calls to fail: the temporary file is opened, written in
-    // several calls, given the old file's permissions, synced, closed and renamed; then the
+    // A save that succeeds gives the calls to fail: the temporary file is opened, given the old
+    // file's permissions, written in several calls, synced, closed and renamed; then the
     // folder is opened, synced and closed.
     ScriptedCalls calls;
     ASSERT_TRUE(doc.SaveDocument(path, calls));
@@ -136,7 +136,7 @@ TEST_F(SaveFaultTest, EachFailingCallLeavesTheOldFileAndTheDocument) {
     ASSERT_GT(std::count(fullSteps.begin(), fullSteps.end(), "write"), 2);
     std::vector<std::string> kinds = fullSteps;
     kinds.erase(std::unique(kinds.begin(), kinds.end()), kinds.end());
-    ASSERT_EQ(kinds, (std::vector<std::string>{"open", "write", "fchmod", "fsync", "close",
+    ASSERT_EQ(kinds, (std::vector<std::string>{"open", "fchmod", "write", "fsync", "close",
                                                "rename", "open", "fsync", "close"}));
     const long renameAt =
         std::find(fullSteps.begin(), fullSteps.end(), "rename") - fullSteps.begin();
@@ -178,6 +178,12 @@ TEST_F(SaveFaultTest, EachFailingCallLeavesTheOldFileAndTheDocument) {
         EXPECT_EQ(FilesInDir(), kOnlyTheFile);
         EXPECT_FALSE(doc.IsModified());
     }
+    // File systems without modes of their own (FAT, network shares) refuse them; the save stands.
+    ScriptedCalls refusing;
+    refusing.failAt = 1;  // fchmod
+    refusing.error = EPERM;
+    EXPECT_TRUE(doc.SaveDocument(path, refusing));
+    EXPECT_TRUE(FileBytes(path) == newBytes && ui.messages.empty());
 }
 
 TEST_F(SaveFaultTest, InterruptedAndShortWritesStillWriteEveryByte) {

@@ -219,6 +219,23 @@ private slots:
         QFETCH(int, index);
         CheckCase(cases_[index], static_cast<CommandId>(mode));
     }
+
+    void saveAsksBeforeReplacingAFileChangedElsewhere() {
+        CReelkeepApp& app = harness_.StartedApp();
+        WriteCatalogue(Path("shared.smf"), 3);
+        OpenThroughTheMenu(app.Frame(), Path("shared.smf"));
+        WriteCatalogue(Path("shared.smf"), 6);  // another program's save
+        app.Doc().SetModified(true);
+        harness_.dialogs->answers = {MessageAnswer::No, MessageAnswer::Yes};
+        app.Frame().ExecuteCommand(CommandId::FileSave);
+        QVERIFY(app.Doc().IsModified() && FreshOrder(Path("shared.smf")).size() == 6);
+        app.Frame().ExecuteCommand(CommandId::FileSave);
+        QVERIFY(!app.Doc().IsModified() && FreshOrder(Path("shared.smf")).size() == 3);
+        QCOMPARE(harness_.dialogs->messages,
+                 QStringList(2, QStringLiteral("The file shared.smf was changed by another program "
+                                               "after Reelkeep opened it.\n\nReplace it with "
+                                               "this catalogue?")));
+    }
 };
 
 QTEST_MAIN(OpenOverCatalogueTest)
