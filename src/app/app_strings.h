@@ -13,6 +13,9 @@ inline constexpr char kSaveChangesPrompt[] = "Save changes to %1?";
 inline constexpr char kRecoverPrompt[] =
     "Reelkeep did not close properly. Recover the unsaved changes to %1 from %2?";
 inline constexpr char kRecoverButton[] = "Recover";
+// Seconds waited, on stderr at the end of a run.
+inline constexpr char kRecoveryWriterStopped[] =
+    "reelkeep: the recovery copy was not written within %1 seconds; its writer was stopped";
 inline constexpr char kDiscardButton[] = "Discard";
 inline constexpr char kFileFilter[] = "Reelkeep Files (*.smf)";
 inline constexpr char kFileSuffix[] = "smf";

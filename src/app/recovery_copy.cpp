@@ -1,5 +1,8 @@
 #include "recovery_copy.h"
 
+#include <dirent.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,10 +12,14 @@
 #include <QStandardPaths>
 #include <QtGlobal>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <string>
+#include <thread>
 
+#include "app_strings.h"
 #include "byte_io.h"
 #include "file_access.h"
 #include "qt_text.h"
@@ -26,32 +33,89 @@ constexpr char kCopyName[] = "recovery.smf";
 constexpr char kMarkerName[] = "recovery.origin";
 constexpr char kLockName[] = "recovery.lock";
 constexpr int kCollectIntervalMs = 100;
+// A killed writer normally ends at once; one stuck in the kernel on a hung disk may not, and
+// is then collected later rather than waited for.
+constexpr std::chrono::milliseconds kStopWait{200};
+constexpr std::chrono::milliseconds kPollInterval{10};
 
-// What the writing child does; it touches nothing of Qt's, which the fork left behind half.
+void CloseInheritedDescriptors() {
+#if defined(__GLIBC_PREREQ)
+#if __GLIBC_PREREQ(2, 34)
+    if (::close_range(3, ~0U, 0) == 0) return;
+#endif
+#endif
+    // Without close_range (or a kernel that lacks it): what /proc lists, else every number.
+    if (DIR* fds = ::opendir("/proc/self/fd")) {
+        const int own = ::dirfd(fds);
+        while (const dirent* entry = ::readdir(fds)) {
+            const int fd = std::atoi(entry->d_name);
+            if (fd > 2 && fd != own) ::close(fd);
+        }
+        ::closedir(fds);
+        return;
+    }
+    for (long fd = 3, end = ::sysconf(_SC_OPEN_MAX); fd < end; ++fd) ::close(static_cast<int>(fd));
+}
+
+// What the writing child does; it touches nothing of Qt's, which the fork left behind half, and
+// holds none of the window's descriptors (the hand-over socket, the folder's lock).
 // The marker follows the copy, so a marker always names a complete copy.
-bool WriteCopyAndMarker(const CReelkeepDoc& doc, const std::string& copy, const std::string& marker,
-                        const std::string& origin) {
+[[noreturn]] void RunWriter(const CReelkeepDoc& doc, const std::string& copy,
+                            const std::string& marker, const std::string& origin,
+                            const std::function<void()>& hook) {
+    CloseInheritedDescriptors();
+    // Every file made here, the temporary ones too, is the user's alone from its creation.
+    ::umask(077);
+    if (hook) hook();
     try {
         WriteFileAtomically(copy, [&doc](ByteSink& sink) { doc.WriteDocument(sink); });
         WriteFileAtomically(
             marker, [&origin](ByteSink& sink) { sink.Write(origin.data(), origin.size()); });
-        return true;
     } catch (const std::exception&) {
-        return false;
+        _exit(1);
+    }
+    _exit(0);
+}
+
+// Older runs made the folder and its files as the umask allowed; the copy holds a catalogue the
+// user may keep private, so they are tightened to the user alone.
+bool PrepareFolder(const QString& folder) {
+    if (!QDir().mkpath(QFileInfo(folder).absolutePath())) return false;
+    const std::string path = FromQt(folder);
+    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+    if ((st.st_mode & 077) != 0) ::chmod(path.c_str(), 0700);
+    return true;
+}
+
+void MakePrivate(const QString& file) {
+    const std::string path = FromQt(file);
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 077) != 0) {
+        ::chmod(path.c_str(), st.st_mode & 0600);
     }
 }
 
 }  // namespace
 
 CRecoveryCopy::CRecoveryCopy(const CReelkeepDoc& doc, const QString& folder, QObject* parent)
-    : QObject(parent), doc_(doc), folder_(folder), lock_(QDir(folder).filePath(kLockName)) {
+    : QObject(parent),
+      doc_(doc),
+      folder_(QDir::cleanPath(folder)),
+      lock_(QDir(folder_).filePath(kLockName)) {
     // A lock left by a killed run is stale at once: its process is gone.
-    active_ = QDir().mkpath(folder_) && lock_.tryLock(0);
+    active_ = PrepareFolder(folder_) && lock_.tryLock(0);
     timer_.setInterval(kIntervalMs);
     connect(&timer_, &QTimer::timeout, this, [this] { WriteIfModified(); });
-    if (active_) timer_.start();
     collector_.setInterval(kCollectIntervalMs);
-    connect(&collector_, &QTimer::timeout, this, [this] { CollectWriter(false); });
+    connect(&collector_, &QTimer::timeout, this, [this] {
+        if (CollectWriter() && std::exchange(copyPending_, false)) WriteIfModified();
+    });
+    if (!active_) return;
+    timer_.start();
+    RemoveTemporaryFiles();
+    for (const QString& file : {CopyPath(), MarkerPath(), lock_.fileName()}) MakePrivate(file);
 }
 
 CRecoveryCopy::~CRecoveryCopy() { Finish(); }
@@ -74,6 +138,12 @@ std::optional<CRecoveryCopy::Found> CRecoveryCopy::Leftover() const {
                  copy.lastModified()};
 }
 
+void CRecoveryCopy::SetOriginalPath(const QString& path) {
+    // The marker must name the new file, even when the catalogue has not changed since.
+    if (path != originalPath_) copiedChanges_.reset();
+    originalPath_ = path;
+}
+
 void CRecoveryCopy::NoteCommand() {
     if (++commands_ < kCommandsPerCopy) return;
     commands_ = 0;
@@ -81,51 +151,104 @@ void CRecoveryCopy::NoteCommand() {
 }
 
 void CRecoveryCopy::WriteIfModified(bool wait) {
+    if (wait) Finish();
     if (!active_ || !doc_.IsModified() || (busy_ && busy_())) return;
+    if (copiedChanges_ == doc_.ChangeCount()) return;
     // One write at a time: the next copy must not be overtaken by the one before it.
-    Finish();
+    if (IsWriting()) {
+        copyPending_ = true;
+        return;
+    }
+    StartWriter();
+    if (wait) Finish();
+}
+
+void CRecoveryCopy::StartWriter() {
     const std::string copy = FromQt(CopyPath());
     const std::string marker = FromQt(MarkerPath());
     const std::string origin = FromQt(originalPath_);
+    const std::uint64_t changes = doc_.ChangeCount();
     const pid_t child = fork();
-    if (child == 0) _exit(WriteCopyAndMarker(doc_, copy, marker, origin) ? 0 : 1);
+    if (child == 0) RunWriter(doc_, copy, marker, origin, writerHook_);
     if (child < 0) {
         qWarning("Reelkeep could not start writing the recovery copy: %s", std::strerror(errno));
         return;
     }
     writer_ = child;
-    if (wait) {
-        Finish();
-    } else {
-        collector_.start();
-    }
+    copiedChanges_ = changes;
+    collector_.start();
 }
 
-void CRecoveryCopy::CollectWriter(bool wait) {
-    if (writer_ <= 0) return;
+bool CRecoveryCopy::CollectWriter() {
+    if (writer_ <= 0) return true;
     int status = 0;
     pid_t ended = 0;
     do {
-        ended = waitpid(writer_, &status, wait ? 0 : WNOHANG);
+        ended = waitpid(writer_, &status, WNOHANG);
     } while (ended < 0 && errno == EINTR);
-    if (ended == 0) return;  // still writing
+    if (ended == 0) return false;  // still writing
     collector_.stop();
     writer_ = 0;
+    const bool stopped = std::exchange(writerStopped_, false);
     if (ended < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         // The user's own file is untouched; the next copy tries again.
-        qWarning("Reelkeep could not write the recovery copy");
+        copiedChanges_.reset();
+        RemoveTemporaryFiles();
+        if (!stopped) qWarning("Reelkeep could not write the recovery copy");
     }
+    // A writer killed inside its rename may have put a copy back after it was removed.
+    if (std::exchange(removeWhenCollected_, false)) RemoveCopyAndMarker();
+    return true;
 }
 
-void CRecoveryCopy::Finish() { CollectWriter(true); }
+bool CRecoveryCopy::WaitForWriter(std::chrono::milliseconds bound) {
+    const auto deadline = std::chrono::steady_clock::now() + bound;
+    while (!CollectWriter()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(kPollInterval);
+    }
+    return true;
+}
+
+void CRecoveryCopy::StopWriter() {
+    ::kill(writer_, SIGKILL);
+    writerStopped_ = true;
+    WaitForWriter(kStopWait);
+}
+
+void CRecoveryCopy::Finish(std::chrono::milliseconds bound) {
+    if (WaitForWriter(bound)) return;
+    StopWriter();
+    const double seconds = std::chrono::duration<double>(bound).count();
+    const QString message = QString::fromUtf8(appstr::kRecoveryWriterStopped).arg(seconds);
+    std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+}
 
 void CRecoveryCopy::Remove() {
     commands_ = 0;
+    copyPending_ = false;
+    copiedChanges_.reset();
     if (!active_) return;
-    Finish();
+    // The changes are saved or given up: a copy of them is not worth waiting for.
+    if (IsWriting()) StopWriter();
+    removeWhenCollected_ = IsWriting();
+    RemoveCopyAndMarker();
+}
+
+void CRecoveryCopy::RemoveCopyAndMarker() const {
     // The marker first: a crash in between must not leave a marker without its copy.
     QFile::remove(MarkerPath());
     QFile::remove(CopyPath());
+}
+
+void CRecoveryCopy::RemoveTemporaryFiles() const {
+    const QDir folder(folder_);
+    const QStringList patterns{QString::fromLatin1(kCopyName) + QStringLiteral(".tmp*"),
+                               QString::fromLatin1(kMarkerName) + QStringLiteral(".tmp*")};
+    for (const QString& name :
+         folder.entryList(patterns, QDir::Files | QDir::Hidden | QDir::System)) {
+        QFile::remove(folder.filePath(name));
+    }
 }
 
 }  // namespace reelkeep

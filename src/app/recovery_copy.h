@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <chrono>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -17,16 +19,20 @@ class CReelkeepDoc;
 
 // A copy of a catalogue with unsaved changes, kept in the user's state folder so a crash does
 // not lose them: written every two minutes and after every fifty commands while the catalogue
-// is modified, removed once the changes are saved or given up. A marker beside the copy holds
-// the file the changes belong to.
+// has changed since the last copy, removed once the changes are saved or given up. A marker
+// beside the copy holds the file the changes belong to. Folder and files are the user's alone.
 //
 // A child process writes the copy: forked, it holds the catalogue as it was at that moment,
 // shared with the window until either side changes a page. The window is held only for the
-// fork, however large the catalogue, and a slow disk never freezes it.
+// fork, however large the catalogue, and never waits on the child without a bound: a copy due
+// while the last is still being written follows it, and a writer stuck on a hung disk is
+// stopped rather than waited for.
 class CRecoveryCopy : public QObject {
 public:
     static constexpr int kIntervalMs = 2 * 60 * 1000;
     static constexpr int kCommandsPerCopy = 50;
+    // How long the end of a run waits for a copy under way.
+    static constexpr std::chrono::milliseconds kFinishWait{5000};
 
     // What a previous run left behind.
     struct Found {
@@ -52,26 +58,38 @@ public:
     std::optional<Found> Leftover() const;
 
     // The file the catalogue's changes belong to, for the marker.
-    void SetOriginalPath(const QString& path) { originalPath_ = path; }
+    void SetOriginalPath(const QString& path);
     // Says when the document is in the middle of a change and must not be read; a copy due
     // then waits for the next occasion.
     void SetBusyCheck(std::function<bool()> busy) { busy_ = std::move(busy); }
-    // Counts a command; every fiftieth writes the copy of a modified catalogue.
+    // Counts a command; every fiftieth writes the copy of a changed catalogue.
     void NoteCommand();
-    // Writes the copy now when the catalogue is modified; with wait, returns once it is on the
-    // disk (for an end that cannot wait for the writer).
+    // Writes the copy now when the catalogue changed since the last copy. A copy still being
+    // written is not waited for: the new one starts once it has ended. With wait, each is
+    // waited for as Finish does (for an end that cannot wait for the writer).
     void WriteIfModified(bool wait = false);
-    // Waits for a write under way.
-    void Finish();
+    // Waits at most bound for a copy under way; a writer still busy then is stopped, which is
+    // said on stderr.
+    void Finish(std::chrono::milliseconds bound = kFinishWait);
     bool IsWriting() const { return writer_ > 0; }
-    // Removes the copy and its marker.
+    // Removes the copy and its marker; a copy under way is stopped, not waited for.
     void Remove();
+
+    // Runs in the writing child once it has closed the window's descriptors, before it
+    // writes: tests make the writer slow or look at what it holds.
+    void SetWriterHookForTesting(std::function<void()> hook) { writerHook_ = std::move(hook); }
 
 private:
     QString MarkerPath() const;
-    // Collects the writer once it has ended, so that no finished child lingers; with wait,
-    // waits for it to end.
-    void CollectWriter(bool wait);
+    void StartWriter();
+    // Collects the writer once it has ended, so that no finished child lingers; true when no
+    // writer is left.
+    bool CollectWriter();
+    bool WaitForWriter(std::chrono::milliseconds bound);
+    void StopWriter();
+    void RemoveCopyAndMarker() const;
+    // What writers stopped midway left: only this run, holding the lock, writes here.
+    void RemoveTemporaryFiles() const;
 
     const CReelkeepDoc& doc_;
     QString folder_;
@@ -79,9 +97,17 @@ private:
     QLockFile lock_;
     bool active_ = false;
     std::function<bool()> busy_;
+    std::function<void()> writerHook_;
     int commands_ = 0;
     QTimer timer_;
+    // The document's change count of the last copy written or under way.
+    std::optional<std::uint64_t> copiedChanges_;
+    // A copy was due while the last one was still being written.
+    bool copyPending_ = false;
     pid_t writer_ = 0;  // the child writing a copy, 0 when none is
+    bool writerStopped_ = false;
+    // The copy was removed while its writer was still ending: whatever it finished goes too.
+    bool removeWhenCollected_ = false;
     QTimer collector_;
 };
 

@@ -116,6 +116,8 @@ public:
     void SetReady(bool ready) { ready_ = ready; }
     bool IsModified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
+    // Grows with every change that marks the catalogue modified, and never goes back.
+    std::uint64_t ChangeCount() const { return modified_.Changes(); }
     bool ProgressEnabled() const { return progressEnabled_; }
     void SetProgressEnabled(bool enabled) { progressEnabled_ = enabled; }
     // The new-catalogue step: ready, emptied, progress allowed, Find forgotten.
@@ -229,6 +231,23 @@ public:
     int PrinterColorCount() const { return printerColorCount_; }
 
 private:
+    // The modified flag, counting each change that sets it: a copy of the catalogue can then
+    // tell a catalogue changed since the copy from one that is merely still unsaved.
+    class ModifiedFlag {
+    public:
+        ModifiedFlag& operator=(bool modified) {
+            modified_ = modified;
+            if (modified) ++changes_;
+            return *this;
+        }
+        operator bool() const { return modified_; }
+        std::uint64_t Changes() const { return changes_; }
+
+    private:
+        bool modified_ = false;
+        std::uint64_t changes_ = 0;
+    };
+
     // Brackets a command that may leave the document half changed for a while; the outermost
     // one tells the UI, so that no view reads the document in between.
     class ChangeScope {
@@ -306,7 +325,7 @@ private:
     std::vector<std::uint32_t> dataColors_;
 
     bool ready_ = false;
-    bool modified_ = false;
+    ModifiedFlag modified_;
     bool progressEnabled_ = false;
 
     std::array<std::string, kFilterCount> filters_;

@@ -2,6 +2,10 @@
 // a crash (a real SIGKILL of a child run), and the end of the desktop session.
 #include "recovery_copy.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -32,6 +36,13 @@ QByteArray ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+unsigned Mode(const QString& path) {
+    struct stat st {};
+    return ::stat(FromQt(path).c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+void Touch(const QString& path) { QFile(path).open(QIODevice::WriteOnly); }
 
 QString ExpectedOffer(const QString& name, const QString& copyPath) {
     const QString when =
@@ -140,6 +151,63 @@ private slots:
         copy.NoteCommand();
         copy.Finish();
         QVERIFY(copy.Leftover().has_value());
+        // Unchanged since: no copy again, though still modified.
+        QVERIFY(QFile::remove(copy.CopyPath()));
+        copy.WriteIfModified(true);
+        QVERIFY(!QFile::exists(copy.CopyPath()));
+    }
+
+    void folderAndFilesAreTheUsersAloneAndStrayTemporariesGo() {
+        QVERIFY(QDir().mkpath(Folder()));
+        QCOMPARE(::chmod(FromQt(Folder()).c_str(), 0755), 0);
+        Touch(Folder() + "/recovery.smf.tmp99-0");
+        Touch(Folder() + "/recovery.origin.tmp99-1");
+        SilentUI ui;
+        CReelkeepDoc doc(ui);
+        FillCatalogue(doc);
+        CRecoveryCopy copy(doc, Folder());
+        QCOMPARE(QDir(Folder()).entryList(QDir::Files), QStringList{"recovery.lock"});
+        QCOMPARE(Mode(Folder()), 0700U);
+        copy.WriteIfModified(true);
+        QCOMPARE(Mode(copy.CopyPath()), 0600U);
+    }
+
+    // A writer stuck on a hung disk holds none of the window's descriptors (a pipe's end shows
+    // only once no process holds its write end), and neither a copy due, nor the removal, nor
+    // the end of the run waits for it.
+    void aStuckWriterNeverHoldsTheWindow() {
+        int pipeEnds[2];
+        QCOMPARE(::pipe2(pipeEnds, O_NONBLOCK), 0);
+        SilentUI ui;
+        CReelkeepDoc doc(ui);
+        FillCatalogue(doc);
+        CRecoveryCopy copy(doc, Folder());
+        const QString started = harness_.Path(QStringLiteral("started"));
+        copy.SetWriterHookForTesting([path = FromQt(started)] {
+            if (FILE* file = std::fopen(path.c_str(), "a")) {
+                std::fputc('x', file);
+                std::fclose(file);
+            }
+            ::pause();
+        });
+        copy.WriteIfModified();
+        QTRY_VERIFY(QFile::exists(started));
+        ::close(pipeEnds[1]);
+        char byte = 0;
+        QCOMPARE(::read(pipeEnds[0], &byte, 1), ssize_t(0));
+        ::close(pipeEnds[0]);
+        const auto start = std::chrono::steady_clock::now();
+        doc.SetModified(true);
+        copy.WriteIfModified();
+        QTest::qWait(200);
+        QCOMPARE(ReadAll(started), QByteArray("x"));
+        copy.Remove();
+        QVERIFY(std::chrono::steady_clock::now() - start < std::chrono::seconds(2));
+        QVERIFY(!copy.IsWriting());
+        QCOMPARE(QDir(Folder()).entryList(QDir::Files), QStringList{"recovery.lock"});
+        copy.WriteIfModified();
+        copy.Finish(std::chrono::milliseconds(100));
+        QVERIFY(!copy.IsWriting());
     }
 
     void aSecondRunLeavesTheFirstOnesCopyAlone() {
