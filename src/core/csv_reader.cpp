@@ -331,7 +331,7 @@ CsvTable ReadCsv(std::string_view bytes, std::size_t maxValueBytes) {
 
 CsvTable ReadCsvSource(ByteSource& source) {
     // Even, so that no UTF-16 unit is split between two chunks.
-    constexpr std::size_t kChunk = 64 * 1024;
+    constexpr std::size_t kChunk = std::size_t{64} * 1024;
     std::string bytes;
     SeparatorCount heading;
     std::optional<CsvEncoding> utf16;
