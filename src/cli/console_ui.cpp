@@ -24,6 +24,31 @@ MessageAnswer ConsoleUI::ShowMessage(std::string_view text, MessageButtons butto
     return MessageAnswer::Cancel;
 }
 
+// Keeps one row on one line whatever the text holds.
+std::string Escaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
 bool OpenCatalogue(ConsoleUI& ui, CReelkeepDoc& doc, const std::string& path) {
     ui.SetFile(path);
     doc.OnNewDocument();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "silent_ui.h"
 
@@ -26,6 +27,9 @@ private:
     bool warned_ = false;
     std::string file_;
 };
+
+// Text on one output line whatever it holds: backslash, tab and line breaks as \\, \t, \n, \r.
+std::string Escaped(std::string_view text);
 
 // Opens or saves a catalogue; the messages name the file.
 bool OpenCatalogue(ConsoleUI& ui, CReelkeepDoc& doc, const std::string& path);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <iostream>
 #include <string>
@@ -100,6 +101,13 @@ int UsageError(std::string_view problem) {
 
 std::optional<int> CheckOperands(std::span<const std::string> args,
                                  std::initializer_list<std::string_view> names, bool exact) {
+    // An option where an operand belongs is a mistake, not a file name; a lone "-" is an operand.
+    for (std::size_t i = 0; i < std::min(args.size(), names.size()); ++i) {
+        if (args[i].size() > 1 && args[i][0] == '-') {
+            return UsageError("expected " + std::string(names.begin()[i]) + ", not the option '" +
+                              args[i] + "'");
+        }
+    }
     if (args.size() < names.size()) {
         return UsageError("missing " + std::string(names.begin()[args.size()]));
     }

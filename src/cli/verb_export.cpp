@@ -1,8 +1,10 @@
 // The export verb: what the window's CSV or text export writes with nothing selected.
+#include <cerrno>
 #include <iostream>
 
 #include "console_ui.h"
 #include "export_writers.h"
+#include "file_errors.h"
 #include "reelkeep_doc.h"
 #include "verbs.h"
 #include "view_options.h"
@@ -30,6 +32,14 @@ int RunExport(std::span<const std::string> args) {
     CReelkeepDoc doc(ui);
     if (!OpenCatalogue(ui, doc, args[1])) return kFailure;
     ApplyViewOptions(doc, view);
+    if (args[2] == kStandardStream) {
+        if (WriteExport(std::cout, *kind, doc, doc.ExportedRecords()) && std::cout.flush()) {
+            return 0;
+        }
+        std::cerr << "reelkeep-cli: "
+                  << FileErrorText(FileOperation::Write, EIO, "the standard output") << '\n';
+        return kFailure;
+    }
     if (const auto failure = WriteExportFile(args[2], *kind, doc, doc.ExportedRecords())) {
         std::cerr << "reelkeep-cli: " << *failure << '\n';
         return kFailure;

@@ -96,17 +96,31 @@ std::optional<CsvTable> ReadTable(const std::string& path) {
     } catch (const FileError& failure) {
         std::cerr << "reelkeep-cli: "
                   << FileErrorText(FileOperation::Read, failure.ErrorNumber(), path) << '\n';
+    } catch (const CsvTooManyColumns&) {
+        std::cerr << "reelkeep-cli: " << TooManyColumnsText(path) << '\n';
     } catch (const std::bad_alloc&) {
         std::cerr << "reelkeep-cli: " << msg::kNoMemoryImport << '\n';
     }
     return std::nullopt;
 }
 
-void PrintReport(const ImportArgs& args, const ImportReport& report) {
+void PrintProblems(const ImportArgs& args, const ImportReport& report) {
     for (const ImportProblem& problem : report.problems) {
         std::cerr << "reelkeep-cli: " << args.in << ": " << ProblemText(problem) << '\n';
     }
+}
+
+// The counts, then one line per column in the file's order: scripts read these.
+void PrintReport(const ImportReport& report) {
     std::cout << "imported: " << report.imported << '\n' << "skipped: " << report.Skipped() << '\n';
+    for (const ImportColumn& column : report.columns) {
+        if (column.target.kind == ColumnTarget::Kind::Skip) {
+            std::cout << "column left out: " << Escaped(column.heading) << '\n';
+        } else {
+            std::cout << "column: " << Escaped(column.heading) << " -> "
+                      << TargetName(column.target) << '\n';
+        }
+    }
 }
 
 }  // namespace
@@ -132,8 +146,11 @@ int RunImport(std::span<const std::string> args) {
     }
     ImportReport report;
     if (!doc.ImportTable(*table, mapping, report)) return kFailure;
-    PrintReport(parsed, report);
-    return doc.SaveDocument(parsed.out) ? 0 : 1;
+    PrintProblems(parsed, report);
+    // "imported" would be untrue of movies that never reached the file.
+    if (!doc.SaveDocument(parsed.out)) return kFailure;
+    PrintReport(report);
+    return 0;
 }
 
 }  // namespace reelkeep::cli

@@ -10,31 +10,6 @@ namespace reelkeep::cli {
 
 namespace {
 
-// Keeps one row on one line whatever the text holds.
-std::string Escaped(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
 // Opens IN and applies the view options after it; the exit status when that failed.
 std::optional<int> OpenWithOptions(std::span<const std::string> args, CReelkeepDoc& doc,
                                    ConsoleUI& ui) {

@@ -13,6 +13,8 @@ namespace reelkeep::cli {
 
 inline constexpr int kFailure = 1;      // a file could not be read or written
 inline constexpr int kUsageStatus = 2;  // the arguments were wrong; the verb's usage follows
+// The output file name that means standard output.
+inline constexpr std::string_view kStandardStream = "-";
 
 int RunInfo(std::span<const std::string> args);
 inline constexpr std::string_view kInfoHelp =
@@ -50,17 +52,22 @@ inline constexpr std::string_view kLabelsHelp =
 int RunExport(std::span<const std::string> args);
 inline constexpr std::string_view kExportHelp =
     "export csv|text IN OUT [view options]\n"
-    "  writes the displayed movies of IN to OUT in display order, as the window's\n"
-    "  Export command does; --synopsis and --custom choose the optional columns";
+    "  writes the displayed movies of IN to OUT (standard output when OUT is -) in display\n"
+    "  order, as the window's Export command does; --synopsis and --custom choose the optional\n"
+    "  columns";
 
 int RunImport(std::span<const std::string> args);
 inline constexpr std::string_view kImportHelp =
     "import csv IN.csv OUT.smf [--into EXISTING.smf] [--map COLUMN=FIELD]...\n"
-    "  appends the movies of IN.csv to EXISTING.smf (or to a new catalogue) and saves OUT.smf;\n"
-    "  prints imported: N and skipped: N, and each line left out or cut short on stderr.\n"
+    "  appends the movies of IN.csv to EXISTING.smf (or to a new catalogue) and saves OUT.smf.\n"
+    "  Once saved, prints imported: N, skipped: N (lines left out), then one line per column\n"
+    "  in the file's order: column: HEADING -> FIELD, or column left out: HEADING (HEADING\n"
+    "  with \\, tab and line breaks written \\\\, \\t, \\n, \\r). Each line left out or cut\n"
+    "  short goes to stderr. A file of more than 1,000 columns is refused.\n"
     "  --map sends COLUMN (its heading, or its number from 1) to FIELD: movie-name, actor1,\n"
     "  actor2, actor3, actors (split on \";\"), movie-type, media-type, time, tape, counter,\n"
-    "  rating, custom1 ... custom4, synopsis, or skip";
+    "  rating, custom1 ... custom4, synopsis, or skip; a column that wrote FIELD before is\n"
+    "  left out";
 
 #ifdef REELKEEP_HAVE_RENDER
 int RunRender(std::span<const std::string> args);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <type_traits>
 
 namespace reelkeep {
 
@@ -23,6 +24,20 @@ public:
     virtual ~ByteSink() = default;
     virtual void Write(const char* data, std::size_t n) = 0;
 };
+
+// Fills dst from readSome(dst, n), which may copy fewer bytes than asked (a single read() gives at
+// most about 2 GiB) and returns 0 only at the end; returns fewer than n only at the end.
+template <typename ReadSome>
+requires std::is_invocable_r_v<std::size_t, ReadSome, char*, std::size_t> std::size_t ReadUntilFull(
+    char* dst, std::size_t n, ReadSome&& readSome) {
+    std::size_t total = 0;
+    while (total < n) {
+        const std::size_t got = readSome(dst + total, n - total);
+        if (got == 0) break;
+        total += got;
+    }
+    return total;
+}
 
 // Bytes already in memory (tests, and data not from a file).
 class MemorySource : public ByteSource {

@@ -42,10 +42,27 @@ RecordValues RecordOf(CsvRow& row, const ColumnMapping& mapping, ImportReport& r
     return values;
 }
 
+// Where each column goes; a skipped column without heading or value is blank.
+std::vector<ImportColumn> ColumnsOf(const CsvTable& table, const ColumnMapping& mapping) {
+    std::vector<ImportColumn> columns;
+    columns.reserve(table.headings.size());
+    for (std::size_t i = 0; i < table.headings.size(); ++i) {
+        ImportColumn column{table.headings[i], i < mapping.size() ? mapping[i] : ColumnTarget{}};
+        column.blank = column.target.kind == ColumnTarget::Kind::Skip &&
+                       column.heading.find_first_not_of(" \t") == std::string::npos &&
+                       std::none_of(table.rows.begin(), table.rows.end(), [i](const CsvRow& row) {
+                           return i < row.fields.size() && !row.fields[i].empty();
+                       });
+        columns.push_back(std::move(column));
+    }
+    return columns;
+}
+
 }  // namespace
 
 std::vector<RecordValues> ImportedRecords(CsvTable& table, const ColumnMapping& mapping,
                                           ImportReport& report) {
+    report.columns = ColumnsOf(table, mapping);
     report.problems = table.problems;
     std::vector<RecordValues> records;
     records.reserve(table.rows.size());

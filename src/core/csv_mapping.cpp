@@ -154,6 +154,11 @@ std::span<const TargetChoice> TargetChoices() {
     return std::span<const TargetChoice>(kChoices).first(kOfferedChoices);
 }
 
+std::string_view TargetName(const ColumnTarget& target) {
+    const auto choice = std::ranges::find(kChoices, target, &TargetChoice::target);
+    return choice != kChoices.end() ? choice->name : kChoices.front().name;
+}
+
 std::optional<ColumnTarget> TargetNamed(std::string_view name) {
     for (const TargetChoice& choice : kChoices) {
         if (EqualsNoCase(choice.name, name)) return choice.target;

@@ -39,6 +39,8 @@ struct TargetChoice {
 
 // Every target in the order they are offered, "skip" first.
 std::span<const TargetChoice> TargetChoices();
+// The command-line name of a target ("skip" for none).
+std::string_view TargetName(const ColumnTarget& target);
 // The target of a command-line name ("title", "actor1", "movie-type", "actors", "skip"…).
 std::optional<ColumnTarget> TargetNamed(std::string_view name);
 

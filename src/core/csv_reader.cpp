@@ -137,23 +137,81 @@ RawRow ReadExportRow(Cursor& cursor) {
     return row;
 }
 
-// The separator the heading line uses most, outside quotes; a comma when it uses none.
-char DetectSeparator(std::string_view text) {
-    std::size_t commas = 0;
-    std::size_t semicolons = 0;
-    std::size_t tabs = 0;
-    bool quoted = false;
-    for (const char c : text) {
-        if (c == '"') quoted = !quoted;
-        if (quoted) continue;
-        if (c == '\r' || c == '\n') break;
-        commas += c == ',' ? 1 : 0;
-        semicolons += c == ';' ? 1 : 0;
-        tabs += c == '\t' ? 1 : 0;
+// Counts the separators of the heading line outside quotes, a character at a time, up to the
+// line's end.
+class SeparatorCount {
+public:
+    void Take(char c) {
+        if (ended_) return;
+        if (c == '"') quoted_ = !quoted_;
+        if (quoted_) return;
+        if (c == '\r' || c == '\n') ended_ = true;
+        commas_ += c == ',' ? 1 : 0;
+        semicolons_ += c == ';' ? 1 : 0;
+        tabs_ += c == '\t' ? 1 : 0;
     }
-    if (semicolons > commas && semicolons >= tabs) return ';';
-    if (tabs > commas && tabs > semicolons) return '\t';
-    return ',';
+    bool Ended() const { return ended_; }
+
+    // The separator used most; a comma when none is used.
+    char Separator() const {
+        if (semicolons_ > commas_ && semicolons_ >= tabs_) return ';';
+        if (tabs_ > commas_ && tabs_ > semicolons_) return '\t';
+        return ',';
+    }
+    std::size_t Columns() const { return std::max({commas_, semicolons_, tabs_}) + 1; }
+
+private:
+    std::size_t commas_ = 0;
+    std::size_t semicolons_ = 0;
+    std::size_t tabs_ = 0;
+    bool quoted_ = false;
+    bool ended_ = false;
+};
+
+char DetectSeparator(std::string_view text) {
+    SeparatorCount count;
+    for (std::size_t i = 0; i < text.size() && !count.Ended(); ++i) count.Take(text[i]);
+    return count.Separator();
+}
+
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+// Never part of UTF-8: marks what UTF-16 could not give, so that its line is left out.
+constexpr char kNotUtf8 = '\xFF';
+
+std::optional<CsvEncoding> Utf16Of(std::string_view bytes) {
+    if (bytes.starts_with(kUtf16LeBom)) return CsvEncoding::Utf16LE;
+    if (bytes.starts_with(kUtf16BeBom)) return CsvEncoding::Utf16BE;
+    return std::nullopt;
+}
+
+char16_t Utf16Unit(std::string_view bytes, std::size_t at, bool bigEndian) {
+    const auto first = static_cast<unsigned char>(bytes[at]);
+    const auto second = static_cast<unsigned char>(bytes[at + 1]);
+    return static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+}
+
+// UTF-16 bytes after the byte-order mark as UTF-8.
+std::string Utf16BytesToUtf8(std::string_view bytes, bool bigEndian) {
+    std::string out;
+    out.reserve(bytes.size() / 2 + bytes.size() / 8);
+    const std::size_t units = bytes.size() / 2;
+    for (std::size_t i = 0; i < units; ++i) {
+        const char16_t unit = Utf16Unit(bytes, 2 * i, bigEndian);
+        if (unit < 0xD800 || unit > 0xDFFF) {
+            AppendUtf8(out, unit);
+            continue;
+        }
+        const char16_t low = i + 1 < units ? Utf16Unit(bytes, 2 * (i + 1), bigEndian) : 0;
+        if (unit > 0xDBFF || low < 0xDC00 || low > 0xDFFF) {
+            out += kNotUtf8;
+            continue;
+        }
+        AppendUtf8(out, 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (low - 0xDC00));
+        ++i;
+    }
+    if (bytes.size() % 2 != 0) out += kNotUtf8;
+    return out;
 }
 
 bool AllEmpty(const std::vector<std::string>& fields) {
@@ -166,7 +224,8 @@ bool HasHighByte(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
-// The values as UTF-8; false when one is not UTF-8 in a UTF-8 file.
+// The values as UTF-8; false when one is not UTF-8 in a UTF-8 file, or was not UTF-16 in a
+// UTF-16 one.
 bool Decode(std::vector<std::string>& fields, CsvEncoding encoding) {
     for (std::string& field : fields) {
         if (encoding == CsvEncoding::Windows1252) {
@@ -211,9 +270,16 @@ std::optional<ImportProblemKind> RowProblem(const CsvTable& table, const RawRow&
     return std::nullopt;
 }
 
+bool Utf16Encoded(CsvEncoding encoding) {
+    return encoding == CsvEncoding::Utf16LE || encoding == CsvEncoding::Utf16BE;
+}
+
 void AddRow(CsvTable& table, RawRow row, std::size_t maxValueBytes) {
     std::optional<ImportProblemKind> problem = RowProblem(table, row);
-    if (!problem && !Decode(row.fields, table.encoding)) problem = ImportProblemKind::BadEncoding;
+    if (!problem && !Decode(row.fields, table.encoding)) {
+        problem = Utf16Encoded(table.encoding) ? ImportProblemKind::BadUtf16
+                                               : ImportProblemKind::BadEncoding;
+    }
     if (problem) {
         table.problems.push_back({row.line, *problem, 0});
         return;
@@ -232,7 +298,13 @@ void AddRow(CsvTable& table, RawRow row, std::size_t maxValueBytes) {
 CsvTable ReadCsv(std::string_view bytes, std::size_t maxValueBytes) {
     CsvTable table;
     std::string_view text = bytes;
-    if (text.starts_with(kUtf8Bom)) {
+    std::string fromUtf16;
+    if (const std::optional<CsvEncoding> utf16 = Utf16Of(bytes)) {
+        table.encoding = *utf16;
+        fromUtf16 =
+            Utf16BytesToUtf8(bytes.substr(kUtf16LeBom.size()), *utf16 == CsvEncoding::Utf16BE);
+        text = fromUtf16;
+    } else if (text.starts_with(kUtf8Bom)) {
         text.remove_prefix(kUtf8Bom.size());
         table.encoding = CsvEncoding::Utf8WithBom;
     } else {
@@ -257,11 +329,41 @@ CsvTable ReadCsv(std::string_view bytes, std::size_t maxValueBytes) {
     return table;
 }
 
+CsvTable ReadCsvSource(ByteSource& source) {
+    // Even, so that no UTF-16 unit is split between two chunks.
+    constexpr std::size_t kChunk = std::size_t{64} * 1024;
+    std::string bytes;
+    SeparatorCount heading;
+    std::optional<CsvEncoding> utf16;
+    bool atEnd = false;
+    while (!heading.Ended() && !atEnd) {
+        const std::size_t start = bytes.size();
+        bytes.resize(start + kChunk);
+        const std::size_t got = source.Read(bytes.data() + start, kChunk);
+        bytes.resize(start + got);
+        atEnd = got < kChunk;
+        if (start == 0) utf16 = Utf16Of(bytes);
+        const std::size_t step = utf16 ? 2 : 1;
+        for (std::size_t i = start; i + step <= bytes.size() && !heading.Ended(); i += step) {
+            // Separators, quotes and line breaks are ASCII in every encoding read.
+            const char16_t unit =
+                utf16 ? Utf16Unit(bytes, i, *utf16 == CsvEncoding::Utf16BE) : bytes[i] & 0xFF;
+            heading.Take(unit < 0x80 ? static_cast<char>(unit) : '\x80');
+        }
+        if (heading.Columns() > kMaxCsvColumns) throw CsvTooManyColumns();
+    }
+    if (!atEnd) {
+        const std::size_t start = bytes.size();
+        const std::uint64_t size = source.Size();
+        bytes.resize(size > start ? static_cast<std::size_t>(size) : start);
+        bytes.resize(start + source.Read(bytes.data() + start, bytes.size() - start));
+    }
+    return ReadCsv(bytes);
+}
+
 CsvTable ReadCsvFile(const std::string& path) {
     FileSource source(path);
-    std::string bytes(static_cast<std::size_t>(source.Size()), '\0');
-    bytes.resize(source.Read(bytes.data(), bytes.size()));
-    return ReadCsv(bytes);
+    return ReadCsvSource(source);
 }
 
 }  // namespace reelkeep

@@ -74,6 +74,9 @@ void CReelkeepDoc::ImportCommand() {
     } catch (const FileError& error) {
         Warn(ui_, FileErrorText(FileOperation::Read, error.ErrorNumber(), *path));
         return;
+    } catch (const CsvTooManyColumns&) {
+        Warn(ui_, TooManyColumnsText(*path));
+        return;
     } catch (const std::bad_alloc&) {
         Warn(ui_, msg::kNoMemoryImport);
         return;

@@ -163,11 +163,13 @@ FileSource::FileSource(const std::string& path) {
 FileSource::~FileSource() { ::close(fd_); }
 
 std::size_t FileSource::Read(char* dst, std::size_t n) {
-    for (;;) {
-        const ssize_t got = ::read(fd_, dst, n);
-        if (got >= 0) return static_cast<std::size_t>(got);
-        if (errno != EINTR) throw FileError(errno);
-    }
+    return ReadUntilFull(dst, n, [this](char* at, std::size_t want) {
+        for (;;) {
+            const ssize_t got = ::read(fd_, at, want);
+            if (got >= 0) return static_cast<std::size_t>(got);
+            if (errno != EINTR) throw FileError(errno);
+        }
+    });
 }
 
 void WriteFileAtomically(const std::string& path, const std::function<void(ByteSink&)>& write,

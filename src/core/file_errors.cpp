@@ -15,6 +15,8 @@ std::string_view TemplateFor(FileOperation op, int errorNumber) {
             return reading ? msg::kFailedToOpen : msg::kFailedToSave;
         case ENOENT:
         case ENOTDIR:
+            // Writing creates the file: what is missing is the folder it goes in.
+            return reading ? msg::kFileNotFound : msg::kFolderNotFound;
         case ENAMETOOLONG:
             return msg::kFileNotFound;
         case ENOSPC:

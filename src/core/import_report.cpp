@@ -25,6 +25,8 @@ std::string_view ReasonText(ImportProblemKind kind) {
             return msg::kImportTooFewFields;
         case ImportProblemKind::BadEncoding:
             return msg::kImportBadEncoding;
+        case ImportProblemKind::BadUtf16:
+            return msg::kImportBadUtf16;
         case ImportProblemKind::UnclosedQuote:
             return msg::kImportUnclosedQuote;
         case ImportProblemKind::Unquoted:
@@ -56,11 +58,39 @@ std::string ProblemText(const ImportProblem& problem) {
     return text;
 }
 
+std::string ColumnName(const ImportReport& report, std::size_t column) {
+    std::string name = report.columns[column].heading;
+    if (name.find_first_not_of(" \t\r\n") == std::string::npos) {
+        return WithNumber(msg::kImportUnnamedColumn, column + 1);
+    }
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return name;
+}
+
+std::string TooManyColumnsText(std::string_view path) {
+    std::string text(msg::kImportTooManyColumns);
+    text.replace(text.find("%1"), 2, path);
+    return text;
+}
+
 std::string ReportText(const ImportReport& report, std::size_t maxProblems) {
     std::string text = WithNumber(msg::kImportedMovies, report.imported);
     if (const std::size_t skipped = report.Skipped(); skipped != 0) {
         text += '\n';
         text += WithNumber(msg::kImportSkippedLines, skipped);
+    }
+    std::string leftOut;
+    for (std::size_t i = 0; i < report.columns.size(); ++i) {
+        const ImportColumn& column = report.columns[i];
+        if (column.target.kind != ColumnTarget::Kind::Skip || column.blank) continue;
+        leftOut += leftOut.empty() ? "" : ", ";
+        leftOut += ColumnName(report, i);
+    }
+    if (!leftOut.empty()) {
+        text += '\n';
+        text += msg::kImportColumnsLeftOut;
+        text += leftOut;
     }
     const std::size_t shown = std::min(maxProblems, report.problems.size());
     for (std::size_t i = 0; i < shown; ++i) {

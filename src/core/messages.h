@@ -57,6 +57,8 @@ inline constexpr std::string_view kDiskFull = "Destination disk drive is full.";
 // %1 stands for the file's path.
 inline constexpr std::string_view kFileNotFound =
     "%1\nCannot find this file.\nPlease verify that the correct path and file name are given.";
+inline constexpr std::string_view kFolderNotFound =
+    "%1\nCannot find the folder for this file.\nPlease verify that the correct path is given.";
 inline constexpr std::string_view kAccessRead =
     "Unable to read from %1, it is opened by someone else.";
 inline constexpr std::string_view kAccessWrite =
@@ -80,11 +82,18 @@ inline constexpr std::string_view kImportedMovies = "Movies imported: %1";
 inline constexpr std::string_view kImportSkippedLines = "Lines left out: %1";
 inline constexpr std::string_view kNoMemoryImport = "Not enough memory to import the file.";
 inline constexpr std::string_view kImportMoreProblems = "and %1 more";
+// Followed by the headings of the columns that went to no field.
+inline constexpr std::string_view kImportColumnsLeftOut = "Columns left out: ";
+inline constexpr std::string_view kImportUnnamedColumn = "column %1";
+// %1 stands for the file's path.
+inline constexpr std::string_view kImportTooManyColumns =
+    "%1\nThis file has more than 1,000 columns.\nReelkeep imports at most 1,000 columns.";
 inline constexpr std::string_view kImportLine = "line %1: ";
 inline constexpr std::string_view kImportColumn = " (column %1)";
 inline constexpr std::string_view kImportTooManyFields = "left out, too many fields";
 inline constexpr std::string_view kImportTooFewFields = "left out, too few fields";
 inline constexpr std::string_view kImportBadEncoding = "left out, not valid UTF-8";
+inline constexpr std::string_view kImportBadUtf16 = "left out, not valid UTF-16";
 inline constexpr std::string_view kImportUnclosedQuote =
     "left out, a quote is not closed before the end of the file";
 inline constexpr std::string_view kImportUnquoted = "left out, a value is not in quotes";

@@ -13,6 +13,9 @@ bool IsValidUtf8(std::string_view text);
 // UTF-8 file with a stray byte or two still counts as UTF-8.
 bool LooksLikeUtf8(std::string_view text);
 
+// Appends one code point (not a surrogate) as UTF-8.
+void AppendUtf8(std::string& out, char32_t cp);
+
 // Windows-1252 to UTF-8. The five bytes that code page leaves undefined (0x81, 0x8D, 0x8F, 0x90,
 // 0x9D) become the C1 control characters of the same value, so no byte is lost.
 std::string Cp1252ToUtf8(std::string_view text);

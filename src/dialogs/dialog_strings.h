@@ -99,8 +99,9 @@ inline constexpr std::string_view kImportFieldRow = "Field";
 inline constexpr std::string_view kImportSkip = "(skip)";
 inline constexpr std::string_view kImportActorList = "Actors (A; B; C)";
 inline constexpr std::array<std::string_view, 3> kImportSeparators = {"comma", "semicolon", "tab"};
-inline constexpr std::array<std::string_view, 3> kImportEncodings = {
-    "UTF-8", "UTF-8 with byte-order mark", "Windows-1252"};
+inline constexpr std::array<std::string_view, 5> kImportEncodings = {
+    "UTF-8", "UTF-8 with byte-order mark", "Windows-1252", "UTF-16 little-endian",
+    "UTF-16 big-endian"};
 // In Field order; the custom fields show the catalogue's headings instead.
 inline constexpr std::array<std::string_view, 15> kImportFieldCaptions = {
     "Movie Name", "Actor 1", "Actor 2", "Actor 3", "Movie Type", "Media Type", "Time",     "Tape #",

@@ -34,7 +34,7 @@ set(columns --custom 1 --custom 2 --custom 3 --custom 4)
 run(out err export csv ${SAMPLE} ${WORK}/sample.csv ${columns})
 run(out err import csv ${WORK}/sample.csv ${WORK}/copy.smf --map Director=custom1
     --map Year=custom2 --map 14=custom3 --map condition=custom4)
-if(NOT out STREQUAL "imported: 60\nskipped: 0\n")
+if(NOT out MATCHES "^imported: 60\nskipped: 0\ncolumn: Title -> movie-name\n.*column: Director -> custom1\n")
   message(FATAL_ERROR "import of the sample's export printed '${out}'")
 endif()
 export_body(${SAMPLE} expected)
@@ -46,7 +46,7 @@ endif()
 file(WRITE ${WORK}/sheet.csv
   "Title;Cast;Studio;Tape\nOne;\"Ann; Bob\";Acme;1\nTwo;;;2;extra\n")
 run(out err import csv ${WORK}/sheet.csv ${WORK}/sheet.smf --into ${SAMPLE} --map Studio=custom3)
-if(NOT out STREQUAL "imported: 1\nskipped: 1\n" OR NOT err MATCHES "sheet.csv: line 3: left out, too many fields\n")
+if(NOT out MATCHES "^imported: 1\nskipped: 1\n" OR NOT err MATCHES "sheet.csv: line 3: left out, too many fields\n")
   message(FATAL_ERROR "spreadsheet import printed '${out}' and '${err}'")
 endif()
 run(out err info ${WORK}/sheet.smf)
@@ -57,6 +57,19 @@ run(out err export csv ${WORK}/sheet.smf ${WORK}/sheet-out.csv --filter movie-na
 file(READ ${WORK}/sheet-out.csv text)
 if(NOT text MATCHES "\"One\",\"Ann\",\"Bob\",\"\",\"\",\"\",\"\",\"\",\"\",\"1\",\"\",\"Acme\",")
   message(FATAL_ERROR "the spreadsheet's movie came in as '${text}'")
+endif()
+
+# The explicit mapping displaces the column that named the field; every column is accounted for.
+file(WRITE ${WORK}/crew.csv "Title,Director,Year\nA,Dir,1990\n")
+run(out err import csv ${WORK}/crew.csv ${WORK}/crew.smf --map Director=title)
+if(NOT out STREQUAL "imported: 1\nskipped: 0\ncolumn left out: Title\ncolumn: Director -> movie-name\ncolumn left out: Year\n")
+  message(FATAL_ERROR "the displaced column was reported as '${out}'")
+endif()
+# Nothing is said to be imported when the catalogue could not be saved.
+execute_process(COMMAND ${CLI} import csv ${WORK}/crew.csv ${WORK}/no/such/crew.smf
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_QUIET)
+if(rc EQUAL 0 OR out MATCHES "imported")
+  message(FATAL_ERROR "a failed save printed '${out}' with status ${rc}")
 endif()
 
 expect_failure(import csv ${WORK}/sheet.csv)

@@ -64,6 +64,16 @@ expect(2 ${CLI} generate many ${WORK}/g.smf)
 expect_in("${ERR}" "'many'")
 expect(2 ${CLI} export pdf ${SAMPLE} ${WORK}/x.pdf)
 expect_in("${ERR}" "'pdf'")
+# An option where a file belongs is no file name, in every verb.
+foreach(verb info new "convert ${SAMPLE}" "generate 1" actors labels "export csv" "import csv")
+  separate_arguments(words UNIX_COMMAND "${verb}")
+  expect(2 ${CLI} ${words} --bogus)
+  expect_in("${ERR}" "not the option '--bogus'")
+endforeach()
+
+# A lone "-" as the export's OUT is standard output.
+expect(0 ${CLI} export text ${SAMPLE} - --filter "movie-name=Blue Thunder")
+expect_in("${OUT}" "Title:    Blue Thunder")
 
 # Failures: 1, naming the file.
 expect(1 ${CLI} info ${WORK}/absent.smf)
@@ -72,9 +82,9 @@ file(WRITE ${WORK}/not-a-catalogue.smf "plain text, not a catalogue")
 expect(1 ${CLI} info ${WORK}/not-a-catalogue.smf)
 expect_in("${ERR}" "${WORK}/not-a-catalogue.smf: ")
 expect(1 ${CLI} new ${WORK}/no/such/folder/x.smf)
-expect_in("${ERR}" "${WORK}/no/such/folder/x.smf")
+expect_in("${ERR}" "${WORK}/no/such/folder/x.smf\nCannot find the folder for this file.")
 expect(1 ${CLI} export csv ${SAMPLE} ${WORK}/no/such/folder/x.csv)
-expect_in("${ERR}" "${WORK}/no/such/folder/x.csv")
+expect_in("${ERR}" "${WORK}/no/such/folder/x.csv\nCannot find the folder for this file.")
 
 if(NOT APP)
   return()

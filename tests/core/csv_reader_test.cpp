@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace reelkeep::test {
@@ -111,6 +112,73 @@ TEST(CsvReader, ReadsUtf8WithOrWithoutAMarkElseWindows1252) {
         EXPECT_EQ(table.problems,
                   (std::vector<ImportProblem>{{4, ImportProblemKind::BadEncoding, 0}}));
     }
+}
+
+// UTF-8 text as UTF-16 of either byte order, mark first; bad units are given as they are.
+std::string Utf16(std::u16string_view text, bool bigEndian) {
+    std::string out;
+    for (const char16_t unit : std::u16string(u"\uFEFF") + std::u16string(text)) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        out += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return out;
+}
+
+TEST(CsvReader, ReadsUtf16OfEitherByteOrderAndLeavesOutLinesItCannotDecode) {
+    for (const bool bigEndian : {false, true}) {
+        const std::u16string text =
+            u"Title\tTape\r\n\u00C9t\u00E9\t1\r\nbad \xD800\t2\r\n\U0001F3AC\t3\r\nodd";
+        const CsvTable table = ReadCsv(Utf16(text, bigEndian) + "x");
+        EXPECT_EQ(table.encoding, bigEndian ? CsvEncoding::Utf16BE : CsvEncoding::Utf16LE);
+        EXPECT_EQ(table.separator, '\t');
+        EXPECT_EQ(table.headings, (Fields{"Title", "Tape"}));
+        EXPECT_EQ(Values(table),
+                  (std::vector<Fields>{{"\xC3\x89t\xC3\xA9", "1"}, {"\xF0\x9F\x8E\xAC", "3"}}));
+        EXPECT_EQ(table.problems,
+                  (std::vector<ImportProblem>{{3, ImportProblemKind::BadUtf16, 0},
+                                              {5, ImportProblemKind::BadUtf16, 0}}));
+    }
+}
+
+TEST(CsvReader, ReadUntilFullTakesShortReadsToTheEnd) {
+    const std::string bytes(100'000, 'x');
+    std::size_t at = 0;
+    const auto shortReads = [&](char* dst, std::size_t n) {
+        const std::size_t count = std::min({n, bytes.size() - at, std::size_t{7}});
+        bytes.copy(dst, count, at);
+        at += count;
+        return count;
+    };
+    std::string got(bytes.size() + 10, '\0');
+    EXPECT_EQ(ReadUntilFull(got.data(), got.size(), shortReads), bytes.size());
+    EXPECT_EQ(got.substr(0, bytes.size()), bytes);
+}
+
+// Counts the bytes a reader takes.
+struct CountingSource : MemorySource {
+    using MemorySource::MemorySource;
+    std::size_t Read(char* dst, std::size_t n) override {
+        const std::size_t got = MemorySource::Read(dst, n);
+        taken += got;
+        return got;
+    }
+    std::size_t taken = 0;
+};
+
+TEST(CsvReader, RefusesMoreThanAThousandColumnsBeforeReadingTheRows) {
+    const auto file = [](std::size_t columns) {
+        std::string heading = "Title";
+        for (std::size_t i = 1; i < columns; ++i) heading += ";c" + std::to_string(i);
+        return heading + "\n" + std::string(1'000'000, 'x') + "\n";
+    };
+    const std::string wide = file(kMaxCsvColumns + 1);
+    CountingSource source(wide);
+    EXPECT_THROW(ReadCsvSource(source), CsvTooManyColumns);
+    EXPECT_LT(source.taken, 100'000u);
+    const std::string widest = file(kMaxCsvColumns);
+    CountingSource allowed(widest);
+    EXPECT_EQ(ReadCsvSource(allowed).headings.size(), kMaxCsvColumns);
 }
 
 TEST(CsvReader, KeepsShortRowsAndLeavesOutRowsWithUnnamedValues) {

@@ -26,7 +26,9 @@ TEST(FileErrorText, NamesTheCauseAndThePath) {
     EXPECT_EQ(read(ENOENT),
               "/m/a.smf\nCannot find this file.\nPlease verify that the correct path and file "
               "name are given.");
-    EXPECT_EQ(write(ENOTDIR), read(ENOENT));
+    EXPECT_EQ(write(ENOTDIR),
+              "/m/a.smf\nCannot find the folder for this file.\nPlease verify that the correct "
+              "path is given.");
     EXPECT_EQ(read(EACCES), "Unable to read from /m/a.smf, it is opened by someone else.");
     EXPECT_EQ(write(EROFS),
               "Unable to write to /m/a.smf, it is read-only or opened by someone else.");

@@ -169,8 +169,8 @@ TEST(ExportCommand, ReportsAFileThatCannotBeCreated) {
     c.ui.exportNames.push_back(path);
     c.doc.ExportCommand(ExportKind::Csv);
     EXPECT_EQ(c.ui.messages,
-              Titles{path + "\nCannot find this file.\nPlease verify that the correct path and "
-                            "file name are given."});
+              Titles{path + "\nCannot find the folder for this file.\nPlease verify that the "
+                            "correct path is given."});
     EXPECT_EQ(c.ui.waitCursorDepth, 0);
 }
 

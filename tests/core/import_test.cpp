@@ -180,6 +180,13 @@ TEST(ImportCommand, FollowsTheFiltersAndTheNextCommandReplacesItsUndo) {
     EXPECT_EQ(c.Stored(), (Titles{"Delta", "Alpha", "Bravo", "Beta", "Charlie"}));
 }
 
+TEST(ImportCommand, NamesTheColumnsLeftOutButNotAnEmptyOne) {
+    Catalogue c;
+    c.Import("Title,Year,,Director,\nBravo,1990,x,Dir,\n");
+    EXPECT_EQ(c.ui.messages.back(),
+              "Movies imported: 1\nColumns left out: Year, column 3, Director");
+}
+
 TEST(ImportCommand, ChangesNothingWhenCancelledMissingOrWithoutAMovie) {
     Catalogue c;
     c.ui.entryAnswers.push_back(ToRecord({.title = "Echo"}));
