@@ -118,6 +118,9 @@ public:
     void SetModified(bool modified) { modified_ = modified; }
     bool ProgressEnabled() const { return progressEnabled_; }
     void SetProgressEnabled(bool enabled) { progressEnabled_ = enabled; }
+    // Rises whenever another catalogue takes this one's place (new, or read from a file), so a
+    // view can tell a new catalogue from a changed one of the same size.
+    std::uint64_t CatalogueSerial() const { return catalogueSerial_; }
     // The new-catalogue step: ready, emptied, progress allowed, Find forgotten.
     void OnNewDocument();
     // The rebuilds that end a load, once the file's items are in the document.
@@ -308,6 +311,7 @@ private:
     bool ready_ = false;
     bool modified_ = false;
     bool progressEnabled_ = false;
+    std::uint64_t catalogueSerial_ = 0;
 
     std::array<std::string, kFilterCount> filters_;
     std::vector<std::uint32_t> displayOrder_;
