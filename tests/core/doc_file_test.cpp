@@ -12,6 +12,7 @@
 #include "fake_ui.h"
 #include "file_errors.h"
 #include "messages.h"
+#include "scratch_folder.h"
 
 namespace reelkeep {
 namespace {
@@ -43,8 +44,7 @@ TEST(FileErrorText, NamesTheCauseAndThePath) {
 class DocFileTest : public ::testing::Test {
 protected:
     DocFileTest() {
-        dir = fs::temp_directory_path() / ("reelkeep-file-" + std::to_string(::getpid()));
-        fs::remove_all(dir);
+        dir = scratch.Path();
         fs::create_directories(dir);
         doc.OnNewDocument();
     }
@@ -62,6 +62,7 @@ protected:
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
     }
 
+    ScratchFolder scratch;
     fs::path dir;
     FakeUI ui;
     CReelkeepDoc doc{ui};
