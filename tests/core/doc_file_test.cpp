@@ -12,7 +12,6 @@
 #include "fake_ui.h"
 #include "file_errors.h"
 #include "messages.h"
-#include "scratch_folder.h"
 
 namespace reelkeep {
 namespace {
@@ -44,7 +43,8 @@ TEST(FileErrorText, NamesTheCauseAndThePath) {
 class DocFileTest : public ::testing::Test {
 protected:
     DocFileTest() {
-        dir = scratch.Path();
+        dir = fs::temp_directory_path() / ("reelkeep-file-" + std::to_string(::getpid()));
+        fs::remove_all(dir);
         fs::create_directories(dir);
         doc.OnNewDocument();
     }
@@ -62,7 +62,6 @@ protected:
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
     }
 
-    ScratchFolder scratch;
     fs::path dir;
     FakeUI ui;
     CReelkeepDoc doc{ui};

@@ -8,7 +8,6 @@
 #include "export_writers.h"
 #include "fake_ui.h"
 #include "messages.h"
-#include "scratch_folder.h"
 #include "test_catalogue.h"
 
 namespace reelkeep::test {
@@ -40,14 +39,16 @@ struct Catalogue : TestCatalogue {
     }
     // Runs the export command into a fresh file and returns what it holds.
     std::string Export(ExportKind kind) {
-        const std::string path = scratch.File("export.out");
+        // One file per test: ctest runs the tests of this program side by side.
+        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        const auto path = std::filesystem::path(testing::TempDir()) /
+                          (std::string("reelkeep_export_") + test->name() + ".out");
         std::filesystem::remove(path);
-        ui.exportNames.push_back(path);
+        ui.exportNames.push_back(path.string());
         doc.ExportCommand(kind);
         EXPECT_EQ(ui.waitCursorDepth, 0);
         return ReadFile(path);
     }
-    ScratchFolder scratch;
     Titles ExportedTitles() {
         Titles titles;
         for (std::uint32_t r : doc.ExportedRecords()) {
@@ -154,7 +155,7 @@ TEST(ExportCommand, CancelWritesNothing) {
 
 TEST(ExportCommand, TruncatesAnExistingFile) {
     Catalogue c({{.title = "A"}});
-    const std::string path = c.scratch.File("long.out");
+    const auto path = std::filesystem::path(testing::TempDir()) / "reelkeep_export_long.out";
     std::ofstream(path) << std::string(10000, 'x');
     c.ui.exportNames.push_back(path.string());
     c.doc.ExportCommand(ExportKind::Text);
@@ -164,7 +165,7 @@ TEST(ExportCommand, TruncatesAnExistingFile) {
 
 TEST(ExportCommand, ReportsAFileThatCannotBeCreated) {
     Catalogue c({{.title = "A"}});
-    const std::string path = c.scratch.File("no such folder/out.csv");
+    const std::string path = testing::TempDir() + "/no such folder/out.csv";
     c.ui.exportNames.push_back(path);
     c.doc.ExportCommand(ExportKind::Csv);
     EXPECT_EQ(c.ui.messages,

@@ -13,7 +13,6 @@
 #include "export_writers.h"
 #include "messages.h"
 #include "random_catalogue.h"
-#include "scratch_folder.h"
 #include "test_catalogue.h"
 
 namespace reelkeep::test {
@@ -132,13 +131,14 @@ const std::vector<Movie> kMovies = {
 
 struct Catalogue : TestCatalogue {
     Catalogue() : TestCatalogue(kMovies) { doc.Execute(CommandId::SortByRating); }
-    ScratchFolder scratch;
 
     // Imports bytes through the command, the dialog accepted as proposed.
     void Import(std::string_view bytes) {
-        const std::string path = scratch.File("import.csv");
+        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        const auto path = std::filesystem::path(testing::TempDir()) /
+                          (std::string("reelkeep_import_") + test->name() + ".csv");
         std::ofstream(path, std::ios::binary) << bytes;
-        ui.importNames.push_back(path);
+        ui.importNames.push_back(path.string());
         ui.importAccepts.push_back(true);
         doc.Execute(CommandId::ImportCsv);
     }

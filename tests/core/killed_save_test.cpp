@@ -18,7 +18,6 @@
 
 #include "fake_ui.h"
 #include "generator.h"
-#include "scratch_folder.h"
 #include "smf_bytes.h"
 
 namespace reelkeep {
@@ -57,7 +56,9 @@ pid_t StartSave(CReelkeepDoc& doc, const std::string& path) {
 class KilledSaveTest : public ::testing::Test {
 protected:
     KilledSaveTest() {
-        const fs::path root = scratch.Path();
+        const fs::path root =
+            fs::temp_directory_path() / ("reelkeep-kill-" + std::to_string(::getpid()));
+        fs::remove_all(root);
         dir = root / "catalogue";
         fs::create_directories(dir);
         oldCopy = root / "old.smf";
@@ -79,7 +80,6 @@ protected:
         return removed;
     }
 
-    ScratchFolder scratch;
     fs::path dir;
     fs::path oldCopy;
     std::string path;

@@ -15,7 +15,6 @@
 #include "fake_ui.h"
 #include "file_access.h"
 #include "file_errors.h"
-#include "scratch_folder.h"
 #include "smf_bytes.h"
 
 namespace reelkeep {
@@ -87,7 +86,8 @@ std::string FileBytes(const fs::path& path) {
 class SaveFaultTest : public ::testing::Test {
 protected:
     SaveFaultTest() {
-        dir = scratch.Path();
+        dir = fs::temp_directory_path() / ("reelkeep-faults-" + std::to_string(::getpid()));
+        fs::remove_all(dir);
         fs::create_directories(dir);
         path = (dir / "movies.smf").string();
         AddMovies(old, 3);
@@ -113,7 +113,6 @@ protected:
         return names;
     }
 
-    ScratchFolder scratch;
     fs::path dir;
     std::string path;
     FakeUI ui;

