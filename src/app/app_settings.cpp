@@ -13,6 +13,7 @@ namespace {
 constexpr const char* kUser = kSectionUserData;
 constexpr int kAbsentColor = -1;
 constexpr std::uint32_t kColorMask = 0xFFFFFF;
+constexpr int kBoldWeight = 700;
 
 struct FontValueNames {
     const char* face;
@@ -92,7 +93,11 @@ FontSpec ApplyFontRule(const FontSpec& font) {
         font.weight > kMaxFontWeight) {
         return FontSpec{};
     }
-    return font;
+    // "Bold" is kept beside the weight; a store that says bold over a lighter weight means bold.
+    FontSpec kept = font;
+    if (kept.bold && kept.weight < kBoldWeight) kept.weight = kBoldWeight;
+    kept.bold = kept.bold || kept.weight == kBoldWeight;
+    return kept;
 }
 
 FontSpec LoadFont(CSettingsStore& store, FontKind kind) {

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <array>
+#include <cstdint>
 
 #include "settings_store.h"
 
@@ -55,10 +56,37 @@ void SavePlacement(CSettingsStore& store, const WindowPlacement& placement) {
     store.WriteInt(kSectionWindow, "Maximized", placement.maximized ? 1 : 0);
 }
 
-QRect PlaceOnScreens(const QRect& rect, const QList<QRect>& availableAreas, const QRect& primary) {
-    for (const QRect& area : availableAreas) {
-        if (area.intersects(rect)) return rect;
+namespace {
+
+std::int64_t AreaOf(const QRect& r) {
+    return r.isEmpty() ? 0 : std::int64_t{r.width()} * r.height();
+}
+
+// A window wider or taller than its screen would have its title bar or edges out of reach: it
+// takes the screen's width or height, from the screen's edge.
+QRect ShrunkToFit(QRect rect, const QRect& area) {
+    if (rect.width() > area.width()) {
+        rect.setLeft(area.left());
+        rect.setWidth(area.width());
     }
+    if (rect.height() > area.height()) {
+        rect.setTop(area.top());
+        rect.setHeight(area.height());
+    }
+    return rect;
+}
+
+}  // namespace
+
+QRect PlaceOnScreens(const QRect& rect, const QList<QRect>& availableAreas, const QRect& primary) {
+    // The window lands on the screen that holds most of it.
+    const QRect* landing = nullptr;
+    for (const QRect& area : availableAreas) {
+        if (AreaOf(area.intersected(rect)) > (landing ? AreaOf(landing->intersected(rect)) : 0)) {
+            landing = &area;
+        }
+    }
+    if (landing != nullptr) return ShrunkToFit(rect, *landing);
     const QSize size = rect.size().boundedTo(primary.size());
     QRect placed(QPoint(0, 0), size);
     placed.moveCenter(primary.center());

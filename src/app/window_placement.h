@@ -38,8 +38,9 @@ WindowPlacement LoadPlacement(const CSettingsStore& store);
 void SavePlacement(CSettingsStore& store, const WindowPlacement& placement);
 
 // Where a window rectangle (frame included) goes: where it is while it meets one of the
-// screens' available areas; otherwise, of the same size as far as it fits, in the middle of the
-// primary screen's area, so that a window last seen on a screen now gone is within reach.
+// screens' available areas, shrunk to fit the one holding most of it; otherwise, of the same
+// size as far as it fits, in the middle of the primary screen's area, so that a window last seen
+// on a screen now gone is within reach.
 QRect PlaceOnScreens(const QRect& rect, const QList<QRect>& availableAreas, const QRect& primary);
 
 // Shows the window as the placement says, its frame on the stored rectangle, and reads its

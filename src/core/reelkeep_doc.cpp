@@ -41,6 +41,7 @@ void CReelkeepDoc::SetRecord(std::uint32_t record, RecordValues values) {
 }
 
 void CReelkeepDoc::ResetCatalogue() {
+    ++catalogueSerial_;
     lookupsMatchRecords_ = false;
     filters_.fill(std::string(kFilterAll));
     displayedActors_.Clear();
@@ -75,6 +76,7 @@ void CReelkeepDoc::SetRecordCount(std::uint32_t count) {
 }
 
 void CReelkeepDoc::StartLoading() {
+    ++catalogueSerial_;
     lookupsMatchRecords_ = false;
     records_.Clear();
     displayOrder_.clear();

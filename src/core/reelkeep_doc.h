@@ -120,6 +120,9 @@ public:
     std::uint64_t ChangeCount() const { return modified_.Changes(); }
     bool ProgressEnabled() const { return progressEnabled_; }
     void SetProgressEnabled(bool enabled) { progressEnabled_ = enabled; }
+    // Rises whenever another catalogue takes this one's place (new, or read from a file), so a
+    // view can tell a new catalogue from a changed one of the same size.
+    std::uint64_t CatalogueSerial() const { return catalogueSerial_; }
     // The new-catalogue step: ready, emptied, progress allowed, Find forgotten.
     void OnNewDocument();
     // The rebuilds that end a load, once the file's items are in the document.
@@ -327,6 +330,7 @@ private:
     bool ready_ = false;
     ModifiedFlag modified_;
     bool progressEnabled_ = false;
+    std::uint64_t catalogueSerial_ = 0;
 
     std::array<std::string, kFilterCount> filters_;
     std::vector<std::uint32_t> displayOrder_;

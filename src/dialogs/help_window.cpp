@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QKeySequence>
 #include <QListWidget>
+#include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextBrowser>
@@ -13,6 +14,8 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 
 #include "dialog_strings.h"
 #include "help_contexts.h"
@@ -51,6 +54,27 @@ QWidget* HomeOf(QWidget* widget) {
     if (widget == nullptr) return nullptr;
     while (widget->parentWidget() != nullptr) widget = widget->parentWidget();
     return widget;
+}
+
+// Over the window the help belongs to, and wholly on that window's screen, frame included: a
+// window left where the platform first puts it may have its title bar above the screen.
+void PlaceOnScreen(QWidget& window, const QWidget* home) {
+    const QScreen* screen = home != nullptr ? home->screen() : window.screen();
+    if (screen == nullptr) return;
+    const QRect area = screen->availableGeometry();
+    QMargins frame = window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
+    // Before the window manager frames it, allow at least for a title bar.
+    if (frame.isNull()) frame.setTop(window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    window.resize(window.size().boundedTo(area.size().shrunkBy(frame)));
+    QRect placed(QPoint(0, 0), window.size().grownBy(frame));
+    placed.moveCenter(home != nullptr && home->isVisible() ? home->frameGeometry().center()
+                                                           : area.center());
+    placed.moveLeft(
+        std::max(area.left(), std::min(placed.left(), area.right() + 1 - placed.width())));
+    placed.moveTop(
+        std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - placed.height())));
+    // A window not yet shown takes this as its frame's corner.
+    window.move(placed.topLeft());
 }
 
 }  // namespace
@@ -148,9 +172,11 @@ void CHelpWindow::MoveTo(QWidget* owner) {
 }
 
 void ShowHelpTopic(QWidget* parent, int context) {
-    if (g_helpWindow.isNull()) g_helpWindow = new CHelpWindow(HomeOf(parent));
+    const bool opening = g_helpWindow.isNull();
+    if (opening) g_helpWindow = new CHelpWindow(HomeOf(parent));
     CHelpWindow* window = g_helpWindow.data();
     window->FollowModalDialog();
+    if (opening) PlaceOnScreen(*window, window->parentWidget());
     window->ShowTopic(HelpTopicUrl(context));
     window->show();
     window->raise();

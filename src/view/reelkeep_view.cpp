@@ -80,10 +80,11 @@ void CReelkeepView::OnUpdate() {
     // What it was typed for, or the list dragged in, may be gone.
     goToWindow_->close();
     drag_.reset();
-    const DisplayMode mode = CurrentDisplayMode(doc_);
-    const std::uint32_t count = ModeRowCount(doc_, mode);
-    if (count != geometry_.rowCount || !(FlagsOf(doc_) == modeFlags_)) ResetScroll();
-    selection_.Reset(count);
+    // Another catalogue, mode or row count starts at the top.
+    const ShownListing listing = ListingOf(doc_);
+    if (!(listing == shown_)) ResetScroll();
+    shown_ = listing;
+    selection_.Reset(listing.rowCount);
     PublishSelection(SelectionCopy::Drop);
     Relayout();
     // An update comes only when the document is consistent: a command that goes on (Find
@@ -211,12 +212,15 @@ CReelkeepView::ModeFlags CReelkeepView::FlagsOf(const CReelkeepDoc& doc) {
             doc.LabelFormatFlag()};
 }
 
+CReelkeepView::ShownListing CReelkeepView::ListingOf(const CReelkeepDoc& doc) {
+    return {doc.CatalogueSerial(), FlagsOf(doc), ModeRowCount(doc, CurrentDisplayMode(doc))};
+}
+
 std::uint32_t CReelkeepView::CurrentRowCount() const {
     return ModeRowCount(doc_, CurrentDisplayMode(doc_));
 }
 
 void CReelkeepView::UpdateLayout() {
-    modeFlags_ = FlagsOf(doc_);
     GeometryInput in;
     in.mode = CurrentDisplayMode(doc_);
     in.rowCount = ModeRowCount(doc_, in.mode);

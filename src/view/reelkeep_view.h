@@ -130,6 +130,15 @@ private:
         bool operator==(const ModeFlags&) const = default;
     };
     static ModeFlags FlagsOf(const CReelkeepDoc& doc);
+    // What the last update showed. Paints in between lay out whatever the document holds, so
+    // only this tells an update that the listing is another one.
+    struct ShownListing {
+        std::uint64_t catalogue = 0;
+        ModeFlags flags;
+        std::uint32_t rowCount = 0;
+        bool operator==(const ShownListing&) const = default;
+    };
+    static ShownListing ListingOf(const CReelkeepDoc& doc);
 
     std::uint32_t CurrentRowCount() const;
     void UpdateLayout();
@@ -183,7 +192,7 @@ private:
     std::array<QString, 10> columnTitles_;
     std::array<QString, kCustomFieldCount> headings_;
     SelectionFlags selection_;
-    ModeFlags modeFlags_;
+    ShownListing shown_;
     ModeGeometry geometry_;
     ScrollModel scroll_;
     std::array<QRect, kColumnSlotCount - 1> grabZones_;

@@ -90,7 +90,6 @@ ModeGeometry ComputeGeometry(const GeometryInput& in) {
         }
         case DisplayMode::Labels:
             g.unitHeight = m.labelLineHeight;
-            g.rangeExtra = 1;
             g.pageHeight = in.clientHeight;
             if (in.largeLabels) {
                 g.linesPerRow = kLargeLabelLines;
@@ -118,9 +117,7 @@ ScrollModel FitScroll(const ModeGeometry& g, int clientWidth, int scrollX, int s
     s.pageWidth = clientWidth;
     if (s.contentHeight < s.pageHeight) s.contentHeight = s.pageHeight = 0;
     if (s.contentWidth < clientWidth) s.contentWidth = s.pageWidth = 0;
-    if (s.contentHeight > 0) {
-        s.limitY = ClampToInt(std::int64_t{s.contentHeight} + g.rangeExtra - s.pageHeight);
-    }
+    s.limitY = std::max(0, s.contentHeight - s.pageHeight);
     s.limitX = std::max(0, s.contentWidth - s.pageWidth);
     // A window grown since the last scroll must not show space beyond the end.
     s.scrollX = std::clamp(scrollX, 0, s.limitX);

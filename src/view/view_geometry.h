@@ -55,7 +55,6 @@ struct ModeGeometry {
     int contentWidth = 0;
     int contentHeight = 0;
     int pageHeight = 0;
-    int rangeExtra = 0;  // label view reports its range one pixel larger
 };
 
 struct GeometryInput {

@@ -168,7 +168,7 @@ std::vector<ContextMenuItem> CReelkeepView::RecordMenuItems() const {
         {CommandId::Delete, viewtext::kMenuDelete, chosen},
         {CommandId::Modify, viewtext::kMenuModify, chosen},
         {CommandId::SelectAll, viewtext::kMenuSelectAll, rows && mode != DisplayMode::OneLine},
-        {CommandId::Undo, viewtext::kMenuUndo, doc_.Undo().available},
+        {CommandId::Undo, viewtext::kMenuUndo, doc_.IsEnabled(CommandId::Undo)},
         {CommandId::Find, viewtext::kMenuFind, rows && !labels},
     };
 }

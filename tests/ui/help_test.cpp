@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QWhatsThis>
@@ -139,6 +140,7 @@ private slots:
         frame.ExecuteCommand(CommandId::HelpTopics);
         CHelpWindow* help = TheHelpWindow();
         QVERIFY(help != nullptr && help->isVisible());
+        QTRY_VERIFY(help->screen()->availableGeometry().contains(help->frameGeometry()));
         QCOMPARE(help->Browser()->source(), HelpTopicUrl(help::kContents));
         QCOMPARE(help->ContentsList()->count(), static_cast<int>(HelpContentsPages().size()));
         QCOMPARE(help->ContentsList()->currentRow(), 0);

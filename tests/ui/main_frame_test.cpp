@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -22,6 +23,7 @@
 #include "qt_text.h"
 #include "recent_files.h"
 #include "reelkeep_app.h"
+#include "reelkeep_view.h"
 #include "settings_store.h"
 #include "shell_dialogs.h"
 #include "status_progress.h"
@@ -146,6 +148,11 @@ private slots:
         QCOMPARE(app.LabelFont().face, QStringLiteral("Arial"));
         QCOMPARE(app.LabelFont().weight, 700);
         QVERIFY(StoreText().contains(QStringLiteral("\nFont Size=80\n")));
+
+        CReelkeepApp& bold =
+            StartedApp("[User Data]\nFace Name=Arial\nBold=1\nPFace Name=Arial\nPBold=1\n");
+        QCOMPARE(bold.Frame().View().ScreenFont().weight(), QFont::Bold);
+        QCOMPARE(bold.LabelFont().weight, 700);
     }
 
     void maximizedWindowComesBackMaximized() {
@@ -157,6 +164,11 @@ private slots:
         QCOMPARE(app.Frame().normalGeometry(), QRect(100, 50, 600, 400).marginsRemoved(frame));
         app.Frame().close();
         QVERIFY(StoreText().contains(QStringLiteral("Maximized=1\nRect=0100 0050 0700 0450\n")));
+    }
+
+    void aWindowLargerThanItsScreenIsShrunkToFit() {
+        CMainFrame& frame = StartedApp("[Window size]\nRect=0100 0050 9000 8000\n").Frame();
+        QTRY_VERIFY(frame.screen()->availableGeometry().contains(frame.frameGeometry()));
     }
 
     void menusHoldEveryItemWithItsAccelerator() {
@@ -369,6 +381,20 @@ private slots:
         CReelkeepDoc reread(app.Doc().ui());
         QVERIFY(reread.OpenDocument(FromQt(empty.fileName())));
         QCOMPARE(reread.RecordCount(), 0u);
+    }
+
+    void aNewCatalogueAndTheActorIndexStartAtTheTop() {
+        CReelkeepApp& app = StartedApp();
+        CReelkeepView& view = app.Frame().View();
+        for (int i = 0; i < 20; ++i) FillCatalogue(app.Doc());
+        const QString saved = SavedCatalogue(app, QStringLiteral("long.smf"));
+        QTest::keyClick(&view, Qt::Key_End);
+        app.Frame().ExecuteCommand(CommandId::SortByActors);
+        QCOMPARE(view.Scroll().scrollY, 0);
+        app.Frame().ExecuteCommand(CommandId::SortByTitle);
+        QTest::keyClick(&view, Qt::Key_End);
+        QVERIFY(view.Scroll().scrollY > 0 && app.Frame().Lifetime().OpenFile(saved));
+        QCOMPARE(view.Scroll().scrollY, 0);
     }
 
     void checkMarksWaitForTheCommand() {

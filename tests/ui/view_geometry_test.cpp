@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(t.scrollX, 470 + 13 * 14 - 300);
 
         const ModeGeometry labels = Geometry(DisplayMode::Labels, 100, 400);
-        QCOMPARE(FitScroll(labels, 300, 0, 0).limitY, labels.contentHeight + 1 - 400);
+        QCOMPARE(FitScroll(labels, 300, 0, 0).limitY, labels.contentHeight - 400);
     }
 
     void listPageIsWholeLinesBelowTheHeader() {

@@ -172,8 +172,11 @@ private slots:
         QVERIFY(enabled(CommandId::Modify));
         f.doc.DisplayNormalViewCommand();
         QVERIFY(enabled(CommandId::SelectAll));
+        QVERIFY(f.doc.ImportRecords({MovieRecord(99, 99)}));
+        QVERIFY(enabled(CommandId::Undo));
         f.doc.DisplayLabelFormatCommand();
         f.view.Execute(CommandId::SelectAll);
+        QVERIFY(!enabled(CommandId::Undo));  // as the Edit menu: labels are not undone
         QVERIFY(!enabled(CommandId::Delete));
         QVERIFY(!enabled(CommandId::Modify));
         QVERIFY(!enabled(CommandId::Find));

@@ -1,0 +1,19 @@
+// In every core test program, before main: a fresh temporary folder of the program's own, gone at
+// its end, so that two runs at once, by one user or two, never meet.
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace {
+const bool kPrivateTempFolder = [] {
+    static std::string folder = std::filesystem::temp_directory_path() / "reelkeep-test-XXXXXX";
+    if (::mkdtemp(folder.data()) == nullptr) return false;
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    });
+    return ::setenv("TMPDIR", folder.c_str(), 1) + ::setenv("TEST_TMPDIR", folder.c_str(), 1) == 0;
+}();
+}  // namespace
