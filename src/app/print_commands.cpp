@@ -45,7 +45,8 @@ void CPrintCommands::Print() {
 
 bool CPrintCommands::PrintPages(bool selection, std::uint32_t first, std::uint32_t last) {
     DialogQuestions questions(dialogs_, window_);
-    view_.OnBeginPrinting(printer_, selection, questions);
+    // Cancelled at a label question: nothing reaches the printer, and nothing failed.
+    if (!view_.OnBeginPrinting(printer_, selection, questions)) return true;
     const bool started = PrintPageRange(
         printer_, first, last, view_.PrintPages(),
         [this](QPainter& painter, std::uint32_t page) { view_.OnPrint(painter, page); });
@@ -61,7 +62,7 @@ void CPrintCommands::Preview() {
     // No print dialog comes first, so the selection, when there is one, is what is previewed.
     const CReelkeepView::PrintOffer offer = view_.OnPreparePrinting(printer_);
     DialogQuestions questions(dialogs_, window_);
-    view_.OnBeginPrinting(printer_, offer.selection, questions);
+    if (!view_.OnBeginPrinting(printer_, offer.selection, questions)) return;
     const int stored = store_.ReadInt(kSectionSettings, kPreviewPagesName, 0);
     CPrintPreview preview(
         printer_, view_.PrintPages(),

@@ -35,14 +35,15 @@ struct PrintOptions {
     std::vector<std::string> viewArgs;  // left for the view options
 };
 
-// The answers given on the command line to the label questions.
+// The answers given on the command line to the label questions; one copy from the first
+// position where none was given.
 class AnsweredQuestions : public ILabelPrintQuestions {
 public:
     AnsweredQuestions(std::optional<int> copies, std::optional<int> start)
         : copies_(copies), start_(start) {}
-    std::optional<int> AskCopies() override { return copies_; }
+    std::optional<int> AskCopies() override { return copies_.value_or(1); }
     std::optional<int> AskStartPosition(bool, const std::vector<QString>&) override {
-        return start_;
+        return start_.value_or(1);
     }
 
 private:

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "first_letter.h"
 #include "reelkeep_doc.h"
 #include "text_compare.h"
 #include "title_sort.h"
@@ -17,12 +18,17 @@ constexpr int kNormalHeadingLines = 2;
 constexpr int kListLinesWithPageNumber = 3;
 constexpr int kListLinesWithoutPageNumber = 1;
 
-// The part of a field's text whose lower-case form is the break key: one character under letter
-// breaks (after a leading "the " when the article is ignored), the whole text otherwise. Keys
-// stay views into the stored text, so a million positions cost no allocation.
+// The part of a field's text whose lower-case form is the break key: the first character under
+// letter breaks (after a leading "the " when the article is ignored), the whole text otherwise.
+// Keys stay views into the stored text, so a million positions cost no allocation.
 std::string_view KeyText(std::string_view text, PageBreaks breaks, bool ignoreThe) {
     if (breaks != PageBreaks::Letter) return text;
-    return TitleKey(text, ignoreThe).substr(0, 1);
+    return FirstCharacter(TitleKey(text, ignoreThe));
+}
+
+// A letter folds whatever its script; a whole name folds only A-Z, as every sort compares.
+bool SameKey(std::string_view a, std::string_view b, PageBreaks breaks) {
+    return breaks == PageBreaks::Letter ? SameFirstLetter(a, b) : EqualsNoCase(a, b);
 }
 
 // Sort by Actors: a key below "A" (empty, or led by a byte below 0x41 such as a digit or a blank)
@@ -42,7 +48,7 @@ bool IgnoresBreaks(ReportKind kind, SortMark sort) { return !BreakField(kind, so
 
 // Group paging: walking the print positions, a page closes when it is full or when the next
 // position starts a new group, so a page never holds two groups. keyAt(p) gives position p's key
-// text, compared ignoring case; joinsBelowA applies the actor list's rule.
+// text, compared ignoring case under the job's breaks; joinsBelowA applies the actor list's rule.
 template <typename KeyAt>
 void PageGroups(ReportPagination& job, KeyAt keyAt, bool joinsBelowA) {
     job.pageFirst.clear();
@@ -60,7 +66,7 @@ void PageGroups(ReportPagination& job, KeyAt keyAt, bool joinsBelowA) {
         bool newPage = onPage == capacity;
         if (p > 0) {
             const std::string_view key = keyAt(p);
-            if (!EqualsNoCase(key, groupKey) && !(joinsBelowA && JoinsCurrentGroup(key))) {
+            if (!SameKey(key, groupKey, job.breaks) && !(joinsBelowA && JoinsCurrentGroup(key))) {
                 groupKey = key;
                 newPage = true;
             }
@@ -231,12 +237,13 @@ std::optional<Field> BreakField(ReportKind kind, SortMark sort) {
 }
 
 std::string BreakKey(std::string_view text, PageBreaks breaks, bool ignoreThe) {
-    return FoldCase(KeyText(text, breaks, ignoreThe));
+    const std::string_view key = KeyText(text, breaks, ignoreThe);
+    return breaks == PageBreaks::Letter ? FoldedFirstCharacter(key) : FoldCase(key);
 }
 
 std::string HeadingValue(std::string_view text, PageBreaks breaks, bool ignoreThe) {
     const std::string_view value = TitleKey(text, ignoreThe);
-    return std::string(breaks == PageBreaks::Letter ? value.substr(0, 1) : value);
+    return std::string(breaks == PageBreaks::Letter ? FirstCharacter(value) : value);
 }
 
 ReportPagination PaginateReport(const CReelkeepDoc& doc, ReportJobInput input) {

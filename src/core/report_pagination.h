@@ -93,10 +93,11 @@ ReportPagination PaginateReport(const CReelkeepDoc& doc, ReportJobInput input);
 // sort ignores breaks (tape #, and time in the Normal View). Sort by Actors breaks on the actor
 // name, which is no record field: the caller takes the group name.
 std::optional<Field> BreakField(ReportKind kind, SortMark sort);
-// The key two print positions compare equal on: lower-case text, cut to the letter after a
-// leading "the " (when ignoreThe and longer than 4) or to its first letter under letter breaks.
+// The key two print positions compare equal on: lower-case text, cut to the character after a
+// leading "the " (when ignoreThe and longer than 4) or to its first character under letter
+// breaks. A letter of any script is lower-cased; a whole name only A-Z.
 std::string BreakKey(std::string_view text, PageBreaks breaks, bool ignoreThe);
-// The value the "Sorted by" line shows after its caption: the stored text's first letter (after
+// The value the "Sorted by" line shows after its caption: the stored text's first character (after
 // a leading "the " as above) under letter breaks, or the whole text without the article.
 std::string HeadingValue(std::string_view text, PageBreaks breaks, bool ignoreThe);
 

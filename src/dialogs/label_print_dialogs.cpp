@@ -3,11 +3,10 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -15,6 +14,7 @@
 #include "dialog_widgets.h"
 #include "dialogs.h"
 #include "help_contexts.h"
+#include "messages.h"
 #include "qt_text.h"
 
 namespace reelkeep {
@@ -25,12 +25,16 @@ constexpr int kMinCopies = 1;
 constexpr int kMaxCopies = 99;
 constexpr int kLargeColumns = 2;
 
-QHBoxLayout* OkRow(QDialog* dialog) {
+// OK and Cancel; Cancel, like Esc, rejects the dialog and so ends the print job.
+QHBoxLayout* OkCancelRow(QDialog* dialog) {
     QPushButton* ok = MakeButton(dlg::kOk, true, dialog);
+    QPushButton* cancel = MakeButton(dlg::kCancel, false, dialog);
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(ok);
+    row->addWidget(cancel);
     row->addStretch();
     return row;
 }
@@ -38,42 +42,43 @@ QHBoxLayout* OkRow(QDialog* dialog) {
 }  // namespace
 
 CLabelCopiesDialog::CLabelCopiesDialog(QWidget* parent)
-    : QDialog(parent), edit_(MakeLineEdit(this)) {
+    : QDialog(parent), copies_(new QSpinBox(this)) {
     setWindowTitle(ToQt(dlg::kCopiesTitle));
     AttachPageHelp(this, help::kLabelCopiesDialog);
-    edit_->setText(QString::number(kMinCopies));
-    edit_->selectAll();
+    copies_->setRange(kMinCopies, kMaxCopies);
+    copies_->setValue(kMinCopies);
+    copies_->selectAll();
     auto* fields = new QHBoxLayout;
     fields->addWidget(MakeLabel(dlg::kCopiesPrompt, this));
-    fields->addWidget(edit_);
-    StackFieldsAndButtons(this, fields, OkRow(this));
+    fields->addWidget(copies_);
+    StackFieldsAndButtons(this, fields, OkCancelRow(this));
 }
 
-int CLabelCopiesDialog::Copies() const { return edit_->text().trimmed().toInt(); }
+int CLabelCopiesDialog::Copies() const { return copies_->value(); }
 
 void CLabelCopiesDialog::accept() {
-    bool isNumber = false;
-    const int copies = edit_->text().trimmed().toInt(&isNumber);
-    if (!isNumber || copies < kMinCopies || copies > kMaxCopies) {
+    // The box refuses digits out of range as they are typed; what it cannot refuse, such as
+    // an emptied box, would otherwise print the last number it held.
+    if (!copies_->hasAcceptableInput()) {
         ShowWarning(this, FromQt(ToQt(dlg::kIntegerRange).arg(kMinCopies).arg(kMaxCopies)));
-        edit_->setFocus();
-        edit_->selectAll();
+        copies_->setFocus();
+        copies_->selectAll();
         return;
     }
+    copies_->interpretText();
     QDialog::accept();
 }
 
-CStartPositionDialog::CStartPositionDialog(bool largeLabels,
-                                           const std::vector<QString>& positionTexts,
+CStartPositionDialog::CStartPositionDialog(bool largeLabels, const std::vector<QString>& titles,
                                            QWidget* parent)
-    : QDialog(parent), positions_(new QButtonGroup(this)) {
+    : QDialog(parent), positions_(new QButtonGroup(this)), titles_(titles) {
     setWindowTitle(ToQt(dlg::kStartPositionTitle));
     AttachPageHelp(this, help::kStartPositionDialog);
     auto* fields = new QVBoxLayout;
     fields->addWidget(MakeLabel(dlg::kStartPositionPrompt, this));
     auto* sheet = new QGridLayout;
     const int columns = largeLabels ? kLargeColumns : 1;
-    for (std::size_t k = 0; k < positionTexts.size(); ++k) {
+    for (std::size_t k = 0; k < titles_.size(); ++k) {
         const int position = static_cast<int>(k) + 1;
         auto* button = new QRadioButton(QString::number(position), this);
         positions_->addButton(button, position);
@@ -81,12 +86,15 @@ CStartPositionDialog::CStartPositionDialog(bool largeLabels,
         const int column = 2 * (static_cast<int>(k) % columns);
         QLabel* text = new QLabel(this);
         text->setTextFormat(Qt::PlainText);
-        text->setText(positionTexts[k]);
+        texts_.push_back(text);
         sheet->addWidget(button, row, column);
         sheet->addWidget(text, row, column + 1);
     }
     fields->addLayout(sheet);
-    StackFieldsAndButtons(this, fields, OkRow(this));
+    StackFieldsAndButtons(this, fields, OkCancelRow(this));
+    connect(positions_, &QButtonGroup::idToggled, this, [this](int position, bool checked) {
+        if (checked) ShowTitlesFrom(position);
+    });
     ChoosePosition(1);
 }
 
@@ -94,6 +102,19 @@ int CStartPositionDialog::Position() const { return std::max(1, positions_->chec
 
 void CStartPositionDialog::ChoosePosition(int position) {
     if (QAbstractButton* button = positions_->button(position)) button->setChecked(true);
+}
+
+QString CStartPositionDialog::PositionText(int position) const {
+    if (position < 1 || static_cast<std::size_t>(position) > texts_.size()) return {};
+    return texts_[static_cast<std::size_t>(position - 1)]->text();
+}
+
+// From position start on, the labels print in order; the positions before it stay empty.
+void CStartPositionDialog::ShowTitlesFrom(int start) {
+    for (std::size_t k = 0; k < texts_.size(); ++k) {
+        const auto first = static_cast<std::size_t>(std::max(start, 1) - 1);
+        texts_[k]->setText(k >= first ? titles_[k - first] : ToQt(msg::kEmptyLabelPosition));
+    }
 }
 
 std::optional<int> RunLabelCopiesDialog(QWidget* parent) {

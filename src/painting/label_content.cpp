@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "paint_primitives.h"
+#include "qt_text.h"
 #include "record_strings.h"
 
 namespace reelkeep {
@@ -100,6 +102,18 @@ std::vector<LabelText> SmallLabelTexts(const Label& label) {
         out.Value(0, 3, label.actors[2], 0);
     }
     return out.Take();
+}
+
+void DrawLabelTexts(QPainter& p, const LabelPlacement& place, const std::vector<LabelText>& texts,
+                    const std::function<void(const LabelText&)>& useColors) {
+    p.save();
+    p.setClipRect(place.area, Qt::IntersectClip);
+    for (const LabelText& t : texts) {
+        useColors(t);
+        const int x = (t.rightPart ? place.rightX : place.leftX) + t.column * place.charWidth;
+        DrawTextAt(p, x, place.line1Top + (t.line - 1) * place.lineHeight, ToQt(t.text));
+    }
+    p.restore();
 }
 
 }  // namespace reelkeep

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QPainter>
+#include <QRect>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -33,5 +36,21 @@ struct LabelText {
 // The texts of a label in the order they are drawn; they point into label.
 std::vector<LabelText> LargeLabelTexts(const Label& label);
 std::vector<LabelText> SmallLabelTexts(const Label& label);
+
+// Where one label's texts go, in pixels: the label's own rectangle, the left edges of its left
+// and right parts, the top of its line 1, and the character width and line height.
+struct LabelPlacement {
+    QRect area;
+    int leftX = 0;
+    int rightX = 0;
+    int line1Top = 0;
+    int charWidth = 0;
+    int lineHeight = 0;
+};
+
+// Draws a label's texts, each after useColors has set its colours, clipped to the label's own
+// rectangle: a large label font would otherwise run into the next label.
+void DrawLabelTexts(QPainter& p, const LabelPlacement& place, const std::vector<LabelText>& texts,
+                    const std::function<void(const LabelText&)>& useColors);
 
 }  // namespace reelkeep

@@ -5,10 +5,18 @@
 
 namespace reelkeep {
 
+QString CellText(std::string_view value) {
+    QString text = ToQt(value);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text;
+}
+
 QString ColumnText(const CReelkeepDoc& doc, std::uint32_t record, std::uint32_t columnId) {
     Field field;
     if (!FieldOfColumn(columnId, field)) return ToQt(recordtext::kBadColumn);
-    return ToQt(doc.Value(record, field));
+    return CellText(doc.Value(record, field));
 }
 
 QString ColumnTitle(const std::array<QString, 10>& titles, std::uint32_t columnId) {

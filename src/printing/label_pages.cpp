@@ -4,7 +4,6 @@
 #include "label_content.h"
 #include "page_parts.h"
 #include "paint_primitives.h"
-#include "qt_text.h"
 
 namespace reelkeep {
 
@@ -36,34 +35,35 @@ public:
         pitch_ = m.dpiY * sheet.rowPitch / 1000;
     }
 
-    // Label row row at sheet row sheetRow: large row r holds the labels 2r and 2r + 1.
+    // Label row row at sheet row sheetRow: large row r holds the labels 2r and 2r + 1. A label
+    // reaches down to the next row and across to the next column or the printable edge.
     void DrawRow(std::uint32_t row, int sheetRow) {
         const int y = sheetRow * pitch_ + firstLineY_;
+        const int edge = ctx_.metrics.right;
         if (job_.large) {
-            DrawLabel(2 * std::size_t{row}, leftX_, y);
-            DrawLabel(2 * std::size_t{row} + 1, rightX_, y);
+            DrawLabel(2 * std::size_t{row}, Edges(leftX_, y, rightX_, y + pitch_), leftX_);
+            DrawLabel(2 * std::size_t{row} + 1, Edges(rightX_, y, edge, y + pitch_), rightX_);
         } else {
-            DrawLabel(row, leftX_, y);
+            DrawLabel(row, Edges(leftX_, y, edge, y + pitch_), leftX_);
         }
     }
 
 private:
-    // The label's line 1 at y; a selection job's label without a first title is a blank that
-    // only moves the next label on.
-    void DrawLabel(std::size_t entry, int x, int y) {
+    // The label's line 1 at the top of its area; a selection job's label without a first title
+    // is a blank that only moves the next label on.
+    void DrawLabel(std::size_t entry, const QRect& area, int x) {
         if (entry >= labels_.size()) return;
         const Label& label = labels_[entry];
         if (job_.selectionJob && label.titles[0].empty()) return;
-        const std::vector<LabelText> texts =
-            job_.large ? LargeLabelTexts(label) : SmallLabelTexts(label);
-        QPainter& p = ctx_.painter;
-        const int w = ctx_.metrics.charWidth, L = ctx_.metrics.lineHeight;
-        for (const LabelText& t : texts) {
-            p.setPen(t.kind == LabelTextKind::Value ? PrintDataColor(ctx_, label.movieTypes[t.slot])
-                                                    : PrintHeadingColor(ctx_));
-            const int left = (t.rightPart ? rightX_ : x) + t.column * w;
-            DrawTextAt(p, left, y + (t.line - 1) * L, ToQt(t.text));
-        }
+        const LabelPlacement place{
+            area, x, rightX_, area.top(), ctx_.metrics.charWidth, ctx_.metrics.lineHeight};
+        DrawLabelTexts(ctx_.painter, place,
+                       job_.large ? LargeLabelTexts(label) : SmallLabelTexts(label),
+                       [&](const LabelText& t) {
+                           ctx_.painter.setPen(t.kind == LabelTextKind::Value
+                                                   ? PrintDataColor(ctx_, label.movieTypes[t.slot])
+                                                   : PrintHeadingColor(ctx_));
+                       });
     }
 
     const PageContext& ctx_;

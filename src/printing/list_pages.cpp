@@ -99,7 +99,7 @@ private:
     void DrawRow(int y, std::uint32_t row) {
         const std::uint32_t record =
             actors_ ? ctx_.doc.ActorRowRecord(row) : ctx_.doc.DisplayOrder()[row];
-        const QString key = actors_ ? ToQt(ctx_.doc.ActorRowGroupName(row))
+        const QString key = actors_ ? CellText(ctx_.doc.ActorRowGroupName(row))
                                     : ColumnText(ctx_.doc, record, layout_.ids[0]);
         p_.setFont(ctx_.fonts.text);
         DrawCell(p_, Cell(0, y), key);

@@ -43,7 +43,7 @@ CPrintJob::CPrintJob(const CReelkeepDoc& doc, PrintRequest request, QPrinter& pr
     pages_ = PaginateReport(doc_, std::move(input));
 }
 
-LabelJob CPrintJob::PaginateLabelJob(ILabelPrintQuestions& questions) const {
+LabelJob CPrintJob::PaginateLabelJob(ILabelPrintQuestions& questions) {
     const bool large = request_.largeLabels;
     if (request_.selectedRows.empty()) {
         LabelJob job = AllLabelsJob(static_cast<std::uint32_t>(doc_.Labels().size()), large);
@@ -52,18 +52,20 @@ LabelJob CPrintJob::PaginateLabelJob(ILabelPrintQuestions& questions) const {
     }
     LabelJob job = BeginLabelSelection(doc_.Labels(), request_.selectedRows, large, doc_.ui());
     if (request_.selectedRows.size() == 1) {
-        if (const std::optional<int> copies = questions.AskCopies()) {
-            RepeatLabel(job, *copies, doc_.ui());
-        }
+        const std::optional<int> copies = questions.AskCopies();
+        cancelled_ = !copies;
+        if (cancelled_) return job;
+        RepeatLabel(job, *copies, doc_.ui());
     }
     std::vector<QString> texts;
     const int positions = large ? kLargePositions : kSmallPositions;
     for (int p = 1; p <= positions; ++p) {
         texts.push_back(QString::fromUtf8(StartPositionText(job, p)));
     }
-    if (const std::optional<int> start = questions.AskStartPosition(large, texts)) {
-        StartAtPosition(job, *start);
-    }
+    const std::optional<int> start = questions.AskStartPosition(large, texts);
+    cancelled_ = !start;
+    if (cancelled_) return job;
+    StartAtPosition(job, *start);
     PaginateLabels(job);
     return job;
 }

@@ -20,7 +20,7 @@ namespace reelkeep {
 class CReelkeepDoc;
 
 // The two questions a job printing selected labels asks before the first page; nullopt when
-// the user closed the question without OK.
+// the user cancelled, which ends the job before anything prints.
 class ILabelPrintQuestions {
 public:
     virtual ~ILabelPrintQuestions() = default;
@@ -30,13 +30,11 @@ public:
                                                 const std::vector<QString>& texts) = 0;
 };
 
-// Asks nothing: one copy, from the sheet's first position, as when every question is closed.
+// Asks nothing: one copy, from the sheet's first position.
 class NoLabelQuestions : public ILabelPrintQuestions {
 public:
-    std::optional<int> AskCopies() override { return std::nullopt; }
-    std::optional<int> AskStartPosition(bool, const std::vector<QString>&) override {
-        return std::nullopt;
-    }
+    std::optional<int> AskCopies() override { return 1; }
+    std::optional<int> AskStartPosition(bool, const std::vector<QString>&) override { return 1; }
 };
 
 // What a job prints of the catalogue shown.
@@ -59,6 +57,8 @@ public:
     CPrintJob(const CReelkeepDoc& doc, PrintRequest request, QPrinter& printer,
               ILabelPrintQuestions& questions);
 
+    // Whether the user cancelled a label question: the job then prints nothing.
+    bool Cancelled() const { return cancelled_; }
     std::uint32_t TotalPages() const;
     void DrawPage(QPainter& painter, std::uint32_t page) const;
     const PrintMetrics& Metrics() const { return metrics_; }
@@ -68,13 +68,14 @@ public:
     static int PrinterResolution(bool labels, int screenDpiY);
 
 private:
-    LabelJob PaginateLabelJob(ILabelPrintQuestions& questions) const;
+    LabelJob PaginateLabelJob(ILabelPrintQuestions& questions);
 
     const CReelkeepDoc& doc_;
     PrintRequest request_;
     PrintFonts fonts_;
     PrintMetrics metrics_;
     std::variant<ReportPagination, LabelJob> pages_;
+    bool cancelled_ = false;
 };
 
 // Sends pages first..last (last 0: the job's end, total) to the printer, one after another;

@@ -22,18 +22,18 @@ public:
 
     const Label& label() const { return label_; }
 
-    void Outline(int widthChars, int lines) {
-        const int left = x0_ - 10;
-        DrawOutline(ctx_.painter, left, top_, left + widthChars * w_, top_ + lines * line_);
-    }
-
-    // The small label's right part starts where a large label would end.
-    void Draw(const std::vector<LabelText>& texts) {
-        for (const LabelText& t : texts) {
-            UseColorsOf(t);
-            const int x = x0_ + (t.rightPart ? kLargeLabelChars : 0) * w_ + t.column * w_;
-            DrawTextAt(ctx_.painter, x, top_ + t.line * line_, ToQt(t.text));
-        }
+    // The outline, and the texts inside it. The small label's right part starts where a large
+    // label would end.
+    void Draw(int widthChars, int lines, const std::vector<LabelText>& texts) {
+        const int left = x0_ - 10, right = left + widthChars * w_, bottom = top_ + lines * line_;
+        DrawOutline(ctx_.painter, left, top_, right, bottom);
+        const LabelPlacement place{Edges(left, top_, right, bottom),
+                                   x0_,
+                                   x0_ + kLargeLabelChars * w_,
+                                   top_ + line_,
+                                   w_,
+                                   line_};
+        DrawLabelTexts(ctx_.painter, place, texts, [this](const LabelText& t) { UseColorsOf(t); });
     }
 
 private:
@@ -58,8 +58,7 @@ private:
 
 void DrawLargeLabel(const DrawContext& ctx, int y, std::size_t entry, int x0) {
     LabelPainter lp(ctx, entry, x0, y);
-    lp.Outline(kLargeLabelChars, kLargeLabelLines);
-    lp.Draw(LargeLabelTexts(lp.label()));
+    lp.Draw(kLargeLabelChars, kLargeLabelLines, LargeLabelTexts(lp.label()));
 }
 
 }  // namespace
@@ -75,8 +74,7 @@ void DrawLargeLabelRow(const DrawContext& ctx, int y, std::size_t row) {
 
 void DrawSmallLabel(const DrawContext& ctx, int y, std::size_t entry) {
     LabelPainter lp(ctx, entry, 10, y);
-    lp.Outline(kSmallLabelChars, kSmallLabelLines);
-    lp.Draw(SmallLabelTexts(lp.label()));
+    lp.Draw(kSmallLabelChars, kSmallLabelLines, SmallLabelTexts(lp.label()));
 }
 
 }  // namespace reelkeep

@@ -85,7 +85,7 @@ void DrawOneLineRow(const DrawContext& ctx, int y, std::size_t row) {
 
 void DrawActorRow(const DrawContext& ctx, int y, std::size_t row) {
     const auto r = static_cast<std::uint32_t>(row);
-    const QString group = ToQt(ctx.doc.ActorRowGroupName(r));
+    const QString group = CellText(ctx.doc.ActorRowGroupName(r));
     UseDataPair(ctx, row);
     DrawKeyCell(ctx, y, group);
     DrawSlotCells(ctx, y, ctx.doc.ActorRowRecord(r));

@@ -85,8 +85,9 @@ public:
     };
     PrintOffer OnPreparePrinting(QPrinter& printer);
     // Measures the printer and paginates the mode shown, the selected rows alone when asked;
-    // a job printing selected labels asks its questions here.
-    void OnBeginPrinting(QPrinter& printer, bool printSelection, ILabelPrintQuestions& questions);
+    // a job printing selected labels asks its questions here. False when the user cancelled one
+    // of them: there is no job to print.
+    bool OnBeginPrinting(QPrinter& printer, bool printSelection, ILabelPrintQuestions& questions);
     // Draws page (1-based) of the job begun; any page, in any order.
     void OnPrint(QPainter& painter, std::uint32_t page) const;
     void OnEndPrinting();

@@ -40,12 +40,15 @@ CReelkeepView::PrintOffer CReelkeepView::OnPreparePrinting(QPrinter& printer) {
     return {selection_.present(), everything.TotalPages()};
 }
 
-void CReelkeepView::OnBeginPrinting(QPrinter& printer, bool printSelection,
+bool CReelkeepView::OnBeginPrinting(QPrinter& printer, bool printSelection,
                                     ILabelPrintQuestions& questions) {
     printJob_.reset();
     PrintRequest request = MakePrintRequest(printSelection);
     printer.setResolution(CPrintJob::PrinterResolution(request.labels, metrics_.dpiY));
     printJob_ = std::make_unique<CPrintJob>(doc_, std::move(request), printer, questions);
+    if (!printJob_->Cancelled()) return true;
+    printJob_.reset();
+    return false;
 }
 
 void CReelkeepView::OnPrint(QPainter& painter, std::uint32_t page) const {

@@ -246,6 +246,30 @@ TEST(ReportPagination, NameChangeKeepsTheArticle) {
     EXPECT_EQ(PagesOf(job), (Pages{{0, 1}, {2, 3}, {4, 4}}));
 }
 
+TEST(ReportPagination, AccentedFirstLettersGroupByCharacterIgnoringCase) {
+    // é é | ö | ü ü | ç | ж ж: whole characters, not their lead bytes, in either case.
+    std::vector<Movie> movies;
+    for (const char* t : {"Émile", "été", "Östen", "Über", "The Ünd", "Çay", "Жук", "жара"}) {
+        movies.push_back({.title = t, .actor1 = t});
+    }
+    TestCatalogue c(movies);
+    ReportJobInput input = Input(ReportKind::Normal, 100);
+    input.options.normal = NormalPrint::LetterBreak;
+    input.options.oneLine = input.options.actors = PageBreaks::Letter;
+    const Pages expected = {{0, 1}, {2, 2}, {3, 4}, {5, 5}, {6, 7}};
+    EXPECT_EQ(PagesOf(PaginateReport(c.doc, input)), expected);
+    input.kind = ReportKind::OneLine;
+    EXPECT_EQ(PagesOf(PaginateReport(c.doc, input)), expected);
+    // Sorted byte-wise: "The Ünd" (a t), Ç, É, Ö, Ü, é, Ж ж.
+    c.doc.SortByActorsCommand();
+    input.kind = ReportKind::Actors;
+    EXPECT_EQ(PagesOf(PaginateReport(c.doc, input)),
+              (Pages{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 7}}));
+    EXPECT_EQ(BreakKey("The Жук", PageBreaks::Letter, true), "ж");
+    EXPECT_EQ(BreakKey("\xC9t\xE9", PageBreaks::Letter, false), "\xC9");  // not UTF-8: one byte
+    EXPECT_EQ(HeadingValue("The Ünd", PageBreaks::Letter, true), "Ü");
+}
+
 TEST(ReportPagination, GroupLargerThanAPageGoesOnAndTheNextGroupStartsAFreshPage) {
     // Six lines less three: three to a page. Seven a-titles fill three pages, the b-titles a
     // fourth.
@@ -398,14 +422,30 @@ std::string Lower(std::string text) {
     return text;
 }
 
+// The first character of well-formed UTF-8, with the accented capitals of the random titles
+// lowered.
+std::string FirstLetter(const std::string& text) {
+    if (text.empty()) return text;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    const std::string letter = text.substr(0, length);
+    for (const auto& [capital, small] :
+         {std::pair{"É", "é"}, {"Ö", "ö"}, {"Ü", "ü"}, {"Ç", "ç"}, {"Ж", "ж"}}) {
+        if (letter == capital) return small;
+    }
+    return letter;
+}
+
 // "The key is the field text converted to lower case; with the letter mode it is cut to its
 // first character, except that when ... the text is longer than 4 characters and begins with
 // "the ", the key is the character after "the "."
 std::string ReferenceKey(const std::string& text, PageBreaks breaks, bool ignoreThe) {
     const std::string lower = Lower(text);
     if (breaks == PageBreaks::NameChange) return lower;
-    if (ignoreThe && lower.size() > 4 && lower.substr(0, 4) == "the ") return lower.substr(4, 1);
-    return lower.substr(0, 1);
+    if (ignoreThe && lower.size() > 4 && lower.substr(0, 4) == "the ") {
+        return FirstLetter(lower.substr(4));
+    }
+    return FirstLetter(lower);
 }
 
 // "title, rating, movie type, media type or custom 1 to 4 ...; the same plus time in One Line

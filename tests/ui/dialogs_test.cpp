@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QtTest>
 #include <array>
 #include <string>
@@ -14,6 +15,7 @@
 #include "dialog_test_util.h"
 #include "filters_dialog.h"
 #include "find_dialog.h"
+#include "label_print_dialogs.h"
 
 using namespace reelkeep;
 
@@ -65,6 +67,7 @@ private slots:
     void filtersStandBesideTheirLabels();
     void filtersResetToAllAndStayOpen();
     void aboutBoxShowsNameVersionAndMaker();
+    void labelQuestionsCancelOnEscAndShowTheChosenStart();
 };
 
 void DialogsTest::deleteDialogAnswersForEachButton_data() {
@@ -243,6 +246,22 @@ void DialogsTest::aboutBoxShowsNameVersionAndMaker() {
         }
     });
     QCOMPARE(box.exec(), int(QDialog::Accepted));
+}
+
+void DialogsTest::labelQuestionsCancelOnEscAndShowTheChosenStart() {
+    WhenModalShown([](QWidget* modal) {
+        const auto* box = modal->findChild<QSpinBox*>();
+        QVERIFY(box && box->minimum() == 1 && box->maximum() == 99);
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    QCOMPARE(RunLabelCopiesDialog(nullptr), std::nullopt);
+    const std::vector<QString> titles = {"One", "Two", "Empty", "Empty"};
+    WhenModalShown([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    QCOMPARE(RunStartPositionDialog(nullptr, true, titles), std::nullopt);
+    CStartPositionDialog dialog(true, titles);
+    dialog.ChoosePosition(3);
+    QCOMPARE(dialog.PositionText(2), QString("Empty"));
+    QCOMPARE(dialog.PositionText(4), QString("Two"));
 }
 
 QTEST_MAIN(DialogsTest)

@@ -215,6 +215,14 @@ private slots:
         QCOMPARE(qRound(band.right()), f.metrics.right);
     }
 
+    void listCellShowsAValueWithBreaksOnOneLine() {
+        PageFixture f;
+        f.doc.OneLineSortsCommand();
+        f.doc.SetValue(f.doc.DisplayOrder()[0], Field::MovieName, "Movie 000\r\nPart\nTwo\rEnd");
+        const PageRecording page = f.Report(f.Job(ReportKind::OneLine, {0}, {0}), 1);
+        QVERIFY(FindText(page, "Movie 000 Part Two End"));
+    }
+
     void actorPageRulesTheKeyColumnOnlyAboveAnActor() {
         PageFixture f;
         f.doc.SortByActorsCommand();
@@ -257,6 +265,25 @@ private slots:
         const int smallTop = kDpi * 56 / 100 - 40;
         QCOMPARE(at(page, "Movie 000"), QPoint(f.metrics.Inch(143) - 30, smallTop + L));
         QCOMPARE(at(page, "Actor 10"), QPoint(right, smallTop));  // actor 2, right part
+    }
+
+    void eachLabelIsClippedToItsPlaceOnTheSheet() {
+        PageFixture f;
+        f.doc.DisplayLabelFormatCommand();
+        f.fonts.label.setPixelSize(40);  // eleven lines far taller than a label
+        f.Measure(f.fonts.label);
+        LabelJob job;
+        job.printCount = 3;
+        const PageRecording page = f.Labels(job, 1);
+        const int left = f.metrics.Inch(113), right = f.metrics.Inch(455);
+        const int top = kDpi * 99 / 100, pitch = kDpi * 1833 / 1000;
+        const auto clipOf = [&](const QString& text) {
+            const DrawnText* t = FindText(page, text);
+            return t ? t->clip.toRect() : QRect();
+        };
+        QCOMPARE(clipOf("Movie 000"), QRect(left, top, right - left, pitch));
+        QCOMPARE(clipOf("Movie 001"), QRect(right, top, f.metrics.right - right, pitch));
+        QCOMPARE(clipOf("Movie 002"), QRect(left, top + pitch, right - left, pitch));
     }
 
     void selectionBlankBeforeTheRightColumnPrintsNothing() {

@@ -5,6 +5,7 @@
 #include <QLineF>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPointF>
@@ -17,11 +18,13 @@
 
 namespace reelkeep::pagetest {
 
-// What a page drew: each text with its baseline start and colour, each line and each fill.
+// What a page drew: each text with its baseline start, colour and clip (empty when unclipped),
+// each line and each fill.
 struct DrawnText {
     QString text;
     QPointF baseline;
     QColor color;
+    QRectF clip;
 };
 struct DrawnLine {
     QLineF line;
@@ -50,7 +53,10 @@ public:
         if (changed.state() & QPaintEngine::DirtyBrush) brush_ = changed.brush().color();
     }
     void drawTextItem(const QPointF& p, const QTextItem& item) override {
-        recording.texts.push_back({item.text(), p, pen_});
+        const QPainter* drawing = painter();
+        const bool clipped = drawing != nullptr && drawing->hasClipping();
+        recording.texts.push_back(
+            {item.text(), p, pen_, clipped ? drawing->clipBoundingRect() : QRectF()});
     }
     void drawLines(const QLineF* lines, int count) override {
         for (int i = 0; i < count; ++i) recording.lines.push_back({lines[i]});

@@ -109,6 +109,24 @@ private slots:
         QCOMPARE(view.PrintPages(), 1u);  // the job has ended
     }
 
+    void cancelledLabelQuestionEndsTheJobBeforeAnyPage() {
+        CReelkeepApp& app = harness_.StartedApp();
+        FillCatalogue(app.Doc());
+        app.Frame().ExecuteCommand(CommandId::DisplayLabelFormat);
+        app.Frame().View().SelectRows({0});
+        QPrinter& printer = app.Frame().Printing().Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(harness_.Path(QStringLiteral("labels.pdf")));
+        harness_.dialogs->printChoice = PrintDialogChoice{true, 1, 0};
+        harness_.dialogs->copies = 2;  // the start position is cancelled
+        app.Frame().ExecuteCommand(CommandId::FilePrint);
+        harness_.dialogs->copies.reset();
+        app.Frame().ExecuteCommand(CommandId::FilePrintPreview);
+        QVERIFY(!QFile::exists(printer.outputFileName()));
+        QCOMPARE(harness_.dialogs->previews, 0);
+        QVERIFY(harness_.dialogs->messages.isEmpty());
+    }
+
 private:
     AppHarness harness_;
 };

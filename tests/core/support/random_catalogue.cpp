@@ -17,7 +17,8 @@ const Pool kTitles = {
     "The ",       "The",    "Theater", "The End",   "THE END",   "End",
     "",           " Space", "Zed",     "zed",       "DELETE",    "Two\nLines",
     "\"Quoted\"", "Alien",  "Aliens",  "A",         "the  x",    "\xC3\x89t\xC3\xA9",
-    "_under",     "Z"};
+    "_under",     "Z",      "Émile",   "été",       "Östen",     "Über",
+    "The Ünd",    "Çay",    "Жук",     "жара"};
 const Pool kActors = {"Ann",
                       "ann",
                       "ANN",
