@@ -46,8 +46,21 @@ void CPrintCommands::Print() {
 bool CPrintCommands::PrintPages(bool selection, std::uint32_t first, std::uint32_t last) {
     DialogQuestions questions(dialogs_, window_);
     view_.OnBeginPrinting(printer_, selection, questions);
+    // The dialog offered the pages of a job paginated before it; its paper or the selection may
+    // have changed the count since.
+    const std::uint32_t total = view_.PrintPages();
+    if (first > total || last > total) {
+        view_.OnEndPrinting();
+        dialogs_.ShowMessage(window_,
+                             QString::fromUtf8(appstr::kPagesNotInDocument)
+                                 .arg(first)
+                                 .arg(last == 0 ? total : last)
+                                 .arg(total),
+                             MessageButtons::Ok, MessageIcon::Warning);
+        return false;
+    }
     const bool started = PrintPageRange(
-        printer_, first, last, view_.PrintPages(),
+        printer_, first, last, total,
         [this](QPainter& painter, std::uint32_t page) { view_.OnPrint(painter, page); });
     view_.OnEndPrinting();
     if (!started) {
