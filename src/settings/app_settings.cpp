@@ -78,7 +78,7 @@ ScreenColors ReadScreenColors(const CSettingsStore& store) {
 }
 
 ScreenColors LoadScreenColors(CSettingsStore& store) {
-    const ScreenColors colors = ReadScreenColors(store);
+    ScreenColors colors = ReadScreenColors(store);
     SaveScreenColors(store, colors);
     return colors;
 }
@@ -112,7 +112,7 @@ FontSpec ReadFont(const CSettingsStore& store, FontKind kind) {
 }
 
 FontSpec LoadFont(CSettingsStore& store, FontKind kind) {
-    const FontSpec font = ReadFont(store, kind);
+    FontSpec font = ReadFont(store, kind);
     SaveFont(store, kind, font);
     return font;
 }
@@ -138,7 +138,7 @@ OptionValues ReadOptions(const CSettingsStore& store) {
 }
 
 OptionValues LoadOptions(CSettingsStore& store) {
-    const OptionValues options = ReadOptions(store);
+    OptionValues options = ReadOptions(store);
     SaveOptions(store, options);
     return options;
 }
