@@ -168,7 +168,7 @@ struct StoredSettings {
 };
 
 // The file named by --settings, empty for the user's store; nullopt, with the reason, when the
-// option has no value or its file cannot be read.
+// option has no value.
 std::optional<std::string> SettingsFileOf(std::span<const std::string> args, std::string& error) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] != "--settings") continue;
