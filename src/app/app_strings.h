@@ -71,6 +71,10 @@ inline constexpr char kCommandLineError[] = "reelkeep: %1";
 inline constexpr char kNoAnswer[] =
     "reelkeep: the Reelkeep already running did not answer within %1 seconds.";
 inline constexpr char kCouldNotStartPrintJob[] = "Could not start print job.";
+// The pages asked for in the print dialog, and the job's page count once paginated for the
+// paper and the choice the dialog ended with.
+inline constexpr char kPagesNotInDocument[] =
+    "The pages %1 to %2 are not in the document; it has %3 pages.";
 inline constexpr char kNoPrinter[] = "reelkeep: cannot print %1: no printer is installed.";
 // The file, then what went wrong, on one line.
 inline constexpr char kCannotPrint[] = "reelkeep: cannot print %1: %2";

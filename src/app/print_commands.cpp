@@ -47,8 +47,21 @@ bool CPrintCommands::PrintPages(bool selection, std::uint32_t first, std::uint32
     DialogQuestions questions(dialogs_, window_);
     // Cancelled at a label question: nothing reaches the printer, and nothing failed.
     if (!view_.OnBeginPrinting(printer_, selection, questions)) return true;
+    // The dialog offered the pages of a job paginated before it; its paper or the selection may
+    // have changed the count since.
+    const std::uint32_t total = view_.PrintPages();
+    if (first > total || last > total) {
+        view_.OnEndPrinting();
+        dialogs_.ShowMessage(window_,
+                             QString::fromUtf8(appstr::kPagesNotInDocument)
+                                 .arg(first)
+                                 .arg(last == 0 ? total : last)
+                                 .arg(total),
+                             MessageButtons::Ok, MessageIcon::Warning);
+        return false;
+    }
     const bool started = PrintPageRange(
-        printer_, first, last, view_.PrintPages(),
+        printer_, first, last, total,
         [this](QPainter& painter, std::uint32_t page) { view_.OnPrint(painter, page); });
     view_.OnEndPrinting();
     if (!started) {

@@ -22,7 +22,7 @@ public:
     void Preview();
     void Setup();
     // Prints pages first..last (0 for the job's last) without a dialog; false, after telling
-    // the user, when the printer cannot start.
+    // the user, when the printer cannot start or the job has no such pages.
     bool PrintPages(bool selection, std::uint32_t first, std::uint32_t last);
 
     QPrinter& Printer() { return printer_; }

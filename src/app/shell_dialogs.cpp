@@ -3,7 +3,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <algorithm>
@@ -14,6 +13,7 @@
 #include "dialogs.h"
 #include "help_contexts.h"
 #include "help_window.h"
+#include "kept_paper.h"
 #include "print_preview.h"
 
 namespace reelkeep {
@@ -124,7 +124,7 @@ bool CQtShellDialogs::AskRecover(QWidget* parent, const QString& text) {
 std::optional<PrintDialogChoice> CQtShellDialogs::RunPrintDialog(QWidget* parent, QPrinter& printer,
                                                                  bool offerSelection,
                                                                  std::uint32_t pages) {
-    QPrintDialog dialog(&printer, parent);
+    CKeptPaperPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, offerSelection);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setMinMax(1, static_cast<int>(std::min<std::uint32_t>(pages, INT_MAX)));
@@ -141,7 +141,9 @@ std::optional<PrintDialogChoice> CQtShellDialogs::RunPrintDialog(QWidget* parent
 }
 
 void CQtShellDialogs::RunPageSetup(QWidget* parent, QPrinter& printer) {
+    const QPageSize paper = printer.pageLayout().pageSize();
     QPageSetupDialog dialog(&printer, parent);
+    ShowPaperIn(dialog, paper);
     dialog.exec();
 }
 

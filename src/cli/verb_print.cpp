@@ -1,5 +1,6 @@
 // The print-pdf verb: prints a catalogue to a PDF file exactly as the window would print it.
 #include <QApplication>
+#include <QFile>
 #include <QPageSize>
 #include <QPrinter>
 #include <charconv>
@@ -7,11 +8,14 @@
 #include <limits>
 #include <optional>
 
+#include "app_settings.h"
 #include "console_ui.h"
 #include "print_job.h"
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
+#include "settings_store.h"
 #include "verbs.h"
+#include "view_geometry.h"
 #include "view_options.h"
 #include "view_render.h"
 #include "widget_session.h"
@@ -126,6 +130,8 @@ bool ParseValued(std::string_view name, std::string_view value, PrintOptions& ou
         ok = breaks(out.report.actors);
     } else if (name == "--graphics") {
         ok = ParseGraphics(value, out.display);
+    } else if (name == "--settings") {
+        // Read before the other options, which it gives their defaults.
     } else if (name == "--printer-color") {
         const auto choice = ParsePrinterColor(value);
         if (choice) out.display.labelColors = *choice;
@@ -138,7 +144,6 @@ bool ParseValued(std::string_view name, std::string_view value, PrintOptions& ou
 }
 
 bool ParsePrintOptions(std::span<const std::string> args, PrintOptions& out, std::string& error) {
-    out.display.labelColors = LabelColorChoice::BlackOnly;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& name = args[i];
         if (name == "--small-labels") {
@@ -153,6 +158,66 @@ bool ParsePrintOptions(std::span<const std::string> args, PrintOptions& out, std
         out.viewArgs.push_back(name);
     }
     return true;
+}
+
+// The settings the window prints with: the user's own store, or the file named by --settings.
+struct StoredSettings {
+    ScreenColors colors;
+    FontSpec screenFont;
+    FontSpec labelFont;
+    OptionValues options;
+};
+
+// The file named by --settings, empty for the user's store; nullopt, with the reason, when the
+// option has no value.
+std::optional<std::string> SettingsFileOf(std::span<const std::string> args, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--settings") continue;
+        if (i + 1 == args.size()) {
+            error = "--settings needs a FILE";
+            return std::nullopt;
+        }
+        return args[i + 1];
+    }
+    return std::string();
+}
+
+StoredSettings ReadSettings(const CSettingsStore& store) {
+    return {ReadScreenColors(store), ReadFont(store, FontKind::Screen),
+            ReadFont(store, FontKind::Label), ReadOptions(store)};
+}
+
+// What the options start from before the command line overrides them: the stored options, with
+// black only for the printer colour, as every window run starts.
+void SeedOptions(const OptionValues& stored, PrintOptions& print, ViewOptions& view) {
+    print.report = ToReportPrintOptions(stored);
+    print.display = ToViewDisplayOptions(stored);
+    print.display.labelColors = LabelColorChoice::BlackOnly;
+    view.options = ToDocumentOptions(stored);
+}
+
+// The colours, fonts and headings the window hands its view.
+void ApplyLook(const StoredSettings& stored, const CReelkeepDoc& doc, CReelkeepView& view) {
+    view.SetDisplayColors(ToViewColors(stored.colors, view.palette()));
+    const FontSpec& screen = stored.screenFont;
+    view.SetScreenFont(screen.face, screen.sizeTenths, screen.weight, screen.italic);
+    const FontSpec& label = stored.labelFont;
+    view.SetLabelFont(label.face, label.sizeTenths, label.weight, label.italic);
+    view.SetCustomHeadings(doc.CustomHeadings(), false);
+}
+
+// A usage error naming the first selected position the view does not show.
+std::optional<int> CheckSelection(const CReelkeepDoc& doc, const std::vector<std::uint32_t>& rows) {
+    const std::uint32_t shown = ModeRowCount(doc, CurrentDisplayMode(doc));
+    for (const std::uint32_t row : rows) {
+        if (row < shown) continue;
+        const std::string range = shown == 0
+                                      ? std::string("nothing is shown")
+                                      : "the positions are 0 to " + std::to_string(shown - 1);
+        return UsageError("--select position " + std::to_string(row) +
+                          " is past the end: " + range);
+    }
+    return std::nullopt;
 }
 
 // Puts the view in the mode asked for and selects the rows, as the user would in the window.
@@ -180,10 +245,26 @@ int RunPrintPdf(std::span<const std::string> args) {
     PrintOptions print;
     ViewOptions view;
     std::string error;
+    const std::optional<std::string> settingsFile = SettingsFileOf(args.subspan(2), error);
+    if (!settingsFile) return UsageError(error);
+    // A store that does not exist reads as defaults; a file named on purpose must be there.
+    if (!settingsFile->empty() &&
+        !QFile(QString::fromStdString(*settingsFile)).open(QIODevice::ReadOnly)) {
+        std::cerr << "reelkeep-cli: cannot read settings " << *settingsFile << '\n';
+        return kFailure;
+    }
+    const CSettingsStore store = settingsFile->empty()
+                                     ? CSettingsStore()
+                                     : CSettingsStore(QString::fromStdString(*settingsFile));
+    const StoredSettings stored = ReadSettings(store);
+    SeedOptions(stored.options, print, view);
     if (!ParsePrintOptions(args.subspan(2), print, error) ||
         !ParseViewOptions(print.viewArgs, view, error)) {
         return UsageError(error);
     }
+    // The page breaks skip a leading "The" as the view's sort does.
+    print.report.ignoreTheNormal = view.options.ignoreTheNormal;
+    print.report.ignoreTheOneLine = view.options.ignoreTheOneLine;
     // One Line Sorts comes before the sort, as a user switches the mode and then sorts.
     if (print.mode == CommandId::OneLineSorts) view.oneLine = true;
     const WidgetApplication app;
@@ -195,7 +276,9 @@ int RunPrintPdf(std::span<const std::string> args) {
     doc.SetPrinterColorCount(kPdfColors);
     ApplyViewOptions(doc, view);
     CReelkeepView& shown = renderer.View();
+    ApplyLook(stored, doc, shown);
     PrepareView(doc, shown, print, view);
+    if (const auto usage = CheckSelection(doc, print.selection)) return *usage;
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -82,8 +82,10 @@ inline constexpr std::string_view kPrintPdfHelp =
     "print-pdf IN OUT.pdf [--paper letter|a4] [--mode normal|one-line|actors|labels]\n"
     "    [--small-labels] [--select LIST] [--copies N] [--start P] [--page-numbers 0|1]\n"
     "    [--normal-print 0..3] [--one-line-print 0..2] [--actor-print 0..2] [--heading 0|1]\n"
-    "    [--graphics grid|box|none] [--printer-color black|screen|label] [view options]\n"
-    "  prints what the window would print, to a PDF file; says pages: N";
+    "    [--graphics grid|box|none] [--printer-color black|screen|label] [--settings FILE]\n"
+    "    [view options]\n"
+    "  prints what the window would print, to a PDF file; says pages: N. Fonts, colours and\n"
+    "  options come from the window's settings (or from FILE), then from the options given";
 #endif
 
 // Prints "reelkeep-cli: <problem>" to stderr and returns kUsageStatus. The problem names the

@@ -2,6 +2,8 @@
 # the page count the verb reports is the file's, the paper is the one asked for, and the pages
 # hold what was asked for. Inputs: CLI, WORK (scratch folder), SAMPLE, PDFINFO, PDFTOTEXT.
 file(MAKE_DIRECTORY ${WORK})
+# print-pdf reads the user's settings; these runs have their own, empty ones.
+set(ENV{XDG_CONFIG_HOME} ${WORK}/config)
 
 function(print_pdf out pagesVar)
   execute_process(COMMAND ${CLI} print-pdf ${SAMPLE} ${WORK}/${out}.pdf ${ARGN}
@@ -79,4 +81,11 @@ string(REGEX MATCHALL "Tape #:" tapes "${text}")
 list(LENGTH tapes copies)
 if(NOT copies EQUAL 3)
   message(FATAL_ERROR "${copies} labels printed, not 3")
+endif()
+
+# A selected position the catalogue does not show is refused, by name, and nothing is printed.
+execute_process(COMMAND ${CLI} print-pdf ${SAMPLE} ${WORK}/past.pdf --select 0,60
+                RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 2 OR NOT err MATCHES "position 60 is past the end" OR EXISTS ${WORK}/past.pdf)
+  message(FATAL_ERROR "--select 0,60 of 60 movies gave ${rc}: ${err}")
 endif()

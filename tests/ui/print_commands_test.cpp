@@ -2,7 +2,10 @@
 // scripted.
 #include "print_commands.h"
 
+#include <QDir>
 #include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "frame_test_util.h"
@@ -53,6 +56,49 @@ private slots:
         QFile pdf(printer.outputFileName());
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.readAll().startsWith("%PDF"));
+    }
+
+    void rangePastTheJobsEndIsRefused() {
+        CReelkeepApp& app = harness_.StartedApp();
+        FillCatalogue(app.Doc());
+        QPrinter& printer = app.Frame().Printing().Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(harness_.Path(QStringLiteral("range.pdf")));
+        harness_.dialogs->printChoice = PrintDialogChoice{false, 2, 3};
+        app.Frame().ExecuteCommand(CommandId::FilePrint);
+        QCOMPARE(harness_.dialogs->messages,
+                 QStringList{
+                     QStringLiteral("The pages 2 to 3 are not in the document; it has 1 pages.")});
+        QVERIFY(!QFile::exists(printer.outputFileName()));
+    }
+
+    // print-pdf reads the store the window wrote and prints the same pages.
+    void windowAndPrintPdfPrintTheSamePages() {
+        const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+        if (pdftoppm.isEmpty()) QSKIP("pdftoppm is not installed");
+        CReelkeepApp& app =
+            harness_.StartedApp("[User Data]\nCustom 1=1\nFont Size=90\n");
+        QVERIFY(app.Frame().Lifetime().LoadFile(QStringLiteral(REELKEEP_SAMPLE)));
+        QPrinter& printer = app.Frame().Printing().Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(harness_.Path(QStringLiteral("window.pdf")));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        QVERIFY(app.Frame().Printing().PrintPages(false, 1, 0));
+
+        QProcess tool;
+        tool.start(QStringLiteral(REELKEEP_CLI),
+                   {QStringLiteral("print-pdf"), QStringLiteral(REELKEEP_SAMPLE),
+                    harness_.Path(QStringLiteral("tool.pdf")), QStringLiteral("--paper"),
+                    QStringLiteral("a4"), QStringLiteral("--settings"), harness_.storePath});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 0);
+        const QStringList window = RenderPages(pdftoppm, QStringLiteral("window"));
+        const QStringList printed = RenderPages(pdftoppm, QStringLiteral("tool"));
+        QVERIFY(window.size() > 1);
+        QCOMPARE(QString::fromUtf8(tool.readAllStandardOutput()),
+                 QStringLiteral("pages: %1\n").arg(window.size()));
+        QCOMPARE(printed.size(), window.size());
+        QVERIFY(QImage(printed[1]) == QImage(window[1]));
     }
 
     void previewRemembersItsLayoutAndDrawsOnlyWhatShows() {
@@ -128,6 +174,18 @@ private slots:
     }
 
 private:
+    // The pages of NAME.pdf as images, in page order.
+    QStringList RenderPages(const QString& pdftoppm, const QString& name) {
+        const QString folder = harness_.Path(name);
+        QDir().mkpath(folder);
+        QProcess::execute(pdftoppm,
+                          {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"),
+                           harness_.Path(name + ".pdf"), folder + QStringLiteral("/page")});
+        QStringList pages = QDir(folder).entryList({QStringLiteral("*.png")}, QDir::Files);
+        for (QString& page : pages) page = folder + u'/' + page;
+        return pages;
+    }
+
     AppHarness harness_;
 };
 

@@ -6,6 +6,10 @@
 
 namespace reelkeep {
 
+// Where the user's own store lives: the maker's key, then the application's.
+inline constexpr char kStoreOrganisation[] = "Quillfen";
+inline constexpr char kStoreApplication[] = "Reelkeep";
+
 // Section names of the per-user settings.
 inline constexpr char kSectionUserData[] = "User Data";
 inline constexpr char kSectionWindow[] = "Window size";

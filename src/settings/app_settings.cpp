@@ -65,7 +65,7 @@ std::uint32_t ReadColor(const CSettingsStore& store, const char* name, std::uint
 
 }  // namespace
 
-ScreenColors LoadScreenColors(CSettingsStore& store) {
+ScreenColors ReadScreenColors(const CSettingsStore& store) {
     const ScreenColors defaults;
     ScreenColors colors = defaults;
     if (store.ReadInt(kUser, "DataColor", kAbsentColor) != kAbsentColor) {
@@ -75,6 +75,11 @@ ScreenColors LoadScreenColors(CSettingsStore& store) {
         colors.highlightData = ReadColor(store, "HDataColor", defaults.highlightData);
         colors.highlightBackground = ReadColor(store, "HBkColor", defaults.highlightBackground);
     }
+    return colors;
+}
+
+ScreenColors LoadScreenColors(CSettingsStore& store) {
+    ScreenColors colors = ReadScreenColors(store);
     SaveScreenColors(store, colors);
     return colors;
 }
@@ -100,7 +105,7 @@ FontSpec ApplyFontRule(const FontSpec& font) {
     return kept;
 }
 
-FontSpec LoadFont(CSettingsStore& store, FontKind kind) {
+FontSpec ReadFont(const CSettingsStore& store, FontKind kind) {
     const FontValueNames& names = NamesOf(kind);
     FontSpec font;
     font.face = store.ReadText(kUser, names.face, QString());
@@ -108,7 +113,11 @@ FontSpec LoadFont(CSettingsStore& store, FontKind kind) {
     font.weight = store.ReadInt(kUser, names.weight, 400);
     font.bold = store.ReadInt(kUser, names.bold, 0) != 0;
     font.italic = store.ReadInt(kUser, names.italic, 0) != 0;
-    font = ApplyFontRule(font);
+    return ApplyFontRule(font);
+}
+
+FontSpec LoadFont(CSettingsStore& store, FontKind kind) {
+    FontSpec font = ReadFont(store, kind);
     SaveFont(store, kind, font);
     return font;
 }
@@ -122,7 +131,7 @@ void SaveFont(CSettingsStore& store, FontKind kind, const FontSpec& font) {
     store.WriteInt(kUser, names.italic, font.italic ? 1 : 0);
 }
 
-OptionValues LoadOptions(CSettingsStore& store) {
+OptionValues ReadOptions(const CSettingsStore& store) {
     OptionValues options;
     for (const OptionEntry& entry : kOptionEntries) {
         options.*entry.member = store.ReadInt(kUser, entry.name, options.*entry.member);
@@ -130,6 +139,11 @@ OptionValues LoadOptions(CSettingsStore& store) {
     for (std::size_t k = 0; k < kCustomNames.size(); ++k) {
         options.custom[k] = store.ReadInt(kUser, kCustomNames[k], 0);
     }
+    return options;
+}
+
+OptionValues LoadOptions(CSettingsStore& store) {
+    OptionValues options = ReadOptions(store);
     SaveOptions(store, options);
     return options;
 }

@@ -20,11 +20,16 @@ struct ViewDisplayOptions;
 // Name" ….
 enum class FontKind { Screen, Label };
 
-// Reads the four colours and applies the colour rule, then writes them back.
+// Each Read… reads values with their rule and leaves the store as it was; each Load… reads them
+// the same way and writes them back, as start-up does.
+
+// The four colours, with the colour rule.
+ScreenColors ReadScreenColors(const CSettingsStore& store);
 ScreenColors LoadScreenColors(CSettingsStore& store);
 void SaveScreenColors(CSettingsStore& store, const ScreenColors& colors);
 
-// Reads a font and applies the font rule, then writes the five values back.
+// A font's five values, with the font rule.
+FontSpec ReadFont(const CSettingsStore& store, FontKind kind);
 FontSpec LoadFont(CSettingsStore& store, FontKind kind);
 void SaveFont(CSettingsStore& store, FontKind kind, const FontSpec& font);
 // The sizes (tenths of a point) and weights a font may have: 0.1 to 1638 points, QFont's weights.
@@ -37,7 +42,8 @@ inline constexpr int kMaxFontWeight = 1000;
 // five values. Bold makes a lighter weight 700.
 FontSpec ApplyFontRule(const FontSpec& font);
 
-// Reads the option values and writes them back, so every value exists after the first run.
+// The option values; written back at start-up so every value exists after the first run.
+OptionValues ReadOptions(const CSettingsStore& store);
 OptionValues LoadOptions(CSettingsStore& store);
 void SaveOptions(CSettingsStore& store, const OptionValues& options);
 

@@ -1,6 +1,5 @@
 #include "settings_store.h"
 
-#include "app_strings.h"
 #include "ini_format.h"
 
 namespace reelkeep {
@@ -15,7 +14,7 @@ QString Key(const char* section, const char* name) {
 
 CSettingsStore::CSettingsStore()
     : settings_(std::make_unique<QSettings>(PlainIniFormat(), QSettings::UserScope,
-                                            appstr::kOrganisation, appstr::kAppTitle)) {}
+                                            kStoreOrganisation, kStoreApplication)) {}
 
 CSettingsStore::CSettingsStore(const QString& fileName)
     : settings_(std::make_unique<QSettings>(fileName, PlainIniFormat())) {}
