@@ -173,13 +173,19 @@ class Desktop:
             raise
 
     def close(self):
-        for proc in reversed(self.procs):
-            if proc.poll() is None:
+        # Terminated first, so that the scheduler can end its filters; killed if it must be.
+        # A group is signalled only while its leader is not yet reaped, so its id is still ours.
+        for sig in (signal.SIGTERM, signal.SIGKILL):
+            for proc in reversed([p for p in self.procs if p.returncode is None]):
                 try:
-                    os.killpg(proc.pid, signal.SIGKILL)
+                    os.killpg(proc.pid, sig)
                 except ProcessLookupError:
                     pass
-            proc.wait()
+            for proc in self.procs:
+                try:
+                    proc.wait(timeout=3)
+                except subprocess.TimeoutExpired:
+                    pass
         if self.dbus_pid:
             try:
                 os.kill(self.dbus_pid, signal.SIGKILL)
