@@ -65,5 +65,7 @@ inline constexpr char kNoAnswer[] =
     "reelkeep: the Reelkeep already running did not answer within %1 seconds.";
 inline constexpr char kCouldNotStartPrintJob[] = "Could not start print job.";
 inline constexpr char kNoPrinter[] = "reelkeep: cannot print %1: no printer is installed.";
+// The file, then what went wrong, on one line.
+inline constexpr char kCannotPrint[] = "reelkeep: cannot print %1: %2";
 
 }  // namespace reelkeep::appstr

@@ -104,7 +104,7 @@ void CMainFrame::ExecuteCommand(CommandId id) {
         } else {
             ExecuteOwn(id);
         }
-        recovery_->NoteCommand();
+        if (recovery_) recovery_->NoteCommand();
     }
     RefreshCommandStates();
 }
@@ -191,19 +191,19 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     SavePlacement(store_, CapturePlacement(*this));
     store_.Sync();
     // Saved or given up: nothing is left to recover.
-    recovery_->Remove();
+    if (recovery_) recovery_->Remove();
     event->accept();
 }
 
 bool CMainFrame::CommitSessionData(bool allowsInteraction) {
     if (!doc_.IsModified()) return true;
     if (!allowsInteraction) {
-        recovery_->WriteIfModified(true);
+        if (recovery_) recovery_->WriteIfModified(true);
         return true;
     }
     if (!lifetime_.SaveModified()) return false;
     // Saved, or the changes were given up on purpose.
-    recovery_->Remove();
+    if (recovery_) recovery_->Remove();
     return true;
 }
 

@@ -1,12 +1,15 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <cstdio>
+#include <memory>
 
 #include "app_strings.h"
 #include "command_line.h"
 #include "main_frame.h"
 #include "reelkeep_app.h"
+#include "settings_store.h"
 #include "single_instance.h"
+#include "terminal_dialogs.h"
 
 namespace {
 
@@ -33,6 +36,24 @@ std::optional<int> HandOverToRunningWindow(reelkeep::CInstanceServer& server,
     return std::nullopt;
 }
 
+// A print run needs no screen: without a display it draws offscreen, as a script expects.
+void ChooseOffscreenWithoutDisplay() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
+// reelkeep -p: prints and ends. It opens no window and asks nothing, so it neither hands over
+// nor takes requests; what goes wrong is said on stderr.
+int PrintWithoutWindow(const QString& file) {
+    using namespace reelkeep;
+    CReelkeepApp reelkeep(std::make_unique<CSettingsStore>(),
+                          std::make_unique<CTerminalDialogs>(file));
+    if (!reelkeep.Start(QApplication::arguments())) return 1;
+    return reelkeep.ExitStatus().value_or(1);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -41,17 +62,17 @@ int main(int argc, char* argv[]) {
     const CommandLine line = ParseCommandLine(ArgumentList(argc, argv));
     if (const std::optional<int> status = AnswerOnTerminal(line)) return *status;
 
+    const bool printRun = !line.printFile.isEmpty();
+    if (printRun) ChooseOffscreenWithoutDisplay();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QString::fromUtf8(appstr::kOrganisation));
     QApplication::setApplicationName(QString::fromUtf8(appstr::kAppTitle));
+    if (printRun) return PrintWithoutWindow(line.printFile);
+
     CInstanceServer server;
-    // Printing opens no window, so it neither hands over nor takes requests.
-    if (line.printFile.isEmpty()) {
-        if (const std::optional<int> status = HandOverToRunningWindow(server, line)) return *status;
-    }
+    if (const std::optional<int> status = HandOverToRunningWindow(server, line)) return *status;
     CReelkeepApp reelkeep;
     if (!reelkeep.Start(QApplication::arguments())) return 1;
-    if (const std::optional<int> status = reelkeep.ExitStatus()) return *status;
     reelkeep.Frame().ServeHandOvers(server);
     return QApplication::exec();
 }

@@ -68,14 +68,6 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
         recent_.Save(store_);
         store_.Sync();
     });
-    recovery_ = std::make_unique<CRecoveryCopy>(doc_, CRecoveryCopy::DefaultFolder());
-    // The timer can fire in a modal loop opened halfway through a command.
-    recovery_->SetBusyCheck([this] { return documentChanging_; });
-    // A catalogue saved, opened or started afresh has no unsaved changes left to recover.
-    connect(&lifetime_, &CDocumentLifetime::pathChanged, this, [this] {
-        recovery_->SetOriginalPath(lifetime_.Path());
-        if (!doc_.IsModified()) recovery_->Remove();
-    });
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
         const bool mayAsk = manager.allowsInteraction();
         const bool carryOn = CommitSessionData(mayAsk);
@@ -89,6 +81,17 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
 }
 
 CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::KeepRecoveryCopies() {
+    recovery_ = std::make_unique<CRecoveryCopy>(doc_, CRecoveryCopy::DefaultFolder());
+    // The timer can fire in a modal loop opened halfway through a command.
+    recovery_->SetBusyCheck([this] { return documentChanging_; });
+    // A catalogue saved, opened or started afresh has no unsaved changes left to recover.
+    connect(&lifetime_, &CDocumentLifetime::pathChanged, this, [this] {
+        recovery_->SetOriginalPath(lifetime_.Path());
+        if (!doc_.IsModified()) recovery_->Remove();
+    });
+}
 
 void CMainFrame::CreateActions() {
     for (const CommandInfo& info : AllCommands()) actions_[info.id] = CreateAction(info);

@@ -41,6 +41,9 @@ public:
     CStatusPanes& StatusPanes() { return *panes_; }
     CPrintCommands& Printing() { return *printing_; }
     CUserSettings& Settings() { return *settings_; }
+    // Once kept, a copy of unsaved changes is written from time to time; a run that only
+    // prints never starts this.
+    void KeepRecoveryCopies();
     CRecoveryCopy& Recovery() { return *recovery_; }
 
     // The status bar's layouts for long loops.
@@ -109,7 +112,7 @@ private:
     CReelkeepView* view_ = nullptr;
     std::unique_ptr<CPrintCommands> printing_;
     std::unique_ptr<CUserSettings> settings_;
-    std::unique_ptr<CRecoveryCopy> recovery_;
+    std::unique_ptr<CRecoveryCopy> recovery_;  // null until KeepRecoveryCopies()
     CStatusPanes* panes_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::map<CommandId, QAction*> actions_;

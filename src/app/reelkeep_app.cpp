@@ -49,7 +49,9 @@ bool CReelkeepApp::Start(const QStringList& arguments) {
 
     frame_ = std::make_unique<CMainFrame>(doc_, recent_, *dialogs_, *store_);
     ui_.Attach(doc_, *frame_);
-    if (!OfferRecovery() &&
+    frame_->KeepRecoveryCopies();
+    const bool recovered = OfferRecovery();
+    if (!recovered &&
         !OpenStartupFile(line.file.isEmpty() ? lastFile : line.file, !lastFile.isEmpty())) {
         return false;
     }
@@ -60,19 +62,23 @@ bool CReelkeepApp::Start(const QStringList& arguments) {
     doc_.SetPrinterColorCount(DefaultPrinterColorCount());
     ApplySettings();
     frame_->RefreshCommandStates();
+    // The file asked for still opens, after the recovered changes had their save question.
+    if (recovered && !line.file.isEmpty()) frame_->OpenHandedFile(line.file);
     return true;
 }
 
 // The catalogue printed on the default printer with the saved options, without a window; the
-// run then ends. Messages go to stderr, as no one may be there to close a box.
+// run then ends. It leaves the recent files and any recovery copy alone: nothing was opened for
+// the user to come back to.
 bool CReelkeepApp::PrintFile(const QString& file) {
+    frame_ = std::make_unique<CMainFrame>(doc_, recent_, *dialogs_, *store_);
+    ui_.Attach(doc_, *frame_);
+    // The file first: a file that cannot be printed says why, printer or not.
+    if (!doc_.OpenDocument(FromQt(file))) return false;
     if (QPrinterInfo::defaultPrinter().isNull()) {
         std::fprintf(stderr, "%s\n", FromQt(ToQt(appstr::kNoPrinter).arg(file)).c_str());
         return false;
     }
-    frame_ = std::make_unique<CMainFrame>(doc_, recent_, *dialogs_, *store_);
-    ui_.Attach(doc_, *frame_);
-    if (!frame_->Lifetime().LoadFile(file)) return false;
     doc_.SetPrinterColorCount(DefaultPrinterColorCount());
     ApplySettings();
     if (!frame_->Printing().PrintPages(false, 1, 0)) return false;

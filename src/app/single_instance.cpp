@@ -118,7 +118,9 @@ void CInstanceServer::Read(QLocalSocket& socket) {
     socket.disconnectFromServer();
     pending_.append(file);
     emit knocked();
-    DeliverWhenFree();
+    // Delivered from the event loop, never from inside this socket's signal: opening the file
+    // may ask a question whose event loop closes and deletes the socket.
+    retry_.start(0);
 }
 
 void CInstanceServer::DeliverWhenFree() {

@@ -508,11 +508,12 @@ private slots:
         QCOMPARE(damaged.Frame().windowTitle(), QStringLiteral("Untitled - Reelkeep"));
         QVERIFY(damaged.Doc().IsReady());
 
-        // This machine has no printer: the print switch ends the run, with no window and no box.
+        // A file the print switch cannot read ends the run at once, printer or not.
         CReelkeepApp& print = NewApp();
         QVERIFY(!print.Start(
             {QStringLiteral("reelkeep"), QStringLiteral("-p"), QStringLiteral("x.smf")}));
-        QVERIFY(dialogs_->messages.isEmpty());
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QVERIFY(dialogs_->messages.front().contains(QStringLiteral("Cannot find this file")));
         QVERIFY(!print.ExitStatus());
     }
 

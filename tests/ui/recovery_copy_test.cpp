@@ -210,6 +210,29 @@ private slots:
         QVERIFY(!QFile::exists(again.Frame().Recovery().CopyPath()));
     }
 
+    // A print run leaves a crashed run's copy alone; a file asked for at the next start opens
+    // after the recovered changes had their save question.
+    void theCopyOutlivesAPrintRunAndTheFileAskedForStillOpens() {
+        CReelkeepApp& app = harness_.StartedApp();
+        FillCatalogue(app.Doc());
+        const QString copyPath = app.Frame().Recovery().CopyPath();
+        Crash(app);
+        const QByteArray copy = ReadAll(copyPath);
+
+        harness_.NewApp().Start(
+            {QStringLiteral("reelkeep"), QStringLiteral("-p"), QStringLiteral(REELKEEP_SAMPLE)});
+        QCOMPARE(ReadAll(copyPath), copy);
+        QVERIFY(harness_.dialogs->recoverQuestions.isEmpty());
+
+        harness_.NewApp();
+        harness_.dialogs->recoverAnswers = {true};
+        harness_.dialogs->answers = {MessageAnswer::No};
+        QVERIFY(harness_.app->Start({QStringLiteral("reelkeep"), QStringLiteral(REELKEEP_SAMPLE)}));
+        QCOMPARE(harness_.dialogs->messages,
+                 QStringList{QStringLiteral("Save changes to Untitled?")});
+        QCOMPARE(harness_.app->Frame().windowTitle(), QStringLiteral("sample.smf - Reelkeep"));
+    }
+
     void normalExitAndDiscardedNewRemoveTheCopy() {
         CReelkeepApp& app = harness_.StartedApp();
         FillCatalogue(app.Doc());

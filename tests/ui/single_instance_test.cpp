@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QLocalSocket>
+#include <QMessageBox>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QtEndian>
@@ -114,6 +115,22 @@ private slots:
         QCOMPARE(harness_.dialogs->messages.size(), 2);
     }
 
+    void aRealQuestionOutlivesTheRequestsSocket() {
+        // A real box runs a nested event loop, in which the second start's socket closes and is
+        // deleted; the request must no longer be read from it when the box returns.
+        bool asked = false;
+        connect(server_.get(), &CInstanceServer::requested, this, [&asked] {
+            QMessageBox box(QMessageBox::Warning, QString(), QStringLiteral("Save changes?"),
+                            QMessageBox::Yes | QMessageBox::No);
+            QTimer::singleShot(1500, &box, [&box] { box.done(QMessageBox::No); });
+            box.exec();
+            asked = true;
+        });
+        QCOMPARE(StartAgain({kSample}).status, 0);
+        QTRY_VERIFY(asked);
+        QCOMPARE(Title(), QStringLiteral("sample.smf - Reelkeep"));
+    }
+
     void aFileThatCannotBeOpenedIsReportedByTheWindow() {
         QCOMPARE(StartAgain({harness_.Path(QStringLiteral("nowhere.smf"))}).status, 0);
         QTRY_COMPARE(harness_.dialogs->messages.size(), 1);
@@ -174,10 +191,13 @@ private slots:
 
     void theSwitchToPrintGoesNowhereNear() {
         QSignalSpy knocks(server_.get(), &CInstanceServer::knocked);
-        // No printer here, or no such file: either way the run ends on its own, with status 1.
-        const Run run = StartAgain({QStringLiteral("-p"), harness_.Path(QStringLiteral("x.smf"))});
+        // A file it cannot read is said on one line, printer or not, and the run ends.
+        const QString missing = harness_.Path(QStringLiteral("x.smf"));
+        const Run run = StartAgain({QStringLiteral("-p"), missing});
         QCOMPARE(run.status, 1);
-        QVERIFY(!run.errors.isEmpty());
+        QCOMPARE(run.errors, "reelkeep: cannot print " + missing.toUtf8() +
+                                 ": Cannot find this file. Please verify that the correct path "
+                                 "and file name are given.\n");
         QCOMPARE(knocks.count(), 0);
     }
 
