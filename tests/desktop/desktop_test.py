@@ -118,14 +118,17 @@ class Desktop:
                 self.env[key] = value
             elif key == "DBUS_SESSION_BUS_PID":
                 self.dbus_pid = int(value)
-        self.spawn(["openbox", "--sm-disable"], stderr=open(self.path("openbox.log"), "w"))
-        try:
-            wait_for(lambda: self.run(["xdotool", "get_num_desktops"], 5)[0] == 0,
-                     "the window manager")
-        except Failure:
-            with open(self.path("openbox.log"), errors="replace") as log:
-                sys.stderr.write(log.read())
-            raise
+        # Once in a while openbox gives up at once on a display just made; a second one stays.
+        for _ in range(2):
+            with open(self.path("openbox.log"), "a") as log:
+                openbox = self.spawn(["openbox", "--sm-disable"], stdout=log, stderr=log)
+            state = wait_for(lambda: "ended" if openbox.poll() is not None else
+                             self.run(["xdotool", "get_num_desktops"], 5)[0] == 0 and "up",
+                             "the window manager")
+            if state == "up":
+                return
+        with open(self.path("openbox.log"), errors="replace") as log:
+            raise Failure(f"openbox ended with status {openbox.returncode}: {log.read()}")
 
     def start_scheduler(self):
         if os.geteuid() != 0:
