@@ -152,7 +152,9 @@ class Desktop:
                     "</Location>\n<Policy default>\n<Limit All>\nOrder deny,allow\n</Limit>\n"
                     "</Policy>\n")
         self.spawn([cupsd, "-f", "-c", cups + "/cupsd.conf", "-s", cups + "/cups-files.conf"])
-        wait_for(lambda: self.run(["lpstat", "-r"], 5)[0] == 0, "the print scheduler")
+        # lpstat -r ends with 0 whether or not the scheduler answers: its words tell.
+        wait_for(lambda: self.run(["lpstat", "-r"], 5)[1].strip() == "scheduler is running",
+                 "the print scheduler")
         # A raw queue never writes a file: the scheduler runs no filter for it. The queue's
         # description passes the PDF through unchanged instead.
         self.pdf = cups + "/out/job.pdf"
