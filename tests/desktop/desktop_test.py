@@ -1,0 +1,407 @@
+#!/usr/bin/python3
+"""Drives the real reelkeep window on a desktop of its own: an X server (Xvfb) with a window
+manager (openbox), a private D-Bus session and, where a case prints, a private print scheduler
+with one queue that writes PDF files. Real modal dialogs are answered with key presses.
+
+Usage: desktop_test.py REELKEEP REELKEEP_CLI CASE. Exit status 0 passed, 1 failed, 77 skipped."""
+
+import os
+import re
+import select
+import shutil
+import signal
+import stat
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+class Skip(Exception):
+    pass
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, what):
+    if not condition:
+        raise Failure(what)
+
+
+def wait_for(predicate, what, timeout=15.0):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        result = predicate()
+        if result:
+            return result
+        time.sleep(0.1)
+    raise Failure("timed out waiting for " + what)
+
+
+class Desktop:
+    """Every process started here dies with the desktop, whatever happened in between."""
+
+    def __init__(self, reelkeep, cli):
+        self.reelkeep, self.cli_path = reelkeep, cli
+        self.procs = []
+        self.dbus_pid = None
+        # lp, which runs the print filters, must reach the scheduler's spool below this folder.
+        self.root = tempfile.mkdtemp(prefix="reelkeep-desktop-")
+        os.chmod(self.root, 0o755)
+        env = {k: v for k, v in os.environ.items()
+               if not k.startswith(("DISPLAY", "WAYLAND", "QT_", "DBUS_", "XDG_", "XAUTH"))
+               and k not in ("PRINTER", "LPDEST", "SESSION_MANAGER")}
+        env.update(HOME=self.path("home"), XDG_CONFIG_HOME=self.path("config"),
+                   XDG_DATA_HOME=self.path("data"), XDG_CACHE_HOME=self.path("cache"),
+                   XDG_RUNTIME_DIR=self.path("runtime"), LC_ALL="C.UTF-8",
+                   # No scheduler answers here unless this case starts one: the machine's own
+                   # printers never reach the program.
+                   CUPS_SERVER=self.path("cups", "cups.sock"))
+        for name in ("home", "config", "data", "cache", "runtime", "cups", "work"):
+            os.makedirs(self.path(name), mode=0o700)
+        os.chmod(self.path("cups"), 0o755)
+        self.env = env
+
+    def start(self, printer=False):
+        self.start_display()
+        if printer:
+            self.start_scheduler()
+
+    def path(self, *parts):
+        return os.path.join(self.root, *parts)
+
+    def spawn(self, argv, **kwargs):
+        kwargs.setdefault("stdout", subprocess.DEVNULL)
+        kwargs.setdefault("stderr", subprocess.DEVNULL)
+        proc = subprocess.Popen(argv, env=self.env, start_new_session=True, **kwargs)
+        self.procs.append(proc)
+        return proc
+
+    def run(self, argv, timeout=30, env=None):
+        """Runs a program to its end: (status, stdout, stderr); a hang is a failure."""
+        try:
+            done = subprocess.run(argv, env=env or self.env, capture_output=True, text=True,
+                                  timeout=timeout, start_new_session=True)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"{' '.join(argv)} did not end within {timeout} s") from None
+        return done.returncode, done.stdout, done.stderr
+
+    def start_display(self):
+        for tool in ("Xvfb", "openbox", "xdotool", "dbus-launch"):
+            if not shutil.which(tool):
+                raise Skip(f"{tool} is not installed (scripts/install-deps.sh installs it)")
+        # Xvfb picks a free display number itself and writes it to the pipe.
+        r, w = os.pipe()
+        self.spawn(["Xvfb", "-displayfd", str(w), "-screen", "0", "1280x1024x24",
+                    "-nolisten", "tcp"], pass_fds=(w,))
+        os.close(w)
+        number = b""
+        while not number.endswith(b"\n"):
+            if not select.select([r], [], [], 15)[0]:
+                raise Failure("Xvfb did not start")
+            chunk = os.read(r, 16)
+            if not chunk:
+                raise Failure("Xvfb did not start")
+            number += chunk
+        os.close(r)
+        self.env["DISPLAY"] = ":" + number.decode().strip()
+        status, out, _ = self.run(["dbus-launch"], timeout=15)
+        check(status == 0, "dbus-launch failed")
+        for line in out.splitlines():
+            key, _, value = line.partition("=")
+            if key == "DBUS_SESSION_BUS_ADDRESS":
+                self.env[key] = value
+            elif key == "DBUS_SESSION_BUS_PID":
+                self.dbus_pid = int(value)
+        # Once in a while openbox gives up at once on a display just made; a second one stays.
+        for _ in range(2):
+            with open(self.path("openbox.log"), "a") as log:
+                openbox = self.spawn(["openbox", "--sm-disable"], stdout=log, stderr=log)
+            state = wait_for(lambda: "ended" if openbox.poll() is not None else
+                             self.run(["xdotool", "get_num_desktops"], 5)[0] == 0 and "up",
+                             "the window manager")
+            if state == "up":
+                return
+        with open(self.path("openbox.log"), errors="replace") as log:
+            raise Failure(f"openbox ended with status {openbox.returncode}: {log.read()}")
+
+    def start_scheduler(self):
+        if os.geteuid() != 0:
+            raise Skip("the print scheduler needs root (it runs its filters as user lp)")
+        cupsd = shutil.which("cupsd") or "/usr/sbin/cupsd"
+        if not os.access(cupsd, os.X_OK) or not shutil.which("lpadmin"):
+            raise Skip("cupsd or lpadmin is not installed (scripts/install-deps.sh installs them)")
+        cups = self.path("cups")
+        for name in ("spool", "spool/tmp", "cache", "state", "out"):
+            os.makedirs(os.path.join(cups, name), exist_ok=True)
+        with open(os.path.join(cups, "cups-files.conf"), "w") as f:
+            for key, value in (("ServerRoot", cups), ("RequestRoot", cups + "/spool"),
+                               ("TempDir", cups + "/spool/tmp"), ("CacheDir", cups + "/cache"),
+                               ("StateDir", cups + "/state"), ("ErrorLog", cups + "/error_log"),
+                               ("AccessLog", cups + "/access_log"),
+                               ("PageLog", cups + "/page_log"), ("FileDevice", "Yes")):
+                f.write(f"{key} {value}\n")
+        with open(os.path.join(cups, "cupsd.conf"), "w") as f:
+            f.write(f"Listen {cups}/cups.sock\nBrowsing No\nWebInterface No\nLogLevel info\n"
+                    "DefaultAuthType None\n<Location />\nOrder allow,deny\nAllow all\n"
+                    "</Location>\n<Policy default>\n<Limit All>\nOrder deny,allow\n</Limit>\n"
+                    "</Policy>\n")
+        self.spawn([cupsd, "-f", "-c", cups + "/cupsd.conf", "-s", cups + "/cups-files.conf"])
+        # lpstat -r ends with 0 whether or not the scheduler answers: its words tell.
+        wait_for(lambda: self.run(["lpstat", "-r"], 5)[1].strip() == "scheduler is running",
+                 "the print scheduler")
+        # A raw queue never writes a file: the scheduler runs no filter for it. The queue's
+        # description passes the PDF through unchanged instead.
+        self.pdf = cups + "/out/job.pdf"
+        status, _, err = self.run(["lpadmin", "-p", "PDF", "-E", "-v", "file:" + self.pdf,
+                                   "-P", os.path.join(HERE, "pdf_file.ppd")])
+        check(status == 0, "lpadmin could not add the PDF queue: " + err)
+        check(self.run(["lpadmin", "-d", "PDF"])[0] == 0, "lpadmin could not pin the default")
+
+    def printed_pdf(self):
+        """Waits for the queue's file to be complete; returns pdfinfo's page size."""
+        def done():
+            if not os.path.exists(self.pdf):
+                return None
+            status, out, _ = self.run(["pdfinfo", self.pdf])
+            return status == 0 and re.search(r"Page size:\s+([\d.]+ x [\d.]+)", out)
+        try:
+            return wait_for(done, "the printed PDF", 20).group(1)
+        except Failure:
+            with open(self.path("cups", "error_log"), errors="replace") as log:
+                sys.stderr.write(log.read()[-3000:])
+            raise
+
+    def close(self):
+        # Terminated first, so that the scheduler can end its filters; killed if it must be.
+        # A group is signalled only while its leader is not yet reaped, so its id is still ours.
+        for sig in (signal.SIGTERM, signal.SIGKILL):
+            for proc in reversed([p for p in self.procs if p.returncode is None]):
+                try:
+                    os.killpg(proc.pid, sig)
+                except ProcessLookupError:
+                    pass
+            for proc in self.procs:
+                try:
+                    proc.wait(timeout=3)
+                except subprocess.TimeoutExpired:
+                    pass
+        if self.dbus_pid:
+            try:
+                os.kill(self.dbus_pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+        shutil.rmtree(self.root, ignore_errors=True)
+
+    # The program and its windows.
+    def cli(self, *args):
+        status, out, err = self.run([self.cli_path, *args])
+        check(status == 0, f"reelkeep-cli {' '.join(args)}: {err}")
+        return out
+
+    def catalogue(self, name, movies=5):
+        path = self.path("work", name)
+        self.cli("generate", str(movies), path, "--seed", "7")
+        return path
+
+    def records(self, path):
+        return int(re.search(r"records: (\d+)", self.cli("info", path)).group(1))
+
+    def open_window(self, path):
+        window = self.spawn([self.reelkeep, path])
+        wid = self.window("^" + re.escape(os.path.basename(path)))
+        return window, wid
+
+    def window(self, title, timeout=15):
+        """The id of a shown window whose title matches; waits for one to appear."""
+        def found():
+            status, out, _ = self.run(["xdotool", "search", "--onlyvisible", "--name", title], 5)
+            return status == 0 and out.split()[0]
+        return wait_for(found, f'a window named "{title}"', timeout)
+
+    def no_window(self, title):
+        return self.run(["xdotool", "search", "--onlyvisible", "--name", title], 5)[0] != 0
+
+    def keys(self, wid, *keys):
+        status, _, err = self.run(["xdotool", "windowactivate", "--sync", wid, "key",
+                                   "--clearmodifiers", "--delay", "40", *keys])
+        check(status == 0, "xdotool key: " + err)
+
+    def enter_movie(self, wid, title):
+        """Enters a movie through Enter's dialog, which makes the catalogue modified."""
+        self.keys(wid, "ctrl+e")
+        dialog = self.window("^Enter/Edit Movies$")
+        status, _, err = self.run(["xdotool", "windowactivate", "--sync", dialog, "type",
+                                   "--delay", "20", title])
+        check(status == 0, "xdotool type: " + err)
+        self.keys(dialog, "Return")
+        wait_for(lambda: self.no_window("^Enter/Edit Movies$"), "Enter's dialog to close")
+
+    def answer_box(self, key):
+        """Answers the message box in front (its caption is the program's name)."""
+        self.keys(self.window("^Reelkeep$"), key)
+        wait_for(lambda: self.no_window("^Reelkeep$"), "the message box to close")
+
+
+def check_alive(window):
+    status = window.poll()
+    if status is not None:
+        how = signal.Signals(-status).name if status < 0 else f"status {status}"
+        raise Failure(f"the window died ({how})")
+
+
+def hand_over(d, answer):
+    a, b = d.catalogue("a.smf"), d.catalogue("b.smf")
+    window, wid = d.open_window(a)
+    d.enter_movie(wid, "Handed Over")
+    status, _, err = d.run([d.reelkeep, b], timeout=20)
+    check(status == 0, f"the hand-over ended with status {status}: {err}")
+    time.sleep(0.5)  # the request's connection has closed behind the box by now
+    d.answer_box(answer)
+    wait_for(lambda: window.poll() is not None or not d.no_window(r"^b\.smf"), "b.smf's title")
+    time.sleep(0.5)
+    check_alive(window)
+    expected = 6 if answer == "alt+y" else 5
+    check(d.records(a) == expected, f"a.smf should hold {expected} movies after {answer}")
+
+
+def print_command(d):
+    good = d.catalogue("good.smf", 30)
+    damaged = d.path("work", "damaged.smf")
+    with open(good, "rb") as src, open(damaged, "wb") as dst:
+        dst.write(src.read()[:300])
+    env = {k: v for k, v in d.env.items() if k != "DISPLAY"}
+    # On the display a box would wait for an answer forever: the time-out catches it.
+    for bad, where in [(f, e) for f in (d.path("work", "missing.smf"), damaged)
+                       for e in (d.env, env)]:
+        status, out, err = d.run([d.reelkeep, "-p", bad], timeout=10, env=where)
+        check(status == 1, f"-p {bad} ended with status {status}")
+        check(err.startswith(f"reelkeep: cannot print {bad}: "), f"-p {bad} said: {err!r}")
+        check(not out, f"-p {bad} wrote to stdout: {out!r}")
+    check(not d.run(["lpstat", "-W", "all", "-o"])[1].strip(), "a bad file made a print job")
+    status, _, err = d.run([d.reelkeep, "-p", good], timeout=30, env=env)
+    check(status == 0, f"-p good.smf ended with status {status}: {err}")
+    d.printed_pdf()
+
+
+def print_setup_letter(d):
+    window, wid = d.open_window(d.catalogue("a.smf", 30))
+    d.keys(wid, "alt+f", "r")
+    setup = d.window("^Page Setup$")
+    # The paper size list has the focus first; Letter sits below A4 in the queue's list.
+    d.keys(setup, "Home", "Down", "Return")
+    wait_for(lambda: d.no_window("^Page Setup$"), "Print Setup to close")
+    d.keys(wid, "ctrl+p")
+    d.keys(d.window("^Print$"), "Return")
+    size = d.printed_pdf()
+    check(size == "612 x 792", f"the job's paper is {size}, not Letter")
+
+
+def recovery_survives_print(d):
+    a, other = d.catalogue("a.smf"), d.catalogue("other.smf")
+    window, wid = d.open_window(a)
+    d.enter_movie(wid, "Not Saved")
+    # Every command counts towards the next copy; Select All is the cheapest.
+    d.keys(wid, *["ctrl+u"] * 49)
+    folder = d.path("data", "Quillfen", "Reelkeep")
+    copy, origin = os.path.join(folder, "recovery.smf"), os.path.join(folder, "recovery.origin")
+    wait_for(lambda: os.path.exists(copy) and os.path.exists(origin), "the recovery copy")
+    time.sleep(0.5)
+    window.kill()
+    window.wait()
+    status, _, err = d.run([d.reelkeep, "-p", other], timeout=30)
+    check(status == 0, f"-p other.smf ended with status {status}: {err}")
+    d.printed_pdf()
+    check(os.path.exists(copy) and os.path.exists(origin), "-p removed the recovery copy")
+    check(d.records(copy) == 6, "the recovery copy lost the unsaved movie")
+    for path, mode in ((folder, 0o700), (copy, 0o600), (origin, 0o600)):
+        actual = stat.S_IMODE(os.stat(path).st_mode)
+        check(actual == mode, f"{path} has mode {actual:o}, not {mode:o}")
+
+
+def save_through_link(d):
+    real = d.catalogue("real.smf")
+    os.chmod(real, 0o600)
+    link = d.path("work", "link.smf")
+    os.symlink("real.smf", link)
+    window, wid = d.open_window(link)
+    d.enter_movie(wid, "Through The Link")
+    d.keys(wid, "ctrl+s")
+    wait_for(lambda: d.records(real) == 6 or not os.path.islink(link), "the save")
+    check(os.path.islink(link) and os.readlink(link) == "real.smf", "Save replaced the link")
+    check(d.records(real) == 6, "real.smf did not get the saved movie")
+    mode = stat.S_IMODE(os.stat(real).st_mode)
+    check(mode == 0o600, f"real.smf has mode {mode:o} after Save, not 600")
+    check(not [n for n in os.listdir(d.path("work")) if n not in ("real.smf", "link.smf")],
+          "Save left a file behind: " + " ".join(os.listdir(d.path("work"))))
+    check_alive(window)
+
+
+def changed_file(d):
+    shared = d.catalogue("shared.smf")
+    window, wid = d.open_window(shared)
+    csv = d.path("work", "x.csv")
+    with open(csv, "w") as f:
+        f.write("Movie Title\nFirst Import\nSecond Import\n")
+    time.sleep(1.1)  # a modification time the window's own cannot equal
+    d.cli("import", "csv", csv, shared, "--into", shared)
+    check(d.records(shared) == 7, "the other program's import did not reach shared.smf")
+    d.enter_movie(wid, "From The Window")
+    d.keys(wid, "ctrl+s")
+    wait_for(lambda: not d.no_window("^Reelkeep$") or d.records(shared) != 7, "Save")
+    check(d.records(shared) == 7, "Save replaced the other program's change without asking")
+    d.answer_box("alt+n")
+    time.sleep(0.5)
+    check(d.records(shared) == 7, "No still replaced the other program's version")
+    d.keys(wid, "ctrl+s")
+    d.answer_box("alt+y")
+    wait_for(lambda: d.records(shared) == 6, "Yes to replace shared.smf")
+    check_alive(window)
+
+
+CASES = {
+    "hand_over_no": (lambda d: hand_over(d, "alt+n"), {}),
+    "hand_over_yes": (lambda d: hand_over(d, "alt+y"), {}),
+    "print_command": (print_command, {"printer": True}),
+    "print_setup_letter": (print_setup_letter, {"printer": True}),
+    "recovery_survives_print": (recovery_survives_print, {"printer": True}),
+    "save_through_link": (save_through_link, {}),
+    "changed_file": (changed_file, {}),
+}
+
+
+def main():
+    reelkeep, cli, case = sys.argv[1:4]
+    test, options = CASES[case]
+    desktop = Desktop(os.path.abspath(reelkeep), os.path.abspath(cli))
+
+    def give_up(signum, _frame):
+        raise Failure(f"signal {signum}: the case ran out of time")
+    signal.signal(signal.SIGTERM, give_up)
+    signal.signal(signal.SIGALRM, give_up)
+    signal.alarm(100)  # well inside the test's time-out, so the clean-up below still runs
+    try:
+        desktop.start(**options)
+        test(desktop)
+    except Skip as skip:
+        print(f"skipped: {skip}")
+        return SKIP
+    except Failure as failure:
+        print(f"FAILED: {failure}")
+        if desktop.env.get("DISPLAY") and os.environ.get("REELKEEP_DESKTOP_SHOT"):
+            desktop.run(["import", "-window", "root", os.environ["REELKEEP_DESKTOP_SHOT"]])
+        return 1
+    finally:
+        signal.alarm(0)
+        desktop.close()
+    print("passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
