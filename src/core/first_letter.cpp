@@ -77,25 +77,6 @@ char32_t Decode(std::string_view sequence) {
     return c;
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-    const auto put = [&out](char32_t bits) { out += static_cast<char>(bits); };
-    if (c < 0x80) {
-        put(c);
-    } else if (c < 0x800) {
-        put(0xC0 | (c >> 6));
-        put(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        put(0xE0 | (c >> 12));
-        put(0x80 | ((c >> 6) & 0x3F));
-        put(0x80 | (c & 0x3F));
-    } else {
-        put(0xF0 | (c >> 18));
-        put(0x80 | ((c >> 12) & 0x3F));
-        put(0x80 | ((c >> 6) & 0x3F));
-        put(0x80 | (c & 0x3F));
-    }
-}
-
 constexpr char32_t kNoCharacter = 0x200000;
 
 // What two first characters are compared by: the folded code point, or, for a byte that is no
