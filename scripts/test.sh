@@ -5,19 +5,32 @@
 # or sanitizer report fails the run.
 set -eu
 cd "$(dirname "$0")/.."
-./scripts/install-deps.sh
-jobs=$(nproc)
+# Each stage's heading, and the time the one before it took: where the run's minutes go.
+started=$(date +%s)
+stage_name=""
+stage() {
+  now=$(date +%s)
+  [ -z "$stage_name" ] || echo "-- $stage_name took $((now - stage_start)) s"
+  stage_name=$1
+  stage_start=$now
+  [ -z "$1" ] || echo "== $1"
+}
 
-echo "== clang-format"
+jobs=$(nproc)
+stage "packages"
+./scripts/install-deps.sh
+
+stage "clang-format"
 find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print | sort |
   xargs clang-format --dry-run -Werror
 
-echo "== build and tests"
+stage "build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DREELKEEP_WARNINGS_AS_ERRORS=ON
 cmake --build build -j "$jobs"
+stage "tests"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-echo "== clang-tidy over src/"
+stage "clang-tidy over src/"
 # Only the project's sources: moc's and rcc's generated files are in build/, not src/.
 # -Wno-error: clang's own warnings are not this gate's business; g++ above is the compiler gate.
 tidy_log=build/clang-tidy.log
@@ -35,7 +48,7 @@ if [ "$checked" -ne "$sources" ]; then
 fi
 echo "clang-tidy: $checked files, no findings"
 
-echo "== benchmarks, once each on a tiny catalogue"
+stage "benchmarks, once each on a tiny catalogue"
 for bench in build/bench/*_bench; do
   [ -f "$bench" ] && [ -x "$bench" ] || { echo "no benchmark programs in build/bench" >&2; exit 1; }
   log=build/$(basename "$bench")-smoke.log
@@ -48,11 +61,14 @@ for bench in build/bench/*_bench; do
   echo "$(basename "$bench"): $(grep -c "/iterations:1 " "$log") runs"
 done
 
-echo "== build and tests under ASan and UBSan"
+stage "build under ASan and UBSan"
 # -g1: line tables are all a sanitizer report needs, and far cheaper to build than full -g.
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
   -DREELKEEP_BUILD_BENCH=OFF -DREELKEEP_DESKTOP_TESTS=OFF -DREELKEEP_WARNINGS_AS_ERRORS=ON \
   -DCMAKE_CXX_FLAGS="-O1 -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake --build build-sanitize -j "$jobs"
+stage "tests under ASan and UBSan"
 ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+stage ""
+echo "all gates passed in $(($(date +%s) - started)) s"

@@ -76,8 +76,7 @@ private slots:
     void windowAndPrintPdfPrintTheSamePages() {
         const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
         if (pdftoppm.isEmpty()) QSKIP("pdftoppm is not installed");
-        CReelkeepApp& app =
-            harness_.StartedApp("[User Data]\nCustom 1=1\nFont Size=90\n");
+        CReelkeepApp& app = harness_.StartedApp("[User Data]\nCustom 1=1\nFont Size=90\n");
         QVERIFY(app.Frame().Lifetime().LoadFile(QStringLiteral(REELKEEP_SAMPLE)));
         QPrinter& printer = app.Frame().Printing().Printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
