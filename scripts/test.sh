@@ -17,6 +17,9 @@ stage() {
 }
 
 jobs=$(nproc)
+# The compiler cache keys on paths below this checkout as relative ones, so a fresh clone in
+# another folder still finds what an earlier run on this machine compiled.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 stage "packages"
 ./scripts/install-deps.sh
 
