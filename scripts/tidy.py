@@ -1,0 +1,98 @@
+#!/usr/bin/python3
+"""clang-tidy over every source file in src/, remembering the files it found clean.
+
+Usage: tidy.py BUILD_DIR. A file is checked again only when what the compiler sees of it
+changes: its preprocessed text, its compile command, .clang-tidy or clang-tidy itself. The
+clean files are remembered in $XDG_CACHE_HOME/reelkeep-tidy (~/.cache by default), so a
+second run on the same machine checks only what changed. Exit status 1 on any finding."""
+
+import concurrent.futures
+import hashlib
+import json
+import os
+import shlex
+import subprocess
+import sys
+
+TIDY = "clang-tidy-14"
+CLANG = "clang++-14"
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+def cache_folder():
+    base = os.environ.get("XDG_CACHE_HOME") or os.path.expanduser("~/.cache")
+    folder = os.path.join(base, "reelkeep-tidy")
+    os.makedirs(folder, exist_ok=True)
+    return folder
+
+
+def tool_identity():
+    version = subprocess.run([TIDY, "--version"], capture_output=True, text=True).stdout
+    with open(os.path.join(ROOT, ".clang-tidy"), encoding="utf-8") as config:
+        return version + config.read()
+
+
+def key_of(entry, identity):
+    """A digest of everything clang-tidy's verdict on this file depends on, with this checkout's
+    own folder left out, so that a clone elsewhere finds the same key."""
+    args = shlex.split(entry["command"])[1:]  # the compiler's own name is not clang's
+    while "-o" in args:
+        at = args.index("-o")
+        del args[at:at + 2]
+    args = [CLANG, "-E", "-Wno-unknown-warning-option"] + [a for a in args if a != "-c"]
+    done = subprocess.run(args, cwd=entry["directory"], capture_output=True)
+    if done.returncode != 0:
+        return None  # clang-tidy will say what is wrong
+    digest = hashlib.sha256(identity.encode())
+    digest.update(entry["command"].replace(ROOT, "").encode())
+    digest.update(done.stdout.replace(ROOT.encode(), b""))
+    return digest.hexdigest()
+
+
+def check(entry, build, identity, cache):
+    """(file, findings or "", whether the cache answered)."""
+    key = key_of(entry, identity)
+    marker = key and os.path.join(cache, key)
+    if marker and os.path.exists(marker):
+        return entry["file"], "", True
+    done = subprocess.run([TIDY, "-p", build, "-quiet", "-extra-arg=-Wno-error", entry["file"]],
+                          capture_output=True, text=True)
+    findings = "\n".join(line for line in (done.stdout + done.stderr).splitlines()
+                         if not line.endswith(" warnings generated.") and line.strip())
+    if done.returncode != 0 or findings:
+        return entry["file"], findings or f"{TIDY} failed with status {done.returncode}", False
+    if marker:
+        open(marker, "w").close()
+    return entry["file"], "", False
+
+
+def main():
+    build = os.path.abspath(sys.argv[1])
+    with open(os.path.join(build, "compile_commands.json"), encoding="utf-8") as db:
+        entries = {e["file"]: e for e in json.load(db)
+                   if e["file"].startswith(os.path.join(ROOT, "src", "")) and
+                   e["file"].endswith(".cpp")}
+    sources = {os.path.join(dirpath, name)
+               for dirpath, _, names in os.walk(os.path.join(ROOT, "src"))
+               for name in names if name.endswith(".cpp")}
+    missing = sorted(sources - entries.keys())
+    if missing:
+        print("not in the build, so not checked: " + " ".join(missing), file=sys.stderr)
+        return 1
+    identity, cache = tool_identity(), cache_folder()
+    with concurrent.futures.ThreadPoolExecutor(os.cpu_count()) as pool:
+        results = list(pool.map(lambda e: check(e, build, identity, cache), entries.values()))
+    failed = [(name, findings) for name, findings, _ in results if findings]
+    for name, findings in failed:
+        print(f"{name}:\n{findings}\n")
+    cached = sum(1 for _, _, hit in results if hit)
+    if failed:
+        print(f"clang-tidy: findings in {len(failed)} of {len(results)} files", file=sys.stderr)
+        return 1
+    print(f"clang-tidy: {len(results)} files ({cached} unchanged since a clean check), "
+          "no findings")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
