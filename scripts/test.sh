@@ -10,7 +10,7 @@ started=$(date +%s)
 stage_name=""
 stage() {
   now=$(date +%s)
-  [ -z "$stage_name" ] || echo "-- $stage_name took $((now - stage_start)) s"
+  [ -z "$stage_name" ] || echo "== $stage_name took $((now - stage_start)) s"
   stage_name=$1
   stage_start=$now
   [ -z "$1" ] || echo "== $1"

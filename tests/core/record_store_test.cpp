@@ -151,9 +151,10 @@ TEST_F(RecordStoreTest, LookupListsKeepTheFirstFormAndIgnoreEmptyValues) {
     EXPECT_TRUE(doc.Lookup(LookupKind::Ratings).empty());
 
     // Entering values one at a time follows the same rules.
-    doc.AddActors("New", "NEW", "");
-    doc.AddMovieType("comedy");
-    doc.AddRating("R");
+    RecordValues entered = Movie("5", "New", "NEW", "", "comedy");
+    entered[FieldIndex(Field::Rating)] = "R";
+    doc.AppendRecord(entered);
+    doc.AddRecordToLookups(4);
     EXPECT_EQ(doc.Lookup(LookupKind::Actors).size(), 5u);
     EXPECT_EQ(doc.Lookup(LookupKind::Actors)[4], "New");
     EXPECT_EQ(doc.Lookup(LookupKind::MovieTypes).size(), 2u);

@@ -114,21 +114,16 @@ void CReelkeepDoc::AddToLookup(LookupKind kind, std::string_view value) {
     }
 }
 
-void CReelkeepDoc::AddActors(std::string_view a1, std::string_view a2, std::string_view a3) {
-    AddToLookup(LookupKind::Actors, a1);
-    AddToLookup(LookupKind::Actors, a2);
-    AddToLookup(LookupKind::Actors, a3);
-}
-
 void CReelkeepDoc::AddRecordToLookups(std::uint32_t i) {
-    AddActors(Value(i, Field::Actor1), Value(i, Field::Actor2), Value(i, Field::Actor3));
-    AddMovieType(Value(i, Field::MovieType));
-    AddMediaType(Value(i, Field::MediaType));
-    AddRating(Value(i, Field::Rating));
-    AddCustom1(Value(i, Field::Custom1));
-    AddCustom2(Value(i, Field::Custom2));
-    AddCustom3(Value(i, Field::Custom3));
-    AddCustom4(Value(i, Field::Custom4));
+    // The fields each list takes its values from, actors in slot order.
+    static constexpr std::pair<LookupKind, Field> kSources[] = {
+        {LookupKind::Actors, Field::Actor1},        {LookupKind::Actors, Field::Actor2},
+        {LookupKind::Actors, Field::Actor3},        {LookupKind::MovieTypes, Field::MovieType},
+        {LookupKind::MediaTypes, Field::MediaType}, {LookupKind::Ratings, Field::Rating},
+        {LookupKind::Custom1, Field::Custom1},      {LookupKind::Custom2, Field::Custom2},
+        {LookupKind::Custom3, Field::Custom3},      {LookupKind::Custom4, Field::Custom4},
+    };
+    for (const auto& [kind, field] : kSources) AddToLookup(kind, Value(i, field));
 }
 
 void CReelkeepDoc::RebuildLookupLists() {

@@ -77,14 +77,6 @@ public:
     // ---- lookup lists and the entry dialog's lists ---------------------------------------
     const LookupList& Lookup(LookupKind kind) const { return lookups_[Index(kind)]; }
     void RebuildLookupLists();
-    void AddActors(std::string_view a1, std::string_view a2, std::string_view a3);
-    void AddMovieType(std::string_view v) { AddToLookup(LookupKind::MovieTypes, v); }
-    void AddMediaType(std::string_view v) { AddToLookup(LookupKind::MediaTypes, v); }
-    void AddRating(std::string_view v) { AddToLookup(LookupKind::Ratings, v); }
-    void AddCustom1(std::string_view v) { AddToLookup(LookupKind::Custom1, v); }
-    void AddCustom2(std::string_view v) { AddToLookup(LookupKind::Custom2, v); }
-    void AddCustom3(std::string_view v) { AddToLookup(LookupKind::Custom3, v); }
-    void AddCustom4(std::string_view v) { AddToLookup(LookupKind::Custom4, v); }
     // Enters every lookup value of one record (the Enter command's step).
     void AddRecordToLookups(std::uint32_t record);
     void RefreshEntryDialogLists();
@@ -153,9 +145,6 @@ public:
     bool LabelFormatFlag() const { return display_.LabelFormat(); }
     const DocumentOptions& Options() const { return options_; }
     void OptionsChanged(const DocumentOptions& options);
-    void ResetDisplayState();
-    // A sort by key: the actor index and labels go, and the layout follows DisplayState::SortBy.
-    void ShowSortedBy(SortMark key);
     void TitleSort();
     void ReapplyCurrentSort();
     void SortByActorsCommand();
@@ -165,7 +154,6 @@ public:
     void DisplayNormalViewCommand();
     void DisplayLabelFormatCommand();
     void SortByCounterNumber();
-    void BuildLabelLayout();
     // How the display order was last sorted where an option decides it: the title sort with or
     // without a leading "The ", the tape sort by text or by number. Switching between the
     // Normal View and One Line Sorts keeps the order, so it need not follow the options shown.
@@ -277,6 +265,10 @@ private:
     };
 
     static constexpr std::size_t Index(LookupKind k) { return static_cast<std::size_t>(k); }
+    void BuildLabelLayout();
+    void ResetDisplayState();
+    // A sort by key: the actor index and labels go, and the layout follows DisplayState::SortBy.
+    void ShowSortedBy(SortMark key);
     // Updates the views, once at the end of the command when one is running.
     void RequestViewUpdate();
     // Lays out the list about to be shown, then updates the views.
