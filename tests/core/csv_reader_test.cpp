@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 
 namespace reelkeep::test {
@@ -139,20 +138,6 @@ TEST(CsvReader, ReadsUtf16OfEitherByteOrderAndLeavesOutLinesItCannotDecode) {
                   (std::vector<ImportProblem>{{3, ImportProblemKind::BadUtf16, 0},
                                               {5, ImportProblemKind::BadUtf16, 0}}));
     }
-}
-
-TEST(CsvReader, ReadUntilFullTakesShortReadsToTheEnd) {
-    const std::string bytes(100'000, 'x');
-    std::size_t at = 0;
-    const auto shortReads = [&](char* dst, std::size_t n) {
-        const std::size_t count = std::min({n, bytes.size() - at, std::size_t{7}});
-        bytes.copy(dst, count, at);
-        at += count;
-        return count;
-    };
-    std::string got(bytes.size() + 10, '\0');
-    EXPECT_EQ(ReadUntilFull(got.data(), got.size(), shortReads), bytes.size());
-    EXPECT_EQ(got.substr(0, bytes.size()), bytes);
 }
 
 // Counts the bytes a reader takes.
