@@ -208,7 +208,7 @@ void ApplyLook(const StoredSettings& stored, const CReelkeepDoc& doc, CReelkeepV
 
 // A usage error naming the first selected position the view does not show.
 std::optional<int> CheckSelection(const CReelkeepDoc& doc, const std::vector<std::uint32_t>& rows) {
-    const std::uint32_t shown = ModeRowCount(doc, CurrentDisplayMode(doc));
+    const std::uint32_t shown = doc.ShownRowCount();
     for (const std::uint32_t row : rows) {
         if (row < shown) continue;
         const std::string range = shown == 0

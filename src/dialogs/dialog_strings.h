@@ -198,13 +198,5 @@ inline constexpr std::array<std::string_view, 10> kAddColumnChoices = {
 // Go To Entry, with its prompt for each kind of listing.
 inline constexpr std::string_view kGoToTitle = "Go To Entry";
 inline constexpr std::string_view kClose = "Close";
-inline constexpr std::string_view kGoToMovieTitle = "Enter the Movie Title to go to.";
-inline constexpr std::string_view kGoToRating = "Enter the Rating to go to.";
-inline constexpr std::string_view kGoToTapeNumber = "Enter the Tape Number to go to.";
-inline constexpr std::string_view kGoToTime = "Enter the Time to go to.";
-inline constexpr std::string_view kGoToMovieType = "Enter the Movie Type to go to.";
-inline constexpr std::string_view kGoToMediaType = "Enter the Media Type to go to.";
-inline constexpr std::string_view kGoToCustomHeading = "Enter the Custom Heading to go to.";
-inline constexpr std::string_view kGoToActor = "Enter the Actor to go to.";
 
 }  // namespace reelkeep::dlg

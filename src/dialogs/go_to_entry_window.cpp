@@ -10,7 +10,9 @@
 #include "dialog_strings.h"
 #include "dialog_widgets.h"
 #include "help_contexts.h"
+#include "messages.h"
 #include "qt_text.h"
+#include "sort_keys.h"
 
 namespace reelkeep {
 
@@ -30,27 +32,9 @@ constexpr int kHeightUnits = 66;
 }  // namespace
 
 std::string_view GoToPrompt(const DisplayState& shown) {
-    if (shown.sort == SortMark::Actors) return dlg::kGoToActor;
-    if (shown.LabelFormat()) return dlg::kGoToTapeNumber;
-    switch (shown.sort) {
-        case SortMark::Rating:
-            return dlg::kGoToRating;
-        case SortMark::TapeNumber:
-            return dlg::kGoToTapeNumber;
-        case SortMark::Time:
-            return dlg::kGoToTime;
-        case SortMark::MovieType:
-            return dlg::kGoToMovieType;
-        case SortMark::MediaType:
-            return dlg::kGoToMediaType;
-        case SortMark::Custom1:
-        case SortMark::Custom2:
-        case SortMark::Custom3:
-        case SortMark::Custom4:
-            return dlg::kGoToCustomHeading;
-        default:
-            return dlg::kGoToMovieTitle;
-    }
+    if (shown.Mode() == DisplayMode::Labels) return msg::kGoToTapeNumber;
+    const SortKeyInfo* key = FindSortKey(shown.sort);
+    return key != nullptr ? key->goToPrompt : msg::kGoToMovieTitle;
 }
 
 CGoToEntryWindow::CGoToEntryWindow(QWidget* parent)

@@ -10,11 +10,6 @@ namespace reelkeep {
 
 namespace {
 
-ReportKind KindOf(const CReelkeepDoc& doc) {
-    if (doc.CurrentSort() == SortMark::Actors) return ReportKind::Actors;
-    return doc.OneLineFlag() ? ReportKind::OneLine : ReportKind::Normal;
-}
-
 PrintMetrics Measure(QPrinter& printer, const QFont& font) {
     const QRect paint = printer.pageLayout().paintRectPixels(printer.resolution());
     return MeasurePrinter(printer, font, paint.left(), paint.top());
@@ -35,7 +30,7 @@ CPrintJob::CPrintJob(const CReelkeepDoc& doc, PrintRequest request, QPrinter& pr
         return;
     }
     ReportJobInput input;
-    input.kind = KindOf(doc_);
+    input.kind = ReportKindOf(doc_.Display().Mode());
     input.linesPerPage = metrics_.linesPerPage;
     input.linesPerRow = request_.blockLines;
     input.options = request_.style.report;

@@ -207,23 +207,16 @@ void CReelkeepView::resizeEvent(QResizeEvent* event) {
 // The scroll bars mirror the view's own scroll position; the view moves its contents itself.
 void CReelkeepView::scrollContentsBy(int, int) {}
 
-CReelkeepView::ModeFlags CReelkeepView::FlagsOf(const CReelkeepDoc& doc) {
-    return {doc.CurrentSort() == SortMark::Actors, doc.NormalViewFlag(), doc.OneLineFlag(),
-            doc.LabelFormatFlag()};
-}
-
 CReelkeepView::ShownListing CReelkeepView::ListingOf(const CReelkeepDoc& doc) {
-    return {doc.CatalogueSerial(), FlagsOf(doc), ModeRowCount(doc, CurrentDisplayMode(doc))};
+    return {doc.CatalogueSerial(), doc.Display().Mode(), doc.Display().style, doc.ShownRowCount()};
 }
 
-std::uint32_t CReelkeepView::CurrentRowCount() const {
-    return ModeRowCount(doc_, CurrentDisplayMode(doc_));
-}
+std::uint32_t CReelkeepView::CurrentRowCount() const { return doc_.ShownRowCount(); }
 
 void CReelkeepView::UpdateLayout() {
     GeometryInput in;
-    in.mode = CurrentDisplayMode(doc_);
-    in.rowCount = ModeRowCount(doc_, in.mode);
+    in.mode = doc_.Display().Mode();
+    in.rowCount = doc_.ShownRowCount();
     in.metrics = metrics_;
     in.options = options_;
     in.largeLabels = largeLabels_;

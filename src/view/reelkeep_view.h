@@ -123,19 +123,12 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    struct ModeFlags {
-        bool actors = false;
-        bool normal = false;
-        bool oneLine = false;
-        bool labels = false;
-        bool operator==(const ModeFlags&) const = default;
-    };
-    static ModeFlags FlagsOf(const CReelkeepDoc& doc);
     // What the last update showed. Paints in between lay out whatever the document holds, so
     // only this tells an update that the listing is another one.
     struct ShownListing {
         std::uint64_t catalogue = 0;
-        ModeFlags flags;
+        DisplayMode mode = DisplayMode::None;
+        ViewStyle style = ViewStyle::None;
         std::uint32_t rowCount = 0;
         bool operator==(const ShownListing&) const = default;
     };

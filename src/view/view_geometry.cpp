@@ -18,29 +18,6 @@ int ClampToInt(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t
 
 }  // namespace
 
-DisplayMode CurrentDisplayMode(const CReelkeepDoc& doc) {
-    if (doc.CurrentSort() == SortMark::Actors) return DisplayMode::Actors;
-    if (doc.NormalViewFlag()) return DisplayMode::Normal;
-    if (doc.OneLineFlag()) return DisplayMode::OneLine;
-    if (doc.LabelFormatFlag()) return DisplayMode::Labels;
-    return DisplayMode::None;
-}
-
-std::uint32_t ModeRowCount(const CReelkeepDoc& doc, DisplayMode mode) {
-    switch (mode) {
-        case DisplayMode::Actors:
-            return doc.ActorRowCount();
-        case DisplayMode::Normal:
-        case DisplayMode::OneLine:
-            return static_cast<std::uint32_t>(doc.DisplayOrder().size());
-        case DisplayMode::Labels:
-            return static_cast<std::uint32_t>(doc.Labels().size());
-        case DisplayMode::None:
-            break;
-    }
-    return 0;
-}
-
 int FontPixelHeight(int sizeTenths, int dpiY) {
     const int height = (sizeTenths / -10) * dpiY / 72;
     return std::max(1, -height);

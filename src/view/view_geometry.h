@@ -13,8 +13,6 @@
 // directly: modes, row heights, content extents, visible rows, point to row and scrolling.
 namespace reelkeep {
 
-enum class DisplayMode : std::uint8_t { None, Normal, OneLine, Actors, Labels };
-
 // Font measurements the layout depends on, in device pixels.
 struct ViewMetrics {
     int dpiY = 96;
@@ -29,11 +27,6 @@ inline constexpr int kLargeLabelLines = 12;
 inline constexpr int kSmallLabelLines = 4;
 inline constexpr int kLargeLabelChars = 48;
 inline constexpr int kSmallLabelChars = 96;
-
-// The actors mark wins; then the normal-view, one-line and label-format flags.
-DisplayMode CurrentDisplayMode(const CReelkeepDoc& doc);
-// Rows of a mode: actor entries, displayed records or labels.
-std::uint32_t ModeRowCount(const CReelkeepDoc& doc, DisplayMode mode);
 
 // Pixel height of a font of sizeTenths tenths of a point on a dpiY screen (at least 1).
 int FontPixelHeight(int sizeTenths, int dpiY);

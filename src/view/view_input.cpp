@@ -160,8 +160,8 @@ void CReelkeepView::ShowPopUp(const std::vector<ContextMenuItem>& items, const Q
 }
 
 std::vector<ContextMenuItem> CReelkeepView::RecordMenuItems() const {
-    const DisplayMode mode = CurrentDisplayMode(doc_);
-    const bool rows = ModeRowCount(doc_, mode) != 0;
+    const DisplayMode mode = doc_.Display().Mode();
+    const bool rows = doc_.ShownRowCount() != 0;
     const bool labels = mode == DisplayMode::Labels;
     const bool chosen = selection_.present() && !labels;
     return {
@@ -274,8 +274,8 @@ bool CReelkeepView::Handles(CommandId id) {
 }
 
 bool CReelkeepView::IsEnabled(CommandId id) const {
-    const DisplayMode mode = CurrentDisplayMode(doc_);
-    const bool rows = ModeRowCount(doc_, mode) != 0;
+    const DisplayMode mode = doc_.Display().Mode();
+    const bool rows = doc_.ShownRowCount() != 0;
     switch (id) {
         case CommandId::SelectAll:
         case CommandId::GoToEntry:

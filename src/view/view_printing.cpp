@@ -19,7 +19,7 @@ PrintRequest CReelkeepView::MakePrintRequest(bool printSelection) const {
     style.printerColors = doc_.PrinterColorCount();
     style.printerColor = options_.labelColors;
     style.report = printOptions_;
-    request.labels = CurrentDisplayMode(doc_) == DisplayMode::Labels;
+    request.labels = doc_.Display().Mode() == DisplayMode::Labels;
     request.largeLabels = largeLabels_;
     request.blockLines = NormalLinesPerRow(options_);
     if (printSelection && selection_.present()) {
@@ -33,7 +33,7 @@ PrintRequest CReelkeepView::MakePrintRequest(bool printSelection) const {
 }
 
 CReelkeepView::PrintOffer CReelkeepView::OnPreparePrinting(QPrinter& printer) {
-    const bool labels = CurrentDisplayMode(doc_) == DisplayMode::Labels;
+    const bool labels = doc_.Display().Mode() == DisplayMode::Labels;
     printer.setResolution(CPrintJob::PrinterResolution(labels, metrics_.dpiY));
     NoLabelQuestions none;
     const CPrintJob everything(doc_, MakePrintRequest(false), printer, none);

@@ -20,6 +20,16 @@ inline constexpr std::string_view kNoMemoryRatings = "Not enough memory to add m
 inline constexpr std::string_view kNoMemoryMovieTypes = "Not enough memory to add more movie types";
 inline constexpr std::string_view kNoMemoryMediaTypes = "Not enough memory to add more media types";
 
+// What Go to Entry asks for, by the key of the listing shown.
+inline constexpr std::string_view kGoToMovieTitle = "Enter the Movie Title to go to.";
+inline constexpr std::string_view kGoToRating = "Enter the Rating to go to.";
+inline constexpr std::string_view kGoToTapeNumber = "Enter the Tape Number to go to.";
+inline constexpr std::string_view kGoToTime = "Enter the Time to go to.";
+inline constexpr std::string_view kGoToMovieType = "Enter the Movie Type to go to.";
+inline constexpr std::string_view kGoToMediaType = "Enter the Media Type to go to.";
+inline constexpr std::string_view kGoToCustomHeading = "Enter the Custom Heading to go to.";
+inline constexpr std::string_view kGoToActor = "Enter the Actor to go to.";
+
 // Progress captions.
 inline constexpr std::string_view kProgressLookupLists =
     "Updating Actor, Movie Type, Media Type, Custom entries, and Rating";

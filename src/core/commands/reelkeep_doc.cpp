@@ -5,6 +5,7 @@
 
 #include "column_positions.h"
 #include "messages.h"
+#include "sort_keys.h"
 
 namespace reelkeep {
 
@@ -55,17 +56,8 @@ void CReelkeepDoc::ResetCatalogue() {
     headingColors_.clear();
     dataColors_.clear();
     display_.style = ViewStyle::Normal;
-    // The media-type and custom marks survive a reset; the others do not.
-    switch (display_.sort) {
-        case SortMark::MediaType:
-        case SortMark::Custom1:
-        case SortMark::Custom2:
-        case SortMark::Custom3:
-        case SortMark::Custom4:
-            break;
-        default:
-            display_.sort = SortMark::None;
-    }
+    const SortKeyInfo* key = FindSortKey(display_.sort);
+    if (key == nullptr || !key->keptOnReset) display_.sort = SortMark::None;
     ClearUndoJournal();
     labels_.clear();
 }

@@ -183,6 +183,8 @@ public:
     // Rows of the current listing: actor rows while the actors mark is set, else displayed records.
     std::uint32_t ListingCount() const;
     std::uint32_t ListingRecord(std::uint32_t row) const;
+    // Rows of what is shown: actor rows, displayed records or labels.
+    std::uint32_t ShownRowCount() const;
 
     // ---- selection, editing, undo, find, export ------------------------------------------
     RowSelection& Selection() { return rowSelection_; }

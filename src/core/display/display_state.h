@@ -25,6 +25,10 @@ enum class SortMark : std::uint8_t {
 // sort returns to.
 enum class ViewStyle : std::uint8_t { None, Normal, OneLine, Labels };
 
+// What the window, the printed pages and the tool show: the actor index over any layout, else
+// the layout.
+enum class DisplayMode : std::uint8_t { None, Normal, OneLine, Actors, Labels };
+
 // What the catalogue is shown as: the sort key and the layout. The display-mode flags the menus
 // read are functions of it.
 struct DisplayState {
@@ -34,6 +38,20 @@ struct DisplayState {
     bool NormalView() const { return style == ViewStyle::Normal; }
     bool OneLine() const { return style == ViewStyle::OneLine; }
     bool LabelFormat() const { return style == ViewStyle::Labels; }
+    DisplayMode Mode() const {
+        if (sort == SortMark::Actors) return DisplayMode::Actors;
+        switch (style) {
+            case ViewStyle::Normal:
+                return DisplayMode::Normal;
+            case ViewStyle::OneLine:
+                return DisplayMode::OneLine;
+            case ViewStyle::Labels:
+                return DisplayMode::Labels;
+            case ViewStyle::None:
+                break;
+        }
+        return DisplayMode::None;
+    }
     // A sort keeps One Line Sorts; any other layout gives way to the Normal View, or to the actor
     // index for the actors.
     void SortBy(SortMark key) {

@@ -71,6 +71,21 @@ std::uint32_t CReelkeepDoc::ListingCount() const {
                                              : static_cast<std::uint32_t>(displayOrder_.size());
 }
 
+std::uint32_t CReelkeepDoc::ShownRowCount() const {
+    switch (display_.Mode()) {
+        case DisplayMode::Actors:
+            return ActorRowCount();
+        case DisplayMode::Normal:
+        case DisplayMode::OneLine:
+            return static_cast<std::uint32_t>(displayOrder_.size());
+        case DisplayMode::Labels:
+            return static_cast<std::uint32_t>(labels_.size());
+        case DisplayMode::None:
+            break;
+    }
+    return 0;
+}
+
 std::uint32_t CReelkeepDoc::ListingRecord(std::uint32_t row) const {
     return display_.sort == SortMark::Actors ? ActorRowRecord(row) : displayOrder_[row];
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "first_letter.h"
+#include "sort_keys.h"
 #include "reelkeep_doc.h"
 #include "text_compare.h"
 #include "title_sort.h"
@@ -207,33 +208,15 @@ PageRange ReportPagination::Range(std::uint32_t page) const {
     return range;
 }
 
+ReportKind ReportKindOf(DisplayMode mode) {
+    if (mode == DisplayMode::Actors) return ReportKind::Actors;
+    return mode == DisplayMode::OneLine ? ReportKind::OneLine : ReportKind::Normal;
+}
+
 std::optional<Field> BreakField(ReportKind kind, SortMark sort) {
-    switch (sort) {
-        case SortMark::None:  // a new catalogue, not yet sorted: its titles
-        case SortMark::Title:
-            return Field::MovieName;
-        case SortMark::Rating:
-            return Field::Rating;
-        case SortMark::MovieType:
-            return Field::MovieType;
-        case SortMark::MediaType:
-            return Field::MediaType;
-        case SortMark::Custom1:
-            return Field::Custom1;
-        case SortMark::Custom2:
-            return Field::Custom2;
-        case SortMark::Custom3:
-            return Field::Custom3;
-        case SortMark::Custom4:
-            return Field::Custom4;
-        case SortMark::Time:
-            if (kind == ReportKind::OneLine) return Field::Time;
-            return std::nullopt;
-        case SortMark::TapeNumber:
-        case SortMark::Actors:
-            break;
-    }
-    return std::nullopt;
+    const SortKeyInfo* key = FindSortKey(sort);
+    if (key == nullptr) return Field::MovieName;  // a new catalogue, not yet sorted: its titles
+    return kind == ReportKind::OneLine ? key->oneLineBreak : key->normalBreak;
 }
 
 std::string BreakKey(std::string_view text, PageBreaks breaks, bool ignoreThe) {

@@ -17,6 +17,8 @@ namespace reelkeep {
 class CReelkeepDoc;
 
 enum class ReportKind : std::uint8_t { Normal, OneLine, Actors };
+// The report of what is shown: the actor list, the one-line list, or else the Normal View's.
+ReportKind ReportKindOf(DisplayMode mode);
 
 // The page-break choice of a mode, as the Options sheet numbers it ("NlViewPrint" 1 and 2,
 // "TitlesPrint" and "ActorPrint" 1 and 2).
