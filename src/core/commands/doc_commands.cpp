@@ -40,27 +40,27 @@ bool CReelkeepDoc::Handles(CommandId id) {
 }
 
 bool CReelkeepDoc::IsEnabled(CommandId id) const {
-    const bool listed = !displayOrder_.empty();
-    if (KeySortOfCommand(id)) return listed && !display_.LabelFormat();
+    const bool listed = !shown_.Order().empty();
+    if (KeySortOfCommand(id)) return listed && !shown_.State().LabelFormat();
     if (IsDisplayModeCommand(id)) return listed;
     switch (id) {
         case CommandId::Enter:
         case CommandId::ImportCsv:
-            return ready_ && !display_.LabelFormat();
+            return ready_ && !shown_.State().LabelFormat();
         case CommandId::Modify:
-            return rowSelection_.present && !display_.LabelFormat();
+            return shown_.Selection().present && !shown_.State().LabelFormat();
         case CommandId::Delete:
-            return rowSelection_.present && !display_.LabelFormat() && listed;
+            return shown_.Selection().present && !shown_.State().LabelFormat() && listed;
         case CommandId::Undo:
-            return undo_.available && !display_.LabelFormat();
+            return undo_.available && !shown_.State().LabelFormat();
         case CommandId::Find:
-            return listed && !display_.LabelFormat();
+            return listed && !shown_.State().LabelFormat();
         case CommandId::EditCustomHeading:
             return true;
         case CommandId::Filters:
-            return records_.Count() > 1;
+            return catalogue_.Count() > 1;
         case CommandId::SortByActors:
-            return !displayedActors_.empty() && !display_.LabelFormat();
+            return !shown_.DisplayedActors().empty() && !shown_.State().LabelFormat();
         case CommandId::ExportCsv:
         case CommandId::ExportText:
             return listed;
@@ -74,14 +74,14 @@ bool CReelkeepDoc::IsEnabled(CommandId id) const {
 }
 
 bool CReelkeepDoc::IsChecked(CommandId id) const {
-    if (const SortKeyInfo* key = FindSortKey(id)) return display_.sort == key->mark;
+    if (const SortKeyInfo* key = FindSortKey(id)) return shown_.State().sort == key->mark;
     switch (id) {
         case CommandId::OneLineSorts:
-            return display_.OneLine();
+            return shown_.State().OneLine();
         case CommandId::DisplayLabelFormat:
-            return display_.LabelFormat();
+            return shown_.State().LabelFormat();
         case CommandId::DisplayNormalView:
-            return display_.NormalView();
+            return shown_.State().NormalView();
         default:
             return false;
     }

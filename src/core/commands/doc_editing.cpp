@@ -32,7 +32,7 @@ void CReelkeepDoc::StoreViewSelection() {
         ui_.StoreSelection();
     } catch (const std::bad_alloc&) {
         // A partial copy would shift later rows onto the wrong records; keep none instead.
-        rowSelection_.flags.clear();
+        shown_.Selection().flags.clear();
         Warn(ui_, msg::kNoMemoryUndoSelection);
     }
 }
@@ -40,7 +40,7 @@ void CReelkeepDoc::StoreViewSelection() {
 bool CReelkeepDoc::ListingRecordAt(std::uint32_t row, std::uint32_t& record) const {
     if (row >= ListingCount()) return false;
     record = ListingRecord(row);
-    return record < records_.Count();
+    return record < catalogue_.Count();
 }
 
 void CReelkeepDoc::DropNewRecord(std::uint32_t record) {
@@ -48,25 +48,20 @@ void CReelkeepDoc::DropNewRecord(std::uint32_t record) {
     ClearUndoJournal();
     // The display order may still name the dropped record; without memory for a rebuild, show
     // nothing rather than a record that is gone.
-    try {
-        RebuildDisplayOrder();
-    } catch (const std::bad_alloc&) {
-        displayOrder_.clear();
-        displayedActors_.Clear();
-    }
+    shown_.RebuildOrderOrClear();
 }
 
 void CReelkeepDoc::EnterCommand() {
     ChangeScope change(*this);
     EntryDialogValues values;
-    values.headings = headings_;
-    values.fields[FieldIndex(Field::TapeNumber)] = std::to_string(records_.Count() + 1ULL);
+    values.headings = shown_.CustomHeadings();
+    values.fields[FieldIndex(Field::TapeNumber)] = std::to_string(catalogue_.Count() + 1ULL);
     values.fields[FieldIndex(Field::MediaType)] =
-        records_.Count() == 0 ? std::string(msg::kDefaultMediaType)
-                              : Value(records_.Count() - 1, Field::MediaType);
+        catalogue_.Count() == 0 ? std::string(msg::kDefaultMediaType)
+                                : Value(catalogue_.Count() - 1, Field::MediaType);
     if (!ui_.RunEntryDialog(values)) return;
 
-    const std::uint32_t added = records_.Count();
+    const std::uint32_t added = catalogue_.Count();
     bool appended = false;
     try {
         AppendRecord(std::move(values.fields));
@@ -92,15 +87,15 @@ void CReelkeepDoc::ModifyCommand() {
     StoreViewSelection();
     ClearUndoJournal();
     bool changed = false;
-    const std::vector<std::uint32_t>& flags = rowSelection_.flags;
+    const std::vector<std::uint32_t>& flags = shown_.Selection().flags;
     for (std::uint32_t row = 0; row < flags.size(); ++row) {
         std::uint32_t record = 0;
         if (flags[row] == 0 || !ListingRecordAt(row, record)) continue;
-        EntryDialogValues values{Record(record), headings_};
+        EntryDialogValues values{Record(record), shown_.CustomHeadings()};
         if (!ui_.RunEntryDialog(values)) continue;
         RecordUndo(record, msg::kUndoUnmodify);
         SetRecord(record, std::move(values.fields));
-        rowSelection_.present = false;
+        shown_.Selection().present = false;
         RebuildLookupLists();
         RefreshEntryDialogLists();
         undo_.available = true;
@@ -117,8 +112,8 @@ void CReelkeepDoc::DeleteCommand() {
     // NO means "ask at the next selected record".
     DeleteAnswer running = DeleteAnswer::No;
     ClearUndoJournal();
-    std::vector<bool> marked(records_.Count(), false);
-    const std::vector<std::uint32_t>& flags = rowSelection_.flags;
+    std::vector<bool> marked(catalogue_.Count(), false);
+    const std::vector<std::uint32_t>& flags = shown_.Selection().flags;
     for (std::uint32_t row = 0; row < flags.size(); ++row) {
         std::uint32_t record = 0;
         if (flags[row] == 0 || !ListingRecordAt(row, record)) continue;
@@ -137,11 +132,11 @@ void CReelkeepDoc::DeleteCommand() {
         modified_ = true;
     }
     if (undo_.available) {
-        if (records_.Purge(marked)) lookupsMatchRecords_ = false;
+        catalogue_.Purge(marked);
         RebuildLookupLists();
         RecordsChanged();
     }
-    rowSelection_.present = false;
+    shown_.Selection().present = false;
     RequestViewUpdate();
 }
 

@@ -3,13 +3,13 @@
 namespace reelkeep {
 
 void CReelkeepDoc::FiltersCommand() {
-    std::array<std::string, kFilterCount> filters = filters_;
+    std::array<std::string, kFilterCount> filters = shown_.Filters();
     if (!ui_.RunFiltersDialog(filters)) return;
-    filters_ = std::move(filters);
+    shown_.SetFilters(filters);
     RebuildDisplayOrder();
     ReapplyCurrentSort();
     // With no sort key set the re-sort leaves the views alone, yet the listing has changed.
-    if (display_.sort == SortMark::None) RequestViewUpdate();
+    if (shown_.State().sort == SortMark::None) RequestViewUpdate();
 }
 
 }  // namespace reelkeep

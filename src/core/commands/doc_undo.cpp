@@ -24,7 +24,7 @@ void CReelkeepDoc::RecordUndo(std::uint32_t record, std::string_view action) {
     try {
         undo_.action = action;
         for (std::size_t f = 0; f < kFieldCount; ++f)
-            undo_.fields[f].push_back(records_.Column(static_cast<Field>(f))[record]);
+            undo_.fields[f].push_back(catalogue_.Column(static_cast<Field>(f))[record]);
         undo_.recordNumbers.push_back(record);
     } catch (const std::bad_alloc&) {
         // Keep the journal's arrays in step: drop whatever part of the entry got in.
@@ -49,14 +49,14 @@ void CReelkeepDoc::UndoCommand() {
         // it had before the command.
         for (std::size_t i = entries; i-- > 0;) {
             const std::uint32_t record = undo_.recordNumbers[i];
-            if (record < records_.Count()) SetRecord(record, TakeEntry(undo_, i));
+            if (record < catalogue_.Count()) SetRecord(record, TakeEntry(undo_, i));
         }
     } else if (undo_.action == msg::kUndoDelete) {
-        std::vector<bool> marked(records_.Count(), false);
+        std::vector<bool> marked(catalogue_.Count(), false);
         for (std::uint32_t record : undo_.recordNumbers) {
-            if (record < records_.Count()) marked[record] = true;
+            if (record < catalogue_.Count()) marked[record] = true;
         }
-        if (records_.Purge(marked)) lookupsMatchRecords_ = false;
+        catalogue_.Purge(marked);
     }
     ClearUndoJournal();
     modified_ = true;

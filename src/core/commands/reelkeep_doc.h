@@ -9,19 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "actor_index.h"
-#include "column_layout.h"
+#include "catalogue.h"
+#include "catalogue_display.h"
 #include "command_ids.h"
-#include "display_state.h"
-#include "document_options.h"
-#include "fields.h"
-#include "filter_fields.h"
 #include "import_report.h"
-#include "label_layout.h"
-#include "lookup_list.h"
-#include "lookup_lists.h"
-#include "record_store.h"
-#include "row_selection.h"
 #include "ui_interface.h"
 #include "undo_journal.h"
 
@@ -30,9 +21,6 @@ namespace reelkeep {
 class ByteSource;
 class ByteSink;
 class FileCalls;
-
-// The heading custom field k (0..3) has when the user gives it none.
-std::string_view DefaultCustomHeading(std::size_t k);
 
 // The catalogue document: the record store, everything derived
 // from it (lookup lists, display order, actor index, label layout) and the commands that change
@@ -45,14 +33,16 @@ public:
     CReelkeepDoc& operator=(const CReelkeepDoc&) = delete;
 
     IReelkeepUI& ui() const { return ui_; }
+    const CCatalogue& Catalogue() const { return catalogue_; }
+    const CCatalogueDisplay& Shown() const { return shown_; }
 
     // ---- record store -------------------------------------------------------------------
-    std::uint32_t RecordCount() const { return records_.Count(); }
+    std::uint32_t RecordCount() const { return catalogue_.Count(); }
     const std::string& Value(std::uint32_t record, Field f) const {
-        return records_.Value(record, f);
+        return catalogue_.Value(record, f);
     }
-    const std::vector<std::string>& Column(Field f) const { return records_.Column(f); }
-    RecordValues Record(std::uint32_t record) const { return records_.Record(record); }
+    const std::vector<std::string>& Column(Field f) const { return catalogue_.Column(f); }
+    RecordValues Record(std::uint32_t record) const { return catalogue_.Record(record); }
     // In-place writes are for Modify, Undo and Delete only.
     void SetValue(std::uint32_t record, Field f, std::string value);
     void SetRecord(std::uint32_t record, RecordValues values);
@@ -75,18 +65,18 @@ public:
     void ReplaceColumn(Field f, std::vector<std::string> values);
 
     // ---- lookup lists and the entry dialog's lists ---------------------------------------
-    const LookupList& Lookup(LookupKind kind) const { return lookups_[Index(kind)]; }
+    const LookupList& Lookup(LookupKind kind) const { return catalogue_.Lookup(kind); }
     void RebuildLookupLists();
     // Enters every lookup value of one record (the Enter command's step).
     void AddRecordToLookups(std::uint32_t record);
     void RefreshEntryDialogLists();
-    const EntryDialogLists& EntryLists() const { return entryLists_; }
+    const EntryDialogLists& EntryLists() const { return catalogue_.EntryLists(); }
 
     // ---- custom headings, column layouts, label colours ----------------------------------
-    const HeadingTexts& CustomHeadings() const { return headings_; }
+    const HeadingTexts& CustomHeadings() const { return shown_.CustomHeadings(); }
     void ApplyCustomHeadings(const HeadingTexts& headings, bool repaint);
-    ColumnLayouts& Layouts() { return layouts_; }
-    const ColumnLayouts& Layouts() const { return layouts_; }
+    ColumnLayouts& Layouts() { return shown_.Layouts(); }
+    const ColumnLayouts& Layouts() const { return shown_.Layouts(); }
     // The screen's resolution, told once by the window: every list gets its start-up column
     // positions in it, and a list shown later without positions (written by a tool) gets them
     // when it is shown. Without a screen the positions stay as the file has them.
@@ -97,10 +87,10 @@ public:
     void AddShownListColumn(std::size_t after, std::uint32_t id, int dpiY);
     void RemoveShownListColumn(std::size_t column);
     void MoveShownListBoundary(std::size_t slot, int x);
-    std::vector<std::uint32_t>& HeadingColors() { return headingColors_; }
-    const std::vector<std::uint32_t>& HeadingColors() const { return headingColors_; }
-    std::vector<std::uint32_t>& DataColors() { return dataColors_; }
-    const std::vector<std::uint32_t>& DataColors() const { return dataColors_; }
+    std::vector<std::uint32_t>& HeadingColors() { return shown_.HeadingColors(); }
+    const std::vector<std::uint32_t>& HeadingColors() const { return shown_.HeadingColors(); }
+    std::vector<std::uint32_t>& DataColors() { return shown_.DataColors(); }
+    const std::vector<std::uint32_t>& DataColors() const { return shown_.DataColors(); }
     void UpdateLabelColors();
 
     // ---- document flags and lifetime -----------------------------------------------------
@@ -130,20 +120,22 @@ public:
     void WriteDocument(ByteSink& sink) const;
 
     // ---- filters and display order -------------------------------------------------------
-    const std::array<std::string, kFilterCount>& Filters() const { return filters_; }
-    void SetFilters(const std::array<std::string, kFilterCount>& filters) { filters_ = filters; }
-    const std::vector<std::uint32_t>& DisplayOrder() const { return displayOrder_; }
+    const std::array<std::string, kFilterCount>& Filters() const { return shown_.Filters(); }
+    void SetFilters(const std::array<std::string, kFilterCount>& filters) {
+        shown_.SetFilters(filters);
+    }
+    const std::vector<std::uint32_t>& DisplayOrder() const { return shown_.Order(); }
     // Refills the display order from the filters in record order and the displayed-actor list.
     void RebuildDisplayOrder();
-    const LookupList& DisplayedActors() const { return displayedActors_; }
+    const LookupList& DisplayedActors() const { return shown_.DisplayedActors(); }
 
     // ---- sorting and display state -------------------------------------------------------
-    const DisplayState& Display() const { return display_; }
-    SortMark CurrentSort() const { return display_.sort; }
-    bool NormalViewFlag() const { return display_.NormalView(); }
-    bool OneLineFlag() const { return display_.OneLine(); }
-    bool LabelFormatFlag() const { return display_.LabelFormat(); }
-    const DocumentOptions& Options() const { return options_; }
+    const DisplayState& Display() const { return shown_.State(); }
+    SortMark CurrentSort() const { return shown_.State().sort; }
+    bool NormalViewFlag() const { return shown_.State().NormalView(); }
+    bool OneLineFlag() const { return shown_.State().OneLine(); }
+    bool LabelFormatFlag() const { return shown_.State().LabelFormat(); }
+    const DocumentOptions& Options() const { return shown_.Options(); }
     void OptionsChanged(const DocumentOptions& options);
     void TitleSort();
     void ReapplyCurrentSort();
@@ -157,38 +149,34 @@ public:
     // How the display order was last sorted where an option decides it: the title sort with or
     // without a leading "The ", the tape sort by text or by number. Switching between the
     // Normal View and One Line Sorts keeps the order, so it need not follow the options shown.
-    bool TitleOrderIgnoresThe() const { return titleOrderIgnoresThe_; }
-    bool TapeOrderIsText() const { return tapeOrderIsText_; }
+    bool TitleOrderIgnoresThe() const { return shown_.TitleOrderIgnoresThe(); }
+    bool TapeOrderIsText() const { return shown_.TapeOrderIsText(); }
 
     // ---- actor index and label layout ----------------------------------------------------
-    std::uint32_t ActorRowCount() const {
-        return static_cast<std::uint32_t>(actorIndex_.rows.size());
-    }
+    std::uint32_t ActorRowCount() const { return shown_.ActorRowCount(); }
     // Group name of row r: the actor on a group's first row, empty on the others.
-    std::string_view ActorRowGroupName(std::uint32_t row) const;
+    std::string_view ActorRowGroupName(std::uint32_t row) const {
+        return shown_.ActorRowGroupName(row);
+    }
     // The actor whose group row r belongs to, on every row of the group: what a printed actor
     // list breaks its pages on.
-    std::string_view ActorRowActor(std::uint32_t row) const {
-        return actorIndex_.groupNames[actorIndex_.rows[row].group];
-    }
-    std::uint32_t ActorRowRecord(std::uint32_t row) const { return actorIndex_.rows[row].record; }
+    std::string_view ActorRowActor(std::uint32_t row) const { return shown_.ActorRowActor(row); }
+    std::uint32_t ActorRowRecord(std::uint32_t row) const { return shown_.ActorRowRecord(row); }
     // Rows come group by group: the sorted actors, then the pseudo-actor's group, the last.
-    std::uint32_t ActorRowGroup(std::uint32_t row) const { return actorIndex_.rows[row].group; }
-    std::uint32_t ActorGroupCount() const {
-        return static_cast<std::uint32_t>(actorIndex_.groupNames.size());
-    }
+    std::uint32_t ActorRowGroup(std::uint32_t row) const { return shown_.ActorRowGroup(row); }
+    std::uint32_t ActorGroupCount() const { return shown_.ActorGroupCount(); }
     // Sorts the displayed-actor list and builds the index, without touching the sort marks.
     void BuildActorIndex();
-    const std::vector<Label>& Labels() const { return labels_; }
+    const std::vector<Label>& Labels() const { return shown_.Labels(); }
     // Rows of the current listing: actor rows while the actors mark is set, else displayed records.
-    std::uint32_t ListingCount() const;
-    std::uint32_t ListingRecord(std::uint32_t row) const;
+    std::uint32_t ListingCount() const { return shown_.ListingCount(); }
+    std::uint32_t ListingRecord(std::uint32_t row) const { return shown_.ListingRecord(row); }
     // Rows of what is shown: actor rows, displayed records or labels.
-    std::uint32_t ShownRowCount() const;
+    std::uint32_t ShownRowCount() const { return shown_.ShownRowCount(); }
 
     // ---- selection, editing, undo, find, export ------------------------------------------
-    RowSelection& Selection() { return rowSelection_; }
-    const RowSelection& Selection() const { return rowSelection_; }
+    RowSelection& Selection() { return shown_.Selection(); }
+    const RowSelection& Selection() const { return shown_.Selection(); }
     const UndoJournal& Undo() const { return undo_; }
     void ClearUndoJournal();
     void RecordUndo(std::uint32_t record, std::string_view action);
@@ -266,18 +254,10 @@ private:
         CReelkeepDoc& doc_;
     };
 
-    static constexpr std::size_t Index(LookupKind k) { return static_cast<std::size_t>(k); }
-    void BuildLabelLayout();
-    void ResetDisplayState();
-    // A sort by key: the actor index and labels go, and the layout follows DisplayState::SortBy.
-    void ShowSortedBy(SortMark key);
     // Updates the views, once at the end of the command when one is running.
     void RequestViewUpdate();
     // Lays out the list about to be shown, then updates the views.
     void UpdateViews();
-    void LayOutShownList();
-    // The layout of the list shown; nullptr in the Normal View and Label Format.
-    ColumnLayout* ShownList();
     void ShownColumnsEdited();
     // The records changed and the lookup lists follow them: the display order is rebuilt, then
     // come the steps of ShowChangedRecords.
@@ -285,8 +265,6 @@ private:
     // With the display order rebuilt: the order shown is re-sorted, the entry dialog's lists are
     // refilled and the views updated, once.
     void ShowChangedRecords();
-    void AddToLookup(LookupKind kind, std::string_view value);
-    void SortDisplayedActors();
     // Reads a file into the document and leaves it consistent whatever happens: loaded, as it
     // was, new and empty, or holding what was read before memory ran out. Returns what the
     // user must be told, if anything; opened says whether the open counts as done.
@@ -309,37 +287,17 @@ private:
     int changeDepth_ = 0;
     bool viewUpdatePending_ = false;
 
-    RecordStore records_;
-
-    std::array<LookupList, kLookupCount> lookups_;
-    // True while the lookup lists hold exactly what a rebuild from the records would give.
-    bool lookupsMatchRecords_ = false;
-    EntryDialogLists entryLists_;
-    HeadingTexts headings_;
-    ColumnLayouts layouts_;
-    std::optional<int> screenDpiY_;
-    std::vector<std::uint32_t> headingColors_;
-    std::vector<std::uint32_t> dataColors_;
+    CCatalogue catalogue_;
+    CCatalogueDisplay shown_;
 
     bool ready_ = false;
     ModifiedFlag modified_;
     bool progressEnabled_ = false;
     std::uint64_t catalogueSerial_ = 0;
 
-    std::array<std::string, kFilterCount> filters_;
-    std::vector<std::uint32_t> displayOrder_;
-    LookupList displayedActors_;
-
-    DisplayState display_;
-    DocumentOptions options_;
-    bool titleOrderIgnoresThe_ = true;
-    bool tapeOrderIsText_ = false;
     bool previousIgnoreTheNormal_ = true;
     bool previousIgnoreTheOneLine_ = true;
 
-    ActorIndex actorIndex_;
-    std::vector<Label> labels_;
-    RowSelection rowSelection_;
     UndoJournal undo_;
     FindSettings find_;
     int printerColorCount_ = 2;

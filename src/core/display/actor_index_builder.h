@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "reelkeep_doc.h"
+#include "actor_index.h"
 
 namespace reelkeep {
 

@@ -5,33 +5,28 @@
 
 namespace reelkeep {
 
-ColumnLayout* CReelkeepDoc::ShownList() {
-    const std::optional<LayoutKey> key = ShownListLayout(display_);
-    return key ? &layouts_[static_cast<std::size_t>(*key)] : nullptr;
-}
-
 void CReelkeepDoc::ShownColumnsEdited() {
     // As the next paint would leave it, so that the catalogue saves what the screen shows.
-    LayOutShownList();
+    shown_.LayOutShownList();
     modified_ = true;
 }
 
 void CReelkeepDoc::AddShownListColumn(std::size_t after, std::uint32_t id, int dpiY) {
-    ColumnLayout* list = ShownList();
+    ColumnLayout* list = shown_.ShownList();
     if (list == nullptr || after < kKeyColumn || after > kLastColumn) return;
     InsertColumn(*list, after, id, dpiY);
     ShownColumnsEdited();
 }
 
 void CReelkeepDoc::RemoveShownListColumn(std::size_t column) {
-    ColumnLayout* list = ShownList();
+    ColumnLayout* list = shown_.ShownList();
     if (list == nullptr || !CanRemoveColumn(column)) return;
     RemoveColumn(*list, column);
     ShownColumnsEdited();
 }
 
 void CReelkeepDoc::MoveShownListBoundary(std::size_t slot, int x) {
-    ColumnLayout* list = ShownList();
+    ColumnLayout* list = shown_.ShownList();
     if (list == nullptr || slot < 1 || slot >= kColumnSlotCount) return;
     list->positions[slot] = x;
     ShownColumnsEdited();

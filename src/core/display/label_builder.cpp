@@ -6,15 +6,16 @@ namespace reelkeep {
 
 namespace {
 
-Label OpenLabel(const CReelkeepDoc& doc, std::uint32_t r) {
+Label OpenLabel(const CCatalogue& catalogue, std::uint32_t r) {
     Label label;
-    label.titles[0] = doc.Value(r, Field::MovieName);
-    label.movieTypes[0] = doc.Value(r, Field::MovieType);
-    label.counters[0] = doc.Value(r, Field::Counter);
-    label.rating = doc.Value(r, Field::Rating);
-    label.time = doc.Value(r, Field::Time);
-    label.tapeNumber = doc.Value(r, Field::TapeNumber);
-    for (std::size_t k = 0; k < kActorSlotCount; ++k) label.actors[k] = doc.Value(r, ActorField(k));
+    label.titles[0] = catalogue.Value(r, Field::MovieName);
+    label.movieTypes[0] = catalogue.Value(r, Field::MovieType);
+    label.counters[0] = catalogue.Value(r, Field::Counter);
+    label.rating = catalogue.Value(r, Field::Rating);
+    label.time = catalogue.Value(r, Field::Time);
+    label.tapeNumber = catalogue.Value(r, Field::TapeNumber);
+    for (std::size_t k = 0; k < kActorSlotCount; ++k)
+        label.actors[k] = catalogue.Value(r, ActorField(k));
     label.records[0] = r;
     label.movieCount = 1;
     return label;
@@ -22,10 +23,10 @@ Label OpenLabel(const CReelkeepDoc& doc, std::uint32_t r) {
 
 // Adds record r as movie slot of the label. The copies are made first so that running out of
 // memory leaves the label as it was.
-void AddToLabel(const CReelkeepDoc& doc, std::uint32_t r, std::size_t slot, Label& label) {
-    std::string title = doc.Value(r, Field::MovieName);
-    std::string type = doc.Value(r, Field::MovieType);
-    std::string counter = doc.Value(r, Field::Counter);
+void AddToLabel(const CCatalogue& catalogue, std::uint32_t r, std::size_t slot, Label& label) {
+    std::string title = catalogue.Value(r, Field::MovieName);
+    std::string type = catalogue.Value(r, Field::MovieType);
+    std::string counter = catalogue.Value(r, Field::Counter);
     label.titles[slot] = std::move(title);
     label.movieTypes[slot] = std::move(type);
     label.counters[slot] = std::move(counter);
@@ -41,18 +42,18 @@ bool SameTape(std::string_view a, std::string_view b, bool tapeText) {
     return IsAllDigits(a) && IsAllDigits(b) && CompareDigitsByValue(a, b) == 0;
 }
 
-void BuildLabels(const CReelkeepDoc& doc, std::span<const std::uint32_t> order, bool tapeText,
+void BuildLabels(const CCatalogue& catalogue, std::span<const std::uint32_t> order, bool tapeText,
                  std::vector<Label>& labels, const std::function<void()>& examined) {
     if (order.empty()) return;
-    labels.push_back(OpenLabel(doc, order[0]));
+    labels.push_back(OpenLabel(catalogue, order[0]));
     std::size_t movies = 1;
     for (std::size_t q = 1; q < order.size(); ++q) {
         const std::uint32_t r = order[q];
         Label& current = labels.back();
-        if (SameTape(current.tapeNumber, doc.Value(r, Field::TapeNumber), tapeText)) {
-            if (movies < kMoviesPerLabel) AddToLabel(doc, r, movies++, current);
+        if (SameTape(current.tapeNumber, catalogue.Value(r, Field::TapeNumber), tapeText)) {
+            if (movies < kMoviesPerLabel) AddToLabel(catalogue, r, movies++, current);
         } else {
-            labels.push_back(OpenLabel(doc, r));
+            labels.push_back(OpenLabel(catalogue, r));
             movies = 1;
         }
         examined();

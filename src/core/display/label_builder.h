@@ -6,7 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "reelkeep_doc.h"
+#include "catalogue.h"
+#include "label_layout.h"
 
 namespace reelkeep {
 
@@ -17,7 +18,7 @@ bool SameTape(std::string_view a, std::string_view b, bool tapeText);
 // Groups the records of order, runs of one tape at a time, into labels of up to five movies;
 // movies beyond the fifth of a run are left off. Labels are appended to labels; examined runs
 // once per record after the first. On std::bad_alloc, labels holds the labels completed so far.
-void BuildLabels(const CReelkeepDoc& doc, std::span<const std::uint32_t> order, bool tapeText,
+void BuildLabels(const CCatalogue& catalogue, std::span<const std::uint32_t> order, bool tapeText,
                  std::vector<Label>& labels, const std::function<void()>& examined);
 
 }  // namespace reelkeep

@@ -7,13 +7,13 @@
 namespace reelkeep {
 
 std::vector<std::uint32_t> CReelkeepDoc::ExportedRecords() {
-    if (!rowSelection_.present) return displayOrder_;
+    if (!shown_.Selection().present) return shown_.Order();
     StoreViewSelection();
-    const std::vector<std::uint32_t>& flags = rowSelection_.flags;
+    const std::vector<std::uint32_t>& flags = shown_.Selection().flags;
     std::vector<std::uint32_t> records;
-    if (display_.sort == SortMark::Actors) {
+    if (shown_.State().sort == SortMark::Actors) {
         // Rows of the actor index: a movie listed under several selected actors goes out once.
-        std::vector<bool> taken(records_.Count());
+        std::vector<bool> taken(catalogue_.Count());
         for (std::uint32_t row = 0; row < flags.size(); ++row) {
             std::uint32_t record = 0;
             if (flags[row] == 0 || !ListingRecordAt(row, record) || taken[record]) continue;
@@ -22,20 +22,20 @@ std::vector<std::uint32_t> CReelkeepDoc::ExportedRecords() {
         }
         return records;
     }
-    if (display_.LabelFormat()) {
+    if (shown_.State().LabelFormat()) {
         // Rows are labels: a selected label stands for the movies printed on it.
-        const std::size_t rows = std::min(flags.size(), labels_.size());
+        const std::size_t rows = std::min(flags.size(), shown_.Labels().size());
         for (std::size_t i = 0; i < rows; ++i) {
             if (flags[i] == 0) continue;
-            const Label& label = labels_[i];
+            const Label& label = shown_.Labels()[i];
             records.insert(records.end(), label.records.begin(),
                            label.records.begin() + label.movieCount);
         }
         return records;
     }
-    const std::size_t rows = std::min(flags.size(), displayOrder_.size());
+    const std::size_t rows = std::min(flags.size(), shown_.Order().size());
     for (std::size_t i = 0; i < rows; ++i) {
-        if (flags[i] != 0) records.push_back(displayOrder_[i]);
+        if (flags[i] != 0) records.push_back(shown_.Order()[i]);
     }
     return records;
 }

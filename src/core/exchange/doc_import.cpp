@@ -17,7 +17,7 @@ constexpr std::size_t kProblemsShown = 30;
 
 void CReelkeepDoc::RecordImportUndo(std::uint32_t first) {
     try {
-        undo_.recordNumbers.resize(records_.Count() - first);
+        undo_.recordNumbers.resize(catalogue_.Count() - first);
         std::iota(undo_.recordNumbers.begin(), undo_.recordNumbers.end(), first);
         undo_.action = msg::kUndoDelete;
         undo_.available = true;
@@ -31,15 +31,15 @@ bool CReelkeepDoc::ImportRecords(std::vector<RecordValues> records) {
     // Nothing to add is no command: the last one stays undoable.
     if (records.empty()) return true;
     ChangeScope change(*this);
-    const std::uint32_t first = records_.Count();
-    const bool lookupsMatched = lookupsMatchRecords_;
+    const std::uint32_t first = catalogue_.Count();
+    const bool lookupsMatched = catalogue_.LookupsMatchRecords();
     try {
         for (RecordValues& values : records) AppendRecord(std::move(values));
     } catch (const std::bad_alloc&) {
         // Nothing else has changed yet: dropping the new records leaves the catalogue, its
         // lists and the last command's undo as they were.
-        records_.Resize(first);
-        lookupsMatchRecords_ = lookupsMatched;
+        catalogue_.Resize(first);
+        catalogue_.RestoreLookupsMatch(lookupsMatched);
         Warn(ui_, msg::kNoMemoryAddEntries);
         return false;
     }
@@ -81,7 +81,7 @@ void CReelkeepDoc::ImportCommand() {
         Warn(ui_, msg::kNoMemoryImport);
         return;
     }
-    ColumnMapping mapping = MapHeadings(table.headings, headings_);
+    ColumnMapping mapping = MapHeadings(table.headings, shown_.CustomHeadings());
     if (!ui_.RunImportDialog(table, mapping)) return;
     ImportReport report;
     if (!ImportTable(table, mapping, report)) return;

@@ -15,27 +15,22 @@ std::uint32_t PassCount(std::size_t n) { return n == 0 ? 0 : static_cast<std::ui
 
 }  // namespace
 
-void CReelkeepDoc::ResetDisplayState() {
-    display_ = DisplayState{};
-    actorIndex_.clear();
-    labels_.clear();
-}
-
-void CReelkeepDoc::ShowSortedBy(SortMark key) {
-    actorIndex_.clear();
-    labels_.clear();
-    display_.SortBy(key);
+void CReelkeepDoc::SortByActorsCommand() {
+    WaitCursor wait(ui_);
+    shown_.ShowSortedBy(SortMark::Actors);
+    BuildActorIndex();
+    RequestViewUpdate();
 }
 
 void CReelkeepDoc::TitleSort() {
     WaitCursor wait(ui_);
-    ShowSortedBy(SortMark::Title);
-    const bool ignoreThe =
-        display_.OneLine() ? options_.ignoreTheOneLine : options_.ignoreTheNormal;
-    titleOrderIgnoresThe_ = ignoreThe;
-    ProgressScope progress(ui_, msg::kProgressSortTitle, TitleSortGapCount(displayOrder_.size()),
+    shown_.ShowSortedBy(SortMark::Title);
+    const bool ignoreThe = shown_.State().OneLine() ? shown_.Options().ignoreTheOneLine
+                                                    : shown_.Options().ignoreTheNormal;
+    shown_.NoteTitleOrder(ignoreThe);
+    ProgressScope progress(ui_, msg::kProgressSortTitle, TitleSortGapCount(shown_.Order().size()),
                            progressEnabled_);
-    SortByTitle(displayOrder_, Column(Field::MovieName), ignoreThe, [&] { progress.Step(); });
+    SortByTitle(shown_.Order(), Column(Field::MovieName), ignoreThe, [&] { progress.Step(); });
 }
 
 void CReelkeepDoc::KeySortCommand(SortMark key) {
@@ -43,11 +38,11 @@ void CReelkeepDoc::KeySortCommand(SortMark key) {
     if (!info || !info->keyField) return;
     WaitCursor wait(ui_);
     TitleSort();
-    ShowSortedBy(key);
+    shown_.ShowSortedBy(key);
     {
-        const std::uint32_t passes = PassCount(displayOrder_.size());
+        const std::uint32_t passes = PassCount(shown_.Order().size());
         ProgressScope progress(ui_, info->keyCaption, passes);
-        StableSortBlanksLast(displayOrder_, Column(*info->keyField));
+        StableSortBlanksLast(shown_.Order(), Column(*info->keyField));
         progress.StepTo(passes);
     }
     RequestViewUpdate();
@@ -55,43 +50,43 @@ void CReelkeepDoc::KeySortCommand(SortMark key) {
 
 void CReelkeepDoc::TapeNumberSort() {
     WaitCursor wait(ui_);
-    const bool labelFormat = display_.LabelFormat();
+    const bool labelFormat = shown_.State().LabelFormat();
     // Display in Label Format has put the order in counter order, which the tape sort must keep.
     if (!labelFormat) TitleSort();
-    ShowSortedBy(SortMark::TapeNumber);
-    if (labelFormat) display_.style = ViewStyle::Labels;
-    if (displayOrder_.empty()) return;
+    shown_.ShowSortedBy(SortMark::TapeNumber);
+    if (labelFormat) shown_.State().style = ViewStyle::Labels;
+    if (shown_.Order().empty()) return;
     bool sawNonNumeric = false;
     {
-        const std::uint32_t passes = PassCount(displayOrder_.size());
+        const std::uint32_t passes = PassCount(shown_.Order().size());
         ProgressScope progress(ui_, msg::kProgressSortTape, passes);
-        tapeOrderIsText_ = options_.tapeText;
-        sawNonNumeric =
-            StableSortTapeNumbers(displayOrder_, Column(Field::TapeNumber), tapeOrderIsText_);
+        const bool tapeText = shown_.Options().tapeText;
+        shown_.NoteTapeOrder(tapeText);
+        sawNonNumeric = StableSortTapeNumbers(shown_.Order(), Column(Field::TapeNumber), tapeText);
         progress.StepTo(passes);
     }
     if (sawNonNumeric) Warn(ui_, msg::kTapeNotAllDigits);
-    if (!display_.LabelFormat()) RequestViewUpdate();
+    if (!shown_.State().LabelFormat()) RequestViewUpdate();
 }
 
 void CReelkeepDoc::ReapplyCurrentSort() {
-    if (display_.sort == SortMark::Actors) {
-        if (!displayedActors_.empty()) {
+    if (shown_.State().sort == SortMark::Actors) {
+        if (!shown_.DisplayedActors().empty()) {
             SortByActorsCommand();
         } else {
-            ResetDisplayState();
-            display_.sort = SortMark::Title;
+            shown_.ResetState();
+            shown_.State().sort = SortMark::Title;
             RequestViewUpdate();
         }
         return;
     }
-    if (displayOrder_.empty()) {
-        ResetDisplayState();
-        display_.sort = SortMark::Title;
+    if (shown_.Order().empty()) {
+        shown_.ResetState();
+        shown_.State().sort = SortMark::Title;
         RequestViewUpdate();
         return;
     }
-    switch (display_.sort) {
+    switch (shown_.State().sort) {
         case SortMark::None:
         case SortMark::Actors:
             return;
@@ -101,66 +96,76 @@ void CReelkeepDoc::ReapplyCurrentSort() {
             return;
         case SortMark::TapeNumber:
             // A bare tape sort would drop the labels on screen; rebuild them instead.
-            if (display_.LabelFormat()) {
+            if (shown_.State().LabelFormat()) {
                 DisplayLabelFormatCommand();
             } else {
                 TapeNumberSort();
             }
             return;
         default:
-            KeySortCommand(display_.sort);
+            KeySortCommand(shown_.State().sort);
     }
 }
 
 void CReelkeepDoc::OptionsChanged(const DocumentOptions& options) {
     ChangeScope change(*this);
-    options_ = options;
-    if (displayOrder_.size() > 1) {
-        if (display_.NormalView() && display_.sort == SortMark::Title &&
-            options_.ignoreTheNormal != previousIgnoreTheNormal_) {
+    shown_.SetOptions(options);
+    if (shown_.Order().size() > 1) {
+        if (shown_.State().NormalView() && shown_.State().sort == SortMark::Title &&
+            shown_.Options().ignoreTheNormal != previousIgnoreTheNormal_) {
             TitleSort();
             RequestViewUpdate();
         }
-        if (display_.OneLine() && options_.ignoreTheOneLine != previousIgnoreTheOneLine_) {
+        if (shown_.State().OneLine() &&
+            shown_.Options().ignoreTheOneLine != previousIgnoreTheOneLine_) {
             TitleSort();
             RequestViewUpdate();
         }
     }
-    previousIgnoreTheNormal_ = options_.ignoreTheNormal;
-    previousIgnoreTheOneLine_ = options_.ignoreTheOneLine;
+    previousIgnoreTheNormal_ = shown_.Options().ignoreTheNormal;
+    previousIgnoreTheOneLine_ = shown_.Options().ignoreTheOneLine;
     RequestViewUpdate();
 }
 
 void CReelkeepDoc::OneLineSortsCommand() {
-    if (display_.LabelFormat()) {
+    if (shown_.State().LabelFormat()) {
         // The labels' counter order is no list order: the list starts sorted by title.
-        ResetDisplayState();
-        display_.style = ViewStyle::OneLine;
+        shown_.ResetState();
+        shown_.State().style = ViewStyle::OneLine;
         TitleSort();
     }
-    display_.style = ViewStyle::OneLine;
+    shown_.State().style = ViewStyle::OneLine;
     RequestViewUpdate();
 }
 
 void CReelkeepDoc::DisplayNormalViewCommand() {
-    if (display_.LabelFormat()) {
-        ResetDisplayState();
+    if (shown_.State().LabelFormat()) {
+        shown_.ResetState();
         TitleSort();
     } else {
-        display_.style = ViewStyle::Normal;
+        shown_.State().style = ViewStyle::Normal;
     }
     RequestViewUpdate();
 }
 
 void CReelkeepDoc::DisplayLabelFormatCommand() {
     WaitCursor wait(ui_);
-    ResetDisplayState();
+    shown_.ResetState();
     SortByCounterNumber();
-    display_.style = ViewStyle::Labels;
+    shown_.State().style = ViewStyle::Labels;
     TapeNumberSort();
-    BuildLabelLayout();
-    display_.style = ViewStyle::Labels;
+    shown_.BuildLabelLayout();
+    shown_.State().style = ViewStyle::Labels;
     RequestViewUpdate();
+}
+
+void CReelkeepDoc::SortByCounterNumber() {
+    if (catalogue_.Count() < 2) return;
+    const std::uint32_t passes =
+        shown_.Order().empty() ? 0 : static_cast<std::uint32_t>(shown_.Order().size() - 1);
+    ProgressScope progress(ui_, msg::kProgressSortCounter, passes);
+    StableSortCounters(shown_.Order(), Column(Field::Counter));
+    progress.StepTo(passes);
 }
 
 }  // namespace reelkeep

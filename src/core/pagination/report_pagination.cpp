@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "first_letter.h"
-#include "sort_keys.h"
 #include "reelkeep_doc.h"
+#include "sort_keys.h"
 #include "text_compare.h"
 #include "title_sort.h"
 

@@ -182,17 +182,10 @@ void CReelkeepDoc::KeepWhatWasLoaded() {
     // What was built from the previous catalogue may name records or values that are gone. The
     // records stay in record order, so no sort is marked as shown.
     ClearUndoJournal();
-    ResetDisplayState();
-    for (auto& list : lookups_) list.Clear();
-    lookupsMatchRecords_ = false;
-    for (auto& list : entryLists_) list.clear();
-    rowSelection_ = RowSelection{};
-    try {
-        RebuildDisplayOrder();
-    } catch (const std::bad_alloc&) {
-        displayOrder_.clear();
-        displayedActors_.Clear();
-    }
+    shown_.ResetState();
+    catalogue_.ClearLookups();
+    shown_.Selection() = RowSelection{};
+    shown_.RebuildOrderOrClear();
 }
 
 bool CReelkeepDoc::SaveDocument(const std::string& path) {
@@ -217,14 +210,14 @@ bool CReelkeepDoc::SaveDocument(const std::string& path, const FileCalls& calls)
 void CReelkeepDoc::WriteDocument(ByteSink& sink) const {
     SmfWriter writer(sink);
     writer.WriteU32(smf::kMarkCurrent);
-    writer.WriteU32(records_.Count());
-    WriteLayouts(writer, layouts_);
-    for (const std::string& heading : headings_) writer.WriteString(heading);
+    writer.WriteU32(catalogue_.Count());
+    WriteLayouts(writer, shown_.Layouts());
+    for (const std::string& heading : shown_.CustomHeadings()) writer.WriteString(heading);
     for (std::size_t k = 0; k < kCustomFieldCount; ++k)
         writer.WriteStringList(Column(CustomField(k)));
     for (const Field f : kBaseFields) writer.WriteStringList(Column(f));
-    writer.WriteColorList(dataColors_);
-    writer.WriteColorList(headingColors_);
+    writer.WriteColorList(shown_.DataColors());
+    writer.WriteColorList(shown_.HeadingColors());
     writer.WriteStringList(Column(Field::Synopsis));
     writer.Flush();
 }

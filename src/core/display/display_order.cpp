@@ -1,6 +1,9 @@
+// The display order: the records the filters let through, in record order, and the rows of
+// what is shown.
 #include <algorithm>
+#include <new>
 
-#include "reelkeep_doc.h"
+#include "catalogue_display.h"
 #include "text_compare.h"
 
 namespace reelkeep {
@@ -15,8 +18,8 @@ bool Passes(std::string_view value, std::string_view filter) {
 
 }  // namespace
 
-void CReelkeepDoc::RebuildDisplayOrder() {
-    displayOrder_.clear();
+void CCatalogueDisplay::RebuildOrder() {
+    order_.clear();
     const bool allPass = std::all_of(filters_.begin(), filters_.end(),
                                      [](const std::string& f) { return IsAll(f); });
     const auto filter = [this](FilterField f) -> const std::string& {
@@ -33,61 +36,71 @@ void CReelkeepDoc::RebuildDisplayOrder() {
         {FilterField::Custom3, Field::Custom3},
         {FilterField::Custom4, Field::Custom4},
     }};
-    displayOrder_.reserve(records_.Count());
-    for (std::uint32_t i = 0; i < records_.Count(); ++i) {
+    const CCatalogue& records = catalogue_;
+    order_.reserve(records.Count());
+    for (std::uint32_t i = 0; i < records.Count(); ++i) {
         if (!allPass) {
             const std::string& actorFilter = filter(FilterField::Actor);
-            if (!Passes(Value(i, Field::Actor1), actorFilter) &&
-                !Passes(Value(i, Field::Actor2), actorFilter) &&
-                !Passes(Value(i, Field::Actor3), actorFilter)) {
+            if (!Passes(records.Value(i, Field::Actor1), actorFilter) &&
+                !Passes(records.Value(i, Field::Actor2), actorFilter) &&
+                !Passes(records.Value(i, Field::Actor3), actorFilter)) {
                 continue;
             }
             const bool passesAll = std::all_of(
-                kSingleFieldFilters.begin(), kSingleFieldFilters.end(),
-                [&](const auto& ff) { return Passes(Value(i, ff.second), filter(ff.first)); });
+                kSingleFieldFilters.begin(), kSingleFieldFilters.end(), [&](const auto& ff) {
+                    return Passes(records.Value(i, ff.second), filter(ff.first));
+                });
             if (!passesAll) continue;
         }
-        displayOrder_.push_back(i);
+        order_.push_back(i);
     }
-
     // Without filters every record shows in record order, so the displayed actors are the
     // actor lookup list, when that is up to date: a copy spares a hash probe per actor name.
-    if (allPass && lookupsMatchRecords_) {
-        displayedActors_ = Lookup(LookupKind::Actors);
+    if (allPass && records.LookupsMatchRecords()) {
+        displayedActors_ = records.Lookup(LookupKind::Actors);
         return;
     }
     displayedActors_.Clear();
     const std::string& actorFilter = filter(FilterField::Actor);
-    for (std::uint32_t record : displayOrder_) {
+    for (std::uint32_t record : order_) {
         for (int k = 0; k < 3; ++k) {
-            const std::string& name = Value(record, ActorField(k));
+            const std::string& name = records.Value(record, ActorField(k));
             if (Passes(name, actorFilter)) displayedActors_.Add(name);
         }
     }
 }
 
-std::uint32_t CReelkeepDoc::ListingCount() const {
-    return display_.sort == SortMark::Actors ? ActorRowCount()
-                                             : static_cast<std::uint32_t>(displayOrder_.size());
+void CCatalogueDisplay::RebuildOrderOrClear() {
+    try {
+        RebuildOrder();
+    } catch (const std::bad_alloc&) {
+        order_.clear();
+        displayedActors_.Clear();
+    }
 }
 
-std::uint32_t CReelkeepDoc::ShownRowCount() const {
-    switch (display_.Mode()) {
+std::uint32_t CCatalogueDisplay::ListingCount() const {
+    return state_.sort == SortMark::Actors ? ActorRowCount()
+                                           : static_cast<std::uint32_t>(order_.size());
+}
+
+std::uint32_t CCatalogueDisplay::ListingRecord(std::uint32_t row) const {
+    return state_.sort == SortMark::Actors ? ActorRowRecord(row) : order_[row];
+}
+
+std::uint32_t CCatalogueDisplay::ShownRowCount() const {
+    switch (state_.Mode()) {
         case DisplayMode::Actors:
             return ActorRowCount();
         case DisplayMode::Normal:
         case DisplayMode::OneLine:
-            return static_cast<std::uint32_t>(displayOrder_.size());
+            return static_cast<std::uint32_t>(order_.size());
         case DisplayMode::Labels:
             return static_cast<std::uint32_t>(labels_.size());
         case DisplayMode::None:
             break;
     }
     return 0;
-}
-
-std::uint32_t CReelkeepDoc::ListingRecord(std::uint32_t row) const {
-    return display_.sort == SortMark::Actors ? ActorRowRecord(row) : displayOrder_[row];
 }
 
 }  // namespace reelkeep

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fields.h"
+#include "lookup_list.h"
+#include "lookup_lists.h"
+#include "record_store.h"
+
+namespace reelkeep {
+
+class IReelkeepUI;
+
+// The movies and the lookup lists drawn from them. The fifteen field arrays are always the same
+// length, and while LookupsMatchRecords() each lookup list holds exactly the distinct values of
+// its fields in order of first appearance; every change of the records ends that until the
+// next rebuild. Running out of memory for a lookup value is told through the UI.
+class CCatalogue {
+public:
+    explicit CCatalogue(IReelkeepUI& ui) : ui_(ui) {}
+
+    // ---- the records --------------------------------------------------------------------
+    std::uint32_t Count() const { return records_.Count(); }
+    const std::string& Value(std::uint32_t record, Field f) const {
+        return records_.Value(record, f);
+    }
+    const std::vector<std::string>& Column(Field f) const { return records_.Column(f); }
+    RecordValues Record(std::uint32_t record) const { return records_.Record(record); }
+
+    void Set(std::uint32_t record, Field f, std::string value);
+    void SetRecord(std::uint32_t record, RecordValues values);
+    // Throws std::bad_alloc with the records unchanged.
+    void Append(RecordValues values);
+    // New records are empty, surplus ones dropped.
+    void Resize(std::uint32_t count);
+    // Filled up or cut to the record count.
+    void ReplaceColumn(Field f, std::vector<std::string> values);
+    // Removes the records marked (see RecordStore::Purge); false when none was.
+    bool Purge(const std::vector<bool>& marked);
+    // No records, and their memory given back; the lookup lists are left until rebuilt.
+    void ClearRecords();
+    // The records a file held, once read (see RecordStore::Adopt).
+    void Adopt(RecordLoader& loader);
+
+    // ---- the lookup lists ---------------------------------------------------------------
+    const LookupList& Lookup(LookupKind kind) const { return lookups_[Index(kind)]; }
+    bool LookupsMatchRecords() const { return lookupsMatch_; }
+    // Takes the lookup lists' state from before a change that was taken back whole.
+    void RestoreLookupsMatch(bool matched) { lookupsMatch_ = matched; }
+    void RebuildLookupLists(bool showProgress);
+    // Enters every lookup value of one record (the Enter command's step).
+    void AddRecordToLookups(std::uint32_t record);
+    // Only the names move: a colour kept by place stays with whichever type ends up there.
+    void SortMovieTypes(bool showProgress);
+    void ClearLookups();
+
+    // The entry dialog's copies of the lookup lists.
+    const EntryDialogLists& EntryLists() const { return entryLists_; }
+    void RefreshEntryDialogLists(bool showProgress);
+
+private:
+    static constexpr std::size_t Index(LookupKind k) { return static_cast<std::size_t>(k); }
+    void AddToLookup(LookupKind kind, std::string_view value);
+
+    IReelkeepUI& ui_;
+    RecordStore records_;
+    std::array<LookupList, kLookupCount> lookups_;
+    bool lookupsMatch_ = false;
+    EntryDialogLists entryLists_;
+};
+
+}  // namespace reelkeep
