@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "bench_support.h"
+#include "doc_steps.h"
 #include "generator.h"
 #include "reelkeep_doc.h"
 #include "silent_ui.h"
@@ -61,26 +62,26 @@ std::uint32_t Size(const benchmark::State& state) {
 void BM_FindWithoutMatch(benchmark::State& state) {
     Session& s = SessionOf(Size(state));
     s.ui.find = {"zqxjk", false, false};
-    for (auto _ : state) s.doc.FindCommand();
+    for (auto _ : state) DocSteps(s.doc).FindCommand();
 }
 
 void BM_FindWholeWordExactCase(benchmark::State& state) {
     Session& s = SessionOf(Size(state));
     s.ui.find = {"Zqxjk", true, true};
-    for (auto _ : state) s.doc.FindCommand();
+    for (auto _ : state) DocSteps(s.doc).FindCommand();
 }
 
 void BM_Export(benchmark::State& state, ExportKind kind) {
     Session& s = SessionOf(Size(state));
     s.ui.exportPath = bench::TempPath("edit.out");
     s.doc.Selection().present = false;
-    for (auto _ : state) s.doc.ExportCommand(kind);
+    for (auto _ : state) DocSteps(s.doc).ExportCommand(kind);
     std::filesystem::remove(s.ui.exportPath);
 }
 
 void BM_Enter(benchmark::State& state) {
     Session& s = SessionOf(Size(state));
-    for (auto _ : state) s.doc.EnterCommand();
+    for (auto _ : state) DocSteps(s.doc).EnterCommand();
 }
 
 void BM_ModifyOne(benchmark::State& state) {
@@ -89,7 +90,7 @@ void BM_ModifyOne(benchmark::State& state) {
         state.PauseTiming();
         s.SelectEvery(s.doc.ListingCount() + 1);
         state.ResumeTiming();
-        s.doc.ModifyCommand();
+        DocSteps(s.doc).ModifyCommand();
     }
 }
 
@@ -99,7 +100,7 @@ void BM_DeleteOne(benchmark::State& state) {
         state.PauseTiming();
         s.SelectEvery(s.doc.ListingCount() + 1);
         state.ResumeTiming();
-        s.doc.DeleteCommand();
+        DocSteps(s.doc).DeleteCommand();
     }
 }
 
@@ -108,8 +109,8 @@ void BM_DeleteTenthThenUndo(benchmark::State& state) {
     Session& s = SessionOf(Size(state));
     for (auto _ : state) {
         s.SelectEvery(10);
-        s.doc.DeleteCommand();
-        s.doc.UndoCommand();
+        DocSteps(s.doc).DeleteCommand();
+        DocSteps(s.doc).UndoCommand();
     }
 }
 
@@ -117,9 +118,9 @@ void BM_UndoEnter(benchmark::State& state) {
     Session& s = SessionOf(Size(state));
     for (auto _ : state) {
         state.PauseTiming();
-        s.doc.EnterCommand();
+        DocSteps(s.doc).EnterCommand();
         state.ResumeTiming();
-        s.doc.UndoCommand();
+        DocSteps(s.doc).UndoCommand();
     }
 }
 

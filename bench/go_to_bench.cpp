@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bench_support.h"
+#include "doc_steps.h"
 #include "go_to_entry.h"
 #include "reelkeep_doc.h"
 
@@ -50,45 +51,45 @@ std::string TitleFromThreeQuarters(const CReelkeepDoc& doc, bool ledByArticle) {
 
 void BM_TitleLedByTheArticle(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { doc.TitleSort(); },
+        state, [](CReelkeepDoc& doc) { DocSteps(doc).TitleSort(); },
         [](const CReelkeepDoc& doc) { return TitleFromThreeQuarters(doc, true); });
 }
 
 void BM_TitleWithoutTheArticle(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { doc.TitleSort(); },
+        state, [](CReelkeepDoc& doc) { DocSteps(doc).TitleSort(); },
         [](const CReelkeepDoc& doc) { return TitleFromThreeQuarters(doc, false); });
 }
 
 // No title begins with these letters: every keystroke searches in vain.
 void BM_TitleNotThere(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { doc.TitleSort(); },
+        state, [](CReelkeepDoc& doc) { DocSteps(doc).TitleSort(); },
         [](const CReelkeepDoc&) { return std::string("Qxqxqxqx"); });
 }
 
 void BM_Rating(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { doc.KeySortCommand(SortMark::Rating); },
+        state, [](CReelkeepDoc& doc) { DocSteps(doc).KeySortCommand(SortMark::Rating); },
         [](const CReelkeepDoc& doc) { return RecordKey(doc, Field::Rating); });
 }
 
 void BM_TapeNumber(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { doc.TapeNumberSort(); },
+        state, [](CReelkeepDoc& doc) { DocSteps(doc).TapeNumberSort(); },
         [](const CReelkeepDoc& doc) { return RecordKey(doc, Field::TapeNumber); });
 }
 
 // Zeros lead no tape number here: the typed zero is looked for in every one.
 void BM_TapeNumberZero(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { doc.TapeNumberSort(); },
+        state, [](CReelkeepDoc& doc) { DocSteps(doc).TapeNumberSort(); },
         [](const CReelkeepDoc&) { return std::string("0"); });
 }
 
 void BM_LabelTapeNumber(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { doc.DisplayLabelFormatCommand(); },
+        state, [](CReelkeepDoc& doc) { DocSteps(doc).DisplayLabelFormatCommand(); },
         [](const CReelkeepDoc& doc) {
             return doc.Labels()[doc.Labels().size() * 3 / 4].tapeNumber;
         });
@@ -96,7 +97,7 @@ void BM_LabelTapeNumber(benchmark::State& state) {
 
 void BM_Actor(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { doc.SortByActorsCommand(); },
+        state, [](CReelkeepDoc& doc) { DocSteps(doc).SortByActorsCommand(); },
         [](const CReelkeepDoc& doc) {
             return std::string(doc.ActorRowActor(doc.ActorRowCount() * 3 / 4));
         });

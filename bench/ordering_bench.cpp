@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
+#include "doc_steps.h"
 #include "reelkeep_doc.h"
 #include "reference_ordering.h"
 
@@ -18,7 +19,7 @@ void RunOnFreshOrder(benchmark::State& state, Command command) {
     CReelkeepDoc& doc = Generated(static_cast<std::uint32_t>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        doc.RebuildDisplayOrder();
+        DocSteps(doc).RebuildDisplayOrder();
         state.ResumeTiming();
         command(doc);
     }
@@ -26,27 +27,29 @@ void RunOnFreshOrder(benchmark::State& state, Command command) {
 }
 
 void BM_TitleSort(benchmark::State& state) {
-    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { doc.TitleSort(); });
+    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { DocSteps(doc).TitleSort(); });
 }
 
 void BM_SortByRating(benchmark::State& state) {
-    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { doc.KeySortCommand(SortMark::Rating); });
+    RunOnFreshOrder(state,
+                    [](CReelkeepDoc& doc) { DocSteps(doc).KeySortCommand(SortMark::Rating); });
 }
 
 void BM_SortByCustom1(benchmark::State& state) {
-    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { doc.KeySortCommand(SortMark::Custom1); });
+    RunOnFreshOrder(state,
+                    [](CReelkeepDoc& doc) { DocSteps(doc).KeySortCommand(SortMark::Custom1); });
 }
 
 void BM_SortByTapeNumber(benchmark::State& state) {
-    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { doc.TapeNumberSort(); });
+    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { DocSteps(doc).TapeNumberSort(); });
 }
 
 void BM_SortByActors(benchmark::State& state) {
-    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { doc.SortByActorsCommand(); });
+    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { DocSteps(doc).SortByActorsCommand(); });
 }
 
 void BM_DisplayLabelFormat(benchmark::State& state) {
-    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { doc.DisplayLabelFormatCommand(); });
+    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { DocSteps(doc).DisplayLabelFormatCommand(); });
 }
 
 void BM_FilterRebuild(benchmark::State& state) {
@@ -55,10 +58,10 @@ void BM_FilterRebuild(benchmark::State& state) {
     auto filters = saved;
     filters[static_cast<std::size_t>(FilterField::Actor)] = "a";
     filters[static_cast<std::size_t>(FilterField::Rating)] = "p";
-    doc.SetFilters(filters);
-    for (auto _ : state) doc.RebuildDisplayOrder();
-    doc.SetFilters(saved);
-    doc.RebuildDisplayOrder();
+    DocSteps(doc).SetFilters(filters);
+    for (auto _ : state) DocSteps(doc).RebuildDisplayOrder();
+    DocSteps(doc).SetFilters(saved);
+    DocSteps(doc).RebuildDisplayOrder();
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -73,7 +76,7 @@ test::ref::Records RecordsOf(const CReelkeepDoc& doc) {
 template <typename Sort>
 void RunReference(benchmark::State& state, Sort sort) {
     CReelkeepDoc& doc = Generated(static_cast<std::uint32_t>(state.range(0)));
-    doc.RebuildDisplayOrder();
+    DocSteps(doc).RebuildDisplayOrder();
     const test::ref::Records records = RecordsOf(doc);
     for (auto _ : state) {
         test::ref::Order order = doc.DisplayOrder();

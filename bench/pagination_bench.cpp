@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "bench_support.h"
+#include "doc_steps.h"
 #include "label_pagination.h"
 #include "reelkeep_doc.h"
 #include "report_pagination.h"
@@ -21,9 +22,9 @@ CReelkeepDoc& Showing(const benchmark::State& state, SortMark sort) {
     CReelkeepDoc& doc = bench::GeneratedCatalogue(static_cast<std::uint32_t>(state.range(0)));
     if (doc.CurrentSort() != sort) {
         if (sort == SortMark::Actors) {
-            doc.SortByActorsCommand();
+            DocSteps(doc).SortByActorsCommand();
         } else {
-            doc.TitleSort();
+            DocSteps(doc).TitleSort();
         }
     }
     return doc;

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "bench_support.h"
+#include "doc_steps.h"
 #include "generator.h"
 #include "go_to_entry_window.h"
 #include "main_frame.h"
@@ -137,7 +138,7 @@ void RunCommand(benchmark::State& state, const Command& command) {
     for (auto _ : state) {
         state.PauseTiming();
         doc.Execute(CommandId::DisplayNormalView);
-        doc.RebuildDisplayOrder();
+        DocSteps(doc).RebuildDisplayOrder();
         QApplication::processEvents();
         state.ResumeTiming();
         command(doc, path);

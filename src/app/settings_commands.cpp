@@ -69,18 +69,19 @@ void CUserSettings::LabelDataColorsCommand() {
     // types without a colour start black rather than read past the list.
     if (colors.size() < types.size()) colors.resize(types.size(), 0);
     if (!RunLabelColorDialog(window_, types, colors, dialogs_)) return;
-    doc_.DataColors() = std::move(colors);
+    doc_.SetLabelColors(std::move(colors), doc_.HeadingColors());
     LabelColorsChanged();
 }
 
 void CUserSettings::LabelHeadingColorCommand() {
-    std::vector<std::uint32_t>& headings = doc_.HeadingColors();
+    std::vector<std::uint32_t> headings = doc_.HeadingColors();
     const std::optional<std::uint32_t> color =
         ChooseColor(dialogs_, window_, headings.empty() ? 0 : headings.front());
     if (!color) return;
     // A catalogue whose movies all lack a movie type has no heading colour yet.
     if (headings.empty()) headings.push_back(0);
     headings.front() = *color;
+    doc_.SetLabelColors(doc_.DataColors(), std::move(headings));
     LabelColorsChanged();
 }
 

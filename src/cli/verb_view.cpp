@@ -30,7 +30,7 @@ int RunActors(std::span<const std::string> args) {
     if (const auto failed = OpenWithOptions(args, doc, ui)) return *failed;
     // Without displayed actors there is no index; one left from loading may list hidden movies.
     if (doc.DisplayedActors().empty()) return 0;
-    if (doc.CurrentSort() != SortMark::Actors) doc.SortByActorsCommand();
+    if (doc.CurrentSort() != SortMark::Actors) doc.Execute(CommandId::SortByActors);
     for (std::uint32_t row = 0; row < doc.ActorRowCount(); ++row) {
         std::cout << Escaped(doc.ActorRowGroupName(row)) << '\t' << doc.ActorRowRecord(row) << '\n';
     }
@@ -41,7 +41,7 @@ int RunLabels(std::span<const std::string> args) {
     ConsoleUI ui;
     CReelkeepDoc doc(ui);
     if (const auto failed = OpenWithOptions(args, doc, ui)) return *failed;
-    if (!doc.DisplayOrder().empty()) doc.DisplayLabelFormatCommand();
+    if (!doc.DisplayOrder().empty()) doc.Execute(CommandId::DisplayLabelFormat);
     for (const Label& label : doc.Labels()) {
         std::cout << Escaped(label.tapeNumber);
         for (std::size_t k = 0; k < label.titles.size(); ++k) {

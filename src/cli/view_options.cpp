@@ -112,8 +112,7 @@ void ApplyViewOptions(CReelkeepDoc& doc, const ViewOptions& view) {
     doc.OptionsChanged(view.options);
     // Starting again from record order makes the result the one loading with these filters and
     // options in force would have given.
-    doc.SetFilters(view.filters);
-    doc.RebuildDisplayOrder();
+    doc.ApplyFilters(view.filters);
     if (view.oneLine) doc.Execute(CommandId::OneLineSorts);
     if (view.sort) {
         RunSort(doc, *view.sort);

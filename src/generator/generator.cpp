@@ -120,19 +120,18 @@ std::string_view Rating(Random& random) {
 
 // Label colours: a heading colour, and one data colour per movie type in order of first
 // appearance (the order of the movie-type lookup list before it is sorted).
-void SetLabelColors(CReelkeepDoc& doc, Random& random) {
+void SetLabelColors(CReelkeepDoc& doc, const std::vector<std::string>& movieTypes, Random& random) {
     static constexpr std::array<std::uint32_t, 8> kPalette = {
         0x000080, 0x008000, 0x800000, 0x808000, 0x800080, 0x008080, 0x404040, 0x0060C0,
     };
     std::unordered_set<std::string_view> seen;
     std::vector<std::uint32_t> colors;
-    for (const std::string& type : doc.Column(Field::MovieType)) {
+    for (const std::string& type : movieTypes) {
         if (!type.empty() && seen.insert(type).second) {
             colors.push_back(kPalette[random.Below(kPalette.size())]);
         }
     }
-    doc.DataColors() = std::move(colors);
-    doc.HeadingColors() = {0x000000};
+    doc.SetLabelColors(std::move(colors), {0x000000});
 }
 
 struct Columns {
@@ -208,12 +207,12 @@ void GenerateCatalogue(CReelkeepDoc& doc, std::uint32_t n, std::uint64_t seed) {
     FillRecords(columns, n, random);
 
     doc.OnNewDocument();
-    doc.SetRecordCount(n);
+    SetLabelColors(doc, columns[Field::MovieType], random);
+    RecordLoader records(n);
     for (std::size_t f = 0; f < kFieldCount; ++f) {
-        doc.ReplaceColumn(static_cast<Field>(f), std::move(columns.values[f]));
+        records.Take(static_cast<Field>(f), std::move(columns.values[f]));
     }
-    SetLabelColors(doc, random);
-    doc.FinishLoad({"Director", "Year", "Studio", "Condition"});
+    doc.LoadRecords(records, {"Director", "Year", "Studio", "Condition"});
     doc.SetModified(true);
 }
 

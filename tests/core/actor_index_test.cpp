@@ -3,6 +3,7 @@
 #include <random>
 
 #include "catalogue_builder.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
 #include "random_catalogue.h"
@@ -21,7 +22,7 @@ TEST(ActorIndex, GroupsNamesIgnoringCaseAndGathersMoviesWithoutActors) {
     FakeUI ui;
     CReelkeepDoc doc(ui);
     FillCatalogue(doc, std::span<const Movie>(movies));
-    doc.SortByActorsCommand();
+    DocSteps(doc).SortByActorsCommand();
     EXPECT_EQ(ref::ActorRowsOf(doc), (std::vector<ref::ActorRow>{{"Ann", "0"},
                                                                  {"", "2"},
                                                                  {"Bob", "0"},
@@ -47,9 +48,9 @@ TEST(ActorIndex, ActorFilterLimitsGroupsAndMovies) {
     std::array<std::string, kFilterCount> filters;
     filters.fill("All");
     filters[static_cast<std::size_t>(FilterField::Actor)] = "Sm";
-    doc.SetFilters(filters);
+    DocSteps(doc).SetFilters(filters);
     FillCatalogue(doc, std::span<const Movie>(movies));
-    doc.SortByActorsCommand();
+    DocSteps(doc).SortByActorsCommand();
     EXPECT_EQ(ref::ActorRowsOf(doc),
               (std::vector<ref::ActorRow>{{"Smith", "0"}, {"smithson", "2"}}));
 }
@@ -59,12 +60,12 @@ TEST(ActorIndex, ReapplyFallsBackToTitleWhenNoActorIsLeft) {
     FakeUI ui;
     CReelkeepDoc doc(ui);
     FillCatalogue(doc, std::span<const Movie>(movies));
-    doc.OneLineSortsCommand();
-    doc.SortByActorsCommand();
+    DocSteps(doc).OneLineSortsCommand();
+    DocSteps(doc).SortByActorsCommand();
     EXPECT_TRUE(doc.OneLineFlag());  // Sort by Actors keeps the one-line flag
-    doc.SetValue(0, Field::Actor1, "");
-    doc.RebuildDisplayOrder();
-    doc.ReapplyCurrentSort();
+    DocSteps(doc).SetValue(0, Field::Actor1, "");
+    DocSteps(doc).RebuildDisplayOrder();
+    DocSteps(doc).ReapplyCurrentSort();
     EXPECT_EQ(doc.CurrentSort(), SortMark::Title);
     EXPECT_TRUE(doc.NormalViewFlag());
     EXPECT_EQ(doc.ActorRowCount(), 0u);
@@ -82,18 +83,18 @@ TEST(ActorIndex, MatchesTheNestedScan) {
         FakeUI ui;
         CReelkeepDoc doc(ui);
         ui.doc = &doc;
-        doc.SetFilters(RandomFilters(rng));
+        DocSteps(doc).SetFilters(RandomFilters(rng));
         FillCatalogue(doc, records);
         const SortMark sort = earlier[rng() % 4];
-        if (sort == SortMark::Title) doc.TitleSort();
-        if (sort == SortMark::Rating) doc.KeySortCommand(sort);
-        if (sort == SortMark::TapeNumber) doc.TapeNumberSort();
+        if (sort == SortMark::Title) DocSteps(doc).TitleSort();
+        if (sort == SortMark::Rating) DocSteps(doc).KeySortCommand(sort);
+        if (sort == SortMark::TapeNumber) DocSteps(doc).TapeNumberSort();
         doc.SetProgressEnabled(rng() % 2);
         ui.progress.clear();
 
         std::vector<std::string> actors = doc.DisplayedActors().entries();
         const auto expected = ref::ActorIndex(doc.DisplayOrder(), records, actors);
-        doc.SortByActorsCommand();
+        DocSteps(doc).SortByActorsCommand();
         ASSERT_EQ(ref::ActorRowsOf(doc), expected) << "round " << round;
         EXPECT_EQ(doc.DisplayedActors().entries(), actors);
         if (doc.ProgressEnabled() && !actors.empty()) {

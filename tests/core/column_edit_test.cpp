@@ -6,6 +6,7 @@
 
 #include "byte_io.h"
 #include "column_positions.h"
+#include "doc_steps.h"
 #include "test_catalogue.h"
 
 namespace reelkeep::test {
@@ -69,8 +70,8 @@ TEST(ColumnEdit, ADragStopsFourPixelsShortOfEitherNeighbour) {
 TEST(ShownColumns, OnlyTheListShownChangesAndASaveKeepsIt) {
     TestCatalogue c({{.title = "Alien"}, {.title = "Heat"}});
     c.doc.UseScreenResolution(kDpi);
-    c.doc.OneLineSortsCommand();
-    c.doc.TitleSort();
+    DocSteps(c.doc).OneLineSortsCommand();
+    DocSteps(c.doc).TitleSort();
     c.doc.SetModified(false);
     const ColumnLayouts before = c.doc.Layouts();
     c.doc.AddShownListColumn(3, 4, kDpi);

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "catalogue_builder.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "test_catalogue.h"
 
@@ -92,7 +93,7 @@ TEST(CommandState, FollowsTheCatalogueContents) {
 TEST(CommandState, LabelFormatAllowsOnlyModesExportsFiltersAndHeadings) {
     Catalogue c(kTwo);
     c.ui.entryAnswers.push_back(ToRecord({.title = "C"}));
-    c.doc.EnterCommand();
+    DocSteps(c.doc).EnterCommand();
     c.doc.Selection().present = true;
     c.doc.Execute(CommandId::DisplayLabelFormat);
     ASSERT_TRUE(c.doc.LabelFormatFlag());

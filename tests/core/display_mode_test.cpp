@@ -3,6 +3,7 @@
 #include <random>
 
 #include "catalogue_builder.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "random_catalogue.h"
 #include "reference_ordering.h"
@@ -34,19 +35,19 @@ using Titles = std::vector<std::string>;
 
 TEST(DisplayModes, OneLineAndNormalViewKeepTheOrderAndTheActorIndex) {
     Doc d;
-    d.doc.KeySortCommand(SortMark::Rating);
+    DocSteps(d.doc).KeySortCommand(SortMark::Rating);
     const Titles byRating = d.Titles();
-    d.doc.OneLineSortsCommand();
+    DocSteps(d.doc).OneLineSortsCommand();
     EXPECT_TRUE(d.doc.OneLineFlag());
     EXPECT_FALSE(d.doc.NormalViewFlag());
     EXPECT_EQ(d.doc.CurrentSort(), SortMark::Rating);
-    d.doc.DisplayNormalViewCommand();
+    DocSteps(d.doc).DisplayNormalViewCommand();
     EXPECT_FALSE(d.doc.OneLineFlag());
     EXPECT_TRUE(d.doc.NormalViewFlag());
     EXPECT_EQ(d.Titles(), byRating);
 
-    d.doc.SortByActorsCommand();
-    d.doc.OneLineSortsCommand();
+    DocSteps(d.doc).SortByActorsCommand();
+    DocSteps(d.doc).OneLineSortsCommand();
     EXPECT_EQ(d.doc.CurrentSort(), SortMark::Actors);
     EXPECT_EQ(d.doc.ActorRowCount(), 3u);
 }
@@ -54,12 +55,12 @@ TEST(DisplayModes, OneLineAndNormalViewKeepTheOrderAndTheActorIndex) {
 TEST(DisplayModes, LeavingLabelFormatSortsByTitleAndDropsTheLabels) {
     for (const bool toOneLine : {false, true}) {
         Doc d;
-        d.doc.DisplayLabelFormatCommand();
+        DocSteps(d.doc).DisplayLabelFormatCommand();
         ASSERT_EQ(d.doc.Labels().size(), 2u);
         if (toOneLine) {
-            d.doc.OneLineSortsCommand();
+            DocSteps(d.doc).OneLineSortsCommand();
         } else {
-            d.doc.DisplayNormalViewCommand();
+            DocSteps(d.doc).DisplayNormalViewCommand();
         }
         EXPECT_FALSE(d.doc.LabelFormatFlag());
         EXPECT_TRUE(d.doc.Labels().empty());
@@ -76,21 +77,21 @@ TEST(DisplayModes, CustomSortsSetTheirOwnMarkAndOneRecordStillSetsIt) {
     const std::vector<Movie> one = {{.title = "Only"}};
     FillCatalogue(doc, std::span<const Movie>(one));
     for (SortMark mark : {SortMark::Custom3, SortMark::Custom1, SortMark::Time}) {
-        doc.KeySortCommand(mark);
+        DocSteps(doc).KeySortCommand(mark);
         EXPECT_EQ(doc.CurrentSort(), mark);
         EXPECT_EQ(doc.DisplayOrder(), std::vector<std::uint32_t>{0});
     }
-    doc.TapeNumberSort();
+    DocSteps(doc).TapeNumberSort();
     EXPECT_EQ(doc.CurrentSort(), SortMark::TapeNumber);
 }
 
 TEST(ReapplyCurrentSort, RunsTheCurrentSortAgain) {
     Doc d;
-    d.doc.KeySortCommand(SortMark::Rating);
-    d.doc.SetValue(2, Field::Rating, "Z");
-    d.doc.RebuildDisplayOrder();
+    DocSteps(d.doc).KeySortCommand(SortMark::Rating);
+    DocSteps(d.doc).SetValue(2, Field::Rating, "Z");
+    DocSteps(d.doc).RebuildDisplayOrder();
     d.ui.updates = 0;
-    d.doc.ReapplyCurrentSort();
+    DocSteps(d.doc).ReapplyCurrentSort();
     EXPECT_EQ(d.Titles(), (Titles{"Abyss", "The Zoo", "Top"}));
     EXPECT_EQ(d.ui.updates, 1);
 
@@ -98,24 +99,24 @@ TEST(ReapplyCurrentSort, RunsTheCurrentSortAgain) {
     std::array<std::string, kFilterCount> none;
     none.fill("All");
     none[0] = "nothing like this";
-    d.doc.SetFilters(none);
-    d.doc.RebuildDisplayOrder();
-    d.doc.ReapplyCurrentSort();
+    DocSteps(d.doc).SetFilters(none);
+    DocSteps(d.doc).RebuildDisplayOrder();
+    DocSteps(d.doc).ReapplyCurrentSort();
     EXPECT_EQ(d.doc.CurrentSort(), SortMark::Title);
     EXPECT_TRUE(d.doc.DisplayOrder().empty());
 }
 
 TEST(ReapplyCurrentSort, RebuildsTheLabelsInLabelFormat) {
     Doc d;
-    d.doc.DisplayLabelFormatCommand();
+    DocSteps(d.doc).DisplayLabelFormatCommand();
     ASSERT_EQ(d.doc.Labels().size(), 2u);
     std::array<std::string, kFilterCount> filters;
     filters.fill("All");
     filters[static_cast<std::size_t>(FilterField::MovieName)] = "t";
-    d.doc.SetFilters(filters);
-    d.doc.RebuildDisplayOrder();
+    DocSteps(d.doc).SetFilters(filters);
+    DocSteps(d.doc).RebuildDisplayOrder();
     d.ui.updates = 0;
-    d.doc.ReapplyCurrentSort();
+    DocSteps(d.doc).ReapplyCurrentSort();
     EXPECT_TRUE(d.doc.LabelFormatFlag());
     ASSERT_EQ(d.doc.Labels().size(), 1u);
     EXPECT_EQ(d.doc.Labels()[0].titles[0], "Top");  // counter 1 before counter 5
@@ -125,7 +126,7 @@ TEST(ReapplyCurrentSort, RebuildsTheLabelsInLabelFormat) {
 
 TEST(OptionsChanged, ReSortsOnlyWhenTheApplicableIgnoreTheChanges) {
     Doc d;
-    d.doc.TitleSort();
+    DocSteps(d.doc).TitleSort();
     EXPECT_EQ(d.Titles(), (Titles{"Abyss", "Top", "The Zoo"}));
     DocumentOptions options;
     options.ignoreTheOneLine = false;  // not the current mode: no re-sort
@@ -137,8 +138,8 @@ TEST(OptionsChanged, ReSortsOnlyWhenTheApplicableIgnoreTheChanges) {
     EXPECT_EQ(d.doc.CurrentSort(), SortMark::Title);
 
     // In the one-line lists its own option re-sorts by title whatever the current key.
-    d.doc.OneLineSortsCommand();
-    d.doc.KeySortCommand(SortMark::Rating);
+    DocSteps(d.doc).OneLineSortsCommand();
+    DocSteps(d.doc).KeySortCommand(SortMark::Rating);
     options.ignoreTheOneLine = true;
     d.doc.OptionsChanged(options);
     EXPECT_EQ(d.doc.CurrentSort(), SortMark::Title);
@@ -146,7 +147,7 @@ TEST(OptionsChanged, ReSortsOnlyWhenTheApplicableIgnoreTheChanges) {
     EXPECT_EQ(d.Titles(), (Titles{"Abyss", "Top", "The Zoo"}));
 
     // Tape-as-text is only stored.
-    d.doc.TapeNumberSort();
+    DocSteps(d.doc).TapeNumberSort();
     const auto before = d.doc.DisplayOrder();
     options.tapeText = true;
     d.doc.OptionsChanged(options);
@@ -163,34 +164,34 @@ TEST(DisplayModes, RandomCommandSequencesKeepTheStoreAndOrderSound) {
         FakeUI ui;
         CReelkeepDoc doc(ui);
         ui.doc = &doc;
-        doc.SetFilters(RandomFilters(rng));
+        DocSteps(doc).SetFilters(RandomFilters(rng));
         FillCatalogue(doc, records);
         const std::size_t shown = doc.DisplayOrder().size();
         for (int step = 0; step < 12; ++step) {
             switch (rng() % 8) {
                 case 0:
-                    doc.TitleSort();
+                    DocSteps(doc).TitleSort();
                     break;
                 case 1:
-                    doc.KeySortCommand(static_cast<SortMark>(4 + rng() % 8));
+                    DocSteps(doc).KeySortCommand(static_cast<SortMark>(4 + rng() % 8));
                     break;
                 case 2:
-                    doc.TapeNumberSort();
+                    DocSteps(doc).TapeNumberSort();
                     break;
                 case 3:
-                    doc.SortByActorsCommand();
+                    DocSteps(doc).SortByActorsCommand();
                     break;
                 case 4:
-                    doc.OneLineSortsCommand();
+                    DocSteps(doc).OneLineSortsCommand();
                     break;
                 case 5:
-                    doc.DisplayNormalViewCommand();
+                    DocSteps(doc).DisplayNormalViewCommand();
                     break;
                 case 6:
-                    doc.DisplayLabelFormatCommand();
+                    DocSteps(doc).DisplayLabelFormatCommand();
                     break;
                 default:
-                    doc.ReapplyCurrentSort();
+                    DocSteps(doc).ReapplyCurrentSort();
                     break;
             }
             auto sorted = doc.DisplayOrder();

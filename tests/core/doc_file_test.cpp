@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "file_access.h"
 #include "file_errors.h"
@@ -56,8 +57,9 @@ protected:
     std::string PathOf(const std::string& name) const { return (dir / name).string(); }
     void AddMovies(int count) {
         for (int i = 0; i < count; ++i) {
-            doc.AppendRecord({"Movie " + std::to_string(i), "Actor", "", "", "Drama", "VHS", "90",
-                              std::to_string(i), "", "PG", "", "", "", "", std::string(200, 's')});
+            DocSteps(doc).AppendRecord({"Movie " + std::to_string(i), "Actor", "", "", "Drama",
+                                        "VHS", "90", std::to_string(i), "", "PG", "", "", "", "",
+                                        std::string(200, 's')});
         }
         doc.SetModified(true);
     }

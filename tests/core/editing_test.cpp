@@ -3,6 +3,7 @@
 #include "allocation_failure.h"
 #include "catalogue_builder.h"
 #include "doc_invariants.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
 #include "test_catalogue.h"
@@ -25,9 +26,9 @@ RecordValues Answer(const std::string& title, const std::string& media = "DVD") 
 TEST(Enter, ProposesTheNextTapeNumberAndTheLastMediaType) {
     Catalogue c;
     c.ui.entryAnswers.push_back(Answer("First", "Laserdisc"));
-    c.doc.EnterCommand();
+    DocSteps(c.doc).EnterCommand();
     c.ui.entryAnswers.push_back(Answer("Second"));
-    c.doc.EnterCommand();
+    DocSteps(c.doc).EnterCommand();
 
     ASSERT_EQ(c.ui.entryDialogsShown.size(), 2u);
     const RecordValues& first = c.ui.entryDialogsShown[0].fields;
@@ -44,7 +45,7 @@ TEST(Enter, AddsTheRecordEverywhereAndCanBeUndone) {
     Catalogue c({{.title = "Zulu"}, {.title = "Alien"}});
     c.doc.Execute(CommandId::SortByTitle);
     c.ui.entryAnswers.push_back(Answer("Brazil"));
-    c.doc.EnterCommand();
+    DocSteps(c.doc).EnterCommand();
 
     ASSERT_EQ(c.doc.RecordCount(), 3u);
     EXPECT_EQ(c.doc.DisplayOrder(), (std::vector<std::uint32_t>{1, 2, 0}));  // sorted place
@@ -67,7 +68,7 @@ TEST(Modify, ShowsEachSelectedMovieAndKeepsTheAcceptedChanges) {
     Catalogue c({{.title = "A"}, {.title = "B"}, {.title = "C"}, {.title = "D"}});
     c.Select({1, 0, 1, 1});
     c.ui.entryAnswers = {Answer("A2"), std::nullopt, Answer("D2")};
-    c.doc.ModifyCommand();
+    DocSteps(c.doc).ModifyCommand();
 
     ASSERT_EQ(c.ui.entryDialogsShown.size(), 3u);
     EXPECT_EQ(c.ui.entryDialogsShown[1].fields[FieldIndex(Field::MovieName)], "C");
@@ -83,9 +84,9 @@ TEST(Modify, ShowsEachSelectedMovieAndKeepsTheAcceptedChanges) {
 TEST(Modify, AllCancelledLeavesNothingToUndo) {
     Catalogue c({{.title = "A"}, {.title = "B"}});
     c.ui.entryAnswers.push_back(Answer("Entered"));
-    c.doc.EnterCommand();
+    DocSteps(c.doc).EnterCommand();
     c.Select({1, 1, 1});
-    c.doc.ModifyCommand();
+    DocSteps(c.doc).ModifyCommand();
     EXPECT_EQ(c.ui.entryDialogsShown.size(), 4u);
     EXPECT_FALSE(c.doc.IsEnabled(CommandId::Undo));
     EXPECT_TRUE(c.doc.Selection().present);
@@ -100,7 +101,7 @@ TEST(Modify, MapsActorIndexRowsToTheirMovies) {
     ASSERT_EQ(c.doc.ActorRowCount(), 4u);
     c.Select({0, 1, 0, 1});
     c.ui.entryAnswers = {Answer("A2"), Answer("C2")};
-    c.doc.ModifyCommand();
+    DocSteps(c.doc).ModifyCommand();
     EXPECT_EQ(c.ui.entryDialogsShown[0].fields[FieldIndex(Field::MovieName)], "A");
     EXPECT_EQ(c.Titles(), (Titles{"A2", "B", "C2"}));
     EXPECT_EQ(c.doc.CurrentSort(), SortMark::Actors);  // the index was built again
@@ -125,7 +126,7 @@ TEST(Delete, AsksPerMovieUntilAnAllAnswer) {
         Catalogue c({{.title = "A"}, {.title = "B"}, {.title = "C"}, {.title = "D"}});
         c.Select({1, 1, 1, 0});
         c.ui.deleteAnswers = test.answers;
-        c.doc.DeleteCommand();
+        DocSteps(c.doc).DeleteCommand();
         EXPECT_EQ(c.Titles(), test.left);
         EXPECT_EQ(c.ui.deleteQuestions.size(), test.questions);
         EXPECT_EQ(c.doc.IsEnabled(CommandId::Undo), test.left.size() < 4);
@@ -139,7 +140,7 @@ TEST(Delete, AsksWithTheMovieNameAndRemovesItsLookupValues) {
                  {.title = "Babe", .actor1 = "Pig", .rating = "G"}});
     c.Select({1, 0});
     c.ui.deleteAnswers = {DeleteAnswer::Yes};
-    c.doc.DeleteCommand();
+    DocSteps(c.doc).DeleteCommand();
     EXPECT_EQ(c.ui.deleteQuestions,
               Titles{"Are you sure you want to delete Alien \"Director's\" Cut?"});
     EXPECT_FALSE(c.doc.Lookup(LookupKind::Actors).Contains("Sigourney"));
@@ -154,7 +155,7 @@ TEST(Delete, ClosingTheQuestionDeletesNothingMore) {
     Catalogue c({{.title = "A"}, {.title = "B"}, {.title = "C"}});
     c.Select({1, 1, 1});
     c.ui.deleteAnswers = {DeleteAnswer::Yes, std::nullopt};
-    c.doc.DeleteCommand();
+    DocSteps(c.doc).DeleteCommand();
     EXPECT_EQ(c.Titles(), (Titles{"B", "C"}));
     EXPECT_EQ(c.ui.deleteQuestions.size(), 2u);
 }
@@ -164,21 +165,21 @@ TEST(Delete, AMovieNamedDeleteIsAnOrdinaryMovie) {
     Catalogue c({{.title = "Alien"}, {.title = "DELETE"}, {.title = "Brazil"}});
     c.Select({1, 0, 0});
     c.ui.deleteAnswers = {DeleteAnswer::Yes};
-    c.doc.DeleteCommand();
+    DocSteps(c.doc).DeleteCommand();
     EXPECT_EQ(c.Titles(), (Titles{"DELETE", "Brazil"}));
-    c.doc.UndoCommand();
+    DocSteps(c.doc).UndoCommand();
     EXPECT_EQ(c.Titles(), (Titles{"DELETE", "Brazil", "Alien"}));
 
     // The Undo of an Enter takes out the entered movie only.
     c.ui.entryAnswers.push_back(Answer("Casablanca"));
-    c.doc.EnterCommand();
-    c.doc.UndoCommand();
+    DocSteps(c.doc).EnterCommand();
+    DocSteps(c.doc).UndoCommand();
     EXPECT_EQ(c.Titles(), (Titles{"DELETE", "Brazil", "Alien"}));
 
     // It is asked about like any other, and goes when the user says so.
     c.Select({1, 1, 1});
     c.ui.deleteAnswers = {DeleteAnswer::Yes, DeleteAnswer::No, DeleteAnswer::No};
-    c.doc.DeleteCommand();
+    DocSteps(c.doc).DeleteCommand();
     EXPECT_EQ(c.ui.deleteQuestions.back(), "Are you sure you want to delete Alien?");
     EXPECT_EQ(c.ui.deleteQuestions.size(), 4u);
     EXPECT_EQ(c.Titles(), (Titles{"Brazil", "Alien"}));
@@ -194,7 +195,7 @@ TEST(Delete, AsksOnceForAMovieListedUnderTwoSelectedActors) {
     ASSERT_EQ(c.doc.ActorRowCount(), 4u);
     c.Select({0, 1, 1, 0});
     c.ui.deleteAnswers = {DeleteAnswer::Yes, DeleteAnswer::Yes};
-    c.doc.DeleteCommand();
+    DocSteps(c.doc).DeleteCommand();
     EXPECT_EQ(c.ui.deleteQuestions, Titles{"Are you sure you want to delete Duo?"});
     EXPECT_EQ(c.Titles(), (Titles{"Solo", "Keep"}));
     EXPECT_EQ(c.doc.Undo().size(), 1u);
@@ -205,7 +206,7 @@ TEST(Delete, IgnoresFlagsBeyondTheListing) {
     Catalogue c({{.title = "A"}, {.title = "B"}});
     c.Select({0, 1, 1, 1, 1});
     c.ui.deleteAnswers = {DeleteAnswer::YesToAll};
-    c.doc.DeleteCommand();
+    DocSteps(c.doc).DeleteCommand();
     EXPECT_EQ(c.Titles(), Titles{"A"});
     ExpectConsistent(c.doc);
 }
@@ -224,19 +225,19 @@ TEST(EditingCommands, KeepEveryArrayAtTheRecordCountOnOddCatalogues) {
         Catalogue c(movies);
         const std::uint32_t n = c.doc.RecordCount();
         c.ui.entryAnswers.push_back(RecordValues{});
-        c.doc.EnterCommand();
+        DocSteps(c.doc).EnterCommand();
         ExpectConsistent(c.doc);
         c.Select(std::vector<std::uint32_t>(n + 1, 1));
         c.ui.entryAnswers.assign(n + 1, RecordValues{});
-        c.doc.ModifyCommand();
+        DocSteps(c.doc).ModifyCommand();
         ExpectConsistent(c.doc);
-        c.doc.UndoCommand();
+        DocSteps(c.doc).UndoCommand();
         ExpectConsistent(c.doc);
         c.Select(std::vector<std::uint32_t>(n + 1, 1));
         c.ui.deleteAnswers = {DeleteAnswer::YesToAll};
-        c.doc.DeleteCommand();
+        DocSteps(c.doc).DeleteCommand();
         ExpectConsistent(c.doc);
-        c.doc.UndoCommand();
+        DocSteps(c.doc).UndoCommand();
         ExpectConsistent(c.doc);
         EXPECT_EQ(c.doc.RecordCount(), n + 1);
     }
@@ -260,7 +261,7 @@ TEST(OutOfMemory, EnterThatCannotAppendAddsNothing) {
     ui.doc = &doc;
     doc.OnNewDocument();
     ui.entryAnswers.push_back(Answer("Alien"));
-    doc.EnterCommand();
+    DocSteps(doc).EnterCommand();
     StopFailingAllocations();
     EXPECT_EQ(ui.messages, Titles{std::string(msg::kNoMemoryAddEntries)});
     EXPECT_EQ(doc.RecordCount(), 0u);
@@ -276,7 +277,7 @@ TEST(OutOfMemory, ModifyGoesOnWhenUndoCannotBeRecorded) {
     FillCatalogue(doc, std::vector<Movie>{{.title = "Alien"}});
     ui.viewSelection = {1};
     ui.entryAnswers.push_back(Answer("Aliens"));
-    doc.ModifyCommand();
+    DocSteps(doc).ModifyCommand();
     StopFailingAllocations();
     EXPECT_EQ(ui.messages, Titles{std::string(msg::kNoMemoryRecordUndo)});
     EXPECT_EQ(doc.Value(0, Field::MovieName), "Aliens");
@@ -305,7 +306,7 @@ TEST(OutOfMemory, ASelectionThatCannotBeStoredSelectsNothing) {
     doc.Selection().flags.shrink_to_fit();
     ui.viewSelection = {0, 1};
     ui.deleteAnswers = {DeleteAnswer::YesToAll};
-    doc.DeleteCommand();
+    DocSteps(doc).DeleteCommand();
     EXPECT_EQ(ui.messages, Titles{std::string(msg::kNoMemoryUndoSelection)});
     EXPECT_EQ(doc.RecordCount(), 2u);
 }
@@ -317,11 +318,11 @@ TEST(OutOfMemory, EnterLeavesAConsistentCatalogueWhereverMemoryRunsOut) {
         ui.doc = &doc;
         doc.OnNewDocument();
         FillCatalogue(doc, std::vector<Movie>{{.title = "Zulu", .actor1 = "Z"}, {.title = "A"}});
-        doc.TitleSort();
+        DocSteps(doc).TitleSort();
         ui.entryAnswers.push_back(Answer("A title long enough to need its own allocation"));
         FailAllocationAfter(k);
         try {
-            doc.EnterCommand();
+            DocSteps(doc).EnterCommand();
         } catch (const std::bad_alloc&) {
             // Steps after the record is in (sorting, lookup lists) may give up; what they
             // leave must still be consistent.

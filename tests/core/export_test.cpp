@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "catalogue_builder.h"
+#include "doc_steps.h"
 #include "export_writers.h"
 #include "fake_ui.h"
 #include "messages.h"
@@ -45,7 +46,7 @@ struct Catalogue : TestCatalogue {
                           (std::string("reelkeep_export_") + test->name() + ".out");
         std::filesystem::remove(path);
         ui.exportNames.push_back(path.string());
-        doc.ExportCommand(kind);
+        DocSteps(doc).ExportCommand(kind);
         EXPECT_EQ(ui.waitCursorDepth, 0);
         return ReadFile(path);
     }
@@ -110,7 +111,7 @@ TEST(ExportedMovies, AreTheDisplayedOnesInDisplayOrder) {
     EXPECT_EQ(c.ExportedTitles(), (Titles{"Alpha", "Bravo", "Charlie", "Delta", "Echo"}));
     c.ui.filterAnswers.push_back(std::array<std::string, kFilterCount>{
         "All", "Bob", "All", "All", "All", "All", "All", "All", "All"});
-    c.doc.FiltersCommand();
+    DocSteps(c.doc).FiltersCommand();
     EXPECT_EQ(c.ExportedTitles(), (Titles{"Alpha", "Delta"}));
 }
 
@@ -148,7 +149,7 @@ TEST(ExportedMovies, InLabelFormatAreTheMoviesOfTheSelectedLabels) {
 TEST(ExportCommand, CancelWritesNothing) {
     Catalogue c(kFive);
     c.ui.maxWaitCursorDepth = 0;
-    c.doc.ExportCommand(ExportKind::Csv);
+    DocSteps(c.doc).ExportCommand(ExportKind::Csv);
     EXPECT_TRUE(c.ui.messages.empty());
     EXPECT_EQ(c.ui.maxWaitCursorDepth, 0);
 }
@@ -158,7 +159,7 @@ TEST(ExportCommand, TruncatesAnExistingFile) {
     const auto path = std::filesystem::path(testing::TempDir()) / "reelkeep_export_long.out";
     std::ofstream(path) << std::string(10000, 'x');
     c.ui.exportNames.push_back(path.string());
-    c.doc.ExportCommand(ExportKind::Text);
+    DocSteps(c.doc).ExportCommand(ExportKind::Text);
     EXPECT_EQ(ReadFile(path).substr(0, 15), "Title:    A\nAct");
     EXPECT_LT(ReadFile(path).size(), 200u);
 }
@@ -167,7 +168,7 @@ TEST(ExportCommand, ReportsAFileThatCannotBeCreated) {
     Catalogue c({{.title = "A"}});
     const std::string path = testing::TempDir() + "/no such folder/out.csv";
     c.ui.exportNames.push_back(path);
-    c.doc.ExportCommand(ExportKind::Csv);
+    DocSteps(c.doc).ExportCommand(ExportKind::Csv);
     EXPECT_EQ(c.ui.messages,
               Titles{path + "\nCannot find the folder for this file.\nPlease verify that the "
                             "correct path is given."});
@@ -178,7 +179,7 @@ TEST(ExportCommand, ReportsAFullDisk) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
     Catalogue c({{.title = "A"}});
     c.ui.exportNames.push_back("/dev/full");
-    c.doc.ExportCommand(ExportKind::Csv);
+    DocSteps(c.doc).ExportCommand(ExportKind::Csv);
     EXPECT_EQ(c.ui.messages, Titles{std::string(msg::kDiskFull)});
 }
 

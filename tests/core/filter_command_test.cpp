@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue_builder.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "test_catalogue.h"
 
@@ -29,11 +30,11 @@ TEST(FiltersCommand, TakesTheTypedTextsAndReSorts) {
     Catalogue c(kMovies);
     c.doc.Execute(CommandId::SortByTitle);
     c.ui.filterAnswers.push_back(AllBut(FilterField::Rating, "pg"));
-    c.doc.FiltersCommand();
+    DocSteps(c.doc).FiltersCommand();
     EXPECT_EQ(c.Displayed(), (Titles{"Alien", "Star Wars"}));
     EXPECT_EQ(c.doc.Filters()[static_cast<std::size_t>(FilterField::Rating)], "pg");
     c.ui.filterAnswers.push_back(AllBut(FilterField::MovieName, "ALL"));
-    c.doc.FiltersCommand();
+    DocSteps(c.doc).FiltersCommand();
     EXPECT_EQ(c.Displayed(), (Titles{"Alien", "Babe", "Star Wars"}));
 }
 
@@ -42,7 +43,7 @@ TEST(FiltersCommand, UpdatesTheViewsEvenWithoutASortKey) {
     ASSERT_EQ(c.doc.CurrentSort(), SortMark::None);
     const int updates = c.ui.updates;
     c.ui.filterAnswers.push_back(AllBut(FilterField::MovieName, "B"));
-    c.doc.FiltersCommand();
+    DocSteps(c.doc).FiltersCommand();
     EXPECT_EQ(c.Displayed(), Titles{"Babe"});
     EXPECT_GT(c.ui.updates, updates);
 }
@@ -50,7 +51,7 @@ TEST(FiltersCommand, UpdatesTheViewsEvenWithoutASortKey) {
 TEST(FiltersCommand, CancelChangesNothing) {
     Catalogue c(kMovies);
     c.ui.filterAnswers.push_back(std::nullopt);
-    c.doc.FiltersCommand();
+    DocSteps(c.doc).FiltersCommand();
     EXPECT_EQ(c.doc.Filters()[0], "All");
     EXPECT_EQ(c.doc.DisplayOrder().size(), 3u);
     EXPECT_EQ(c.ui.updates, 0);

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "catalogue_builder.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "random_catalogue.h"
 #include "reference_ordering.h"
@@ -21,7 +22,7 @@ std::vector<std::uint32_t> Shown(const std::vector<Movie>& movies,
                                  const std::array<std::string, kFilterCount>& filters) {
     FakeUI ui;
     CReelkeepDoc doc(ui);
-    doc.SetFilters(filters);
+    DocSteps(doc).SetFilters(filters);
     FillCatalogue(doc, std::span<const Movie>(movies));
     return doc.DisplayOrder();
 }
@@ -49,10 +50,10 @@ TEST(Filters, MatchTheLiteralPassOnRandomCatalogues) {
         const auto filters = RandomFilters(rng);
         FakeUI ui;
         CReelkeepDoc doc(ui);
-        doc.SetFilters(filters);
+        DocSteps(doc).SetFilters(filters);
         FillCatalogue(doc, records);
-        doc.TitleSort();  // a rebuild must start again from record order
-        doc.RebuildDisplayOrder();
+        DocSteps(doc).TitleSort();  // a rebuild must start again from record order
+        DocSteps(doc).RebuildDisplayOrder();
         const ref::Displayed expected = ref::Filter(records, filters);
         ASSERT_EQ(doc.DisplayOrder(), expected.order) << "round " << round;
         ASSERT_EQ(doc.DisplayedActors().entries(), expected.actors) << "round " << round;
@@ -65,11 +66,11 @@ TEST(Filters, DisplayedActorsFollowEditedRecordsNotAnOutdatedLookupList) {
     FakeUI ui;
     CReelkeepDoc doc(ui);
     FillCatalogue(doc, std::span<const Movie>(movies));
-    doc.SetValue(1, Field::Actor1, "Reno");
-    doc.RebuildDisplayOrder();
+    DocSteps(doc).SetValue(1, Field::Actor1, "Reno");
+    DocSteps(doc).RebuildDisplayOrder();
     EXPECT_EQ(doc.DisplayedActors().entries(), (std::vector<std::string>{"Pacino", "Reno"}));
-    doc.RebuildLookupLists();
-    doc.RebuildDisplayOrder();
+    DocSteps(doc).RebuildLookupLists();
+    DocSteps(doc).RebuildDisplayOrder();
     EXPECT_EQ(doc.DisplayedActors().entries(), (std::vector<std::string>{"Pacino", "Reno"}));
 }
 

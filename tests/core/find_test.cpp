@@ -5,6 +5,7 @@
 
 #include "catalogue_builder.h"
 #include "doc_invariants.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "find_match.h"
 #include "messages.h"
@@ -106,7 +107,7 @@ struct Catalogue : TestCatalogue {
     // Runs Find and returns the titles the Modify dialog was opened on.
     Titles Find(const FindSettings& settings) {
         ui.findAnswers.push_back(settings);
-        doc.FindCommand();
+        DocSteps(doc).FindCommand();
         Titles shown;
         for (const auto& dialog : ui.entryDialogsShown) {
             shown.push_back(dialog.fields[FieldIndex(Field::MovieName)]);
@@ -177,7 +178,7 @@ TEST(FindWalk, RemembersTheSearchUntilANewCatalogue) {
     EXPECT_EQ(c.doc.LastFind().text, "gamma");
     EXPECT_TRUE(c.doc.LastFind().matchCase);
     c.ui.messages.clear();
-    c.doc.FindCommand();  // dialog cancelled
+    DocSteps(c.doc).FindCommand();  // dialog cancelled
     EXPECT_EQ(c.doc.LastFind().text, "gamma");
     EXPECT_TRUE(c.ui.messages.empty());
     c.doc.OnNewDocument();
@@ -206,7 +207,7 @@ TEST(FindWalk, SurvivesAnEditThatHidesMoviesFromTheListing) {
     Catalogue c({{.title = "Aa"}, {.title = "Ab"}, {.title = "Zz"}});
     c.ui.filterAnswers.push_back(std::array<std::string, kFilterCount>{
         "a", "All", "All", "All", "All", "All", "All", "All", "All"});
-    c.doc.FiltersCommand();
+    DocSteps(c.doc).FiltersCommand();
     ASSERT_EQ(c.doc.DisplayOrder().size(), 2u);
     c.ui.entryAnswers = {ToRecord({.title = "Hidden now"})};
     c.Find({"a", false, false});
@@ -227,7 +228,7 @@ Titles LiteralWalk(Catalogue& c, const FindSettings& find) {
         }
         if (!match) continue;
         c.ui.SelectOnly(k, true);
-        c.doc.ModifyCommand();
+        DocSteps(c.doc).ModifyCommand();
     }
     Titles shown;
     for (const auto& dialog : c.ui.entryDialogsShown) {

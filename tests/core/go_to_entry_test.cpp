@@ -6,6 +6,7 @@
 
 #include <random>
 
+#include "doc_steps.h"
 #include "random_catalogue.h"
 #include "sort_keys.h"
 #include "test_catalogue.h"
@@ -66,7 +67,7 @@ TEST(GoToEntry, TitlesFollowTheIgnoreTheOption) {
                                        {.title = "CAT"},
                                        {.title = "The A"}};
     TestCatalogue on(movies);
-    on.doc.TitleSort();  // The A, Alien, The Castle, CAT, Zulu
+    DocSteps(on.doc).TitleSort();  // The A, Alien, The Castle, CAT, Zulu
     EXPECT_EQ(GoToRow(on.doc, "cas"), Row(2));
     EXPECT_EQ(GoToRow(on.doc, "the c"), Row(2));  // typed with the article: compared as written
     EXPECT_EQ(GoToRow(on.doc, "a"), Row(0));      // "The A" compared as "A"
@@ -75,7 +76,7 @@ TEST(GoToEntry, TitlesFollowTheIgnoreTheOption) {
     DocumentOptions off;
     off.ignoreTheNormal = false;
     TestCatalogue kept(movies, off);
-    kept.doc.TitleSort();  // Alien, CAT, The A, The Castle, Zulu
+    DocSteps(kept.doc).TitleSort();  // Alien, CAT, The A, The Castle, Zulu
     EXPECT_EQ(GoToRow(kept.doc, "cas"), Row());
     EXPECT_EQ(GoToRow(kept.doc, "the c"), Row(3));
 }
@@ -84,11 +85,11 @@ TEST(GoToEntry, ActorsKeepTheArticleAndLabelsGoByTapeNumber) {
     TestCatalogue c({{.title = "One", .actor1 = "The Band", .tape = "10"},
                      {.title = "Two", .actor1 = "Bob", .tape = "9"},
                      {.title = "Three", .tape = "011"}});
-    c.doc.SortByActorsCommand();  // Bob; The Band; NO ACTOR LISTED
+    DocSteps(c.doc).SortByActorsCommand();  // Bob; The Band; NO ACTOR LISTED
     EXPECT_EQ(GoToRow(c.doc, "band"), Row());
     EXPECT_EQ(GoToRow(c.doc, "the b"), Row(1));
     EXPECT_EQ(GoToRow(c.doc, "no actor"), Row(2));
-    c.doc.DisplayLabelFormatCommand();  // tapes 9, 10, 011 by value
+    DocSteps(c.doc).DisplayLabelFormatCommand();  // tapes 9, 10, 011 by value
     EXPECT_EQ(GoToRow(c.doc, "1"), Row(1));
     EXPECT_EQ(GoToRow(c.doc, "01"), Row(2));
 }

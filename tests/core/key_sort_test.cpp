@@ -3,6 +3,7 @@
 #include <random>
 
 #include "catalogue_builder.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "key_sorts.h"
 #include "messages.h"
@@ -39,14 +40,14 @@ std::vector<std::string> ValuesInOrder(const CReelkeepDoc& doc, Field f) {
 struct RandomDoc {
     explicit RandomDoc(std::mt19937& rng) : records(RandomRecords(rng, rng() % 61)), doc(ui) {
         ui.doc = &doc;
-        doc.SetFilters(RandomFilters(rng));
+        DocSteps(doc).SetFilters(RandomFilters(rng));
         FillCatalogue(doc, records);
         options.ignoreTheNormal = rng() % 2;
         options.ignoreTheOneLine = rng() % 2;
         options.tapeText = rng() % 2;
         doc.OptionsChanged(options);
         oneLine = rng() % 2;
-        if (oneLine) doc.OneLineSortsCommand();
+        if (oneLine) DocSteps(doc).OneLineSortsCommand();
         doc.SetProgressEnabled(rng() % 2);
         ui.progress.clear();
         ui.updates = 0;
@@ -75,13 +76,13 @@ TEST(KeySort, RatingsSortBlanksLastInTitleOrder) {
     FakeUI ui;
     CReelkeepDoc doc(ui);
     FillCatalogue(doc, std::span<const Movie>(movies));
-    doc.KeySortCommand(SortMark::Rating);
+    DocSteps(doc).KeySortCommand(SortMark::Rating);
     EXPECT_EQ(ValuesInOrder(doc, Field::MovieName),
               (std::vector<std::string>{"A", "E", "D", "B", "C"}));
     // Time compares as text.
-    doc.SetValue(0, Field::Time, "100");
-    doc.SetValue(1, Field::Time, "95");
-    doc.KeySortCommand(SortMark::Time);
+    DocSteps(doc).SetValue(0, Field::Time, "100");
+    DocSteps(doc).SetValue(1, Field::Time, "95");
+    DocSteps(doc).KeySortCommand(SortMark::Time);
     EXPECT_EQ(ValuesInOrder(doc, Field::Time).front(), "100");
 }
 
@@ -92,7 +93,7 @@ TEST(KeySort, EveryKeyMatchesTheBubbleSortAfterTheTitleSort) {
             RandomDoc d(rng);
             ref::Order expected = d.TitleOrder();
             ref::KeySort(expected, d.records, key.field);
-            d.doc.KeySortCommand(key.mark);
+            DocSteps(d.doc).KeySortCommand(key.mark);
             ASSERT_EQ(d.doc.DisplayOrder(), expected) << "round " << round;
             EXPECT_EQ(d.doc.CurrentSort(), key.mark);
             EXPECT_EQ(d.doc.OneLineFlag(), d.oneLine);
@@ -121,7 +122,7 @@ TEST(TapeSort, NumericModeSortsByValueAndWarnsOnce) {
     FakeUI ui;
     CReelkeepDoc doc(ui);
     FillCatalogue(doc, std::span<const Movie>(movies));
-    doc.TapeNumberSort();
+    DocSteps(doc).TapeNumberSort();
     EXPECT_EQ(ValuesInOrder(doc, Field::TapeNumber),
               (std::vector<std::string>{"9", "10", "A1", "", "x"}));
     EXPECT_EQ(ui.messages, std::vector<std::string>{std::string(msg::kTapeNotAllDigits)});
@@ -131,7 +132,7 @@ TEST(TapeSort, NumericModeSortsByValueAndWarnsOnce) {
     asText.tapeText = true;
     doc.OptionsChanged(asText);
     ui.messages.clear();
-    doc.TapeNumberSort();
+    DocSteps(doc).TapeNumberSort();
     EXPECT_EQ(ValuesInOrder(doc, Field::TapeNumber),
               (std::vector<std::string>{"", "10", "9", "A1", "x"}));
     EXPECT_TRUE(ui.messages.empty());
@@ -146,7 +147,7 @@ TEST(TapeSort, HugeTapeNumbersCompareByValue) {
     FakeUI ui;
     CReelkeepDoc doc(ui);
     FillCatalogue(doc, std::span<const Movie>(movies));
-    doc.TapeNumberSort();
+    DocSteps(doc).TapeNumberSort();
     EXPECT_EQ(ValuesInOrder(doc, Field::MovieName), (std::vector<std::string>{"d", "c", "a", "b"}));
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -157,7 +158,7 @@ TEST(TapeSort, MatchesTheBubbleSortAndItsWarningInBothModes) {
         RandomDoc d(rng);
         ref::Order expected = d.TitleOrder();
         const bool noted = ref::TapeSort(expected, d.records, d.options.tapeText);
-        d.doc.TapeNumberSort();
+        DocSteps(d.doc).TapeNumberSort();
         ASSERT_EQ(d.doc.DisplayOrder(), expected) << "round " << round;
         EXPECT_EQ(d.ui.messages.size(), noted ? 1u : 0u) << "round " << round;
         EXPECT_EQ(d.doc.CurrentSort(), SortMark::TapeNumber);
@@ -178,7 +179,7 @@ TEST(CounterSort, MatchesTheBubbleSort) {
         RandomDoc d(rng);
         ref::Order expected = d.doc.DisplayOrder();
         ref::CounterSort(expected, d.records);
-        d.doc.SortByCounterNumber();
+        DocSteps(d.doc).SortByCounterNumber();
         ASSERT_EQ(d.doc.DisplayOrder(), expected) << "round " << round;
     }
 }

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "catalogue_builder.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
 #include "random_catalogue.h"
@@ -19,7 +20,7 @@ struct LabelDoc {
         DocumentOptions options;
         options.tapeText = tapeText;
         doc.OptionsChanged(options);
-        doc.DisplayLabelFormatCommand();
+        DocSteps(doc).DisplayLabelFormatCommand();
     }
     FakeUI ui;
     CReelkeepDoc doc;
@@ -69,12 +70,12 @@ TEST(LabelLayout, MatchesTheLiteralCommandOnRandomCatalogues) {
         const bool tapeText = rng() % 2;
         FakeUI ui;
         CReelkeepDoc doc(ui);
-        doc.SetFilters(RandomFilters(rng));
+        DocSteps(doc).SetFilters(RandomFilters(rng));
         FillCatalogue(doc, records);
         DocumentOptions options;
         options.tapeText = tapeText;
         doc.OptionsChanged(options);
-        if (rng() % 2) doc.KeySortCommand(SortMark::Rating);
+        if (rng() % 2) DocSteps(doc).KeySortCommand(SortMark::Rating);
         ui.progress.clear();
         ui.messages.clear();
         ui.updates = 0;
@@ -83,7 +84,7 @@ TEST(LabelLayout, MatchesTheLiteralCommandOnRandomCatalogues) {
         if (records.size() >= 2) ref::CounterSort(expected, records);
         const bool warned = ref::TapeSort(expected, records, tapeText);
         const auto labels = ref::Labels(expected, records, tapeText);
-        doc.DisplayLabelFormatCommand();
+        DocSteps(doc).DisplayLabelFormatCommand();
         ASSERT_EQ(doc.DisplayOrder(), expected) << "round " << round;
         ASSERT_TRUE(ref::SameLabels(doc.Labels(), labels)) << "round " << round;
         EXPECT_EQ(ui.messages.size(), warned ? 1u : 0u);
@@ -119,7 +120,7 @@ TEST(LabelLayout, OutOfMemoryKeepsTheLabelsBuiltSoFar) {
     FailingUI ui(3);
     CReelkeepDoc doc(ui);
     FillCatalogue(doc, std::span<const Movie>(movies));
-    doc.DisplayLabelFormatCommand();
+    DocSteps(doc).DisplayLabelFormatCommand();
     EXPECT_EQ(ui.messages, std::vector<std::string>{std::string(msg::kNoMemoryLabels)});
     EXPECT_EQ(doc.Labels().size(), 4u);  // labels of tapes 0..3 were complete
     EXPECT_TRUE(doc.LabelFormatFlag());
@@ -133,17 +134,16 @@ TEST(LabelColors, MovieTypesSortBlanksLastAndColoursKeepTheirPlaces) {
         const auto records = RandomRecords(rng, rng() % 61);
         FakeUI ui;
         CReelkeepDoc doc(ui);
-        for (const RecordValues& r : records) doc.AppendRecord(r);
-        doc.RebuildLookupLists();
+        for (const RecordValues& r : records) DocSteps(doc).AppendRecord(r);
+        DocSteps(doc).RebuildLookupLists();
         std::vector<std::string> expected = doc.Lookup(LookupKind::MovieTypes).entries();
         ref::MovieTypeSort(expected);
         std::vector<std::uint32_t> colours(expected.size() + rng() % 3);
         for (std::size_t k = 0; k < colours.size(); ++k)
             colours[k] = static_cast<std::uint32_t>(k + 1);
-        doc.DataColors() = colours;
-        doc.HeadingColors().clear();
+        doc.SetLabelColors(colours, {});
         doc.SetProgressEnabled(true);
-        doc.UpdateLabelColors();
+        DocSteps(doc).UpdateLabelColors();
         ASSERT_EQ(doc.Lookup(LookupKind::MovieTypes).entries(), expected);
         if (expected.empty()) {
             EXPECT_TRUE(doc.DataColors().empty());
@@ -164,11 +164,10 @@ TEST(LabelColors, ANewMovieTypeResetsEveryDataColourToBlack) {
     FakeUI ui;
     CReelkeepDoc doc(ui);
     FillCatalogue(doc, std::span<const Movie>(movies));
-    doc.DataColors() = {0xFF, 0xFF00};
-    doc.HeadingColors() = {0xFF0000};
-    doc.AppendRecord(ToRecord({.title = "c", .movieType = "Western"}));
-    doc.AddRecordToLookups(2);
-    doc.RefreshEntryDialogLists();
+    doc.SetLabelColors({0xFF, 0xFF00}, {0xFF0000});
+    DocSteps(doc).AppendRecord(ToRecord({.title = "c", .movieType = "Western"}));
+    DocSteps(doc).AddRecordToLookups(2);
+    DocSteps(doc).RefreshEntryDialogLists();
     EXPECT_EQ(doc.Lookup(LookupKind::MovieTypes).entries(),
               (std::vector<std::string>{"Comedy", "Drama", "Western"}));
     EXPECT_EQ(doc.DataColors(), (std::vector<std::uint32_t>{0, 0, 0}));
@@ -185,7 +184,7 @@ TEST(LabelLayout, OpeningAOneMovieCatalogueInLabelFormatShowsItsLabel) {
     CReelkeepDoc doc(ui);
     FillCatalogue(
         doc, std::vector<Movie>{{.title = "Old A", .tape = "1"}, {.title = "Old B", .tape = "2"}});
-    doc.DisplayLabelFormatCommand();
+    DocSteps(doc).DisplayLabelFormatCommand();
     ASSERT_EQ(doc.Labels().size(), 2u);
     ASSERT_TRUE(LoadBytes(doc, oneMovie));
     EXPECT_TRUE(doc.LabelFormatFlag());

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "doc_invariants.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
 #include "smf_bytes.h"
@@ -56,11 +57,11 @@ std::string SampleFile() {
     doc.OnNewDocument();
     for (int i = 0; i < 6; ++i) {
         const std::string n = std::to_string(i);
-        doc.AppendRecord({"Movie " + n, "Actor " + n, "Actor X", "", "Type " + n, "VHS", "90", n,
-                          "", "PG", "c" + n, "", "", "", std::string(40, 's')});
+        DocSteps(doc).AppendRecord({"Movie " + n, "Actor " + n, "Actor X", "", "Type " + n, "VHS",
+                                    "90", n, "", "PG", "c" + n, "", "", "", std::string(40, 's')});
     }
     doc.ApplyCustomHeadings({"Director", "", "", ""}, false);
-    doc.DataColors() = {1, 2, 3, 4, 5, 6};
+    DocSteps(doc).Shown().DataColors() = {1, 2, 3, 4, 5, 6};
     return test::SaveBytes(doc);
 }
 
@@ -74,10 +75,11 @@ TEST_F(LoadMemoryTest, EveryFailedAllocationLeavesAConsistentCatalogue) {
         ui.doc = &doc;
         doc.OnNewDocument();
         // A larger previous catalogue, whose listings name records the file does not have.
-        for (int i = 0; i < 20; ++i) doc.AppendRecord({"Old " + std::to_string(i), "Old Actor"});
-        doc.RebuildLookupLists();
-        doc.RebuildDisplayOrder();
-        doc.BuildActorIndex();
+        for (int i = 0; i < 20; ++i)
+            DocSteps(doc).AppendRecord({"Old " + std::to_string(i), "Old Actor"});
+        DocSteps(doc).RebuildLookupLists();
+        DocSteps(doc).RebuildDisplayOrder();
+        DocSteps(doc).BuildActorIndex();
         doc.SetModified(true);
 
         allocationsBeforeFailure = k;

@@ -7,6 +7,7 @@
 #include "allocation_failure.h"
 #include "catalogue_builder.h"
 #include "doc_invariants.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
 #include "text_compare.h"
@@ -63,7 +64,7 @@ TEST(LookupListsOutOfMemory, SkipTheValueAndNameTheListWhereverMemoryRunsOut) {
         CReelkeepDoc doc(ui);
         FillCatalogue(doc, std::span<const Movie>(kMovies));
         FailAllocationAfter(k);
-        doc.RebuildLookupLists();
+        DocSteps(doc).RebuildLookupLists();
         const bool failed = !FailureStillArmed();
         StopFailingAllocations();
         ExpectConsistent(doc);

@@ -11,6 +11,7 @@
 
 #include "allocation_failure.h"
 #include "catalogue_builder.h"
+#include "doc_steps.h"
 #include "label_pagination.h"
 #include "messages.h"
 #include "random_catalogue.h"
@@ -262,7 +263,7 @@ TEST(ReportPagination, AccentedFirstLettersGroupByCharacterIgnoringCase) {
     input.kind = ReportKind::OneLine;
     EXPECT_EQ(PagesOf(PaginateReport(c.doc, input)), expected);
     // Sorted byte-wise: "The Ünd" (a t), Ç, É, Ö, Ü, é, Ж ж.
-    c.doc.SortByActorsCommand();
+    DocSteps(c.doc).SortByActorsCommand();
     input.kind = ReportKind::Actors;
     EXPECT_EQ(PagesOf(PaginateReport(c.doc, input)),
               (Pages{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 7}}));
@@ -294,7 +295,7 @@ TEST(ReportPagination, ActorsLedByADigitOrABlankJoinTheGroupBeforeThem) {
                      {.title = "m3", .actor1 = "3 Guys"},
                      {.title = "m4", .actor1 = "Bob"},
                      {.title = "m5"}});
-    c.doc.SortByActorsCommand();
+    DocSteps(c.doc).SortByActorsCommand();
     ASSERT_EQ(c.doc.ActorRowCount(), 7u);
     ASSERT_EQ(c.doc.ActorRowGroupName(0), " Sp");
     ASSERT_EQ(c.doc.ActorRowGroupName(3), "Al");
@@ -321,9 +322,9 @@ TEST(ReportPagination, NormalViewSortedByTapeOrTimeIgnoresBreaks) {
     for (const bool byTape : {true, false}) {
         TestCatalogue c(kTimedMovies);
         if (byTape) {
-            c.doc.TapeNumberSort();
+            DocSteps(c.doc).TapeNumberSort();
         } else {
-            c.doc.KeySortCommand(SortMark::Time);
+            DocSteps(c.doc).KeySortCommand(SortMark::Time);
         }
         ReportJobInput input = Input(ReportKind::Normal, 20);
         input.options.normal = NormalPrint::LetterBreak;
@@ -341,8 +342,8 @@ TEST(ReportPagination, NormalViewSortedByTapeOrTimeIgnoresBreaks) {
 
 TEST(ReportPagination, OneLineIgnoresBreaksOnlyWhenSortedByTape) {
     TestCatalogue c(kTimedMovies);
-    c.doc.OneLineSortsCommand();
-    c.doc.KeySortCommand(SortMark::Time);  // as text: 100 100 120 90 95
+    DocSteps(c.doc).OneLineSortsCommand();
+    DocSteps(c.doc).KeySortCommand(SortMark::Time);  // as text: 100 100 120 90 95
     ReportJobInput input = Input(ReportKind::OneLine, 100);
     input.options.oneLine = PageBreaks::Letter;
     ReportPagination job = PaginateReport(c.doc, input);
@@ -352,7 +353,7 @@ TEST(ReportPagination, OneLineIgnoresBreaksOnlyWhenSortedByTape) {
     job = PaginateReport(c.doc, input);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 1}, {2, 2}, {3, 3}, {4, 4}}));
 
-    c.doc.TapeNumberSort();
+    DocSteps(c.doc).TapeNumberSort();
     job = PaginateReport(c.doc, input);
     EXPECT_EQ(job.breaks, PageBreaks::None);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 4}}));
@@ -471,10 +472,10 @@ void ExpectSoundPages(const CReelkeepDoc& doc, const ReportPagination& job,
 
 void SortRandomly(std::mt19937& rng, CReelkeepDoc& doc, bool actors) {
     if (actors) {
-        if (!doc.DisplayedActors().empty()) doc.SortByActorsCommand();
+        if (!doc.DisplayedActors().empty()) DocSteps(doc).SortByActorsCommand();
         return;
     }
-    if (rng() % 2 == 0) doc.OneLineSortsCommand();
+    if (rng() % 2 == 0) DocSteps(doc).OneLineSortsCommand();
     constexpr SortMark kKeys[] = {SortMark::Rating,  SortMark::MovieType, SortMark::MediaType,
                                   SortMark::Custom1, SortMark::Custom2,   SortMark::Custom3,
                                   SortMark::Custom4, SortMark::Time};
@@ -482,13 +483,13 @@ void SortRandomly(std::mt19937& rng, CReelkeepDoc& doc, bool actors) {
         case 0:
             break;  // unsorted: breaks on the titles
         case 1:
-            doc.TitleSort();
+            DocSteps(doc).TitleSort();
             break;
         case 2:
-            doc.TapeNumberSort();
+            DocSteps(doc).TapeNumberSort();
             break;
         default:
-            doc.KeySortCommand(kKeys[rng() % std::size(kKeys)]);
+            DocSteps(doc).KeySortCommand(kKeys[rng() % std::size(kKeys)]);
     }
 }
 
@@ -524,7 +525,7 @@ TEST(ReportPagination, PagesAreSoundOnRandomCatalogues) {
         FakeUI ui;
         CReelkeepDoc doc(ui);
         doc.OnNewDocument();
-        if (rng() % 4 == 0) doc.SetFilters(RandomFilters(rng));
+        if (rng() % 4 == 0) DocSteps(doc).SetFilters(RandomFilters(rng));
         std::vector<RecordValues> records = RandomRecords(rng, rng() % 70);
         AddNamesBelowA(rng, records);
         FillCatalogue(doc, std::span<const RecordValues>(records));

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
 #include "random_catalogue.h"
@@ -46,9 +47,9 @@ protected:
 };
 
 TEST_F(RecordStoreTest, NewDocumentIsReadyEmptyAndUnmodified) {
-    doc.AppendRecord(Movie("x"));
+    DocSteps(doc).AppendRecord(Movie("x"));
     doc.SetModified(true);
-    doc.SetReady(false);
+    DocSteps(doc).SetReady(false);
     doc.SetProgressEnabled(false);
     doc.OnNewDocument();
     EXPECT_TRUE(doc.IsReady());
@@ -58,8 +59,8 @@ TEST_F(RecordStoreTest, NewDocumentIsReadyEmptyAndUnmodified) {
     EXPECT_TRUE(doc.LastFind().text.empty());
     EXPECT_TRUE(doc.IsEnabled(CommandId::Enter));
     // An empty catalogue: rebuild and purge find nothing to do.
-    doc.RebuildLookupLists();
-    doc.PurgeDeletedRecords({});
+    DocSteps(doc).RebuildLookupLists();
+    DocSteps(doc).PurgeDeletedRecords({});
     for (std::size_t k = 0; k < kLookupCount; ++k) {
         EXPECT_TRUE(doc.Lookup(static_cast<LookupKind>(k)).empty());
     }
@@ -68,19 +69,19 @@ TEST_F(RecordStoreTest, NewDocumentIsReadyEmptyAndUnmodified) {
 }
 
 TEST_F(RecordStoreTest, ResetEmptiesTheCatalogueButKeepsHeadingsLayoutsAndSomeMarks) {
-    doc.AppendRecord(Movie("Alien", "Weaver", "", "", "Horror"));
-    doc.AppendRecord(Movie("Heat", "Pacino", "", "", "Crime"));
-    doc.RebuildLookupLists();
-    doc.HeadingColors() = {1};
-    doc.DataColors() = {2, 3};
+    DocSteps(doc).AppendRecord(Movie("Alien", "Weaver", "", "", "Horror"));
+    DocSteps(doc).AppendRecord(Movie("Heat", "Pacino", "", "", "Crime"));
+    DocSteps(doc).RebuildLookupLists();
+    DocSteps(doc).Shown().HeadingColors() = {1};
+    DocSteps(doc).Shown().DataColors() = {2, 3};
     std::array<std::string, kFilterCount> filters;
     filters.fill("x");
-    doc.SetFilters(filters);
+    DocSteps(doc).SetFilters(filters);
     doc.ApplyCustomHeadings({"Director", "Year", "Studio", "Notes"}, false);
-    doc.Layouts()[3].ids[9] = 5;
+    DocSteps(doc).Shown().Layouts()[3].ids[9] = 5;
 
-    doc.KeySortCommand(SortMark::MediaType);
-    doc.ResetCatalogue();
+    DocSteps(doc).KeySortCommand(SortMark::MediaType);
+    DocSteps(doc).ResetCatalogue();
     EXPECT_EQ(doc.CurrentSort(), SortMark::MediaType);
     EXPECT_EQ(doc.RecordCount(), 0u);
     ExpectArraysAtCount();
@@ -93,45 +94,45 @@ TEST_F(RecordStoreTest, ResetEmptiesTheCatalogueButKeepsHeadingsLayoutsAndSomeMa
     EXPECT_EQ(doc.CustomHeadings()[0], "Director");
     EXPECT_EQ(doc.Layouts()[3].ids[9], 5u);
 
-    doc.AppendRecord(Movie("b"));
-    doc.AppendRecord(Movie("a"));
-    doc.TitleSort();
+    DocSteps(doc).AppendRecord(Movie("b"));
+    DocSteps(doc).AppendRecord(Movie("a"));
+    DocSteps(doc).TitleSort();
     EXPECT_EQ(doc.CurrentSort(), SortMark::Title);
-    doc.ResetCatalogue();
+    DocSteps(doc).ResetCatalogue();
     EXPECT_EQ(doc.CurrentSort(), SortMark::None);
 }
 
 TEST_F(RecordStoreTest, AppendAndResizeKeepEveryArrayAtTheRecordCount) {
     RecordValues full;
     for (std::size_t f = 0; f < kFieldCount; ++f) full[f] = "v" + std::to_string(f);
-    doc.AppendRecord(full);
-    doc.AppendRecord(Movie("second"));
+    DocSteps(doc).AppendRecord(full);
+    DocSteps(doc).AppendRecord(Movie("second"));
     EXPECT_EQ(doc.RecordCount(), 2u);
     EXPECT_EQ(doc.Record(0), full);
     ExpectArraysAtCount();
 
-    doc.SetRecordCount(5);
+    DocSteps(doc).SetRecordCount(5);
     ExpectArraysAtCount();
     EXPECT_EQ(doc.Value(1, Field::MovieName), "second");
     EXPECT_EQ(doc.Value(4, Field::Synopsis), "");
-    doc.SetRecordCount(1);
+    DocSteps(doc).SetRecordCount(1);
     ExpectArraysAtCount();
     EXPECT_EQ(doc.Record(0), full);
 
     // The file reader's whole-array replacement is fitted to the record count.
-    doc.ReplaceColumn(Field::Time, {"90", "surplus"});
+    DocSteps(doc).ReplaceColumn(Field::Time, {"90", "surplus"});
     EXPECT_EQ(doc.Value(0, Field::Time), "90");
-    doc.SetRecordCount(3);
-    doc.ReplaceColumn(Field::Time, {});
+    DocSteps(doc).SetRecordCount(3);
+    DocSteps(doc).ReplaceColumn(Field::Time, {});
     ExpectArraysAtCount();
 }
 
 TEST_F(RecordStoreTest, PurgeRemovesExactlyTheMarkedRecordsAndRenumbers) {
     for (const char* title : {"gone 1", "gone 2", "keep 1", "DELETE", "gone 3", "keep 2", "x"}) {
-        doc.AppendRecord(Movie(title, std::string("actor of ") + title));
+        DocSteps(doc).AppendRecord(Movie(title, std::string("actor of ") + title));
     }
     // A movie named "DELETE" is a movie like any other; the last record lies past the marks.
-    doc.PurgeDeletedRecords({true, true, false, false, true, false});
+    DocSteps(doc).PurgeDeletedRecords({true, true, false, false, true, false});
     EXPECT_EQ(Titles(doc), (std::vector<std::string>{"keep 1", "DELETE", "keep 2", "x"}));
     EXPECT_EQ(doc.Value(2, Field::Actor1), "actor of keep 2");
     EXPECT_EQ(doc.DisplayOrder(), (std::vector<std::uint32_t>{0, 1, 2, 3}));
@@ -139,11 +140,11 @@ TEST_F(RecordStoreTest, PurgeRemovesExactlyTheMarkedRecordsAndRenumbers) {
 }
 
 TEST_F(RecordStoreTest, LookupListsKeepTheFirstFormAndIgnoreEmptyValues) {
-    doc.AppendRecord(Movie("1", "Same Name", "same name", "SAME NAME", "Drama"));
-    doc.AppendRecord(Movie("2", "", "Other", "", "drama"));
-    doc.AppendRecord(Movie("3", "Same name", "", "", "DRAMA"));
-    doc.AppendRecord(Movie("4", "\xC3\x89mile", "\xC3\xA9mile", "", "Comedy"));
-    doc.RebuildLookupLists();
+    DocSteps(doc).AppendRecord(Movie("1", "Same Name", "same name", "SAME NAME", "Drama"));
+    DocSteps(doc).AppendRecord(Movie("2", "", "Other", "", "drama"));
+    DocSteps(doc).AppendRecord(Movie("3", "Same name", "", "", "DRAMA"));
+    DocSteps(doc).AppendRecord(Movie("4", "\xC3\x89mile", "\xC3\xA9mile", "", "Comedy"));
+    DocSteps(doc).RebuildLookupLists();
     EXPECT_EQ(doc.Lookup(LookupKind::Actors).entries(),
               (std::vector<std::string>{"Same Name", "Other", "\xC3\x89mile", "\xC3\xA9mile"}));
     EXPECT_EQ(doc.Lookup(LookupKind::MovieTypes).entries(),
@@ -153,8 +154,8 @@ TEST_F(RecordStoreTest, LookupListsKeepTheFirstFormAndIgnoreEmptyValues) {
     // Entering values one at a time follows the same rules.
     RecordValues entered = Movie("5", "New", "NEW", "", "comedy");
     entered[FieldIndex(Field::Rating)] = "R";
-    doc.AppendRecord(entered);
-    doc.AddRecordToLookups(4);
+    DocSteps(doc).AppendRecord(entered);
+    DocSteps(doc).AddRecordToLookups(4);
     EXPECT_EQ(doc.Lookup(LookupKind::Actors).size(), 5u);
     EXPECT_EQ(doc.Lookup(LookupKind::Actors)[4], "New");
     EXPECT_EQ(doc.Lookup(LookupKind::MovieTypes).size(), 2u);
@@ -166,10 +167,10 @@ TEST_F(RecordStoreTest, RebuildAndRefreshReportProgressOnlyWhenEnabled) {
         RecordValues v = Movie(std::to_string(i), "A" + std::to_string(i), "", "", "T");
         v[FieldIndex(Field::Custom2)] = "c" + std::to_string(i % 2);
         v[FieldIndex(Field::Rating)] = "PG";
-        doc.AppendRecord(v);
+        DocSteps(doc).AppendRecord(v);
     }
-    doc.RebuildLookupLists();
-    doc.RefreshEntryDialogLists();
+    DocSteps(doc).RebuildLookupLists();
+    DocSteps(doc).RefreshEntryDialogLists();
     ASSERT_GE(ui.progress.size(), 2u);
     EXPECT_EQ(ui.progress[0].caption, msg::kProgressLookupLists);
     EXPECT_EQ(ui.progress[0].max, 4u);
@@ -188,8 +189,8 @@ TEST_F(RecordStoreTest, RebuildAndRefreshReportProgressOnlyWhenEnabled) {
 
     ui.progress.clear();
     doc.SetProgressEnabled(false);
-    doc.RebuildLookupLists();
-    doc.RefreshEntryDialogLists();
+    DocSteps(doc).RebuildLookupLists();
+    DocSteps(doc).RefreshEntryDialogLists();
     EXPECT_TRUE(ui.progress.empty());
 }
 
@@ -266,10 +267,10 @@ TEST(RecordStoreDifferential, RebuildAndPurgeMatchTheLinearScans) {
         doc.OnNewDocument();
         std::vector<bool> marked;
         for (RecordValues& v : test::RandomRecords(rng, rng() % 60)) {
-            doc.AppendRecord(std::move(v));
+            DocSteps(doc).AppendRecord(std::move(v));
             marked.push_back(rng() % 4 == 0);
         }
-        doc.RebuildLookupLists();
+        DocSteps(doc).RebuildLookupLists();
         const auto expectedLists = ReferenceLookups(doc);
         for (std::size_t k = 0; k < kLookupCount; ++k) {
             ASSERT_EQ(doc.Lookup(static_cast<LookupKind>(k)).entries(), expectedLists[k])
@@ -277,13 +278,13 @@ TEST(RecordStoreDifferential, RebuildAndPurgeMatchTheLinearScans) {
         }
 
         const auto expectedColumns = ReferencePurge(doc, marked);
-        doc.PurgeDeletedRecords(marked);
+        DocSteps(doc).PurgeDeletedRecords(marked);
         ASSERT_EQ(doc.RecordCount(), expectedColumns[0].size());
         for (std::size_t f = 0; f < kFieldCount; ++f) {
             ASSERT_EQ(doc.Column(static_cast<Field>(f)), expectedColumns[f]) << round;
         }
         ASSERT_EQ(doc.DisplayOrder().size(), doc.RecordCount());
-        doc.RebuildLookupLists();
+        DocSteps(doc).RebuildLookupLists();
         const auto afterPurge = ReferenceLookups(doc);
         for (std::size_t k = 0; k < kLookupCount; ++k) {
             ASSERT_EQ(doc.Lookup(static_cast<LookupKind>(k)).entries(), afterPurge[k]);

@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "doc_invariants.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "file_access.h"
 #include "file_errors.h"
@@ -101,8 +102,9 @@ protected:
     static void AddMovies(CReelkeepDoc& into, int count) {
         into.OnNewDocument();
         for (int i = 0; i < count; ++i) {
-            into.AppendRecord({"Movie " + std::to_string(i), "Actor", "", "", "Drama", "VHS", "90",
-                               std::to_string(i), "", "PG", "", "", "", "", std::string(300, 's')});
+            DocSteps(into).AppendRecord({"Movie " + std::to_string(i), "Actor", "", "", "Drama",
+                                         "VHS", "90", std::to_string(i), "", "PG", "", "", "", "",
+                                         std::string(300, 's')});
         }
         into.SetModified(true);
     }

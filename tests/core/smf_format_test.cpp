@@ -6,6 +6,7 @@
 
 #include "byte_io.h"
 #include "doc_invariants.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
 #include "random_catalogue.h"
@@ -64,10 +65,10 @@ protected:
     // A two-movie catalogue that a failed open must either keep or replace.
     void FillPrevious() {
         doc.OnNewDocument();
-        doc.AppendRecord({"Alien", "Sigourney Weaver"});
-        doc.AppendRecord({"Heat", "Al Pacino"});
-        doc.RebuildLookupLists();
-        doc.RebuildDisplayOrder();
+        DocSteps(doc).AppendRecord({"Alien", "Sigourney Weaver"});
+        DocSteps(doc).AppendRecord({"Heat", "Al Pacino"});
+        DocSteps(doc).RebuildLookupLists();
+        DocSteps(doc).RebuildDisplayOrder();
         doc.SetModified(true);
     }
     bool PreviousKept() const {
@@ -185,7 +186,7 @@ class SmfVersionTest : public SmfTest {
 protected:
     SmfVersionTest() {
         doc.ApplyCustomHeadings({"Director", "Year", "Studio", "Notes"}, false);
-        doc.Layouts()[0].positions[1] = 123;
+        DocSteps(doc).Shown().Layouts()[0].positions[1] = 123;
     }
     void ExpectLoaded(std::uint32_t progressMax, bool withColors = true) {
         test::ExpectConsistent(doc);
@@ -223,8 +224,8 @@ TEST_F(SmfVersionTest, OldestVersionStartsWithTheRecordCount) {
 TEST_F(SmfVersionTest, FieldsAnOlderVersionLacksDoNotKeepThePreviousCatalogues) {
     RecordValues previous;
     for (auto& value : previous) value = "previous";
-    doc.AppendRecord(previous);
-    doc.AppendRecord(previous);
+    DocSteps(doc).AppendRecord(previous);
+    DocSteps(doc).AppendRecord(previous);
     SmfBytes b;
     b.U32(2);
     BaseLists(b, {"One", "Two"}).Colors({0x0000FF}).Colors({0x00FF00, 0xFF0000});
@@ -308,11 +309,11 @@ TEST_F(SmfVersionTest, ListsLongerOrShorterThanTheRecordCountAreFittedToIt) {
 
 TEST_F(SmfTest, LoadingEmptiesTheUndoJournalAndKeepsTheFilters) {
     FillPrevious();
-    doc.RecordUndo(0, msg::kUndoDelete);
+    DocSteps(doc).RecordUndo(0, msg::kUndoDelete);
     std::array<std::string, kFilterCount> filters;
     filters.fill("All");
     filters[0] = "z";
-    doc.SetFilters(filters);
+    DocSteps(doc).SetFilters(filters);
     SmfBytes b;
     b.U32(2);
     BaseLists(b, {"Zorro", "Alpha"}).Colors({}).Colors({});
@@ -353,10 +354,10 @@ TEST_F(SmfTest, CountsBeyondTheFileAreRefusedBeforeAnythingChanges) {
 TEST_F(SmfTest, TruncationAtEveryOffsetFailsCleanly) {
     CReelkeepDoc source(ui);
     source.OnNewDocument();
-    source.AppendRecord({"Title", "A", "B", "C", "Drama", "VHS", "90", "1", "0", "R", "c1", "c2",
-                         "c3", "c4", "syn"});
-    source.AppendRecord({"Other"});
-    source.DataColors() = {1};
+    DocSteps(source).AppendRecord({"Title", "A", "B", "C", "Drama", "VHS", "90", "1", "0", "R",
+                                   "c1", "c2", "c3", "c4", "syn"});
+    DocSteps(source).AppendRecord({"Other"});
+    DocSteps(source).Shown().DataColors() = {1};
     const std::string full = SaveBytes(source);
     for (std::size_t length = 1; length < full.size(); ++length) {
         SCOPED_TRACE(length);
@@ -382,8 +383,9 @@ TEST_F(SmfTest, RandomByteFlipsNeverBreakTheDocument) {
     CReelkeepDoc source(ui);
     source.OnNewDocument();
     for (int i = 0; i < 5; ++i) {
-        source.AppendRecord({"Movie " + std::to_string(i), "Actor", "", "", "Comedy", "DVD", "100",
-                             std::to_string(i), "", "PG", "", "", "", "", std::string(300, 's')});
+        DocSteps(source).AppendRecord({"Movie " + std::to_string(i), "Actor", "", "", "Comedy",
+                                       "DVD", "100", std::to_string(i), "", "PG", "", "", "", "",
+                                       std::string(300, 's')});
     }
     const std::string full = SaveBytes(source);
     std::mt19937 rng(1234);
@@ -411,12 +413,12 @@ TEST(SmfRoundTrip, RandomCataloguesSurviveSaveAndLoad) {
         original.OnNewDocument();
         const std::uint32_t count = rng() % 40;
         for (RecordValues& values : test::RandomRecords(rng, count)) {
-            original.AppendRecord(std::move(values));
+            DocSteps(original).AppendRecord(std::move(values));
         }
         original.ApplyCustomHeadings({"H1 \xC3\xA9", std::string(300, 'h'), "H3", "H4\r\n"}, false);
-        original.Layouts()[4].ids[6] = 7;
-        original.Layouts()[10].positions[9] = -5;
-        original.HeadingColors() = {0x112233};
+        DocSteps(original).Shown().Layouts()[4].ids[6] = 7;
+        DocSteps(original).Shown().Layouts()[10].positions[9] = -5;
+        DocSteps(original).Shown().HeadingColors() = {0x112233};
         const std::string bytes = SaveBytes(original);
 
         CReelkeepDoc loaded(ui);

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "catalogue_builder.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
 #include "random_catalogue.h"
@@ -40,8 +41,8 @@ TEST(TitleSortCommand, UsesTheIgnoreTheOptionOfTheCurrentMode) {
         options.ignoreTheNormal = !oneLine;  // applies only in the normal view
         options.ignoreTheOneLine = oneLine;  // applies only in the one-line lists
         doc.OptionsChanged(options);
-        if (oneLine) doc.OneLineSortsCommand();
-        doc.TitleSort();
+        if (oneLine) DocSteps(doc).OneLineSortsCommand();
+        DocSteps(doc).TitleSort();
         EXPECT_EQ(TitlesInOrder(doc),
                   (std::vector<std::string>{"The Abyss", "Abyss", "Alien", "Zed"}));
         EXPECT_EQ(doc.CurrentSort(), SortMark::Title);
@@ -56,10 +57,10 @@ TEST(TitleSortCommand, ShowsProgressOnlyWhileEnabled) {
     CReelkeepDoc doc(ui);
     FillCatalogue(doc, RandomRecords(rng, 40));
     ui.progress.clear();
-    doc.TitleSort();
+    DocSteps(doc).TitleSort();
     EXPECT_TRUE(ui.progress.empty());
     doc.SetProgressEnabled(true);
-    doc.TitleSort();
+    DocSteps(doc).TitleSort();
     ASSERT_EQ(ui.progress.size(), 1u);
     EXPECT_EQ(ui.progress[0].caption, msg::kProgressSortTitle);
     EXPECT_EQ(ui.progress[0].max, 5u);  // gaps 20, 10, 5, 2, 1
@@ -76,21 +77,21 @@ TEST(TitleSortDifferential, MatchesTheExchangeSortOnRandomCatalogues) {
         const auto records = RandomRecords(rng, rng() % 61);
         FakeUI ui;
         CReelkeepDoc doc(ui);
-        doc.SetFilters(RandomFilters(rng));
+        DocSteps(doc).SetFilters(RandomFilters(rng));
         FillCatalogue(doc, records);
         DocumentOptions options;
         options.ignoreTheNormal = rng() % 2;
         options.ignoreTheOneLine = rng() % 2;
         doc.OptionsChanged(options);
         const bool oneLine = rng() % 2;
-        if (oneLine) doc.OneLineSortsCommand();
+        if (oneLine) DocSteps(doc).OneLineSortsCommand();
         doc.SetProgressEnabled(true);
         ui.progress.clear();
 
         ref::Order expected = doc.DisplayOrder();
         const std::uint32_t gaps = ref::TitleSort(
             expected, records, oneLine ? options.ignoreTheOneLine : options.ignoreTheNormal);
-        doc.TitleSort();
+        DocSteps(doc).TitleSort();
         ASSERT_EQ(doc.DisplayOrder(), expected) << "round " << round;
         ASSERT_EQ(ui.progress.size(), 1u);
         EXPECT_EQ(ui.progress[0].max, gaps);

@@ -5,6 +5,7 @@
 #include "allocation_failure.h"
 #include "catalogue_builder.h"
 #include "doc_invariants.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
 #include "test_catalogue.h"
@@ -30,7 +31,7 @@ const std::vector<Movie> kMovies = {
 TEST(Undo, TakesBackAnEnter) {
     Catalogue c(kMovies);
     c.ui.entryAnswers.push_back(ToRecord({.title = "Echo", .actor1 = "Eve"}));
-    c.doc.EnterCommand();
+    DocSteps(c.doc).EnterCommand();
     c.doc.Execute(CommandId::Undo);
     EXPECT_EQ(c.Stored(), (Titles{"Delta", "Alpha", "Charlie", "Bravo"}));
     EXPECT_FALSE(c.doc.Lookup(LookupKind::Actors).Contains("Eve"));
@@ -43,11 +44,11 @@ TEST(Undo, BringsDeletedMoviesBackAtTheEndInTheirSortedPlaces) {
     Catalogue c(kMovies);
     c.Select({1, 0, 1, 1});  // displayed: Alpha, Bravo, Charlie, Delta
     c.ui.deleteAnswers = {DeleteAnswer::YesToAll};
-    c.doc.DeleteCommand();
+    DocSteps(c.doc).DeleteCommand();
     ASSERT_EQ(c.Stored(), Titles{"Bravo"});
     ASSERT_FALSE(c.doc.Lookup(LookupKind::MovieTypes).Contains("Drama"));
 
-    c.doc.UndoCommand();
+    DocSteps(c.doc).UndoCommand();
     EXPECT_EQ(c.Stored(), (Titles{"Bravo", "Alpha", "Charlie", "Delta"}));
     EXPECT_EQ(c.Displayed(), (Titles{"Alpha", "Bravo", "Charlie", "Delta"}));
     EXPECT_TRUE(c.doc.Lookup(LookupKind::MovieTypes).Contains("Drama"));
@@ -61,9 +62,9 @@ TEST(Undo, WritesModifiedValuesBack) {
     Catalogue c(kMovies);
     c.Select({1, 1, 0, 0});
     c.ui.entryAnswers = {ToRecord({.title = "Zeta"}), ToRecord({.title = "Omega"})};
-    c.doc.ModifyCommand();
+    DocSteps(c.doc).ModifyCommand();
     ASSERT_EQ(c.Stored(), (Titles{"Delta", "Zeta", "Charlie", "Omega"}));
-    c.doc.UndoCommand();
+    DocSteps(c.doc).UndoCommand();
     EXPECT_EQ(c.Stored(), (Titles{"Delta", "Alpha", "Charlie", "Bravo"}));
     EXPECT_EQ(c.doc.Value(1, Field::MovieType), "Drama");
     EXPECT_EQ(c.Displayed(), (Titles{"Alpha", "Bravo", "Charlie", "Delta"}));
@@ -77,9 +78,9 @@ TEST(Undo, RestoresTheOriginalOfAMovieModifiedTwice) {
     c.Select({1, 1, 0});
     c.ui.entryAnswers = {ToRecord({.title = "First", .actor1 = "Ann", .actor2 = "Bob"}),
                          ToRecord({.title = "Second", .actor1 = "Ann", .actor2 = "Bob"})};
-    c.doc.ModifyCommand();
+    DocSteps(c.doc).ModifyCommand();
     ASSERT_EQ(c.doc.Value(0, Field::MovieName), "Second");
-    c.doc.UndoCommand();
+    DocSteps(c.doc).UndoCommand();
     EXPECT_EQ(c.doc.Value(0, Field::MovieName), "Duo");
 }
 
@@ -89,9 +90,9 @@ TEST(Undo, ListsRestoredMoviesUnderTheirActorsInActorSort) {
     c.doc.Execute(CommandId::SortByActors);
     c.Select({1, 0, 0});  // Ann: Duo
     c.ui.deleteAnswers = {DeleteAnswer::Yes};
-    c.doc.DeleteCommand();
+    DocSteps(c.doc).DeleteCommand();
     ASSERT_EQ(c.doc.ActorRowCount(), 1u);  // Cy: Solo
-    c.doc.UndoCommand();
+    DocSteps(c.doc).UndoCommand();
     ASSERT_EQ(c.doc.CurrentSort(), SortMark::Actors);
     std::vector<std::pair<std::string, std::string>> rows;
     for (std::uint32_t r = 0; r < c.doc.ActorRowCount(); ++r) {
@@ -106,7 +107,7 @@ TEST(Undo, IsAvailableOnlyAfterAChangeAndNotInLabelFormat) {
     Catalogue c(kMovies);
     EXPECT_FALSE(c.doc.IsEnabled(CommandId::Undo));
     c.ui.entryAnswers.push_back(ToRecord({.title = "Echo"}));
-    c.doc.EnterCommand();
+    DocSteps(c.doc).EnterCommand();
     EXPECT_TRUE(c.doc.IsEnabled(CommandId::Undo));
     c.doc.Execute(CommandId::DisplayLabelFormat);
     EXPECT_FALSE(c.doc.IsEnabled(CommandId::Undo));
@@ -117,13 +118,13 @@ TEST(Undo, IsAvailableOnlyAfterAChangeAndNotInLabelFormat) {
 TEST(UndoJournal, IsEmptiedByEachCommandAndByANewCatalogue) {
     Catalogue c(kMovies);
     c.ui.entryAnswers.push_back(ToRecord({.title = "Echo"}));
-    c.doc.EnterCommand();
+    DocSteps(c.doc).EnterCommand();
     c.Select({1, 0, 0, 0, 0});
-    c.doc.ModifyCommand();  // cancelled
+    DocSteps(c.doc).ModifyCommand();  // cancelled
     EXPECT_EQ(c.doc.Undo().size(), 0u);
     EXPECT_EQ(c.doc.Undo().action, "");
     c.ui.entryAnswers.push_back(ToRecord({.title = "Foxtrot"}));
-    c.doc.EnterCommand();
+    DocSteps(c.doc).EnterCommand();
     c.doc.OnNewDocument();
     EXPECT_FALSE(c.doc.Undo().available);
     EXPECT_EQ(c.doc.Undo().size(), 0u);
@@ -131,11 +132,11 @@ TEST(UndoJournal, IsEmptiedByEachCommandAndByANewCatalogue) {
 
 TEST(OutOfMemory, RecordUndoKeepsTheJournalInStep) {
     Catalogue c(kMovies);
-    c.doc.RecordUndo(0, msg::kUndoRestore);
+    DocSteps(c.doc).RecordUndo(0, msg::kUndoRestore);
     for (long k = 0;; ++k) {
         UndoJournal before = c.doc.Undo();
         FailAllocationAfter(k);
-        c.doc.RecordUndo(1, msg::kUndoRestore);
+        DocSteps(c.doc).RecordUndo(1, msg::kUndoRestore);
         const bool failed = !FailureStillArmed();
         StopFailingAllocations();
         ExpectConsistent(c.doc);
@@ -154,10 +155,10 @@ TEST(OutOfMemory, UndoLosesNoRestoredMovieWhereverMemoryRunsOut) {
         Catalogue c(movies);
         c.Select({0, 1, 1, 1, 0});
         c.ui.deleteAnswers = {DeleteAnswer::YesToAll};
-        c.doc.DeleteCommand();
+        DocSteps(c.doc).DeleteCommand();
         FailAllocationAfter(k);
         try {
-            c.doc.UndoCommand();
+            DocSteps(c.doc).UndoCommand();
         } catch (const std::bad_alloc&) {
             // The rebuilds after the restore may give up; the store must stay consistent.
         }

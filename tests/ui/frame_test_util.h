@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "doc_steps.h"
 #include "reelkeep_app.h"
 #include "reelkeep_doc.h"
 #include "settings_store.h"
@@ -167,9 +168,9 @@ inline void FillCatalogue(CReelkeepDoc& doc) {
         values[FieldIndex(Field::MediaType)] = "VHS";
         values[FieldIndex(Field::TapeNumber)] = std::to_string(i + 1);
         values[FieldIndex(Field::Time)] = std::to_string(100 + i);
-        doc.AppendRecord(values);
+        DocSteps(doc).AppendRecord(values);
     }
-    doc.FinishLoad({});
+    DocSteps(doc).FinishLoad({});
     doc.SetModified(true);
 }
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "doc_steps.h"
 #include "frame_test_util.h"
 #include "main_frame.h"
 #include "view_test_util.h"
@@ -18,7 +19,7 @@ namespace {
 struct GoToFixture : viewtest::ViewFixture {
     GoToFixture() {
         Fill(60);
-        doc.OneLineSortsCommand();
+        DocSteps(doc).OneLineSortsCommand();
         view.Execute(CommandId::GoToEntry);
     }
     CGoToEntryWindow& Window() const { return view.GoToWindow(); }

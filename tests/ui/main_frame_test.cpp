@@ -19,6 +19,7 @@
 
 #include "app_strings.h"
 #include "command_table.h"
+#include "doc_steps.h"
 #include "frame_test_util.h"
 #include "qt_text.h"
 #include "recent_files.h"
@@ -363,8 +364,8 @@ private slots:
         CReelkeepApp& app = StartedApp();
         RecordValues movie;
         movie[FieldIndex(Field::MovieName)] = "Test One";
-        app.Doc().AppendRecord(movie);
-        app.Doc().FinishLoad({});
+        DocSteps(app.Doc()).AppendRecord(movie);
+        DocSteps(app.Doc()).FinishLoad({});
         app.Doc().SetModified(true);
         QFile empty(Path(QStringLiteral("empty.smf")));
         QVERIFY(empty.open(QIODevice::WriteOnly));
@@ -406,8 +407,8 @@ private slots:
         RecordValues odd;
         odd[FieldIndex(Field::MovieName)] = "Odd";
         odd[FieldIndex(Field::TapeNumber)] = "12a";
-        app.Doc().AppendRecord(odd);
-        app.Doc().FinishLoad({});
+        DocSteps(app.Doc()).AppendRecord(odd);
+        DocSteps(app.Doc()).FinishLoad({});
         frame.RefreshCommandStates();
         QStringList checkedAtMessage;
         dialogs_->onMessage = [&] {

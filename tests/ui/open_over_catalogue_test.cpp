@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "doc_steps.h"
 #include "frame_test_util.h"
 #include "main_frame.h"
 #include "qt_text.h"
@@ -32,7 +33,7 @@ void WriteCatalogue(const QString& path, int n) {
         r[FieldIndex(Field::Actor2)] = "Shared " + std::to_string(k % 3);
         r[FieldIndex(Field::TapeNumber)] = std::to_string(k / 2 + 1);
         r[FieldIndex(Field::MovieType)] = k % 2 ? "Drama" : "Comedy";
-        doc.AppendRecord(r);
+        DocSteps(doc).AppendRecord(r);
     }
     QVERIFY(doc.SaveDocument(FromQt(path)));
 }

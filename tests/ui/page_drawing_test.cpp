@@ -7,6 +7,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "doc_steps.h"
 #include "page_recorder.h"
 #include "silent_ui.h"
 #include "view_test_util.h"
@@ -30,11 +31,11 @@ struct PageFixture {
     PageFixture() {
         doc.OnNewDocument();
         doc.UseScreenResolution(96);
-        for (int k = 0; k < 6; ++k) doc.AppendRecord(viewtest::MovieRecord(k, k + 1));
-        doc.RebuildDisplayOrder();
-        doc.RebuildLookupLists();
-        doc.RefreshEntryDialogLists();
-        doc.TitleSort();
+        for (int k = 0; k < 6; ++k) DocSteps(doc).AppendRecord(viewtest::MovieRecord(k, k + 1));
+        DocSteps(doc).RebuildDisplayOrder();
+        DocSteps(doc).RebuildLookupLists();
+        DocSteps(doc).RefreshEntryDialogLists();
+        DocSteps(doc).TitleSort();
         style.screenFont.setPixelSize(5);
         style.labelFont.setPixelSize(4);
         style.colors.heading = QColor(255, 0, 0);
@@ -142,7 +143,7 @@ private slots:
 
         f.style.report.pageNumbers = false;
         QCOMPARE(CountStartingWith(f.Report(job, 1), "Page Number"), 0);
-        f.doc.SetRecordCount(0);
+        DocSteps(f.doc).SetRecordCount(0);
         QVERIFY(f.Report(job, 1).texts.empty());
     }
 
@@ -184,7 +185,7 @@ private slots:
         QCOMPARE(ColorOf(page, "Movie Title"), caption);
         QCOMPARE(ColorOf(page, "Movie 000"), value);
 
-        f.doc.DisplayLabelFormatCommand();
+        DocSteps(f.doc).DisplayLabelFormatCommand();
         f.Measure(f.fonts.label);
         LabelJob job;
         job.printCount = 3;
@@ -196,8 +197,9 @@ private slots:
 
     void oneLinePagePrintsFailedAndStaysOnThePaper() {
         PageFixture f;
-        f.doc.OneLineSortsCommand();
-        ColumnLayout& layout = f.doc.Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
+        DocSteps(f.doc).OneLineSortsCommand();
+        ColumnLayout& layout =
+            DocSteps(f.doc).Shown().Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
         layout.ids[2] = 42;
         layout.positions[5] = 5000;  // the tape # column, far right of any paper
         const PageRecording page = f.Report(f.Job(ReportKind::OneLine, {0}, {2}), 1);
@@ -217,15 +219,16 @@ private slots:
 
     void listCellShowsAValueWithBreaksOnOneLine() {
         PageFixture f;
-        f.doc.OneLineSortsCommand();
-        f.doc.SetValue(f.doc.DisplayOrder()[0], Field::MovieName, "Movie 000\r\nPart\nTwo\rEnd");
+        DocSteps(f.doc).OneLineSortsCommand();
+        DocSteps(f.doc).SetValue(f.doc.DisplayOrder()[0], Field::MovieName,
+                                 "Movie 000\r\nPart\nTwo\rEnd");
         const PageRecording page = f.Report(f.Job(ReportKind::OneLine, {0}, {0}), 1);
         QVERIFY(FindText(page, "Movie 000 Part Two End"));
     }
 
     void actorPageRulesTheKeyColumnOnlyAboveAnActor() {
         PageFixture f;
-        f.doc.SortByActorsCommand();
+        DocSteps(f.doc).SortByActorsCommand();
         const std::uint32_t rows = f.doc.ActorRowCount();
         const PageRecording page = f.Report(f.Job(ReportKind::Actors, {0}, {rows - 1}), 1);
         QVERIFY(FindText(page, "Actors"));
@@ -242,7 +245,7 @@ private slots:
 
     void labelsArePlacedFromThePaperEdge() {
         PageFixture f;
-        f.doc.DisplayLabelFormatCommand();
+        DocSteps(f.doc).DisplayLabelFormatCommand();
         f.Measure(f.fonts.label, 30, 40);
         const int L = f.metrics.lineHeight, ascent = f.Ascent(f.fonts.label);
         const auto at = [&](const PageRecording& page, const QString& text) {
@@ -269,7 +272,7 @@ private slots:
 
     void eachLabelIsClippedToItsPlaceOnTheSheet() {
         PageFixture f;
-        f.doc.DisplayLabelFormatCommand();
+        DocSteps(f.doc).DisplayLabelFormatCommand();
         f.fonts.label.setPixelSize(40);  // eleven lines far taller than a label
         f.Measure(f.fonts.label);
         LabelJob job;
@@ -288,7 +291,7 @@ private slots:
 
     void selectionBlankBeforeTheRightColumnPrintsNothing() {
         PageFixture f;
-        f.doc.DisplayLabelFormatCommand();
+        DocSteps(f.doc).DisplayLabelFormatCommand();
         f.Measure(f.fonts.label);
         const LabelJob job = LargeSelectionJob({Label{}, f.doc.Labels()[3]}, 1);
         const PageRecording page = f.Labels(job, 1);

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include "doc_steps.h"
 #include "frame_test_util.h"
 #include "main_frame.h"
 #include "print_preview.h"
@@ -105,9 +106,9 @@ private slots:
         for (int k = 0; k < 400; ++k) {
             RecordValues values;
             values[FieldIndex(Field::MovieName)] = "Movie " + std::to_string(k);
-            app.Doc().AppendRecord(values);
+            DocSteps(app.Doc()).AppendRecord(values);
         }
-        app.Doc().FinishLoad({});
+        DocSteps(app.Doc()).FinishLoad({});
         std::uint32_t pages = 0;
         std::uint64_t painted = 0;
         harness_.dialogs->onPreview = [&](CPrintPreview& preview) {

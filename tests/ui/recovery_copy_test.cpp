@@ -18,6 +18,7 @@
 #include "app_strings.h"
 #include "byte_io.h"
 #include "command_ids.h"
+#include "doc_steps.h"
 #include "frame_test_util.h"
 #include "main_frame.h"
 #include "qt_text.h"
@@ -94,7 +95,7 @@ private slots:
         const QString userFile = harness_.Path(QStringLiteral("mine.smf"));
         QVERIFY(doc.SaveDocument(FromQt(userFile)));
         const QByteArray saved = ReadAll(userFile);
-        doc.PurgeDeletedRecords({true});
+        DocSteps(doc).PurgeDeletedRecords({true});
         doc.SetModified(true);
 
         CRecoveryCopy copy(doc, Folder());
@@ -128,7 +129,7 @@ private slots:
 
         CRecoveryCopy copy(doc, Folder());
         copy.WriteIfModified();
-        doc.PurgeDeletedRecords({true});
+        DocSteps(doc).PurgeDeletedRecords({true});
         QVERIFY(QTest::qWaitFor([&copy] { return copy.Leftover().has_value(); }));
         QTRY_VERIFY(!copy.IsWriting());
 
@@ -243,7 +244,7 @@ private slots:
         harness_.dialogs->saveNames = {userFile};
         QVERIFY(app.Frame().Lifetime().Save());
         const QByteArray saved = ReadAll(userFile);
-        app.Doc().PurgeDeletedRecords({true});
+        DocSteps(app.Doc()).PurgeDeletedRecords({true});
         app.Doc().SetModified(true);
         Crash(app);
         QCOMPARE(ReadAll(userFile), saved);

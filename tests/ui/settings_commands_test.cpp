@@ -13,6 +13,7 @@
 
 #include "dialog_test_util.h"
 #include "dialogs.h"
+#include "doc_steps.h"
 #include "frame_test_util.h"
 #include "help_contexts.h"
 #include "main_frame.h"
@@ -51,9 +52,9 @@ void Catalogue(CReelkeepDoc& doc, const std::vector<std::pair<const char*, const
         RecordValues values;
         values[FieldIndex(Field::MovieName)] = title;
         values[FieldIndex(Field::MovieType)] = type;
-        doc.AppendRecord(values);
+        DocSteps(doc).AppendRecord(values);
     }
-    doc.FinishLoad({});
+    DocSteps(doc).FinishLoad({});
 }
 
 std::vector<std::string> ShownTitles(const CReelkeepDoc& doc) {

@@ -5,6 +5,7 @@
 
 #include "column_positions.h"
 #include "dialog_test_util.h"
+#include "doc_steps.h"
 #include "view_test_util.h"
 
 using namespace reelkeep;
@@ -16,7 +17,7 @@ namespace {
 struct ColumnsFixture : ViewFixture {
     ColumnsFixture() {
         Fill(30);
-        doc.OneLineSortsCommand();
+        DocSteps(doc).OneLineSortsCommand();
         doc.SetModified(false);
     }
     const ColumnLayout& Titles() const {

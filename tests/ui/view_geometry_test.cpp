@@ -6,6 +6,7 @@
 #include <QTest>
 #include <climits>
 
+#include "doc_steps.h"
 #include "view_test_util.h"
 
 using namespace reelkeep;
@@ -239,15 +240,15 @@ private slots:
         const int scrolled = f.view.Scroll().scrollY;
         QVERIFY(scrolled > 0);
         f.view.ApplyDisplayOptions(ViewDisplayOptions{});
-        f.doc.TitleSort();
+        DocSteps(f.doc).TitleSort();
         f.view.OnUpdate();
         QCOMPARE(f.view.Scroll().scrollY, scrolled);
-        f.doc.OneLineSortsCommand();  // updates all views with the mode changed
+        DocSteps(f.doc).OneLineSortsCommand();  // updates all views with the mode changed
         QCOMPARE(f.view.Scroll().scrollY, 0);
         QTest::keyClick(&f.view, Qt::Key_End);
         QVERIFY(f.view.Scroll().scrollY > 0);
-        f.doc.AppendRecord(MovieRecord(99, 99));
-        f.doc.RebuildDisplayOrder();
+        DocSteps(f.doc).AppendRecord(MovieRecord(99, 99));
+        DocSteps(f.doc).RebuildDisplayOrder();
         f.view.OnUpdate();
         QCOMPARE(f.view.Scroll().scrollY, 0);
     }
@@ -255,16 +256,16 @@ private slots:
     void listWithoutPositionsGetsTheStartUpOnes() {
         ViewFixture f;
         f.Fill(5);
-        auto& title = f.doc.Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
+        auto& title = DocSteps(f.doc).Shown().Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
         title.positions.fill(0);
-        f.doc.OneLineSortsCommand();
+        DocSteps(f.doc).OneLineSortsCommand();
         QCOMPARE(title.positions[1], InchToPixels(f.view.Metrics().dpiY, 200));
     }
 
     void keysScrollByLinesPagesAndEnds() {
         ViewFixture f;
         f.Fill(60);
-        f.doc.OneLineSortsCommand();
+        DocSteps(f.doc).OneLineSortsCommand();
         const int L = f.L();
         const ScrollModel& s = f.view.Scroll();
         QTest::keyClick(&f.view, Qt::Key_Down);

@@ -2,6 +2,7 @@
 #include <QFontMetrics>
 #include <QTest>
 
+#include "doc_steps.h"
 #include "list_drawing.h"
 #include "view_test_util.h"
 
@@ -50,10 +51,10 @@ private slots:
         const QRect all = f.Viewport()->rect();
         const int pixels = all.width() * all.height();
         QCOMPARE(CountColor(f.Client(), all, f.colors.background), pixels);
-        f.doc.OneLineSortsCommand();
+        DocSteps(f.doc).OneLineSortsCommand();
         f.view.OnUpdate();
         QCOMPARE(CountColor(f.Client(), all, f.colors.background), pixels);
-        f.doc.DisplayLabelFormatCommand();
+        DocSteps(f.doc).DisplayLabelFormatCommand();
         f.view.OnUpdate();
         QCOMPARE(CountColor(f.Client(), all, f.colors.background), pixels);
     }
@@ -93,8 +94,8 @@ private slots:
         f.view.ApplyDisplayOptions(NoGraphics());
         RecordValues r = MovieRecord(1, 1);
         r[FieldIndex(Field::Synopsis)] = "one\r\ntwo\nthree\rfour\nFIVE FIVE\nSIX SIX SIX";
-        f.doc.AppendRecord(r);
-        f.doc.RebuildDisplayOrder();
+        DocSteps(f.doc).AppendRecord(r);
+        DocSteps(f.doc).RebuildDisplayOrder();
         f.view.OnUpdate();
         const int L = f.L();
         const int textTop = 6 * L + L + 2;  // below the six record lines and the caption
@@ -114,7 +115,7 @@ private slots:
     void oneLineHeaderStaysWhileRowsScroll() {
         RenderFixture f;
         f.Fill(40);
-        f.doc.OneLineSortsCommand();
+        DocSteps(f.doc).OneLineSortsCommand();
         const int L = f.L();
         const QImage before = f.Client();
         const QRect header(0, 0, f.Viewport()->width(), L);
@@ -132,8 +133,8 @@ private slots:
     void oneLineWithoutASortShowsTheTitleList() {
         // File > New, three movies entered, then One Line Sorts: no sort is marked.
         RenderFixture f;
-        for (int k = 0; k < 3; ++k) f.doc.AppendRecord(MovieRecord(k, k + 1));
-        f.doc.RebuildDisplayOrder();
+        for (int k = 0; k < 3; ++k) DocSteps(f.doc).AppendRecord(MovieRecord(k, k + 1));
+        DocSteps(f.doc).RebuildDisplayOrder();
         f.doc.Execute(CommandId::OneLineSorts);
         QCOMPARE(f.doc.CurrentSort(), SortMark::None);
         const int L = f.L();
@@ -153,7 +154,7 @@ private slots:
     void actorRowsNameTheActorOnceAGroup() {
         RenderFixture f;
         f.Fill(12);
-        f.doc.SortByActorsCommand();
+        DocSteps(f.doc).SortByActorsCommand();
         QCOMPARE(f.view.Geometry().mode, DisplayMode::Actors);
         const QImage image = f.Client();
         const int L = f.L();
@@ -167,7 +168,7 @@ private slots:
     void largeLabelsComeInPairs() {
         RenderFixture f({1200, 800});
         f.Fill(5);
-        f.doc.DisplayLabelFormatCommand();
+        DocSteps(f.doc).DisplayLabelFormatCommand();
         QCOMPARE(f.view.Geometry().screenRows, 3u);
         const ViewMetrics& m = f.view.Metrics();
         const int w = m.labelCharWidth, rowH = 12 * m.labelLineHeight;

@@ -2,6 +2,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "doc_steps.h"
 #include "view_test_util.h"
 
 using namespace reelkeep;
@@ -13,7 +14,7 @@ namespace {
 struct ListFixture : ViewFixture {
     ListFixture() {
         Fill(30);
-        doc.OneLineSortsCommand();
+        DocSteps(doc).OneLineSortsCommand();
     }
     QPoint RowPoint(int row) const { return {60, L() * (row + 1) + L() / 2}; }
     void Click(int row, Qt::KeyboardModifiers mods = {}) {
@@ -94,7 +95,7 @@ private slots:
         QCOMPARE(requests.count(), 1);
         QCOMPARE(requests.at(0).at(0).value<CommandId>(), CommandId::Modify);
 
-        f.doc.DisplayLabelFormatCommand();
+        DocSteps(f.doc).DisplayLabelFormatCommand();
         requests.clear();
         QTest::mouseDClick(f.Viewport(), Qt::LeftButton, {}, {40, f.L() * 3});
         QCOMPARE(requests.count(), 0);
@@ -103,7 +104,7 @@ private slots:
     void labelClicksSelectLabels() {
         ViewFixture f({1100, 600});
         f.Fill(5);
-        f.doc.DisplayLabelFormatCommand();
+        DocSteps(f.doc).DisplayLabelFormatCommand();
         QCOMPARE(f.view.Geometry().rowCount, 5u);
         const ViewMetrics& m = f.view.Metrics();
         const int secondRow = 12 * m.labelLineHeight + 20;
@@ -125,9 +126,10 @@ private slots:
         QCOMPARE(f.view.Selection().CountSelected(), std::size_t{0});
         QVERIFY(!f.doc.Selection().present);
 
-        for (int k = 0; k < 4; ++k) f.doc.AppendRecord(MovieRecord(100 + k, 1));  // share tape 1
-        f.doc.RebuildDisplayOrder();
-        f.doc.DisplayLabelFormatCommand();
+        for (int k = 0; k < 4; ++k)
+            DocSteps(f.doc).AppendRecord(MovieRecord(100 + k, 1));  // share tape 1
+        DocSteps(f.doc).RebuildDisplayOrder();
+        DocSteps(f.doc).DisplayLabelFormatCommand();
         const std::size_t labels = f.doc.Labels().size();
         QVERIFY(labels < f.doc.DisplayOrder().size());
         f.view.Execute(CommandId::SelectAll);
@@ -170,11 +172,11 @@ private slots:
         f.Click(1);
         QVERIFY(enabled(CommandId::Delete));
         QVERIFY(enabled(CommandId::Modify));
-        f.doc.DisplayNormalViewCommand();
+        DocSteps(f.doc).DisplayNormalViewCommand();
         QVERIFY(enabled(CommandId::SelectAll));
         QVERIFY(f.doc.ImportRecords({MovieRecord(99, 99)}));
         QVERIFY(enabled(CommandId::Undo));
-        f.doc.DisplayLabelFormatCommand();
+        DocSteps(f.doc).DisplayLabelFormatCommand();
         f.view.Execute(CommandId::SelectAll);
         QVERIFY(!enabled(CommandId::Undo));  // as the Edit menu: labels are not undone
         QVERIFY(!enabled(CommandId::Delete));
@@ -188,7 +190,7 @@ private slots:
         QVERIFY(!f.view.IsEnabled(CommandId::LargeLabels));
         f.Fill(5);
         QVERIFY(!f.view.IsEnabled(CommandId::SmallLabels));  // not in label format
-        f.doc.DisplayLabelFormatCommand();
+        DocSteps(f.doc).DisplayLabelFormatCommand();
         QVERIFY(f.view.IsEnabled(CommandId::SmallLabels));
         QVERIFY(f.view.IsChecked(CommandId::LargeLabels));
         f.view.Execute(CommandId::SmallLabels);

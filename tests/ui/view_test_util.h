@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "column_edit_route.h"
+#include "doc_steps.h"
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
 #include "silent_ui.h"
@@ -74,11 +75,11 @@ struct ViewFixture {
 
     // n movies, one per tape, sorted by title, shown in the Normal View.
     void Fill(int n) {
-        for (int k = 0; k < n; ++k) doc.AppendRecord(MovieRecord(k, k + 1));
-        doc.RebuildDisplayOrder();
-        doc.RebuildLookupLists();
-        doc.RefreshEntryDialogLists();
-        doc.TitleSort();
+        for (int k = 0; k < n; ++k) DocSteps(doc).AppendRecord(MovieRecord(k, k + 1));
+        DocSteps(doc).RebuildDisplayOrder();
+        DocSteps(doc).RebuildLookupLists();
+        DocSteps(doc).RefreshEntryDialogLists();
+        DocSteps(doc).TitleSort();
         view.OnUpdate();
     }
 

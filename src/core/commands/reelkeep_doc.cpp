@@ -37,8 +37,6 @@ void CReelkeepDoc::StartLoading() {
     shown_.ForgetRecords();
 }
 
-void CReelkeepDoc::AdoptRecords(RecordLoader& loader) { catalogue_.Adopt(loader); }
-
 void CReelkeepDoc::AppendRecord(RecordValues values) { catalogue_.Append(std::move(values)); }
 
 void CReelkeepDoc::PurgeDeletedRecords(const std::vector<bool>& marked) {
@@ -67,6 +65,17 @@ void CReelkeepDoc::UpdateLabelColors() {
 }
 
 void CReelkeepDoc::RebuildDisplayOrder() { shown_.RebuildOrder(); }
+
+void CReelkeepDoc::ApplyFilters(const std::array<std::string, kFilterCount>& filters) {
+    shown_.SetFilters(filters);
+    shown_.RebuildOrder();
+}
+
+void CReelkeepDoc::SetLabelColors(std::vector<std::uint32_t> dataColors,
+                                  std::vector<std::uint32_t> headingColors) {
+    shown_.DataColors() = std::move(dataColors);
+    shown_.HeadingColors() = std::move(headingColors);
+}
 
 void CReelkeepDoc::BuildActorIndex() { shown_.BuildActorIndex(progressEnabled_); }
 

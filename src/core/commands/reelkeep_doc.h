@@ -21,6 +21,7 @@ namespace reelkeep {
 class ByteSource;
 class ByteSink;
 class FileCalls;
+class SmfReader;
 
 // The catalogue document: the record store, everything derived
 // from it (lookup lists, display order, actor index, label layout) and the commands that change
@@ -33,69 +34,13 @@ public:
     CReelkeepDoc& operator=(const CReelkeepDoc&) = delete;
 
     IReelkeepUI& ui() const { return ui_; }
+    // The records and lookup lists, and what is derived from them for showing: read-only, as
+    // every change goes through the commands below.
     const CCatalogue& Catalogue() const { return catalogue_; }
     const CCatalogueDisplay& Shown() const { return shown_; }
 
-    // ---- record store -------------------------------------------------------------------
-    std::uint32_t RecordCount() const { return catalogue_.Count(); }
-    const std::string& Value(std::uint32_t record, Field f) const {
-        return catalogue_.Value(record, f);
-    }
-    const std::vector<std::string>& Column(Field f) const { return catalogue_.Column(f); }
-    RecordValues Record(std::uint32_t record) const { return catalogue_.Record(record); }
-    // In-place writes are for Modify, Undo and Delete only.
-    void SetValue(std::uint32_t record, Field f, std::string value);
-    void SetRecord(std::uint32_t record, RecordValues values);
-
-    void ResetCatalogue();
-    // Sets the record count: new records empty, surplus ones dropped.
-    void SetRecordCount(std::uint32_t count);
-    // Before a file's records are read: the previous catalogue's records go, and every list that
-    // names them, so that nothing shown or asked meanwhile can reach a record that is gone.
-    void StartLoading();
-    // The records a file held, once read (see RecordStore::Adopt).
-    void AdoptRecords(RecordLoader& loader);
-    // Appends one record; throws std::bad_alloc with the store unchanged.
-    void AppendRecord(RecordValues values);
-    // Removes the records marked for deletion (marked[i] for record i; records past the end of
-    // marked stay), keeping the others in order, then rebuilds the display order. The marks are
-    // kept apart from the records so that a movie named like a marker is never removed unasked.
-    void PurgeDeletedRecords(const std::vector<bool>& marked);
-    // Replaces a whole field array; it is filled up or cut to the record count.
-    void ReplaceColumn(Field f, std::vector<std::string> values);
-
-    // ---- lookup lists and the entry dialog's lists ---------------------------------------
-    const LookupList& Lookup(LookupKind kind) const { return catalogue_.Lookup(kind); }
-    void RebuildLookupLists();
-    // Enters every lookup value of one record (the Enter command's step).
-    void AddRecordToLookups(std::uint32_t record);
-    void RefreshEntryDialogLists();
-    const EntryDialogLists& EntryLists() const { return catalogue_.EntryLists(); }
-
-    // ---- custom headings, column layouts, label colours ----------------------------------
-    const HeadingTexts& CustomHeadings() const { return shown_.CustomHeadings(); }
-    void ApplyCustomHeadings(const HeadingTexts& headings, bool repaint);
-    ColumnLayouts& Layouts() { return shown_.Layouts(); }
-    const ColumnLayouts& Layouts() const { return shown_.Layouts(); }
-    // The screen's resolution, told once by the window: every list gets its start-up column
-    // positions in it, and a list shown later without positions (written by a tool) gets them
-    // when it is shown. Without a screen the positions stay as the file has them.
-    void UseScreenResolution(int dpiY);
-    // The columns of the list shown (One Line Sorts, Actor Sort), counted from 1, the key
-    // column (see column_edit.h). Each change applies to that list's layout alone and marks the
-    // catalogue modified; the view that asked for it repaints.
-    void AddShownListColumn(std::size_t after, std::uint32_t id, int dpiY);
-    void RemoveShownListColumn(std::size_t column);
-    void MoveShownListBoundary(std::size_t slot, int x);
-    std::vector<std::uint32_t>& HeadingColors() { return shown_.HeadingColors(); }
-    const std::vector<std::uint32_t>& HeadingColors() const { return shown_.HeadingColors(); }
-    std::vector<std::uint32_t>& DataColors() { return shown_.DataColors(); }
-    const std::vector<std::uint32_t>& DataColors() const { return shown_.DataColors(); }
-    void UpdateLabelColors();
-
     // ---- document flags and lifetime -----------------------------------------------------
     bool IsReady() const { return ready_; }
-    void SetReady(bool ready) { ready_ = ready; }
     bool IsModified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
     // Grows with every change that marks the catalogue modified, and never goes back.
@@ -107,8 +52,6 @@ public:
     std::uint64_t CatalogueSerial() const { return catalogueSerial_; }
     // The new-catalogue step: ready, emptied, progress allowed, Find forgotten.
     void OnNewDocument();
-    // The rebuilds that end a load, once the file's items are in the document.
-    void FinishLoad(const HeadingTexts& headingsFromFile);
     // Open and save a catalogue file; failures are reported through the UI with the file error
     // texts and return false (a failed save leaves the old file untouched).
     bool OpenDocument(const std::string& path);
@@ -118,25 +61,124 @@ public:
     // The same on bytes already opened; path only names the file in messages.
     bool ReadDocument(ByteSource& source, std::string_view path);
     void WriteDocument(ByteSink& sink) const;
+    // Records made elsewhere (a generator) taken in as a file's would be, with their headings.
+    void LoadRecords(RecordLoader& records, const HeadingTexts& headings);
 
-    // ---- filters and display order -------------------------------------------------------
-    const std::array<std::string, kFilterCount>& Filters() const { return shown_.Filters(); }
-    void SetFilters(const std::array<std::string, kFilterCount>& filters) {
-        shown_.SetFilters(filters);
+    // ---- what the settings and the tool decide -------------------------------------------
+    void ApplyCustomHeadings(const HeadingTexts& headings, bool repaint);
+    void OptionsChanged(const DocumentOptions& options);
+    // The filters given without asking: the display order from record order, left unsorted.
+    void ApplyFilters(const std::array<std::string, kFilterCount>& filters);
+    // One data colour per movie type (by place in the movie-type list) and the heading colour.
+    void SetLabelColors(std::vector<std::uint32_t> dataColors,
+                        std::vector<std::uint32_t> headingColors);
+    // The default printer's colour count, as the window measured it (2 without a printer).
+    void SetPrinterColorCount(int count) { printerColorCount_ = count; }
+    int PrinterColorCount() const { return printerColorCount_; }
+
+    // ---- the columns of the list shown ---------------------------------------------------
+    // The screen's resolution, told once by the window: every list gets its start-up column
+    // positions in it, and a list shown later without positions (written by a tool) gets them
+    // when it is shown. Without a screen the positions stay as the file has them.
+    void UseScreenResolution(int dpiY);
+    // The columns of the list shown (One Line Sorts, Actor Sort), counted from 1, the key
+    // column (see column_edit.h). Each change applies to that list's layout alone and marks the
+    // catalogue modified; the view that asked for it repaints.
+    void AddShownListColumn(std::size_t after, std::uint32_t id, int dpiY);
+    void RemoveShownListColumn(std::size_t column);
+    void MoveShownListBoundary(std::size_t slot, int x);
+
+    // ---- commands ------------------------------------------------------------------------
+    // Whether the document handles the command at all.
+    static bool Handles(CommandId id);
+    bool IsEnabled(CommandId id) const;
+    bool IsChecked(CommandId id) const;
+    void Execute(CommandId id);
+    const UndoJournal& Undo() const { return undo_; }
+    const FindSettings& LastFind() const { return find_; }
+    // Records the exports write: the selected displayed records, or all displayed ones.
+    std::vector<std::uint32_t> ExportedRecords();
+    // Appends the movies as one command, which Undo takes back whole. Out of memory, nothing is
+    // added, the user is told and false returned.
+    bool ImportRecords(std::vector<RecordValues> records);
+    // The table's movies under the mapping, imported as ImportRecords does; the table's values
+    // are moved out. The report gets every line left out or cut short.
+    bool ImportTable(CsvTable& table, const ColumnMapping& mapping, ImportReport& report);
+
+    // ---- until every reader takes the catalogue or its display ---------------------------
+    std::uint32_t RecordCount() const { return catalogue_.Count(); }
+    const std::string& Value(std::uint32_t record, Field f) const {
+        return catalogue_.Value(record, f);
     }
+    const std::vector<std::string>& Column(Field f) const { return catalogue_.Column(f); }
+    RecordValues Record(std::uint32_t record) const { return catalogue_.Record(record); }
+    const LookupList& Lookup(LookupKind kind) const { return catalogue_.Lookup(kind); }
+    const EntryDialogLists& EntryLists() const { return catalogue_.EntryLists(); }
+    const HeadingTexts& CustomHeadings() const { return shown_.CustomHeadings(); }
+    const ColumnLayouts& Layouts() const { return shown_.Layouts(); }
+    const std::vector<std::uint32_t>& HeadingColors() const { return shown_.HeadingColors(); }
+    const std::vector<std::uint32_t>& DataColors() const { return shown_.DataColors(); }
+    const std::array<std::string, kFilterCount>& Filters() const { return shown_.Filters(); }
     const std::vector<std::uint32_t>& DisplayOrder() const { return shown_.Order(); }
-    // Refills the display order from the filters in record order and the displayed-actor list.
-    void RebuildDisplayOrder();
     const LookupList& DisplayedActors() const { return shown_.DisplayedActors(); }
-
-    // ---- sorting and display state -------------------------------------------------------
     const DisplayState& Display() const { return shown_.State(); }
     SortMark CurrentSort() const { return shown_.State().sort; }
     bool NormalViewFlag() const { return shown_.State().NormalView(); }
     bool OneLineFlag() const { return shown_.State().OneLine(); }
     bool LabelFormatFlag() const { return shown_.State().LabelFormat(); }
     const DocumentOptions& Options() const { return shown_.Options(); }
-    void OptionsChanged(const DocumentOptions& options);
+    bool TitleOrderIgnoresThe() const { return shown_.TitleOrderIgnoresThe(); }
+    bool TapeOrderIsText() const { return shown_.TapeOrderIsText(); }
+    std::uint32_t ActorRowCount() const { return shown_.ActorRowCount(); }
+    std::string_view ActorRowGroupName(std::uint32_t row) const {
+        return shown_.ActorRowGroupName(row);
+    }
+    std::string_view ActorRowActor(std::uint32_t row) const { return shown_.ActorRowActor(row); }
+    std::uint32_t ActorRowRecord(std::uint32_t row) const { return shown_.ActorRowRecord(row); }
+    std::uint32_t ActorRowGroup(std::uint32_t row) const { return shown_.ActorRowGroup(row); }
+    std::uint32_t ActorGroupCount() const { return shown_.ActorGroupCount(); }
+    const std::vector<Label>& Labels() const { return shown_.Labels(); }
+    std::uint32_t ListingCount() const { return shown_.ListingCount(); }
+    std::uint32_t ListingRecord(std::uint32_t row) const { return shown_.ListingRecord(row); }
+    std::uint32_t ShownRowCount() const { return shown_.ShownRowCount(); }
+    RowSelection& Selection() { return shown_.Selection(); }
+    const RowSelection& Selection() const { return shown_.Selection(); }
+
+private:
+    // Tests build a catalogue's state step by step through the steps below.
+    friend class DocSteps;
+
+    // ---- the records ---------------------------------------------------------------------
+    // In-place writes are for Modify, Undo and Delete only.
+    void SetValue(std::uint32_t record, Field f, std::string value);
+    void SetRecord(std::uint32_t record, RecordValues values);
+    void ResetCatalogue();
+    // Sets the record count: new records empty, surplus ones dropped.
+    void SetRecordCount(std::uint32_t count);
+    // Before a file's records are read: the previous catalogue's records go, and every list that
+    // names them, so that nothing shown or asked meanwhile can reach a record that is gone.
+    void StartLoading();
+    // Appends one record; throws std::bad_alloc with the store unchanged.
+    void AppendRecord(RecordValues values);
+    // Removes the records marked for deletion (marked[i] for record i; records past the end of
+    // marked stay), keeping the others in order, then rebuilds the display order. The marks are
+    // kept apart from the records so that a movie named like a marker is never removed unasked.
+    void PurgeDeletedRecords(const std::vector<bool>& marked);
+    void ReplaceColumn(Field f, std::vector<std::string> values);
+    void RebuildLookupLists();
+    void AddRecordToLookups(std::uint32_t record);
+    void RefreshEntryDialogLists();
+    void UpdateLabelColors();
+    void SetReady(bool ready) { ready_ = ready; }
+    // The rebuilds that end a load, once the file's items are in the document.
+    void FinishLoad(const HeadingTexts& headingsFromFile);
+
+    // ---- display order, sorts and modes --------------------------------------------------
+    void SetFilters(const std::array<std::string, kFilterCount>& filters) {
+        shown_.SetFilters(filters);
+    }
+    // Refills the display order from the filters in record order and the displayed-actor list.
+    void RebuildDisplayOrder();
     void TitleSort();
     void ReapplyCurrentSort();
     void SortByActorsCommand();
@@ -146,38 +188,10 @@ public:
     void DisplayNormalViewCommand();
     void DisplayLabelFormatCommand();
     void SortByCounterNumber();
-    // How the display order was last sorted where an option decides it: the title sort with or
-    // without a leading "The ", the tape sort by text or by number. Switching between the
-    // Normal View and One Line Sorts keeps the order, so it need not follow the options shown.
-    bool TitleOrderIgnoresThe() const { return shown_.TitleOrderIgnoresThe(); }
-    bool TapeOrderIsText() const { return shown_.TapeOrderIsText(); }
-
-    // ---- actor index and label layout ----------------------------------------------------
-    std::uint32_t ActorRowCount() const { return shown_.ActorRowCount(); }
-    // Group name of row r: the actor on a group's first row, empty on the others.
-    std::string_view ActorRowGroupName(std::uint32_t row) const {
-        return shown_.ActorRowGroupName(row);
-    }
-    // The actor whose group row r belongs to, on every row of the group: what a printed actor
-    // list breaks its pages on.
-    std::string_view ActorRowActor(std::uint32_t row) const { return shown_.ActorRowActor(row); }
-    std::uint32_t ActorRowRecord(std::uint32_t row) const { return shown_.ActorRowRecord(row); }
-    // Rows come group by group: the sorted actors, then the pseudo-actor's group, the last.
-    std::uint32_t ActorRowGroup(std::uint32_t row) const { return shown_.ActorRowGroup(row); }
-    std::uint32_t ActorGroupCount() const { return shown_.ActorGroupCount(); }
     // Sorts the displayed-actor list and builds the index, without touching the sort marks.
     void BuildActorIndex();
-    const std::vector<Label>& Labels() const { return shown_.Labels(); }
-    // Rows of the current listing: actor rows while the actors mark is set, else displayed records.
-    std::uint32_t ListingCount() const { return shown_.ListingCount(); }
-    std::uint32_t ListingRecord(std::uint32_t row) const { return shown_.ListingRecord(row); }
-    // Rows of what is shown: actor rows, displayed records or labels.
-    std::uint32_t ShownRowCount() const { return shown_.ShownRowCount(); }
 
-    // ---- selection, editing, undo, find, export ------------------------------------------
-    RowSelection& Selection() { return shown_.Selection(); }
-    const RowSelection& Selection() const { return shown_.Selection(); }
-    const UndoJournal& Undo() const { return undo_; }
+    // ---- editing, undo, find, exchange ---------------------------------------------------
     void ClearUndoJournal();
     void RecordUndo(std::uint32_t record, std::string_view action);
     void EnterCommand();
@@ -187,31 +201,10 @@ public:
     void EditCustomHeadingCommand();
     void FiltersCommand();
     void FindCommand();
-    const FindSettings& LastFind() const { return find_; }
     void ExportCommand(ExportKind kind);
-    // Records the exports write: the selected displayed records, or all displayed ones.
-    std::vector<std::uint32_t> ExportedRecords();
     // Asks for a CSV file, lets the user map its columns, appends its movies and reports.
     void ImportCommand();
-    // Appends the movies as one command, which Undo takes back whole. Out of memory, nothing is
-    // added, the user is told and false returned.
-    bool ImportRecords(std::vector<RecordValues> records);
-    // The table's movies under the mapping, imported as ImportRecords does; the table's values
-    // are moved out. The report gets every line left out or cut short.
-    bool ImportTable(CsvTable& table, const ColumnMapping& mapping, ImportReport& report);
 
-    // ---- command routing -----------------------------------------------------------------
-    // Whether the document handles the command at all.
-    static bool Handles(CommandId id);
-    bool IsEnabled(CommandId id) const;
-    bool IsChecked(CommandId id) const;
-    void Execute(CommandId id);
-
-    // The default printer's colour count, as the view measured it (2 without a printer).
-    void SetPrinterColorCount(int count) { printerColorCount_ = count; }
-    int PrinterColorCount() const { return printerColorCount_; }
-
-private:
     // The modified flag, counting each change that sets it: a copy of the catalogue can then
     // tell a catalogue changed since the copy from one that is merely still unsaved.
     class ModifiedFlag {
@@ -270,6 +263,10 @@ private:
     // user must be told, if anything; opened says whether the open counts as done.
     std::optional<std::string> LoadCatalogue(ByteSource& source, std::string_view path,
                                              bool& opened);
+    // Reads the file's items into the document, up to the rebuilds. The document is left alone
+    // until the record count has been read and found plausible; touched says whether it was
+    // changed.
+    void ReadItems(SmfReader& reader, HeadingTexts& headings, bool& touched);
     // After a load broken off by lack of memory: nothing left that names a record or a value of
     // the previous catalogue.
     void KeepWhatWasLoaded();

@@ -60,14 +60,14 @@ void WriteLayouts(SmfWriter& writer, const ColumnLayouts& layouts) {
 }
 
 // The file's items from the layouts on; the field lists go into the loader.
-void ReadBody(CReelkeepDoc& doc, SmfReader& reader, SmfVersion version, RecordLoader& records,
-              HeadingTexts& headings, ProgressScope& progress) {
+void ReadBody(CCatalogueDisplay& shown, SmfReader& reader, SmfVersion version,
+              RecordLoader& records, HeadingTexts& headings, ProgressScope& progress) {
     const auto readList = [&](Field f) {
         records.Take(f, reader.ReadStringList(records.Count()));
         progress.Step();
     };
     if (HasLayouts(version)) {
-        doc.Layouts() = ReadLayouts(reader, doc.Layouts());
+        shown.Layouts() = ReadLayouts(reader, shown.Layouts());
         progress.Step();
     }
     if (HasCustomData(version)) {
@@ -79,40 +79,37 @@ void ReadBody(CReelkeepDoc& doc, SmfReader& reader, SmfVersion version, RecordLo
     }
     progress.Step();
     for (const Field f : kBaseFields) readList(f);
-    doc.DataColors() = reader.ReadColorList();
+    shown.DataColors() = reader.ReadColorList();
     progress.Step();
-    doc.HeadingColors() = reader.ReadColorList();
+    shown.HeadingColors() = reader.ReadColorList();
     progress.Step();
     if (HasSynopsis(version)) readList(Field::Synopsis);
 }
 
-// Reads the file's items into the document, up to the rebuilds. The document is left alone
-// until the record count has been read and found plausible; touched says whether it was changed.
-void ReadItems(CReelkeepDoc& doc, SmfReader& reader, HeadingTexts& headings, bool& touched) {
+}  // namespace
+
+void CReelkeepDoc::ReadItems(SmfReader& reader, HeadingTexts& headings, bool& touched) {
     const std::uint32_t mark = reader.ReadU32();
     const SmfVersion version = VersionOfMark(mark);
-    ProgressScope progress(doc.ui(), msg::kProgressLoading, LoadSteps(version),
-                           doc.ProgressEnabled());
+    ProgressScope progress(ui_, msg::kProgressLoading, LoadSteps(version), progressEnabled_);
     const bool markIsCount = version == SmfVersion::Oldest && MarkIsRecordCount(mark);
     const std::uint32_t count = markIsCount ? mark : reader.ReadU32();
     // A record count the rest of the file cannot hold would only size arrays for nothing.
     reader.RequireItems(count, ListsPerRecord(version));
 
     touched = true;
-    doc.ClearUndoJournal();
-    doc.StartLoading();
+    ClearUndoJournal();
+    StartLoading();
     RecordLoader records(count);
     try {
-        ReadBody(doc, reader, version, records, headings, progress);
-        doc.AdoptRecords(records);
+        ReadBody(shown_, reader, version, records, headings, progress);
+        catalogue_.Adopt(records);
     } catch (const std::bad_alloc&) {
         // What was read is kept, the rest of each record empty.
-        doc.AdoptRecords(records);
+        catalogue_.Adopt(records);
         throw;
     }
 }
-
-}  // namespace
 
 bool CReelkeepDoc::OpenDocument(const std::string& path) {
     try {
@@ -160,7 +157,7 @@ std::optional<std::string> CReelkeepDoc::LoadCatalogue(ByteSource& source, std::
     try {
         {
             SmfReader reader(source);
-            ReadItems(*this, reader, headings, touched);
+            ReadItems(reader, headings, touched);
         }
         FinishLoad(headings);
     } catch (const SmfFormatError&) {
@@ -186,6 +183,14 @@ void CReelkeepDoc::KeepWhatWasLoaded() {
     catalogue_.ClearLookups();
     shown_.Selection() = RowSelection{};
     shown_.RebuildOrderOrClear();
+}
+
+void CReelkeepDoc::LoadRecords(RecordLoader& records, const HeadingTexts& headings) {
+    ChangeScope change(*this);
+    ClearUndoJournal();
+    StartLoading();
+    catalogue_.Adopt(records);
+    FinishLoad(headings);
 }
 
 bool CReelkeepDoc::SaveDocument(const std::string& path) {

@@ -6,6 +6,7 @@
 
 #include "catalogue_builder.h"
 #include "doc_invariants.h"
+#include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
 #include "smf_bytes.h"
@@ -92,9 +93,9 @@ std::string UndoneBytes(const CReelkeepDoc& doc, const ref::Records& before) {
     FakeUI ui;
     CReelkeepDoc undone(ui);
     undone.ApplyCustomHeadings(doc.CustomHeadings(), false);
-    undone.Layouts() = doc.Layouts();
-    undone.DataColors() = doc.DataColors();
-    undone.HeadingColors() = doc.HeadingColors();
+    DocSteps(undone).Shown().Layouts() = doc.Layouts();
+    DocSteps(undone).Shown().DataColors() = doc.DataColors();
+    DocSteps(undone).Shown().HeadingColors() = doc.HeadingColors();
     FillCatalogue(undone, records);
     return SaveBytes(undone);
 }

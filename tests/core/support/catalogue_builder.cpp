@@ -1,5 +1,7 @@
 #include "catalogue_builder.h"
 
+#include "doc_steps.h"
+
 namespace reelkeep::test {
 
 RecordValues ToRecord(const Movie& m) {
@@ -36,11 +38,11 @@ std::vector<RecordValues> RecordsOf(const CReelkeepDoc& doc) {
 }
 
 void FillCatalogue(CReelkeepDoc& doc, std::span<const RecordValues> records) {
-    for (const RecordValues& r : records) doc.AppendRecord(r);
-    doc.SetReady(true);
-    doc.RebuildDisplayOrder();
-    doc.RebuildLookupLists();
-    doc.RefreshEntryDialogLists();
+    for (const RecordValues& r : records) DocSteps(doc).AppendRecord(r);
+    DocSteps(doc).SetReady(true);
+    DocSteps(doc).RebuildDisplayOrder();
+    DocSteps(doc).RebuildLookupLists();
+    DocSteps(doc).RefreshEntryDialogLists();
 }
 
 void FillCatalogue(CReelkeepDoc& doc, std::span<const Movie> movies) {
