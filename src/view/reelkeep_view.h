@@ -19,6 +19,7 @@
 #include "selection.h"
 #include "view_colors.h"
 #include "view_geometry.h"
+#include "view_look.h"
 
 class QPrinter;
 
@@ -95,8 +96,9 @@ public:
     std::uint32_t PrintPages() const;
     void SetPrintOptions(const ReportPrintOptions& options) { printOptions_ = options; }
 
+    const ViewLook& Look() const { return look_; }
     const ViewMetrics& Metrics() const { return metrics_; }
-    const QFont& ScreenFont() const { return screenFont_; }
+    const QFont& ScreenFont() const { return look_.screenFont; }
     const ModeGeometry& Geometry() const { return geometry_; }
     const ScrollModel& Scroll() const { return scroll_; }
     const SelectionFlags& Selection() const { return selection_; }
@@ -143,8 +145,6 @@ private:
     // A live paint of the client area, for the frozen view to show.
     QPixmap CurrentPicture();
     void ResetScroll();
-    void MeasureScreenFont();
-    void MeasureLabelFont();
     void SetLargeLabels(bool large);
     PrintRequest MakePrintRequest(bool printSelection) const;
 
@@ -177,14 +177,9 @@ private:
 
     const CReelkeepDoc& doc_;
     RowSelection& sharedSelection_;
+    ViewLook look_;
     ViewMetrics metrics_;
-    QFont screenFont_;
-    QFont labelFont_;
-    ViewColors colors_;
-    ViewDisplayOptions options_;
     bool largeLabels_ = true;
-    std::array<QString, 10> columnTitles_;
-    std::array<QString, kCustomFieldCount> headings_;
     SelectionFlags selection_;
     ShownListing shown_;
     ModeGeometry geometry_;

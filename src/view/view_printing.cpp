@@ -9,19 +9,19 @@ namespace reelkeep {
 PrintRequest CReelkeepView::MakePrintRequest(bool printSelection) const {
     PrintRequest request;
     PrintStyle& style = request.style;
-    style.options = options_;
-    style.colors = colors_;
-    style.columnTitles = columnTitles_;
-    style.headings = headings_;
-    style.screenFont = screenFont_;
-    style.labelFont = labelFont_;
+    style.options = look_.options;
+    style.colors = look_.colors;
+    style.columnTitles = look_.columnTitles;
+    style.headings = look_.headings;
+    style.screenFont = look_.screenFont;
+    style.labelFont = look_.labelFont;
     style.screenDpiY = metrics_.dpiY;
     style.printerColors = doc_.PrinterColorCount();
-    style.printerColor = options_.labelColors;
+    style.printerColor = look_.options.labelColors;
     style.report = printOptions_;
     request.labels = doc_.Display().Mode() == DisplayMode::Labels;
     request.largeLabels = largeLabels_;
-    request.blockLines = NormalLinesPerRow(options_);
+    request.blockLines = NormalLinesPerRow(look_.options);
     if (printSelection && selection_.present()) {
         for (std::size_t row = 0; row < selection_.size(); ++row) {
             if (selection_.IsSelected(row)) {
