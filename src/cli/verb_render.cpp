@@ -6,11 +6,11 @@
 #include <optional>
 
 #include "console_ui.h"
+#include "picture_area.h"
 #include "reelkeep_doc.h"
-#include "reelkeep_view.h"
 #include "verbs.h"
+#include "view_look.h"
 #include "view_options.h"
-#include "view_render.h"
 #include "widget_session.h"
 
 namespace reelkeep::cli {
@@ -66,6 +66,11 @@ bool ParseRenderOptions(std::span<const std::string> args, RenderOptions& out, s
     return true;
 }
 
+// Small labels only where the window offers them: Label Format with labels to show.
+bool ShowsSmallLabels(const CReelkeepDoc& doc, bool asked) {
+    return asked && doc.Display().Mode() == DisplayMode::Labels && doc.ShownRowCount() != 0;
+}
+
 }  // namespace
 
 int RunRender(std::span<const std::string> args) {
@@ -82,20 +87,18 @@ int RunRender(std::span<const std::string> args) {
     ConsoleUI ui;
     CReelkeepDoc doc(ui);
     // Made before loading, as the window is, so the file's column layouts are kept.
-    ViewRenderer renderer(doc, render.size);
+    PictureArea area(doc, render.size);
     if (!OpenCatalogue(ui, doc, args[0])) return kFailure;
     ApplyViewOptions(doc, view);
     if (render.mode && doc.IsEnabled(*render.mode)) doc.Execute(*render.mode);
 
-    CReelkeepView& shown = renderer.View();
-    render.display.showSynopsis = view.options.showSynopsis;
-    render.display.showCustom = view.options.showCustom;
-    shown.ApplyDisplayOptions(render.display);
-    shown.OnUpdate();
-    if (render.smallLabels && shown.IsEnabled(CommandId::SmallLabels)) {
-        shown.Execute(CommandId::SmallLabels);
-    }
-    const QImage image = renderer.Render();
+    ViewLook look = StartingLook(area.logicalDpiY());
+    look.options = render.display;
+    look.options.showSynopsis = view.options.showSynopsis;
+    look.options.showCustom = view.options.showCustom;
+    UseCustomHeadings(look, doc.CustomHeadings());
+    area.SetLook(look, !ShowsSmallLabels(doc, render.smallLabels));
+    const QImage image = area.Picture();
     if (!image.save(QString::fromStdString(args[1]), "PNG")) {
         std::cerr << "reelkeep-cli: cannot write " << args[1] << '\n';
         return kFailure;
