@@ -9,7 +9,6 @@
 #include "picture_area.h"
 #include "reelkeep_doc.h"
 #include "verbs.h"
-#include "view_look.h"
 #include "view_options.h"
 #include "widget_session.h"
 
@@ -66,11 +65,6 @@ bool ParseRenderOptions(std::span<const std::string> args, RenderOptions& out, s
     return true;
 }
 
-// Small labels only where the window offers them: Label Format with labels to show.
-bool ShowsSmallLabels(const CReelkeepDoc& doc, bool asked) {
-    return asked && doc.Display().Mode() == DisplayMode::Labels && doc.ShownRowCount() != 0;
-}
-
 }  // namespace
 
 int RunRender(std::span<const std::string> args) {
@@ -92,12 +86,8 @@ int RunRender(std::span<const std::string> args) {
     ApplyViewOptions(doc, view);
     if (render.mode && doc.IsEnabled(*render.mode)) doc.Execute(*render.mode);
 
-    ViewLook look = StartingLook(area.logicalDpiY());
-    look.options = render.display;
-    look.options.showSynopsis = view.options.showSynopsis;
-    look.options.showCustom = view.options.showCustom;
-    UseCustomHeadings(look, doc.CustomHeadings());
-    area.SetLook(look, !ShowsSmallLabels(doc, render.smallLabels));
+    area.SetLook(ShownLook(doc, render.display, view.options, area.logicalDpiY()),
+                 !ShowsSmallLabels(doc, render.smallLabels));
     const QImage image = area.Picture();
     if (!image.save(QString::fromStdString(args[1]), "PNG")) {
         std::cerr << "reelkeep-cli: cannot write " << args[1] << '\n';

@@ -6,7 +6,6 @@
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,14 +13,11 @@
 
 #include "command_ids.h"
 #include "display_options.h"
-#include "print_job.h"
 #include "reelkeep_doc.h"
 #include "selection.h"
 #include "view_colors.h"
 #include "view_geometry.h"
 #include "view_look.h"
-
-class QPrinter;
 
 namespace reelkeep {
 
@@ -78,24 +74,6 @@ public:
     // Paints the client area as the window shows it.
     void PaintClient(QPainter& painter);
 
-    // Printing, one job at a time. Before the print dialog: whether it offers "Selection" (rows
-    // are selected) and how many pages printing everything takes on printer.
-    struct PrintOffer {
-        bool selection = false;
-        std::uint32_t pages = 1;
-    };
-    PrintOffer OnPreparePrinting(QPrinter& printer);
-    // Measures the printer and paginates the mode shown, the selected rows alone when asked;
-    // a job printing selected labels asks its questions here. False when the user cancelled one
-    // of them: there is no job to print.
-    bool OnBeginPrinting(QPrinter& printer, bool printSelection, ILabelPrintQuestions& questions);
-    // Draws page (1-based) of the job begun; any page, in any order.
-    void OnPrint(QPainter& painter, std::uint32_t page) const;
-    void OnEndPrinting();
-    // The pages of the job begun (1 without one).
-    std::uint32_t PrintPages() const;
-    void SetPrintOptions(const ReportPrintOptions& options) { printOptions_ = options; }
-
     const ViewLook& Look() const { return look_; }
     const ViewMetrics& Metrics() const { return metrics_; }
     const QFont& ScreenFont() const { return look_.screenFont; }
@@ -146,7 +124,6 @@ private:
     QPixmap CurrentPicture();
     void ResetScroll();
     void SetLargeLabels(bool large);
-    PrintRequest MakePrintRequest(bool printSelection) const;
 
     void OnVerticalAction(int action);
     void OnHorizontalAction(int action);
@@ -194,8 +171,6 @@ private:
     CGoToEntryWindow* goToWindow_ = nullptr;
     bool frozen_ = false;
     QPixmap frozenPicture_;
-    ReportPrintOptions printOptions_;
-    std::unique_ptr<CPrintJob> printJob_;
 };
 
 }  // namespace reelkeep
