@@ -26,6 +26,8 @@ inline constexpr std::string_view kRating = "Rating: ";
 inline constexpr std::string_view kCounter = "Counter: ";
 inline constexpr std::string_view kMedia = "Media:";
 inline constexpr std::string_view kType = "Type: ";
+// The printed block's caption of the movie type has no colon, unlike the screen's.
+inline constexpr std::string_view kPrintedType = "Type";
 inline constexpr std::string_view kSynopsis = "Synopsis";
 
 }  // namespace reelkeep::recordtext
