@@ -13,6 +13,7 @@
 
 #include "bench_support.h"
 #include "generator.h"
+#include "print_job.h"
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
 #include "silent_ui.h"
@@ -107,14 +108,18 @@ void BM_PrintPage(benchmark::State& state, CommandId mode) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+    const CReelkeepView& view = stage.view;
+    const PrintedView shown{view.Look(), view.Metrics().dpiY,
+                            stage.doc.Display().Mode() == DisplayMode::Labels,
+                            view.IsChecked(CommandId::LargeLabels)};
     NoLabelQuestions none;
-    stage.view.OnBeginPrinting(printer, false, none);
-    const std::uint32_t page = (stage.view.PrintPages() + 1) / 2;
+    const std::unique_ptr<CPrintJob> job = BeginPrintJob(
+        stage.doc, MakePrintRequest(shown, {}, {}, stage.doc.PrinterColorCount()), printer, none);
+    const std::uint32_t page = (job->TotalPages() + 1) / 2;
     QPainter painter(&printer);
-    for (auto _ : state) stage.view.OnPrint(painter, page);
+    for (auto _ : state) job->DrawPage(painter, page);
     painter.end();
-    state.counters["pages"] = static_cast<double>(stage.view.PrintPages());
-    stage.view.OnEndPrinting();
+    state.counters["pages"] = static_cast<double>(job->TotalPages());
 }
 
 #define REELKEEP_PRINT_BENCH(name, mode)        \

@@ -51,8 +51,8 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
     setCentralWidget(view_);
     AttachPageHelp(view_, help::kCatalogueView);
     new CHelpRequests(this);
-    printing_ = std::make_unique<CPrintCommands>(*view_, dialogs_, store_, this);
     settings_ = std::make_unique<CUserSettings>(doc_, *view_, store_, dialogs_, this);
+    printing_ = std::make_unique<CPrintCommands>(doc_, *view_, *settings_, dialogs_, store_, this);
     CreateActions();
     CreateMenus();
     CreateToolBar();

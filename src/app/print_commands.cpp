@@ -2,11 +2,13 @@
 
 #include <QPainter>
 
+#include "app_settings.h"
 #include "app_strings.h"
 #include "print_preview.h"
 #include "reelkeep_view.h"
 #include "settings_store.h"
 #include "shell_dialogs.h"
+#include "user_settings.h"
 
 namespace reelkeep {
 
@@ -31,12 +33,50 @@ private:
 
 }  // namespace
 
-CPrintCommands::CPrintCommands(CReelkeepView& view, IShellDialogs& dialogs, CSettingsStore& store,
-                               QWidget* window)
-    : view_(view), dialogs_(dialogs), store_(store), window_(window) {}
+CPrintCommands::CPrintCommands(const CReelkeepDoc& doc, const CReelkeepView& view,
+                               const CUserSettings& settings, IShellDialogs& dialogs,
+                               CSettingsStore& store, QWidget* window)
+    : doc_(doc),
+      view_(view),
+      settings_(settings),
+      dialogs_(dialogs),
+      store_(store),
+      window_(window) {}
+
+CPrintCommands::~CPrintCommands() = default;
+
+PrintRequest CPrintCommands::MakeRequest(bool printSelection) const {
+    const PrintedView shown{view_.Look(), view_.Metrics().dpiY,
+                            doc_.Display().Mode() == DisplayMode::Labels,
+                            view_.IsChecked(CommandId::LargeLabels)};
+    return MakePrintRequest(
+        shown, printSelection ? view_.Selection().SelectedRows() : std::vector<std::uint32_t>{},
+        ToReportPrintOptions(settings_.Options()), doc_.PrinterColorCount());
+}
+
+CPrintCommands::PrintOffer CPrintCommands::OfferPrinting() {
+    NoLabelQuestions none;
+    const std::unique_ptr<CPrintJob> everything =
+        BeginPrintJob(doc_, MakeRequest(false), printer_, none);
+    return {view_.Selection().present(), everything->TotalPages()};
+}
+
+bool CPrintCommands::BeginJob(bool printSelection, ILabelPrintQuestions& questions) {
+    job_.reset();
+    job_ = BeginPrintJob(doc_, MakeRequest(printSelection), printer_, questions);
+    return job_ != nullptr;
+}
+
+void CPrintCommands::DrawJobPage(QPainter& painter, std::uint32_t page) const {
+    if (job_) job_->DrawPage(painter, page);
+}
+
+void CPrintCommands::EndJob() { job_.reset(); }
+
+std::uint32_t CPrintCommands::JobPages() const { return job_ ? job_->TotalPages() : 1; }
 
 void CPrintCommands::Print() {
-    const CReelkeepView::PrintOffer offer = view_.OnPreparePrinting(printer_);
+    const PrintOffer offer = OfferPrinting();
     const std::optional<PrintDialogChoice> choice =
         dialogs_.RunPrintDialog(window_, printer_, offer.selection, offer.pages);
     if (!choice) return;  // cancelled: the job ends quietly
@@ -46,12 +86,12 @@ void CPrintCommands::Print() {
 bool CPrintCommands::PrintPages(bool selection, std::uint32_t first, std::uint32_t last) {
     DialogQuestions questions(dialogs_, window_);
     // Cancelled at a label question: nothing reaches the printer, and nothing failed.
-    if (!view_.OnBeginPrinting(printer_, selection, questions)) return true;
+    if (!BeginJob(selection, questions)) return true;
     // The dialog offered the pages of a job paginated before it; its paper or the selection may
     // have changed the count since.
-    const std::uint32_t total = view_.PrintPages();
+    const std::uint32_t total = JobPages();
     if (first > total || last > total) {
-        view_.OnEndPrinting();
+        EndJob();
         dialogs_.ShowMessage(window_,
                              QString::fromUtf8(appstr::kPagesNotInDocument)
                                  .arg(first)
@@ -62,8 +102,8 @@ bool CPrintCommands::PrintPages(bool selection, std::uint32_t first, std::uint32
     }
     const bool started = PrintPageRange(
         printer_, first, last, total,
-        [this](QPainter& painter, std::uint32_t page) { view_.OnPrint(painter, page); });
-    view_.OnEndPrinting();
+        [this](QPainter& painter, std::uint32_t page) { DrawJobPage(painter, page); });
+    EndJob();
     if (!started) {
         dialogs_.ShowMessage(window_, QString::fromUtf8(appstr::kCouldNotStartPrintJob),
                              MessageButtons::Ok, MessageIcon::Warning);
@@ -73,19 +113,19 @@ bool CPrintCommands::PrintPages(bool selection, std::uint32_t first, std::uint32
 
 void CPrintCommands::Preview() {
     // No print dialog comes first, so the selection, when there is one, is what is previewed.
-    const CReelkeepView::PrintOffer offer = view_.OnPreparePrinting(printer_);
+    const PrintOffer offer = OfferPrinting();
     DialogQuestions questions(dialogs_, window_);
-    if (!view_.OnBeginPrinting(printer_, offer.selection, questions)) return;
+    if (!BeginJob(offer.selection, questions)) return;
     const int stored = store_.ReadInt(kSectionSettings, kPreviewPagesName, 0);
     CPrintPreview preview(
-        printer_, view_.PrintPages(),
-        [this](QPainter& painter, std::uint32_t page) { view_.OnPrint(painter, page); },
+        printer_, JobPages(),
+        [this](QPainter& painter, std::uint32_t page) { DrawJobPage(painter, page); },
         PreviewLayoutFromSetting(stored), window_);
     const bool print = dialogs_.ShowPrintPreview(preview);
     store_.WriteInt(kSectionSettings, kPreviewPagesName,
                     static_cast<int>(preview.Pages().Layout()));
     store_.Sync();
-    view_.OnEndPrinting();
+    EndJob();
     if (print) Print();
 }
 

@@ -73,7 +73,6 @@ void CUserSettings::UseOptions(const OptionValues& options) {
     ViewDisplayOptions display = ToViewDisplayOptions(options_);
     display.labelColors = printerColor_;
     view_.ApplyDisplayOptions(display);
-    view_.SetPrintOptions(ToReportPrintOptions(options_));
 }
 
 }  // namespace reelkeep

@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QPageSize>
+#include <QPalette>
 #include <QPrinter>
+#include <algorithm>
 #include <charconv>
 #include <iostream>
 #include <limits>
@@ -12,12 +14,10 @@
 #include "console_ui.h"
 #include "print_job.h"
 #include "reelkeep_doc.h"
-#include "reelkeep_view.h"
 #include "settings_store.h"
 #include "verbs.h"
-#include "view_geometry.h"
+#include "view_look.h"
 #include "view_options.h"
-#include "view_render.h"
 #include "widget_session.h"
 
 namespace reelkeep::cli {
@@ -196,14 +196,17 @@ void SeedOptions(const OptionValues& stored, PrintOptions& print, ViewOptions& v
     view.options = ToDocumentOptions(stored);
 }
 
-// The colours, fonts and headings the window hands its view.
-void ApplyLook(const StoredSettings& stored, const CReelkeepDoc& doc, CReelkeepView& view) {
-    view.SetDisplayColors(ToViewColors(stored.colors, view.palette()));
+// The look of the window's view: its colours and fonts from the settings, the options given.
+ViewLook LookOf(const StoredSettings& stored, const CReelkeepDoc& doc, const PrintOptions& print,
+                const ViewOptions& view, int dpiY) {
+    ViewLook look = ShownLook(doc, print.display, view.options, dpiY);
+    look.colors = ToViewColors(stored.colors, QApplication::palette());
     const FontSpec& screen = stored.screenFont;
-    view.SetScreenFont(screen.face, screen.sizeTenths, screen.weight, screen.italic);
+    look.screenFont =
+        MakeViewFont(screen.face, screen.sizeTenths, screen.weight, screen.italic, dpiY);
     const FontSpec& label = stored.labelFont;
-    view.SetLabelFont(label.face, label.sizeTenths, label.weight, label.italic);
-    view.SetCustomHeadings(doc.CustomHeadings(), false);
+    look.labelFont = MakeViewFont(label.face, label.sizeTenths, label.weight, label.italic, dpiY);
+    return look;
 }
 
 // A usage error naming the first selected position the view does not show.
@@ -220,22 +223,20 @@ std::optional<int> CheckSelection(const CReelkeepDoc& doc, const std::vector<std
     return std::nullopt;
 }
 
-// Puts the view in the mode asked for and selects the rows, as the user would in the window.
-void PrepareView(CReelkeepDoc& doc, CReelkeepView& view, const PrintOptions& print,
-                 const ViewOptions& options) {
-    ViewDisplayOptions display = print.display;
-    display.showSynopsis = options.options.showSynopsis;
-    display.showCustom = options.options.showCustom;
-    view.ApplyDisplayOptions(display);
-    view.SetPrintOptions(print.report);
-    if (print.mode && *print.mode != CommandId::OneLineSorts && doc.IsEnabled(*print.mode)) {
-        doc.Execute(*print.mode);
-    }
-    view.OnUpdate();
-    if (print.smallLabels && view.IsEnabled(CommandId::SmallLabels)) {
-        view.Execute(CommandId::SmallLabels);
-    }
-    if (!print.selection.empty()) view.SelectRows(print.selection);
+// The rows to print as the window would select them: each once, in ascending order.
+std::vector<std::uint32_t> SelectedRows(std::vector<std::uint32_t> rows) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+// The request of the window's print job once the user has chosen the mode and the rows.
+PrintRequest MakeRequest(const CReelkeepDoc& doc, const ViewLook& look, int dpiY,
+                         const PrintOptions& print) {
+    const PrintedView shown{look, dpiY, doc.Display().Mode() == DisplayMode::Labels,
+                            !ShowsSmallLabels(doc, print.smallLabels)};
+    return MakePrintRequest(shown, SelectedRows(print.selection), print.report,
+                            doc.PrinterColorCount());
 }
 
 }  // namespace
@@ -271,13 +272,16 @@ int RunPrintPdf(std::span<const std::string> args) {
 
     ConsoleUI ui;
     CReelkeepDoc doc(ui);
-    ViewRenderer renderer(doc, QSize(1280, 800));
+    const int dpiY = app.ScreenDpiY();
+    // Told before loading, as the window's view does, so the file's column layouts are kept.
+    doc.UseScreenResolution(dpiY);
     if (!OpenCatalogue(ui, doc, args[0])) return kFailure;
     doc.SetPrinterColorCount(kPdfColors);
     ApplyViewOptions(doc, view);
-    CReelkeepView& shown = renderer.View();
-    ApplyLook(stored, doc, shown);
-    PrepareView(doc, shown, print, view);
+    const ViewLook look = LookOf(stored, doc, print, view, dpiY);
+    if (print.mode && *print.mode != CommandId::OneLineSorts && doc.IsEnabled(*print.mode)) {
+        doc.Execute(*print.mode);
+    }
     if (const auto usage = CheckSelection(doc, print.selection)) return *usage;
 
     QPrinter printer(QPrinter::HighResolution);
@@ -285,12 +289,13 @@ int RunPrintPdf(std::span<const std::string> args) {
     printer.setOutputFileName(QString::fromStdString(args[1]));
     printer.setPageSize(QPageSize(print.paper));
     AnsweredQuestions answers(print.copies, print.start);
-    shown.OnBeginPrinting(printer, !print.selection.empty(), answers);
-    const std::uint32_t pages = shown.PrintPages();
+    // The answers are given, never cancelled, so the job always begins.
+    const std::unique_ptr<CPrintJob> job =
+        BeginPrintJob(doc, MakeRequest(doc, look, dpiY, print), printer, answers);
+    const std::uint32_t pages = job->TotalPages();
     const bool printed = PrintPageRange(
         printer, 1, 0, pages,
-        [&shown](QPainter& painter, std::uint32_t page) { shown.OnPrint(painter, page); });
-    shown.OnEndPrinting();
+        [&job](QPainter& painter, std::uint32_t page) { job->DrawPage(painter, page); });
     if (!printed) {
         std::cerr << "reelkeep-cli: cannot write " << args[1] << '\n';
         return kFailure;

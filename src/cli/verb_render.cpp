@@ -6,11 +6,10 @@
 #include <optional>
 
 #include "console_ui.h"
+#include "picture_area.h"
 #include "reelkeep_doc.h"
-#include "reelkeep_view.h"
 #include "verbs.h"
 #include "view_options.h"
-#include "view_render.h"
 #include "widget_session.h"
 
 namespace reelkeep::cli {
@@ -82,20 +81,14 @@ int RunRender(std::span<const std::string> args) {
     ConsoleUI ui;
     CReelkeepDoc doc(ui);
     // Made before loading, as the window is, so the file's column layouts are kept.
-    ViewRenderer renderer(doc, render.size);
+    PictureArea area(doc, render.size);
     if (!OpenCatalogue(ui, doc, args[0])) return kFailure;
     ApplyViewOptions(doc, view);
     if (render.mode && doc.IsEnabled(*render.mode)) doc.Execute(*render.mode);
 
-    CReelkeepView& shown = renderer.View();
-    render.display.showSynopsis = view.options.showSynopsis;
-    render.display.showCustom = view.options.showCustom;
-    shown.ApplyDisplayOptions(render.display);
-    shown.OnUpdate();
-    if (render.smallLabels && shown.IsEnabled(CommandId::SmallLabels)) {
-        shown.Execute(CommandId::SmallLabels);
-    }
-    const QImage image = renderer.Render();
+    area.SetLook(ShownLook(doc, render.display, view.options, area.logicalDpiY()),
+                 !ShowsSmallLabels(doc, render.smallLabels));
+    const QImage image = area.Picture();
     if (!image.save(QString::fromStdString(args[1]), "PNG")) {
         std::cerr << "reelkeep-cli: cannot write " << args[1] << '\n';
         return kFailure;

@@ -1,6 +1,7 @@
 #include "widget_session.h"
 
 #include <QByteArray>
+#include <QWidget>
 #include <cstdlib>
 
 namespace reelkeep::cli {
@@ -12,6 +13,22 @@ std::optional<CommandId> ParseMode(std::string_view text) {
     if (text == "labels") return CommandId::DisplayLabelFormat;
     return std::nullopt;
 }
+
+ViewLook ShownLook(const CReelkeepDoc& doc, const ViewDisplayOptions& display,
+                   const DocumentOptions& options, int dpiY) {
+    ViewLook look = StartingLook(dpiY);
+    look.options = display;
+    look.options.showSynopsis = options.showSynopsis;
+    look.options.showCustom = options.showCustom;
+    UseCustomHeadings(look, doc.CustomHeadings());
+    return look;
+}
+
+bool ShowsSmallLabels(const CReelkeepDoc& doc, bool asked) {
+    return asked && doc.Display().Mode() == DisplayMode::Labels && doc.ShownRowCount() != 0;
+}
+
+int WidgetApplication::ScreenDpiY() const { return QWidget().logicalDpiY(); }
 
 bool WidgetApplication::ChooseOffscreenWithoutDisplay() {
     if (std::getenv("QT_QPA_PLATFORM") != nullptr || std::getenv("DISPLAY") != nullptr ||

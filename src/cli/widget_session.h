@@ -5,17 +5,30 @@
 #include <string_view>
 
 #include "command_ids.h"
+#include "display_options.h"
+#include "reelkeep_doc.h"
+#include "view_look.h"
 
-// What the verbs that draw with the window's view share.
+// What the verbs that draw as the window's view does share.
 namespace reelkeep::cli {
 
 // normal, one-line, actors or labels: the command that shows that mode.
 std::optional<CommandId> ParseMode(std::string_view text);
 
+// The look the window's view starts with, at dpiY, showing the catalogue's headings, with the
+// display options given and the synopsis and custom fields the document's options choose.
+ViewLook ShownLook(const CReelkeepDoc& doc, const ViewDisplayOptions& display,
+                   const DocumentOptions& options, int dpiY);
+// Whether the view shows small labels when they are asked for: only where the window offers
+// them, in Label Format with labels to show.
+bool ShowsSmallLabels(const CReelkeepDoc& doc, bool asked);
+
 // The application the widgets need. Without a display they draw offscreen.
 class WidgetApplication {
 public:
     WidgetApplication() = default;
+    // The resolution the window's widgets measure fonts at.
+    int ScreenDpiY() const;
 
 private:
     static bool ChooseOffscreenWithoutDisplay();

@@ -17,6 +17,28 @@ PrintMetrics Measure(QPrinter& printer, const QFont& font) {
 
 }  // namespace
 
+PrintRequest MakePrintRequest(const PrintedView& view, std::vector<std::uint32_t> selectedRows,
+                              const ReportPrintOptions& report, int printerColors) {
+    PrintRequest request;
+    PrintStyle& style = request.style;
+    const ViewLook& look = view.look;
+    style.options = look.options;
+    style.colors = look.colors;
+    style.columnTitles = look.columnTitles;
+    style.headings = look.headings;
+    style.screenFont = look.screenFont;
+    style.labelFont = look.labelFont;
+    style.screenDpiY = view.screenDpiY;
+    style.printerColors = printerColors;
+    style.printerColor = look.options.labelColors;
+    style.report = report;
+    request.labels = view.labels;
+    request.largeLabels = view.largeLabels;
+    request.blockLines = NormalLinesPerRow(look.options);
+    request.selectedRows = std::move(selectedRows);
+    return request;
+}
+
 int CPrintJob::PrinterResolution(bool labels, int screenDpiY) {
     return (labels ? 3 : 4) * screenDpiY;
 }
@@ -70,12 +92,21 @@ std::uint32_t CPrintJob::TotalPages() const {
 }
 
 void CPrintJob::DrawPage(QPainter& painter, std::uint32_t page) const {
+    if (doc_.RecordCount() == 0) return;
     const PageContext ctx{painter, doc_, request_.style, fonts_, metrics_};
     if (const auto* report = std::get_if<ReportPagination>(&pages_)) {
         DrawReportPage(ctx, *report, page);
     } else {
         DrawLabelPage(ctx, std::get<LabelJob>(pages_), page);
     }
+}
+
+std::unique_ptr<CPrintJob> BeginPrintJob(const CReelkeepDoc& doc, PrintRequest request,
+                                         QPrinter& printer, ILabelPrintQuestions& questions) {
+    printer.setResolution(CPrintJob::PrinterResolution(request.labels, request.style.screenDpiY));
+    auto job = std::make_unique<CPrintJob>(doc, std::move(request), printer, questions);
+    if (job->Cancelled()) return nullptr;
+    return job;
 }
 
 bool PrintPageRange(QPrinter& printer, std::uint32_t first, std::uint32_t last, std::uint32_t total,

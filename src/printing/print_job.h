@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "page_drawing.h"
 #include "print_style.h"
 #include "report_pagination.h"
+#include "view_look.h"
 
 class QPrinter;
 class QPainter;
@@ -48,6 +50,20 @@ struct PrintRequest {
     std::vector<std::uint32_t> selectedRows;
 };
 
+// What a job takes from the view it prints besides the catalogue: its look, the screen
+// resolution its fonts and column positions were measured at, and what it shows.
+struct PrintedView {
+    const ViewLook& look;
+    int screenDpiY = 96;
+    bool labels = false;  // Label Format
+    bool largeLabels = true;
+};
+
+// The request for the view's mode: the selected rows alone when any are given (as
+// PrintRequest::selectedRows), everything otherwise.
+PrintRequest MakePrintRequest(const PrintedView& view, std::vector<std::uint32_t> selectedRows,
+                              const ReportPrintOptions& report, int printerColors);
+
 // One print job from its start to its end: the printer's measurements, the fonts and the
 // pagination, from which any page can be drawn on its own and in any order.
 class CPrintJob {
@@ -60,6 +76,7 @@ public:
     // Whether the user cancelled a label question: the job then prints nothing.
     bool Cancelled() const { return cancelled_; }
     std::uint32_t TotalPages() const;
+    // Draws nothing once the catalogue is empty: a preview can outlive the records it shows.
     void DrawPage(QPainter& painter, std::uint32_t page) const;
     const PrintMetrics& Metrics() const { return metrics_; }
 
@@ -77,6 +94,11 @@ private:
     std::variant<ReportPagination, LabelJob> pages_;
     bool cancelled_ = false;
 };
+
+// Sets the printer's resolution for the request and begins its job; null when the user cancelled
+// a label question.
+std::unique_ptr<CPrintJob> BeginPrintJob(const CReelkeepDoc& doc, PrintRequest request,
+                                         QPrinter& printer, ILabelPrintQuestions& questions);
 
 // Sends pages first..last (last 0: the job's end, total) to the printer, one after another;
 // false when the printer cannot start.

@@ -15,9 +15,6 @@ inline constexpr std::string_view kSortedByMediaType = "Sorted by Media Type: ";
 inline constexpr std::string_view kSortedBy = "Sorted by ";
 inline constexpr std::string_view kSortedByEnd = ": ";
 
-// The printed block's caption of the movie type has no colon, unlike the screen's.
-inline constexpr std::string_view kType = "Type";
-
 // Filled with the page and the page count.
 inline constexpr char kPageNumber[] = "Page Number %d of %d";
 

@@ -1,30 +1,19 @@
 #include "reelkeep_view.h"
 
-#include <QFontMetrics>
 #include <QMetaObject>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <algorithm>
 
-#include "draw_context.h"
+#include "client_area.h"
 #include "go_to_entry.h"
 #include "go_to_entry_window.h"
-#include "view_painter.h"
-#include "view_strings.h"
+#include "paint_primitives.h"
+#include "qt_text.h"
 
 namespace reelkeep {
 
 namespace {
-
-QFont MakeFont(const QString& face, int pixelHeight, int weight, bool italic) {
-    QFont font(face);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelHeight);
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
-    font.setItalic(italic);
-    return font;
-}
 
 ScrollRequest RequestOf(int action) {
     switch (action) {
@@ -60,16 +49,9 @@ CReelkeepView::CReelkeepView(CReelkeepDoc& doc, QWidget* parent)
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
             &CReelkeepView::OnHorizontalAction);
 
-    metrics_.dpiY = logicalDpiY();
-    doc.UseScreenResolution(metrics_.dpiY);
-    const QString face = ToQt(viewtext::kDefaultFontFace);
-    screenFont_ = MakeFont(face, std::max(1, 10 * metrics_.dpiY / 72), 400, false);
-    labelFont_ = MakeFont(face, FontPixelHeight(80, metrics_.dpiY), 400, false);
-    MeasureScreenFont();
-    MeasureLabelFont();
-    for (std::size_t i = 0; i < columnTitles_.size(); ++i) {
-        columnTitles_[i] = ToQt(viewtext::kColumnTitles[i]);
-    }
+    doc.UseScreenResolution(logicalDpiY());
+    look_ = StartingLook(logicalDpiY());
+    metrics_ = MeasureLook(look_, logicalDpiY());
     SetCustomHeadings(doc_.CustomHeadings(), false);
     goToWindow_ = new CGoToEntryWindow(this);
     connect(goToWindow_, &CGoToEntryWindow::typedTextChanged, this, &CReelkeepView::GoToTypedText);
@@ -117,34 +99,31 @@ QPixmap CReelkeepView::CurrentPicture() {
 
 void CReelkeepView::SetScreenFont(const QString& face, int sizeTenths, int weight, bool italic) {
     metrics_.dpiY = logicalDpiY();
-    screenFont_ = MakeFont(face, FontPixelHeight(sizeTenths, metrics_.dpiY), weight, italic);
-    MeasureScreenFont();
+    look_.screenFont = MakeViewFont(face, sizeTenths, weight, italic, metrics_.dpiY);
+    MeasureScreenFont(look_.screenFont, metrics_);
     ResetScroll();
     Relayout();
 }
 
 void CReelkeepView::SetLabelFont(const QString& face, int sizeTenths, int weight, bool italic) {
-    labelFont_ = MakeFont(face, FontPixelHeight(sizeTenths, metrics_.dpiY), weight, italic);
-    MeasureLabelFont();
+    look_.labelFont = MakeViewFont(face, sizeTenths, weight, italic, metrics_.dpiY);
+    MeasureLabelFont(look_.labelFont, metrics_);
     ResetScroll();
     Relayout();
 }
 
 void CReelkeepView::SetDisplayColors(const ViewColors& colors) {
-    colors_ = colors;
+    look_.colors = colors;
     viewport()->update();
 }
 
 void CReelkeepView::ApplyDisplayOptions(const ViewDisplayOptions& options) {
-    options_ = options;
+    look_.options = options;
     Relayout();
 }
 
 void CReelkeepView::SetCustomHeadings(const HeadingTexts& headings, bool repaint) {
-    for (std::size_t k = 0; k < headings.size(); ++k) {
-        headings_[k] = ToQt(headings[k]);
-        columnTitles_[3 + k] = QLatin1Char(' ') + headings_[k];
-    }
+    UseCustomHeadings(look_, headings);
     if (repaint) viewport()->update();
 }
 
@@ -158,17 +137,14 @@ void CReelkeepView::PaintClient(QPainter& painter) {
         dragged.positions[drag_->slot] = drag_->x;
         list = &dragged;
     }
-    const DrawContext ctx{painter,     doc_,          metrics_,           geometry_,  colors_,
-                          options_,    columnTitles_, headings_,          selection_, list,
-                          screenFont_, labelFont_,    viewport()->width()};
-    painter.fillRect(viewport()->rect(), colors_.background);
-    PaintVisibleRows(ctx, scroll_.scrollX, scroll_.scrollY, viewport()->height());
+    PaintClientArea(painter, doc_,
+                    {look_, metrics_, geometry_, scroll_, selection_, list, viewport()->size()});
 }
 
 void CReelkeepView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     if (frozen_) {
-        painter.fillRect(viewport()->rect(), colors_.background);
+        painter.fillRect(viewport()->rect(), look_.colors.background);
         painter.drawPixmap(0, 0, frozenPicture_);
         return;
     }
@@ -214,15 +190,7 @@ CReelkeepView::ShownListing CReelkeepView::ListingOf(const CReelkeepDoc& doc) {
 std::uint32_t CReelkeepView::CurrentRowCount() const { return doc_.ShownRowCount(); }
 
 void CReelkeepView::UpdateLayout() {
-    GeometryInput in;
-    in.mode = doc_.Display().Mode();
-    in.rowCount = doc_.ShownRowCount();
-    in.metrics = metrics_;
-    in.options = options_;
-    in.largeLabels = largeLabels_;
-    in.clientHeight = viewport()->height();
-    in.list = ShownList();
-    geometry_ = ComputeGeometry(in);
+    geometry_ = ShownGeometry(doc_, metrics_, look_.options, largeLabels_, viewport()->height());
     scroll_ = FitScroll(geometry_, viewport()->width(), scroll_.scrollX, scroll_.scrollY);
     if (geometry_.rowCount != 0 && selection_.size() != geometry_.rowCount) {
         selection_.Reset(geometry_.rowCount);
@@ -231,10 +199,7 @@ void CReelkeepView::UpdateLayout() {
     UpdateGrabZones();
 }
 
-const ColumnLayout* CReelkeepView::ShownList() const {
-    const std::optional<LayoutKey> key = ShownListLayout(doc_.Display());
-    return key ? &doc_.Layouts()[static_cast<std::size_t>(*key)] : nullptr;
-}
+const ColumnLayout* CReelkeepView::ShownList() const { return ShownColumnLayout(doc_); }
 
 void CReelkeepView::UpdateGrabZones() {
     grabZones_.fill(QRect());
@@ -248,16 +213,8 @@ void CReelkeepView::UpdateGrabZones() {
 }
 
 void CReelkeepView::ApplyScrollBars() {
-    QScrollBar* v = verticalScrollBar();
-    v->setRange(0, scroll_.limitY);
-    v->setPageStep(std::max(1, scroll_.pageHeight));
-    v->setSingleStep(std::max(1, geometry_.unitHeight));
-    v->setValue(scroll_.scrollY);
-    QScrollBar* h = horizontalScrollBar();
-    h->setRange(0, scroll_.limitX);
-    h->setPageStep(std::max(1, scroll_.pageWidth));
-    h->setSingleStep(std::max(1, metrics_.avgCharWidth));
-    h->setValue(scroll_.scrollX);
+    ApplyBarSetting(*verticalScrollBar(), VerticalBarSetting(geometry_, scroll_));
+    ApplyBarSetting(*horizontalScrollBar(), HorizontalBarSetting(scroll_, metrics_));
 }
 
 bool CReelkeepView::ScrollBarsOutOfDate() const {
@@ -276,19 +233,6 @@ void CReelkeepView::Relayout() {
 void CReelkeepView::ResetScroll() {
     scroll_.scrollX = 0;
     scroll_.scrollY = 0;
-}
-
-void CReelkeepView::MeasureScreenFont() {
-    const QFontMetrics fm(screenFont_);
-    metrics_.lineHeight = fm.height() + std::max(0, fm.leading()) + 5;
-    metrics_.avgCharWidth = std::max(1, fm.averageCharWidth());
-    metrics_.maxCharWidth = std::max(1, fm.maxWidth());
-}
-
-void CReelkeepView::MeasureLabelFont() {
-    const QFontMetrics fm(labelFont_);
-    metrics_.labelLineHeight = std::max(1, fm.height() + std::max(0, fm.leading()));
-    metrics_.labelCharWidth = std::max(1, fm.averageCharWidth());
 }
 
 void CReelkeepView::SetLargeLabels(bool large) {

@@ -6,7 +6,6 @@
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,13 +13,11 @@
 
 #include "command_ids.h"
 #include "display_options.h"
-#include "print_job.h"
 #include "reelkeep_doc.h"
 #include "selection.h"
 #include "view_colors.h"
 #include "view_geometry.h"
-
-class QPrinter;
+#include "view_look.h"
 
 namespace reelkeep {
 
@@ -77,26 +74,9 @@ public:
     // Paints the client area as the window shows it.
     void PaintClient(QPainter& painter);
 
-    // Printing, one job at a time. Before the print dialog: whether it offers "Selection" (rows
-    // are selected) and how many pages printing everything takes on printer.
-    struct PrintOffer {
-        bool selection = false;
-        std::uint32_t pages = 1;
-    };
-    PrintOffer OnPreparePrinting(QPrinter& printer);
-    // Measures the printer and paginates the mode shown, the selected rows alone when asked;
-    // a job printing selected labels asks its questions here. False when the user cancelled one
-    // of them: there is no job to print.
-    bool OnBeginPrinting(QPrinter& printer, bool printSelection, ILabelPrintQuestions& questions);
-    // Draws page (1-based) of the job begun; any page, in any order.
-    void OnPrint(QPainter& painter, std::uint32_t page) const;
-    void OnEndPrinting();
-    // The pages of the job begun (1 without one).
-    std::uint32_t PrintPages() const;
-    void SetPrintOptions(const ReportPrintOptions& options) { printOptions_ = options; }
-
+    const ViewLook& Look() const { return look_; }
     const ViewMetrics& Metrics() const { return metrics_; }
-    const QFont& ScreenFont() const { return screenFont_; }
+    const QFont& ScreenFont() const { return look_.screenFont; }
     const ModeGeometry& Geometry() const { return geometry_; }
     const ScrollModel& Scroll() const { return scroll_; }
     const SelectionFlags& Selection() const { return selection_; }
@@ -143,10 +123,7 @@ private:
     // A live paint of the client area, for the frozen view to show.
     QPixmap CurrentPicture();
     void ResetScroll();
-    void MeasureScreenFont();
-    void MeasureLabelFont();
     void SetLargeLabels(bool large);
-    PrintRequest MakePrintRequest(bool printSelection) const;
 
     void OnVerticalAction(int action);
     void OnHorizontalAction(int action);
@@ -177,14 +154,9 @@ private:
 
     const CReelkeepDoc& doc_;
     RowSelection& sharedSelection_;
+    ViewLook look_;
     ViewMetrics metrics_;
-    QFont screenFont_;
-    QFont labelFont_;
-    ViewColors colors_;
-    ViewDisplayOptions options_;
     bool largeLabels_ = true;
-    std::array<QString, 10> columnTitles_;
-    std::array<QString, kCustomFieldCount> headings_;
     SelectionFlags selection_;
     ShownListing shown_;
     ModeGeometry geometry_;
@@ -199,8 +171,6 @@ private:
     CGoToEntryWindow* goToWindow_ = nullptr;
     bool frozen_ = false;
     QPixmap frozenPicture_;
-    ReportPrintOptions printOptions_;
-    std::unique_ptr<CPrintJob> printJob_;
 };
 
 }  // namespace reelkeep

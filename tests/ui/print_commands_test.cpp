@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(texts[0], title);
         QCOMPARE(texts[2], title);
         QCOMPARE(texts[3], QStringLiteral("Empty"));
-        QCOMPARE(view.PrintPages(), 1u);  // the job has ended
+        QCOMPARE(app.Frame().Printing().JobPages(), 1u);  // the job has ended
     }
 
     void cancelledLabelQuestionEndsTheJobBeforeAnyPage() {

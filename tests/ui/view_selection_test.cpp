@@ -201,6 +201,17 @@ private slots:
         QVERIFY(!CReelkeepView::Handles(CommandId::Modify));
     }
 
+    // What a print job takes as the selection: the user's rows, not the movie Find marked.
+    void selectedRowsAreTheUsersSelection() {
+        ListFixture f;
+        f.Click(4);
+        f.Click(2, Qt::ControlModifier);
+        QCOMPARE(f.view.Selection().SelectedRows(), std::vector<std::uint32_t>({2, 4}));
+        f.view.SelectOnly(7, true);
+        QVERIFY(f.view.Selection().IsSelected(7));
+        QVERIFY(f.view.Selection().SelectedRows().empty());
+    }
+
     void sizingCursorOverHeaderBoundaries() {
         ListFixture f;
         const int boundary =

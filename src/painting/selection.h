@@ -26,6 +26,8 @@ public:
     std::size_t size() const { return flags_.size(); }
     std::size_t CountSelected() const;
     const std::vector<std::uint32_t>& flags() const { return flags_; }
+    // The selected rows in ascending order; none without a user selection.
+    std::vector<std::uint32_t> SelectedRows() const;
 
 private:
     void SelectRange(std::size_t from, std::size_t to);

@@ -62,6 +62,15 @@ std::size_t SelectionFlags::CountSelected() const {
     return static_cast<std::size_t>(std::count(flags_.begin(), flags_.end(), 1u));
 }
 
+std::vector<std::uint32_t> SelectionFlags::SelectedRows() const {
+    std::vector<std::uint32_t> rows;
+    if (!present_) return rows;
+    for (std::size_t row = 0; row < flags_.size(); ++row) {
+        if (flags_[row] != 0) rows.push_back(static_cast<std::uint32_t>(row));
+    }
+    return rows;
+}
+
 void SelectionFlags::SelectRange(std::size_t from, std::size_t to) {
     std::fill(flags_.begin() + static_cast<std::ptrdiff_t>(from),
               flags_.begin() + static_cast<std::ptrdiff_t>(to) + 1, 1u);
