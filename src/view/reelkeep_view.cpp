@@ -48,7 +48,7 @@ ScrollRequest RequestOf(int action) {
 }  // namespace
 
 CReelkeepView::CReelkeepView(CReelkeepDoc& doc, QWidget* parent)
-    : QAbstractScrollArea(parent), doc_(doc), sharedSelection_(doc.Selection()) {
+    : QAbstractScrollArea(parent), doc_(doc) {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
@@ -85,7 +85,6 @@ void CReelkeepView::OnUpdate() {
     if (!(listing == shown_)) ResetScroll();
     shown_ = listing;
     selection_.Reset(listing.rowCount);
-    PublishSelection(SelectionCopy::Drop);
     Relayout();
     // An update comes only when the document is consistent: a command that goes on (Find
     // opening Modify) shows the catalogue as it is now.
@@ -226,7 +225,6 @@ void CReelkeepView::UpdateLayout() {
     scroll_ = FitScroll(geometry_, viewport()->width(), scroll_.scrollX, scroll_.scrollY);
     if (geometry_.rowCount != 0 && selection_.size() != geometry_.rowCount) {
         selection_.Reset(geometry_.rowCount);
-        PublishSelection(SelectionCopy::Keep);
     }
     UpdateGrabZones();
 }

@@ -33,9 +33,9 @@ struct ContextMenuItem {
 };
 
 // The catalogue window: lays out and draws the document's current display mode with its own
-// scroll model, and keeps the row selection. It reads the records on every paint and caches
-// nothing of them; the one thing it writes into the document is the selection the editing
-// commands and the exports work on. Column changes it asks of the document by its signals.
+// scroll model, and keeps the row selection, which the document asks for through its UI. It
+// reads the records on every paint and caches nothing of them. Column changes it asks of the
+// document by its signals.
 class CReelkeepView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -54,8 +54,8 @@ public:
     void FreezeDrawing();
     void ThawDrawing();
 
-    // Copies the row flags into the document before a command works on them.
-    void StoreSelection();
+    // The document replaced or changed the rows: nothing stays selected.
+    void ClearSelection();
     void SelectOnly(std::uint32_t row, bool selected);
     // Selects exactly these rows of the listing shown, as Ctrl+clicks would; rows past its end
     // are left out.
@@ -170,13 +170,8 @@ private:
     // Scrolls to the first row the Go To Entry window's text leads to.
     void GoToTypedText(const QString& typed);
     void SelectionEdited();
-    // What of the row flags goes into the document's selection with the present flag: nothing
-    // new, none (the listing changed), or a copy (before a command works on them).
-    enum class SelectionCopy : std::uint8_t { Keep, Drop, Take };
-    void PublishSelection(SelectionCopy copy);
 
     const CReelkeepDoc& doc_;
-    RowSelection& sharedSelection_;
     ViewMetrics metrics_;
     QFont screenFont_;
     QFont labelFont_;

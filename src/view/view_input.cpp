@@ -25,23 +25,7 @@ std::optional<std::size_t> CReelkeepView::BoundaryAt(const QPoint& pos) const {
     return std::nullopt;
 }
 
-void CReelkeepView::PublishSelection(SelectionCopy copy) {
-    switch (copy) {
-        case SelectionCopy::Keep:
-            break;
-        case SelectionCopy::Drop:
-            sharedSelection_.flags.clear();
-            break;
-        case SelectionCopy::Take:
-            // A failed copy throws before anything changed; the document reports it.
-            sharedSelection_.flags = selection_.flags();
-            break;
-    }
-    sharedSelection_.present = selection_.present();
-}
-
 void CReelkeepView::SelectionEdited() {
-    PublishSelection(SelectionCopy::Keep);
     viewport()->update();
     emit selectionChanged();
 }
@@ -235,13 +219,15 @@ void CReelkeepView::EndBoundaryDrag() {
     Relayout();
 }
 
-void CReelkeepView::StoreSelection() { PublishSelection(SelectionCopy::Take); }
+void CReelkeepView::ClearSelection() {
+    selection_.ClearAll();
+    SelectionEdited();
+}
 
 void CReelkeepView::SelectOnly(std::uint32_t row, bool selected) {
     UpdateLayout();
     selection_.Reset(geometry_.rowCount);
     selection_.SelectOnly(row, selected);
-    PublishSelection(SelectionCopy::Keep);
     // Find selects the movie it found while the document is consistent; show it.
     if (frozen_) frozenPicture_ = CurrentPicture();
     viewport()->update();

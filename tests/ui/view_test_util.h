@@ -24,8 +24,12 @@ public:
     void UpdateAllViews() override {
         if (view) view->OnUpdate();
     }
-    void StoreSelection() override {
-        if (view) view->StoreSelection();
+    std::vector<std::uint32_t> SelectedRowFlags() const override {
+        return view ? view->Selection().flags() : std::vector<std::uint32_t>{};
+    }
+    bool RowsSelected() const override { return view && view->Selection().present(); }
+    void ClearSelection() override {
+        if (view) view->ClearSelection();
     }
     void SelectOnly(std::uint32_t row, bool selected) override {
         if (view) view->SelectOnly(row, selected);

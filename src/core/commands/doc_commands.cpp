@@ -48,9 +48,9 @@ bool CReelkeepDoc::IsEnabled(CommandId id) const {
         case CommandId::ImportCsv:
             return ready_ && !display_.LabelFormat();
         case CommandId::Modify:
-            return rowSelection_.present && !display_.LabelFormat();
+            return ui_.RowsSelected() && !display_.LabelFormat();
         case CommandId::Delete:
-            return rowSelection_.present && !display_.LabelFormat() && listed;
+            return ui_.RowsSelected() && !display_.LabelFormat() && listed;
         case CommandId::Undo:
             return undo_.available && !display_.LabelFormat();
         case CommandId::Find:

@@ -29,7 +29,7 @@ bool AsksAgain(DeleteAnswer answer) {
 
 void CReelkeepDoc::StoreViewSelection() {
     try {
-        ui_.StoreSelection();
+        rowSelection_.flags = ui_.SelectedRowFlags();
     } catch (const std::bad_alloc&) {
         // A partial copy would shift later rows onto the wrong records; keep none instead.
         rowSelection_.flags.clear();
@@ -100,7 +100,7 @@ void CReelkeepDoc::ModifyCommand() {
         if (!ui_.RunEntryDialog(values)) continue;
         RecordUndo(record, msg::kUndoUnmodify);
         SetRecord(record, std::move(values.fields));
-        rowSelection_.present = false;
+        ui_.ClearSelection();
         RebuildLookupLists();
         RefreshEntryDialogLists();
         undo_.available = true;
@@ -141,7 +141,7 @@ void CReelkeepDoc::DeleteCommand() {
         RebuildLookupLists();
         RecordsChanged();
     }
-    rowSelection_.present = false;
+    ui_.ClearSelection();
     RequestViewUpdate();
 }
 

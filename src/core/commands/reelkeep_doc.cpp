@@ -75,6 +75,7 @@ void CReelkeepDoc::StartLoading() {
     actorIndex_.clear();
     labels_.clear();
     rowSelection_ = RowSelection{};
+    ui_.ClearSelection();
 }
 
 void CReelkeepDoc::AdoptRecords(RecordLoader& loader) {

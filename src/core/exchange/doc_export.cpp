@@ -7,7 +7,7 @@
 namespace reelkeep {
 
 std::vector<std::uint32_t> CReelkeepDoc::ExportedRecords() {
-    if (!rowSelection_.present) return displayOrder_;
+    if (!ui_.RowsSelected()) return displayOrder_;
     StoreViewSelection();
     const std::vector<std::uint32_t>& flags = rowSelection_.flags;
     std::vector<std::uint32_t> records;

@@ -187,6 +187,7 @@ void CReelkeepDoc::KeepWhatWasLoaded() {
     lookupsMatchRecords_ = false;
     for (auto& list : entryLists_) list.clear();
     rowSelection_ = RowSelection{};
+    ui_.ClearSelection();
     try {
         RebuildDisplayOrder();
     } catch (const std::bad_alloc&) {
