@@ -9,7 +9,6 @@
 
 #include "draw_context.h"
 #include "go_to_entry.h"
-#include "go_to_entry_window.h"
 #include "view_painter.h"
 #include "view_strings.h"
 
@@ -71,14 +70,12 @@ CReelkeepView::CReelkeepView(CReelkeepDoc& doc, QWidget* parent)
         columnTitles_[i] = ToQt(viewtext::kColumnTitles[i]);
     }
     SetCustomHeadings(doc_.CustomHeadings(), false);
-    goToWindow_ = new CGoToEntryWindow(this);
-    connect(goToWindow_, &CGoToEntryWindow::typedTextChanged, this, &CReelkeepView::GoToTypedText);
     Relayout();
 }
 
 void CReelkeepView::OnUpdate() {
-    // What it was typed for, or the list dragged in, may be gone.
-    goToWindow_->close();
+    // What Go to Entry was typed for, or the list dragged in, may be gone.
+    emit documentUpdated();
     drag_.reset();
     // Another catalogue, mode or row count starts at the top.
     const ShownListing listing = ListingOf(doc_);

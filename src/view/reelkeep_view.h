@@ -24,8 +24,6 @@ class QPrinter;
 
 namespace reelkeep {
 
-class CGoToEntryWindow;
-
 struct ContextMenuItem {
     CommandId id;
     std::string_view text;
@@ -35,7 +33,7 @@ struct ContextMenuItem {
 // The catalogue window: lays out and draws the document's current display mode with its own
 // scroll model, and keeps the row selection, which the document asks for through its UI. It
 // reads the records on every paint and caches nothing of them. Column changes it asks of the
-// document by its signals.
+// document, and the Go To Entry window and the Add Column dialog of the frame, by its signals.
 class CReelkeepView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -73,7 +71,6 @@ public:
     // The "Fields" pop-up over the header line of a list at a client point: remembers the
     // column under the point for Add a New Field and Remove a Field. Empty elsewhere.
     std::vector<ContextMenuItem> FieldsMenuItemsAt(const QPoint& pos);
-    CGoToEntryWindow& GoToWindow() const { return *goToWindow_; }
     // Paints the client area as the window shows it.
     void PaintClient(QPainter& painter);
 
@@ -95,6 +92,11 @@ public:
     std::uint32_t PrintPages() const;
     void SetPrintOptions(const ReportPrintOptions& options) { printOptions_ = options; }
 
+    // Answers to goToEntryRequested and addColumnRequested: scrolls to the first row the text
+    // typed into Go To Entry leads to; adds column id after the column asked for.
+    void GoToTypedText(const QString& typed);
+    void AddColumn(std::size_t after, std::uint32_t id);
+
     const ViewMetrics& Metrics() const { return metrics_; }
     const QFont& ScreenFont() const { return screenFont_; }
     const ModeGeometry& Geometry() const { return geometry_; }
@@ -109,6 +111,12 @@ signals:
     void columnAddRequested(std::size_t after, std::uint32_t id, int dpiY);
     void columnRemoveRequested(std::size_t column);
     void columnBoundaryMoved(std::size_t slot, int x);
+    // Go to Entry, and the "Fields" menu's Add a New Field after column after, for the frame to
+    // open its window or dialog.
+    void goToEntryRequested();
+    void addColumnRequested(std::size_t after);
+    // An update came: what Go to Entry was typed for may be gone.
+    void documentUpdated();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -160,15 +168,12 @@ private:
     std::optional<std::size_t> BoundaryAt(const QPoint& pos) const;
     const ColumnLayout* ShownList() const;
     void ShowPopUp(const std::vector<ContextMenuItem>& items, const QPoint& globalPos);
-    void AddField();
     void RemoveField();
     // The header follows a dragged column boundary; the rows take it when the drag ends.
     void StartBoundaryDrag(std::size_t slot);
     void FollowBoundaryDrag(const QPoint& pos);
     void EndBoundaryDrag();
     QRect DraggedHeaderStrip() const;
-    // Scrolls to the first row the Go To Entry window's text leads to.
-    void GoToTypedText(const QString& typed);
     void SelectionEdited();
 
     const CReelkeepDoc& doc_;
@@ -191,7 +196,6 @@ private:
         int x;
     };
     std::optional<BoundaryDrag> drag_;
-    CGoToEntryWindow* goToWindow_ = nullptr;
     bool frozen_ = false;
     QPixmap frozenPicture_;
     ReportPrintOptions printOptions_;

@@ -6,9 +6,7 @@
 #include <algorithm>
 
 #include "column_edit.h"
-#include "dialogs.h"
 #include "draw_context.h"
-#include "go_to_entry_window.h"
 #include "reelkeep_view.h"
 #include "view_strings.h"
 
@@ -168,10 +166,8 @@ std::vector<ContextMenuItem> CReelkeepView::FieldsMenuItemsAt(const QPoint& pos)
     };
 }
 
-void CReelkeepView::AddField() {
-    const std::optional<std::uint32_t> id = RunAddColumnDialog(this);
-    if (!id) return;
-    emit columnAddRequested(fieldsColumn_, *id, metrics_.dpiY);
+void CReelkeepView::AddColumn(std::size_t after, std::uint32_t id) {
+    emit columnAddRequested(after, id, metrics_.dpiY);
     Relayout();
 }
 
@@ -301,10 +297,10 @@ void CReelkeepView::Execute(CommandId id) {
             SetLargeLabels(false);
             break;
         case CommandId::GoToEntry:
-            goToWindow_->Open(doc_.Display());
+            emit goToEntryRequested();
             break;
         case CommandId::AddField:
-            AddField();
+            emit addColumnRequested(fieldsColumn_);
             break;
         case CommandId::RemoveField:
             RemoveField();

@@ -12,6 +12,7 @@
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
 #include "silent_ui.h"
+#include "view_requests.h"
 
 namespace reelkeep::viewtest {
 
@@ -66,10 +67,12 @@ struct ViewFixture {
     ViewUI ui;
     CReelkeepDoc doc{ui};
     CReelkeepView view{doc};
+    CGoToEntryWindow* goToWindow = nullptr;
 
     explicit ViewFixture(QSize size = {640, 400}) {
         ui.view = &view;
         RouteColumnEdits(view, doc);
+        goToWindow = &AnswerViewRequests(view, doc);
         doc.OnNewDocument();
         view.resize(size);
         view.show();
