@@ -16,8 +16,8 @@ namespace {
 // A user who answers every dialog at once and a view that selects what the benchmark says.
 class BenchUI : public SilentUI {
 public:
-    CReelkeepDoc* doc = nullptr;
     std::vector<std::uint32_t> selection;
+    bool rowsSelected = false;
     FindSettings find;
     std::string exportPath;
 
@@ -34,14 +34,15 @@ public:
         return true;
     }
     std::optional<std::string> AskExportFileName(ExportKind) override { return exportPath; }
-    void StoreSelection() override { doc->Selection().flags = selection; }
+    std::vector<std::uint32_t> SelectedRowFlags() const override { return selection; }
+    bool RowsSelected() const override { return rowsSelected; }
+    void ClearSelection() override { rowsSelected = false; }
 };
 
 struct Session {
     BenchUI ui;
     CReelkeepDoc doc{ui};
     explicit Session(std::uint32_t n) {
-        ui.doc = &doc;
         doc.OnNewDocument();
         GenerateCatalogue(doc, n, 42);
     }
@@ -49,7 +50,7 @@ struct Session {
     void SelectEvery(std::size_t step) {
         ui.selection.assign(doc.ListingCount(), 0);
         for (std::size_t row = 0; row < ui.selection.size(); row += step) ui.selection[row] = 1;
-        doc.Selection().present = true;
+        ui.rowsSelected = true;
     }
 };
 
@@ -74,7 +75,7 @@ void BM_FindWholeWordExactCase(benchmark::State& state) {
 void BM_Export(benchmark::State& state, ExportKind kind) {
     Session& s = SessionOf(Size(state));
     s.ui.exportPath = bench::TempPath("edit.out");
-    s.doc.Selection().present = false;
+    s.ui.rowsSelected = false;
     for (auto _ : state) DocSteps(s.doc).ExportCommand(kind);
     std::filesystem::remove(s.ui.exportPath);
 }

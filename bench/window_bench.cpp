@@ -223,7 +223,7 @@ void GoToEntryKeystrokes(benchmark::State& state) {
     const std::vector<std::uint32_t>& order = session.Doc().DisplayOrder();
     const QString title = ToQt(session.Doc().Value(order[order.size() * 3 / 4], Field::MovieName));
     frame.ExecuteCommand(CommandId::GoToEntry);
-    QLineEdit* edit = frame.View().GoToWindow().TextEdit();
+    QLineEdit* edit = frame.GoToWindow().TextEdit();
     for (auto _ : state) {
         state.PauseTiming();
         edit->clear();

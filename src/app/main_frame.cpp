@@ -24,6 +24,7 @@
 #include "settings_store.h"
 #include "status_progress.h"
 #include "user_settings.h"
+#include "view_requests.h"
 
 namespace reelkeep {
 
@@ -61,6 +62,7 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
     connect(view_, &CReelkeepView::commandRequested, this, &CMainFrame::ExecuteCommand);
     connect(view_, &CReelkeepView::selectionChanged, this, &CMainFrame::RefreshCommandStates);
     RouteColumnEdits(*view_, doc_);
+    goToWindow_ = &AnswerViewRequests(*view_, doc_);
     connect(&lifetime_, &CDocumentLifetime::pathChanged, this, &CMainFrame::UpdateCaption);
     connect(&recent_, &CRecentFiles::changed, this, &CMainFrame::UpdateRecentFileMenu);
     // Kept at once rather than only on exit, so a crash does not lose the list.

@@ -13,6 +13,7 @@ class QToolBar;
 
 namespace reelkeep {
 
+class CGoToEntryWindow;
 class CReelkeepDoc;
 class CReelkeepView;
 class CInstanceServer;
@@ -37,6 +38,8 @@ public:
     ~CMainFrame() override;
 
     CReelkeepView& View() { return *view_; }
+    // Opened when the view asks for Go to Entry; hidden, not destroyed, when closed.
+    CGoToEntryWindow& GoToWindow() const { return *goToWindow_; }
     CDocumentLifetime& Lifetime() { return lifetime_; }
     CStatusPanes& StatusPanes() { return *panes_; }
     CPrintCommands& Printing() { return *printing_; }
@@ -110,6 +113,7 @@ private:
     CSettingsStore& store_;
     CDocumentLifetime lifetime_;
     CReelkeepView* view_ = nullptr;
+    CGoToEntryWindow* goToWindow_ = nullptr;
     std::unique_ptr<CPrintCommands> printing_;
     std::unique_ptr<CUserSettings> settings_;
     std::unique_ptr<CRecoveryCopy> recovery_;  // null until KeepRecoveryCopies()

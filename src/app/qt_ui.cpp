@@ -97,8 +97,15 @@ bool CQtUI::RunImportDialog(const CsvTable& table, ColumnMapping& mapping) {
     return reelkeep::RunCsvImportDialog(frame_, table, doc_->CustomHeadings(), mapping);
 }
 
-void CQtUI::StoreSelection() {
-    if (frame_) frame_->View().StoreSelection();
+std::vector<std::uint32_t> CQtUI::SelectedRowFlags() const {
+    if (!frame_) return {};
+    return frame_->View().Selection().flags();
+}
+
+bool CQtUI::RowsSelected() const { return frame_ && frame_->View().Selection().present(); }
+
+void CQtUI::ClearSelection() {
+    if (frame_) frame_->View().ClearSelection();
 }
 
 void CQtUI::SelectOnly(std::uint32_t row, bool selected) {

@@ -35,7 +35,9 @@ public:
     std::optional<std::string> AskExportFileName(ExportKind kind) override;
     std::optional<std::string> AskImportFileName() override;
     bool RunImportDialog(const CsvTable& table, ColumnMapping& mapping) override;
-    void StoreSelection() override;
+    std::vector<std::uint32_t> SelectedRowFlags() const override;
+    bool RowsSelected() const override;
+    void ClearSelection() override;
     void SelectOnly(std::uint32_t row, bool selected) override;
     void ApplyCustomHeadings(const HeadingTexts& headings, bool repaint) override;
 

@@ -7,7 +7,6 @@
 
 #include "client_area.h"
 #include "go_to_entry.h"
-#include "go_to_entry_window.h"
 #include "paint_primitives.h"
 #include "qt_text.h"
 
@@ -37,7 +36,7 @@ ScrollRequest RequestOf(int action) {
 }  // namespace
 
 CReelkeepView::CReelkeepView(CReelkeepDoc& doc, QWidget* parent)
-    : QAbstractScrollArea(parent), doc_(doc), sharedSelection_(doc.Selection()) {
+    : QAbstractScrollArea(parent), doc_(doc) {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
@@ -53,21 +52,18 @@ CReelkeepView::CReelkeepView(CReelkeepDoc& doc, QWidget* parent)
     look_ = StartingLook(logicalDpiY());
     metrics_ = MeasureLook(look_, logicalDpiY());
     SetCustomHeadings(doc_.CustomHeadings(), false);
-    goToWindow_ = new CGoToEntryWindow(this);
-    connect(goToWindow_, &CGoToEntryWindow::typedTextChanged, this, &CReelkeepView::GoToTypedText);
     Relayout();
 }
 
 void CReelkeepView::OnUpdate() {
-    // What it was typed for, or the list dragged in, may be gone.
-    goToWindow_->close();
+    // What Go to Entry was typed for, or the list dragged in, may be gone.
+    emit documentUpdated();
     drag_.reset();
     // Another catalogue, mode or row count starts at the top.
     const ShownListing listing = ListingOf(doc_);
     if (!(listing == shown_)) ResetScroll();
     shown_ = listing;
     selection_.Reset(listing.rowCount);
-    PublishSelection(SelectionCopy::Drop);
     Relayout();
     // An update comes only when the document is consistent: a command that goes on (Find
     // opening Modify) shows the catalogue as it is now.
@@ -194,7 +190,6 @@ void CReelkeepView::UpdateLayout() {
     scroll_ = FitScroll(geometry_, viewport()->width(), scroll_.scrollX, scroll_.scrollY);
     if (geometry_.rowCount != 0 && selection_.size() != geometry_.rowCount) {
         selection_.Reset(geometry_.rowCount);
-        PublishSelection(SelectionCopy::Keep);
     }
     UpdateGrabZones();
 }

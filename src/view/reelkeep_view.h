@@ -21,8 +21,6 @@
 
 namespace reelkeep {
 
-class CGoToEntryWindow;
-
 struct ContextMenuItem {
     CommandId id;
     std::string_view text;
@@ -30,9 +28,9 @@ struct ContextMenuItem {
 };
 
 // The catalogue window: lays out and draws the document's current display mode with its own
-// scroll model, and keeps the row selection. It reads the records on every paint and caches
-// nothing of them; the one thing it writes into the document is the selection the editing
-// commands and the exports work on. Column changes it asks of the document by its signals.
+// scroll model, and keeps the row selection, which the document asks for through its UI. It
+// reads the records on every paint and caches nothing of them. Column changes it asks of the
+// document, and the Go To Entry window and the Add Column dialog of the frame, by its signals.
 class CReelkeepView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -51,8 +49,8 @@ public:
     void FreezeDrawing();
     void ThawDrawing();
 
-    // Copies the row flags into the document before a command works on them.
-    void StoreSelection();
+    // The document replaced or changed the rows: nothing stays selected.
+    void ClearSelection();
     void SelectOnly(std::uint32_t row, bool selected);
     // Selects exactly these rows of the listing shown, as Ctrl+clicks would; rows past its end
     // are left out.
@@ -70,11 +68,15 @@ public:
     // The "Fields" pop-up over the header line of a list at a client point: remembers the
     // column under the point for Add a New Field and Remove a Field. Empty elsewhere.
     std::vector<ContextMenuItem> FieldsMenuItemsAt(const QPoint& pos);
-    CGoToEntryWindow& GoToWindow() const { return *goToWindow_; }
     // Paints the client area as the window shows it.
     void PaintClient(QPainter& painter);
 
     const ViewLook& Look() const { return look_; }
+
+    // Answers to goToEntryRequested and addColumnRequested: scrolls to the first row the text
+    // typed into Go To Entry leads to; adds column id after the column asked for.
+    void GoToTypedText(const QString& typed);
+    void AddColumn(std::size_t after, std::uint32_t id);
     const ViewMetrics& Metrics() const { return metrics_; }
     const QFont& ScreenFont() const { return look_.screenFont; }
     const ModeGeometry& Geometry() const { return geometry_; }
@@ -89,6 +91,12 @@ signals:
     void columnAddRequested(std::size_t after, std::uint32_t id, int dpiY);
     void columnRemoveRequested(std::size_t column);
     void columnBoundaryMoved(std::size_t slot, int x);
+    // Go to Entry, and the "Fields" menu's Add a New Field after column after, for the frame to
+    // open its window or dialog.
+    void goToEntryRequested();
+    void addColumnRequested(std::size_t after);
+    // An update came: what Go to Entry was typed for may be gone.
+    void documentUpdated();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -137,23 +145,15 @@ private:
     std::optional<std::size_t> BoundaryAt(const QPoint& pos) const;
     const ColumnLayout* ShownList() const;
     void ShowPopUp(const std::vector<ContextMenuItem>& items, const QPoint& globalPos);
-    void AddField();
     void RemoveField();
     // The header follows a dragged column boundary; the rows take it when the drag ends.
     void StartBoundaryDrag(std::size_t slot);
     void FollowBoundaryDrag(const QPoint& pos);
     void EndBoundaryDrag();
     QRect DraggedHeaderStrip() const;
-    // Scrolls to the first row the Go To Entry window's text leads to.
-    void GoToTypedText(const QString& typed);
     void SelectionEdited();
-    // What of the row flags goes into the document's selection with the present flag: nothing
-    // new, none (the listing changed), or a copy (before a command works on them).
-    enum class SelectionCopy : std::uint8_t { Keep, Drop, Take };
-    void PublishSelection(SelectionCopy copy);
 
     const CReelkeepDoc& doc_;
-    RowSelection& sharedSelection_;
     ViewLook look_;
     ViewMetrics metrics_;
     bool largeLabels_ = true;
@@ -168,7 +168,6 @@ private:
         int x;
     };
     std::optional<BoundaryDrag> drag_;
-    CGoToEntryWindow* goToWindow_ = nullptr;
     bool frozen_ = false;
     QPixmap frozenPicture_;
 };

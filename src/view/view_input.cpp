@@ -6,9 +6,7 @@
 #include <algorithm>
 
 #include "column_edit.h"
-#include "dialogs.h"
 #include "draw_context.h"
-#include "go_to_entry_window.h"
 #include "reelkeep_view.h"
 #include "view_strings.h"
 
@@ -25,23 +23,7 @@ std::optional<std::size_t> CReelkeepView::BoundaryAt(const QPoint& pos) const {
     return std::nullopt;
 }
 
-void CReelkeepView::PublishSelection(SelectionCopy copy) {
-    switch (copy) {
-        case SelectionCopy::Keep:
-            break;
-        case SelectionCopy::Drop:
-            sharedSelection_.flags.clear();
-            break;
-        case SelectionCopy::Take:
-            // A failed copy throws before anything changed; the document reports it.
-            sharedSelection_.flags = selection_.flags();
-            break;
-    }
-    sharedSelection_.present = selection_.present();
-}
-
 void CReelkeepView::SelectionEdited() {
-    PublishSelection(SelectionCopy::Keep);
     viewport()->update();
     emit selectionChanged();
 }
@@ -184,10 +166,8 @@ std::vector<ContextMenuItem> CReelkeepView::FieldsMenuItemsAt(const QPoint& pos)
     };
 }
 
-void CReelkeepView::AddField() {
-    const std::optional<std::uint32_t> id = RunAddColumnDialog(this);
-    if (!id) return;
-    emit columnAddRequested(fieldsColumn_, *id, metrics_.dpiY);
+void CReelkeepView::AddColumn(std::size_t after, std::uint32_t id) {
+    emit columnAddRequested(after, id, metrics_.dpiY);
     Relayout();
 }
 
@@ -235,13 +215,15 @@ void CReelkeepView::EndBoundaryDrag() {
     Relayout();
 }
 
-void CReelkeepView::StoreSelection() { PublishSelection(SelectionCopy::Take); }
+void CReelkeepView::ClearSelection() {
+    selection_.ClearAll();
+    SelectionEdited();
+}
 
 void CReelkeepView::SelectOnly(std::uint32_t row, bool selected) {
     UpdateLayout();
     selection_.Reset(geometry_.rowCount);
     selection_.SelectOnly(row, selected);
-    PublishSelection(SelectionCopy::Keep);
     // Find selects the movie it found while the document is consistent; show it.
     if (frozen_) frozenPicture_ = CurrentPicture();
     viewport()->update();
@@ -315,10 +297,10 @@ void CReelkeepView::Execute(CommandId id) {
             SetLargeLabels(false);
             break;
         case CommandId::GoToEntry:
-            goToWindow_->Open(doc_.Display());
+            emit goToEntryRequested();
             break;
         case CommandId::AddField:
-            AddField();
+            emit addColumnRequested(fieldsColumn_);
             break;
         case CommandId::RemoveField:
             RemoveField();

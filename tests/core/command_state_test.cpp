@@ -85,7 +85,7 @@ TEST(CommandState, FollowsTheCatalogueContents) {
                                     {CommandId::Enter, CommandId::Find, CommandId::ExportCsv,
                                      CommandId::ExportText, CommandId::EditCustomHeading,
                                      CommandId::Filters, CommandId::SortByActors}}));
-    two.doc.Selection().present = true;
+    two.ui.rowsSelected = true;
     EXPECT_TRUE(two.doc.IsEnabled(CommandId::Modify));
     EXPECT_TRUE(two.doc.IsEnabled(CommandId::Delete));
 }
@@ -94,7 +94,7 @@ TEST(CommandState, LabelFormatAllowsOnlyModesExportsFiltersAndHeadings) {
     Catalogue c(kTwo);
     c.ui.entryAnswers.push_back(ToRecord({.title = "C"}));
     DocSteps(c.doc).EnterCommand();
-    c.doc.Selection().present = true;
+    c.ui.rowsSelected = true;
     c.doc.Execute(CommandId::DisplayLabelFormat);
     ASSERT_TRUE(c.doc.LabelFormatFlag());
     EXPECT_EQ(c.Enabled(), Union({kModes,
@@ -104,7 +104,7 @@ TEST(CommandState, LabelFormatAllowsOnlyModesExportsFiltersAndHeadings) {
 
 TEST(CommandState, FiltersThatHideEverythingDisableWhatNeedsDisplayedMovies) {
     Catalogue c(kTwo);
-    c.doc.Selection().present = true;
+    c.ui.rowsSelected = true;
     c.ui.filterAnswers.push_back(std::array<std::string, kFilterCount>{
         "zzz", "All", "All", "All", "All", "All", "All", "All", "All"});
     c.doc.Execute(CommandId::Filters);

@@ -6,6 +6,7 @@
 #include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
+#include "smf_bytes.h"
 #include "test_catalogue.h"
 
 namespace reelkeep::test {
@@ -74,7 +75,7 @@ TEST(Modify, ShowsEachSelectedMovieAndKeepsTheAcceptedChanges) {
     EXPECT_EQ(c.ui.entryDialogsShown[1].fields[FieldIndex(Field::MovieName)], "C");
     EXPECT_EQ(c.Titles(), (Titles{"A2", "B", "C", "D2"}));
     EXPECT_TRUE(c.doc.Lookup(LookupKind::Actors).Contains("D2 Star"));
-    EXPECT_FALSE(c.doc.Selection().present);
+    EXPECT_FALSE(c.ui.rowsSelected);
     EXPECT_TRUE(c.doc.IsModified());
     EXPECT_EQ(c.doc.Undo().action, msg::kUndoUnmodify);
     EXPECT_EQ(c.doc.Undo().recordNumbers, (std::vector<std::uint32_t>{0, 3}));
@@ -89,7 +90,7 @@ TEST(Modify, AllCancelledLeavesNothingToUndo) {
     DocSteps(c.doc).ModifyCommand();
     EXPECT_EQ(c.ui.entryDialogsShown.size(), 4u);
     EXPECT_FALSE(c.doc.IsEnabled(CommandId::Undo));
-    EXPECT_TRUE(c.doc.Selection().present);
+    EXPECT_TRUE(c.ui.rowsSelected);
 }
 
 TEST(Modify, MapsActorIndexRowsToTheirMovies) {
@@ -106,6 +107,14 @@ TEST(Modify, MapsActorIndexRowsToTheirMovies) {
     EXPECT_EQ(c.Titles(), (Titles{"A2", "B", "C2"}));
     EXPECT_EQ(c.doc.CurrentSort(), SortMark::Actors);  // the index was built again
     ExpectConsistent(c.doc);
+}
+
+TEST(Modify, NothingStaysSelectedOnceACatalogueLoads) {
+    Catalogue c({{.title = "A"}, {.title = "B"}});
+    const std::string bytes = SaveBytes(c.doc);
+    c.Select({1, 0});
+    ASSERT_TRUE(LoadBytes(c.doc, bytes));
+    EXPECT_FALSE(c.doc.IsEnabled(CommandId::Modify));
 }
 
 // ---- Delete -------------------------------------------------------------------------------
@@ -130,7 +139,7 @@ TEST(Delete, AsksPerMovieUntilAnAllAnswer) {
         EXPECT_EQ(c.Titles(), test.left);
         EXPECT_EQ(c.ui.deleteQuestions.size(), test.questions);
         EXPECT_EQ(c.doc.IsEnabled(CommandId::Undo), test.left.size() < 4);
-        EXPECT_FALSE(c.doc.Selection().present);
+        EXPECT_FALSE(c.ui.rowsSelected);
         ExpectConsistent(c.doc);
     }
 }
@@ -288,10 +297,11 @@ TEST(OutOfMemory, ModifyGoesOnWhenUndoCannotBeRecorded) {
 // Makes copying the view's selection fail.
 class FailingSelectionStore : public FakeUI {
 public:
-    void StoreSelection() override {
+    std::vector<std::uint32_t> SelectedRowFlags() const override {
         FailAllocationAfter(0);
-        FakeUI::StoreSelection();
+        std::vector<std::uint32_t> flags = FakeUI::SelectedRowFlags();
         StopFailingAllocations();
+        return flags;
     }
 };
 

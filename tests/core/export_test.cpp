@@ -119,7 +119,7 @@ TEST(ExportedMovies, AreTheSelectedOnesWhenASelectionIsPresent) {
     Catalogue c(kFive);
     c.ui.viewSelection = {0, 1, 0, 1, 0};
     EXPECT_EQ(c.ExportedTitles().size(), 5u);  // flags without the present flag mean nothing
-    c.doc.Selection().present = true;
+    c.ui.rowsSelected = true;
     EXPECT_EQ(c.ExportedTitles(), (Titles{"Bravo", "Delta"}));
 }
 
@@ -129,7 +129,7 @@ TEST(ExportedMovies, InActorSortAreTheMoviesOfTheSelectedRowsOnce) {
     // Rows: Ann: Alpha, Echo; Bob: Alpha, Delta; Cy: Bravo; NO ACTOR LISTED: Charlie.
     ASSERT_EQ(c.doc.ActorRowCount(), 6u);
     c.ui.viewSelection = {1, 1, 1, 0, 0, 1, 1, 1};  // flags past the last row are ignored
-    c.doc.Selection().present = true;
+    c.ui.rowsSelected = true;
     EXPECT_EQ(c.ExportedTitles(), (Titles{"Alpha", "Echo", "Charlie"}));
 }
 
@@ -140,7 +140,7 @@ TEST(ExportedMovies, InLabelFormatAreTheMoviesOfTheSelectedLabels) {
     c.doc.Execute(CommandId::DisplayLabelFormat);
     ASSERT_EQ(c.doc.Labels().size(), 2u);  // tape 1: Three, One; tape 2: Two
     c.ui.viewSelection = {1, 0};
-    c.doc.Selection().present = true;
+    c.ui.rowsSelected = true;
     EXPECT_EQ(c.ExportedTitles(), (Titles{"Three", "One"}));
 }
 

@@ -22,7 +22,7 @@ struct GoToFixture : viewtest::ViewFixture {
         DocSteps(doc).OneLineSortsCommand();
         view.Execute(CommandId::GoToEntry);
     }
-    CGoToEntryWindow& Window() const { return view.GoToWindow(); }
+    CGoToEntryWindow& Window() const { return *goToWindow; }
     void Type(const QString& text) { QTest::keyClicks(Window().TextEdit(), text); }
     int ScrollY() const { return view.Scroll().scrollY; }
 };
@@ -57,7 +57,7 @@ private slots:
         frametest::FillCatalogue(app.Doc());
         frame.ExecuteCommand(CommandId::OneLineSorts);
         frame.Action(CommandId::GoToEntry)->trigger();
-        QVERIFY(frame.View().GoToWindow().isVisible());
+        QVERIFY(frame.GoToWindow().isVisible());
         const ColumnLayout& titles =
             app.Doc().Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
         const std::uint32_t second = titles.ids[2];
@@ -65,7 +65,7 @@ private slots:
         frame.ExecuteCommand(CommandId::RemoveField);
         QCOMPARE(titles.ids[1], second);
         frame.ExecuteCommand(CommandId::SortByTime);
-        QVERIFY(!frame.View().GoToWindow().isVisible());
+        QVERIFY(!frame.GoToWindow().isVisible());
     }
 };
 

@@ -306,6 +306,20 @@ private slots:
         QCOMPARE(dialogs_->aboutBoxes, 1);
     }
 
+    // The document asks the view whether rows are selected; another catalogue selects none.
+    void deleteAndModifyFollowTheViewsSelection() {
+        CReelkeepApp& app = StartedApp();
+        CMainFrame& frame = app.Frame();
+        const auto enabled = [&](CommandId id) { return frame.Action(id)->isEnabled(); };
+        FillCatalogue(app.Doc());
+        frame.View().SelectRows({1});
+        QVERIFY(enabled(CommandId::Delete));
+        QVERIFY(enabled(CommandId::Modify));
+        QVERIFY(frame.Lifetime().LoadFile(QStringLiteral(REELKEEP_SAMPLE)));
+        QVERIFY(!enabled(CommandId::Delete));
+        QVERIFY(!enabled(CommandId::Modify));
+    }
+
     void captionAndRecentFilesFollowOpenAndSaveAs() {
         CReelkeepApp& app = StartedApp();
         CMainFrame& frame = app.Frame();

@@ -40,7 +40,7 @@ private slots:
         ListFixture f;
         f.Click(3);
         QCOMPARE(f.Selected(), Rows({3}));
-        QVERIFY(f.doc.Selection().present);
+        QVERIFY(f.ui.RowsSelected());
         f.Click(5);
         QCOMPARE(f.Selected(), Rows({5}));
         f.Click(8, Qt::ControlModifier);
@@ -49,7 +49,7 @@ private slots:
         f.Click(5, Qt::ControlModifier);
         QCOMPARE(f.Selected(), Rows());
         QVERIFY(!f.view.Selection().present());
-        QVERIFY(!f.doc.Selection().present);
+        QVERIFY(!f.ui.RowsSelected());
     }
 
     void shiftClicksExtendFromTheSelection() {
@@ -121,10 +121,10 @@ private slots:
         QVERIFY(f.view.IsEnabled(CommandId::SelectAll));
         f.view.Execute(CommandId::SelectAll);
         QCOMPARE(f.view.Selection().CountSelected(), std::size_t{30});
-        QVERIFY(f.doc.Selection().present);
+        QVERIFY(f.ui.RowsSelected());
         f.view.Execute(CommandId::SelectAll);
         QCOMPARE(f.view.Selection().CountSelected(), std::size_t{0});
-        QVERIFY(!f.doc.Selection().present);
+        QVERIFY(!f.ui.RowsSelected());
 
         for (int k = 0; k < 4; ++k)
             DocSteps(f.doc).AppendRecord(MovieRecord(100 + k, 1));  // share tape 1
@@ -141,16 +141,15 @@ private slots:
         ListFixture f;
         f.Click(2);
         f.Click(7, Qt::ControlModifier);
-        f.view.StoreSelection();
-        QCOMPARE(f.doc.Selection().flags.size(), std::size_t{30});
-        QCOMPARE(f.doc.Selection().flags[2], 1u);
-        QCOMPARE(f.doc.Selection().flags[7], 1u);
-        QCOMPARE(f.doc.Selection().flags[3], 0u);
-        QVERIFY(f.doc.Selection().present);
+        const std::vector<std::uint32_t> flags = f.ui.SelectedRowFlags();
+        QCOMPARE(flags.size(), std::size_t{30});
+        QCOMPARE(flags[2], 1u);
+        QCOMPARE(flags[7], 1u);
+        QCOMPARE(flags[3], 0u);
+        QVERIFY(f.ui.RowsSelected());
         f.view.OnUpdate();
         QCOMPARE(f.view.Selection().CountSelected(), std::size_t{0});
-        QVERIFY(!f.doc.Selection().present);
-        QVERIFY(f.doc.Selection().flags.empty());
+        QVERIFY(!f.ui.RowsSelected());
         f.view.SelectOnly(4, true);
         QCOMPARE(f.Selected(), Rows({4}));
         QVERIFY(!f.view.Selection().present());

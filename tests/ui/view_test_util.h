@@ -13,6 +13,7 @@
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
 #include "silent_ui.h"
+#include "view_requests.h"
 
 namespace reelkeep::viewtest {
 
@@ -25,8 +26,12 @@ public:
     void UpdateAllViews() override {
         if (view) view->OnUpdate();
     }
-    void StoreSelection() override {
-        if (view) view->StoreSelection();
+    std::vector<std::uint32_t> SelectedRowFlags() const override {
+        return view ? view->Selection().flags() : std::vector<std::uint32_t>{};
+    }
+    bool RowsSelected() const override { return view && view->Selection().present(); }
+    void ClearSelection() override {
+        if (view) view->ClearSelection();
     }
     void SelectOnly(std::uint32_t row, bool selected) override {
         if (view) view->SelectOnly(row, selected);
@@ -63,10 +68,12 @@ struct ViewFixture {
     ViewUI ui;
     CReelkeepDoc doc{ui};
     CReelkeepView view{doc};
+    CGoToEntryWindow* goToWindow = nullptr;
 
     explicit ViewFixture(QSize size = {640, 400}) {
         ui.view = &view;
         RouteColumnEdits(view, doc);
+        goToWindow = &AnswerViewRequests(view, doc);
         doc.OnNewDocument();
         view.resize(size);
         view.show();

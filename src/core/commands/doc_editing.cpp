@@ -29,7 +29,7 @@ bool AsksAgain(DeleteAnswer answer) {
 
 void CReelkeepDoc::StoreViewSelection() {
     try {
-        ui_.StoreSelection();
+        rowSelection_.flags = ui_.SelectedRowFlags();
     } catch (const std::bad_alloc&) {
         // A partial copy would shift later rows onto the wrong records; keep none instead.
         shown_.Selection().flags.clear();
@@ -95,7 +95,7 @@ void CReelkeepDoc::ModifyCommand() {
         if (!ui_.RunEntryDialog(values)) continue;
         RecordUndo(record, msg::kUndoUnmodify);
         SetRecord(record, std::move(values.fields));
-        shown_.Selection().present = false;
+        ui_.ClearSelection();
         RebuildLookupLists();
         RefreshEntryDialogLists();
         undo_.available = true;
@@ -136,7 +136,7 @@ void CReelkeepDoc::DeleteCommand() {
         RebuildLookupLists();
         RecordsChanged();
     }
-    shown_.Selection().present = false;
+    ui_.ClearSelection();
     RequestViewUpdate();
 }
 

@@ -35,6 +35,7 @@ void CReelkeepDoc::StartLoading() {
     ++catalogueSerial_;
     catalogue_.ClearRecords();
     shown_.ForgetRecords();
+    ui_.ClearSelection();
 }
 
 void CReelkeepDoc::AppendRecord(RecordValues values) { catalogue_.Append(std::move(values)); }

@@ -27,7 +27,9 @@ public:
     std::optional<std::string> AskExportFileName(ExportKind) override { return std::nullopt; }
     std::optional<std::string> AskImportFileName() override { return std::nullopt; }
     bool RunImportDialog(const CsvTable&, ColumnMapping&) override { return false; }
-    void StoreSelection() override {}
+    std::vector<std::uint32_t> SelectedRowFlags() const override { return {}; }
+    bool RowsSelected() const override { return false; }
+    void ClearSelection() override {}
     void SelectOnly(std::uint32_t, bool) override {}
     void ApplyCustomHeadings(const HeadingTexts&, bool) override {}
 };

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "csv_mapping.h"
 #include "csv_reader.h"
@@ -74,9 +75,15 @@ public:
     virtual std::optional<std::string> AskImportFileName() = 0;
     virtual bool RunImportDialog(const CsvTable& table, ColumnMapping& mapping) = 0;
 
-    // The view's part: copy its row flags into the document (CReelkeepDoc::rowSelection),
-    // select only one row, and take new custom headings for its column titles.
-    virtual void StoreSelection() = 0;
+    // The view's part. It keeps the row selection and answers for it: a copy of its row flags,
+    // one per row shown, which the document takes before a command works on them, and whether
+    // the user selected rows (which enables Delete and Modify).
+    virtual std::vector<std::uint32_t> SelectedRowFlags() const = 0;
+    virtual bool RowsSelected() const = 0;
+    // The rows selected were replaced or changed (a catalogue loading, movies modified or
+    // deleted): nothing stays selected.
+    virtual void ClearSelection() = 0;
+    // Selects only one row, as Find does, and takes new custom headings for the column titles.
     virtual void SelectOnly(std::uint32_t row, bool selected) = 0;
     virtual void ApplyCustomHeadings(const HeadingTexts& headings, bool repaint) = 0;
 };

@@ -5,10 +5,9 @@
 
 namespace reelkeep {
 
-// The row flags of the current listing, stored by the view before a command works on them.
+// The row flags of the current listing, copied from the view before a command works on them.
 struct RowSelection {
     std::vector<std::uint32_t> flags;
-    bool present = false;  // enables Delete and Modify
 };
 
 }  // namespace reelkeep

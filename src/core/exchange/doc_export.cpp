@@ -7,7 +7,7 @@
 namespace reelkeep {
 
 std::vector<std::uint32_t> CReelkeepDoc::ExportedRecords() {
-    if (!shown_.Selection().present) return shown_.Order();
+    if (!ui_.RowsSelected()) return shown_.Order();
     StoreViewSelection();
     const std::vector<std::uint32_t>& flags = shown_.Selection().flags;
     std::vector<std::uint32_t> records;

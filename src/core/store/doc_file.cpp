@@ -182,6 +182,7 @@ void CReelkeepDoc::KeepWhatWasLoaded() {
     shown_.ResetState();
     catalogue_.ClearLookups();
     shown_.Selection() = RowSelection{};
+    ui_.ClearSelection();
     shown_.RebuildOrderOrClear();
 }
 

@@ -230,7 +230,7 @@ void Soak::SelectRows() {
         flag = how == 2 || (how == 1 && rng_() % 4 == 0) ? 1 : 0;
     }
     if (how == 0 && rows > 0) ui_.viewSelection[rng_() % rows] = 1;
-    doc_.Selection().present = true;
+    ui_.rowsSelected = true;
 }
 
 void Soak::TakeUndoStart() {

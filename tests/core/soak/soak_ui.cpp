@@ -118,9 +118,9 @@ std::string SoakUI::PrefixOfAValue(FilterField filter) {
     return value.substr(0, rng_() % 4);
 }
 
-void SoakUI::StoreSelection() {
-    FakeUI::StoreSelection();
+std::vector<std::uint32_t> SoakUI::SelectedRowFlags() const {
     editStart = EditStart{doc->Display(), RecordsOf(*doc)};
+    return FakeUI::SelectedRowFlags();
 }
 
 }  // namespace reelkeep::test

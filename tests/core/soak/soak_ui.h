@@ -21,7 +21,8 @@ public:
         DisplayState display;
         ref::Records records;
     };
-    std::optional<EditStart> editStart;
+    // Noted when the document asks for the selection.
+    mutable std::optional<EditStart> editStart;
     // The display state of the last Modify of the step that took a change.
     std::optional<DisplayState> changedFrom;
     bool filtersTaken = false;
@@ -38,7 +39,7 @@ public:
     bool RunFindDialog(FindSettings& settings) override;
     bool RunCustomHeadingsDialog(HeadingTexts& headings) override;
     bool RunFiltersDialog(FilterTexts& filters) override;
-    void StoreSelection() override;
+    std::vector<std::uint32_t> SelectedRowFlags() const override;
 
 private:
     bool OneIn(unsigned n) { return rng_() % n == 0; }

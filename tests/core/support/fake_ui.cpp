@@ -112,9 +112,11 @@ bool FakeUI::RunImportDialog(const CsvTable&, ColumnMapping& mapping) {
     return true;
 }
 
-void FakeUI::StoreSelection() {
-    if (doc != nullptr) doc->Selection().flags = viewSelection;
-}
+std::vector<std::uint32_t> FakeUI::SelectedRowFlags() const { return viewSelection; }
+
+bool FakeUI::RowsSelected() const { return rowsSelected; }
+
+void FakeUI::ClearSelection() { rowsSelected = false; }
 
 void FakeUI::SelectOnly(std::uint32_t row, bool selected) {
     const std::uint32_t rows = doc != nullptr ? doc->ListingCount() : 0;

@@ -50,9 +50,10 @@ public:
     std::vector<std::pair<std::size_t, ColumnTarget>> importAssignments;
     std::vector<ColumnMapping> importMappingsShown;
 
-    // The view's row flags that StoreSelection copies into the document.
+    // The view's row flags that the document copies, and whether the user selected rows.
     CReelkeepDoc* doc = nullptr;
     std::vector<std::uint32_t> viewSelection;
+    bool rowsSelected = false;
 
     bool ProgressOpen() const { return !progress.empty() && !progress.back().ended; }
 
@@ -73,7 +74,9 @@ public:
     std::optional<std::string> AskExportFileName(ExportKind kind) override;
     std::optional<std::string> AskImportFileName() override;
     bool RunImportDialog(const CsvTable& table, ColumnMapping& mapping) override;
-    void StoreSelection() override;
+    std::vector<std::uint32_t> SelectedRowFlags() const override;
+    bool RowsSelected() const override;
+    void ClearSelection() override;
     void SelectOnly(std::uint32_t row, bool selected) override;
     void ApplyCustomHeadings(const std::array<std::string, 4>& headings, bool repaint) override;
 };

@@ -23,7 +23,7 @@ void TestCatalogue::StartNew() {
 
 void TestCatalogue::Select(std::vector<std::uint32_t> flags) {
     ui.viewSelection = std::move(flags);
-    doc.Selection().present = true;
+    ui.rowsSelected = true;
 }
 
 std::vector<std::string> TestCatalogue::Stored() const {
