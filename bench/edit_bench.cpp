@@ -48,7 +48,7 @@ struct Session {
     }
     // Selects every step-th row of the listing, from the first.
     void SelectEvery(std::size_t step) {
-        ui.selection.assign(doc.ListingCount(), 0);
+        ui.selection.assign(doc.Shown().ListingCount(), 0);
         for (std::size_t row = 0; row < ui.selection.size(); row += step) ui.selection[row] = 1;
         ui.rowsSelected = true;
     }
@@ -89,7 +89,7 @@ void BM_ModifyOne(benchmark::State& state) {
     Session& s = SessionOf(Size(state));
     for (auto _ : state) {
         state.PauseTiming();
-        s.SelectEvery(s.doc.ListingCount() + 1);
+        s.SelectEvery(s.doc.Shown().ListingCount() + 1);
         state.ResumeTiming();
         DocSteps(s.doc).ModifyCommand();
     }
@@ -99,7 +99,7 @@ void BM_DeleteOne(benchmark::State& state) {
     Session& s = SessionOf(Size(state));
     for (auto _ : state) {
         state.PauseTiming();
-        s.SelectEvery(s.doc.ListingCount() + 1);
+        s.SelectEvery(s.doc.Shown().ListingCount() + 1);
         state.ResumeTiming();
         DocSteps(s.doc).DeleteCommand();
     }

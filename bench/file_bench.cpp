@@ -45,7 +45,7 @@ void BM_OpenCatalogue(benchmark::State& state) {
         CReelkeepDoc doc(ui);
         doc.OnNewDocument();
         if (!doc.OpenDocument(path) || ui.messages != 0) state.SkipWithError("open failed");
-        benchmark::DoNotOptimize(doc.RecordCount());
+        benchmark::DoNotOptimize(doc.Catalogue().Count());
         state.PauseTiming();  // freeing the catalogue is not part of opening it
         doc.OnNewDocument();
         state.ResumeTiming();

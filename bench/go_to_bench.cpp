@@ -19,7 +19,7 @@ using Show = std::function<void(CReelkeepDoc&)>;
 using Entry = std::function<std::string(const CReelkeepDoc&)>;
 
 std::string RecordKey(const CReelkeepDoc& doc, Field field) {
-    return doc.Value(doc.DisplayOrder()[doc.DisplayOrder().size() * 3 / 4], field);
+    return doc.Catalogue().Value(doc.Shown().Order()[doc.Shown().Order().size() * 3 / 4], field);
 }
 
 // Types text one letter at a time, each keystroke searching for the text so far.
@@ -40,10 +40,10 @@ void TypeInto(benchmark::State& state, const Show& show, const Entry& entry) {
 
 // The first title from three quarters down the list on that is led by the article, or not.
 std::string TitleFromThreeQuarters(const CReelkeepDoc& doc, bool ledByArticle) {
-    const std::vector<std::uint32_t>& order = doc.DisplayOrder();
+    const std::vector<std::uint32_t>& order = doc.Shown().Order();
     for (std::size_t k = 0; k < order.size(); ++k) {
-        const std::string& title =
-            doc.Value(order[(order.size() * 3 / 4 + k) % order.size()], Field::MovieName);
+        const std::string& title = doc.Catalogue().Value(
+            order[(order.size() * 3 / 4 + k) % order.size()], Field::MovieName);
         if (title.starts_with("The ") == ledByArticle) return title;
     }
     return {};
@@ -91,7 +91,7 @@ void BM_LabelTapeNumber(benchmark::State& state) {
     TypeInto(
         state, [](CReelkeepDoc& doc) { DocSteps(doc).DisplayLabelFormatCommand(); },
         [](const CReelkeepDoc& doc) {
-            return doc.Labels()[doc.Labels().size() * 3 / 4].tapeNumber;
+            return doc.Shown().Labels()[doc.Shown().Labels().size() * 3 / 4].tapeNumber;
         });
 }
 
@@ -99,7 +99,7 @@ void BM_Actor(benchmark::State& state) {
     TypeInto(
         state, [](CReelkeepDoc& doc) { DocSteps(doc).SortByActorsCommand(); },
         [](const CReelkeepDoc& doc) {
-            return std::string(doc.ActorRowActor(doc.ActorRowCount() * 3 / 4));
+            return std::string(doc.Shown().ActorRowActor(doc.Shown().ActorRowCount() * 3 / 4));
         });
 }
 

@@ -54,7 +54,7 @@ void BM_DisplayLabelFormat(benchmark::State& state) {
 
 void BM_FilterRebuild(benchmark::State& state) {
     CReelkeepDoc& doc = Generated(static_cast<std::uint32_t>(state.range(0)));
-    const auto saved = doc.Filters();
+    const auto saved = doc.Shown().Filters();
     auto filters = saved;
     filters[static_cast<std::size_t>(FilterField::Actor)] = "a";
     filters[static_cast<std::size_t>(FilterField::Rating)] = "p";
@@ -68,8 +68,9 @@ void BM_FilterRebuild(benchmark::State& state) {
 // ---- the literal algorithms, for the ratio -------------------------------------------------
 
 test::ref::Records RecordsOf(const CReelkeepDoc& doc) {
-    test::ref::Records records(doc.RecordCount());
-    for (std::uint32_t r = 0; r < doc.RecordCount(); ++r) records[r] = doc.Record(r);
+    test::ref::Records records(doc.Catalogue().Count());
+    for (std::uint32_t r = 0; r < doc.Catalogue().Count(); ++r)
+        records[r] = doc.Catalogue().Record(r);
     return records;
 }
 
@@ -79,7 +80,7 @@ void RunReference(benchmark::State& state, Sort sort) {
     DocSteps(doc).RebuildDisplayOrder();
     const test::ref::Records records = RecordsOf(doc);
     for (auto _ : state) {
-        test::ref::Order order = doc.DisplayOrder();
+        test::ref::Order order = doc.Shown().Order();
         sort(order, records, doc);
         benchmark::DoNotOptimize(order.data());
     }
@@ -109,7 +110,7 @@ void BM_RefSortByTapeNumber(benchmark::State& state) {
 void BM_RefSortByActors(benchmark::State& state) {
     RunReference(state, [](test::ref::Order& order, const test::ref::Records& records,
                            const CReelkeepDoc& doc) {
-        std::vector<std::string> actors = doc.DisplayedActors().entries();
+        std::vector<std::string> actors = doc.Shown().DisplayedActors().entries();
         benchmark::DoNotOptimize(test::ref::ActorIndex(order, records, actors).data());
     });
 }

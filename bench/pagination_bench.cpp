@@ -20,7 +20,7 @@ namespace {
 // of the timing, and the benchmarks run in an order that switches at most once.
 CReelkeepDoc& Showing(const benchmark::State& state, SortMark sort) {
     CReelkeepDoc& doc = bench::GeneratedCatalogue(static_cast<std::uint32_t>(state.range(0)));
-    if (doc.CurrentSort() != sort) {
+    if (doc.Shown().State().sort != sort) {
         if (sort == SortMark::Actors) {
             DocSteps(doc).SortByActorsCommand();
         } else {
@@ -89,11 +89,11 @@ struct LabelSet {
         const CReelkeepDoc& doc = bench::GeneratedCatalogue(n);
         for (std::uint32_t k = 0; k < n; ++k) {
             Label& label = labels[k];
-            label.titles[0] = doc.Value(k, Field::MovieName);
-            label.movieTypes[0] = doc.Value(k, Field::MovieType);
-            label.tapeNumber = doc.Value(k, Field::TapeNumber);
+            label.titles[0] = doc.Catalogue().Value(k, Field::MovieName);
+            label.movieTypes[0] = doc.Catalogue().Value(k, Field::MovieType);
+            label.tapeNumber = doc.Catalogue().Value(k, Field::TapeNumber);
             for (std::size_t a = 0; a < kActorSlotCount; ++a) {
-                label.actors[a] = doc.Value(k, ActorField(a));
+                label.actors[a] = doc.Catalogue().Value(k, ActorField(a));
             }
             label.records[0] = k;
             label.movieCount = 1;

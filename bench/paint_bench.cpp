@@ -110,7 +110,7 @@ void BM_PrintPage(benchmark::State& state, CommandId mode) {
     printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
     const CReelkeepView& view = stage.view;
     const PrintedView shown{view.Look(), view.Metrics().dpiY,
-                            stage.doc.Display().Mode() == DisplayMode::Labels,
+                            stage.doc.Shown().State().Mode() == DisplayMode::Labels,
                             view.IsChecked(CommandId::LargeLabels)};
     NoLabelQuestions none;
     const std::unique_ptr<CPrintJob> job = BeginPrintJob(

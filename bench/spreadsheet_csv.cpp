@@ -38,7 +38,7 @@ void AppendValue(std::string& out, std::string_view value) {
 std::string ActorList(const CReelkeepDoc& doc, std::uint32_t r) {
     std::string list;
     for (std::size_t k = 0; k < kActorSlotCount; ++k) {
-        const std::string& actor = doc.Value(r, ActorField(k));
+        const std::string& actor = doc.Catalogue().Value(r, ActorField(k));
         if (actor.empty()) continue;
         if (!list.empty()) list += "; ";
         list += actor;
@@ -52,15 +52,15 @@ SpreadsheetFile::SpreadsheetFile(std::uint32_t n) : path(TempPath(std::to_string
     SilentUI ui;
     CReelkeepDoc doc(ui);
     GenerateCatalogue(doc, n, 42);
-    headings = doc.CustomHeadings();
+    headings = doc.Shown().CustomHeadings();
     std::string text(kHeadingLine);
-    for (std::uint32_t r = 0; r < doc.RecordCount(); ++r) {
-        AppendValue(text, doc.Value(r, Field::MovieName));
+    for (std::uint32_t r = 0; r < doc.Catalogue().Count(); ++r) {
+        AppendValue(text, doc.Catalogue().Value(r, Field::MovieName));
         text += ',';
         AppendValue(text, ActorList(doc, r));
         for (const Field f : kColumnsAfterActors) {
             text += ',';
-            AppendValue(text, doc.Value(r, f));
+            AppendValue(text, doc.Catalogue().Value(r, f));
         }
         text += "\r\n";
     }

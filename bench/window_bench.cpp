@@ -220,8 +220,9 @@ void GoToEntryKeystrokes(benchmark::State& state) {
     CMainFrame& frame = session.app.Frame();
     frame.ExecuteCommand(CommandId::DisplayNormalView);
     frame.ExecuteCommand(CommandId::SortByTitle);
-    const std::vector<std::uint32_t>& order = session.Doc().DisplayOrder();
-    const QString title = ToQt(session.Doc().Value(order[order.size() * 3 / 4], Field::MovieName));
+    const std::vector<std::uint32_t>& order = session.Doc().Shown().Order();
+    const QString title =
+        ToQt(session.Doc().Catalogue().Value(order[order.size() * 3 / 4], Field::MovieName));
     frame.ExecuteCommand(CommandId::GoToEntry);
     QLineEdit* edit = frame.GoToWindow().TextEdit();
     for (auto _ : state) {
@@ -271,7 +272,7 @@ void ImportCsv(benchmark::State& state) {
         ImportDialogAccepter accepter;
         session.app.Frame().ExecuteCommand(CommandId::ImportCsv);
         QApplication::processEvents();
-        if (session.Doc().RecordCount() != n) state.SkipWithError("import failed");
+        if (session.Doc().Catalogue().Count() != n) state.SkipWithError("import failed");
     }
 }
 

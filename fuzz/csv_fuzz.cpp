@@ -56,14 +56,15 @@ bool HoldsQuoteComma(const std::vector<RecordValues>& records) {
 }
 
 std::vector<RecordValues> Reimported(const CReelkeepDoc& doc) {
-    std::vector<std::uint32_t> order(doc.RecordCount());
-    for (std::uint32_t r = 0; r < doc.RecordCount(); ++r) order[r] = r;
+    std::vector<std::uint32_t> order(doc.Catalogue().Count());
+    for (std::uint32_t r = 0; r < doc.Catalogue().Count(); ++r) order[r] = r;
     std::ostringstream out;
     FUZZ_CHECK(WriteExport(out, ExportKind::Csv, doc, order));
     CsvTable table = ReadCsv(out.str(), kMaxValue);
     FUZZ_CHECK(table.form == CsvForm::ReelkeepExport);
     ImportReport report;
-    return ImportedRecords(table, MapHeadings(table.headings, doc.CustomHeadings()), report);
+    return ImportedRecords(table, MapHeadings(table.headings, doc.Shown().CustomHeadings()),
+                           report);
 }
 
 }  // namespace
@@ -79,18 +80,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.showSynopsis = true;
     options.showCustom = {true, true, true, true};
     doc.OptionsChanged(options);
-    const ColumnMapping mapping = MapHeadings(table.headings, doc.CustomHeadings());
+    const ColumnMapping mapping = MapHeadings(table.headings, doc.Shown().CustomHeadings());
     CheckMapping(mapping, table.headings.size());
     ImportReport report;
     const std::vector<RecordValues> records = ImportedRecords(table, mapping, report);
     FUZZ_CHECK(report.imported == records.size());
     FUZZ_CHECK(doc.ImportRecords(records));
-    FUZZ_CHECK(doc.RecordCount() == records.size());
+    FUZZ_CHECK(doc.Catalogue().Count() == records.size());
     if (!HoldsQuoteComma(records)) FUZZ_CHECK(Reimported(doc) == records);
     if (!records.empty()) {
         FUZZ_CHECK(doc.IsEnabled(CommandId::Undo));
         doc.Execute(CommandId::Undo);
-        FUZZ_CHECK(doc.RecordCount() == 0);
+        FUZZ_CHECK(doc.Catalogue().Count() == 0);
     }
     return 0;
 }

@@ -15,19 +15,19 @@ namespace {
 using reelkeep::CReelkeepDoc;
 
 void CheckConsistent(const CReelkeepDoc& doc) {
-    const std::uint32_t count = doc.RecordCount();
+    const std::uint32_t count = doc.Catalogue().Count();
     for (std::size_t f = 0; f < reelkeep::kFieldCount; ++f) {
-        FUZZ_CHECK(doc.Column(static_cast<reelkeep::Field>(f)).size() == count);
+        FUZZ_CHECK(doc.Catalogue().Column(static_cast<reelkeep::Field>(f)).size() == count);
     }
     std::set<std::uint32_t> seen;
-    for (const std::uint32_t record : doc.DisplayOrder()) {
+    for (const std::uint32_t record : doc.Shown().Order()) {
         FUZZ_CHECK(record < count);
         FUZZ_CHECK(seen.insert(record).second);
     }
-    for (std::uint32_t row = 0; row < doc.ActorRowCount(); ++row) {
-        FUZZ_CHECK(doc.ActorRowRecord(row) < count);
+    for (std::uint32_t row = 0; row < doc.Shown().ActorRowCount(); ++row) {
+        FUZZ_CHECK(doc.Shown().ActorRowRecord(row) < count);
     }
-    for (const reelkeep::Label& label : doc.Labels()) {
+    for (const reelkeep::Label& label : doc.Shown().Labels()) {
         for (std::uint32_t k = 0; k < label.movieCount; ++k) FUZZ_CHECK(label.records[k] < count);
     }
 }
@@ -52,11 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CReelkeepDoc again(ui);
     FUZZ_CHECK(Load(again, saved.bytes));
     CheckConsistent(again);
-    FUZZ_CHECK(again.RecordCount() == doc.RecordCount());
-    for (std::uint32_t r = 0; r < doc.RecordCount(); ++r)
-        FUZZ_CHECK(again.Record(r) == doc.Record(r));
-    FUZZ_CHECK(again.CustomHeadings() == doc.CustomHeadings());
-    FUZZ_CHECK(again.DataColors() == doc.DataColors());
-    FUZZ_CHECK(again.HeadingColors() == doc.HeadingColors());
+    FUZZ_CHECK(again.Catalogue().Count() == doc.Catalogue().Count());
+    for (std::uint32_t r = 0; r < doc.Catalogue().Count(); ++r)
+        FUZZ_CHECK(again.Catalogue().Record(r) == doc.Catalogue().Record(r));
+    FUZZ_CHECK(again.Shown().CustomHeadings() == doc.Shown().CustomHeadings());
+    FUZZ_CHECK(again.Shown().DataColors() == doc.Shown().DataColors());
+    FUZZ_CHECK(again.Shown().HeadingColors() == doc.Shown().HeadingColors());
     return 0;
 }

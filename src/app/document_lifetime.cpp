@@ -59,7 +59,7 @@ bool CDocumentLifetime::LoadFile(const QString& path) {
     if (!doc_.OpenDocument(FromQt(fullPath))) {
         // A failed open leaves the catalogue as it was or an empty new one. An empty one must
         // not keep the old file's name, or the next Save would write it over that file.
-        if (doc_.RecordCount() == 0 && !doc_.IsModified()) SetPath(QString());
+        if (doc_.Catalogue().Count() == 0 && !doc_.IsModified()) SetPath(QString());
         return false;
     }
     doc_.SetModified(false);

@@ -47,7 +47,7 @@ CPrintCommands::~CPrintCommands() = default;
 
 PrintRequest CPrintCommands::MakeRequest(bool printSelection) const {
     const PrintedView shown{view_.Look(), view_.Metrics().dpiY,
-                            doc_.Display().Mode() == DisplayMode::Labels,
+                            doc_.Shown().State().Mode() == DisplayMode::Labels,
                             view_.IsChecked(CommandId::LargeLabels)};
     return MakePrintRequest(
         shown, printSelection ? view_.Selection().SelectedRows() : std::vector<std::uint32_t>{},

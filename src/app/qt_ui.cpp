@@ -62,7 +62,7 @@ void CQtUI::UpdateAllViews() {
 }
 
 bool CQtUI::RunEntryDialog(EntryDialogValues& values) {
-    return reelkeep::RunEntryDialog(frame_, doc_->EntryLists(), values);
+    return reelkeep::RunEntryDialog(frame_, doc_->Catalogue().EntryLists(), values);
 }
 
 std::optional<DeleteAnswer> CQtUI::RunDeleteDialog(std::string_view question) {
@@ -94,7 +94,7 @@ std::optional<std::string> CQtUI::AskImportFileName() {
 }
 
 bool CQtUI::RunImportDialog(const CsvTable& table, ColumnMapping& mapping) {
-    return reelkeep::RunCsvImportDialog(frame_, table, doc_->CustomHeadings(), mapping);
+    return reelkeep::RunCsvImportDialog(frame_, table, doc_->Shown().CustomHeadings(), mapping);
 }
 
 std::vector<std::uint32_t> CQtUI::SelectedRowFlags() const {

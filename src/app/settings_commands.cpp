@@ -26,7 +26,7 @@ bool CUserSettings::IsEnabled(CommandId id) const {
         case CommandId::LabelHeadingColor:
             // The document knows the printer and whether a catalogue is open; an empty one has
             // no label to colour.
-            return doc_.IsEnabled(id) && doc_.RecordCount() > 0;
+            return doc_.IsEnabled(id) && doc_.Catalogue().Count() > 0;
         default:
             return Handles(id);
     }
@@ -63,25 +63,26 @@ void CUserSettings::LabelFontCommand() {
 }
 
 void CUserSettings::LabelDataColorsCommand() {
-    const std::vector<std::string>& types = doc_.Lookup(LookupKind::MovieTypes).entries();
-    std::vector<std::uint32_t> colors = doc_.DataColors();
+    const std::vector<std::string>& types =
+        doc_.Catalogue().Lookup(LookupKind::MovieTypes).entries();
+    std::vector<std::uint32_t> colors = doc_.Shown().DataColors();
     // The lists are kept in step after every change of the records; should they not be, the
     // types without a colour start black rather than read past the list.
     if (colors.size() < types.size()) colors.resize(types.size(), 0);
     if (!RunLabelColorDialog(window_, types, colors, dialogs_)) return;
-    doc_.SetLabelColors(std::move(colors), doc_.HeadingColors());
+    doc_.SetLabelColors(std::move(colors), doc_.Shown().HeadingColors());
     LabelColorsChanged();
 }
 
 void CUserSettings::LabelHeadingColorCommand() {
-    std::vector<std::uint32_t> headings = doc_.HeadingColors();
+    std::vector<std::uint32_t> headings = doc_.Shown().HeadingColors();
     const std::optional<std::uint32_t> color =
         ChooseColor(dialogs_, window_, headings.empty() ? 0 : headings.front());
     if (!color) return;
     // A catalogue whose movies all lack a movie type has no heading colour yet.
     if (headings.empty()) headings.push_back(0);
     headings.front() = *color;
-    doc_.SetLabelColors(doc_.DataColors(), std::move(headings));
+    doc_.SetLabelColors(doc_.Shown().DataColors(), std::move(headings));
     LabelColorsChanged();
 }
 

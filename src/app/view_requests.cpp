@@ -10,7 +10,7 @@ namespace reelkeep {
 CGoToEntryWindow& AnswerViewRequests(CReelkeepView& view, const CReelkeepDoc& doc) {
     auto* goTo = new CGoToEntryWindow(&view);
     QObject::connect(&view, &CReelkeepView::goToEntryRequested, goTo,
-                     [goTo, &doc] { goTo->Open(doc.Display()); });
+                     [goTo, &doc] { goTo->Open(doc.Shown().State()); });
     QObject::connect(goTo, &CGoToEntryWindow::typedTextChanged, &view,
                      &CReelkeepView::GoToTypedText);
     QObject::connect(&view, &CReelkeepView::documentUpdated, goTo, &QDialog::close);

@@ -73,12 +73,12 @@ int RunInfo(std::span<const std::string> args) {
         return kFailure;
     }
     const CReelkeepDoc& doc = session.doc;
-    std::cout << "version: " << *version << '\n' << "records: " << doc.RecordCount() << '\n';
+    std::cout << "version: " << *version << '\n' << "records: " << doc.Catalogue().Count() << '\n';
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
-        std::cout << "heading" << k + 1 << ": " << doc.CustomHeadings()[k] << '\n';
+        std::cout << "heading" << k + 1 << ": " << doc.Shown().CustomHeadings()[k] << '\n';
     }
-    std::cout << "movie-types: " << doc.Lookup(LookupKind::MovieTypes).size() << '\n'
-              << "actors: " << doc.Lookup(LookupKind::Actors).size() << '\n';
+    std::cout << "movie-types: " << doc.Catalogue().Lookup(LookupKind::MovieTypes).size() << '\n'
+              << "actors: " << doc.Catalogue().Lookup(LookupKind::Actors).size() << '\n';
     return session.ui.Warned() ? kFailure : 0;
 }
 

@@ -137,7 +137,7 @@ int RunImport(std::span<const std::string> args) {
     if (parsed.into && !doc.OpenDocument(*parsed.into)) return kFailure;
     std::optional<CsvTable> table = ReadTable(parsed.in);
     if (!table) return kFailure;
-    ColumnMapping mapping = MapHeadings(table->headings, doc.CustomHeadings());
+    ColumnMapping mapping = MapHeadings(table->headings, doc.Shown().CustomHeadings());
     if (!ApplyMaps(parsed, *table, mapping)) return kFailure;
     if (!table->rows.empty() && !MapsAnyField(mapping)) {
         std::cerr << "reelkeep-cli: no column of " << parsed.in

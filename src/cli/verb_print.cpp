@@ -211,7 +211,7 @@ ViewLook LookOf(const StoredSettings& stored, const CReelkeepDoc& doc, const Pri
 
 // A usage error naming the first selected position the view does not show.
 std::optional<int> CheckSelection(const CReelkeepDoc& doc, const std::vector<std::uint32_t>& rows) {
-    const std::uint32_t shown = doc.ShownRowCount();
+    const std::uint32_t shown = doc.Shown().ShownRowCount();
     for (const std::uint32_t row : rows) {
         if (row < shown) continue;
         const std::string range = shown == 0
@@ -233,7 +233,7 @@ std::vector<std::uint32_t> SelectedRows(std::vector<std::uint32_t> rows) {
 // The request of the window's print job once the user has chosen the mode and the rows.
 PrintRequest MakeRequest(const CReelkeepDoc& doc, const ViewLook& look, int dpiY,
                          const PrintOptions& print) {
-    const PrintedView shown{look, dpiY, doc.Display().Mode() == DisplayMode::Labels,
+    const PrintedView shown{look, dpiY, doc.Shown().State().Mode() == DisplayMode::Labels,
                             !ShowsSmallLabels(doc, print.smallLabels)};
     return MakePrintRequest(shown, SelectedRows(print.selection), print.report,
                             doc.PrinterColorCount());

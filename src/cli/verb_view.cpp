@@ -29,10 +29,11 @@ int RunActors(std::span<const std::string> args) {
     CReelkeepDoc doc(ui);
     if (const auto failed = OpenWithOptions(args, doc, ui)) return *failed;
     // Without displayed actors there is no index; one left from loading may list hidden movies.
-    if (doc.DisplayedActors().empty()) return 0;
-    if (doc.CurrentSort() != SortMark::Actors) doc.Execute(CommandId::SortByActors);
-    for (std::uint32_t row = 0; row < doc.ActorRowCount(); ++row) {
-        std::cout << Escaped(doc.ActorRowGroupName(row)) << '\t' << doc.ActorRowRecord(row) << '\n';
+    if (doc.Shown().DisplayedActors().empty()) return 0;
+    if (doc.Shown().State().sort != SortMark::Actors) doc.Execute(CommandId::SortByActors);
+    for (std::uint32_t row = 0; row < doc.Shown().ActorRowCount(); ++row) {
+        std::cout << Escaped(doc.Shown().ActorRowGroupName(row)) << '\t'
+                  << doc.Shown().ActorRowRecord(row) << '\n';
     }
     return 0;
 }
@@ -41,8 +42,8 @@ int RunLabels(std::span<const std::string> args) {
     ConsoleUI ui;
     CReelkeepDoc doc(ui);
     if (const auto failed = OpenWithOptions(args, doc, ui)) return *failed;
-    if (!doc.DisplayOrder().empty()) doc.Execute(CommandId::DisplayLabelFormat);
-    for (const Label& label : doc.Labels()) {
+    if (!doc.Shown().Order().empty()) doc.Execute(CommandId::DisplayLabelFormat);
+    for (const Label& label : doc.Shown().Labels()) {
         std::cout << Escaped(label.tapeNumber);
         for (std::size_t k = 0; k < label.titles.size(); ++k) {
             std::cout << '\t' << Escaped(label.titles[k]) << '\t' << Escaped(label.counters[k]);

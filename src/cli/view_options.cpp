@@ -116,7 +116,7 @@ void ApplyViewOptions(CReelkeepDoc& doc, const ViewOptions& view) {
     if (view.oneLine) doc.Execute(CommandId::OneLineSorts);
     if (view.sort) {
         RunSort(doc, *view.sort);
-    } else if (doc.RecordCount() > 1) {
+    } else if (doc.Catalogue().Count() > 1) {
         RunSort(doc, SortMark::Title);
     }
 }

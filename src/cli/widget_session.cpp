@@ -20,12 +20,13 @@ ViewLook ShownLook(const CReelkeepDoc& doc, const ViewDisplayOptions& display,
     look.options = display;
     look.options.showSynopsis = options.showSynopsis;
     look.options.showCustom = options.showCustom;
-    UseCustomHeadings(look, doc.CustomHeadings());
+    UseCustomHeadings(look, doc.Shown().CustomHeadings());
     return look;
 }
 
 bool ShowsSmallLabels(const CReelkeepDoc& doc, bool asked) {
-    return asked && doc.Display().Mode() == DisplayMode::Labels && doc.ShownRowCount() != 0;
+    return asked && doc.Shown().State().Mode() == DisplayMode::Labels &&
+           doc.Shown().ShownRowCount() != 0;
 }
 
 int WidgetApplication::ScreenDpiY() const { return QWidget().logicalDpiY(); }

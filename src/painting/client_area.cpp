@@ -9,15 +9,15 @@
 namespace reelkeep {
 
 const ColumnLayout* ShownColumnLayout(const CReelkeepDoc& doc) {
-    const std::optional<LayoutKey> key = ShownListLayout(doc.Display());
-    return key ? &doc.Layouts()[static_cast<std::size_t>(*key)] : nullptr;
+    const std::optional<LayoutKey> key = ShownListLayout(doc.Shown().State());
+    return key ? &doc.Shown().Layouts()[static_cast<std::size_t>(*key)] : nullptr;
 }
 
 ModeGeometry ShownGeometry(const CReelkeepDoc& doc, const ViewMetrics& metrics,
                            const ViewDisplayOptions& options, bool largeLabels, int clientHeight) {
     GeometryInput in;
-    in.mode = doc.Display().Mode();
-    in.rowCount = doc.ShownRowCount();
+    in.mode = doc.Shown().State().Mode();
+    in.rowCount = doc.Shown().ShownRowCount();
     in.metrics = metrics;
     in.options = options;
     in.largeLabels = largeLabels;

@@ -8,7 +8,7 @@ QColor ChosenHeadingColor(LabelColorChoice choice, const ViewColors& colors,
         case LabelColorChoice::ScreenColors:
             return colors.heading;
         case LabelColorChoice::LabelColors: {
-            const auto& headings = doc.HeadingColors();
+            const auto& headings = doc.Shown().HeadingColors();
             return headings.empty() ? QColor(Qt::black) : ToQColor(headings[0]);
         }
         case LabelColorChoice::BlackOnly:
@@ -24,8 +24,8 @@ QColor ChosenDataColor(LabelColorChoice choice, const ViewColors& colors, const 
             return colors.data;
         case LabelColorChoice::LabelColors: {
             // The type must match a lookup entry exactly; colours follow the list's order.
-            const auto& types = doc.Lookup(LookupKind::MovieTypes).entries();
-            const auto& dataColors = doc.DataColors();
+            const auto& types = doc.Catalogue().Lookup(LookupKind::MovieTypes).entries();
+            const auto& dataColors = doc.Shown().DataColors();
             for (std::size_t k = 0; k < types.size() && k < dataColors.size(); ++k) {
                 if (types[k] == movieType) return ToQColor(dataColors[k]);
             }

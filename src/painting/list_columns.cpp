@@ -16,7 +16,7 @@ QString CellText(std::string_view value) {
 QString ColumnText(const CReelkeepDoc& doc, std::uint32_t record, std::uint32_t columnId) {
     Field field;
     if (!FieldOfColumn(columnId, field)) return ToQt(recordtext::kBadColumn);
-    return CellText(doc.Value(record, field));
+    return CellText(doc.Catalogue().Value(record, field));
 }
 
 QString ColumnTitle(const std::array<QString, 10>& titles, std::uint32_t columnId) {

@@ -113,7 +113,7 @@ private:
         ink_.UseCaptionText(p_);
         DrawTextAt(p_, x, y + kTextDrop, text);
     }
-    QString Value(Field f) const { return ToQt(block_.doc.Value(block_.record, f)); }
+    QString Value(Field f) const { return ToQt(block_.doc.Catalogue().Value(block_.record, f)); }
     void BoxFill(const QRect& r) {
         if (box_) FillSolid(p_, r, ink_.BoxFill(p_));
     }
@@ -302,7 +302,7 @@ int DrawRecordBlock(QPainter& p, const RecordBlock& block, const RecordBlockPlac
 }
 
 int DrawRecordBlock(const DrawContext& ctx, int y, std::size_t row) {
-    const RecordBlock block{ctx.doc, ctx.doc.DisplayOrder()[row], ctx.options, ctx.colors,
+    const RecordBlock block{ctx.doc, ctx.doc.Shown().Order()[row], ctx.options, ctx.colors,
                             ctx.headings};
     const RecordBlockPlaces places =
         PlaceRecordBlock(BlockSurface::Screen, ctx.metrics.dpiY, kScreenCaptionX,

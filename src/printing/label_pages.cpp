@@ -26,7 +26,9 @@ constexpr SheetLayout kSmallSheet{143, 455, 56, 667};
 class LabelSheet {
 public:
     LabelSheet(const PageContext& ctx, const LabelJob& job)
-        : ctx_(ctx), job_(job), labels_(job.selectionJob ? job.printLabels : ctx.doc.Labels()) {
+        : ctx_(ctx),
+          job_(job),
+          labels_(job.selectionJob ? job.printLabels : ctx.doc.Shown().Labels()) {
         const PrintMetrics& m = ctx.metrics;
         const SheetLayout& sheet = job.large ? kLargeSheet : kSmallSheet;
         leftX_ = m.Inch(sheet.leftX) - m.offsetX;

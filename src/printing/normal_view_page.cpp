@@ -26,7 +26,7 @@ public:
     PaperInk(const PageContext& ctx, std::uint32_t record)
         : fonts_(ctx.fonts),
           captionColor_(PrintHeadingColor(ctx)),
-          dataColor_(PrintDataColor(ctx, ctx.doc.Value(record, Field::MovieType))) {}
+          dataColor_(PrintDataColor(ctx, ctx.doc.Catalogue().Value(record, Field::MovieType))) {}
     void UseCaptionText(QPainter& p) override {
         p.setFont(fonts_.bold);
         p.setPen(captionColor_);
@@ -74,12 +74,12 @@ QString SortedByCaption(Field field, const std::array<QString, kCustomFieldCount
 
 // "Sorted by ...: " and the break value of the page's first record.
 void DrawHeadingLine(const PageContext& ctx, const ReportPagination& job, std::uint32_t first) {
-    const std::optional<Field> field = BreakField(ReportKind::Normal, ctx.doc.CurrentSort());
-    const auto& order = ctx.doc.DisplayOrder();
+    const std::optional<Field> field = BreakField(ReportKind::Normal, ctx.doc.Shown().State().sort);
+    const auto& order = ctx.doc.Shown().Order();
     const std::optional<std::uint32_t> row = DisplayRow(job, first, order.size());
     if (!field || !row) return;
-    const std::string value = HeadingValue(ctx.doc.Value(order[*row], *field), job.breaks,
-                                           ctx.style.report.ignoreTheNormal);
+    const std::string value = HeadingValue(ctx.doc.Catalogue().Value(order[*row], *field),
+                                           job.breaks, ctx.style.report.ignoreTheNormal);
     QPainter& p = ctx.painter;
     p.setFont(ctx.fonts.text);
     p.setPen(PrintHeadingColor(ctx));
@@ -101,7 +101,7 @@ void DrawNormalViewPage(const PageContext& ctx, const ReportPagination& job,
     const PrintMetrics& m = ctx.metrics;
     const RecordBlockPlaces places =
         PlaceRecordBlock(BlockSurface::Paper, m.dpiX, m.Inch(kLeftX), m.right, m.lineHeight);
-    const auto& order = ctx.doc.DisplayOrder();
+    const auto& order = ctx.doc.Shown().Order();
     ForEachPrintedRow(job, range, order.size(),
                       [&](std::uint32_t row) { y = DrawPrintedBlock(ctx, places, order[row], y); });
 }

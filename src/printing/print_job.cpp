@@ -52,7 +52,7 @@ CPrintJob::CPrintJob(const CReelkeepDoc& doc, PrintRequest request, QPrinter& pr
         return;
     }
     ReportJobInput input;
-    input.kind = ReportKindOf(doc_.Display().Mode());
+    input.kind = ReportKindOf(doc_.Shown().State().Mode());
     input.linesPerPage = metrics_.linesPerPage;
     input.linesPerRow = request_.blockLines;
     input.options = request_.style.report;
@@ -63,11 +63,13 @@ CPrintJob::CPrintJob(const CReelkeepDoc& doc, PrintRequest request, QPrinter& pr
 LabelJob CPrintJob::PaginateLabelJob(ILabelPrintQuestions& questions) {
     const bool large = request_.largeLabels;
     if (request_.selectedRows.empty()) {
-        LabelJob job = AllLabelsJob(static_cast<std::uint32_t>(doc_.Labels().size()), large);
+        LabelJob job =
+            AllLabelsJob(static_cast<std::uint32_t>(doc_.Shown().Labels().size()), large);
         PaginateLabels(job);
         return job;
     }
-    LabelJob job = BeginLabelSelection(doc_.Labels(), request_.selectedRows, large, doc_.ui());
+    LabelJob job =
+        BeginLabelSelection(doc_.Shown().Labels(), request_.selectedRows, large, doc_.ui());
     if (request_.selectedRows.size() == 1) {
         const std::optional<int> copies = questions.AskCopies();
         cancelled_ = !copies;
@@ -92,7 +94,7 @@ std::uint32_t CPrintJob::TotalPages() const {
 }
 
 void CPrintJob::DrawPage(QPainter& painter, std::uint32_t page) const {
-    if (doc_.RecordCount() == 0) return;
+    if (doc_.Catalogue().Count() == 0) return;
     const PageContext ctx{painter, doc_, request_.style, fonts_, metrics_};
     if (const auto* report = std::get_if<ReportPagination>(&pages_)) {
         DrawReportPage(ctx, *report, page);

@@ -51,7 +51,7 @@ CReelkeepView::CReelkeepView(CReelkeepDoc& doc, QWidget* parent)
     doc.UseScreenResolution(logicalDpiY());
     look_ = StartingLook(logicalDpiY());
     metrics_ = MeasureLook(look_, logicalDpiY());
-    SetCustomHeadings(doc_.CustomHeadings(), false);
+    SetCustomHeadings(doc_.Shown().CustomHeadings(), false);
     Relayout();
 }
 
@@ -180,10 +180,11 @@ void CReelkeepView::resizeEvent(QResizeEvent* event) {
 void CReelkeepView::scrollContentsBy(int, int) {}
 
 CReelkeepView::ShownListing CReelkeepView::ListingOf(const CReelkeepDoc& doc) {
-    return {doc.CatalogueSerial(), doc.Display().Mode(), doc.Display().style, doc.ShownRowCount()};
+    return {doc.CatalogueSerial(), doc.Shown().State().Mode(), doc.Shown().State().style,
+            doc.Shown().ShownRowCount()};
 }
 
-std::uint32_t CReelkeepView::CurrentRowCount() const { return doc_.ShownRowCount(); }
+std::uint32_t CReelkeepView::CurrentRowCount() const { return doc_.Shown().ShownRowCount(); }
 
 void CReelkeepView::UpdateLayout() {
     geometry_ = ShownGeometry(doc_, metrics_, look_.options, largeLabels_, viewport()->height());

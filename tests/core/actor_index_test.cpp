@@ -29,12 +29,13 @@ TEST(ActorIndex, GroupsNamesIgnoringCaseAndGathersMoviesWithoutActors) {
                                                                  {"", "3"},
                                                                  {"Cy", "0"},
                                                                  {"NO ACTOR LISTED", "1"}}));
-    EXPECT_EQ(doc.CurrentSort(), SortMark::Actors);
-    EXPECT_FALSE(doc.NormalViewFlag());
-    EXPECT_EQ(doc.ListingCount(), 6u);
-    EXPECT_EQ(doc.ListingRecord(5), 1u);
+    EXPECT_EQ(doc.Shown().State().sort, SortMark::Actors);
+    EXPECT_FALSE(doc.Shown().State().NormalView());
+    EXPECT_EQ(doc.Shown().ListingCount(), 6u);
+    EXPECT_EQ(doc.Shown().ListingRecord(5), 1u);
     // The displayed-actor list stays sorted afterwards.
-    EXPECT_EQ(doc.DisplayedActors().entries(), (std::vector<std::string>{"Ann", "Bob", "Cy"}));
+    EXPECT_EQ(doc.Shown().DisplayedActors().entries(),
+              (std::vector<std::string>{"Ann", "Bob", "Cy"}));
 }
 
 TEST(ActorIndex, ActorFilterLimitsGroupsAndMovies) {
@@ -62,14 +63,14 @@ TEST(ActorIndex, ReapplyFallsBackToTitleWhenNoActorIsLeft) {
     FillCatalogue(doc, std::span<const Movie>(movies));
     DocSteps(doc).OneLineSortsCommand();
     DocSteps(doc).SortByActorsCommand();
-    EXPECT_TRUE(doc.OneLineFlag());  // Sort by Actors keeps the one-line flag
+    EXPECT_TRUE(doc.Shown().State().OneLine());  // Sort by Actors keeps the one-line flag
     DocSteps(doc).SetValue(0, Field::Actor1, "");
     DocSteps(doc).RebuildDisplayOrder();
     DocSteps(doc).ReapplyCurrentSort();
-    EXPECT_EQ(doc.CurrentSort(), SortMark::Title);
-    EXPECT_TRUE(doc.NormalViewFlag());
-    EXPECT_EQ(doc.ActorRowCount(), 0u);
-    EXPECT_EQ(doc.DisplayOrder(), (std::vector<std::uint32_t>{0, 1}));  // not re-sorted
+    EXPECT_EQ(doc.Shown().State().sort, SortMark::Title);
+    EXPECT_TRUE(doc.Shown().State().NormalView());
+    EXPECT_EQ(doc.Shown().ActorRowCount(), 0u);
+    EXPECT_EQ(doc.Shown().Order(), (std::vector<std::uint32_t>{0, 1}));  // not re-sorted
 }
 
 // Random catalogues with filters, over a random earlier sort, against the nested scan. The pools
@@ -92,11 +93,11 @@ TEST(ActorIndex, MatchesTheNestedScan) {
         doc.SetProgressEnabled(rng() % 2);
         ui.progress.clear();
 
-        std::vector<std::string> actors = doc.DisplayedActors().entries();
-        const auto expected = ref::ActorIndex(doc.DisplayOrder(), records, actors);
+        std::vector<std::string> actors = doc.Shown().DisplayedActors().entries();
+        const auto expected = ref::ActorIndex(doc.Shown().Order(), records, actors);
         DocSteps(doc).SortByActorsCommand();
         ASSERT_EQ(ref::ActorRowsOf(doc), expected) << "round " << round;
-        EXPECT_EQ(doc.DisplayedActors().entries(), actors);
+        EXPECT_EQ(doc.Shown().DisplayedActors().entries(), actors);
         if (doc.ProgressEnabled() && !actors.empty()) {
             ASSERT_EQ(ui.progress.size(), 2u);
             EXPECT_EQ(ui.progress[0].caption, msg::kProgressSortActorNames);

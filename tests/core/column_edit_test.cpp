@@ -73,17 +73,17 @@ TEST(ShownColumns, OnlyTheListShownChangesAndASaveKeepsIt) {
     DocSteps(c.doc).OneLineSortsCommand();
     DocSteps(c.doc).TitleSort();
     c.doc.SetModified(false);
-    const ColumnLayouts before = c.doc.Layouts();
+    const ColumnLayouts before = c.doc.Shown().Layouts();
     c.doc.AddShownListColumn(3, 4, kDpi);
     c.doc.MoveShownListBoundary(1, 250);
     EXPECT_TRUE(c.doc.IsModified());
-    const ColumnLayout& titles = c.doc.Layouts()[kTitleList];
+    const ColumnLayout& titles = c.doc.Shown().Layouts()[kTitleList];
     // Empty slots keep no position, as the paint would leave them.
     EXPECT_EQ(titles.positions, (Positions{0, 250, 336, 408, 480, 552, 624, 0, 0, 0}));
     for (std::size_t k = 0; k < kLayoutCount; ++k) {
         if (k == kTitleList) continue;
-        EXPECT_EQ(c.doc.Layouts()[k].ids, before[k].ids) << "list " << k;
-        EXPECT_EQ(c.doc.Layouts()[k].positions, before[k].positions) << "list " << k;
+        EXPECT_EQ(c.doc.Shown().Layouts()[k].ids, before[k].ids) << "list " << k;
+        EXPECT_EQ(c.doc.Shown().Layouts()[k].positions, before[k].positions) << "list " << k;
     }
 
     StringSink saved;
@@ -91,8 +91,8 @@ TEST(ShownColumns, OnlyTheListShownChangesAndASaveKeepsIt) {
     TestCatalogue reopened({});
     MemorySource source(saved.bytes);
     ASSERT_TRUE(reopened.doc.ReadDocument(source, "columns.smf"));
-    EXPECT_EQ(reopened.doc.Layouts()[kTitleList].ids, titles.ids);
-    EXPECT_EQ(reopened.doc.Layouts()[kTitleList].positions, titles.positions);
+    EXPECT_EQ(reopened.doc.Shown().Layouts()[kTitleList].ids, titles.ids);
+    EXPECT_EQ(reopened.doc.Shown().Layouts()[kTitleList].positions, titles.positions);
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ TEST(CommandState, LabelFormatAllowsOnlyModesExportsFiltersAndHeadings) {
     DocSteps(c.doc).EnterCommand();
     c.ui.rowsSelected = true;
     c.doc.Execute(CommandId::DisplayLabelFormat);
-    ASSERT_TRUE(c.doc.LabelFormatFlag());
+    ASSERT_TRUE(c.doc.Shown().State().LabelFormat());
     EXPECT_EQ(c.Enabled(), Union({kModes,
                                   {CommandId::ExportCsv, CommandId::ExportText,
                                    CommandId::EditCustomHeading, CommandId::Filters}}));
@@ -108,7 +108,7 @@ TEST(CommandState, FiltersThatHideEverythingDisableWhatNeedsDisplayedMovies) {
     c.ui.filterAnswers.push_back(std::array<std::string, kFilterCount>{
         "zzz", "All", "All", "All", "All", "All", "All", "All", "All"});
     c.doc.Execute(CommandId::Filters);
-    ASSERT_TRUE(c.doc.DisplayOrder().empty());
+    ASSERT_TRUE(c.doc.Shown().Order().empty());
     EXPECT_EQ(c.Enabled(), (Ids{CommandId::Enter, CommandId::Modify, CommandId::EditCustomHeading,
                                 CommandId::Filters}));
 }
@@ -136,7 +136,7 @@ TEST(CommandChecks, FollowTheSortMarkAndTheModeFlags) {
     for (const auto& [command, mark] : marks) {
         Catalogue c(kTwo);
         c.doc.Execute(command);
-        EXPECT_EQ(c.doc.CurrentSort(), mark);
+        EXPECT_EQ(c.doc.Shown().State().sort, mark);
         for (CommandId id : Union({kKeySorts, {CommandId::SortByActors}})) {
             EXPECT_EQ(c.doc.IsChecked(id), id == command) << static_cast<int>(id);
         }

@@ -24,7 +24,8 @@ struct Doc {
     }
     std::vector<std::string> Titles() const {
         std::vector<std::string> titles;
-        for (std::uint32_t r : doc.DisplayOrder()) titles.push_back(doc.Value(r, Field::MovieName));
+        for (std::uint32_t r : doc.Shown().Order())
+            titles.push_back(doc.Catalogue().Value(r, Field::MovieName));
         return titles;
     }
     FakeUI ui;
@@ -38,35 +39,35 @@ TEST(DisplayModes, OneLineAndNormalViewKeepTheOrderAndTheActorIndex) {
     DocSteps(d.doc).KeySortCommand(SortMark::Rating);
     const Titles byRating = d.Titles();
     DocSteps(d.doc).OneLineSortsCommand();
-    EXPECT_TRUE(d.doc.OneLineFlag());
-    EXPECT_FALSE(d.doc.NormalViewFlag());
-    EXPECT_EQ(d.doc.CurrentSort(), SortMark::Rating);
+    EXPECT_TRUE(d.doc.Shown().State().OneLine());
+    EXPECT_FALSE(d.doc.Shown().State().NormalView());
+    EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Rating);
     DocSteps(d.doc).DisplayNormalViewCommand();
-    EXPECT_FALSE(d.doc.OneLineFlag());
-    EXPECT_TRUE(d.doc.NormalViewFlag());
+    EXPECT_FALSE(d.doc.Shown().State().OneLine());
+    EXPECT_TRUE(d.doc.Shown().State().NormalView());
     EXPECT_EQ(d.Titles(), byRating);
 
     DocSteps(d.doc).SortByActorsCommand();
     DocSteps(d.doc).OneLineSortsCommand();
-    EXPECT_EQ(d.doc.CurrentSort(), SortMark::Actors);
-    EXPECT_EQ(d.doc.ActorRowCount(), 3u);
+    EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Actors);
+    EXPECT_EQ(d.doc.Shown().ActorRowCount(), 3u);
 }
 
 TEST(DisplayModes, LeavingLabelFormatSortsByTitleAndDropsTheLabels) {
     for (const bool toOneLine : {false, true}) {
         Doc d;
         DocSteps(d.doc).DisplayLabelFormatCommand();
-        ASSERT_EQ(d.doc.Labels().size(), 2u);
+        ASSERT_EQ(d.doc.Shown().Labels().size(), 2u);
         if (toOneLine) {
             DocSteps(d.doc).OneLineSortsCommand();
         } else {
             DocSteps(d.doc).DisplayNormalViewCommand();
         }
-        EXPECT_FALSE(d.doc.LabelFormatFlag());
-        EXPECT_TRUE(d.doc.Labels().empty());
-        EXPECT_EQ(d.doc.CurrentSort(), SortMark::Title);
-        EXPECT_EQ(d.doc.OneLineFlag(), toOneLine);
-        EXPECT_EQ(d.doc.NormalViewFlag(), !toOneLine);
+        EXPECT_FALSE(d.doc.Shown().State().LabelFormat());
+        EXPECT_TRUE(d.doc.Shown().Labels().empty());
+        EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Title);
+        EXPECT_EQ(d.doc.Shown().State().OneLine(), toOneLine);
+        EXPECT_EQ(d.doc.Shown().State().NormalView(), !toOneLine);
         EXPECT_EQ(d.Titles(), (Titles{"Abyss", "Top", "The Zoo"}));
     }
 }
@@ -78,11 +79,11 @@ TEST(DisplayModes, CustomSortsSetTheirOwnMarkAndOneRecordStillSetsIt) {
     FillCatalogue(doc, std::span<const Movie>(one));
     for (SortMark mark : {SortMark::Custom3, SortMark::Custom1, SortMark::Time}) {
         DocSteps(doc).KeySortCommand(mark);
-        EXPECT_EQ(doc.CurrentSort(), mark);
-        EXPECT_EQ(doc.DisplayOrder(), std::vector<std::uint32_t>{0});
+        EXPECT_EQ(doc.Shown().State().sort, mark);
+        EXPECT_EQ(doc.Shown().Order(), std::vector<std::uint32_t>{0});
     }
     DocSteps(doc).TapeNumberSort();
-    EXPECT_EQ(doc.CurrentSort(), SortMark::TapeNumber);
+    EXPECT_EQ(doc.Shown().State().sort, SortMark::TapeNumber);
 }
 
 TEST(ReapplyCurrentSort, RunsTheCurrentSortAgain) {
@@ -102,14 +103,14 @@ TEST(ReapplyCurrentSort, RunsTheCurrentSortAgain) {
     DocSteps(d.doc).SetFilters(none);
     DocSteps(d.doc).RebuildDisplayOrder();
     DocSteps(d.doc).ReapplyCurrentSort();
-    EXPECT_EQ(d.doc.CurrentSort(), SortMark::Title);
-    EXPECT_TRUE(d.doc.DisplayOrder().empty());
+    EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Title);
+    EXPECT_TRUE(d.doc.Shown().Order().empty());
 }
 
 TEST(ReapplyCurrentSort, RebuildsTheLabelsInLabelFormat) {
     Doc d;
     DocSteps(d.doc).DisplayLabelFormatCommand();
-    ASSERT_EQ(d.doc.Labels().size(), 2u);
+    ASSERT_EQ(d.doc.Shown().Labels().size(), 2u);
     std::array<std::string, kFilterCount> filters;
     filters.fill("All");
     filters[static_cast<std::size_t>(FilterField::MovieName)] = "t";
@@ -117,10 +118,10 @@ TEST(ReapplyCurrentSort, RebuildsTheLabelsInLabelFormat) {
     DocSteps(d.doc).RebuildDisplayOrder();
     d.ui.updates = 0;
     DocSteps(d.doc).ReapplyCurrentSort();
-    EXPECT_TRUE(d.doc.LabelFormatFlag());
-    ASSERT_EQ(d.doc.Labels().size(), 1u);
-    EXPECT_EQ(d.doc.Labels()[0].titles[0], "Top");  // counter 1 before counter 5
-    EXPECT_EQ(d.doc.Labels()[0].titles[1], "The Zoo");
+    EXPECT_TRUE(d.doc.Shown().State().LabelFormat());
+    ASSERT_EQ(d.doc.Shown().Labels().size(), 1u);
+    EXPECT_EQ(d.doc.Shown().Labels()[0].titles[0], "Top");  // counter 1 before counter 5
+    EXPECT_EQ(d.doc.Shown().Labels()[0].titles[1], "The Zoo");
     EXPECT_EQ(d.ui.updates, 1);
 }
 
@@ -135,24 +136,24 @@ TEST(OptionsChanged, ReSortsOnlyWhenTheApplicableIgnoreTheChanges) {
     options.ignoreTheNormal = false;
     d.doc.OptionsChanged(options);
     EXPECT_EQ(d.Titles(), (Titles{"Abyss", "The Zoo", "Top"}));
-    EXPECT_EQ(d.doc.CurrentSort(), SortMark::Title);
+    EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Title);
 
     // In the one-line lists its own option re-sorts by title whatever the current key.
     DocSteps(d.doc).OneLineSortsCommand();
     DocSteps(d.doc).KeySortCommand(SortMark::Rating);
     options.ignoreTheOneLine = true;
     d.doc.OptionsChanged(options);
-    EXPECT_EQ(d.doc.CurrentSort(), SortMark::Title);
-    EXPECT_TRUE(d.doc.OneLineFlag());
+    EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Title);
+    EXPECT_TRUE(d.doc.Shown().State().OneLine());
     EXPECT_EQ(d.Titles(), (Titles{"Abyss", "Top", "The Zoo"}));
 
     // Tape-as-text is only stored.
     DocSteps(d.doc).TapeNumberSort();
-    const auto before = d.doc.DisplayOrder();
+    const auto before = d.doc.Shown().Order();
     options.tapeText = true;
     d.doc.OptionsChanged(options);
-    EXPECT_EQ(d.doc.DisplayOrder(), before);
-    EXPECT_TRUE(d.doc.Options().tapeText);
+    EXPECT_EQ(d.doc.Shown().Order(), before);
+    EXPECT_TRUE(d.doc.Shown().Options().tapeText);
 }
 
 // Whatever the commands do to the order, the records stay where they are and the order stays a
@@ -166,7 +167,7 @@ TEST(DisplayModes, RandomCommandSequencesKeepTheStoreAndOrderSound) {
         ui.doc = &doc;
         DocSteps(doc).SetFilters(RandomFilters(rng));
         FillCatalogue(doc, records);
-        const std::size_t shown = doc.DisplayOrder().size();
+        const std::size_t shown = doc.Shown().Order().size();
         for (int step = 0; step < 12; ++step) {
             switch (rng() % 8) {
                 case 0:
@@ -194,19 +195,20 @@ TEST(DisplayModes, RandomCommandSequencesKeepTheStoreAndOrderSound) {
                     DocSteps(doc).ReapplyCurrentSort();
                     break;
             }
-            auto sorted = doc.DisplayOrder();
+            auto sorted = doc.Shown().Order();
             std::sort(sorted.begin(), sorted.end());
-            ASSERT_EQ(sorted, ref::Filter(records, doc.Filters()).order);
-            ASSERT_EQ(doc.DisplayOrder().size(), shown);
-            EXPECT_FALSE(doc.OneLineFlag() && doc.NormalViewFlag());
+            ASSERT_EQ(sorted, ref::Filter(records, doc.Shown().Filters()).order);
+            ASSERT_EQ(doc.Shown().Order().size(), shown);
+            EXPECT_FALSE(doc.Shown().State().OneLine() && doc.Shown().State().NormalView());
             EXPECT_FALSE(ui.ProgressOpen());
             EXPECT_EQ(ui.waitCursorDepth, 0);
         }
-        ASSERT_EQ(doc.RecordCount(), records.size());
+        ASSERT_EQ(doc.Catalogue().Count(), records.size());
         for (std::size_t f = 0; f < kFieldCount; ++f) {
-            ASSERT_EQ(doc.Column(static_cast<Field>(f)).size(), records.size());
+            ASSERT_EQ(doc.Catalogue().Column(static_cast<Field>(f)).size(), records.size());
         }
-        for (std::uint32_t r = 0; r < doc.RecordCount(); ++r) ASSERT_EQ(doc.Record(r), records[r]);
+        for (std::uint32_t r = 0; r < doc.Catalogue().Count(); ++r)
+            ASSERT_EQ(doc.Catalogue().Record(r), records[r]);
     }
 }
 

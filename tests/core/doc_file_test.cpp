@@ -84,8 +84,8 @@ TEST_F(DocFileTest, SaveThenOpenRestoresTheCatalogueAndClearsModified) {
     other.SetModified(true);
     ASSERT_TRUE(other.OpenDocument(path));
     EXPECT_FALSE(other.IsModified());
-    ASSERT_EQ(other.RecordCount(), 3u);
-    EXPECT_EQ(other.Record(2), doc.Record(2));
+    ASSERT_EQ(other.Catalogue().Count(), 3u);
+    EXPECT_EQ(other.Catalogue().Record(2), doc.Catalogue().Record(2));
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -124,7 +124,7 @@ TEST_F(DocFileTest, MissingFileIsReportedAndChangesNothing) {
     EXPECT_FALSE(doc.OpenDocument(path));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], FileErrorText(FileOperation::Read, ENOENT, path));
-    EXPECT_EQ(doc.RecordCount(), 2u);
+    EXPECT_EQ(doc.Catalogue().Count(), 2u);
     EXPECT_TRUE(doc.IsModified());
 
     ui.messages.clear();
@@ -151,9 +151,9 @@ TEST_F(DocFileTest, EmptyFileOpensAsANewCatalogue) {
     const std::string path = PathOf("empty.smf");
     std::ofstream{path};
     EXPECT_TRUE(doc.OpenDocument(path));
-    EXPECT_EQ(doc.RecordCount(), 0u);
-    EXPECT_TRUE(doc.DisplayOrder().empty());
-    EXPECT_TRUE(doc.Lookup(LookupKind::Actors).empty());
+    EXPECT_EQ(doc.Catalogue().Count(), 0u);
+    EXPECT_TRUE(doc.Shown().Order().empty());
+    EXPECT_TRUE(doc.Catalogue().Lookup(LookupKind::Actors).empty());
     EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(ui.messages.empty());
 }

@@ -36,7 +36,7 @@ TEST(Enter, ProposesTheNextTapeNumberAndTheLastMediaType) {
     EXPECT_EQ(first[FieldIndex(Field::TapeNumber)], "1");
     EXPECT_EQ(first[FieldIndex(Field::MediaType)], "VHS");
     EXPECT_EQ(first[FieldIndex(Field::MovieName)], "");
-    EXPECT_EQ(c.ui.entryDialogsShown[0].headings, c.doc.CustomHeadings());
+    EXPECT_EQ(c.ui.entryDialogsShown[0].headings, c.doc.Shown().CustomHeadings());
     const RecordValues& second = c.ui.entryDialogsShown[1].fields;
     EXPECT_EQ(second[FieldIndex(Field::TapeNumber)], "2");
     EXPECT_EQ(second[FieldIndex(Field::MediaType)], "Laserdisc");
@@ -48,11 +48,11 @@ TEST(Enter, AddsTheRecordEverywhereAndCanBeUndone) {
     c.ui.entryAnswers.push_back(Answer("Brazil"));
     DocSteps(c.doc).EnterCommand();
 
-    ASSERT_EQ(c.doc.RecordCount(), 3u);
-    EXPECT_EQ(c.doc.DisplayOrder(), (std::vector<std::uint32_t>{1, 2, 0}));  // sorted place
-    EXPECT_TRUE(c.doc.Lookup(LookupKind::Actors).Contains("Brazil Star"));
-    EXPECT_TRUE(c.doc.Lookup(LookupKind::MediaTypes).Contains("DVD"));
-    EXPECT_EQ(c.doc.EntryLists()[static_cast<std::size_t>(LookupKind::Actors)],
+    ASSERT_EQ(c.doc.Catalogue().Count(), 3u);
+    EXPECT_EQ(c.doc.Shown().Order(), (std::vector<std::uint32_t>{1, 2, 0}));  // sorted place
+    EXPECT_TRUE(c.doc.Catalogue().Lookup(LookupKind::Actors).Contains("Brazil Star"));
+    EXPECT_TRUE(c.doc.Catalogue().Lookup(LookupKind::MediaTypes).Contains("DVD"));
+    EXPECT_EQ(c.doc.Catalogue().EntryLists()[static_cast<std::size_t>(LookupKind::Actors)],
               std::vector<std::string>{"Brazil Star"});
     EXPECT_TRUE(c.doc.IsModified());
     EXPECT_TRUE(c.doc.IsEnabled(CommandId::Undo));
@@ -74,7 +74,7 @@ TEST(Modify, ShowsEachSelectedMovieAndKeepsTheAcceptedChanges) {
     ASSERT_EQ(c.ui.entryDialogsShown.size(), 3u);
     EXPECT_EQ(c.ui.entryDialogsShown[1].fields[FieldIndex(Field::MovieName)], "C");
     EXPECT_EQ(c.Titles(), (Titles{"A2", "B", "C", "D2"}));
-    EXPECT_TRUE(c.doc.Lookup(LookupKind::Actors).Contains("D2 Star"));
+    EXPECT_TRUE(c.doc.Catalogue().Lookup(LookupKind::Actors).Contains("D2 Star"));
     EXPECT_FALSE(c.ui.rowsSelected);
     EXPECT_TRUE(c.doc.IsModified());
     EXPECT_EQ(c.doc.Undo().action, msg::kUndoUnmodify);
@@ -99,13 +99,13 @@ TEST(Modify, MapsActorIndexRowsToTheirMovies) {
                  {.title = "B", .actor1 = "Bob", .actor2 = "Ann"},
                  {.title = "C"}});
     c.doc.Execute(CommandId::SortByActors);
-    ASSERT_EQ(c.doc.ActorRowCount(), 4u);
+    ASSERT_EQ(c.doc.Shown().ActorRowCount(), 4u);
     c.Select({0, 1, 0, 1});
     c.ui.entryAnswers = {Answer("A2"), Answer("C2")};
     DocSteps(c.doc).ModifyCommand();
     EXPECT_EQ(c.ui.entryDialogsShown[0].fields[FieldIndex(Field::MovieName)], "A");
     EXPECT_EQ(c.Titles(), (Titles{"A2", "B", "C2"}));
-    EXPECT_EQ(c.doc.CurrentSort(), SortMark::Actors);  // the index was built again
+    EXPECT_EQ(c.doc.Shown().State().sort, SortMark::Actors);  // the index was built again
     ExpectConsistent(c.doc);
 }
 
@@ -152,9 +152,9 @@ TEST(Delete, AsksWithTheMovieNameAndRemovesItsLookupValues) {
     DocSteps(c.doc).DeleteCommand();
     EXPECT_EQ(c.ui.deleteQuestions,
               Titles{"Are you sure you want to delete Alien \"Director's\" Cut?"});
-    EXPECT_FALSE(c.doc.Lookup(LookupKind::Actors).Contains("Sigourney"));
-    EXPECT_FALSE(c.doc.Lookup(LookupKind::Ratings).Contains("R"));
-    EXPECT_EQ(c.doc.DisplayOrder(), std::vector<std::uint32_t>{0});
+    EXPECT_FALSE(c.doc.Catalogue().Lookup(LookupKind::Actors).Contains("Sigourney"));
+    EXPECT_FALSE(c.doc.Catalogue().Lookup(LookupKind::Ratings).Contains("R"));
+    EXPECT_EQ(c.doc.Shown().Order(), std::vector<std::uint32_t>{0});
     EXPECT_EQ(c.doc.Undo().action, msg::kUndoRestore);
     EXPECT_TRUE(c.doc.IsModified());
 }
@@ -201,7 +201,7 @@ TEST(Delete, AsksOnceForAMovieListedUnderTwoSelectedActors) {
                  {.title = "Keep", .actor1 = "Cy"}});
     c.doc.Execute(CommandId::SortByActors);
     // Rows: Ann: Solo, Duo; Bob: Duo; Cy: Keep.
-    ASSERT_EQ(c.doc.ActorRowCount(), 4u);
+    ASSERT_EQ(c.doc.Shown().ActorRowCount(), 4u);
     c.Select({0, 1, 1, 0});
     c.ui.deleteAnswers = {DeleteAnswer::Yes, DeleteAnswer::Yes};
     DocSteps(c.doc).DeleteCommand();
@@ -232,7 +232,7 @@ TEST(EditingCommands, KeepEveryArrayAtTheRecordCountOnOddCatalogues) {
     };
     for (const auto& movies : catalogues) {
         Catalogue c(movies);
-        const std::uint32_t n = c.doc.RecordCount();
+        const std::uint32_t n = c.doc.Catalogue().Count();
         c.ui.entryAnswers.push_back(RecordValues{});
         DocSteps(c.doc).EnterCommand();
         ExpectConsistent(c.doc);
@@ -248,7 +248,7 @@ TEST(EditingCommands, KeepEveryArrayAtTheRecordCountOnOddCatalogues) {
         ExpectConsistent(c.doc);
         DocSteps(c.doc).UndoCommand();
         ExpectConsistent(c.doc);
-        EXPECT_EQ(c.doc.RecordCount(), n + 1);
+        EXPECT_EQ(c.doc.Catalogue().Count(), n + 1);
     }
 }
 
@@ -273,7 +273,7 @@ TEST(OutOfMemory, EnterThatCannotAppendAddsNothing) {
     DocSteps(doc).EnterCommand();
     StopFailingAllocations();
     EXPECT_EQ(ui.messages, Titles{std::string(msg::kNoMemoryAddEntries)});
-    EXPECT_EQ(doc.RecordCount(), 0u);
+    EXPECT_EQ(doc.Catalogue().Count(), 0u);
     EXPECT_FALSE(doc.IsModified());
     ExpectConsistent(doc);
 }
@@ -289,7 +289,7 @@ TEST(OutOfMemory, ModifyGoesOnWhenUndoCannotBeRecorded) {
     DocSteps(doc).ModifyCommand();
     StopFailingAllocations();
     EXPECT_EQ(ui.messages, Titles{std::string(msg::kNoMemoryRecordUndo)});
-    EXPECT_EQ(doc.Value(0, Field::MovieName), "Aliens");
+    EXPECT_EQ(doc.Catalogue().Value(0, Field::MovieName), "Aliens");
     EXPECT_EQ(doc.Undo().size(), 0u);
     ExpectConsistent(doc);
 }
@@ -312,13 +312,13 @@ TEST(OutOfMemory, ASelectionThatCannotBeStoredSelectsNothing) {
     doc.OnNewDocument();
     FillCatalogue(doc, std::vector<Movie>{{.title = "A"}, {.title = "B"}});
     // Flags left from an earlier command must not be taken for the new selection.
-    doc.Selection().flags = {1};
-    doc.Selection().flags.shrink_to_fit();
+    DocSteps(doc).Shown().Selection().flags = {1};
+    DocSteps(doc).Shown().Selection().flags.shrink_to_fit();
     ui.viewSelection = {0, 1};
     ui.deleteAnswers = {DeleteAnswer::YesToAll};
     DocSteps(doc).DeleteCommand();
     EXPECT_EQ(ui.messages, Titles{std::string(msg::kNoMemoryUndoSelection)});
-    EXPECT_EQ(doc.RecordCount(), 2u);
+    EXPECT_EQ(doc.Catalogue().Count(), 2u);
 }
 
 TEST(OutOfMemory, EnterLeavesAConsistentCatalogueWhereverMemoryRunsOut) {
@@ -342,7 +342,7 @@ TEST(OutOfMemory, EnterLeavesAConsistentCatalogueWhereverMemoryRunsOut) {
         ExpectConsistent(doc);
         const bool reported = !ui.messages.empty() && ui.messages[0] == msg::kNoMemoryAddEntries;
         if (reported) {
-            EXPECT_EQ(doc.RecordCount(), 2u) << "failing allocation " << k;
+            EXPECT_EQ(doc.Catalogue().Count(), 2u) << "failing allocation " << k;
         }
         if (!failed) break;
     }

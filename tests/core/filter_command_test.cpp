@@ -32,7 +32,7 @@ TEST(FiltersCommand, TakesTheTypedTextsAndReSorts) {
     c.ui.filterAnswers.push_back(AllBut(FilterField::Rating, "pg"));
     DocSteps(c.doc).FiltersCommand();
     EXPECT_EQ(c.Displayed(), (Titles{"Alien", "Star Wars"}));
-    EXPECT_EQ(c.doc.Filters()[static_cast<std::size_t>(FilterField::Rating)], "pg");
+    EXPECT_EQ(c.doc.Shown().Filters()[static_cast<std::size_t>(FilterField::Rating)], "pg");
     c.ui.filterAnswers.push_back(AllBut(FilterField::MovieName, "ALL"));
     DocSteps(c.doc).FiltersCommand();
     EXPECT_EQ(c.Displayed(), (Titles{"Alien", "Babe", "Star Wars"}));
@@ -40,7 +40,7 @@ TEST(FiltersCommand, TakesTheTypedTextsAndReSorts) {
 
 TEST(FiltersCommand, UpdatesTheViewsEvenWithoutASortKey) {
     Catalogue c(kMovies);
-    ASSERT_EQ(c.doc.CurrentSort(), SortMark::None);
+    ASSERT_EQ(c.doc.Shown().State().sort, SortMark::None);
     const int updates = c.ui.updates;
     c.ui.filterAnswers.push_back(AllBut(FilterField::MovieName, "B"));
     DocSteps(c.doc).FiltersCommand();
@@ -52,8 +52,8 @@ TEST(FiltersCommand, CancelChangesNothing) {
     Catalogue c(kMovies);
     c.ui.filterAnswers.push_back(std::nullopt);
     DocSteps(c.doc).FiltersCommand();
-    EXPECT_EQ(c.doc.Filters()[0], "All");
-    EXPECT_EQ(c.doc.DisplayOrder().size(), 3u);
+    EXPECT_EQ(c.doc.Shown().Filters()[0], "All");
+    EXPECT_EQ(c.doc.Shown().Order().size(), 3u);
     EXPECT_EQ(c.ui.updates, 0);
 }
 

@@ -200,7 +200,7 @@ TEST(FindWalk, EditsTheFoundMovieAndGoesOnInTheNewOrder) {
     c.ui.entryAnswers = {ToRecord({.title = "Zz match"})};
     const Titles shown = c.Find({"a", false, false});
     EXPECT_EQ(shown, (Titles{"Aa", "Ac", "Zz match"}));
-    EXPECT_EQ(c.doc.Value(0, Field::MovieName), "Zz match");
+    EXPECT_EQ(c.doc.Catalogue().Value(0, Field::MovieName), "Zz match");
 }
 
 TEST(FindWalk, SurvivesAnEditThatHidesMoviesFromTheListing) {
@@ -208,7 +208,7 @@ TEST(FindWalk, SurvivesAnEditThatHidesMoviesFromTheListing) {
     c.ui.filterAnswers.push_back(std::array<std::string, kFilterCount>{
         "a", "All", "All", "All", "All", "All", "All", "All", "All"});
     DocSteps(c.doc).FiltersCommand();
-    ASSERT_EQ(c.doc.DisplayOrder().size(), 2u);
+    ASSERT_EQ(c.doc.Shown().Order().size(), 2u);
     c.ui.entryAnswers = {ToRecord({.title = "Hidden now"})};
     c.Find({"a", false, false});
     EXPECT_EQ(c.ui.messages.back(), msg::kFindNoMoreMatches);
@@ -218,13 +218,14 @@ TEST(FindWalk, SurvivesAnEditThatHidesMoviesFromTheListing) {
 // The walk written out literally: every position of the listing as it now stands, each record's
 // fields matched there and then.
 Titles LiteralWalk(Catalogue& c, const FindSettings& find) {
-    const std::uint32_t n = c.doc.ListingCount();
+    const std::uint32_t n = c.doc.Shown().ListingCount();
     for (std::uint32_t k = 0; k < n; ++k) {
-        if (k >= c.doc.ListingCount()) continue;
-        const std::uint32_t record = c.doc.ListingRecord(k);
+        if (k >= c.doc.Shown().ListingCount()) continue;
+        const std::uint32_t record = c.doc.Shown().ListingRecord(k);
         bool match = false;
         for (std::size_t f = 0; f < kFieldCount; ++f) {
-            match = match || ReferenceMatch(c.doc.Value(record, static_cast<Field>(f)), find);
+            match = match ||
+                    ReferenceMatch(c.doc.Catalogue().Value(record, static_cast<Field>(f)), find);
         }
         if (!match) continue;
         c.ui.SelectOnly(k, true);
@@ -258,8 +259,8 @@ TEST(FindWalk, AgreesWithTheLiteralWalkWhileMoviesAreEdited) {
         }
         const Titles shown = fast.Find(find);
         ASSERT_EQ(shown, LiteralWalk(literal, find)) << "round " << round;
-        for (std::uint32_t r = 0; r < fast.doc.RecordCount(); ++r) {
-            ASSERT_EQ(fast.doc.Record(r), literal.doc.Record(r));
+        for (std::uint32_t r = 0; r < fast.doc.Catalogue().Count(); ++r) {
+            ASSERT_EQ(fast.doc.Catalogue().Record(r), literal.doc.Catalogue().Record(r));
         }
     }
 }

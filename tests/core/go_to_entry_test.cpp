@@ -38,21 +38,22 @@ std::optional<std::uint32_t> LiteralGoToRow(const CReelkeepDoc& doc, const std::
         if (t.size() < f.size()) f.resize(t.size());
         return f == t;
     };
-    const DisplayState& shown = doc.Display();
+    const DisplayState& shown = doc.Shown().State();
     if (shown.sort == SortMark::Actors) {
-        for (std::uint32_t r = 0; r < doc.ActorRowCount(); ++r) {
-            if (matches(doc.ActorRowGroupName(r), false)) return r;
+        for (std::uint32_t r = 0; r < doc.Shown().ActorRowCount(); ++r) {
+            if (matches(doc.Shown().ActorRowGroupName(r), false)) return r;
         }
     } else if (shown.NormalView() || shown.OneLine()) {
-        const DocumentOptions& options = doc.Options();
+        const DocumentOptions& options = doc.Shown().Options();
         const bool ignoreThe = shown.OneLine() ? options.ignoreTheOneLine : options.ignoreTheNormal;
-        const std::vector<std::uint32_t>& order = doc.DisplayOrder();
+        const std::vector<std::uint32_t>& order = doc.Shown().Order();
         for (std::uint32_t p = 0; p < order.size(); ++p) {
-            if (matches(doc.Value(order[p], SortField(shown.sort)), ignoreThe)) return p;
+            if (matches(doc.Catalogue().Value(order[p], SortField(shown.sort)), ignoreThe))
+                return p;
         }
     } else if (shown.LabelFormat()) {
-        for (std::uint32_t l = 0; l < doc.Labels().size(); ++l) {
-            if (matches(doc.Labels()[l].tapeNumber, false)) return l;
+        for (std::uint32_t l = 0; l < doc.Shown().Labels().size(); ++l) {
+            if (matches(doc.Shown().Labels()[l].tapeNumber, false)) return l;
         }
     }
     return std::nullopt;
@@ -118,7 +119,7 @@ void RandomStep(TestCatalogue& c, std::mt19937& rng) {
         CommandId::SortByCustom4,   CommandId::SortByTapeNumber,  CommandId::SortByActors,
         CommandId::OneLineSorts,    CommandId::DisplayNormalView, CommandId::DisplayLabelFormat,
         CommandId::Filters};
-    DocumentOptions options = c.doc.Options();
+    DocumentOptions options = c.doc.Shown().Options();
     switch (rng() % 4) {
         case 0:
             options.tapeText = rng() % 2 == 0;
@@ -126,7 +127,8 @@ void RandomStep(TestCatalogue& c, std::mt19937& rng) {
             options.ignoreTheOneLine = rng() % 2 == 0;
             break;
         case 1: {
-            bool& other = c.doc.OneLineFlag() ? options.ignoreTheNormal : options.ignoreTheOneLine;
+            bool& other = c.doc.Shown().State().OneLine() ? options.ignoreTheNormal
+                                                          : options.ignoreTheOneLine;
             other = !other;
             break;
         }
@@ -145,9 +147,10 @@ std::string RandomTyped(const CReelkeepDoc& doc, std::mt19937& rng) {
     static const std::vector<std::string> kEdges = {
         "the ", "THE", "t",  "th", "the", "the  ",    " ",     " r",      "0", "00",
         "01",   "1",   "07", "9",  "a",   "no actor", "The A", "theater", "L", "\xC3\x89"};
-    if (doc.RecordCount() == 0 || rng() % 3 == 0) return kEdges[rng() % kEdges.size()];
-    const std::string& value = doc.Value(static_cast<std::uint32_t>(rng() % doc.RecordCount()),
-                                         static_cast<Field>(rng() % kFieldCount));
+    if (doc.Catalogue().Count() == 0 || rng() % 3 == 0) return kEdges[rng() % kEdges.size()];
+    const std::string& value =
+        doc.Catalogue().Value(static_cast<std::uint32_t>(rng() % doc.Catalogue().Count()),
+                              static_cast<Field>(rng() % kFieldCount));
     std::string typed = value.substr(0, rng() % (value.size() + 1));
     for (char& ch : typed) {
         if (rng() % 4 == 0 && ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 32);

@@ -29,7 +29,7 @@ DocumentOptions EveryColumnShown() {
 }
 
 std::string CsvExport(const CReelkeepDoc& doc) {
-    std::vector<std::uint32_t> records(doc.RecordCount());
+    std::vector<std::uint32_t> records(doc.Catalogue().Count());
     std::iota(records.begin(), records.end(), 0U);
     std::ostringstream out;
     EXPECT_TRUE(WriteExport(out, ExportKind::Csv, doc, records));
@@ -46,7 +46,8 @@ std::string CatalogueBytes(const CReelkeepDoc& doc) {
 std::vector<RecordValues> MoviesOf(std::string_view csv, const CReelkeepDoc& doc,
                                    ImportReport& report) {
     CsvTable table = ReadCsv(csv);
-    return ImportedRecords(table, MapHeadings(table.headings, doc.CustomHeadings()), report);
+    return ImportedRecords(table, MapHeadings(table.headings, doc.Shown().CustomHeadings()),
+                           report);
 }
 
 // A value holding `",` cannot come back from the export; the round trip leaves them out.
@@ -69,7 +70,7 @@ TEST(ImportRoundTrip, ExportImportExportIsIdenticalOnGeneratedCatalogues) {
         const std::string exported = CsvExport(source.doc);
 
         TestCatalogue target({}, EveryColumnShown());
-        target.doc.ApplyCustomHeadings(source.doc.CustomHeadings(), false);
+        target.doc.ApplyCustomHeadings(source.doc.Shown().CustomHeadings(), false);
         ImportReport report;
         ASSERT_TRUE(target.doc.ImportRecords(MoviesOf(exported, target.doc, report)));
         EXPECT_TRUE(report.problems.empty()) << "seed " << seed;
@@ -88,7 +89,7 @@ TEST(ImportRoundTrip, AMovieWithQuoteCommaIsReportedAndTheOthersComeBack) {
     ImportReport report;
     target.doc.ImportRecords(MoviesOf(CsvExport(source.doc), target.doc, report));
     EXPECT_EQ(target.Stored(), (Titles{"Before", "After"}));
-    EXPECT_EQ(target.doc.Value(1, Field::Synopsis), "two\r\nlines");
+    EXPECT_EQ(target.doc.Catalogue().Value(1, Field::Synopsis), "two\r\nlines");
     ASSERT_EQ(report.problems.size(), 1u);
     EXPECT_EQ(report.problems[0].line, 3u);
     EXPECT_EQ(report.Skipped(), 1u);
@@ -152,9 +153,9 @@ TEST(ImportCommand, AppendsSortsAndListsTheMoviesAndUndoTakesThemBackWhole) {
     c.Import("Title,Rating,Studio,Actors\r\nBravo,G,Acme,Bo; Al\r\nCharlie,NC-17,,\r\n");
     EXPECT_EQ(c.Stored(), (Titles{"Delta", "Alpha", "Bravo", "Charlie"}));
     EXPECT_EQ(c.Displayed(), (Titles{"Bravo", "Charlie", "Alpha", "Delta"}));
-    EXPECT_EQ(c.doc.Value(2, Field::Custom1), "Acme");
-    EXPECT_EQ(c.doc.Value(2, Field::Actor2), "Al");
-    EXPECT_TRUE(c.doc.Lookup(LookupKind::Actors).Contains("Bo"));
+    EXPECT_EQ(c.doc.Catalogue().Value(2, Field::Custom1), "Acme");
+    EXPECT_EQ(c.doc.Catalogue().Value(2, Field::Actor2), "Al");
+    EXPECT_TRUE(c.doc.Catalogue().Lookup(LookupKind::Actors).Contains("Bo"));
     EXPECT_TRUE(c.doc.IsModified());
     EXPECT_EQ(c.ui.messages.back(), "Movies imported: 2");
     ExpectConsistent(c.doc);
@@ -162,7 +163,7 @@ TEST(ImportCommand, AppendsSortsAndListsTheMoviesAndUndoTakesThemBackWhole) {
     c.doc.Execute(CommandId::Undo);
     EXPECT_EQ(CatalogueBytes(c.doc), before);
     EXPECT_EQ(c.Displayed(), (Titles{"Alpha", "Delta"}));
-    EXPECT_FALSE(c.doc.Lookup(LookupKind::Actors).Contains("Bo"));
+    EXPECT_FALSE(c.doc.Catalogue().Lookup(LookupKind::Actors).Contains("Bo"));
     EXPECT_FALSE(c.doc.IsEnabled(CommandId::Undo));
     ExpectConsistent(c.doc);
 }
@@ -223,7 +224,7 @@ TEST(OutOfMemory, ImportAddsEveryMovieOrNone) {
         Catalogue c;
         CsvTable table = ReadCsv(csv);
         const std::string before = CatalogueBytes(c.doc);
-        const ColumnMapping mapping = MapHeadings(table.headings, c.doc.CustomHeadings());
+        const ColumnMapping mapping = MapHeadings(table.headings, c.doc.Shown().CustomHeadings());
         ImportReport report;
         bool added = false;
         FailAllocationAfter(k);
@@ -237,7 +238,7 @@ TEST(OutOfMemory, ImportAddsEveryMovieOrNone) {
         StopFailingAllocations();
         ExpectConsistent(c.doc);
         if (added) {
-            EXPECT_EQ(c.doc.RecordCount(), 42u) << "failing allocation " << k;
+            EXPECT_EQ(c.doc.Catalogue().Count(), 42u) << "failing allocation " << k;
         } else {
             ++refused;
             EXPECT_EQ(CatalogueBytes(c.doc), before) << "failing allocation " << k;

@@ -32,7 +32,7 @@ const KeyCase kKeyCases[] = {
 
 std::vector<std::string> ValuesInOrder(const CReelkeepDoc& doc, Field f) {
     std::vector<std::string> values;
-    for (std::uint32_t r : doc.DisplayOrder()) values.push_back(doc.Value(r, f));
+    for (std::uint32_t r : doc.Shown().Order()) values.push_back(doc.Catalogue().Value(r, f));
     return values;
 }
 
@@ -54,7 +54,7 @@ struct RandomDoc {
     }
     // The order the title pre-sort leaves.
     ref::Order TitleOrder() const {
-        ref::Order order = doc.DisplayOrder();
+        ref::Order order = doc.Shown().Order();
         ref::TitleSort(order, records,
                        oneLine ? options.ignoreTheOneLine : options.ignoreTheNormal);
         return order;
@@ -94,10 +94,10 @@ TEST(KeySort, EveryKeyMatchesTheBubbleSortAfterTheTitleSort) {
             ref::Order expected = d.TitleOrder();
             ref::KeySort(expected, d.records, key.field);
             DocSteps(d.doc).KeySortCommand(key.mark);
-            ASSERT_EQ(d.doc.DisplayOrder(), expected) << "round " << round;
-            EXPECT_EQ(d.doc.CurrentSort(), key.mark);
-            EXPECT_EQ(d.doc.OneLineFlag(), d.oneLine);
-            EXPECT_EQ(d.doc.NormalViewFlag(), !d.oneLine);
+            ASSERT_EQ(d.doc.Shown().Order(), expected) << "round " << round;
+            EXPECT_EQ(d.doc.Shown().State().sort, key.mark);
+            EXPECT_EQ(d.doc.Shown().State().OneLine(), d.oneLine);
+            EXPECT_EQ(d.doc.Shown().State().NormalView(), !d.oneLine);
             // The key sort's own indicator always shows, after the title sort's.
             ASSERT_FALSE(d.ui.progress.empty());
             const auto& run = d.ui.progress.back();
@@ -126,7 +126,7 @@ TEST(TapeSort, NumericModeSortsByValueAndWarnsOnce) {
     EXPECT_EQ(ValuesInOrder(doc, Field::TapeNumber),
               (std::vector<std::string>{"9", "10", "A1", "", "x"}));
     EXPECT_EQ(ui.messages, std::vector<std::string>{std::string(msg::kTapeNotAllDigits)});
-    EXPECT_EQ(doc.CurrentSort(), SortMark::TapeNumber);
+    EXPECT_EQ(doc.Shown().State().sort, SortMark::TapeNumber);
 
     DocumentOptions asText;
     asText.tapeText = true;
@@ -159,10 +159,10 @@ TEST(TapeSort, MatchesTheBubbleSortAndItsWarningInBothModes) {
         ref::Order expected = d.TitleOrder();
         const bool noted = ref::TapeSort(expected, d.records, d.options.tapeText);
         DocSteps(d.doc).TapeNumberSort();
-        ASSERT_EQ(d.doc.DisplayOrder(), expected) << "round " << round;
+        ASSERT_EQ(d.doc.Shown().Order(), expected) << "round " << round;
         EXPECT_EQ(d.ui.messages.size(), noted ? 1u : 0u) << "round " << round;
-        EXPECT_EQ(d.doc.CurrentSort(), SortMark::TapeNumber);
-        EXPECT_EQ(d.doc.OneLineFlag(), d.oneLine);
+        EXPECT_EQ(d.doc.Shown().State().sort, SortMark::TapeNumber);
+        EXPECT_EQ(d.doc.Shown().State().OneLine(), d.oneLine);
         if (expected.empty()) {
             EXPECT_EQ(d.ui.updates, 0);
         } else {
@@ -177,10 +177,10 @@ TEST(CounterSort, MatchesTheBubbleSort) {
     std::mt19937 rng(5);
     for (int round = 0; round < 1500; ++round) {
         RandomDoc d(rng);
-        ref::Order expected = d.doc.DisplayOrder();
+        ref::Order expected = d.doc.Shown().Order();
         ref::CounterSort(expected, d.records);
         DocSteps(d.doc).SortByCounterNumber();
-        ASSERT_EQ(d.doc.DisplayOrder(), expected) << "round " << round;
+        ASSERT_EQ(d.doc.Shown().Order(), expected) << "round " << round;
     }
 }
 

@@ -113,9 +113,9 @@ TEST_F(KilledSaveTest, FileIsAlwaysTheOldOrTheNewCatalogue) {
         // Both outcomes are catalogues that open.
         CReelkeepDoc check(ui);
         ASSERT_TRUE(check.OpenDocument(path));
-        EXPECT_EQ(check.RecordCount(), movies);
+        EXPECT_EQ(check.Catalogue().Count(), movies);
         ASSERT_TRUE(check.OpenDocument(oldCopy.string()));
-        EXPECT_EQ(check.RecordCount(), movies / 2);
+        EXPECT_EQ(check.Catalogue().Count(), movies / 2);
     }
 
     std::mt19937_64 random(seed);

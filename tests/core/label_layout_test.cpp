@@ -32,35 +32,35 @@ TEST(LabelLayout, OneTapeKeepsCounterOrderAndAtMostFiveMovies) {
                                  {.title = "c", .tape = "12", .counter = ""},
                                  {.title = "solo", .actor1 = "Ann", .tape = "3", .rating = "R"}};
     LabelDoc d(movies);
-    ASSERT_EQ(d.doc.Labels().size(), 2u);
-    const Label& solo = d.doc.Labels()[0];
+    ASSERT_EQ(d.doc.Shown().Labels().size(), 2u);
+    const Label& solo = d.doc.Shown().Labels()[0];
     EXPECT_EQ(solo.titles[0], "solo");
     EXPECT_EQ(solo.actors[0], "Ann");
     EXPECT_EQ(solo.rating, "R");
     EXPECT_EQ(solo.multiple, 0u);
-    const Label& tape12 = d.doc.Labels()[1];
+    const Label& tape12 = d.doc.Shown().Labels()[1];
     EXPECT_EQ(tape12.titles, (std::array<std::string, 5>{"c", "b", "a", "", ""}));
     EXPECT_EQ(tape12.counters, (std::array<std::string, 5>{"", "50", "300", "", ""}));
     EXPECT_EQ(tape12.multiple, 1u);
-    EXPECT_TRUE(d.doc.LabelFormatFlag());
-    EXPECT_FALSE(d.doc.NormalViewFlag());
-    EXPECT_EQ(d.doc.CurrentSort(), SortMark::TapeNumber);
+    EXPECT_TRUE(d.doc.Shown().State().LabelFormat());
+    EXPECT_FALSE(d.doc.Shown().State().NormalView());
+    EXPECT_EQ(d.doc.Shown().State().sort, SortMark::TapeNumber);
 
     for (int k = 0; k < 3; ++k) {
         movies.push_back({.title = "x" + std::to_string(k), .tape = "12", .counter = "900"});
     }
     LabelDoc six(movies);
-    ASSERT_EQ(six.doc.Labels().size(), 2u);
-    EXPECT_EQ(six.doc.Labels()[1].titles[4], "x1");  // x2, the sixth movie, is on no label
+    ASSERT_EQ(six.doc.Shown().Labels().size(), 2u);
+    EXPECT_EQ(six.doc.Shown().Labels()[1].titles[4], "x1");  // x2, the sixth movie, is on no label
 }
 
 TEST(LabelLayout, TapeNumbersShareALabelByTheCurrentTapeRule) {
     const std::vector<Movie> numbers = {{.title = "a", .tape = "7"}, {.title = "b", .tape = "07"}};
-    EXPECT_EQ(LabelDoc(numbers).doc.Labels().size(), 1u);
-    EXPECT_EQ(LabelDoc(numbers, true).doc.Labels().size(), 2u);
+    EXPECT_EQ(LabelDoc(numbers).doc.Shown().Labels().size(), 1u);
+    EXPECT_EQ(LabelDoc(numbers, true).doc.Shown().Labels().size(), 2u);
     const std::vector<Movie> texts = {{.title = "a", .tape = "7a"}, {.title = "b", .tape = "7A"}};
-    EXPECT_EQ(LabelDoc(texts).doc.Labels().size(), 2u);
-    EXPECT_EQ(LabelDoc(texts, true).doc.Labels().size(), 1u);
+    EXPECT_EQ(LabelDoc(texts).doc.Shown().Labels().size(), 2u);
+    EXPECT_EQ(LabelDoc(texts, true).doc.Shown().Labels().size(), 1u);
 }
 
 TEST(LabelLayout, MatchesTheLiteralCommandOnRandomCatalogues) {
@@ -80,13 +80,13 @@ TEST(LabelLayout, MatchesTheLiteralCommandOnRandomCatalogues) {
         ui.messages.clear();
         ui.updates = 0;
 
-        ref::Order expected = doc.DisplayOrder();
+        ref::Order expected = doc.Shown().Order();
         if (records.size() >= 2) ref::CounterSort(expected, records);
         const bool warned = ref::TapeSort(expected, records, tapeText);
         const auto labels = ref::Labels(expected, records, tapeText);
         DocSteps(doc).DisplayLabelFormatCommand();
-        ASSERT_EQ(doc.DisplayOrder(), expected) << "round " << round;
-        ASSERT_TRUE(ref::SameLabels(doc.Labels(), labels)) << "round " << round;
+        ASSERT_EQ(doc.Shown().Order(), expected) << "round " << round;
+        ASSERT_TRUE(ref::SameLabels(doc.Shown().Labels(), labels)) << "round " << round;
         EXPECT_EQ(ui.messages.size(), warned ? 1u : 0u);
         EXPECT_EQ(ui.updates, 1);
         if (!expected.empty()) {
@@ -122,10 +122,10 @@ TEST(LabelLayout, OutOfMemoryKeepsTheLabelsBuiltSoFar) {
     FillCatalogue(doc, std::span<const Movie>(movies));
     DocSteps(doc).DisplayLabelFormatCommand();
     EXPECT_EQ(ui.messages, std::vector<std::string>{std::string(msg::kNoMemoryLabels)});
-    EXPECT_EQ(doc.Labels().size(), 4u);  // labels of tapes 0..3 were complete
-    EXPECT_TRUE(doc.LabelFormatFlag());
+    EXPECT_EQ(doc.Shown().Labels().size(), 4u);  // labels of tapes 0..3 were complete
+    EXPECT_TRUE(doc.Shown().State().LabelFormat());
     EXPECT_FALSE(ui.ProgressOpen());
-    EXPECT_EQ(doc.RecordCount(), 6u);
+    EXPECT_EQ(doc.Catalogue().Count(), 6u);
 }
 
 TEST(LabelColors, MovieTypesSortBlanksLastAndColoursKeepTheirPlaces) {
@@ -136,7 +136,8 @@ TEST(LabelColors, MovieTypesSortBlanksLastAndColoursKeepTheirPlaces) {
         CReelkeepDoc doc(ui);
         for (const RecordValues& r : records) DocSteps(doc).AppendRecord(r);
         DocSteps(doc).RebuildLookupLists();
-        std::vector<std::string> expected = doc.Lookup(LookupKind::MovieTypes).entries();
+        std::vector<std::string> expected =
+            doc.Catalogue().Lookup(LookupKind::MovieTypes).entries();
         ref::MovieTypeSort(expected);
         std::vector<std::uint32_t> colours(expected.size() + rng() % 3);
         for (std::size_t k = 0; k < colours.size(); ++k)
@@ -144,14 +145,14 @@ TEST(LabelColors, MovieTypesSortBlanksLastAndColoursKeepTheirPlaces) {
         doc.SetLabelColors(colours, {});
         doc.SetProgressEnabled(true);
         DocSteps(doc).UpdateLabelColors();
-        ASSERT_EQ(doc.Lookup(LookupKind::MovieTypes).entries(), expected);
+        ASSERT_EQ(doc.Catalogue().Lookup(LookupKind::MovieTypes).entries(), expected);
         if (expected.empty()) {
-            EXPECT_TRUE(doc.DataColors().empty());
-            EXPECT_TRUE(doc.HeadingColors().empty());
+            EXPECT_TRUE(doc.Shown().DataColors().empty());
+            EXPECT_TRUE(doc.Shown().HeadingColors().empty());
             EXPECT_TRUE(ui.progress.empty());
         } else {
-            EXPECT_EQ(doc.DataColors(), colours);
-            EXPECT_EQ(doc.HeadingColors(), std::vector<std::uint32_t>{0});
+            EXPECT_EQ(doc.Shown().DataColors(), colours);
+            EXPECT_EQ(doc.Shown().HeadingColors(), std::vector<std::uint32_t>{0});
             EXPECT_EQ(ui.progress.back().caption, msg::kProgressLabelColors);
             EXPECT_EQ(ui.progress.back().max, expected.size());
         }
@@ -168,10 +169,10 @@ TEST(LabelColors, ANewMovieTypeResetsEveryDataColourToBlack) {
     DocSteps(doc).AppendRecord(ToRecord({.title = "c", .movieType = "Western"}));
     DocSteps(doc).AddRecordToLookups(2);
     DocSteps(doc).RefreshEntryDialogLists();
-    EXPECT_EQ(doc.Lookup(LookupKind::MovieTypes).entries(),
+    EXPECT_EQ(doc.Catalogue().Lookup(LookupKind::MovieTypes).entries(),
               (std::vector<std::string>{"Comedy", "Drama", "Western"}));
-    EXPECT_EQ(doc.DataColors(), (std::vector<std::uint32_t>{0, 0, 0}));
-    EXPECT_EQ(doc.HeadingColors(), std::vector<std::uint32_t>{0xFF0000});
+    EXPECT_EQ(doc.Shown().DataColors(), (std::vector<std::uint32_t>{0, 0, 0}));
+    EXPECT_EQ(doc.Shown().HeadingColors(), std::vector<std::uint32_t>{0xFF0000});
 }
 
 TEST(LabelLayout, OpeningAOneMovieCatalogueInLabelFormatShowsItsLabel) {
@@ -185,11 +186,11 @@ TEST(LabelLayout, OpeningAOneMovieCatalogueInLabelFormatShowsItsLabel) {
     FillCatalogue(
         doc, std::vector<Movie>{{.title = "Old A", .tape = "1"}, {.title = "Old B", .tape = "2"}});
     DocSteps(doc).DisplayLabelFormatCommand();
-    ASSERT_EQ(doc.Labels().size(), 2u);
+    ASSERT_EQ(doc.Shown().Labels().size(), 2u);
     ASSERT_TRUE(LoadBytes(doc, oneMovie));
-    EXPECT_TRUE(doc.LabelFormatFlag());
-    ASSERT_EQ(doc.Labels().size(), 1u);
-    EXPECT_EQ(doc.Labels()[0].titles[0], "Solo");
+    EXPECT_TRUE(doc.Shown().State().LabelFormat());
+    ASSERT_EQ(doc.Shown().Labels().size(), 1u);
+    EXPECT_EQ(doc.Shown().Labels()[0].titles[0], "Solo");
 }
 
 }  // namespace

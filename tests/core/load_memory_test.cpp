@@ -93,14 +93,14 @@ TEST_F(LoadMemoryTest, EveryFailedAllocationLeavesAConsistentCatalogue) {
         EXPECT_FALSE(ui.ProgressOpen());
         if (!failed) {
             EXPECT_TRUE(ui.messages.empty());
-            EXPECT_EQ(doc.RecordCount(), 6u);
+            EXPECT_EQ(doc.Catalogue().Count(), 6u);
             break;
         }
         reported += ui.messages == std::vector<std::string>{std::string(msg::kNoMemoryLoad)};
         // Some failures are absorbed (a shrink that may not happen); the others are reported.
         EXPECT_GT(ui.updates, 0);
-        if (ui.messages.empty() || doc.RecordCount() != 20) {
-            EXPECT_EQ(doc.RecordCount(), 6u);
+        if (ui.messages.empty() || doc.Catalogue().Count() != 20) {
+            EXPECT_EQ(doc.Catalogue().Count(), 6u);
         }
         ASSERT_LT(k, 100000) << "the load never finished";
     }

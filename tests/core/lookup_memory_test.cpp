@@ -74,8 +74,8 @@ TEST(LookupListsOutOfMemory, SkipTheValueAndNameTheListWhereverMemoryRunsOut) {
         // lost its value.
         ASSERT_LE(ui.messages.size(), 1u) << "allocation " << k;
         for (std::size_t i = 0; i < kLookupCount; ++i) {
-            const auto expected = Folded(full.Lookup(kKinds[i]));
-            const auto actual = Folded(doc.Lookup(kKinds[i]));
+            const auto expected = Folded(full.Catalogue().Lookup(kKinds[i]));
+            const auto actual = Folded(doc.Catalogue().Lookup(kKinds[i]));
             EXPECT_TRUE(
                 std::includes(expected.begin(), expected.end(), actual.begin(), actual.end()));
             if (actual != expected) {

@@ -206,7 +206,7 @@ const std::vector<std::string> kArticleTitles = {"Abyss", "The Abyss", "Aliens",
 TEST(ReportPagination, LetterGroupsIgnoringTheArticle) {
     // Keys with the article ignored: a a a t t e.
     TestCatalogue c(Titled(kArticleTitles));
-    ASSERT_EQ(c.doc.CurrentSort(), SortMark::None);  // a new catalogue breaks on its titles
+    ASSERT_EQ(c.doc.Shown().State().sort, SortMark::None);  // a new catalogue breaks on its titles
     ReportJobInput input = Input(ReportKind::Normal, 100);
     input.options.normal = NormalPrint::LetterBreak;
     input.options.ignoreTheNormal = true;
@@ -296,9 +296,9 @@ TEST(ReportPagination, ActorsLedByADigitOrABlankJoinTheGroupBeforeThem) {
                      {.title = "m4", .actor1 = "Bob"},
                      {.title = "m5"}});
     DocSteps(c.doc).SortByActorsCommand();
-    ASSERT_EQ(c.doc.ActorRowCount(), 7u);
-    ASSERT_EQ(c.doc.ActorRowGroupName(0), " Sp");
-    ASSERT_EQ(c.doc.ActorRowGroupName(3), "Al");
+    ASSERT_EQ(c.doc.Shown().ActorRowCount(), 7u);
+    ASSERT_EQ(c.doc.Shown().ActorRowGroupName(0), " Sp");
+    ASSERT_EQ(c.doc.Shown().ActorRowGroupName(3), "Al");
     ReportJobInput input = Input(ReportKind::Actors, 100);
     input.options.actors = PageBreaks::Letter;
     ReportPagination job = PaginateReport(c.doc, input);
@@ -424,17 +424,17 @@ std::vector<std::string> KeysOf(const CReelkeepDoc& doc, const ReportPagination&
     const bool ignoreThe = job.kind == ReportKind::Normal    ? o.ignoreTheNormal
                            : job.kind == ReportKind::OneLine ? o.ignoreTheOneLine
                                                              : false;
-    const std::optional<Field> field = BreakField(job.kind, doc.CurrentSort());
+    const std::optional<Field> field = BreakField(job.kind, doc.Shown().State().sort);
     std::vector<std::string> keys;
     for (std::uint32_t p = 0; p < job.printCount; ++p) {
         std::uint32_t row = job.DisplayPosition(p);
         if (job.kind != ReportKind::Actors) {
-            keys.push_back(
-                BreakKey(doc.Value(doc.DisplayOrder()[row], *field), job.breaks, ignoreThe));
+            keys.push_back(BreakKey(doc.Catalogue().Value(doc.Shown().Order()[row], *field),
+                                    job.breaks, ignoreThe));
             continue;
         }
-        while (row > 0 && doc.ActorRowGroupName(row).empty()) --row;
-        const std::string key = BreakKey(doc.ActorRowGroupName(row), job.breaks, false);
+        while (row > 0 && doc.Shown().ActorRowGroupName(row).empty()) --row;
+        const std::string key = BreakKey(doc.Shown().ActorRowGroupName(row), job.breaks, false);
         keys.push_back(key < "A" && !keys.empty() ? keys.back() : key);
     }
     return keys;
@@ -472,7 +472,7 @@ void ExpectSoundPages(const CReelkeepDoc& doc, const ReportPagination& job,
 
 void SortRandomly(std::mt19937& rng, CReelkeepDoc& doc, bool actors) {
     if (actors) {
-        if (!doc.DisplayedActors().empty()) DocSteps(doc).SortByActorsCommand();
+        if (!doc.Shown().DisplayedActors().empty()) DocSteps(doc).SortByActorsCommand();
         return;
     }
     if (rng() % 2 == 0) DocSteps(doc).OneLineSortsCommand();
@@ -530,7 +530,7 @@ TEST(ReportPagination, PagesAreSoundOnRandomCatalogues) {
         AddNamesBelowA(rng, records);
         FillCatalogue(doc, std::span<const RecordValues>(records));
         SortRandomly(rng, doc, kind == ReportKind::Actors);
-        if (kind == ReportKind::Actors && doc.CurrentSort() != SortMark::Actors) continue;
+        if (kind == ReportKind::Actors && doc.Shown().State().sort != SortMark::Actors) continue;
 
         ReportJobInput input;
         input.kind = kind;
@@ -539,8 +539,8 @@ TEST(ReportPagination, PagesAreSoundOnRandomCatalogues) {
         input.linesPerRow = 7 + static_cast<int>(rng() % 12);
         input.options = RandomOptions(rng);
         const std::uint32_t listing = kind == ReportKind::Actors
-                                          ? doc.ActorRowCount()
-                                          : static_cast<std::uint32_t>(doc.DisplayOrder().size());
+                                          ? doc.Shown().ActorRowCount()
+                                          : static_cast<std::uint32_t>(doc.Shown().Order().size());
         if (rng() % 3 == 0) {
             for (std::uint32_t p = 0; p < listing; ++p) {
                 if (rng() % 3 == 0) input.selectedPositions.push_back(p);

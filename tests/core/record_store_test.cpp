@@ -28,7 +28,8 @@ RecordValues Movie(std::string title, std::string a1 = "", std::string a2 = "", 
 }
 
 std::vector<std::string> Titles(const CReelkeepDoc& doc) {
-    return {doc.Column(Field::MovieName).begin(), doc.Column(Field::MovieName).end()};
+    return {doc.Catalogue().Column(Field::MovieName).begin(),
+            doc.Catalogue().Column(Field::MovieName).end()};
 }
 
 class RecordStoreTest : public ::testing::Test {
@@ -39,7 +40,8 @@ protected:
     }
     void ExpectArraysAtCount() const {
         for (std::size_t f = 0; f < kFieldCount; ++f) {
-            EXPECT_EQ(doc.Column(static_cast<Field>(f)).size(), doc.RecordCount()) << f;
+            EXPECT_EQ(doc.Catalogue().Column(static_cast<Field>(f)).size(), doc.Catalogue().Count())
+                << f;
         }
     }
     FakeUI ui;
@@ -55,16 +57,16 @@ TEST_F(RecordStoreTest, NewDocumentIsReadyEmptyAndUnmodified) {
     EXPECT_TRUE(doc.IsReady());
     EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(doc.ProgressEnabled());
-    EXPECT_EQ(doc.RecordCount(), 0u);
+    EXPECT_EQ(doc.Catalogue().Count(), 0u);
     EXPECT_TRUE(doc.LastFind().text.empty());
     EXPECT_TRUE(doc.IsEnabled(CommandId::Enter));
     // An empty catalogue: rebuild and purge find nothing to do.
     DocSteps(doc).RebuildLookupLists();
     DocSteps(doc).PurgeDeletedRecords({});
     for (std::size_t k = 0; k < kLookupCount; ++k) {
-        EXPECT_TRUE(doc.Lookup(static_cast<LookupKind>(k)).empty());
+        EXPECT_TRUE(doc.Catalogue().Lookup(static_cast<LookupKind>(k)).empty());
     }
-    EXPECT_TRUE(doc.DisplayOrder().empty());
+    EXPECT_TRUE(doc.Shown().Order().empty());
     ExpectArraysAtCount();
 }
 
@@ -82,24 +84,24 @@ TEST_F(RecordStoreTest, ResetEmptiesTheCatalogueButKeepsHeadingsLayoutsAndSomeMa
 
     DocSteps(doc).KeySortCommand(SortMark::MediaType);
     DocSteps(doc).ResetCatalogue();
-    EXPECT_EQ(doc.CurrentSort(), SortMark::MediaType);
-    EXPECT_EQ(doc.RecordCount(), 0u);
+    EXPECT_EQ(doc.Shown().State().sort, SortMark::MediaType);
+    EXPECT_EQ(doc.Catalogue().Count(), 0u);
     ExpectArraysAtCount();
-    EXPECT_TRUE(doc.Lookup(LookupKind::Actors).empty());
-    EXPECT_TRUE(doc.HeadingColors().empty());
-    EXPECT_TRUE(doc.DataColors().empty());
-    for (const auto& f : doc.Filters()) EXPECT_EQ(f, kFilterAll);
-    EXPECT_TRUE(doc.NormalViewFlag());
-    EXPECT_FALSE(doc.OneLineFlag());
-    EXPECT_EQ(doc.CustomHeadings()[0], "Director");
-    EXPECT_EQ(doc.Layouts()[3].ids[9], 5u);
+    EXPECT_TRUE(doc.Catalogue().Lookup(LookupKind::Actors).empty());
+    EXPECT_TRUE(doc.Shown().HeadingColors().empty());
+    EXPECT_TRUE(doc.Shown().DataColors().empty());
+    for (const auto& f : doc.Shown().Filters()) EXPECT_EQ(f, kFilterAll);
+    EXPECT_TRUE(doc.Shown().State().NormalView());
+    EXPECT_FALSE(doc.Shown().State().OneLine());
+    EXPECT_EQ(doc.Shown().CustomHeadings()[0], "Director");
+    EXPECT_EQ(doc.Shown().Layouts()[3].ids[9], 5u);
 
     DocSteps(doc).AppendRecord(Movie("b"));
     DocSteps(doc).AppendRecord(Movie("a"));
     DocSteps(doc).TitleSort();
-    EXPECT_EQ(doc.CurrentSort(), SortMark::Title);
+    EXPECT_EQ(doc.Shown().State().sort, SortMark::Title);
     DocSteps(doc).ResetCatalogue();
-    EXPECT_EQ(doc.CurrentSort(), SortMark::None);
+    EXPECT_EQ(doc.Shown().State().sort, SortMark::None);
 }
 
 TEST_F(RecordStoreTest, AppendAndResizeKeepEveryArrayAtTheRecordCount) {
@@ -107,21 +109,21 @@ TEST_F(RecordStoreTest, AppendAndResizeKeepEveryArrayAtTheRecordCount) {
     for (std::size_t f = 0; f < kFieldCount; ++f) full[f] = "v" + std::to_string(f);
     DocSteps(doc).AppendRecord(full);
     DocSteps(doc).AppendRecord(Movie("second"));
-    EXPECT_EQ(doc.RecordCount(), 2u);
-    EXPECT_EQ(doc.Record(0), full);
+    EXPECT_EQ(doc.Catalogue().Count(), 2u);
+    EXPECT_EQ(doc.Catalogue().Record(0), full);
     ExpectArraysAtCount();
 
     DocSteps(doc).SetRecordCount(5);
     ExpectArraysAtCount();
-    EXPECT_EQ(doc.Value(1, Field::MovieName), "second");
-    EXPECT_EQ(doc.Value(4, Field::Synopsis), "");
+    EXPECT_EQ(doc.Catalogue().Value(1, Field::MovieName), "second");
+    EXPECT_EQ(doc.Catalogue().Value(4, Field::Synopsis), "");
     DocSteps(doc).SetRecordCount(1);
     ExpectArraysAtCount();
-    EXPECT_EQ(doc.Record(0), full);
+    EXPECT_EQ(doc.Catalogue().Record(0), full);
 
     // The file reader's whole-array replacement is fitted to the record count.
     DocSteps(doc).ReplaceColumn(Field::Time, {"90", "surplus"});
-    EXPECT_EQ(doc.Value(0, Field::Time), "90");
+    EXPECT_EQ(doc.Catalogue().Value(0, Field::Time), "90");
     DocSteps(doc).SetRecordCount(3);
     DocSteps(doc).ReplaceColumn(Field::Time, {});
     ExpectArraysAtCount();
@@ -134,8 +136,8 @@ TEST_F(RecordStoreTest, PurgeRemovesExactlyTheMarkedRecordsAndRenumbers) {
     // A movie named "DELETE" is a movie like any other; the last record lies past the marks.
     DocSteps(doc).PurgeDeletedRecords({true, true, false, false, true, false});
     EXPECT_EQ(Titles(doc), (std::vector<std::string>{"keep 1", "DELETE", "keep 2", "x"}));
-    EXPECT_EQ(doc.Value(2, Field::Actor1), "actor of keep 2");
-    EXPECT_EQ(doc.DisplayOrder(), (std::vector<std::uint32_t>{0, 1, 2, 3}));
+    EXPECT_EQ(doc.Catalogue().Value(2, Field::Actor1), "actor of keep 2");
+    EXPECT_EQ(doc.Shown().Order(), (std::vector<std::uint32_t>{0, 1, 2, 3}));
     ExpectArraysAtCount();
 }
 
@@ -145,21 +147,21 @@ TEST_F(RecordStoreTest, LookupListsKeepTheFirstFormAndIgnoreEmptyValues) {
     DocSteps(doc).AppendRecord(Movie("3", "Same name", "", "", "DRAMA"));
     DocSteps(doc).AppendRecord(Movie("4", "\xC3\x89mile", "\xC3\xA9mile", "", "Comedy"));
     DocSteps(doc).RebuildLookupLists();
-    EXPECT_EQ(doc.Lookup(LookupKind::Actors).entries(),
+    EXPECT_EQ(doc.Catalogue().Lookup(LookupKind::Actors).entries(),
               (std::vector<std::string>{"Same Name", "Other", "\xC3\x89mile", "\xC3\xA9mile"}));
-    EXPECT_EQ(doc.Lookup(LookupKind::MovieTypes).entries(),
+    EXPECT_EQ(doc.Catalogue().Lookup(LookupKind::MovieTypes).entries(),
               (std::vector<std::string>{"Drama", "Comedy"}));
-    EXPECT_TRUE(doc.Lookup(LookupKind::Ratings).empty());
+    EXPECT_TRUE(doc.Catalogue().Lookup(LookupKind::Ratings).empty());
 
     // Entering values one at a time follows the same rules.
     RecordValues entered = Movie("5", "New", "NEW", "", "comedy");
     entered[FieldIndex(Field::Rating)] = "R";
     DocSteps(doc).AppendRecord(entered);
     DocSteps(doc).AddRecordToLookups(4);
-    EXPECT_EQ(doc.Lookup(LookupKind::Actors).size(), 5u);
-    EXPECT_EQ(doc.Lookup(LookupKind::Actors)[4], "New");
-    EXPECT_EQ(doc.Lookup(LookupKind::MovieTypes).size(), 2u);
-    EXPECT_EQ(doc.Lookup(LookupKind::Ratings)[0], "R");
+    EXPECT_EQ(doc.Catalogue().Lookup(LookupKind::Actors).size(), 5u);
+    EXPECT_EQ(doc.Catalogue().Lookup(LookupKind::Actors)[4], "New");
+    EXPECT_EQ(doc.Catalogue().Lookup(LookupKind::MovieTypes).size(), 2u);
+    EXPECT_EQ(doc.Catalogue().Lookup(LookupKind::Ratings)[0], "R");
 }
 
 TEST_F(RecordStoreTest, RebuildAndRefreshReportProgressOnlyWhenEnabled) {
@@ -179,10 +181,10 @@ TEST_F(RecordStoreTest, RebuildAndRefreshReportProgressOnlyWhenEnabled) {
     EXPECT_EQ(ui.progress[1].max, 4u + 2 + 1 + 1);  // actors, custom 2, movie types, ratings
     EXPECT_EQ(ui.progress[1].steps, ui.progress[1].max);
 
-    const EntryDialogLists& lists = doc.EntryLists();
+    const EntryDialogLists& lists = doc.Catalogue().EntryLists();
     for (std::size_t k = 0; k < kLookupCount; ++k) {
         if (static_cast<LookupKind>(k) == LookupKind::MovieTypes) continue;  // reordered after
-        EXPECT_EQ(lists[k], doc.Lookup(static_cast<LookupKind>(k)).entries()) << k;
+        EXPECT_EQ(lists[k], doc.Catalogue().Lookup(static_cast<LookupKind>(k)).entries()) << k;
     }
     EXPECT_EQ(lists[static_cast<std::size_t>(LookupKind::Custom2)],
               (std::vector<std::string>{"c0", "c1"}));
@@ -225,9 +227,9 @@ void ReferenceAdd(std::vector<std::string>& list, const std::string& v) {
 std::array<std::vector<std::string>, kLookupCount> ReferenceLookups(const CReelkeepDoc& doc) {
     std::array<std::vector<std::string>, kLookupCount> lists;
     const auto add = [&](LookupKind kind, std::uint32_t i, Field f) {
-        ReferenceAdd(lists[static_cast<std::size_t>(kind)], doc.Value(i, f));
+        ReferenceAdd(lists[static_cast<std::size_t>(kind)], doc.Catalogue().Value(i, f));
     };
-    for (std::uint32_t i = 0; i < doc.RecordCount(); ++i) {
+    for (std::uint32_t i = 0; i < doc.Catalogue().Count(); ++i) {
         for (int k = 0; k < 3; ++k) add(LookupKind::Actors, i, ActorField(k));
         add(LookupKind::MovieTypes, i, Field::MovieType);
         add(LookupKind::MediaTypes, i, Field::MediaType);
@@ -245,8 +247,9 @@ std::array<std::vector<std::string>, kLookupCount> ReferenceLookups(const CReelk
 std::array<std::vector<std::string>, kFieldCount> ReferencePurge(const CReelkeepDoc& doc,
                                                                  std::vector<bool> marked) {
     std::array<std::vector<std::string>, kFieldCount> columns;
-    for (std::size_t f = 0; f < kFieldCount; ++f) columns[f] = doc.Column(static_cast<Field>(f));
-    std::size_t count = doc.RecordCount();
+    for (std::size_t f = 0; f < kFieldCount; ++f)
+        columns[f] = doc.Catalogue().Column(static_cast<Field>(f));
+    std::size_t count = doc.Catalogue().Count();
     for (std::size_t i = 0; i < count;) {
         if (marked[i]) {
             for (auto& column : columns) column.erase(column.begin() + static_cast<long>(i));
@@ -273,21 +276,22 @@ TEST(RecordStoreDifferential, RebuildAndPurgeMatchTheLinearScans) {
         DocSteps(doc).RebuildLookupLists();
         const auto expectedLists = ReferenceLookups(doc);
         for (std::size_t k = 0; k < kLookupCount; ++k) {
-            ASSERT_EQ(doc.Lookup(static_cast<LookupKind>(k)).entries(), expectedLists[k])
+            ASSERT_EQ(doc.Catalogue().Lookup(static_cast<LookupKind>(k)).entries(),
+                      expectedLists[k])
                 << "round " << round << " list " << k;
         }
 
         const auto expectedColumns = ReferencePurge(doc, marked);
         DocSteps(doc).PurgeDeletedRecords(marked);
-        ASSERT_EQ(doc.RecordCount(), expectedColumns[0].size());
+        ASSERT_EQ(doc.Catalogue().Count(), expectedColumns[0].size());
         for (std::size_t f = 0; f < kFieldCount; ++f) {
-            ASSERT_EQ(doc.Column(static_cast<Field>(f)), expectedColumns[f]) << round;
+            ASSERT_EQ(doc.Catalogue().Column(static_cast<Field>(f)), expectedColumns[f]) << round;
         }
-        ASSERT_EQ(doc.DisplayOrder().size(), doc.RecordCount());
+        ASSERT_EQ(doc.Shown().Order().size(), doc.Catalogue().Count());
         DocSteps(doc).RebuildLookupLists();
         const auto afterPurge = ReferenceLookups(doc);
         for (std::size_t k = 0; k < kLookupCount; ++k) {
-            ASSERT_EQ(doc.Lookup(static_cast<LookupKind>(k)).entries(), afterPurge[k]);
+            ASSERT_EQ(doc.Catalogue().Lookup(static_cast<LookupKind>(k)).entries(), afterPurge[k]);
         }
     }
 }

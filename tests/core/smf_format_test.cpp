@@ -72,8 +72,8 @@ protected:
         doc.SetModified(true);
     }
     bool PreviousKept() const {
-        return doc.RecordCount() == 2 && doc.Value(1, Field::MovieName) == "Heat" &&
-               doc.IsModified();
+        return doc.Catalogue().Count() == 2 &&
+               doc.Catalogue().Value(1, Field::MovieName) == "Heat" && doc.IsModified();
     }
 
     FakeUI ui;
@@ -166,18 +166,18 @@ SmfBytes& BaseLists(SmfBytes& b, std::initializer_list<std::string_view> names) 
 }
 
 void ExpectBaseFields(const CReelkeepDoc& doc, std::initializer_list<std::string_view> names) {
-    ASSERT_EQ(doc.RecordCount(), names.size());
+    ASSERT_EQ(doc.Catalogue().Count(), names.size());
     std::uint32_t i = 0;
     for (std::string_view name : names) {
-        EXPECT_EQ(doc.Value(i, Field::MovieName), name);
-        EXPECT_EQ(doc.Value(i, Field::Actor1), "Actor One");
-        EXPECT_EQ(doc.Value(i, Field::Actor3), "Actor Three");
-        EXPECT_EQ(doc.Value(i, Field::Time), "95");
-        EXPECT_EQ(doc.Value(i, Field::Rating), "PG");
-        EXPECT_EQ(doc.Value(i, Field::TapeNumber), "7");
-        EXPECT_EQ(doc.Value(i, Field::Counter), "0100");
-        EXPECT_EQ(doc.Value(i, Field::MovieType), "Drama");
-        EXPECT_EQ(doc.Value(i, Field::MediaType), "VHS");
+        EXPECT_EQ(doc.Catalogue().Value(i, Field::MovieName), name);
+        EXPECT_EQ(doc.Catalogue().Value(i, Field::Actor1), "Actor One");
+        EXPECT_EQ(doc.Catalogue().Value(i, Field::Actor3), "Actor Three");
+        EXPECT_EQ(doc.Catalogue().Value(i, Field::Time), "95");
+        EXPECT_EQ(doc.Catalogue().Value(i, Field::Rating), "PG");
+        EXPECT_EQ(doc.Catalogue().Value(i, Field::TapeNumber), "7");
+        EXPECT_EQ(doc.Catalogue().Value(i, Field::Counter), "0100");
+        EXPECT_EQ(doc.Catalogue().Value(i, Field::MovieType), "Drama");
+        EXPECT_EQ(doc.Catalogue().Value(i, Field::MediaType), "VHS");
         ++i;
     }
 }
@@ -198,15 +198,15 @@ protected:
         EXPECT_EQ(run->steps, progressMax);
         EXPECT_TRUE(run->ended);
         if (!withColors) return;
-        EXPECT_EQ(doc.DataColors(), (std::vector<std::uint32_t>{0x0000FF}));
-        EXPECT_EQ(doc.HeadingColors(), (std::vector<std::uint32_t>{0x00FF00, 0xFF0000}));
+        EXPECT_EQ(doc.Shown().DataColors(), (std::vector<std::uint32_t>{0x0000FF}));
+        EXPECT_EQ(doc.Shown().HeadingColors(), (std::vector<std::uint32_t>{0x00FF00, 0xFF0000}));
     }
     void ExpectNoCustomData() {
-        for (std::uint32_t i = 0; i < doc.RecordCount(); ++i) {
-            for (int k = 0; k < 4; ++k) EXPECT_EQ(doc.Value(i, CustomField(k)), "");
+        for (std::uint32_t i = 0; i < doc.Catalogue().Count(); ++i) {
+            for (int k = 0; k < 4; ++k) EXPECT_EQ(doc.Catalogue().Value(i, CustomField(k)), "");
         }
-        EXPECT_EQ(doc.CustomHeadings()[0], "Director");
-        EXPECT_EQ(doc.Layouts()[0].positions[1], 123);
+        EXPECT_EQ(doc.Shown().CustomHeadings()[0], "Director");
+        EXPECT_EQ(doc.Shown().Layouts()[0].positions[1], 123);
     }
 };
 
@@ -218,7 +218,7 @@ TEST_F(SmfVersionTest, OldestVersionStartsWithTheRecordCount) {
     ExpectLoaded(13);
     ExpectBaseFields(doc, {"Zulu", "Alpha", "Mike"});
     ExpectNoCustomData();
-    for (std::uint32_t i = 0; i < 3; ++i) EXPECT_EQ(doc.Value(i, Field::Synopsis), "");
+    for (std::uint32_t i = 0; i < 3; ++i) EXPECT_EQ(doc.Catalogue().Value(i, Field::Synopsis), "");
 }
 
 TEST_F(SmfVersionTest, FieldsAnOlderVersionLacksDoNotKeepThePreviousCatalogues) {
@@ -232,7 +232,7 @@ TEST_F(SmfVersionTest, FieldsAnOlderVersionLacksDoNotKeepThePreviousCatalogues) 
     ASSERT_TRUE(LoadBytes(doc, b.bytes()));
     ExpectBaseFields(doc, {"One", "Two"});
     ExpectNoCustomData();
-    for (std::uint32_t i = 0; i < 2; ++i) EXPECT_EQ(doc.Value(i, Field::Synopsis), "");
+    for (std::uint32_t i = 0; i < 2; ++i) EXPECT_EQ(doc.Catalogue().Value(i, Field::Synopsis), "");
 }
 
 TEST_F(SmfVersionTest, UnknownMarkWithTopBitIsReadAsOldestBody) {
@@ -254,7 +254,7 @@ TEST_F(SmfVersionTest, SynopsisVersionKeepsLayoutsAndHeadings) {
     ExpectLoaded(14);
     ExpectBaseFields(doc, {"One", "Two"});
     ExpectNoCustomData();
-    EXPECT_EQ(doc.Value(0, Field::Synopsis), "First\r\nline");
+    EXPECT_EQ(doc.Catalogue().Value(0, Field::Synopsis), "First\r\nline");
     // The kept layouts are what the next save writes.
     const std::string saved = SaveBytes(doc);
     EXPECT_EQ(Hex(saved.substr(8 + 440, 4)), "7B 00 00 00");
@@ -270,13 +270,13 @@ TEST_F(SmfVersionTest, CustomVersionReadsHeadingsAndCustomFields) {
     ExpectLoaded(22);
     ExpectBaseFields(doc, {"One", "Two"});
     // An empty heading in the file leaves the heading in force.
-    EXPECT_EQ(doc.CustomHeadings(),
+    EXPECT_EQ(doc.Shown().CustomHeadings(),
               (std::array<std::string, 4>{"Made by", "Year", "Where", "Notes"}));
-    EXPECT_EQ(ui.viewHeadings, doc.CustomHeadings());
-    EXPECT_EQ(doc.Value(1, Field::Custom1), "B");
-    EXPECT_EQ(doc.Value(1, Field::Custom4), "y");
-    EXPECT_EQ(doc.Value(1, Field::Synopsis), "s2");
-    EXPECT_EQ(doc.Layouts()[0].positions[1], 123);
+    EXPECT_EQ(ui.viewHeadings, doc.Shown().CustomHeadings());
+    EXPECT_EQ(doc.Catalogue().Value(1, Field::Custom1), "B");
+    EXPECT_EQ(doc.Catalogue().Value(1, Field::Custom4), "y");
+    EXPECT_EQ(doc.Catalogue().Value(1, Field::Synopsis), "s2");
+    EXPECT_EQ(doc.Shown().Layouts()[0].positions[1], 123);
 }
 
 TEST_F(SmfVersionTest, CurrentVersionWithEmptyHeadingsLoadsAsEmptyCatalogue) {
@@ -286,10 +286,10 @@ TEST_F(SmfVersionTest, CurrentVersionWithEmptyHeadingsLoadsAsEmptyCatalogue) {
     b.Colors({}).Colors({}).U16(0);
     ASSERT_TRUE(LoadBytes(doc, b.bytes()));
     ExpectLoaded(23, false);
-    EXPECT_EQ(doc.RecordCount(), 0u);
-    EXPECT_EQ(doc.CustomHeadings()[3], "Notes");
+    EXPECT_EQ(doc.Catalogue().Count(), 0u);
+    EXPECT_EQ(doc.Shown().CustomHeadings()[3], "Notes");
     // The current version carries its own layouts.
-    EXPECT_TRUE(SameLayouts(doc.Layouts(), DefaultColumnLayouts()));
+    EXPECT_TRUE(SameLayouts(doc.Shown().Layouts(), DefaultColumnLayouts()));
 }
 
 TEST_F(SmfVersionTest, ListsLongerOrShorterThanTheRecordCountAreFittedToIt) {
@@ -301,10 +301,10 @@ TEST_F(SmfVersionTest, ListsLongerOrShorterThanTheRecordCountAreFittedToIt) {
     b.List({"only one synopsis"});
     ASSERT_TRUE(LoadBytes(doc, b.bytes()));
     ExpectLoaded(14);
-    EXPECT_EQ(doc.Value(1, Field::Actor1), "a2");
-    EXPECT_EQ(doc.Value(1, Field::Actor3), "");
-    EXPECT_EQ(doc.Value(1, Field::MovieName), "Two");
-    EXPECT_EQ(doc.Value(1, Field::Synopsis), "");
+    EXPECT_EQ(doc.Catalogue().Value(1, Field::Actor1), "a2");
+    EXPECT_EQ(doc.Catalogue().Value(1, Field::Actor3), "");
+    EXPECT_EQ(doc.Catalogue().Value(1, Field::MovieName), "Two");
+    EXPECT_EQ(doc.Catalogue().Value(1, Field::Synopsis), "");
 }
 
 TEST_F(SmfTest, LoadingEmptiesTheUndoJournalAndKeepsTheFilters) {
@@ -320,8 +320,8 @@ TEST_F(SmfTest, LoadingEmptiesTheUndoJournalAndKeepsTheFilters) {
     ASSERT_TRUE(LoadBytes(doc, b.bytes()));
     EXPECT_FALSE(doc.Undo().available);
     EXPECT_EQ(doc.Undo().size(), 0u);
-    EXPECT_EQ(doc.Filters()[0], "z");
-    EXPECT_EQ(doc.DisplayOrder(), std::vector<std::uint32_t>{0});
+    EXPECT_EQ(doc.Shown().Filters()[0], "z");
+    EXPECT_EQ(doc.Shown().Order(), std::vector<std::uint32_t>{0});
 }
 
 // ---- damaged and unusual files -----------------------------------------------------------
@@ -346,7 +346,7 @@ TEST_F(SmfTest, CountsBeyondTheFileAreRefusedBeforeAnythingChanges) {
         ui.messages.clear();
         EXPECT_FALSE(LoadBytes(doc, c.bytes()));
         EXPECT_EQ(ui.messages, std::vector<std::string>{std::string(msg::kUnexpectedFormat)});
-        EXPECT_EQ(doc.RecordCount(), 0u);
+        EXPECT_EQ(doc.Catalogue().Count(), 0u);
         test::ExpectConsistent(doc);
     }
 }
@@ -367,7 +367,7 @@ TEST_F(SmfTest, TruncationAtEveryOffsetFailsCleanly) {
         EXPECT_EQ(ui.messages, std::vector<std::string>{std::string(msg::kUnexpectedFormat)});
         // Either nothing was taken from the file, or the user gets a new empty catalogue.
         if (!PreviousKept()) {
-            EXPECT_EQ(doc.RecordCount(), 0u);
+            EXPECT_EQ(doc.Catalogue().Count(), 0u);
             EXPECT_FALSE(doc.IsModified());
             EXPECT_TRUE(doc.IsReady());
         }
@@ -424,12 +424,13 @@ TEST(SmfRoundTrip, RandomCataloguesSurviveSaveAndLoad) {
         CReelkeepDoc loaded(ui);
         loaded.OnNewDocument();
         ASSERT_TRUE(LoadBytes(loaded, bytes));
-        ASSERT_EQ(loaded.RecordCount(), count);
-        for (std::uint32_t i = 0; i < count; ++i) ASSERT_EQ(loaded.Record(i), original.Record(i));
-        EXPECT_EQ(loaded.CustomHeadings(), original.CustomHeadings());
-        EXPECT_TRUE(SameLayouts(loaded.Layouts(), original.Layouts()));
-        if (!loaded.Lookup(LookupKind::MovieTypes).empty()) {
-            EXPECT_EQ(loaded.HeadingColors(), std::vector<std::uint32_t>{0x112233});
+        ASSERT_EQ(loaded.Catalogue().Count(), count);
+        for (std::uint32_t i = 0; i < count; ++i)
+            ASSERT_EQ(loaded.Catalogue().Record(i), original.Catalogue().Record(i));
+        EXPECT_EQ(loaded.Shown().CustomHeadings(), original.Shown().CustomHeadings());
+        EXPECT_TRUE(SameLayouts(loaded.Shown().Layouts(), original.Shown().Layouts()));
+        if (!loaded.Catalogue().Lookup(LookupKind::MovieTypes).empty()) {
+            EXPECT_EQ(loaded.Shown().HeadingColors(), std::vector<std::uint32_t>{0x112233});
         }
         // Once loaded, a catalogue saves to the same bytes again and again.
         const std::string again = SaveBytes(loaded);

@@ -16,7 +16,8 @@ namespace {
 
 std::vector<std::string> TitlesInOrder(const CReelkeepDoc& doc) {
     std::vector<std::string> titles;
-    for (std::uint32_t r : doc.DisplayOrder()) titles.push_back(doc.Value(r, Field::MovieName));
+    for (std::uint32_t r : doc.Shown().Order())
+        titles.push_back(doc.Catalogue().Value(r, Field::MovieName));
     return titles;
 }
 
@@ -45,9 +46,9 @@ TEST(TitleSortCommand, UsesTheIgnoreTheOptionOfTheCurrentMode) {
         DocSteps(doc).TitleSort();
         EXPECT_EQ(TitlesInOrder(doc),
                   (std::vector<std::string>{"The Abyss", "Abyss", "Alien", "Zed"}));
-        EXPECT_EQ(doc.CurrentSort(), SortMark::Title);
-        EXPECT_EQ(doc.OneLineFlag(), oneLine);
-        EXPECT_EQ(doc.NormalViewFlag(), !oneLine);
+        EXPECT_EQ(doc.Shown().State().sort, SortMark::Title);
+        EXPECT_EQ(doc.Shown().State().OneLine(), oneLine);
+        EXPECT_EQ(doc.Shown().State().NormalView(), !oneLine);
     }
 }
 
@@ -88,11 +89,11 @@ TEST(TitleSortDifferential, MatchesTheExchangeSortOnRandomCatalogues) {
         doc.SetProgressEnabled(true);
         ui.progress.clear();
 
-        ref::Order expected = doc.DisplayOrder();
+        ref::Order expected = doc.Shown().Order();
         const std::uint32_t gaps = ref::TitleSort(
             expected, records, oneLine ? options.ignoreTheOneLine : options.ignoreTheNormal);
         DocSteps(doc).TitleSort();
-        ASSERT_EQ(doc.DisplayOrder(), expected) << "round " << round;
+        ASSERT_EQ(doc.Shown().Order(), expected) << "round " << round;
         ASSERT_EQ(ui.progress.size(), 1u);
         EXPECT_EQ(ui.progress[0].max, gaps);
         EXPECT_EQ(ui.progress[0].steps, gaps);

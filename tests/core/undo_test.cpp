@@ -34,7 +34,7 @@ TEST(Undo, TakesBackAnEnter) {
     DocSteps(c.doc).EnterCommand();
     c.doc.Execute(CommandId::Undo);
     EXPECT_EQ(c.Stored(), (Titles{"Delta", "Alpha", "Charlie", "Bravo"}));
-    EXPECT_FALSE(c.doc.Lookup(LookupKind::Actors).Contains("Eve"));
+    EXPECT_FALSE(c.doc.Catalogue().Lookup(LookupKind::Actors).Contains("Eve"));
     EXPECT_FALSE(c.doc.IsEnabled(CommandId::Undo));
     EXPECT_TRUE(c.doc.IsModified());
     ExpectConsistent(c.doc);
@@ -46,15 +46,15 @@ TEST(Undo, BringsDeletedMoviesBackAtTheEndInTheirSortedPlaces) {
     c.ui.deleteAnswers = {DeleteAnswer::YesToAll};
     DocSteps(c.doc).DeleteCommand();
     ASSERT_EQ(c.Stored(), Titles{"Bravo"});
-    ASSERT_FALSE(c.doc.Lookup(LookupKind::MovieTypes).Contains("Drama"));
+    ASSERT_FALSE(c.doc.Catalogue().Lookup(LookupKind::MovieTypes).Contains("Drama"));
 
     DocSteps(c.doc).UndoCommand();
     EXPECT_EQ(c.Stored(), (Titles{"Bravo", "Alpha", "Charlie", "Delta"}));
     EXPECT_EQ(c.Displayed(), (Titles{"Alpha", "Bravo", "Charlie", "Delta"}));
-    EXPECT_TRUE(c.doc.Lookup(LookupKind::MovieTypes).Contains("Drama"));
-    EXPECT_TRUE(c.doc.Lookup(LookupKind::Custom2).Contains("Boxed"));
-    EXPECT_TRUE(c.doc.Lookup(LookupKind::Ratings).Contains("R"));
-    EXPECT_EQ(c.doc.Value(3, Field::Actor1), "Dee");
+    EXPECT_TRUE(c.doc.Catalogue().Lookup(LookupKind::MovieTypes).Contains("Drama"));
+    EXPECT_TRUE(c.doc.Catalogue().Lookup(LookupKind::Custom2).Contains("Boxed"));
+    EXPECT_TRUE(c.doc.Catalogue().Lookup(LookupKind::Ratings).Contains("R"));
+    EXPECT_EQ(c.doc.Catalogue().Value(3, Field::Actor1), "Dee");
     ExpectConsistent(c.doc);
 }
 
@@ -66,7 +66,7 @@ TEST(Undo, WritesModifiedValuesBack) {
     ASSERT_EQ(c.Stored(), (Titles{"Delta", "Zeta", "Charlie", "Omega"}));
     DocSteps(c.doc).UndoCommand();
     EXPECT_EQ(c.Stored(), (Titles{"Delta", "Alpha", "Charlie", "Bravo"}));
-    EXPECT_EQ(c.doc.Value(1, Field::MovieType), "Drama");
+    EXPECT_EQ(c.doc.Catalogue().Value(1, Field::MovieType), "Drama");
     EXPECT_EQ(c.Displayed(), (Titles{"Alpha", "Bravo", "Charlie", "Delta"}));
 }
 
@@ -74,14 +74,14 @@ TEST(Undo, RestoresTheOriginalOfAMovieModifiedTwice) {
     // In the actor index a movie with two selected actors is shown by Modify twice.
     Catalogue c({{.title = "Duo", .actor1 = "Ann", .actor2 = "Bob"}, {.title = "Solo"}});
     c.doc.Execute(CommandId::SortByActors);
-    ASSERT_EQ(c.doc.ActorRowCount(), 3u);  // Ann: Duo; Bob: Duo; NO ACTOR LISTED: Solo
+    ASSERT_EQ(c.doc.Shown().ActorRowCount(), 3u);  // Ann: Duo; Bob: Duo; NO ACTOR LISTED: Solo
     c.Select({1, 1, 0});
     c.ui.entryAnswers = {ToRecord({.title = "First", .actor1 = "Ann", .actor2 = "Bob"}),
                          ToRecord({.title = "Second", .actor1 = "Ann", .actor2 = "Bob"})};
     DocSteps(c.doc).ModifyCommand();
-    ASSERT_EQ(c.doc.Value(0, Field::MovieName), "Second");
+    ASSERT_EQ(c.doc.Catalogue().Value(0, Field::MovieName), "Second");
     DocSteps(c.doc).UndoCommand();
-    EXPECT_EQ(c.doc.Value(0, Field::MovieName), "Duo");
+    EXPECT_EQ(c.doc.Catalogue().Value(0, Field::MovieName), "Duo");
 }
 
 TEST(Undo, ListsRestoredMoviesUnderTheirActorsInActorSort) {
@@ -91,13 +91,14 @@ TEST(Undo, ListsRestoredMoviesUnderTheirActorsInActorSort) {
     c.Select({1, 0, 0});  // Ann: Duo
     c.ui.deleteAnswers = {DeleteAnswer::Yes};
     DocSteps(c.doc).DeleteCommand();
-    ASSERT_EQ(c.doc.ActorRowCount(), 1u);  // Cy: Solo
+    ASSERT_EQ(c.doc.Shown().ActorRowCount(), 1u);  // Cy: Solo
     DocSteps(c.doc).UndoCommand();
-    ASSERT_EQ(c.doc.CurrentSort(), SortMark::Actors);
+    ASSERT_EQ(c.doc.Shown().State().sort, SortMark::Actors);
     std::vector<std::pair<std::string, std::string>> rows;
-    for (std::uint32_t r = 0; r < c.doc.ActorRowCount(); ++r) {
-        rows.emplace_back(c.doc.ActorRowGroupName(r),
-                          c.doc.Value(c.doc.ActorRowRecord(r), Field::MovieName));
+    for (std::uint32_t r = 0; r < c.doc.Shown().ActorRowCount(); ++r) {
+        rows.emplace_back(
+            c.doc.Shown().ActorRowGroupName(r),
+            c.doc.Catalogue().Value(c.doc.Shown().ActorRowRecord(r), Field::MovieName));
     }
     EXPECT_EQ(rows, (std::vector<std::pair<std::string, std::string>>{
                         {"Ann", "Duo"}, {"Bob", "Duo"}, {"Cy", "Solo"}}));
@@ -112,7 +113,7 @@ TEST(Undo, IsAvailableOnlyAfterAChangeAndNotInLabelFormat) {
     c.doc.Execute(CommandId::DisplayLabelFormat);
     EXPECT_FALSE(c.doc.IsEnabled(CommandId::Undo));
     c.doc.Execute(CommandId::Undo);
-    EXPECT_EQ(c.doc.RecordCount(), 5u);  // a disabled command does not run
+    EXPECT_EQ(c.doc.Catalogue().Count(), 5u);  // a disabled command does not run
 }
 
 TEST(UndoJournal, IsEmptiedByEachCommandAndByANewCatalogue) {
@@ -167,7 +168,7 @@ TEST(OutOfMemory, UndoLosesNoRestoredMovieWhereverMemoryRunsOut) {
         ExpectConsistent(c.doc);
         const auto skipped = std::count(c.ui.messages.begin(), c.ui.messages.end(),
                                         std::string(msg::kNoMemoryRestoreUndo));
-        EXPECT_EQ(c.doc.RecordCount(), 5u - skipped) << "failing allocation " << k;
+        EXPECT_EQ(c.doc.Catalogue().Count(), 5u - skipped) << "failing allocation " << k;
         if (!failed) break;
     }
 }

@@ -42,7 +42,7 @@ private slots:
     void importsWithTheUsersMappingAndUndoTakesItBack() {
         CReelkeepApp& app = AppImporting(
             "Title;Studio;Tape #\r\nZulu;Acme;7\r\nYankee;Best;8\r\nX;\"a;b\";9;z\r\n");
-        const QString studio = QString::fromStdString(app.Doc().CustomHeadings()[2]);
+        const QString studio = QString::fromStdString(app.Doc().Shown().CustomHeadings()[2]);
         WhenModalShown([studio](QWidget* modal) {
             auto* dialog = qobject_cast<CCsvImportDialog*>(modal);
             QVERIFY(dialog != nullptr);
@@ -56,18 +56,18 @@ private slots:
         });
         app.Frame().ExecuteCommand(CommandId::ImportCsv);
         CReelkeepDoc& doc = app.Doc();
-        QCOMPARE(doc.RecordCount(), 5u);
-        QCOMPARE(doc.Value(3, Field::MovieName), std::string("Zulu"));
-        QCOMPARE(doc.Value(3, Field::Custom3), std::string("Acme"));
-        QCOMPARE(doc.Value(4, Field::TapeNumber), std::string("8"));
+        QCOMPARE(doc.Catalogue().Count(), 5u);
+        QCOMPARE(doc.Catalogue().Value(3, Field::MovieName), std::string("Zulu"));
+        QCOMPARE(doc.Catalogue().Value(3, Field::Custom3), std::string("Acme"));
+        QCOMPARE(doc.Catalogue().Value(4, Field::TapeNumber), std::string("8"));
         QCOMPARE(harness_.dialogs->messages.back(),
                  QStringLiteral("Movies imported: 2\nLines left out: 1\n"
                                 "line 4: left out, too many fields"));
         QVERIFY(app.Frame().Action(CommandId::Undo)->isEnabled());
 
         app.Frame().ExecuteCommand(CommandId::Undo);
-        QCOMPARE(doc.RecordCount(), 3u);
-        QCOMPARE(doc.Value(2, Field::MovieName), std::string("Heat"));
+        QCOMPARE(doc.Catalogue().Count(), 3u);
+        QCOMPARE(doc.Catalogue().Value(2, Field::MovieName), std::string("Heat"));
     }
 
     void choosingAFieldSkipsTheColumnThatHadIt() {

@@ -141,9 +141,9 @@ private slots:
             "[User Data]\nTapeText=1\nNlViewThe=0\nCustom 2=1\nDataColor=255\n"
             "Face Name=\nFont Size=120\nPFace Name=Arial\nPFont Size=100\nPFont Weight=700\n");
         QCOMPARE(app.Options().tapeText, 1);
-        QVERIFY(app.Doc().Options().tapeText);
-        QVERIFY(!app.Doc().Options().ignoreTheNormal);
-        QVERIFY(app.Doc().Options().showCustom[1]);
+        QVERIFY(app.Doc().Shown().Options().tapeText);
+        QVERIFY(!app.Doc().Shown().Options().ignoreTheNormal);
+        QVERIFY(app.Doc().Shown().Options().showCustom[1]);
         QCOMPARE(app.Colors().data, 255u);
         QCOMPARE(app.ScreenFont(), FontSpec{});  // no face: the whole default font
         QCOMPARE(app.LabelFont().face, QStringLiteral("Arial"));
@@ -288,8 +288,8 @@ private slots:
 
         // A disabled command does not run even when asked for directly.
         frame.ExecuteCommand(CommandId::SortByTime);
-        QVERIFY(app.Doc().LabelFormatFlag());
-        QVERIFY(app.Doc().CurrentSort() != SortMark::Time);
+        QVERIFY(app.Doc().Shown().State().LabelFormat());
+        QVERIFY(app.Doc().Shown().State().sort != SortMark::Time);
 
         frame.ExecuteCommand(CommandId::DisplayNormalView);
         QVERIFY(enabled(CommandId::Enter));
@@ -338,11 +338,11 @@ private slots:
 
         frame.ExecuteCommand(CommandId::FileNew);
         QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - Reelkeep"));
-        QCOMPARE(app.Doc().RecordCount(), 0u);
+        QCOMPARE(app.Doc().Catalogue().Count(), 0u);
 
         entries[1]->trigger();
         QCOMPARE(frame.windowTitle(), QStringLiteral("first.smf - Reelkeep"));
-        QCOMPARE(app.Doc().RecordCount(), 3u);
+        QCOMPARE(app.Doc().Catalogue().Count(), 3u);
         QCOMPARE(entries[0]->text(), QStringLiteral("&1 first.smf"));
         QVERIFY(StoreText().contains(QStringLiteral("File1=") + first + u'\n'));
 
@@ -352,14 +352,14 @@ private slots:
         QCOMPARE(dialogs_->messages.size(), 1);
         QVERIFY(dialogs_->messages.front().contains(QStringLiteral("Cannot find this file")));
         QCOMPARE(frame.windowTitle(), QStringLiteral("first.smf - Reelkeep"));
-        QCOMPARE(app.Doc().RecordCount(), 3u);
+        QCOMPARE(app.Doc().Catalogue().Count(), 3u);
         QVERIFY(!entries[1]->isVisible());
 
         // Opening through the dialog, and a dropped file.
         frame.ExecuteCommand(CommandId::FileNew);
         dialogs_->openNames.push_back(first);
         frame.ExecuteCommand(CommandId::FileOpen);
-        QCOMPARE(app.Doc().RecordCount(), 3u);
+        QCOMPARE(app.Doc().Catalogue().Count(), 3u);
         frame.ExecuteCommand(CommandId::FileNew);
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(first)});
@@ -370,7 +370,7 @@ private slots:
         QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&frame, &drop);
         QCOMPARE(frame.windowTitle(), QStringLiteral("first.smf - Reelkeep"));
-        QCOMPARE(app.Doc().RecordCount(), 3u);
+        QCOMPARE(app.Doc().Catalogue().Count(), 3u);
     }
 
     void emptyFileOpensAsANewCatalogue() {
@@ -388,14 +388,14 @@ private slots:
         dialogs_->openNames = {empty.fileName()};
         app.Frame().ExecuteCommand(CommandId::FileOpen);
         QCOMPARE(app.Frame().windowTitle(), QStringLiteral("empty.smf - Reelkeep"));
-        QCOMPARE(app.Doc().RecordCount(), 0u);
-        QVERIFY(app.Doc().Lookup(LookupKind::Actors).empty());
+        QCOMPARE(app.Doc().Catalogue().Count(), 0u);
+        QVERIFY(app.Doc().Catalogue().Lookup(LookupKind::Actors).empty());
         QVERIFY(!app.Doc().IsModified());
         // Saving now writes an empty catalogue, not the discarded movie.
         app.Frame().ExecuteCommand(CommandId::FileSave);
         CReelkeepDoc reread(app.Doc().ui());
         QVERIFY(reread.OpenDocument(FromQt(empty.fileName())));
-        QCOMPARE(reread.RecordCount(), 0u);
+        QCOMPARE(reread.Catalogue().Count(), 0u);
     }
 
     void aNewCatalogueAndTheActorIndexStartAtTheTop() {
@@ -449,7 +449,7 @@ private slots:
         bad.close();
         QVERIFY(!app.Frame().Lifetime().OpenFile(bad.fileName()));
         QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Unexpected file format.")});
-        QCOMPARE(app.Doc().RecordCount(), 0u);
+        QCOMPARE(app.Doc().Catalogue().Count(), 0u);
         // Saving now must not write the empty catalogue over good.smf.
         QCOMPARE(app.Frame().windowTitle(), QStringLiteral("Untitled - Reelkeep"));
         app.Frame().ExecuteCommand(CommandId::FileSave);  // asks for a name; cancelled
@@ -464,25 +464,25 @@ private slots:
         dialogs_->answers = {MessageAnswer::Cancel};
         frame.ExecuteCommand(CommandId::FileNew);
         QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Save changes to Untitled?")});
-        QCOMPARE(app.Doc().RecordCount(), 3u);
+        QCOMPARE(app.Doc().Catalogue().Count(), 3u);
         QVERIFY(app.Doc().IsModified());
 
         // Yes on an unnamed catalogue asks for a name; cancelling that abandons the command.
         dialogs_->answers = {MessageAnswer::Yes};
         frame.ExecuteCommand(CommandId::FileNew);
-        QCOMPARE(app.Doc().RecordCount(), 3u);
+        QCOMPARE(app.Doc().Catalogue().Count(), 3u);
 
         dialogs_->answers = {MessageAnswer::Yes};
         dialogs_->saveNames = {Path(QStringLiteral("kept"))};
         frame.ExecuteCommand(CommandId::FileNew);
         QVERIFY(QFile::exists(Path(QStringLiteral("kept"))));
-        QCOMPARE(app.Doc().RecordCount(), 0u);
+        QCOMPARE(app.Doc().Catalogue().Count(), 0u);
         QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - Reelkeep"));
 
         FillCatalogue(app.Doc());
         dialogs_->answers = {MessageAnswer::No};
         frame.ExecuteCommand(CommandId::FileNew);
-        QCOMPARE(app.Doc().RecordCount(), 0u);
+        QCOMPARE(app.Doc().Catalogue().Count(), 0u);
         QVERIFY(!app.Doc().IsModified());
 
         // Closing asks too; Cancel keeps the window open and writes no placement.
@@ -511,7 +511,7 @@ private slots:
 
         CReelkeepApp& app = NewApp(loadLast);
         QVERIFY(app.Start({QStringLiteral("reelkeep")}));
-        QCOMPARE(app.Doc().RecordCount(), 3u);
+        QCOMPARE(app.Doc().Catalogue().Count(), 3u);
         QCOMPARE(app.Frame().windowTitle(), QStringLiteral("last.smf - Reelkeep"));
 
         // The command line wins over LoadLast.
@@ -596,7 +596,7 @@ private slots:
 
         FillCatalogue(app.Doc());
         frame.ExecuteCommand(CommandId::SortByTime);
-        QCOMPARE(app.Doc().CurrentSort(), SortMark::Time);
+        QCOMPARE(app.Doc().Shown().State().sort, SortMark::Time);
         QVERIFY(!panes.InProgressLayout());
         QCOMPARE(panes.VisiblePaneCount(), 4);
         const auto& indicators = panes.Indicators();

@@ -75,13 +75,14 @@ private:
 // Every field array at the record count and every listed record in the store.
 bool Consistent(const CReelkeepDoc& doc) {
     for (std::size_t f = 0; f < kFieldCount; ++f) {
-        if (doc.Column(static_cast<Field>(f)).size() != doc.RecordCount()) return false;
+        if (doc.Catalogue().Column(static_cast<Field>(f)).size() != doc.Catalogue().Count())
+            return false;
     }
-    for (const std::uint32_t record : doc.DisplayOrder()) {
-        if (record >= doc.RecordCount()) return false;
+    for (const std::uint32_t record : doc.Shown().Order()) {
+        if (record >= doc.Catalogue().Count()) return false;
     }
-    for (std::uint32_t row = 0; row < doc.ActorRowCount(); ++row) {
-        if (doc.ActorRowRecord(row) >= doc.RecordCount()) return false;
+    for (std::uint32_t row = 0; row < doc.Shown().ActorRowCount(); ++row) {
+        if (doc.Shown().ActorRowRecord(row) >= doc.Catalogue().Count()) return false;
     }
     return true;
 }
@@ -92,7 +93,7 @@ std::vector<std::uint32_t> FreshOrder(const QString& path) {
     CReelkeepDoc doc(ui);
     doc.OnNewDocument();
     doc.OpenDocument(FromQt(path));
-    return doc.DisplayOrder();
+    return doc.Shown().Order();
 }
 
 enum class Outcome { Opened, NewCatalogue, PreviousKept };
@@ -127,7 +128,7 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         OpenThroughTheMenu(frame, c.base);
         frame.ExecuteCommand(mode);
-        const std::uint32_t baseCount = doc.RecordCount();
+        const std::uint32_t baseCount = doc.Catalogue().Count();
         QCoreApplication::processEvents();  // the scroll bars settle after the first paint
         const QImage before = frame.View().viewport()->grab().toImage();
 
@@ -146,30 +147,31 @@ private:
         switch (c.outcome) {
             case Outcome::Opened:
                 QVERIFY(harness_.dialogs->messages.isEmpty());
-                QCOMPARE(doc.DisplayOrder(), FreshOrder(c.file));
+                QCOMPARE(doc.Shown().Order(), FreshOrder(c.file));
                 QCOMPARE(frame.windowTitle(), QFileInfo(c.file).fileName() + " - Reelkeep");
                 break;
             case Outcome::NewCatalogue:
                 QCOMPARE(harness_.dialogs->messages, formatError);
-                QCOMPARE(doc.RecordCount(), 0u);
+                QCOMPARE(doc.Catalogue().Count(), 0u);
                 QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - Reelkeep"));
                 break;
             case Outcome::PreviousKept:
                 QCOMPARE(harness_.dialogs->messages, formatError);
-                QCOMPARE(doc.RecordCount(), baseCount);
+                QCOMPARE(doc.Catalogue().Count(), baseCount);
                 QCOMPARE(frame.windowTitle(), QFileInfo(c.base).fileName() + " - Reelkeep");
                 break;
         }
         // The check marks tell the order shown, the status bar is back to its four panes, and
         // the entry dialog offers this catalogue's values.
         QCOMPARE(frame.Action(CommandId::SortByTitle)->isChecked(),
-                 doc.CurrentSort() == SortMark::Title);
+                 doc.Shown().State().sort == SortMark::Title);
         QVERIFY(!frame.StatusPanes().InProgressLayout());
         QCOMPARE(frame.StatusPanes().VisiblePaneCount(), 4);
         for (std::size_t k = 0; k < kLookupCount; ++k) {
             // The movie types are put in order after the copy, for the label colours.
-            std::vector<std::string> offered = doc.EntryLists()[k];
-            std::vector<std::string> inUse = doc.Lookup(static_cast<LookupKind>(k)).entries();
+            std::vector<std::string> offered = doc.Catalogue().EntryLists()[k];
+            std::vector<std::string> inUse =
+                doc.Catalogue().Lookup(static_cast<LookupKind>(k)).entries();
             std::sort(offered.begin(), offered.end());
             std::sort(inUse.begin(), inUse.end());
             QCOMPARE(offered, inUse);

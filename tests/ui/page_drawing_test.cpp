@@ -57,8 +57,8 @@ struct PageFixture {
         ReportPagination job;
         job.kind = kind;
         job.printCount = kind == ReportKind::Actors
-                             ? doc.ActorRowCount()
-                             : static_cast<std::uint32_t>(doc.DisplayOrder().size());
+                             ? doc.Shown().ActorRowCount()
+                             : static_cast<std::uint32_t>(doc.Shown().Order().size());
         job.breaks = PageBreaks::Letter;  // the pages come from the tables
         job.totalPages = static_cast<std::uint32_t>(first.size());
         job.linesPerPage = metrics.linesPerPage - (kind == ReportKind::Normal ? 2 : 3);
@@ -220,7 +220,7 @@ private slots:
     void listCellShowsAValueWithBreaksOnOneLine() {
         PageFixture f;
         DocSteps(f.doc).OneLineSortsCommand();
-        DocSteps(f.doc).SetValue(f.doc.DisplayOrder()[0], Field::MovieName,
+        DocSteps(f.doc).SetValue(f.doc.Shown().Order()[0], Field::MovieName,
                                  "Movie 000\r\nPart\nTwo\rEnd");
         const PageRecording page = f.Report(f.Job(ReportKind::OneLine, {0}, {0}), 1);
         QVERIFY(FindText(page, "Movie 000 Part Two End"));
@@ -229,7 +229,7 @@ private slots:
     void actorPageRulesTheKeyColumnOnlyAboveAnActor() {
         PageFixture f;
         DocSteps(f.doc).SortByActorsCommand();
-        const std::uint32_t rows = f.doc.ActorRowCount();
+        const std::uint32_t rows = f.doc.Shown().ActorRowCount();
         const PageRecording page = f.Report(f.Job(ReportKind::Actors, {0}, {rows - 1}), 1);
         QVERIFY(FindText(page, "Actors"));
         const int left = f.metrics.Inch(38) - 8, L = f.metrics.lineHeight;
@@ -239,7 +239,7 @@ private slots:
                 return qRound(l.line.y1()) == y && qRound(l.line.y2()) == y &&
                        qRound(std::min(l.line.x1(), l.line.x2())) == left;
             });
-            QCOMPARE(ruled, !f.doc.ActorRowGroupName(row).empty());
+            QCOMPARE(ruled, !f.doc.Shown().ActorRowGroupName(row).empty());
         }
     }
 
@@ -293,7 +293,7 @@ private slots:
         PageFixture f;
         DocSteps(f.doc).DisplayLabelFormatCommand();
         f.Measure(f.fonts.label);
-        const LabelJob job = LargeSelectionJob({Label{}, f.doc.Labels()[3]}, 1);
+        const LabelJob job = LargeSelectionJob({Label{}, f.doc.Shown().Labels()[3]}, 1);
         const PageRecording page = f.Labels(job, 1);
         const int right = f.metrics.Inch(455);
         QVERIFY(FindText(page, "Movie 003"));

@@ -257,14 +257,14 @@ private slots:
         QCOMPARE(again.Frame().Lifetime().Path(), userFile);
         QCOMPARE(again.Frame().windowTitle(), QStringLiteral("tapes.smf - Reelkeep"));
         QVERIFY(again.Doc().IsModified());
-        QCOMPARE(again.Doc().RecordCount(), 2U);
+        QCOMPARE(again.Doc().Catalogue().Count(), 2U);
 
         QVERIFY(again.Frame().Lifetime().Save());
         QVERIFY(harness_.dialogs->saveNames.empty());
         SilentUI ui;
         CReelkeepDoc reread(ui);
         QVERIFY(reread.OpenDocument(FromQt(userFile)));
-        QCOMPARE(reread.RecordCount(), 2U);
+        QCOMPARE(reread.Catalogue().Count(), 2U);
         QVERIFY(!again.Frame().Recovery().Leftover().has_value());
     }
 
@@ -274,7 +274,7 @@ private slots:
         Crash(app);
         CReelkeepApp& again = harness_.StartedApp();
         QCOMPARE(harness_.dialogs->recoverQuestions.size(), qsizetype(1));
-        QCOMPARE(again.Doc().RecordCount(), 0U);
+        QCOMPARE(again.Doc().Catalogue().Count(), 0U);
         QVERIFY(!again.Doc().IsModified());
         QVERIFY(!QFile::exists(again.Frame().Recovery().CopyPath()));
     }
@@ -367,7 +367,7 @@ private slots:
         QVERIFY(harness_.app->Start({QStringLiteral("reelkeep")}));
         CReelkeepApp& again = *harness_.app;
         QCOMPARE(harness_.dialogs->recoverQuestions, QStringList{offer});
-        QCOMPARE(again.Doc().RecordCount(), 3U);
+        QCOMPARE(again.Doc().Catalogue().Count(), 3U);
         QVERIFY(again.Doc().IsModified());
         QVERIFY(again.Frame().Lifetime().Path().isEmpty());
         // Kept until saved: a second crash must not lose the changes.

@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(run.status, 0);
         QCOMPARE(run.errors, QByteArray());
         QTRY_COMPARE(Title(), QStringLiteral("sample.smf - Reelkeep"));
-        QCOMPARE(Doc().RecordCount(), 60U);
+        QCOMPARE(Doc().Catalogue().Count(), 60U);
         QVERIFY(harness_.dialogs->messages.isEmpty());
     }
 
@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(StartAgain({kSample}).status, 0);
         QTRY_COMPARE(harness_.dialogs->messages,
                      QStringList{QStringLiteral("Save changes to Untitled?")});
-        QCOMPARE(Doc().RecordCount(), 3U);
+        QCOMPARE(Doc().Catalogue().Count(), 3U);
         QVERIFY(Doc().IsModified());
         QCOMPARE(Title(), QStringLiteral("Untitled - Reelkeep"));
 

@@ -216,7 +216,7 @@ private slots:
         QCOMPARE(f.view.Scroll().scrollY, 0);
         QVERIFY(f.view.verticalScrollBar()->maximum() > 0);
         QCOMPARE(f.view.verticalScrollBar()->singleStep(), m.lineHeight);
-        const auto& title = f.doc.Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
+        const auto& title = f.doc.Shown().Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
         QCOMPARE(title.positions[1], InchToPixels(m.dpiY, 200));
     }
 

@@ -136,7 +136,7 @@ private slots:
         for (int k = 0; k < 3; ++k) DocSteps(f.doc).AppendRecord(MovieRecord(k, k + 1));
         DocSteps(f.doc).RebuildDisplayOrder();
         f.doc.Execute(CommandId::OneLineSorts);
-        QCOMPARE(f.doc.CurrentSort(), SortMark::None);
+        QCOMPARE(f.doc.Shown().State().sort, SortMark::None);
         const int L = f.L();
         const QImage image = f.Client();
         const QRect header(0, 0, f.Viewport()->width(), L);
@@ -159,9 +159,10 @@ private slots:
         const QImage image = f.Client();
         const int L = f.L();
         const int keyRight =
-            f.doc.Layouts()[static_cast<std::size_t>(LayoutKey::ActorIndex)].positions[1] - 4;
+            f.doc.Shown().Layouts()[static_cast<std::size_t>(LayoutKey::ActorIndex)].positions[1] -
+            4;
         QVERIFY(CountColor(image, Edges(10, L + 2, keyRight, 2 * L), f.colors.data) > 10);
-        QCOMPARE(f.doc.ActorRowGroupName(1), std::string_view());
+        QCOMPARE(f.doc.Shown().ActorRowGroupName(1), std::string_view());
         QCOMPARE(CountColor(image, Edges(10, 2 * L + 2, keyRight, 3 * L), f.colors.data), 0);
     }
 

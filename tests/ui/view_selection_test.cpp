@@ -130,8 +130,8 @@ private slots:
             DocSteps(f.doc).AppendRecord(MovieRecord(100 + k, 1));  // share tape 1
         DocSteps(f.doc).RebuildDisplayOrder();
         DocSteps(f.doc).DisplayLabelFormatCommand();
-        const std::size_t labels = f.doc.Labels().size();
-        QVERIFY(labels < f.doc.DisplayOrder().size());
+        const std::size_t labels = f.doc.Shown().Labels().size();
+        QVERIFY(labels < f.doc.Shown().Order().size());
         f.view.Execute(CommandId::SelectAll);
         f.Client();  // a paint must keep the selection
         QCOMPARE(f.view.Selection().CountSelected(), labels);
@@ -214,7 +214,7 @@ private slots:
     void sizingCursorOverHeaderBoundaries() {
         ListFixture f;
         const int boundary =
-            f.doc.Layouts()[static_cast<std::size_t>(LayoutKey::Title)].positions[1];
+            f.doc.Shown().Layouts()[static_cast<std::size_t>(LayoutKey::Title)].positions[1];
         QTest::mouseMove(f.Viewport(), {boundary + 2, f.L() / 2});
         QCOMPARE(f.Viewport()->cursor().shape(), Qt::SizeHorCursor);
         QTest::mouseMove(f.Viewport(), {boundary + 30, f.L() / 2});

@@ -29,7 +29,7 @@ bool AsksAgain(DeleteAnswer answer) {
 
 void CReelkeepDoc::StoreViewSelection() {
     try {
-        rowSelection_.flags = ui_.SelectedRowFlags();
+        shown_.Selection().flags = ui_.SelectedRowFlags();
     } catch (const std::bad_alloc&) {
         // A partial copy would shift later rows onto the wrong records; keep none instead.
         shown_.Selection().flags.clear();
@@ -38,8 +38,8 @@ void CReelkeepDoc::StoreViewSelection() {
 }
 
 bool CReelkeepDoc::ListingRecordAt(std::uint32_t row, std::uint32_t& record) const {
-    if (row >= ListingCount()) return false;
-    record = ListingRecord(row);
+    if (row >= shown_.ListingCount()) return false;
+    record = shown_.ListingRecord(row);
     return record < catalogue_.Count();
 }
 
@@ -58,7 +58,7 @@ void CReelkeepDoc::EnterCommand() {
     values.fields[FieldIndex(Field::TapeNumber)] = std::to_string(catalogue_.Count() + 1ULL);
     values.fields[FieldIndex(Field::MediaType)] =
         catalogue_.Count() == 0 ? std::string(msg::kDefaultMediaType)
-                                : Value(catalogue_.Count() - 1, Field::MediaType);
+                                : catalogue_.Value(catalogue_.Count() - 1, Field::MediaType);
     if (!ui_.RunEntryDialog(values)) return;
 
     const std::uint32_t added = catalogue_.Count();
@@ -91,7 +91,7 @@ void CReelkeepDoc::ModifyCommand() {
     for (std::uint32_t row = 0; row < flags.size(); ++row) {
         std::uint32_t record = 0;
         if (flags[row] == 0 || !ListingRecordAt(row, record)) continue;
-        EntryDialogValues values{Record(record), shown_.CustomHeadings()};
+        EntryDialogValues values{catalogue_.Record(record), shown_.CustomHeadings()};
         if (!ui_.RunEntryDialog(values)) continue;
         RecordUndo(record, msg::kUndoUnmodify);
         SetRecord(record, std::move(values.fields));
@@ -122,8 +122,9 @@ void CReelkeepDoc::DeleteCommand() {
         if (AsksAgain(running)) {
             // Closing the question without an answer must not delete anything: it ends the
             // asking as No to All would.
-            running = ui_.RunDeleteDialog(DeleteQuestion(Value(record, Field::MovieName)))
-                          .value_or(DeleteAnswer::NoToAll);
+            running =
+                ui_.RunDeleteDialog(DeleteQuestion(catalogue_.Value(record, Field::MovieName)))
+                    .value_or(DeleteAnswer::NoToAll);
         }
         if (!Confirms(running)) continue;
         RecordUndo(record, msg::kUndoRestore);

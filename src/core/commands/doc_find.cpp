@@ -11,7 +11,7 @@ namespace {
 
 bool RecordMatches(const CReelkeepDoc& doc, std::uint32_t record, const FindMatcher& matcher) {
     for (std::size_t f = 0; f < kFieldCount; ++f) {
-        if (matcher.Matches(doc.Value(record, static_cast<Field>(f)))) return true;
+        if (matcher.Matches(doc.Catalogue().Value(record, static_cast<Field>(f)))) return true;
     }
     return false;
 }
@@ -19,10 +19,10 @@ bool RecordMatches(const CReelkeepDoc& doc, std::uint32_t record, const FindMatc
 // Which records match, found field array by field array in storage order: walking the listing
 // in display order would fetch fifteen scattered strings per movie.
 std::vector<std::uint8_t> MatchingRecords(const CReelkeepDoc& doc, const FindMatcher& matcher) {
-    std::vector<std::uint8_t> matches(doc.RecordCount(), 0);
+    std::vector<std::uint8_t> matches(doc.Catalogue().Count(), 0);
     for (std::size_t f = 0; f < kFieldCount; ++f) {
-        const std::vector<std::string>& column = doc.Column(static_cast<Field>(f));
-        for (std::uint32_t r = 0; r < doc.RecordCount(); ++r) {
+        const std::vector<std::string>& column = doc.Catalogue().Column(static_cast<Field>(f));
+        for (std::uint32_t r = 0; r < doc.Catalogue().Count(); ++r) {
             if (matches[r] == 0 && matcher.Matches(column[r])) matches[r] = 1;
         }
     }
@@ -73,7 +73,7 @@ void CReelkeepDoc::FindCommand() {
     find_ = std::move(settings);
     const FindMatcher matcher(find_);
     std::vector<std::uint8_t> matches = MatchingRecords(*this, matcher);
-    const std::uint32_t positions = ListingCount();
+    const std::uint32_t positions = shown_.ListingCount();
     SearchProgress progress(ui_, positions);
     bool found = false;
     for (std::uint32_t k = 0; k < positions; ++k) {

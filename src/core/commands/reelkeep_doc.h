@@ -105,45 +105,6 @@ public:
     // are moved out. The report gets every line left out or cut short.
     bool ImportTable(CsvTable& table, const ColumnMapping& mapping, ImportReport& report);
 
-    // ---- until every reader takes the catalogue or its display ---------------------------
-    std::uint32_t RecordCount() const { return catalogue_.Count(); }
-    const std::string& Value(std::uint32_t record, Field f) const {
-        return catalogue_.Value(record, f);
-    }
-    const std::vector<std::string>& Column(Field f) const { return catalogue_.Column(f); }
-    RecordValues Record(std::uint32_t record) const { return catalogue_.Record(record); }
-    const LookupList& Lookup(LookupKind kind) const { return catalogue_.Lookup(kind); }
-    const EntryDialogLists& EntryLists() const { return catalogue_.EntryLists(); }
-    const HeadingTexts& CustomHeadings() const { return shown_.CustomHeadings(); }
-    const ColumnLayouts& Layouts() const { return shown_.Layouts(); }
-    const std::vector<std::uint32_t>& HeadingColors() const { return shown_.HeadingColors(); }
-    const std::vector<std::uint32_t>& DataColors() const { return shown_.DataColors(); }
-    const std::array<std::string, kFilterCount>& Filters() const { return shown_.Filters(); }
-    const std::vector<std::uint32_t>& DisplayOrder() const { return shown_.Order(); }
-    const LookupList& DisplayedActors() const { return shown_.DisplayedActors(); }
-    const DisplayState& Display() const { return shown_.State(); }
-    SortMark CurrentSort() const { return shown_.State().sort; }
-    bool NormalViewFlag() const { return shown_.State().NormalView(); }
-    bool OneLineFlag() const { return shown_.State().OneLine(); }
-    bool LabelFormatFlag() const { return shown_.State().LabelFormat(); }
-    const DocumentOptions& Options() const { return shown_.Options(); }
-    bool TitleOrderIgnoresThe() const { return shown_.TitleOrderIgnoresThe(); }
-    bool TapeOrderIsText() const { return shown_.TapeOrderIsText(); }
-    std::uint32_t ActorRowCount() const { return shown_.ActorRowCount(); }
-    std::string_view ActorRowGroupName(std::uint32_t row) const {
-        return shown_.ActorRowGroupName(row);
-    }
-    std::string_view ActorRowActor(std::uint32_t row) const { return shown_.ActorRowActor(row); }
-    std::uint32_t ActorRowRecord(std::uint32_t row) const { return shown_.ActorRowRecord(row); }
-    std::uint32_t ActorRowGroup(std::uint32_t row) const { return shown_.ActorRowGroup(row); }
-    std::uint32_t ActorGroupCount() const { return shown_.ActorGroupCount(); }
-    const std::vector<Label>& Labels() const { return shown_.Labels(); }
-    std::uint32_t ListingCount() const { return shown_.ListingCount(); }
-    std::uint32_t ListingRecord(std::uint32_t row) const { return shown_.ListingRecord(row); }
-    std::uint32_t ShownRowCount() const { return shown_.ShownRowCount(); }
-    RowSelection& Selection() { return shown_.Selection(); }
-    const RowSelection& Selection() const { return shown_.Selection(); }
-
 private:
     // Tests build a catalogue's state step by step through the steps below.
     friend class DocSteps;

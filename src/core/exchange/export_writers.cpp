@@ -44,7 +44,8 @@ void AppendTextLine(std::string& out, std::string_view label, std::string_view v
 }  // namespace
 
 ExportColumns ExportColumnsOf(const CReelkeepDoc& doc) {
-    return {doc.Options().showSynopsis, doc.Options().showCustom, doc.CustomHeadings()};
+    return {doc.Shown().Options().showSynopsis, doc.Shown().Options().showCustom,
+            doc.Shown().CustomHeadings()};
 }
 
 ExportWriter::ExportWriter(std::ostream& out, ExportKind kind, ExportColumns columns)
@@ -104,7 +105,7 @@ bool WriteExport(std::ostream& out, ExportKind kind, const CReelkeepDoc& doc,
     for (std::uint32_t record : records) {
         if (!out) return false;
         for (std::size_t f = 0; f < kFieldCount; ++f) {
-            movie[f] = doc.Value(record, static_cast<Field>(f));
+            movie[f] = doc.Catalogue().Value(record, static_cast<Field>(f));
         }
         writer.WriteMovie(movie);
     }

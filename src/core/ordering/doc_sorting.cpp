@@ -30,7 +30,8 @@ void CReelkeepDoc::TitleSort() {
     shown_.NoteTitleOrder(ignoreThe);
     ProgressScope progress(ui_, msg::kProgressSortTitle, TitleSortGapCount(shown_.Order().size()),
                            progressEnabled_);
-    SortByTitle(shown_.Order(), Column(Field::MovieName), ignoreThe, [&] { progress.Step(); });
+    SortByTitle(shown_.Order(), catalogue_.Column(Field::MovieName), ignoreThe,
+                [&] { progress.Step(); });
 }
 
 void CReelkeepDoc::KeySortCommand(SortMark key) {
@@ -42,7 +43,7 @@ void CReelkeepDoc::KeySortCommand(SortMark key) {
     {
         const std::uint32_t passes = PassCount(shown_.Order().size());
         ProgressScope progress(ui_, info->keyCaption, passes);
-        StableSortBlanksLast(shown_.Order(), Column(*info->keyField));
+        StableSortBlanksLast(shown_.Order(), catalogue_.Column(*info->keyField));
         progress.StepTo(passes);
     }
     RequestViewUpdate();
@@ -62,7 +63,8 @@ void CReelkeepDoc::TapeNumberSort() {
         ProgressScope progress(ui_, msg::kProgressSortTape, passes);
         const bool tapeText = shown_.Options().tapeText;
         shown_.NoteTapeOrder(tapeText);
-        sawNonNumeric = StableSortTapeNumbers(shown_.Order(), Column(Field::TapeNumber), tapeText);
+        sawNonNumeric =
+            StableSortTapeNumbers(shown_.Order(), catalogue_.Column(Field::TapeNumber), tapeText);
         progress.StepTo(passes);
     }
     if (sawNonNumeric) Warn(ui_, msg::kTapeNotAllDigits);
@@ -164,7 +166,7 @@ void CReelkeepDoc::SortByCounterNumber() {
     const std::uint32_t passes =
         shown_.Order().empty() ? 0 : static_cast<std::uint32_t>(shown_.Order().size() - 1);
     ProgressScope progress(ui_, msg::kProgressSortCounter, passes);
-    StableSortCounters(shown_.Order(), Column(Field::Counter));
+    StableSortCounters(shown_.Order(), catalogue_.Column(Field::Counter));
     progress.StepTo(passes);
 }
 

@@ -112,8 +112,9 @@ void PageEvenly(ReportPagination& job) {
 void PageRecordGroups(const CReelkeepDoc& doc, ReportPagination& job, PageBreaks breaks,
                       bool ignoreThe) {
     job.breaks = breaks;
-    const std::vector<std::string>& values = doc.Column(*BreakField(job.kind, doc.CurrentSort()));
-    const std::vector<std::uint32_t>& order = doc.DisplayOrder();
+    const std::vector<std::string>& values =
+        doc.Catalogue().Column(*BreakField(job.kind, doc.Shown().State().sort));
+    const std::vector<std::uint32_t>& order = doc.Shown().Order();
     PageGroups(
         job,
         [&](std::uint32_t p) {
@@ -139,7 +140,7 @@ void PaginateNormal(const CReelkeepDoc& doc, const ReportJobInput& input, Report
     const ReportPrintOptions& options = input.options;
     const PageBreaks breaks = NormalBreaks(options.normal);
     const bool breaksApply =
-        breaks != PageBreaks::None && !IgnoresBreaks(ReportKind::Normal, doc.CurrentSort());
+        breaks != PageBreaks::None && !IgnoresBreaks(ReportKind::Normal, doc.Shown().State().sort);
     job.linesPerPage = input.linesPerPage;
     if (options.pageNumbers) job.linesPerPage -= kNormalPageNumberLines;
     job.showsHeading = breaksApply && options.heading;
@@ -165,7 +166,8 @@ void ReserveListLines(const ReportJobInput& input, ReportPagination& job) {
 void PaginateOneLine(const CReelkeepDoc& doc, const ReportJobInput& input, ReportPagination& job) {
     ReserveListLines(input, job);
     const PageBreaks breaks = input.options.oneLine;
-    if (breaks != PageBreaks::None && !IgnoresBreaks(ReportKind::OneLine, doc.CurrentSort())) {
+    if (breaks != PageBreaks::None &&
+        !IgnoresBreaks(ReportKind::OneLine, doc.Shown().State().sort)) {
         PageRecordGroups(doc, job, breaks, input.options.ignoreTheOneLine);
     } else {
         PageEvenly(job);
@@ -183,7 +185,7 @@ void PaginateActors(const CReelkeepDoc& doc, const ReportJobInput& input, Report
     PageGroups(
         job,
         [&](std::uint32_t p) {
-            return KeyText(doc.ActorRowActor(job.DisplayPosition(p)), breaks, false);
+            return KeyText(doc.Shown().ActorRowActor(job.DisplayPosition(p)), breaks, false);
         },
         true);
 }
@@ -233,7 +235,8 @@ ReportPagination PaginateReport(const CReelkeepDoc& doc, ReportJobInput input) {
     ReportPagination job;
     const bool actors = input.kind == ReportKind::Actors;
     StartJob(job, input,
-             actors ? doc.ActorRowCount() : static_cast<std::uint32_t>(doc.DisplayOrder().size()));
+             actors ? doc.Shown().ActorRowCount()
+                    : static_cast<std::uint32_t>(doc.Shown().Order().size()));
     switch (input.kind) {
         case ReportKind::Normal:
             PaginateNormal(doc, input, job);

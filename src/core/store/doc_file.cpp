@@ -220,11 +220,11 @@ void CReelkeepDoc::WriteDocument(ByteSink& sink) const {
     WriteLayouts(writer, shown_.Layouts());
     for (const std::string& heading : shown_.CustomHeadings()) writer.WriteString(heading);
     for (std::size_t k = 0; k < kCustomFieldCount; ++k)
-        writer.WriteStringList(Column(CustomField(k)));
-    for (const Field f : kBaseFields) writer.WriteStringList(Column(f));
+        writer.WriteStringList(catalogue_.Column(CustomField(k)));
+    for (const Field f : kBaseFields) writer.WriteStringList(catalogue_.Column(f));
     writer.WriteColorList(shown_.DataColors());
     writer.WriteColorList(shown_.HeadingColors());
-    writer.WriteStringList(Column(Field::Synopsis));
+    writer.WriteStringList(catalogue_.Column(Field::Synopsis));
     writer.Flush();
 }
 

@@ -24,24 +24,24 @@ bool SameRecordsInAnyOrder(ref::Order a, ref::Order b) {
 void CheckLookupLists(const CReelkeepDoc& doc, const ref::Records& records) {
     for (std::size_t k = 0; k < kLookupCount; ++k) {
         const auto kind = static_cast<LookupKind>(k);
-        EXPECT_EQ(doc.Lookup(kind).entries(), ref::LookupEntries(records, kind))
+        EXPECT_EQ(doc.Catalogue().Lookup(kind).entries(), ref::LookupEntries(records, kind))
             << "lookup list " << k;
     }
     // A label colour for every movie type, and a heading colour while there is one.
-    const std::size_t types = doc.Lookup(LookupKind::MovieTypes).size();
-    EXPECT_GE(doc.DataColors().size(), types);
-    EXPECT_EQ(doc.HeadingColors().empty(), types == 0);
-    EXPECT_TRUE(types > 0 || doc.DataColors().empty());
+    const std::size_t types = doc.Catalogue().Lookup(LookupKind::MovieTypes).size();
+    EXPECT_GE(doc.Shown().DataColors().size(), types);
+    EXPECT_EQ(doc.Shown().HeadingColors().empty(), types == 0);
+    EXPECT_TRUE(types > 0 || doc.Shown().DataColors().empty());
 }
 
 // The displayed-actor list stays in first-appearance order until the actor index sorts it.
 void CheckActors(const CReelkeepDoc& doc, const ref::Records& records,
                  std::vector<std::string> actors) {
     const std::vector<std::string> unsorted = actors;
-    const auto rows = ref::ActorIndex(doc.DisplayOrder(), records, actors);
-    const std::vector<std::string>& shown = doc.DisplayedActors().entries();
+    const auto rows = ref::ActorIndex(doc.Shown().Order(), records, actors);
+    const std::vector<std::string>& shown = doc.Shown().DisplayedActors().entries();
     EXPECT_TRUE(shown == unsorted || shown == actors) << "displayed actors";
-    if (doc.CurrentSort() == SortMark::Actors) {
+    if (doc.Shown().State().sort == SortMark::Actors) {
         EXPECT_EQ(ref::ActorRowsOf(doc), rows);
     }
 }
@@ -60,15 +60,16 @@ void CheckSavedBytesReadBack(const CReelkeepDoc& doc) {
 void CheckDocument(const CReelkeepDoc& doc, const ref::Records& records,
                    const ref::Order& expectedOrder) {
     ExpectConsistent(doc);
-    const ref::Displayed shown = ref::Filter(records, doc.Filters());
-    EXPECT_TRUE(SameRecordsInAnyOrder(doc.DisplayOrder(), shown.order))
+    const ref::Displayed shown = ref::Filter(records, doc.Shown().Filters());
+    EXPECT_TRUE(SameRecordsInAnyOrder(doc.Shown().Order(), shown.order))
         << "the display order is not the filtered records";
-    EXPECT_EQ(doc.DisplayOrder(), expectedOrder);
+    EXPECT_EQ(doc.Shown().Order(), expectedOrder);
     CheckActors(doc, records, shown.actors);
     CheckLookupLists(doc, records);
-    if (doc.LabelFormatFlag()) {
+    if (doc.Shown().State().LabelFormat()) {
         EXPECT_TRUE(ref::SameLabels(
-            doc.Labels(), ref::Labels(doc.DisplayOrder(), records, doc.TapeOrderIsText())))
+            doc.Shown().Labels(),
+            ref::Labels(doc.Shown().Order(), records, doc.Shown().TapeOrderIsText())))
             << "labels";
     }
     CheckSavedBytesReadBack(doc);
@@ -92,10 +93,10 @@ std::string UndoneBytes(const CReelkeepDoc& doc, const ref::Records& before) {
     }
     FakeUI ui;
     CReelkeepDoc undone(ui);
-    undone.ApplyCustomHeadings(doc.CustomHeadings(), false);
-    DocSteps(undone).Shown().Layouts() = doc.Layouts();
-    DocSteps(undone).Shown().DataColors() = doc.DataColors();
-    DocSteps(undone).Shown().HeadingColors() = doc.HeadingColors();
+    undone.ApplyCustomHeadings(doc.Shown().CustomHeadings(), false);
+    DocSteps(undone).Shown().Layouts() = doc.Shown().Layouts();
+    DocSteps(undone).Shown().DataColors() = doc.Shown().DataColors();
+    DocSteps(undone).Shown().HeadingColors() = doc.Shown().HeadingColors();
     FillCatalogue(undone, records);
     return SaveBytes(undone);
 }

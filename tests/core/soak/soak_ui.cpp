@@ -108,18 +108,18 @@ bool SoakUI::RunFiltersDialog(FilterTexts& filters) {
 }
 
 std::string SoakUI::PrefixOfAValue(FilterField filter) {
-    if (doc->RecordCount() == 0) return "";
+    if (doc->Catalogue().Count() == 0) return "";
     static constexpr std::array<Field, kFilterCount> kTested = {
         Field::MovieName, Field::Actor1,  Field::MovieType, Field::MediaType, Field::Rating,
         Field::Custom1,   Field::Custom2, Field::Custom3,   Field::Custom4};
     Field field = kTested[static_cast<std::size_t>(filter)];
     if (filter == FilterField::Actor) field = ActorField(rng_() % kActorSlotCount);
-    const std::string& value = doc->Value(rng_() % doc->RecordCount(), field);
+    const std::string& value = doc->Catalogue().Value(rng_() % doc->Catalogue().Count(), field);
     return value.substr(0, rng_() % 4);
 }
 
 std::vector<std::uint32_t> SoakUI::SelectedRowFlags() const {
-    editStart = EditStart{doc->Display(), RecordsOf(*doc)};
+    editStart = EditStart{doc->Shown().State(), RecordsOf(*doc)};
     return FakeUI::SelectedRowFlags();
 }
 

@@ -32,8 +32,9 @@ std::vector<RecordValues> ToRecords(std::span<const Movie> movies) {
 
 std::vector<RecordValues> RecordsOf(const CReelkeepDoc& doc) {
     std::vector<RecordValues> records;
-    records.reserve(doc.RecordCount());
-    for (std::uint32_t r = 0; r < doc.RecordCount(); ++r) records.push_back(doc.Record(r));
+    records.reserve(doc.Catalogue().Count());
+    for (std::uint32_t r = 0; r < doc.Catalogue().Count(); ++r)
+        records.push_back(doc.Catalogue().Record(r));
     return records;
 }
 

@@ -7,19 +7,19 @@
 namespace reelkeep::test {
 
 void ExpectConsistent(const CReelkeepDoc& doc) {
-    const std::uint32_t count = doc.RecordCount();
+    const std::uint32_t count = doc.Catalogue().Count();
     for (std::size_t f = 0; f < kFieldCount; ++f) {
-        EXPECT_EQ(doc.Column(static_cast<Field>(f)).size(), count) << "field " << f;
+        EXPECT_EQ(doc.Catalogue().Column(static_cast<Field>(f)).size(), count) << "field " << f;
     }
     std::set<std::uint32_t> seen;
-    for (std::uint32_t record : doc.DisplayOrder()) {
+    for (std::uint32_t record : doc.Shown().Order()) {
         EXPECT_LT(record, count);
         EXPECT_TRUE(seen.insert(record).second) << "record " << record << " listed twice";
     }
-    for (std::uint32_t row = 0; row < doc.ActorRowCount(); ++row) {
-        EXPECT_LT(doc.ActorRowRecord(row), count);
+    for (std::uint32_t row = 0; row < doc.Shown().ActorRowCount(); ++row) {
+        EXPECT_LT(doc.Shown().ActorRowRecord(row), count);
     }
-    for (const Label& label : doc.Labels()) {
+    for (const Label& label : doc.Shown().Labels()) {
         for (std::uint32_t k = 0; k < label.movieCount; ++k) EXPECT_LT(label.records[k], count);
     }
     const UndoJournal& undo = doc.Undo();

@@ -28,15 +28,16 @@ void TestCatalogue::Select(std::vector<std::uint32_t> flags) {
 
 std::vector<std::string> TestCatalogue::Stored() const {
     std::vector<std::string> titles;
-    for (std::uint32_t r = 0; r < doc.RecordCount(); ++r) {
-        titles.push_back(doc.Value(r, Field::MovieName));
+    for (std::uint32_t r = 0; r < doc.Catalogue().Count(); ++r) {
+        titles.push_back(doc.Catalogue().Value(r, Field::MovieName));
     }
     return titles;
 }
 
 std::vector<std::string> TestCatalogue::Displayed() const {
     std::vector<std::string> titles;
-    for (std::uint32_t r : doc.DisplayOrder()) titles.push_back(doc.Value(r, Field::MovieName));
+    for (std::uint32_t r : doc.Shown().Order())
+        titles.push_back(doc.Catalogue().Value(r, Field::MovieName));
     return titles;
 }
 
