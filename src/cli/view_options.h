@@ -6,7 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "reelkeep_doc.h"
+#include "document_options.h"
+#include "filter_fields.h"
+
+namespace reelkeep {
+class CReelkeepDoc;
+}
 
 namespace reelkeep::cli {
 

@@ -12,7 +12,10 @@
 
 #include "option_pickers.h"
 #include "option_values.h"
-#include "reelkeep_doc.h"
+#include "fields.h"
+#include "filter_fields.h"
+#include "lookup_lists.h"
+#include "ui_interface.h"
 #include "ui_interface.h"
 
 class QWidget;

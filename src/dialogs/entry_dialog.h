@@ -4,7 +4,8 @@
 #include <QString>
 #include <array>
 
-#include "reelkeep_doc.h"
+#include "lookup_lists.h"
+#include "ui_interface.h"
 #include "ui_interface.h"
 
 class QLabel;

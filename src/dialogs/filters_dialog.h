@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "reelkeep_doc.h"
+#include "filter_fields.h"
 
 class QLineEdit;
 class QPushButton;

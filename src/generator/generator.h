@@ -2,9 +2,10 @@
 
 #include <cstdint>
 
-#include "reelkeep_doc.h"
 
 namespace reelkeep {
+
+class CReelkeepDoc;
 
 // Replaces the document's catalogue with n made-up movies. The same n and seed give the same
 // catalogue on every machine and library version. The document ends as after loading a file

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "option_values.h"
-#include "reelkeep_doc.h"
+#include "document_options.h"
 #include "report_pagination.h"
 #include "view_colors.h"
 
