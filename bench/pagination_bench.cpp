@@ -60,7 +60,7 @@ void Paginate(benchmark::State& state, ReportKind kind, SortMark sort) {
     const ReportJobInput input = LetterBreaks(kind);
     std::uint32_t pages = 0;
     for (auto _ : state) {
-        const ReportPagination job = PaginateReport(doc, input);
+        const ReportPagination job = PaginateReport(doc.Shown(), input);
         benchmark::DoNotOptimize(
             CountAllPages(job.totalPages, [&job](std::uint32_t page) { return job.Range(page); }));
         pages = job.totalPages;

@@ -59,7 +59,7 @@ std::vector<RecordValues> Reimported(const CReelkeepDoc& doc) {
     std::vector<std::uint32_t> order(doc.Catalogue().Count());
     for (std::uint32_t r = 0; r < doc.Catalogue().Count(); ++r) order[r] = r;
     std::ostringstream out;
-    FUZZ_CHECK(WriteExport(out, ExportKind::Csv, doc, order));
+    FUZZ_CHECK(WriteExport(out, ExportKind::Csv, doc.Shown(), order));
     CsvTable table = ReadCsv(out.str(), kMaxValue);
     FUZZ_CHECK(table.form == CsvForm::ReelkeepExport);
     ImportReport report;

@@ -62,7 +62,7 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
     connect(view_, &CReelkeepView::commandRequested, this, &CMainFrame::ExecuteCommand);
     connect(view_, &CReelkeepView::selectionChanged, this, &CMainFrame::RefreshCommandStates);
     RouteColumnEdits(*view_, doc_);
-    goToWindow_ = &AnswerViewRequests(*view_, doc_);
+    goToWindow_ = &AnswerViewRequests(*view_, doc_.Shown());
     connect(&lifetime_, &CDocumentLifetime::pathChanged, this, &CMainFrame::UpdateCaption);
     connect(&recent_, &CRecentFiles::changed, this, &CMainFrame::UpdateRecentFileMenu);
     // Kept at once rather than only on exit, so a crash does not lose the list.

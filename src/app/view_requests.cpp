@@ -1,16 +1,16 @@
 #include "view_requests.h"
 
+#include "catalogue_display.h"
 #include "dialogs.h"
 #include "go_to_entry_window.h"
-#include "reelkeep_doc.h"
 #include "reelkeep_view.h"
 
 namespace reelkeep {
 
-CGoToEntryWindow& AnswerViewRequests(CReelkeepView& view, const CReelkeepDoc& doc) {
+CGoToEntryWindow& AnswerViewRequests(CReelkeepView& view, const CCatalogueDisplay& shown) {
     auto* goTo = new CGoToEntryWindow(&view);
     QObject::connect(&view, &CReelkeepView::goToEntryRequested, goTo,
-                     [goTo, &doc] { goTo->Open(doc.Shown().State()); });
+                     [goTo, &shown] { goTo->Open(shown.State()); });
     QObject::connect(goTo, &CGoToEntryWindow::typedTextChanged, &view,
                      &CReelkeepView::GoToTypedText);
     QObject::connect(&view, &CReelkeepView::documentUpdated, goTo, &QDialog::close);

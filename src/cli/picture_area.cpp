@@ -36,9 +36,9 @@ QImage PictureArea::Picture() {
 
 void PictureArea::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
-    PaintClientArea(painter, doc_,
-                    {look_, metrics_, geometry_, scroll_, noSelection_, ShownColumnLayout(doc_),
-                     viewport()->size()});
+    PaintClientArea(painter, doc_.Shown(),
+                    {look_, metrics_, geometry_, scroll_, noSelection_,
+                     ShownColumnLayout(doc_.Shown()), viewport()->size()});
 }
 
 // Called for the viewport's resizes too, as the scroll bars come and go.
@@ -48,7 +48,8 @@ void PictureArea::resizeEvent(QResizeEvent* event) {
 }
 
 void PictureArea::LayOut() {
-    geometry_ = ShownGeometry(doc_, metrics_, look_.options, largeLabels_, viewport()->height());
+    geometry_ =
+        ShownGeometry(doc_.Shown(), metrics_, look_.options, largeLabels_, viewport()->height());
     scroll_ = FitScroll(geometry_, viewport()->width(), 0, 0);
     ApplyBarSetting(*verticalScrollBar(), VerticalBarSetting(geometry_, scroll_));
     ApplyBarSetting(*horizontalScrollBar(), HorizontalBarSetting(scroll_, metrics_));

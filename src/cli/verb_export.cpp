@@ -33,14 +33,15 @@ int RunExport(std::span<const std::string> args) {
     if (!OpenCatalogue(ui, doc, args[1])) return kFailure;
     ApplyViewOptions(doc, view);
     if (args[2] == kStandardStream) {
-        if (WriteExport(std::cout, *kind, doc, doc.ExportedRecords()) && std::cout.flush()) {
+        if (WriteExport(std::cout, *kind, doc.Shown(), doc.ExportedRecords()) &&
+            std::cout.flush()) {
             return 0;
         }
         std::cerr << "reelkeep-cli: "
                   << FileErrorText(FileOperation::Write, EIO, "the standard output") << '\n';
         return kFailure;
     }
-    if (const auto failure = WriteExportFile(args[2], *kind, doc, doc.ExportedRecords())) {
+    if (const auto failure = WriteExportFile(args[2], *kind, doc.Shown(), doc.ExportedRecords())) {
         std::cerr << "reelkeep-cli: " << *failure << '\n';
         return kFailure;
     }

@@ -199,7 +199,7 @@ void SeedOptions(const OptionValues& stored, PrintOptions& print, ViewOptions& v
 // The look of the window's view: its colours and fonts from the settings, the options given.
 ViewLook LookOf(const StoredSettings& stored, const CReelkeepDoc& doc, const PrintOptions& print,
                 const ViewOptions& view, int dpiY) {
-    ViewLook look = ShownLook(doc, print.display, view.options, dpiY);
+    ViewLook look = ShownLook(doc.Shown(), print.display, view.options, dpiY);
     look.colors = ToViewColors(stored.colors, QApplication::palette());
     const FontSpec& screen = stored.screenFont;
     look.screenFont =
@@ -234,7 +234,7 @@ std::vector<std::uint32_t> SelectedRows(std::vector<std::uint32_t> rows) {
 PrintRequest MakeRequest(const CReelkeepDoc& doc, const ViewLook& look, int dpiY,
                          const PrintOptions& print) {
     const PrintedView shown{look, dpiY, doc.Shown().State().Mode() == DisplayMode::Labels,
-                            !ShowsSmallLabels(doc, print.smallLabels)};
+                            !ShowsSmallLabels(doc.Shown(), print.smallLabels)};
     return MakePrintRequest(shown, SelectedRows(print.selection), print.report,
                             doc.PrinterColorCount());
 }

@@ -86,8 +86,8 @@ int RunRender(std::span<const std::string> args) {
     ApplyViewOptions(doc, view);
     if (render.mode && doc.IsEnabled(*render.mode)) doc.Execute(*render.mode);
 
-    area.SetLook(ShownLook(doc, render.display, view.options, area.logicalDpiY()),
-                 !ShowsSmallLabels(doc, render.smallLabels));
+    area.SetLook(ShownLook(doc.Shown(), render.display, view.options, area.logicalDpiY()),
+                 !ShowsSmallLabels(doc.Shown(), render.smallLabels));
     const QImage image = area.Picture();
     if (!image.save(QString::fromStdString(args[1]), "PNG")) {
         std::cerr << "reelkeep-cli: cannot write " << args[1] << '\n';

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "reelkeep_doc.h"
 #include "sort_keys.h"
 
 namespace reelkeep::cli {

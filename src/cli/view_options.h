@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "display_state.h"
 #include "document_options.h"
 #include "filter_fields.h"
 

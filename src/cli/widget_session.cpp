@@ -14,19 +14,18 @@ std::optional<CommandId> ParseMode(std::string_view text) {
     return std::nullopt;
 }
 
-ViewLook ShownLook(const CReelkeepDoc& doc, const ViewDisplayOptions& display,
+ViewLook ShownLook(const CCatalogueDisplay& doc, const ViewDisplayOptions& display,
                    const DocumentOptions& options, int dpiY) {
     ViewLook look = StartingLook(dpiY);
     look.options = display;
     look.options.showSynopsis = options.showSynopsis;
     look.options.showCustom = options.showCustom;
-    UseCustomHeadings(look, doc.Shown().CustomHeadings());
+    UseCustomHeadings(look, doc.CustomHeadings());
     return look;
 }
 
-bool ShowsSmallLabels(const CReelkeepDoc& doc, bool asked) {
-    return asked && doc.Shown().State().Mode() == DisplayMode::Labels &&
-           doc.Shown().ShownRowCount() != 0;
+bool ShowsSmallLabels(const CCatalogueDisplay& doc, bool asked) {
+    return asked && doc.State().Mode() == DisplayMode::Labels && doc.ShownRowCount() != 0;
 }
 
 int WidgetApplication::ScreenDpiY() const { return QWidget().logicalDpiY(); }

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string_view>
 
+#include "catalogue_display.h"
 #include "command_ids.h"
 #include "display_options.h"
-#include "reelkeep_doc.h"
 #include "view_look.h"
 
 // What the verbs that draw as the window's view does share.
@@ -17,11 +17,11 @@ std::optional<CommandId> ParseMode(std::string_view text);
 
 // The look the window's view starts with, at dpiY, showing the catalogue's headings, with the
 // display options given and the synopsis and custom fields the document's options choose.
-ViewLook ShownLook(const CReelkeepDoc& doc, const ViewDisplayOptions& display,
+ViewLook ShownLook(const CCatalogueDisplay& doc, const ViewDisplayOptions& display,
                    const DocumentOptions& options, int dpiY);
 // Whether the view shows small labels when they are asked for: only where the window offers
 // them, in Label Format with labels to show.
-bool ShowsSmallLabels(const CReelkeepDoc& doc, bool asked);
+bool ShowsSmallLabels(const CCatalogueDisplay& doc, bool asked);
 
 // The application the widgets need. Without a display they draw offscreen.
 class WidgetApplication {

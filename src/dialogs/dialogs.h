@@ -10,12 +10,11 @@
 #include <string_view>
 #include <vector>
 
-#include "option_pickers.h"
-#include "option_values.h"
 #include "fields.h"
 #include "filter_fields.h"
 #include "lookup_lists.h"
-#include "ui_interface.h"
+#include "option_pickers.h"
+#include "option_values.h"
 #include "ui_interface.h"
 
 class QWidget;

@@ -6,7 +6,6 @@
 
 #include "lookup_lists.h"
 #include "ui_interface.h"
-#include "ui_interface.h"
 
 class QLabel;
 class QPlainTextEdit;

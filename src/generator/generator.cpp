@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "name_pools.h"
+#include "reelkeep_doc.h"
 
 namespace reelkeep {
 

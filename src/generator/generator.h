@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-
 namespace reelkeep {
 
 class CReelkeepDoc;

@@ -8,16 +8,16 @@
 
 namespace reelkeep {
 
-const ColumnLayout* ShownColumnLayout(const CReelkeepDoc& doc) {
-    const std::optional<LayoutKey> key = ShownListLayout(doc.Shown().State());
-    return key ? &doc.Shown().Layouts()[static_cast<std::size_t>(*key)] : nullptr;
+const ColumnLayout* ShownColumnLayout(const CCatalogueDisplay& doc) {
+    const std::optional<LayoutKey> key = ShownListLayout(doc.State());
+    return key ? &doc.Layouts()[static_cast<std::size_t>(*key)] : nullptr;
 }
 
-ModeGeometry ShownGeometry(const CReelkeepDoc& doc, const ViewMetrics& metrics,
+ModeGeometry ShownGeometry(const CCatalogueDisplay& doc, const ViewMetrics& metrics,
                            const ViewDisplayOptions& options, bool largeLabels, int clientHeight) {
     GeometryInput in;
-    in.mode = doc.Shown().State().Mode();
-    in.rowCount = doc.Shown().ShownRowCount();
+    in.mode = doc.State().Mode();
+    in.rowCount = doc.ShownRowCount();
     in.metrics = metrics;
     in.options = options;
     in.largeLabels = largeLabels;
@@ -36,7 +36,7 @@ ScrollBarSetting HorizontalBarSetting(const ScrollModel& scroll, const ViewMetri
             scroll.scrollX};
 }
 
-void PaintClientArea(QPainter& painter, const CReelkeepDoc& doc, const ClientState& state) {
+void PaintClientArea(QPainter& painter, const CCatalogueDisplay& doc, const ClientState& state) {
     const ViewLook& look = state.look;
     const DrawContext ctx{painter,           doc,          state.metrics,     state.geometry,
                           look.colors,       look.options, look.columnTitles, look.headings,

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QSize>
 
+#include "catalogue_display.h"
 #include "column_layout.h"
-#include "reelkeep_doc.h"
 #include "selection.h"
 #include "view_geometry.h"
 #include "view_look.h"
@@ -15,10 +15,10 @@
 namespace reelkeep {
 
 // The column layout of the list the display mode shows; null outside the list modes.
-const ColumnLayout* ShownColumnLayout(const CReelkeepDoc& doc);
+const ColumnLayout* ShownColumnLayout(const CCatalogueDisplay& doc);
 
 // The layout of the mode shown in an area clientHeight high.
-ModeGeometry ShownGeometry(const CReelkeepDoc& doc, const ViewMetrics& metrics,
+ModeGeometry ShownGeometry(const CCatalogueDisplay& doc, const ViewMetrics& metrics,
                            const ViewDisplayOptions& options, bool largeLabels, int clientHeight);
 
 // A scroll bar's range (from 0), steps and position.
@@ -52,6 +52,6 @@ struct ClientState {
 };
 
 // Fills the area with the background and draws the rows of the mode that show in it.
-void PaintClientArea(QPainter& painter, const CReelkeepDoc& doc, const ClientState& state);
+void PaintClientArea(QPainter& painter, const CCatalogueDisplay& doc, const ClientState& state);
 
 }  // namespace reelkeep

@@ -18,7 +18,7 @@ namespace reelkeep {
 // Everything one paint of the view reads; built afresh for every paint.
 struct DrawContext {
     QPainter& painter;
-    const CReelkeepDoc& doc;
+    const CCatalogueDisplay& doc;
     const ViewMetrics& metrics;
     const ModeGeometry& geometry;
     const ViewColors& colors;

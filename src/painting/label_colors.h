@@ -3,8 +3,8 @@
 #include <QColor>
 #include <string_view>
 
+#include "catalogue_display.h"
 #include "display_options.h"
-#include "reelkeep_doc.h"
 #include "view_colors.h"
 
 // The colours of label text by the "Printer Color" choice: the screen's colours, the
@@ -13,9 +13,9 @@ namespace reelkeep {
 
 // Captions and the tape number.
 QColor ChosenHeadingColor(LabelColorChoice choice, const ViewColors& colors,
-                          const CReelkeepDoc& doc);
+                          const CCatalogueDisplay& doc);
 // The values of a movie of the given type.
-QColor ChosenDataColor(LabelColorChoice choice, const ViewColors& colors, const CReelkeepDoc& doc,
-                       std::string_view movieType);
+QColor ChosenDataColor(LabelColorChoice choice, const ViewColors& colors,
+                       const CCatalogueDisplay& doc, std::string_view movieType);
 
 }  // namespace reelkeep

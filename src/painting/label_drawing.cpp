@@ -13,7 +13,7 @@ class LabelPainter {
 public:
     LabelPainter(const DrawContext& ctx, std::size_t entry, int x0, int top)
         : ctx_(ctx),
-          label_(ctx.doc.Shown().Labels()[entry]),
+          label_(ctx.doc.Labels()[entry]),
           selected_(ctx.selection.IsSelected(entry)),
           x0_(x0),
           top_(top),
@@ -65,7 +65,7 @@ void DrawLargeLabel(const DrawContext& ctx, int y, std::size_t entry, int x0) {
 
 void DrawLargeLabelRow(const DrawContext& ctx, int y, std::size_t row) {
     const std::size_t left = 2 * row;
-    const std::size_t count = ctx.doc.Shown().Labels().size();
+    const std::size_t count = ctx.doc.Labels().size();
     if (left < count) DrawLargeLabel(ctx, y, left, 10);
     if (left + 1 < count) {
         DrawLargeLabel(ctx, y, left + 1, kLargeLabelChars * ctx.metrics.labelCharWidth + 10);

@@ -13,7 +13,7 @@ QString CellText(std::string_view value) {
     return text;
 }
 
-QString ColumnText(const CReelkeepDoc& doc, std::uint32_t record, std::uint32_t columnId) {
+QString ColumnText(const CCatalogueDisplay& doc, std::uint32_t record, std::uint32_t columnId) {
     Field field;
     if (!FieldOfColumn(columnId, field)) return ToQt(recordtext::kBadColumn);
     return CellText(doc.Catalogue().Value(record, field));

@@ -74,7 +74,7 @@ void DrawListHeader(const DrawContext& ctx) {
 }
 
 void DrawOneLineRow(const DrawContext& ctx, int y, std::size_t row) {
-    const std::uint32_t record = ctx.doc.Shown().Order()[row];
+    const std::uint32_t record = ctx.doc.Order()[row];
     UseDataPair(ctx, row);
     DrawKeyCell(ctx, y, ColumnText(ctx.doc, record, ctx.list->ids[0]));
     DrawSlotCells(ctx, y, record);
@@ -85,10 +85,10 @@ void DrawOneLineRow(const DrawContext& ctx, int y, std::size_t row) {
 
 void DrawActorRow(const DrawContext& ctx, int y, std::size_t row) {
     const auto r = static_cast<std::uint32_t>(row);
-    const QString group = CellText(ctx.doc.Shown().ActorRowGroupName(r));
+    const QString group = CellText(ctx.doc.ActorRowGroupName(r));
     UseDataPair(ctx, row);
     DrawKeyCell(ctx, y, group);
-    DrawSlotCells(ctx, y, ctx.doc.Shown().ActorRowRecord(r));
+    DrawSlotCells(ctx, y, ctx.doc.ActorRowRecord(r));
     if (!ctx.options.actorGrid) return;
     // The key column's line only opens a group, so each actor shows as one box.
     const int slot1 = SlotLeft(*ctx.list, 1);

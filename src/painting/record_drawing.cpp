@@ -302,8 +302,7 @@ int DrawRecordBlock(QPainter& p, const RecordBlock& block, const RecordBlockPlac
 }
 
 int DrawRecordBlock(const DrawContext& ctx, int y, std::size_t row) {
-    const RecordBlock block{ctx.doc, ctx.doc.Shown().Order()[row], ctx.options, ctx.colors,
-                            ctx.headings};
+    const RecordBlock block{ctx.doc, ctx.doc.Order()[row], ctx.options, ctx.colors, ctx.headings};
     const RecordBlockPlaces places =
         PlaceRecordBlock(BlockSurface::Screen, ctx.metrics.dpiY, kScreenCaptionX,
                          ctx.contentWidth(), ctx.lineHeight());

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "catalogue_display.h"
 #include "display_options.h"
 #include "draw_context.h"
-#include "reelkeep_doc.h"
 #include "view_colors.h"
 
 // The Normal View's record block, the caption and value lines of one movie, drawn by one painter
@@ -56,7 +56,7 @@ public:
 
 // One record and what its block shows.
 struct RecordBlock {
-    const CReelkeepDoc& doc;
+    const CCatalogueDisplay& doc;
     std::uint32_t record;
     const ViewDisplayOptions& options;
     const ViewColors& colors;  // the box's face and frames

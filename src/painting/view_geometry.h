@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "catalogue_display.h"
 #include "column_layout.h"
 #include "column_positions.h"
 #include "display_options.h"
 #include "list_columns.h"
-#include "reelkeep_doc.h"
 
 // Layout arithmetic of the catalogue view, kept free of widgets so the figures can be checked
 // directly: modes, row heights, content extents, visible rows, point to row and scrolling.

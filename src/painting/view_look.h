@@ -4,8 +4,8 @@
 #include <QString>
 #include <array>
 
+#include "catalogue_display.h"
 #include "display_options.h"
-#include "reelkeep_doc.h"
 #include "view_colors.h"
 #include "view_geometry.h"
 

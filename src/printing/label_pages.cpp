@@ -26,9 +26,7 @@ constexpr SheetLayout kSmallSheet{143, 455, 56, 667};
 class LabelSheet {
 public:
     LabelSheet(const PageContext& ctx, const LabelJob& job)
-        : ctx_(ctx),
-          job_(job),
-          labels_(job.selectionJob ? job.printLabels : ctx.doc.Shown().Labels()) {
+        : ctx_(ctx), job_(job), labels_(job.selectionJob ? job.printLabels : ctx.doc.Labels()) {
         const PrintMetrics& m = ctx.metrics;
         const SheetLayout& sheet = job.large ? kLargeSheet : kSmallSheet;
         leftX_ = m.Inch(sheet.leftX) - m.offsetX;

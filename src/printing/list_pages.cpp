@@ -41,8 +41,7 @@ public:
     void Draw(const PageRange& range) {
         p_.setPen(Qt::black);
         DrawHeader();
-        const std::size_t rowCount =
-            actors_ ? ctx_.doc.Shown().ActorRowCount() : ctx_.doc.Shown().Order().size();
+        const std::size_t rowCount = actors_ ? ctx_.doc.ActorRowCount() : ctx_.doc.Order().size();
         int y = L_;
         ForEachPrintedRow(job_, range, rowCount, [&](std::uint32_t row) {
             DrawRow(y, row);
@@ -97,9 +96,8 @@ private:
     }
 
     void DrawRow(int y, std::uint32_t row) {
-        const std::uint32_t record =
-            actors_ ? ctx_.doc.Shown().ActorRowRecord(row) : ctx_.doc.Shown().Order()[row];
-        const QString key = actors_ ? CellText(ctx_.doc.Shown().ActorRowGroupName(row))
+        const std::uint32_t record = actors_ ? ctx_.doc.ActorRowRecord(row) : ctx_.doc.Order()[row];
+        const QString key = actors_ ? CellText(ctx_.doc.ActorRowGroupName(row))
                                     : ColumnText(ctx_.doc, record, layout_.ids[0]);
         p_.setFont(ctx_.fonts.text);
         DrawCell(p_, Cell(0, y), key);
@@ -135,9 +133,9 @@ private:
 }  // namespace
 
 void DrawListPage(const PageContext& ctx, const ReportPagination& job, const PageRange& range) {
-    const std::optional<LayoutKey> key = ShownListLayout(ctx.doc.Shown().State());
+    const std::optional<LayoutKey> key = ShownListLayout(ctx.doc.State());
     if (!key) return;
-    ListPage(ctx, job, ctx.doc.Shown().Layouts()[static_cast<std::size_t>(*key)]).Draw(range);
+    ListPage(ctx, job, ctx.doc.Layouts()[static_cast<std::size_t>(*key)]).Draw(range);
 }
 
 }  // namespace reelkeep

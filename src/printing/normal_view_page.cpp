@@ -74,8 +74,8 @@ QString SortedByCaption(Field field, const std::array<QString, kCustomFieldCount
 
 // "Sorted by ...: " and the break value of the page's first record.
 void DrawHeadingLine(const PageContext& ctx, const ReportPagination& job, std::uint32_t first) {
-    const std::optional<Field> field = BreakField(ReportKind::Normal, ctx.doc.Shown().State().sort);
-    const auto& order = ctx.doc.Shown().Order();
+    const std::optional<Field> field = BreakField(ReportKind::Normal, ctx.doc.State().sort);
+    const auto& order = ctx.doc.Order();
     const std::optional<std::uint32_t> row = DisplayRow(job, first, order.size());
     if (!field || !row) return;
     const std::string value = HeadingValue(ctx.doc.Catalogue().Value(order[*row], *field),
@@ -101,7 +101,7 @@ void DrawNormalViewPage(const PageContext& ctx, const ReportPagination& job,
     const PrintMetrics& m = ctx.metrics;
     const RecordBlockPlaces places =
         PlaceRecordBlock(BlockSurface::Paper, m.dpiX, m.Inch(kLeftX), m.right, m.lineHeight);
-    const auto& order = ctx.doc.Shown().Order();
+    const auto& order = ctx.doc.Order();
     ForEachPrintedRow(job, range, order.size(),
                       [&](std::uint32_t row) { y = DrawPrintedBlock(ctx, places, order[row], y); });
 }

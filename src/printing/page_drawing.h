@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <cstdint>
 
+#include "catalogue_display.h"
 #include "label_pagination.h"
 #include "print_style.h"
-#include "reelkeep_doc.h"
 #include "report_pagination.h"
 
 // Draws one printed page from the job's state alone, so pages can be drawn in any order (the
@@ -15,7 +15,7 @@ namespace reelkeep {
 
 struct PageContext {
     QPainter& painter;
-    const CReelkeepDoc& doc;
+    const CCatalogueDisplay& doc;
     const PrintStyle& style;
     const PrintFonts& fonts;
     const PrintMetrics& metrics;

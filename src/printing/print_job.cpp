@@ -57,7 +57,7 @@ CPrintJob::CPrintJob(const CReelkeepDoc& doc, PrintRequest request, QPrinter& pr
     input.linesPerRow = request_.blockLines;
     input.options = request_.style.report;
     input.selectedPositions = request_.selectedRows;
-    pages_ = PaginateReport(doc_, std::move(input));
+    pages_ = PaginateReport(doc_.Shown(), std::move(input));
 }
 
 LabelJob CPrintJob::PaginateLabelJob(ILabelPrintQuestions& questions) {
@@ -95,7 +95,7 @@ std::uint32_t CPrintJob::TotalPages() const {
 
 void CPrintJob::DrawPage(QPainter& painter, std::uint32_t page) const {
     if (doc_.Catalogue().Count() == 0) return;
-    const PageContext ctx{painter, doc_, request_.style, fonts_, metrics_};
+    const PageContext ctx{painter, doc_.Shown(), request_.style, fonts_, metrics_};
     if (const auto* report = std::get_if<ReportPagination>(&pages_)) {
         DrawReportPage(ctx, *report, page);
     } else {

@@ -3,8 +3,8 @@
 #include <QColor>
 #include <QString>
 
-#include "option_values.h"
 #include "document_options.h"
+#include "option_values.h"
 #include "report_pagination.h"
 #include "view_colors.h"
 

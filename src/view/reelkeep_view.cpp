@@ -133,7 +133,7 @@ void CReelkeepView::PaintClient(QPainter& painter) {
         dragged.positions[drag_->slot] = drag_->x;
         list = &dragged;
     }
-    PaintClientArea(painter, doc_,
+    PaintClientArea(painter, doc_.Shown(),
                     {look_, metrics_, geometry_, scroll_, selection_, list, viewport()->size()});
 }
 
@@ -187,7 +187,8 @@ CReelkeepView::ShownListing CReelkeepView::ListingOf(const CReelkeepDoc& doc) {
 std::uint32_t CReelkeepView::CurrentRowCount() const { return doc_.Shown().ShownRowCount(); }
 
 void CReelkeepView::UpdateLayout() {
-    geometry_ = ShownGeometry(doc_, metrics_, look_.options, largeLabels_, viewport()->height());
+    geometry_ =
+        ShownGeometry(doc_.Shown(), metrics_, look_.options, largeLabels_, viewport()->height());
     scroll_ = FitScroll(geometry_, viewport()->width(), scroll_.scrollX, scroll_.scrollY);
     if (geometry_.rowCount != 0 && selection_.size() != geometry_.rowCount) {
         selection_.Reset(geometry_.rowCount);
@@ -195,7 +196,7 @@ void CReelkeepView::UpdateLayout() {
     UpdateGrabZones();
 }
 
-const ColumnLayout* CReelkeepView::ShownList() const { return ShownColumnLayout(doc_); }
+const ColumnLayout* CReelkeepView::ShownList() const { return ShownColumnLayout(doc_.Shown()); }
 
 void CReelkeepView::UpdateGrabZones() {
     grabZones_.fill(QRect());
@@ -278,7 +279,7 @@ void CReelkeepView::ScrollVertically(int newY) {
 
 void CReelkeepView::GoToTypedText(const QString& typed) {
     UpdateLayout();
-    const std::optional<std::uint32_t> row = GoToRow(doc_, FromQt(typed));
+    const std::optional<std::uint32_t> row = GoToRow(doc_.Shown(), FromQt(typed));
     if (!row) return;  // the view stays where the last match put it
     scroll_.scrollY = GoToScrollY(geometry_, scroll_, *row);
     verticalScrollBar()->setValue(scroll_.scrollY);

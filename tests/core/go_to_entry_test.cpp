@@ -69,17 +69,18 @@ TEST(GoToEntry, TitlesFollowTheIgnoreTheOption) {
                                        {.title = "The A"}};
     TestCatalogue on(movies);
     DocSteps(on.doc).TitleSort();  // The A, Alien, The Castle, CAT, Zulu
-    EXPECT_EQ(GoToRow(on.doc, "cas"), Row(2));
-    EXPECT_EQ(GoToRow(on.doc, "the c"), Row(2));  // typed with the article: compared as written
-    EXPECT_EQ(GoToRow(on.doc, "a"), Row(0));      // "The A" compared as "A"
-    EXPECT_EQ(GoToRow(on.doc, "x"), Row());
+    EXPECT_EQ(GoToRow(on.doc.Shown(), "cas"), Row(2));
+    EXPECT_EQ(GoToRow(on.doc.Shown(), "the c"),
+              Row(2));                                // typed with the article: compared as written
+    EXPECT_EQ(GoToRow(on.doc.Shown(), "a"), Row(0));  // "The A" compared as "A"
+    EXPECT_EQ(GoToRow(on.doc.Shown(), "x"), Row());
 
     DocumentOptions off;
     off.ignoreTheNormal = false;
     TestCatalogue kept(movies, off);
     DocSteps(kept.doc).TitleSort();  // Alien, CAT, The A, The Castle, Zulu
-    EXPECT_EQ(GoToRow(kept.doc, "cas"), Row());
-    EXPECT_EQ(GoToRow(kept.doc, "the c"), Row(3));
+    EXPECT_EQ(GoToRow(kept.doc.Shown(), "cas"), Row());
+    EXPECT_EQ(GoToRow(kept.doc.Shown(), "the c"), Row(3));
 }
 
 TEST(GoToEntry, ActorsKeepTheArticleAndLabelsGoByTapeNumber) {
@@ -87,12 +88,12 @@ TEST(GoToEntry, ActorsKeepTheArticleAndLabelsGoByTapeNumber) {
                      {.title = "Two", .actor1 = "Bob", .tape = "9"},
                      {.title = "Three", .tape = "011"}});
     DocSteps(c.doc).SortByActorsCommand();  // Bob; The Band; NO ACTOR LISTED
-    EXPECT_EQ(GoToRow(c.doc, "band"), Row());
-    EXPECT_EQ(GoToRow(c.doc, "the b"), Row(1));
-    EXPECT_EQ(GoToRow(c.doc, "no actor"), Row(2));
+    EXPECT_EQ(GoToRow(c.doc.Shown(), "band"), Row());
+    EXPECT_EQ(GoToRow(c.doc.Shown(), "the b"), Row(1));
+    EXPECT_EQ(GoToRow(c.doc.Shown(), "no actor"), Row(2));
     DocSteps(c.doc).DisplayLabelFormatCommand();  // tapes 9, 10, 011 by value
-    EXPECT_EQ(GoToRow(c.doc, "1"), Row(1));
-    EXPECT_EQ(GoToRow(c.doc, "01"), Row(2));
+    EXPECT_EQ(GoToRow(c.doc.Shown(), "1"), Row(1));
+    EXPECT_EQ(GoToRow(c.doc.Shown(), "01"), Row(2));
 }
 
 // Random records with more of what the search must get right: values led by the article in any
@@ -167,7 +168,7 @@ TEST(GoToEntry, AgreesWithTheLiteralWalkOnRandomCatalogues) {
             RandomStep(c, rng);
             for (int k = 0; k < 8; ++k) {
                 const std::string typed = RandomTyped(c.doc, rng);
-                ASSERT_EQ(GoToRow(c.doc, typed), LiteralGoToRow(c.doc, typed))
+                ASSERT_EQ(GoToRow(c.doc.Shown(), typed), LiteralGoToRow(c.doc, typed))
                     << "round " << round << " step " << step << " typed \"" << typed << '"';
             }
         }

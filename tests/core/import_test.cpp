@@ -32,7 +32,7 @@ std::string CsvExport(const CReelkeepDoc& doc) {
     std::vector<std::uint32_t> records(doc.Catalogue().Count());
     std::iota(records.begin(), records.end(), 0U);
     std::ostringstream out;
-    EXPECT_TRUE(WriteExport(out, ExportKind::Csv, doc, records));
+    EXPECT_TRUE(WriteExport(out, ExportKind::Csv, doc.Shown(), records));
     return out.str();
 }
 

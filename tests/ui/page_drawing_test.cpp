@@ -69,13 +69,13 @@ struct PageFixture {
 
     PageRecording Report(const ReportPagination& job, std::uint32_t page) {
         QPainter painter(&device);
-        DrawReportPage({painter, doc, style, fonts, metrics}, job, page);
+        DrawReportPage({painter, doc.Shown(), style, fonts, metrics}, job, page);
         painter.end();
         return device.Take();
     }
     PageRecording Labels(const LabelJob& job, std::uint32_t page) {
         QPainter painter(&device);
-        DrawLabelPage({painter, doc, style, fonts, metrics}, job, page);
+        DrawLabelPage({painter, doc.Shown(), style, fonts, metrics}, job, page);
         painter.end();
         return device.Take();
     }

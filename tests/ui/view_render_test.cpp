@@ -189,10 +189,10 @@ private slots:
     void unknownColumnShowsFailed() {
         RenderFixture f;
         f.Fill(2);
-        QCOMPARE(ColumnText(f.doc, 0, 42), QStringLiteral("Failed"));
-        QCOMPARE(ColumnText(f.doc, 0, 0), QStringLiteral("Failed"));
-        QCOMPARE(ColumnText(f.doc, 1, 1), QStringLiteral("Movie 001"));
-        QCOMPARE(ColumnText(f.doc, 1, 10), QStringLiteral("2"));
+        QCOMPARE(ColumnText(f.doc.Shown(), 0, 42), QStringLiteral("Failed"));
+        QCOMPARE(ColumnText(f.doc.Shown(), 0, 0), QStringLiteral("Failed"));
+        QCOMPARE(ColumnText(f.doc.Shown(), 1, 1), QStringLiteral("Movie 001"));
+        QCOMPARE(ColumnText(f.doc.Shown(), 1, 10), QStringLiteral("2"));
     }
 };
 

@@ -73,7 +73,7 @@ struct ViewFixture {
     explicit ViewFixture(QSize size = {640, 400}) {
         ui.view = &view;
         RouteColumnEdits(view, doc);
-        goToWindow = &AnswerViewRequests(view, doc);
+        goToWindow = &AnswerViewRequests(view, doc.Shown());
         doc.OnNewDocument();
         view.resize(size);
         view.show();

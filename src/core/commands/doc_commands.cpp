@@ -1,5 +1,6 @@
-// Which commands the document handles, when they are enabled and checked, and running them.
-// Every rule reads document state only, so menus and toolbar can ask at any time.
+// Which commands the document handles, when they are enabled and checked, and running them;
+// with the two that only ask and apply, Filters and Edit Custom Heading. Every rule reads
+// document state only, so menus and toolbar can ask at any time.
 #include "reelkeep_doc.h"
 #include "sort_keys.h"
 
@@ -128,6 +129,28 @@ void CReelkeepDoc::Execute(CommandId id) {
         default:
             return KeySortCommand(KeySortOfCommand(id)->mark);
     }
+}
+
+void CReelkeepDoc::FiltersCommand() {
+    std::array<std::string, kFilterCount> filters = shown_.Filters();
+    if (!ui_.RunFiltersDialog(filters)) return;
+    shown_.SetFilters(filters);
+    RebuildDisplayOrder();
+    ReapplyCurrentSort();
+    // With no sort key set the re-sort leaves the views alone, yet the listing has changed.
+    if (shown_.State().sort == SortMark::None) RequestViewUpdate();
+}
+
+void CReelkeepDoc::EditCustomHeadingCommand() {
+    HeadingTexts headings = shown_.CustomHeadings();
+    if (!ui_.RunCustomHeadingsDialog(headings)) return;
+    // A caption is never left empty: the column titles and the export header need one.
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
+        if (headings[k].empty()) headings[k] = DefaultCustomHeading(k);
+    }
+    // An empty catalogue has nothing worth a save prompt.
+    if (catalogue_.Count() > 0) modified_ = true;
+    ApplyCustomHeadings(headings, true);
 }
 
 }  // namespace reelkeep

@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <fstream>
 
+#include "catalogue_display.h"
 #include "file_errors.h"
-#include "reelkeep_doc.h"
 
 namespace reelkeep {
 
@@ -43,9 +43,8 @@ void AppendTextLine(std::string& out, std::string_view label, std::string_view v
 
 }  // namespace
 
-ExportColumns ExportColumnsOf(const CReelkeepDoc& doc) {
-    return {doc.Shown().Options().showSynopsis, doc.Shown().Options().showCustom,
-            doc.Shown().CustomHeadings()};
+ExportColumns ExportColumnsOf(const CCatalogueDisplay& doc) {
+    return {doc.Options().showSynopsis, doc.Options().showCustom, doc.CustomHeadings()};
 }
 
 ExportWriter::ExportWriter(std::ostream& out, ExportKind kind, ExportColumns columns)
@@ -97,7 +96,7 @@ void ExportWriter::AppendTextBlock(const RecordView& movie) {
     buffer_ += kTextBlockEnd;
 }
 
-bool WriteExport(std::ostream& out, ExportKind kind, const CReelkeepDoc& doc,
+bool WriteExport(std::ostream& out, ExportKind kind, const CCatalogueDisplay& doc,
                  std::span<const std::uint32_t> records) {
     ExportWriter writer(out, kind, ExportColumnsOf(doc));
     writer.WriteHeader();
@@ -114,7 +113,7 @@ bool WriteExport(std::ostream& out, ExportKind kind, const CReelkeepDoc& doc,
 }
 
 std::optional<std::string> WriteExportFile(const std::string& path, ExportKind kind,
-                                           const CReelkeepDoc& doc,
+                                           const CCatalogueDisplay& doc,
                                            std::span<const std::uint32_t> records) {
     errno = 0;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

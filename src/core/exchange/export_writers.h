@@ -13,7 +13,7 @@
 
 namespace reelkeep {
 
-class CReelkeepDoc;
+class CCatalogueDisplay;
 
 // The optional columns of an export: those the views show, under the catalogue's headings.
 struct ExportColumns {
@@ -22,7 +22,7 @@ struct ExportColumns {
     HeadingTexts headings;
 };
 
-ExportColumns ExportColumnsOf(const CReelkeepDoc& doc);
+ExportColumns ExportColumnsOf(const CCatalogueDisplay& doc);
 
 // One movie's fifteen values, indexed by Field, as the writers read them.
 using RecordView = std::array<std::string_view, kFieldCount>;
@@ -49,13 +49,13 @@ private:
 };
 
 // Writes the header and the given records in the given order; false when the stream failed.
-bool WriteExport(std::ostream& out, ExportKind kind, const CReelkeepDoc& doc,
+bool WriteExport(std::ostream& out, ExportKind kind, const CCatalogueDisplay& doc,
                  std::span<const std::uint32_t> records);
 
 // Creates or truncates path and writes the export into it. Returns the text telling why it
 // failed, or nothing; what was written before a failure stays in the file.
 std::optional<std::string> WriteExportFile(const std::string& path, ExportKind kind,
-                                           const CReelkeepDoc& doc,
+                                           const CCatalogueDisplay& doc,
                                            std::span<const std::uint32_t> records);
 
 }  // namespace reelkeep

@@ -126,34 +126,34 @@ std::optional<std::uint32_t> FirstMatch(const Listing& l, std::string_view typed
     return first;
 }
 
-Listing RecordListing(const CReelkeepDoc& doc) {
-    const DisplayState& shown = doc.Shown().State();
-    const DocumentOptions& options = doc.Shown().Options();
+Listing RecordListing(const CCatalogueDisplay& doc) {
+    const DisplayState& shown = doc.State();
+    const DocumentOptions& options = doc.Options();
     Listing l;
-    l.rows = static_cast<std::uint32_t>(doc.Shown().Order().size());
+    l.rows = static_cast<std::uint32_t>(doc.Order().size());
     l.ignoreThe = shown.OneLine() ? options.ignoreTheOneLine : options.ignoreTheNormal;
     // Unsorted, a new catalogue lists its movies in the order they were entered.
     Field field = Field::MovieName;
     if (shown.sort == SortMark::Title) {
-        l.order =
-            doc.Shown().TitleOrderIgnoresThe() ? KeyOrder::TextWithoutArticle : KeyOrder::Text;
+        l.order = doc.TitleOrderIgnoresThe() ? KeyOrder::TextWithoutArticle : KeyOrder::Text;
     } else if (shown.sort == SortMark::TapeNumber) {
         field = Field::TapeNumber;
-        l.order = doc.Shown().TapeOrderIsText() ? KeyOrder::Text : KeyOrder::Numbers;
+        l.order = doc.TapeOrderIsText() ? KeyOrder::Text : KeyOrder::Numbers;
     } else if (const SortKeyInfo* key = FindSortKey(shown.sort); key && key->keyField) {
         field = *key->keyField;
         l.order = KeyOrder::TextBlanksLast;
     }
-    l.key = [&values = doc.Catalogue().Column(field), &order = doc.Shown().Order()](
-                std::uint32_t t) { return std::string_view(values[order[t]]); };
+    l.key = [&values = doc.Catalogue().Column(field), &order = doc.Order()](std::uint32_t t) {
+        return std::string_view(values[order[t]]);
+    };
     return l;
 }
 
-Listing LabelListing(const CReelkeepDoc& doc) {
+Listing LabelListing(const CCatalogueDisplay& doc) {
     Listing l;
-    l.rows = static_cast<std::uint32_t>(doc.Shown().Labels().size());
-    l.order = doc.Shown().TapeOrderIsText() ? KeyOrder::Text : KeyOrder::Numbers;
-    l.key = [&labels = doc.Shown().Labels()](std::uint32_t t) {
+    l.rows = static_cast<std::uint32_t>(doc.Labels().size());
+    l.order = doc.TapeOrderIsText() ? KeyOrder::Text : KeyOrder::Numbers;
+    l.key = [&labels = doc.Labels()](std::uint32_t t) {
         return std::string_view(labels[t].tapeNumber);
     };
     return l;
@@ -161,17 +161,17 @@ Listing LabelListing(const CReelkeepDoc& doc) {
 
 // Only a group's first row shows the actor's name, and the rows come group by group: the sorted
 // actors, then the pseudo-actor's group.
-std::optional<std::uint32_t> ActorRow(const CReelkeepDoc& doc, std::string_view typed) {
-    const std::uint32_t rows = doc.Shown().ActorRowCount();
+std::optional<std::uint32_t> ActorRow(const CCatalogueDisplay& doc, std::string_view typed) {
+    const std::uint32_t rows = doc.ActorRowCount();
     if (rows == 0) return std::nullopt;
-    const std::uint32_t pseudoGroup = doc.Shown().ActorGroupCount() - 1;
+    const std::uint32_t pseudoGroup = doc.ActorGroupCount() - 1;
     const std::uint32_t pseudoRows = PartitionPoint(
-        {0, rows}, [&](std::uint32_t t) { return doc.Shown().ActorRowGroup(t) >= pseudoGroup; });
-    const RowText actor = [&](std::uint32_t t) { return doc.Shown().ActorRowActor(t); };
+        {0, rows}, [&](std::uint32_t t) { return doc.ActorRowGroup(t) >= pseudoGroup; });
+    const RowText actor = [&](std::uint32_t t) { return doc.ActorRowActor(t); };
     // The range starts on the first row of its first group.
     const RowRange named = PrefixRange(actor, {0, pseudoRows}, typed);
     if (!named.empty()) return named.begin;
-    if (pseudoRows < rows && StartsWithNoCase(doc.Shown().ActorRowGroupName(pseudoRows), typed)) {
+    if (pseudoRows < rows && StartsWithNoCase(doc.ActorRowGroupName(pseudoRows), typed)) {
         return pseudoRows;
     }
     return std::nullopt;
@@ -184,8 +184,8 @@ bool GoToMatches(std::string_view key, std::string_view typed, bool ignoreThe) {
     return StartsWithNoCase(key, typed);
 }
 
-std::optional<std::uint32_t> GoToRow(const CReelkeepDoc& doc, std::string_view typed) {
-    const DisplayState& shown = doc.Shown().State();
+std::optional<std::uint32_t> GoToRow(const CCatalogueDisplay& doc, std::string_view typed) {
+    const DisplayState& shown = doc.State();
     if (shown.sort == SortMark::Actors) return ActorRow(doc, typed);
     if (shown.NormalView() || shown.OneLine()) return FirstMatch(RecordListing(doc), typed);
     if (shown.LabelFormat()) return FirstMatch(LabelListing(doc), typed);

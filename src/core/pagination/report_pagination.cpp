@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
+#include "catalogue_display.h"
 #include "first_letter.h"
-#include "reelkeep_doc.h"
 #include "sort_keys.h"
 #include "text_compare.h"
 #include "title_sort.h"
@@ -109,12 +109,12 @@ void PageEvenly(ReportPagination& job) {
 }
 
 // Normal View and One Line Sorts: group paging on the current sort's field of each record.
-void PageRecordGroups(const CReelkeepDoc& doc, ReportPagination& job, PageBreaks breaks,
+void PageRecordGroups(const CCatalogueDisplay& doc, ReportPagination& job, PageBreaks breaks,
                       bool ignoreThe) {
     job.breaks = breaks;
     const std::vector<std::string>& values =
-        doc.Catalogue().Column(*BreakField(job.kind, doc.Shown().State().sort));
-    const std::vector<std::uint32_t>& order = doc.Shown().Order();
+        doc.Catalogue().Column(*BreakField(job.kind, doc.State().sort));
+    const std::vector<std::uint32_t>& order = doc.Order();
     PageGroups(
         job,
         [&](std::uint32_t p) {
@@ -136,11 +136,12 @@ PageBreaks NormalBreaks(NormalPrint mode) {
     return PageBreaks::None;
 }
 
-void PaginateNormal(const CReelkeepDoc& doc, const ReportJobInput& input, ReportPagination& job) {
+void PaginateNormal(const CCatalogueDisplay& doc, const ReportJobInput& input,
+                    ReportPagination& job) {
     const ReportPrintOptions& options = input.options;
     const PageBreaks breaks = NormalBreaks(options.normal);
     const bool breaksApply =
-        breaks != PageBreaks::None && !IgnoresBreaks(ReportKind::Normal, doc.Shown().State().sort);
+        breaks != PageBreaks::None && !IgnoresBreaks(ReportKind::Normal, doc.State().sort);
     job.linesPerPage = input.linesPerPage;
     if (options.pageNumbers) job.linesPerPage -= kNormalPageNumberLines;
     job.showsHeading = breaksApply && options.heading;
@@ -163,18 +164,19 @@ void ReserveListLines(const ReportJobInput& input, ReportPagination& job) {
     job.perPage = Capacity(job.linesPerPage);
 }
 
-void PaginateOneLine(const CReelkeepDoc& doc, const ReportJobInput& input, ReportPagination& job) {
+void PaginateOneLine(const CCatalogueDisplay& doc, const ReportJobInput& input,
+                     ReportPagination& job) {
     ReserveListLines(input, job);
     const PageBreaks breaks = input.options.oneLine;
-    if (breaks != PageBreaks::None &&
-        !IgnoresBreaks(ReportKind::OneLine, doc.Shown().State().sort)) {
+    if (breaks != PageBreaks::None && !IgnoresBreaks(ReportKind::OneLine, doc.State().sort)) {
         PageRecordGroups(doc, job, breaks, input.options.ignoreTheOneLine);
     } else {
         PageEvenly(job);
     }
 }
 
-void PaginateActors(const CReelkeepDoc& doc, const ReportJobInput& input, ReportPagination& job) {
+void PaginateActors(const CCatalogueDisplay& doc, const ReportJobInput& input,
+                    ReportPagination& job) {
     ReserveListLines(input, job);
     const PageBreaks breaks = input.options.actors;
     if (breaks == PageBreaks::None) {
@@ -185,7 +187,7 @@ void PaginateActors(const CReelkeepDoc& doc, const ReportJobInput& input, Report
     PageGroups(
         job,
         [&](std::uint32_t p) {
-            return KeyText(doc.Shown().ActorRowActor(job.DisplayPosition(p)), breaks, false);
+            return KeyText(doc.ActorRowActor(job.DisplayPosition(p)), breaks, false);
         },
         true);
 }
@@ -231,12 +233,11 @@ std::string HeadingValue(std::string_view text, PageBreaks breaks, bool ignoreTh
     return std::string(breaks == PageBreaks::Letter ? FirstCharacter(value) : value);
 }
 
-ReportPagination PaginateReport(const CReelkeepDoc& doc, ReportJobInput input) {
+ReportPagination PaginateReport(const CCatalogueDisplay& doc, ReportJobInput input) {
     ReportPagination job;
     const bool actors = input.kind == ReportKind::Actors;
     StartJob(job, input,
-             actors ? doc.Shown().ActorRowCount()
-                    : static_cast<std::uint32_t>(doc.Shown().Order().size()));
+             actors ? doc.ActorRowCount() : static_cast<std::uint32_t>(doc.Order().size()));
     switch (input.kind) {
         case ReportKind::Normal:
             PaginateNormal(doc, input, job);

@@ -14,7 +14,7 @@
 // count is known before the first page is drawn and any page can be drawn on its own.
 namespace reelkeep {
 
-class CReelkeepDoc;
+class CCatalogueDisplay;
 
 enum class ReportKind : std::uint8_t { Normal, OneLine, Actors };
 // The report of what is shown: the actor list, the one-line list, or else the Normal View's.
@@ -89,7 +89,7 @@ struct ReportPagination {
 // The pagination pass of the job's kind over the document's current listing. A page too small for
 // one record block or list line still holds one (perPage is at least 1); selected positions past
 // the end of the listing are left out.
-ReportPagination PaginateReport(const CReelkeepDoc& doc, ReportJobInput input);
+ReportPagination PaginateReport(const CCatalogueDisplay& doc, ReportJobInput input);
 
 // The field whose text decides the page breaks of a report sorted by sort; none where the
 // sort ignores breaks (tape #, and time in the Normal View). Sort by Actors breaks on the actor
