@@ -7,6 +7,7 @@
 #include "fake_ui.h"
 #include "random_catalogue.h"
 #include "reference_ordering.h"
+#include "report_pagination.h"
 
 namespace reelkeep::test {
 namespace {
@@ -33,6 +34,30 @@ struct Doc {
 };
 
 using Titles = std::vector<std::string>;
+
+// What is shown, for the view, printing and the tool alike: the actor index over any layout,
+// and the rows counted in that mode's own units.
+TEST(DisplayModes, WhatIsShownComesFromTheSortMarkAndTheLayout) {
+    Doc d;
+    const CCatalogueDisplay& shown = d.doc.Shown();
+    EXPECT_EQ(shown.Mode(), DisplayMode::Normal);
+    EXPECT_EQ(shown.ShownRowCount(), 3u);
+    d.doc.Execute(CommandId::SortByActors);
+    EXPECT_EQ(shown.Mode(), DisplayMode::Actors);
+    EXPECT_EQ(ReportKindOf(shown.Mode()), ReportKind::Actors);
+    EXPECT_EQ(shown.ShownRowCount(), shown.ActorRowCount());
+    d.doc.Execute(CommandId::OneLineSorts);
+    EXPECT_EQ(shown.Mode(), DisplayMode::Actors);  // the index stays over the list
+    d.doc.Execute(CommandId::SortByTitle);
+    EXPECT_EQ(shown.Mode(), DisplayMode::OneLine);
+    EXPECT_EQ(ReportKindOf(shown.Mode()), ReportKind::OneLine);
+    d.doc.Execute(CommandId::DisplayLabelFormat);
+    EXPECT_EQ(shown.Mode(), DisplayMode::Labels);
+    EXPECT_EQ(ReportKindOf(shown.Mode()), ReportKind::Normal);
+    EXPECT_EQ(shown.ShownRowCount(), shown.Labels().size());  // tapes 1 and 2
+    const DisplayState noLayout{.sort = SortMark::Title, .style = ViewStyle::None};
+    EXPECT_EQ(noLayout.Mode(), DisplayMode::None);
+}
 
 TEST(DisplayModes, OneLineAndNormalViewKeepTheOrderAndTheActorIndex) {
     Doc d;

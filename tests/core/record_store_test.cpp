@@ -2,8 +2,10 @@
 // lookup-list rules, with the linear scans of the original design kept here as the reference.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
+#include "catalogue.h"
 #include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
@@ -293,6 +295,48 @@ TEST(RecordStoreDifferential, RebuildAndPurgeMatchTheLinearScans) {
         for (std::size_t k = 0; k < kLookupCount; ++k) {
             ASSERT_EQ(doc.Catalogue().Lookup(static_cast<LookupKind>(k)).entries(), afterPurge[k]);
         }
+    }
+}
+
+// The catalogue on its own: whatever a write does, every field array stays the record count
+// long, and the lookup lists count as matching the records only from a rebuild to the next write.
+TEST(Catalogue, EveryWriteKeepsTheArraysInStepAndEndsTheLookupsMatch) {
+    std::mt19937 rng(7);
+    FakeUI ui;
+    CCatalogue catalogue(ui);
+    // Each write says whether it reached the records.
+    const std::vector<std::function<bool()>> writes = {
+        [&] {
+            catalogue.Append(test::RandomRecords(rng, 1).front());
+            return true;
+        },
+        [&] {
+            catalogue.Resize(static_cast<std::uint32_t>(rng() % 40));
+            return true;
+        },
+        [&] {
+            catalogue.ReplaceColumn(Field::Rating, std::vector<std::string>(rng() % 50, "G"));
+            return true;
+        },
+        [&] {
+            if (catalogue.Count() == 0) return false;
+            catalogue.Set(rng() % catalogue.Count(), Field::Actor1, "Ann");
+            return true;
+        },
+        [&] {
+            std::vector<bool> marked(catalogue.Count());
+            for (std::size_t i = 0; i < marked.size(); ++i) marked[i] = rng() % 3 == 0;
+            return catalogue.Purge(marked);
+        },
+    };
+    for (int step = 0; step < 300; ++step) {
+        catalogue.RebuildLookupLists(false);
+        ASSERT_TRUE(catalogue.LookupsMatchRecords());
+        const bool wrote = writes[rng() % writes.size()]();
+        for (std::size_t f = 0; f < kFieldCount; ++f) {
+            ASSERT_EQ(catalogue.Column(static_cast<Field>(f)).size(), catalogue.Count()) << step;
+        }
+        EXPECT_EQ(catalogue.LookupsMatchRecords(), !wrote) << step;
     }
 }
 
