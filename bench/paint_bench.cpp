@@ -114,7 +114,8 @@ void BM_PrintPage(benchmark::State& state, CommandId mode) {
                             view.IsChecked(CommandId::LargeLabels)};
     NoLabelQuestions none;
     const std::unique_ptr<CPrintJob> job = BeginPrintJob(
-        stage.doc, MakePrintRequest(shown, {}, {}, stage.doc.PrinterColorCount()), printer, none);
+        stage.doc.Shown(), stage.doc.ui(),
+        MakePrintRequest(shown, {}, {}, stage.doc.PrinterColorCount()), printer, none);
     const std::uint32_t page = (job->TotalPages() + 1) / 2;
     QPainter painter(&printer);
     for (auto _ : state) job->DrawPage(painter, page);

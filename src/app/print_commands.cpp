@@ -57,13 +57,13 @@ PrintRequest CPrintCommands::MakeRequest(bool printSelection) const {
 CPrintCommands::PrintOffer CPrintCommands::OfferPrinting() {
     NoLabelQuestions none;
     const std::unique_ptr<CPrintJob> everything =
-        BeginPrintJob(doc_, MakeRequest(false), printer_, none);
+        BeginPrintJob(doc_.Shown(), doc_.ui(), MakeRequest(false), printer_, none);
     return {view_.Selection().present(), everything->TotalPages()};
 }
 
 bool CPrintCommands::BeginJob(bool printSelection, ILabelPrintQuestions& questions) {
     job_.reset();
-    job_ = BeginPrintJob(doc_, MakeRequest(printSelection), printer_, questions);
+    job_ = BeginPrintJob(doc_.Shown(), doc_.ui(), MakeRequest(printSelection), printer_, questions);
     return job_ != nullptr;
 }
 

@@ -291,7 +291,7 @@ int RunPrintPdf(std::span<const std::string> args) {
     AnsweredQuestions answers(print.copies, print.start);
     // The answers are given, never cancelled, so the job always begins.
     const std::unique_ptr<CPrintJob> job =
-        BeginPrintJob(doc, MakeRequest(doc, look, dpiY, print), printer, answers);
+        BeginPrintJob(doc.Shown(), doc.ui(), MakeRequest(doc, look, dpiY, print), printer, answers);
     const std::uint32_t pages = job->TotalPages();
     const bool printed = PrintPageRange(
         printer, 1, 0, pages,

@@ -4,7 +4,8 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "reelkeep_doc.h"
+#include "catalogue_display.h"
+#include "ui_interface.h"
 
 namespace reelkeep {
 
@@ -43,38 +44,36 @@ int CPrintJob::PrinterResolution(bool labels, int screenDpiY) {
     return (labels ? 3 : 4) * screenDpiY;
 }
 
-CPrintJob::CPrintJob(const CReelkeepDoc& doc, PrintRequest request, QPrinter& printer,
-                     ILabelPrintQuestions& questions)
-    : doc_(doc), request_(std::move(request)), fonts_(MakePrintFonts(request_.style)) {
+CPrintJob::CPrintJob(const CCatalogueDisplay& shown, IReelkeepUI& ui, PrintRequest request,
+                     QPrinter& printer, ILabelPrintQuestions& questions)
+    : shown_(shown), ui_(ui), request_(std::move(request)), fonts_(MakePrintFonts(request_.style)) {
     metrics_ = Measure(printer, request_.labels ? fonts_.label : fonts_.text);
     if (request_.labels) {
         pages_ = PaginateLabelJob(questions);
         return;
     }
     ReportJobInput input;
-    input.kind = ReportKindOf(doc_.Shown().State().Mode());
+    input.kind = ReportKindOf(shown_.State().Mode());
     input.linesPerPage = metrics_.linesPerPage;
     input.linesPerRow = request_.blockLines;
     input.options = request_.style.report;
     input.selectedPositions = request_.selectedRows;
-    pages_ = PaginateReport(doc_.Shown(), std::move(input));
+    pages_ = PaginateReport(shown_, std::move(input));
 }
 
 LabelJob CPrintJob::PaginateLabelJob(ILabelPrintQuestions& questions) {
     const bool large = request_.largeLabels;
     if (request_.selectedRows.empty()) {
-        LabelJob job =
-            AllLabelsJob(static_cast<std::uint32_t>(doc_.Shown().Labels().size()), large);
+        LabelJob job = AllLabelsJob(static_cast<std::uint32_t>(shown_.Labels().size()), large);
         PaginateLabels(job);
         return job;
     }
-    LabelJob job =
-        BeginLabelSelection(doc_.Shown().Labels(), request_.selectedRows, large, doc_.ui());
+    LabelJob job = BeginLabelSelection(shown_.Labels(), request_.selectedRows, large, ui_);
     if (request_.selectedRows.size() == 1) {
         const std::optional<int> copies = questions.AskCopies();
         cancelled_ = !copies;
         if (cancelled_) return job;
-        RepeatLabel(job, *copies, doc_.ui());
+        RepeatLabel(job, *copies, ui_);
     }
     std::vector<QString> texts;
     const int positions = large ? kLargePositions : kSmallPositions;
@@ -94,8 +93,8 @@ std::uint32_t CPrintJob::TotalPages() const {
 }
 
 void CPrintJob::DrawPage(QPainter& painter, std::uint32_t page) const {
-    if (doc_.Catalogue().Count() == 0) return;
-    const PageContext ctx{painter, doc_.Shown(), request_.style, fonts_, metrics_};
+    if (shown_.Catalogue().Count() == 0) return;
+    const PageContext ctx{painter, shown_, request_.style, fonts_, metrics_};
     if (const auto* report = std::get_if<ReportPagination>(&pages_)) {
         DrawReportPage(ctx, *report, page);
     } else {
@@ -103,10 +102,11 @@ void CPrintJob::DrawPage(QPainter& painter, std::uint32_t page) const {
     }
 }
 
-std::unique_ptr<CPrintJob> BeginPrintJob(const CReelkeepDoc& doc, PrintRequest request,
-                                         QPrinter& printer, ILabelPrintQuestions& questions) {
+std::unique_ptr<CPrintJob> BeginPrintJob(const CCatalogueDisplay& shown, IReelkeepUI& ui,
+                                         PrintRequest request, QPrinter& printer,
+                                         ILabelPrintQuestions& questions) {
     printer.setResolution(CPrintJob::PrinterResolution(request.labels, request.style.screenDpiY));
-    auto job = std::make_unique<CPrintJob>(doc, std::move(request), printer, questions);
+    auto job = std::make_unique<CPrintJob>(shown, ui, std::move(request), printer, questions);
     if (job->Cancelled()) return nullptr;
     return job;
 }

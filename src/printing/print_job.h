@@ -19,7 +19,8 @@ class QPainter;
 
 namespace reelkeep {
 
-class CReelkeepDoc;
+class CCatalogueDisplay;
+class IReelkeepUI;
 
 // The two questions a job printing selected labels asks before the first page; nullopt when
 // the user cancelled, which ends the job before anything prints.
@@ -70,8 +71,8 @@ class CPrintJob {
 public:
     // Measures the printer, asks the label questions when selected labels are printed, and
     // paginates.
-    CPrintJob(const CReelkeepDoc& doc, PrintRequest request, QPrinter& printer,
-              ILabelPrintQuestions& questions);
+    CPrintJob(const CCatalogueDisplay& shown, IReelkeepUI& ui, PrintRequest request,
+              QPrinter& printer, ILabelPrintQuestions& questions);
 
     // Whether the user cancelled a label question: the job then prints nothing.
     bool Cancelled() const { return cancelled_; }
@@ -87,7 +88,8 @@ public:
 private:
     LabelJob PaginateLabelJob(ILabelPrintQuestions& questions);
 
-    const CReelkeepDoc& doc_;
+    const CCatalogueDisplay& shown_;
+    IReelkeepUI& ui_;
     PrintRequest request_;
     PrintFonts fonts_;
     PrintMetrics metrics_;
@@ -97,8 +99,9 @@ private:
 
 // Sets the printer's resolution for the request and begins its job; null when the user cancelled
 // a label question.
-std::unique_ptr<CPrintJob> BeginPrintJob(const CReelkeepDoc& doc, PrintRequest request,
-                                         QPrinter& printer, ILabelPrintQuestions& questions);
+std::unique_ptr<CPrintJob> BeginPrintJob(const CCatalogueDisplay& shown, IReelkeepUI& ui,
+                                         PrintRequest request, QPrinter& printer,
+                                         ILabelPrintQuestions& questions);
 
 // Sends pages first..last (last 0: the job's end, total) to the printer, one after another;
 // false when the printer cannot start.
