@@ -7,6 +7,7 @@
 
 #include "byte_io.h"
 #include "fuzz_check.h"
+#include "memory_source.h"
 #include "reelkeep_doc.h"
 #include "silent_ui.h"
 

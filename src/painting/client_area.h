@@ -47,7 +47,7 @@ struct ClientState {
     const ModeGeometry& geometry;
     const ScrollModel& scroll;
     const SelectionFlags& selection;
-    const ColumnLayout* list;  // the list modes' columns, as a column drag shows them
+    const ColumnLayout* list = nullptr;  // the list modes' columns, as a column drag shows them
     QSize size;
 };
 

@@ -7,6 +7,7 @@
 #include "byte_io.h"
 #include "column_positions.h"
 #include "doc_steps.h"
+#include "memory_source.h"
 #include "test_catalogue.h"
 
 namespace reelkeep::test {

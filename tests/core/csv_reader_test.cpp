@@ -4,6 +4,8 @@
 
 #include <random>
 
+#include "memory_source.h"
+
 namespace reelkeep::test {
 namespace {
 

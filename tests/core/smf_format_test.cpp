@@ -8,6 +8,7 @@
 #include "doc_invariants.h"
 #include "doc_steps.h"
 #include "fake_ui.h"
+#include "memory_source.h"
 #include "messages.h"
 #include "random_catalogue.h"
 #include "smf_bytes.h"

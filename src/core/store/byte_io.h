@@ -39,18 +39,6 @@ requires std::is_invocable_r_v<std::size_t, ReadSome, char*, std::size_t> std::s
     return total;
 }
 
-// Bytes already in memory (tests, and data not from a file).
-class MemorySource : public ByteSource {
-public:
-    explicit MemorySource(std::span<const char> bytes) : bytes_(bytes) {}
-    std::uint64_t Size() const override { return bytes_.size(); }
-    std::size_t Read(char* dst, std::size_t n) override;
-
-private:
-    std::span<const char> bytes_;
-    std::size_t pos_ = 0;
-};
-
 class StringSink : public ByteSink {
 public:
     void Write(const char* data, std::size_t n) override { bytes.append(data, n); }

@@ -6,6 +6,7 @@
 
 #include "byte_io.h"
 #include "column_layout.h"
+#include "memory_source.h"
 
 namespace reelkeep::test {
 
