@@ -6,11 +6,13 @@ set -eu
 # appstream), types files (shared-mime-info, libglib2.0-bin's gio) and renders the manual pages
 # (groff-base, man-db); dpkg-dev's dpkg-shlibdeps gives the Debian package its dependencies.
 # The desktop tests run the window on an X server with a window manager, a D-Bus session and a
-# print scheduler of their own, pressing keys with xdotool (imagemagick takes screenshots).
+# print scheduler of their own, pressing keys with xdotool (imagemagick takes screenshots); the
+# accessibility test reads the window through the AT-SPI bus with pyatspi.
 packages="g++ ccache cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
   fonts-dejavu-core clang-tidy clang-format poppler-utils desktop-file-utils appstream
   shared-mime-info libglib2.0-bin groff-base man-db dpkg-dev
-  xvfb xauth openbox xdotool dbus-x11 cups cups-client cups-bsd imagemagick python3"
+  xvfb xauth openbox xdotool dbus-x11 cups cups-client cups-bsd imagemagick python3
+  at-spi2-core python3-pyatspi"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

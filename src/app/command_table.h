@@ -18,6 +18,8 @@ struct CommandInfo {
     std::string_view icon;       // toolbar icon file in the resources; empty when not on it
     std::string_view themeIcon;  // desktop theme icon preferred over the file, when one fits
     bool checkable = false;
+    // The desktop's usual key for the command, where the menu text names none.
+    std::string_view standardKey = {};
 };
 
 std::span<const CommandInfo> AllCommands();

@@ -19,7 +19,11 @@ QString CDocumentLifetime::Title() const {
 }
 
 QString CDocumentLifetime::Caption() const {
-    return QString::fromUtf8(appstr::kCaptionFormat).arg(Title(), appstr::kAppTitle);
+    // A literal "[*]" in a file name must not become the modified mark.
+    QString title = Title();
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    return QString::fromUtf8(appstr::kCaptionFormat)
+        .arg(title + QStringLiteral("[*]"), appstr::kAppTitle);
 }
 
 bool CDocumentLifetime::NewCatalogue() {

@@ -26,7 +26,7 @@ public:
     QString Title() const;
     // The full file name; empty for a catalogue never saved.
     const QString& Path() const { return path_; }
-    // "name - Reelkeep".
+    // "name[*] - Reelkeep": the window shows "[*]" as its modified mark, or nothing.
     QString Caption() const;
 
     // Each returns false when the user cancelled or the command failed.

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeySequence>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSessionManager>
@@ -102,9 +103,11 @@ void CMainFrame::CreateActions() {
 
 QAction* CMainFrame::CreateAction(const CommandInfo& info) {
     auto* action = new QAction(Text(MenuLabel(info)), this);
-    if (const auto accel = MenuAccelerator(info); !accel.empty()) {
-        action->setShortcut(QKeySequence(Text(accel), QKeySequence::PortableText));
+    QList<QKeySequence> keys;
+    for (const std::string_view key : {MenuAccelerator(info), info.standardKey}) {
+        if (!key.empty()) keys.append(QKeySequence(Text(key), QKeySequence::PortableText));
     }
+    action->setShortcuts(keys);
     action->setStatusTip(Text(info.prompt));
     action->setWhatsThis(Text(info.prompt));
     action->setToolTip(QString::fromStdString(ToolTipText(info)));
@@ -203,6 +206,17 @@ void CMainFrame::RefreshCommandStates() {
         action->setEnabled(IsCommandEnabled(id));
         if (action->isCheckable()) action->setChecked(IsCommandChecked(id));
     }
+    setWindowModified(doc_.IsModified());
+    panes_->SetFilterText(FilterStatusText());
+}
+
+QString CMainFrame::FilterStatusText() const {
+    const CCatalogueDisplay& shown = doc_.Shown();
+    if (!shown.FiltersOn()) return {};
+    const QLocale locale;
+    return tr("Filter on: %1 of %2 movies")
+        .arg(locale.toString(static_cast<qulonglong>(shown.Order().size())),
+             locale.toString(static_cast<qulonglong>(shown.Catalogue().Count())));
 }
 
 void CMainFrame::UpdateRecentFileMenu() {
@@ -217,6 +231,9 @@ void CMainFrame::UpdateRecentFileMenu() {
     }
 }
 
-void CMainFrame::UpdateCaption() { setWindowTitle(lifetime_.Caption()); }
+void CMainFrame::UpdateCaption() {
+    setWindowTitle(lifetime_.Caption());
+    setWindowModified(doc_.IsModified());
+}
 
 }  // namespace reelkeep

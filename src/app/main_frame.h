@@ -94,6 +94,8 @@ private:
     void CreateStatusBar();
     void UpdateRecentFileMenu();
     void UpdateCaption();
+    // "Filter on: 14 of 60 movies" while a filter is on, else empty.
+    QString FilterStatusText() const;
 
     // Commands the frame answers itself: the file commands, the bars, help, the panes, About
     // and Exit.

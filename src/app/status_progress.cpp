@@ -31,6 +31,10 @@ QLabel* MakeIndicator(QStatusBar& bar, const char* text) {
 CStatusPanes::CStatusPanes(QStatusBar& bar)
     : QObject(&bar), bar_(bar), message_(new QLabel(QString::fromUtf8(appstr::kReady), &bar)) {
     bar_.addWidget(message_, 1);
+    filter_ = new QLabel(&bar_);
+    filter_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar_.addPermanentWidget(filter_);
+    filter_->hide();
     indicators_ = {MakeIndicator(bar_, appstr::kCapsIndicator),
                    MakeIndicator(bar_, appstr::kNumIndicator),
                    MakeIndicator(bar_, appstr::kScrollIndicator)};
@@ -48,6 +52,7 @@ CStatusPanes::CStatusPanes(QStatusBar& bar)
 void CStatusPanes::ShowProgressLayout() {
     progressLayout_ = true;
     for (QLabel* indicator : indicators_) indicator->hide();
+    filter_->hide();
     progressPane_->show();
 }
 
@@ -55,9 +60,17 @@ void CStatusPanes::ShowNormalLayout() {
     progressLayout_ = false;
     progressPane_->hide();
     for (QLabel* indicator : indicators_) indicator->show();
+    filter_->setVisible(!filter_->text().isEmpty());
     message_->setText(QString::fromUtf8(appstr::kReady));
     RefreshLockKeys();
 }
+
+void CStatusPanes::SetFilterText(const QString& text) {
+    filter_->setText(text);
+    filter_->setVisible(!text.isEmpty() && !progressLayout_);
+}
+
+QString CStatusPanes::FilterText() const { return filter_->text(); }
 
 void CStatusPanes::SetProgressCaption(const QString& text) {
     bar_.clearMessage();
@@ -106,6 +119,7 @@ void CStatusPanes::RefreshLockKeys() {
 int CStatusPanes::VisiblePaneCount() const {
     int count = 1;  // the message pane is always there
     for (const QLabel* indicator : indicators_) count += indicator->isVisibleTo(&bar_) ? 1 : 0;
+    count += filter_->isVisibleTo(&bar_) ? 1 : 0;
     return count + (progressPane_->isVisibleTo(&bar_) ? 1 : 0);
 }
 

@@ -13,9 +13,9 @@ class QWidget;
 
 namespace reelkeep {
 
-// The status bar's two layouts. Normal: the message pane and the "CAP", "NUM" and "SCRL"
-// indicators. Progress: the message pane holding the caption of the running work and the
-// progress pane, as wide as 105 blanks, with the bar of that work.
+// The status bar's two layouts. Normal: the message pane, the filter pane while a filter is on,
+// and the "CAP", "NUM" and "SCRL" indicators. Progress: the message pane holding the caption of the
+// running work and the progress pane, as wide as 105 blanks, with the bar of that work.
 class CStatusPanes : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +31,10 @@ public:
     void BeginBar(std::uint32_t max);
     void SetBarValue(std::uint32_t value);
     void EndBar();
+
+    // What the filters let through, told in the normal layout; an empty text hides the pane.
+    void SetFilterText(const QString& text);
+    QString FilterText() const;
 
     // Lights the lock indicators whose key is on; all stay dimmed where that cannot be told.
     void RefreshLockKeys();
@@ -51,6 +55,7 @@ private:
 
     QStatusBar& bar_;
     QLabel* message_;
+    QLabel* filter_;
     std::array<QLabel*, 3> indicators_{};
     QWidget* progressPane_;
     QPointer<QProgressBar> progressBar_;

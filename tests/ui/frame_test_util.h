@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -158,6 +159,11 @@ struct AppHarness {
 };
 
 // Three movies, entered the way a load leaves them.
+// The title as the desktop shows it, with the modified mark resolved.
+inline QString ShownTitle(const QWidget& window) {
+    return window.windowHandle() ? window.windowHandle()->title() : QString();
+}
+
 inline void FillCatalogue(CReelkeepDoc& doc) {
     const char* titles[] = {"Vertigo", "Alien", "Heat"};
     for (int i = 0; i < 3; ++i) {

@@ -81,7 +81,7 @@ private slots:
     void firstRunWritesEveryValueAndOpensAtTheDefaultPlace() {
         CReelkeepApp& app = StartedApp();
         CMainFrame& frame = app.Frame();
-        QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - Reelkeep"));
+        QCOMPARE(ShownTitle(frame), QStringLiteral("Untitled - Reelkeep"));
         // The stored rectangle is the whole window's, frame included.
         QCOMPARE(frame.frameGeometry(), QRect(10, 10, 490, 390));
         QVERIFY(frame.geometry() != frame.frameGeometry());
@@ -193,16 +193,16 @@ private slots:
                                       "&File/&Export|&Comma Separated Volume (csv)|",
                                       "&File/&Export|&Doc File (doc)|",
                                       "-",
-                                      "&File|E&xit|",
+                                      "&File|E&xit|Ctrl+Q",
                                       "&Edit|&Enter...|Ctrl+E",
                                       "&Edit|&Delete|Ctrl+D",
                                       "&Edit|&Modify...|Ctrl+M",
                                       "-",
                                       "&Edit|Select/&Unselect All|Ctrl+U",
                                       "-",
-                                      "&Edit|U&ndo|",
+                                      "&Edit|U&ndo|Ctrl+Z",
                                       "-",
-                                      "&Edit|&Find ...|",
+                                      "&Edit|&Find ...|Ctrl+F",
                                       "-",
                                       "&Edit|Edit &Custom Heading|",
                                       "&View|&Toolbar|",
@@ -235,6 +235,14 @@ private slots:
                                       "-",
                                       "&Help|&About Reelkeep...|"};
         QCOMPARE(items, expected);
+        // No key reaches two commands.
+        QSet<QKeySequence> keys;
+        for (const QAction* action : app.Frame().findChildren<QAction*>()) {
+            for (const QKeySequence& key : action->shortcuts()) {
+                QVERIFY2(!keys.contains(key), qPrintable(key.toString()));
+                keys.insert(key);
+            }
+        }
 
         // The help keys work without a menu item.
         QCOMPARE(app.Frame().Action(CommandId::Help)->shortcut(), QKeySequence(Qt::Key_F1));
@@ -324,24 +332,24 @@ private slots:
         CReelkeepApp& app = StartedApp();
         CMainFrame& frame = app.Frame();
         const QString first = SavedCatalogue(app, QStringLiteral("first.smf"));
-        QCOMPARE(frame.windowTitle(), QStringLiteral("first.smf - Reelkeep"));
+        QCOMPARE(ShownTitle(frame), QStringLiteral("first.smf - Reelkeep"));
         QVERIFY(!app.Doc().IsModified());
         QVERIFY(QFile::exists(first));
 
         dialogs_->saveNames.push_back(Path(QStringLiteral("second.smf")));
         frame.ExecuteCommand(CommandId::FileSaveAs);
-        QCOMPARE(frame.windowTitle(), QStringLiteral("second.smf - Reelkeep"));
+        QCOMPARE(ShownTitle(frame), QStringLiteral("second.smf - Reelkeep"));
         const auto& entries = frame.RecentFileActions();
         QVERIFY(entries[0]->isVisible() && entries[1]->isVisible() && !entries[2]->isVisible());
         QCOMPARE(entries[0]->text(), QStringLiteral("&1 second.smf"));
         QCOMPARE(entries[1]->text(), QStringLiteral("&2 first.smf"));
 
         frame.ExecuteCommand(CommandId::FileNew);
-        QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - Reelkeep"));
+        QCOMPARE(ShownTitle(frame), QStringLiteral("Untitled - Reelkeep"));
         QCOMPARE(app.Doc().Catalogue().Count(), 0u);
 
         entries[1]->trigger();
-        QCOMPARE(frame.windowTitle(), QStringLiteral("first.smf - Reelkeep"));
+        QCOMPARE(ShownTitle(frame), QStringLiteral("first.smf - Reelkeep"));
         QCOMPARE(app.Doc().Catalogue().Count(), 3u);
         QCOMPARE(entries[0]->text(), QStringLiteral("&1 first.smf"));
         QVERIFY(StoreText().contains(QStringLiteral("File1=") + first + u'\n'));
@@ -351,7 +359,7 @@ private slots:
         entries[1]->trigger();
         QCOMPARE(dialogs_->messages.size(), 1);
         QVERIFY(dialogs_->messages.front().contains(QStringLiteral("Cannot find this file")));
-        QCOMPARE(frame.windowTitle(), QStringLiteral("first.smf - Reelkeep"));
+        QCOMPARE(ShownTitle(frame), QStringLiteral("first.smf - Reelkeep"));
         QCOMPARE(app.Doc().Catalogue().Count(), 3u);
         QVERIFY(!entries[1]->isVisible());
 
@@ -369,7 +377,7 @@ private slots:
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&frame, &drop);
-        QCOMPARE(frame.windowTitle(), QStringLiteral("first.smf - Reelkeep"));
+        QCOMPARE(ShownTitle(frame), QStringLiteral("first.smf - Reelkeep"));
         QCOMPARE(app.Doc().Catalogue().Count(), 3u);
     }
 
@@ -387,7 +395,7 @@ private slots:
         dialogs_->answers = {MessageAnswer::No};
         dialogs_->openNames = {empty.fileName()};
         app.Frame().ExecuteCommand(CommandId::FileOpen);
-        QCOMPARE(app.Frame().windowTitle(), QStringLiteral("empty.smf - Reelkeep"));
+        QCOMPARE(ShownTitle(app.Frame()), QStringLiteral("empty.smf - Reelkeep"));
         QCOMPARE(app.Doc().Catalogue().Count(), 0u);
         QVERIFY(app.Doc().Catalogue().Lookup(LookupKind::Actors).empty());
         QVERIFY(!app.Doc().IsModified());
@@ -451,7 +459,7 @@ private slots:
         QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Unexpected file format.")});
         QCOMPARE(app.Doc().Catalogue().Count(), 0u);
         // Saving now must not write the empty catalogue over good.smf.
-        QCOMPARE(app.Frame().windowTitle(), QStringLiteral("Untitled - Reelkeep"));
+        QCOMPARE(ShownTitle(app.Frame()), QStringLiteral("Untitled - Reelkeep"));
         app.Frame().ExecuteCommand(CommandId::FileSave);  // asks for a name; cancelled
         QCOMPARE(QFileInfo(good).size() > 100, true);
     }
@@ -477,11 +485,21 @@ private slots:
         frame.ExecuteCommand(CommandId::FileNew);
         QVERIFY(QFile::exists(Path(QStringLiteral("kept"))));
         QCOMPARE(app.Doc().Catalogue().Count(), 0u);
-        QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - Reelkeep"));
+        QCOMPARE(ShownTitle(frame), QStringLiteral("Untitled - Reelkeep"));
 
+        // A modified catalogue is marked in the title, and a filter says what it hides.
         FillCatalogue(app.Doc());
+        std::array<std::string, kFilterCount> filters;
+        filters.fill("All");
+        filters[static_cast<std::size_t>(FilterField::MovieName)] = "V";
+        app.Doc().ApplyFilters(filters);
+        frame.RefreshCommandStates();
+        QCOMPARE(ShownTitle(frame), QStringLiteral("Untitled* - Reelkeep"));
+        QCOMPARE(frame.StatusPanes().FilterText(), QStringLiteral("Filter on: 1 of 3 movies"));
         dialogs_->answers = {MessageAnswer::No};
         frame.ExecuteCommand(CommandId::FileNew);
+        QCOMPARE(ShownTitle(frame), QStringLiteral("Untitled - Reelkeep"));
+        QVERIFY(frame.StatusPanes().FilterText().isEmpty());
         QCOMPARE(app.Doc().Catalogue().Count(), 0u);
         QVERIFY(!app.Doc().IsModified());
 
@@ -512,7 +530,7 @@ private slots:
         CReelkeepApp& app = NewApp(loadLast);
         QVERIFY(app.Start({QStringLiteral("reelkeep")}));
         QCOMPARE(app.Doc().Catalogue().Count(), 3u);
-        QCOMPARE(app.Frame().windowTitle(), QStringLiteral("last.smf - Reelkeep"));
+        QCOMPARE(ShownTitle(app.Frame()), QStringLiteral("last.smf - Reelkeep"));
 
         // The command line wins over LoadLast.
         QFile empty(Path(QStringLiteral("named.smf")));
@@ -520,14 +538,14 @@ private slots:
         empty.close();
         CReelkeepApp& named = NewApp(loadLast);
         QVERIFY(named.Start({QStringLiteral("reelkeep"), empty.fileName()}));
-        QCOMPARE(named.Frame().windowTitle(), QStringLiteral("named.smf - Reelkeep"));
+        QCOMPARE(ShownTitle(named.Frame()), QStringLiteral("named.smf - Reelkeep"));
 
         // A missing last file is skipped without a word.
         CReelkeepApp& missing = NewApp("[User Data]\nLoadLast=1\n[Recent File List]\nFile1=" +
                                        Path(QStringLiteral("gone.smf")).toUtf8() + "\n");
         QVERIFY(missing.Start({QStringLiteral("reelkeep")}));
         QVERIFY(dialogs_->messages.isEmpty());
-        QCOMPARE(missing.Frame().windowTitle(), QStringLiteral("Untitled - Reelkeep"));
+        QCOMPARE(ShownTitle(missing.Frame()), QStringLiteral("Untitled - Reelkeep"));
     }
 
     void startUpFailures() {
@@ -546,7 +564,7 @@ private slots:
             "[User Data]\nLoadLast=1\n[Recent File List]\nFile1=" + bad.fileName().toUtf8() + "\n");
         QVERIFY(damaged.Start({QStringLiteral("reelkeep")}));
         QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Unexpected file format.")});
-        QCOMPARE(damaged.Frame().windowTitle(), QStringLiteral("Untitled - Reelkeep"));
+        QCOMPARE(ShownTitle(damaged.Frame()), QStringLiteral("Untitled - Reelkeep"));
         QVERIFY(damaged.Doc().IsReady());
 
         // A file the print switch cannot read ends the run at once, printer or not.

@@ -148,17 +148,17 @@ private:
             case Outcome::Opened:
                 QVERIFY(harness_.dialogs->messages.isEmpty());
                 QCOMPARE(doc.Shown().Order(), FreshOrder(c.file));
-                QCOMPARE(frame.windowTitle(), QFileInfo(c.file).fileName() + " - Reelkeep");
+                QCOMPARE(ShownTitle(frame), QFileInfo(c.file).fileName() + " - Reelkeep");
                 break;
             case Outcome::NewCatalogue:
                 QCOMPARE(harness_.dialogs->messages, formatError);
                 QCOMPARE(doc.Catalogue().Count(), 0u);
-                QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - Reelkeep"));
+                QCOMPARE(ShownTitle(frame), QStringLiteral("Untitled - Reelkeep"));
                 break;
             case Outcome::PreviousKept:
                 QCOMPARE(harness_.dialogs->messages, formatError);
                 QCOMPARE(doc.Catalogue().Count(), baseCount);
-                QCOMPARE(frame.windowTitle(), QFileInfo(c.base).fileName() + " - Reelkeep");
+                QCOMPARE(ShownTitle(frame), QFileInfo(c.base).fileName() + " - Reelkeep");
                 break;
         }
         // The check marks tell the order shown, the status bar is back to its four panes, and

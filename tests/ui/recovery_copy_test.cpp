@@ -255,7 +255,7 @@ private slots:
         CReelkeepApp& again = *harness_.app;
         QVERIFY(harness_.dialogs->recoverQuestions.front().contains(QStringLiteral("tapes.smf")));
         QCOMPARE(again.Frame().Lifetime().Path(), userFile);
-        QCOMPARE(again.Frame().windowTitle(), QStringLiteral("tapes.smf - Reelkeep"));
+        QCOMPARE(ShownTitle(again.Frame()), QStringLiteral("tapes.smf* - Reelkeep"));
         QVERIFY(again.Doc().IsModified());
         QCOMPARE(again.Doc().Catalogue().Count(), 2U);
 
@@ -299,7 +299,7 @@ private slots:
         QVERIFY(harness_.app->Start({QStringLiteral("reelkeep"), QStringLiteral(REELKEEP_SAMPLE)}));
         QCOMPARE(harness_.dialogs->messages,
                  QStringList{QStringLiteral("Save changes to Untitled?")});
-        QCOMPARE(harness_.app->Frame().windowTitle(), QStringLiteral("sample.smf - Reelkeep"));
+        QCOMPARE(ShownTitle(harness_.app->Frame()), QStringLiteral("sample.smf - Reelkeep"));
     }
 
     void normalExitAndDiscardedNewRemoveTheCopy() {

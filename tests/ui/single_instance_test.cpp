@@ -60,7 +60,7 @@ private:
 
     CMainFrame& Frame() { return harness_.app->Frame(); }
     CReelkeepDoc& Doc() { return harness_.app->Doc(); }
-    QString Title() { return Frame().windowTitle(); }
+    QString Title() { return ShownTitle(Frame()); }
 
 private slots:
     void initTestCase() {
@@ -107,7 +107,7 @@ private slots:
                      QStringList{QStringLiteral("Save changes to Untitled?")});
         QCOMPARE(Doc().Catalogue().Count(), 3U);
         QVERIFY(Doc().IsModified());
-        QCOMPARE(Title(), QStringLiteral("Untitled - Reelkeep"));
+        QCOMPARE(Title(), QStringLiteral("Untitled* - Reelkeep"));
 
         harness_.dialogs->answers = {MessageAnswer::No};
         QCOMPARE(StartAgain({kSample}).status, 0);

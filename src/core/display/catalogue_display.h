@@ -55,6 +55,8 @@ public:
     // ---- filters and display order ------------------------------------------------------
     const std::array<std::string, kFilterCount>& Filters() const { return filters_; }
     void SetFilters(const std::array<std::string, kFilterCount>& filters) { filters_ = filters; }
+    // Whether any filter holds something other than "All", so some movies may be hidden.
+    bool FiltersOn() const;
     const std::vector<std::uint32_t>& Order() const { return order_; }
     std::vector<std::uint32_t>& Order() { return order_; }
     const LookupList& DisplayedActors() const { return displayedActors_; }

@@ -18,10 +18,14 @@ bool Passes(std::string_view value, std::string_view filter) {
 
 }  // namespace
 
+bool CCatalogueDisplay::FiltersOn() const {
+    return !std::all_of(filters_.begin(), filters_.end(),
+                        [](const std::string& f) { return IsAll(f); });
+}
+
 void CCatalogueDisplay::RebuildOrder() {
     order_.clear();
-    const bool allPass = std::all_of(filters_.begin(), filters_.end(),
-                                     [](const std::string& f) { return IsAll(f); });
+    const bool allPass = !FiltersOn();
     const auto filter = [this](FilterField f) -> const std::string& {
         return filters_[static_cast<std::size_t>(f)];
     };
