@@ -1,10 +1,13 @@
 #!/usr/bin/python3
 """Drives the real reelkeep window on a desktop of its own: an X server (Xvfb) with a window
 manager (openbox), a private D-Bus session and, where a case prints, a private print scheduler
-with one queue that writes PDF files. Real modal dialogs are answered with key presses.
+with one queue that writes PDF files, or where it reads the window as a screen reader does, the
+accessibility bus. Real modal dialogs are answered with key presses.
 
 Usage: desktop_test.py REELKEEP REELKEEP_CLI CASE. Exit status 0 passed, 1 failed, 77 skipped."""
 
+import csv
+import json
 import os
 import re
 import select
@@ -67,10 +70,12 @@ class Desktop:
         os.chmod(self.path("cups"), 0o755)
         self.env = env
 
-    def start(self, printer=False):
+    def start(self, printer=False, screen_reader=False):
         self.start_display()
         if printer:
             self.start_scheduler()
+        if screen_reader:
+            self.start_accessibility_bus()
 
     def path(self, *parts):
         return os.path.join(self.root, *parts)
@@ -163,6 +168,22 @@ class Desktop:
         check(status == 0, "lpadmin could not add the PDF queue: " + err)
         check(self.run(["lpadmin", "-d", "PDF"])[0] == 0, "lpadmin could not pin the default")
 
+    def start_accessibility_bus(self):
+        launcher = "/usr/libexec/at-spi-bus-launcher"
+        status = self.run(["/usr/bin/python3", "-c", "import pyatspi"])[0]
+        if not os.access(launcher, os.X_OK) or status != 0:
+            raise Skip("at-spi2-core or python3-pyatspi is not installed "
+                       "(scripts/install-deps.sh installs them)")
+        self.spawn([launcher, "--launch-immediately"])
+        # Qt speaks to the bus only when told that a screen reader listens.
+        self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+
+    def accessible_tree(self):
+        """The window's accessible objects as accessible_tree.py prints them."""
+        status, out, err = self.run(["/usr/bin/python3", os.path.join(HERE, "accessible_tree.py")])
+        check(status == 0, "no accessible reelkeep window: " + err)
+        return [json.loads(line) for line in out.splitlines()]
+
     def printed_pdf(self):
         """Waits for the queue's file to be complete; returns pdfinfo's page size."""
         def done():
@@ -203,6 +224,11 @@ class Desktop:
         status, out, err = self.run([self.cli_path, *args])
         check(status == 0, f"reelkeep-cli {' '.join(args)}: {err}")
         return out
+
+    def titles(self, path):
+        """The titles of the catalogue's movies in the order the window first shows them."""
+        rows = list(csv.reader(self.cli("export", "csv", path, "-").splitlines()))
+        return [row[0] for row in rows[1:]]
 
     def catalogue(self, name, movies=5):
         path = self.path("work", name)
@@ -364,6 +390,37 @@ def changed_file(d):
     check_alive(window)
 
 
+def screen_reader(d):
+    path = d.catalogue("a.smf")
+    titles = d.titles(path)
+    window, wid = d.open_window(path)
+    named = wait_for(lambda: [n for n in d.accessible_tree() if n["name"] in titles],
+                     "the movies in the accessible tree")
+    check(sorted({n["name"] for n in named}) == sorted(titles),
+          f"the tree names {[n['name'] for n in named]}, not {titles}")
+    check(not [n for n in named if "selected" in n["states"]], "a movie is selected at start")
+    # The second movie, chosen with the keyboard alone.
+    d.keys(wid, "ctrl+Home", "ctrl+Down", "space")
+
+    def second_selected():
+        rows = [n for n in d.accessible_tree() if n["name"] in titles]
+        return {n["name"] for n in rows if "selected" in n["states"]} == {titles[1]}
+    wait_for(second_selected, f"{titles[1]} to be selected")
+    check_alive(window)
+
+
+def german_menus(d):
+    d.env.pop("LC_ALL", None)
+    d.env["LANG"] = "de_DE.UTF-8"
+    window, _ = d.open_window(d.catalogue("a.smf"))
+    menus = wait_for(lambda: [n["name"] for n in d.accessible_tree()
+                              if n["role"] == "menu item" and n["depth"] == 3],
+                     "the menu bar in the accessible tree")
+    for german in ("Datei", "Bearbeiten", "Ansicht"):
+        check(german in menus, f"no menu {german} in {menus}")
+    check_alive(window)
+
+
 CASES = {
     "hand_over_no": (lambda d: hand_over(d, "alt+n"), {}),
     "hand_over_yes": (lambda d: hand_over(d, "alt+y"), {}),
@@ -372,6 +429,8 @@ CASES = {
     "recovery_survives_print": (recovery_survives_print, {"printer": True}),
     "save_through_link": (save_through_link, {}),
     "changed_file": (changed_file, {}),
+    "screen_reader": (screen_reader, {"screen_reader": True}),
+    "german_menus": (german_menus, {"screen_reader": True}),
 }
 
 
