@@ -1,5 +1,6 @@
-// Every field and button of a dialog is reached with Alt and a letter, and no two in one window
-// share a letter: a repeated letter only cycles the focus and never presses the button.
+// Every field and button of a dialog, and every menu entry, is reached with Alt and a letter, and
+// no two in one window or menu share one: a repeated letter only cycles the focus and never
+// presses the button. In English and in German, whose letters differ.
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -24,73 +25,58 @@ using namespace reelkeep;
 
 namespace {
 
-// The text whose Alt letter reaches a control: a label's that leads to a field, a button's. The
+// "b / a" for each text whose Alt letter an earlier text has, "t has no Alt letter" for each
+// without one.
+QStringList Clashes(const QStringList& texts) {
+    std::map<int, QString> seen;
+    QStringList clashes;
+    for (const QString& text : texts) {
+        const QKeySequence letter = QKeySequence::mnemonic(text);
+        if (letter.isEmpty()) {
+            clashes << text + " has no Alt letter";
+        } else if (const auto [at, fresh] = seen.emplace(letter[0].toCombined(), text); !fresh) {
+            clashes << text + " / " + at->second;
+        }
+    }
+    return clashes;
+}
+
+// The text whose letter reaches a control: a label's that leads to a field, a button's. The
 // numbered positions of the label sheet are chosen with the arrow keys and carry none.
 QString LetteredText(const QWidget* widget) {
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
         return label->buddy() != nullptr ? label->text() : QString();
     }
     const auto* button = qobject_cast<const QAbstractButton*>(widget);
-    if (button == nullptr) return {};
     bool number = false;
-    button->text().toInt(&number);
-    return number ? QString() : button->text();
+    if (button != nullptr) button->text().toInt(&number);
+    return button != nullptr && !number ? button->text() : QString();
 }
 
-// An options page shows alone with the sheet's buttons, so its letters need only differ from
+// An options page shows alone beside the sheet's buttons: its letters need only differ from
 // theirs and from each other.
 const QWidget* ScopeOf(const QWidget* widget, const QWidget* window) {
     for (const QWidget* w = widget; w != window; w = w->parentWidget()) {
-        const QWidget* stack = w->parentWidget();
-        if (qobject_cast<const QStackedWidget*>(stack) != nullptr &&
-            qobject_cast<const QTabWidget*>(stack->parentWidget()) != nullptr) {
+        if (qobject_cast<const QStackedWidget*>(w->parentWidget()) != nullptr &&
+            qobject_cast<const QTabWidget*>(w->parentWidget()->parentWidget()) != nullptr) {
             return w;
         }
     }
     return window;
 }
 
-// "window: text" for each control without a letter or with one its window already uses.
-QStringList LetterProblems(const QWidget* window) {
-    std::map<const QWidget*, std::map<int, QString>> letters;  // scope -> letter -> text
-    QStringList problems;
-    const auto claim = [&](const QWidget* scope, int letter, const QString& text) {
-        const auto [at, fresh] = letters[scope].emplace(letter, text);
-        if (!fresh) problems << window->windowTitle() + ": " + text + " / " + at->second;
-    };
-    QList<const QWidget*> pageControls;
+QStringList DialogClashes(const QWidget* window) {
+    std::map<const QWidget*, QStringList> texts;
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
         const QString text = LetteredText(widget);
-        if (text.isEmpty()) continue;
-        const QKeySequence letter = QKeySequence::mnemonic(text);
-        if (letter.isEmpty()) {
-            problems << window->windowTitle() + ": " + text + " has no Alt letter";
-        } else if (ScopeOf(widget, window) == window) {
-            claim(window, letter[0].toCombined(), text);
-        } else {
-            pageControls << widget;
-        }
+        if (!text.isEmpty()) texts[ScopeOf(widget, window)] << text;
     }
-    for (const QWidget* widget : pageControls) {
-        const QString text = LetteredText(widget);
-        const QWidget* page = ScopeOf(widget, window);
-        if (letters[page].empty()) letters[page] = letters[window];
-        claim(page, QKeySequence::mnemonic(text)[0].toCombined(), text);
+    const QStringList own = texts[window];
+    QStringList clashes = Clashes(own);
+    for (const auto& [scope, page] : texts) {
+        if (scope != window) clashes << Clashes(own + page);
     }
-    return problems;
-}
-
-// The letters of one menu's entries, or of the menu bar's titles, that more than one uses.
-QStringList RepeatedLetters(const QStringList& texts) {
-    std::map<int, QString> letters;
-    QStringList repeats;
-    for (const QString& text : texts) {
-        const QKeySequence letter = QKeySequence::mnemonic(text);
-        if (letter.isEmpty()) continue;
-        const auto [at, fresh] = letters.emplace(letter[0].toCombined(), text);
-        if (!fresh) repeats << text + " / " + at->second;
-    }
-    return repeats;
+    return clashes;
 }
 
 QStringList MenuTexts(const MenuSpec& menu) {
@@ -99,8 +85,7 @@ QStringList MenuTexts(const MenuSpec& menu) {
         if (item.kind == MenuItem::Kind::Submenu)
             texts << Translated("Commands", item.submenu->title);
         if (item.kind != MenuItem::Kind::Command) continue;
-        const auto commands = AllCommands();
-        const auto info = std::ranges::find(commands, item.id, &CommandInfo::id);
+        const auto info = std::ranges::find(AllCommands(), item.id, &CommandInfo::id);
         texts << Translated("Commands", info->menuText).section(u'\t', 0, 0);
     }
     return texts;
@@ -111,7 +96,6 @@ QStringList MenuTexts(const MenuSpec& menu) {
 class AltLettersTest : public QObject {
     Q_OBJECT
 private slots:
-    // Each check runs in English and again in German, whose letters differ.
     void init() {
         if (QString(QTest::currentDataTag()) != "German") return;
         german_ = std::make_unique<QTranslator>();
@@ -123,42 +107,41 @@ private slots:
     void everyMenuHasItsOwnLetters_data() { Languages(); }
     void everyMenuHasItsOwnLetters() {
         QStringList titles;
-        QStringList repeats;
+        QStringList clashes;
         for (const MenuSpec& menu : MainMenus()) {
             titles << Translated("Commands", menu.title);
-            repeats << RepeatedLetters(MenuTexts(menu));
+            clashes << Clashes(MenuTexts(menu));
             for (const MenuItem& item : menu.items) {
-                if (item.submenu != nullptr) repeats << RepeatedLetters(MenuTexts(*item.submenu));
+                if (item.submenu != nullptr) clashes << Clashes(MenuTexts(*item.submenu));
             }
         }
-        repeats << RepeatedLetters(titles);
-        QVERIFY2(repeats.isEmpty(), qPrintable(repeats.join(u'\n')));
+        clashes << Clashes(titles);
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u'\n')));
     }
 
     void everyDialogControlHasItsOwnLetter_data() { Languages(); }
     void everyDialogControlHasItsOwnLetter() {
+        const auto check = [](const QWidget* dialog) {
+            const QStringList clashes = DialogClashes(dialog);
+            QVERIFY2(clashes.isEmpty(),
+                     qPrintable(dialog->windowTitle() + ": " + clashes.join(", ")));
+        };
         frametest::ScriptedDialogs pickers;
-        for (const auto& dialog : EveryDialog(pickers)) {
-            const QStringList problems = LetterProblems(dialog.get());
-            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
-        }
-        WhenModalShown([](QWidget* addColumn) {
-            const QStringList problems = LetterProblems(addColumn);
-            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
-        });
+        for (const auto& dialog : EveryDialog(pickers)) check(dialog.get());
+        WhenModalShown(check);
         RunAddColumnDialog(nullptr);
     }
 
     void aLetterWithoutItsOwnFieldIsFound() {
         QWidget window;
-        auto* first = new QLabel(QStringLiteral("&Name"), &window);
-        first->setBuddy(new QComboBox(&window));
-        auto* second = new QLabel(QStringLiteral("&Number"), &window);
-        second->setBuddy(new QComboBox(&window));
+        auto* name = new QLabel(QStringLiteral("&Name"), &window);
+        name->setBuddy(new QComboBox(&window));
+        auto* number = new QLabel(QStringLiteral("&Number"), &window);
+        number->setBuddy(new QComboBox(&window));
         new QLabel(QStringLiteral("No field of its own"), &window);
-        QCOMPARE(LetterProblems(&window), QStringList{": &Number / &Name"});
-        second->setText(QStringLiteral("Number"));
-        QCOMPARE(LetterProblems(&window), QStringList{": Number has no Alt letter"});
+        QCOMPARE(DialogClashes(&window), QStringList{"&Number / &Name"});
+        number->setText(QStringLiteral("Number"));
+        QCOMPARE(DialogClashes(&window), QStringList{"Number has no Alt letter"});
     }
 
 private:
