@@ -8,7 +8,10 @@ set -eu
 # The desktop tests run the window on an X server with a window manager, a D-Bus session and a
 # print scheduler of their own, pressing keys with xdotool (imagemagick takes screenshots); the
 # accessibility test reads the window through the AT-SPI bus with pyatspi.
+# lupdate and lrelease (qt6-l10n-tools, found through qt6-tools-dev's CMake files) build the
+# translations; qt6-translations-l10n holds Qt's own, for its dialogs and buttons.
 packages="g++ ccache cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   fonts-dejavu-core clang-tidy clang-format poppler-utils desktop-file-utils appstream
   shared-mime-info libglib2.0-bin groff-base man-db dpkg-dev
   xvfb xauth openbox xdotool dbus-x11 cups cups-client cups-bsd imagemagick python3

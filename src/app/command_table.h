@@ -12,9 +12,10 @@ namespace reelkeep {
 // One command as the menus and the toolbar show it.
 struct CommandInfo {
     CommandId id;
+    // The texts are English, marked for translation under the context "Commands".
     std::string_view menuText;   // with the mnemonic; an accelerator follows a tab
     std::string_view prompt;     // status-bar prompt
-    std::string_view toolTip;    // empty: the menu text without mnemonic and accelerator
+    std::string_view toolTip;    // empty: the menu label without mnemonic and trailing dots
     std::string_view icon;       // toolbar icon file in the resources; empty when not on it
     std::string_view themeIcon;  // desktop theme icon preferred over the file, when one fits
     bool checkable = false;
@@ -24,11 +25,10 @@ struct CommandInfo {
 
 std::span<const CommandInfo> AllCommands();
 
-// The menu text before the tab, and the accelerator after it (empty when none).
-std::string_view MenuLabel(const CommandInfo& info);
+// The accelerator after the menu text's tab (empty when none).
 std::string_view MenuAccelerator(const CommandInfo& info);
-// The tooltip: the given one, or the menu label without '&' and trailing dots.
-std::string ToolTipText(const CommandInfo& info);
+// The tooltip of a command without one of its own: its menu label without '&' and trailing dots.
+std::string ToolTipText(std::string_view menuLabel);
 
 struct MenuSpec;
 

@@ -15,7 +15,7 @@ CDocumentLifetime::CDocumentLifetime(CReelkeepDoc& doc, CRecentFiles& recent,
     : doc_(doc), recent_(recent), dialogs_(dialogs), dialogParent_(dialogParent) {}
 
 QString CDocumentLifetime::Title() const {
-    return path_.isEmpty() ? QString::fromUtf8(appstr::kUntitled) : QFileInfo(path_).fileName();
+    return path_.isEmpty() ? appstr::Tr(appstr::kUntitled) : QFileInfo(path_).fileName();
 }
 
 QString CDocumentLifetime::Caption() const {
@@ -86,7 +86,7 @@ bool CDocumentLifetime::LoadRecoveryCopy(const QString& copyPath, const QString&
 bool CDocumentLifetime::Save() { return path_.isEmpty() ? SaveAs() : SaveTo(path_); }
 
 bool CDocumentLifetime::SaveAs() {
-    const QString suggested = path_.isEmpty() ? QString::fromUtf8(appstr::kUntitled) : path_;
+    const QString suggested = path_.isEmpty() ? appstr::Tr(appstr::kUntitled) : path_;
     const QString path = dialogs_.AskSaveFileName(dialogParent_, suggested);
     return !path.isEmpty() && SaveTo(QFileInfo(path).absoluteFilePath());
 }
@@ -107,14 +107,14 @@ bool CDocumentLifetime::MayReplaceFile() {
     const std::optional<FileIdentity> now = IdentityOfFile(FromQt(path_));
     // A file that is gone has nothing left to lose.
     if (!now || *now == *fileIdentity_) return true;
-    const QString question = QString::fromUtf8(appstr::kChangedByOtherProgram).arg(Title());
+    const QString question = appstr::Tr(appstr::kChangedByOtherProgram).arg(Title());
     return dialogs_.ShowMessage(dialogParent_, question, MessageButtons::YesNo,
                                 MessageIcon::Warning) == MessageAnswer::Yes;
 }
 
 bool CDocumentLifetime::SaveModified() {
     if (!doc_.IsModified()) return true;
-    const QString question = QString::fromUtf8(appstr::kSaveChangesPrompt).arg(Title());
+    const QString question = appstr::Tr(appstr::kSaveChangesPrompt).arg(Title());
     switch (dialogs_.ShowMessage(dialogParent_, question, MessageButtons::YesNoCancel,
                                  MessageIcon::Warning)) {
         case MessageAnswer::Yes:

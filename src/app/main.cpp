@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <cstdio>
 #include <memory>
 
@@ -10,6 +11,7 @@
 #include "settings_store.h"
 #include "single_instance.h"
 #include "terminal_dialogs.h"
+#include "translations.h"
 
 namespace {
 
@@ -25,7 +27,7 @@ std::optional<int> HandOverToRunningWindow(reelkeep::CInstanceServer& server,
             return 0;
         case InstanceClaim::NoAnswer: {
             const QString message =
-                QString::fromUtf8(appstr::kNoAnswer).arg(kHandOverTimeoutMs / 1000);
+                appstr::Tr(appstr::kNoAnswer).arg(QLocale().toString(kHandOverTimeoutMs / 1000));
             std::fprintf(stderr, "%s\n", message.toUtf8().constData());
             return 1;
         }
@@ -67,6 +69,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QString::fromUtf8(appstr::kOrganisation));
     QApplication::setApplicationName(QString::fromUtf8(appstr::kAppTitle));
+    LoadTranslations(app);
     if (printRun) return PrintWithoutWindow(line.printFile);
 
     CInstanceServer server;

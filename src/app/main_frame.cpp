@@ -18,6 +18,7 @@
 #include "help_contexts.h"
 #include "help_requests.h"
 #include "print_commands.h"
+#include "qt_text.h"
 #include "recent_files.h"
 #include "recovery_copy.h"
 #include "reelkeep_doc.h"
@@ -34,6 +35,8 @@ namespace {
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+QString CommandText(std::string_view english) { return Translated("Commands", english); }
 
 QIcon CommandIcon(const CommandInfo& info) {
     const QIcon drawn(QStringLiteral(":/icons/") + Text(info.icon));
@@ -102,15 +105,18 @@ void CMainFrame::CreateActions() {
 }
 
 QAction* CMainFrame::CreateAction(const CommandInfo& info) {
-    auto* action = new QAction(Text(MenuLabel(info)), this);
+    // The label in the user's language; the accelerator stays the English text's.
+    const QString label = CommandText(info.menuText).section(u'\t', 0, 0);
+    auto* action = new QAction(label, this);
     QList<QKeySequence> keys;
     for (const std::string_view key : {MenuAccelerator(info), info.standardKey}) {
         if (!key.empty()) keys.append(QKeySequence(Text(key), QKeySequence::PortableText));
     }
     action->setShortcuts(keys);
-    action->setStatusTip(Text(info.prompt));
-    action->setWhatsThis(Text(info.prompt));
-    action->setToolTip(QString::fromStdString(ToolTipText(info)));
+    action->setStatusTip(CommandText(info.prompt));
+    action->setWhatsThis(CommandText(info.prompt));
+    action->setToolTip(info.toolTip.empty() ? ToQt(ToolTipText(FromQt(label)))
+                                            : CommandText(info.toolTip));
     action->setCheckable(info.checkable);
     if (!info.icon.empty()) action->setIcon(CommandIcon(info));
     // Menus show check marks, not the toolbar's pictures.
@@ -122,7 +128,7 @@ QAction* CMainFrame::CreateAction(const CommandInfo& info) {
 
 void CMainFrame::CreateMenus() {
     for (const MenuSpec& contents : MainMenus()) {
-        QMenu* menu = menuBar()->addMenu(Text(contents.title));
+        QMenu* menu = menuBar()->addMenu(CommandText(contents.title));
         FillMenu(*menu, contents);
     }
 }
@@ -138,11 +144,10 @@ void CMainFrame::FillMenu(QMenu& menu, const MenuSpec& contents) {
                 menu.addSeparator();
                 break;
             case MenuItem::Kind::Submenu:
-                FillMenu(*menu.addMenu(Text(item.submenu->title)), *item.submenu);
+                FillMenu(*menu.addMenu(CommandText(item.submenu->title)), *item.submenu);
                 break;
             case MenuItem::Kind::RecentFiles:
-                recentPlaceholder_ =
-                    menu.addAction(QString::fromUtf8(appstr::kRecentFilePlaceholder));
+                recentPlaceholder_ = menu.addAction(appstr::Tr(appstr::kRecentFilePlaceholder));
                 recentPlaceholder_->setEnabled(false);
                 for (int i = 0; i < CRecentFiles::kMaxEntries; ++i) {
                     QAction* entry = menu.addAction(QString());
@@ -158,7 +163,7 @@ void CMainFrame::FillMenu(QMenu& menu, const MenuSpec& contents) {
 }
 
 void CMainFrame::CreateToolBar() {
-    toolbar_ = new QToolBar(QString::fromUtf8(appstr::kToolbarTitle), this);
+    toolbar_ = new QToolBar(appstr::Tr(appstr::kToolbarTitle), this);
     toolbar_->setObjectName(QStringLiteral("mainToolBar"));
     toolbar_->setIconSize(QSize(16, 15));
     toolbar_->setAllowedAreas(Qt::AllToolBarAreas);
@@ -227,7 +232,7 @@ void CMainFrame::UpdateRecentFileMenu() {
         entry->setVisible(i < paths.size());
         if (i >= paths.size()) continue;
         entry->setText(CRecentFiles::MenuText(i, paths[i]));
-        entry->setStatusTip(QString::fromUtf8(appstr::kRecentFilePrompt).arg(paths[i]));
+        entry->setStatusTip(appstr::Tr(appstr::kRecentFilePrompt).arg(paths[i]));
     }
 }
 

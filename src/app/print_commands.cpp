@@ -1,5 +1,6 @@
 #include "print_commands.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include "app_settings.h"
@@ -92,12 +93,12 @@ bool CPrintCommands::PrintPages(bool selection, std::uint32_t first, std::uint32
     const std::uint32_t total = JobPages();
     if (first > total || last > total) {
         EndJob();
-        dialogs_.ShowMessage(window_,
-                             QString::fromUtf8(appstr::kPagesNotInDocument)
-                                 .arg(first)
-                                 .arg(last == 0 ? total : last)
-                                 .arg(total),
-                             MessageButtons::Ok, MessageIcon::Warning);
+        dialogs_.ShowMessage(
+            window_,
+            appstr::Tr(appstr::kPagesNotInDocument)
+                .arg(QLocale().toString(first), QLocale().toString(last == 0 ? total : last),
+                     QLocale().toString(total)),
+            MessageButtons::Ok, MessageIcon::Warning);
         return false;
     }
     const bool started = PrintPageRange(
@@ -105,7 +106,7 @@ bool CPrintCommands::PrintPages(bool selection, std::uint32_t first, std::uint32
         [this](QPainter& painter, std::uint32_t page) { DrawJobPage(painter, page); });
     EndJob();
     if (!started) {
-        dialogs_.ShowMessage(window_, QString::fromUtf8(appstr::kCouldNotStartPrintJob),
+        dialogs_.ShowMessage(window_, appstr::Tr(appstr::kCouldNotStartPrintJob),
                              MessageButtons::Ok, MessageIcon::Warning);
     }
     return started;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QLocale>
 
 #include "dialogs.h"
 #include "main_frame.h"
@@ -13,6 +14,14 @@
 
 namespace reelkeep {
 
+std::string CQtTextLanguage::Text(std::string_view english) const {
+    return FromQt(CoreText(english));
+}
+
+std::string CQtTextLanguage::Number(std::uint64_t number) const {
+    return FromQt(QLocale().toString(static_cast<qulonglong>(number)));
+}
+
 CQtUI::CQtUI(IShellDialogs& dialogs) : dialogs_(dialogs) {}
 
 void CQtUI::Attach(CReelkeepDoc& doc, CMainFrame& frame) {
@@ -21,13 +30,13 @@ void CQtUI::Attach(CReelkeepDoc& doc, CMainFrame& frame) {
 }
 
 MessageAnswer CQtUI::ShowMessage(std::string_view text, MessageButtons buttons, MessageIcon icon) {
-    return dialogs_.ShowMessage(frame_, ToQt(text), buttons, icon);
+    return dialogs_.ShowMessage(frame_, CoreText(text), buttons, icon);
 }
 
 void CQtUI::BeginProgress(std::string_view caption, std::uint32_t max) {
     if (!frame_) return;
     frame_->ShowProgressLayout();
-    frame_->SetProgressCaption(ToQt(caption));
+    frame_->SetProgressCaption(CoreText(caption));
     frame_->StatusPanes().BeginBar(max);
 }
 

@@ -12,12 +12,21 @@ class IShellDialogs;
 // progress through the main frame's status bar, the modal dialogs of src/dialogs, and the
 // view for updates and the selection. Until a frame is attached (early start-up) it shows
 // messages without a parent and has no progress or view to talk to.
+// The core's texts in the language of the translations loaded, numbers as the user's locale
+// writes them.
+class CQtTextLanguage : public TextLanguage {
+public:
+    std::string Text(std::string_view english) const override;
+    std::string Number(std::uint64_t number) const override;
+};
+
 class CQtUI : public IReelkeepUI {
 public:
     explicit CQtUI(IShellDialogs& dialogs);
 
     void Attach(CReelkeepDoc& doc, CMainFrame& frame);
 
+    const TextLanguage& Language() const override { return language_; }
     MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
                               MessageIcon icon) override;
     void BeginProgress(std::string_view caption, std::uint32_t max) override;
@@ -42,6 +51,7 @@ public:
     void ApplyCustomHeadings(const HeadingTexts& headings, bool repaint) override;
 
 private:
+    CQtTextLanguage language_;
     IShellDialogs& dialogs_;
     CReelkeepDoc* doc_ = nullptr;
     CMainFrame* frame_ = nullptr;

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QtGlobal>
 #include <cerrno>
@@ -220,7 +221,9 @@ void CRecoveryCopy::Finish(std::chrono::milliseconds bound) {
     if (WaitForWriter(bound)) return;
     StopWriter();
     const double seconds = std::chrono::duration<double>(bound).count();
-    const QString message = QString::fromUtf8(appstr::kRecoveryWriterStopped).arg(seconds);
+    const QString message =
+        appstr::Tr(appstr::kRecoveryWriterStopped)
+            .arg(QLocale().toString(seconds, 'g', QLocale::FloatingPointShortest));
     std::fprintf(stderr, "%s\n", message.toUtf8().constData());
 }
 

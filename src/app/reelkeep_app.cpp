@@ -76,7 +76,7 @@ bool CReelkeepApp::PrintFile(const QString& file) {
     // The file first: a file that cannot be printed says why, printer or not.
     if (!doc_.OpenDocument(FromQt(file))) return false;
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        std::fprintf(stderr, "%s\n", FromQt(ToQt(appstr::kNoPrinter).arg(file)).c_str());
+        std::fprintf(stderr, "%s\n", FromQt(appstr::Tr(appstr::kNoPrinter).arg(file)).c_str());
         return false;
     }
     doc_.SetPrinterColorCount(DefaultPrinterColorCount());
@@ -112,10 +112,10 @@ bool CReelkeepApp::OfferRecovery() {
     CRecoveryCopy& recovery = frame_->Recovery();
     const auto found = recovery.Leftover();
     if (!found) return false;
-    const QString name = found->originalPath.isEmpty() ? QString::fromUtf8(appstr::kUntitled)
+    const QString name = found->originalPath.isEmpty() ? appstr::Tr(appstr::kUntitled)
                                                        : QFileInfo(found->originalPath).fileName();
     const QString when = QLocale().toString(found->written, QLocale::ShortFormat);
-    const QString question = QString::fromUtf8(appstr::kRecoverPrompt).arg(name, when);
+    const QString question = appstr::Tr(appstr::kRecoverPrompt).arg(name, when);
     if (dialogs_->AskRecover(nullptr, question) &&
         frame_->Lifetime().LoadRecoveryCopy(found->copyPath, found->originalPath)) {
         // Kept until the changes are saved: a second crash must not lose them either.

@@ -61,7 +61,7 @@ MessageAnswer AnswerOf(int button) {
 
 // A save dialog that asks before overwriting and appends the suffix when none was typed.
 QString AskSaveName(QWidget* parent, const QString& start, const char* filter, const char* suffix) {
-    QFileDialog dialog(parent, QString(), start, QString::fromUtf8(filter));
+    QFileDialog dialog(parent, QString(), start, appstr::Tr(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString::fromUtf8(suffix));
@@ -86,7 +86,7 @@ MessageAnswer CQtShellDialogs::ShowMessage(QWidget* parent, const QString& text,
 
 QString CQtShellDialogs::AskOpenFileName(QWidget* parent) {
     return QFileDialog::getOpenFileName(parent, QString(), QString(),
-                                        QString::fromUtf8(appstr::kFileFilter));
+                                        appstr::Tr(appstr::kFileFilter));
 }
 
 QString CQtShellDialogs::AskSaveFileName(QWidget* parent, const QString& suggestedPath) {
@@ -95,14 +95,16 @@ QString CQtShellDialogs::AskSaveFileName(QWidget* parent, const QString& suggest
 
 QString CQtShellDialogs::AskExportFileName(QWidget* parent, ExportKind kind) {
     if (kind == ExportKind::Csv) {
-        return AskSaveName(parent, appstr::kCsvUntitled, appstr::kCsvFilter, appstr::kCsvSuffix);
+        return AskSaveName(parent, appstr::Tr(appstr::kCsvUntitled), appstr::kCsvFilter,
+                           appstr::kCsvSuffix);
     }
-    return AskSaveName(parent, appstr::kDocUntitled, appstr::kDocFilter, appstr::kDocSuffix);
+    return AskSaveName(parent, appstr::Tr(appstr::kDocUntitled), appstr::kDocFilter,
+                       appstr::kDocSuffix);
 }
 
 QString CQtShellDialogs::AskImportFileName(QWidget* parent) {
-    return QFileDialog::getOpenFileName(parent, QString::fromUtf8(appstr::kCsvImportCaption),
-                                        QString(), QString::fromUtf8(appstr::kCsvImportFilter));
+    return QFileDialog::getOpenFileName(parent, appstr::Tr(appstr::kCsvImportCaption), QString(),
+                                        appstr::Tr(appstr::kCsvImportFilter));
 }
 
 void CQtShellDialogs::ShowAbout(QWidget* parent) { ShowAboutBox(parent); }
@@ -111,9 +113,9 @@ bool CQtShellDialogs::AskRecover(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(appstr::kAppTitle), text,
                     QMessageBox::NoButton, parent);
     QPushButton* recover =
-        box.addButton(QString::fromUtf8(appstr::kRecoverButton), QMessageBox::AcceptRole);
+        box.addButton(appstr::Tr(appstr::kRecoverButton), QMessageBox::AcceptRole);
     QPushButton* discard =
-        box.addButton(QString::fromUtf8(appstr::kDiscardButton), QMessageBox::DestructiveRole);
+        box.addButton(appstr::Tr(appstr::kDiscardButton), QMessageBox::DestructiveRole);
     box.setDefaultButton(recover);
     // Escape keeps the changes: giving them up should take a deliberate click.
     box.setEscapeButton(recover);

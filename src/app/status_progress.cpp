@@ -17,7 +17,7 @@ namespace reelkeep {
 namespace {
 
 QLabel* MakeIndicator(QStatusBar& bar, const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text), &bar);
+    auto* label = new QLabel(appstr::Tr(text), &bar);
     label->setAlignment(Qt::AlignCenter);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(label->text()) + 12);
@@ -29,7 +29,7 @@ QLabel* MakeIndicator(QStatusBar& bar, const char* text) {
 }  // namespace
 
 CStatusPanes::CStatusPanes(QStatusBar& bar)
-    : QObject(&bar), bar_(bar), message_(new QLabel(QString::fromUtf8(appstr::kReady), &bar)) {
+    : QObject(&bar), bar_(bar), message_(new QLabel(appstr::Tr(appstr::kReady), &bar)) {
     bar_.addWidget(message_, 1);
     filter_ = new QLabel(&bar_);
     filter_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -61,7 +61,7 @@ void CStatusPanes::ShowNormalLayout() {
     progressPane_->hide();
     for (QLabel* indicator : indicators_) indicator->show();
     filter_->setVisible(!filter_->text().isEmpty());
-    message_->setText(QString::fromUtf8(appstr::kReady));
+    message_->setText(appstr::Tr(appstr::kReady));
     RefreshLockKeys();
 }
 

@@ -23,7 +23,7 @@ QString OneLine(const QString& text, const QString& file) {
 
 MessageAnswer CTerminalDialogs::ShowMessage(QWidget*, const QString& text, MessageButtons buttons,
                                             MessageIcon) {
-    const QString line = QString::fromUtf8(appstr::kCannotPrint).arg(file_, OneLine(text, file_));
+    const QString line = appstr::Tr(appstr::kCannotPrint).arg(file_, OneLine(text, file_));
     std::fprintf(stderr, "%s\n", line.toUtf8().constData());
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }

@@ -46,8 +46,8 @@ void CUserSettings::ApplySheet(const OptionsSheetValues& values) {
 LabelColorChoice CUserSettings::PrintableColor(LabelColorChoice chosen) {
     if (doc_.PrinterColorCount() >= kColorPrinterColors) return chosen;
     if (chosen != LabelColorChoice::BlackOnly) {
-        dialogs_.ShowMessage(window_, QString::fromUtf8(appstr::kNoColorPrinter),
-                             MessageButtons::Ok, MessageIcon::Warning);
+        dialogs_.ShowMessage(window_, appstr::Tr(appstr::kNoColorPrinter), MessageButtons::Ok,
+                             MessageIcon::Warning);
     }
     return LabelColorChoice::BlackOnly;
 }

@@ -27,7 +27,7 @@ QIcon AboutIcon(const QWidget* box) {
 }  // namespace
 
 CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(ToQt(dlg::kAboutTitle));
+    setWindowTitle(dlg::Tr(dlg::kAboutTitle));
     auto* icon = new QLabel(this);
     const int side = style()->pixelMetric(QStyle::PM_LargeIconSize);
     icon->setPixmap(AboutIcon(this).pixmap(side, side));

@@ -16,10 +16,10 @@ namespace reelkeep {
 
 std::optional<std::uint32_t> RunAddColumnDialog(QWidget* parent) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(ToQt(dlg::kAddColumnTitle));
+    dialog.setWindowTitle(dlg::Tr(dlg::kAddColumnTitle));
     AttachPageHelp(&dialog, help::kAddColumnDialog);
     auto* choices = new QComboBox(&dialog);
-    for (const std::string_view choice : dlg::kAddColumnChoices) choices->addItem(ToQt(choice));
+    for (const std::string_view choice : dlg::kAddColumnChoices) choices->addItem(dlg::Tr(choice));
     choices->setCurrentIndex(0);
     QPushButton* ok = MakeButton(dlg::kOk, true, &dialog);
     QPushButton* cancel = MakeButton(dlg::kCancel, false, &dialog);
@@ -27,7 +27,7 @@ std::optional<std::uint32_t> RunAddColumnDialog(QWidget* parent) {
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
 
     auto* fields = new QVBoxLayout;
-    fields->addWidget(MakeLabel(dlg::kAddColumnPrompt, &dialog));
+    fields->addWidget(MakeLabel(dlg::kAddColumnPrompt, &dialog, choices));
     fields->addWidget(choices);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

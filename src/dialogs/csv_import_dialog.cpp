@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -36,16 +37,16 @@ QString CellText(const std::string& value) {
 QString TargetCaption(const ColumnTarget& target, const HeadingTexts& headings) {
     switch (target.kind) {
         case ColumnTarget::Kind::Skip:
-            return ToQt(dlg::kImportSkip);
+            return dlg::Tr(dlg::kImportSkip);
         case ColumnTarget::Kind::Actors:
-            return ToQt(dlg::kImportActorList);
+            return dlg::Tr(dlg::kImportActorList);
         case ColumnTarget::Kind::Field:
             break;
     }
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (target.field == CustomField(k)) return ToQt(headings[k]);
     }
-    return ToQt(dlg::kImportFieldCaptions[FieldIndex(target.field)]);
+    return dlg::Tr(dlg::kImportFieldCaptions[FieldIndex(target.field)]);
 }
 
 std::string_view SeparatorName(char separator) {
@@ -55,11 +56,12 @@ std::string_view SeparatorName(char separator) {
 }
 
 QString SummaryText(const CsvTable& table) {
-    QString text = ToQt(dlg::kImportFound)
-                       .arg(ToQt(SeparatorName(table.separator)),
-                            ToQt(dlg::kImportEncodings[static_cast<std::size_t>(table.encoding)]))
-                       .arg(table.rows.size());
-    if (table.form == CsvForm::ReelkeepExport) text += u' ' + ToQt(dlg::kImportExportForm);
+    QString text =
+        dlg::Tr(dlg::kImportFound)
+            .arg(dlg::Tr(SeparatorName(table.separator)),
+                 dlg::Tr(dlg::kImportEncodings[static_cast<std::size_t>(table.encoding)]))
+            .arg(QLocale().toString(static_cast<qulonglong>(table.rows.size())));
+    if (table.form == CsvForm::ReelkeepExport) text += u' ' + dlg::Tr(dlg::kImportExportForm);
     return text;
 }
 
@@ -73,7 +75,7 @@ CCsvImportDialog::CCsvImportDialog(const CsvTable& table, const HeadingTexts& he
       preview_(new QTableWidget(this)),
       ok_(MakeButton(dlg::kOk, true, this)),
       cancel_(MakeButton(dlg::kCancel, false, this)) {
-    setWindowTitle(ToQt(dlg::kImportTitle));
+    setWindowTitle(dlg::Tr(dlg::kImportTitle));
     AttachPageHelp(this, help::kCsvImportDialog);
     summary_->setText(SummaryText(table));
     FillPreview(table);
@@ -102,7 +104,7 @@ void CCsvImportDialog::FillPreview(const CsvTable& table) {
     QStringList headings;
     for (const std::string& heading : table.headings) headings.append(ToQt(heading));
     preview_->setHorizontalHeaderLabels(headings);
-    QStringList lineNumbers{ToQt(dlg::kImportFieldRow)};
+    QStringList lineNumbers{dlg::Tr(dlg::kImportFieldRow)};
     for (std::size_t r = 0; r < lines; ++r) {
         const CsvRow& row = table.rows[r];
         lineNumbers.append(QString::number(row.line));

@@ -23,7 +23,7 @@ CCustomHeadingsDialog::CCustomHeadingsDialog(const HeadingTexts& headings, QWidg
       original_(headings),
       ok_(MakeButton(dlg::kOk, true, this)),
       cancel_(MakeButton(dlg::kCancel, false, this)) {
-    setWindowTitle(ToQt(dlg::kHeadingsTitle));
+    setWindowTitle(dlg::Tr(dlg::kHeadingsTitle));
     AttachPageHelp(this, help::kCustomHeadingsDialog);
     auto* fields = new QGridLayout;
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
@@ -31,7 +31,7 @@ CCustomHeadingsDialog::CCustomHeadingsDialog(const HeadingTexts& headings, QWidg
         edits_[k]->setText(ToQt(headings[k]));
         edits_[k]->setMinimumWidth(fontMetrics().averageCharWidth() * kEditChars);
         const int row = static_cast<int>(k);
-        fields->addWidget(MakeLabel(dlg::kHeadingLabels[k], this), row, 0);
+        fields->addWidget(MakeLabel(dlg::kHeadingLabels[k], this, edits_[k]), row, 0);
         fields->addWidget(edits_[k], row, 1);
     }
     fields->setColumnStretch(1, 1);

@@ -50,7 +50,7 @@ QString WrappableQuestion(std::string_view question, const QFontMetrics& metrics
 }  // namespace
 
 CDeleteDialog::CDeleteDialog(std::string_view question, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(ToQt(dlg::kDeleteTitle));
+    setWindowTitle(dlg::Tr(dlg::kDeleteTitle));
     EnableContextHelpButton(this);
     AttachPageHelp(this, help::kDeleteDialog);
 

@@ -21,9 +21,10 @@ namespace {
 constexpr char kHelpContextProperty[] = "reelkeepHelpContext";
 }
 
-QLabel* MakeLabel(std::string_view text, QWidget* parent) {
-    auto* label = new QLabel(ToQt(text), parent);
+QLabel* MakeLabel(std::string_view text, QWidget* parent, QWidget* buddy) {
+    auto* label = new QLabel(dlg::Tr(text), parent);
     label->setTextFormat(Qt::PlainText);
+    label->setBuddy(buddy);
     return label;
 }
 
@@ -39,14 +40,14 @@ std::string EditedText(const QLineEdit* edit, const std::string& original) {
 }
 
 QPushButton* MakeButton(std::string_view text, bool isDefault, QWidget* parent) {
-    auto* button = new QPushButton(ToQt(text), parent);
+    auto* button = new QPushButton(dlg::Tr(text), parent);
     button->setDefault(isDefault);
     return button;
 }
 
 void AttachHelp(QWidget* control, int context, std::string_view whatsThis) {
     AttachPageHelp(control, context);
-    control->setWhatsThis(ToQt(whatsThis));
+    control->setWhatsThis(dlg::Tr(whatsThis));
 }
 
 void AttachPageHelp(QWidget* window, int context) {
@@ -58,7 +59,7 @@ void EnableContextHelpButton(QDialog* dialog) {
 }
 
 void ShowWarning(QWidget* parent, std::string_view text) {
-    QMessageBox::warning(parent, ToQt(dlg::kMessageTitle), ToQt(text));
+    QMessageBox::warning(parent, ToQt(dlg::kMessageTitle), dlg::Tr(text));
 }
 
 int HelpContextOf(const QWidget* control) {

@@ -14,9 +14,10 @@ class QWidget;
 // Small builders every dialog uses, so the dialogs treat text, buttons and help alike.
 namespace reelkeep {
 
-// A label that shows its text literally: captions come from catalogue data and must never be
-// taken for markup.
-QLabel* MakeLabel(std::string_view text, QWidget* parent = nullptr);
+// A label with one of dialog_strings.h's texts in the user's language, shown literally: captions
+// set later come from catalogue data and must never be taken for markup. A buddy is the field
+// the label's Alt letter moves to.
+QLabel* MakeLabel(std::string_view text, QWidget* parent = nullptr, QWidget* buddy = nullptr);
 
 // A single-line edit without the widget's default length limit, which would cut long values.
 QLineEdit* MakeLineEdit(QWidget* parent = nullptr);
@@ -25,10 +26,11 @@ QLineEdit* MakeLineEdit(QWidget* parent = nullptr);
 // widget cannot represent (text that is not UTF-8) survive an OK without an edit.
 std::string EditedText(const QLineEdit* edit, const std::string& original);
 
-// A push button that closes nothing by itself; isDefault makes it the Enter key's button.
+// A push button with one of dialog_strings.h's texts in the user's language, that closes nothing
+// by itself; isDefault makes it the Enter key's button.
 QPushButton* MakeButton(std::string_view text, bool isDefault, QWidget* parent = nullptr);
 
-// Gives a control its help-file topic and its What's This text.
+// Gives a control its help-file topic and its What's This text (one of dialog_strings.h's).
 void AttachHelp(QWidget* control, int context, std::string_view whatsThis);
 
 // Gives a window (a dialog, an options page) the help page that F1 opens in it, and that What's
@@ -38,7 +40,8 @@ void AttachPageHelp(QWidget* window, int context);
 // Lets the title bar offer the What's This button, as the dialogs with help topics do.
 void EnableContextHelpButton(QDialog* dialog);
 
-// The warning box of the dialogs (OK button, warning icon).
+// The warning box of the dialogs (OK button, warning icon); text is one of dialog_strings.h's
+// or already in the user's language.
 void ShowWarning(QWidget* parent, std::string_view text);
 
 // Shows color behind the widget's text, the text kept readable on it; an invalid color gives

@@ -107,7 +107,7 @@ void SetEditWidthInChars(QLineEdit* edit, int chars) {
 }  // namespace
 
 CEntryDialog::CEntryDialog(const EntryDialogLists& lists, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(ToQt(dlg::kEntryTitle));
+    setWindowTitle(dlg::Tr(dlg::kEntryTitle));
     EnableContextHelpButton(this);
     AttachPageHelp(this, help::kEntryDialog);
     CreateControls();
@@ -152,18 +152,18 @@ void CEntryDialog::FillLists(const EntryDialogLists& lists) {
 
 void CEntryDialog::LayOut() {
     auto* upper = new QGridLayout;
-    upper->addWidget(MakeLabel(dlg::kLabelMovieName, this), 0, 0);
+    upper->addWidget(MakeLabel(dlg::kLabelMovieName, this, FieldControl(Field::MovieName)), 0, 0);
     upper->addWidget(FieldControl(Field::MovieName), 1, 0, 1, 4);
-    upper->addWidget(MakeLabel(dlg::kLabelActors, this), 2, 0);
+    upper->addWidget(MakeLabel(dlg::kLabelActors, this, FieldControl(Field::Actor1)), 2, 0);
     for (std::size_t k = 0; k < kActorSlotCount; ++k)
         upper->addWidget(FieldControl(ActorField(k)), 3 + static_cast<int>(k), 0);
-    upper->addWidget(MakeLabel(dlg::kLabelTime, this), 3, 2);
+    upper->addWidget(MakeLabel(dlg::kLabelTime, this, FieldControl(Field::Time)), 3, 2);
     upper->addWidget(FieldControl(Field::Time), 3, 3);
-    upper->addWidget(MakeLabel(dlg::kLabelTapeNumber, this), 3, 4);
+    upper->addWidget(MakeLabel(dlg::kLabelTapeNumber, this, FieldControl(Field::TapeNumber)), 3, 4);
     upper->addWidget(FieldControl(Field::TapeNumber), 3, 5);
-    upper->addWidget(MakeLabel(dlg::kLabelCounter, this), 4, 2);
+    upper->addWidget(MakeLabel(dlg::kLabelCounter, this, FieldControl(Field::Counter)), 4, 2);
     upper->addWidget(FieldControl(Field::Counter), 4, 3);
-    upper->addWidget(MakeLabel(dlg::kLabelRating, this), 4, 4);
+    upper->addWidget(MakeLabel(dlg::kLabelRating, this, FieldControl(Field::Rating)), 4, 4);
     upper->addWidget(FieldControl(Field::Rating), 4, 5);
     upper->setColumnStretch(0, 1);
     upper->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 2);
@@ -180,9 +180,9 @@ void CEntryDialog::LayOut() {
     buttons->addStretch();
 
     auto* lower = new QGridLayout;
-    lower->addWidget(MakeLabel(dlg::kLabelMovieType, this), 0, 0);
+    lower->addWidget(MakeLabel(dlg::kLabelMovieType, this, FieldControl(Field::MovieType)), 0, 0);
     lower->addWidget(FieldControl(Field::MovieType), 1, 0);
-    lower->addWidget(MakeLabel(dlg::kLabelMediaType, this), 2, 0);
+    lower->addWidget(MakeLabel(dlg::kLabelMediaType, this, FieldControl(Field::MediaType)), 2, 0);
     lower->addWidget(FieldControl(Field::MediaType), 3, 0);
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         const int row = static_cast<int>(k);
@@ -198,7 +198,7 @@ void CEntryDialog::LayOut() {
     grid->addLayout(upper, 0, 0);
     grid->addLayout(buttons, 0, 1);
     grid->addLayout(lower, 1, 0, 1, 2);
-    grid->addWidget(MakeLabel(dlg::kLabelSynopsis, this), 2, 0);
+    grid->addWidget(MakeLabel(dlg::kLabelSynopsis, this, synopsis_), 2, 0);
     grid->addWidget(synopsis_, 3, 0, 1, 2);
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(0, 1);

@@ -26,7 +26,7 @@ CFiltersDialog::CFiltersDialog(const std::array<std::string, kFilterCount>& filt
       ok_(MakeButton(dlg::kOk, true, this)),
       reset_(MakeButton(dlg::kResetFilters, false, this)),
       cancel_(MakeButton(dlg::kCancel, false, this)) {
-    setWindowTitle(ToQt(dlg::kFiltersTitle));
+    setWindowTitle(dlg::Tr(dlg::kFiltersTitle));
     AttachPageHelp(this, help::kFiltersDialog);
     auto* fields = new QGridLayout;
     for (std::size_t i = 0; i < kFilterCount; ++i) {
@@ -36,7 +36,7 @@ CFiltersDialog::CFiltersDialog(const std::array<std::string, kFilterCount>& filt
         const bool left = i < kLeftColumnCount;
         const int row = static_cast<int>(left ? i : i - kLeftColumnCount);
         const int column = left ? 0 : 3;
-        fields->addWidget(MakeLabel(dlg::kFilterLabels[i], this), row, column);
+        fields->addWidget(MakeLabel(dlg::kFilterLabels[i], this, edits_[i]), row, column);
         fields->addWidget(edits_[i], row, column + 1);
     }
     fields->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 3);

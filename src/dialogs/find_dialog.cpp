@@ -18,11 +18,11 @@ namespace reelkeep {
 CFindDialog::CFindDialog(const FindSettings& settings, QWidget* parent)
     : QDialog(parent),
       text_(MakeLineEdit(this)),
-      wholeWord_(new QCheckBox(ToQt(dlg::kWholeWord), this)),
-      matchCase_(new QCheckBox(ToQt(dlg::kMatchCase), this)),
+      wholeWord_(new QCheckBox(dlg::Tr(dlg::kWholeWord), this)),
+      matchCase_(new QCheckBox(dlg::Tr(dlg::kMatchCase), this)),
       find_(MakeButton(dlg::kFindButton, true, this)),
       cancel_(MakeButton(dlg::kCancel, false, this)) {
-    setWindowTitle(ToQt(dlg::kFindTitle));
+    setWindowTitle(dlg::Tr(dlg::kFindTitle));
     EnableContextHelpButton(this);
     AttachPageHelp(this, help::kFindDialog);
     text_->setText(ToQt(settings.text));
@@ -37,7 +37,7 @@ CFindDialog::CFindDialog(const FindSettings& settings, QWidget* parent)
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* fields = new QVBoxLayout;
-    fields->addWidget(MakeLabel(dlg::kFindLabel, this));
+    fields->addWidget(MakeLabel(dlg::kFindLabel, this, text_));
     fields->addWidget(text_);
     fields->addWidget(wholeWord_);
     fields->addWidget(matchCase_);

@@ -39,7 +39,8 @@ std::string_view GoToPrompt(const DisplayState& shown) {
 
 CGoToEntryWindow::CGoToEntryWindow(QWidget* parent)
     : QDialog(parent), prompt_(MakeLabel({}, this)), text_(MakeLineEdit(this)) {
-    setWindowTitle(ToQt(dlg::kGoToTitle));
+    prompt_->setBuddy(text_);
+    setWindowTitle(dlg::Tr(dlg::kGoToTitle));
     AttachPageHelp(this, help::kGoToEntryWindow);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -65,7 +66,7 @@ CGoToEntryWindow::CGoToEntryWindow(QWidget* parent)
 void CGoToEntryWindow::Open(const DisplayState& shown) {
     if (isVisible()) return;
     text_->clear();
-    prompt_->setText(ToQt(GoToPrompt(shown)));
+    prompt_->setText(CoreText(GoToPrompt(shown)));
     const QSize place = DialogUnits(this, kPlaceUnits, kPlaceUnits);
     move(parentWidget()->window()->mapToGlobal(QPoint(place.width(), place.height())));
     show();

@@ -84,7 +84,7 @@ CHelpWindow::CHelpWindow(QWidget* home)
       home_(home),
       browser_(new QTextBrowser(this)),
       contents_(new QListWidget(this)) {
-    setWindowTitle(ToQt(dlg::kHelpTitle));
+    setWindowTitle(dlg::Tr(dlg::kHelpTitle));
     // Closing the main window ends the program even while the help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     browser_->document()->setDefaultStyleSheet(QString::fromLatin1(kPageStyle));
@@ -92,15 +92,15 @@ CHelpWindow::CHelpWindow(QWidget* home)
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
-                                   ToQt(dlg::kHelpBack), browser_, &QTextBrowser::backward);
+                                   dlg::Tr(dlg::kHelpBack), browser_, &QTextBrowser::backward);
     back->setShortcut(QKeySequence::Back);
     back->setEnabled(false);
     QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
-                                      ToQt(dlg::kHelpForward), browser_, &QTextBrowser::forward);
+                                      dlg::Tr(dlg::kHelpForward), browser_, &QTextBrowser::forward);
     forward->setShortcut(QKeySequence::Forward);
     forward->setEnabled(false);
     contentsAction_ =
-        bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), ToQt(dlg::kHelpContents),
+        bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), dlg::Tr(dlg::kHelpContents),
                        this, [this] { ShowTopic(HelpTopicUrl(help::kContents)); });
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);

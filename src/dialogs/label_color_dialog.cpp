@@ -19,9 +19,9 @@ CLabelColorDialog::CLabelColorDialog(const std::vector<std::string>& movieTypes,
                                      const std::vector<std::uint32_t>& colors,
                                      IOptionPickers& pickers, QWidget* parent)
     : CColorListDialog(pickers, parent) {
-    setWindowTitle(ToQt(dlg::kLabelColorTitle));
+    setWindowTitle(dlg::Tr(dlg::kLabelColorTitle));
     AttachPageHelp(this, help::kLabelColorsDialog);
-    QLabel* prompt = MakeLabel(dlg::kLabelColorPrompt, this);
+    QLabel* prompt = MakeLabel(dlg::kLabelColorPrompt, this, ColorList());
     SetSwatch(prompt);
     AddMovieTypes(movieTypes, colors);
 

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -43,13 +44,13 @@ QHBoxLayout* OkCancelRow(QDialog* dialog) {
 
 CLabelCopiesDialog::CLabelCopiesDialog(QWidget* parent)
     : QDialog(parent), copies_(new QSpinBox(this)) {
-    setWindowTitle(ToQt(dlg::kCopiesTitle));
+    setWindowTitle(dlg::Tr(dlg::kCopiesTitle));
     AttachPageHelp(this, help::kLabelCopiesDialog);
     copies_->setRange(kMinCopies, kMaxCopies);
     copies_->setValue(kMinCopies);
     copies_->selectAll();
     auto* fields = new QHBoxLayout;
-    fields->addWidget(MakeLabel(dlg::kCopiesPrompt, this));
+    fields->addWidget(MakeLabel(dlg::kCopiesPrompt, this, copies_));
     fields->addWidget(copies_);
     StackFieldsAndButtons(this, fields, OkCancelRow(this));
 }
@@ -60,7 +61,10 @@ void CLabelCopiesDialog::accept() {
     // The box refuses digits out of range as they are typed; what it cannot refuse, such as
     // an emptied box, would otherwise print the last number it held.
     if (!copies_->hasAcceptableInput()) {
-        ShowWarning(this, FromQt(ToQt(dlg::kIntegerRange).arg(kMinCopies).arg(kMaxCopies)));
+        const QLocale locale;
+        ShowWarning(this,
+                    FromQt(dlg::Tr(dlg::kIntegerRange)
+                               .arg(locale.toString(kMinCopies), locale.toString(kMaxCopies))));
         copies_->setFocus();
         copies_->selectAll();
         return;
@@ -72,10 +76,11 @@ void CLabelCopiesDialog::accept() {
 CStartPositionDialog::CStartPositionDialog(bool largeLabels, const std::vector<QString>& titles,
                                            QWidget* parent)
     : QDialog(parent), positions_(new QButtonGroup(this)), titles_(titles) {
-    setWindowTitle(ToQt(dlg::kStartPositionTitle));
+    setWindowTitle(dlg::Tr(dlg::kStartPositionTitle));
     AttachPageHelp(this, help::kStartPositionDialog);
     auto* fields = new QVBoxLayout;
-    fields->addWidget(MakeLabel(dlg::kStartPositionPrompt, this));
+    QLabel* prompt = MakeLabel(dlg::kStartPositionPrompt, this);
+    fields->addWidget(prompt);
     auto* sheet = new QGridLayout;
     const int columns = largeLabels ? kLargeColumns : 1;
     for (std::size_t k = 0; k < titles_.size(); ++k) {
@@ -90,6 +95,7 @@ CStartPositionDialog::CStartPositionDialog(bool largeLabels, const std::vector<Q
         sheet->addWidget(button, row, column);
         sheet->addWidget(text, row, column + 1);
     }
+    prompt->setBuddy(positions_->button(1));
     fields->addLayout(sheet);
     StackFieldsAndButtons(this, fields, OkCancelRow(this));
     connect(positions_, &QButtonGroup::idToggled, this, [this](int position, bool checked) {
@@ -113,7 +119,7 @@ QString CStartPositionDialog::PositionText(int position) const {
 void CStartPositionDialog::ShowTitlesFrom(int start) {
     for (std::size_t k = 0; k < texts_.size(); ++k) {
         const auto first = static_cast<std::size_t>(std::max(start, 1) - 1);
-        texts_[k]->setText(k >= first ? titles_[k - first] : ToQt(msg::kEmptyLabelPosition));
+        texts_[k]->setText(k >= first ? titles_[k - first] : CoreText(msg::kEmptyLabelPosition));
     }
 }
 

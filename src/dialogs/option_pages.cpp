@@ -21,7 +21,7 @@ namespace {
 
 // A titled group box added to layout; its controls go into the layout returned.
 QVBoxLayout* AddGroup(QWidget* page, QBoxLayout* layout, std::string_view title) {
-    auto* group = new QGroupBox(ToQt(title), page);
+    auto* group = new QGroupBox(dlg::Tr(title), page);
     layout->addWidget(group);
     return new QVBoxLayout(group);
 }
@@ -38,7 +38,7 @@ void COptionPage::TakeValues() const {
 }
 
 void COptionPage::AddCheckBox(QBoxLayout* layout, std::string_view text, int& value) {
-    auto* box = new QCheckBox(ToQt(text), this);
+    auto* box = new QCheckBox(dlg::Tr(text), this);
     box->setChecked(value != 0);
     layout->addWidget(box);
     takers_.push_back([box, &value] { value = box->isChecked() ? 1 : 0; });
@@ -49,7 +49,7 @@ void COptionPage::AddRadios(QBoxLayout* layout, std::span<const std::string_view
                             Value& value) {
     auto* group = new QButtonGroup(this);
     for (std::size_t k = 0; k < texts.size(); ++k) {
-        auto* radio = new QRadioButton(ToQt(texts[k]), this);
+        auto* radio = new QRadioButton(dlg::Tr(texts[k]), this);
         group->addButton(radio, static_cast<int>(k));
         layout->addWidget(radio);
     }

@@ -18,14 +18,14 @@ namespace reelkeep {
 COptionsSheet::COptionsSheet(const OptionsSheetValues& values, IOptionPickers& pickers,
                              QWidget* parent)
     : QDialog(parent), values_(values), pickers_(pickers), tabs_(new QTabWidget(this)) {
-    setWindowTitle(ToQt(dlg::kOptionsTitle));
+    setWindowTitle(dlg::Tr(dlg::kOptionsTitle));
     AttachPageHelp(this, help::kOptionsGeneral);
     pages_ = {
         new CGeneralOptions(values_, pickers_, this), new CNlViewOptions(values_.options, this),
         new CActorSortOptions(values_.options, this), new CTitlesOptions(values_.options, this)};
     const std::array<std::string_view, 4> tabTexts = {dlg::kGeneralTab, dlg::kNormalViewTab,
                                                       dlg::kActorSortTab, dlg::kOneLineTab};
-    for (std::size_t k = 0; k < pages_.size(); ++k) tabs_->addTab(pages_[k], ToQt(tabTexts[k]));
+    for (std::size_t k = 0; k < pages_.size(); ++k) tabs_->addTab(pages_[k], dlg::Tr(tabTexts[k]));
 
     QPushButton* ok = MakeButton(dlg::kOk, true, this);
     QPushButton* cancel = MakeButton(dlg::kCancel, false, this);

@@ -34,12 +34,12 @@ constexpr std::array<ColorEntry, 4> kEntries = {{
 CScreenColorDialog::CScreenColorDialog(const ScreenColors& colors, IOptionPickers& pickers,
                                        QWidget* parent)
     : CColorListDialog(pickers, parent) {
-    setWindowTitle(ToQt(dlg::kScreenColorTitle));
+    setWindowTitle(dlg::Tr(dlg::kScreenColorTitle));
     AttachPageHelp(this, help::kScreenColorsDialog);
     for (std::size_t k = 0; k < kEntries.size(); ++k) {
-        AddLine(ToQt(kEntries[k].text), colors.*kEntries[k].color, k);
+        AddLine(dlg::Tr(kEntries[k].text), colors.*kEntries[k].color, k);
     }
-    auto* group = new QGroupBox(ToQt(dlg::kScreenColorsGroup), this);
+    auto* group = new QGroupBox(dlg::Tr(dlg::kScreenColorsGroup), this);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(ColorList());
     groupLayout->addWidget(SelectButton(), 0, Qt::AlignLeft);

@@ -111,7 +111,8 @@ void DrawLabelTexts(QPainter& p, const LabelPlacement& place, const std::vector<
     for (const LabelText& t : texts) {
         useColors(t);
         const int x = (t.rightPart ? place.rightX : place.leftX) + t.column * place.charWidth;
-        DrawTextAt(p, x, place.line1Top + (t.line - 1) * place.lineHeight, ToQt(t.text));
+        const QString text = t.kind == LabelTextKind::Caption ? rt::Tr(t.text) : ToQt(t.text);
+        DrawTextAt(p, x, place.line1Top + (t.line - 1) * place.lineHeight, text);
     }
     p.restore();
 }

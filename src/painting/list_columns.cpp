@@ -15,12 +15,12 @@ QString CellText(std::string_view value) {
 
 QString ColumnText(const CCatalogueDisplay& doc, std::uint32_t record, std::uint32_t columnId) {
     Field field;
-    if (!FieldOfColumn(columnId, field)) return ToQt(recordtext::kBadColumn);
+    if (!FieldOfColumn(columnId, field)) return recordtext::Tr(recordtext::kBadColumn);
     return CellText(doc.Catalogue().Value(record, field));
 }
 
 QString ColumnTitle(const std::array<QString, 10>& titles, std::uint32_t columnId) {
-    if (columnId < 1 || columnId > titles.size()) return ToQt(recordtext::kBadColumn);
+    if (columnId < 1 || columnId > titles.size()) return recordtext::Tr(recordtext::kBadColumn);
     return titles[columnId - 1];
 }
 

@@ -57,7 +57,7 @@ void DrawListHeader(const DrawContext& ctx) {
     FillSolid(ctx.painter, QRect(0, 0, width, ctx.lineHeight()), ctx.colors.face3d);
     UsePair(ctx.painter, ctx.colors.headerText, ctx.colors.face3d);
     const QString keyTitle = ctx.geometry.mode == DisplayMode::Actors
-                                 ? ToQt(recordtext::kActorsColumnTitle)
+                                 ? recordtext::Tr(recordtext::kActorsColumnTitle)
                                  : ColumnTitle(ctx.columnTitles, list.ids[0]);
     DrawKeyCell(ctx, 0, keyTitle);
     for (std::size_t k = 1; k < kColumnSlotCount; ++k) {

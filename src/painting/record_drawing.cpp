@@ -148,11 +148,11 @@ private:
             DrawCell(p_, Edges(at_.captionX, y + kTextDrop, at_.leftValueEnd, y + L_),
                      Value(*line.leftValue));
         } else {
-            Caption(at_.captionX, y, ToQt(line.leftCaption));
+            Caption(at_.captionX, y, rt::Tr(line.leftCaption));
         }
         const std::string_view rightCaption =
             line.rightCaption.empty() ? at_.typeCaption : line.rightCaption;
-        Caption(at_.rightCaptionX, y, ToQt(rightCaption));
+        Caption(at_.rightCaptionX, y, rt::Tr(rightCaption));
         ink_.UseValueText(p_);
         ValueBoxFill(right_, i, y);
         DrawCell(p_, Edges(at_.rightValueX, y + kTextDrop, at_.rightValueEnd, y + L_),
@@ -166,7 +166,7 @@ private:
                      top + kSynopsisLines * L_);
     }
     int DrawSynopsis(int r) {
-        Caption(at_.captionX, r, ToQt(rt::kSynopsis));
+        Caption(at_.captionX, r, rt::Tr(rt::kSynopsis));
         ink_.UseValueText(p_);
         GridBand(r, L_);
         const int text = r + L_, end = text + kSynopsisLines * L_;

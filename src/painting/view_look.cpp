@@ -24,7 +24,7 @@ ViewLook StartingLook(int dpiY) {
     look.screenFont = MakeViewFont(face, kStartingScreenSize, kNormalWeight, false, dpiY);
     look.labelFont = MakeViewFont(face, kStartingLabelSize, kNormalWeight, false, dpiY);
     for (std::size_t i = 0; i < look.columnTitles.size(); ++i) {
-        look.columnTitles[i] = ToQt(recordtext::kColumnTitles[i]);
+        look.columnTitles[i] = recordtext::Tr(recordtext::kColumnTitles[i]);
     }
     return look;
 }

@@ -85,7 +85,7 @@ private:
     void DrawHeader() {
         FillSolid(p_, Edges(Left(), 0, right_, L_), ctx_.style.colors.face3d);
         p_.setFont(ctx_.fonts.bold);
-        const QString keyTitle = actors_ ? ToQt(recordtext::kActorsColumnTitle)
+        const QString keyTitle = actors_ ? recordtext::Tr(recordtext::kActorsColumnTitle)
                                          : ColumnTitle(ctx_.style.columnTitles, layout_.ids[0]);
         DrawCell(p_, Cell(0, 0), keyTitle);
         for (std::size_t k = 1; k < kColumnSlotCount; ++k) {

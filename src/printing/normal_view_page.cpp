@@ -53,19 +53,19 @@ int DrawPrintedBlock(const PageContext& ctx, const RecordBlockPlaces& places, st
 QString SortedByCaption(Field field, const std::array<QString, kCustomFieldCount>& headings) {
     switch (field) {
         case Field::MovieName:
-            return ToQt(pt::kSortedByTitle);
+            return pt::Tr(pt::kSortedByTitle);
         case Field::Rating:
-            return ToQt(pt::kSortedByRating);
+            return pt::Tr(pt::kSortedByRating);
         case Field::MovieType:
-            return ToQt(pt::kSortedByMovieType);
+            return pt::Tr(pt::kSortedByMovieType);
         case Field::MediaType:
-            return ToQt(pt::kSortedByMediaType);
+            return pt::Tr(pt::kSortedByMediaType);
         case Field::Custom1:
         case Field::Custom2:
         case Field::Custom3:
         case Field::Custom4: {
             const std::size_t k = FieldIndex(field) - FieldIndex(Field::Custom1);
-            return ToQt(pt::kSortedBy) + headings[k] + ToQt(pt::kSortedByEnd);
+            return pt::Tr(pt::kSortedBy) + headings[k] + ToQt(pt::kSortedByEnd);
         }
         default:
             return {};

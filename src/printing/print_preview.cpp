@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
@@ -165,7 +166,7 @@ void CPreviewPages::PaintPage(QPainter& painter, std::uint32_t page, QPoint topL
 CPrintPreview::CPrintPreview(QPrinter& printer, std::uint32_t pageCount,
                              CPreviewPages::DrawPage draw, PreviewLayout layout, QWidget* parent)
     : QDialog(parent), pageLabel_(new QLabel(this)) {
-    setWindowTitle(QString::fromUtf8(printtext::kPreviewTitle));
+    setWindowTitle(printtext::Tr(printtext::kPreviewTitle));
     const int dpi = printer.resolution();
     const QPageLayout page = printer.pageLayout();
     pages_ = new CPreviewPages(pageCount, page.fullRectPixels(dpi).size(),
@@ -173,7 +174,7 @@ CPrintPreview::CPrintPreview(QPrinter& printer, std::uint32_t pageCount,
 
     auto* bar = new QToolBar(this);
     const auto add = [&](const char* text, auto slot) {
-        connect(bar->addAction(QString::fromUtf8(text)), &QAction::triggered, this, slot);
+        connect(bar->addAction(printtext::Tr(text)), &QAction::triggered, this, slot);
     };
     add(printtext::kPreviewPrint, [this] {
         printRequested_ = true;
@@ -209,9 +210,10 @@ CPrintPreview::CPrintPreview(QPrinter& printer, std::uint32_t pageCount,
 }
 
 void CPrintPreview::UpdatePageLabel() {
-    pageLabel_->setText(QString::fromUtf8(printtext::kPreviewPageOf)
-                            .arg(pages_->CurrentPage())
-                            .arg(pages_->PageCount()));
+    const QLocale locale;
+    pageLabel_->setText(
+        printtext::Tr(printtext::kPreviewPageOf)
+            .arg(locale.toString(pages_->CurrentPage()), locale.toString(pages_->PageCount())));
 }
 
 }  // namespace reelkeep

@@ -1,34 +1,44 @@
 #pragma once
 
+#include <QtGlobal>
 #include <string_view>
+
+#include "qt_text.h"
 
 // Texts the printed pages and the print preview show, kept together so they can be checked at a
 // glance.
 namespace reelkeep::printtext {
 
+// The user's-language form of one of these texts.
+inline QString Tr(std::string_view text) { return Translated("Printing", text); }
+
 // The Normal View's heading line by the sort key; a custom field's reads "Sorted by " + its
 // heading + ": ".
-inline constexpr std::string_view kSortedByTitle = "Sorted by Title: ";
-inline constexpr std::string_view kSortedByRating = "Sorted by Rating: ";
-inline constexpr std::string_view kSortedByMovieType = "Sorted by Movie Type: ";
-inline constexpr std::string_view kSortedByMediaType = "Sorted by Media Type: ";
-inline constexpr std::string_view kSortedBy = "Sorted by ";
+inline constexpr std::string_view kSortedByTitle =
+    QT_TRANSLATE_NOOP("Printing", "Sorted by Title: ");
+inline constexpr std::string_view kSortedByRating =
+    QT_TRANSLATE_NOOP("Printing", "Sorted by Rating: ");
+inline constexpr std::string_view kSortedByMovieType =
+    QT_TRANSLATE_NOOP("Printing", "Sorted by Movie Type: ");
+inline constexpr std::string_view kSortedByMediaType =
+    QT_TRANSLATE_NOOP("Printing", "Sorted by Media Type: ");
+inline constexpr std::string_view kSortedBy = QT_TRANSLATE_NOOP("Printing", "Sorted by ");
 inline constexpr std::string_view kSortedByEnd = ": ";
 
 // Filled with the page and the page count.
-inline constexpr char kPageNumber[] = "Page Number %d of %d";
+inline constexpr char kPageNumber[] = QT_TRANSLATE_NOOP("Printing", "Page Number %1 of %2");
 
 // The print preview.
-inline constexpr char kPreviewTitle[] = "Print Preview";
-inline constexpr char kPreviewPrint[] = "&Print...";
-inline constexpr char kPreviewPrevious[] = "Pre&v Page";
-inline constexpr char kPreviewNext[] = "&Next Page";
-inline constexpr char kPreviewPageOf[] = "Page %1 of %2";
-inline constexpr char kPreviewSingle[] = "&One Page";
-inline constexpr char kPreviewFacing[] = "&Two Page";
-inline constexpr char kPreviewAll[] = "&All Pages";
-inline constexpr char kPreviewZoomIn[] = "Zoom &In";
-inline constexpr char kPreviewZoomOut[] = "Zoom &Out";
-inline constexpr char kPreviewClose[] = "&Close";
+inline constexpr char kPreviewTitle[] = QT_TRANSLATE_NOOP("Printing", "Print Preview");
+inline constexpr char kPreviewPrint[] = QT_TRANSLATE_NOOP("Printing", "&Print...");
+inline constexpr char kPreviewPrevious[] = QT_TRANSLATE_NOOP("Printing", "Pre&v Page");
+inline constexpr char kPreviewNext[] = QT_TRANSLATE_NOOP("Printing", "&Next Page");
+inline constexpr char kPreviewPageOf[] = QT_TRANSLATE_NOOP("Printing", "Page %1 of %2");
+inline constexpr char kPreviewSingle[] = QT_TRANSLATE_NOOP("Printing", "&One Page");
+inline constexpr char kPreviewFacing[] = QT_TRANSLATE_NOOP("Printing", "&Two Page");
+inline constexpr char kPreviewAll[] = QT_TRANSLATE_NOOP("Printing", "&All Pages");
+inline constexpr char kPreviewZoomIn[] = QT_TRANSLATE_NOOP("Printing", "Zoom &In");
+inline constexpr char kPreviewZoomOut[] = QT_TRANSLATE_NOOP("Printing", "Zoom &Out");
+inline constexpr char kPreviewClose[] = QT_TRANSLATE_NOOP("Printing", "&Close");
 
 }  // namespace reelkeep::printtext

@@ -20,8 +20,9 @@ void DrawPageNumber(const PageContext& ctx, const ReportPagination& job, std::ui
     QPainter& p = ctx.painter;
     p.setFont(ctx.fonts.text);
     p.setPen(Qt::black);
-    const QString text = QString::asprintf(printtext::kPageNumber, static_cast<int>(page),
-                                           static_cast<int>(job.totalPages));
+    // Plain digits, as a page number is printed everywhere.
+    const QString text = printtext::Tr(printtext::kPageNumber)
+                             .arg(QString::number(page), QString::number(job.totalPages));
     DrawTextAt(p, ctx.metrics.Inch(kPageNumberX), PageNumberLine(job) * ctx.metrics.lineHeight,
                text);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -15,5 +16,15 @@ inline std::string FromQt(const QString& text) {
     const QByteArray bytes = text.toUtf8();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
+
+// The user's-language form of one of the program's English texts, marked for the translation
+// tools under context; the text itself while no translation for it is loaded.
+inline QString Translated(const char* context, std::string_view english) {
+    const std::string key(english);
+    return QCoreApplication::translate(context, key.c_str());
+}
+
+// The same for a text of the core (its messages.h).
+inline QString CoreText(std::string_view english) { return Translated("Core", english); }
 
 }  // namespace reelkeep

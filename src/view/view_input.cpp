@@ -132,7 +132,7 @@ void CReelkeepView::ShowPopUp(const std::vector<ContextMenuItem>& items, const Q
     if (items.empty()) return;
     QMenu menu(this);
     for (const ContextMenuItem& item : items) {
-        QAction* action = menu.addAction(ToQt(item.text));
+        QAction* action = menu.addAction(viewtext::Tr(item.text));
         action->setEnabled(item.enabled);
         action->setData(static_cast<uint>(item.id));
     }

@@ -73,10 +73,10 @@ private slots:
 void DialogsTest::deleteDialogAnswersForEachButton_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("text");
-    QTest::newRow("YES") << int(DeleteAnswer::Yes) << "YES";
-    QTest::newRow("Yes to All") << int(DeleteAnswer::YesToAll) << "Yes to All";
-    QTest::newRow("NO") << int(DeleteAnswer::No) << "NO";
-    QTest::newRow("No to All") << int(DeleteAnswer::NoToAll) << "No to All";
+    QTest::newRow("YES") << int(DeleteAnswer::Yes) << "&YES";
+    QTest::newRow("Yes to All") << int(DeleteAnswer::YesToAll) << "Yes to &All";
+    QTest::newRow("NO") << int(DeleteAnswer::No) << "&NO";
+    QTest::newRow("No to All") << int(DeleteAnswer::NoToAll) << "N&o to All";
 }
 
 void DialogsTest::deleteDialogAnswersForEachButton() {
@@ -148,7 +148,7 @@ void DialogsTest::findCancelLeavesTheSearchAlone() {
         QTest::keyClicks(find->TextEdit(), "other");
         ClickCheckBox(find->MatchCaseBox());
         for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-            if (button->text() == "Cancel") QTest::mouseClick(button, Qt::LeftButton);
+            if (button->text() == "&Cancel") QTest::mouseClick(button, Qt::LeftButton);
         }
     });
     QVERIFY(!RunFindDialog(nullptr, settings));
@@ -161,7 +161,7 @@ void DialogsTest::customHeadingsComeBackAsTyped() {
     std::array<std::string, 4> headings = {"Director", "Year", "Series", "Caf\xE9"};
     WhenModalShown([](QWidget* dialog) {
         auto* box = static_cast<CCustomHeadingsDialog*>(dialog);
-        QCOMPARE(EditBesideLabel(box, "Custom Heading 3"), box->HeadingEdit(2));
+        QCOMPARE(EditBesideLabel(box, "Custom Heading &3"), box->HeadingEdit(2));
         box->HeadingEdit(2)->clear();
         QTest::keyClick(box->HeadingEdit(0), Qt::Key_End);
         QTest::keyClicks(box->HeadingEdit(0), " (first)");
@@ -188,9 +188,9 @@ void DialogsTest::filtersStandBesideTheirLabels() {
     CFiltersDialog dialog(filters);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const std::array<const char*, kFilterCount> labels = {"Movie Name", "Actor Name", "Movie Type",
-                                                          "Media Type", "Rating",     "Custom 1",
-                                                          "Custom 2",   "Custom 3",   "Custom 4"};
+    const std::array<const char*, kFilterCount> labels = {
+        "&Movie Name", "&Actor Name", "Mo&vie Type", "M&edia Type", "&Rating",
+        "Custom &1",   "Custom &2",   "Custom &3",   "Custom &4"};
     for (std::size_t i = 0; i < kFilterCount; ++i) {
         QLineEdit* edit = EditBesideLabel(&dialog, labels[i]);
         QVERIFY2(edit != nullptr, labels[i]);
@@ -242,7 +242,7 @@ void DialogsTest::aboutBoxShowsNameVersionAndMaker() {
     QVERIFY(icon != nullptr);
     WhenModalShown([](QWidget* dialog) {
         for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-            if (button->text() == "OK") QTest::mouseClick(button, Qt::LeftButton);
+            if (button->text() == "&OK") QTest::mouseClick(button, Qt::LeftButton);
         }
     });
     QCOMPARE(box.exec(), int(QDialog::Accepted));

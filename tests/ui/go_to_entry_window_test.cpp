@@ -35,7 +35,7 @@ private slots:
     void theViewFollowsEachKeystrokeUpToTheLastFullPage() {
         GoToFixture f;
         QCOMPARE(f.Window().PromptLabel()->text(),
-                 QStringLiteral("Enter the Movie Title to go to."));
+                 QStringLiteral("&Enter the Movie Title to go to."));
         f.Type(QStringLiteral("movie 01"));
         QCOMPARE(f.ScrollY(), 10 * f.L());
         // A letter no title goes on with leaves the view where it was.

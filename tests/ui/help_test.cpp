@@ -23,6 +23,7 @@
 #include "dialog_test_util.h"
 #include "dialogs.h"
 #include "entry_dialog.h"
+#include "every_dialog.h"
 #include "filters_dialog.h"
 #include "find_dialog.h"
 #include "frame_test_util.h"
@@ -106,22 +107,8 @@ private slots:
     }
 
     void everyDialogControlLeadsToATopic() {
-        const std::vector<QString> positions(10, QStringLiteral("Empty"));
-        std::vector<std::unique_ptr<QWidget>> dialogs;
-        dialogs.push_back(std::make_unique<CEntryDialog>(EntryDialogLists{}));
-        dialogs.push_back(std::make_unique<CDeleteDialog>("Are you sure?"));
-        dialogs.push_back(std::make_unique<CFindDialog>(FindSettings{}));
-        dialogs.push_back(std::make_unique<CCustomHeadingsDialog>(HeadingTexts{}));
-        dialogs.push_back(
-            std::make_unique<CFiltersDialog>(std::array<std::string, kFilterCount>{}));
-        dialogs.push_back(std::make_unique<CLabelCopiesDialog>());
-        dialogs.push_back(std::make_unique<CStartPositionDialog>(true, positions));
         ScriptedDialogs pickers;
-        dialogs.push_back(std::make_unique<CScreenColorDialog>(ScreenColors{}, pickers));
-        dialogs.push_back(std::make_unique<CLabelColorDialog>(
-            std::vector<std::string>{"Drama"}, std::vector<std::uint32_t>{0}, pickers));
-        dialogs.push_back(std::make_unique<COptionsSheet>(OptionsSheetValues{}, pickers));
-        dialogs.push_back(std::make_unique<CGoToEntryWindow>(nullptr));
+        const std::vector<std::unique_ptr<QWidget>> dialogs = EveryDialog(pickers);
         const std::span<const HelpTopic> topics = HelpTopics();
         for (const auto& dialog : dialogs) {
             QList<QWidget*> controls = dialog->findChildren<QWidget*>();

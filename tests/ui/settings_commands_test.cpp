@@ -32,7 +32,7 @@ const QString kNoColorPrinter =
 // The button, check box or radio button with this text; the first when there are several.
 QAbstractButton* Button(const QWidget* parent, const QString& text) {
     for (QAbstractButton* button : parent->findChildren<QAbstractButton*>()) {
-        if (button->text() == text) return button;
+        if (QString(button->text()).remove(u'&') == text) return button;
     }
     qWarning("no button \"%s\"", qPrintable(text));
     return nullptr;

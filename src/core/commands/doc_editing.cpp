@@ -10,13 +10,8 @@ namespace reelkeep {
 
 namespace {
 
-std::string DeleteQuestion(std::string_view movieName) {
-    const std::string_view text = msg::kDeleteQuestion;
-    const std::size_t at = text.find("%s");
-    std::string question(text.substr(0, at));
-    question += movieName;
-    question += text.substr(at + 2);
-    return question;
+std::string DeleteQuestion(const TextLanguage& language, std::string_view movieName) {
+    return FillIn(language.Text(msg::kDeleteQuestion), "%s", movieName);
 }
 
 bool Confirms(DeleteAnswer answer) {
@@ -125,7 +120,8 @@ void CReelkeepDoc::DeleteCommand() {
             // Closing the question without an answer must not delete anything: it ends the
             // asking as No to All would.
             running =
-                ui_.RunDeleteDialog(DeleteQuestion(catalogue_.Value(record, Field::MovieName)))
+                ui_.RunDeleteDialog(
+                       DeleteQuestion(ui_.Language(), catalogue_.Value(record, Field::MovieName)))
                     .value_or(DeleteAnswer::NoToAll);
         }
         if (!Confirms(running)) continue;

@@ -11,6 +11,7 @@
 #include "csv_reader.h"
 #include "fields.h"
 #include "filter_fields.h"
+#include "text_language.h"
 
 namespace reelkeep {
 
@@ -43,6 +44,10 @@ enum class ExportKind { Csv, Text };
 class IReelkeepUI {
 public:
     virtual ~IReelkeepUI() = default;
+
+    // The language of the texts the core puts together (a question, a report) before showing
+    // them; texts shown as they are (messages, progress captions) the UI translates itself.
+    virtual const TextLanguage& Language() const { return PlainText(); }
 
     virtual MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
                                       MessageIcon icon) = 0;

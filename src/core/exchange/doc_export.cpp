@@ -45,7 +45,8 @@ void CReelkeepDoc::ExportCommand(ExportKind kind) {
     if (!path) return;
     WaitCursor wait(ui_);
     const std::vector<std::uint32_t> records = ExportedRecords();
-    if (const auto error = WriteExportFile(*path, kind, this->Shown(), records)) Warn(ui_, *error);
+    if (const auto error = WriteExportFile(*path, kind, this->Shown(), records, ui_.Language()))
+        Warn(ui_, *error);
 }
 
 }  // namespace reelkeep

@@ -72,10 +72,10 @@ void CReelkeepDoc::ImportCommand() {
         WaitCursor wait(ui_);
         table = ReadCsvFile(*path);
     } catch (const FileError& error) {
-        Warn(ui_, FileErrorText(FileOperation::Read, error.ErrorNumber(), *path));
+        Warn(ui_, FileErrorText(FileOperation::Read, error.ErrorNumber(), *path, ui_.Language()));
         return;
     } catch (const CsvTooManyColumns&) {
-        Warn(ui_, TooManyColumnsText(*path));
+        Warn(ui_, TooManyColumnsText(*path, ui_.Language()));
         return;
     } catch (const std::bad_alloc&) {
         Warn(ui_, msg::kNoMemoryImport);
@@ -85,7 +85,7 @@ void CReelkeepDoc::ImportCommand() {
     if (!ui_.RunImportDialog(table, mapping)) return;
     ImportReport report;
     if (!ImportTable(table, mapping, report)) return;
-    ui_.ShowMessage(ReportText(report, kProblemsShown), MessageButtons::Ok,
+    ui_.ShowMessage(ReportText(report, kProblemsShown, ui_.Language()), MessageButtons::Ok,
                     MessageIcon::Information);
 }
 

@@ -114,13 +114,14 @@ bool WriteExport(std::ostream& out, ExportKind kind, const CCatalogueDisplay& do
 
 std::optional<std::string> WriteExportFile(const std::string& path, ExportKind kind,
                                            const CCatalogueDisplay& doc,
-                                           std::span<const std::uint32_t> records) {
+                                           std::span<const std::uint32_t> records,
+                                           const TextLanguage& language) {
     errno = 0;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     const bool written = out && WriteExport(out, kind, doc, records);
     const int error = errno;
     if (written) return std::nullopt;
-    return FileErrorText(FileOperation::Write, error, path);
+    return FileErrorText(FileOperation::Write, error, path, language);
 }
 
 }  // namespace reelkeep

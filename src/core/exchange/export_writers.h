@@ -53,9 +53,10 @@ bool WriteExport(std::ostream& out, ExportKind kind, const CCatalogueDisplay& do
                  std::span<const std::uint32_t> records);
 
 // Creates or truncates path and writes the export into it. Returns the text telling why it
-// failed, or nothing; what was written before a failure stays in the file.
+// failed, in the given language, or nothing; what was written before a failure stays in the file.
 std::optional<std::string> WriteExportFile(const std::string& path, ExportKind kind,
                                            const CCatalogueDisplay& doc,
-                                           std::span<const std::uint32_t> records);
+                                           std::span<const std::uint32_t> records,
+                                           const TextLanguage& language = PlainText());
 
 }  // namespace reelkeep

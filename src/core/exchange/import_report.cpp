@@ -9,12 +9,8 @@ namespace reelkeep {
 
 namespace {
 
-std::string WithNumber(std::string_view text, std::uint64_t number) {
-    const std::size_t at = text.find("%1");
-    std::string out(text.substr(0, at));
-    out += std::to_string(number);
-    out += text.substr(at + 2);
-    return out;
+std::string WithNumber(const TextLanguage& language, std::string_view text, std::uint64_t number) {
+    return FillIn(language.Text(text), "%1", language.Number(number));
 }
 
 std::string_view ReasonText(ImportProblemKind kind) {
@@ -51,55 +47,55 @@ std::size_t ImportReport::Skipped() const {
                       [](const ImportProblem& problem) { return LeavesLineOut(problem.kind); }));
 }
 
-std::string ProblemText(const ImportProblem& problem) {
-    std::string text = WithNumber(msg::kImportLine, problem.line);
-    text += ReasonText(problem.kind);
-    if (problem.column != 0) text += WithNumber(msg::kImportColumn, problem.column);
+std::string ProblemText(const ImportProblem& problem, const TextLanguage& language) {
+    std::string text = WithNumber(language, msg::kImportLine, problem.line);
+    text += language.Text(ReasonText(problem.kind));
+    if (problem.column != 0) text += WithNumber(language, msg::kImportColumn, problem.column);
     return text;
 }
 
-std::string ColumnName(const ImportReport& report, std::size_t column) {
+std::string ColumnName(const ImportReport& report, std::size_t column,
+                       const TextLanguage& language) {
     std::string name = report.columns[column].heading;
     if (name.find_first_not_of(" \t\r\n") == std::string::npos) {
-        return WithNumber(msg::kImportUnnamedColumn, column + 1);
+        return WithNumber(language, msg::kImportUnnamedColumn, column + 1);
     }
     std::replace_if(
         name.begin(), name.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return name;
 }
 
-std::string TooManyColumnsText(std::string_view path) {
-    std::string text(msg::kImportTooManyColumns);
-    text.replace(text.find("%1"), 2, path);
-    return text;
+std::string TooManyColumnsText(std::string_view path, const TextLanguage& language) {
+    return FillIn(language.Text(msg::kImportTooManyColumns), "%1", path);
 }
 
-std::string ReportText(const ImportReport& report, std::size_t maxProblems) {
-    std::string text = WithNumber(msg::kImportedMovies, report.imported);
+std::string ReportText(const ImportReport& report, std::size_t maxProblems,
+                       const TextLanguage& language) {
+    std::string text = WithNumber(language, msg::kImportedMovies, report.imported);
     if (const std::size_t skipped = report.Skipped(); skipped != 0) {
         text += '\n';
-        text += WithNumber(msg::kImportSkippedLines, skipped);
+        text += WithNumber(language, msg::kImportSkippedLines, skipped);
     }
     std::string leftOut;
     for (std::size_t i = 0; i < report.columns.size(); ++i) {
         const ImportColumn& column = report.columns[i];
         if (column.target.kind != ColumnTarget::Kind::Skip || column.blank) continue;
         leftOut += leftOut.empty() ? "" : ", ";
-        leftOut += ColumnName(report, i);
+        leftOut += ColumnName(report, i, language);
     }
     if (!leftOut.empty()) {
         text += '\n';
-        text += msg::kImportColumnsLeftOut;
+        text += language.Text(msg::kImportColumnsLeftOut);
         text += leftOut;
     }
     const std::size_t shown = std::min(maxProblems, report.problems.size());
     for (std::size_t i = 0; i < shown; ++i) {
         text += '\n';
-        text += ProblemText(report.problems[i]);
+        text += ProblemText(report.problems[i], language);
     }
     if (shown < report.problems.size()) {
         text += '\n';
-        text += WithNumber(msg::kImportMoreProblems, report.problems.size() - shown);
+        text += WithNumber(language, msg::kImportMoreProblems, report.problems.size() - shown);
     }
     return text;
 }

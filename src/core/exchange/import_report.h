@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "csv_mapping.h"
+#include "text_language.h"
 
 namespace reelkeep {
 
@@ -53,16 +54,18 @@ struct ImportReport {
 };
 
 // A column as the user reads it: its heading on one line, or "column N" when it has none.
-std::string ColumnName(const ImportReport& report, std::size_t column);
+std::string ColumnName(const ImportReport& report, std::size_t column,
+                       const TextLanguage& language = PlainText());
 
 // One problem as the user reads it, e.g. "line 7: left out, too many fields".
-std::string ProblemText(const ImportProblem& problem);
+std::string ProblemText(const ImportProblem& problem, const TextLanguage& language = PlainText());
 
 // The refusal of a file whose heading line has more columns than an import takes.
-std::string TooManyColumnsText(std::string_view path);
+std::string TooManyColumnsText(std::string_view path, const TextLanguage& language = PlainText());
 
 // The report for a message box: the counts, the columns left out, then one line for each of the
-// first maxProblems problems and a count of the others.
-std::string ReportText(const ImportReport& report, std::size_t maxProblems);
+// first maxProblems problems and a count of the others. Each text is in the given language.
+std::string ReportText(const ImportReport& report, std::size_t maxProblems,
+                       const TextLanguage& language = PlainText());
 
 }  // namespace reelkeep

@@ -116,7 +116,7 @@ bool CReelkeepDoc::OpenDocument(const std::string& path) {
         FileSource source(path);
         return ReadDocument(source, path);
     } catch (const FileError& error) {
-        Warn(ui_, FileErrorText(FileOperation::Read, error.ErrorNumber(), path));
+        Warn(ui_, FileErrorText(FileOperation::Read, error.ErrorNumber(), path, ui_.Language()));
         return false;
     }
 }
@@ -163,7 +163,8 @@ std::optional<std::string> CReelkeepDoc::LoadCatalogue(ByteSource& source, std::
     } catch (const SmfFormatError&) {
         return failed(std::string(msg::kUnexpectedFormat));
     } catch (const FileError& error) {
-        return failed(FileErrorText(FileOperation::Read, error.ErrorNumber(), path));
+        return failed(
+            FileErrorText(FileOperation::Read, error.ErrorNumber(), path, ui_.Language()));
     } catch (const std::bad_alloc&) {
         // The open still counts as done, with what was read.
         KeepWhatWasLoaded();
@@ -203,10 +204,10 @@ bool CReelkeepDoc::SaveDocument(const std::string& path, const FileCalls& calls)
         WriteFileAtomically(
             path, [this](ByteSink& sink) { WriteDocument(sink); }, calls);
     } catch (const FileError& error) {
-        Warn(ui_, FileErrorText(FileOperation::Write, error.ErrorNumber(), path));
+        Warn(ui_, FileErrorText(FileOperation::Write, error.ErrorNumber(), path, ui_.Language()));
         return false;
     } catch (const std::exception&) {
-        Warn(ui_, FileErrorText(FileOperation::Write, 0, path));
+        Warn(ui_, FileErrorText(FileOperation::Write, 0, path, ui_.Language()));
         return false;
     }
     modified_ = false;

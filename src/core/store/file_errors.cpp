@@ -35,10 +35,9 @@ std::string_view TemplateFor(FileOperation op, int errorNumber) {
 
 }  // namespace
 
-std::string FileErrorText(FileOperation op, int errorNumber, std::string_view path) {
-    std::string text(TemplateFor(op, errorNumber));
-    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, path);
-    return text;
+std::string FileErrorText(FileOperation op, int errorNumber, std::string_view path,
+                          const TextLanguage& language) {
+    return FillIn(language.Text(TemplateFor(op, errorNumber)), "%1", path);
 }
 
 }  // namespace reelkeep
