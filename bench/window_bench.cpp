@@ -325,6 +325,7 @@ void MoveFocusRow(benchmark::State& state) {
         view.viewport()->repaint();
     }
     state.counters["focus_row"] = view.FocusRow();
+    state.counters["has_focus"] = view.hasFocus() ? 1 : 0;
     QAccessible::setActive(false);
 }
 
