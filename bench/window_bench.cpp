@@ -304,29 +304,29 @@ CReelkeepView& ReadView(std::uint32_t n) {
     return frame.View();
 }
 
-// Page Down, the repaint, and the reader reading the rows that came into view.
-void PaintWithScreenReader(benchmark::State& state) {
+// One key pressed again and again with a reader listening, each press repainted: Page Down with
+// the reader reading the rows that came into view, or Ctrl+Down, the focus row's move and scroll
+// with the reader told of the row.
+void PressWithScreenReader(benchmark::State& state, Qt::Key key, Qt::KeyboardModifiers mods,
+                           bool readRows) {
     CReelkeepView& view = ReadView(static_cast<std::uint32_t>(state.range(0)));
     for (auto _ : state) {
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
-        QApplication::sendEvent(&view, &key);
+        QKeyEvent press(QEvent::KeyPress, key, mods);
+        QApplication::sendEvent(&view, &press);
         view.viewport()->repaint();
-        ReadShownRows(view);
-    }
-    QAccessible::setActive(false);
-}
-
-// Ctrl+Down: the focus row's move, its scroll, the repaint and the reader told of the row.
-void MoveFocusRow(benchmark::State& state) {
-    CReelkeepView& view = ReadView(static_cast<std::uint32_t>(state.range(0)));
-    for (auto _ : state) {
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_Down, Qt::ControlModifier);
-        QApplication::sendEvent(&view, &key);
-        view.viewport()->repaint();
+        if (readRows) ReadShownRows(view);
     }
     state.counters["focus_row"] = view.FocusRow();
     state.counters["has_focus"] = view.hasFocus() ? 1 : 0;
     QAccessible::setActive(false);
+}
+
+void PaintWithScreenReader(benchmark::State& state) {
+    PressWithScreenReader(state, Qt::Key_PageDown, Qt::NoModifier, true);
+}
+
+void MoveFocusRow(benchmark::State& state) {
+    PressWithScreenReader(state, Qt::Key_Down, Qt::ControlModifier, false);
 }
 
 void RegisterAll() {
