@@ -1,9 +1,11 @@
 // The document's long commands where the user sits: through the real main window, offscreen,
 // with its status bar, progress bar and view; and the same commands through the silent UI, run
 // side by side so the two can be compared within one run. Also Print Preview to its first page,
-// the keystrokes of Go to Entry, and File › Import of a spreadsheet's CSV file.
+// the keystrokes of Go to Entry, File › Import of a spreadsheet's CSV file, and the view read by a
+// screen reader while it pages and while its focus row moves.
 #include <benchmark/benchmark.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -276,6 +278,57 @@ void ImportCsv(benchmark::State& state) {
     }
 }
 
+// What a screen reader asks after every change: the name, description and state of each row that
+// shows.
+void ReadShownRows(CReelkeepView& view) {
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(&view);
+    const auto first = static_cast<int>(view.Scroll().scrollY / view.Geometry().rowHeight);
+    for (int row = first; row < tree->childCount(); ++row) {
+        QAccessibleInterface* item = tree->child(row);
+        if (item->state().offscreen) break;
+        benchmark::DoNotOptimize(item->text(QAccessible::Name));
+        benchmark::DoNotOptimize(item->text(QAccessible::Description));
+    }
+}
+
+// The view of n movies in the Normal View sorted by title, holding the keyboard, with a screen
+// reader listening.
+CReelkeepView& ReadView(std::uint32_t n) {
+    CMainFrame& frame = SessionFor<WindowSession>(n).app.Frame();
+    frame.ExecuteCommand(CommandId::DisplayNormalView);
+    frame.ExecuteCommand(CommandId::SortByTitle);
+    QAccessible::setActive(true);
+    frame.activateWindow();
+    frame.View().setFocus();
+    QApplication::processEvents();
+    return frame.View();
+}
+
+// One key pressed again and again with a reader listening, each press repainted: Page Down with
+// the reader reading the rows that came into view, or Ctrl+Down, the focus row's move and scroll
+// with the reader told of the row.
+void PressWithScreenReader(benchmark::State& state, Qt::Key key, Qt::KeyboardModifiers mods,
+                           bool readRows) {
+    CReelkeepView& view = ReadView(static_cast<std::uint32_t>(state.range(0)));
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, key, mods);
+        QApplication::sendEvent(&view, &press);
+        view.viewport()->repaint();
+        if (readRows) ReadShownRows(view);
+    }
+    state.counters["focus_row"] = view.FocusRow();
+    state.counters["has_focus"] = view.hasFocus() ? 1 : 0;
+    QAccessible::setActive(false);
+}
+
+void PaintWithScreenReader(benchmark::State& state) {
+    PressWithScreenReader(state, Qt::Key_PageDown, Qt::NoModifier, true);
+}
+
+void MoveFocusRow(benchmark::State& state) {
+    PressWithScreenReader(state, Qt::Key_Down, Qt::ControlModifier, false);
+}
+
 void RegisterAll() {
     for (const auto& [name, command] : kCommands) {
         Register<WindowSession>(std::string("window/") + name, command);
@@ -296,6 +349,16 @@ void RegisterAll() {
     auto* import = benchmark::RegisterBenchmark("window/import_csv", ImportCsv);
     bench::AddSizes(import, {100'000, 1'000'000}, 3);
     import->Unit(benchmark::kMillisecond)->UseRealTime();
+    using Run = void (*)(benchmark::State&);
+    const std::pair<const char*, Run> screenReader[] = {
+        {"window/paint_with_screen_reader", PaintWithScreenReader},
+        {"window/focus_row_move", MoveFocusRow},
+    };
+    for (const auto& [name, run] : screenReader) {
+        auto* b = benchmark::RegisterBenchmark(name, run);
+        bench::AddSizes(b, {1'000'000}, 100);
+        b->Unit(benchmark::kMillisecond)->UseRealTime();
+    }
 }
 
 void EndSessions() {

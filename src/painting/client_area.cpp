@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "draw_context.h"
+#include "focus_row.h"
 #include "view_painter.h"
 
 namespace reelkeep {
@@ -36,7 +37,28 @@ ScrollBarSetting HorizontalBarSetting(const ScrollModel& scroll, const ViewMetri
             scroll.scrollX};
 }
 
-void PaintClientArea(QPainter& painter, const CCatalogueDisplay& doc, const ClientState& state) {
+namespace {
+
+// A dotted frame just inside the row, below the list header, in the colour of the row's text.
+void DrawFocusFrame(QPainter& p, const ClientState& state, std::uint32_t row) {
+    const ModeGeometry& g = state.geometry;
+    if (row >= g.rowCount) return;
+    const QRect area = EntryRect(g, state.metrics, row, state.scroll.scrollX, state.scroll.scrollY,
+                                 state.size.width());
+    const QColor ink =
+        state.selection.IsSelected(row) ? state.look.colors.highlightData : state.look.colors.data;
+    p.save();
+    p.setClipRect(Edges(0, g.headerHeight, state.size.width(), state.size.height()));
+    p.setPen(QPen(ink, 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(area.adjusted(1, 1, -2, -2));
+    p.restore();
+}
+
+}  // namespace
+
+void PaintClientArea(QPainter& painter, const CCatalogueDisplay& doc, const ClientState& state,
+                     std::optional<std::uint32_t> focusRow) {
     const ViewLook& look = state.look;
     const DrawContext ctx{painter,           doc,          state.metrics,     state.geometry,
                           look.colors,       look.options, look.columnTitles, look.headings,
@@ -44,6 +66,7 @@ void PaintClientArea(QPainter& painter, const CCatalogueDisplay& doc, const Clie
                           state.size.width()};
     painter.fillRect(QRect(QPoint(0, 0), state.size), look.colors.background);
     PaintVisibleRows(ctx, state.scroll.scrollX, state.scroll.scrollY, state.size.height());
+    if (focusRow) DrawFocusFrame(painter, state, *focusRow);
 }
 
 }  // namespace reelkeep

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QSize>
+#include <cstdint>
+#include <optional>
 
 #include "catalogue_display.h"
 #include "column_layout.h"
@@ -51,7 +53,9 @@ struct ClientState {
     QSize size;
 };
 
-// Fills the area with the background and draws the rows of the mode that show in it.
-void PaintClientArea(QPainter& painter, const CCatalogueDisplay& doc, const ClientState& state);
+// Fills the area with the background and draws the rows of the mode that show in it, and the
+// frame of the keyboard's row when there is one.
+void PaintClientArea(QPainter& painter, const CCatalogueDisplay& doc, const ClientState& state,
+                     std::optional<std::uint32_t> focusRow = std::nullopt);
 
 }  // namespace reelkeep

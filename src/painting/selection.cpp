@@ -58,6 +58,19 @@ void SelectionFlags::SelectSingle(std::size_t row) {
     present_ = true;
 }
 
+void SelectionFlags::Toggle(std::size_t row) {
+    if (row >= flags_.size()) return;
+    flags_[row] = flags_[row] != 0 ? 0 : 1;
+    present_ = flags_[row] != 0 || std::find(flags_.begin(), flags_.end(), 1u) != flags_.end();
+}
+
+void SelectionFlags::AddRange(std::size_t from, std::size_t to) {
+    if (flags_.empty()) return;
+    const std::size_t last = flags_.size() - 1;
+    SelectRange(std::min({from, to, last}), std::min(std::max(from, to), last));
+    present_ = true;
+}
+
 std::size_t SelectionFlags::CountSelected() const {
     return static_cast<std::size_t>(std::count(flags_.begin(), flags_.end(), 1u));
 }

@@ -20,6 +20,10 @@ public:
     void Click(std::size_t row, bool shift, bool ctrl);
     // A double click selects the row alone, ready for Modify.
     void SelectSingle(std::size_t row);
+    // The keyboard's choices: one row selected or unselected, the others left as they are; the
+    // rows between two rows added.
+    void Toggle(std::size_t row);
+    void AddRange(std::size_t from, std::size_t to);
 
     bool IsSelected(std::size_t row) const { return row < flags_.size() && flags_[row] != 0; }
     bool present() const { return present_; }

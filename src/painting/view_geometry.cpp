@@ -135,9 +135,13 @@ std::int64_t RowAt(const ModeGeometry& g, const ViewMetrics& m, int x, int y, in
     return g.linesPerRow == 1 ? line - 1 : line / g.linesPerRow;
 }
 
-int GoToScrollY(const ModeGeometry& g, const ScrollModel& s, std::uint32_t entry) {
+std::uint32_t ScreenRowOf(const ModeGeometry& g, std::uint32_t entry) {
     const bool twoPerRow = g.mode == DisplayMode::Labels && g.linesPerRow == kLargeLabelLines;
-    const std::int64_t top = std::int64_t{twoPerRow ? entry / 2 : entry} * g.rowHeight;
+    return twoPerRow ? entry / 2 : entry;
+}
+
+int GoToScrollY(const ModeGeometry& g, const ScrollModel& s, std::uint32_t entry) {
+    const std::int64_t top = std::int64_t{ScreenRowOf(g, entry)} * g.rowHeight;
     return ClampToInt(std::min(top, std::int64_t{s.contentHeight} - s.pageHeight));
 }
 

@@ -91,6 +91,9 @@ RowSpan VisibleRows(const ModeGeometry& g, int scrollY, int clientHeight);
 std::int64_t RowAt(const ModeGeometry& g, const ViewMetrics& m, int x, int y, int scrollX,
                    int scrollY);
 
+// The screen row that holds an entry of the mode: large labels sit two to a row.
+std::uint32_t ScreenRowOf(const ModeGeometry& g, std::uint32_t entry);
+
 // Where Go to Entry scrolls for an entry of the mode: to the top of its row, but no further
 // than the last full page.
 int GoToScrollY(const ModeGeometry& g, const ScrollModel& s, std::uint32_t entry);

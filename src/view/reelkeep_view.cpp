@@ -6,9 +6,11 @@
 #include <QScrollBar>
 
 #include "client_area.h"
+#include "focus_row.h"
 #include "go_to_entry.h"
 #include "paint_primitives.h"
 #include "qt_text.h"
+#include "view_accessible.h"
 
 namespace reelkeep {
 
@@ -37,6 +39,7 @@ ScrollRequest RequestOf(int action) {
 
 CReelkeepView::CReelkeepView(CReelkeepDoc& doc, QWidget* parent)
     : QAbstractScrollArea(parent), doc_(doc) {
+    CViewAccessible::Install();
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
@@ -61,10 +64,17 @@ void CReelkeepView::OnUpdate() {
     drag_.reset();
     // Another catalogue, mode or row count starts at the top.
     const ShownListing listing = ListingOf(doc_);
-    if (!(listing == shown_)) ResetScroll();
+    if (!(listing == shown_)) {
+        ResetScroll();
+        focusRow_ = 0;
+    }
     shown_ = listing;
     selection_.Reset(listing.rowCount);
+    // The rows a screen reader holds may name other movies now.
+    accessibleRows_.Release();
     Relayout();
+    CViewAccessible::AnnounceListing(*this);
+    CViewAccessible::AnnounceFocusRow(*this);
     // An update comes only when the document is consistent: a command that goes on (Find
     // opening Modify) shows the catalogue as it is now.
     if (frozen_) frozenPicture_ = CurrentPicture();
@@ -133,8 +143,11 @@ void CReelkeepView::PaintClient(QPainter& painter) {
         dragged.positions[drag_->slot] = drag_->x;
         list = &dragged;
     }
+    std::optional<std::uint32_t> focus;
+    if (hasFocus()) focus = focusRow_;
     PaintClientArea(painter, doc_.Shown(),
-                    {look_, metrics_, geometry_, scroll_, selection_, list, viewport()->size()});
+                    {look_, metrics_, geometry_, scroll_, selection_, list, viewport()->size()},
+                    focus);
 }
 
 void CReelkeepView::paintEvent(QPaintEvent*) {
@@ -193,6 +206,7 @@ void CReelkeepView::UpdateLayout() {
     if (geometry_.rowCount != 0 && selection_.size() != geometry_.rowCount) {
         selection_.Reset(geometry_.rowCount);
     }
+    focusRow_ = MovedRow(focusRow_, 0, geometry_.rowCount);
     UpdateGrabZones();
 }
 
@@ -281,9 +295,10 @@ void CReelkeepView::GoToTypedText(const QString& typed) {
     UpdateLayout();
     const std::optional<std::uint32_t> row = GoToRow(doc_.Shown(), FromQt(typed));
     if (!row) return;  // the view stays where the last match put it
-    scroll_.scrollY = GoToScrollY(geometry_, scroll_, *row);
-    verticalScrollBar()->setValue(scroll_.scrollY);
+    focusRow_ = *row;
+    JumpTo(GoToScrollY(geometry_, scroll_, *row));
     viewport()->update();
+    CViewAccessible::AnnounceFocusRow(*this);
 }
 
 void CReelkeepView::ScrollHorizontally(int newX) {

@@ -11,9 +11,11 @@
 #include <string_view>
 #include <vector>
 
+#include "accessible_rows.h"
 #include "command_ids.h"
 #include "display_options.h"
 #include "reelkeep_doc.h"
+#include "row_text.h"
 #include "selection.h"
 #include "view_colors.h"
 #include "view_geometry.h"
@@ -83,6 +85,21 @@ public:
     const ScrollModel& Scroll() const { return scroll_; }
     const SelectionFlags& Selection() const { return selection_; }
 
+    // The keyboard's row: framed while the view has the focus, moved with Ctrl and the arrow
+    // keys, chosen with Space; clicks, Find and Go to Entry put it where they lead.
+    std::uint32_t FocusRow() const { return focusRow_; }
+    // The row under a viewport point, when it is a row of the listing.
+    std::optional<std::uint32_t> ShownRowAt(const QPoint& pos) const;
+    // A row's area in viewport coordinates, and whether any of it shows below the header.
+    QRect RowRect(std::uint32_t row) const;
+    bool RowShows(std::uint32_t row) const;
+
+    // What a screen reader reads: the rows (as last laid out while the document changes), a
+    // row's texts (none while it changes), and the row interfaces made for it.
+    std::uint32_t AccessibleRowCount() const;
+    std::optional<RowText> AccessibleRowText(std::uint32_t row) const;
+    CAccessibleRows& AccessibleRows() { return accessibleRows_; }
+
 signals:
     void commandRequested(reelkeep::CommandId id);
     void selectionChanged();
@@ -109,6 +126,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // What the last update showed. Paints in between lay out whatever the document holds, so
@@ -153,6 +172,16 @@ private:
     QRect DraggedHeaderStrip() const;
     void SelectionEdited();
 
+    // The focus row's keys; false for keys that are not theirs.
+    bool FocusKey(const QKeyEvent& event);
+    void MoveFocusRow(std::uint32_t row, bool extendSelection);
+    // Scrolls as little as shows the focus row whole.
+    void ShowFocusRow();
+    void JumpTo(int scrollY);
+    void ToggleFocusRow();
+    void ModifyFromKeyboard();
+    void ShowRecordMenuAtFocusRow();
+
     const CReelkeepDoc& doc_;
     ViewLook look_;
     ViewMetrics metrics_;
@@ -170,6 +199,8 @@ private:
     std::optional<BoundaryDrag> drag_;
     bool frozen_ = false;
     QPixmap frozenPicture_;
+    std::uint32_t focusRow_ = 0;
+    CAccessibleRows accessibleRows_{*this};
 };
 
 }  // namespace reelkeep

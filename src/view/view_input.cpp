@@ -8,6 +8,7 @@
 #include "column_edit.h"
 #include "draw_context.h"
 #include "reelkeep_view.h"
+#include "view_accessible.h"
 #include "view_strings.h"
 
 namespace reelkeep {
@@ -26,6 +27,7 @@ std::optional<std::size_t> CReelkeepView::BoundaryAt(const QPoint& pos) const {
 void CReelkeepView::SelectionEdited() {
     viewport()->update();
     emit selectionChanged();
+    CViewAccessible::AnnounceSelection(*this);
 }
 
 void CReelkeepView::mousePressEvent(QMouseEvent* event) {
@@ -45,7 +47,9 @@ void CReelkeepView::mousePressEvent(QMouseEvent* event) {
     const auto mods = event->modifiers();
     selection_.Click(static_cast<std::size_t>(row), mods.testFlag(Qt::ShiftModifier),
                      mods.testFlag(Qt::ControlModifier));
+    focusRow_ = static_cast<std::uint32_t>(row);
     SelectionEdited();
+    CViewAccessible::AnnounceFocusRow(*this);
 }
 
 // The press did the work, but for ending a drag; the release is taken so that it goes no
@@ -63,6 +67,7 @@ void CReelkeepView::mouseDoubleClickEvent(QMouseEvent* event) {
     const std::int64_t row = RowUnder(pos);
     if (row < 0 || row >= geometry_.rowCount || pos.y() < metrics_.lineHeight) return;
     selection_.SelectSingle(static_cast<std::size_t>(row));
+    focusRow_ = static_cast<std::uint32_t>(row);
     SelectionEdited();
     emit commandRequested(CommandId::Modify);
 }
@@ -84,6 +89,8 @@ void CReelkeepView::mouseMoveEvent(QMouseEvent* event) {
 
 void CReelkeepView::keyPressEvent(QKeyEvent* event) {
     if (frozen_) return;
+    UpdateLayout();
+    if (FocusKey(*event)) return;
     switch (event->key()) {
         case Qt::Key_PageUp:
             VerticalRequest(ScrollRequest::PageBack);
@@ -119,6 +126,10 @@ void CReelkeepView::keyPressEvent(QKeyEvent* event) {
 
 void CReelkeepView::contextMenuEvent(QContextMenuEvent* event) {
     UpdateLayout();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        ShowRecordMenuAtFocusRow();
+        return;
+    }
     if (geometry_.rowCount == 0 || !viewport()->rect().contains(event->pos())) return;
     const int recordsTop = geometry_.linesPerRow == 1 ? metrics_.lineHeight : 0;
     if (event->pos().y() < recordsTop) {
@@ -224,10 +235,17 @@ void CReelkeepView::SelectOnly(std::uint32_t row, bool selected) {
     UpdateLayout();
     selection_.Reset(geometry_.rowCount);
     selection_.SelectOnly(row, selected);
-    // Find selects the movie it found while the document is consistent; show it.
+    // Find selects the movie it found while the document is consistent; show it, with the
+    // focus row on it, before the edit dialog opens over it.
+    if (selected && row < geometry_.rowCount) {
+        focusRow_ = row;
+        ShowFocusRow();
+    }
     if (frozen_) frozenPicture_ = CurrentPicture();
-    viewport()->update();
+    viewport()->repaint();
     emit selectionChanged();
+    CViewAccessible::AnnounceSelection(*this);
+    CViewAccessible::AnnounceFocusRow(*this);
 }
 
 void CReelkeepView::SelectRows(std::vector<std::uint32_t> rows) {

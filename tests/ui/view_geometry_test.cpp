@@ -7,6 +7,7 @@
 #include <climits>
 
 #include "doc_steps.h"
+#include "focus_row.h"
 #include "view_test_util.h"
 
 using namespace reelkeep;
@@ -202,6 +203,55 @@ private slots:
         QCOMPARE(HorizontalScrollTarget(ScrollRequest::LineForward, 497, 500, 6, 300, 0), 500);
         QCOMPARE(HorizontalScrollTarget(ScrollRequest::ToEnd, 100, 500, 6, 300, 0), 100);
         QCOMPARE(HorizontalScrollTarget(ScrollRequest::Thumb, 100, 500, 6, 300, 333), 333);
+    }
+
+    void focusRowStaysOnTheRowsAndInView() {
+        QCOMPARE(MovedRow(3, -5, 10), 0u);
+        QCOMPARE(MovedRow(8, 5, 10), 9u);
+        QCOMPARE(MovedRow(4, 1, 0), 0u);
+        QCOMPARE(MovedRow(999'999, 1, 1'000'000), 999'999u);
+
+        // A list of 100 lines, 9 lines of page below the header.
+        const ColumnLayout list = ListWithLastColumnAt(576);
+        const ModeGeometry g = Geometry(DisplayMode::OneLine, 100, 205, {}, true, &list);
+        const ScrollModel s = FitScroll(g, 2000, 0, 60);  // rows 3..11 show
+        QCOMPARE(ScrollYShowing(g, s, 5), 60);            // already shown: no scroll
+        QCOMPARE(ScrollYShowing(g, s, 12), 80);           // one line down
+        QCOMPARE(ScrollYShowing(g, s, 1), 20);
+        QCOMPARE(ScrollYShowing(g, s, 99), s.limitY);
+        QCOMPARE(EntryRect(g, Metrics96(), 3, 7, 60, 300), QRect(-7, 20, 864, 20));
+
+        // Normal View blocks of 14 lines taller than the page show from their top.
+        const ModeGeometry normal = Geometry(DisplayMode::Normal, 50, 200);
+        const ScrollModel n = FitScroll(normal, 2000, 0, 0);
+        QCOMPARE(ScrollYShowing(normal, n, 2), 2 * 280);
+        QCOMPARE(ScrollYShowing(normal, FitScroll(normal, 2000, 0, 600), 2), 2 * 280);
+
+        // Large labels: two to a row; the right one starts 48 characters in.
+        const ModeGeometry large = Geometry(DisplayMode::Labels, 9, 200);
+        QCOMPARE(ScrollYShowing(large, FitScroll(large, 2000, 0, 0), 5), 3 * 156 - 200);
+        QCOMPARE(EntryRect(large, Metrics96(), 5, 0, 0, 300), QRect(240, 2 * 156, 240, 156));
+        const ModeGeometry small = Geometry(DisplayMode::Labels, 9, 200, {}, false);
+        QCOMPARE(EntryRect(small, Metrics96(), 5, 0, 0, 300), QRect(0, 5 * 52, 480, 52));
+        // Content that fits never scrolls.
+        const ModeGeometry few = Geometry(DisplayMode::Labels, 1, 400);
+        QCOMPARE(ScrollYShowing(few, FitScroll(few, 2000, 0, 0), 0), 0);
+    }
+
+    void keyboardSelectionTogglesOneRowAndExtends() {
+        SelectionFlags flags;
+        flags.Reset(10);
+        flags.SelectOnly(2, true);  // as Find leaves it: no user selection
+        flags.Toggle(4);
+        QVERIFY(flags.present());
+        QCOMPARE(flags.SelectedRows(), std::vector<std::uint32_t>({2, 4}));
+        flags.Toggle(4);
+        QVERIFY(flags.present());  // row 2 is still selected
+        flags.Toggle(2);
+        QVERIFY(!flags.present());
+        flags.AddRange(7, 5);
+        flags.AddRange(8, 40);
+        QCOMPARE(flags.SelectedRows(), std::vector<std::uint32_t>({5, 6, 7, 8, 9}));
     }
 
     // ---- through a live view -------------------------------------------------------------

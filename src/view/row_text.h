@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <cstdint>
+
+#include "catalogue_display.h"
+#include "view_look.h"
+
+namespace reelkeep {
+
+// What a row of the catalogue says to a screen reader: a name to speak first, and the rest of
+// what the screen shows of it, each field after the caption the screen gives it.
+struct RowText {
+    QString name;
+    QString description;
+};
+
+// The texts of row of the display mode shown, in the look's captions. Nothing for a mode
+// without rows or a row past their end.
+class RowTexts {
+    Q_DECLARE_TR_FUNCTIONS(RowTexts)
+public:
+    static RowText Of(const CCatalogueDisplay& doc, const ViewLook& look, std::uint32_t row);
+    // The catalogue's own name for the mode shown.
+    static QString ListName(DisplayMode mode);
+};
+
+}  // namespace reelkeep

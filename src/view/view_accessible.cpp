@@ -1,0 +1,112 @@
+#include "view_accessible.h"
+
+#include <QAccessibleEvent>
+#include <algorithm>
+#include <climits>
+
+#include "reelkeep_view.h"
+#include "row_accessible.h"
+#include "row_text.h"
+
+namespace reelkeep {
+
+namespace {
+
+QAccessibleInterface* MakeViewAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String(CReelkeepView::staticMetaObject.className())) return nullptr;
+    return new CViewAccessible(static_cast<CReelkeepView*>(object));
+}
+
+// Events go out only while a reader listens: building them costs the reader's queries.
+bool Listened(const CReelkeepView& view) { return QAccessible::isActive() && view.isVisible(); }
+
+void SendForRow(CReelkeepView& view, QAccessible::Event type, std::uint32_t row) {
+    QAccessibleEvent event(&view, type);
+    event.setChild(static_cast<int>(row));
+    QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace
+
+CViewAccessible::CViewAccessible(CReelkeepView* view)
+    : QAccessibleWidget(view, QAccessible::List) {}
+
+void CViewAccessible::Install() {
+    static const bool installed = [] {
+        QAccessible::installFactory(MakeViewAccessible);
+        return true;
+    }();
+    (void)installed;
+}
+
+void CViewAccessible::AnnounceFocusRow(CReelkeepView& view) {
+    if (!Listened(view) || !view.hasFocus() || view.AccessibleRowCount() == 0) return;
+    SendForRow(view, QAccessible::Focus, view.FocusRow());
+}
+
+void CViewAccessible::AnnounceRowSelection(CReelkeepView& view, std::uint32_t row, bool selected) {
+    if (!Listened(view)) return;
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent state(&view, changed);
+    state.setChild(static_cast<int>(row));
+    QAccessible::updateAccessibility(&state);
+    SendForRow(view, selected ? QAccessible::SelectionAdd : QAccessible::SelectionRemove, row);
+}
+
+void CViewAccessible::AnnounceSelection(CReelkeepView& view) {
+    if (!Listened(view)) return;
+    QAccessibleEvent event(&view, QAccessible::SelectionWithin);
+    QAccessible::updateAccessibility(&event);
+}
+
+void CViewAccessible::AnnounceListing(CReelkeepView& view) {
+    if (!Listened(view)) return;
+    QAccessibleInterface* self = QAccessible::queryAccessibleInterface(&view);
+    QAccessibleTableModelChangeEvent reset(self, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&reset);
+    QAccessibleEvent name(&view, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+}
+
+CReelkeepView& CViewAccessible::View() const { return *static_cast<CReelkeepView*>(widget()); }
+
+int CViewAccessible::childCount() const {
+    return static_cast<int>(std::min<std::uint32_t>(View().AccessibleRowCount(), INT_MAX));
+}
+
+QAccessibleInterface* CViewAccessible::child(int index) const {
+    if (index < 0 || index >= childCount()) return nullptr;
+    return View().AccessibleRows().Row(static_cast<std::uint32_t>(index));
+}
+
+int CViewAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    const auto* row = dynamic_cast<const CRowAccessible*>(child);
+    return row != nullptr && row->isValid() ? static_cast<int>(row->Row()) : -1;
+}
+
+QAccessibleInterface* CViewAccessible::childAt(int x, int y) const {
+    CReelkeepView& view = View();
+    const std::optional<std::uint32_t> row =
+        view.ShownRowAt(view.viewport()->mapFromGlobal(QPoint(x, y)));
+    return row ? child(static_cast<int>(*row)) : nullptr;
+}
+
+QAccessibleInterface* CViewAccessible::focusChild() const {
+    CReelkeepView& view = View();
+    if (!view.hasFocus() || view.AccessibleRowCount() == 0) return nullptr;
+    return child(static_cast<int>(view.FocusRow()));
+}
+
+QString CViewAccessible::text(QAccessible::Text t) const {
+    if (t == QAccessible::Name) return RowTexts::ListName(View().Geometry().mode);
+    return QAccessibleWidget::text(t);
+}
+
+QAccessible::State CViewAccessible::state() const {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.multiSelectable = true;
+    return s;
+}
+
+}  // namespace reelkeep

@@ -1,0 +1,111 @@
+// The focus row through real key events, Find's and Go to Entry's hand-over to it, and the rows
+// as a screen reader reads them.
+#include <QAccessible>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "doc_steps.h"
+#include "view_test_util.h"
+
+using namespace reelkeep;
+using namespace reelkeep::viewtest;
+
+namespace {
+
+// 30 movies in One Line Sorts, the view holding the keyboard.
+struct KeyFixture : ViewFixture {
+    KeyFixture() {
+        Fill(30);
+        DocSteps(doc).OneLineSortsCommand();
+        view.activateWindow();
+        view.setFocus();
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::ControlModifier) {
+        QTest::keyClick(&view, key, mods);
+    }
+    QAccessibleInterface* Tree() { return QAccessible::queryAccessibleInterface(&view); }
+};
+
+}  // namespace
+
+class ViewKeyboardTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ctrlArrowsMoveAndSpaceSelects() {
+        KeyFixture f;
+        QSignalSpy changes(&f.view, &CReelkeepView::selectionChanged);
+        f.Key(Qt::Key_Down);
+        f.Key(Qt::Key_Down);
+        f.Key(Qt::Key_Space, Qt::NoModifier);
+        QCOMPARE(f.view.FocusRow(), 2u);
+        QCOMPARE(f.view.Selection().SelectedRows(), std::vector<std::uint32_t>({2}));
+        QVERIFY(f.ui.RowsSelected());
+        QCOMPARE(changes.count(), 1);
+        f.Key(Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
+        f.Key(Qt::Key_Space, Qt::NoModifier);  // only the focus row goes
+        QCOMPARE(f.view.Selection().SelectedRows(), std::vector<std::uint32_t>({2}));
+        f.Key(Qt::Key_End);  // to the last row, scrolled into view
+        QCOMPARE(f.view.FocusRow(), 29u);
+        QCOMPARE(f.view.Scroll().scrollY, f.view.Scroll().limitY);
+        f.Key(Qt::Key_Up, Qt::NoModifier);  // plain arrows still only scroll
+        QCOMPARE(f.view.FocusRow(), 29u);
+        f.Key(Qt::Key_Home);
+        QCOMPARE(f.view.FocusRow(), 0u);
+        QCOMPARE(f.view.Scroll().scrollY, 0);
+    }
+
+    void enterModifiesTheSelectionOrTheFocusRow() {
+        KeyFixture f;
+        QSignalSpy requests(&f.view, &CReelkeepView::commandRequested);
+        f.Key(Qt::Key_Down);
+        f.Key(Qt::Key_Return, Qt::NoModifier);
+        QCOMPARE(requests.count(), 1);
+        QCOMPARE(requests.at(0).at(0).value<CommandId>(), CommandId::Modify);
+        QCOMPARE(f.view.Selection().SelectedRows(), std::vector<std::uint32_t>({1}));
+        DocSteps(f.doc).DisplayLabelFormatCommand();
+        f.Key(Qt::Key_Enter, Qt::NoModifier);
+        QCOMPARE(requests.count(), 1);
+    }
+
+    void findAndGoToEntryMoveTheFocusRow() {
+        KeyFixture f;
+        f.ui.SelectOnly(25, true);
+        QCOMPARE(f.view.FocusRow(), 25u);
+        QVERIFY(f.view.Selection().IsSelected(25));
+        QVERIFY(f.view.RowShows(25));
+        QVERIFY(f.view.Scroll().scrollY > 0);
+        f.ui.SelectOnly(0, false);  // the end of a search leaves the focus row
+        QCOMPARE(f.view.FocusRow(), 25u);
+        f.view.GoToTypedText(QStringLiteral("movie 007"));
+        QCOMPARE(f.view.FocusRow(), 7u);
+        QCOMPARE(f.view.Selection().CountSelected(), std::size_t{0});
+    }
+
+    void screenReaderSeesTheRows() {
+        KeyFixture f;
+        QAccessibleInterface* tree = f.Tree();
+        QCOMPARE(tree->role(), QAccessible::List);
+        QCOMPARE(tree->childCount(), 30);
+        QVERIFY(tree->text(QAccessible::Name).contains(QStringLiteral("One Line Sorts")));
+        f.Key(Qt::Key_Down);
+        f.Key(Qt::Key_Space, Qt::NoModifier);
+        QAccessibleInterface* row = tree->child(1);
+        QCOMPARE(row->text(QAccessible::Name), QStringLiteral("Movie 001"));
+        QVERIFY(row->text(QAccessible::Description).contains(QStringLiteral("Rating: PG")));
+        QVERIFY(row->state().selected);
+        QCOMPARE(row->state().focused, f.view.hasFocus());
+        QCOMPARE(tree->indexOfChild(row), 1);
+        QCOMPARE(row->parent(), tree);
+        QVERIFY(tree->child(29)->state().offscreen);
+
+        // Rows are made as asked for, a bounded number kept, and all dropped on an update.
+        for (int r = 0; r < 30; ++r) tree->child(r);
+        QVERIFY(f.view.AccessibleRows().Count() <= CAccessibleRows::kMaxRows);
+        DocSteps(f.doc).DisplayLabelFormatCommand();
+        QCOMPARE(f.view.AccessibleRows().Count(), std::size_t{0});
+        QCOMPARE(tree->child(0)->text(QAccessible::Name), QStringLiteral("Tape 1: Movie 000"));
+    }
+};
+
+QTEST_MAIN(ViewKeyboardTest)
+#include "view_keyboard_test.moc"
