@@ -1612,6 +1612,37 @@ Reelkeep importiert höchstens 1.000 Spalten.</translation>
     </message>
 </context>
 <context>
+    <name>RowTexts</name>
+    <message>
+        <source>Tape %1: %2</source>
+        <translation>Band %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Catalogue, Normal View</source>
+        <translation>Katalog, Normalansicht</translation>
+    </message>
+    <message>
+        <source>Catalogue, One Line Sorts</source>
+        <translation>Katalog, Einzeilige Sortierungen</translation>
+    </message>
+    <message>
+        <source>Catalogue, Sort by Actors</source>
+        <translation>Katalog, Nach Darstellern sortiert</translation>
+    </message>
+    <message>
+        <source>Catalogue, Label Format</source>
+        <translation>Katalog, Etiketten</translation>
+    </message>
+    <message>
+        <source>Catalogue</source>
+        <translation>Katalog</translation>
+    </message>
+</context>
+<context>
     <name>View</name>
     <message>
         <source>Delete</source>
@@ -1640,6 +1671,13 @@ Reelkeep importiert höchstens 1.000 Spalten.</translation>
     <message>
         <source>&amp;Remove a Field</source>
         <translation>Feld &amp;entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>reelkeep::CMainFrame</name>
+    <message>
+        <source>Filter on: %1 of %2 movies</source>
+        <translation>Filter aktiv: %1 von %2 Filmen</translation>
     </message>
 </context>
 </TS>

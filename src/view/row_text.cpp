@@ -25,7 +25,7 @@ public:
     FieldList(const CCatalogueDisplay& doc, std::uint32_t record) : doc_(doc), record_(record) {}
     QString Value(Field f) const { return CellText(doc_.Catalogue().Value(record_, f)); }
     void Add(const QString& caption, Field f) { parts_ << Captioned(caption, Value(f)); }
-    void Add(std::string_view caption, Field f) { Add(ToQt(caption), f); }
+    void Add(std::string_view caption, Field f) { Add(rt::Tr(caption), f); }
     void AddText(const QString& caption, const QString& text) {
         parts_ << Captioned(caption, text);
     }
@@ -51,7 +51,7 @@ QString BlockFields(const CCatalogueDisplay& doc, const ViewLook& look, std::uin
         const QString actor = fields.Value(f);
         if (!actor.isEmpty()) actors << actor;
     }
-    fields.AddText(ToQt(rt::kActors), actors.join(QStringLiteral(", ")));
+    fields.AddText(rt::Tr(rt::kActors), actors.join(QStringLiteral(", ")));
     if (look.options.showSynopsis) fields.Add(rt::kSynopsis, Field::Synopsis);
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (look.options.showCustom[k]) fields.Add(look.headings[k], CustomField(k));
