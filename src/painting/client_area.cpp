@@ -39,18 +39,20 @@ ScrollBarSetting HorizontalBarSetting(const ScrollModel& scroll, const ViewMetri
 
 namespace {
 
-// A dotted frame just inside the row, below the list header, in the colour of the row's text.
+// A dotted frame just inside the row, below the list header: dots of the text colour between
+// dots of the background's, so that it shows on a selected row's highlight and on the plain
+// background around a selected block alike.
 void DrawFocusFrame(QPainter& p, const ClientState& state, std::uint32_t row) {
     const ModeGeometry& g = state.geometry;
     if (row >= g.rowCount) return;
     const QRect area = EntryRect(g, state.metrics, row, state.scroll.scrollX, state.scroll.scrollY,
                                  state.size.width());
-    const QColor ink =
-        state.selection.IsSelected(row) ? state.look.colors.highlightData : state.look.colors.data;
     p.save();
     p.setClipRect(Edges(0, g.headerHeight, state.size.width(), state.size.height()));
-    p.setPen(QPen(ink, 1, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(state.look.colors.background, 1, Qt::SolidLine));
+    p.drawRect(area.adjusted(1, 1, -2, -2));
+    p.setPen(QPen(state.look.colors.data, 1, Qt::DotLine));
     p.drawRect(area.adjusted(1, 1, -2, -2));
     p.restore();
 }
