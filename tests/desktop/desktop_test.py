@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Drives the real reelkeep window on a desktop of its own: an X server (Xvfb) with a window
 manager (openbox), a private D-Bus session and, where a case prints, a private print scheduler
-with one queue that writes PDF files, or where it reads the window as a screen reader does, the
+with queues that write PDF files, or where it reads the window as a screen reader does, the
 accessibility bus. Real modal dialogs are answered with key presses.
 
 Usage: desktop_test.py REELKEEP REELKEEP_CLI CASE. Exit status 0 passed, 1 failed, 77 skipped."""
