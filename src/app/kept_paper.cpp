@@ -12,6 +12,8 @@ namespace {
 // The name Qt's page setup form gives its list of paper sizes.
 constexpr char kPageSizeList[] = "pageSizeCombo";
 
+}  // namespace
+
 int IndexOfPaper(const QComboBox& list, const QPageSize& paper) {
     int equivalent = -1;
     for (int i = 0; i < list.count(); ++i) {
@@ -24,8 +26,6 @@ int IndexOfPaper(const QComboBox& list, const QPageSize& paper) {
     return equivalent;
 }
 
-// The printer's own entry for paper, so that the driver recognises the size by its name; paper
-// itself when the printer lists none (a file, or a queue without a driver).
 QPageSize PrintersPaper(const QPrinter& printer, const QPageSize& paper) {
     const QList<QPageSize> sizes = QPrinterInfo(printer).supportedPageSizes();
     for (const QPageSize& size : sizes) {
@@ -36,8 +36,6 @@ QPageSize PrintersPaper(const QPrinter& printer, const QPageSize& paper) {
     }
     return sizes.isEmpty() ? paper : QPageSize();
 }
-
-}  // namespace
 
 void ShowPaperIn(QWidget& dialog, const QPageSize& paper) {
     auto* list = dialog.findChild<QComboBox*>(QString::fromLatin1(kPageSizeList));

@@ -4,6 +4,7 @@
 #include <QPrintDialog>
 #include <QSet>
 
+class QComboBox;
 class QPrinter;
 
 namespace reelkeep {
@@ -11,6 +12,15 @@ namespace reelkeep {
 // Qt's page-size list for a printer that has a driver starts at the printer's default paper,
 // not at the printer's current one, and hands that back when the dialog closes: every Print
 // Setup and every print dialog would put the default paper back. These keep the chosen paper.
+
+// The row of a paper-size list (items holding a QPageSize) with paper's name, else one of the
+// same size; -1 when there is none.
+int IndexOfPaper(const QComboBox& list, const QPageSize& paper);
+
+// The printer's own entry for paper, so that the driver recognises the size by its name; paper
+// itself when the printer lists none (a file, or a queue without a driver); invalid when the
+// printer lists sizes but not this one.
+QPageSize PrintersPaper(const QPrinter& printer, const QPageSize& paper);
 
 // Selects paper in the page-size list of a page setup dialog (or of the print dialog's
 // properties) when the list offers it.

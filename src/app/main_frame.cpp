@@ -57,7 +57,8 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
     AttachPageHelp(view_, help::kCatalogueView);
     new CHelpRequests(this);
     settings_ = std::make_unique<CUserSettings>(doc_, *view_, store_, dialogs_, this);
-    printing_ = std::make_unique<CPrintCommands>(doc_, *view_, *settings_, dialogs_, store_, this);
+    printing_ = std::make_unique<CPrintCommands>(doc_, lifetime_, *view_, *settings_, dialogs_,
+                                                 store_, this);
     CreateActions();
     CreateMenus();
     CreateToolBar();

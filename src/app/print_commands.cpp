@@ -1,10 +1,12 @@
 #include "print_commands.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
 
 #include "app_settings.h"
 #include "app_strings.h"
+#include "document_lifetime.h"
 #include "print_preview.h"
 #include "reelkeep_view.h"
 #include "settings_store.h"
@@ -34,10 +36,11 @@ private:
 
 }  // namespace
 
-CPrintCommands::CPrintCommands(const CReelkeepDoc& doc, const CReelkeepView& view,
-                               const CUserSettings& settings, IShellDialogs& dialogs,
-                               CSettingsStore& store, QWidget* window)
+CPrintCommands::CPrintCommands(const CReelkeepDoc& doc, const CDocumentLifetime& lifetime,
+                               const CReelkeepView& view, const CUserSettings& settings,
+                               IShellDialogs& dialogs, CSettingsStore& store, QWidget* window)
     : doc_(doc),
+      lifetime_(lifetime),
       view_(view),
       settings_(settings),
       dialogs_(dialogs),
@@ -101,6 +104,8 @@ bool CPrintCommands::PrintPages(bool selection, std::uint32_t first, std::uint32
             MessageButtons::Ok, MessageIcon::Warning);
         return false;
     }
+    // The queue lists the job by this name, and a PDF printer takes it as title and file name.
+    printer_.setDocName(jobFile_.isEmpty() ? lifetime_.Title() : QFileInfo(jobFile_).fileName());
     const bool started = PrintPageRange(
         printer_, first, last, total,
         [this](QPainter& painter, std::uint32_t page) { DrawJobPage(painter, page); });

@@ -10,6 +10,7 @@ class QWidget;
 
 namespace reelkeep {
 
+class CDocumentLifetime;
 class CReelkeepDoc;
 class CReelkeepView;
 class CSettingsStore;
@@ -19,12 +20,12 @@ class IShellDialogs;
 // Print, Print Preview and Print Setup, one job at a time: what a job prints is the mode the
 // view shows, with the view's look and the printing options in force when the job begins. The
 // printer, with the paper and orientation chosen in Print Setup or the print dialog, stays in
-// force for the later jobs of the run.
+// force for the later jobs of the run. Each job is named after the catalogue's file.
 class CPrintCommands {
 public:
-    CPrintCommands(const CReelkeepDoc& doc, const CReelkeepView& view,
-                   const CUserSettings& settings, IShellDialogs& dialogs, CSettingsStore& store,
-                   QWidget* window);
+    CPrintCommands(const CReelkeepDoc& doc, const CDocumentLifetime& lifetime,
+                   const CReelkeepView& view, const CUserSettings& settings, IShellDialogs& dialogs,
+                   CSettingsStore& store, QWidget* window);
     ~CPrintCommands();
 
     void Print();
@@ -37,6 +38,8 @@ public:
     std::uint32_t JobPages() const;
 
     QPrinter& Printer() { return printer_; }
+    // Names the jobs after file when the catalogue was read without becoming the window's (-p).
+    void NameJobsAfter(const QString& file) { jobFile_ = file; }
 
 private:
     // Before the print dialog: whether it offers "Selection" (rows are selected) and how many
@@ -56,6 +59,7 @@ private:
     void EndJob();
 
     const CReelkeepDoc& doc_;
+    const CDocumentLifetime& lifetime_;
     const CReelkeepView& view_;
     const CUserSettings& settings_;
     IShellDialogs& dialogs_;
@@ -63,6 +67,7 @@ private:
     QWidget* window_;
     QPrinter printer_;
     std::unique_ptr<CPrintJob> job_;
+    QString jobFile_;
 };
 
 }  // namespace reelkeep

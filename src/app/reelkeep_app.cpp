@@ -81,6 +81,7 @@ bool CReelkeepApp::PrintFile(const QString& file) {
     }
     doc_.SetPrinterColorCount(DefaultPrinterColorCount());
     ApplySettings();
+    frame_->Printing().NameJobsAfter(file);
     if (!frame_->Printing().PrintPages(false, 1, 0)) return false;
     exitStatus_ = 0;
     return true;

@@ -2,7 +2,6 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <algorithm>
@@ -15,6 +14,7 @@
 #include "help_window.h"
 #include "kept_paper.h"
 #include "print_preview.h"
+#include "print_setup_dialog.h"
 
 namespace reelkeep {
 
@@ -143,9 +143,7 @@ std::optional<PrintDialogChoice> CQtShellDialogs::RunPrintDialog(QWidget* parent
 }
 
 void CQtShellDialogs::RunPageSetup(QWidget* parent, QPrinter& printer) {
-    const QPageSize paper = printer.pageLayout().pageSize();
-    QPageSetupDialog dialog(&printer, parent);
-    ShowPaperIn(dialog, paper);
+    CPrintSetupDialog dialog(printer, parent);
     dialog.exec();
 }
 

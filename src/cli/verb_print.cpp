@@ -1,6 +1,7 @@
 // The print-pdf verb: prints a catalogue to a PDF file exactly as the window would print it.
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QPalette>
 #include <QPrinter>
@@ -287,6 +288,8 @@ int RunPrintPdf(std::span<const std::string> args) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(args[1]));
+    // The PDF's title is the catalogue's file name, as the window's print jobs are named.
+    printer.setDocName(QFileInfo(QFile::decodeName(args[0].c_str())).fileName());
     printer.setPageSize(QPageSize(print.paper));
     AnsweredQuestions answers(print.copies, print.start);
     // The answers are given, never cancelled, so the job always begins.

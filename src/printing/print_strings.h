@@ -41,4 +41,14 @@ inline constexpr char kPreviewZoomIn[] = QT_TRANSLATE_NOOP("Printing", "Zoom &In
 inline constexpr char kPreviewZoomOut[] = QT_TRANSLATE_NOOP("Printing", "Zoom &Out");
 inline constexpr char kPreviewClose[] = QT_TRANSLATE_NOOP("Printing", "&Close");
 
+// Print Setup.
+inline constexpr char kSetupTitle[] = QT_TRANSLATE_NOOP("Printing", "Print Setup");
+inline constexpr char kSetupPrinter[] = QT_TRANSLATE_NOOP("Printing", "Printer");
+inline constexpr char kSetupPrinterName[] = QT_TRANSLATE_NOOP("Printing", "&Name:");
+inline constexpr char kSetupPaper[] = QT_TRANSLATE_NOOP("Printing", "Paper");
+inline constexpr char kSetupPaperSize[] = QT_TRANSLATE_NOOP("Printing", "Si&ze:");
+inline constexpr char kSetupOrientation[] = QT_TRANSLATE_NOOP("Printing", "Orientation");
+inline constexpr char kSetupPortrait[] = QT_TRANSLATE_NOOP("Printing", "P&ortrait");
+inline constexpr char kSetupLandscape[] = QT_TRANSLATE_NOOP("Printing", "&Landscape");
+
 }  // namespace reelkeep::printtext

@@ -4,6 +4,10 @@
 file(MAKE_DIRECTORY ${WORK})
 # print-pdf reads the user's settings; these runs have their own, empty ones.
 set(ENV{XDG_CONFIG_HOME} ${WORK}/config)
+# Its runtime folder too: Qt would make one in the shared temporary folder and leave it there.
+file(MAKE_DIRECTORY ${WORK}/runtime)
+file(CHMOD ${WORK}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+set(ENV{XDG_RUNTIME_DIR} ${WORK}/runtime)
 
 function(print_pdf out pagesVar)
   execute_process(COMMAND ${CLI} print-pdf ${SAMPLE} ${WORK}/${out}.pdf ${ARGN}

@@ -1,14 +1,16 @@
 #!/usr/bin/python3
 """Drives the real reelkeep window on a desktop of its own: an X server (Xvfb) with a window
 manager (openbox), a private D-Bus session and, where a case prints, a private print scheduler
-with one queue that writes PDF files, or where it reads the window as a screen reader does, the
+with queues that write PDF files, or where it reads the window as a screen reader does, the
 accessibility bus. Real modal dialogs are answered with key presses.
 
 Usage: desktop_test.py REELKEEP REELKEEP_CLI CASE. Exit status 0 passed, 1 failed, 77 skipped."""
 
 import csv
+import grp
 import json
 import os
+import pwd
 import re
 import select
 import shutil
@@ -21,6 +23,9 @@ import time
 
 SKIP = 77
 HERE = os.path.dirname(os.path.abspath(__file__))
+# Queue names no machine has: a machine's own queues ("PDF" from cups-pdf, say) never meet them.
+QUEUE = "reelkeep-test-first"
+OTHER_QUEUE = "reelkeep-test-second"
 
 
 class Skip(Exception):
@@ -34,6 +39,27 @@ class Failure(Exception):
 def check(condition, what):
     if not condition:
         raise Failure(what)
+
+
+def cups_environment(folder):
+    """Points libcups at the private scheduler in folder and at nothing of the machine's: its
+    socket, and the server root, state and cache folders where libcups looks for a local queue's
+    PPD, lpoptions, client.conf and the local certificate. The data and program folders
+    (CUPS_DATADIR, CUPS_SERVERBIN) stay: they hold the installed filters and MIME types, which
+    the private scheduler runs too."""
+    return dict(CUPS_SERVER=os.path.join(folder, "cups.sock"), CUPS_SERVERROOT=folder,
+                CUPS_STATEDIR=os.path.join(folder, "state"),
+                CUPS_CACHEDIR=os.path.join(folder, "cache"))
+
+
+def lp_reaches(folder):
+    """Whether user lp, who runs the filters of a scheduler started by root, can enter folder."""
+    try:
+        return subprocess.run(["test", "-x", folder], user="lp", group="lp", extra_groups=[],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                              timeout=10).returncode == 0
+    except (KeyError, OSError, subprocess.SubprocessError):
+        return False
 
 
 def wait_for(predicate, what, timeout=15.0):
@@ -53,9 +79,10 @@ class Desktop:
         self.reelkeep, self.cli_path = reelkeep, cli
         self.procs = []
         self.dbus_pid = None
-        # lp, which runs the print filters, must reach the scheduler's spool below this folder.
         self.root = tempfile.mkdtemp(prefix="reelkeep-desktop-")
         os.chmod(self.root, 0o755)
+        self.cups = self.path("cups")
+        self.elsewhere = []  # folders made outside root, removed with it
         env = {k: v for k, v in os.environ.items()
                if not k.startswith(("DISPLAY", "WAYLAND", "QT_", "DBUS_", "XDG_", "XAUTH"))
                and k not in ("PRINTER", "LPDEST", "SESSION_MANAGER")}
@@ -64,16 +91,17 @@ class Desktop:
                    XDG_RUNTIME_DIR=self.path("runtime"), LC_ALL="C.UTF-8",
                    # No scheduler answers here unless this case starts one: the machine's own
                    # printers never reach the program.
-                   CUPS_SERVER=self.path("cups", "cups.sock"))
+                   **cups_environment(self.cups))
         for name in ("home", "config", "data", "cache", "runtime", "cups", "work"):
             os.makedirs(self.path(name), mode=0o700)
         os.chmod(self.path("cups"), 0o755)
         self.env = env
 
     def start(self, printer=False, screen_reader=False):
+        """printer: True for the one queue, or the names of the queues, the default first."""
         self.start_display()
         if printer:
-            self.start_scheduler()
+            self.start_scheduler(*(() if printer is True else (tuple(printer),)))
         if screen_reader:
             self.start_accessibility_bus()
 
@@ -97,7 +125,7 @@ class Desktop:
         return done.returncode, done.stdout, done.stderr
 
     def start_display(self):
-        for tool in ("Xvfb", "openbox", "xdotool", "dbus-launch"):
+        for tool in ("Xvfb", "openbox", "xdotool", "dbus-daemon"):
             if not shutil.which(tool):
                 raise Skip(f"{tool} is not installed (scripts/install-deps.sh installs it)")
         # Xvfb picks a free display number itself and writes it to the pipe.
@@ -115,14 +143,13 @@ class Desktop:
             number += chunk
         os.close(r)
         self.env["DISPLAY"] = ":" + number.decode().strip()
-        status, out, _ = self.run(["dbus-launch"], timeout=15)
-        check(status == 0, "dbus-launch failed")
-        for line in out.splitlines():
-            key, _, value = line.partition("=")
-            if key == "DBUS_SESSION_BUS_ADDRESS":
-                self.env[key] = value
-            elif key == "DBUS_SESSION_BUS_PID":
-                self.dbus_pid = int(value)
+        # The session bus listens in the desktop's runtime folder, where a session's bus belongs:
+        # dbus-launch would leave its socket in the shared temporary folder.
+        bus = self.path("runtime", "bus")
+        self.spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                    "--address=unix:path=" + bus])
+        wait_for(lambda: os.path.exists(bus), "the session bus")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + bus
         # Once in a while openbox gives up at once on a display just made; a second one stays.
         for _ in range(2):
             with open(self.path("openbox.log"), "a") as log:
@@ -135,16 +162,36 @@ class Desktop:
         with open(self.path("openbox.log"), errors="replace") as log:
             raise Failure(f"openbox ended with status {openbox.returncode}: {log.read()}")
 
-    def start_scheduler(self):
-        if os.geteuid() != 0:
-            raise Skip("the print scheduler needs root (it runs its filters as user lp)")
+    def scheduler_folder(self):
+        """The private scheduler's folder. Started by root, the scheduler runs its filters as lp,
+        who must reach the spool: where a private TMPDIR (mode 0700) keeps lp out of root's
+        folder, the scheduler's goes to a fresh folder in a temporary folder lp can enter.
+        Started by anyone else, it runs the filters as that user, and its folder stays here."""
+        if os.geteuid() != 0 or lp_reaches(self.root):
+            return self.cups
+        for parent in ("/tmp", "/var/tmp"):
+            if lp_reaches(parent):
+                folder = tempfile.mkdtemp(prefix="reelkeep-cups-", dir=parent)
+                os.chmod(folder, 0o755)
+                self.elsewhere.append(folder)
+                self.env.update(cups_environment(folder))
+                return folder
+        raise Skip("user lp, who runs the print filters, can enter no temporary folder")
+
+    def start_scheduler(self, queues=(QUEUE,)):
+        """The scheduler and its queues; the first is the default. Queue q writes its jobs to
+        out/q.pdf (self.printed[q])."""
         cupsd = shutil.which("cupsd") or "/usr/sbin/cupsd"
         if not os.access(cupsd, os.X_OK) or not shutil.which("lpadmin"):
             raise Skip("cupsd or lpadmin is not installed (scripts/install-deps.sh installs them)")
-        cups = self.path("cups")
+        cups = self.cups = self.scheduler_folder()
         for name in ("spool", "spool/tmp", "cache", "state", "out"):
             os.makedirs(os.path.join(cups, name), exist_ok=True)
         with open(os.path.join(cups, "cups-files.conf"), "w") as f:
+            if os.geteuid() != 0:
+                # The filters run as the scheduler's own user; it can be no other.
+                f.write(f"User {pwd.getpwuid(os.geteuid()).pw_name}\n"
+                        f"Group {grp.getgrgid(os.getegid()).gr_name}\n")
             for key, value in (("ServerRoot", cups), ("RequestRoot", cups + "/spool"),
                                ("TempDir", cups + "/spool/tmp"), ("CacheDir", cups + "/cache"),
                                ("StateDir", cups + "/state"), ("ErrorLog", cups + "/error_log"),
@@ -152,7 +199,9 @@ class Desktop:
                                ("PageLog", cups + "/page_log"), ("FileDevice", "Yes")):
                 f.write(f"{key} {value}\n")
         with open(os.path.join(cups, "cupsd.conf"), "w") as f:
+            # DirtyCleanInterval 0: each job's file is written when the job comes, not later.
             f.write(f"Listen {cups}/cups.sock\nBrowsing No\nWebInterface No\nLogLevel info\n"
+                    "DirtyCleanInterval 0\n"
                     "DefaultAuthType None\n<Location />\nOrder allow,deny\nAllow all\n"
                     "</Location>\n<Policy default>\n<Limit All>\nOrder deny,allow\n</Limit>\n"
                     "</Policy>\n")
@@ -162,11 +211,14 @@ class Desktop:
                  "the print scheduler")
         # A raw queue never writes a file: the scheduler runs no filter for it. The queue's
         # description passes the PDF through unchanged instead.
-        self.pdf = cups + "/out/job.pdf"
-        status, _, err = self.run(["lpadmin", "-p", "PDF", "-E", "-v", "file:" + self.pdf,
-                                   "-P", os.path.join(HERE, "pdf_file.ppd")])
-        check(status == 0, "lpadmin could not add the PDF queue: " + err)
-        check(self.run(["lpadmin", "-d", "PDF"])[0] == 0, "lpadmin could not pin the default")
+        self.printed = {q: os.path.join(cups, "out", q + ".pdf") for q in queues}
+        self.pdf = self.printed[queues[0]]
+        for queue in queues:
+            status, _, err = self.run(["lpadmin", "-p", queue, "-E", "-v",
+                                       "file:" + self.printed[queue],
+                                       "-P", os.path.join(HERE, "pdf_file.ppd")])
+            check(status == 0, f"lpadmin could not add the queue {queue}: {err}")
+        check(self.run(["lpadmin", "-d", queues[0]])[0] == 0, "lpadmin could not pin the default")
 
     def start_accessibility_bus(self):
         launcher = "/usr/libexec/at-spi-bus-launcher"
@@ -184,19 +236,47 @@ class Desktop:
         check(status == 0, "no accessible reelkeep window: " + err)
         return [json.loads(line) for line in out.splitlines()]
 
-    def printed_pdf(self):
-        """Waits for the queue's file to be complete; returns pdfinfo's page size."""
+    def printed_pdf(self, queue=None):
+        """Waits for the queue's file (the default queue's when none is named) to be complete;
+        returns pdfinfo's page size."""
+        return self.printed_info(queue)["Page size"]
+
+    def printed_info(self, queue=None):
+        """pdfinfo's fields of the queue's file, once complete; the page size without "pts"."""
+        pdf = self.printed[queue] if queue else self.pdf
+
         def done():
-            if not os.path.exists(self.pdf):
+            if not os.path.exists(pdf):
                 return None
-            status, out, _ = self.run(["pdfinfo", self.pdf])
-            return status == 0 and re.search(r"Page size:\s+([\d.]+ x [\d.]+)", out)
+            status, out, _ = self.run(["pdfinfo", pdf])
+            size = re.search(r"Page size:\s+([\d.]+ x [\d.]+)", out)
+            return status == 0 and size and out
         try:
-            return wait_for(done, "the printed PDF", 20).group(1)
+            out = wait_for(done, "the printed PDF", 20)
         except Failure:
-            with open(self.path("cups", "error_log"), errors="replace") as log:
+            with open(os.path.join(self.cups, "error_log"), errors="replace") as log:
                 sys.stderr.write(log.read()[-3000:])
             raise
+        fields = dict(line.split(":", 1) for line in out.splitlines() if ":" in line)
+        fields = {key.strip(): value.strip() for key, value in fields.items()}
+        fields["Page size"] = re.match(r"[\d.]+ x [\d.]+", fields["Page size"]).group(0)
+        return fields
+
+    def job_names(self):
+        """The names of the jobs the scheduler took, from its job files (it keeps them after the
+        job), in the order they came."""
+        spool = os.path.join(self.cups, "spool")
+        names = []
+        for control in sorted(n for n in os.listdir(spool) if re.fullmatch(r"c\d+", n)):
+            with open(os.path.join(spool, control), "rb") as f:
+                data = f.read()
+            # An IPP attribute: value tag, name length, name, value length, value.
+            at = data.find(b"\x00\x08job-name")
+            check(at >= 0, f"job file {control} has no job-name")
+            at += len(b"\x00\x08job-name")
+            length = int.from_bytes(data[at:at + 2], "big")
+            names.append(data[at + 2:at + 2 + length].decode("utf-8", "replace"))
+        return names
 
     def close(self):
         # Terminated first, so that the scheduler can end its filters; killed if it must be.
@@ -217,7 +297,8 @@ class Desktop:
                 os.kill(self.dbus_pid, signal.SIGKILL)
             except ProcessLookupError:
                 pass
-        shutil.rmtree(self.root, ignore_errors=True)
+        for folder in [self.root, *self.elsewhere]:
+            shutil.rmtree(folder, ignore_errors=True)
 
     # The program and its windows.
     def cli(self, *args):
@@ -312,20 +393,55 @@ def print_command(d):
     check(not d.run(["lpstat", "-W", "all", "-o"])[1].strip(), "a bad file made a print job")
     status, _, err = d.run([d.reelkeep, "-p", good], timeout=30, env=env)
     check(status == 0, f"-p good.smf ended with status {status}: {err}")
-    d.printed_pdf()
+    title = d.printed_info().get("Title")
+    check(title == "good.smf", f"the printed PDF's title is {title!r}, not good.smf")
+    wait_for(lambda: d.job_names() == ["good.smf"], "one job named good.smf")
+
+
+def print_setup(d, wid, *keys):
+    """Print Setup from the File menu, answered with keys; the last closes it."""
+    d.keys(wid, "alt+f", "r")
+    setup = d.window("^Print Setup$")
+    d.keys(setup, *keys[:-1])
+    # A button chosen by its Alt letter stays down a moment, and Escape then only lets it up.
+    time.sleep(0.3)
+    d.keys(setup, keys[-1])
+    wait_for(lambda: d.no_window("^Print Setup$"), "Print Setup to close")
+
+
+def print_from_window(d, wid):
+    d.keys(wid, "ctrl+p")
+    d.keys(d.window("^Print$"), "Return")
 
 
 def print_setup_letter(d):
     window, wid = d.open_window(d.catalogue("a.smf", 30))
-    d.keys(wid, "alt+f", "r")
-    setup = d.window("^Page Setup$")
-    # The paper size list has the focus first; Letter sits below A4 in the queue's list.
-    d.keys(setup, "Home", "Down", "Return")
-    wait_for(lambda: d.no_window("^Page Setup$"), "Print Setup to close")
-    d.keys(wid, "ctrl+p")
-    d.keys(d.window("^Print$"), "Return")
+    # Letter sits below A4 in the queue's paper list.
+    print_setup(d, wid, "alt+z", "Home", "Down", "Return")
+    print_from_window(d, wid)
     size = d.printed_pdf()
     check(size == "612 x 792", f"the job's paper is {size}, not Letter")
+    check_alive(window)
+
+
+def print_setup_printer(d):
+    window, wid = d.open_window(d.catalogue("a.smf", 30))
+    # Another printer, then Cancel: the next job still goes to the default printer.
+    print_setup(d, wid, "alt+n", "End", "alt+l", "Escape")
+    print_from_window(d, wid)
+    size = d.printed_pdf(QUEUE)
+    check(size == "595 x 842", f"after Cancel the job's paper is {size}, not A4 portrait")
+    # The second printer with Letter, landscape: the next Print uses them, its dialog changes
+    # nothing.
+    print_setup(d, wid, "alt+n", "End", "alt+z", "Home", "Down", "alt+l", "Return")
+    print_from_window(d, wid)
+    info = d.printed_info(OTHER_QUEUE)
+    check(info["Page size"] == "792 x 612",
+          f"the job's paper is {info['Page size']}, not Letter landscape")
+    check(info.get("Title") == "a.smf", f"the printed PDF's title is {info.get('Title')!r}")
+    wait_for(lambda: d.job_names() == ["a.smf", "a.smf"],
+             "two jobs named a.smf")
+    check_alive(window)
 
 
 def recovery_survives_print(d):
@@ -425,6 +541,7 @@ CASES = {
     "hand_over_yes": (lambda d: hand_over(d, "alt+y"), {}),
     "print_command": (print_command, {"printer": True}),
     "print_setup_letter": (print_setup_letter, {"printer": True}),
+    "print_setup_printer": (print_setup_printer, {"printer": (QUEUE, OTHER_QUEUE)}),
     "recovery_survives_print": (recovery_survives_print, {"printer": True}),
     "save_through_link": (save_through_link, {}),
     "changed_file": (changed_file, {}),

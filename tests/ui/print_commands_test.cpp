@@ -2,20 +2,37 @@
 // scripted.
 #include "print_commands.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
 
 #include "doc_steps.h"
 #include "frame_test_util.h"
+#include "kept_paper.h"
 #include "main_frame.h"
 #include "print_preview.h"
+#include "print_setup_dialog.h"
 #include "reelkeep_view.h"
 
 using namespace reelkeep;
 using namespace reelkeep::frametest;
+
+namespace {
+
+QString PdfTitle(const QString& pdf) {
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    info.waitForFinished();
+    const QString out = QString::fromUtf8(info.readAllStandardOutput());
+    const qsizetype at = out.indexOf(QStringLiteral("Title:"));
+    return at < 0 ? QString() : out.mid(at + 6, out.indexOf(u'\n', at) - at - 6).trimmed();
+}
+
+}  // namespace
 
 class PrintCommandsTest : public QObject {
     Q_OBJECT
@@ -99,6 +116,29 @@ private slots:
                  QStringLiteral("pages: %1\n").arg(window.size()));
         QCOMPARE(printed.size(), window.size());
         QVERIFY(QImage(printed[1]) == QImage(window[1]));
+        // Both are named after the catalogue's file.
+        for (const char* name : {"window.pdf", "tool.pdf"}) {
+            QCOMPARE(PdfTitle(harness_.Path(QString::fromLatin1(name))),
+                     QStringLiteral("sample.smf"));
+        }
+    }
+
+    // With no printer to ask, standard paper is offered. The printer's paper shows first; Cancel
+    // leaves the printer alone, OK gives it the paper and orientation chosen.
+    void printSetupChangesThePrinterOnlyOnOk() {
+        QPrinter printer;
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        CPrintSetupDialog dialog(printer, nullptr);
+        auto* papers = dialog.findChild<QComboBox*>(QStringLiteral("papers"));
+        QCOMPARE(papers->currentData().value<QPageSize>().id(), QPageSize::Letter);
+        papers->setCurrentIndex(IndexOfPaper(*papers, QPageSize(QPageSize::A5)));
+        dialog.findChild<QRadioButton*>(QStringLiteral("landscape"))->setChecked(true);
+        dialog.reject();
+        QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::Letter);
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+        dialog.accept();
+        QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A5);
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
     }
 
     void previewRemembersItsLayoutAndDrawsOnlyWhatShows() {
