@@ -20,11 +20,11 @@ inline constexpr char kSaveChangesPrompt[] = QT_TRANSLATE_NOOP("App", "Save chan
 // The file's name, and when the recovery copy was written.
 inline constexpr char kRecoverPrompt[] = QT_TRANSLATE_NOOP(
     "App", "Reelkeep did not close properly. Recover the unsaved changes to %1 from %2?");
-inline constexpr char kRecoverButton[] = QT_TRANSLATE_NOOP("App", "Recover");
+inline constexpr char kRecoverButton[] = QT_TRANSLATE_NOOP("App", "&Recover");
 // Seconds waited, on stderr at the end of a run.
 inline constexpr char kRecoveryWriterStopped[] = QT_TRANSLATE_NOOP(
     "App", "reelkeep: the recovery copy was not written within %1 seconds; its writer was stopped");
-inline constexpr char kDiscardButton[] = QT_TRANSLATE_NOOP("App", "Discard");
+inline constexpr char kDiscardButton[] = QT_TRANSLATE_NOOP("App", "&Discard");
 inline constexpr char kFileFilter[] = QT_TRANSLATE_NOOP("App", "Reelkeep Files (*.smf)");
 inline constexpr char kFileSuffix[] = "smf";
 inline constexpr char kCsvFilter[] = QT_TRANSLATE_NOOP("App", "Comma separated volume (*.csv)");

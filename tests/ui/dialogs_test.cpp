@@ -185,12 +185,12 @@ void DialogsTest::customHeadingsComeBackAsTyped() {
 void DialogsTest::filtersStandBesideTheirLabels() {
     const std::array<std::string, kFilterCount> filters = {
         "movie", "actor", "mtype", "media", "rating", "one", "two", "three", "four"};
-    CFiltersDialog dialog(filters);
+    CFiltersDialog dialog(filters, {"Director", "Year", "R&B", "Moa"});
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     const std::array<const char*, kFilterCount> labels = {
         "&Movie Name", "&Actor Name", "Mo&vie Type", "M&edia Type", "&Rating",
-        "Custom &1",   "Custom &2",   "Custom &3",   "Custom &4"};
+        "D&irector",   "&Year",       "R&&&B",       "Moa (&4)"};
     for (std::size_t i = 0; i < kFilterCount; ++i) {
         QLineEdit* edit = EditBesideLabel(&dialog, labels[i]);
         QVERIFY2(edit != nullptr, labels[i]);
@@ -213,7 +213,7 @@ void DialogsTest::filtersResetToAllAndStayOpen() {
         QTest::keyClicks(box->FilterEdit(FilterField::Rating), " pg ");  // kept untrimmed
         QTest::mouseClick(box->OkButton(), Qt::LeftButton);
     });
-    QVERIFY(RunFiltersDialog(nullptr, filters));
+    QVERIFY(RunFiltersDialog(nullptr, filters, {}));
     const std::array<std::string, kFilterCount> expected = {"All", "All", "All", "All", " pg ",
                                                             "All", "All", "All", "All"};
     QCOMPARE(filters, expected);
@@ -224,7 +224,7 @@ void DialogsTest::filtersResetToAllAndStayOpen() {
         QTest::keyClick(box, Qt::Key_Escape);
     });
     filters[0] = "Star";
-    QVERIFY(!RunFiltersDialog(nullptr, filters));
+    QVERIFY(!RunFiltersDialog(nullptr, filters, {}));
     QCOMPARE(filters[0], std::string("Star"));
 }
 

@@ -1,6 +1,8 @@
 #include "entry_dialog.h"
 
+#include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -80,6 +82,7 @@ private slots:
     void enterAcceptsAndEscapeCancels();
     void tabWalksTheFieldsInOrder();
     void controlsCarryTheirHelpTopics();
+    void everyFieldHasANameAndItsOwnLetter();
 };
 
 void EntryDialogTest::combosListEntriesSortedIgnoringCaseFromTheirOwnList() {
@@ -262,6 +265,41 @@ void EntryDialogTest::controlsCarryTheirHelpTopics() {
     QCOMPARE(HelpContextOf(dialog.FieldControl(Field::Custom1)), help::kEntryDialog);
     QCOMPARE(HelpContextOf(dialog.OkButton()), help::kEntryDialog);
     QVERIFY(!dialog.FieldControl(Field::Rating)->whatsThis().isEmpty());
+}
+
+// A screen reader names a field by its label, or by its own name where it has none; the custom
+// headings are the user's text, shown and spoken as typed, and their Alt letters clash with
+// nothing even where the heading's letters are all taken.
+void EntryDialogTest::everyFieldHasANameAndItsOwnLetter() {
+    CEntryDialog dialog(SampleLists());
+    EntryDialogValues values = SampleValues();
+    values.headings = {"Rock & Roll", "Moa", "Notes", "Notes"};
+    dialog.SetValues(values);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    // A combo box's own name is its value; the reader takes the name of its label.
+    const auto labelName = [&](Field f) {
+        const auto labels = QAccessible::queryAccessibleInterface(dialog.FieldControl(f))
+                                ->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    };
+    QCOMPARE(labelName(Field::Actor2), QString("Actor 2"));
+    QCOMPARE(labelName(Field::Actor3), QString("Actor 3"));
+    // The actors' numbers take 2 and 3.
+    const QStringList expected = {"Roc&k && Roll", "Moa (&4)", "Notes (&5)", "Notes (&6)"};
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
+        QWidget* field = dialog.FieldControl(CustomField(k));
+        QLabel* label = nullptr;
+        for (QLabel* l : dialog.findChildren<QLabel*>()) {
+            if (l->buddy() == field) label = l;
+        }
+        QVERIFY2(label != nullptr, qPrintable(values.headings[k].c_str()));
+        QCOMPARE(label->text(), expected[static_cast<qsizetype>(k)]);
+        QCOMPARE(labelName(CustomField(k)).section(" (", 0, 0),
+                 QString::fromStdString(values.headings[k]));
+        QTest::keyClick(&dialog, QKeySequence::mnemonic(label->text())[0].key(), Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), field);
+    }
 }
 
 QTEST_MAIN(EntryDialogTest)
