@@ -72,6 +72,10 @@ Soll sie durch diesen Katalog ersetzt werden?</translation>
         <translation>UF</translation>
     </message>
     <message>
+        <source>%1 off</source>
+        <translation>%1 aus</translation>
+    </message>
+    <message>
         <source>NUM</source>
         <translation>NUM</translation>
     </message>

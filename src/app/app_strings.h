@@ -47,6 +47,8 @@ inline constexpr char kReady[] = QT_TRANSLATE_NOOP("App", "Ready");
 inline constexpr char kCapsIndicator[] = QT_TRANSLATE_NOOP("App", "CAP");
 inline constexpr char kNumIndicator[] = QT_TRANSLATE_NOOP("App", "NUM");
 inline constexpr char kScrollIndicator[] = QT_TRANSLATE_NOOP("App", "SCRL");
+// What a screen reader hears for a lock indicator whose key is off; %1 is the indicator's text.
+inline constexpr char kIndicatorOff[] = QT_TRANSLATE_NOOP("App", "%1 off");
 inline constexpr int kProgressPaneBlanks = 105;
 
 // File menu.
