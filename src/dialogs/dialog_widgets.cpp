@@ -147,14 +147,13 @@ void ShowColorBehind(QWidget* widget, const QColor& color) {
 
 void StackFieldsAndButtons(QDialog* dialog, QLayout* fields, QLayout* buttons) {
     // Wide enough that the title bar shows the whole caption, which in German is longer than
-    // the fields: the title font is taken as bold, the title bar's buttons as a line height
-    // each.
-    constexpr int kTitleButtons = 4;
+    // the fields. The window manager's title font is not known: it is taken as a fifth wider
+    // than the dialog's in bold, and the icon and buttons beside it as a line height each.
+    constexpr int kTitleBarIcons = 6;
     QFont bold = dialog->font();
     bold.setBold(true);
-    const int lineHeight = dialog->fontMetrics().height();
-    dialog->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) +
-                            (kTitleButtons + 2) * lineHeight);
+    const int titleWidth = QFontMetrics(bold).horizontalAdvance(dialog->windowTitle());
+    dialog->setMinimumWidth(titleWidth * 6 / 5 + kTitleBarIcons * dialog->fontMetrics().height());
     auto* layout = new QVBoxLayout(dialog);
     layout->addLayout(fields);
     layout->addSpacing(dialog->fontMetrics().height() / 2);
