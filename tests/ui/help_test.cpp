@@ -140,7 +140,6 @@ private slots:
         help->Browser()->backward();
         QCOMPARE(help->Browser()->source(), HelpPageUrl("labels.html#copies"));
 
-        // Escape closes it, wherever its keyboard focus is, as it closes a dialog.
         help->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(help));
         help->ContentsList()->setFocus();

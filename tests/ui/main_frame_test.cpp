@@ -587,10 +587,8 @@ private slots:
         QVERIFY(!panes.InProgressLayout());
 
         // No pane is ever hidden: a screen reader that saw it hidden would leave it out.
-        const auto panesShown = frame.statusBar()->findChildren<QLabel*>();
-        const auto noPaneHidden = [&] {
-            return std::ranges::all_of(panesShown, &QWidget::isVisible);
-        };
+        const auto labels = frame.statusBar()->findChildren<QLabel*>();
+        const auto noPaneHidden = [&] { return std::ranges::all_of(labels, &QWidget::isVisible); };
         IReelkeepUI& ui = app.Doc().ui();
         ui.BeginProgress("Sorting by title", 0);
         QVERIFY(panes.InProgressLayout());
