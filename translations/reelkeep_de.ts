@@ -16,16 +16,16 @@
         <translation>Reelkeep wurde nicht ordnungsgemäß beendet. Die nicht gespeicherten Änderungen an %1 vom %2 wiederherstellen?</translation>
     </message>
     <message>
-        <source>Recover</source>
-        <translation>Wiederherstellen</translation>
+        <source>&amp;Recover</source>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>reelkeep: the recovery copy was not written within %1 seconds; its writer was stopped</source>
         <translation>reelkeep: Die Wiederherstellungskopie wurde nicht innerhalb von %1 Sekunden geschrieben; das Schreiben wurde abgebrochen</translation>
     </message>
     <message>
-        <source>Discard</source>
-        <translation>Verwerfen</translation>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
     </message>
     <message>
         <source>Reelkeep Files (*.smf)</source>
@@ -70,6 +70,10 @@ Soll sie durch diesen Katalog ersetzt werden?</translation>
     <message>
         <source>CAP</source>
         <translation>UF</translation>
+    </message>
+    <message>
+        <source>%1 off</source>
+        <translation>%1 aus</translation>
     </message>
     <message>
         <source>NUM</source>
@@ -1177,20 +1181,8 @@ Reelkeep importiert höchstens 1.000 Spalten.</translation>
         <translation>&amp;Darsteller</translation>
     </message>
     <message>
-        <source>Custom &amp;1</source>
-        <translation>Benutzerfeld &amp;1</translation>
-    </message>
-    <message>
-        <source>Custom &amp;2</source>
-        <translation>Benutzerfeld &amp;2</translation>
-    </message>
-    <message>
-        <source>Custom &amp;3</source>
-        <translation>Benutzerfeld &amp;3</translation>
-    </message>
-    <message>
-        <source>Custom &amp;4</source>
-        <translation>Benutzerfeld &amp;4</translation>
+        <source>A box shows the movies whose field begins with its text; All shows every movie.</source>
+        <translation>Ein Feld zeigt die Filme, deren Eintrag mit seinem Text beginnt; All (englisch für „alle“) zeigt jeden Film.</translation>
     </message>
     <message>
         <source>Reset to &amp;Default Values</source>

@@ -20,11 +20,11 @@ inline constexpr char kSaveChangesPrompt[] = QT_TRANSLATE_NOOP("App", "Save chan
 // The file's name, and when the recovery copy was written.
 inline constexpr char kRecoverPrompt[] = QT_TRANSLATE_NOOP(
     "App", "Reelkeep did not close properly. Recover the unsaved changes to %1 from %2?");
-inline constexpr char kRecoverButton[] = QT_TRANSLATE_NOOP("App", "Recover");
+inline constexpr char kRecoverButton[] = QT_TRANSLATE_NOOP("App", "&Recover");
 // Seconds waited, on stderr at the end of a run.
 inline constexpr char kRecoveryWriterStopped[] = QT_TRANSLATE_NOOP(
     "App", "reelkeep: the recovery copy was not written within %1 seconds; its writer was stopped");
-inline constexpr char kDiscardButton[] = QT_TRANSLATE_NOOP("App", "Discard");
+inline constexpr char kDiscardButton[] = QT_TRANSLATE_NOOP("App", "&Discard");
 inline constexpr char kFileFilter[] = QT_TRANSLATE_NOOP("App", "Reelkeep Files (*.smf)");
 inline constexpr char kFileSuffix[] = "smf";
 inline constexpr char kCsvFilter[] = QT_TRANSLATE_NOOP("App", "Comma separated volume (*.csv)");
@@ -47,6 +47,8 @@ inline constexpr char kReady[] = QT_TRANSLATE_NOOP("App", "Ready");
 inline constexpr char kCapsIndicator[] = QT_TRANSLATE_NOOP("App", "CAP");
 inline constexpr char kNumIndicator[] = QT_TRANSLATE_NOOP("App", "NUM");
 inline constexpr char kScrollIndicator[] = QT_TRANSLATE_NOOP("App", "SCRL");
+// What a screen reader hears for a lock indicator whose key is off; %1 is the indicator's text.
+inline constexpr char kIndicatorOff[] = QT_TRANSLATE_NOOP("App", "%1 off");
 inline constexpr int kProgressPaneBlanks = 105;
 
 // File menu.

@@ -87,7 +87,7 @@ bool CQtUI::RunCustomHeadingsDialog(HeadingTexts& headings) {
 }
 
 bool CQtUI::RunFiltersDialog(FilterTexts& filters) {
-    return reelkeep::RunFiltersDialog(frame_, filters);
+    return reelkeep::RunFiltersDialog(frame_, filters, doc_->Shown().CustomHeadings());
 }
 
 std::optional<std::string> CQtUI::AskExportFileName(ExportKind kind) {

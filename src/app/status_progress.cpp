@@ -16,28 +16,37 @@ namespace reelkeep {
 
 namespace {
 
-QLabel* MakeIndicator(QStatusBar& bar, const char* text) {
-    auto* label = new QLabel(appstr::Tr(text), &bar);
+// Panes are never hidden once shown: a screen reader that has met a pane hidden is told when
+// it shows again but not that it is visible, and leaves it out of the status bar for good. A
+// pane with nothing to tell is emptied, and shrinks to nothing, instead.
+void SetPaneText(QLabel* pane, const QString& text) {
+    pane->setText(text);
+    pane->setFrameStyle(text.isEmpty() ? QFrame::NoFrame : QFrame::Panel | QFrame::Sunken);
+    constexpr int kRoomAroundText = 12;
+    pane->setMinimumWidth(
+        text.isEmpty() ? 0 : pane->fontMetrics().horizontalAdvance(text) + kRoomAroundText);
+}
+
+QLabel* MakePane(QStatusBar& bar, const QString& text) {
+    auto* label = new QLabel(&bar);
     label->setAlignment(Qt::AlignCenter);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(label->text()) + 12);
-    label->setEnabled(false);
+    SetPaneText(label, text);
     bar.addPermanentWidget(label);
     return label;
 }
+
+constexpr std::array<const char*, 3> kIndicatorTexts = {
+    appstr::kCapsIndicator, appstr::kNumIndicator, appstr::kScrollIndicator};
 
 }  // namespace
 
 CStatusPanes::CStatusPanes(QStatusBar& bar)
     : QObject(&bar), bar_(bar), message_(new QLabel(appstr::Tr(appstr::kReady), &bar)) {
     bar_.addWidget(message_, 1);
-    filter_ = new QLabel(&bar_);
-    filter_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    bar_.addPermanentWidget(filter_);
-    filter_->hide();
-    indicators_ = {MakeIndicator(bar_, appstr::kCapsIndicator),
-                   MakeIndicator(bar_, appstr::kNumIndicator),
-                   MakeIndicator(bar_, appstr::kScrollIndicator)};
+    filter_ = MakePane(bar_, QString());
+    for (std::size_t k = 0; k < indicators_.size(); ++k) {
+        indicators_[k] = MakePane(bar_, appstr::Tr(kIndicatorTexts[k]));
+    }
     progressPane_ = new QWidget(&bar_);
     progressPane_->setFixedWidth(
         bar_.fontMetrics().horizontalAdvance(QString(appstr::kProgressPaneBlanks, u' ')));
@@ -51,26 +60,31 @@ CStatusPanes::CStatusPanes(QStatusBar& bar)
 
 void CStatusPanes::ShowProgressLayout() {
     progressLayout_ = true;
-    for (QLabel* indicator : indicators_) indicator->hide();
-    filter_->hide();
+    for (QLabel* indicator : indicators_) {
+        SetPaneText(indicator, QString());
+        indicator->setAccessibleName(QString());
+    }
+    SetPaneText(filter_, QString());
     progressPane_->show();
 }
 
 void CStatusPanes::ShowNormalLayout() {
     progressLayout_ = false;
     progressPane_->hide();
-    for (QLabel* indicator : indicators_) indicator->show();
-    filter_->setVisible(!filter_->text().isEmpty());
+    for (std::size_t k = 0; k < indicators_.size(); ++k) {
+        SetPaneText(indicators_[k], appstr::Tr(kIndicatorTexts[k]));
+    }
+    SetPaneText(filter_, filterText_);
     message_->setText(appstr::Tr(appstr::kReady));
     RefreshLockKeys();
 }
 
 void CStatusPanes::SetFilterText(const QString& text) {
-    filter_->setText(text);
-    filter_->setVisible(!text.isEmpty() && !progressLayout_);
+    filterText_ = text;
+    if (!progressLayout_) SetPaneText(filter_, text);
 }
 
-QString CStatusPanes::FilterText() const { return filter_->text(); }
+QString CStatusPanes::FilterText() const { return filterText_; }
 
 void CStatusPanes::SetProgressCaption(const QString& text) {
     bar_.clearMessage();
@@ -111,15 +125,19 @@ void CStatusPanes::EndBar() { delete progressBar_; }
 
 void CStatusPanes::RefreshLockKeys() {
     const auto states = QueryLockKeys().value_or(LockKeyStates{});
-    indicators_[0]->setEnabled(states.caps);
-    indicators_[1]->setEnabled(states.num);
-    indicators_[2]->setEnabled(states.scroll);
+    const std::array<bool, 3> on = {states.caps, states.num, states.scroll};
+    for (std::size_t k = 0; k < indicators_.size(); ++k) {
+        // Dimmed text says "off" only to the eye; a screen reader is told in words.
+        indicators_[k]->setEnabled(on[k]);
+        indicators_[k]->setAccessibleName(
+            on[k] ? QString() : appstr::Tr(appstr::kIndicatorOff).arg(indicators_[k]->text()));
+    }
 }
 
 int CStatusPanes::VisiblePaneCount() const {
     int count = 1;  // the message pane is always there
-    for (const QLabel* indicator : indicators_) count += indicator->isVisibleTo(&bar_) ? 1 : 0;
-    count += filter_->isVisibleTo(&bar_) ? 1 : 0;
+    for (const QLabel* pane : indicators_) count += pane->text().isEmpty() ? 0 : 1;
+    count += filter_->text().isEmpty() ? 0 : 1;
     return count + (progressPane_->isVisibleTo(&bar_) ? 1 : 0);
 }
 

@@ -32,15 +32,16 @@ public:
     void SetBarValue(std::uint32_t value);
     void EndBar();
 
-    // What the filters let through, told in the normal layout; an empty text hides the pane.
+    // What the filters let through, told in the normal layout; the pane is empty without one.
     void SetFilterText(const QString& text);
     QString FilterText() const;
 
-    // Lights the lock indicators whose key is on; all stay dimmed where that cannot be told.
+    // Lights the lock indicators whose key is on; all stay dimmed, and are named off for a
+    // screen reader, where that cannot be told.
     void RefreshLockKeys();
 
     bool InProgressLayout() const { return progressLayout_; }
-    // The panes shown in the current layout, message pane first.
+    // The panes that show something in the current layout, message pane first.
     int VisiblePaneCount() const;
     QString MessageText() const;
     const QProgressBar* Bar() const { return progressBar_; }
@@ -56,6 +57,7 @@ private:
     QStatusBar& bar_;
     QLabel* message_;
     QLabel* filter_;
+    QString filterText_;  // kept while the progress layout empties the pane
     std::array<QLabel*, 3> indicators_{};
     QWidget* progressPane_;
     QPointer<QProgressBar> progressBar_;

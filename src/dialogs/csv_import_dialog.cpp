@@ -46,7 +46,7 @@ QString TargetCaption(const ColumnTarget& target, const HeadingTexts& headings) 
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (target.field == CustomField(k)) return ToQt(headings[k]);
     }
-    return dlg::Tr(dlg::kImportFieldCaptions[FieldIndex(target.field)]);
+    return dlg::Tr(dlg::kFieldCaptions[FieldIndex(target.field)]);
 }
 
 std::string_view SeparatorName(char separator) {

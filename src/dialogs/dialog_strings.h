@@ -132,8 +132,9 @@ inline constexpr std::array<std::string_view, 5> kImportEncodings = {
     QT_TRANSLATE_NOOP("Dialogs", "Windows-1252"),
     QT_TRANSLATE_NOOP("Dialogs", "UTF-16 little-endian"),
     QT_TRANSLATE_NOOP("Dialogs", "UTF-16 big-endian")};
-// In Field order; the custom fields show the catalogue's headings instead.
-inline constexpr std::array<std::string_view, 15> kImportFieldCaptions = {
+// The fields by name, in Field order (the import's column choices, the actors' names for a screen
+// reader); the custom fields show the catalogue's headings instead.
+inline constexpr std::array<std::string_view, 15> kFieldCaptions = {
     QT_TRANSLATE_NOOP("Dialogs", "Movie Name"),
     QT_TRANSLATE_NOOP("Dialogs", "Actor 1"),
     QT_TRANSLATE_NOOP("Dialogs", "Actor 2"),
@@ -153,12 +154,15 @@ inline constexpr std::array<std::string_view, 15> kImportFieldCaptions = {
 
 // Filters, labels in FilterField order.
 inline constexpr std::string_view kFiltersTitle = QT_TRANSLATE_NOOP("Dialogs", "Filters");
-inline constexpr std::array<std::string_view, 9> kFilterLabels = {
+// The custom fields' boxes take the catalogue's headings.
+inline constexpr std::array<std::string_view, 5> kFilterLabels = {
     QT_TRANSLATE_NOOP("Dialogs", "&Movie Name"), QT_TRANSLATE_NOOP("Dialogs", "&Actor Name"),
     QT_TRANSLATE_NOOP("Dialogs", "Mo&vie Type"), QT_TRANSLATE_NOOP("Dialogs", "M&edia Type"),
-    QT_TRANSLATE_NOOP("Dialogs", "&Rating"),     QT_TRANSLATE_NOOP("Dialogs", "Custom &1"),
-    QT_TRANSLATE_NOOP("Dialogs", "Custom &2"),   QT_TRANSLATE_NOOP("Dialogs", "Custom &3"),
-    QT_TRANSLATE_NOOP("Dialogs", "Custom &4")};
+    QT_TRANSLATE_NOOP("Dialogs", "&Rating")};
+inline constexpr std::string_view kFiltersNote =
+    QT_TRANSLATE_NOOP("Dialogs",
+                      "A box shows the movies whose field begins with its text; All shows every "
+                      "movie.");
 inline constexpr std::string_view kResetFilters =
     QT_TRANSLATE_NOOP("Dialogs", "Reset to &Default Values");
 

@@ -9,6 +9,7 @@ class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QString;
 class QWidget;
 
 // Small builders every dialog uses, so the dialogs treat text, buttons and help alike.
@@ -18,6 +19,12 @@ namespace reelkeep {
 // set later come from catalogue data and must never be taken for markup. A buddy is the field
 // the label's Alt letter moves to.
 QLabel* MakeLabel(std::string_view text, QWidget* parent = nullptr, QWidget* buddy = nullptr);
+
+// Shows a caption the user wrote (a custom heading) on a label as typed, "&" included, with an
+// Alt letter no other label or button of its window has: the caption's first free letter or
+// digit, else number in brackets after it ("Notes (1)"), as is done for scripts without Latin
+// letters.
+void SetUserCaption(QLabel* label, const QString& caption, int number);
 
 // A single-line edit without the widget's default length limit, which would cut long values.
 QLineEdit* MakeLineEdit(QWidget* parent = nullptr);
@@ -48,7 +55,8 @@ void ShowWarning(QWidget* parent, std::string_view text);
 // the widget its usual look back.
 void ShowColorBehind(QWidget* widget, const QColor& color);
 
-// Lays a dialog out as its fields above a row of buttons, with a half-line gap between.
+// Lays a dialog out as its fields above a row of buttons, with a half-line gap between, and
+// wide enough for its title (set before).
 void StackFieldsAndButtons(QDialog* dialog, QLayout* fields, QLayout* buttons);
 
 }  // namespace reelkeep

@@ -34,8 +34,9 @@ bool RunFindDialog(QWidget* parent, FindSettings& settings);
 
 bool RunCustomHeadingsDialog(QWidget* parent, HeadingTexts& headings);
 
-// The nine filter texts in FilterField order.
-bool RunFiltersDialog(QWidget* parent, std::array<std::string, kFilterCount>& filters);
+// The nine filter texts in FilterField order; the headings name the custom fields.
+bool RunFiltersDialog(QWidget* parent, std::array<std::string, kFilterCount>& filters,
+                      const HeadingTexts& headings);
 
 void ShowAboutBox(QWidget* parent);
 

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 
+#include "catalogue_display.h"
 #include "dialog_strings.h"
 #include "dialog_widgets.h"
 #include "dialogs.h"
@@ -113,6 +114,9 @@ CEntryDialog::CEntryDialog(const EntryDialogLists& lists, QWidget* parent) : QDi
     CreateControls();
     FillLists(lists);
     LayOut();
+    HeadingTexts defaults;
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) defaults[k] = DefaultCustomHeading(k);
+    ShowHeadings(defaults);
     SetTabOrder();
     AttachFieldHelp();
 }
@@ -131,7 +135,9 @@ void CEntryDialog::CreateControls() {
         }
         controls_[i]->setObjectName(QStringLiteral("field%1").arg(i));
     }
-    for (auto& label : headingLabels_) label = MakeLabel({}, this);
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
+        headingLabels_[k] = MakeLabel({}, this, FieldControl(CustomField(k)));
+    }
     ok_ = MakeButton(dlg::kOk, true, this);
     cancel_ = MakeButton(dlg::kCancel, false, this);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
@@ -152,21 +158,24 @@ void CEntryDialog::FillLists(const EntryDialogLists& lists) {
 
 void CEntryDialog::LayOut() {
     auto* upper = new QGridLayout;
-    upper->addWidget(MakeLabel(dlg::kLabelMovieName, this, FieldControl(Field::MovieName)), 0, 0);
-    upper->addWidget(FieldControl(Field::MovieName), 1, 0, 1, 4);
-    upper->addWidget(MakeLabel(dlg::kLabelActors, this, FieldControl(Field::Actor1)), 2, 0);
-    for (std::size_t k = 0; k < kActorSlotCount; ++k)
-        upper->addWidget(FieldControl(ActorField(k)), 3 + static_cast<int>(k), 0);
-    upper->addWidget(MakeLabel(dlg::kLabelTime, this, FieldControl(Field::Time)), 3, 2);
-    upper->addWidget(FieldControl(Field::Time), 3, 3);
-    upper->addWidget(MakeLabel(dlg::kLabelTapeNumber, this, FieldControl(Field::TapeNumber)), 3, 4);
-    upper->addWidget(FieldControl(Field::TapeNumber), 3, 5);
-    upper->addWidget(MakeLabel(dlg::kLabelCounter, this, FieldControl(Field::Counter)), 4, 2);
-    upper->addWidget(FieldControl(Field::Counter), 4, 3);
-    upper->addWidget(MakeLabel(dlg::kLabelRating, this, FieldControl(Field::Rating)), 4, 4);
-    upper->addWidget(FieldControl(Field::Rating), 4, 5);
-    upper->setColumnStretch(0, 1);
-    upper->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 2);
+    upper->addWidget(MakeLabel(dlg::kLabelMovieName, this, FieldControl(Field::MovieName)), 0, 0, 1,
+                     2);
+    upper->addWidget(FieldControl(Field::MovieName), 1, 0, 1, 5);
+    upper->addWidget(MakeLabel(dlg::kLabelActors, this, FieldControl(Field::Actor1)), 2, 0, 1, 2);
+    for (std::size_t k = 0; k < kActorSlotCount; ++k) {
+        upper->addWidget(ActorNumberLabel(k), 3 + static_cast<int>(k), 0);
+        upper->addWidget(FieldControl(ActorField(k)), 3 + static_cast<int>(k), 1);
+    }
+    upper->addWidget(MakeLabel(dlg::kLabelTime, this, FieldControl(Field::Time)), 3, 3);
+    upper->addWidget(FieldControl(Field::Time), 3, 4);
+    upper->addWidget(MakeLabel(dlg::kLabelTapeNumber, this, FieldControl(Field::TapeNumber)), 3, 5);
+    upper->addWidget(FieldControl(Field::TapeNumber), 3, 6);
+    upper->addWidget(MakeLabel(dlg::kLabelCounter, this, FieldControl(Field::Counter)), 4, 3);
+    upper->addWidget(FieldControl(Field::Counter), 4, 4);
+    upper->addWidget(MakeLabel(dlg::kLabelRating, this, FieldControl(Field::Rating)), 4, 5);
+    upper->addWidget(FieldControl(Field::Rating), 4, 6);
+    upper->setColumnStretch(1, 1);
+    upper->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 2);
     for (Field f : {Field::Time, Field::TapeNumber, Field::Counter}) {
         SetEditWidthInChars(static_cast<QLineEdit*>(FieldControl(f)), kShortEditChars);
     }
@@ -202,6 +211,19 @@ void CEntryDialog::LayOut() {
     grid->addWidget(synopsis_, 3, 0, 1, 2);
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(0, 1);
+}
+
+QLabel* CEntryDialog::ActorNumberLabel(std::size_t k) {
+    // Actor 1 has the "Actors" label above it; the numbers give 2 and 3 a label and an Alt
+    // letter of their own, and a screen reader a name for each.
+    const Field actor = ActorField(k);
+    auto* label = new QLabel(QString::number(k + 1), this);
+    if (k > 0) {
+        label->setText(QStringLiteral("&%1").arg(k + 1));
+        label->setBuddy(FieldControl(actor));
+    }
+    label->setAccessibleName(dlg::Tr(dlg::kFieldCaptions[FieldIndex(actor)]));
+    return label;
 }
 
 void CEntryDialog::SetTabOrder() {
@@ -247,10 +269,16 @@ void CEntryDialog::SetValues(const EntryDialogValues& values) {
         // Read back what the control shows, so an untouched field is recognised on accept.
         shown_[i] = ControlText(f);
     }
-    for (std::size_t k = 0; k < headingLabels_.size(); ++k) {
-        headingLabels_[k]->setText(ToQt(values.headings[k]));
-    }
+    ShowHeadings(values.headings);
     FieldControl(Field::MovieName)->setFocus();
+}
+
+void CEntryDialog::ShowHeadings(const HeadingTexts& headings) {
+    // Emptied first, so that no heading keeps a letter another one now needs.
+    for (QLabel* label : headingLabels_) label->clear();
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
+        SetUserCaption(headingLabels_[k], ToQt(headings[k]), static_cast<int>(k) + 1);
+    }
 }
 
 RecordValues CEntryDialog::Values() const {

@@ -37,12 +37,14 @@ private:
     void LayOut();
     void SetTabOrder();
     void AttachFieldHelp();
+    void ShowHeadings(const HeadingTexts& headings);
+    QLabel* ActorNumberLabel(std::size_t k);
 
     QString ControlText(Field f) const;
     void SetControlText(Field f, const QString& text);
 
     std::array<QWidget*, kFieldCount> controls_{};
-    std::array<QLabel*, 4> headingLabels_{};
+    std::array<QLabel*, kCustomFieldCount> headingLabels_{};
     QPlainTextEdit* synopsis_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;

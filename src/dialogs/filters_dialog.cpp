@@ -21,7 +21,7 @@ constexpr int kEditChars = 20;
 }  // namespace
 
 CFiltersDialog::CFiltersDialog(const std::array<std::string, kFilterCount>& filters,
-                               QWidget* parent)
+                               const HeadingTexts& headings, QWidget* parent)
     : QDialog(parent),
       ok_(MakeButton(dlg::kOk, true, this)),
       reset_(MakeButton(dlg::kResetFilters, false, this)),
@@ -36,9 +36,20 @@ CFiltersDialog::CFiltersDialog(const std::array<std::string, kFilterCount>& filt
         const bool left = i < kLeftColumnCount;
         const int row = static_cast<int>(left ? i : i - kLeftColumnCount);
         const int column = left ? 0 : 3;
-        fields->addWidget(MakeLabel(dlg::kFilterLabels[i], this, edits_[i]), row, column);
+        // The custom fields go by the names the catalogue gives them.
+        QLabel* label =
+            MakeLabel(left ? dlg::kFilterLabels[i] : std::string_view{}, this, edits_[i]);
+        fields->addWidget(label, row, column);
         fields->addWidget(edits_[i], row, column + 1);
+        customLabels_[i - kLeftColumnCount] = left ? nullptr : label;
     }
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
+        SetUserCaption(customLabels_[k], ToQt(headings[k]), static_cast<int>(k) + 1);
+    }
+    // "All" is a stored English word whatever the language; the note says what it does.
+    auto* note = MakeLabel(dlg::kFiltersNote, this);
+    note->setWordWrap(true);
+    fields->addWidget(note, static_cast<int>(kLeftColumnCount), 0, 1, 5);
     fields->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 3);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(4, 1);
@@ -65,8 +76,9 @@ std::array<std::string, kFilterCount> CFiltersDialog::Filters() const {
     return filters;
 }
 
-bool RunFiltersDialog(QWidget* parent, std::array<std::string, kFilterCount>& filters) {
-    CFiltersDialog dialog(filters, parent);
+bool RunFiltersDialog(QWidget* parent, std::array<std::string, kFilterCount>& filters,
+                      const HeadingTexts& headings) {
+    CFiltersDialog dialog(filters, headings, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     filters = dialog.Filters();
     return true;

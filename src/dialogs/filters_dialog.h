@@ -5,19 +5,22 @@
 #include <string>
 
 #include "filter_fields.h"
+#include "ui_interface.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace reelkeep {
 
-// Filters: the nine prefix filters, in FilterField order, taken as typed. "Reset to Default
+// Filters: the nine prefix filters, in FilterField order, taken as typed; the custom fields'
+// boxes are labelled with the catalogue's headings. "Reset to Default
 // Values" puts "All" in every box and leaves the dialog open.
 class CFiltersDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CFiltersDialog(const std::array<std::string, kFilterCount>& filters,
-                            QWidget* parent = nullptr);
+    CFiltersDialog(const std::array<std::string, kFilterCount>& filters,
+                   const HeadingTexts& headings, QWidget* parent = nullptr);
 
     std::array<std::string, kFilterCount> Filters() const;
 
@@ -29,6 +32,7 @@ private:
     void ResetToDefaults();
 
     std::array<QLineEdit*, kFilterCount> edits_{};
+    std::array<QLabel*, kCustomFieldCount> customLabels_{};
     QPushButton* ok_;
     QPushButton* reset_;
     QPushButton* cancel_;

@@ -102,6 +102,11 @@ CHelpWindow::CHelpWindow(QWidget* home)
     contentsAction_ =
         bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), dlg::Tr(dlg::kHelpContents),
                        this, [this] { ShowTopic(HelpTopicUrl(help::kContents)); });
+    // Escape closes the help as it closes a dialog.
+    auto* closeHelp = new QAction(this);
+    closeHelp->setShortcut(QKeySequence::Cancel);
+    connect(closeHelp, &QAction::triggered, this, &QWidget::close);
+    addAction(closeHelp);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, &CHelpWindow::MarkPageInContents);

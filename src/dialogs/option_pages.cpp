@@ -26,6 +26,16 @@ QVBoxLayout* AddGroup(QWidget* page, QBoxLayout* layout, std::string_view title)
     return new QVBoxLayout(group);
 }
 
+// Tab stops once in a group of radio buttons, on its chosen button (the first while none is),
+// as the arrow keys choose within it: the others take focus by click or arrow key only.
+void TabToChosenButton(const QButtonGroup* group) {
+    const QAbstractButton* chosen = group->checkedButton();
+    if (chosen == nullptr && !group->buttons().isEmpty()) chosen = group->buttons().first();
+    for (QAbstractButton* button : group->buttons()) {
+        button->setFocusPolicy(button == chosen ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
 }  // namespace
 
 COptionPage::COptionPage(int helpContext, QWidget* parent)
@@ -54,6 +64,8 @@ void COptionPage::AddRadios(QBoxLayout* layout, std::span<const std::string_view
         layout->addWidget(radio);
     }
     if (QAbstractButton* chosen = group->button(static_cast<int>(value))) chosen->setChecked(true);
+    TabToChosenButton(group);
+    connect(group, &QButtonGroup::buttonToggled, this, [group] { TabToChosenButton(group); });
     // A stored value that no button stands for stays until the user picks a button.
     takers_.push_back([group, &value] {
         if (group->checkedId() >= 0) value = static_cast<Value>(group->checkedId());

@@ -20,6 +20,7 @@
 #include "every_dialog.h"
 #include "frame_test_util.h"
 #include "qt_text.h"
+#include "shell_dialogs.h"
 
 using namespace reelkeep;
 
@@ -130,6 +131,8 @@ private slots:
         for (const auto& dialog : EveryDialog(pickers)) check(dialog.get());
         WhenModalShown(check);
         RunAddColumnDialog(nullptr);
+        WhenModalShown(check);
+        CQtShellDialogs().AskRecover(nullptr, QStringLiteral("Recover the changes?"));
     }
 
     void aLetterWithoutItsOwnFieldIsFound() {

@@ -4,7 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
 #include <array>
 #include <string>
@@ -15,7 +18,9 @@
 #include "dialog_test_util.h"
 #include "filters_dialog.h"
 #include "find_dialog.h"
+#include "frame_test_util.h"
 #include "label_print_dialogs.h"
+#include "options_sheet.h"
 
 using namespace reelkeep;
 
@@ -68,6 +73,7 @@ private slots:
     void filtersResetToAllAndStayOpen();
     void aboutBoxShowsNameVersionAndMaker();
     void labelQuestionsCancelOnEscAndShowTheChosenStart();
+    void tabIntoARadioGroupLandsOnTheChosenButton();
 };
 
 void DialogsTest::deleteDialogAnswersForEachButton_data() {
@@ -185,12 +191,12 @@ void DialogsTest::customHeadingsComeBackAsTyped() {
 void DialogsTest::filtersStandBesideTheirLabels() {
     const std::array<std::string, kFilterCount> filters = {
         "movie", "actor", "mtype", "media", "rating", "one", "two", "three", "four"};
-    CFiltersDialog dialog(filters);
+    CFiltersDialog dialog(filters, {"Director", "Year", "R&B", "Moa"});
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     const std::array<const char*, kFilterCount> labels = {
         "&Movie Name", "&Actor Name", "Mo&vie Type", "M&edia Type", "&Rating",
-        "Custom &1",   "Custom &2",   "Custom &3",   "Custom &4"};
+        "D&irector",   "&Year",       "R&&&B",       "Moa (&4)"};
     for (std::size_t i = 0; i < kFilterCount; ++i) {
         QLineEdit* edit = EditBesideLabel(&dialog, labels[i]);
         QVERIFY2(edit != nullptr, labels[i]);
@@ -213,7 +219,7 @@ void DialogsTest::filtersResetToAllAndStayOpen() {
         QTest::keyClicks(box->FilterEdit(FilterField::Rating), " pg ");  // kept untrimmed
         QTest::mouseClick(box->OkButton(), Qt::LeftButton);
     });
-    QVERIFY(RunFiltersDialog(nullptr, filters));
+    QVERIFY(RunFiltersDialog(nullptr, filters, {}));
     const std::array<std::string, kFilterCount> expected = {"All", "All", "All", "All", " pg ",
                                                             "All", "All", "All", "All"};
     QCOMPARE(filters, expected);
@@ -224,7 +230,7 @@ void DialogsTest::filtersResetToAllAndStayOpen() {
         QTest::keyClick(box, Qt::Key_Escape);
     });
     filters[0] = "Star";
-    QVERIFY(!RunFiltersDialog(nullptr, filters));
+    QVERIFY(!RunFiltersDialog(nullptr, filters, {}));
     QCOMPARE(filters[0], std::string("Star"));
 }
 
@@ -262,6 +268,20 @@ void DialogsTest::labelQuestionsCancelOnEscAndShowTheChosenStart() {
     dialog.ChoosePosition(3);
     QCOMPARE(dialog.PositionText(2), QString("Empty"));
     QCOMPARE(dialog.PositionText(4), QString("Two"));
+}
+
+// Tab reaches a group of radio buttons on its chosen button, as the arrow keys choose in it.
+void DialogsTest::tabIntoARadioGroupLandsOnTheChosenButton() {
+    frametest::ScriptedDialogs pickers;
+    OptionsSheetValues values;
+    values.printerColor = LabelColorChoice::ScreenColors;
+    COptionsSheet sheet(values, pickers);
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowActive(&sheet));
+    sheet.findChild<QTabBar*>()->setFocus();
+    for (int step = 0; step < 3; ++step) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    const auto* radio = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+    QVERIFY(radio != nullptr && radio->isChecked());
 }
 
 QTEST_MAIN(DialogsTest)

@@ -1,6 +1,8 @@
 #include "entry_dialog.h"
 
+#include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -80,6 +82,7 @@ private slots:
     void enterAcceptsAndEscapeCancels();
     void tabWalksTheFieldsInOrder();
     void controlsCarryTheirHelpTopics();
+    void everyFieldHasANameAndItsOwnLetter();
 };
 
 void EntryDialogTest::combosListEntriesSortedIgnoringCaseFromTheirOwnList() {
@@ -262,6 +265,29 @@ void EntryDialogTest::controlsCarryTheirHelpTopics() {
     QCOMPARE(HelpContextOf(dialog.FieldControl(Field::Custom1)), help::kEntryDialog);
     QCOMPARE(HelpContextOf(dialog.OkButton()), help::kEntryDialog);
     QVERIFY(!dialog.FieldControl(Field::Rating)->whatsThis().isEmpty());
+}
+
+// A reader names each field by its label; a heading shows as typed, with a letter of its own.
+void EntryDialogTest::everyFieldHasANameAndItsOwnLetter() {
+    CEntryDialog dialog(SampleLists());
+    EntryDialogValues values = SampleValues();
+    values.headings = {"Rock & Roll", "Moa", "Notes", "Notes"};
+    dialog.SetValues(values);
+    // A combo box's own name is its value; the reader takes the name of its label.
+    const auto label = [&](Field f) {
+        return QAccessible::queryAccessibleInterface(dialog.FieldControl(f))
+            ->relations(QAccessible::Label)
+            .value(0)
+            .first;
+    };
+    QCOMPARE(label(Field::Actor2)->text(QAccessible::Name), QString("Actor 2"));
+    const QStringList expected = {"Roc&k && Roll", "Moa (&4)", "Notes (&5)", "Notes (&6)"};
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
+        QAccessibleInterface* heading = label(CustomField(k));
+        QVERIFY(heading != nullptr);
+        QCOMPARE(heading->text(QAccessible::Name).section(" (", 0, 0), values.headings[k].c_str());
+        QCOMPARE(static_cast<QLabel*>(heading->object())->text(), expected[qsizetype(k)]);
+    }
 }
 
 QTEST_MAIN(EntryDialogTest)

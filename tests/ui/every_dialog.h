@@ -28,7 +28,8 @@ inline std::vector<std::unique_ptr<QWidget>> EveryDialog(reelkeep::IOptionPicker
     dialogs.push_back(std::make_unique<CDeleteDialog>("Are you sure?"));
     dialogs.push_back(std::make_unique<CFindDialog>(FindSettings{}));
     dialogs.push_back(std::make_unique<CCustomHeadingsDialog>(HeadingTexts{}));
-    dialogs.push_back(std::make_unique<CFiltersDialog>(std::array<std::string, kFilterCount>{}));
+    dialogs.push_back(std::make_unique<CFiltersDialog>(std::array<std::string, kFilterCount>{},
+                                                       HeadingTexts{"Director", "Year & Place"}));
     dialogs.push_back(std::make_unique<CLabelCopiesDialog>());
     dialogs.push_back(std::make_unique<CStartPositionDialog>(true, positions));
     dialogs.push_back(std::make_unique<CScreenColorDialog>(ScreenColors{}, pickers));

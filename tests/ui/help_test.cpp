@@ -139,6 +139,12 @@ private slots:
         QCOMPARE(help->Browser()->source(), HelpTopicUrl(help::kContents));
         help->Browser()->backward();
         QCOMPARE(help->Browser()->source(), HelpPageUrl("labels.html#copies"));
+
+        help->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        help->ContentsList()->setFocus();
+        QTest::keyClick(help->ContentsList(), Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
     }
 
     // The help window opened from a modal dialog takes clicks while the dialog runs, and stays

@@ -2,6 +2,7 @@
 // lifetime with its caption, recent files and save-changes prompt, and the status-bar progress.
 #include "main_frame.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QUrl>
 #include <QWindow>
 #include <QtTest>
+#include <algorithm>
 #include <deque>
 
 #include "app_strings.h"
@@ -584,10 +586,14 @@ private slots:
         QCOMPARE(panes.VisiblePaneCount(), 4);
         QVERIFY(!panes.InProgressLayout());
 
+        // No pane is ever hidden: a screen reader that saw it hidden would leave it out.
+        const auto labels = frame.statusBar()->findChildren<QLabel*>();
+        const auto noPaneHidden = [&] { return std::ranges::all_of(labels, &QWidget::isVisible); };
         IReelkeepUI& ui = app.Doc().ui();
         ui.BeginProgress("Sorting by title", 0);
         QVERIFY(panes.InProgressLayout());
         QCOMPARE(panes.VisiblePaneCount(), 2);
+        QVERIFY(noPaneHidden());
         QCOMPARE(panes.MessageText(), QStringLiteral("Sorting by title"));
         QVERIFY(panes.Bar());
         QCOMPARE(panes.Bar()->value(), 0);  // an empty bar, not a busy one
@@ -620,6 +626,16 @@ private slots:
         const auto& indicators = panes.Indicators();
         QCOMPARE(indicators[0]->text() + indicators[1]->text() + indicators[2]->text(),
                  QStringLiteral("CAPNUMSCRL"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(indicators[0])->text(QAccessible::Name),
+                 QStringLiteral("CAP off"));
+
+        // A filter's count shows in its pane, which stays through the sort that follows.
+        std::array<std::string, kFilterCount> filters;
+        filters.fill("No such movie");
+        app.Doc().ApplyFilters(filters);
+        frame.ExecuteCommand(CommandId::SortByTitle);
+        QCOMPARE(panes.FilterText(), QStringLiteral("Filter on: 0 of 3 movies"));
+        QVERIFY(panes.VisiblePaneCount() == 5 && noPaneHidden());
     }
 };
 
