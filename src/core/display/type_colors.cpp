@@ -18,6 +18,13 @@ void TypeColors::AdoptByPlace(std::vector<std::uint32_t> colors) {
 
 void TypeColors::Set(const std::vector<std::string>& types, std::vector<std::uint32_t> colors) {
     colors_ = std::move(colors);
+    // Colours given before there are any types (as a generated catalogue's are) wait for them
+    // and go to them by place.
+    if (types.empty()) {
+        types_.clear();
+        bound_ = false;
+        return;
+    }
     Bind(types);
 }
 

@@ -21,7 +21,7 @@ public:
     // Colours that belong to the movie-type list by place, such as a file's: they are given to
     // the names at the next Follow, once the list is built and sorted.
     void AdoptByPlace(std::vector<std::uint32_t> colors);
-    // The user's colours for the types as listed now.
+    // The user's colours for the types as listed now; by place, as above, while there are none.
     void Set(const std::vector<std::string>& types, std::vector<std::uint32_t> colors);
     // The movie-type list changed (or was sorted): the colours take the new order.
     void Follow(const std::vector<std::string>& types);
