@@ -1,5 +1,8 @@
 #include "label_content.h"
 
+#include <QFontMetrics>
+#include <algorithm>
+#include <climits>
 #include <utility>
 
 #include "paint_primitives.h"
@@ -106,13 +109,30 @@ std::vector<LabelText> SmallLabelTexts(const Label& label) {
 
 void DrawLabelTexts(QPainter& p, const LabelPlacement& place, const std::vector<LabelText>& texts,
                     const std::function<void(const LabelText&)>& useColors) {
+    int lastLine = 1;
+    for (const LabelText& t : texts) lastLine = std::max(lastLine, t.line);
+    // Across, a text stops at the label's edge rather than print on its neighbour; down, the
+    // clip reaches past the last line, so that no line of the label can be lost to it.
+    const QRect& area = place.area;
+    const int bottom = std::max(area.bottom(), place.line1Top + lastLine * place.lineHeight);
     p.save();
-    p.setClipRect(place.area, Qt::IntersectClip);
+    p.setClipRect(QRect(area.topLeft(), QPoint(area.right(), bottom)), Qt::IntersectClip);
+    const QFontMetrics metrics = p.fontMetrics();
+    const int space = metrics.horizontalAdvance(QLatin1Char(' '));
+    // Where the last text of each line of each part ended: a long value (a counter of 10,000
+    // and more) pushes the caption after it on rather than run into it.
+    std::vector<int> ends(2 * static_cast<std::size_t>(lastLine + 1), INT_MIN);
     for (const LabelText& t : texts) {
         useColors(t);
-        const int x = (t.rightPart ? place.rightX : place.leftX) + t.column * place.charWidth;
         const QString text = t.kind == LabelTextKind::Caption ? rt::Tr(t.text) : ToQt(t.text);
+        int& end = ends[static_cast<std::size_t>(2 * t.line + (t.rightPart ? 1 : 0))];
+        const int x =
+            std::max(end, (t.rightPart ? place.rightX : place.leftX) + t.column * place.charWidth);
         DrawTextAt(p, x, place.line1Top + (t.line - 1) * place.lineHeight, text);
+        if (!text.isEmpty()) {
+            end =
+                x + metrics.horizontalAdvance(text) + (text.endsWith(QLatin1Char(' ')) ? 0 : space);
+        }
     }
     p.restore();
 }

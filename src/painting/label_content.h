@@ -48,8 +48,9 @@ struct LabelPlacement {
     int lineHeight = 0;
 };
 
-// Draws a label's texts, each after useColors has set its colours, clipped to the label's own
-// rectangle: a large label font would otherwise run into the next label.
+// Draws a label's texts, each after useColors has set its colours, every line of them: a text
+// is cut only where it would reach across the label's edge into the next label, and starts
+// after the end of the text before it on its line.
 void DrawLabelTexts(QPainter& p, const LabelPlacement& place, const std::vector<LabelText>& texts,
                     const std::function<void(const LabelText&)>& useColors);
 

@@ -9,18 +9,6 @@ namespace reelkeep {
 
 namespace {
 
-// Where the text of the labels starts on a sheet, from the paper's edge: hundredths of an inch
-// across for the left and the right text, down for the first line of sheet row 0, and the
-// distance between rows in thousandths.
-struct SheetLayout {
-    int leftX;
-    int rightX;
-    int firstLineY;
-    int rowPitch;
-};
-constexpr SheetLayout kLargeSheet{113, 455, 99, 1833};
-constexpr SheetLayout kSmallSheet{143, 455, 56, 667};
-
 // A label sheet on the printable area. Large labels have a right column; a small label has a
 // right part.
 class LabelSheet {
@@ -28,7 +16,7 @@ public:
     LabelSheet(const PageContext& ctx, const LabelJob& job)
         : ctx_(ctx), job_(job), labels_(job.selectionJob ? job.printLabels : ctx.doc.Labels()) {
         const PrintMetrics& m = ctx.metrics;
-        const SheetLayout& sheet = job.large ? kLargeSheet : kSmallSheet;
+        const SheetGeometry& sheet = SheetOf(job.large);
         leftX_ = m.Inch(sheet.leftX) - m.offsetX;
         rightX_ = m.Inch(sheet.rightX) - m.offsetX;
         firstLineY_ = InchToPixels(m.dpiY, sheet.firstLineY) - m.offsetY;

@@ -26,6 +26,10 @@ struct PageContext {
 PrintMetrics MeasurePrinter(QPaintDevice& device, const QFont& measuringFont, int offsetX,
                             int offsetY);
 
+// The label print font, or the largest pixel size of its face whose labels fit the sheet's
+// labels on device; a label that must carry all its lines cannot keep a size it has no room for.
+QFont FitLabelFont(const QFont& font, QPaintDevice& device, bool largeLabels);
+
 // A Normal View, One Line Sorts or Sort by Actors page; nothing for an empty catalogue.
 void DrawReportPage(const PageContext& ctx, const ReportPagination& job, std::uint32_t page);
 // A label sheet; the labels are the layout's for an all-labels job, the job's own otherwise.

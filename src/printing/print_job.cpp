@@ -47,6 +47,15 @@ int CPrintJob::PrinterResolution(bool labels, int screenDpiY) {
 CPrintJob::CPrintJob(const CCatalogueDisplay& shown, IReelkeepUI& ui, PrintRequest request,
                      QPrinter& printer, ILabelPrintQuestions& questions)
     : shown_(shown), ui_(ui), request_(std::move(request)), fonts_(MakePrintFonts(request_.style)) {
+    if (request_.labels) {
+        // Label sheets are pre-cut for portrait; the orientation chosen for reports comes back
+        // when the label job ends.
+        if (printer.pageLayout().orientation() != QPageLayout::Portrait) {
+            restoreOrientation_ = {&printer, printer.pageLayout().orientation()};
+            printer.setPageOrientation(QPageLayout::Portrait);
+        }
+        fonts_.label = FitLabelFont(fonts_.label, printer, request_.largeLabels);
+    }
     metrics_ = Measure(printer, request_.labels ? fonts_.label : fonts_.text);
     if (request_.labels) {
         pages_ = PaginateLabelJob(questions);
@@ -86,6 +95,12 @@ LabelJob CPrintJob::PaginateLabelJob(ILabelPrintQuestions& questions) {
     StartAtPosition(job, *start);
     PaginateLabels(job);
     return job;
+}
+
+CPrintJob::~CPrintJob() {
+    if (restoreOrientation_.printer) {
+        restoreOrientation_.printer->setPageOrientation(restoreOrientation_.orientation);
+    }
 }
 
 std::uint32_t CPrintJob::TotalPages() const {

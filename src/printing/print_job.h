@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -73,6 +74,9 @@ public:
     // paginates.
     CPrintJob(const CCatalogueDisplay& shown, IReelkeepUI& ui, PrintRequest request,
               QPrinter& printer, ILabelPrintQuestions& questions);
+    ~CPrintJob();
+    CPrintJob(const CPrintJob&) = delete;
+    CPrintJob& operator=(const CPrintJob&) = delete;
 
     // Whether the user cancelled a label question: the job then prints nothing.
     bool Cancelled() const { return cancelled_; }
@@ -95,6 +99,11 @@ private:
     PrintMetrics metrics_;
     std::variant<ReportPagination, LabelJob> pages_;
     bool cancelled_ = false;
+    // The printer's own orientation, put back when a label job that forced portrait ends.
+    struct {
+        QPrinter* printer = nullptr;
+        QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    } restoreOrientation_;
 };
 
 // Sets the printer's resolution for the request and begins its job; null when the user cancelled

@@ -29,6 +29,20 @@ PrintFonts MakePrintFonts(const PrintStyle& style) {
     return fonts;
 }
 
+QFont FitLabelFont(const QFont& font, QPaintDevice& device, bool largeLabels) {
+    if (font.pixelSize() <= 0) return font;
+    const SheetGeometry& sheet = SheetOf(largeLabels);
+    QFont fitted(font);
+    // Font heights do not grow in step with pixel sizes, so the sizes are tried one by one.
+    for (int pixels = font.pixelSize(); pixels > 1; --pixels) {
+        fitted.setPixelSize(pixels);
+        const PrintMetrics m = MeasurePrinter(device, fitted, 0, 0);
+        if (LabelFontFits(sheet, m.lineHeight, m.charWidth, m.dpiX, m.dpiY)) return fitted;
+    }
+    fitted.setPixelSize(1);
+    return fitted;
+}
+
 PrintMetrics MeasurePrinter(QPaintDevice& device, const QFont& measuringFont, int offsetX,
                             int offsetY) {
     const QFontMetrics fm(measuringFont, &device);

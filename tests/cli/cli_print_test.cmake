@@ -93,3 +93,24 @@ execute_process(COMMAND ${CLI} print-pdf ${SAMPLE} ${WORK}/past.pdf --select 0,6
 if(NOT rc EQUAL 2 OR NOT err MATCHES "position 60 is past the end" OR EXISTS ${WORK}/past.pdf)
   message(FATAL_ERROR "--select 0,60 of 60 movies gave ${rc}: ${err}")
 endif()
+
+# Found at 14 points: clipped to their places, labels printed without their "Tape #:" line and
+# full ones without their fifth movie. At every label font size every label carries both.
+foreach(size 60 110 140)
+  file(WRITE ${WORK}/label${size}.ini "[User Data]\nPFace Name=DejaVu Sans\nPFont Size=${size}\n"
+             "PFont Weight=400\nPBold=0\nPItalic=0\n")
+  print_pdf(labels${size} pages --mode labels --settings ${WORK}/label${size}.ini)
+  pdf_text(labels${size} text)
+  string(REGEX MATCHALL "Tape #:" tapes "${text}")
+  list(LENGTH tapes count)
+  if(NOT count EQUAL 20)
+    message(FATAL_ERROR "${count} of 20 labels carry 'Tape #:' at ${size} tenths of a point")
+  endif()
+  foreach(fifth "The Endless Ocean of Island" "Station of Letter" "The Lost Mirror"
+                "The Letter of the Heart" "The Last Journey of Garden")
+    string(FIND "${text}" "${fifth}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "the fifth movie '${fifth}' is missing at ${size} tenths of a point")
+    endif()
+  endforeach()
+endforeach()

@@ -10,6 +10,7 @@
 #include "random_catalogue.h"
 #include "reference_ordering.h"
 #include "smf_bytes.h"
+#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
@@ -142,7 +143,7 @@ TEST(LabelColors, MovieTypesSortBlanksLastAndColoursKeepTheirPlaces) {
         std::vector<std::uint32_t> colours(expected.size() + rng() % 3);
         for (std::size_t k = 0; k < colours.size(); ++k)
             colours[k] = static_cast<std::uint32_t>(k + 1);
-        doc.SetLabelColors(colours, {});
+        DocSteps(doc).Shown().AdoptDataColors(colours);  // as a file gives them
         doc.SetProgressEnabled(true);
         DocSteps(doc).UpdateLabelColors();
         ASSERT_EQ(doc.Catalogue().Lookup(LookupKind::MovieTypes).entries(), expected);
@@ -159,20 +160,28 @@ TEST(LabelColors, MovieTypesSortBlanksLastAndColoursKeepTheirPlaces) {
     }
 }
 
-TEST(LabelColors, ANewMovieTypeResetsEveryDataColourToBlack) {
-    const std::vector<Movie> movies = {{.title = "a", .movieType = "Drama"},
-                                       {.title = "b", .movieType = "Comedy"}};
+// Found as Drama taking Comedy's colour, and every colour turning black at a new type.
+TEST(LabelColors, EachColourStaysWithItsTypeThroughDeleteUndoEnterImportAndTheFile) {
+    TestCatalogue c({{.movieType = "Action"}, {.movieType = "Comedy"}, {.movieType = "Drama"}});
+    using Colours = std::vector<std::uint32_t>;
+    c.doc.SetLabelColors({0x11, 0x22, 0x33}, {0xFF0000});
+    c.Select({0, 1, 0});
+    c.ui.deleteAnswers = {DeleteAnswer::Yes};
+    DocSteps(c.doc).DeleteCommand();
+    EXPECT_EQ(c.doc.Shown().DataColors(), (Colours{0x11, 0x33}));
+    DocSteps(c.doc).UndoCommand();
+    EXPECT_EQ(c.doc.Shown().DataColors(), (Colours{0x11, 0x22, 0x33}));
+    c.ui.entryAnswers.push_back(ToRecord({.title = "e", .movieType = "Western"}));
+    DocSteps(c.doc).EnterCommand();
+    EXPECT_EQ(c.doc.Shown().DataColors(), (Colours{0x11, 0x22, 0x33, 0}));
+    ASSERT_TRUE(c.doc.ImportRecords({ToRecord({.title = "f", .movieType = "adventure"})}));
+    EXPECT_EQ(c.doc.Shown().DataColors(), (Colours{0x11, 0, 0x22, 0x33, 0}));
+
+    const std::string saved = SaveBytes(c.doc);
     FakeUI ui;
-    CReelkeepDoc doc(ui);
-    FillCatalogue(doc, std::span<const Movie>(movies));
-    doc.SetLabelColors({0xFF, 0xFF00}, {0xFF0000});
-    DocSteps(doc).AppendRecord(ToRecord({.title = "c", .movieType = "Western"}));
-    DocSteps(doc).AddRecordToLookups(2);
-    DocSteps(doc).RefreshEntryDialogLists();
-    EXPECT_EQ(doc.Catalogue().Lookup(LookupKind::MovieTypes).entries(),
-              (std::vector<std::string>{"Comedy", "Drama", "Western"}));
-    EXPECT_EQ(doc.Shown().DataColors(), (std::vector<std::uint32_t>{0, 0, 0}));
-    EXPECT_EQ(doc.Shown().HeadingColors(), std::vector<std::uint32_t>{0xFF0000});
+    CReelkeepDoc loaded(ui);
+    ASSERT_TRUE(LoadBytes(loaded, saved));
+    EXPECT_EQ(SaveBytes(loaded), saved);
 }
 
 TEST(LabelLayout, OpeningAOneMovieCatalogueInLabelFormatShowsItsLabel) {

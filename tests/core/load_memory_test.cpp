@@ -61,7 +61,7 @@ std::string SampleFile() {
                                     "90", n, "", "PG", "c" + n, "", "", "", std::string(40, 's')});
     }
     doc.ApplyCustomHeadings({"Director", "", "", ""}, false);
-    DocSteps(doc).Shown().DataColors() = {1, 2, 3, 4, 5, 6};
+    DocSteps(doc).Shown().AdoptDataColors({1, 2, 3, 4, 5, 6});
     return test::SaveBytes(doc);
 }
 

@@ -592,6 +592,16 @@ std::vector<std::string> FirstTitles(const LabelJob& job) {
     return titles;
 }
 
+// At 300 dpi: 549 pixels of pitch, 1026 (large) and 936 (small) across for 48 characters.
+TEST(LabelFontFit, EveryLineWithinThePitchAndEveryCharacterWithinTheColumn) {
+    EXPECT_TRUE(LabelFontFits(kLargeSheet, 49, 21, 300, 300) &&
+                LabelFontFits(kSmallSheet, 66, 19, 300, 300));
+    EXPECT_FALSE(LabelFontFits(kLargeSheet, 50, 21, 300, 300) ||
+                 LabelFontFits(kLargeSheet, 49, 22, 300, 300) ||
+                 LabelFontFits(kSmallSheet, 67, 19, 300, 300) ||
+                 LabelFontFits(kSmallSheet, 66, 20, 300, 300));
+}
+
 TEST(LabelPagination, ElevenLargeLabelsFillSixRowsOnTwoPages) {
     LabelJob job = AllLabelsJob(11, true);
     PaginateLabels(job);

@@ -77,7 +77,7 @@ TEST_F(RecordStoreTest, ResetEmptiesTheCatalogueButKeepsHeadingsLayoutsAndSomeMa
     DocSteps(doc).AppendRecord(Movie("Heat", "Pacino", "", "", "Crime"));
     DocSteps(doc).RebuildLookupLists();
     DocSteps(doc).Shown().HeadingColors() = {1};
-    DocSteps(doc).Shown().DataColors() = {2, 3};
+    DocSteps(doc).Shown().AdoptDataColors({2, 3});
     std::array<std::string, kFilterCount> filters;
     filters.fill("x");
     DocSteps(doc).SetFilters(filters);

@@ -358,7 +358,7 @@ TEST_F(SmfTest, TruncationAtEveryOffsetFailsCleanly) {
     DocSteps(source).AppendRecord({"Title", "A", "B", "C", "Drama", "VHS", "90", "1", "0", "R",
                                    "c1", "c2", "c3", "c4", "syn"});
     DocSteps(source).AppendRecord({"Other"});
-    DocSteps(source).Shown().DataColors() = {1};
+    DocSteps(source).Shown().AdoptDataColors({1});
     const std::string full = SaveBytes(source);
     for (std::size_t length = 1; length < full.size(); ++length) {
         SCOPED_TRACE(length);

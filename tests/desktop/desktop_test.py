@@ -444,6 +444,42 @@ def print_setup_printer(d):
     check_alive(window)
 
 
+def labels_print_every_line(d):
+    """Found printing to a PDF queue at a 14-point label font: the labels lost their tape
+    numbers and fifth movies. Landscape in Print Setup must not turn the pre-cut sheet, and
+    holds again for the list printed next."""
+    os.makedirs(d.path("config", "Quillfen"))
+    with open(d.path("config", "Quillfen", "Reelkeep.ini"), "w") as f:
+        f.write("[User Data]\nPFace Name=DejaVu Sans\nPFont Size=140\nPFont Weight=400\n")
+    path = d.catalogue("labels.smf", 60)
+    labels = [line.split("\t") for line in d.cli("labels", path).splitlines()]
+    window, wid = d.open_window(path)
+    d.keys(wid, "alt+f", "r")
+    setup = d.window("^Page Setup$")
+    # The Landscape button has no Alt letter; it sits below Portrait at the dialog's left.
+    d.run(["xdotool", "mousemove", "--window", setup, "73", "203", "click", "1"])
+    d.keys(setup, "Return")
+    wait_for(lambda: d.no_window("^Page Setup$"), "Print Setup to close")
+
+    def print_shown():
+        d.keys(wid, "ctrl+p")
+        d.keys(d.window("^Print$"), "Return")
+        width, height = map(float, d.printed_pdf().split(" x "))
+        text = d.run(["pdftotext", "-layout", d.pdf, "-"])[1]
+        os.remove(d.pdf)
+        return width < height, text
+
+    d.keys(wid, "alt+v", "f")
+    upright, text = print_shown()
+    check(upright, "the label sheet printed sideways")
+    check(text.count("Tape #:") == len(labels),
+          f"{text.count('Tape #:')} of {len(labels)} labels carry their tape number")
+    for fifth in (label[9] for label in labels if label[9]):
+        check(fifth in text, f"the fifth movie {fifth!r} is not printed")
+    d.keys(wid, "alt+v", "n")
+    check(not print_shown()[0], "the Normal View did not print in Print Setup's Landscape")
+
+
 def recovery_survives_print(d):
     a, other = d.catalogue("a.smf"), d.catalogue("other.smf")
     window, wid = d.open_window(a)
@@ -543,6 +579,7 @@ CASES = {
     "print_setup_letter": (print_setup_letter, {"printer": True}),
     "print_setup_printer": (print_setup_printer, {"printer": (QUEUE, OTHER_QUEUE)}),
     "recovery_survives_print": (recovery_survives_print, {"printer": True}),
+    "labels_print_every_line": (labels_print_every_line, {"printer": True}),
     "save_through_link": (save_through_link, {}),
     "changed_file": (changed_file, {}),
     "screen_reader": (screen_reader, {"screen_reader": True}),

@@ -4,11 +4,13 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPrinter>
 #include <QTest>
 #include <algorithm>
 
 #include "doc_steps.h"
 #include "page_recorder.h"
+#include "print_job.h"
 #include "silent_ui.h"
 #include "view_test_util.h"
 
@@ -270,23 +272,49 @@ private slots:
         QCOMPARE(at(page, "Actor 10"), QPoint(right, smallTop));  // actor 2, right part
     }
 
-    void eachLabelIsClippedToItsPlaceOnTheSheet() {
+    // Found at 14 points: lines lost to each label's clip, a counter of 10,000 run into "Type:".
+    void aLabelFontTooLargeForTheSheetShrinksToTheLargestThatFits() {
         PageFixture f;
+        for (int k = 10; k < 14; ++k) DocSteps(f.doc).AppendRecord(viewtest::MovieRecord(k, 1));
+        DocSteps(f.doc).SetValue(0, Field::Counter, "10082");
+        DocSteps(f.doc).RebuildDisplayOrder();
         DocSteps(f.doc).DisplayLabelFormatCommand();
-        f.fonts.label.setPixelSize(40);  // eleven lines far taller than a label
+        f.fonts.label.setPixelSize(40);
+        f.fonts.label = FitLabelFont(f.fonts.label, f.device, true);
+        QFont larger = f.fonts.label;
+        larger.setPixelSize(larger.pixelSize() + 1);
+        const PrintMetrics m = MeasurePrinter(f.device, larger, 0, 0);
+        QVERIFY(!LabelFontFits(kLargeSheet, m.lineHeight, m.charWidth, kDpi, kDpi));
         f.Measure(f.fonts.label);
         LabelJob job;
         job.printCount = 3;
         const PageRecording page = f.Labels(job, 1);
-        const int left = f.metrics.Inch(113), right = f.metrics.Inch(455);
-        const int top = kDpi * 99 / 100, pitch = kDpi * 1833 / 1000;
-        const auto clipOf = [&](const QString& text) {
-            const DrawnText* t = FindText(page, text);
-            return t ? t->clip.toRect() : QRect();
-        };
-        QCOMPARE(clipOf("Movie 000"), QRect(left, top, right - left, pitch));
-        QCOMPARE(clipOf("Movie 001"), QRect(right, top, f.metrics.right - right, pitch));
-        QCOMPARE(clipOf("Movie 002"), QRect(left, top + pitch, right - left, pitch));
+        QCOMPARE(CountStartingWith(page, "Tape #: "), 6);
+        const DrawnText* fifth = FindText(page, "10082");  // the counter of the fifth movie
+        const int end = fifth->baseline.x() +
+                        QFontMetrics(f.fonts.label, &f.device).horizontalAdvance("10082 ");
+        QVERIFY(std::any_of(page.texts.begin(), page.texts.end(), [&](const DrawnText& t) {
+            return t.text == "Type: " && t.baseline.y() == fifth->baseline.y() &&
+                   t.baseline.x() >= end;
+        }));
+    }
+
+    // Pre-cut sheets are portrait whatever Print Setup chose, which comes back after the job.
+    void aLabelJobIsPortraitWhateverThePrinterWasSetTo() {
+        PageFixture f;
+        DocSteps(f.doc).DisplayLabelFormatCommand();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        PrintRequest request;
+        request.labels = true;
+        request.style.labelFont.setPixelSize(18);  // 14 points on the screen
+        NoLabelQuestions none;
+        {
+            const auto job = BeginPrintJob(f.doc.Shown(), f.ui, request, printer, none);
+            QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+        }
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
     }
 
     void selectionBlankBeforeTheRightColumnPrintsNothing() {

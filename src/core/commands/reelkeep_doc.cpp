@@ -63,7 +63,7 @@ void CReelkeepDoc::RefreshEntryDialogLists() {
 
 void CReelkeepDoc::UpdateLabelColors() {
     catalogue_.SortMovieTypes(progressEnabled_);
-    shown_.FitLabelColors(catalogue_.Lookup(LookupKind::MovieTypes).size());
+    shown_.FitLabelColors();
 }
 
 void CReelkeepDoc::RebuildDisplayOrder() { shown_.RebuildOrder(); }
@@ -75,7 +75,7 @@ void CReelkeepDoc::ApplyFilters(const std::array<std::string, kFilterCount>& fil
 
 void CReelkeepDoc::SetLabelColors(std::vector<std::uint32_t> dataColors,
                                   std::vector<std::uint32_t> headingColors) {
-    shown_.DataColors() = std::move(dataColors);
+    shown_.SetDataColors(std::move(dataColors));
     shown_.HeadingColors() = std::move(headingColors);
 }
 

@@ -1,6 +1,7 @@
 #include "catalogue_display.h"
 
 #include <new>
+#include <utility>
 
 #include "column_positions.h"
 #include "label_builder.h"
@@ -49,14 +50,22 @@ void CCatalogueDisplay::BuildLabelLayout() {
     }
 }
 
-void CCatalogueDisplay::FitLabelColors(std::size_t movieTypes) {
-    if (movieTypes == 0) {
-        dataColors_.clear();
+void CCatalogueDisplay::AdoptDataColors(std::vector<std::uint32_t> colors) {
+    dataColors_.AdoptByPlace(std::move(colors));
+}
+
+void CCatalogueDisplay::SetDataColors(std::vector<std::uint32_t> colors) {
+    dataColors_.Set(catalogue_.Lookup(LookupKind::MovieTypes).entries(), std::move(colors));
+}
+
+void CCatalogueDisplay::FitLabelColors() {
+    const std::vector<std::string>& types = catalogue_.Lookup(LookupKind::MovieTypes).entries();
+    dataColors_.Follow(types);
+    if (types.empty()) {
         headingColors_.clear();
-        return;
+    } else if (headingColors_.empty()) {
+        headingColors_.push_back(0);
     }
-    if (dataColors_.size() < movieTypes) dataColors_.assign(movieTypes, 0);
-    if (headingColors_.empty()) headingColors_.push_back(0);
 }
 
 void CCatalogueDisplay::UseScreenResolution(int dpiY) {
@@ -92,7 +101,7 @@ void CCatalogueDisplay::Reset() {
     order_.shrink_to_fit();
     actorIndex_.clear();
     headingColors_.clear();
-    dataColors_.clear();
+    dataColors_.Clear();
     state_.style = ViewStyle::Normal;
     const SortKeyInfo* key = FindSortKey(state_.sort);
     if (key == nullptr || !key->keptOnReset) state_.sort = SortMark::None;

@@ -16,6 +16,7 @@
 #include "label_layout.h"
 #include "lookup_list.h"
 #include "row_selection.h"
+#include "type_colors.h"
 
 namespace reelkeep {
 
@@ -94,10 +95,15 @@ public:
     void BuildLabelLayout();
     std::vector<std::uint32_t>& HeadingColors() { return headingColors_; }
     const std::vector<std::uint32_t>& HeadingColors() const { return headingColors_; }
-    std::vector<std::uint32_t>& DataColors() { return dataColors_; }
-    const std::vector<std::uint32_t>& DataColors() const { return dataColors_; }
-    // A colour for every movie type, and the heading colour, once there are types.
-    void FitLabelColors(std::size_t movieTypes);
+    // One colour per entry of the movie-type list, in its order.
+    const std::vector<std::uint32_t>& DataColors() const { return dataColors_.Colors(); }
+    // Colours read from a file, given to the movie types by place once their list is sorted.
+    void AdoptDataColors(std::vector<std::uint32_t> colors);
+    // The user's colours for the movie types as the list holds them now.
+    void SetDataColors(std::vector<std::uint32_t> colors);
+    // After a change of the movie-type list: each colour follows its type, and there is a
+    // heading colour once there are types.
+    void FitLabelColors();
 
     // ---- rows of what is shown ----------------------------------------------------------
     // Rows of the current listing: actor rows while the actors mark is set, else displayed records.
@@ -142,7 +148,7 @@ private:
     ActorIndex actorIndex_;
     std::vector<Label> labels_;
     std::vector<std::uint32_t> headingColors_;
-    std::vector<std::uint32_t> dataColors_;
+    TypeColors dataColors_;
     RowSelection selection_;
     HeadingTexts headings_;
     ColumnLayouts layouts_;

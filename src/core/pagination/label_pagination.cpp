@@ -2,6 +2,7 @@
 #include "label_pagination.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <new>
 
 #include "messages.h"
@@ -25,6 +26,15 @@ LabelJob NewJob(bool large, bool selectionJob) {
 }
 
 }  // namespace
+
+bool LabelFontFits(const SheetGeometry& sheet, int lineHeight, int charWidth, int dpiX, int dpiY) {
+    const auto across = [dpiX](int hundredths) {
+        return static_cast<std::int64_t>(dpiX) * hundredths / 100;
+    };
+    const std::int64_t pitch = static_cast<std::int64_t>(dpiY) * sheet.rowPitch / 1000;
+    return std::int64_t{sheet.lines} * lineHeight <= pitch &&
+           std::int64_t{kLabelPartChars} * charWidth <= across(sheet.rightX) - across(sheet.leftX);
+}
 
 LabelJob BeginLabelSelection(const std::vector<Label>& labels,
                              const std::vector<std::uint32_t>& selected, bool large,

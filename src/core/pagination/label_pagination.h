@@ -19,6 +19,28 @@ inline constexpr int kLargePositions = 10;
 inline constexpr int kSmallPositions = 15;
 inline constexpr int kMaxLabelCopies = 99;
 
+// Where the text of the labels goes on a sheet, from the paper's edge: hundredths of an inch
+// across for the left text and for the right text (the right column of large labels, the right
+// part of a small label), down for the first text line of sheet row 0, and the distance between
+// rows in thousandths. lines: the text lines of one label.
+struct SheetGeometry {
+    int leftX;
+    int rightX;
+    int firstLineY;
+    int rowPitch;
+    int lines;
+};
+inline constexpr SheetGeometry kLargeSheet{113, 455, 99, 1833, 11};
+inline constexpr SheetGeometry kSmallSheet{143, 455, 56, 667, 3};
+inline const SheetGeometry& SheetOf(bool large) { return large ? kLargeSheet : kSmallSheet; }
+// The width of a large label, and of either part of a small one, in average characters.
+inline constexpr int kLabelPartChars = 48;
+
+// Whether a label print font whose lines are lineHeight printer pixels apart and whose average
+// character is charWidth wide fits the sheet printed at dpiX by dpiY: all the label's lines
+// within the row pitch, and its characters within the room before the right text.
+bool LabelFontFits(const SheetGeometry& sheet, int lineHeight, int charWidth, int dpiX, int dpiY);
+
 struct LabelJob {
     bool large = true;
     bool selectionJob = false;

@@ -54,7 +54,7 @@ public:
     void RebuildLookupLists(bool showProgress);
     // Enters every lookup value of one record (the Enter command's step).
     void AddRecordToLookups(std::uint32_t record);
-    // Only the names move: a colour kept by place stays with whichever type ends up there.
+    // Sorts the movie types for the labels, blank-led ones last; their colours follow them.
     void SortMovieTypes(bool showProgress);
     void ClearLookups();
 

@@ -79,7 +79,7 @@ void ReadBody(CCatalogueDisplay& shown, SmfReader& reader, SmfVersion version,
     }
     progress.Step();
     for (const Field f : kBaseFields) readList(f);
-    shown.DataColors() = reader.ReadColorList();
+    shown.AdoptDataColors(reader.ReadColorList());
     progress.Step();
     shown.HeadingColors() = reader.ReadColorList();
     progress.Step();

@@ -95,7 +95,6 @@ std::string UndoneBytes(const CReelkeepDoc& doc, const ref::Records& before) {
     CReelkeepDoc undone(ui);
     undone.ApplyCustomHeadings(doc.Shown().CustomHeadings(), false);
     DocSteps(undone).Shown().Layouts() = doc.Shown().Layouts();
-    DocSteps(undone).Shown().DataColors() = doc.Shown().DataColors();
     DocSteps(undone).Shown().HeadingColors() = doc.Shown().HeadingColors();
     FillCatalogue(undone, records);
     return SaveBytes(undone);

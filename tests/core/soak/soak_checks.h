@@ -17,8 +17,8 @@ void CheckDocument(const CReelkeepDoc& doc, const ref::Records& records,
 
 // The file Undo should leave: the records as they were before the command it takes back, those a
 // Delete removed back at the end in the order they were asked about; the headings, columns and
-// label colours as they are before the Undo, the colours then kept in step with the movie types
-// as every change of the records keeps them. before: the records when that command started.
+// heading colour as they are before the Undo, and a black data colour for each movie type (the
+// soak sets none). before: the records when that command started.
 std::string UndoneBytes(const CReelkeepDoc& doc, const ref::Records& before);
 
 }  // namespace reelkeep::test::soak
