@@ -454,12 +454,7 @@ def labels_print_every_line(d):
     path = d.catalogue("labels.smf", 60)
     labels = [line.split("\t") for line in d.cli("labels", path).splitlines()]
     window, wid = d.open_window(path)
-    d.keys(wid, "alt+f", "r")
-    setup = d.window("^Page Setup$")
-    # The Landscape button has no Alt letter; it sits below Portrait at the dialog's left.
-    d.run(["xdotool", "mousemove", "--window", setup, "73", "203", "click", "1"])
-    d.keys(setup, "Return")
-    wait_for(lambda: d.no_window("^Page Setup$"), "Print Setup to close")
+    print_setup(d, wid, "alt+l", "Return")
 
     def print_shown():
         d.keys(wid, "ctrl+p")
