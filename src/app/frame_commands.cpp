@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <QWhatsThis>
 
+#include "file_names.h"
 #include "help_contexts.h"
 #include "help_window.h"
 #include "main_frame.h"
@@ -22,6 +23,7 @@
 #include "shell_dialogs.h"
 #include "single_instance.h"
 #include "user_settings.h"
+#include "wait_cursor.h"
 #include "window_placement.h"
 
 namespace reelkeep {
@@ -31,7 +33,11 @@ namespace {
 QString FirstLocalFile(const QMimeData* data) {
     if (!data || !data->hasUrls()) return {};
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile()) return url.toLocalFile();
+        if (!url.isLocalFile()) continue;
+        // From the escaped bytes: toLocalFile() loses a byte of a name that is not UTF-8.
+        if (!url.host().isEmpty()) return url.toLocalFile();
+        return PathFromBytes(
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
     }
     return {};
 }
@@ -95,6 +101,7 @@ void CMainFrame::ExecuteCommand(CommandId id) {
     // States can be stale between refreshes (an accelerator pressed after a change); a
     // disabled command never runs.
     if (IsCommandEnabled(id)) {
+        const CWaitCursor wait;
         if (CReelkeepView::Handles(id)) {
             view_->Execute(id);
         } else if (CReelkeepDoc::Handles(id)) {
@@ -227,6 +234,7 @@ void CMainFrame::ServeHandOvers(CInstanceServer& server) {
 void CMainFrame::OpenHandedFile(const QString& path) {
     BringToFront();
     if (path.isEmpty()) return;
+    const CWaitCursor wait;
     lifetime_.OpenFile(path);
     RefreshCommandStates();
 }
