@@ -88,9 +88,11 @@ void CReelkeepDoc::FindCommand() {
             RecheckModified(*this, record, matcher, matches);
             // The question comes with the change in sight: the list shows the movie as it is now
             // and the window is marked modified. The document is consistent between steps.
-            ui_.EndDocumentChange();
-            if (std::exchange(viewUpdatePending_, false)) UpdateViews();
-            ui_.BeginDocumentChange();
+            if (changeDepth_ > 0) {
+                ui_.EndDocumentChange();
+                if (std::exchange(viewUpdatePending_, false)) UpdateViews();
+                ui_.BeginDocumentChange();
+            }
             const MessageAnswer answer = ui_.ShowMessage(
                 msg::kContinueFind, MessageButtons::OkCancel, MessageIcon::Question);
             if (answer != MessageAnswer::Ok) {
