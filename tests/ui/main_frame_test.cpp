@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
@@ -170,6 +171,32 @@ private slots:
     void aWindowLargerThanItsScreenIsShrunkToFit() {
         CMainFrame& frame = StartedApp("[Window size]\nRect=0100 0050 9000 8000\n").Frame();
         QTRY_VERIFY(frame.screen()->availableGeometry().contains(frame.frameGeometry()));
+    }
+
+    // Regression: commands ran without a wait cursor. A dialog of the command's own shows the
+    // normal one; a question the window asks through no window of its own keeps the wait.
+    void commandsRunUnderTheWaitCursorButTheirDialogsDoNot() {
+        CReelkeepApp& app = StartedApp();
+        FillCatalogue(app.Doc());
+        const auto shape = [] {
+            const QCursor* cursor = QApplication::overrideCursor();
+            return cursor ? static_cast<int>(cursor->shape()) : -1;
+        };
+        QList<int> shapes;
+        harness_.dialogs->onMessage = [&] {
+            shapes << shape();
+            QMessageBox box;
+            QTimer::singleShot(0, &box, [&] {
+                shapes << shape();
+                box.reject();
+            });
+            box.exec();
+            shapes << shape();
+        };
+        app.Frame().ExecuteCommand(CommandId::FileNew);  // the save question, cancelled
+        QCOMPARE(shapes, (QList<int>{Qt::WaitCursor, Qt::ArrowCursor, Qt::WaitCursor}));
+        QCOMPARE(shape(), -1);
+        app.Doc().SetModified(false);
     }
 
     void menusHoldEveryItemWithItsAccelerator() {

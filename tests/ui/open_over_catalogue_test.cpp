@@ -10,6 +10,8 @@
 #include "frame_test_util.h"
 #include "main_frame.h"
 #include "qt_text.h"
+#include "recovery_copy.h"
+#include "reelkeep_app.h"
 #include "reelkeep_view.h"
 #include "silent_ui.h"
 #include "status_progress.h"
@@ -238,6 +240,51 @@ private slots:
                  QStringList(2, QStringLiteral("The file shared.smf was changed by another program "
                                                "after Reelkeep opened it.\n\nReplace it with "
                                                "this catalogue?")));
+    }
+
+    // Regression: after a crash, naming the recovered catalogue's own file asked to save the
+    // recovered changes, and No there threw them away.
+    void theRecoveredCataloguesOwnFileShowsTheRecoveredChanges() {
+        const QString tapes = Path("tapes.smf");
+        WriteCatalogue(tapes, 3);
+        CReelkeepApp& crashed = harness_.StartedApp();
+        OpenThroughTheMenu(crashed.Frame(), tapes);
+        DocSteps(crashed.Doc()).PurgeDeletedRecords({true});
+        crashed.Doc().SetModified(true);
+        crashed.Frame().Recovery().WriteIfModified(true);
+        harness_.app.reset();  // no close: as a crash leaves it
+
+        harness_.NewApp();
+        harness_.dialogs->recoverAnswers = {true};
+        QVERIFY(harness_.app->Start({QStringLiteral("reelkeep"), tapes}));
+        CMainFrame& frame = harness_.app->Frame();
+        QCOMPARE(harness_.dialogs->messages, QStringList());
+        QCOMPARE(harness_.app->Doc().Catalogue().Count(), 2U);
+        QCOMPARE(ShownTitle(frame), QStringLiteral("tapes.smf* - Reelkeep"));
+        // Handed over again under another name for the same file: still nothing to ask.
+        QVERIFY(QFile::link(tapes, Path("link.smf")));
+        frame.OpenHandedFile(Path("link.smf"));
+        QCOMPARE(harness_.dialogs->messages, QStringList());
+        QCOMPARE(harness_.app->Doc().Catalogue().Count(), 2U);
+        // Another file still asks first.
+        frame.OpenHandedFile(Path("six.smf"));
+        QCOMPARE(harness_.dialogs->messages,
+                 QStringList{QStringLiteral("Save changes to tapes.smf?")});
+        frame.Recovery().Remove();
+    }
+
+    // Regression: a file that is not there was only found missing after the save question.
+    void aMissingFileIsReportedBeforeTheSaveQuestion() {
+        CReelkeepApp& app = harness_.StartedApp();
+        FillCatalogue(app.Doc());
+        app.Frame().OpenHandedFile(Path("nowhere.smf"));
+        QCOMPARE(harness_.dialogs->messages.size(), 1);
+        QVERIFY(
+            harness_.dialogs->messages.front().contains(QStringLiteral("Cannot find this file")));
+        QVERIFY(app.Doc().IsModified());
+        QCOMPARE(app.Doc().Catalogue().Count(), 3U);
+        QCOMPARE(ShownTitle(app.Frame()), QStringLiteral("Untitled* - Reelkeep"));
+        app.Frame().Recovery().Remove();
     }
 };
 
