@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "app_strings.h"
+#include "file_names.h"
 #include "column_edit_route.h"
 #include "command_table.h"
 #include "dialog_widgets.h"
@@ -232,7 +233,7 @@ void CMainFrame::UpdateRecentFileMenu() {
         entry->setVisible(i < paths.size());
         if (i >= paths.size()) continue;
         entry->setText(CRecentFiles::MenuText(i, paths[i]));
-        entry->setStatusTip(appstr::Tr(appstr::kRecentFilePrompt).arg(paths[i]));
+        entry->setStatusTip(appstr::Tr(appstr::kRecentFilePrompt).arg(DisplayPath(paths[i])));
     }
 }
 

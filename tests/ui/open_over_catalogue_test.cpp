@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "doc_steps.h"
+#include "file_names.h"
 #include "frame_test_util.h"
 #include "main_frame.h"
 #include "qt_text.h"
@@ -271,6 +272,41 @@ private slots:
         QCOMPARE(harness_.dialogs->messages,
                  QStringList{QStringLiteral("Save changes to tapes.smf?")});
         frame.Recovery().Remove();
+    }
+
+    // A name that is not UTF-8 comes back whole from the recovery copy's marker and the
+    // recent-file list.
+    void aLatin1CatalogueIsRecoveredIntoItsOwnFile() {
+        const QString latin1 = PathFromBytes(QFile::encodeName(Path("caf")) + "\xe9.smf");
+        QFile::copy(Path("three.smf"), Path("copy.smf"));
+        QCOMPARE(std::rename(CorePath(Path("copy.smf")).c_str(), CorePath(latin1).c_str()), 0);
+        CReelkeepApp& crashed = harness_.StartedApp();
+        crashed.Frame().OpenHandedFile(latin1);
+        QCOMPARE(ShownTitle(crashed.Frame()), QStringLiteral("caf\ufffd.smf - Reelkeep"));
+        DocSteps(crashed.Doc()).PurgeDeletedRecords({true});
+        crashed.Doc().SetModified(true);
+        crashed.Frame().Recovery().WriteIfModified(true);
+        harness_.app.reset();
+        QVERIFY(harness_.StoreText().contains(QStringLiteral("caf\\xE9.smf")));
+
+        const QString storeText = harness_.StoreText();
+        harness_.NewApp(storeText.toUtf8());
+        harness_.dialogs->recoverAnswers = {true};
+        QVERIFY(harness_.app->Start({QStringLiteral("reelkeep")}));
+        QVERIFY(
+            harness_.dialogs->recoverQuestions.front().contains(QStringLiteral("caf\ufffd.smf")));
+        QCOMPARE(harness_.app->Frame().Lifetime().Path(), latin1);
+        QVERIFY(harness_.app->Frame().Lifetime().Save());
+        QVERIFY(!harness_.app->Frame().Recovery().Leftover().has_value());
+        // The recent-file list opens it again at the next start.
+        QString loadLast = storeText;
+        QVERIFY(loadLast.contains(QStringLiteral("LoadLast=0")));
+        harness_.NewApp(loadLast.replace(QStringLiteral("LoadLast=0"), "LoadLast=1").toUtf8());
+        QVERIFY(harness_.app->Start({QStringLiteral("reelkeep")}));
+        QCOMPARE(harness_.app->Frame().Lifetime().Path(), latin1);
+        QCOMPARE(harness_.app->Doc().Catalogue().Count(), 2U);
+        QCOMPARE(harness_.dialogs->messages, QStringList());
+        QCOMPARE(std::remove(CorePath(latin1).c_str()), 0);
     }
 
     // Regression: a file that is not there was only found missing after the save question.
