@@ -215,9 +215,7 @@ TEST(FindWalk, ShowsEachEditBeforeAskingToGoOn) {
     ASSERT_EQ(c.ui.messages, Titles{std::string(msg::kContinueFind)});
     // The change had ended for the window (its modified mark) and the list was updated.
     EXPECT_EQ(c.ui.messageMoments[0].documentChanges, changes + 2);
-    EXPECT_GT(c.ui.messageMoments[0].updates, updates);
-    EXPECT_TRUE(c.doc.IsModified());
-    EXPECT_FALSE(c.ui.changing);
+    EXPECT_EQ(c.ui.messageMoments[0].updates, updates + 1);
 }
 
 TEST(FindWalk, SurvivesAnEditThatHidesMoviesFromTheListing) {

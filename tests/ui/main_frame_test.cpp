@@ -184,17 +184,13 @@ private slots:
         };
         QList<int> shapes;
         harness_.dialogs->onMessage = [&] {
-            shapes << shape();
             QMessageBox box;
-            QTimer::singleShot(0, &box, [&] {
-                shapes << shape();
-                box.reject();
-            });
-            box.exec();
-            shapes << shape();
+            QTimer::singleShot(0, &box, [&] { shapes << shape() << (box.reject(), shape()); });
+            shapes << shape() << (box.exec(), shape());
         };
         app.Frame().ExecuteCommand(CommandId::FileNew);  // the save question, cancelled
-        QCOMPARE(shapes, (QList<int>{Qt::WaitCursor, Qt::ArrowCursor, Qt::WaitCursor}));
+        QCOMPARE(shapes,
+                 (QList<int>{Qt::WaitCursor, Qt::ArrowCursor, Qt::WaitCursor, Qt::WaitCursor}));
         QCOMPARE(shape(), -1);
         app.Doc().SetModified(false);
     }

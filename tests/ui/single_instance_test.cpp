@@ -3,9 +3,6 @@
 // Malformed requests, a dead socket and a running Reelkeep that never answers are handled too.
 #include "single_instance.h"
 
-#include <stdio.h>
-#include <unistd.h>
-
 #include <QDialog>
 #include <QLocalSocket>
 #include <QMessageBox>
@@ -13,16 +10,12 @@
 #include <QSignalSpy>
 #include <QtEndian>
 #include <QtTest>
-#include <filesystem>
 
 #include "app_strings.h"
-#include "doc_steps.h"
-#include "file_names.h"
 #include "frame_test_util.h"
 #include "main_frame.h"
 #include "reelkeep_app.h"
 #include "reelkeep_doc.h"
-#include "silent_ui.h"
 
 using namespace reelkeep;
 using namespace reelkeep::frametest;
@@ -146,42 +139,6 @@ private slots:
         QCOMPARE(Title(), QStringLiteral("Untitled - Reelkeep"));
     }
 
-    // Regression: a name that is not UTF-8 lost its byte on the way and could not be found.
-    void aLatin1NameReachesTheWindowAndIsSavedThere() {
-        const QByteArray folder = QFile::encodeName(harness_.dir.path());
-        const QByteArray latin1 = folder + "/caf\xe9.smf";
-        QVERIFY(QFile::copy(kSample, harness_.Path(QStringLiteral("copy.smf"))));
-        QCOMPARE(::rename((folder + "/copy.smf").constData(), latin1.constData()), 0);
-        // The second start's argv holds the byte itself, as a shell gives it.
-        QProcess process;
-        process.setWorkingDirectory(harness_.dir.path());
-        QSignalSpy finished(&process, &QProcess::finished);
-        process.start(
-            QStringLiteral("/bin/sh"),
-            {QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$(printf 'caf\\351.smf')\""),
-             QStringLiteral(REELKEEP_BINARY)});
-        QVERIFY(finished.wait(30000));
-        QCOMPARE(process.exitCode(), 0);
-        QTRY_COMPARE(Title(), QStringLiteral("caf\ufffd.smf - Reelkeep"));
-        QVERIFY(harness_.dialogs->messages.isEmpty());
-        QCOMPARE(Doc().Catalogue().Count(), 60U);
-        QCOMPARE(PathBytes(Frame().Lifetime().Path()), latin1);
-        DocSteps(Doc()).PurgeDeletedRecords({true});
-        Doc().SetModified(true);
-        QVERIFY(Frame().Lifetime().Save());
-        SilentUI ui;
-        CReelkeepDoc reread(ui);
-        QVERIFY(reread.OpenDocument(latin1.toStdString()));
-        QCOMPARE(reread.Catalogue().Count(), 59U);
-        // Nothing beside it (Qt's own listing cannot see such a name, nor remove it).
-        int named = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(folder.toStdString())) {
-            named += entry.path().filename().string().starts_with("caf") ? 1 : 0;
-        }
-        QCOMPARE(named, 1);
-        QCOMPARE(::unlink(latin1.constData()), 0);
-    }
-
     void aStartWithoutAFileBringsTheWindowForward() {
         Frame().showMinimized();
         QSignalSpy requests(server_.get(), &CInstanceServer::requested);
@@ -211,7 +168,7 @@ private slots:
         const QList<QByteArray> bad = {
             Request(0xFFFFFFFFU, "x"),                                  // oversized
             Request(static_cast<quint32>(path.size()), path + "tail"),  // more than it said
-            Request(4, "\xff\xfe\xfd\xfc"),                             // relative bytes
+            Request(4, "\xff\xfe\xfd\xfc"),                             // relative
             Request(10, "sample.smf"),                                  // relative
             Request(5, QByteArray("/a\0bc", 5)),                        // a NUL inside
             QByteArray("\0\0", 2),                                      // cut short

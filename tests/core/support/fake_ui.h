@@ -36,8 +36,7 @@ public:
     std::vector<EntryDialogValues> entryDialogsShown;
     // What the window had been shown when each message came.
     struct MessageMoment {
-        int updates = 0;
-        int documentChanges = 0;
+        int updates, documentChanges;
     };
     std::vector<MessageMoment> messageMoments;
 
