@@ -178,20 +178,16 @@ private slots:
     void commandsRunUnderTheWaitCursorButTheirDialogsDoNot() {
         CReelkeepApp& app = StartedApp();
         FillCatalogue(app.Doc());
-        const auto shape = [] {
-            const QCursor* cursor = QApplication::overrideCursor();
-            return cursor ? static_cast<int>(cursor->shape()) : -1;
-        };
-        QList<int> shapes;
+        const auto shape = [] { return QApplication::overrideCursor()->shape(); };
+        QList<Qt::CursorShape> shapes;
         harness_.dialogs->onMessage = [&] {
             QMessageBox box;
             QTimer::singleShot(0, &box, [&] { shapes << shape() << (box.reject(), shape()); });
             shapes << shape() << (box.exec(), shape());
         };
         app.Frame().ExecuteCommand(CommandId::FileNew);  // the save question, cancelled
-        QCOMPARE(shapes,
-                 (QList<int>{Qt::WaitCursor, Qt::ArrowCursor, Qt::WaitCursor, Qt::WaitCursor}));
-        QCOMPARE(shape(), -1);
+        QCOMPARE(shapes, (QList{Qt::WaitCursor, Qt::ArrowCursor, Qt::WaitCursor, Qt::WaitCursor}));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
         app.Doc().SetModified(false);
     }
 
