@@ -131,7 +131,37 @@ def latin1_name(d):
               f"{locale}: reelkeep -p: {err}")
 
 
+def type_into(d, wid, text):
+    status, _, err = d.run(["xdotool", "windowactivate", "--sync", wid, "type", "--delay", "20",
+                            text])
+    check(status == 0, "xdotool type: " + err)
+
+
+def find_shows_edit(d):
+    """At "Continue Find?" the edit just made is on screen and the window is marked modified."""
+    path = d.catalogue("tapes.smf")
+    first = d.titles(path)[0]
+    window, wid = d.open_window(path)
+    d.keys(wid, "ctrl+f")
+    type_into(d, d.window("^Find Info$"), first)
+    d.keys(d.window("^Find Info$"), "Return")
+    editor = d.window("^Enter/Edit Movies$")
+    d.keys(editor, "ctrl+a")
+    type_into(d, editor, "Zz Edited")
+    d.keys(editor, "Return")
+    d.window("^Reelkeep$")  # Continue Find?
+    check(not d.no_window(r"^tapes\.smf\* - Reelkeep$"),
+          "the caption has no modified mark at the question")
+    if os.environ.get("REELKEEP_DESKTOP_SHOT"):
+        d.run(["import", "-window", "root", os.environ["REELKEEP_DESKTOP_SHOT"]])
+    d.answer_box("Escape")
+    d.keys(wid, "alt+F4")
+    d.answer_box("alt+n")
+    wait_for(lambda: window.poll() is not None, "the window to close")
+
+
 CASES = {
+    "find_shows_edit": find_shows_edit,
     "maximized_placement": maximized_placement,
     "latin1_name": latin1_name,
 }
