@@ -75,6 +75,7 @@ bool CDocumentLifetime::IsReadable(const QString& path) {
 bool CDocumentLifetime::OpenRecent(int index) {
     if (index < 0 || index >= recent_.Paths().size()) return false;
     const QString path = recent_.Paths()[index];
+    if (recovered_ && IsOpenFile(path)) return true;
     if (IsReadable(path)) {
         if (!SaveModified()) return false;
         if (LoadFile(path)) return true;
