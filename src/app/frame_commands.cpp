@@ -9,6 +9,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QWhatsThis>
+#include <optional>
 
 #include "file_names.h"
 #include "help_contexts.h"
@@ -101,7 +102,9 @@ void CMainFrame::ExecuteCommand(CommandId id) {
     // States can be stale between refreshes (an accelerator pressed after a change); a
     // disabled command never runs.
     if (IsCommandEnabled(id)) {
-        const CWaitCursor wait;
+        // What's This puts up a cursor of its own, which must outlast the command.
+        std::optional<CWaitCursor> wait;
+        if (id != CommandId::ContextHelp) wait.emplace();
         if (CReelkeepView::Handles(id)) {
             view_->Execute(id);
         } else if (CReelkeepDoc::Handles(id)) {

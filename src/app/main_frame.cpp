@@ -12,10 +12,10 @@
 #include <QToolBar>
 
 #include "app_strings.h"
-#include "file_names.h"
 #include "column_edit_route.h"
 #include "command_table.h"
 #include "dialog_widgets.h"
+#include "file_names.h"
 #include "help_contexts.h"
 #include "help_requests.h"
 #include "print_commands.h"
