@@ -2,6 +2,7 @@
 // larger, truncated and damaged files. The view is made to paint while the load runs, and must
 // show the picture it had before; messages come once the catalogue is whole again.
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -262,6 +263,8 @@ private slots:
     void theRecoveredCataloguesOwnFileShowsTheRecoveredChanges() {
         const QString latin1 = PathFromBytes(QFile::encodeName(Path("caf")) + "\xe9");
         std::filesystem::copy_file(FromQt(Path("three.smf")), CorePath(latin1));
+        // Qt's own removal of the folder cannot see such a name.
+        const auto removeLatin1 = qScopeGuard([&] { std::remove(CorePath(latin1).c_str()); });
         std::filesystem::create_symlink(CorePath(latin1), FromQt(Path("link.smf")));
         CMainFrame& frame = RecoverAfterACrash(latin1, {Path("link.smf")});
         QCOMPARE(harness_.dialogs->messages, QStringList());
@@ -274,7 +277,6 @@ private slots:
         QCOMPARE(harness_.dialogs->messages[1], QStringLiteral("Save changes to caf\ufffd?"));
         QVERIFY(frame.Lifetime().Save());
         QVERIFY(harness_.StoreText().contains(QStringLiteral("caf\\xE9")));  // recent files
-        QCOMPARE(std::remove(CorePath(latin1).c_str()), 0);
     }
 };
 
