@@ -51,7 +51,7 @@ void ChooseOffscreenWithoutDisplay() {
 int PrintWithoutWindow(const QStringList& arguments, const QString& file) {
     using namespace reelkeep;
     CReelkeepApp reelkeep(std::make_unique<CSettingsStore>(),
-                          std::make_unique<CTerminalDialogs>(file));
+                          std::make_unique<CTerminalDialogs>(DisplayPath(file)));
     if (!reelkeep.Start(arguments)) return 1;
     return reelkeep.ExitStatus().value_or(1);
 }

@@ -75,7 +75,7 @@ bool CReelkeepApp::PrintFile(const QString& file) {
     frame_ = std::make_unique<CMainFrame>(doc_, recent_, *dialogs_, *store_);
     ui_.Attach(doc_, *frame_);
     // The file first: a file that cannot be printed says why, printer or not.
-    if (!doc_.OpenDocument(CorePath(AbsolutePath(file)))) return false;
+    if (!doc_.OpenDocument(CorePath(file))) return false;
     if (QPrinterInfo::defaultPrinter().isNull()) {
         std::fprintf(stderr, "%s\n",
                      FromQt(appstr::Tr(appstr::kNoPrinter).arg(DisplayPath(file))).c_str());
