@@ -7,13 +7,13 @@ Usage: files_test.py REELKEEP REELKEEP_CLI CASE. Exit status 0 passed, 1 failed,
 import glob
 import os
 import re
-import signal
 import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop_test import SKIP, Desktop, Failure, Skip, check, check_alive, wait_for  # noqa: E402
+import desktop_test  # noqa: E402
+from desktop_test import Failure, check, check_alive, wait_for  # noqa: E402
 
 
 def settings_file(d):
@@ -171,38 +171,14 @@ def find_shows_edit(d):
     wait_for(lambda: window.poll() is not None, "the window to close")
 
 
-CASES = {
-    "find_shows_edit": find_shows_edit,
-    "maximized_placement": maximized_placement,
-    "latin1_name": latin1_name,
-}
-
-
 def main():
-    reelkeep, cli, case = sys.argv[1:4]
-    desktop = Desktop(os.path.abspath(reelkeep), os.path.abspath(cli))
-
-    def give_up(signum, _frame):
-        raise Failure(f"signal {signum}: the case ran out of time")
-    signal.signal(signal.SIGTERM, give_up)
-    signal.signal(signal.SIGALRM, give_up)
-    signal.alarm(100)
-    try:
-        desktop.start()
-        CASES[case](desktop)
-    except Skip as skip:
-        print(f"skipped: {skip}")
-        return SKIP
-    except Failure as failure:
-        print(f"FAILED: {failure}")
-        if desktop.env.get("DISPLAY") and os.environ.get("REELKEEP_DESKTOP_SHOT"):
-            desktop.run(["import", "-window", "root", os.environ["REELKEEP_DESKTOP_SHOT"]])
-        return 1
-    finally:
-        signal.alarm(0)
-        desktop.close()
-    print("passed")
-    return 0
+    # desktop_test.py's runner, with these cases.
+    desktop_test.CASES.update({
+        "find_shows_edit": (find_shows_edit, {}),
+        "latin1_name": (latin1_name, {}),
+        "maximized_placement": (maximized_placement, {}),
+    })
+    return desktop_test.main()
 
 
 if __name__ == "__main__":
