@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """The real window with the files and settings a user's desktop gives it: catalogue names that
-are not UTF-8 and the placement kept across runs. Uses desktop_test.py's desktop.
+are not UTF-8, the placement kept across runs, and Find's edits shown as they are made. Uses
+desktop_test.py's desktop and runner.
 
 Usage: files_test.py REELKEEP REELKEEP_CLI CASE. Exit status 0 passed, 1 failed, 77 skipped."""
 
