@@ -730,6 +730,10 @@ Bitte prüfen Sie, ob der Pfad richtig angegeben ist.</translation>
         <translation>In %1 kann nicht geschrieben werden, da die Datei schreibgeschützt oder von jemand anderem geöffnet ist.</translation>
     </message>
     <message>
+        <source>Unable to write to %1, its folder cannot be written to.</source>
+        <translation>%1 kann nicht geschrieben werden, da in den Ordner der Datei nicht geschrieben werden darf.</translation>
+    </message>
+    <message>
         <source>An unexpected error occurred while reading %1.</source>
         <translation>Beim Lesen von %1 ist ein unerwarteter Fehler aufgetreten.</translation>
     </message>

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app_strings.h"
+#include "file_names.h"
 #include "qt_text.h"
 #include "reelkeep_version.h"
 
@@ -98,7 +99,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 QStringList ArgumentList(int argc, const char* const* argv) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    // Kept byte for byte: a file name need not be valid UTF-8.
+    for (int i = 0; i < argc; ++i) arguments.append(PathFromBytes(argv[i]));
     return arguments;
 }
 

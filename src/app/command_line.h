@@ -18,7 +18,8 @@ struct CommandLine {
 // Needs no application object, so it can run before there is a display.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
-// The arguments as QApplication would give them, before there is one.
+// The arguments, before there is an application object; unlike QApplication::arguments(), a
+// file name that is not valid UTF-8 keeps its bytes (see file_names.h).
 QStringList ArgumentList(int argc, const char* const* argv);
 
 // Answers --help, --version and wrong usage on the terminal; the exit status when the run ends

@@ -31,8 +31,10 @@ public:
 
     // Each returns false when the user cancelled or the command failed.
     bool NewCatalogue();
-    bool Open();                         // asks for the file
-    bool OpenFile(const QString& path);  // command line, drop, start-up
+    bool Open();  // asks for the file
+    // Command line, drop, hand-over. A file that cannot be read is reported before the
+    // save-changes question; the file the recovered changes belong to shows them as they are.
+    bool OpenFile(const QString& path);
     bool OpenRecent(int index);
     // Asks before replacing a file that another program changed since it was opened or saved here.
     bool Save();
@@ -54,6 +56,10 @@ signals:
     void pathChanged();
 
 private:
+    // Says why when path cannot be read.
+    bool IsReadable(const QString& path);
+    // Whether path names the file the catalogue belongs to.
+    bool IsOpenFile(const QString& path) const;
     bool SaveTo(const QString& path);
     // False when the file was changed by another program since it was opened or saved here and
     // the user would rather not replace it.
@@ -67,6 +73,8 @@ private:
     QString path_;
     // The file at path_ as this catalogue last read or wrote it; nothing when unknown.
     std::optional<FileIdentity> fileIdentity_;
+    // The catalogue holds a crashed run's changes, not yet saved.
+    bool recovered_ = false;
 };
 
 }  // namespace reelkeep

@@ -9,7 +9,9 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QWhatsThis>
+#include <optional>
 
+#include "file_names.h"
 #include "help_contexts.h"
 #include "help_window.h"
 #include "main_frame.h"
@@ -22,6 +24,7 @@
 #include "shell_dialogs.h"
 #include "single_instance.h"
 #include "user_settings.h"
+#include "wait_cursor.h"
 #include "window_placement.h"
 
 namespace reelkeep {
@@ -31,7 +34,11 @@ namespace {
 QString FirstLocalFile(const QMimeData* data) {
     if (!data || !data->hasUrls()) return {};
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile()) return url.toLocalFile();
+        if (!url.isLocalFile()) continue;
+        // From the escaped bytes: toLocalFile() loses a byte of a name that is not UTF-8.
+        if (!url.host().isEmpty()) return url.toLocalFile();
+        return PathFromBytes(
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
     }
     return {};
 }
@@ -95,6 +102,9 @@ void CMainFrame::ExecuteCommand(CommandId id) {
     // States can be stale between refreshes (an accelerator pressed after a change); a
     // disabled command never runs.
     if (IsCommandEnabled(id)) {
+        // What's This puts up a cursor of its own, which must outlast the command.
+        std::optional<CWaitCursor> wait;
+        if (id != CommandId::ContextHelp) wait.emplace();
         if (CReelkeepView::Handles(id)) {
             view_->Execute(id);
         } else if (CReelkeepDoc::Handles(id)) {
@@ -227,6 +237,7 @@ void CMainFrame::ServeHandOvers(CInstanceServer& server) {
 void CMainFrame::OpenHandedFile(const QString& path) {
     BringToFront();
     if (path.isEmpty()) return;
+    const CWaitCursor wait;
     lifetime_.OpenFile(path);
     RefreshCommandStates();
 }

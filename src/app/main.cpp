@@ -1,11 +1,11 @@
 #include <QApplication>
-#include <QFileInfo>
 #include <QLocale>
 #include <cstdio>
 #include <memory>
 
 #include "app_strings.h"
 #include "command_line.h"
+#include "file_names.h"
 #include "main_frame.h"
 #include "reelkeep_app.h"
 #include "settings_store.h"
@@ -21,7 +21,7 @@ namespace {
 std::optional<int> HandOverToRunningWindow(reelkeep::CInstanceServer& server,
                                            const reelkeep::CommandLine& line) {
     using namespace reelkeep;
-    const QString file = line.file.isEmpty() ? QString() : QFileInfo(line.file).absoluteFilePath();
+    const QString file = line.file.isEmpty() ? QString() : AbsolutePath(line.file);
     switch (ClaimOrHandOver(server, InstanceServerName(), file)) {
         case InstanceClaim::HandedOver:
             return 0;
@@ -48,11 +48,11 @@ void ChooseOffscreenWithoutDisplay() {
 
 // reelkeep -p: prints and ends. It opens no window and asks nothing, so it neither hands over
 // nor takes requests; what goes wrong is said on stderr.
-int PrintWithoutWindow(const QString& file) {
+int PrintWithoutWindow(const QStringList& arguments, const QString& file) {
     using namespace reelkeep;
     CReelkeepApp reelkeep(std::make_unique<CSettingsStore>(),
-                          std::make_unique<CTerminalDialogs>(file));
-    if (!reelkeep.Start(QApplication::arguments())) return 1;
+                          std::make_unique<CTerminalDialogs>(DisplayPath(file)));
+    if (!reelkeep.Start(arguments)) return 1;
     return reelkeep.ExitStatus().value_or(1);
 }
 
@@ -61,7 +61,8 @@ int PrintWithoutWindow(const QString& file) {
 int main(int argc, char* argv[]) {
     using namespace reelkeep;
     // Before the application, which needs a display: --help must work without one.
-    const CommandLine line = ParseCommandLine(ArgumentList(argc, argv));
+    const QStringList arguments = ArgumentList(argc, argv);
+    const CommandLine line = ParseCommandLine(arguments);
     if (const std::optional<int> status = AnswerOnTerminal(line)) return *status;
 
     const bool printRun = !line.printFile.isEmpty();
@@ -70,12 +71,12 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QString::fromUtf8(appstr::kOrganisation));
     QApplication::setApplicationName(QString::fromUtf8(appstr::kAppTitle));
     LoadTranslations(app);
-    if (printRun) return PrintWithoutWindow(line.printFile);
+    if (printRun) return PrintWithoutWindow(arguments, line.printFile);
 
     CInstanceServer server;
     if (const std::optional<int> status = HandOverToRunningWindow(server, line)) return *status;
     CReelkeepApp reelkeep;
-    if (!reelkeep.Start(QApplication::arguments())) return 1;
+    if (!reelkeep.Start(arguments)) return 1;
     reelkeep.Frame().ServeHandOvers(server);
     return QApplication::exec();
 }

@@ -15,6 +15,7 @@
 #include "column_edit_route.h"
 #include "command_table.h"
 #include "dialog_widgets.h"
+#include "file_names.h"
 #include "help_contexts.h"
 #include "help_requests.h"
 #include "print_commands.h"
@@ -233,7 +234,7 @@ void CMainFrame::UpdateRecentFileMenu() {
         entry->setVisible(i < paths.size());
         if (i >= paths.size()) continue;
         entry->setText(CRecentFiles::MenuText(i, paths[i]));
-        entry->setStatusTip(appstr::Tr(appstr::kRecentFilePrompt).arg(paths[i]));
+        entry->setStatusTip(appstr::Tr(appstr::kRecentFilePrompt).arg(DisplayPath(paths[i])));
     }
 }
 

@@ -1,8 +1,7 @@
 #include "recent_files.h"
 
-#include <QFileInfo>
-
 #include "app_strings.h"
+#include "file_names.h"
 #include "settings_store.h"
 
 namespace reelkeep {
@@ -48,7 +47,7 @@ void CRecentFiles::Save(CSettingsStore& store) const {
 }
 
 QString CRecentFiles::MenuText(int index, const QString& path) {
-    QString name = QFileInfo(path).fileName();
+    QString name = DisplayFileName(path);
     name.replace(u'&', QStringLiteral("&&"));
     return QString::fromUtf8(appstr::kRecentFileEntry).arg(QString::number(index + 1), name);
 }

@@ -23,6 +23,7 @@
 #include "app_strings.h"
 #include "byte_io.h"
 #include "file_access.h"
+#include "file_names.h"
 #include "qt_text.h"
 #include "reelkeep_doc.h"
 
@@ -135,8 +136,7 @@ std::optional<CRecoveryCopy::Found> CRecoveryCopy::Leftover() const {
     const QFileInfo copy(CopyPath());
     // The marker is written after the copy: without it the copy may be half a story.
     if (!copy.isFile() || !marker.open(QIODevice::ReadOnly)) return std::nullopt;
-    return Found{copy.filePath(), QString::fromUtf8(marker.readAll()).trimmed(),
-                 copy.lastModified()};
+    return Found{copy.filePath(), PathFromBytes(marker.readAll().trimmed()), copy.lastModified()};
 }
 
 void CRecoveryCopy::SetOriginalPath(const QString& path) {
@@ -167,7 +167,7 @@ void CRecoveryCopy::WriteIfModified(bool wait) {
 void CRecoveryCopy::StartWriter() {
     const std::string copy = FromQt(CopyPath());
     const std::string marker = FromQt(MarkerPath());
-    const std::string origin = FromQt(originalPath_);
+    const std::string origin = CorePath(originalPath_);
     const std::uint64_t changes = doc_.ChangeCount();
     const pid_t child = fork();
     if (child == 0) RunWriter(doc_, copy, marker, origin, writerHook_);

@@ -1,8 +1,6 @@
 #include "reelkeep_app.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
 #include <QPrinterInfo>
@@ -10,6 +8,9 @@
 
 #include "app_strings.h"
 #include "command_line.h"
+#include "file_access.h"
+#include "file_errors.h"
+#include "file_names.h"
 #include "main_frame.h"
 #include "print_commands.h"
 #include "printer_info.h"
@@ -74,9 +75,10 @@ bool CReelkeepApp::PrintFile(const QString& file) {
     frame_ = std::make_unique<CMainFrame>(doc_, recent_, *dialogs_, *store_);
     ui_.Attach(doc_, *frame_);
     // The file first: a file that cannot be printed says why, printer or not.
-    if (!doc_.OpenDocument(FromQt(file))) return false;
+    if (!doc_.OpenDocument(CorePath(file))) return false;
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        std::fprintf(stderr, "%s\n", FromQt(appstr::Tr(appstr::kNoPrinter).arg(file)).c_str());
+        std::fprintf(stderr, "%s\n",
+                     FromQt(appstr::Tr(appstr::kNoPrinter).arg(DisplayPath(file))).c_str());
         return false;
     }
     doc_.SetPrinterColorCount(DefaultPrinterColorCount());
@@ -92,8 +94,13 @@ QString CReelkeepApp::LastFileToLoad() const {
     if (store_->ReadInt(kSectionUserData, "LoadLast", 0) != 1 || recent_.Paths().isEmpty()) {
         return {};
     }
-    QFile file(recent_.Paths().front());
-    return file.open(QIODevice::ReadOnly) ? file.fileName() : QString();
+    const QString& path = recent_.Paths().front();
+    try {
+        FileSource readable(CorePath(path));
+        return path;
+    } catch (const FileError&) {
+        return {};
+    }
 }
 
 bool CReelkeepApp::OpenStartupFile(const QString& file, bool fromLoadLast) {
@@ -114,7 +121,7 @@ bool CReelkeepApp::OfferRecovery() {
     const auto found = recovery.Leftover();
     if (!found) return false;
     const QString name = found->originalPath.isEmpty() ? appstr::Tr(appstr::kUntitled)
-                                                       : QFileInfo(found->originalPath).fileName();
+                                                       : DisplayFileName(found->originalPath);
     const QString when = QLocale().toString(found->written, QLocale::ShortFormat);
     const QString question = appstr::Tr(appstr::kRecoverPrompt).arg(name, when);
     if (dialogs_->AskRecover(nullptr, question) &&

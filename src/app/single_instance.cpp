@@ -6,10 +6,11 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <QtEndian>
 #include <array>
 #include <utility>
+
+#include "file_names.h"
 
 namespace reelkeep {
 
@@ -27,7 +28,7 @@ constexpr int kRetryMs = 250;
 constexpr int kLockWaitMs = kHandOverTimeoutMs + 5000;
 
 QByteArray EncodeRequest(const QString& file) {
-    const QByteArray path = file.toUtf8();
+    const QByteArray path = PathBytes(file);
     std::array<char, kHeaderSize> header{};
     qToBigEndian(static_cast<quint32>(path.size()), header.data());
     return QByteArray(header.data(), kHeaderSize) + path;
@@ -43,10 +44,9 @@ Parsed ParseRequest(const QByteArray& bytes, QString& file) {
     const qsizetype whole = kHeaderSize + static_cast<qsizetype>(length);
     if (bytes.size() < whole) return Parsed::Incomplete;
     if (bytes.size() > whole) return Parsed::Malformed;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    file = decoder(bytes.mid(kHeaderSize));
+    file = PathFromBytes(QByteArrayView(bytes).sliced(kHeaderSize));
     const bool isPath = file.isEmpty() || (QDir::isAbsolutePath(file) && !file.contains(QChar()));
-    return decoder.hasError() || !isPath ? Parsed::Malformed : Parsed::Complete;
+    return isPath ? Parsed::Complete : Parsed::Malformed;
 }
 
 }  // namespace

@@ -10,9 +10,9 @@
 class QLocalSocket;
 
 // One running window per user: a later start hands its file to the running Reelkeep over a local
-// socket and ends. A request is the file's absolute path, UTF-8, after its length as four bytes
-// (big-endian); an empty path only asks for the window. The server answers one byte once it
-// holds the request.
+// socket and ends. A request is the file's absolute path, its bytes as the system names the file
+// (UTF-8 or not), after their count as four bytes (big-endian); an empty path only asks for the
+// window. The server answers one byte once it holds the request.
 namespace reelkeep {
 
 // How long a later start waits for the running one to take its request.

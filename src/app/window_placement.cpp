@@ -113,14 +113,20 @@ QMargins FrameMargins(const QWidget& window) {
 // The frame rectangle a window was given but could not take yet, its frame being unknown.
 constexpr char kPendingFrameRect[] = "reelkeepPendingFrameRect";
 
+// The frame's margins in the normal state. A maximized window's frame has others (the window
+// manager drops its borders), which would move and shrink the normal rectangle kept for it.
+constexpr char kNormalFrameMargins[] = "reelkeepNormalFrameMargins";
+
 // Places the client area so that the whole window, frame included, covers frameRect.
 void FitFrameTo(QWidget& window, const QRect& frameRect, const QMargins& margins) {
     window.setGeometry(frameRect.marginsRemoved(margins));
     window.setProperty(kPendingFrameRect, QVariant());
+    window.setProperty(kNormalFrameMargins, QVariant::fromValue(margins));
 }
 
 // On some desktops the frame is known only a moment after the window is shown, once the window
-// manager has framed it; the window is fitted then, as soon as it is in its normal state.
+// manager has framed it; the window is fitted then, as soon as it is in its normal state. One
+// shown maximized waits for that, however long, without polling meanwhile.
 class FrameFitter : public QObject {
 public:
     FrameFitter(QWidget& window, const QRect& frameRect)
@@ -129,13 +135,25 @@ public:
         timer_.setInterval(20);
         connect(&timer_, &QTimer::timeout, this, &FrameFitter::TryToFit);
         timer_.start();
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange || event->type() == QEvent::Show) {
+            timer_.start();
+        }
+        return false;
     }
 
 private:
     void TryToFit() {
+        if (!window_.isVisible() || window_.windowState() != Qt::WindowNoState) {
+            timer_.stop();
+            return;
+        }
         const QMargins margins = window_.windowHandle()->frameMargins();
-        if (!window_.isVisible() || margins.isNull() ||
-            window_.windowState() != Qt::WindowNoState) {
+        if (margins.isNull()) {
             if (++tries_ == kMaxTries) deleteLater();  // a window that never gets a frame
             return;
         }
@@ -185,8 +203,11 @@ WindowPlacement CapturePlacement(const QWidget& window) {
         restored || window.normalGeometry().isEmpty() ? window.geometry() : window.normalGeometry();
     // A window maximized before its frame was known still has the rectangle it was given.
     const QVariant pending = window.property(kPendingFrameRect);
-    const QRect normal = !restored && pending.isValid() ? pending.toRect()
-                                                        : client.marginsAdded(FrameMargins(window));
+    const QVariant normalMargins = window.property(kNormalFrameMargins);
+    const QMargins margins = !restored && normalMargins.isValid() ? normalMargins.value<QMargins>()
+                                                                  : FrameMargins(window);
+    const QRect normal =
+        !restored && pending.isValid() ? pending.toRect() : client.marginsAdded(margins);
     WindowPlacement placement;
     placement.left = normal.left();
     placement.top = normal.top();

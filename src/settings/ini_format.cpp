@@ -18,6 +18,11 @@ QString EscapeValue(const QString& value) {
             out += QStringLiteral("\\n");
         } else if (c == u'\r') {
             out += QStringLiteral("\\r");
+        } else if (c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF) {
+            // A byte of a file name that is not UTF-8, kept as a lone surrogate: the file
+            // itself is UTF-8, so the byte is written as "\xHH".
+            out += QStringLiteral("\\x") +
+                   QString::number(c.unicode() - 0xDC00, 16).toUpper().rightJustified(2, u'0');
         } else {
             out += c;
         }
@@ -34,6 +39,15 @@ QString UnescapeValue(QStringView value) {
             continue;
         }
         const QChar next = value[++i];
+        if (next == u'x' && i + 2 < value.size()) {
+            bool isHex = false;
+            const int byte = value.sliced(i + 1, 2).toInt(&isHex, 16);
+            if (isHex && byte >= 0x80) {
+                out += QChar(static_cast<char16_t>(0xDC00 + byte));
+                i += 2;
+                continue;
+            }
+        }
         out += next == u'n' ? QChar(u'\n') : next == u'r' ? QChar(u'\r') : next;
     }
     return out;

@@ -34,6 +34,9 @@ TEST(FileErrorText, NamesTheCauseAndThePath) {
     EXPECT_EQ(write(EROFS),
               "Unable to write to /m/a.smf, it is read-only or opened by someone else.");
     EXPECT_EQ(write(EPERM), write(EACCES));
+    // Making the save's file in its folder: a refusal is the folder's.
+    EXPECT_EQ(FileErrorText(FileOperation::CreateInFolder, EROFS, "/m/a.smf"),
+              "Unable to write to /m/a.smf, its folder cannot be written to.");
     EXPECT_EQ(write(ENOSPC), "Destination disk drive is full.");
     EXPECT_EQ(read(EIO), "An unexpected error occurred while reading /m/a.smf.");
     EXPECT_EQ(write(EFBIG), "An unexpected error occurred while writing /m/a.smf.");
@@ -195,6 +198,18 @@ TEST_F(DocFileTest, ReadOnlyFileIsNotReplaced) {
     EXPECT_FALSE(doc.SaveDocument(path));
     EXPECT_EQ(ui.messages[0], FileErrorText(FileOperation::Write, EACCES, path));
     EXPECT_EQ(fs::file_size(path), 3u);
+}
+
+// A writable file in a folder that may not be written: the folder is what to fix.
+TEST_F(DocFileTest, ReadOnlyFolderIsNamedAsTheCause) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root may write any folder";
+    fs::create_directory(dir / "sub");
+    const std::string path = PathOf("sub/movies.smf");
+    std::ofstream(path) << "old";
+    fs::permissions(dir / "sub", fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(doc.SaveDocument(path));
+    fs::permissions(dir / "sub", fs::perms::owner_all);
+    EXPECT_EQ(ui.messages, std::vector{FileErrorText(FileOperation::CreateInFolder, EACCES, path)});
 }
 
 }  // namespace

@@ -203,6 +203,21 @@ TEST(FindWalk, EditsTheFoundMovieAndGoesOnInTheNewOrder) {
     EXPECT_EQ(c.doc.Catalogue().Value(0, Field::MovieName), "Zz match");
 }
 
+// Regression: an edit made at a match was shown only when the walk ended, after the questions.
+TEST(FindWalk, ShowsEachEditBeforeAskingToGoOn) {
+    Catalogue c({{.title = "Aa"}, {.title = "Ab"}});
+    c.ui.entryAnswers = {ToRecord({.title = "Zz match"})};
+    c.ui.messageAnswers = {MessageAnswer::Cancel};
+    c.ui.findAnswers.push_back(FindSettings{"a", false, false});
+    const int updates = c.ui.updates;
+    const int changes = c.ui.documentChanges;
+    c.doc.Execute(CommandId::Find);
+    ASSERT_EQ(c.ui.messages, Titles{std::string(msg::kContinueFind)});
+    // The change had ended for the window (its modified mark) and the list was updated.
+    EXPECT_EQ(c.ui.messageMoments[0].documentChanges, changes + 2);
+    EXPECT_EQ(c.ui.messageMoments[0].updates, updates + 1);
+}
+
 TEST(FindWalk, SurvivesAnEditThatHidesMoviesFromTheListing) {
     Catalogue c({{.title = "Aa"}, {.title = "Ab"}, {.title = "Zz"}});
     c.ui.filterAnswers.push_back(std::array<std::string, kFilterCount>{

@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include "file_names.h"
+
 using namespace reelkeep;
 
 namespace {
@@ -54,6 +56,20 @@ private slots:
     void namesTheArgumentAtFault() {
         QFETCH(QStringList, arguments);
         QTEST(Parse(arguments).error, "error");
+    }
+
+    // Names from old disks are not UTF-8: each byte must survive argv to the file and back,
+    // and valid UTF-8 must read as before.
+    void fileNamesKeepTheirBytes() {
+        // Latin-1, overlong, a surrogate, cut short, past Unicode, and UTF-8 with 4 bytes.
+        for (const char* name : {"/old/caf\xe9", "\xc0\xaf", "\xed\xa0\x80", "cut \xe2\x82",
+                                 "\xf4\x90\x80\x80", "\xf0\x9f\x8e\xac"}) {
+            const char* argv[] = {"reelkeep", name};
+            const QString file = ParseCommandLine(ArgumentList(2, argv)).file;
+            QCOMPARE(PathBytes(AbsolutePath(file)).endsWith(name), true);
+            QCOMPARE(DisplayPath(file), QString::fromUtf8(name));
+        }
+        QCOMPARE(DisplayFileName(PathFromBytes("/old/caf\xe9")), QStringLiteral("caf\ufffd"));
     }
 };
 

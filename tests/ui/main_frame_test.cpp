@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
@@ -172,6 +173,24 @@ private slots:
     void aWindowLargerThanItsScreenIsShrunkToFit() {
         CMainFrame& frame = StartedApp("[Window size]\nRect=0100 0050 9000 8000\n").Frame();
         QTRY_VERIFY(frame.screen()->availableGeometry().contains(frame.frameGeometry()));
+    }
+
+    // Regression: commands ran without a wait cursor. A dialog of the command's own shows the
+    // normal one; a question the window asks through no window of its own keeps the wait.
+    void commandsRunUnderTheWaitCursorButTheirDialogsDoNot() {
+        CReelkeepApp& app = StartedApp();
+        FillCatalogue(app.Doc());
+        const auto shape = [] { return QApplication::overrideCursor()->shape(); };
+        QList<Qt::CursorShape> shapes;
+        harness_.dialogs->onMessage = [&] {
+            QMessageBox box;
+            QTimer::singleShot(0, &box, [&] { shapes << shape() << (box.reject(), shape()); });
+            shapes << shape() << (box.exec(), shape());
+        };
+        app.Frame().ExecuteCommand(CommandId::FileNew);  // the save question, cancelled
+        QCOMPARE(shapes, (QList{Qt::WaitCursor, Qt::ArrowCursor, Qt::WaitCursor, Qt::WaitCursor}));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        app.Doc().SetModified(false);
     }
 
     void menusHoldEveryItemWithItsAccelerator() {

@@ -2,14 +2,19 @@
 // larger, truncated and damaged files. The view is made to paint while the load runs, and must
 // show the picture it had before; messages come once the catalogue is whole again.
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #include "doc_steps.h"
+#include "file_names.h"
 #include "frame_test_util.h"
 #include "main_frame.h"
 #include "qt_text.h"
+#include "recovery_copy.h"
+#include "reelkeep_app.h"
 #include "reelkeep_view.h"
 #include "silent_ui.h"
 #include "status_progress.h"
@@ -238,6 +243,40 @@ private slots:
                  QStringList(2, QStringLiteral("The file shared.smf was changed by another program "
                                                "after Reelkeep opened it.\n\nReplace it with "
                                                "this catalogue?")));
+    }
+
+    // A run that crashed with one movie of path deleted, then a start that recovers it.
+    CMainFrame& RecoverAfterACrash(const QString& path, const QStringList& arguments) {
+        harness_.StartedApp().Frame().OpenHandedFile(path);
+        DocSteps(harness_.app->Doc()).PurgeDeletedRecords({true});
+        harness_.app->Doc().SetModified(true);
+        harness_.app->Frame().Recovery().WriteIfModified(true);
+        harness_.NewApp();  // the crashed run ends without closing
+        harness_.dialogs->recoverAnswers = {true};
+        harness_.app->Start(QStringList{QStringLiteral("reelkeep")} + arguments);
+        return harness_.app->Frame();
+    }
+
+    // Regressions: naming the recovered catalogue's own file (here through a link) asked to
+    // save the recovered changes, and No threw them away; a missing file was found missing only
+    // after that question. A name that is not UTF-8 comes back whole from the recovery marker.
+    void theRecoveredCataloguesOwnFileShowsTheRecoveredChanges() {
+        const QString latin1 = PathFromBytes(QFile::encodeName(Path("caf")) + "\xe9");
+        std::filesystem::copy_file(FromQt(Path("three.smf")), CorePath(latin1));
+        // Qt's own removal of the folder cannot see such a name.
+        const auto removeLatin1 = qScopeGuard([&] { std::remove(CorePath(latin1).c_str()); });
+        std::filesystem::create_symlink(CorePath(latin1), FromQt(Path("link.smf")));
+        CMainFrame& frame = RecoverAfterACrash(latin1, {Path("link.smf")});
+        QCOMPARE(harness_.dialogs->messages, QStringList());
+        QCOMPARE(ShownTitle(frame), QStringLiteral("caf\ufffd* - Reelkeep"));
+        QCOMPARE(harness_.app->Doc().Catalogue().Count(), 2U);
+        frame.OpenHandedFile(Path("nowhere.smf"));
+        frame.OpenHandedFile(Path("six.smf"));  // another file still asks first
+        QCOMPARE(harness_.dialogs->messages.size(), 2);
+        QVERIFY(harness_.dialogs->messages[0].contains(QStringLiteral("Cannot find this file")));
+        QCOMPARE(harness_.dialogs->messages[1], QStringLiteral("Save changes to caf\ufffd?"));
+        QVERIFY(frame.Lifetime().Save());
+        QVERIFY(harness_.StoreText().contains(QStringLiteral("caf\\xE9")));  // recent files
     }
 };
 

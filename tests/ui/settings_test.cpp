@@ -67,13 +67,16 @@ private slots:
     }
 
     void valuesSurviveARoundTripWhateverTheyHold() {
-        const QString tricky = QStringLiteral("  lead\\ing\nline two\r=;#[x] ");
+        // With a byte of a file name that is not UTF-8 (kept as U+DCE9), and the text "\xE9".
+        const QString tricky = QStringLiteral("  lead\\ing\nline two\r=;#[x] caf") + QChar(0xDCE9) +
+                               QStringLiteral(".smf \\xE9");
         QSettings::SettingsMap map;
         map.insert(QStringLiteral("Sec tion/Na me"), tricky);
         map.insert(QStringLiteral("Top"), 7);
         QBuffer buffer;
         buffer.open(QIODevice::ReadWrite);
         QVERIFY(WritePlainIni(buffer, map));
+        QVERIFY(buffer.data().contains("caf\\xE9.smf \\\\xE9"));
         buffer.seek(0);
         QSettings::SettingsMap back;
         QVERIFY(ReadPlainIni(buffer, back));

@@ -168,7 +168,7 @@ private slots:
         const QList<QByteArray> bad = {
             Request(0xFFFFFFFFU, "x"),                                  // oversized
             Request(static_cast<quint32>(path.size()), path + "tail"),  // more than it said
-            Request(4, "\xff\xfe\xfd\xfc"),                             // not UTF-8
+            Request(4, "\xff\xfe\xfd\xfc"),                             // relative
             Request(10, "sample.smf"),                                  // relative
             Request(5, QByteArray("/a\0bc", 5)),                        // a NUL inside
             QByteArray("\0\0", 2),                                      // cut short

@@ -1,4 +1,5 @@
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "find_match.h"
@@ -85,6 +86,13 @@ void CReelkeepDoc::FindCommand() {
             ui_.SelectOnly(k, true);
             ModifyCommand();
             RecheckModified(*this, record, matcher, matches);
+            // The question comes with the change in sight: the list shows the movie as it is now
+            // and the window is marked modified. The document is consistent between steps.
+            if (changeDepth_ > 0) {
+                ui_.EndDocumentChange();
+                if (std::exchange(viewUpdatePending_, false)) UpdateViews();
+                ui_.BeginDocumentChange();
+            }
             const MessageAnswer answer = ui_.ShowMessage(
                 msg::kContinueFind, MessageButtons::OkCancel, MessageIcon::Question);
             if (answer != MessageAnswer::Ok) {

@@ -103,6 +103,8 @@ inline constexpr std::string_view kAccessRead =
     REELKEEP_TEXT("Core", "Unable to read from %1, it is opened by someone else.");
 inline constexpr std::string_view kAccessWrite =
     REELKEEP_TEXT("Core", "Unable to write to %1, it is read-only or opened by someone else.");
+inline constexpr std::string_view kFolderNotWritable =
+    REELKEEP_TEXT("Core", "Unable to write to %1, its folder cannot be written to.");
 inline constexpr std::string_view kReadError =
     REELKEEP_TEXT("Core", "An unexpected error occurred while reading %1.");
 inline constexpr std::string_view kWriteError =

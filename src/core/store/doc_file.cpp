@@ -204,7 +204,7 @@ bool CReelkeepDoc::SaveDocument(const std::string& path, const FileCalls& calls)
         WriteFileAtomically(
             path, [this](ByteSink& sink) { WriteDocument(sink); }, calls);
     } catch (const FileError& error) {
-        Warn(ui_, FileErrorText(FileOperation::Write, error.ErrorNumber(), path, ui_.Language()));
+        Warn(ui_, FileErrorText(error.WriteOperation(), error.ErrorNumber(), path, ui_.Language()));
         return false;
     } catch (const std::exception&) {
         Warn(ui_, FileErrorText(FileOperation::Write, 0, path, ui_.Language()));

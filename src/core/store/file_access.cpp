@@ -186,7 +186,7 @@ void WriteFileAtomically(const std::string& path, const std::function<void(ByteS
         temporary = TemporaryNameFor(target);
         fd = calls.Open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, createMode);
         if (fd < 0 && (errno != EEXIST || attempt == kTemporaryNameAttempts - 1)) {
-            throw FileError(errno);
+            throw FileError(errno, true);
         }
     }
     const auto fail = [&](int error) {

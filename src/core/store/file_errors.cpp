@@ -10,6 +10,8 @@ namespace {
 
 std::string_view TemplateFor(FileOperation op, int errorNumber) {
     const bool reading = op == FileOperation::Read;
+    const bool refused = errorNumber == EACCES || errorNumber == EPERM || errorNumber == EROFS;
+    if (op == FileOperation::CreateInFolder && refused) return msg::kFolderNotWritable;
     switch (errorNumber) {
         case 0:
             return reading ? msg::kFailedToOpen : msg::kFailedToSave;

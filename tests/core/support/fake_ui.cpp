@@ -20,6 +20,7 @@ std::optional<T> Next(std::deque<std::optional<T>>& queue) {
 
 MessageAnswer FakeUI::ShowMessage(std::string_view text, MessageButtons, MessageIcon) {
     messages.emplace_back(text);
+    messageMoments.push_back({updates, documentChanges});
     if (doc != nullptr) ExpectConsistent(*doc);
     if (messageAnswers.empty()) return MessageAnswer::Ok;
     const MessageAnswer answer = messageAnswers.front();

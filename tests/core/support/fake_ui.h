@@ -34,6 +34,11 @@ public:
     int headingRepaints = 0;
     std::vector<std::string> deleteQuestions;
     std::vector<EntryDialogValues> entryDialogsShown;
+    // What the window had been shown when each message came.
+    struct MessageMoment {
+        int updates, documentChanges;
+    };
+    std::vector<MessageMoment> messageMoments;
 
     // Scripted answers.
     std::deque<MessageAnswer> messageAnswers;
