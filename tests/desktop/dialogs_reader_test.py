@@ -11,13 +11,13 @@ as it knows them, every fifth of a second."""
 
 import json
 import os
-import signal
 import sys
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
-from desktop_test import SKIP, Desktop, Failure, Skip, check, check_alive, wait_for  # noqa: E402
+import desktop_test  # noqa: E402
+from desktop_test import check, check_alive, wait_for  # noqa: E402
 
 HEADINGS = ["Director", "Year", "Studio", "Condition"]  # the generated catalogues' own
 
@@ -133,41 +133,25 @@ def entry_labels(d):
     check_alive(window)
 
 
-CASES = {
-    "reader_status_bar": status_bar,
-    "reader_entry_labels": entry_labels,
-}
+def on_reader_bus(case):
+    """The case's own reads go to the desktop's accessibility bus."""
+    def run(d):
+        os.environ.clear()
+        os.environ.update(d.env)
+        case(d)
+    return run
 
 
 def main():
     if sys.argv[1] == "--listen":
         listen(sys.argv[2])
         return 0
-    reelkeep, cli, case = sys.argv[1:4]
-    desktop = Desktop(os.path.abspath(reelkeep), os.path.abspath(cli))
-
-    def give_up(signum, _frame):
-        raise Failure(f"signal {signum}: the case ran out of time")
-    signal.signal(signal.SIGTERM, give_up)
-    signal.signal(signal.SIGALRM, give_up)
-    signal.alarm(100)
-    try:
-        desktop.start(screen_reader=True)
-        # The test's own reads go to the desktop's accessibility bus.
-        os.environ.clear()
-        os.environ.update(desktop.env)
-        CASES[case](desktop)
-    except Skip as skip:
-        print(f"skipped: {skip}")
-        return SKIP
-    except Failure as failure:
-        print(f"FAILED: {failure}")
-        return 1
-    finally:
-        signal.alarm(0)
-        desktop.close()
-    print("passed")
-    return 0
+    # desktop_test.py's runner, with these cases.
+    desktop_test.CASES.update({
+        "reader_status_bar": (on_reader_bus(status_bar), {"screen_reader": True}),
+        "reader_entry_labels": (on_reader_bus(entry_labels), {"screen_reader": True}),
+    })
+    return desktop_test.main()
 
 
 if __name__ == "__main__":
