@@ -1,6 +1,7 @@
 #include "view_accessible.h"
 
 #include <QAccessibleEvent>
+#include <QPointer>
 #include <algorithm>
 #include <climits>
 
@@ -15,6 +16,47 @@ namespace {
 QAccessibleInterface* MakeViewAccessible(const QString& className, QObject* object) {
     if (className != QLatin1String(CReelkeepView::staticMetaObject.className())) return nullptr;
     return new CViewAccessible(static_cast<CReelkeepView*>(object));
+}
+
+QAccessible::UpdateHandler forwardTo = nullptr;
+
+// The target of the last focus event that went out.
+QPointer<QObject> lastFocusObject;
+int lastFocusChild = -1;
+
+void Filter(QAccessibleEvent* event);
+
+void Forward(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Focus) {
+        lastFocusObject = event->object();
+        lastFocusChild = event->child();
+    }
+    if (forwardTo != nullptr) {
+        forwardTo(event);
+        return;
+    }
+    // Without a handler, the event goes on to the platform's bridge.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(Filter);
+}
+
+// Qt reports the view itself as focused after each focus-in, when the row was just spoken; a
+// reader told that the list has the focus counts its million items one by one. The focus
+// belongs to the focus row, so that event becomes the row's, or goes when the row has it.
+void Filter(QAccessibleEvent* event) {
+    auto* view = event->type() == QAccessible::Focus && event->child() < 0
+                     ? qobject_cast<CReelkeepView*>(event->object())
+                     : nullptr;
+    if (view == nullptr || view->AccessibleRowCount() == 0) {
+        Forward(event);
+        return;
+    }
+    const int row = static_cast<int>(view->FocusRow());
+    if (lastFocusObject == view && lastFocusChild == row) return;
+    QAccessibleEvent rowEvent(view, QAccessible::Focus);
+    rowEvent.setChild(row);
+    Forward(&rowEvent);
 }
 
 // Events go out only while a reader listens: building them costs the reader's queries.
@@ -34,13 +76,21 @@ CViewAccessible::CViewAccessible(CReelkeepView* view)
 void CViewAccessible::Install() {
     static const bool installed = [] {
         QAccessible::installFactory(MakeViewAccessible);
+        QAccessible::installUpdateHandler(Filter);
         return true;
     }();
     (void)installed;
 }
 
+void CViewAccessible::ForwardTo(QAccessible::UpdateHandler handler) { forwardTo = handler; }
+
 void CViewAccessible::AnnounceFocusRow(CReelkeepView& view) {
-    if (!Listened(view) || !view.hasFocus() || view.AccessibleRowCount() == 0) return;
+    // While the document changes the rows have no texts to speak: the row is spoken when the
+    // change ends.
+    if (!Listened(view) || !view.hasFocus() || view.AccessibleRowCount() == 0 ||
+        !view.AccessibleRowText(view.FocusRow())) {
+        return;
+    }
     SendForRow(view, QAccessible::Focus, view.FocusRow());
 }
 
@@ -58,6 +108,10 @@ void CViewAccessible::AnnounceSelection(CReelkeepView& view) {
     if (!Listened(view)) return;
     QAccessibleEvent event(&view, QAccessible::SelectionWithin);
     QAccessible::updateAccessibility(&event);
+    // Only the focus row's state is sent: one event, however many rows changed.
+    if (view.AccessibleRowCount() == 0) return;
+    const std::uint32_t row = view.FocusRow();
+    AnnounceRowSelection(view, row, view.Selection().IsSelected(row));
 }
 
 void CViewAccessible::AnnounceListing(CReelkeepView& view) {

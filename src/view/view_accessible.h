@@ -14,13 +14,18 @@ class CViewAccessible : public QAccessibleWidget {
 public:
     explicit CViewAccessible(CReelkeepView* view);
 
-    // Makes the accessibility framework build this for every catalogue view.
+    // Makes the accessibility framework build this for every catalogue view, and turns the
+    // focus events Qt sends for the view itself into events for its focus row.
     static void Install();
+    // Where the events go after that turn: the platform's bridge, or a test's handler.
+    static void ForwardTo(QAccessible::UpdateHandler handler);
 
-    // The focus row moved (or the view got the focus): the reader speaks the row.
+    // The focus row moved (or the view got the focus, or the rows changed): the reader speaks
+    // the row, with its selected state.
     static void AnnounceFocusRow(CReelkeepView& view);
     // One row was selected or unselected, or any other change to the selection.
     static void AnnounceRowSelection(CReelkeepView& view, std::uint32_t row, bool selected);
+    // Many rows at once (Select All, Shift+Ctrl+arrows): the focus row's state tells the reader.
     static void AnnounceSelection(CReelkeepView& view);
     // Another listing, sort, filter or mode: every row may be another one.
     static void AnnounceListing(CReelkeepView& view);

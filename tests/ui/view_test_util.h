@@ -30,6 +30,10 @@ public:
         return view ? view->Selection().flags() : std::vector<std::uint32_t>{};
     }
     bool RowsSelected() const override { return view && view->Selection().present(); }
+    std::vector<std::uint32_t> ActedRowFlags() const override {
+        return view ? view->ActedRowFlags() : std::vector<std::uint32_t>{};
+    }
+    bool RowsToActOn() const override { return view && view->RowsToActOn(); }
     void ClearSelection() override {
         if (view) view->ClearSelection();
     }
