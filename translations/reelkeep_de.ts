@@ -1614,6 +1614,14 @@ Reelkeep importiert höchstens 1.000 Spalten.</translation>
 <context>
     <name>RowTexts</name>
     <message>
+        <source>%1, selected</source>
+        <translation>%1, ausgewählt</translation>
+    </message>
+    <message>
+        <source>%1, not selected</source>
+        <translation>%1, nicht ausgewählt</translation>
+    </message>
+    <message>
         <source>Movie Name</source>
         <translation>Filmtitel</translation>
     </message>

@@ -146,6 +146,10 @@ RowText RowTexts::Of(const CCatalogueDisplay& doc, const ViewLook& look, std::ui
     return {};
 }
 
+QString RowTexts::NameWithState(const QString& name, bool selected) {
+    return (selected ? tr("%1, selected") : tr("%1, not selected")).arg(name);
+}
+
 QString RowTexts::ListName(DisplayMode mode) {
     switch (mode) {
         case DisplayMode::Normal:

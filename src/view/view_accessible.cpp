@@ -1,6 +1,7 @@
 #include "view_accessible.h"
 
 #include <QAccessibleEvent>
+#include <QApplication>
 #include <QPointer>
 #include <algorithm>
 #include <climits>
@@ -26,6 +27,17 @@ int lastFocusChild = -1;
 
 void Filter(QAccessibleEvent* event);
 
+// Opening a pop-up menu reports the window under it as activated again, after the menu's first
+// item: the reader would speak the window's title over the menu.
+bool WindowReactivatedUnderPopUp(QAccessibleEvent* event) {
+    if (event->type() != QAccessible::StateChanged || QApplication::activePopupWidget() == nullptr)
+        return false;
+    const auto* change = static_cast<QAccessibleStateChangeEvent*>(event);
+    const auto* widget = qobject_cast<QWidget*>(event->object());
+    return change->changedStates().active && widget != nullptr && widget->isWindow() &&
+           widget != QApplication::activePopupWidget();
+}
+
 void Forward(QAccessibleEvent* event) {
     if (event->type() == QAccessible::Focus) {
         lastFocusObject = event->object();
@@ -45,6 +57,7 @@ void Forward(QAccessibleEvent* event) {
 // reader told that the list has the focus counts its million items one by one. The focus
 // belongs to the focus row, so that event becomes the row's, or goes when the row has it.
 void Filter(QAccessibleEvent* event) {
+    if (WindowReactivatedUnderPopUp(event)) return;
     auto* view = event->type() == QAccessible::Focus && event->child() < 0
                      ? qobject_cast<CReelkeepView*>(event->object())
                      : nullptr;
@@ -112,6 +125,13 @@ void CViewAccessible::AnnounceSelection(CReelkeepView& view) {
     if (view.AccessibleRowCount() == 0) return;
     const std::uint32_t row = view.FocusRow();
     AnnounceRowSelection(view, row, view.Selection().IsSelected(row));
+}
+
+void CViewAccessible::AnnounceFocusRowAgain(CReelkeepView& view) {
+    // A reader speaks a focus event only for an object it is not on, and ignores a list
+    // item's new name: the row is announced as a new object.
+    view.AccessibleRows().Release();
+    AnnounceFocusRow(view);
 }
 
 void CViewAccessible::AnnounceListing(CReelkeepView& view) {

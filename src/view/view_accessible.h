@@ -27,6 +27,8 @@ public:
     static void AnnounceRowSelection(CReelkeepView& view, std::uint32_t row, bool selected);
     // Many rows at once (Select All, Shift+Ctrl+arrows): the focus row's state tells the reader.
     static void AnnounceSelection(CReelkeepView& view);
+    // The focus row changed in place (Select All): the reader speaks it again, with its state.
+    static void AnnounceFocusRowAgain(CReelkeepView& view);
     // Another listing, sort, filter or mode: every row may be another one.
     static void AnnounceListing(CReelkeepView& view);
 

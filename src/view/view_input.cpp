@@ -315,6 +315,7 @@ void CReelkeepView::Execute(CommandId id) {
             // Counted in the rows on screen, so labels select as labels.
             selection_.ToggleAll(CurrentRowCount());
             SelectionEdited();
+            CViewAccessible::AnnounceFocusRowAgain(*this);
             break;
         case CommandId::LargeLabels:
             SetLargeLabels(true);
