@@ -19,6 +19,8 @@ public:
     static void Install();
     // Where the events go after that turn: the platform's bridge, or a test's handler.
     static void ForwardTo(QAccessible::UpdateHandler handler);
+    // An event as Qt hands it over, through the same turn.
+    static void Deliver(QAccessibleEvent* event);
 
     // The focus row moved (or the view got the focus, or the rows changed): the reader speaks
     // the row, with its selected state.
