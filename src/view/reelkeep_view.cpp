@@ -63,16 +63,20 @@ void CReelkeepView::OnUpdate() {
     // What Go to Entry was typed for, or the list dragged in, may be gone.
     emit documentUpdated();
     drag_.reset();
-    // Another catalogue or mode starts at the top. In the same listing the focus row follows
-    // its movie when the rows are the same ones (a Modify that sorts it elsewhere), else keeps
-    // its place (a Delete leaves it on the next movie).
+    // Another catalogue or mode starts at the top, and so does another row count, but for a
+    // focus row kept below the first page. In the same listing the focus row follows its
+    // movie when the rows are the same ones (a Modify that sorts it elsewhere), else keeps its
+    // place (a Delete leaves it on the next movie).
     const ShownListing listing = ListingOf(doc_);
     const std::uint32_t focusBefore = focusRow_;
+    const bool sameRows = listing.rowCount == shown_.rowCount;
     if (listing.catalogue != shown_.catalogue || listing.mode != shown_.mode ||
         listing.style != shown_.style) {
         ResetScroll();
         focusRow_ = 0;
-    } else if (listing.rowCount == shown_.rowCount && focusRecord_) {
+    } else if (!sameRows) {
+        ResetScroll();
+    } else if (focusRecord_) {
         focusRow_ = RowOfRecord(*focusRecord_).value_or(focusRow_);
     }
     focusRecord_.reset();
@@ -81,7 +85,7 @@ void CReelkeepView::OnUpdate() {
     // The rows a screen reader holds may name other movies now.
     accessibleRows_.Release();
     Relayout();
-    if (focusRow_ != focusBefore) ShowFocusRow();
+    if (focusRow_ != focusBefore || !sameRows) ShowFocusRow();
     CViewAccessible::AnnounceListing(*this);
     CViewAccessible::AnnounceFocusRow(*this);
     announceWhenThawed_ = frozen_;

@@ -95,8 +95,10 @@ void SendForRow(CReelkeepView& view, QAccessible::Event type, std::uint32_t row)
 
 }  // namespace
 
+// A table, not a list: a reader entering a list counts its items one by one to say how many
+// there are, a million calls; a table's size it asks of the table, or leaves unsaid.
 CViewAccessible::CViewAccessible(CReelkeepView* view)
-    : QAccessibleWidget(view, QAccessible::List) {}
+    : QAccessibleWidget(view, QAccessible::Table) {}
 
 void CViewAccessible::Install() {
     static const bool installed = [] {

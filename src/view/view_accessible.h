@@ -7,7 +7,7 @@ namespace reelkeep {
 
 class CReelkeepView;
 
-// The catalogue view as a screen reader sees it: a list named after the display mode, whose
+// The catalogue view as a screen reader sees it: a table named after the display mode, whose
 // items are the rows shown (made only when asked for), and the events that tell the reader
 // what changed. Nothing is sent while no reader listens.
 class CViewAccessible : public QAccessibleWidget {
