@@ -39,6 +39,15 @@ QRect CRowAccessible::rect() const {
     return {area->mapToGlobal(r.topLeft()), r.size()};
 }
 
+void* CRowAccessible::interface_cast(QAccessible::InterfaceType t) {
+    if (t == QAccessible::TableCellInterface) {
+        return static_cast<QAccessibleTableCellInterface*>(this);
+    }
+    return nullptr;
+}
+
+bool CRowAccessible::isSelected() const { return isValid() && view_->Selection().IsSelected(row_); }
+
 QAccessible::State CRowAccessible::state() const {
     QAccessible::State s;
     if (!isValid()) {

@@ -175,6 +175,40 @@ int CViewAccessible::indexOfChild(const QAccessibleInterface* child) const {
     return row != nullptr && row->isValid() ? static_cast<int>(row->Row()) : -1;
 }
 
+void* CViewAccessible::interface_cast(QAccessible::InterfaceType t) {
+    if (t == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+}
+
+QAccessibleInterface* CViewAccessible::cellAt(int row, int column) const {
+    return column == 0 ? child(row) : nullptr;
+}
+
+QList<QAccessibleInterface*> CViewAccessible::selectedCells() const {
+    QList<QAccessibleInterface*> cells;
+    for (const int row : selectedRows()) cells.append(child(row));
+    return cells;
+}
+
+int CViewAccessible::selectedRowCount() const {
+    const std::size_t count = View().Selection().CountSelected();
+    return static_cast<int>(std::min<std::size_t>(count, static_cast<std::size_t>(childCount())));
+}
+
+QList<int> CViewAccessible::selectedRows() const {
+    QList<int> rows;
+    const SelectionFlags& selection = View().Selection();
+    const int count = childCount();
+    for (int row = 0; row < count && rows.size() < qsizetype{CAccessibleRows::kMaxRows}; ++row) {
+        if (selection.IsSelected(static_cast<std::size_t>(row))) rows.append(row);
+    }
+    return rows;
+}
+
+bool CViewAccessible::isRowSelected(int row) const {
+    return row >= 0 && View().Selection().IsSelected(static_cast<std::size_t>(row));
+}
+
 QAccessibleInterface* CViewAccessible::childAt(int x, int y) const {
     CReelkeepView& view = View();
     const std::optional<std::uint32_t> row =

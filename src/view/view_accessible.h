@@ -10,7 +10,7 @@ class CReelkeepView;
 // The catalogue view as a screen reader sees it: a table named after the display mode, whose
 // items are the rows shown (made only when asked for), and the events that tell the reader
 // what changed. Nothing is sent while no reader listens.
-class CViewAccessible : public QAccessibleWidget {
+class CViewAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit CViewAccessible(CReelkeepView* view);
 
@@ -41,6 +41,33 @@ public:
     QAccessibleInterface* focusChild() const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType t) override;
+
+    // One column, a row per row shown. The selected rows listed are the first
+    // CAccessibleRows::kMaxRows of them, found in one pass that stops there: with a million
+    // selected, a reader asking for the list gets a screenful, and their number in full.
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override;
+    int selectedCellCount() const override { return selectedRowCount(); }
+    QList<QAccessibleInterface*> selectedCells() const override;
+    QString columnDescription(int) const override { return {}; }
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override;
+    int columnCount() const override { return 1; }
+    int rowCount() const override { return childCount(); }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override;
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int row) const override;
+    // The selection is the user's, made with the keyboard or the mouse.
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    // Row interfaces are dropped on every update, which reports the change itself.
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
     CReelkeepView& View() const;

@@ -157,6 +157,13 @@ private slots:
         QCOMPARE(tree->indexOfChild(row), 1);
         QCOMPARE(row->parent(), tree);
         QVERIFY(tree->child(29)->state().offscreen);
+        // A one-column table that lists at most a bounded number of selected rows.
+        QCOMPARE(tree->tableInterface()->cellAt(1, 0), row);
+        QCOMPARE(row->tableCellInterface()->rowIndex(), 1);
+        f.view.Execute(CommandId::SelectAll);  // toggles: nothing selected now
+        f.view.Execute(CommandId::SelectAll);
+        QCOMPARE(tree->tableInterface()->selectedRowCount(), 30);
+        QCOMPARE(tree->tableInterface()->selectedRows().size(), 30);
 
         // Rows are made as asked for, a bounded number kept, and all dropped on an update.
         for (int r = 0; r < 30; ++r) tree->child(r);
