@@ -156,6 +156,15 @@ def commands(d, movies):
     time.sleep(0.5)
     d.keys(wid, "F6")
     listener.wait_focus(named(titles[3]), since, "F6 twice")
+    # View › Filters with OK, Go to Entry closed, Options closed: back on the same movie.
+    for letter, title, key in (("i", "^Filters$", "Return"), ("g", "^Go To Entry$", "Escape"),
+                               ("p", "^Options$", "Escape")):
+        since = listener.mark()
+        d.keys(wid, "alt+v", letter)
+        dialog = d.window(title)
+        d.keys(dialog, key)
+        wait_for(lambda: d.no_window(title), f"{title} to close")
+        listener.wait_focus(named(titles[3]), since, f"{title} closed with {key}")
     check_alive(window)
 
 

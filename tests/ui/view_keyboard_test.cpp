@@ -152,6 +152,7 @@ private slots:
         QAccessibleInterface* row = tree->child(1);
         QCOMPARE(row->text(QAccessible::Name), QStringLiteral("Movie 001, selected"));
         QVERIFY(row->text(QAccessible::Description).contains(QStringLiteral("Rating: PG")));
+        QVERIFY(!row->text(QAccessible::Description).contains(QStringLiteral("Movie 001")));
         QVERIFY(row->state().selected);
         QCOMPARE(row->state().focused, f.view.hasFocus());
         QCOMPARE(tree->indexOfChild(row), 1);
@@ -172,6 +173,16 @@ private slots:
         QCOMPARE(f.view.AccessibleRows().Count(), std::size_t{0});
         QCOMPARE(tree->child(0)->text(QAccessible::Name),
                  QStringLiteral("Tape 1: Movie 000, not selected"));
+        // A new movie's empty fields say nothing.
+        RecordValues bare;
+        bare[FieldIndex(Field::MovieName)] = "Zulu";
+        DocSteps(f.doc).AppendRecord(bare);
+        DocSteps(f.doc).DisplayNormalViewCommand();
+        DocSteps(f.doc).RebuildDisplayOrder();
+        DocSteps(f.doc).TitleSort();
+        f.view.OnUpdate();
+        QCOMPARE(tree->child(30)->text(QAccessible::Name), QStringLiteral("Zulu, not selected"));
+        QCOMPARE(tree->child(30)->text(QAccessible::Description), QString());
     }
 };
 
