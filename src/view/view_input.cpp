@@ -254,6 +254,7 @@ void CReelkeepView::SelectOnly(std::uint32_t row, bool selected) {
     emit selectionChanged();
     CViewAccessible::AnnounceSelection(*this);
     CViewAccessible::AnnounceFocusRow(*this);
+    announceWhenThawed_ = announceWhenThawed_ || frozen_;
 }
 
 void CReelkeepView::SelectRows(std::vector<std::uint32_t> rows) {
