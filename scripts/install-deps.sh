@@ -7,7 +7,8 @@ set -eu
 # (groff-base, man-db); dpkg-dev's dpkg-shlibdeps gives the Debian package its dependencies.
 # The desktop tests run the window on an X server with a window manager, a D-Bus session and a
 # print scheduler of their own, pressing keys with xdotool (imagemagick takes screenshots); the
-# accessibility test reads the window through the AT-SPI bus with pyatspi.
+# accessibility test reads the window through the AT-SPI bus with pyatspi, and the screen reader
+# test runs Orca, speaking through speech-dispatcher and espeak-ng to a null sound device.
 # lupdate and lrelease (qt6-l10n-tools, found through qt6-tools-dev's CMake files) build the
 # translations; qt6-translations-l10n holds Qt's own, for its dialogs and buttons.
 packages="g++ ccache cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
@@ -15,7 +16,7 @@ packages="g++ ccache cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtes
   fonts-dejavu-core clang-tidy clang-format poppler-utils desktop-file-utils appstream
   shared-mime-info libglib2.0-bin groff-base man-db dpkg-dev
   xvfb xauth openbox xdotool dbus-x11 cups cups-client cups-bsd imagemagick python3
-  at-spi2-core python3-pyatspi"
+  at-spi2-core python3-pyatspi orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1642,6 +1642,50 @@ Reelkeep importiert höchstens 1.000 Spalten.</translation>
 <context>
     <name>RowTexts</name>
     <message>
+        <source>%1, selected</source>
+        <translation>%1, ausgewählt</translation>
+    </message>
+    <message>
+        <source>%1, not selected</source>
+        <translation>%1, nicht ausgewählt</translation>
+    </message>
+    <message>
+        <source>Movie Name</source>
+        <translation>Filmtitel</translation>
+    </message>
+    <message>
+        <source>Actors</source>
+        <translation>Darsteller</translation>
+    </message>
+    <message>
+        <source>Movie Type</source>
+        <translation>Filmart</translation>
+    </message>
+    <message>
+        <source>Media Type</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Laufzeit</translation>
+    </message>
+    <message>
+        <source>Tape #</source>
+        <translation>Band-Nr.</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Zählerstand</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Synopsis</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
         <source>Tape %1: %2</source>
         <translation>Band %1: %2</translation>
     </message>
@@ -1673,24 +1717,24 @@ Reelkeep importiert höchstens 1.000 Spalten.</translation>
 <context>
     <name>View</name>
     <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <source>Modify</source>
-        <translation>Ändern</translation>
+        <source>&amp;Modify</source>
+        <translation>Ä&amp;ndern</translation>
     </message>
     <message>
-        <source>Select/Unselect All</source>
-        <translation>Alle auswählen/abwählen</translation>
+        <source>Select/&amp;Unselect All</source>
+        <translation>&amp;Alle auswählen/abwählen</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
+        <source>U&amp;ndo</source>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <source>Find</source>
-        <translation>Suchen</translation>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>&amp;Add a New Field</source>

@@ -113,6 +113,13 @@ std::vector<std::uint32_t> CQtUI::SelectedRowFlags() const {
 
 bool CQtUI::RowsSelected() const { return frame_ && frame_->View().Selection().present(); }
 
+std::vector<std::uint32_t> CQtUI::ActedRowFlags() const {
+    if (!frame_) return {};
+    return frame_->View().ActedRowFlags();
+}
+
+bool CQtUI::RowsToActOn() const { return frame_ && frame_->View().RowsToActOn(); }
+
 void CQtUI::ClearSelection() {
     if (frame_) frame_->View().ClearSelection();
 }

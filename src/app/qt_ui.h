@@ -46,6 +46,8 @@ public:
     bool RunImportDialog(const CsvTable& table, ColumnMapping& mapping) override;
     std::vector<std::uint32_t> SelectedRowFlags() const override;
     bool RowsSelected() const override;
+    std::vector<std::uint32_t> ActedRowFlags() const override;
+    bool RowsToActOn() const override;
     void ClearSelection() override;
     void SelectOnly(std::uint32_t row, bool selected) override;
     void ApplyCustomHeadings(const HeadingTexts& headings, bool repaint) override;

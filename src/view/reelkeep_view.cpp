@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "client_area.h"
 #include "focus_row.h"
@@ -62,19 +63,32 @@ void CReelkeepView::OnUpdate() {
     // What Go to Entry was typed for, or the list dragged in, may be gone.
     emit documentUpdated();
     drag_.reset();
-    // Another catalogue, mode or row count starts at the top.
+    // Another catalogue or mode starts at the top, and so does another row count, but for a
+    // focus row kept below the first page. In the same listing the focus row follows its
+    // movie when the rows are the same ones (a Modify that sorts it elsewhere), else keeps its
+    // place (a Delete leaves it on the next movie).
     const ShownListing listing = ListingOf(doc_);
-    if (!(listing == shown_)) {
+    const std::uint32_t focusBefore = focusRow_;
+    const bool sameRows = listing.rowCount == shown_.rowCount;
+    if (listing.catalogue != shown_.catalogue || listing.mode != shown_.mode ||
+        listing.style != shown_.style) {
         ResetScroll();
         focusRow_ = 0;
+    } else if (!sameRows) {
+        ResetScroll();
+    } else if (focusRecord_) {
+        focusRow_ = RowOfRecord(*focusRecord_).value_or(focusRow_);
     }
+    focusRecord_.reset();
     shown_ = listing;
     selection_.Reset(listing.rowCount);
     // The rows a screen reader holds may name other movies now.
     accessibleRows_.Release();
     Relayout();
+    if (focusRow_ != focusBefore || !sameRows) ShowFocusRow();
     CViewAccessible::AnnounceListing(*this);
     CViewAccessible::AnnounceFocusRow(*this);
+    announceWhenThawed_ = frozen_;
     // An update comes only when the document is consistent: a command that goes on (Find
     // opening Modify) shows the catalogue as it is now.
     if (frozen_) frozenPicture_ = CurrentPicture();
@@ -85,6 +99,7 @@ void CReelkeepView::FreezeDrawing() {
     if (frozen_) return;
     frozenPicture_ = CurrentPicture();
     frozen_ = true;
+    focusRecord_ = RecordOfRow(focusRow_);
 }
 
 void CReelkeepView::ThawDrawing() {
@@ -92,6 +107,26 @@ void CReelkeepView::ThawDrawing() {
     frozen_ = false;
     frozenPicture_ = QPixmap();
     Relayout();
+    if (announceWhenThawed_) CViewAccessible::AnnounceFocusRow(*this);
+    announceWhenThawed_ = false;
+}
+
+// Only the lists of movies have a movie per row; an actor's row or a label is not followed.
+std::optional<std::uint32_t> CReelkeepView::RecordOfRow(std::uint32_t row) const {
+    const DisplayMode mode = doc_.Shown().State().Mode();
+    const std::vector<std::uint32_t>& order = doc_.Shown().Order();
+    if ((mode != DisplayMode::Normal && mode != DisplayMode::OneLine) || row >= order.size()) {
+        return std::nullopt;
+    }
+    return order[row];
+}
+
+// One pass over the order, once per change: a few milliseconds at a million movies.
+std::optional<std::uint32_t> CReelkeepView::RowOfRecord(std::uint32_t record) const {
+    const std::vector<std::uint32_t>& order = doc_.Shown().Order();
+    const auto at = std::find(order.begin(), order.end(), record);
+    if (at == order.end() || !RecordOfRow(0)) return std::nullopt;
+    return static_cast<std::uint32_t>(at - order.begin());
 }
 
 QPixmap CReelkeepView::CurrentPicture() {

@@ -88,6 +88,11 @@ public:
     // The keyboard's row: framed while the view has the focus, moved with Ctrl and the arrow
     // keys, chosen with Space; clicks, Find and Go to Entry put it where they lead.
     std::uint32_t FocusRow() const { return focusRow_; }
+    // What Enter, Modify, Delete and the pop-up menu work on, as in other lists: the selection
+    // when the focus row is in it, else the focus row alone. Flags one per row, as the
+    // selection's.
+    bool RowsToActOn() const;
+    std::vector<std::uint32_t> ActedRowFlags() const;
     // The row under a viewport point, when it is a row of the listing.
     std::optional<std::uint32_t> ShownRowAt(const QPoint& pos) const;
     // A row's area in viewport coordinates, and whether any of it shows below the header.
@@ -181,6 +186,9 @@ private:
     void ToggleFocusRow();
     void ModifyFromKeyboard();
     void ShowRecordMenuAtFocusRow();
+    // The movie shown in a row of a list of movies, and the row a movie is shown in.
+    std::optional<std::uint32_t> RecordOfRow(std::uint32_t row) const;
+    std::optional<std::uint32_t> RowOfRecord(std::uint32_t record) const;
 
     const CReelkeepDoc& doc_;
     ViewLook look_;
@@ -200,6 +208,10 @@ private:
     bool frozen_ = false;
     QPixmap frozenPicture_;
     std::uint32_t focusRow_ = 0;
+    // The focus row's movie when the document began to change, for the row to follow it.
+    std::optional<std::uint32_t> focusRecord_;
+    // An update came while frozen: the reader hears the focus row when the change ends.
+    bool announceWhenThawed_ = false;
     CAccessibleRows accessibleRows_{*this};
 };
 

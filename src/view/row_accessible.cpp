@@ -24,7 +24,7 @@ QString CRowAccessible::text(QAccessible::Text t) const {
     if (const std::optional<RowText> fresh = view_->AccessibleRowText(row_)) text_ = *fresh;
     switch (t) {
         case QAccessible::Name:
-            return text_.name;
+            return RowTexts::NameWithState(text_.name, view_->Selection().IsSelected(row_));
         case QAccessible::Description:
             return text_.description;
         default:
@@ -38,6 +38,15 @@ QRect CRowAccessible::rect() const {
     const QRect r = view_->RowRect(row_);
     return {area->mapToGlobal(r.topLeft()), r.size()};
 }
+
+void* CRowAccessible::interface_cast(QAccessible::InterfaceType t) {
+    if (t == QAccessible::TableCellInterface) {
+        return static_cast<QAccessibleTableCellInterface*>(this);
+    }
+    return nullptr;
+}
+
+bool CRowAccessible::isSelected() const { return isValid() && view_->Selection().IsSelected(row_); }
 
 QAccessible::State CRowAccessible::state() const {
     QAccessible::State s;

@@ -13,7 +13,7 @@ class CReelkeepView;
 // One row of the catalogue as a screen reader sees it: a list item named after its movie (or
 // label), described by the fields the screen shows, with its selected, focused and visible
 // states. Made on demand for rows a reader asks about; it lives until the listing changes.
-class CRowAccessible : public QAccessibleInterface {
+class CRowAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
     CRowAccessible(CReelkeepView& view, std::uint32_t row);
 
@@ -32,6 +32,17 @@ public:
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType t) override;
+
+    // The row's cell of the one-column table.
+    bool isSelected() const override;
+    int columnExtent() const override { return 1; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    int columnIndex() const override { return 0; }
+    int rowExtent() const override { return 1; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int rowIndex() const override { return static_cast<int>(row_); }
+    QAccessibleInterface* table() const override { return parent(); }
 
 private:
     QPointer<CReelkeepView> view_;

@@ -5,13 +5,10 @@
 #include "client_area.h"
 #include "list_columns.h"
 #include "qt_text.h"
-#include "record_strings.h"
 
 namespace reelkeep {
 
 namespace {
-
-namespace rt = recordtext;
 
 // "Caption: value", from a caption as the screen writes it, with or without its colon.
 QString Captioned(QString caption, const QString& value) {
@@ -20,55 +17,93 @@ QString Captioned(QString caption, const QString& value) {
     return caption + QLatin1Char(' ') + value;
 }
 
+// A field's caption in the words of the Enter/Edit Movies dialog; the custom fields under the
+// user's headings.
+QString FieldCaption(const ViewLook& look, Field f) {
+    switch (f) {
+        case Field::MovieName:
+            return RowTexts::tr("Movie Name");
+        case Field::Actor1:
+        case Field::Actor2:
+        case Field::Actor3:
+            return RowTexts::tr("Actors");
+        case Field::MovieType:
+            return RowTexts::tr("Movie Type");
+        case Field::MediaType:
+            return RowTexts::tr("Media Type");
+        case Field::Time:
+            return RowTexts::tr("Time");
+        case Field::TapeNumber:
+            return RowTexts::tr("Tape #");
+        case Field::Counter:
+            return RowTexts::tr("Counter");
+        case Field::Rating:
+            return RowTexts::tr("Rating");
+        case Field::Synopsis:
+            return RowTexts::tr("Synopsis");
+        default:
+            break;
+    }
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
+        if (CustomField(k) == f) return look.headings[k];
+    }
+    return {};
+}
+
+// The fields a row shows, each after its caption; an empty field says nothing.
 class FieldList {
 public:
-    FieldList(const CCatalogueDisplay& doc, std::uint32_t record) : doc_(doc), record_(record) {}
+    FieldList(const CCatalogueDisplay& doc, const ViewLook& look, std::uint32_t record)
+        : doc_(doc), look_(look), record_(record) {}
     QString Value(Field f) const { return CellText(doc_.Catalogue().Value(record_, f)); }
-    void Add(const QString& caption, Field f) { parts_ << Captioned(caption, Value(f)); }
-    void Add(std::string_view caption, Field f) { Add(rt::Tr(caption), f); }
+    void Add(Field f) { AddText(FieldCaption(look_, f), Value(f)); }
     void AddText(const QString& caption, const QString& text) {
-        parts_ << Captioned(caption, text);
+        if (!text.isEmpty()) parts_ << Captioned(caption, text);
     }
     QString Joined() const { return parts_.join(QStringLiteral(", ")); }
 
 private:
     const CCatalogueDisplay& doc_;
+    const ViewLook& look_;
     std::uint32_t record_;
     QStringList parts_;
 };
 
 // A record block's fields in the order the block shows them.
 QString BlockFields(const CCatalogueDisplay& doc, const ViewLook& look, std::uint32_t record) {
-    FieldList fields(doc, record);
-    fields.Add(rt::kTapeNumber, Field::TapeNumber);
-    fields.Add(rt::kTime, Field::Time);
-    fields.Add(rt::kRating, Field::Rating);
-    fields.Add(rt::kCounter, Field::Counter);
-    fields.Add(rt::kMedia, Field::MediaType);
-    fields.Add(rt::kType, Field::MovieType);
+    FieldList fields(doc, look, record);
+    for (const Field f : {Field::TapeNumber, Field::Time, Field::Rating, Field::Counter,
+                          Field::MediaType, Field::MovieType}) {
+        fields.Add(f);
+    }
     QStringList actors;
     for (const Field f : {Field::Actor1, Field::Actor2, Field::Actor3}) {
         const QString actor = fields.Value(f);
         if (!actor.isEmpty()) actors << actor;
     }
-    fields.AddText(rt::Tr(rt::kActors), actors.join(QStringLiteral(", ")));
-    if (look.options.showSynopsis) fields.Add(rt::kSynopsis, Field::Synopsis);
+    fields.AddText(FieldCaption(look, Field::Actor1), actors.join(QStringLiteral(", ")));
+    if (look.options.showSynopsis) fields.Add(Field::Synopsis);
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
-        if (look.options.showCustom[k]) fields.Add(look.headings[k], CustomField(k));
+        if (look.options.showCustom[k]) fields.Add(CustomField(k));
     }
     return fields.Joined();
 }
 
-// A list line's columns under their titles, from the key column on.
+// A list line's columns, from the key column on, but for the title, which the row's name says.
 QString ListFields(const CCatalogueDisplay& doc, const ViewLook& look, std::uint32_t record,
                    std::size_t firstSlot) {
     const ColumnLayout* list = ShownColumnLayout(doc);
     if (list == nullptr) return {};
-    FieldList fields(doc, record);
+    FieldList fields(doc, look, record);
     for (std::size_t k = firstSlot; k < kColumnSlotCount; ++k) {
         if (k != 0 && !SlotPresent(*list, k)) continue;
-        fields.AddText(ColumnTitle(look.columnTitles, list->ids[k]),
-                       ColumnText(doc, record, list->ids[k]));
+        Field f = Field::MovieName;
+        if (!FieldOfColumn(list->ids[k], f)) {
+            fields.AddText(ColumnTitle(look.columnTitles, list->ids[k]),
+                           ColumnText(doc, record, list->ids[k]));
+        } else if (f != Field::MovieName) {
+            fields.Add(f);
+        }
     }
     return fields.Joined();
 }
@@ -89,16 +124,17 @@ RowText RowTexts::Of(const CCatalogueDisplay& doc, const ViewLook& look, std::ui
     switch (doc.State().Mode()) {
         case DisplayMode::Normal: {
             const std::uint32_t record = doc.Order()[row];
-            return {FieldList(doc, record).Value(Field::MovieName), BlockFields(doc, look, record)};
+            return {FieldList(doc, look, record).Value(Field::MovieName),
+                    BlockFields(doc, look, record)};
         }
         case DisplayMode::OneLine: {
             const std::uint32_t record = doc.Order()[row];
-            return {FieldList(doc, record).Value(Field::MovieName),
+            return {FieldList(doc, look, record).Value(Field::MovieName),
                     ListFields(doc, look, record, 0)};
         }
         case DisplayMode::Actors: {
             const std::uint32_t record = doc.ActorRowRecord(row);
-            const QString title = FieldList(doc, record).Value(Field::MovieName);
+            const QString title = FieldList(doc, look, record).Value(Field::MovieName);
             return {tr("%1: %2").arg(CellText(doc.ActorRowActor(row)), title),
                     ListFields(doc, look, record, 1)};
         }
@@ -108,6 +144,10 @@ RowText RowTexts::Of(const CCatalogueDisplay& doc, const ViewLook& look, std::ui
             break;
     }
     return {};
+}
+
+QString RowTexts::NameWithState(const QString& name, bool selected) {
+    return (selected ? tr("%1, selected") : tr("%1, not selected")).arg(name);
 }
 
 QString RowTexts::ListName(DisplayMode mode) {

@@ -22,6 +22,10 @@ class RowTexts {
     Q_DECLARE_TR_FUNCTIONS(RowTexts)
 public:
     static RowText Of(const CCatalogueDisplay& doc, const ViewLook& look, std::uint32_t row);
+    // A row's name with its selected state, the state said in words: a screen reader speaks a
+    // list item's name on arrival and in Where Am I, but not the state of an item whose list
+    // offers no selection interface.
+    static QString NameWithState(const QString& name, bool selected);
     // The catalogue's own name for the mode shown.
     static QString ListName(DisplayMode mode);
 };

@@ -36,6 +36,19 @@ std::optional<RowText> CReelkeepView::AccessibleRowText(std::uint32_t row) const
     return RowTexts::Of(doc_.Shown(), look_, row);
 }
 
+bool CReelkeepView::RowsToActOn() const {
+    return selection_.present() || focusRow_ < CurrentRowCount();
+}
+
+std::vector<std::uint32_t> CReelkeepView::ActedRowFlags() const {
+    if (selection_.present() && selection_.IsSelected(focusRow_)) return selection_.flags();
+    const std::uint32_t rows = CurrentRowCount();
+    if (focusRow_ >= rows) return selection_.flags();
+    std::vector<std::uint32_t> flags(rows, 0);
+    flags[focusRow_] = 1;
+    return flags;
+}
+
 bool CReelkeepView::FocusKey(const QKeyEvent& event) {
     const Qt::KeyboardModifiers mods = event.modifiers();
     const bool ctrl = mods.testFlag(Qt::ControlModifier);
@@ -102,13 +115,9 @@ void CReelkeepView::ToggleFocusRow() {
     CViewAccessible::AnnounceRowSelection(*this, focusRow_, selection_.IsSelected(focusRow_));
 }
 
-// As a double click: Modify works on the selection, or on the focus row when there is none.
+// Modify takes the rows acted on itself.
 void CReelkeepView::ModifyFromKeyboard() {
     if (geometry_.mode == DisplayMode::Labels || geometry_.rowCount == 0) return;
-    if (!selection_.present()) {
-        selection_.SelectSingle(focusRow_);
-        SelectionEdited();
-    }
     emit commandRequested(CommandId::Modify);
 }
 

@@ -142,10 +142,18 @@ void CReelkeepView::contextMenuEvent(QContextMenuEvent* event) {
 void CReelkeepView::ShowPopUp(const std::vector<ContextMenuItem>& items, const QPoint& globalPos) {
     if (items.empty()) return;
     QMenu menu(this);
+    QAction* first = nullptr;
     for (const ContextMenuItem& item : items) {
         QAction* action = menu.addAction(viewtext::Tr(item.text));
         action->setEnabled(item.enabled);
         action->setData(static_cast<uint>(item.id));
+        if (first == nullptr && item.enabled) first = action;
+    }
+    // Opened with its first item active, so a screen reader speaks the menu and the item at
+    // once; an item made active before the menu shows is not announced.
+    if (first != nullptr) {
+        QMetaObject::invokeMethod(
+            &menu, [&menu, first] { menu.setActiveAction(first); }, Qt::QueuedConnection);
     }
     if (const QAction* chosen = menu.exec(globalPos)) {
         emit commandRequested(static_cast<CommandId>(chosen->data().toUInt()));
@@ -156,7 +164,7 @@ std::vector<ContextMenuItem> CReelkeepView::RecordMenuItems() const {
     const DisplayMode mode = doc_.Shown().State().Mode();
     const bool rows = doc_.Shown().ShownRowCount() != 0;
     const bool labels = mode == DisplayMode::Labels;
-    const bool chosen = selection_.present() && !labels;
+    const bool chosen = RowsToActOn() && !labels;
     return {
         {CommandId::Delete, viewtext::kMenuDelete, chosen},
         {CommandId::Modify, viewtext::kMenuModify, chosen},
@@ -246,6 +254,7 @@ void CReelkeepView::SelectOnly(std::uint32_t row, bool selected) {
     emit selectionChanged();
     CViewAccessible::AnnounceSelection(*this);
     CViewAccessible::AnnounceFocusRow(*this);
+    announceWhenThawed_ = announceWhenThawed_ || frozen_;
 }
 
 void CReelkeepView::SelectRows(std::vector<std::uint32_t> rows) {
@@ -307,6 +316,7 @@ void CReelkeepView::Execute(CommandId id) {
             // Counted in the rows on screen, so labels select as labels.
             selection_.ToggleAll(CurrentRowCount());
             SelectionEdited();
+            CViewAccessible::AnnounceFocusRowAgain(*this);
             break;
         case CommandId::LargeLabels:
             SetLargeLabels(true);

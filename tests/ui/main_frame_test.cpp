@@ -335,7 +335,8 @@ private slots:
         QCOMPARE(dialogs_->aboutBoxes, 1);
     }
 
-    // The document asks the view whether rows are selected; another catalogue selects none.
+    // The document asks the view which rows to act on; another catalogue selects none, and
+    // leaves the focus row's movie to act on.
     void deleteAndModifyFollowTheViewsSelection() {
         CReelkeepApp& app = StartedApp();
         CMainFrame& frame = app.Frame();
@@ -345,8 +346,9 @@ private slots:
         QVERIFY(enabled(CommandId::Delete));
         QVERIFY(enabled(CommandId::Modify));
         QVERIFY(frame.Lifetime().LoadFile(QStringLiteral(REELKEEP_SAMPLE)));
-        QVERIFY(!enabled(CommandId::Delete));
-        QVERIFY(!enabled(CommandId::Modify));
+        QVERIFY(!frame.View().Selection().present());
+        QVERIFY(enabled(CommandId::Delete));  // the focus row's movie
+        QVERIFY(enabled(CommandId::Modify));
     }
 
     void captionAndRecentFilesFollowOpenAndSaveAs() {

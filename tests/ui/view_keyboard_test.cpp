@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "doc_steps.h"
+#include "view_accessible.h"
 #include "view_test_util.h"
 
 using namespace reelkeep;
@@ -54,17 +55,76 @@ private slots:
         QCOMPARE(f.view.Scroll().scrollY, 0);
     }
 
-    void enterModifiesTheSelectionOrTheFocusRow() {
+    void enterModifyAndDeleteTakeTheFocusRowOutsideTheSelection() {
         KeyFixture f;
+        f.ui.freezes = true;
         QSignalSpy requests(&f.view, &CReelkeepView::commandRequested);
+        QVERIFY(f.doc.IsEnabled(CommandId::Modify));  // nothing selected: the focus row's movie
+        f.Key(Qt::Key_Down);
+        f.Key(Qt::Key_Space, Qt::NoModifier);
+        f.Key(Qt::Key_Down);
         f.Key(Qt::Key_Down);
         f.Key(Qt::Key_Return, Qt::NoModifier);
         QCOMPARE(requests.count(), 1);
         QCOMPARE(requests.at(0).at(0).value<CommandId>(), CommandId::Modify);
+        std::vector<std::uint32_t> only3(30, 0);
+        only3[3] = 1;
+        QCOMPARE(f.view.ActedRowFlags(), only3);
         QCOMPARE(f.view.Selection().SelectedRows(), std::vector<std::uint32_t>({1}));
+        f.Key(Qt::Key_Up);
+        f.Key(Qt::Key_Up);
+        QCOMPARE(f.view.ActedRowFlags(), f.view.Selection().flags());
+
+        // The focus row follows a movie Modify sorts elsewhere, and stays actionable.
+        f.Key(Qt::Key_Down);
+        f.Key(Qt::Key_Down);
+        f.ui.edit = [](EntryDialogValues& v) { v.fields[FieldIndex(Field::MovieName)] = "Z"; };
+        DocSteps(f.doc).ModifyCommand();
+        QCOMPARE(f.view.FocusRow(), 29u);
+        QVERIFY(f.view.RowShows(29));
+        QVERIFY(f.doc.IsEnabled(CommandId::Delete));
+        // Delete leaves it on the next movie, not the first.
+        f.Key(Qt::Key_Home);
+        for (int k = 0; k < 5; ++k) f.Key(Qt::Key_Down);
+        f.ui.deleteAnswer = DeleteAnswer::Yes;
+        DocSteps(f.doc).DeleteCommand();
+        QCOMPARE(f.doc.Shown().ShownRowCount(), 29u);
+        QCOMPARE(f.view.FocusRow(), 5u);
+        QCOMPARE(f.view.AccessibleRowText(5)->name, QStringLiteral("Movie 007"));
+
         DocSteps(f.doc).DisplayLabelFormatCommand();
         f.Key(Qt::Key_Enter, Qt::NoModifier);
         QCOMPARE(requests.count(), 1);
+    }
+
+    // What the platform's bridge is told: the focus always on the focus row's item, after
+    // key moves, Qt's own focus event for the view, a focus-in, Select All and an update.
+    void readerFocusIsOnTheFocusRow() {
+        KeyFixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.view));
+        static std::vector<std::pair<QObject*, int>> heard;
+        heard.clear();
+        CViewAccessible::ForwardTo([](QAccessibleEvent* e) {
+            if (e->type() == QAccessible::Focus) heard.emplace_back(e->object(), e->child());
+        });
+        QAccessibleEvent viewFocus(&f.view, QAccessible::Focus);
+        f.Key(Qt::Key_Down);
+        CViewAccessible::Deliver(&viewFocus);  // the row was just spoken: dropped
+        f.Key(Qt::Key_Down);
+        f.view.clearFocus();
+        f.view.setFocus();
+        CViewAccessible::Deliver(&viewFocus);  // as Qt follows a focus-in
+        f.view.Execute(CommandId::SelectAll);
+        QVERIFY(f.Tree()->child(2)->text(QAccessible::Name).endsWith(QStringLiteral(", selected")));
+        f.view.OnUpdate();
+        QAccessibleEvent other(f.view.viewport(), QAccessible::Focus);
+        CViewAccessible::Deliver(&other);
+        CViewAccessible::Deliver(&viewFocus);  // back from elsewhere: the row's
+        CViewAccessible::ForwardTo(nullptr);
+        QObject* v = &f.view;
+        const std::vector<std::pair<QObject*, int>> expected = {
+            {v, 1}, {v, 2}, {v, 2}, {v, 2}, {v, 2}, {f.view.viewport(), -1}, {v, 2}};
+        QCOMPARE(heard, expected);
     }
 
     void findAndGoToEntryMoveTheFocusRow() {
@@ -84,26 +144,45 @@ private slots:
     void screenReaderSeesTheRows() {
         KeyFixture f;
         QAccessibleInterface* tree = f.Tree();
-        QCOMPARE(tree->role(), QAccessible::List);
+        QCOMPARE(tree->role(), QAccessible::Table);
         QCOMPARE(tree->childCount(), 30);
         QVERIFY(tree->text(QAccessible::Name).contains(QStringLiteral("One Line Sorts")));
         f.Key(Qt::Key_Down);
         f.Key(Qt::Key_Space, Qt::NoModifier);
         QAccessibleInterface* row = tree->child(1);
-        QCOMPARE(row->text(QAccessible::Name), QStringLiteral("Movie 001"));
+        QCOMPARE(row->text(QAccessible::Name), QStringLiteral("Movie 001, selected"));
         QVERIFY(row->text(QAccessible::Description).contains(QStringLiteral("Rating: PG")));
+        QVERIFY(!row->text(QAccessible::Description).contains(QStringLiteral("Movie 001")));
         QVERIFY(row->state().selected);
         QCOMPARE(row->state().focused, f.view.hasFocus());
         QCOMPARE(tree->indexOfChild(row), 1);
         QCOMPARE(row->parent(), tree);
         QVERIFY(tree->child(29)->state().offscreen);
+        // A one-column table that lists at most a bounded number of selected rows.
+        QCOMPARE(tree->tableInterface()->cellAt(1, 0), row);
+        QCOMPARE(row->tableCellInterface()->rowIndex(), 1);
+        f.view.Execute(CommandId::SelectAll);  // toggles: nothing selected now
+        f.view.Execute(CommandId::SelectAll);
+        QCOMPARE(tree->tableInterface()->selectedRowCount(), 30);
+        QCOMPARE(tree->tableInterface()->selectedRows().size(), 30);
 
         // Rows are made as asked for, a bounded number kept, and all dropped on an update.
         for (int r = 0; r < 30; ++r) tree->child(r);
         QVERIFY(f.view.AccessibleRows().Count() <= CAccessibleRows::kMaxRows);
         DocSteps(f.doc).DisplayLabelFormatCommand();
         QCOMPARE(f.view.AccessibleRows().Count(), std::size_t{0});
-        QCOMPARE(tree->child(0)->text(QAccessible::Name), QStringLiteral("Tape 1: Movie 000"));
+        QCOMPARE(tree->child(0)->text(QAccessible::Name),
+                 QStringLiteral("Tape 1: Movie 000, not selected"));
+        // A new movie's empty fields say nothing.
+        RecordValues bare;
+        bare[FieldIndex(Field::MovieName)] = "Zulu";
+        DocSteps(f.doc).AppendRecord(bare);
+        DocSteps(f.doc).DisplayNormalViewCommand();
+        DocSteps(f.doc).RebuildDisplayOrder();
+        DocSteps(f.doc).TitleSort();
+        f.view.OnUpdate();
+        QCOMPARE(tree->child(30)->text(QAccessible::Name), QStringLiteral("Zulu, not selected"));
+        QCOMPARE(tree->child(30)->text(QAccessible::Description), QString());
     }
 };
 

@@ -163,7 +163,7 @@ private slots:
             }
             return false;
         };
-        QVERIFY(!enabled(CommandId::Delete));
+        QVERIFY(enabled(CommandId::Delete));      // the focus row's movie, nothing selected
         QVERIFY(!enabled(CommandId::SelectAll));  // One Line Sorts: only the main menu offers it
         QVERIFY(f.view.IsEnabled(CommandId::SelectAll));
         QVERIFY(enabled(CommandId::Find));

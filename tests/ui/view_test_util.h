@@ -5,6 +5,8 @@
 #include <QTest>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,24 @@ namespace reelkeep::viewtest {
 class ViewUI : public SilentUI {
 public:
     CReelkeepView* view = nullptr;
+    // As the window's UI when set: the view frozen while the document changes, each Delete
+    // question answered so, each movie edited so in Enter/Edit Movies.
+    bool freezes = false;
+    std::optional<DeleteAnswer> deleteAnswer;
+    std::function<void(EntryDialogValues&)> edit;
+
+    void BeginDocumentChange() override {
+        if (view && freezes) view->FreezeDrawing();
+    }
+    void EndDocumentChange() override {
+        if (view && freezes) view->ThawDrawing();
+    }
+    std::optional<DeleteAnswer> RunDeleteDialog(std::string_view) override { return deleteAnswer; }
+    bool RunEntryDialog(EntryDialogValues& values) override {
+        if (!edit) return false;
+        edit(values);
+        return true;
+    }
 
     void UpdateAllViews() override {
         if (view) view->OnUpdate();
@@ -30,6 +50,10 @@ public:
         return view ? view->Selection().flags() : std::vector<std::uint32_t>{};
     }
     bool RowsSelected() const override { return view && view->Selection().present(); }
+    std::vector<std::uint32_t> ActedRowFlags() const override {
+        return view ? view->ActedRowFlags() : std::vector<std::uint32_t>{};
+    }
+    bool RowsToActOn() const override { return view && view->RowsToActOn(); }
     void ClearSelection() override {
         if (view) view->ClearSelection();
     }

@@ -49,9 +49,9 @@ bool CReelkeepDoc::IsEnabled(CommandId id) const {
         case CommandId::ImportCsv:
             return ready_ && !shown_.State().LabelFormat();
         case CommandId::Modify:
-            return ui_.RowsSelected() && !shown_.State().LabelFormat();
+            return ui_.RowsToActOn() && !shown_.State().LabelFormat();
         case CommandId::Delete:
-            return ui_.RowsSelected() && !shown_.State().LabelFormat() && listed;
+            return ui_.RowsToActOn() && !shown_.State().LabelFormat() && listed;
         case CommandId::Undo:
             return undo_.available && !shown_.State().LabelFormat();
         case CommandId::Find:

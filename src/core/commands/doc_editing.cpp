@@ -24,9 +24,9 @@ bool AsksAgain(DeleteAnswer answer) {
 
 }  // namespace
 
-void CReelkeepDoc::StoreViewSelection() {
+void CReelkeepDoc::StoreViewSelection(bool acted) {
     try {
-        shown_.Selection().flags = ui_.SelectedRowFlags();
+        shown_.Selection().flags = acted ? ui_.ActedRowFlags() : ui_.SelectedRowFlags();
     } catch (const std::bad_alloc&) {
         // A partial copy would shift later rows onto the wrong records; keep none instead.
         shown_.Selection().flags.clear();
@@ -81,7 +81,7 @@ void CReelkeepDoc::EnterCommand() {
 
 void CReelkeepDoc::ModifyCommand() {
     ChangeScope change(*this);
-    StoreViewSelection();
+    StoreViewSelection(true);
     ClearUndoJournal();
     bool changed = false;
     const std::vector<std::uint32_t>& flags = shown_.Selection().flags;
@@ -105,7 +105,7 @@ void CReelkeepDoc::ModifyCommand() {
 
 void CReelkeepDoc::DeleteCommand() {
     ChangeScope change(*this);
-    StoreViewSelection();
+    StoreViewSelection(true);
     // NO means "ask at the next selected record".
     DeleteAnswer running = DeleteAnswer::No;
     ClearUndoJournal();

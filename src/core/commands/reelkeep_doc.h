@@ -232,8 +232,9 @@ private:
     // After a load broken off by lack of memory: nothing left that names a record or a value of
     // the previous catalogue.
     void KeepWhatWasLoaded();
-    // The view's row flags copied into the selection; when memory runs out none are kept.
-    void StoreViewSelection();
+    // The view's row flags copied into the selection (the rows acted on, for Modify and
+    // Delete); when memory runs out none are kept.
+    void StoreViewSelection(bool acted = false);
     // The record shown at a row of the current listing; false for a row past its end.
     bool ListingRecordAt(std::uint32_t row, std::uint32_t& record) const;
     // Takes back a record Enter appended but could not finish adding.

@@ -85,6 +85,11 @@ public:
     // the user selected rows (which enables Delete and Modify).
     virtual std::vector<std::uint32_t> SelectedRowFlags() const = 0;
     virtual bool RowsSelected() const = 0;
+    // The rows Modify and Delete work on, as flags like the selection's, and whether there are
+    // any. A view with a keyboard focus row gives the selection when that row is in it, else
+    // that row alone.
+    virtual std::vector<std::uint32_t> ActedRowFlags() const { return SelectedRowFlags(); }
+    virtual bool RowsToActOn() const { return RowsSelected(); }
     // The rows selected were replaced or changed (a catalogue loading, movies modified or
     // deleted): nothing stays selected.
     virtual void ClearSelection() = 0;
