@@ -125,7 +125,7 @@ void DrawLabelTexts(QPainter& p, const LabelPlacement& place, const std::vector<
     for (const LabelText& t : texts) {
         useColors(t);
         const QString text = t.kind == LabelTextKind::Caption ? rt::Tr(t.text) : ToQt(t.text);
-        int& end = ends[static_cast<std::size_t>(2 * t.line + (t.rightPart ? 1 : 0))];
+        int& end = ends[2 * static_cast<std::size_t>(t.line) + (t.rightPart ? 1U : 0U)];
         const int x =
             std::max(end, (t.rightPart ? place.rightX : place.leftX) + t.column * place.charWidth);
         DrawTextAt(p, x, place.line1Top + (t.line - 1) * place.lineHeight, text);
