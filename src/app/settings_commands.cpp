@@ -86,10 +86,6 @@ void CUserSettings::LabelHeadingColorCommand() {
     LabelColorsChanged();
 }
 
-// The colours are the catalogue's: it must be saved to keep them.
-void CUserSettings::LabelColorsChanged() {
-    doc_.SetModified(true);
-    view_.viewport()->update();
-}
+void CUserSettings::LabelColorsChanged() { view_.viewport()->update(); }
 
 }  // namespace reelkeep

@@ -29,7 +29,6 @@ public:
     const FontSpec& ScreenFont() const { return screenFont_; }
     const FontSpec& LabelFont() const { return labelFont_; }
     const OptionValues& Options() const { return options_; }
-    LabelColorChoice PrinterColor() const { return printerColor_; }
     // What the Options sheet starts from.
     OptionsSheetValues SheetValues() const;
     // The steps of the Options sheet's OK, in their order.

@@ -18,7 +18,6 @@ class CLabelCopiesDialog : public QDialog {
 public:
     explicit CLabelCopiesDialog(QWidget* parent = nullptr);
     int Copies() const;
-    QSpinBox* CopiesBox() const { return copies_; }
 
     void accept() override;
 

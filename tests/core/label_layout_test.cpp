@@ -164,7 +164,9 @@ TEST(LabelColors, MovieTypesSortBlanksLastAndColoursKeepTheirPlaces) {
 TEST(LabelColors, EachColourStaysWithItsTypeThroughDeleteUndoEnterImportAndTheFile) {
     TestCatalogue c({{.movieType = "Action"}, {.movieType = "Comedy"}, {.movieType = "Drama"}});
     using Colours = std::vector<std::uint32_t>;
+    c.doc.SetModified(false);
     c.doc.SetLabelColors({0x11, 0x22, 0x33}, {0xFF0000});
+    EXPECT_TRUE(c.doc.IsModified());  // the file holds them
     c.Select({0, 1, 0});
     c.ui.deleteAnswers = {DeleteAnswer::Yes};
     DocSteps(c.doc).DeleteCommand();

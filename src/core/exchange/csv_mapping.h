@@ -28,7 +28,7 @@ struct ColumnTarget {
     bool operator==(const ColumnTarget&) const = default;
 };
 
-// One target per column of the file.
+// One target per column of the file (ui_interface.h names it too, for the import dialog).
 using ColumnMapping = std::vector<ColumnTarget>;
 
 // A choice offered for a column: the target and its name on the command line.

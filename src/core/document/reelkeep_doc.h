@@ -70,7 +70,7 @@ public:
     // The filters given without asking: the display order from record order, left unsorted.
     void ApplyFilters(const std::array<std::string, kFilterCount>& filters);
     // One data colour per movie type as the movie-type list holds them now (each stays with its
-    // type from then on) and the heading colour.
+    // type from then on) and the heading colour. The catalogue counts as modified.
     void SetLabelColors(std::vector<std::uint32_t> dataColors,
                         std::vector<std::uint32_t> headingColors);
     // The default printer's colour count, as the window measured it (2 without a printer).

@@ -7,13 +7,17 @@
 #include <string_view>
 #include <vector>
 
-#include "csv_mapping.h"
-#include "csv_reader.h"
 #include "fields.h"
 #include "filter_fields.h"
 #include "text_language.h"
 
 namespace reelkeep {
+
+// The import's values, defined with its logic (csv_reader.h, csv_mapping.h); the interface only
+// passes them to the import dialog.
+struct CsvTable;
+struct ColumnTarget;
+using ColumnMapping = std::vector<ColumnTarget>;
 
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { Warning, Information, Question };

@@ -77,6 +77,9 @@ void CReelkeepDoc::SetLabelColors(std::vector<std::uint32_t> dataColors,
                                   std::vector<std::uint32_t> headingColors) {
     shown_.SetDataColors(std::move(dataColors));
     shown_.HeadingColors() = std::move(headingColors);
+    // The colours are the catalogue's: it must be saved to keep them, even when the user chose
+    // the colours it had.
+    modified_ = true;
 }
 
 void CReelkeepDoc::BuildActorIndex() { shown_.BuildActorIndex(progressEnabled_); }
