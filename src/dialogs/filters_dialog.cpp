@@ -41,7 +41,7 @@ CFiltersDialog::CFiltersDialog(const std::array<std::string, kFilterCount>& filt
             MakeLabel(left ? dlg::kFilterLabels[i] : std::string_view{}, this, edits_[i]);
         fields->addWidget(label, row, column);
         fields->addWidget(edits_[i], row, column + 1);
-        customLabels_[i - kLeftColumnCount] = left ? nullptr : label;
+        if (!left) customLabels_[i - kLeftColumnCount] = label;
     }
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         SetUserCaption(customLabels_[k], ToQt(headings[k]), static_cast<int>(k) + 1);
