@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <algorithm>
-#include <climits>
 #include <utility>
 
 #include "paint_primitives.h"
@@ -119,20 +118,27 @@ void DrawLabelTexts(QPainter& p, const LabelPlacement& place, const std::vector<
     p.setClipRect(QRect(area.topLeft(), QPoint(area.right(), bottom)), Qt::IntersectClip);
     const QFontMetrics metrics = p.fontMetrics();
     const int space = metrics.horizontalAdvance(QLatin1Char(' '));
-    // Where the last text of each line of each part ended: a long value (a counter of 10,000
-    // and more) pushes the caption after it on rather than run into it.
-    std::vector<int> ends(2 * static_cast<std::size_t>(lastLine + 1), INT_MIN);
+    // The last text drawn on each line of each part: a long value (a counter of 10,000 and
+    // more) that would come within a space of the caption after it pushes the caption on. Other
+    // captions, and values, stay at their columns. A text is measured only when a caption
+    // follows it and could come that near, since measuring is most of a label's cost.
+    struct Drawn {
+        int x = 0;
+        QString text;
+    };
+    std::vector<Drawn> last(2 * static_cast<std::size_t>(lastLine + 1));
     for (const LabelText& t : texts) {
         useColors(t);
         const QString text = t.kind == LabelTextKind::Caption ? rt::Tr(t.text) : ToQt(t.text);
-        int& end = ends[2 * static_cast<std::size_t>(t.line) + (t.rightPart ? 1U : 0U)];
-        const int x =
-            std::max(end, (t.rightPart ? place.rightX : place.leftX) + t.column * place.charWidth);
-        DrawTextAt(p, x, place.line1Top + (t.line - 1) * place.lineHeight, text);
-        if (!text.isEmpty()) {
-            end =
-                x + metrics.horizontalAdvance(text) + (text.endsWith(QLatin1Char(' ')) ? 0 : space);
+        Drawn& before = last[2 * static_cast<std::size_t>(t.line) + (t.rightPart ? 1U : 0U)];
+        int x = (t.rightPart ? place.rightX : place.leftX) + t.column * place.charWidth;
+        if (t.kind == LabelTextKind::Caption && !before.text.isEmpty() &&
+            before.x + static_cast<int>(before.text.size()) * metrics.maxWidth() + space > x) {
+            const int gap = before.text.endsWith(QLatin1Char(' ')) ? 0 : space;
+            x = std::max(x, before.x + metrics.horizontalAdvance(before.text) + gap);
         }
+        DrawTextAt(p, x, place.line1Top + (t.line - 1) * place.lineHeight, text);
+        if (!text.isEmpty()) before = {x, text};
     }
     p.restore();
 }
