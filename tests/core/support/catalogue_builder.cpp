@@ -1,7 +1,5 @@
 #include "catalogue_builder.h"
 
-#include "doc_steps.h"
-
 namespace reelkeep::test {
 
 RecordValues ToRecord(const Movie& m) {
@@ -38,12 +36,22 @@ std::vector<RecordValues> RecordsOf(const CReelkeepDoc& doc) {
     return records;
 }
 
+void LoadCatalogue(CReelkeepDoc& doc, std::span<const RecordValues> records,
+                   const HeadingTexts& headings) {
+    RecordLoader loader(static_cast<std::uint32_t>(records.size()));
+    for (std::size_t f = 0; f < kFieldCount; ++f) {
+        std::vector<std::string> column;
+        column.reserve(records.size());
+        for (const RecordValues& r : records) column.push_back(r[f]);
+        loader.Take(static_cast<Field>(f), std::move(column));
+    }
+    doc.LoadRecords(loader, headings);
+}
+
 void FillCatalogue(CReelkeepDoc& doc, std::span<const RecordValues> records) {
-    for (const RecordValues& r : records) DocSteps(doc).AppendRecord(r);
-    DocSteps(doc).SetReady(true);
-    DocSteps(doc).RebuildDisplayOrder();
-    DocSteps(doc).RebuildLookupLists();
-    DocSteps(doc).RefreshEntryDialogLists();
+    LoadCatalogue(doc, records);
+    // Back to record order, so a test sees its records as it listed them.
+    doc.ApplyFilters(doc.Shown().Filters());
 }
 
 void FillCatalogue(CReelkeepDoc& doc, std::span<const Movie> movies) {

@@ -32,8 +32,11 @@ std::vector<RecordValues> ToRecords(std::span<const Movie> movies);
 // The document's records, in record order.
 std::vector<RecordValues> RecordsOf(const CReelkeepDoc& doc);
 
-// Appends the records and rebuilds what a load rebuilds (display order with the filters in
-// force, lookup lists, entry dialog lists), without the load's title sort.
+// The records taken in as a file's are (LoadRecords): lists rebuilt, title-sorted.
+void LoadCatalogue(CReelkeepDoc& doc, std::span<const RecordValues> records,
+                   const HeadingTexts& headings = {});
+// The same, then listed in record order with the filters in force, so a test sees them as it wrote
+// them.
 void FillCatalogue(CReelkeepDoc& doc, std::span<const RecordValues> records);
 void FillCatalogue(CReelkeepDoc& doc, std::span<const Movie> movies);
 

@@ -8,12 +8,27 @@ namespace reelkeep::test {
 TestCatalogue::TestCatalogue(const std::vector<Movie>& movies) {
     StartNew();
     FillCatalogue(doc, std::span<const Movie>(movies));
+    ForgetTheFill();
 }
 
 TestCatalogue::TestCatalogue(const std::vector<Movie>& movies, const DocumentOptions& options) {
     StartNew();
     doc.OptionsChanged(options);
     FillCatalogue(doc, std::span<const Movie>(movies));
+    ForgetTheFill();
+}
+
+void TestCatalogue::ForgetTheFill() {
+    ui.updates = 0;
+    ui.documentChanges = 0;
+    ui.progress.clear();
+}
+
+void TestCatalogue::Enter(std::span<const RecordValues> records) {
+    for (const RecordValues& record : records) {
+        ui.entryAnswers.push_back(record);
+        doc.Execute(CommandId::Enter);
+    }
 }
 
 void TestCatalogue::StartNew() {

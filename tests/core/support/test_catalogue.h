@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ struct TestCatalogue {
     TestCatalogue(const TestCatalogue&) = delete;
     TestCatalogue& operator=(const TestCatalogue&) = delete;
 
+    // Movies entered one by one, as after File > New: listed as entered, under no sort.
+    void Enter(std::span<const RecordValues> records);
     // The user's row selection in the view, taken when a command asks for it.
     void Select(std::vector<std::uint32_t> flags);
     // Titles in record order.
@@ -32,6 +35,8 @@ struct TestCatalogue {
 
 private:
     void StartNew();
+    // The fill is the test's setting up: what the user saw of it is not the test's to check.
+    void ForgetTheFill();
 };
 
 }  // namespace reelkeep::test
