@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "byte_io.h"
+#include "catalogue_builder.h"
 #include "column_positions.h"
 #include "memory_source.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {

@@ -5,7 +5,6 @@
 
 #include "catalogue_builder.h"
 #include "fake_ui.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
@@ -63,8 +62,7 @@ TEST(CommandHandling, ExecuteRunsWhatItHandlesAndIgnoresTheRest) {
         c.ui.rowsSelected = true;
         const int changes = c.ui.documentChanges;
         c.doc.Execute(id);
-        const bool acted = c.ui.documentChanges > changes;
-        EXPECT_EQ(acted, CReelkeepDoc::Handles(id)) << id;
+        EXPECT_EQ(c.ui.documentChanges > changes, CReelkeepDoc::Handles(id)) << id;
         EXPECT_TRUE(CReelkeepDoc::Handles(id) || !c.doc.IsEnabled(id)) << id;
     }
 }

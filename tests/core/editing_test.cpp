@@ -6,7 +6,6 @@
 #include "fake_ui.h"
 #include "messages.h"
 #include "smf_bytes.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {

@@ -8,7 +8,6 @@
 #include "export_writers.h"
 #include "fake_ui.h"
 #include "messages.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {

@@ -2,7 +2,6 @@
 
 #include "catalogue_builder.h"
 #include "fake_ui.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {

@@ -9,7 +9,6 @@
 #include "find_match.h"
 #include "messages.h"
 #include "random_catalogue.h"
-#include "test_catalogue.h"
 #include "text_compare.h"
 
 namespace reelkeep::test {

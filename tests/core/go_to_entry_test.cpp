@@ -6,9 +6,9 @@
 
 #include <random>
 
+#include "catalogue_builder.h"
 #include "random_catalogue.h"
 #include "sort_keys.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {

@@ -8,12 +8,12 @@
 
 #include "allocation_failure.h"
 #include "byte_io.h"
+#include "catalogue_builder.h"
 #include "csv_import.h"
 #include "doc_invariants.h"
 #include "export_writers.h"
 #include "messages.h"
 #include "random_catalogue.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {

@@ -9,7 +9,6 @@
 #include "random_catalogue.h"
 #include "reference_ordering.h"
 #include "smf_bytes.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {

@@ -68,8 +68,6 @@ TEST(LookupListsOutOfMemory, SkipTheValueAndNameTheListWhereverMemoryRunsOut) {
     int failures = 0;
     for (long k = 0;; ++k) {
         Store store;
-        const FakeUI& ui = store.ui;
-        const CCatalogue& catalogue = store.catalogue;
         FailAllocationAfter(k);
         store.catalogue.RebuildLookupLists(false);
         const bool failed = !FailureStillArmed();
@@ -78,14 +76,14 @@ TEST(LookupListsOutOfMemory, SkipTheValueAndNameTheListWhereverMemoryRunsOut) {
         ++failures;
         // A failure is either absorbed (the list grew later anyway) or reported for the list that
         // lost its value.
-        ASSERT_LE(ui.messages.size(), 1u) << "allocation " << k;
+        ASSERT_LE(store.ui.messages.size(), 1u) << "allocation " << k;
         for (std::size_t i = 0; i < kLookupCount; ++i) {
             const auto expected = Folded(full.catalogue.Lookup(kKinds[i]));
-            const auto actual = Folded(catalogue.Lookup(kKinds[i]));
+            const auto actual = Folded(store.catalogue.Lookup(kKinds[i]));
             EXPECT_TRUE(
                 std::includes(expected.begin(), expected.end(), actual.begin(), actual.end()));
             if (actual != expected) {
-                EXPECT_EQ(ui.messages, std::vector<std::string>{std::string(kMessages[i])})
+                EXPECT_EQ(store.ui.messages, std::vector<std::string>{std::string(kMessages[i])})
                     << "allocation " << k;
             }
         }

@@ -16,7 +16,6 @@
 #include "random_catalogue.h"
 #include "report_pagination.h"
 #include "sort_keys.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {

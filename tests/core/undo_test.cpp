@@ -7,7 +7,6 @@
 #include "doc_invariants.h"
 #include "fake_ui.h"
 #include "messages.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
@@ -146,10 +145,9 @@ TEST(OutOfMemory, ModifyKeepsTheUndoJournalInStep) {
     for (long k = 0;; ++k) {
         FailAfterSecondEntry ui;
         CReelkeepDoc doc(ui);
-        ui.doc = &doc;
         ui.failAfter = k;
         FillCatalogue(doc, std::span<const Movie>(kMovies));
-        ui.viewSelection = {1, 1, 0, 0};
+        ui.viewSelection = {1, 1};
         ui.rowsSelected = true;
         ui.entryAnswers = {ToRecord({.title = "D2"}), ToRecord({.title = "A2"})};
         doc.Execute(CommandId::Modify);

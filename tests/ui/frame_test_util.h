@@ -168,17 +168,10 @@ inline QString ShownTitle(const QWidget& window) {
 inline void FillCatalogue(CReelkeepDoc& doc, int copies = 1, std::vector<RecordValues> more = {}) {
     const char* titles[] = {"Vertigo", "Alien", "Heat"};
     std::vector<RecordValues> records;
-    for (int copy = 0; copy < copies; ++copy) {
-        for (int i = 0; i < 3; ++i) {
-            RecordValues values;
-            values[FieldIndex(Field::MovieName)] = titles[i];
-            values[FieldIndex(Field::Actor1)] = "Actor " + std::to_string(i);
-            values[FieldIndex(Field::MovieType)] = "Drama";
-            values[FieldIndex(Field::MediaType)] = "VHS";
-            values[FieldIndex(Field::TapeNumber)] = std::to_string(i + 1);
-            values[FieldIndex(Field::Time)] = std::to_string(100 + i);
-            records.push_back(values);
-        }
+    for (int k = 0; k < 3 * copies; ++k) {
+        const int i = k % 3;  // title, actor 1, movie and media type, time, tape number
+        records.push_back({titles[i], "Actor " + std::to_string(i), "", "", "Drama", "VHS",
+                           std::to_string(100 + i), std::to_string(i + 1)});
     }
     records.insert(records.end(), more.begin(), more.end());
     test::LoadCatalogue(doc, records);

@@ -77,8 +77,7 @@ std::string WithLayouts(std::string file, const ColumnLayouts& layouts) {
         for (std::size_t slot = 1; slot < layout.positions.size(); ++slot)
             block.U32(static_cast<std::uint32_t>(layout.positions[slot]));
     }
-    file.replace(8, block.bytes().size(), block.bytes());
-    return file;
+    return file.replace(8, block.bytes().size(), block.bytes());
 }
 
 std::string ReadDataFile(const std::string& name) {
