@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "bench_support.h"
-#include "doc_steps.h"
 #include "generator.h"
 #include "reelkeep_doc.h"
 #include "silent_ui.h"
@@ -63,26 +62,26 @@ std::uint32_t Size(const benchmark::State& state) {
 void BM_FindWithoutMatch(benchmark::State& state) {
     Session& s = SessionOf(Size(state));
     s.ui.find = {"zqxjk", false, false};
-    for (auto _ : state) DocSteps(s.doc).FindCommand();
+    for (auto _ : state) s.doc.Execute(CommandId::Find);
 }
 
 void BM_FindWholeWordExactCase(benchmark::State& state) {
     Session& s = SessionOf(Size(state));
     s.ui.find = {"Zqxjk", true, true};
-    for (auto _ : state) DocSteps(s.doc).FindCommand();
+    for (auto _ : state) s.doc.Execute(CommandId::Find);
 }
 
-void BM_Export(benchmark::State& state, ExportKind kind) {
+void BM_Export(benchmark::State& state, CommandId exportCommand) {
     Session& s = SessionOf(Size(state));
     s.ui.exportPath = bench::TempPath("edit.out");
     s.ui.rowsSelected = false;
-    for (auto _ : state) DocSteps(s.doc).ExportCommand(kind);
+    for (auto _ : state) s.doc.Execute(exportCommand);
     std::filesystem::remove(s.ui.exportPath);
 }
 
 void BM_Enter(benchmark::State& state) {
     Session& s = SessionOf(Size(state));
-    for (auto _ : state) DocSteps(s.doc).EnterCommand();
+    for (auto _ : state) s.doc.Execute(CommandId::Enter);
 }
 
 void BM_ModifyOne(benchmark::State& state) {
@@ -91,7 +90,7 @@ void BM_ModifyOne(benchmark::State& state) {
         state.PauseTiming();
         s.SelectEvery(s.doc.Shown().ListingCount() + 1);
         state.ResumeTiming();
-        DocSteps(s.doc).ModifyCommand();
+        s.doc.Execute(CommandId::Modify);
     }
 }
 
@@ -101,7 +100,7 @@ void BM_DeleteOne(benchmark::State& state) {
         state.PauseTiming();
         s.SelectEvery(s.doc.Shown().ListingCount() + 1);
         state.ResumeTiming();
-        DocSteps(s.doc).DeleteCommand();
+        s.doc.Execute(CommandId::Delete);
     }
 }
 
@@ -110,8 +109,8 @@ void BM_DeleteTenthThenUndo(benchmark::State& state) {
     Session& s = SessionOf(Size(state));
     for (auto _ : state) {
         s.SelectEvery(10);
-        DocSteps(s.doc).DeleteCommand();
-        DocSteps(s.doc).UndoCommand();
+        s.doc.Execute(CommandId::Delete);
+        s.doc.Execute(CommandId::Undo);
     }
 }
 
@@ -119,9 +118,9 @@ void BM_UndoEnter(benchmark::State& state) {
     Session& s = SessionOf(Size(state));
     for (auto _ : state) {
         state.PauseTiming();
-        DocSteps(s.doc).EnterCommand();
+        s.doc.Execute(CommandId::Enter);
         state.ResumeTiming();
-        DocSteps(s.doc).UndoCommand();
+        s.doc.Execute(CommandId::Undo);
     }
 }
 
@@ -132,8 +131,8 @@ void Sizes(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_FindWithoutMatch)->Apply(Sizes);
 BENCHMARK(BM_FindWholeWordExactCase)->Apply(Sizes);
-BENCHMARK_CAPTURE(BM_Export, csv, ExportKind::Csv)->Apply(Sizes);
-BENCHMARK_CAPTURE(BM_Export, text, ExportKind::Text)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_Export, csv, CommandId::ExportCsv)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_Export, text, CommandId::ExportText)->Apply(Sizes);
 BENCHMARK(BM_Enter)->Apply(Sizes);
 BENCHMARK(BM_ModifyOne)->Apply(Sizes);
 BENCHMARK(BM_DeleteOne)->Apply(Sizes);

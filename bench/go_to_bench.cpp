@@ -7,7 +7,6 @@
 #include <string>
 
 #include "bench_support.h"
-#include "doc_steps.h"
 #include "go_to_entry.h"
 #include "reelkeep_doc.h"
 
@@ -52,45 +51,45 @@ std::string TitleFromThreeQuarters(const CReelkeepDoc& doc, bool ledByArticle) {
 
 void BM_TitleLedByTheArticle(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { DocSteps(doc).TitleSort(); },
+        state, [](CReelkeepDoc& doc) { doc.Execute(CommandId::SortByTitle); },
         [](const CReelkeepDoc& doc) { return TitleFromThreeQuarters(doc, true); });
 }
 
 void BM_TitleWithoutTheArticle(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { DocSteps(doc).TitleSort(); },
+        state, [](CReelkeepDoc& doc) { doc.Execute(CommandId::SortByTitle); },
         [](const CReelkeepDoc& doc) { return TitleFromThreeQuarters(doc, false); });
 }
 
 // No title begins with these letters: every keystroke searches in vain.
 void BM_TitleNotThere(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { DocSteps(doc).TitleSort(); },
+        state, [](CReelkeepDoc& doc) { doc.Execute(CommandId::SortByTitle); },
         [](const CReelkeepDoc&) { return std::string("Qxqxqxqx"); });
 }
 
 void BM_Rating(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { DocSteps(doc).KeySortCommand(SortMark::Rating); },
+        state, [](CReelkeepDoc& doc) { doc.Execute(CommandId::SortByRating); },
         [](const CReelkeepDoc& doc) { return RecordKey(doc, Field::Rating); });
 }
 
 void BM_TapeNumber(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { DocSteps(doc).TapeNumberSort(); },
+        state, [](CReelkeepDoc& doc) { doc.Execute(CommandId::SortByTapeNumber); },
         [](const CReelkeepDoc& doc) { return RecordKey(doc, Field::TapeNumber); });
 }
 
 // Zeros lead no tape number here: the typed zero is looked for in every one.
 void BM_TapeNumberZero(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { DocSteps(doc).TapeNumberSort(); },
+        state, [](CReelkeepDoc& doc) { doc.Execute(CommandId::SortByTapeNumber); },
         [](const CReelkeepDoc&) { return std::string("0"); });
 }
 
 void BM_LabelTapeNumber(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { DocSteps(doc).DisplayLabelFormatCommand(); },
+        state, [](CReelkeepDoc& doc) { doc.Execute(CommandId::DisplayLabelFormat); },
         [](const CReelkeepDoc& doc) {
             return doc.Shown().Labels()[doc.Shown().Labels().size() * 3 / 4].tapeNumber;
         });
@@ -98,7 +97,11 @@ void BM_LabelTapeNumber(benchmark::State& state) {
 
 void BM_Actor(benchmark::State& state) {
     TypeInto(
-        state, [](CReelkeepDoc& doc) { DocSteps(doc).SortByActorsCommand(); },
+        state,
+        [](CReelkeepDoc& doc) {
+            doc.Execute(CommandId::DisplayNormalView);  // the label format allows no sort
+            doc.Execute(CommandId::SortByActors);
+        },
         [](const CReelkeepDoc& doc) {
             return std::string(doc.Shown().ActorRowActor(doc.Shown().ActorRowCount() * 3 / 4));
         });

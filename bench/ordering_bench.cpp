@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
-#include "doc_steps.h"
 #include "reelkeep_doc.h"
 #include "reference_ordering.h"
 
@@ -13,43 +12,36 @@ namespace {
 
 CReelkeepDoc& Generated(std::uint32_t n) { return bench::GeneratedCatalogue(n); }
 
-// Each run starts from the order a filter rebuild leaves: record order.
-template <typename Command>
-void RunOnFreshOrder(benchmark::State& state, Command command) {
+// Record order, as a filter rebuild leaves it.
+void ShowInRecordOrder(CReelkeepDoc& doc) { doc.ApplyFilters(doc.Shown().Filters()); }
+
+// Each run starts from record order.
+void RunOnFreshOrder(benchmark::State& state, CommandId command) {
     CReelkeepDoc& doc = Generated(static_cast<std::uint32_t>(state.range(0)));
+    if (!doc.IsEnabled(command)) state.SkipWithError("the command is disabled");
     for (auto _ : state) {
         state.PauseTiming();
-        DocSteps(doc).RebuildDisplayOrder();
+        ShowInRecordOrder(doc);
         state.ResumeTiming();
-        command(doc);
+        doc.Execute(command);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-void BM_TitleSort(benchmark::State& state) {
-    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { DocSteps(doc).TitleSort(); });
-}
+void BM_TitleSort(benchmark::State& state) { RunOnFreshOrder(state, CommandId::SortByTitle); }
 
-void BM_SortByRating(benchmark::State& state) {
-    RunOnFreshOrder(state,
-                    [](CReelkeepDoc& doc) { DocSteps(doc).KeySortCommand(SortMark::Rating); });
-}
+void BM_SortByRating(benchmark::State& state) { RunOnFreshOrder(state, CommandId::SortByRating); }
 
-void BM_SortByCustom1(benchmark::State& state) {
-    RunOnFreshOrder(state,
-                    [](CReelkeepDoc& doc) { DocSteps(doc).KeySortCommand(SortMark::Custom1); });
-}
+void BM_SortByCustom1(benchmark::State& state) { RunOnFreshOrder(state, CommandId::SortByCustom1); }
 
 void BM_SortByTapeNumber(benchmark::State& state) {
-    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { DocSteps(doc).TapeNumberSort(); });
+    RunOnFreshOrder(state, CommandId::SortByTapeNumber);
 }
 
-void BM_SortByActors(benchmark::State& state) {
-    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { DocSteps(doc).SortByActorsCommand(); });
-}
+void BM_SortByActors(benchmark::State& state) { RunOnFreshOrder(state, CommandId::SortByActors); }
 
 void BM_DisplayLabelFormat(benchmark::State& state) {
-    RunOnFreshOrder(state, [](CReelkeepDoc& doc) { DocSteps(doc).DisplayLabelFormatCommand(); });
+    RunOnFreshOrder(state, CommandId::DisplayLabelFormat);
 }
 
 void BM_FilterRebuild(benchmark::State& state) {
@@ -58,10 +50,8 @@ void BM_FilterRebuild(benchmark::State& state) {
     auto filters = saved;
     filters[static_cast<std::size_t>(FilterField::Actor)] = "a";
     filters[static_cast<std::size_t>(FilterField::Rating)] = "p";
-    DocSteps(doc).SetFilters(filters);
-    for (auto _ : state) DocSteps(doc).RebuildDisplayOrder();
-    DocSteps(doc).SetFilters(saved);
-    DocSteps(doc).RebuildDisplayOrder();
+    for (auto _ : state) doc.ApplyFilters(filters);
+    doc.ApplyFilters(saved);
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -77,7 +67,7 @@ test::ref::Records RecordsOf(const CReelkeepDoc& doc) {
 template <typename Sort>
 void RunReference(benchmark::State& state, Sort sort) {
     CReelkeepDoc& doc = Generated(static_cast<std::uint32_t>(state.range(0)));
-    DocSteps(doc).RebuildDisplayOrder();
+    ShowInRecordOrder(doc);
     const test::ref::Records records = RecordsOf(doc);
     for (auto _ : state) {
         test::ref::Order order = doc.Shown().Order();

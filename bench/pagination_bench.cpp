@@ -6,7 +6,6 @@
 #include <numeric>
 
 #include "bench_support.h"
-#include "doc_steps.h"
 #include "label_pagination.h"
 #include "reelkeep_doc.h"
 #include "report_pagination.h"
@@ -22,9 +21,9 @@ CReelkeepDoc& Showing(const benchmark::State& state, SortMark sort) {
     CReelkeepDoc& doc = bench::GeneratedCatalogue(static_cast<std::uint32_t>(state.range(0)));
     if (doc.Shown().State().sort != sort) {
         if (sort == SortMark::Actors) {
-            DocSteps(doc).SortByActorsCommand();
+            doc.Execute(CommandId::SortByActors);
         } else {
-            DocSteps(doc).TitleSort();
+            doc.Execute(CommandId::SortByTitle);
         }
     }
     return doc;

@@ -17,7 +17,6 @@
 #include <memory>
 
 #include "bench_support.h"
-#include "doc_steps.h"
 #include "generator.h"
 #include "go_to_entry_window.h"
 #include "main_frame.h"
@@ -140,7 +139,7 @@ void RunCommand(benchmark::State& state, const Command& command) {
     for (auto _ : state) {
         state.PauseTiming();
         doc.Execute(CommandId::DisplayNormalView);
-        DocSteps(doc).RebuildDisplayOrder();
+        doc.ApplyFilters(doc.Shown().Filters());
         QApplication::processEvents();
         state.ResumeTiming();
         command(doc, path);

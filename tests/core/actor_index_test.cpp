@@ -3,7 +3,6 @@
 #include <random>
 
 #include "catalogue_builder.h"
-#include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
 #include "random_catalogue.h"
@@ -22,7 +21,7 @@ TEST(ActorIndex, GroupsNamesIgnoringCaseAndGathersMoviesWithoutActors) {
     FakeUI ui;
     CReelkeepDoc doc(ui);
     FillCatalogue(doc, std::span<const Movie>(movies));
-    DocSteps(doc).SortByActorsCommand();
+    doc.Execute(CommandId::SortByActors);
     EXPECT_EQ(ref::ActorRowsOf(doc), (std::vector<ref::ActorRow>{{"Ann", "0"},
                                                                  {"", "2"},
                                                                  {"Bob", "0"},
@@ -49,9 +48,9 @@ TEST(ActorIndex, ActorFilterLimitsGroupsAndMovies) {
     std::array<std::string, kFilterCount> filters;
     filters.fill("All");
     filters[static_cast<std::size_t>(FilterField::Actor)] = "Sm";
-    DocSteps(doc).SetFilters(filters);
+    doc.ApplyFilters(filters);
     FillCatalogue(doc, std::span<const Movie>(movies));
-    DocSteps(doc).SortByActorsCommand();
+    doc.Execute(CommandId::SortByActors);
     EXPECT_EQ(ref::ActorRowsOf(doc),
               (std::vector<ref::ActorRow>{{"Smith", "0"}, {"smithson", "2"}}));
 }
@@ -61,12 +60,14 @@ TEST(ActorIndex, ReapplyFallsBackToTitleWhenNoActorIsLeft) {
     FakeUI ui;
     CReelkeepDoc doc(ui);
     FillCatalogue(doc, std::span<const Movie>(movies));
-    DocSteps(doc).OneLineSortsCommand();
-    DocSteps(doc).SortByActorsCommand();
+    doc.Execute(CommandId::OneLineSorts);
+    doc.Execute(CommandId::SortByActors);
     EXPECT_TRUE(doc.Shown().State().OneLine());  // Sort by Actors keeps the one-line flag
-    DocSteps(doc).SetValue(0, Field::Actor1, "");
-    DocSteps(doc).RebuildDisplayOrder();
-    DocSteps(doc).ReapplyCurrentSort();
+    // The only actor's movie modified to name none.
+    ui.viewSelection = {1, 0};
+    ui.rowsSelected = true;
+    ui.entryAnswers.push_back(ToRecord({.title = "b"}));
+    doc.Execute(CommandId::Modify);
     EXPECT_EQ(doc.Shown().State().sort, SortMark::Title);
     EXPECT_TRUE(doc.Shown().State().NormalView());
     EXPECT_EQ(doc.Shown().ActorRowCount(), 0u);
@@ -84,18 +85,18 @@ TEST(ActorIndex, MatchesTheNestedScan) {
         FakeUI ui;
         CReelkeepDoc doc(ui);
         ui.doc = &doc;
-        DocSteps(doc).SetFilters(RandomFilters(rng));
+        doc.ApplyFilters(RandomFilters(rng));
         FillCatalogue(doc, records);
         const SortMark sort = earlier[rng() % 4];
-        if (sort == SortMark::Title) DocSteps(doc).TitleSort();
-        if (sort == SortMark::Rating) DocSteps(doc).KeySortCommand(sort);
-        if (sort == SortMark::TapeNumber) DocSteps(doc).TapeNumberSort();
+        if (sort == SortMark::Title) doc.Execute(CommandId::SortByTitle);
+        if (sort == SortMark::Rating) doc.Execute(CommandId::SortByRating);
+        if (sort == SortMark::TapeNumber) doc.Execute(CommandId::SortByTapeNumber);
         doc.SetProgressEnabled(rng() % 2);
         ui.progress.clear();
 
         std::vector<std::string> actors = doc.Shown().DisplayedActors().entries();
         const auto expected = ref::ActorIndex(doc.Shown().Order(), records, actors);
-        DocSteps(doc).SortByActorsCommand();
+        doc.Execute(CommandId::SortByActors);
         ASSERT_EQ(ref::ActorRowsOf(doc), expected) << "round " << round;
         EXPECT_EQ(doc.Shown().DisplayedActors().entries(), actors);
         if (doc.ProgressEnabled() && !actors.empty()) {

@@ -5,10 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "byte_io.h"
+#include "catalogue_builder.h"
 #include "column_positions.h"
-#include "doc_steps.h"
 #include "memory_source.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
@@ -71,8 +70,8 @@ TEST(ColumnEdit, ADragStopsFourPixelsShortOfEitherNeighbour) {
 TEST(ShownColumns, OnlyTheListShownChangesAndASaveKeepsIt) {
     TestCatalogue c({{.title = "Alien"}, {.title = "Heat"}});
     c.doc.UseScreenResolution(kDpi);
-    DocSteps(c.doc).OneLineSortsCommand();
-    DocSteps(c.doc).TitleSort();
+    c.doc.Execute(CommandId::OneLineSorts);
+    c.doc.Execute(CommandId::SortByTitle);
     c.doc.SetModified(false);
     const ColumnLayouts before = c.doc.Shown().Layouts();
     c.doc.AddShownListColumn(3, 4, kDpi);

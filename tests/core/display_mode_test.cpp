@@ -3,11 +3,11 @@
 #include <random>
 
 #include "catalogue_builder.h"
-#include "doc_steps.h"
 #include "fake_ui.h"
 #include "random_catalogue.h"
 #include "reference_ordering.h"
 #include "report_pagination.h"
+#include "sort_keys.h"
 
 namespace reelkeep::test {
 namespace {
@@ -61,19 +61,19 @@ TEST(DisplayModes, WhatIsShownComesFromTheSortMarkAndTheLayout) {
 
 TEST(DisplayModes, OneLineAndNormalViewKeepTheOrderAndTheActorIndex) {
     Doc d;
-    DocSteps(d.doc).KeySortCommand(SortMark::Rating);
+    d.doc.Execute(CommandId::SortByRating);
     const Titles byRating = d.Titles();
-    DocSteps(d.doc).OneLineSortsCommand();
+    d.doc.Execute(CommandId::OneLineSorts);
     EXPECT_TRUE(d.doc.Shown().State().OneLine());
     EXPECT_FALSE(d.doc.Shown().State().NormalView());
     EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Rating);
-    DocSteps(d.doc).DisplayNormalViewCommand();
+    d.doc.Execute(CommandId::DisplayNormalView);
     EXPECT_FALSE(d.doc.Shown().State().OneLine());
     EXPECT_TRUE(d.doc.Shown().State().NormalView());
     EXPECT_EQ(d.Titles(), byRating);
 
-    DocSteps(d.doc).SortByActorsCommand();
-    DocSteps(d.doc).OneLineSortsCommand();
+    d.doc.Execute(CommandId::SortByActors);
+    d.doc.Execute(CommandId::OneLineSorts);
     EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Actors);
     EXPECT_EQ(d.doc.Shown().ActorRowCount(), 3u);
 }
@@ -81,12 +81,12 @@ TEST(DisplayModes, OneLineAndNormalViewKeepTheOrderAndTheActorIndex) {
 TEST(DisplayModes, LeavingLabelFormatSortsByTitleAndDropsTheLabels) {
     for (const bool toOneLine : {false, true}) {
         Doc d;
-        DocSteps(d.doc).DisplayLabelFormatCommand();
+        d.doc.Execute(CommandId::DisplayLabelFormat);
         ASSERT_EQ(d.doc.Shown().Labels().size(), 2u);
         if (toOneLine) {
-            DocSteps(d.doc).OneLineSortsCommand();
+            d.doc.Execute(CommandId::OneLineSorts);
         } else {
-            DocSteps(d.doc).DisplayNormalViewCommand();
+            d.doc.Execute(CommandId::DisplayNormalView);
         }
         EXPECT_FALSE(d.doc.Shown().State().LabelFormat());
         EXPECT_TRUE(d.doc.Shown().Labels().empty());
@@ -103,21 +103,24 @@ TEST(DisplayModes, CustomSortsSetTheirOwnMarkAndOneRecordStillSetsIt) {
     const std::vector<Movie> one = {{.title = "Only"}};
     FillCatalogue(doc, std::span<const Movie>(one));
     for (SortMark mark : {SortMark::Custom3, SortMark::Custom1, SortMark::Time}) {
-        DocSteps(doc).KeySortCommand(mark);
+        doc.Execute(FindSortKey(mark)->command);
         EXPECT_EQ(doc.Shown().State().sort, mark);
         EXPECT_EQ(doc.Shown().Order(), std::vector<std::uint32_t>{0});
     }
-    DocSteps(doc).TapeNumberSort();
+    doc.Execute(CommandId::SortByTapeNumber);
     EXPECT_EQ(doc.Shown().State().sort, SortMark::TapeNumber);
 }
 
 TEST(ReapplyCurrentSort, RunsTheCurrentSortAgain) {
     Doc d;
-    DocSteps(d.doc).KeySortCommand(SortMark::Rating);
-    DocSteps(d.doc).SetValue(2, Field::Rating, "Z");
-    DocSteps(d.doc).RebuildDisplayOrder();
+    d.doc.Execute(CommandId::SortByRating);
+    // Top, rated G and listed first, modified to be rated Z.
+    d.ui.viewSelection = {1, 0, 0};
+    d.ui.rowsSelected = true;
+    d.ui.entryAnswers.push_back(
+        ToRecord({.title = "Top", .tape = "2", .counter = "1", .rating = "Z"}));
     d.ui.updates = 0;
-    DocSteps(d.doc).ReapplyCurrentSort();
+    d.doc.Execute(CommandId::Modify);
     EXPECT_EQ(d.Titles(), (Titles{"Abyss", "The Zoo", "Top"}));
     EXPECT_EQ(d.ui.updates, 1);
 
@@ -125,24 +128,22 @@ TEST(ReapplyCurrentSort, RunsTheCurrentSortAgain) {
     std::array<std::string, kFilterCount> none;
     none.fill("All");
     none[0] = "nothing like this";
-    DocSteps(d.doc).SetFilters(none);
-    DocSteps(d.doc).RebuildDisplayOrder();
-    DocSteps(d.doc).ReapplyCurrentSort();
+    d.ui.filterAnswers.push_back(none);
+    d.doc.Execute(CommandId::Filters);
     EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Title);
     EXPECT_TRUE(d.doc.Shown().Order().empty());
 }
 
 TEST(ReapplyCurrentSort, RebuildsTheLabelsInLabelFormat) {
     Doc d;
-    DocSteps(d.doc).DisplayLabelFormatCommand();
+    d.doc.Execute(CommandId::DisplayLabelFormat);
     ASSERT_EQ(d.doc.Shown().Labels().size(), 2u);
     std::array<std::string, kFilterCount> filters;
     filters.fill("All");
     filters[static_cast<std::size_t>(FilterField::MovieName)] = "t";
-    DocSteps(d.doc).SetFilters(filters);
-    DocSteps(d.doc).RebuildDisplayOrder();
+    d.ui.filterAnswers.push_back(filters);
     d.ui.updates = 0;
-    DocSteps(d.doc).ReapplyCurrentSort();
+    d.doc.Execute(CommandId::Filters);
     EXPECT_TRUE(d.doc.Shown().State().LabelFormat());
     ASSERT_EQ(d.doc.Shown().Labels().size(), 1u);
     EXPECT_EQ(d.doc.Shown().Labels()[0].titles[0], "Top");  // counter 1 before counter 5
@@ -152,7 +153,7 @@ TEST(ReapplyCurrentSort, RebuildsTheLabelsInLabelFormat) {
 
 TEST(OptionsChanged, ReSortsOnlyWhenTheApplicableIgnoreTheChanges) {
     Doc d;
-    DocSteps(d.doc).TitleSort();
+    d.doc.Execute(CommandId::SortByTitle);
     EXPECT_EQ(d.Titles(), (Titles{"Abyss", "Top", "The Zoo"}));
     DocumentOptions options;
     options.ignoreTheOneLine = false;  // not the current mode: no re-sort
@@ -164,8 +165,8 @@ TEST(OptionsChanged, ReSortsOnlyWhenTheApplicableIgnoreTheChanges) {
     EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Title);
 
     // In the one-line lists its own option re-sorts by title whatever the current key.
-    DocSteps(d.doc).OneLineSortsCommand();
-    DocSteps(d.doc).KeySortCommand(SortMark::Rating);
+    d.doc.Execute(CommandId::OneLineSorts);
+    d.doc.Execute(CommandId::SortByRating);
     options.ignoreTheOneLine = true;
     d.doc.OptionsChanged(options);
     EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Title);
@@ -173,7 +174,7 @@ TEST(OptionsChanged, ReSortsOnlyWhenTheApplicableIgnoreTheChanges) {
     EXPECT_EQ(d.Titles(), (Titles{"Abyss", "Top", "The Zoo"}));
 
     // Tape-as-text is only stored.
-    DocSteps(d.doc).TapeNumberSort();
+    d.doc.Execute(CommandId::SortByTapeNumber);
     const auto before = d.doc.Shown().Order();
     options.tapeText = true;
     d.doc.OptionsChanged(options);
@@ -190,34 +191,35 @@ TEST(DisplayModes, RandomCommandSequencesKeepTheStoreAndOrderSound) {
         FakeUI ui;
         CReelkeepDoc doc(ui);
         ui.doc = &doc;
-        DocSteps(doc).SetFilters(RandomFilters(rng));
+        doc.ApplyFilters(RandomFilters(rng));
         FillCatalogue(doc, records);
         const std::size_t shown = doc.Shown().Order().size();
         for (int step = 0; step < 12; ++step) {
             switch (rng() % 8) {
                 case 0:
-                    DocSteps(doc).TitleSort();
+                    doc.Execute(CommandId::SortByTitle);
                     break;
                 case 1:
-                    DocSteps(doc).KeySortCommand(static_cast<SortMark>(4 + rng() % 8));
+                    doc.Execute(FindSortKey(static_cast<SortMark>(4 + rng() % 8))->command);
                     break;
                 case 2:
-                    DocSteps(doc).TapeNumberSort();
+                    doc.Execute(CommandId::SortByTapeNumber);
                     break;
                 case 3:
-                    DocSteps(doc).SortByActorsCommand();
+                    doc.Execute(CommandId::SortByActors);
                     break;
                 case 4:
-                    DocSteps(doc).OneLineSortsCommand();
+                    doc.Execute(CommandId::OneLineSorts);
                     break;
                 case 5:
-                    DocSteps(doc).DisplayNormalViewCommand();
+                    doc.Execute(CommandId::DisplayNormalView);
                     break;
                 case 6:
-                    DocSteps(doc).DisplayLabelFormatCommand();
+                    doc.Execute(CommandId::DisplayLabelFormat);
                     break;
-                default:
-                    DocSteps(doc).ReapplyCurrentSort();
+                default:  // the filters given again: the current sort reapplied
+                    ui.filterAnswers.assign(1, doc.Shown().Filters());
+                    doc.Execute(CommandId::Filters);
                     break;
             }
             auto sorted = doc.Shown().Order();

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "doc_steps.h"
+#include "catalogue_builder.h"
 #include "fake_ui.h"
 #include "file_access.h"
 #include "file_errors.h"
@@ -59,11 +59,12 @@ protected:
 
     std::string PathOf(const std::string& name) const { return (dir / name).string(); }
     void AddMovies(int count) {
+        std::vector<RecordValues> records;
         for (int i = 0; i < count; ++i) {
-            DocSteps(doc).AppendRecord({"Movie " + std::to_string(i), "Actor", "", "", "Drama",
-                                        "VHS", "90", std::to_string(i), "", "PG", "", "", "", "",
-                                        std::string(200, 's')});
+            records.push_back({"Movie " + std::to_string(i), "Actor", "", "", "Drama", "VHS", "90",
+                               std::to_string(i), "", "PG", "", "", "", "", std::string(200, 's')});
         }
+        test::LoadCatalogue(doc, records);
         doc.SetModified(true);
     }
     std::size_t FilesInDir() const {

@@ -3,11 +3,9 @@
 #include "allocation_failure.h"
 #include "catalogue_builder.h"
 #include "doc_invariants.h"
-#include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
 #include "smf_bytes.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
@@ -27,9 +25,9 @@ RecordValues Answer(const std::string& title, const std::string& media = "DVD") 
 TEST(Enter, ProposesTheNextTapeNumberAndTheLastMediaType) {
     Catalogue c;
     c.ui.entryAnswers.push_back(Answer("First", "Laserdisc"));
-    DocSteps(c.doc).EnterCommand();
+    c.doc.Execute(CommandId::Enter);
     c.ui.entryAnswers.push_back(Answer("Second"));
-    DocSteps(c.doc).EnterCommand();
+    c.doc.Execute(CommandId::Enter);
 
     ASSERT_EQ(c.ui.entryDialogsShown.size(), 2u);
     const RecordValues& first = c.ui.entryDialogsShown[0].fields;
@@ -46,7 +44,7 @@ TEST(Enter, AddsTheRecordEverywhereAndCanBeUndone) {
     Catalogue c({{.title = "Zulu"}, {.title = "Alien"}});
     c.doc.Execute(CommandId::SortByTitle);
     c.ui.entryAnswers.push_back(Answer("Brazil"));
-    DocSteps(c.doc).EnterCommand();
+    c.doc.Execute(CommandId::Enter);
 
     ASSERT_EQ(c.doc.Catalogue().Count(), 3u);
     EXPECT_EQ(c.doc.Shown().Order(), (std::vector<std::uint32_t>{1, 2, 0}));  // sorted place
@@ -69,7 +67,7 @@ TEST(Modify, ShowsEachSelectedMovieAndKeepsTheAcceptedChanges) {
     Catalogue c({{.title = "A"}, {.title = "B"}, {.title = "C"}, {.title = "D"}});
     c.Select({1, 0, 1, 1});
     c.ui.entryAnswers = {Answer("A2"), std::nullopt, Answer("D2")};
-    DocSteps(c.doc).ModifyCommand();
+    c.doc.Execute(CommandId::Modify);
 
     ASSERT_EQ(c.ui.entryDialogsShown.size(), 3u);
     EXPECT_EQ(c.ui.entryDialogsShown[1].fields[FieldIndex(Field::MovieName)], "C");
@@ -85,9 +83,9 @@ TEST(Modify, ShowsEachSelectedMovieAndKeepsTheAcceptedChanges) {
 TEST(Modify, AllCancelledLeavesNothingToUndo) {
     Catalogue c({{.title = "A"}, {.title = "B"}});
     c.ui.entryAnswers.push_back(Answer("Entered"));
-    DocSteps(c.doc).EnterCommand();
+    c.doc.Execute(CommandId::Enter);
     c.Select({1, 1, 1});
-    DocSteps(c.doc).ModifyCommand();
+    c.doc.Execute(CommandId::Modify);
     EXPECT_EQ(c.ui.entryDialogsShown.size(), 4u);
     EXPECT_FALSE(c.doc.IsEnabled(CommandId::Undo));
     EXPECT_TRUE(c.ui.rowsSelected);
@@ -102,7 +100,7 @@ TEST(Modify, MapsActorIndexRowsToTheirMovies) {
     ASSERT_EQ(c.doc.Shown().ActorRowCount(), 4u);
     c.Select({0, 1, 0, 1});
     c.ui.entryAnswers = {Answer("A2"), Answer("C2")};
-    DocSteps(c.doc).ModifyCommand();
+    c.doc.Execute(CommandId::Modify);
     EXPECT_EQ(c.ui.entryDialogsShown[0].fields[FieldIndex(Field::MovieName)], "A");
     EXPECT_EQ(c.Titles(), (Titles{"A2", "B", "C2"}));
     EXPECT_EQ(c.doc.Shown().State().sort, SortMark::Actors);  // the index was built again
@@ -135,7 +133,7 @@ TEST(Delete, AsksPerMovieUntilAnAllAnswer) {
         Catalogue c({{.title = "A"}, {.title = "B"}, {.title = "C"}, {.title = "D"}});
         c.Select({1, 1, 1, 0});
         c.ui.deleteAnswers = test.answers;
-        DocSteps(c.doc).DeleteCommand();
+        c.doc.Execute(CommandId::Delete);
         EXPECT_EQ(c.Titles(), test.left);
         EXPECT_EQ(c.ui.deleteQuestions.size(), test.questions);
         EXPECT_EQ(c.doc.IsEnabled(CommandId::Undo), test.left.size() < 4);
@@ -149,7 +147,7 @@ TEST(Delete, AsksWithTheMovieNameAndRemovesItsLookupValues) {
                  {.title = "Babe", .actor1 = "Pig", .rating = "G"}});
     c.Select({1, 0});
     c.ui.deleteAnswers = {DeleteAnswer::Yes};
-    DocSteps(c.doc).DeleteCommand();
+    c.doc.Execute(CommandId::Delete);
     EXPECT_EQ(c.ui.deleteQuestions,
               Titles{"Are you sure you want to delete Alien \"Director's\" Cut?"});
     EXPECT_FALSE(c.doc.Catalogue().Lookup(LookupKind::Actors).Contains("Sigourney"));
@@ -164,7 +162,7 @@ TEST(Delete, ClosingTheQuestionDeletesNothingMore) {
     Catalogue c({{.title = "A"}, {.title = "B"}, {.title = "C"}});
     c.Select({1, 1, 1});
     c.ui.deleteAnswers = {DeleteAnswer::Yes, std::nullopt};
-    DocSteps(c.doc).DeleteCommand();
+    c.doc.Execute(CommandId::Delete);
     EXPECT_EQ(c.Titles(), (Titles{"B", "C"}));
     EXPECT_EQ(c.ui.deleteQuestions.size(), 2u);
 }
@@ -174,22 +172,22 @@ TEST(Delete, AMovieNamedDeleteIsAnOrdinaryMovie) {
     Catalogue c({{.title = "Alien"}, {.title = "DELETE"}, {.title = "Brazil"}});
     c.Select({1, 0, 0});
     c.ui.deleteAnswers = {DeleteAnswer::Yes};
-    DocSteps(c.doc).DeleteCommand();
+    c.doc.Execute(CommandId::Delete);
     EXPECT_EQ(c.Titles(), (Titles{"DELETE", "Brazil"}));
-    DocSteps(c.doc).UndoCommand();
+    c.doc.Execute(CommandId::Undo);
     EXPECT_EQ(c.Titles(), (Titles{"DELETE", "Brazil", "Alien"}));
 
     // The Undo of an Enter takes out the entered movie only.
     c.ui.entryAnswers.push_back(Answer("Casablanca"));
-    DocSteps(c.doc).EnterCommand();
-    DocSteps(c.doc).UndoCommand();
+    c.doc.Execute(CommandId::Enter);
+    c.doc.Execute(CommandId::Undo);
     EXPECT_EQ(c.Titles(), (Titles{"DELETE", "Brazil", "Alien"}));
 
     // It is asked about like any other, and goes when the user says so.
     c.Select({1, 1, 1});
-    c.ui.deleteAnswers = {DeleteAnswer::Yes, DeleteAnswer::No, DeleteAnswer::No};
-    DocSteps(c.doc).DeleteCommand();
-    EXPECT_EQ(c.ui.deleteQuestions.back(), "Are you sure you want to delete Alien?");
+    c.ui.deleteAnswers = {DeleteAnswer::No, DeleteAnswer::No, DeleteAnswer::Yes};
+    c.doc.Execute(CommandId::Delete);  // listed by title: Alien, Brazil, DELETE
+    EXPECT_EQ(c.ui.deleteQuestions.back(), "Are you sure you want to delete DELETE?");
     EXPECT_EQ(c.ui.deleteQuestions.size(), 4u);
     EXPECT_EQ(c.Titles(), (Titles{"Brazil", "Alien"}));
     ExpectConsistent(c.doc);
@@ -204,7 +202,7 @@ TEST(Delete, AsksOnceForAMovieListedUnderTwoSelectedActors) {
     ASSERT_EQ(c.doc.Shown().ActorRowCount(), 4u);
     c.Select({0, 1, 1, 0});
     c.ui.deleteAnswers = {DeleteAnswer::Yes, DeleteAnswer::Yes};
-    DocSteps(c.doc).DeleteCommand();
+    c.doc.Execute(CommandId::Delete);
     EXPECT_EQ(c.ui.deleteQuestions, Titles{"Are you sure you want to delete Duo?"});
     EXPECT_EQ(c.Titles(), (Titles{"Solo", "Keep"}));
     EXPECT_EQ(c.doc.Undo().size(), 1u);
@@ -215,7 +213,7 @@ TEST(Delete, IgnoresFlagsBeyondTheListing) {
     Catalogue c({{.title = "A"}, {.title = "B"}});
     c.Select({0, 1, 1, 1, 1});
     c.ui.deleteAnswers = {DeleteAnswer::YesToAll};
-    DocSteps(c.doc).DeleteCommand();
+    c.doc.Execute(CommandId::Delete);
     EXPECT_EQ(c.Titles(), Titles{"A"});
     ExpectConsistent(c.doc);
 }
@@ -234,19 +232,19 @@ TEST(EditingCommands, KeepEveryArrayAtTheRecordCountOnOddCatalogues) {
         Catalogue c(movies);
         const std::uint32_t n = c.doc.Catalogue().Count();
         c.ui.entryAnswers.push_back(RecordValues{});
-        DocSteps(c.doc).EnterCommand();
+        c.doc.Execute(CommandId::Enter);
         ExpectConsistent(c.doc);
         c.Select(std::vector<std::uint32_t>(n + 1, 1));
         c.ui.entryAnswers.assign(n + 1, RecordValues{});
-        DocSteps(c.doc).ModifyCommand();
+        c.doc.Execute(CommandId::Modify);
         ExpectConsistent(c.doc);
-        DocSteps(c.doc).UndoCommand();
+        c.doc.Execute(CommandId::Undo);
         ExpectConsistent(c.doc);
         c.Select(std::vector<std::uint32_t>(n + 1, 1));
         c.ui.deleteAnswers = {DeleteAnswer::YesToAll};
-        DocSteps(c.doc).DeleteCommand();
+        c.doc.Execute(CommandId::Delete);
         ExpectConsistent(c.doc);
-        DocSteps(c.doc).UndoCommand();
+        c.doc.Execute(CommandId::Undo);
         ExpectConsistent(c.doc);
         EXPECT_EQ(c.doc.Catalogue().Count(), n + 1);
     }
@@ -270,7 +268,7 @@ TEST(OutOfMemory, EnterThatCannotAppendAddsNothing) {
     ui.doc = &doc;
     doc.OnNewDocument();
     ui.entryAnswers.push_back(Answer("Alien"));
-    DocSteps(doc).EnterCommand();
+    doc.Execute(CommandId::Enter);
     StopFailingAllocations();
     EXPECT_EQ(ui.messages, Titles{std::string(msg::kNoMemoryAddEntries)});
     EXPECT_EQ(doc.Catalogue().Count(), 0u);
@@ -285,8 +283,9 @@ TEST(OutOfMemory, ModifyGoesOnWhenUndoCannotBeRecorded) {
     doc.OnNewDocument();
     FillCatalogue(doc, std::vector<Movie>{{.title = "Alien"}});
     ui.viewSelection = {1};
+    ui.rowsSelected = true;
     ui.entryAnswers.push_back(Answer("Aliens"));
-    DocSteps(doc).ModifyCommand();
+    doc.Execute(CommandId::Modify);
     StopFailingAllocations();
     EXPECT_EQ(ui.messages, Titles{std::string(msg::kNoMemoryRecordUndo)});
     EXPECT_EQ(doc.Catalogue().Value(0, Field::MovieName), "Aliens");
@@ -297,7 +296,9 @@ TEST(OutOfMemory, ModifyGoesOnWhenUndoCannotBeRecorded) {
 // Makes copying the view's selection fail.
 class FailingSelectionStore : public FakeUI {
 public:
+    bool failing = true;
     std::vector<std::uint32_t> SelectedRowFlags() const override {
+        if (!failing) return FakeUI::SelectedRowFlags();
         FailAllocationAfter(0);
         std::vector<std::uint32_t> flags = FakeUI::SelectedRowFlags();
         StopFailingAllocations();
@@ -311,12 +312,16 @@ TEST(OutOfMemory, ASelectionThatCannotBeStoredSelectsNothing) {
     ui.doc = &doc;
     doc.OnNewDocument();
     FillCatalogue(doc, std::vector<Movie>{{.title = "A"}, {.title = "B"}});
-    // Flags left from an earlier command must not be taken for the new selection.
-    DocSteps(doc).Shown().Selection().flags = {1};
-    DocSteps(doc).Shown().Selection().flags.shrink_to_fit();
+    // Flags left from an earlier command (a Modify, cancelled) must not be taken for the new
+    // selection.
+    ui.failing = false;
     ui.viewSelection = {0, 1};
+    ui.rowsSelected = true;
+    doc.Execute(CommandId::Modify);
+    ASSERT_EQ(ui.entryDialogsShown.size(), 1u);
+    ui.failing = true;
     ui.deleteAnswers = {DeleteAnswer::YesToAll};
-    DocSteps(doc).DeleteCommand();
+    doc.Execute(CommandId::Delete);
     EXPECT_EQ(ui.messages, Titles{std::string(msg::kNoMemoryUndoSelection)});
     EXPECT_EQ(doc.Catalogue().Count(), 2u);
 }
@@ -328,11 +333,11 @@ TEST(OutOfMemory, EnterLeavesAConsistentCatalogueWhereverMemoryRunsOut) {
         ui.doc = &doc;
         doc.OnNewDocument();
         FillCatalogue(doc, std::vector<Movie>{{.title = "Zulu", .actor1 = "Z"}, {.title = "A"}});
-        DocSteps(doc).TitleSort();
+        doc.Execute(CommandId::SortByTitle);
         ui.entryAnswers.push_back(Answer("A title long enough to need its own allocation"));
         FailAllocationAfter(k);
         try {
-            DocSteps(doc).EnterCommand();
+            doc.Execute(CommandId::Enter);
         } catch (const std::bad_alloc&) {
             // Steps after the record is in (sorting, lookup lists) may give up; what they
             // leave must still be consistent.

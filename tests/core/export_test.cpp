@@ -5,11 +5,9 @@
 #include <sstream>
 
 #include "catalogue_builder.h"
-#include "doc_steps.h"
 #include "export_writers.h"
 #include "fake_ui.h"
 #include "messages.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
@@ -46,7 +44,7 @@ struct Catalogue : TestCatalogue {
                           (std::string("reelkeep_export_") + test->name() + ".out");
         std::filesystem::remove(path);
         ui.exportNames.push_back(path.string());
-        DocSteps(doc).ExportCommand(kind);
+        doc.Execute(kind == ExportKind::Csv ? CommandId::ExportCsv : CommandId::ExportText);
         EXPECT_EQ(ui.waitCursorDepth, 0);
         return ReadFile(path);
     }
@@ -111,7 +109,7 @@ TEST(ExportedMovies, AreTheDisplayedOnesInDisplayOrder) {
     EXPECT_EQ(c.ExportedTitles(), (Titles{"Alpha", "Bravo", "Charlie", "Delta", "Echo"}));
     c.ui.filterAnswers.push_back(std::array<std::string, kFilterCount>{
         "All", "Bob", "All", "All", "All", "All", "All", "All", "All"});
-    DocSteps(c.doc).FiltersCommand();
+    c.doc.Execute(CommandId::Filters);
     EXPECT_EQ(c.ExportedTitles(), (Titles{"Alpha", "Delta"}));
 }
 
@@ -149,7 +147,7 @@ TEST(ExportedMovies, InLabelFormatAreTheMoviesOfTheSelectedLabels) {
 TEST(ExportCommand, CancelWritesNothing) {
     Catalogue c(kFive);
     c.ui.maxWaitCursorDepth = 0;
-    DocSteps(c.doc).ExportCommand(ExportKind::Csv);
+    c.doc.Execute(CommandId::ExportCsv);
     EXPECT_TRUE(c.ui.messages.empty());
     EXPECT_EQ(c.ui.maxWaitCursorDepth, 0);
 }
@@ -159,7 +157,7 @@ TEST(ExportCommand, TruncatesAnExistingFile) {
     const auto path = std::filesystem::path(testing::TempDir()) / "reelkeep_export_long.out";
     std::ofstream(path) << std::string(10000, 'x');
     c.ui.exportNames.push_back(path.string());
-    DocSteps(c.doc).ExportCommand(ExportKind::Text);
+    c.doc.Execute(CommandId::ExportText);
     EXPECT_EQ(ReadFile(path).substr(0, 15), "Title:    A\nAct");
     EXPECT_LT(ReadFile(path).size(), 200u);
 }
@@ -168,7 +166,7 @@ TEST(ExportCommand, ReportsAFileThatCannotBeCreated) {
     Catalogue c({{.title = "A"}});
     const std::string path = testing::TempDir() + "/no such folder/out.csv";
     c.ui.exportNames.push_back(path);
-    DocSteps(c.doc).ExportCommand(ExportKind::Csv);
+    c.doc.Execute(CommandId::ExportCsv);
     EXPECT_EQ(c.ui.messages,
               Titles{path + "\nCannot find the folder for this file.\nPlease verify that the "
                             "correct path is given."});
@@ -179,7 +177,7 @@ TEST(ExportCommand, ReportsAFullDisk) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
     Catalogue c({{.title = "A"}});
     c.ui.exportNames.push_back("/dev/full");
-    DocSteps(c.doc).ExportCommand(ExportKind::Csv);
+    c.doc.Execute(CommandId::ExportCsv);
     EXPECT_EQ(c.ui.messages, Titles{std::string(msg::kDiskFull)});
 }
 

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue_builder.h"
-#include "doc_steps.h"
 #include "fake_ui.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
@@ -30,20 +28,21 @@ TEST(FiltersCommand, TakesTheTypedTextsAndReSorts) {
     Catalogue c(kMovies);
     c.doc.Execute(CommandId::SortByTitle);
     c.ui.filterAnswers.push_back(AllBut(FilterField::Rating, "pg"));
-    DocSteps(c.doc).FiltersCommand();
+    c.doc.Execute(CommandId::Filters);
     EXPECT_EQ(c.Displayed(), (Titles{"Alien", "Star Wars"}));
     EXPECT_EQ(c.doc.Shown().Filters()[static_cast<std::size_t>(FilterField::Rating)], "pg");
     c.ui.filterAnswers.push_back(AllBut(FilterField::MovieName, "ALL"));
-    DocSteps(c.doc).FiltersCommand();
+    c.doc.Execute(CommandId::Filters);
     EXPECT_EQ(c.Displayed(), (Titles{"Alien", "Babe", "Star Wars"}));
 }
 
 TEST(FiltersCommand, UpdatesTheViewsEvenWithoutASortKey) {
-    Catalogue c(kMovies);
+    Catalogue c({});
+    c.Enter(ToRecords(kMovies));
     ASSERT_EQ(c.doc.Shown().State().sort, SortMark::None);
     const int updates = c.ui.updates;
     c.ui.filterAnswers.push_back(AllBut(FilterField::MovieName, "B"));
-    DocSteps(c.doc).FiltersCommand();
+    c.doc.Execute(CommandId::Filters);
     EXPECT_EQ(c.Displayed(), Titles{"Babe"});
     EXPECT_GT(c.ui.updates, updates);
 }
@@ -51,7 +50,7 @@ TEST(FiltersCommand, UpdatesTheViewsEvenWithoutASortKey) {
 TEST(FiltersCommand, CancelChangesNothing) {
     Catalogue c(kMovies);
     c.ui.filterAnswers.push_back(std::nullopt);
-    DocSteps(c.doc).FiltersCommand();
+    c.doc.Execute(CommandId::Filters);
     EXPECT_EQ(c.doc.Shown().Filters()[0], "All");
     EXPECT_EQ(c.doc.Shown().Order().size(), 3u);
     EXPECT_EQ(c.ui.updates, 0);

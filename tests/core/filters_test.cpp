@@ -3,7 +3,6 @@
 #include <random>
 
 #include "catalogue_builder.h"
-#include "doc_steps.h"
 #include "fake_ui.h"
 #include "random_catalogue.h"
 #include "reference_ordering.h"
@@ -22,7 +21,7 @@ std::vector<std::uint32_t> Shown(const std::vector<Movie>& movies,
                                  const std::array<std::string, kFilterCount>& filters) {
     FakeUI ui;
     CReelkeepDoc doc(ui);
-    DocSteps(doc).SetFilters(filters);
+    doc.ApplyFilters(filters);
     FillCatalogue(doc, std::span<const Movie>(movies));
     return doc.Shown().Order();
 }
@@ -50,10 +49,10 @@ TEST(Filters, MatchTheLiteralPassOnRandomCatalogues) {
         const auto filters = RandomFilters(rng);
         FakeUI ui;
         CReelkeepDoc doc(ui);
-        DocSteps(doc).SetFilters(filters);
+        doc.ApplyFilters(filters);
         FillCatalogue(doc, records);
-        DocSteps(doc).TitleSort();  // a rebuild must start again from record order
-        DocSteps(doc).RebuildDisplayOrder();
+        doc.Execute(CommandId::SortByTitle);  // a rebuild must start again from record order
+        doc.ApplyFilters(filters);
         const ref::Displayed expected = ref::Filter(records, filters);
         ASSERT_EQ(doc.Shown().Order(), expected.order) << "round " << round;
         ASSERT_EQ(doc.Shown().DisplayedActors().entries(), expected.actors) << "round " << round;
@@ -66,12 +65,10 @@ TEST(Filters, DisplayedActorsFollowEditedRecordsNotAnOutdatedLookupList) {
     FakeUI ui;
     CReelkeepDoc doc(ui);
     FillCatalogue(doc, std::span<const Movie>(movies));
-    DocSteps(doc).SetValue(1, Field::Actor1, "Reno");
-    DocSteps(doc).RebuildDisplayOrder();
-    EXPECT_EQ(doc.Shown().DisplayedActors().entries(),
-              (std::vector<std::string>{"Pacino", "Reno"}));
-    DocSteps(doc).RebuildLookupLists();
-    DocSteps(doc).RebuildDisplayOrder();
+    ui.viewSelection = {0, 1};
+    ui.rowsSelected = true;
+    ui.entryAnswers.push_back(ToRecord({.title = "Ronin", .actor1 = "Reno"}));
+    doc.Execute(CommandId::Modify);
     EXPECT_EQ(doc.Shown().DisplayedActors().entries(),
               (std::vector<std::string>{"Pacino", "Reno"}));
 }

@@ -5,12 +5,10 @@
 
 #include "catalogue_builder.h"
 #include "doc_invariants.h"
-#include "doc_steps.h"
 #include "fake_ui.h"
 #include "find_match.h"
 #include "messages.h"
 #include "random_catalogue.h"
-#include "test_catalogue.h"
 #include "text_compare.h"
 
 namespace reelkeep::test {
@@ -107,7 +105,7 @@ struct Catalogue : TestCatalogue {
     // Runs Find and returns the titles the Modify dialog was opened on.
     Titles Find(const FindSettings& settings) {
         ui.findAnswers.push_back(settings);
-        DocSteps(doc).FindCommand();
+        doc.Execute(CommandId::Find);
         Titles shown;
         for (const auto& dialog : ui.entryDialogsShown) {
             shown.push_back(dialog.fields[FieldIndex(Field::MovieName)]);
@@ -178,7 +176,7 @@ TEST(FindWalk, RemembersTheSearchUntilANewCatalogue) {
     EXPECT_EQ(c.doc.LastFind().text, "gamma");
     EXPECT_TRUE(c.doc.LastFind().matchCase);
     c.ui.messages.clear();
-    DocSteps(c.doc).FindCommand();  // dialog cancelled
+    c.doc.Execute(CommandId::Find);  // dialog cancelled
     EXPECT_EQ(c.doc.LastFind().text, "gamma");
     EXPECT_TRUE(c.ui.messages.empty());
     c.doc.OnNewDocument();
@@ -222,7 +220,7 @@ TEST(FindWalk, SurvivesAnEditThatHidesMoviesFromTheListing) {
     Catalogue c({{.title = "Aa"}, {.title = "Ab"}, {.title = "Zz"}});
     c.ui.filterAnswers.push_back(std::array<std::string, kFilterCount>{
         "a", "All", "All", "All", "All", "All", "All", "All", "All"});
-    DocSteps(c.doc).FiltersCommand();
+    c.doc.Execute(CommandId::Filters);
     ASSERT_EQ(c.doc.Shown().Order().size(), 2u);
     c.ui.entryAnswers = {ToRecord({.title = "Hidden now"})};
     c.Find({"a", false, false});
@@ -244,7 +242,8 @@ Titles LiteralWalk(Catalogue& c, const FindSettings& find) {
         }
         if (!match) continue;
         c.ui.SelectOnly(k, true);
-        DocSteps(c.doc).ModifyCommand();
+        c.ui.rowsSelected = true;
+        c.doc.Execute(CommandId::Modify);
     }
     Titles shown;
     for (const auto& dialog : c.ui.entryDialogsShown) {

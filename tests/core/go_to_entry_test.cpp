@@ -6,10 +6,9 @@
 
 #include <random>
 
-#include "doc_steps.h"
+#include "catalogue_builder.h"
 #include "random_catalogue.h"
 #include "sort_keys.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
@@ -68,7 +67,7 @@ TEST(GoToEntry, TitlesFollowTheIgnoreTheOption) {
                                        {.title = "CAT"},
                                        {.title = "The A"}};
     TestCatalogue on(movies);
-    DocSteps(on.doc).TitleSort();  // The A, Alien, The Castle, CAT, Zulu
+    on.doc.Execute(CommandId::SortByTitle);  // The A, Alien, The Castle, CAT, Zulu
     EXPECT_EQ(GoToRow(on.doc.Shown(), "cas"), Row(2));
     EXPECT_EQ(GoToRow(on.doc.Shown(), "the c"),
               Row(2));                                // typed with the article: compared as written
@@ -78,7 +77,7 @@ TEST(GoToEntry, TitlesFollowTheIgnoreTheOption) {
     DocumentOptions off;
     off.ignoreTheNormal = false;
     TestCatalogue kept(movies, off);
-    DocSteps(kept.doc).TitleSort();  // Alien, CAT, The A, The Castle, Zulu
+    kept.doc.Execute(CommandId::SortByTitle);  // Alien, CAT, The A, The Castle, Zulu
     EXPECT_EQ(GoToRow(kept.doc.Shown(), "cas"), Row());
     EXPECT_EQ(GoToRow(kept.doc.Shown(), "the c"), Row(3));
 }
@@ -87,11 +86,11 @@ TEST(GoToEntry, ActorsKeepTheArticleAndLabelsGoByTapeNumber) {
     TestCatalogue c({{.title = "One", .actor1 = "The Band", .tape = "10"},
                      {.title = "Two", .actor1 = "Bob", .tape = "9"},
                      {.title = "Three", .tape = "011"}});
-    DocSteps(c.doc).SortByActorsCommand();  // Bob; The Band; NO ACTOR LISTED
+    c.doc.Execute(CommandId::SortByActors);  // Bob; The Band; NO ACTOR LISTED
     EXPECT_EQ(GoToRow(c.doc.Shown(), "band"), Row());
     EXPECT_EQ(GoToRow(c.doc.Shown(), "the b"), Row(1));
     EXPECT_EQ(GoToRow(c.doc.Shown(), "no actor"), Row(2));
-    DocSteps(c.doc).DisplayLabelFormatCommand();  // tapes 9, 10, 011 by value
+    c.doc.Execute(CommandId::DisplayLabelFormat);  // tapes 9, 10, 011 by value
     EXPECT_EQ(GoToRow(c.doc.Shown(), "1"), Row(1));
     EXPECT_EQ(GoToRow(c.doc.Shown(), "01"), Row(2));
 }
@@ -163,7 +162,7 @@ TEST(GoToEntry, AgreesWithTheLiteralWalkOnRandomCatalogues) {
     std::mt19937 rng(20240611);
     for (int round = 0; round < 1000; ++round) {
         TestCatalogue c({});
-        FillCatalogue(c.doc, Records(rng));
+        c.Enter(Records(rng));
         for (int step = 0; step < 6; ++step) {
             RandomStep(c, rng);
             for (int k = 0; k < 8; ++k) {

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue_builder.h"
-#include "doc_steps.h"
 #include "fake_ui.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
@@ -15,7 +13,7 @@ using Catalogue = TestCatalogue;
 TEST(EditCustomHeadings, EmptiedHeadingsGetTheirDefaults) {
     Catalogue c({{.title = "A"}});
     c.ui.headingAnswers.push_back(Headings{"Director", "", " ", ""});
-    DocSteps(c.doc).EditCustomHeadingCommand();
+    c.doc.Execute(CommandId::EditCustomHeading);
     const Headings expected{"Director", "Custom 2 Heading", " ", "Custom 4 Heading"};
     EXPECT_EQ(c.doc.Shown().CustomHeadings(), expected);
     EXPECT_EQ(c.ui.viewHeadings, expected);
@@ -23,21 +21,21 @@ TEST(EditCustomHeadings, EmptiedHeadingsGetTheirDefaults) {
     EXPECT_TRUE(c.doc.IsModified());
     // The entry dialog takes them the next time it opens.
     c.ui.entryAnswers.push_back(std::nullopt);
-    DocSteps(c.doc).EnterCommand();
+    c.doc.Execute(CommandId::Enter);
     EXPECT_EQ(c.ui.entryDialogsShown.back().headings, expected);
 }
 
 TEST(EditCustomHeadings, AnEmptyCatalogueIsNotMarkedModified) {
     Catalogue c({});
     c.ui.headingAnswers.push_back(Headings{"a", "b", "c", "d"});
-    DocSteps(c.doc).EditCustomHeadingCommand();
+    c.doc.Execute(CommandId::EditCustomHeading);
     EXPECT_EQ(c.doc.Shown().CustomHeadings(), (Headings{"a", "b", "c", "d"}));
     EXPECT_FALSE(c.doc.IsModified());
 }
 
 TEST(EditCustomHeadings, CancelKeepsEverything) {
     Catalogue c({{.title = "A"}});
-    DocSteps(c.doc).EditCustomHeadingCommand();
+    c.doc.Execute(CommandId::EditCustomHeading);
     EXPECT_EQ(c.doc.Shown().CustomHeadings()[2], "Custom 3 Heading");
     EXPECT_FALSE(c.doc.IsModified());
     EXPECT_EQ(c.ui.headingRepaints, 0);

@@ -8,13 +8,12 @@
 
 #include "allocation_failure.h"
 #include "byte_io.h"
+#include "catalogue_builder.h"
 #include "csv_import.h"
 #include "doc_invariants.h"
-#include "doc_steps.h"
 #include "export_writers.h"
 #include "messages.h"
 #include "random_catalogue.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
@@ -170,14 +169,14 @@ TEST(ImportCommand, AppendsSortsAndListsTheMoviesAndUndoTakesThemBackWhole) {
 
 TEST(ImportCommand, FollowsTheFiltersAndTheNextCommandReplacesItsUndo) {
     Catalogue c;
-    DocSteps(c.doc).SetFilters({"All", "All", "All", "All", "All", "All", "All", "All", "All"});
+    c.doc.ApplyFilters({"All", "All", "All", "All", "All", "All", "All", "All", "All"});
     c.ui.filterAnswers.push_back(
         std::array<std::string, 9>{"B", "All", "All", "All", "All", "All", "All", "All", "All"});
     c.doc.Execute(CommandId::Filters);
     c.Import("Title\nBravo\nBeta\nCharlie\n");
     EXPECT_EQ(c.Displayed(), (Titles{"Beta", "Bravo"}));
     c.ui.entryAnswers.push_back(ToRecord({.title = "Echo"}));
-    DocSteps(c.doc).EnterCommand();
+    c.doc.Execute(CommandId::Enter);
     c.doc.Execute(CommandId::Undo);
     EXPECT_EQ(c.Stored(), (Titles{"Delta", "Alpha", "Bravo", "Beta", "Charlie"}));
 }
@@ -192,7 +191,7 @@ TEST(ImportCommand, NamesTheColumnsLeftOutButNotAnEmptyOne) {
 TEST(ImportCommand, ChangesNothingWhenCancelledMissingOrWithoutAMovie) {
     Catalogue c;
     c.ui.entryAnswers.push_back(ToRecord({.title = "Echo"}));
-    DocSteps(c.doc).EnterCommand();
+    c.doc.Execute(CommandId::Enter);
     const std::string before = CatalogueBytes(c.doc);
     c.ui.importNames.push_back("/nonexistent/folder/movies.csv");
     c.doc.Execute(CommandId::ImportCsv);

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <new>
 
+#include "catalogue_builder.h"
 #include "doc_invariants.h"
-#include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
 #include "smf_bytes.h"
@@ -55,13 +55,14 @@ std::string SampleFile() {
     FakeUI ui;
     CReelkeepDoc doc(ui);
     doc.OnNewDocument();
+    std::vector<RecordValues> records;
     for (int i = 0; i < 6; ++i) {
         const std::string n = std::to_string(i);
-        DocSteps(doc).AppendRecord({"Movie " + n, "Actor " + n, "Actor X", "", "Type " + n, "VHS",
-                                    "90", n, "", "PG", "c" + n, "", "", "", std::string(40, 's')});
+        records.push_back({"Movie " + n, "Actor " + n, "Actor X", "", "Type " + n, "VHS", "90", n,
+                           "", "PG", "c" + n, "", "", "", std::string(40, 's')});
     }
-    doc.ApplyCustomHeadings({"Director", "", "", ""}, false);
-    DocSteps(doc).Shown().AdoptDataColors({1, 2, 3, 4, 5, 6});
+    test::LoadCatalogue(doc, records, {"Director", "", "", ""});
+    doc.SetLabelColors({1, 2, 3, 4, 5, 6}, {7});
     return test::SaveBytes(doc);
 }
 
@@ -75,11 +76,10 @@ TEST_F(LoadMemoryTest, EveryFailedAllocationLeavesAConsistentCatalogue) {
         ui.doc = &doc;
         doc.OnNewDocument();
         // A larger previous catalogue, whose listings name records the file does not have.
-        for (int i = 0; i < 20; ++i)
-            DocSteps(doc).AppendRecord({"Old " + std::to_string(i), "Old Actor"});
-        DocSteps(doc).RebuildLookupLists();
-        DocSteps(doc).RebuildDisplayOrder();
-        DocSteps(doc).BuildActorIndex();
+        std::vector<RecordValues> old;
+        for (int i = 0; i < 20; ++i) old.push_back({"Old " + std::to_string(i), "Old Actor"});
+        test::LoadCatalogue(doc, old);
+        doc.Execute(CommandId::SortByActors);
         doc.SetModified(true);
 
         allocationsBeforeFailure = k;

@@ -11,12 +11,11 @@
 
 #include "allocation_failure.h"
 #include "catalogue_builder.h"
-#include "doc_steps.h"
 #include "label_pagination.h"
 #include "messages.h"
 #include "random_catalogue.h"
 #include "report_pagination.h"
-#include "test_catalogue.h"
+#include "sort_keys.h"
 
 namespace reelkeep::test {
 namespace {
@@ -205,8 +204,9 @@ const std::vector<std::string> kArticleTitles = {"Abyss", "The Abyss", "Aliens",
 
 TEST(ReportPagination, LetterGroupsIgnoringTheArticle) {
     // Keys with the article ignored: a a a t t e.
-    TestCatalogue c(Titled(kArticleTitles));
-    ASSERT_EQ(c.doc.Shown().State().sort, SortMark::None);  // a new catalogue breaks on its titles
+    TestCatalogue c({});  // a new catalogue, its movies entered: it breaks on its titles
+    c.Enter(ToRecords(Titled(kArticleTitles)));
+    ASSERT_EQ(c.doc.Shown().State().sort, SortMark::None);
     ReportJobInput input = Input(ReportKind::Normal, 100);
     input.options.normal = NormalPrint::LetterBreak;
     input.options.ignoreTheNormal = true;
@@ -263,7 +263,7 @@ TEST(ReportPagination, AccentedFirstLettersGroupByCharacterIgnoringCase) {
     input.kind = ReportKind::OneLine;
     EXPECT_EQ(PagesOf(PaginateReport(c.doc.Shown(), input)), expected);
     // Sorted byte-wise: "The Ünd" (a t), Ç, É, Ö, Ü, é, Ж ж.
-    DocSteps(c.doc).SortByActorsCommand();
+    c.doc.Execute(CommandId::SortByActors);
     input.kind = ReportKind::Actors;
     EXPECT_EQ(PagesOf(PaginateReport(c.doc.Shown(), input)),
               (Pages{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 7}}));
@@ -295,7 +295,7 @@ TEST(ReportPagination, ActorsLedByADigitOrABlankJoinTheGroupBeforeThem) {
                      {.title = "m3", .actor1 = "3 Guys"},
                      {.title = "m4", .actor1 = "Bob"},
                      {.title = "m5"}});
-    DocSteps(c.doc).SortByActorsCommand();
+    c.doc.Execute(CommandId::SortByActors);
     ASSERT_EQ(c.doc.Shown().ActorRowCount(), 7u);
     ASSERT_EQ(c.doc.Shown().ActorRowGroupName(0), " Sp");
     ASSERT_EQ(c.doc.Shown().ActorRowGroupName(3), "Al");
@@ -322,9 +322,9 @@ TEST(ReportPagination, NormalViewSortedByTapeOrTimeIgnoresBreaks) {
     for (const bool byTape : {true, false}) {
         TestCatalogue c(kTimedMovies);
         if (byTape) {
-            DocSteps(c.doc).TapeNumberSort();
+            c.doc.Execute(CommandId::SortByTapeNumber);
         } else {
-            DocSteps(c.doc).KeySortCommand(SortMark::Time);
+            c.doc.Execute(CommandId::SortByTime);
         }
         ReportJobInput input = Input(ReportKind::Normal, 20);
         input.options.normal = NormalPrint::LetterBreak;
@@ -342,8 +342,8 @@ TEST(ReportPagination, NormalViewSortedByTapeOrTimeIgnoresBreaks) {
 
 TEST(ReportPagination, OneLineIgnoresBreaksOnlyWhenSortedByTape) {
     TestCatalogue c(kTimedMovies);
-    DocSteps(c.doc).OneLineSortsCommand();
-    DocSteps(c.doc).KeySortCommand(SortMark::Time);  // as text: 100 100 120 90 95
+    c.doc.Execute(CommandId::OneLineSorts);
+    c.doc.Execute(CommandId::SortByTime);  // as text: 100 100 120 90 95
     ReportJobInput input = Input(ReportKind::OneLine, 100);
     input.options.oneLine = PageBreaks::Letter;
     ReportPagination job = PaginateReport(c.doc.Shown(), input);
@@ -353,7 +353,7 @@ TEST(ReportPagination, OneLineIgnoresBreaksOnlyWhenSortedByTape) {
     job = PaginateReport(c.doc.Shown(), input);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 1}, {2, 2}, {3, 3}, {4, 4}}));
 
-    DocSteps(c.doc).TapeNumberSort();
+    c.doc.Execute(CommandId::SortByTapeNumber);
     job = PaginateReport(c.doc.Shown(), input);
     EXPECT_EQ(job.breaks, PageBreaks::None);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 4}}));
@@ -472,10 +472,10 @@ void ExpectSoundPages(const CReelkeepDoc& doc, const ReportPagination& job,
 
 void SortRandomly(std::mt19937& rng, CReelkeepDoc& doc, bool actors) {
     if (actors) {
-        if (!doc.Shown().DisplayedActors().empty()) DocSteps(doc).SortByActorsCommand();
+        if (!doc.Shown().DisplayedActors().empty()) doc.Execute(CommandId::SortByActors);
         return;
     }
-    if (rng() % 2 == 0) DocSteps(doc).OneLineSortsCommand();
+    if (rng() % 2 == 0) doc.Execute(CommandId::OneLineSorts);
     constexpr SortMark kKeys[] = {SortMark::Rating,  SortMark::MovieType, SortMark::MediaType,
                                   SortMark::Custom1, SortMark::Custom2,   SortMark::Custom3,
                                   SortMark::Custom4, SortMark::Time};
@@ -483,13 +483,13 @@ void SortRandomly(std::mt19937& rng, CReelkeepDoc& doc, bool actors) {
         case 0:
             break;  // unsorted: breaks on the titles
         case 1:
-            DocSteps(doc).TitleSort();
+            doc.Execute(CommandId::SortByTitle);
             break;
         case 2:
-            DocSteps(doc).TapeNumberSort();
+            doc.Execute(CommandId::SortByTapeNumber);
             break;
         default:
-            DocSteps(doc).KeySortCommand(kKeys[rng() % std::size(kKeys)]);
+            doc.Execute(FindSortKey(kKeys[rng() % std::size(kKeys)])->command);
     }
 }
 
@@ -525,7 +525,7 @@ TEST(ReportPagination, PagesAreSoundOnRandomCatalogues) {
         FakeUI ui;
         CReelkeepDoc doc(ui);
         doc.OnNewDocument();
-        if (rng() % 4 == 0) DocSteps(doc).SetFilters(RandomFilters(rng));
+        if (rng() % 4 == 0) doc.ApplyFilters(RandomFilters(rng));
         std::vector<RecordValues> records = RandomRecords(rng, rng() % 70);
         AddNamesBelowA(rng, records);
         FillCatalogue(doc, std::span<const RecordValues>(records));

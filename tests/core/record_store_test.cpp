@@ -6,7 +6,8 @@
 #include <random>
 
 #include "catalogue.h"
-#include "doc_steps.h"
+#include "catalogue_builder.h"
+#include "catalogue_display.h"
 #include "fake_ui.h"
 #include "messages.h"
 #include "random_catalogue.h"
@@ -29,31 +30,29 @@ RecordValues Movie(std::string title, std::string a1 = "", std::string a2 = "", 
     return v;
 }
 
-std::vector<std::string> Titles(const CReelkeepDoc& doc) {
-    return {doc.Catalogue().Column(Field::MovieName).begin(),
-            doc.Catalogue().Column(Field::MovieName).end()};
+std::vector<std::string> Titles(const CCatalogue& catalogue) {
+    return {catalogue.Column(Field::MovieName).begin(), catalogue.Column(Field::MovieName).end()};
 }
 
+// The store and the display order over it, as the document holds them.
 class RecordStoreTest : public ::testing::Test {
 protected:
-    RecordStoreTest() {
-        ui.doc = &doc;
-        doc.OnNewDocument();
-    }
     void ExpectArraysAtCount() const {
         for (std::size_t f = 0; f < kFieldCount; ++f) {
-            EXPECT_EQ(doc.Catalogue().Column(static_cast<Field>(f)).size(), doc.Catalogue().Count())
-                << f;
+            EXPECT_EQ(catalogue.Column(static_cast<Field>(f)).size(), catalogue.Count()) << f;
         }
     }
     FakeUI ui;
-    CReelkeepDoc doc{ui};
+    CCatalogue catalogue{ui};
+    CCatalogueDisplay shown{catalogue, ui};
 };
 
-TEST_F(RecordStoreTest, NewDocumentIsReadyEmptyAndUnmodified) {
-    DocSteps(doc).AppendRecord(Movie("x"));
+TEST(NewDocument, IsReadyEmptyAndUnmodified) {
+    FakeUI ui;
+    CReelkeepDoc doc(ui);
+    EXPECT_FALSE(doc.IsReady());
+    test::FillCatalogue(doc, std::vector<test::Movie>{{.title = "x"}});
     doc.SetModified(true);
-    DocSteps(doc).SetReady(false);
     doc.SetProgressEnabled(false);
     doc.OnNewDocument();
     EXPECT_TRUE(doc.IsReady());
@@ -62,108 +61,112 @@ TEST_F(RecordStoreTest, NewDocumentIsReadyEmptyAndUnmodified) {
     EXPECT_EQ(doc.Catalogue().Count(), 0u);
     EXPECT_TRUE(doc.LastFind().text.empty());
     EXPECT_TRUE(doc.IsEnabled(CommandId::Enter));
-    // An empty catalogue: rebuild and purge find nothing to do.
-    DocSteps(doc).RebuildLookupLists();
-    DocSteps(doc).PurgeDeletedRecords({});
     for (std::size_t k = 0; k < kLookupCount; ++k) {
         EXPECT_TRUE(doc.Catalogue().Lookup(static_cast<LookupKind>(k)).empty());
     }
     EXPECT_TRUE(doc.Shown().Order().empty());
-    ExpectArraysAtCount();
 }
 
 TEST_F(RecordStoreTest, ResetEmptiesTheCatalogueButKeepsHeadingsLayoutsAndSomeMarks) {
-    DocSteps(doc).AppendRecord(Movie("Alien", "Weaver", "", "", "Horror"));
-    DocSteps(doc).AppendRecord(Movie("Heat", "Pacino", "", "", "Crime"));
-    DocSteps(doc).RebuildLookupLists();
-    DocSteps(doc).Shown().HeadingColors() = {1};
-    DocSteps(doc).Shown().AdoptDataColors({2, 3});
+    catalogue.Append(Movie("Alien", "Weaver", "", "", "Horror"));
+    catalogue.Append(Movie("Heat", "Pacino", "", "", "Crime"));
+    catalogue.RebuildLookupLists(false);
+    shown.HeadingColors() = {1};
+    shown.AdoptDataColors({2, 3});
     std::array<std::string, kFilterCount> filters;
     filters.fill("x");
-    DocSteps(doc).SetFilters(filters);
-    doc.ApplyCustomHeadings({"Director", "Year", "Studio", "Notes"}, false);
-    DocSteps(doc).Shown().Layouts()[3].ids[9] = 5;
+    shown.SetFilters(filters);
+    shown.SetCustomHeadings({"Director", "Year", "Studio", "Notes"});
+    shown.Layouts()[3].ids[9] = 5;
 
-    DocSteps(doc).KeySortCommand(SortMark::MediaType);
-    DocSteps(doc).ResetCatalogue();
-    EXPECT_EQ(doc.Shown().State().sort, SortMark::MediaType);
-    EXPECT_EQ(doc.Catalogue().Count(), 0u);
+    shown.ShowSortedBy(SortMark::MediaType);
+    catalogue.ClearRecords();
+    catalogue.ClearLookups();
+    shown.Reset();
+    EXPECT_EQ(shown.State().sort, SortMark::MediaType);
+    EXPECT_EQ(catalogue.Count(), 0u);
     ExpectArraysAtCount();
-    EXPECT_TRUE(doc.Catalogue().Lookup(LookupKind::Actors).empty());
-    EXPECT_TRUE(doc.Shown().HeadingColors().empty());
-    EXPECT_TRUE(doc.Shown().DataColors().empty());
-    for (const auto& f : doc.Shown().Filters()) EXPECT_EQ(f, kFilterAll);
-    EXPECT_TRUE(doc.Shown().State().NormalView());
-    EXPECT_FALSE(doc.Shown().State().OneLine());
-    EXPECT_EQ(doc.Shown().CustomHeadings()[0], "Director");
-    EXPECT_EQ(doc.Shown().Layouts()[3].ids[9], 5u);
+    EXPECT_TRUE(catalogue.Lookup(LookupKind::Actors).empty());
+    EXPECT_TRUE(shown.HeadingColors().empty());
+    EXPECT_TRUE(shown.DataColors().empty());
+    for (const auto& f : shown.Filters()) EXPECT_EQ(f, kFilterAll);
+    EXPECT_TRUE(shown.State().NormalView());
+    EXPECT_FALSE(shown.State().OneLine());
+    EXPECT_EQ(shown.CustomHeadings()[0], "Director");
+    EXPECT_EQ(shown.Layouts()[3].ids[9], 5u);
 
-    DocSteps(doc).AppendRecord(Movie("b"));
-    DocSteps(doc).AppendRecord(Movie("a"));
-    DocSteps(doc).TitleSort();
-    EXPECT_EQ(doc.Shown().State().sort, SortMark::Title);
-    DocSteps(doc).ResetCatalogue();
-    EXPECT_EQ(doc.Shown().State().sort, SortMark::None);
+    shown.ShowSortedBy(SortMark::Title);
+    shown.Reset();
+    EXPECT_EQ(shown.State().sort, SortMark::None);
 }
 
 TEST_F(RecordStoreTest, AppendAndResizeKeepEveryArrayAtTheRecordCount) {
+    // An empty catalogue: rebuild and purge find nothing to do.
+    catalogue.RebuildLookupLists(true);
+    catalogue.Purge({});
+    shown.RebuildOrder();
+    for (std::size_t k = 0; k < kLookupCount; ++k) {
+        EXPECT_TRUE(catalogue.Lookup(static_cast<LookupKind>(k)).empty());
+    }
+    EXPECT_TRUE(shown.Order().empty());
     RecordValues full;
     for (std::size_t f = 0; f < kFieldCount; ++f) full[f] = "v" + std::to_string(f);
-    DocSteps(doc).AppendRecord(full);
-    DocSteps(doc).AppendRecord(Movie("second"));
-    EXPECT_EQ(doc.Catalogue().Count(), 2u);
-    EXPECT_EQ(doc.Catalogue().Record(0), full);
+    catalogue.Append(full);
+    catalogue.Append(Movie("second"));
+    EXPECT_EQ(catalogue.Count(), 2u);
+    EXPECT_EQ(catalogue.Record(0), full);
     ExpectArraysAtCount();
 
-    DocSteps(doc).SetRecordCount(5);
+    catalogue.Resize(5);
     ExpectArraysAtCount();
-    EXPECT_EQ(doc.Catalogue().Value(1, Field::MovieName), "second");
-    EXPECT_EQ(doc.Catalogue().Value(4, Field::Synopsis), "");
-    DocSteps(doc).SetRecordCount(1);
+    EXPECT_EQ(catalogue.Value(1, Field::MovieName), "second");
+    EXPECT_EQ(catalogue.Value(4, Field::Synopsis), "");
+    catalogue.Resize(1);
     ExpectArraysAtCount();
-    EXPECT_EQ(doc.Catalogue().Record(0), full);
+    EXPECT_EQ(catalogue.Record(0), full);
 
     // The file reader's whole-array replacement is fitted to the record count.
-    DocSteps(doc).ReplaceColumn(Field::Time, {"90", "surplus"});
-    EXPECT_EQ(doc.Catalogue().Value(0, Field::Time), "90");
-    DocSteps(doc).SetRecordCount(3);
-    DocSteps(doc).ReplaceColumn(Field::Time, {});
+    catalogue.ReplaceColumn(Field::Time, {"90", "surplus"});
+    EXPECT_EQ(catalogue.Value(0, Field::Time), "90");
+    catalogue.Resize(3);
+    catalogue.ReplaceColumn(Field::Time, {});
     ExpectArraysAtCount();
 }
 
 TEST_F(RecordStoreTest, PurgeRemovesExactlyTheMarkedRecordsAndRenumbers) {
     for (const char* title : {"gone 1", "gone 2", "keep 1", "DELETE", "gone 3", "keep 2", "x"}) {
-        DocSteps(doc).AppendRecord(Movie(title, std::string("actor of ") + title));
+        catalogue.Append(Movie(title, std::string("actor of ") + title));
     }
     // A movie named "DELETE" is a movie like any other; the last record lies past the marks.
-    DocSteps(doc).PurgeDeletedRecords({true, true, false, false, true, false});
-    EXPECT_EQ(Titles(doc), (std::vector<std::string>{"keep 1", "DELETE", "keep 2", "x"}));
-    EXPECT_EQ(doc.Catalogue().Value(2, Field::Actor1), "actor of keep 2");
-    EXPECT_EQ(doc.Shown().Order(), (std::vector<std::uint32_t>{0, 1, 2, 3}));
+    catalogue.Purge({true, true, false, false, true, false});
+    shown.RebuildOrder();
+    EXPECT_EQ(Titles(catalogue), (std::vector<std::string>{"keep 1", "DELETE", "keep 2", "x"}));
+    EXPECT_EQ(catalogue.Value(2, Field::Actor1), "actor of keep 2");
+    EXPECT_EQ(shown.Order(), (std::vector<std::uint32_t>{0, 1, 2, 3}));
     ExpectArraysAtCount();
 }
 
 TEST_F(RecordStoreTest, LookupListsKeepTheFirstFormAndIgnoreEmptyValues) {
-    DocSteps(doc).AppendRecord(Movie("1", "Same Name", "same name", "SAME NAME", "Drama"));
-    DocSteps(doc).AppendRecord(Movie("2", "", "Other", "", "drama"));
-    DocSteps(doc).AppendRecord(Movie("3", "Same name", "", "", "DRAMA"));
-    DocSteps(doc).AppendRecord(Movie("4", "\xC3\x89mile", "\xC3\xA9mile", "", "Comedy"));
-    DocSteps(doc).RebuildLookupLists();
-    EXPECT_EQ(doc.Catalogue().Lookup(LookupKind::Actors).entries(),
+    catalogue.Append(Movie("1", "Same Name", "same name", "SAME NAME", "Drama"));
+    catalogue.Append(Movie("2", "", "Other", "", "drama"));
+    catalogue.Append(Movie("3", "Same name", "", "", "DRAMA"));
+    catalogue.Append(Movie("4", "\xC3\x89mile", "\xC3\xA9mile", "", "Comedy"));
+    catalogue.RebuildLookupLists(false);
+    EXPECT_EQ(catalogue.Lookup(LookupKind::Actors).entries(),
               (std::vector<std::string>{"Same Name", "Other", "\xC3\x89mile", "\xC3\xA9mile"}));
-    EXPECT_EQ(doc.Catalogue().Lookup(LookupKind::MovieTypes).entries(),
+    EXPECT_EQ(catalogue.Lookup(LookupKind::MovieTypes).entries(),
               (std::vector<std::string>{"Drama", "Comedy"}));
-    EXPECT_TRUE(doc.Catalogue().Lookup(LookupKind::Ratings).empty());
+    EXPECT_TRUE(catalogue.Lookup(LookupKind::Ratings).empty());
 
     // Entering values one at a time follows the same rules.
     RecordValues entered = Movie("5", "New", "NEW", "", "comedy");
     entered[FieldIndex(Field::Rating)] = "R";
-    DocSteps(doc).AppendRecord(entered);
-    DocSteps(doc).AddRecordToLookups(4);
-    EXPECT_EQ(doc.Catalogue().Lookup(LookupKind::Actors).size(), 5u);
-    EXPECT_EQ(doc.Catalogue().Lookup(LookupKind::Actors)[4], "New");
-    EXPECT_EQ(doc.Catalogue().Lookup(LookupKind::MovieTypes).size(), 2u);
-    EXPECT_EQ(doc.Catalogue().Lookup(LookupKind::Ratings)[0], "R");
+    catalogue.Append(entered);
+    catalogue.AddRecordToLookups(4);
+    EXPECT_EQ(catalogue.Lookup(LookupKind::Actors).size(), 5u);
+    EXPECT_EQ(catalogue.Lookup(LookupKind::Actors)[4], "New");
+    EXPECT_EQ(catalogue.Lookup(LookupKind::MovieTypes).size(), 2u);
+    EXPECT_EQ(catalogue.Lookup(LookupKind::Ratings)[0], "R");
 }
 
 TEST_F(RecordStoreTest, RebuildAndRefreshReportProgressOnlyWhenEnabled) {
@@ -171,10 +174,11 @@ TEST_F(RecordStoreTest, RebuildAndRefreshReportProgressOnlyWhenEnabled) {
         RecordValues v = Movie(std::to_string(i), "A" + std::to_string(i), "", "", "T");
         v[FieldIndex(Field::Custom2)] = "c" + std::to_string(i % 2);
         v[FieldIndex(Field::Rating)] = "PG";
-        DocSteps(doc).AppendRecord(v);
+        catalogue.Append(v);
     }
-    DocSteps(doc).RebuildLookupLists();
-    DocSteps(doc).RefreshEntryDialogLists();
+    catalogue.RebuildLookupLists(true);
+    catalogue.RefreshEntryDialogLists(true);
+    catalogue.SortMovieTypes(true);
     ASSERT_GE(ui.progress.size(), 2u);
     EXPECT_EQ(ui.progress[0].caption, msg::kProgressLookupLists);
     EXPECT_EQ(ui.progress[0].max, 4u);
@@ -183,18 +187,18 @@ TEST_F(RecordStoreTest, RebuildAndRefreshReportProgressOnlyWhenEnabled) {
     EXPECT_EQ(ui.progress[1].max, 4u + 2 + 1 + 1);  // actors, custom 2, movie types, ratings
     EXPECT_EQ(ui.progress[1].steps, ui.progress[1].max);
 
-    const EntryDialogLists& lists = doc.Catalogue().EntryLists();
+    const EntryDialogLists& lists = catalogue.EntryLists();
     for (std::size_t k = 0; k < kLookupCount; ++k) {
         if (static_cast<LookupKind>(k) == LookupKind::MovieTypes) continue;  // reordered after
-        EXPECT_EQ(lists[k], doc.Catalogue().Lookup(static_cast<LookupKind>(k)).entries()) << k;
+        EXPECT_EQ(lists[k], catalogue.Lookup(static_cast<LookupKind>(k)).entries()) << k;
     }
     EXPECT_EQ(lists[static_cast<std::size_t>(LookupKind::Custom2)],
               (std::vector<std::string>{"c0", "c1"}));
 
     ui.progress.clear();
-    doc.SetProgressEnabled(false);
-    DocSteps(doc).RebuildLookupLists();
-    DocSteps(doc).RefreshEntryDialogLists();
+    catalogue.RebuildLookupLists(false);
+    catalogue.RefreshEntryDialogLists(false);
+    catalogue.SortMovieTypes(false);
     EXPECT_TRUE(ui.progress.empty());
 }
 
@@ -226,12 +230,12 @@ void ReferenceAdd(std::vector<std::string>& list, const std::string& v) {
     list.push_back(v);
 }
 
-std::array<std::vector<std::string>, kLookupCount> ReferenceLookups(const CReelkeepDoc& doc) {
+std::array<std::vector<std::string>, kLookupCount> ReferenceLookups(const CCatalogue& catalogue) {
     std::array<std::vector<std::string>, kLookupCount> lists;
     const auto add = [&](LookupKind kind, std::uint32_t i, Field f) {
-        ReferenceAdd(lists[static_cast<std::size_t>(kind)], doc.Catalogue().Value(i, f));
+        ReferenceAdd(lists[static_cast<std::size_t>(kind)], catalogue.Value(i, f));
     };
-    for (std::uint32_t i = 0; i < doc.Catalogue().Count(); ++i) {
+    for (std::uint32_t i = 0; i < catalogue.Count(); ++i) {
         for (int k = 0; k < 3; ++k) add(LookupKind::Actors, i, ActorField(k));
         add(LookupKind::MovieTypes, i, Field::MovieType);
         add(LookupKind::MediaTypes, i, Field::MediaType);
@@ -246,12 +250,12 @@ std::array<std::vector<std::string>, kLookupCount> ReferenceLookups(const CReelk
 
 // The purge as first built: remove element i from every array, then look at i again.
 // Removes each marked record in turn and looks at the same index again.
-std::array<std::vector<std::string>, kFieldCount> ReferencePurge(const CReelkeepDoc& doc,
+std::array<std::vector<std::string>, kFieldCount> ReferencePurge(const CCatalogue& catalogue,
                                                                  std::vector<bool> marked) {
     std::array<std::vector<std::string>, kFieldCount> columns;
     for (std::size_t f = 0; f < kFieldCount; ++f)
-        columns[f] = doc.Catalogue().Column(static_cast<Field>(f));
-    std::size_t count = doc.Catalogue().Count();
+        columns[f] = catalogue.Column(static_cast<Field>(f));
+    std::size_t count = catalogue.Count();
     for (std::size_t i = 0; i < count;) {
         if (marked[i]) {
             for (auto& column : columns) column.erase(column.begin() + static_cast<long>(i));
@@ -268,32 +272,32 @@ TEST(RecordStoreDifferential, RebuildAndPurgeMatchTheLinearScans) {
     std::mt19937 rng(2024);
     for (int round = 0; round < 200; ++round) {
         FakeUI ui;
-        CReelkeepDoc doc(ui);
-        doc.OnNewDocument();
+        CCatalogue catalogue(ui);
+        CCatalogueDisplay shown(catalogue, ui);
         std::vector<bool> marked;
         for (RecordValues& v : test::RandomRecords(rng, rng() % 60)) {
-            DocSteps(doc).AppendRecord(std::move(v));
+            catalogue.Append(std::move(v));
             marked.push_back(rng() % 4 == 0);
         }
-        DocSteps(doc).RebuildLookupLists();
-        const auto expectedLists = ReferenceLookups(doc);
+        catalogue.RebuildLookupLists(false);
+        const auto expectedLists = ReferenceLookups(catalogue);
         for (std::size_t k = 0; k < kLookupCount; ++k) {
-            ASSERT_EQ(doc.Catalogue().Lookup(static_cast<LookupKind>(k)).entries(),
-                      expectedLists[k])
+            ASSERT_EQ(catalogue.Lookup(static_cast<LookupKind>(k)).entries(), expectedLists[k])
                 << "round " << round << " list " << k;
         }
 
-        const auto expectedColumns = ReferencePurge(doc, marked);
-        DocSteps(doc).PurgeDeletedRecords(marked);
-        ASSERT_EQ(doc.Catalogue().Count(), expectedColumns[0].size());
+        const auto expectedColumns = ReferencePurge(catalogue, marked);
+        catalogue.Purge(marked);
+        shown.RebuildOrder();
+        ASSERT_EQ(catalogue.Count(), expectedColumns[0].size());
         for (std::size_t f = 0; f < kFieldCount; ++f) {
-            ASSERT_EQ(doc.Catalogue().Column(static_cast<Field>(f)), expectedColumns[f]) << round;
+            ASSERT_EQ(catalogue.Column(static_cast<Field>(f)), expectedColumns[f]) << round;
         }
-        ASSERT_EQ(doc.Shown().Order().size(), doc.Catalogue().Count());
-        DocSteps(doc).RebuildLookupLists();
-        const auto afterPurge = ReferenceLookups(doc);
+        ASSERT_EQ(shown.Order().size(), catalogue.Count());
+        catalogue.RebuildLookupLists(false);
+        const auto afterPurge = ReferenceLookups(catalogue);
         for (std::size_t k = 0; k < kLookupCount; ++k) {
-            ASSERT_EQ(doc.Catalogue().Lookup(static_cast<LookupKind>(k)).entries(), afterPurge[k]);
+            ASSERT_EQ(catalogue.Lookup(static_cast<LookupKind>(k)).entries(), afterPurge[k]);
         }
     }
 }

@@ -11,8 +11,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "catalogue_builder.h"
 #include "doc_invariants.h"
-#include "doc_steps.h"
 #include "fake_ui.h"
 #include "file_access.h"
 #include "file_errors.h"
@@ -100,12 +100,13 @@ protected:
     ~SaveFaultTest() override { fs::remove_all(dir); }
 
     static void AddMovies(CReelkeepDoc& into, int count) {
-        into.OnNewDocument();
+        std::vector<RecordValues> records;
         for (int i = 0; i < count; ++i) {
-            DocSteps(into).AppendRecord({"Movie " + std::to_string(i), "Actor", "", "", "Drama",
-                                         "VHS", "90", std::to_string(i), "", "PG", "", "", "", "",
-                                         std::string(300, 's')});
+            records.push_back({"Movie " + std::to_string(i), "Actor", "", "", "Drama", "VHS", "90",
+                               std::to_string(i), "", "PG", "", "", "", "", std::string(300, 's')});
         }
+        into.OnNewDocument();
+        test::LoadCatalogue(into, records);
         into.SetModified(true);
     }
     std::vector<std::string> FilesInDir() const {

@@ -5,8 +5,8 @@
 #include <random>
 
 #include "byte_io.h"
+#include "catalogue_builder.h"
 #include "doc_invariants.h"
-#include "doc_steps.h"
 #include "fake_ui.h"
 #include "memory_source.h"
 #include "messages.h"
@@ -66,10 +66,8 @@ protected:
     // A two-movie catalogue that a failed open must either keep or replace.
     void FillPrevious() {
         doc.OnNewDocument();
-        DocSteps(doc).AppendRecord({"Alien", "Sigourney Weaver"});
-        DocSteps(doc).AppendRecord({"Heat", "Al Pacino"});
-        DocSteps(doc).RebuildLookupLists();
-        DocSteps(doc).RebuildDisplayOrder();
+        test::FillCatalogue(
+            doc, std::vector<RecordValues>{{"Alien", "Sigourney Weaver"}, {"Heat", "Al Pacino"}});
         doc.SetModified(true);
     }
     bool PreviousKept() const {
@@ -186,8 +184,12 @@ void ExpectBaseFields(const CReelkeepDoc& doc, std::initializer_list<std::string
 class SmfVersionTest : public SmfTest {
 protected:
     SmfVersionTest() {
+        // The headings and column positions of the catalogue open before.
         doc.ApplyCustomHeadings({"Director", "Year", "Studio", "Notes"}, false);
-        DocSteps(doc).Shown().Layouts()[0].positions[1] = 123;
+        ColumnLayouts layouts = doc.Shown().Layouts();
+        layouts[0].positions[1] = 123;
+        EXPECT_TRUE(LoadBytes(doc, test::WithLayouts(SaveBytes(doc), layouts)));
+        ui.progress.clear();
     }
     void ExpectLoaded(std::uint32_t progressMax, bool withColors = true) {
         test::ExpectConsistent(doc);
@@ -225,8 +227,7 @@ TEST_F(SmfVersionTest, OldestVersionStartsWithTheRecordCount) {
 TEST_F(SmfVersionTest, FieldsAnOlderVersionLacksDoNotKeepThePreviousCatalogues) {
     RecordValues previous;
     for (auto& value : previous) value = "previous";
-    DocSteps(doc).AppendRecord(previous);
-    DocSteps(doc).AppendRecord(previous);
+    test::FillCatalogue(doc, std::vector<RecordValues>{previous, previous});
     SmfBytes b;
     b.U32(2);
     BaseLists(b, {"One", "Two"}).Colors({0x0000FF}).Colors({0x00FF00, 0xFF0000});
@@ -310,11 +311,14 @@ TEST_F(SmfVersionTest, ListsLongerOrShorterThanTheRecordCountAreFittedToIt) {
 
 TEST_F(SmfTest, LoadingEmptiesTheUndoJournalAndKeepsTheFilters) {
     FillPrevious();
-    DocSteps(doc).RecordUndo(0, msg::kUndoDelete);
+    ui.viewSelection = {1, 0};
+    ui.rowsSelected = true;
+    ui.deleteAnswers = {DeleteAnswer::Yes};
+    doc.Execute(CommandId::Delete);  // leaves its undo
     std::array<std::string, kFilterCount> filters;
     filters.fill("All");
     filters[0] = "z";
-    DocSteps(doc).SetFilters(filters);
+    doc.ApplyFilters(filters);
     SmfBytes b;
     b.U32(2);
     BaseLists(b, {"Zorro", "Alpha"}).Colors({}).Colors({});
@@ -355,10 +359,11 @@ TEST_F(SmfTest, CountsBeyondTheFileAreRefusedBeforeAnythingChanges) {
 TEST_F(SmfTest, TruncationAtEveryOffsetFailsCleanly) {
     CReelkeepDoc source(ui);
     source.OnNewDocument();
-    DocSteps(source).AppendRecord({"Title", "A", "B", "C", "Drama", "VHS", "90", "1", "0", "R",
-                                   "c1", "c2", "c3", "c4", "syn"});
-    DocSteps(source).AppendRecord({"Other"});
-    DocSteps(source).Shown().AdoptDataColors({1});
+    test::FillCatalogue(
+        source, std::vector<RecordValues>{{"Title", "A", "B", "C", "Drama", "VHS", "90", "1", "0",
+                                           "R", "c1", "c2", "c3", "c4", "syn"},
+                                          {"Other"}});
+    source.SetLabelColors({1}, {});
     const std::string full = SaveBytes(source);
     for (std::size_t length = 1; length < full.size(); ++length) {
         SCOPED_TRACE(length);
@@ -383,11 +388,12 @@ TEST_F(SmfTest, TruncationAtEveryOffsetFailsCleanly) {
 TEST_F(SmfTest, RandomByteFlipsNeverBreakTheDocument) {
     CReelkeepDoc source(ui);
     source.OnNewDocument();
+    std::vector<RecordValues> records;
     for (int i = 0; i < 5; ++i) {
-        DocSteps(source).AppendRecord({"Movie " + std::to_string(i), "Actor", "", "", "Comedy",
-                                       "DVD", "100", std::to_string(i), "", "PG", "", "", "", "",
-                                       std::string(300, 's')});
+        records.push_back({"Movie " + std::to_string(i), "Actor", "", "", "Comedy", "DVD", "100",
+                           std::to_string(i), "", "PG", "", "", "", "", std::string(300, 's')});
     }
+    test::FillCatalogue(source, records);
     const std::string full = SaveBytes(source);
     std::mt19937 rng(1234);
     for (int round = 0; round < 3000; ++round) {
@@ -413,13 +419,14 @@ TEST(SmfRoundTrip, RandomCataloguesSurviveSaveAndLoad) {
         CReelkeepDoc original(ui);
         original.OnNewDocument();
         const std::uint32_t count = rng() % 40;
-        for (RecordValues& values : test::RandomRecords(rng, count)) {
-            DocSteps(original).AppendRecord(std::move(values));
-        }
+        test::FillCatalogue(original, test::RandomRecords(rng, count));
         original.ApplyCustomHeadings({"H1 \xC3\xA9", std::string(300, 'h'), "H3", "H4\r\n"}, false);
-        DocSteps(original).Shown().Layouts()[4].ids[6] = 7;
-        DocSteps(original).Shown().Layouts()[10].positions[9] = -5;
-        DocSteps(original).Shown().HeadingColors() = {0x112233};
+        original.SetLabelColors(original.Shown().DataColors(), {0x112233});
+        // Layouts no window makes, as a file may bring them.
+        ColumnLayouts layouts = original.Shown().Layouts();
+        layouts[4].ids[6] = 7;
+        layouts[10].positions[9] = -5;
+        ASSERT_TRUE(LoadBytes(original, test::WithLayouts(SaveBytes(original), layouts)));
         const std::string bytes = SaveBytes(original);
 
         CReelkeepDoc loaded(ui);

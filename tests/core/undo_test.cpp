@@ -5,10 +5,8 @@
 #include "allocation_failure.h"
 #include "catalogue_builder.h"
 #include "doc_invariants.h"
-#include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
-#include "test_catalogue.h"
 
 namespace reelkeep::test {
 namespace {
@@ -31,7 +29,7 @@ const std::vector<Movie> kMovies = {
 TEST(Undo, TakesBackAnEnter) {
     Catalogue c(kMovies);
     c.ui.entryAnswers.push_back(ToRecord({.title = "Echo", .actor1 = "Eve"}));
-    DocSteps(c.doc).EnterCommand();
+    c.doc.Execute(CommandId::Enter);
     c.doc.Execute(CommandId::Undo);
     EXPECT_EQ(c.Stored(), (Titles{"Delta", "Alpha", "Charlie", "Bravo"}));
     EXPECT_FALSE(c.doc.Catalogue().Lookup(LookupKind::Actors).Contains("Eve"));
@@ -44,11 +42,11 @@ TEST(Undo, BringsDeletedMoviesBackAtTheEndInTheirSortedPlaces) {
     Catalogue c(kMovies);
     c.Select({1, 0, 1, 1});  // displayed: Alpha, Bravo, Charlie, Delta
     c.ui.deleteAnswers = {DeleteAnswer::YesToAll};
-    DocSteps(c.doc).DeleteCommand();
+    c.doc.Execute(CommandId::Delete);
     ASSERT_EQ(c.Stored(), Titles{"Bravo"});
     ASSERT_FALSE(c.doc.Catalogue().Lookup(LookupKind::MovieTypes).Contains("Drama"));
 
-    DocSteps(c.doc).UndoCommand();
+    c.doc.Execute(CommandId::Undo);
     EXPECT_EQ(c.Stored(), (Titles{"Bravo", "Alpha", "Charlie", "Delta"}));
     EXPECT_EQ(c.Displayed(), (Titles{"Alpha", "Bravo", "Charlie", "Delta"}));
     EXPECT_TRUE(c.doc.Catalogue().Lookup(LookupKind::MovieTypes).Contains("Drama"));
@@ -62,9 +60,9 @@ TEST(Undo, WritesModifiedValuesBack) {
     Catalogue c(kMovies);
     c.Select({1, 1, 0, 0});
     c.ui.entryAnswers = {ToRecord({.title = "Zeta"}), ToRecord({.title = "Omega"})};
-    DocSteps(c.doc).ModifyCommand();
+    c.doc.Execute(CommandId::Modify);
     ASSERT_EQ(c.Stored(), (Titles{"Delta", "Zeta", "Charlie", "Omega"}));
-    DocSteps(c.doc).UndoCommand();
+    c.doc.Execute(CommandId::Undo);
     EXPECT_EQ(c.Stored(), (Titles{"Delta", "Alpha", "Charlie", "Bravo"}));
     EXPECT_EQ(c.doc.Catalogue().Value(1, Field::MovieType), "Drama");
     EXPECT_EQ(c.Displayed(), (Titles{"Alpha", "Bravo", "Charlie", "Delta"}));
@@ -78,9 +76,9 @@ TEST(Undo, RestoresTheOriginalOfAMovieModifiedTwice) {
     c.Select({1, 1, 0});
     c.ui.entryAnswers = {ToRecord({.title = "First", .actor1 = "Ann", .actor2 = "Bob"}),
                          ToRecord({.title = "Second", .actor1 = "Ann", .actor2 = "Bob"})};
-    DocSteps(c.doc).ModifyCommand();
+    c.doc.Execute(CommandId::Modify);
     ASSERT_EQ(c.doc.Catalogue().Value(0, Field::MovieName), "Second");
-    DocSteps(c.doc).UndoCommand();
+    c.doc.Execute(CommandId::Undo);
     EXPECT_EQ(c.doc.Catalogue().Value(0, Field::MovieName), "Duo");
 }
 
@@ -90,9 +88,9 @@ TEST(Undo, ListsRestoredMoviesUnderTheirActorsInActorSort) {
     c.doc.Execute(CommandId::SortByActors);
     c.Select({1, 0, 0});  // Ann: Duo
     c.ui.deleteAnswers = {DeleteAnswer::Yes};
-    DocSteps(c.doc).DeleteCommand();
+    c.doc.Execute(CommandId::Delete);
     ASSERT_EQ(c.doc.Shown().ActorRowCount(), 1u);  // Cy: Solo
-    DocSteps(c.doc).UndoCommand();
+    c.doc.Execute(CommandId::Undo);
     ASSERT_EQ(c.doc.Shown().State().sort, SortMark::Actors);
     std::vector<std::pair<std::string, std::string>> rows;
     for (std::uint32_t r = 0; r < c.doc.Shown().ActorRowCount(); ++r) {
@@ -108,7 +106,7 @@ TEST(Undo, IsAvailableOnlyAfterAChangeAndNotInLabelFormat) {
     Catalogue c(kMovies);
     EXPECT_FALSE(c.doc.IsEnabled(CommandId::Undo));
     c.ui.entryAnswers.push_back(ToRecord({.title = "Echo"}));
-    DocSteps(c.doc).EnterCommand();
+    c.doc.Execute(CommandId::Enter);
     EXPECT_TRUE(c.doc.IsEnabled(CommandId::Undo));
     c.doc.Execute(CommandId::DisplayLabelFormat);
     EXPECT_FALSE(c.doc.IsEnabled(CommandId::Undo));
@@ -119,32 +117,49 @@ TEST(Undo, IsAvailableOnlyAfterAChangeAndNotInLabelFormat) {
 TEST(UndoJournal, IsEmptiedByEachCommandAndByANewCatalogue) {
     Catalogue c(kMovies);
     c.ui.entryAnswers.push_back(ToRecord({.title = "Echo"}));
-    DocSteps(c.doc).EnterCommand();
+    c.doc.Execute(CommandId::Enter);
     c.Select({1, 0, 0, 0, 0});
-    DocSteps(c.doc).ModifyCommand();  // cancelled
+    c.doc.Execute(CommandId::Modify);  // cancelled
     EXPECT_EQ(c.doc.Undo().size(), 0u);
     EXPECT_EQ(c.doc.Undo().action, "");
     c.ui.entryAnswers.push_back(ToRecord({.title = "Foxtrot"}));
-    DocSteps(c.doc).EnterCommand();
+    c.doc.Execute(CommandId::Enter);
     c.doc.OnNewDocument();
     EXPECT_FALSE(c.doc.Undo().available);
     EXPECT_EQ(c.doc.Undo().size(), 0u);
 }
 
-TEST(OutOfMemory, RecordUndoKeepsTheJournalInStep) {
-    Catalogue c(kMovies);
-    DocSteps(c.doc).RecordUndo(0, msg::kUndoRestore);
-    for (long k = 0;; ++k) {
-        UndoJournal before = c.doc.Undo();
-        FailAllocationAfter(k);
-        DocSteps(c.doc).RecordUndo(1, msg::kUndoRestore);
-        const bool failed = !FailureStillArmed();
-        StopFailingAllocations();
-        ExpectConsistent(c.doc);
-        if (!failed) break;
-        EXPECT_EQ(c.ui.messages.back(), msg::kNoMemoryRecordUndo);
-        EXPECT_EQ(c.doc.Undo().fields, before.fields);
+// Makes the chosen allocation after the second movie's dialog fail: one of its undo entry's.
+class FailAfterSecondEntry : public FakeUI {
+public:
+    long failAfter = 0;
+    bool RunEntryDialog(EntryDialogValues& values) override {
+        const bool accepted = FakeUI::RunEntryDialog(values);
+        if (entryDialogsShown.size() == 2) FailAllocationAfter(failAfter);
+        return accepted;
     }
+};
+
+TEST(OutOfMemory, ModifyKeepsTheUndoJournalInStep) {
+    int failures = 0;
+    for (long k = 0;; ++k) {
+        FailAfterSecondEntry ui;
+        CReelkeepDoc doc(ui);
+        ui.failAfter = k;
+        FillCatalogue(doc, std::span<const Movie>(kMovies));
+        ui.viewSelection = {1, 1};
+        ui.rowsSelected = true;
+        ui.entryAnswers = {ToRecord({.title = "D2"}), ToRecord({.title = "A2"})};
+        doc.Execute(CommandId::Modify);
+        StopFailingAllocations();
+        ExpectConsistent(doc);
+        if (ui.messages != std::vector<std::string>{std::string(msg::kNoMemoryRecordUndo)}) break;
+        ++failures;
+        // The entry that could not be copied is left out whole; the first one stays.
+        EXPECT_EQ(doc.Undo().fields[FieldIndex(Field::MovieName)],
+                  std::vector<std::string>{"Delta"});
+    }
+    EXPECT_GT(failures, 0);
 }
 
 TEST(OutOfMemory, UndoLosesNoRestoredMovieWhereverMemoryRunsOut) {
@@ -156,10 +171,10 @@ TEST(OutOfMemory, UndoLosesNoRestoredMovieWhereverMemoryRunsOut) {
         Catalogue c(movies);
         c.Select({0, 1, 1, 1, 0});
         c.ui.deleteAnswers = {DeleteAnswer::YesToAll};
-        DocSteps(c.doc).DeleteCommand();
+        c.doc.Execute(CommandId::Delete);
         FailAllocationAfter(k);
         try {
-            DocSteps(c.doc).UndoCommand();
+            c.doc.Execute(CommandId::Undo);
         } catch (const std::bad_alloc&) {
             // The rebuilds after the restore may give up; the store must stay consistent.
         }

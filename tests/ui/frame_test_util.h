@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "doc_steps.h"
+#include "catalogue_builder.h"
 #include "reelkeep_app.h"
 #include "reelkeep_doc.h"
 #include "settings_store.h"
@@ -164,20 +164,25 @@ inline QString ShownTitle(const QWidget& window) {
     return window.windowHandle() ? window.windowHandle()->title() : QString();
 }
 
-inline void FillCatalogue(CReelkeepDoc& doc) {
+// Three movies (copies times over, then more) loaded as a file's are, and left unsaved.
+inline void FillCatalogue(CReelkeepDoc& doc, int copies = 1, std::vector<RecordValues> more = {}) {
     const char* titles[] = {"Vertigo", "Alien", "Heat"};
-    for (int i = 0; i < 3; ++i) {
-        RecordValues values;
-        values[FieldIndex(Field::MovieName)] = titles[i];
-        values[FieldIndex(Field::Actor1)] = "Actor " + std::to_string(i);
-        values[FieldIndex(Field::MovieType)] = "Drama";
-        values[FieldIndex(Field::MediaType)] = "VHS";
-        values[FieldIndex(Field::TapeNumber)] = std::to_string(i + 1);
-        values[FieldIndex(Field::Time)] = std::to_string(100 + i);
-        DocSteps(doc).AppendRecord(values);
+    std::vector<RecordValues> records;
+    for (int k = 0; k < 3 * copies; ++k) {
+        const int i = k % 3;  // title, actor 1, movie and media type, time, tape number
+        records.push_back({titles[i], "Actor " + std::to_string(i), "", "", "Drama", "VHS",
+                           std::to_string(100 + i), std::to_string(i + 1)});
     }
-    DocSteps(doc).FinishLoad({});
+    records.insert(records.end(), more.begin(), more.end());
+    test::LoadCatalogue(doc, records);
     doc.SetModified(true);
+}
+
+// The catalogue as deleting its first record leaves it.
+inline void DropFirstMovie(CReelkeepDoc& doc) {
+    std::vector<RecordValues> records = test::RecordsOf(doc);
+    records.erase(records.begin());
+    test::LoadCatalogue(doc, records);
 }
 
 // The offscreen platform warns each time a main window's size limits change or the window is

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "doc_steps.h"
 #include "frame_test_util.h"
 #include "main_frame.h"
 #include "view_test_util.h"
@@ -19,7 +18,7 @@ namespace {
 struct GoToFixture : viewtest::ViewFixture {
     GoToFixture() {
         Fill(60);
-        DocSteps(doc).OneLineSortsCommand();
+        doc.Execute(CommandId::OneLineSorts);
         view.Execute(CommandId::GoToEntry);
     }
     CGoToEntryWindow& Window() const { return *goToWindow; }

@@ -22,7 +22,6 @@
 
 #include "app_strings.h"
 #include "command_table.h"
-#include "doc_steps.h"
 #include "frame_test_util.h"
 #include "qt_text.h"
 #include "recent_files.h"
@@ -409,8 +408,7 @@ private slots:
         CReelkeepApp& app = StartedApp();
         RecordValues movie;
         movie[FieldIndex(Field::MovieName)] = "Test One";
-        DocSteps(app.Doc()).AppendRecord(movie);
-        DocSteps(app.Doc()).FinishLoad({});
+        test::LoadCatalogue(app.Doc(), std::vector{movie});
         app.Doc().SetModified(true);
         QFile empty(Path(QStringLiteral("empty.smf")));
         QVERIFY(empty.open(QIODevice::WriteOnly));
@@ -432,7 +430,7 @@ private slots:
     void aNewCatalogueAndTheActorIndexStartAtTheTop() {
         CReelkeepApp& app = StartedApp();
         CReelkeepView& view = app.Frame().View();
-        for (int i = 0; i < 20; ++i) FillCatalogue(app.Doc());
+        FillCatalogue(app.Doc(), 20);
         const QString saved = SavedCatalogue(app, QStringLiteral("long.smf"));
         QTest::keyClick(&view, Qt::Key_End);
         app.Frame().ExecuteCommand(CommandId::SortByActors);
@@ -448,12 +446,10 @@ private slots:
         // its tape-number warning) the buttons must show one display mode, not two.
         CReelkeepApp& app = StartedApp();
         CMainFrame& frame = app.Frame();
-        FillCatalogue(app.Doc());
         RecordValues odd;
         odd[FieldIndex(Field::MovieName)] = "Odd";
         odd[FieldIndex(Field::TapeNumber)] = "12a";
-        DocSteps(app.Doc()).AppendRecord(odd);
-        DocSteps(app.Doc()).FinishLoad({});
+        FillCatalogue(app.Doc(), 1, {odd});
         frame.RefreshCommandStates();
         QStringList checkedAtMessage;
         dialogs_->onMessage = [&] {

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "doc_steps.h"
 #include "file_names.h"
 #include "frame_test_util.h"
 #include "main_frame.h"
@@ -28,9 +27,9 @@ namespace {
 void WriteCatalogue(const QString& path, int n) {
     SilentUI ui;
     CReelkeepDoc doc(ui);
-    doc.OnNewDocument();
+    std::vector<RecordValues> records;
     for (int k = 0; k < n; ++k) {
-        RecordValues r;
+        RecordValues& r = records.emplace_back();
         char title[32];
         std::snprintf(title, sizeof title, "Movie %03d", n - k);
         r[FieldIndex(Field::MovieName)] = title;
@@ -38,8 +37,8 @@ void WriteCatalogue(const QString& path, int n) {
         r[FieldIndex(Field::Actor2)] = "Shared " + std::to_string(k % 3);
         r[FieldIndex(Field::TapeNumber)] = std::to_string(k / 2 + 1);
         r[FieldIndex(Field::MovieType)] = k % 2 ? "Drama" : "Comedy";
-        DocSteps(doc).AppendRecord(r);
     }
+    test::LoadCatalogue(doc, records);
     QVERIFY(doc.SaveDocument(FromQt(path)));
 }
 
@@ -248,7 +247,7 @@ private slots:
     // A run that crashed with one movie of path deleted, then a start that recovers it.
     CMainFrame& RecoverAfterACrash(const QString& path, const QStringList& arguments) {
         harness_.StartedApp().Frame().OpenHandedFile(path);
-        DocSteps(harness_.app->Doc()).PurgeDeletedRecords({true});
+        DropFirstMovie(harness_.app->Doc());
         harness_.app->Doc().SetModified(true);
         harness_.app->Frame().Recovery().WriteIfModified(true);
         harness_.NewApp();  // the crashed run ends without closing

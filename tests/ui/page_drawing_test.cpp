@@ -8,7 +8,7 @@
 #include <QTest>
 #include <algorithm>
 
-#include "doc_steps.h"
+#include "catalogue_builder.h"
 #include "page_recorder.h"
 #include "print_job.h"
 #include "silent_ui.h"
@@ -30,14 +30,15 @@ struct PageFixture {
     PrintMetrics metrics;
     PageRecorder device{QSize(850, 1100), kDpi};
 
-    PageFixture() {
+    // edit changes the six movies, or adds to them, before they are loaded.
+    explicit PageFixture(const std::function<void(std::vector<RecordValues>&)>& edit = {}) {
         doc.OnNewDocument();
         doc.UseScreenResolution(96);
-        for (int k = 0; k < 6; ++k) DocSteps(doc).AppendRecord(viewtest::MovieRecord(k, k + 1));
-        DocSteps(doc).RebuildDisplayOrder();
-        DocSteps(doc).RebuildLookupLists();
-        DocSteps(doc).RefreshEntryDialogLists();
-        DocSteps(doc).TitleSort();
+        std::vector<RecordValues> records;
+        for (int k = 0; k < 6; ++k) records.push_back(viewtest::MovieRecord(k, k + 1));
+        if (edit) edit(records);
+        test::LoadCatalogue(doc, records);
+        doc.Execute(CommandId::SortByTitle);
         style.screenFont.setPixelSize(5);
         style.labelFont.setPixelSize(4);
         style.colors.heading = QColor(255, 0, 0);
@@ -69,9 +70,11 @@ struct PageFixture {
         return job;
     }
 
-    PageRecording Report(const ReportPagination& job, std::uint32_t page) {
+    // On the document's display, or on one a test made from it.
+    PageRecording Report(const ReportPagination& job, std::uint32_t page,
+                         const CCatalogueDisplay* shown = nullptr) {
         QPainter painter(&device);
-        DrawReportPage({painter, doc.Shown(), style, fonts, metrics}, job, page);
+        DrawReportPage({painter, shown ? *shown : doc.Shown(), style, fonts, metrics}, job, page);
         painter.end();
         return device.Take();
     }
@@ -145,8 +148,10 @@ private slots:
 
         f.style.report.pageNumbers = false;
         QCOMPARE(CountStartingWith(f.Report(job, 1), "Page Number"), 0);
-        DocSteps(f.doc).SetRecordCount(0);
-        QVERIFY(f.Report(job, 1).texts.empty());
+        // The display the job was made for, over a catalogue emptied since.
+        const CCatalogueDisplay stale = f.doc.Shown();
+        f.doc.OnNewDocument();
+        QVERIFY(f.Report(job, 1, &stale).texts.empty());
     }
 
     void headingLineKeepsAFullPageAbovePageNumber() {
@@ -187,7 +192,7 @@ private slots:
         QCOMPARE(ColorOf(page, "Movie Title"), caption);
         QCOMPARE(ColorOf(page, "Movie 000"), value);
 
-        DocSteps(f.doc).DisplayLabelFormatCommand();
+        f.doc.Execute(CommandId::DisplayLabelFormat);
         f.Measure(f.fonts.label);
         LabelJob job;
         job.printCount = 3;
@@ -199,12 +204,12 @@ private slots:
 
     void oneLinePagePrintsFailedAndStaysOnThePaper() {
         PageFixture f;
-        DocSteps(f.doc).OneLineSortsCommand();
-        ColumnLayout& layout =
-            DocSteps(f.doc).Shown().Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
+        f.doc.Execute(CommandId::OneLineSorts);
+        CCatalogueDisplay shown = f.doc.Shown();  // with columns no window would make
+        ColumnLayout& layout = shown.Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
         layout.ids[2] = 42;
         layout.positions[5] = 5000;  // the tape # column, far right of any paper
-        const PageRecording page = f.Report(f.Job(ReportKind::OneLine, {0}, {2}), 1);
+        const PageRecording page = f.Report(f.Job(ReportKind::OneLine, {0}, {2}), 1, &shown);
 
         QCOMPARE(CountStartingWith(page, "Failed"), 4);  // the title and three rows
         const int x = f.metrics.Inch(layout.positions[2] * 100 / 96 + 38);
@@ -220,17 +225,17 @@ private slots:
     }
 
     void listCellShowsAValueWithBreaksOnOneLine() {
-        PageFixture f;
-        DocSteps(f.doc).OneLineSortsCommand();
-        DocSteps(f.doc).SetValue(f.doc.Shown().Order()[0], Field::MovieName,
-                                 "Movie 000\r\nPart\nTwo\rEnd");
+        PageFixture f([](std::vector<RecordValues>& records) {
+            records[0][FieldIndex(Field::MovieName)] = "Movie 000\r\nPart\nTwo\rEnd";
+        });
+        f.doc.Execute(CommandId::OneLineSorts);
         const PageRecording page = f.Report(f.Job(ReportKind::OneLine, {0}, {0}), 1);
         QVERIFY(FindText(page, "Movie 000 Part Two End"));
     }
 
     void actorPageRulesTheKeyColumnOnlyAboveAnActor() {
         PageFixture f;
-        DocSteps(f.doc).SortByActorsCommand();
+        f.doc.Execute(CommandId::SortByActors);
         const std::uint32_t rows = f.doc.Shown().ActorRowCount();
         const PageRecording page = f.Report(f.Job(ReportKind::Actors, {0}, {rows - 1}), 1);
         QVERIFY(FindText(page, "Actors"));
@@ -247,7 +252,7 @@ private slots:
 
     void labelsArePlacedFromThePaperEdge() {
         PageFixture f;
-        DocSteps(f.doc).DisplayLabelFormatCommand();
+        f.doc.Execute(CommandId::DisplayLabelFormat);
         f.Measure(f.fonts.label, 30, 40);
         const int L = f.metrics.lineHeight, ascent = f.Ascent(f.fonts.label);
         const auto at = [&](const PageRecording& page, const QString& text) {
@@ -274,11 +279,11 @@ private slots:
 
     // Found at 14 points: lines lost to each label's clip, a counter of 10,000 run into "Type:".
     void aLabelFontTooLargeForTheSheetShrinksToTheLargestThatFits() {
-        PageFixture f;
-        for (int k = 10; k < 14; ++k) DocSteps(f.doc).AppendRecord(viewtest::MovieRecord(k, 1));
-        DocSteps(f.doc).SetValue(0, Field::Counter, "10082");
-        DocSteps(f.doc).RebuildDisplayOrder();
-        DocSteps(f.doc).DisplayLabelFormatCommand();
+        PageFixture f([](std::vector<RecordValues>& records) {
+            for (int k = 10; k < 14; ++k) records.push_back(viewtest::MovieRecord(k, 1));
+            records[0][FieldIndex(Field::Counter)] = "10082";
+        });
+        f.doc.Execute(CommandId::DisplayLabelFormat);
         f.fonts.label.setPixelSize(40);
         f.fonts.label = FitLabelFont(f.fonts.label, f.device, true);
         QFont larger = f.fonts.label;
@@ -302,7 +307,7 @@ private slots:
     // Pre-cut sheets are portrait whatever Print Setup chose, which comes back after the job.
     void aLabelJobIsPortraitWhateverThePrinterWasSetTo() {
         PageFixture f;
-        DocSteps(f.doc).DisplayLabelFormatCommand();
+        f.doc.Execute(CommandId::DisplayLabelFormat);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageOrientation(QPageLayout::Landscape);
@@ -319,7 +324,7 @@ private slots:
 
     void selectionBlankBeforeTheRightColumnPrintsNothing() {
         PageFixture f;
-        DocSteps(f.doc).DisplayLabelFormatCommand();
+        f.doc.Execute(CommandId::DisplayLabelFormat);
         f.Measure(f.fonts.label);
         const LabelJob job = LargeSelectionJob({Label{}, f.doc.Shown().Labels()[3]}, 1);
         const PageRecording page = f.Labels(job, 1);

@@ -10,7 +10,6 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include "doc_steps.h"
 #include "frame_test_util.h"
 #include "kept_paper.h"
 #include "main_frame.h"
@@ -143,12 +142,10 @@ private slots:
 
     void previewRemembersItsLayoutAndDrawsOnlyWhatShows() {
         CReelkeepApp& app = harness_.StartedApp();
-        for (int k = 0; k < 400; ++k) {
-            RecordValues values;
-            values[FieldIndex(Field::MovieName)] = "Movie " + std::to_string(k);
-            DocSteps(app.Doc()).AppendRecord(values);
-        }
-        DocSteps(app.Doc()).FinishLoad({});
+        std::vector<RecordValues> records(400);
+        for (int k = 0; k < 400; ++k)
+            records[k][FieldIndex(Field::MovieName)] = "Movie " + std::to_string(k);
+        test::LoadCatalogue(app.Doc(), records);
         std::uint32_t pages = 0;
         std::uint64_t painted = 0;
         harness_.dialogs->onPreview = [&](CPrintPreview& preview) {

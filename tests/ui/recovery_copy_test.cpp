@@ -18,7 +18,6 @@
 #include "app_strings.h"
 #include "byte_io.h"
 #include "command_ids.h"
-#include "doc_steps.h"
 #include "frame_test_util.h"
 #include "main_frame.h"
 #include "qt_text.h"
@@ -95,7 +94,7 @@ private slots:
         const QString userFile = harness_.Path(QStringLiteral("mine.smf"));
         QVERIFY(doc.SaveDocument(FromQt(userFile)));
         const QByteArray saved = ReadAll(userFile);
-        DocSteps(doc).PurgeDeletedRecords({true});
+        DropFirstMovie(doc);
         doc.SetModified(true);
 
         CRecoveryCopy copy(doc, Folder());
@@ -129,7 +128,7 @@ private slots:
 
         CRecoveryCopy copy(doc, Folder());
         copy.WriteIfModified();
-        DocSteps(doc).PurgeDeletedRecords({true});
+        DropFirstMovie(doc);
         QVERIFY(QTest::qWaitFor([&copy] { return copy.Leftover().has_value(); }));
         QTRY_VERIFY(!copy.IsWriting());
 
@@ -244,7 +243,7 @@ private slots:
         harness_.dialogs->saveNames = {userFile};
         QVERIFY(app.Frame().Lifetime().Save());
         const QByteArray saved = ReadAll(userFile);
-        DocSteps(app.Doc()).PurgeDeletedRecords({true});
+        DropFirstMovie(app.Doc());
         app.Doc().SetModified(true);
         Crash(app);
         QCOMPARE(ReadAll(userFile), saved);

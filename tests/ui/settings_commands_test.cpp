@@ -11,9 +11,9 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "catalogue_builder.h"
 #include "dialog_test_util.h"
 #include "dialogs.h"
-#include "doc_steps.h"
 #include "frame_test_util.h"
 #include "help_contexts.h"
 #include "main_frame.h"
@@ -48,13 +48,13 @@ void SelectLine(QWidget* dialog, const QString& text) {
 
 // Movies with these titles and movie types, loaded and sorted by title.
 void Catalogue(CReelkeepDoc& doc, const std::vector<std::pair<const char*, const char*>>& movies) {
+    std::vector<RecordValues> records;
     for (const auto& [title, type] : movies) {
-        RecordValues values;
+        RecordValues& values = records.emplace_back();
         values[FieldIndex(Field::MovieName)] = title;
         values[FieldIndex(Field::MovieType)] = type;
-        DocSteps(doc).AppendRecord(values);
     }
-    DocSteps(doc).FinishLoad({});
+    test::LoadCatalogue(doc, records);
 }
 
 std::vector<std::string> ShownTitles(const CReelkeepDoc& doc) {

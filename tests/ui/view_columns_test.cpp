@@ -5,7 +5,6 @@
 
 #include "column_positions.h"
 #include "dialog_test_util.h"
-#include "doc_steps.h"
 #include "view_test_util.h"
 
 using namespace reelkeep;
@@ -17,7 +16,7 @@ namespace {
 struct ColumnsFixture : ViewFixture {
     ColumnsFixture() {
         Fill(30);
-        DocSteps(doc).OneLineSortsCommand();
+        doc.Execute(CommandId::OneLineSorts);
         doc.SetModified(false);
     }
     const ColumnLayout& Titles() const {

@@ -6,8 +6,9 @@
 #include <QTest>
 #include <climits>
 
-#include "doc_steps.h"
+#include "byte_io.h"
 #include "focus_row.h"
+#include "memory_source.h"
 #include "view_test_util.h"
 
 using namespace reelkeep;
@@ -290,15 +291,14 @@ private slots:
         const int scrolled = f.view.Scroll().scrollY;
         QVERIFY(scrolled > 0);
         f.view.ApplyDisplayOptions(ViewDisplayOptions{});
-        DocSteps(f.doc).TitleSort();
+        f.doc.Execute(CommandId::SortByTitle);
         f.view.OnUpdate();
         QCOMPARE(f.view.Scroll().scrollY, scrolled);
-        DocSteps(f.doc).OneLineSortsCommand();  // updates all views with the mode changed
+        f.doc.Execute(CommandId::OneLineSorts);  // updates all views with the mode changed
         QCOMPARE(f.view.Scroll().scrollY, 0);
         QTest::keyClick(&f.view, Qt::Key_End);
         QVERIFY(f.view.Scroll().scrollY > 0);
-        DocSteps(f.doc).AppendRecord(MovieRecord(99, 99));
-        DocSteps(f.doc).RebuildDisplayOrder();
+        f.Enter(MovieRecord(99, 99));
         f.view.OnUpdate();
         QCOMPARE(f.view.Scroll().scrollY, 0);
     }
@@ -306,16 +306,22 @@ private slots:
     void listWithoutPositionsGetsTheStartUpOnes() {
         ViewFixture f;
         f.Fill(5);
-        auto& title = DocSteps(f.doc).Shown().Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
-        title.positions.fill(0);
-        DocSteps(f.doc).OneLineSortsCommand();
+        // The catalogue as a tool writes it: every column position, after the header and the
+        // 110 column ids, left 0.
+        StringSink file;
+        f.doc.WriteDocument(file);
+        file.bytes.replace(8 + 110 * 4, 99 * 4, std::string(99 * 4, '\0'));
+        MemorySource source(std::span<const char>(file.bytes.data(), file.bytes.size()));
+        QVERIFY(f.doc.ReadDocument(source, "tool.smf"));
+        const auto& title = f.doc.Shown().Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
+        f.doc.Execute(CommandId::OneLineSorts);
         QCOMPARE(title.positions[1], InchToPixels(f.view.Metrics().dpiY, 200));
     }
 
     void keysScrollByLinesPagesAndEnds() {
         ViewFixture f;
         f.Fill(60);
-        DocSteps(f.doc).OneLineSortsCommand();
+        f.doc.Execute(CommandId::OneLineSorts);
         const int L = f.L();
         const ScrollModel& s = f.view.Scroll();
         QTest::keyClick(&f.view, Qt::Key_Down);

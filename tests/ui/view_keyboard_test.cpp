@@ -4,7 +4,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "doc_steps.h"
 #include "view_accessible.h"
 #include "view_test_util.h"
 
@@ -17,7 +16,7 @@ namespace {
 struct KeyFixture : ViewFixture {
     KeyFixture() {
         Fill(30);
-        DocSteps(doc).OneLineSortsCommand();
+        doc.Execute(CommandId::OneLineSorts);
         view.activateWindow();
         view.setFocus();
     }
@@ -79,7 +78,7 @@ private slots:
         f.Key(Qt::Key_Down);
         f.Key(Qt::Key_Down);
         f.ui.edit = [](EntryDialogValues& v) { v.fields[FieldIndex(Field::MovieName)] = "Z"; };
-        DocSteps(f.doc).ModifyCommand();
+        f.doc.Execute(CommandId::Modify);
         QCOMPARE(f.view.FocusRow(), 29u);
         QVERIFY(f.view.RowShows(29));
         QVERIFY(f.doc.IsEnabled(CommandId::Delete));
@@ -87,12 +86,12 @@ private slots:
         f.Key(Qt::Key_Home);
         for (int k = 0; k < 5; ++k) f.Key(Qt::Key_Down);
         f.ui.deleteAnswer = DeleteAnswer::Yes;
-        DocSteps(f.doc).DeleteCommand();
+        f.doc.Execute(CommandId::Delete);
         QCOMPARE(f.doc.Shown().ShownRowCount(), 29u);
         QCOMPARE(f.view.FocusRow(), 5u);
         QCOMPARE(f.view.AccessibleRowText(5)->name, QStringLiteral("Movie 007"));
 
-        DocSteps(f.doc).DisplayLabelFormatCommand();
+        f.doc.Execute(CommandId::DisplayLabelFormat);
         f.Key(Qt::Key_Enter, Qt::NoModifier);
         QCOMPARE(requests.count(), 1);
     }
@@ -169,17 +168,16 @@ private slots:
         // Rows are made as asked for, a bounded number kept, and all dropped on an update.
         for (int r = 0; r < 30; ++r) tree->child(r);
         QVERIFY(f.view.AccessibleRows().Count() <= CAccessibleRows::kMaxRows);
-        DocSteps(f.doc).DisplayLabelFormatCommand();
+        f.doc.Execute(CommandId::DisplayLabelFormat);
         QCOMPARE(f.view.AccessibleRows().Count(), std::size_t{0});
         QCOMPARE(tree->child(0)->text(QAccessible::Name),
                  QStringLiteral("Tape 1: Movie 000, not selected"));
         // A new movie's empty fields say nothing.
         RecordValues bare;
         bare[FieldIndex(Field::MovieName)] = "Zulu";
-        DocSteps(f.doc).AppendRecord(bare);
-        DocSteps(f.doc).DisplayNormalViewCommand();
-        DocSteps(f.doc).RebuildDisplayOrder();
-        DocSteps(f.doc).TitleSort();
+        f.doc.Execute(CommandId::DisplayNormalView);
+        f.Enter(bare);
+        f.doc.Execute(CommandId::SortByTitle);
         f.view.OnUpdate();
         QCOMPARE(tree->child(30)->text(QAccessible::Name), QStringLiteral("Zulu, not selected"));
         QCOMPARE(tree->child(30)->text(QAccessible::Description), QString());

@@ -2,7 +2,6 @@
 #include <QFontMetrics>
 #include <QTest>
 
-#include "doc_steps.h"
 #include "list_drawing.h"
 #include "view_test_util.h"
 
@@ -51,10 +50,10 @@ private slots:
         const QRect all = f.Viewport()->rect();
         const int pixels = all.width() * all.height();
         QCOMPARE(CountColor(f.Client(), all, f.colors.background), pixels);
-        DocSteps(f.doc).OneLineSortsCommand();
+        f.doc.Execute(CommandId::OneLineSorts);
         f.view.OnUpdate();
         QCOMPARE(CountColor(f.Client(), all, f.colors.background), pixels);
-        DocSteps(f.doc).DisplayLabelFormatCommand();
+        f.doc.Execute(CommandId::DisplayLabelFormat);
         f.view.OnUpdate();
         QCOMPARE(CountColor(f.Client(), all, f.colors.background), pixels);
     }
@@ -94,8 +93,7 @@ private slots:
         f.view.ApplyDisplayOptions(NoGraphics());
         RecordValues r = MovieRecord(1, 1);
         r[FieldIndex(Field::Synopsis)] = "one\r\ntwo\nthree\rfour\nFIVE FIVE\nSIX SIX SIX";
-        DocSteps(f.doc).AppendRecord(r);
-        DocSteps(f.doc).RebuildDisplayOrder();
+        f.Enter(r);
         f.view.OnUpdate();
         const int L = f.L();
         const int textTop = 6 * L + L + 2;  // below the six record lines and the caption
@@ -115,7 +113,7 @@ private slots:
     void oneLineHeaderStaysWhileRowsScroll() {
         RenderFixture f;
         f.Fill(40);
-        DocSteps(f.doc).OneLineSortsCommand();
+        f.doc.Execute(CommandId::OneLineSorts);
         const int L = f.L();
         const QImage before = f.Client();
         const QRect header(0, 0, f.Viewport()->width(), L);
@@ -133,8 +131,7 @@ private slots:
     void oneLineWithoutASortShowsTheTitleList() {
         // File > New, three movies entered, then One Line Sorts: no sort is marked.
         RenderFixture f;
-        for (int k = 0; k < 3; ++k) DocSteps(f.doc).AppendRecord(MovieRecord(k, k + 1));
-        DocSteps(f.doc).RebuildDisplayOrder();
+        for (int k = 0; k < 3; ++k) f.Enter(MovieRecord(k, k + 1));
         f.doc.Execute(CommandId::OneLineSorts);
         QCOMPARE(f.doc.Shown().State().sort, SortMark::None);
         const int L = f.L();
@@ -154,7 +151,7 @@ private slots:
     void actorRowsNameTheActorOnceAGroup() {
         RenderFixture f;
         f.Fill(12);
-        DocSteps(f.doc).SortByActorsCommand();
+        f.doc.Execute(CommandId::SortByActors);
         QCOMPARE(f.view.Geometry().mode, DisplayMode::Actors);
         const QImage image = f.Client();
         const int L = f.L();
@@ -169,7 +166,7 @@ private slots:
     void largeLabelsComeInPairs() {
         RenderFixture f({1200, 800});
         f.Fill(5);
-        DocSteps(f.doc).DisplayLabelFormatCommand();
+        f.doc.Execute(CommandId::DisplayLabelFormat);
         QCOMPARE(f.view.Geometry().screenRows, 3u);
         const ViewMetrics& m = f.view.Metrics();
         const int w = m.labelCharWidth, rowH = 12 * m.labelLineHeight;

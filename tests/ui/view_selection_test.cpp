@@ -2,7 +2,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "doc_steps.h"
 #include "view_test_util.h"
 
 using namespace reelkeep;
@@ -14,7 +13,7 @@ namespace {
 struct ListFixture : ViewFixture {
     ListFixture() {
         Fill(30);
-        DocSteps(doc).OneLineSortsCommand();
+        doc.Execute(CommandId::OneLineSorts);
     }
     QPoint RowPoint(int row) const { return {60, L() * (row + 1) + L() / 2}; }
     void Click(int row, Qt::KeyboardModifiers mods = {}) {
@@ -95,7 +94,7 @@ private slots:
         QCOMPARE(requests.count(), 1);
         QCOMPARE(requests.at(0).at(0).value<CommandId>(), CommandId::Modify);
 
-        DocSteps(f.doc).DisplayLabelFormatCommand();
+        f.doc.Execute(CommandId::DisplayLabelFormat);
         requests.clear();
         QTest::mouseDClick(f.Viewport(), Qt::LeftButton, {}, {40, f.L() * 3});
         QCOMPARE(requests.count(), 0);
@@ -104,7 +103,7 @@ private slots:
     void labelClicksSelectLabels() {
         ViewFixture f({1100, 600});
         f.Fill(5);
-        DocSteps(f.doc).DisplayLabelFormatCommand();
+        f.doc.Execute(CommandId::DisplayLabelFormat);
         QCOMPARE(f.view.Geometry().rowCount, 5u);
         const ViewMetrics& m = f.view.Metrics();
         const int secondRow = 12 * m.labelLineHeight + 20;
@@ -126,10 +125,8 @@ private slots:
         QCOMPARE(f.view.Selection().CountSelected(), std::size_t{0});
         QVERIFY(!f.ui.RowsSelected());
 
-        for (int k = 0; k < 4; ++k)
-            DocSteps(f.doc).AppendRecord(MovieRecord(100 + k, 1));  // share tape 1
-        DocSteps(f.doc).RebuildDisplayOrder();
-        DocSteps(f.doc).DisplayLabelFormatCommand();
+        for (int k = 0; k < 4; ++k) f.Enter(MovieRecord(100 + k, 1));  // share tape 1
+        f.doc.Execute(CommandId::DisplayLabelFormat);
         const std::size_t labels = f.doc.Shown().Labels().size();
         QVERIFY(labels < f.doc.Shown().Order().size());
         f.view.Execute(CommandId::SelectAll);
@@ -171,11 +168,11 @@ private slots:
         f.Click(1);
         QVERIFY(enabled(CommandId::Delete));
         QVERIFY(enabled(CommandId::Modify));
-        DocSteps(f.doc).DisplayNormalViewCommand();
+        f.doc.Execute(CommandId::DisplayNormalView);
         QVERIFY(enabled(CommandId::SelectAll));
         QVERIFY(f.doc.ImportRecords({MovieRecord(99, 99)}));
         QVERIFY(enabled(CommandId::Undo));
-        DocSteps(f.doc).DisplayLabelFormatCommand();
+        f.doc.Execute(CommandId::DisplayLabelFormat);
         f.view.Execute(CommandId::SelectAll);
         QVERIFY(!enabled(CommandId::Undo));  // as the Edit menu: labels are not undone
         QVERIFY(!enabled(CommandId::Delete));
@@ -189,7 +186,7 @@ private slots:
         QVERIFY(!f.view.IsEnabled(CommandId::LargeLabels));
         f.Fill(5);
         QVERIFY(!f.view.IsEnabled(CommandId::SmallLabels));  // not in label format
-        DocSteps(f.doc).DisplayLabelFormatCommand();
+        f.doc.Execute(CommandId::DisplayLabelFormat);
         QVERIFY(f.view.IsEnabled(CommandId::SmallLabels));
         QVERIFY(f.view.IsChecked(CommandId::LargeLabels));
         f.view.Execute(CommandId::SmallLabels);

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogue_builder.h"
 #include "column_edit_route.h"
-#include "doc_steps.h"
 #include "reelkeep_doc.h"
 #include "reelkeep_view.h"
 #include "silent_ui.h"
@@ -106,12 +106,18 @@ struct ViewFixture {
 
     // n movies, one per tape, sorted by title, shown in the Normal View.
     void Fill(int n) {
-        for (int k = 0; k < n; ++k) DocSteps(doc).AppendRecord(MovieRecord(k, k + 1));
-        DocSteps(doc).RebuildDisplayOrder();
-        DocSteps(doc).RebuildLookupLists();
-        DocSteps(doc).RefreshEntryDialogLists();
-        DocSteps(doc).TitleSort();
+        std::vector<RecordValues> records;
+        for (int k = 0; k < n; ++k) records.push_back(MovieRecord(k, k + 1));
+        test::LoadCatalogue(doc, records);
+        doc.Execute(CommandId::SortByTitle);
         view.OnUpdate();
+    }
+
+    // A movie entered as the user enters one: Enter, the dialog filled in, OK.
+    void Enter(const RecordValues& movie) {
+        ui.edit = [&movie](EntryDialogValues& values) { values.fields = movie; };
+        doc.Execute(CommandId::Enter);
+        ui.edit = nullptr;
     }
 
     QImage Client() { return view.viewport()->grab().toImage(); }

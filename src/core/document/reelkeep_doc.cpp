@@ -14,10 +14,6 @@ CReelkeepDoc::CReelkeepDoc(IReelkeepUI& ui) : ui_(ui), catalogue_(ui), shown_(ca
 
 CReelkeepDoc::~CReelkeepDoc() = default;
 
-void CReelkeepDoc::SetValue(std::uint32_t record, Field f, std::string value) {
-    catalogue_.Set(record, f, std::move(value));
-}
-
 void CReelkeepDoc::SetRecord(std::uint32_t record, RecordValues values) {
     catalogue_.SetRecord(record, std::move(values));
 }
@@ -40,11 +36,6 @@ void CReelkeepDoc::StartLoading() {
 }
 
 void CReelkeepDoc::AppendRecord(RecordValues values) { catalogue_.Append(std::move(values)); }
-
-void CReelkeepDoc::PurgeDeletedRecords(const std::vector<bool>& marked) {
-    catalogue_.Purge(marked);
-    RebuildDisplayOrder();
-}
 
 void CReelkeepDoc::ReplaceColumn(Field f, std::vector<std::string> values) {
     catalogue_.ReplaceColumn(f, std::move(values));

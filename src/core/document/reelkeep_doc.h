@@ -107,12 +107,8 @@ public:
     bool ImportTable(CsvTable& table, const ColumnMapping& mapping, ImportReport& report);
 
 private:
-    // Tests build a catalogue's state step by step through the steps below.
-    friend class DocSteps;
-
     // ---- the records ---------------------------------------------------------------------
     // In-place writes are for Modify, Undo and Delete only.
-    void SetValue(std::uint32_t record, Field f, std::string value);
     void SetRecord(std::uint32_t record, RecordValues values);
     void ResetCatalogue();
     // Sets the record count: new records empty, surplus ones dropped.
@@ -122,16 +118,11 @@ private:
     void StartLoading();
     // Appends one record; throws std::bad_alloc with the store unchanged.
     void AppendRecord(RecordValues values);
-    // Removes the records marked for deletion (marked[i] for record i; records past the end of
-    // marked stay), keeping the others in order, then rebuilds the display order. The marks are
-    // kept apart from the records so that a movie named like a marker is never removed unasked.
-    void PurgeDeletedRecords(const std::vector<bool>& marked);
     void ReplaceColumn(Field f, std::vector<std::string> values);
     void RebuildLookupLists();
     void AddRecordToLookups(std::uint32_t record);
     void RefreshEntryDialogLists();
     void UpdateLabelColors();
-    void SetReady(bool ready) { ready_ = ready; }
     // The rebuilds that end a load, once the file's items are in the document.
     void FinishLoad(const HeadingTexts& headingsFromFile);
 

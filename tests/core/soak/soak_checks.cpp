@@ -6,7 +6,6 @@
 
 #include "catalogue_builder.h"
 #include "doc_invariants.h"
-#include "doc_steps.h"
 #include "fake_ui.h"
 #include "messages.h"
 #include "smf_bytes.h"
@@ -93,9 +92,8 @@ std::string UndoneBytes(const CReelkeepDoc& doc, const ref::Records& before) {
     }
     FakeUI ui;
     CReelkeepDoc undone(ui);
-    undone.ApplyCustomHeadings(doc.Shown().CustomHeadings(), false);
-    DocSteps(undone).Shown().Layouts() = doc.Shown().Layouts();
-    DocSteps(undone).Shown().HeadingColors() = doc.Shown().HeadingColors();
+    // The document's headings, layouts and colours, read from its own file.
+    EXPECT_TRUE(LoadBytes(undone, SaveBytes(doc)));
     FillCatalogue(undone, records);
     return SaveBytes(undone);
 }

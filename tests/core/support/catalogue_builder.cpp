@@ -1,27 +1,11 @@
 #include "catalogue_builder.h"
 
-#include "doc_steps.h"
-
 namespace reelkeep::test {
 
 RecordValues ToRecord(const Movie& m) {
-    RecordValues r;
-    r[FieldIndex(Field::MovieName)] = m.title;
-    r[FieldIndex(Field::Actor1)] = m.actor1;
-    r[FieldIndex(Field::Actor2)] = m.actor2;
-    r[FieldIndex(Field::Actor3)] = m.actor3;
-    r[FieldIndex(Field::MovieType)] = m.movieType;
-    r[FieldIndex(Field::MediaType)] = m.mediaType;
-    r[FieldIndex(Field::Time)] = m.time;
-    r[FieldIndex(Field::TapeNumber)] = m.tape;
-    r[FieldIndex(Field::Counter)] = m.counter;
-    r[FieldIndex(Field::Rating)] = m.rating;
-    r[FieldIndex(Field::Custom1)] = m.custom1;
-    r[FieldIndex(Field::Custom2)] = m.custom2;
-    r[FieldIndex(Field::Custom3)] = m.custom3;
-    r[FieldIndex(Field::Custom4)] = m.custom4;
-    r[FieldIndex(Field::Synopsis)] = m.synopsis;
-    return r;
+    // The members are in field order.
+    return {m.title,   m.actor1, m.actor2,  m.actor3,  m.movieType, m.mediaType, m.time,    m.tape,
+            m.counter, m.rating, m.custom1, m.custom2, m.custom3,   m.custom4,   m.synopsis};
 }
 
 std::vector<RecordValues> ToRecords(std::span<const Movie> movies) {
@@ -38,12 +22,22 @@ std::vector<RecordValues> RecordsOf(const CReelkeepDoc& doc) {
     return records;
 }
 
+void LoadCatalogue(CReelkeepDoc& doc, std::span<const RecordValues> records,
+                   const HeadingTexts& headings) {
+    RecordLoader loader(static_cast<std::uint32_t>(records.size()));
+    for (std::size_t f = 0; f < kFieldCount; ++f) {
+        std::vector<std::string> column;
+        column.reserve(records.size());
+        for (const RecordValues& r : records) column.push_back(r[f]);
+        loader.Take(static_cast<Field>(f), std::move(column));
+    }
+    doc.LoadRecords(loader, headings);
+}
+
 void FillCatalogue(CReelkeepDoc& doc, std::span<const RecordValues> records) {
-    for (const RecordValues& r : records) DocSteps(doc).AppendRecord(r);
-    DocSteps(doc).SetReady(true);
-    DocSteps(doc).RebuildDisplayOrder();
-    DocSteps(doc).RebuildLookupLists();
-    DocSteps(doc).RefreshEntryDialogLists();
+    LoadCatalogue(doc, records);
+    // Back to record order, so a test sees its records as it listed them.
+    doc.ApplyFilters(doc.Shown().Filters());
 }
 
 void FillCatalogue(CReelkeepDoc& doc, std::span<const Movie> movies) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "command_names.h"
 #include "reelkeep_doc.h"
 #include "ui_interface.h"
 

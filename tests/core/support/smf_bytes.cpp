@@ -67,6 +67,19 @@ std::string SaveBytes(const CReelkeepDoc& doc) {
     return sink.bytes;
 }
 
+std::string WithLayouts(std::string file, const ColumnLayouts& layouts) {
+    // After the version mark and the record count: every layout's ids, then their positions.
+    SmfBytes block;
+    for (const ColumnLayout& layout : layouts) {
+        for (std::uint32_t id : layout.ids) block.U32(id);
+    }
+    for (const ColumnLayout& layout : layouts) {
+        for (std::size_t slot = 1; slot < layout.positions.size(); ++slot)
+            block.U32(static_cast<std::uint32_t>(layout.positions[slot]));
+    }
+    return file.replace(8, block.bytes().size(), block.bytes());
+}
+
 std::string ReadDataFile(const std::string& name) {
     std::ifstream in(std::string(REELKEEP_TEST_DATA) + "/" + name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

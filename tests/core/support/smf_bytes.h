@@ -35,6 +35,8 @@ private:
 // The document read from bytes, as OpenDocument would read them from a file.
 bool LoadBytes(CReelkeepDoc& doc, std::string_view bytes);
 std::string SaveBytes(const CReelkeepDoc& doc);
+// A current-version file with its column layouts replaced, as a tool may write them.
+std::string WithLayouts(std::string file, const ColumnLayouts& layouts);
 
 std::string ReadDataFile(const std::string& name);
 
