@@ -130,8 +130,10 @@ class Desktop:
                 raise Skip(f"{tool} is not installed (scripts/install-deps.sh installs it)")
         # Xvfb picks a free display number itself and writes it to the pipe.
         r, w = os.pipe()
+        # -noreset: the server does not start over when its last client leaves, which would
+        # refuse the clients that come next for a moment.
         self.spawn(["Xvfb", "-displayfd", str(w), "-screen", "0", "1280x1024x24",
-                    "-nolisten", "tcp"], pass_fds=(w,))
+                    "-nolisten", "tcp", "-noreset"], pass_fds=(w,))
         os.close(w)
         number = b""
         while not number.endswith(b"\n"):
@@ -143,6 +145,9 @@ class Desktop:
             number += chunk
         os.close(r)
         self.env["DISPLAY"] = ":" + number.decode().strip()
+        # A client may find a display just made not yet taking connections: wait until one is
+        # served before the window manager tries.
+        wait_for(lambda: self.run(["xdotool", "getdisplaygeometry"], 5)[0] == 0, "the display")
         # The session bus listens in the desktop's runtime folder, where a session's bus belongs:
         # dbus-launch would leave its socket in the shared temporary folder.
         bus = self.path("runtime", "bus")
@@ -150,8 +155,8 @@ class Desktop:
                     "--address=unix:path=" + bus])
         wait_for(lambda: os.path.exists(bus), "the session bus")
         self.env["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + bus
-        # Once in a while openbox gives up at once on a display just made; a second one stays.
-        for _ in range(2):
+        # Once in a while openbox gives up at once on a display just made; another one stays.
+        for _ in range(3):
             with open(self.path("openbox.log"), "a") as log:
                 openbox = self.spawn(["openbox", "--sm-disable"], stdout=log, stderr=log)
             state = wait_for(lambda: "ended" if openbox.poll() is not None else
