@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "amc_values.h"
 #include "file_access.h"
 #include "file_errors.h"
 #include "messages.h"
@@ -144,81 +145,11 @@ int ReadVersion(AmcInput& in) {
     throw AmcRefused(msg::kAmcNotCatalogue);
 }
 
-// ---- From AMC's values to a foreign movie -------------------------------------------------
-
-void Note(ForeignMovie& movie, std::string_view what, bool held) {
-    if (held) ++movie.leftOut[std::string(what)];
-}
-
-std::string_view Trimmed(std::string_view text) {
-    constexpr std::string_view kSpace = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(kSpace);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
-}
-
-std::size_t FindRoleAs(std::string_view name) {
-    for (std::size_t at = 0; at + 4 <= name.size(); ++at) {
-        const std::string_view word = name.substr(at, 4);
-        if (word[0] == ' ' && word[3] == ' ' && (word[1] == 'a' || word[1] == 'A') &&
-            (word[2] == 's' || word[2] == 'S')) {
-            return at;
-        }
-    }
-    return std::string_view::npos;
-}
-
-void AddName(std::vector<std::string>& names, std::string_view name) {
-    name = Trimmed(name.substr(0, FindRoleAs(name)));
-    if (!name.empty()) names.emplace_back(name);
-}
-
-// AMC keeps the cast as one text: names parted by commas or line breaks, each perhaps with its
-// role in parentheses or after " as ". A comma inside parentheses belongs to the role; a line
-// break ends one even when its parenthesis was never closed.
-std::vector<std::string> SplitCast(std::string_view text) {
-    std::vector<std::string> names;
-    std::string name;
-    int depth = 0;
-    for (const char c : text) {
-        if (c == '\n' || c == '\r' || (c == ',' && depth == 0)) {
-            AddName(names, name);
-            name.clear();
-            depth = 0;
-        } else if (c == '(') {
-            ++depth;
-        } else if (c == ')') {
-            depth = std::max(depth - 1, 0);
-        } else if (depth == 0) {
-            name += c;
-        }
-    }
-    AddName(names, name);
-    return names;
-}
-
-std::vector<std::string> SplitGenres(std::string_view text) {
-    std::vector<std::string> genres;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find(','), text.find('/'));
-        const std::string_view genre = Trimmed(text.substr(0, end));
-        if (!genre.empty()) genres.emplace_back(genre);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    }
-    return genres;
-}
+using amc::EqualsIgnoringCase;
+using amc::Note;
 
 std::string Positive(std::int32_t value, std::int32_t none) {
     return value > none ? std::to_string(value) : std::string();
-}
-
-// The translated title is the one in the owner's language, the one on the copy they keep; the
-// original title comes in only where there is no translated one, and is counted as left out
-// where it says something else.
-void TakeTitles(ForeignMovie& movie, std::string original, std::string translated) {
-    Note(movie, msg::kLeftOutOriginalTitles,
-         !translated.empty() && !original.empty() && original != translated);
-    movie.title = translated.empty() ? std::move(original) : std::move(translated);
 }
 
 // The fields every version has, as texts already in UTF-8.
@@ -237,22 +168,14 @@ void TakeCommon(ForeignMovie& movie, CommonFields fields, std::int32_t none) {
     movie.number = Positive(fields.number, 0);
     movie.year = Positive(fields.year, none);
     movie.runningTime = Positive(fields.length, none);
-    TakeTitles(movie, std::move(fields.originalTitle), std::move(fields.translatedTitle));
-    movie.genres = SplitGenres(fields.category);
-    movie.cast = SplitCast(fields.actors);
+    amc::TakeNamedFields(movie, std::move(fields.originalTitle), std::move(fields.translatedTitle),
+                         fields.category, fields.actors);
 }
 
 // ---- 3.1 to 4.2: length-prefixed values ---------------------------------------------------
 
 constexpr std::uint64_t kMinCustomFieldBytes = 22;
 constexpr std::uint64_t kMinExtraBytes = 37;
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
 
 // The properties block: owner, mail, ICQ (before 3.5), site, description; nothing kept.
 void SkipOwner(AmcInput& in, int version) {
@@ -433,7 +356,7 @@ public:
     }
     void Note(ForeignMovie& movie, std::string_view what, std::size_t at,
               std::size_t capacity) const {
-        reelkeep::Note(movie, what, !Raw(at, capacity).empty());
+        amc::Note(movie, what, !Raw(at, capacity).empty());
     }
 
 private:
