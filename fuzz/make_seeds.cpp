@@ -243,5 +243,12 @@ int main(int argc, char** argv) {
         Write(amc / ("amc" + std::to_string(version) + ".amc"),
               b.Owner().Movie(true).Movie(false).str());
     }
+    Write(amc / "export.xml",
+          "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<AntMovieCatalog><Catalog>"
+          "<CustomFieldsProperties><CustomField Tag=\"Shelf\" Name=\"Shelf colour\"/>"
+          "</CustomFieldsProperties><Contents><Movie Number=\"7\" OriginalTitle=\"Das Boot\" "
+          "Actors=\"J\xFCrgen Prochnow (Captain), Herbert Gr\xF6nemeyer\" Picture=\"a.jpg\">"
+          "<CustomFields Shelf=\"blue\"/><Extras><Extra EPicture=\"t.png\"/></Extras></Movie>"
+          "<Movie/></Contents></Catalog></AntMovieCatalog>\n");
     return 0;
 }

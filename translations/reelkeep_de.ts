@@ -870,6 +870,26 @@ Reelkeep importiert höchstens 1.000 Spalten.</translation>
         <translation>Diese Datei ist größer als 512 MiB, mehr als Reelkeep importiert.</translation>
     </message>
     <message>
+        <source>This file holds more than 1,000,000 movies, more than Reelkeep imports at once.</source>
+        <translation>Diese Datei enthält mehr als 1.000.000 Filme, mehr als Reelkeep auf einmal importiert.</translation>
+    </message>
+    <message>
+        <source>This XML file is not an Ant Movie Catalog export.</source>
+        <translation>Diese XML-Datei ist kein Export von Ant Movie Catalog.</translation>
+    </message>
+    <message>
+        <source>This XML file declares a document type, which an Ant Movie Catalog export never does.</source>
+        <translation>Diese XML-Datei deklariert einen Dokumenttyp, was ein Export von Ant Movie Catalog nie tut.</translation>
+    </message>
+    <message>
+        <source>This XML file is damaged or cut short.</source>
+        <translation>Diese XML-Datei ist beschädigt oder abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>This XML file is in a character encoding Reelkeep cannot read.</source>
+        <translation>Diese XML-Datei hat eine Zeichenkodierung, die Reelkeep nicht lesen kann.</translation>
+    </message>
+    <message>
         <source>images</source>
         <translation>Bilder</translation>
     </message>

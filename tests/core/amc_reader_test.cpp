@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "amc_bytes.h"
 #include "memory_source.h"
@@ -108,6 +109,49 @@ TEST(AmcReader, RefusesWhatIsNotAWholeCatalogueWithAReasonAndNoMovies) {
     for (std::size_t n = 0; n < whole.size(); ++n) {
         const ForeignCatalogue read = Read(whole.substr(0, n));
         EXPECT_TRUE(read.error.empty() ? read.movies.size() < 2 : read.movies.empty()) << n;
+    }
+}
+
+TEST(AmcReader, ReadsTheXmlExportInTheWindowsCodePage) {
+    const std::string xml =
+        "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<AntMovieCatalog "
+        "Format=\"42\"><Catalog>"
+        "<CustomFieldsProperties><CustomField Tag=\"Shelf\" Name=\"Shelf colour\"/>"
+        "</CustomFieldsProperties><Contents>"
+        "<Movie Number=\"7\" Checked=\"True\" ColorTag=\"2\" MediaLabel=\"Shelf 3\" "
+        "MediaType=\"VHS\" Borrower=\"Anna\" Rating=\"7.0\" OriginalTitle=\"Das Boot\" "
+        "TranslatedTitle=\"The Boat\" Producer=\"Bavaria Film\" Category=\"War, Drama\" "
+        "Length=\"149\" Actors=\"J\xFCrgen Prochnow (Captain)&#13;&#10;Herbert Gr\xF6nemeyer\" "
+        "Picture=\"boot.jpg\" Stars=\"5\"><CustomFields Shelf=\"blue\"/>"
+        "<Extras><Extra ETitle=\"Trailer\" EPicture=\"t.png\"/></Extras></Movie>"
+        "<Movie OriginalTitle=\"Alone\"/></Contents></Catalog></AntMovieCatalog>\n";
+    const ForeignCatalogue read = Read(xml);  // known by its first bytes
+    ASSERT_EQ(read.error, "");
+    ASSERT_EQ(read.movies.size(), 2U);
+    const ForeignMovie& m = read.movies[0];
+    EXPECT_EQ(Names({m.title, m.number, m.location, m.medium, m.studio, m.runningTime}),
+              Names({"The Boat", "7", "Shelf 3", "VHS", "Bavaria Film", "149"}));
+    EXPECT_EQ(m.cast, (Names{"J\u00fcrgen Prochnow", "Herbert Gr\u00f6nemeyer"}));
+    EXPECT_EQ(m.genres, (Names{"War", "Drama"}));
+    EXPECT_EQ(m.leftOut, (std::map<std::string, std::size_t>{{"Shelf colour", 1},
+                                                             {"Stars", 1},
+                                                             {"colour tags", 1},
+                                                             {"extras", 1},
+                                                             {"images", 2},
+                                                             {"loans", 1},
+                                                             {"original titles", 1},
+                                                             {"ratings", 1}}));
+    EXPECT_EQ(read.movies[1].title, "Alone");
+    const std::pair<std::string, std::string_view> refused[] = {
+        {"<?xml version=\"1.0\"?><!DOCTYPE a [<!ENTITY x \"y\">]><AntMovieCatalog/>",
+         msg::kAmcXmlDoctype},
+        {"<?xml version=\"1.0\"?><tellico/>", msg::kAmcXmlNotCatalogue},
+        {xml.substr(0, 300), msg::kAmcXmlDamaged},
+        {"<?xml version=\"1.0\" encoding=\"koi8-r\"?><AntMovieCatalog/>", msg::kAmcXmlEncoding},
+    };
+    for (const auto& [bytes, why] : refused) {
+        EXPECT_EQ(Read(bytes).error, why) << bytes;
+        EXPECT_TRUE(Read(bytes).movies.empty());
     }
 }
 

@@ -178,6 +178,17 @@ inline constexpr std::string_view kAmcDamaged = REELKEEP_TEXT(
     "This Ant Movie Catalog file is damaged: a length or count in it does not fit the file.");
 inline constexpr std::string_view kAmcTooLarge =
     REELKEEP_TEXT("Core", "This file is larger than 512 MiB, more than Reelkeep imports.");
+inline constexpr std::string_view kAmcTooManyMovies = REELKEEP_TEXT(
+    "Core", "This file holds more than 1,000,000 movies, more than Reelkeep imports at once.");
+inline constexpr std::string_view kAmcXmlNotCatalogue =
+    REELKEEP_TEXT("Core", "This XML file is not an Ant Movie Catalog export.");
+inline constexpr std::string_view kAmcXmlDoctype = REELKEEP_TEXT(
+    "Core",
+    "This XML file declares a document type, which an Ant Movie Catalog export never does.");
+inline constexpr std::string_view kAmcXmlDamaged =
+    REELKEEP_TEXT("Core", "This XML file is damaged or cut short.");
+inline constexpr std::string_view kAmcXmlEncoding =
+    REELKEEP_TEXT("Core", "This XML file is in a character encoding Reelkeep cannot read.");
 // What an Ant Movie Catalog movie held that has no field here, counted in the import's report.
 inline constexpr std::string_view kLeftOutImages = REELKEEP_TEXT("Core", "images");
 inline constexpr std::string_view kLeftOutLoans = REELKEEP_TEXT("Core", "loans");

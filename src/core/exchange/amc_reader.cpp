@@ -50,8 +50,14 @@ constexpr int kFirstLengthPrefixedVersion = 31;
 // length and count is checked against it before anything is allocated.
 class AmcInput {
 public:
-    explicit AmcInput(ByteSource& source)
-        : source_(source), unread_(source.Size()), buffer_(kChunkBytes) {}
+    // alreadyRead: the first bytes, already taken from source.
+    AmcInput(ByteSource& source, std::string_view alreadyRead)
+        : source_(source),
+          unread_(source.Size() - alreadyRead.size()),
+          buffer_(alreadyRead.begin(), alreadyRead.end()),
+          end_(alreadyRead.size()) {
+        buffer_.resize(std::max(buffer_.size(), kChunkBytes));
+    }
 
     std::uint64_t Left() const { return (end_ - pos_) + unread_; }
 
@@ -143,6 +149,14 @@ int ReadVersion(AmcInput& in) {
         throw AmcRefused(msg::kAmcUnknownVersion);
     }
     throw AmcRefused(msg::kAmcNotCatalogue);
+}
+
+// The export begins with its XML declaration or root, perhaps after a byte-order mark.
+bool LooksLikeXml(std::string_view start) {
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    if (start.starts_with(kBom)) start.remove_prefix(kBom.size());
+    const std::size_t first = start.find_first_not_of(" \t\r\n");
+    return first != std::string_view::npos && start[first] == '<';
 }
 
 using amc::EqualsIgnoringCase;
@@ -300,7 +314,10 @@ std::vector<ForeignMovie> ReadLengthPrefixed(AmcInput& in, int version) {
     const std::vector<std::string> customNames =
         version >= 40 ? ReadCustomFieldNames(in, version) : std::vector<std::string>{};
     std::vector<ForeignMovie> movies;
-    while (in.Left() != 0) movies.push_back(ReadMovie(in, version, customNames));
+    while (in.Left() != 0) {
+        if (movies.size() == kMaxAmcMovies) throw AmcRefused(msg::kAmcTooManyMovies);
+        movies.push_back(ReadMovie(in, version, customNames));
+    }
     return movies;
 }
 
@@ -406,6 +423,7 @@ std::vector<ForeignMovie> ReadFixed(AmcInput& in, int version) {
     std::vector<ForeignMovie> movies;
     while (in.Left() != 0) {
         if (in.Left() < bytes.size()) throw AmcRefused(msg::kAmcCutShort);
+        if (movies.size() == kMaxAmcMovies) throw AmcRefused(msg::kAmcTooManyMovies);
         in.Take(bytes.data(), bytes.size());
         const FixedRecord record(bytes);
         movies.push_back(FixedMovie(record, version));
@@ -430,7 +448,10 @@ ForeignCatalogue ReadAmcSource(ByteSource& source) {
         return catalogue;
     }
     try {
-        AmcInput in(source);
+        std::string start(static_cast<std::size_t>(std::min(source.Size(), kHeaderBytes)), '\0');
+        start.resize(source.Read(start.data(), start.size()));
+        if (LooksLikeXml(start)) return ReadAmcXmlSource(source, start);
+        AmcInput in(source, start);
         const int version = ReadVersion(in);
         catalogue.movies = version >= kFirstLengthPrefixedVersion ? ReadLengthPrefixed(in, version)
                                                                   : ReadFixed(in, version);
