@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "amc_bytes.h"
 #include "memory_source.h"
@@ -19,6 +21,15 @@ using Names = std::vector<std::string>;
 ForeignCatalogue Read(const std::string& bytes) {
     MemorySource source(bytes);
     return ReadAmcSource(source);
+}
+
+using Refusals = std::vector<std::pair<std::string, std::string_view>>;
+void ExpectRefused(const Refusals& cases) {
+    for (const auto& [bytes, why] : cases) {
+        const ForeignCatalogue read = Read(bytes);
+        EXPECT_EQ(read.error, why) << bytes;
+        EXPECT_TRUE(read.movies.empty());
+    }
 }
 
 std::size_t LeftOut(const ForeignMovie& movie, std::string_view what) {
@@ -86,7 +97,7 @@ TEST(AmcReader, RefusesWhatIsNotAWholeCatalogueWithAReasonAndNoMovies) {
     const std::string good = AmcBytes(35).Owner().str();
     std::string badLengthByte = AmcBytes(30).FixedMovie(true).str();
     badLengthByte[65 + 340 + 134] = static_cast<char>(33);
-    const std::pair<std::string, std::string_view> cases[] = {
+    ExpectRefused({
         {"", msg::kAmcNotCatalogue},
         {"PK\3\4 a zip file", msg::kAmcNotCatalogue},
         {good.substr(0, 20), msg::kAmcCutShort},
@@ -98,12 +109,7 @@ TEST(AmcReader, RefusesWhatIsNotAWholeCatalogueWithAReasonAndNoMovies) {
         {AmcBytes(30).FixedMovie(true).str() + std::string(1000, ' '), msg::kAmcCutShort},
         {badLengthByte, msg::kAmcDamaged},
         {AmcBytes(30).FixedMovie(true).str().substr(0, 65 + 340 + 1900 + 2), msg::kAmcDamaged},
-    };
-    for (const auto& [bytes, why] : cases) {
-        const ForeignCatalogue read = Read(bytes);
-        EXPECT_EQ(read.error, why) << bytes.size();
-        EXPECT_TRUE(read.movies.empty());
-    }
+    });
     // Cut anywhere, a file gives a reason or, cut between movies, only the movies before.
     const std::string whole = AmcBytes(42).Owner().Movie(true).Movie(false).str();
     for (std::size_t n = 0; n < whole.size(); ++n) {
@@ -142,17 +148,13 @@ TEST(AmcReader, ReadsTheXmlExportInTheWindowsCodePage) {
                                                              {"original titles", 1},
                                                              {"ratings", 1}}));
     EXPECT_EQ(read.movies[1].title, "Alone");
-    const std::pair<std::string, std::string_view> refused[] = {
+    ExpectRefused({
         {"<?xml version=\"1.0\"?><!DOCTYPE a [<!ENTITY x \"y\">]><AntMovieCatalog/>",
          msg::kAmcXmlDoctype},
         {"<?xml version=\"1.0\"?><tellico/>", msg::kAmcXmlNotCatalogue},
         {xml.substr(0, 300), msg::kAmcXmlDamaged},
         {"<?xml version=\"1.0\" encoding=\"koi8-r\"?><AntMovieCatalog/>", msg::kAmcXmlEncoding},
-    };
-    for (const auto& [bytes, why] : refused) {
-        EXPECT_EQ(Read(bytes).error, why) << bytes;
-        EXPECT_TRUE(Read(bytes).movies.empty());
-    }
+    });
 }
 
 TEST(AmcReader, ReadsAFileAndRefusesAMissingOrHugeOne) {

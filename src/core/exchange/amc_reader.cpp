@@ -463,15 +463,28 @@ ForeignCatalogue ReadAmcSource(ByteSource& source) {
     return catalogue;
 }
 
-ForeignCatalogue ReadAmc(const std::string& path) {
+namespace {
+
+template <typename ReadSource>
+ForeignCatalogue ReadFile(const std::string& path, ReadSource read) {
     try {
         FileSource source(path);
-        return ReadAmcSource(source);
+        return read(source);
     } catch (const FileError& error) {
         ForeignCatalogue catalogue;
         catalogue.error = FileErrorText(FileOperation::Read, error.ErrorNumber(), path);
         return catalogue;
     }
+}
+
+}  // namespace
+
+ForeignCatalogue ReadAmc(const std::string& path) {
+    return ReadFile(path, [](ByteSource& source) { return ReadAmcSource(source); });
+}
+
+ForeignCatalogue ReadAmcXml(const std::string& path) {
+    return ReadFile(path, [](ByteSource& source) { return ReadAmcXmlSource(source); });
 }
 
 }  // namespace reelkeep

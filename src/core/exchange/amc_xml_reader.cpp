@@ -12,8 +12,6 @@
 
 #include "amc_reader.h"
 #include "amc_values.h"
-#include "file_access.h"
-#include "file_errors.h"
 #include "messages.h"
 #include "text_encoding.h"
 
@@ -273,17 +271,6 @@ ForeignCatalogue ReadAmcXmlSource(ByteSource& source, std::string_view alreadyRe
         catalogue.error = msg::kNoMemoryImport;
     }
     return catalogue;
-}
-
-ForeignCatalogue ReadAmcXml(const std::string& path) {
-    try {
-        FileSource source(path);
-        return ReadAmcXmlSource(source);
-    } catch (const FileError& error) {
-        ForeignCatalogue catalogue;
-        catalogue.error = FileErrorText(FileOperation::Read, error.ErrorNumber(), path);
-        return catalogue;
-    }
 }
 
 }  // namespace reelkeep
