@@ -115,7 +115,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kChunkBytes = 64 * 1024;
+    static constexpr std::size_t kChunkBytes = std::size_t{64} * 1024;
 
     void Fill() {
         if (unread_ == 0) throw AmcRefused(msg::kAmcCutShort);
@@ -234,6 +234,7 @@ std::vector<std::string> ReadCustomFieldNames(AmcInput& in, int version) {
         }
     }
     std::vector<std::string> names;
+    names.reserve(fields.size());
     for (auto& field : fields) names.push_back(std::move(field.second));
     return names;
 }

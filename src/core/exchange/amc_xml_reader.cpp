@@ -84,7 +84,7 @@ public:
 
     ForeignCatalogue Read(ByteSource& source, std::string_view alreadyRead) {
         ForeignCatalogue catalogue;
-        std::vector<char> chunk(64 * 1024);
+        std::vector<char> chunk(std::size_t{64} * 1024);
         bool ok = Parse(alreadyRead, false);
         for (bool last = false; ok && !last;) {
             const std::size_t got = source.Read(chunk.data(), chunk.size());
