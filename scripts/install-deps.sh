@@ -11,9 +11,8 @@ set -eu
 # test runs Orca, speaking through speech-dispatcher and espeak-ng to a null sound device.
 # lupdate and lrelease (qt6-l10n-tools, found through qt6-tools-dev's CMake files) build the
 # translations; qt6-translations-l10n holds Qt's own, for its dialogs and buttons.
-# libexpat1-dev reads the XML files of other catalogue programs.
 packages="g++ ccache cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-  libexpat1-dev
+  libexpat1-dev zlib1g-dev
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   fonts-dejavu-core clang-tidy clang-format poppler-utils desktop-file-utils appstream
   shared-mime-info libglib2.0-bin groff-base man-db dpkg-dev
