@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <map>
 #include <new>
 #include <stdexcept>
 #include <string_view>
@@ -200,11 +201,12 @@ void SkipOwner(AmcInput& in, int version) {
 // 4.0 on: the custom fields' definitions. Each movie then holds one value per distinct tag, in
 // this order; a tag defined twice (ignoring case) is one field named by its last definition.
 std::vector<std::string> ReadCustomFieldNames(AmcInput& in, int version) {
-    in.SkipText();                                            // column settings
-    in.SkipText();                                            // window properties
-    std::vector<std::pair<std::string, std::string>> fields;  // tag, name
+    in.SkipText();  // column settings
+    in.SkipText();  // window properties
+    std::vector<std::string> names;
+    std::map<std::string, std::size_t> byTag;  // folded, so that a long list costs no more
     for (std::uint32_t n = in.Count(kMinCustomFieldBytes); n != 0; --n) {
-        std::string tag = in.Raw();
+        const std::string tag = in.Raw();
         std::string name = in.Text();
         if (version >= 41) in.SkipText();  // extension
         const std::string type = in.Raw();
@@ -225,17 +227,10 @@ std::vector<std::string> ReadCustomFieldNames(AmcInput& in, int version) {
             }
         }
         if (name.empty()) name = StoredTextToUtf8(tag);
-        const auto same = std::ranges::find_if(
-            fields, [&](const auto& field) { return EqualsIgnoringCase(field.first, tag); });
-        if (same != fields.end()) {
-            same->second = std::move(name);
-        } else {
-            fields.emplace_back(std::move(tag), std::move(name));
-        }
+        const auto [at, added] = byTag.try_emplace(amc::FoldedTag(tag), names.size());
+        if (added) names.emplace_back();
+        names[at->second] = std::move(name);
     }
-    std::vector<std::string> names;
-    names.reserve(fields.size());
-    for (auto& field : fields) names.push_back(std::move(field.second));
     return names;
 }
 

@@ -34,9 +34,18 @@ void Note(ForeignMovie& movie, std::string_view what, bool held) {
     if (held) ++movie.leftOut[std::string(what)];
 }
 
+namespace {
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+    return std::ranges::equal(a, b, [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+std::string FoldedTag(std::string_view tag) {
+    std::string folded(tag);
+    std::ranges::transform(folded, folded.begin(), Lower);
+    return folded;
 }
 
 // A comma inside parentheses belongs to the role; a line break ends a name even when its

@@ -14,6 +14,8 @@ void Note(ForeignMovie& movie, std::string_view what, bool held);
 
 // Compares tags as AMC does, ignoring the case of A to Z.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+// A tag as that comparison sees it, to look it up by.
+std::string FoldedTag(std::string_view tag);
 
 // AMC keeps the cast as one text: names parted by commas or line breaks, each perhaps with its
 // role in parentheses or after " as ".

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <new>
 #include <span>
@@ -202,14 +203,12 @@ private:
             if (std::string_view(a[0]) == "Tag") tag = a[1];
             if (std::string_view(a[0]) == "Name") name = a[1];
         }
-        customFields_.emplace_back(std::move(tag), name.empty() ? tag : std::move(name));
+        customFields_[amc::FoldedTag(tag)] = name.empty() ? tag : std::move(name);
     }
 
     std::string CustomFieldName(std::string_view tag) const {
-        for (const auto& [known, name] : customFields_) {
-            if (EqualsIgnoringCase(known, tag)) return name;
-        }
-        return std::string(tag);
+        const auto known = customFields_.find(amc::FoldedTag(tag));
+        return known == customFields_.end() ? std::string(tag) : known->second;
     }
 
     static ForeignMovie MovieFrom(const XML_Char** attributes) {
@@ -251,7 +250,7 @@ private:
 
     std::unique_ptr<XML_ParserStruct, FreeParser> parser_;
     Path path_;
-    std::vector<std::pair<std::string, std::string>> customFields_;  // tag, name
+    std::map<std::string, std::string> customFields_;  // name by folded tag
     std::vector<ForeignMovie> movies_;
     std::string_view refusal_;
 };
