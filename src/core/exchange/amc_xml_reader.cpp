@@ -160,8 +160,9 @@ private:
             const auto lead = static_cast<unsigned char>(utf8[0]);
             int cp = lead;
             if (utf8.size() == 2) cp = ((lead & 0x1F) << 6) | (utf8[1] & 0x3F);
-            if (utf8.size() == 3)
+            if (utf8.size() == 3) {
                 cp = ((lead & 0x0F) << 12) | ((utf8[1] & 0x3F) << 6) | (utf8[2] & 0x3F);
+            }
             info->map[byte] = cp;
         }
         info->data = nullptr;
@@ -190,8 +191,9 @@ private:
             ForeignMovie& movie = movies_.back();
             Note(movie, msg::kLeftOutExtras, true);
             for (const XML_Char** a = attributes; *a; a += 2) {
-                if (std::string_view(a[0]) == "EPicture")
+                if (std::string_view(a[0]) == "EPicture") {
                     Note(movie, msg::kLeftOutImages, *a[1] != '\0');
+                }
             }
         }
     }
