@@ -1,7 +1,8 @@
 // Writes the seed inputs of the fuzz targets: catalogue files of every version, with wide text,
 // long strings, large counts and every optional list, settings files with odd values, and CSV
-// files as Reelkeep exports them and as spreadsheets write them.
-// Usage: fuzz_make_seeds OUTPUT_DIR (gets reader/, settings/ and csv/ folders).
+// files as Reelkeep exports them and as spreadsheets write them, and an Ant Movie Catalog file of
+// each version.
+// Usage: fuzz_make_seeds OUTPUT_DIR (gets reader/, settings/, csv/ and amc/ folders).
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "amc_bytes.h"
 #include "column_layout.h"
 #include "smf_format.h"
 
@@ -228,5 +230,25 @@ int main(int argc, char** argv) {
         {"empty.csv", ""},
     };
     for (const auto& [name, text] : csvs) Write(csv / name, text);
+
+    const fs::path amc = fs::path(argv[1]) / "amc";
+    fs::create_directories(amc);
+    for (const int version : {10, 11, 21, 30}) {
+        reelkeep::AmcBytes b(version);
+        Write(amc / ("amc" + std::to_string(version) + ".amc"),
+              b.FixedMovie(true).FixedMovie(false).str());
+    }
+    for (const int version : {31, 33, 35, 40, 41, 42}) {
+        reelkeep::AmcBytes b(version);
+        Write(amc / ("amc" + std::to_string(version) + ".amc"),
+              b.Owner().Movie(true).Movie(false).str());
+    }
+    Write(amc / "export.xml",
+          "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<AntMovieCatalog><Catalog>"
+          "<CustomFieldsProperties><CustomField Tag=\"Shelf\" Name=\"Shelf colour\"/>"
+          "</CustomFieldsProperties><Contents><Movie Number=\"7\" OriginalTitle=\"Das Boot\" "
+          "Actors=\"J\xFCrgen Prochnow (Captain), Herbert Gr\xF6nemeyer\" Picture=\"a.jpg\">"
+          "<CustomFields Shelf=\"blue\"/><Extras><Extra EPicture=\"t.png\"/></Extras></Movie>"
+          "<Movie/></Contents></Catalog></AntMovieCatalog>\n");
     return 0;
 }

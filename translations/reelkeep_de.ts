@@ -849,6 +849,146 @@ Reelkeep importiert höchstens 1.000 Spalten.</translation>
         <source>Finished search. No matches found</source>
         <translation>Suche beendet. Keine Treffer gefunden</translation>
     </message>
+    <message>
+        <source>This is not an Ant Movie Catalog file.</source>
+        <translation>Dies ist keine Datei von Ant Movie Catalog.</translation>
+    </message>
+    <message>
+        <source>This Ant Movie Catalog file is of a version Reelkeep cannot read (it reads 1.0 to 4.2).</source>
+        <translation>Diese Ant-Movie-Catalog-Datei hat eine Version, die Reelkeep nicht lesen kann (es liest 1.0 bis 4.2).</translation>
+    </message>
+    <message>
+        <source>This Ant Movie Catalog file is cut short: its last movie is incomplete.</source>
+        <translation>Diese Ant-Movie-Catalog-Datei ist abgeschnitten: ihr letzter Film ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>This Ant Movie Catalog file is damaged: a length or count in it does not fit the file.</source>
+        <translation>Diese Ant-Movie-Catalog-Datei ist beschädigt: eine Länge oder Anzahl darin passt nicht zur Datei.</translation>
+    </message>
+    <message>
+        <source>This file is larger than 512 MiB, more than Reelkeep imports.</source>
+        <translation>Diese Datei ist größer als 512 MiB, mehr als Reelkeep importiert.</translation>
+    </message>
+    <message>
+        <source>This file holds more than 1,000,000 movies, more than Reelkeep imports at once.</source>
+        <translation>Diese Datei enthält mehr als 1.000.000 Filme, mehr als Reelkeep auf einmal importiert.</translation>
+    </message>
+    <message>
+        <source>This XML file is not an Ant Movie Catalog export.</source>
+        <translation>Diese XML-Datei ist kein Export von Ant Movie Catalog.</translation>
+    </message>
+    <message>
+        <source>This XML file declares a document type, which an Ant Movie Catalog export never does.</source>
+        <translation>Diese XML-Datei deklariert einen Dokumenttyp, was ein Export von Ant Movie Catalog nie tut.</translation>
+    </message>
+    <message>
+        <source>This XML file is damaged or cut short.</source>
+        <translation>Diese XML-Datei ist beschädigt oder abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>This XML file is in a character encoding Reelkeep cannot read.</source>
+        <translation>Diese XML-Datei hat eine Zeichenkodierung, die Reelkeep nicht lesen kann.</translation>
+    </message>
+    <message>
+        <source>images</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>loans</source>
+        <translation>Ausleihen</translation>
+    </message>
+    <message>
+        <source>ratings</source>
+        <translation>Bewertungen</translation>
+    </message>
+    <message>
+        <source>personal ratings</source>
+        <translation>persönliche Bewertungen</translation>
+    </message>
+    <message>
+        <source>comments</source>
+        <translation>Kommentare</translation>
+    </message>
+    <message>
+        <source>web links</source>
+        <translation>Weblinks</translation>
+    </message>
+    <message>
+        <source>sources</source>
+        <translation>Quellen</translation>
+    </message>
+    <message>
+        <source>dates added</source>
+        <translation>Erfassungsdaten</translation>
+    </message>
+    <message>
+        <source>dates watched</source>
+        <translation>Sichtungsdaten</translation>
+    </message>
+    <message>
+        <source>original titles</source>
+        <translation>Originaltitel</translation>
+    </message>
+    <message>
+        <source>writers</source>
+        <translation>Drehbuchautoren</translation>
+    </message>
+    <message>
+        <source>composers</source>
+        <translation>Komponisten</translation>
+    </message>
+    <message>
+        <source>file paths</source>
+        <translation>Dateipfade</translation>
+    </message>
+    <message>
+        <source>video formats</source>
+        <translation>Videoformate</translation>
+    </message>
+    <message>
+        <source>audio formats</source>
+        <translation>Audioformate</translation>
+    </message>
+    <message>
+        <source>video bitrates</source>
+        <translation>Videobitraten</translation>
+    </message>
+    <message>
+        <source>audio bitrates</source>
+        <translation>Audiobitraten</translation>
+    </message>
+    <message>
+        <source>resolutions</source>
+        <translation>Auflösungen</translation>
+    </message>
+    <message>
+        <source>frame rates</source>
+        <translation>Bildraten</translation>
+    </message>
+    <message>
+        <source>languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>sizes</source>
+        <translation>Größen</translation>
+    </message>
+    <message>
+        <source>disc counts</source>
+        <translation>Disc-Anzahlen</translation>
+    </message>
+    <message>
+        <source>colour tags</source>
+        <translation>Farbmarkierungen</translation>
+    </message>
+    <message>
+        <source>extras</source>
+        <translation>Extras</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>

@@ -164,6 +164,59 @@ inline constexpr std::string_view kFindNoMoreMatches =
 inline constexpr std::string_view kFindNoMatches =
     REELKEEP_TEXT("Core", "Finished search. No matches found");
 
+// Ant Movie Catalog files: why one is refused. Each is whole, without a value put in, so that a
+// front end finds it in its translations as it is.
+inline constexpr std::string_view kAmcNotCatalogue =
+    REELKEEP_TEXT("Core", "This is not an Ant Movie Catalog file.");
+inline constexpr std::string_view kAmcUnknownVersion = REELKEEP_TEXT(
+    "Core",
+    "This Ant Movie Catalog file is of a version Reelkeep cannot read (it reads 1.0 to 4.2).");
+inline constexpr std::string_view kAmcCutShort = REELKEEP_TEXT(
+    "Core", "This Ant Movie Catalog file is cut short: its last movie is incomplete.");
+inline constexpr std::string_view kAmcDamaged = REELKEEP_TEXT(
+    "Core",
+    "This Ant Movie Catalog file is damaged: a length or count in it does not fit the file.");
+inline constexpr std::string_view kAmcTooLarge =
+    REELKEEP_TEXT("Core", "This file is larger than 512 MiB, more than Reelkeep imports.");
+inline constexpr std::string_view kAmcTooManyMovies = REELKEEP_TEXT(
+    "Core", "This file holds more than 1,000,000 movies, more than Reelkeep imports at once.");
+inline constexpr std::string_view kAmcXmlNotCatalogue =
+    REELKEEP_TEXT("Core", "This XML file is not an Ant Movie Catalog export.");
+inline constexpr std::string_view kAmcXmlDoctype = REELKEEP_TEXT(
+    "Core",
+    "This XML file declares a document type, which an Ant Movie Catalog export never does.");
+inline constexpr std::string_view kAmcXmlDamaged =
+    REELKEEP_TEXT("Core", "This XML file is damaged or cut short.");
+inline constexpr std::string_view kAmcXmlEncoding =
+    REELKEEP_TEXT("Core", "This XML file is in a character encoding Reelkeep cannot read.");
+// What an Ant Movie Catalog movie held that has no field here, counted in the import's report.
+inline constexpr std::string_view kLeftOutImages = REELKEEP_TEXT("Core", "images");
+inline constexpr std::string_view kLeftOutLoans = REELKEEP_TEXT("Core", "loans");
+inline constexpr std::string_view kLeftOutRatings = REELKEEP_TEXT("Core", "ratings");
+inline constexpr std::string_view kLeftOutPersonalRatings =
+    REELKEEP_TEXT("Core", "personal ratings");
+inline constexpr std::string_view kLeftOutComments = REELKEEP_TEXT("Core", "comments");
+inline constexpr std::string_view kLeftOutWebLinks = REELKEEP_TEXT("Core", "web links");
+inline constexpr std::string_view kLeftOutSources = REELKEEP_TEXT("Core", "sources");
+inline constexpr std::string_view kLeftOutDatesAdded = REELKEEP_TEXT("Core", "dates added");
+inline constexpr std::string_view kLeftOutDatesWatched = REELKEEP_TEXT("Core", "dates watched");
+inline constexpr std::string_view kLeftOutOriginalTitles = REELKEEP_TEXT("Core", "original titles");
+inline constexpr std::string_view kLeftOutWriters = REELKEEP_TEXT("Core", "writers");
+inline constexpr std::string_view kLeftOutComposers = REELKEEP_TEXT("Core", "composers");
+inline constexpr std::string_view kLeftOutFilePaths = REELKEEP_TEXT("Core", "file paths");
+inline constexpr std::string_view kLeftOutVideoFormats = REELKEEP_TEXT("Core", "video formats");
+inline constexpr std::string_view kLeftOutAudioFormats = REELKEEP_TEXT("Core", "audio formats");
+inline constexpr std::string_view kLeftOutVideoBitrates = REELKEEP_TEXT("Core", "video bitrates");
+inline constexpr std::string_view kLeftOutAudioBitrates = REELKEEP_TEXT("Core", "audio bitrates");
+inline constexpr std::string_view kLeftOutResolutions = REELKEEP_TEXT("Core", "resolutions");
+inline constexpr std::string_view kLeftOutFrameRates = REELKEEP_TEXT("Core", "frame rates");
+inline constexpr std::string_view kLeftOutLanguages = REELKEEP_TEXT("Core", "languages");
+inline constexpr std::string_view kLeftOutSubtitles = REELKEEP_TEXT("Core", "subtitles");
+inline constexpr std::string_view kLeftOutSizes = REELKEEP_TEXT("Core", "sizes");
+inline constexpr std::string_view kLeftOutDiscCounts = REELKEEP_TEXT("Core", "disc counts");
+inline constexpr std::string_view kLeftOutColourTags = REELKEEP_TEXT("Core", "colour tags");
+inline constexpr std::string_view kLeftOutExtras = REELKEEP_TEXT("Core", "extras");
+
 // The pseudo-actor of movies without actors, compared exactly.
 inline constexpr std::string_view kNoActorListed = "NO ACTOR LISTED";
 // Undo action words, compared exactly: take an entered record out, put deleted ones back,
