@@ -12,6 +12,7 @@ set -eu
 # lupdate and lrelease (qt6-l10n-tools, found through qt6-tools-dev's CMake files) build the
 # translations; qt6-translations-l10n holds Qt's own, for its dialogs and buttons.
 packages="g++ ccache cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+  libexpat1-dev zlib1g-dev
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   fonts-dejavu-core clang-tidy clang-format poppler-utils desktop-file-utils appstream
   shared-mime-info libglib2.0-bin groff-base man-db dpkg-dev
