@@ -177,7 +177,7 @@ inline constexpr std::string_view kNotDataCrow =
 inline constexpr std::string_view kDataCrowNotMovies =
     REELKEEP_TEXT("Core", "This Data Crow export holds items of another kind, not movies.");
 inline constexpr std::string_view kForeignUnknown =
-    REELKEEP_TEXT("Core", "This is no file of Tellico, GCstar, Data Crow or Ant Movie Catalog.");
+    REELKEEP_TEXT("Core", "Reelkeep cannot tell which catalogue program wrote this file.");
 // The report: each is followed by a list such as "images (2), loans (1)".
 inline constexpr std::string_view kForeignLeftOut = REELKEEP_TEXT("Core", "Left out: ");
 inline constexpr std::string_view kForeignCut = REELKEEP_TEXT("Core", "Cut short, too long: ");
