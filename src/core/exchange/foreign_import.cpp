@@ -5,6 +5,7 @@
 #include <charconv>
 #include <optional>
 
+#include "foreign_source.h"
 #include "messages.h"
 #include "text_compare.h"
 
@@ -12,19 +13,11 @@ namespace reelkeep {
 
 namespace {
 
-constexpr std::string_view kSpaces = " \t\r\n";
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kSpaces);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kSpaces) - first + 1);
-}
-
 // One line of text: the entry dialog's single-line fields cannot show a line break.
 std::string OneLine(std::string_view text) {
     std::string line;
     line.reserve(text.size());
-    for (const char c : Trimmed(text)) {
+    for (const char c : TrimmedView(text)) {
         const bool breaks = c == '\r' || c == '\n' || c == '\t';
         if (breaks && !line.empty() && line.back() == ' ') continue;
         line += breaks ? ' ' : c;
@@ -36,7 +29,7 @@ std::string OneLine(std::string_view text) {
 std::string WithCatalogueBreaks(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    text = Trimmed(text);
+    text = TrimmedView(text);
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
         if (text[i] == '\n' || text[i] == '\r') {
@@ -63,7 +56,7 @@ std::optional<unsigned> ClockMinutes(std::string_view text) {
     std::size_t count = 0;
     while (count < parts.size()) {
         const std::size_t colon = std::min(text.find(':'), text.size());
-        const std::optional<unsigned> part = NumberOf(Trimmed(text.substr(0, colon)));
+        const std::optional<unsigned> part = NumberOf(TrimmedView(text.substr(0, colon)));
         if (!part) return std::nullopt;
         parts[count++] = *part;
         if (colon == text.size()) break;
@@ -83,11 +76,11 @@ bool IsUnit(std::string_view unit, std::initializer_list<std::string_view> names
 std::optional<unsigned> UnitMinutes(std::string_view text) {
     unsigned total = 0;
     bool any = false;
-    while (!(text = Trimmed(text)).empty()) {
+    while (!(text = TrimmedView(text)).empty()) {
         const std::size_t digits = std::min(text.find_first_not_of("0123456789"), text.size());
         const std::optional<unsigned> number = NumberOf(text.substr(0, digits));
         if (!number) return std::nullopt;
-        text = Trimmed(text.substr(digits));
+        text = TrimmedView(text.substr(digits));
         const std::size_t letters = std::min(text.find_first_of(" 0123456789"), text.size());
         std::string_view unit = text.substr(0, letters);
         if (unit.size() > 1 && unit.back() == '.') unit.remove_suffix(1);
@@ -127,7 +120,7 @@ CustomPlan PlanCustomFields(const HeadingTexts& headings, const TextLanguage& la
         const std::string_view english = kCustomSources[s].heading;
         const std::string translated = language.Text(english);
         for (std::size_t k = 0; k < kCustomFieldCount && !plan[s]; ++k) {
-            const std::string_view heading = Trimmed(headings[k]);
+            const std::string_view heading = TrimmedView(headings[k]);
             if (EqualsNoCase(heading, english) || EqualsNoCase(heading, translated)) {
                 plan[s] = CustomField(k);
             }
@@ -261,17 +254,17 @@ std::vector<RecordValues> FittedRecords(std::vector<ForeignMovie>& movies,
 }
 
 std::string MinutesOf(std::string_view runningTime) {
-    const std::string_view text = Trimmed(runningTime);
+    const std::string_view text = TrimmedView(runningTime);
     const std::optional<unsigned> minutes =
         text.find(':') != std::string_view::npos ? ClockMinutes(text) : UnitMinutes(text);
     return minutes ? std::to_string(*minutes) : std::string(runningTime);
 }
 
 std::string RatingOf(std::string_view certification) {
-    const std::string_view text = Trimmed(certification);
+    const std::string_view text = TrimmedView(certification);
     if (text.ends_with(')')) {
         const std::size_t open = text.rfind('(');
-        const std::string_view rating = Trimmed(text.substr(0, open));
+        const std::string_view rating = TrimmedView(text.substr(0, open));
         if (open != std::string_view::npos && !rating.empty()) return std::string(rating);
     }
     return std::string(text);

@@ -43,12 +43,14 @@ void ParseForeignXml(const std::string& path, XmlStream& stream, ForeignCatalogu
     if (catalogue.error.empty()) catalogue.error = XmlFailureText(stream.Failure());
 }
 
-std::string TrimmedText(std::string_view text) {
+std::string_view TrimmedView(std::string_view text) {
     constexpr std::string_view kSpaces = " \t\r\n";
     const std::size_t first = text.find_first_not_of(kSpaces);
     if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(kSpaces) - first + 1));
+    return text.substr(first, text.find_last_not_of(kSpaces) - first + 1);
 }
+
+std::string TrimmedText(std::string_view text) { return std::string(TrimmedView(text)); }
 
 std::vector<std::string> ListValues(const XmlElement* list) {
     std::vector<std::string> values;
@@ -84,7 +86,7 @@ ForeignCatalogue ReadGuarded(const std::function<void(ForeignCatalogue&)>& read)
 }
 
 void CountLeftOut(ForeignMovie& movie, std::string_view what, std::string_view value) {
-    if (value.find_first_not_of(" \t\r\n") != std::string_view::npos) {
+    if (!TrimmedView(value).empty()) {
         ++movie.leftOut[std::string(what)];
     }
 }

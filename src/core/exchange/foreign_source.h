@@ -25,7 +25,8 @@ std::string XmlFailureText(XmlFailure failure);
 // Parses an XML file read whole through stream; the catalogue's error is set when it fails.
 void ParseForeignXml(const std::string& path, XmlStream& stream, ForeignCatalogue& catalogue);
 
-// Texts of a source trimmed of surrounding spaces and line breaks.
+// Texts of a source trimmed of surrounding spaces, tabs and line breaks.
+std::string_view TrimmedView(std::string_view text);
 std::string TrimmedText(std::string_view text);
 
 // The values of a list element, one per child, in their order: a child's own text, the text
