@@ -3,6 +3,7 @@
 // that follow.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "bench_support.h"
@@ -37,7 +38,8 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-// The generated catalogue's movies as each program writes them, with roles beside the actors.
+// The generated catalogue's movies as each program writes them, with roles beside the actors;
+// removed when the program ends.
 struct ForeignFile {
     std::string path;
     const ForeignFormat* format;
@@ -77,6 +79,9 @@ struct ForeignFile {
         path = bench::TempPath(std::to_string(n) + (tellico ? ".xml" : ".gcs"));
         std::ofstream(path, std::ios::binary) << xml;
     }
+    ~ForeignFile() { std::filesystem::remove(path); }
+    ForeignFile(const ForeignFile&) = delete;
+    ForeignFile& operator=(const ForeignFile&) = delete;
 };
 
 struct GcstarFile : ForeignFile {

@@ -59,5 +59,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ForeignCatalogue catalogue = format.read(InputPath());
         CheckImport(catalogue);
     }
+    std::filesystem::remove(InputPath());
     return 0;
 }
