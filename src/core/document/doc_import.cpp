@@ -1,5 +1,6 @@
 #include <new>
 #include <numeric>
+#include <utility>
 
 #include "csv_import.h"
 #include "file_access.h"
@@ -16,6 +17,13 @@ namespace {
 constexpr std::size_t kProblemsShown = 30;
 
 }  // namespace
+
+void CReelkeepDoc::ShowChangesSoFar() {
+    if (changeDepth_ == 0) return;
+    ui_.EndDocumentChange();
+    if (std::exchange(viewUpdatePending_, false)) UpdateViews();
+    ui_.BeginDocumentChange();
+}
 
 void CReelkeepDoc::RecordImportUndo(std::uint32_t first) {
     try {
@@ -87,6 +95,7 @@ void CReelkeepDoc::ImportCommand() {
     if (!ui_.RunImportDialog(table, mapping)) return;
     ImportReport report;
     if (!ImportTable(table, mapping, report)) return;
+    ShowChangesSoFar();
     ui_.ShowMessage(ReportText(report, kProblemsShown, ui_.Language()), MessageButtons::Ok,
                     MessageIcon::Information);
 }
@@ -135,6 +144,7 @@ void CReelkeepDoc::ImportForeignCommand() {
     }
     ForeignImportReport report;
     if (!ImportForeign(catalogue, IsBlank(), report)) return;
+    ShowChangesSoFar();
     ui_.ShowMessage(ForeignReportText(report, ui_.Language()), MessageButtons::Ok,
                     MessageIcon::Information);
 }

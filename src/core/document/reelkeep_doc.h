@@ -167,6 +167,9 @@ private:
     void ImportCommand();
     // Asks for another catalogue program's file, appends its movies and reports what stayed out.
     void ImportForeignCommand();
+    // Within a command, with the document consistent: the views show the change and the window
+    // its modified mark before a report is read over them.
+    void ShowChangesSoFar();
 
     // The modified flag, counting each change that sets it: a copy of the catalogue can then
     // tell a catalogue changed since the copy from one that is merely still unsaved.
