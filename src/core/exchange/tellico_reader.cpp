@@ -68,16 +68,26 @@ public:
     explicit TellicoParse(ForeignCatalogue& catalogue) : catalogue_(catalogue) {}
 
     XmlStep Closed(XmlElement& closed, std::span<const XmlElement> around) {
-        const XmlElement& root = around.empty() ? closed : around.front();
-        if (root.space != kTellicoSpace || root.name != "tellico") return Refuse(msg::kNotTellico);
+        // The root and the open collection are judged once, not at every element inside them.
+        if (!rootChecked_) {
+            const XmlElement& root = around.empty() ? closed : around.front();
+            if (root.space != kTellicoSpace || root.name != "tellico") {
+                return Refuse(msg::kNotTellico);
+            }
+            rootChecked_ = true;
+        }
         const XmlElement* collection = around.size() >= 2   ? &around[1]
                                        : around.size() == 1 ? &closed
                                                             : nullptr;
-        if (collection != nullptr && collection->name == "collection") {
+        if (collection != nullptr && !collectionChecked_ && collection->name == "collection") {
             if (collection->Attribute("type") != kVideoCollection) {
                 return Refuse(msg::kTellicoNotVideos);
             }
-            if (collection == &closed) sawCollection_ = true;
+            collectionChecked_ = true;
+        }
+        if (collection == &closed) {
+            sawCollection_ = sawCollection_ || collectionChecked_;
+            collectionChecked_ = false;
         }
         if (around.size() == 2 && closed.name == "entry") {
             byId_.emplace(closed.Attribute("id"), catalogue_.movies.size());
@@ -110,6 +120,8 @@ private:
 
     ForeignCatalogue& catalogue_;
     std::unordered_map<std::string, std::size_t> byId_;
+    bool rootChecked_ = false;
+    bool collectionChecked_ = false;
     bool sawCollection_ = false;
 };
 
