@@ -130,7 +130,7 @@ void CReelkeepDoc::ImportForeignCommand() {
     try {
         WaitCursor wait(ui_);
         // Opening it here names a missing or unreadable file in the user's language.
-        FileSource{*path};
+        [[maybe_unused]] const FileSource readable(*path);
         const ForeignFormat* format = ForeignFormatOf(FirstBytesOf(*path), *path);
         catalogue.error = msg::kForeignUnknown;
         if (format != nullptr) catalogue = format->read(*path);
