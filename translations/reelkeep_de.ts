@@ -120,8 +120,8 @@ Soll sie durch diesen Katalog ersetzt werden?</translation>
         <translation>reelkeep: %1 kann nicht gedruckt werden: %2</translation>
     </message>
     <message>
-        <source>Catalogues of other programs (*.tc *.gcs *.xml);;Tellico (*.tc *.xml);;GCstar (*.gcs);;Data Crow (*.xml);;All files (*)</source>
-        <translation>Kataloge anderer Programme (*.tc *.gcs *.xml);;Tellico (*.tc *.xml);;GCstar (*.gcs);;Data Crow (*.xml);;Alle Dateien (*)</translation>
+        <source>Catalogues of other programs (*.tc *.gcs *.xml *.amc);;Tellico (*.tc *.xml);;GCstar (*.gcs);;Data Crow (*.xml);;Ant Movie Catalog (*.amc *.xml);;All files (*)</source>
+        <translation>Kataloge anderer Programme (*.tc *.gcs *.xml *.amc);;Tellico (*.tc *.xml);;GCstar (*.gcs);;Data Crow (*.xml);;Ant Movie Catalog (*.amc *.xml);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -551,8 +551,8 @@ Soll sie durch diesen Katalog ersetzt werden?</translation>
         <translation>&amp;Andere Katalogprogramme...</translation>
     </message>
     <message>
-        <source>Adds the movies of a Tellico, GCstar or Data Crow file</source>
-        <translation>Fügt die Filme einer Tellico-, GCstar- oder Data-Crow-Datei hinzu</translation>
+        <source>Adds the movies of a Tellico, GCstar, Data Crow or Ant Movie Catalog file</source>
+        <translation>Fügt die Filme einer Tellico-, GCstar-, Data-Crow- oder Ant-Movie-Catalog-Datei hinzu</translation>
     </message>
 </context>
 <context>

@@ -43,8 +43,9 @@ constexpr std::array kCommands = {
                 QT_TRANSLATE_NOOP("Commands", "Adds the movies of a comma separated values file"),
                 "", "", ""},
     CommandInfo{C::ImportForeign, QT_TRANSLATE_NOOP("Commands", "&Other Catalogue Programs..."),
-                QT_TRANSLATE_NOOP("Commands",
-                                  "Adds the movies of a Tellico, GCstar or Data Crow file"),
+                QT_TRANSLATE_NOOP(
+                    "Commands",
+                    "Adds the movies of a Tellico, GCstar, Data Crow or Ant Movie Catalog file"),
                 "", "", ""},
     CommandInfo{C::AppExit, QT_TRANSLATE_NOOP("Commands", "E&xit"),
                 QT_TRANSLATE_NOOP("Commands", "Quit Reelkeep; asks to save a changed catalogue"),

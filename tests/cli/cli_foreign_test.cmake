@@ -1,6 +1,7 @@
 # Runs the import verb on other programs' files: a GCstar file into a new catalogue and a
 # Tellico archive into the sample, each read back through export csv, and the refusals, which
-# must fail and write nothing. Inputs: CLI, WORK (scratch folder), SAMPLE, DATA (the samples).
+# must fail and write nothing. Inputs: CLI, WORK (scratch folder), SAMPLE, DATA (the samples),
+# AMC (an Ant Movie Catalog file).
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
@@ -41,6 +42,11 @@ endif()
 run(out info ${WORK}/more.smf)
 if(NOT out MATCHES "records: 62\nheading1: Director\nheading2: Year\nheading3: Studio\nheading4: Condition\n")
   message(FATAL_ERROR "the sample did not keep its movies and headings: ${out}")
+endif()
+
+run(out import amc ${AMC} ${WORK}/amc.smf)
+if(NOT out MATCHES "^imported: [1-9]")
+  message(FATAL_ERROR "amc import printed '${out}'")
 endif()
 
 file(WRITE ${WORK}/cut.gcs "<collection type=\"GCfilms\"><item title=\"A\"/><item")

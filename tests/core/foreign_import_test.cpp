@@ -139,6 +139,7 @@ TEST(ForeignReaders, FormatsAreKnownByContentBeforeName) {
     EXPECT_EQ(ForeignFormatOf(FirstBytesOf(kData + "videos.xml"), "x.gcs")->name, "tellico");
     EXPECT_EQ(ForeignFormatOf(FirstBytesOf(kData + "movies-datacrow.xml"), "")->name, "datacrow");
     EXPECT_EQ(ForeignFormatOf("<other/>", "films.GCS")->name, "gcstar");
+    EXPECT_EQ(ForeignFormatOf(" AMC_3.5 Ant Movie Catalog", "films.xml")->name, "amc");
     EXPECT_EQ(ForeignFormatOf("<other/>", "films.xml"), nullptr);
 }
 

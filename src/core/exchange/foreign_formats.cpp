@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "amc_reader.h"
 #include "datacrow_reader.h"
 #include "file_access.h"
 #include "file_errors.h"
@@ -18,24 +19,30 @@ namespace {
 // The root element sits after the declaration, a document type and perhaps some comments.
 constexpr std::size_t kHeadBytes = 4096;
 
-constexpr std::array<ForeignFormat, 3> kFormats = {{
+constexpr std::array<ForeignFormat, 4> kFormats = {{
     {"tellico", &ReadTellico},
     {"gcstar", &ReadGcstar},
     {"datacrow", &ReadDataCrow},
+    {"amc", &ReadAmc},
 }};
+
+// Ant Movie Catalog's binary catalogues begin with their version, " AMC_3.5 Ant Movie Catalog".
+constexpr std::string_view kAmcHeader = " AMC_";
 
 struct Sign {
     std::string_view text;  // a root element's start, or a name's ending
     std::string_view format;
 };
 
-constexpr std::array<Sign, 3> kRootElements = {{
+constexpr std::array<Sign, 4> kRootElements = {{
     {"<tellico", "tellico"},
     {"<collection", "gcstar"},
     {"<data-crow-objects", "datacrow"},
+    {"<AntMovieCatalog", "amc"},
 }};
 
-constexpr std::array<Sign, 2> kEndings = {{{".tc", "tellico"}, {".gcs", "gcstar"}}};
+constexpr std::array<Sign, 3> kEndings = {
+    {{".tc", "tellico"}, {".gcs", "gcstar"}, {".amc", "amc"}}};
 
 // The first element's start tag that is no declaration, document type or comment.
 std::string_view RootElementOf(std::string_view head) {
@@ -60,6 +67,7 @@ const ForeignFormat* ForeignFormatNamed(std::string_view name) {
 
 const ForeignFormat* ForeignFormatOf(std::string_view firstBytes, std::string_view path) {
     if (LooksLikeZip(firstBytes)) return ForeignFormatNamed("tellico");
+    if (firstBytes.starts_with(kAmcHeader)) return ForeignFormatNamed("amc");
     const std::string_view root = RootElementOf(firstBytes);
     for (const Sign& sign : kRootElements) {
         if (root.starts_with(sign.text) && root.size() > sign.text.size() &&
