@@ -1,7 +1,7 @@
 #!/bin/sh
 # One coverage-guided fuzz session: scripts/fuzz.sh TARGET SECONDS, TARGET being reader (the
-# catalogue reader), settings (the settings file and its loaders), csv (the CSV import) or amc
-# (the Ant Movie Catalog reader).
+# catalogue reader), settings (the settings file and its loaders), csv (the CSV import), foreign
+# (the readers of Tellico, GCstar and Data Crow files) or amc (the Ant Movie Catalog reader).
 # Builds the target with clang, libFuzzer, ASan and UBSan in build-fuzz/, starts from the
 # checked-in seeds and keeps the corpus it grows in build-fuzz/corpus/TARGET, so that the next
 # session goes on from there.
@@ -9,12 +9,12 @@
 # fuzz/regressions/TARGET/ once fixed, where the replay test runs it on every build.
 set -eu
 cd "$(dirname "$0")/.."
-[ $# -eq 2 ] || { echo "usage: $0 reader|settings|csv|amc SECONDS" >&2; exit 2; }
+[ $# -eq 2 ] || { echo "usage: $0 reader|settings|csv|foreign|amc SECONDS" >&2; exit 2; }
 target=$1
 seconds=$2
 case "$target" in
-  reader | settings | csv | amc) ;;
-  *) echo "unknown target $target (reader, settings, csv or amc)" >&2; exit 2 ;;
+  reader | settings | csv | foreign | amc) ;;
+  *) echo "unknown target $target (reader, settings, csv, foreign or amc)" >&2; exit 2 ;;
 esac
 
 mkdir -p build-fuzz
@@ -32,6 +32,8 @@ corpus=build-fuzz/corpus/$target
 seeds=build-fuzz/seeds
 mkdir -p "$corpus" "fuzz/regressions/$target"
 build-fuzz/fuzz/fuzz_make_seeds "$seeds"
+# The other programs' files are seeded from the small samples kept with the sources.
+[ -d "$seeds/$target" ] || cp -r "fuzz/corpus/$target" "$seeds/$target"
 cd build-fuzz
 # New inputs go to the first folder; the others only seed it. A settings input is a text file
 # of a few lines, a catalogue a few kilobytes, a CSV file some lines of values, an Ant Movie
@@ -39,8 +41,7 @@ cd build-fuzz
 case "$target" in
   reader) max_len=65536 ;;
   settings) max_len=4096 ;;
-  csv) max_len=16384 ;;
-  amc) max_len=16384 ;;
+  csv | foreign | amc) max_len=16384 ;;
 esac
 # The settings target writes its file to TMPDIR: memory, not the disk, is fast enough.
 TMPDIR=/dev/shm \

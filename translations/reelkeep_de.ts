@@ -119,6 +119,10 @@ Soll sie durch diesen Katalog ersetzt werden?</translation>
         <source>reelkeep: cannot print %1: %2</source>
         <translation>reelkeep: %1 kann nicht gedruckt werden: %2</translation>
     </message>
+    <message>
+        <source>Catalogues of other programs (*.tc *.gcs *.xml *.amc);;Tellico (*.tc *.xml);;GCstar (*.gcs);;Data Crow (*.xml);;Ant Movie Catalog (*.amc *.xml);;All files (*)</source>
+        <translation>Kataloge anderer Programme (*.tc *.gcs *.xml *.amc);;Tellico (*.tc *.xml);;GCstar (*.gcs);;Data Crow (*.xml);;Ant Movie Catalog (*.amc *.xml);;Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -542,6 +546,14 @@ Soll sie durch diesen Katalog ersetzt werden?</translation>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>&amp;Other Catalogue Programs...</source>
+        <translation>&amp;Andere Katalogprogramme...</translation>
+    </message>
+    <message>
+        <source>Adds the movies of a Tellico, GCstar, Data Crow or Ant Movie Catalog file</source>
+        <translation>Fügt die Filme einer Tellico-, GCstar-, Data-Crow- oder Ant-Movie-Catalog-Datei hinzu</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -866,10 +878,6 @@ Reelkeep importiert höchstens 1.000 Spalten.</translation>
         <translation>Diese Ant-Movie-Catalog-Datei ist beschädigt: eine Länge oder Anzahl darin passt nicht zur Datei.</translation>
     </message>
     <message>
-        <source>This file is larger than 512 MiB, more than Reelkeep imports.</source>
-        <translation>Diese Datei ist größer als 512 MiB, mehr als Reelkeep importiert.</translation>
-    </message>
-    <message>
         <source>This file holds more than 1,000,000 movies, more than Reelkeep imports at once.</source>
         <translation>Diese Datei enthält mehr als 1.000.000 Filme, mehr als Reelkeep auf einmal importiert.</translation>
     </message>
@@ -888,6 +896,60 @@ Reelkeep importiert höchstens 1.000 Spalten.</translation>
     <message>
         <source>This XML file is in a character encoding Reelkeep cannot read.</source>
         <translation>Diese XML-Datei hat eine Zeichenkodierung, die Reelkeep nicht lesen kann.</translation>
+    </message>
+    <message>
+        <source>This file is larger than 512 MiB.
+Reelkeep imports files of at most 512 MiB.</source>
+        <translation>Diese Datei ist größer als 512 MiB.
+Reelkeep importiert Dateien von höchstens 512 MiB.</translation>
+    </message>
+    <message>
+        <source>This file is damaged or cut short.</source>
+        <translation>Diese Datei ist beschädigt oder unvollständig.</translation>
+    </message>
+    <message>
+        <source>This file declares XML entities or refers to other files; Reelkeep does not read it.</source>
+        <translation>Diese Datei deklariert XML-Entitäten oder verweist auf andere Dateien; Reelkeep liest sie nicht.</translation>
+    </message>
+    <message>
+        <source>This file is not a Tellico file: it holds no tellico.xml.</source>
+        <translation>Diese Datei ist keine Tellico-Datei: Sie enthält keine tellico.xml.</translation>
+    </message>
+    <message>
+        <source>This is not a Tellico file.</source>
+        <translation>Dies ist keine Tellico-Datei.</translation>
+    </message>
+    <message>
+        <source>This Tellico file holds a collection of another kind, not videos.</source>
+        <translation>Diese Tellico-Datei enthält eine Sammlung anderer Art, keine Videos.</translation>
+    </message>
+    <message>
+        <source>This is not a GCstar file.</source>
+        <translation>Dies ist keine GCstar-Datei.</translation>
+    </message>
+    <message>
+        <source>This GCstar file holds a collection of another kind, not movies.</source>
+        <translation>Diese GCstar-Datei enthält eine Sammlung anderer Art, keine Filme.</translation>
+    </message>
+    <message>
+        <source>This is not an XML export of Data Crow.</source>
+        <translation>Dies ist kein XML-Export von Data Crow.</translation>
+    </message>
+    <message>
+        <source>This Data Crow export holds items of another kind, not movies.</source>
+        <translation>Dieser Data-Crow-Export enthält Objekte anderer Art, keine Filme.</translation>
+    </message>
+    <message>
+        <source>Reelkeep cannot tell which catalogue program wrote this file.</source>
+        <translation>Reelkeep kann nicht erkennen, welches Katalogprogramm diese Datei geschrieben hat.</translation>
+    </message>
+    <message>
+        <source>Left out: </source>
+        <translation>Ausgelassen: </translation>
+    </message>
+    <message>
+        <source>Cut short, too long: </source>
+        <translation>Gekürzt, zu lang: </translation>
     </message>
     <message>
         <source>images</source>
@@ -988,6 +1050,70 @@ Reelkeep importiert höchstens 1.000 Spalten.</translation>
     <message>
         <source>extras</source>
         <translation>Extras</translation>
+    </message>
+    <message>
+        <source>actors after the third</source>
+        <translation>Darsteller nach dem dritten</translation>
+    </message>
+    <message>
+        <source>genres after the first</source>
+        <translation>Genres nach dem ersten</translation>
+    </message>
+    <message>
+        <source>items other than movies</source>
+        <translation>Objekte, die keine Filme sind</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>Regie</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Studio</source>
+        <translation>Studio</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Movie Name</source>
+        <translation>Filmtitel</translation>
+    </message>
+    <message>
+        <source>Actors</source>
+        <translation>Darsteller</translation>
+    </message>
+    <message>
+        <source>Movie Type</source>
+        <translation>Filmart</translation>
+    </message>
+    <message>
+        <source>Media Type</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Laufzeit</translation>
+    </message>
+    <message>
+        <source>Tape #</source>
+        <translation>Band-Nr.</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Zählerstand</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Synopsis</source>
+        <translation>Inhalt</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,11 @@ inline constexpr char kCsvUntitled[] = QT_TRANSLATE_NOOP("App", "Untitled.csv");
 inline constexpr char kCsvSuffix[] = "csv";
 inline constexpr char kCsvImportFilter[] =
     QT_TRANSLATE_NOOP("App", "Comma separated values (*.csv);;All files (*)");
+// The readers tell the programs' files apart by their contents, whichever filter is chosen.
+inline constexpr char kForeignImportFilter[] = QT_TRANSLATE_NOOP(
+    "App",
+    "Catalogues of other programs (*.tc *.gcs *.xml *.amc);;Tellico (*.tc *.xml);;GCstar (*.gcs);;"
+    "Data Crow (*.xml);;Ant Movie Catalog (*.amc *.xml);;All files (*)");
 inline constexpr char kCsvImportCaption[] = QT_TRANSLATE_NOOP("App", "Import");
 inline constexpr char kDocFilter[] = QT_TRANSLATE_NOOP("App", "Doc files (*.doc)");
 inline constexpr char kDocUntitled[] = QT_TRANSLATE_NOOP("App", "Untitled.doc");

@@ -42,6 +42,11 @@ constexpr std::array kCommands = {
     CommandInfo{C::ImportCsv, QT_TRANSLATE_NOOP("Commands", "&Comma Separated Values..."),
                 QT_TRANSLATE_NOOP("Commands", "Adds the movies of a comma separated values file"),
                 "", "", ""},
+    CommandInfo{C::ImportForeign, QT_TRANSLATE_NOOP("Commands", "&Other Catalogue Programs..."),
+                QT_TRANSLATE_NOOP(
+                    "Commands",
+                    "Adds the movies of a Tellico, GCstar, Data Crow or Ant Movie Catalog file"),
+                "", "", ""},
     CommandInfo{C::AppExit, QT_TRANSLATE_NOOP("Commands", "E&xit"),
                 QT_TRANSLATE_NOOP("Commands", "Quit Reelkeep; asks to save a changed catalogue"),
                 "", "", "", false, "Ctrl+Q"},
@@ -188,7 +193,7 @@ std::string ToolTipText(std::string_view menuLabel) {
 // clang-format off
 const std::vector<MenuSpec>& MainMenus() {
     static const MenuSpec importMenu{QT_TRANSLATE_NOOP("Commands", "&Import"),
-                                     {Cmd(C::ImportCsv)}};
+                                     {Cmd(C::ImportCsv), Cmd(C::ImportForeign)}};
     static const MenuSpec exportMenu{QT_TRANSLATE_NOOP("Commands", "&Export"),
                                      {Cmd(C::ExportCsv), Cmd(C::ExportText)}};
     static const MenuSpec labelSize{QT_TRANSLATE_NOOP("Commands", "Label &Size"),

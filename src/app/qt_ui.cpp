@@ -102,6 +102,12 @@ std::optional<std::string> CQtUI::AskImportFileName() {
     return FromQt(path);
 }
 
+std::optional<std::string> CQtUI::AskForeignImportFileName() {
+    const QString path = dialogs_.AskForeignImportFileName(frame_);
+    if (path.isEmpty()) return std::nullopt;
+    return FromQt(path);
+}
+
 bool CQtUI::RunImportDialog(const CsvTable& table, ColumnMapping& mapping) {
     return reelkeep::RunCsvImportDialog(frame_, table, doc_->Shown().CustomHeadings(), mapping);
 }

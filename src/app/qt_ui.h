@@ -44,6 +44,7 @@ public:
     std::optional<std::string> AskExportFileName(ExportKind kind) override;
     std::optional<std::string> AskImportFileName() override;
     bool RunImportDialog(const CsvTable& table, ColumnMapping& mapping) override;
+    std::optional<std::string> AskForeignImportFileName() override;
     std::vector<std::uint32_t> SelectedRowFlags() const override;
     bool RowsSelected() const override;
     std::vector<std::uint32_t> ActedRowFlags() const override;

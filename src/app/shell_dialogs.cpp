@@ -107,6 +107,11 @@ QString CQtShellDialogs::AskImportFileName(QWidget* parent) {
                                         appstr::Tr(appstr::kCsvImportFilter));
 }
 
+QString CQtShellDialogs::AskForeignImportFileName(QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, appstr::Tr(appstr::kCsvImportCaption), QString(),
+                                        appstr::Tr(appstr::kForeignImportFilter));
+}
+
 void CQtShellDialogs::ShowAbout(QWidget* parent) { ShowAboutBox(parent); }
 
 bool CQtShellDialogs::AskRecover(QWidget* parent, const QString& text) {

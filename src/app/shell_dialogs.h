@@ -35,6 +35,7 @@ public:
     virtual QString AskSaveFileName(QWidget* parent, const QString& suggestedPath) = 0;
     virtual QString AskExportFileName(QWidget* parent, ExportKind kind) = 0;
     virtual QString AskImportFileName(QWidget* parent) = 0;
+    virtual QString AskForeignImportFileName(QWidget* parent) = 0;
     virtual void ShowAbout(QWidget* parent) = 0;
     // The start-up offer of a crashed run's changes: true for Recover, false for Discard.
     virtual bool AskRecover(QWidget* parent, const QString& text) = 0;
@@ -61,6 +62,7 @@ public:
     QString AskSaveFileName(QWidget* parent, const QString& suggestedPath) override;
     QString AskExportFileName(QWidget* parent, ExportKind kind) override;
     QString AskImportFileName(QWidget* parent) override;
+    QString AskForeignImportFileName(QWidget* parent) override;
     void ShowAbout(QWidget* parent) override;
     bool AskRecover(QWidget* parent, const QString& text) override;
     std::optional<PrintDialogChoice> RunPrintDialog(QWidget* parent, QPrinter& printer,

@@ -8,6 +8,8 @@
 #include "console_ui.h"
 #include "csv_import.h"
 #include "file_errors.h"
+#include "foreign_formats.h"
+#include "foreign_import.h"
 #include "messages.h"
 #include "reelkeep_doc.h"
 #include "text_compare.h"
@@ -123,14 +125,56 @@ void PrintReport(const ImportReport& report) {
     }
 }
 
+// What found no field and what was cut short, then the count: scripts read these.
+void PrintForeignReport(const ForeignImportReport& report) {
+    std::cout << "imported: " << report.imported << '\n';
+    for (const auto& [what, count] : report.leftOut) {
+        std::cout << "left out: " << Escaped(what) << ": " << count << '\n';
+    }
+    for (const auto& [field, count] : report.cut) {
+        std::cout << "cut short: " << Escaped(field) << ": " << count << '\n';
+    }
+}
+
+std::string FormatNames() {
+    std::string names = "csv";
+    for (const ForeignFormat& format : ForeignFormats()) names += "|" + std::string(format.name);
+    return names;
+}
+
+// Another catalogue program's file: its movies fitted into the fields, with no choices to make.
+int RunForeignImport(const ForeignFormat& format, const ImportArgs& args) {
+    ConsoleUI ui;
+    CReelkeepDoc doc(ui);
+    doc.OnNewDocument();
+    if (args.into && !doc.OpenDocument(*args.into)) return kFailure;
+    ForeignCatalogue catalogue = format.read(args.in);
+    if (!catalogue.error.empty()) {
+        std::cerr << "reelkeep-cli: " << args.in << ": " << catalogue.error << '\n';
+        return kFailure;
+    }
+    ForeignImportReport report;
+    if (!doc.ImportForeign(catalogue, !args.into, report)) return kFailure;
+    if (!doc.SaveDocument(args.out)) return kFailure;
+    PrintForeignReport(report);
+    return 0;
+}
+
 }  // namespace
 
 int RunImport(std::span<const std::string> args) {
-    if (const auto usage = CheckOperands(args, {"csv", "IN.csv", "OUT.smf"})) return *usage;
-    if (args[0] != "csv") return UsageError("import reads csv, not '" + args[0] + "'");
+    if (const auto usage = CheckOperands(args, {"FORMAT", "IN", "OUT.smf"})) return *usage;
+    const ForeignFormat* foreign = ForeignFormatNamed(args[0]);
+    if (args[0] != "csv" && foreign == nullptr) {
+        return UsageError("import reads " + FormatNames() + ", not '" + args[0] + "'");
+    }
     ImportArgs parsed{args[1], args[2], std::nullopt, {}};
     std::string error;
     if (!ParseOptions(args.subspan(3), parsed, error)) return UsageError(error);
+    if (foreign != nullptr) {
+        if (!parsed.maps.empty()) return UsageError("--map is for csv only");
+        return RunForeignImport(*foreign, parsed);
+    }
     ConsoleUI ui;
     CReelkeepDoc doc(ui);
     doc.OnNewDocument();

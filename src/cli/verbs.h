@@ -67,7 +67,14 @@ inline constexpr std::string_view kImportHelp =
     "  --map sends COLUMN (its heading, or its number from 1) to FIELD: movie-name, actor1,\n"
     "  actor2, actor3, actors (split on \";\"), movie-type, media-type, time, tape, counter,\n"
     "  rating, custom1 ... custom4, synopsis, or skip; a column that wrote FIELD before is\n"
-    "  left out";
+    "  left out\n"
+    "import tellico|gcstar|datacrow|amc IN OUT.smf [--into EXISTING.smf]\n"
+    "  the same for the file of another catalogue program (Tellico .tc or its XML, GCstar .gcs,\n"
+    "  Data Crow's XML export, Ant Movie Catalog .amc or its XML export), each movie fitted into "
+    "the fields; without --into the custom\n"
+    "  headings become Director, Year, Studio, Country, with --into those values go to the\n"
+    "  custom fields of those headings. Once saved, prints imported: N, then left out: WHAT: N\n"
+    "  for each kind of value that found no field and cut short: FIELD: N for values too long";
 
 #ifdef REELKEEP_HAVE_RENDER
 int RunRender(std::span<const std::string> args);

@@ -54,14 +54,14 @@ TEST(AmcReader, LengthPrefixedVersionsFillEveryFieldAndCountWhatHasNone) {
                          m.country, m.synopsis}),
                   Names({"149", "7", "Shelf 3", "Wolfgang Petersen", "1981", "Bavaria Film",
                          "Germany", "U-96 patrols."}));
-        EXPECT_EQ(LeftOut(m, msg::kLeftOutImages), v >= 42 ? 2U : 1U);  // an extra's picture too
+        EXPECT_EQ(LeftOut(m, msg::kLeftImages), v >= 42 ? 2U : 1U);  // an extra's picture too
         EXPECT_EQ(LeftOut(m, msg::kLeftOutExtras), v >= 42 ? 1U : 0U);
-        EXPECT_EQ(LeftOut(m, msg::kLeftOutPersonalRatings), v >= 42 ? 1U : 0U);
+        EXPECT_EQ(LeftOut(m, msg::kLeftPersonalRatings), v >= 42 ? 1U : 0U);
         EXPECT_EQ(LeftOut(m, msg::kLeftOutColourTags), v >= 41 ? 1U : 0U);
         EXPECT_EQ(LeftOut(m, "Shelf colour"), v >= 40 ? 1U : 0U);
         EXPECT_EQ(LeftOut(m, msg::kLeftOutSources), v >= 33 ? 1U : 0U);
         for (const std::string_view what :
-             {msg::kLeftOutLoans, msg::kLeftOutOriginalTitles, msg::kLeftOutRatings,
+             {msg::kLeftLoans, msg::kLeftOutOriginalTitles, msg::kLeftOutRatings,
               msg::kLeftOutComments, msg::kLeftOutWebLinks, msg::kLeftOutSizes}) {
             EXPECT_EQ(LeftOut(m, what), 1U) << what;
         }
@@ -88,7 +88,7 @@ TEST(AmcReader, FixedRecordVersionsReadEachRecordAndTheCoverAfterIt) {
         EXPECT_EQ(LeftOut(m, msg::kLeftOutWebLinks) + LeftOut(m, msg::kLeftOutDatesAdded), 0U);
         EXPECT_EQ(LeftOut(m, msg::kLeftOutLanguages), 1U);
         EXPECT_EQ(LeftOut(m, msg::kLeftOutRatings), v >= 11 ? 1U : 0U);
-        EXPECT_EQ(LeftOut(m, msg::kLeftOutImages) + LeftOut(m, msg::kLeftOutLoans),
+        EXPECT_EQ(LeftOut(m, msg::kLeftImages) + LeftOut(m, msg::kLeftLoans),
                   v >= 30 ? 2U : 0U);
     }
 }
@@ -163,7 +163,7 @@ TEST(AmcReader, ReadsAFileAndRefusesAMissingOrHugeOne) {
     std::ofstream(path, std::ios::binary) << AmcBytes(41).Owner().Movie(true).str();
     EXPECT_EQ(ReadAmc(path).movies.size(), 1U);
     ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(kMaxAmcFileBytes + 1)), 0);  // sparse
-    EXPECT_EQ(ReadAmc(path).error, msg::kAmcTooLarge);
+    EXPECT_EQ(ReadAmc(path).error, msg::kForeignTooLarge);
     const std::string missing = dir / "missing.amc";
     EXPECT_NE(ReadAmc(missing).error.find(missing), std::string::npos);
 }

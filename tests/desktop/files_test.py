@@ -172,10 +172,32 @@ def find_shows_edit(d):
     wait_for(lambda: window.poll() is not None, "the window to close")
 
 
+def import_other_program(d):
+    """File, Import, Other Catalogue Programs through the real file dialog and report box."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    tellico = os.path.join(here, "..", "core", "data", "foreign", "videos.tc")
+    path = d.path("work", "new.smf")
+    d.cli("new", path)
+    window, wid = d.open_window(path)
+    d.keys(wid, "alt+f", "i", "o")
+    type_into(d, d.window("^Import$"), os.path.abspath(tellico))
+    d.keys(d.window("^Import$"), "Return")
+    d.window("^Reelkeep$")  # the report, read over the movies it brought
+    check(not d.no_window(r"^new\.smf\* - Reelkeep$"), "no modified mark behind the report")
+    if os.environ.get("REELKEEP_DESKTOP_SHOT"):
+        d.run(["import", "-window", "root", os.environ["REELKEEP_DESKTOP_SHOT"]])
+    d.answer_box("Return")
+    d.keys(wid, "ctrl+s")
+    wait_for(lambda: d.records(path) == 2, "the two Tellico movies in the saved catalogue")
+    check("heading1: Director" in d.cli("info", path), "the new catalogue's headings")
+    check_alive(window)
+
+
 def main():
     # desktop_test.py's runner, with these cases.
     desktop_test.CASES.update({
         "find_shows_edit": (find_shows_edit, {}),
+        "import_other_program": (import_other_program, {}),
         "latin1_name": (latin1_name, {}),
         "maximized_placement": (maximized_placement, {}),
     })

@@ -70,6 +70,32 @@ private slots:
         QCOMPARE(doc.Catalogue().Value(2, Field::MovieName), std::string("Heat"));
     }
 
+    // Another program's file into a new catalogue: the headings named, the report shown; a
+    // cut file then changes nothing.
+    void otherProgramsFileComesInWithItsReport() {
+        CReelkeepApp& app = harness_.StartedApp();
+        const QString path = harness_.Path(QStringLiteral("films.gcs"));
+        const QByteArray gcs =
+            "<collection type=\"GCfilms\"><item id=\"4\" title=\"Zulu\" "
+            "director=\"Ann\" image=\"z.jpg\" time=\"1:30\"/></collection>";
+        for (const QByteArray& bytes : {gcs, gcs.left(50)}) {
+            QFile file(path);
+            file.open(QIODevice::WriteOnly);
+            file.write(bytes);
+            file.close();
+            harness_.dialogs->foreignNames.push_back(path);
+            app.Frame().ExecuteCommand(CommandId::ImportForeign);
+        }
+        CReelkeepDoc& doc = app.Doc();
+        QCOMPARE(doc.Catalogue().Count(), 1u);
+        QCOMPARE(doc.Catalogue().Value(0, Field::Time), std::string("90"));
+        QCOMPARE(doc.Shown().CustomHeadings()[0], std::string("Director"));
+        QCOMPARE(doc.Catalogue().Value(0, Field::Custom1), std::string("Ann"));
+        QCOMPARE(harness_.dialogs->messages,
+                 QStringList({QStringLiteral("Movies imported: 1\nLeft out: images (1)"),
+                              path + QStringLiteral("\nThis file is damaged or cut short.")}));
+    }
+
     void choosingAFieldSkipsTheColumnThatHadIt() {
         const CsvTable table = ReadCsv("Title,Name,Cast\nA,B,\"C; D\"\n");
         const HeadingTexts headings = {"Director", "Year", "Studio", "Shelf"};

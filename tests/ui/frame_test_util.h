@@ -42,6 +42,8 @@ public:
     QString AskExportFileName(QWidget*, ExportKind) override { return {}; }
     std::deque<QString> importNames;
     QString AskImportFileName(QWidget*) override { return Next(importNames, QString()); }
+    std::deque<QString> foreignNames;
+    QString AskForeignImportFileName(QWidget*) override { return Next(foreignNames, QString()); }
     void ShowAbout(QWidget*) override { ++aboutBoxes; }
 
     // The recovery offer: answered from recoverAnswers (Discard when empty), recorded.

@@ -210,6 +210,7 @@ private slots:
                                       "&File|Recent File|",
                                       "-",
                                       "&File/&Import|&Comma Separated Values...|",
+                                      "&File/&Import|&Other Catalogue Programs...|",
                                       "&File/&Export|&Comma Separated Volume (csv)|",
                                       "&File/&Export|&Doc File (doc)|",
                                       "-",

@@ -18,6 +18,7 @@ enum class CommandId : std::uint32_t {
     ExportCsv = 32841,
     ExportText = 32838,
     ImportCsv = 32842,
+    ImportForeign = 32843,
 
     Enter = 32771,
     Delete = 32772,

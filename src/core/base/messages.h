@@ -156,6 +156,55 @@ inline constexpr std::string_view kImportValueCut =
 inline constexpr std::string_view kImportActorsCut =
     REELKEEP_TEXT("Core", "cut short, more than three actors");
 
+// Import from other catalogue programs. Each refusal follows the file's path on a line of its own.
+inline constexpr std::string_view kForeignTooLarge = REELKEEP_TEXT(
+    "Core", "This file is larger than 512 MiB.\nReelkeep imports files of at most 512 MiB.");
+inline constexpr std::string_view kForeignDamaged =
+    REELKEEP_TEXT("Core", "This file is damaged or cut short.");
+inline constexpr std::string_view kForeignEntities = REELKEEP_TEXT(
+    "Core", "This file declares XML entities or refers to other files; Reelkeep does not read it.");
+inline constexpr std::string_view kTellicoNoXml =
+    REELKEEP_TEXT("Core", "This file is not a Tellico file: it holds no tellico.xml.");
+inline constexpr std::string_view kNotTellico =
+    REELKEEP_TEXT("Core", "This is not a Tellico file.");
+inline constexpr std::string_view kTellicoNotVideos =
+    REELKEEP_TEXT("Core", "This Tellico file holds a collection of another kind, not videos.");
+inline constexpr std::string_view kNotGcstar = REELKEEP_TEXT("Core", "This is not a GCstar file.");
+inline constexpr std::string_view kGcstarNotMovies =
+    REELKEEP_TEXT("Core", "This GCstar file holds a collection of another kind, not movies.");
+inline constexpr std::string_view kNotDataCrow =
+    REELKEEP_TEXT("Core", "This is not an XML export of Data Crow.");
+inline constexpr std::string_view kDataCrowNotMovies =
+    REELKEEP_TEXT("Core", "This Data Crow export holds items of another kind, not movies.");
+inline constexpr std::string_view kForeignUnknown =
+    REELKEEP_TEXT("Core", "Reelkeep cannot tell which catalogue program wrote this file.");
+// The report: each is followed by a list such as "images (2), loans (1)".
+inline constexpr std::string_view kForeignLeftOut = REELKEEP_TEXT("Core", "Left out: ");
+inline constexpr std::string_view kForeignCut = REELKEEP_TEXT("Core", "Cut short, too long: ");
+// What the source held that found no field.
+inline constexpr std::string_view kLeftImages = REELKEEP_TEXT("Core", "images");
+inline constexpr std::string_view kLeftLoans = REELKEEP_TEXT("Core", "loans");
+inline constexpr std::string_view kLeftPersonalRatings = REELKEEP_TEXT("Core", "personal ratings");
+inline constexpr std::string_view kLeftMoreActors = REELKEEP_TEXT("Core", "actors after the third");
+inline constexpr std::string_view kLeftMoreGenres = REELKEEP_TEXT("Core", "genres after the first");
+inline constexpr std::string_view kLeftOtherItems =
+    REELKEEP_TEXT("Core", "items other than movies");
+// The custom headings of a catalogue made by an import, and what they take.
+inline constexpr std::string_view kHeadingDirector = REELKEEP_TEXT("Core", "Director");
+inline constexpr std::string_view kHeadingYear = REELKEEP_TEXT("Core", "Year");
+inline constexpr std::string_view kHeadingStudio = REELKEEP_TEXT("Core", "Studio");
+inline constexpr std::string_view kHeadingCountry = REELKEEP_TEXT("Core", "Country");
+// The fields as a report names them.
+inline constexpr std::string_view kFieldMovieName = REELKEEP_TEXT("Core", "Movie Name");
+inline constexpr std::string_view kFieldActors = REELKEEP_TEXT("Core", "Actors");
+inline constexpr std::string_view kFieldMovieType = REELKEEP_TEXT("Core", "Movie Type");
+inline constexpr std::string_view kFieldMediaType = REELKEEP_TEXT("Core", "Media Type");
+inline constexpr std::string_view kFieldTime = REELKEEP_TEXT("Core", "Time");
+inline constexpr std::string_view kFieldTapeNumber = REELKEEP_TEXT("Core", "Tape #");
+inline constexpr std::string_view kFieldCounter = REELKEEP_TEXT("Core", "Counter");
+inline constexpr std::string_view kFieldRating = REELKEEP_TEXT("Core", "Rating");
+inline constexpr std::string_view kFieldSynopsis = REELKEEP_TEXT("Core", "Synopsis");
+
 // Find.
 inline constexpr std::string_view kProgressSearching = REELKEEP_TEXT("Core", "Searching");
 inline constexpr std::string_view kContinueFind = REELKEEP_TEXT("Core", "Continue Find?");
@@ -176,8 +225,6 @@ inline constexpr std::string_view kAmcCutShort = REELKEEP_TEXT(
 inline constexpr std::string_view kAmcDamaged = REELKEEP_TEXT(
     "Core",
     "This Ant Movie Catalog file is damaged: a length or count in it does not fit the file.");
-inline constexpr std::string_view kAmcTooLarge =
-    REELKEEP_TEXT("Core", "This file is larger than 512 MiB, more than Reelkeep imports.");
 inline constexpr std::string_view kAmcTooManyMovies = REELKEEP_TEXT(
     "Core", "This file holds more than 1,000,000 movies, more than Reelkeep imports at once.");
 inline constexpr std::string_view kAmcXmlNotCatalogue =
@@ -190,11 +237,7 @@ inline constexpr std::string_view kAmcXmlDamaged =
 inline constexpr std::string_view kAmcXmlEncoding =
     REELKEEP_TEXT("Core", "This XML file is in a character encoding Reelkeep cannot read.");
 // What an Ant Movie Catalog movie held that has no field here, counted in the import's report.
-inline constexpr std::string_view kLeftOutImages = REELKEEP_TEXT("Core", "images");
-inline constexpr std::string_view kLeftOutLoans = REELKEEP_TEXT("Core", "loans");
 inline constexpr std::string_view kLeftOutRatings = REELKEEP_TEXT("Core", "ratings");
-inline constexpr std::string_view kLeftOutPersonalRatings =
-    REELKEEP_TEXT("Core", "personal ratings");
 inline constexpr std::string_view kLeftOutComments = REELKEEP_TEXT("Core", "comments");
 inline constexpr std::string_view kLeftOutWebLinks = REELKEEP_TEXT("Core", "web links");
 inline constexpr std::string_view kLeftOutSources = REELKEEP_TEXT("Core", "sources");

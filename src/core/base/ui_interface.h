@@ -83,6 +83,8 @@ public:
     // The CSV file to import, then the columns' mapping over a preview of the table.
     virtual std::optional<std::string> AskImportFileName() = 0;
     virtual bool RunImportDialog(const CsvTable& table, ColumnMapping& mapping) = 0;
+    // The file of another catalogue program to import; only the window asks.
+    virtual std::optional<std::string> AskForeignImportFileName() { return std::nullopt; }
 
     // The view's part. It keeps the row selection and answers for it: a copy of its row flags,
     // one per row shown, which the document takes before a command works on them, and whether

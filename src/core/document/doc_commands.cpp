@@ -34,6 +34,7 @@ bool CReelkeepDoc::Handles(CommandId id) {
         case CommandId::ExportCsv:
         case CommandId::ExportText:
         case CommandId::ImportCsv:
+        case CommandId::ImportForeign:
             return true;
         default:
             return KeySortOfCommand(id) != nullptr || IsDisplayModeCommand(id);
@@ -47,6 +48,7 @@ bool CReelkeepDoc::IsEnabled(CommandId id) const {
     switch (id) {
         case CommandId::Enter:
         case CommandId::ImportCsv:
+        case CommandId::ImportForeign:
             return ready_ && !shown_.State().LabelFormat();
         case CommandId::Modify:
             return ui_.RowsToActOn() && !shown_.State().LabelFormat();
@@ -113,6 +115,8 @@ void CReelkeepDoc::Execute(CommandId id) {
             return ExportCommand(ExportKind::Text);
         case CommandId::ImportCsv:
             return ImportCommand();
+        case CommandId::ImportForeign:
+            return ImportForeignCommand();
         case CommandId::SortByActors:
             return SortByActorsCommand();
         case CommandId::SortByTitle:

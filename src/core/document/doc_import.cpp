@@ -1,8 +1,11 @@
 #include <new>
 #include <numeric>
+#include <utility>
 
 #include "csv_import.h"
+#include "file_access.h"
 #include "file_errors.h"
+#include "foreign_formats.h"
 #include "messages.h"
 #include "reelkeep_doc.h"
 
@@ -14,6 +17,13 @@ namespace {
 constexpr std::size_t kProblemsShown = 30;
 
 }  // namespace
+
+void CReelkeepDoc::ShowChangesSoFar() {
+    if (changeDepth_ == 0) return;
+    ui_.EndDocumentChange();
+    if (std::exchange(viewUpdatePending_, false)) UpdateViews();
+    ui_.BeginDocumentChange();
+}
 
 void CReelkeepDoc::RecordImportUndo(std::uint32_t first) {
     try {
@@ -85,7 +95,57 @@ void CReelkeepDoc::ImportCommand() {
     if (!ui_.RunImportDialog(table, mapping)) return;
     ImportReport report;
     if (!ImportTable(table, mapping, report)) return;
+    ShowChangesSoFar();
     ui_.ShowMessage(ReportText(report, kProblemsShown, ui_.Language()), MessageButtons::Ok,
+                    MessageIcon::Information);
+}
+
+bool CReelkeepDoc::IsBlank() const {
+    const HeadingTexts& headings = shown_.CustomHeadings();
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
+        if (headings[k] != DefaultCustomHeading(k)) return false;
+    }
+    return catalogue_.Count() == 0;
+}
+
+bool CReelkeepDoc::ImportForeign(ForeignCatalogue& catalogue, bool nameHeadings,
+                                 ForeignImportReport& report) {
+    const HeadingTexts headings =
+        nameHeadings ? ForeignCustomHeadings(ui_.Language()) : shown_.CustomHeadings();
+    std::vector<RecordValues> records;
+    try {
+        records = FittedRecords(catalogue.movies, headings, report, ui_.Language());
+    } catch (const std::bad_alloc&) {
+        Warn(ui_, msg::kNoMemoryImport);
+        return false;
+    }
+    if (nameHeadings && !records.empty()) ApplyCustomHeadings(headings, false);
+    return ImportRecords(std::move(records));
+}
+
+void CReelkeepDoc::ImportForeignCommand() {
+    const std::optional<std::string> path = ui_.AskForeignImportFileName();
+    if (!path) return;
+    ForeignCatalogue catalogue;
+    try {
+        WaitCursor wait(ui_);
+        // Opening it here names a missing or unreadable file in the user's language.
+        [[maybe_unused]] const FileSource readable(*path);
+        const ForeignFormat* format = ForeignFormatOf(FirstBytesOf(*path), *path);
+        catalogue.error = msg::kForeignUnknown;
+        if (format != nullptr) catalogue = format->read(*path);
+    } catch (const FileError& error) {
+        Warn(ui_, FileErrorText(FileOperation::Read, error.ErrorNumber(), *path, ui_.Language()));
+        return;
+    }
+    if (!catalogue.error.empty()) {
+        Warn(ui_, *path + '\n' + ui_.Language().Text(catalogue.error));
+        return;
+    }
+    ForeignImportReport report;
+    if (!ImportForeign(catalogue, IsBlank(), report)) return;
+    ShowChangesSoFar();
+    ui_.ShowMessage(ForeignReportText(report, ui_.Language()), MessageButtons::Ok,
                     MessageIcon::Information);
 }
 

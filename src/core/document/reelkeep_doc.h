@@ -12,6 +12,7 @@
 #include "catalogue.h"
 #include "catalogue_display.h"
 #include "command_ids.h"
+#include "foreign_import.h"
 #include "import_report.h"
 #include "ui_interface.h"
 #include "undo_journal.h"
@@ -105,6 +106,13 @@ public:
     // The table's movies under the mapping, imported as ImportRecords does; the table's values
     // are moved out. The report gets every line left out or cut short.
     bool ImportTable(CsvTable& table, const ColumnMapping& mapping, ImportReport& report);
+    // The movies another catalogue program kept, fitted into the fields and imported as
+    // ImportRecords does. With nameHeadings the custom headings first become Director, Year,
+    // Studio and Country; otherwise those values go only where a heading names them. The report
+    // says what was left out or cut short.
+    bool ImportForeign(ForeignCatalogue& catalogue, bool nameHeadings, ForeignImportReport& report);
+    // Whether the catalogue has no movies and its custom headings are still the defaults.
+    bool IsBlank() const;
 
 private:
     // ---- the records ---------------------------------------------------------------------
@@ -157,6 +165,11 @@ private:
     void ExportCommand(ExportKind kind);
     // Asks for a CSV file, lets the user map its columns, appends its movies and reports.
     void ImportCommand();
+    // Asks for another catalogue program's file, appends its movies and reports what stayed out.
+    void ImportForeignCommand();
+    // Within a command, with the document consistent: the views show the change and the window
+    // its modified mark before a report is read over them.
+    void ShowChangesSoFar();
 
     // The modified flag, counting each change that sets it: a copy of the catalogue can then
     // tell a catalogue changed since the copy from one that is merely still unsaved.

@@ -239,7 +239,7 @@ void SkipPicture(AmcInput& in, ForeignMovie& movie) {
     const bool named = in.SkipText();
     const std::uint32_t stored = in.Count(1);
     in.Skip(stored);
-    Note(movie, msg::kLeftOutImages, named || stored != 0);
+    Note(movie, msg::kLeftImages, named || stored != 0);
 }
 
 void SkipExtras(AmcInput& in, ForeignMovie& movie) {
@@ -260,7 +260,7 @@ ForeignMovie ReadMovie(AmcInput& in, int version, const std::vector<std::string>
     Note(movie, msg::kLeftOutDatesAdded, in.Int() > 0);
     if (version >= 42) {
         Note(movie, msg::kLeftOutDatesWatched, in.Int() > 0);
-        Note(movie, msg::kLeftOutPersonalRatings, in.Int() >= 0);
+        Note(movie, msg::kLeftPersonalRatings, in.Int() >= 0);
     }
     Note(movie, msg::kLeftOutRatings, in.Int() >= 0);
     common.year = in.Int();
@@ -275,7 +275,7 @@ ForeignMovie ReadMovie(AmcInput& in, int version, const std::vector<std::string>
         movie.medium = in.Text();
         text(msg::kLeftOutSources);
     }
-    text(msg::kLeftOutLoans);
+    text(msg::kLeftLoans);
     common.originalTitle = in.Text();
     common.translatedTitle = in.Text();
     movie.director = in.Text();
@@ -401,9 +401,9 @@ ForeignMovie FixedMovie(const FixedRecord& record, int version) {
         Note(movie, msg::kLeftOutDatesAdded, date != 0 && date != kNoDate);
     }
     if (version >= 30) {
-        Note(movie, msg::kLeftOutImages,
+        Note(movie, msg::kLeftImages,
              !record.Raw(kPicture, 4).empty() || record.Int(kPictureSize) > 0);
-        record.Note(movie, msg::kLeftOutLoans, kBorrower, 32);
+        record.Note(movie, msg::kLeftLoans, kBorrower, 32);
     }
     TakeCommon(movie,
                {record.Int(kNumber), record.Int(kYear), record.Int(kLength),
@@ -440,7 +440,7 @@ std::vector<ForeignMovie> ReadFixed(AmcInput& in, int version) {
 ForeignCatalogue ReadAmcSource(ByteSource& source) {
     ForeignCatalogue catalogue;
     if (source.Size() > kMaxAmcFileBytes) {
-        catalogue.error = msg::kAmcTooLarge;
+        catalogue.error = msg::kForeignTooLarge;
         return catalogue;
     }
     try {

@@ -42,9 +42,9 @@ constexpr std::array<MovieAttribute, 31> kMovieAttributes{{
     {"Description", &ForeignMovie::synopsis, {}},
     {"Source", nullptr, msg::kLeftOutSources},
     {"Date", nullptr, msg::kLeftOutDatesAdded},
-    {"Borrower", nullptr, msg::kLeftOutLoans},
+    {"Borrower", nullptr, msg::kLeftLoans},
     {"DateWatched", nullptr, msg::kLeftOutDatesWatched},
-    {"UserRating", nullptr, msg::kLeftOutPersonalRatings},
+    {"UserRating", nullptr, msg::kLeftPersonalRatings},
     {"Rating", nullptr, msg::kLeftOutRatings},
     {"Writer", nullptr, msg::kLeftOutWriters},
     {"Composer", nullptr, msg::kLeftOutComposers},
@@ -192,7 +192,7 @@ private:
             Note(movie, msg::kLeftOutExtras, true);
             for (const XML_Char** a = attributes; *a; a += 2) {
                 if (std::string_view(a[0]) == "EPicture") {
-                    Note(movie, msg::kLeftOutImages, *a[1] != '\0');
+                    Note(movie, msg::kLeftImages, *a[1] != '\0');
                 }
             }
         }
@@ -228,7 +228,7 @@ private:
             } else if (name == "Actors") {
                 actors = std::move(value);
             } else if (name == "Picture") {
-                Note(movie, msg::kLeftOutImages, !value.empty());
+                Note(movie, msg::kLeftImages, !value.empty());
             } else if (name == "ColorTag") {
                 Note(movie, msg::kLeftOutColourTags, value != "0" && !value.empty());
             } else if (std::ranges::find(kDerivedAttributes, name) == kDerivedAttributes.end()) {
@@ -262,7 +262,7 @@ private:
 ForeignCatalogue ReadAmcXmlSource(ByteSource& source, std::string_view alreadyRead) {
     ForeignCatalogue catalogue;
     if (source.Size() > kMaxAmcFileBytes) {
-        catalogue.error = msg::kAmcTooLarge;
+        catalogue.error = msg::kForeignTooLarge;
         return catalogue;
     }
     try {

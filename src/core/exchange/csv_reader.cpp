@@ -238,14 +238,6 @@ bool Decode(std::vector<std::string>& fields, CsvEncoding encoding) {
 }
 
 // Cuts a value to maxBytes at a character boundary; true when it was longer.
-bool CutToLimit(std::string& value, std::size_t maxBytes) {
-    if (value.size() <= maxBytes) return false;
-    std::size_t end = maxBytes;
-    while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80) --end;
-    value.resize(end);
-    return true;
-}
-
 std::vector<std::string> Headings(std::vector<std::string> fields) {
     for (std::string& field : fields) field = StoredTextToUtf8(std::move(field));
     return fields;
@@ -364,6 +356,14 @@ CsvTable ReadCsvSource(ByteSource& source) {
 CsvTable ReadCsvFile(const std::string& path) {
     FileSource source(path);
     return ReadCsvSource(source);
+}
+
+bool CutToLimit(std::string& value, std::size_t maxBytes) {
+    if (value.size() <= maxBytes) return false;
+    std::size_t end = maxBytes;
+    while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80) --end;
+    value.resize(end);
+    return true;
 }
 
 }  // namespace reelkeep

@@ -25,6 +25,9 @@ enum class CsvEncoding : std::uint8_t { Utf8, Utf8WithBom, Windows1252, Utf16LE,
 // characters, below the file format's 32-bit length prefix.
 inline constexpr std::size_t kMaxValueBytes = std::numeric_limits<int>::max();
 
+// Cuts value to at most maxBytes without splitting a UTF-8 character; true when it was cut.
+bool CutToLimit(std::string& value, std::size_t maxBytes);
+
 // The most columns an import takes: each one gets a field choice in the import dialog.
 inline constexpr std::size_t kMaxCsvColumns = 1000;
 
