@@ -46,6 +46,7 @@ public:
     QString AskExportFileName(QWidget*, ExportKind) override { return {}; }
     QString AskImportFileName(QWidget*) override { return importPath; }
     QString importPath;
+    QString AskForeignImportFileName(QWidget*) override { return {}; }
     void ShowAbout(QWidget*) override {}
     bool AskRecover(QWidget*, const QString&) override { return false; }
     std::optional<PrintDialogChoice> RunPrintDialog(QWidget*, QPrinter&, bool,
