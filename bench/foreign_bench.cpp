@@ -45,7 +45,7 @@ struct ForeignFile {
     const ForeignFormat* format;
 
     ForeignFile(std::uint32_t n, std::string_view name) : format(ForeignFormatNamed(name)) {
-        SilentUI ui;
+        CSilentUI ui;
         CReelkeepDoc doc(ui);
         GenerateCatalogue(doc, n, 42);
         const bool tellico = name == "tellico";
@@ -97,7 +97,7 @@ void BM_ImportForeign(benchmark::State& state) {
     const File& file = bench::OncePerSize<File>(n);
     for (auto _ : state) {
         state.PauseTiming();
-        SilentUI ui;
+        CSilentUI ui;
         CReelkeepDoc doc(ui);
         doc.OnNewDocument();
         state.ResumeTiming();

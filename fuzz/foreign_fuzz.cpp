@@ -32,7 +32,7 @@ void CheckImport(ForeignCatalogue& catalogue) {
         return;
     }
     const std::size_t count = catalogue.movies.size();
-    SilentUI ui;
+    CSilentUI ui;
     CReelkeepDoc doc(ui);
     doc.OnNewDocument();
     ForeignImportReport report;

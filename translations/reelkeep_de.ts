@@ -1906,7 +1906,7 @@ Reelkeep importiert Dateien von höchstens 512 MiB.</translation>
     </message>
 </context>
 <context>
-    <name>RowTexts</name>
+    <name>CRowTexts</name>
     <message>
         <source>%1, selected</source>
         <translation>%1, ausgewählt</translation>

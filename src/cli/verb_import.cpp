@@ -95,10 +95,10 @@ bool ApplyMaps(const ImportArgs& args, const CsvTable& table, ColumnMapping& map
 std::optional<CsvTable> ReadTable(const std::string& path) {
     try {
         return ReadCsvFile(path);
-    } catch (const FileError& failure) {
+    } catch (const CFileError& failure) {
         std::cerr << "reelkeep-cli: "
                   << FileErrorText(FileOperation::Read, failure.ErrorNumber(), path) << '\n';
-    } catch (const CsvTooManyColumns&) {
+    } catch (const CCsvTooManyColumns&) {
         std::cerr << "reelkeep-cli: " << TooManyColumnsText(path) << '\n';
     } catch (const std::bad_alloc&) {
         std::cerr << "reelkeep-cli: " << msg::kNoMemoryImport << '\n';
@@ -144,7 +144,7 @@ std::string FormatNames() {
 
 // Another catalogue program's file: its movies fitted into the fields, with no choices to make.
 int RunForeignImport(const ForeignFormat& format, const ImportArgs& args) {
-    ConsoleUI ui;
+    CConsoleUI ui;
     CReelkeepDoc doc(ui);
     doc.OnNewDocument();
     if (args.into && !doc.OpenDocument(*args.into)) return kFailure;
@@ -175,13 +175,13 @@ int RunImport(std::span<const std::string> args) {
         if (!parsed.maps.empty()) return UsageError("--map is for csv only");
         return RunForeignImport(*foreign, parsed);
     }
-    ConsoleUI ui;
+    CConsoleUI ui;
     CReelkeepDoc doc(ui);
     doc.OnNewDocument();
     if (parsed.into && !doc.OpenDocument(*parsed.into)) return kFailure;
     std::optional<CsvTable> table = ReadTable(parsed.in);
     if (!table) return kFailure;
-    ColumnMapping mapping = MapHeadings(table->headings, doc.Shown().CustomHeadings());
+    ColumnMapping mapping = MapHeadings(table->headings, doc.Display().CustomHeadings());
     if (!ApplyMaps(parsed, *table, mapping)) return kFailure;
     if (!table->rows.empty() && !MapsAnyField(mapping)) {
         std::cerr << "reelkeep-cli: no column of " << parsed.in

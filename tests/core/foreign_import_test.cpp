@@ -151,7 +151,7 @@ TEST(ForeignDocument, ImportIsOneUndoableCommand) {
     ForeignCatalogue catalogue = ReadTellico(kData + "videos.tc");
     ForeignImportReport report;
     ASSERT_TRUE(doc.ImportForeign(catalogue, doc.IsBlank(), report));
-    EXPECT_EQ(doc.Shown().CustomHeadings(), ForeignCustomHeadings());
+    EXPECT_EQ(doc.Display().CustomHeadings(), ForeignCustomHeadings());
     EXPECT_EQ(doc.Catalogue().Value(0, Field::Custom3), "Northern Pictures");
     EXPECT_FALSE(doc.IsBlank());
     doc.Execute(CommandId::Undo);

@@ -42,7 +42,7 @@ private slots:
     void importsWithTheUsersMappingAndUndoTakesItBack() {
         CReelkeepApp& app = AppImporting(
             "Title;Studio;Tape #\r\nZulu;Acme;7\r\nYankee;Best;8\r\nX;\"a;b\";9;z\r\n");
-        const QString studio = QString::fromStdString(app.Doc().Shown().CustomHeadings()[2]);
+        const QString studio = QString::fromStdString(app.Doc().Display().CustomHeadings()[2]);
         WhenModalShown([studio](QWidget* modal) {
             auto* dialog = qobject_cast<CCsvImportDialog*>(modal);
             QVERIFY(dialog != nullptr);
@@ -89,7 +89,7 @@ private slots:
         CReelkeepDoc& doc = app.Doc();
         QCOMPARE(doc.Catalogue().Count(), 1u);
         QCOMPARE(doc.Catalogue().Value(0, Field::Time), std::string("90"));
-        QCOMPARE(doc.Shown().CustomHeadings()[0], std::string("Director"));
+        QCOMPARE(doc.Display().CustomHeadings()[0], std::string("Director"));
         QCOMPARE(doc.Catalogue().Value(0, Field::Custom1), std::string("Ann"));
         QCOMPARE(harness_.dialogs->messages,
                  QStringList({QStringLiteral("Movies imported: 1\nLeft out: images (1)"),

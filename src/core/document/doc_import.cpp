@@ -40,7 +40,7 @@ void CReelkeepDoc::RecordImportUndo(std::uint32_t first) {
 bool CReelkeepDoc::ImportRecords(std::vector<RecordValues> records) {
     // Nothing to add is no command: the last one stays undoable.
     if (records.empty()) return true;
-    ChangeScope change(*this);
+    CChangeScope change(*this);
     const std::uint32_t first = catalogue_.Count();
     const bool lookupsMatched = catalogue_.LookupsMatchRecords();
     try {
@@ -56,7 +56,7 @@ bool CReelkeepDoc::ImportRecords(std::vector<RecordValues> records) {
     ClearUndoJournal();
     RecordImportUndo(first);
     modified_ = true;
-    WaitCursor wait(ui_);
+    CWaitCursorScope wait(ui_);
     RebuildLookupLists();
     RecordsChanged();
     return true;
@@ -79,19 +79,19 @@ void CReelkeepDoc::ImportCommand() {
     if (!path) return;
     CsvTable table;
     try {
-        WaitCursor wait(ui_);
+        CWaitCursorScope wait(ui_);
         table = ReadCsvFile(*path);
-    } catch (const FileError& error) {
+    } catch (const CFileError& error) {
         Warn(ui_, FileErrorText(FileOperation::Read, error.ErrorNumber(), *path, ui_.Language()));
         return;
-    } catch (const CsvTooManyColumns&) {
+    } catch (const CCsvTooManyColumns&) {
         Warn(ui_, TooManyColumnsText(*path, ui_.Language()));
         return;
     } catch (const std::bad_alloc&) {
         Warn(ui_, msg::kNoMemoryImport);
         return;
     }
-    ColumnMapping mapping = MapHeadings(table.headings, shown_.CustomHeadings());
+    ColumnMapping mapping = MapHeadings(table.headings, display_.CustomHeadings());
     if (!ui_.RunImportDialog(table, mapping)) return;
     ImportReport report;
     if (!ImportTable(table, mapping, report)) return;
@@ -101,7 +101,7 @@ void CReelkeepDoc::ImportCommand() {
 }
 
 bool CReelkeepDoc::IsBlank() const {
-    const HeadingTexts& headings = shown_.CustomHeadings();
+    const HeadingTexts& headings = display_.CustomHeadings();
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (headings[k] != DefaultCustomHeading(k)) return false;
     }
@@ -111,7 +111,7 @@ bool CReelkeepDoc::IsBlank() const {
 bool CReelkeepDoc::ImportForeign(ForeignCatalogue& catalogue, bool nameHeadings,
                                  ForeignImportReport& report) {
     const HeadingTexts headings =
-        nameHeadings ? ForeignCustomHeadings(ui_.Language()) : shown_.CustomHeadings();
+        nameHeadings ? ForeignCustomHeadings(ui_.Language()) : display_.CustomHeadings();
     std::vector<RecordValues> records;
     try {
         records = FittedRecords(catalogue.movies, headings, report, ui_.Language());
@@ -128,13 +128,13 @@ void CReelkeepDoc::ImportForeignCommand() {
     if (!path) return;
     ForeignCatalogue catalogue;
     try {
-        WaitCursor wait(ui_);
+        CWaitCursorScope wait(ui_);
         // Opening it here names a missing or unreadable file in the user's language.
-        [[maybe_unused]] const FileSource readable(*path);
+        [[maybe_unused]] const CFileSource readable(*path);
         const ForeignFormat* format = ForeignFormatOf(FirstBytesOf(*path), *path);
         catalogue.error = msg::kForeignUnknown;
         if (format != nullptr) catalogue = format->read(*path);
-    } catch (const FileError& error) {
+    } catch (const CFileError& error) {
         Warn(ui_, FileErrorText(FileOperation::Read, error.ErrorNumber(), *path, ui_.Language()));
         return;
     }

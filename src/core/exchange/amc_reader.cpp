@@ -52,7 +52,7 @@ constexpr int kFirstLengthPrefixedVersion = 31;
 class AmcInput {
 public:
     // alreadyRead: the first bytes, already taken from source.
-    AmcInput(ByteSource& source, std::string_view alreadyRead)
+    AmcInput(IByteSource& source, std::string_view alreadyRead)
         : source_(source),
           unread_(source.Size() - alreadyRead.size()),
           buffer_(alreadyRead.begin(), alreadyRead.end()),
@@ -129,7 +129,7 @@ private:
         end_ = got;
     }
 
-    ByteSource& source_;
+    IByteSource& source_;
     std::uint64_t unread_;
     std::vector<char> buffer_;
     std::size_t pos_ = 0;
@@ -437,7 +437,7 @@ std::vector<ForeignMovie> ReadFixed(AmcInput& in, int version) {
 
 }  // namespace
 
-ForeignCatalogue ReadAmcSource(ByteSource& source) {
+ForeignCatalogue ReadAmcSource(IByteSource& source) {
     ForeignCatalogue catalogue;
     if (source.Size() > kMaxAmcFileBytes) {
         catalogue.error = msg::kForeignTooLarge;
@@ -464,9 +464,9 @@ namespace {
 template <typename ReadSource>
 ForeignCatalogue ReadFile(const std::string& path, ReadSource read) {
     try {
-        FileSource source(path);
+        CFileSource source(path);
         return read(source);
-    } catch (const FileError& error) {
+    } catch (const CFileError& error) {
         ForeignCatalogue catalogue;
         catalogue.error = FileErrorText(FileOperation::Read, error.ErrorNumber(), path);
         return catalogue;
@@ -476,11 +476,11 @@ ForeignCatalogue ReadFile(const std::string& path, ReadSource read) {
 }  // namespace
 
 ForeignCatalogue ReadAmc(const std::string& path) {
-    return ReadFile(path, [](ByteSource& source) { return ReadAmcSource(source); });
+    return ReadFile(path, [](IByteSource& source) { return ReadAmcSource(source); });
 }
 
 ForeignCatalogue ReadAmcXml(const std::string& path) {
-    return ReadFile(path, [](ByteSource& source) { return ReadAmcXmlSource(source); });
+    return ReadFile(path, [](IByteSource& source) { return ReadAmcXmlSource(source); });
 }
 
 }  // namespace reelkeep

@@ -83,7 +83,7 @@ public:
         XML_SetUnknownEncodingHandler(parser_.get(), &Encoding, nullptr);
     }
 
-    ForeignCatalogue Read(ByteSource& source, std::string_view alreadyRead) {
+    ForeignCatalogue Read(IByteSource& source, std::string_view alreadyRead) {
         ForeignCatalogue catalogue;
         std::vector<char> chunk(std::size_t{64} * 1024);
         bool ok = Parse(alreadyRead, false);
@@ -259,7 +259,7 @@ private:
 
 }  // namespace
 
-ForeignCatalogue ReadAmcXmlSource(ByteSource& source, std::string_view alreadyRead) {
+ForeignCatalogue ReadAmcXmlSource(IByteSource& source, std::string_view alreadyRead) {
     ForeignCatalogue catalogue;
     if (source.Size() > kMaxAmcFileBytes) {
         catalogue.error = msg::kForeignTooLarge;

@@ -86,11 +86,11 @@ const ForeignFormat* ForeignFormatOf(std::string_view firstBytes, std::string_vi
 
 std::string FirstBytesOf(const std::string& path) {
     try {
-        FileSource source(path);
+        CFileSource source(path);
         std::string head(kHeadBytes, '\0');
         head.resize(source.Read(head.data(), head.size()));
         return head;
-    } catch (const FileError&) {
+    } catch (const CFileError&) {
         return {};
     }
 }

@@ -114,7 +114,7 @@ constexpr std::array<CustomSource, kCustomFieldCount> kCustomSources = {{
 // For each custom source, the custom field whose heading names it.
 using CustomPlan = std::array<std::optional<Field>, kCustomFieldCount>;
 
-CustomPlan PlanCustomFields(const HeadingTexts& headings, const TextLanguage& language) {
+CustomPlan PlanCustomFields(const HeadingTexts& headings, const CTextLanguage& language) {
     CustomPlan plan;
     for (std::size_t s = 0; s < kCustomSources.size(); ++s) {
         const std::string_view english = kCustomSources[s].heading;
@@ -158,7 +158,7 @@ std::string_view FieldName(Field field, const HeadingTexts& headings) {
 
 class Fitter {
 public:
-    Fitter(const HeadingTexts& headings, ForeignImportReport& report, const TextLanguage& language,
+    Fitter(const HeadingTexts& headings, ForeignImportReport& report, const CTextLanguage& language,
            std::size_t maxValueBytes)
         : headings_(headings),
           report_(report),
@@ -223,7 +223,7 @@ private:
 
 // "images (2), loans (1)", each name in the given language.
 std::string CountList(const std::map<std::string, std::size_t>& counts,
-                      const TextLanguage& language) {
+                      const CTextLanguage& language) {
     std::string list;
     for (const auto& [what, count] : counts) {
         if (!list.empty()) list += ", ";
@@ -234,7 +234,7 @@ std::string CountList(const std::map<std::string, std::size_t>& counts,
 
 }  // namespace
 
-HeadingTexts ForeignCustomHeadings(const TextLanguage& language) {
+HeadingTexts ForeignCustomHeadings(const CTextLanguage& language) {
     HeadingTexts headings;
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         headings[k] = language.Text(kCustomSources[k].heading);
@@ -244,7 +244,7 @@ HeadingTexts ForeignCustomHeadings(const TextLanguage& language) {
 
 std::vector<RecordValues> FittedRecords(std::vector<ForeignMovie>& movies,
                                         const HeadingTexts& headings, ForeignImportReport& report,
-                                        const TextLanguage& language, std::size_t maxValueBytes) {
+                                        const CTextLanguage& language, std::size_t maxValueBytes) {
     Fitter fitter(headings, report, language, maxValueBytes);
     std::vector<RecordValues> records;
     records.reserve(movies.size());
@@ -270,7 +270,7 @@ std::string RatingOf(std::string_view certification) {
     return std::string(text);
 }
 
-std::string ForeignReportText(const ForeignImportReport& report, const TextLanguage& language) {
+std::string ForeignReportText(const ForeignImportReport& report, const CTextLanguage& language) {
     std::string text =
         FillIn(language.Text(msg::kImportedMovies), "%1", language.Number(report.imported));
     if (!report.leftOut.empty()) {

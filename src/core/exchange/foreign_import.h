@@ -23,14 +23,14 @@ struct ForeignImportReport {
 };
 
 // The custom headings of a catalogue made by an import: Director, Year, Studio, Country.
-HeadingTexts ForeignCustomHeadings(const TextLanguage& language = PlainText());
+HeadingTexts ForeignCustomHeadings(const CTextLanguage& language = PlainText());
 
 // The movies as records; their values are moved out. Director, year, studio and country go to
 // the custom fields whose headings name them (in English or in the given language), else they
 // are reported as left out, as is whatever else found no field.
 std::vector<RecordValues> FittedRecords(std::vector<ForeignMovie>& movies,
                                         const HeadingTexts& headings, ForeignImportReport& report,
-                                        const TextLanguage& language = PlainText(),
+                                        const CTextLanguage& language = PlainText(),
                                         std::size_t maxValueBytes = kMaxValueBytes);
 
 // A running time in whole minutes ("102 min" -> "102", "2:13:00" -> "133", "1h 42m" -> "102");
@@ -42,6 +42,6 @@ std::string RatingOf(std::string_view certification);
 
 // The report for a message box: the count, then what was left out and what was cut short.
 std::string ForeignReportText(const ForeignImportReport& report,
-                              const TextLanguage& language = PlainText());
+                              const CTextLanguage& language = PlainText());
 
 }  // namespace reelkeep

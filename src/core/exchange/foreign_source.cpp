@@ -10,11 +10,11 @@ namespace reelkeep {
 
 std::string ReadForeignFile(const std::string& path, std::string& bytes, std::uint64_t maxBytes) {
     try {
-        FileSource source(path);
+        CFileSource source(path);
         if (source.Size() > maxBytes) return std::string(msg::kForeignTooLarge);
         bytes.resize(static_cast<std::size_t>(source.Size()));
         bytes.resize(source.Read(bytes.data(), bytes.size()));
-    } catch (const FileError& error) {
+    } catch (const CFileError& error) {
         return FileErrorText(FileOperation::Read, error.ErrorNumber(), path);
     }
     return {};
