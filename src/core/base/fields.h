@@ -60,7 +60,7 @@ struct FieldInfo {
     std::string_view name;     // on the command line: import's --map, and --filter where it has one
     std::string_view caption;  // in the dialogs and row texts; the custom fields show the headings
     std::uint8_t fileOrder;    // where its list comes in the catalogue file
-    std::int8_t exportOrder;   // its place among the exports' ten fixed columns, -1 for none
+    int exportOrder;           // its place among the exports' ten fixed columns, -1 for none
     std::string_view csvHeading;  // the CSV export's heading (the custom fields write the headings)
     std::string_view textLabel;   // the text export's label, ten wide
     std::uint32_t columnId;       // its column in the one-line lists, kColumnEmpty for none
