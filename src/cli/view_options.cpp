@@ -1,7 +1,5 @@
 #include "view_options.h"
 
-#include <utility>
-
 #include "reelkeep_doc.h"
 #include "sort_keys.h"
 

@@ -73,8 +73,9 @@ const Choices& AllChoices() {
         choices[n++] = {T::Skip(), "skip"};
         for (const FieldInfo& info : Fields()) {
             choices[n++] = {T::To(info.field), info.name};
-            if (info.field == ActorField(kActorSlotCount - 1))
+            if (info.field == ActorField(kActorSlotCount - 1)) {
                 choices[n++] = {T::Actors(), "actors"};
+            }
         }
         choices[n++] = {T::To(Field::MovieName), "title"};
         choices[n++] = {T::To(Field::TapeNumber), "tape-number"};
