@@ -1399,22 +1399,6 @@ Reelkeep importiert Dateien von höchstens 512 MiB.</translation>
         <translation>UTF-16 Big Endian</translation>
     </message>
     <message>
-        <source>Movie Name</source>
-        <translation>Filmtitel</translation>
-    </message>
-    <message>
-        <source>Actor 1</source>
-        <translation>Darsteller 1</translation>
-    </message>
-    <message>
-        <source>Actor 2</source>
-        <translation>Darsteller 2</translation>
-    </message>
-    <message>
-        <source>Actor 3</source>
-        <translation>Darsteller 3</translation>
-    </message>
-    <message>
         <source>Movie Type</source>
         <translation>Filmart</translation>
     </message>
@@ -1427,20 +1411,8 @@ Reelkeep importiert Dateien von höchstens 512 MiB.</translation>
         <translation>Laufzeit</translation>
     </message>
     <message>
-        <source>Tape #</source>
-        <translation>Band-Nr.</translation>
-    </message>
-    <message>
-        <source>Counter</source>
-        <translation>Zählerstand</translation>
-    </message>
-    <message>
         <source>Rating</source>
         <translation>Wertung</translation>
-    </message>
-    <message>
-        <source>Synopsis</source>
-        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Filters</source>
@@ -1716,6 +1688,53 @@ Reelkeep importiert Dateien von höchstens 512 MiB.</translation>
     </message>
 </context>
 <context>
+    <name>Fields</name>
+    <message>
+        <source>Movie Name</source>
+        <translation>Filmtitel</translation>
+    </message>
+    <message>
+        <source>Actor 1</source>
+        <translation>Darsteller 1</translation>
+    </message>
+    <message>
+        <source>Actor 2</source>
+        <translation>Darsteller 2</translation>
+    </message>
+    <message>
+        <source>Actor 3</source>
+        <translation>Darsteller 3</translation>
+    </message>
+    <message>
+        <source>Movie Type</source>
+        <translation>Filmart</translation>
+    </message>
+    <message>
+        <source>Media Type</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Laufzeit</translation>
+    </message>
+    <message>
+        <source>Tape #</source>
+        <translation>Band-Nr.</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Zählerstand</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Synopsis</source>
+        <translation>Inhalt</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>Sorted by Title: </source>
@@ -1916,40 +1935,8 @@ Reelkeep importiert Dateien von höchstens 512 MiB.</translation>
         <translation>%1, nicht ausgewählt</translation>
     </message>
     <message>
-        <source>Movie Name</source>
-        <translation>Filmtitel</translation>
-    </message>
-    <message>
         <source>Actors</source>
         <translation>Darsteller</translation>
-    </message>
-    <message>
-        <source>Movie Type</source>
-        <translation>Filmart</translation>
-    </message>
-    <message>
-        <source>Media Type</source>
-        <translation>Medium</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Laufzeit</translation>
-    </message>
-    <message>
-        <source>Tape #</source>
-        <translation>Band-Nr.</translation>
-    </message>
-    <message>
-        <source>Counter</source>
-        <translation>Zählerstand</translation>
-    </message>
-    <message>
-        <source>Rating</source>
-        <translation>Wertung</translation>
-    </message>
-    <message>
-        <source>Synopsis</source>
-        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Tape %1: %2</source>

@@ -1,7 +1,5 @@
 #include "view_options.h"
 
-#include <utility>
-
 #include "reelkeep_doc.h"
 #include "sort_keys.h"
 
@@ -9,23 +7,9 @@ namespace reelkeep::cli {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, FilterField>, kFilterCount> kFilterNames = {{
-    {"movie-name", FilterField::MovieName},
-    {"actor", FilterField::Actor},
-    {"movie-type", FilterField::MovieType},
-    {"media-type", FilterField::MediaType},
-    {"rating", FilterField::Rating},
-    {"custom1", FilterField::Custom1},
-    {"custom2", FilterField::Custom2},
-    {"custom3", FilterField::Custom3},
-    {"custom4", FilterField::Custom4},
-}};
-
-template <typename T, std::size_t N>
-std::optional<T> Lookup(const std::array<std::pair<std::string_view, T>, N>& table,
-                        std::string_view name) {
-    for (const auto& [key, value] : table) {
-        if (key == name) return value;
+std::optional<FilterField> FilterNamed(std::string_view name) {
+    for (const FilterInfo& info : kFilters) {
+        if (info.name == name) return info.filter;
     }
     return std::nullopt;
 }
@@ -47,7 +31,7 @@ bool* FlagOption(std::string_view name, ViewOptions& view) {
 
 bool ParseFilter(std::string_view text, ViewOptions& view, std::string& error) {
     const std::size_t equals = text.find('=');
-    const auto field = Lookup(kFilterNames, text.substr(0, equals));
+    const auto field = FilterNamed(text.substr(0, equals));
     if (equals == std::string_view::npos || !field) {
         error = "--filter wants FIELD=TEXT with a known FIELD, not '" + std::string(text) + "'";
         return false;

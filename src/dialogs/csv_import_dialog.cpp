@@ -16,6 +16,7 @@
 #include "dialogs.h"
 #include "help_contexts.h"
 #include "qt_text.h"
+#include "record_strings.h"
 
 namespace reelkeep {
 
@@ -46,7 +47,7 @@ QString TargetCaption(const ColumnTarget& target, const HeadingTexts& headings) 
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (target.field == CustomField(k)) return ToQt(headings[k]);
     }
-    return dlg::Tr(dlg::kFieldCaptions[FieldIndex(target.field)]);
+    return recordtext::FieldCaption(target.field);
 }
 
 std::string_view SeparatorName(char separator) {

@@ -132,26 +132,6 @@ inline constexpr std::array<std::string_view, 5> kImportEncodings = {
     QT_TRANSLATE_NOOP("Dialogs", "Windows-1252"),
     QT_TRANSLATE_NOOP("Dialogs", "UTF-16 little-endian"),
     QT_TRANSLATE_NOOP("Dialogs", "UTF-16 big-endian")};
-// The fields by name, in Field order (the import's column choices, the actors' names for a screen
-// reader); the custom fields show the catalogue's headings instead.
-inline constexpr std::array<std::string_view, 15> kFieldCaptions = {
-    QT_TRANSLATE_NOOP("Dialogs", "Movie Name"),
-    QT_TRANSLATE_NOOP("Dialogs", "Actor 1"),
-    QT_TRANSLATE_NOOP("Dialogs", "Actor 2"),
-    QT_TRANSLATE_NOOP("Dialogs", "Actor 3"),
-    QT_TRANSLATE_NOOP("Dialogs", "Movie Type"),
-    QT_TRANSLATE_NOOP("Dialogs", "Media Type"),
-    QT_TRANSLATE_NOOP("Dialogs", "Time"),
-    QT_TRANSLATE_NOOP("Dialogs", "Tape #"),
-    QT_TRANSLATE_NOOP("Dialogs", "Counter"),
-    QT_TRANSLATE_NOOP("Dialogs", "Rating"),
-    "",
-    "",
-    "",
-    "",
-    QT_TRANSLATE_NOOP("Dialogs", "Synopsis"),
-};
-
 // Filters, labels in FilterField order.
 inline constexpr std::string_view kFiltersTitle = QT_TRANSLATE_NOOP("Dialogs", "Filters");
 // The custom fields' boxes take the catalogue's headings.

@@ -17,30 +17,19 @@
 #include "dialogs.h"
 #include "help_contexts.h"
 #include "qt_text.h"
+#include "record_strings.h"
 #include "value_combo.h"
 
 namespace reelkeep {
 
 namespace {
 
-// Which fields are drop-down lists, and the list each one offers.
-struct ComboField {
-    Field field;
-    LookupKind list;
-    std::string_view noMemory;
+// What each drop-down list says when it cannot take more values, by LookupKind.
+constexpr std::array<std::string_view, kLookupCount> kNoMemory = {
+    dlg::kNoMemoryActors,     dlg::kNoMemoryCustom[0], dlg::kNoMemoryCustom[1],
+    dlg::kNoMemoryCustom[2],  dlg::kNoMemoryCustom[3], dlg::kNoMemoryMovieTypes,
+    dlg::kNoMemoryMediaTypes, dlg::kNoMemoryRatings,
 };
-constexpr std::array<ComboField, 10> kComboFields = {{
-    {Field::Actor1, LookupKind::Actors, dlg::kNoMemoryActors},
-    {Field::Actor2, LookupKind::Actors, dlg::kNoMemoryActors},
-    {Field::Actor3, LookupKind::Actors, dlg::kNoMemoryActors},
-    {Field::MovieType, LookupKind::MovieTypes, dlg::kNoMemoryMovieTypes},
-    {Field::MediaType, LookupKind::MediaTypes, dlg::kNoMemoryMediaTypes},
-    {Field::Rating, LookupKind::Ratings, dlg::kNoMemoryRatings},
-    {Field::Custom1, LookupKind::Custom1, dlg::kNoMemoryCustom[0]},
-    {Field::Custom2, LookupKind::Custom2, dlg::kNoMemoryCustom[1]},
-    {Field::Custom3, LookupKind::Custom3, dlg::kNoMemoryCustom[2]},
-    {Field::Custom4, LookupKind::Custom4, dlg::kNoMemoryCustom[3]},
-}};
 
 struct FieldHelp {
     Field field;
@@ -61,21 +50,14 @@ constexpr std::array<FieldHelp, 11> kFieldHelp = {{
     {Field::Synopsis, help::kSynopsis, dlg::kHelpSynopsis},
 }};
 
-// The order Tab walks the fields in; OK and Cancel follow.
-constexpr std::array<Field, kFieldCount> kTabOrder = {
-    Field::MovieName, Field::Actor1,  Field::Actor2,     Field::Actor3,  Field::MovieType,
-    Field::MediaType, Field::Time,    Field::TapeNumber, Field::Counter, Field::Rating,
-    Field::Custom1,   Field::Custom2, Field::Custom3,    Field::Custom4, Field::Synopsis,
-};
-
 // Widths of the short fields, in average characters.
 constexpr int kShortEditChars = 7;
 constexpr int kRatingChars = 8;
 constexpr int kSynopsisLines = 4;
 
 std::optional<LookupKind> ListOf(Field f) {
-    for (const ComboField& combo : kComboFields) {
-        if (combo.field == f) return combo.list;
+    for (const LookupSource& source : kLookupSources) {
+        if (source.field == f) return source.list;
     }
     return std::nullopt;
 }
@@ -147,12 +129,12 @@ void CEntryDialog::CreateControls() {
 void CEntryDialog::FillLists(const EntryDialogLists& lists) {
     // The three actor lists show the same entries, so they share one model.
     std::array<QStringListModel*, kLookupCount> models{};
-    for (const ComboField& combo : kComboFields) {
-        const auto kind = static_cast<std::size_t>(combo.list);
+    for (const LookupSource& source : kLookupSources) {
+        const auto kind = static_cast<std::size_t>(source.list);
         if (models[kind] == nullptr) {
-            models[kind] = SortedValueModel(lists[kind], combo.noMemory, this);
+            models[kind] = SortedValueModel(lists[kind], kNoMemory[kind], this);
         }
-        static_cast<QComboBox*>(FieldControl(combo.field))->setModel(models[kind]);
+        static_cast<QComboBox*>(FieldControl(source.field))->setModel(models[kind]);
     }
 }
 
@@ -222,15 +204,16 @@ QLabel* CEntryDialog::ActorNumberLabel(std::size_t k) {
         label->setText(QStringLiteral("&%1").arg(k + 1));
         label->setBuddy(FieldControl(actor));
     }
-    label->setAccessibleName(dlg::Tr(dlg::kFieldCaptions[FieldIndex(actor)]));
+    label->setAccessibleName(recordtext::FieldCaption(actor));
     return label;
 }
 
 void CEntryDialog::SetTabOrder() {
     QWidget* previous = nullptr;
-    for (Field f : kTabOrder) {
-        if (previous != nullptr) setTabOrder(previous, FieldControl(f));
-        previous = FieldControl(f);
+    // Tab walks the fields in their own order; OK and Cancel follow.
+    for (const FieldInfo& info : Fields()) {
+        if (previous != nullptr) setTabOrder(previous, FieldControl(info.field));
+        previous = FieldControl(info.field);
     }
     setTabOrder(previous, ok_);
     setTabOrder(ok_, cancel_);

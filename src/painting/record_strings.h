@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "fields.h"
 #include "qt_text.h"
 
 // Texts drawn with the records, on the screen and on paper alike, kept together so they can be
@@ -12,6 +13,10 @@ namespace reelkeep::recordtext {
 
 // The user's-language form of one of these texts.
 inline QString Tr(std::string_view text) { return Translated("Records", text); }
+
+// A field's caption from the field table, in the user's language; empty for the custom fields,
+// which go by the catalogue's headings.
+inline QString FieldCaption(Field f) { return Translated("Fields", InfoOf(f).caption); }
 
 // Column titles by column identifier - 1; titles 4..7 follow the custom headings.
 inline constexpr std::array<std::string_view, 10> kColumnTitles = {

@@ -5,6 +5,7 @@
 #include "client_area.h"
 #include "list_columns.h"
 #include "qt_text.h"
+#include "record_strings.h"
 
 namespace reelkeep {
 
@@ -20,34 +21,13 @@ QString Captioned(QString caption, const QString& value) {
 // A field's caption in the words of the Enter/Edit Movies dialog; the custom fields under the
 // user's headings.
 QString FieldCaption(const ViewLook& look, Field f) {
-    switch (f) {
-        case Field::MovieName:
-            return CRowTexts::tr("Movie Name");
-        case Field::Actor1:
-        case Field::Actor2:
-        case Field::Actor3:
-            return CRowTexts::tr("Actors");
-        case Field::MovieType:
-            return CRowTexts::tr("Movie Type");
-        case Field::MediaType:
-            return CRowTexts::tr("Media Type");
-        case Field::Time:
-            return CRowTexts::tr("Time");
-        case Field::TapeNumber:
-            return CRowTexts::tr("Tape #");
-        case Field::Counter:
-            return CRowTexts::tr("Counter");
-        case Field::Rating:
-            return CRowTexts::tr("Rating");
-        case Field::Synopsis:
-            return CRowTexts::tr("Synopsis");
-        default:
-            break;
+    if (f == Field::Actor1 || f == Field::Actor2 || f == Field::Actor3) {
+        return CRowTexts::tr("Actors");
     }
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (CustomField(k) == f) return look.headings[k];
     }
-    return {};
+    return recordtext::FieldCaption(f);
 }
 
 // The fields a row shows, each after its caption; an empty field says nothing.

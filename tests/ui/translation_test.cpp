@@ -29,6 +29,7 @@ private slots:
         QCOMPARE(Translated("Commands", "&Open...\tCtrl+O"), QStringLiteral("Ö&ffnen...\tCtrl+O"));
         QCOMPARE(dlg::Tr(dlg::kCancel), QStringLiteral("&Abbrechen"));
         QCOMPARE(recordtext::Tr(recordtext::kColumnTitles[0]), QStringLiteral(" Filmtitel"));
+        QCOMPARE(recordtext::FieldCaption(Field::TapeNumber), QStringLiteral("Band-Nr."));
         // Catalogue data that happens to read like a program text stays as it is elsewhere.
         QCOMPARE(Translated("Commands", "Drama"), QStringLiteral("Drama"));
     }

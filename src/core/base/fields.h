@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -49,9 +50,33 @@ using HeadingTexts = std::array<std::string, kCustomFieldCount>;
 // One movie: the fifteen values, indexed by Field.
 using RecordValues = std::array<std::string, kFieldCount>;
 
-// Column identifiers of the one-line lists: 1 movie name, 2 rating, 3 time, 4..7 custom 1..4,
-// 8 media type, 9 movie type, 10 tape #; 0 is an empty slot.
+// Column identifiers of the one-line lists name fields (FieldInfo::columnId); 0 is an empty slot.
 inline constexpr std::uint32_t kColumnEmpty = 0;
+
+// Everything that goes with one field, for the file, the exports, the import, the command line,
+// the one-line lists and the captions.
+struct FieldInfo {
+    Field field;
+    std::string_view name;     // on the command line: import's --map, and --filter where it has one
+    std::string_view caption;  // in the dialogs and row texts; the custom fields show the headings
+    std::uint8_t fileOrder;    // where its list comes in the catalogue file
+    int exportOrder;           // its place among the exports' ten fixed columns, -1 for none
+    std::string_view csvHeading;  // the CSV export's heading (the custom fields write the headings)
+    std::string_view textLabel;   // the text export's label, ten wide
+    std::uint32_t columnId;       // its column in the one-line lists, kColumnEmpty for none
+};
+
+// The fifteen fields in Field order.
+std::span<const FieldInfo> Fields();
+const FieldInfo& InfoOf(Field f);
+
+// Custom 1 to 4 come first in the file and the synopses last; the ten lists between are in
+// every file version.
+inline constexpr std::size_t kFileBaseListCount = 10;
+const std::array<Field, kFieldCount>& FieldsInFileOrder();
+// The exports' ten fixed columns in the order both formats write them.
+inline constexpr std::size_t kExportFixedCount = 10;
+const std::array<Field, kExportFixedCount>& FieldsInExportOrder();
 
 // The field shown by a column identifier; false for identifiers outside 1..10.
 bool FieldOfColumn(std::uint32_t columnId, Field& field);

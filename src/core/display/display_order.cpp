@@ -29,17 +29,6 @@ void CCatalogueDisplay::RebuildOrder() {
     const auto filter = [this](FilterField f) -> const std::string& {
         return filters_[static_cast<std::size_t>(f)];
     };
-    // Tested in this order, stopping at the first that fails.
-    static constexpr std::array<std::pair<FilterField, Field>, 8> kSingleFieldFilters = {{
-        {FilterField::MovieType, Field::MovieType},
-        {FilterField::MediaType, Field::MediaType},
-        {FilterField::Rating, Field::Rating},
-        {FilterField::MovieName, Field::MovieName},
-        {FilterField::Custom1, Field::Custom1},
-        {FilterField::Custom2, Field::Custom2},
-        {FilterField::Custom3, Field::Custom3},
-        {FilterField::Custom4, Field::Custom4},
-    }};
     const CCatalogue& records = catalogue_;
     order_.reserve(records.Count());
     for (std::uint32_t i = 0; i < records.Count(); ++i) {
@@ -50,9 +39,10 @@ void CCatalogueDisplay::RebuildOrder() {
                 !Passes(records.Value(i, Field::Actor3), actorFilter)) {
                 continue;
             }
-            const bool passesAll = std::all_of(
-                kSingleFieldFilters.begin(), kSingleFieldFilters.end(), [&](const auto& ff) {
-                    return Passes(records.Value(i, ff.second), filter(ff.first));
+            const bool passesAll =
+                std::all_of(kFilters.begin(), kFilters.end(), [&](const FilterInfo& info) {
+                    return info.filter == FilterField::Actor ||
+                           Passes(records.Value(i, info.field), filter(info.filter));
                 });
             if (!passesAll) continue;
         }

@@ -14,11 +14,12 @@ namespace reelkeep {
 
 namespace {
 
-// The ten field lists every version carries, in file order.
-constexpr std::array<Field, 10> kBaseFields = {
-    Field::Actor1, Field::Actor2,     Field::Actor3,  Field::Time,      Field::MovieName,
-    Field::Rating, Field::TapeNumber, Field::Counter, Field::MovieType, Field::MediaType,
-};
+constexpr auto kBaseListCount = static_cast<std::uint32_t>(kFileBaseListCount);
+
+// The ten field lists every version carries, in file order: after the custom lists.
+std::span<const Field> BaseFields() {
+    return std::span(FieldsInFileOrder()).subspan(kCustomFieldCount, kFileBaseListCount);
+}
 
 bool HasLayouts(SmfVersion v) { return v == SmfVersion::Current; }
 bool HasCustomData(SmfVersion v) { return v == SmfVersion::Current || v == SmfVersion::Custom; }
@@ -27,13 +28,13 @@ bool HasSynopsis(SmfVersion v) { return v != SmfVersion::Oldest; }
 // One step after the layouts, one per heading, list and colour list, and one before the ten
 // field lists.
 std::uint32_t LoadSteps(SmfVersion v) {
-    return (HasLayouts(v) ? 1 : 0) + (HasCustomData(v) ? 8 : 0) + 1 + 10 + 2 +
+    return (HasLayouts(v) ? 1 : 0) + (HasCustomData(v) ? 8 : 0) + 1 + kBaseListCount + 2 +
            (HasSynopsis(v) ? 1 : 0);
 }
 
 // The number of lists holding one String per record: the least bytes each record takes.
 std::uint32_t ListsPerRecord(SmfVersion v) {
-    return (HasCustomData(v) ? 4 : 0) + 10 + (HasSynopsis(v) ? 1 : 0);
+    return (HasCustomData(v) ? 4 : 0) + kBaseListCount + (HasSynopsis(v) ? 1 : 0);
 }
 
 ColumnLayouts ReadLayouts(CSmfReader& reader, ColumnLayouts layouts) {
@@ -78,7 +79,7 @@ void ReadBody(CCatalogueDisplay& display, CSmfReader& reader, SmfVersion version
         for (std::size_t k = 0; k < kCustomFieldCount; ++k) readList(CustomField(k));
     }
     progress.Step();
-    for (const Field f : kBaseFields) readList(f);
+    for (const Field f : BaseFields()) readList(f);
     display.AdoptDataColors(reader.ReadColorList());
     progress.Step();
     display.HeadingColors() = reader.ReadColorList();
@@ -222,7 +223,7 @@ void CReelkeepDoc::WriteDocument(IByteSink& sink) const {
     for (const std::string& heading : display_.CustomHeadings()) writer.WriteString(heading);
     for (std::size_t k = 0; k < kCustomFieldCount; ++k)
         writer.WriteStringList(catalogue_.Column(CustomField(k)));
-    for (const Field f : kBaseFields) writer.WriteStringList(catalogue_.Column(f));
+    for (const Field f : BaseFields()) writer.WriteStringList(catalogue_.Column(f));
     writer.WriteColorList(display_.DataColors());
     writer.WriteColorList(display_.HeadingColors());
     writer.WriteStringList(catalogue_.Column(Field::Synopsis));

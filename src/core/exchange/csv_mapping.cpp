@@ -16,21 +16,6 @@ struct HeadingName {
     ColumnTarget target;
 };
 
-// The headings Reelkeep's export writes.
-constexpr std::array<HeadingName, 11> kExportNames = {{
-    {"Title", T::To(Field::MovieName)},
-    {"Actors1", T::To(Field::Actor1)},
-    {"Actors2", T::To(Field::Actor2)},
-    {"Actors3", T::To(Field::Actor3)},
-    {"Time", T::To(Field::Time)},
-    {"Rating", T::To(Field::Rating)},
-    {"Counter", T::To(Field::Counter)},
-    {"Media", T::To(Field::MediaType)},
-    {"Type", T::To(Field::MovieType)},
-    {"Tape #", T::To(Field::TapeNumber)},
-    {"Synopsis", T::To(Field::Synopsis)},
-}};
-
 // Headings other programs and people commonly give these columns.
 constexpr std::array<HeadingName, 41> kCommonNames = {{
     {"Movie Title", T::To(Field::MovieName)},
@@ -76,30 +61,28 @@ constexpr std::array<HeadingName, 41> kCommonNames = {{
     {"Custom 4", T::To(Field::Custom4)},
 }};
 
-// The command-line names; "movie-name", "movie-type" and the others are those of --filter.
-constexpr std::array<TargetChoice, 19> kChoices = {{
-    {T::Skip(), "skip"},
-    {T::To(Field::MovieName), "movie-name"},
-    {T::To(Field::Actor1), "actor1"},
-    {T::To(Field::Actor2), "actor2"},
-    {T::To(Field::Actor3), "actor3"},
-    {T::Actors(), "actors"},
-    {T::To(Field::MovieType), "movie-type"},
-    {T::To(Field::MediaType), "media-type"},
-    {T::To(Field::Time), "time"},
-    {T::To(Field::TapeNumber), "tape"},
-    {T::To(Field::Counter), "counter"},
-    {T::To(Field::Rating), "rating"},
-    {T::To(Field::Custom1), "custom1"},
-    {T::To(Field::Custom2), "custom2"},
-    {T::To(Field::Custom3), "custom3"},
-    {T::To(Field::Custom4), "custom4"},
-    {T::To(Field::Synopsis), "synopsis"},
-    // Alternative spellings, after the choices offered.
-    {T::To(Field::MovieName), "title"},
-    {T::To(Field::TapeNumber), "tape-number"},
-}};
-constexpr std::size_t kOfferedChoices = 17;
+// The command-line names: "skip", every field by its name with "actors" after the actor
+// fields, then alternative spellings that are accepted but not offered.
+constexpr std::size_t kOfferedChoices = 1 + kFieldCount + 1;
+using Choices = std::array<TargetChoice, kOfferedChoices + 2>;
+
+const Choices& AllChoices() {
+    static const Choices kChoices = [] {
+        Choices choices{};
+        std::size_t n = 0;
+        choices[n++] = {T::Skip(), "skip"};
+        for (const FieldInfo& info : Fields()) {
+            choices[n++] = {T::To(info.field), info.name};
+            if (info.field == ActorField(kActorSlotCount - 1)) {
+                choices[n++] = {T::Actors(), "actors"};
+            }
+        }
+        choices[n++] = {T::To(Field::MovieName), "title"};
+        choices[n++] = {T::To(Field::TapeNumber), "tape-number"};
+        return choices;
+    }();
+    return kChoices;
+}
 
 // The fields a target writes, one bit per field.
 std::uint32_t FieldBits(const ColumnTarget& target) {
@@ -127,8 +110,11 @@ ColumnTarget TargetOf(std::string_view heading, const HeadingTexts& customHeadin
     const auto free = [taken](const ColumnTarget& target) {
         return (FieldBits(target) & taken) == 0;
     };
-    for (const HeadingName& known : kExportNames) {
-        if (EqualsNoCase(known.name, heading) && free(known.target)) return known.target;
+    for (const FieldInfo& info : Fields()) {
+        const ColumnTarget exported = T::To(info.field);
+        if (!info.csvHeading.empty() && EqualsNoCase(info.csvHeading, heading) && free(exported)) {
+            return exported;
+        }
     }
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         const ColumnTarget custom = T::To(CustomField(k));
@@ -138,7 +124,7 @@ ColumnTarget TargetOf(std::string_view heading, const HeadingTexts& customHeadin
     for (const HeadingName& known : kCommonNames) {
         if (EqualsNoCase(known.name, heading) && free(known.target)) return known.target;
     }
-    for (const TargetChoice& choice : kChoices) {
+    for (const TargetChoice& choice : AllChoices()) {
         if (EqualsNoCase(choice.name, heading) && free(choice.target)) return choice.target;
     }
     return T::Skip();
@@ -151,16 +137,17 @@ bool ColumnTarget::Overlaps(const ColumnTarget& other) const {
 }
 
 std::span<const TargetChoice> TargetChoices() {
-    return std::span<const TargetChoice>(kChoices).first(kOfferedChoices);
+    return std::span<const TargetChoice>(AllChoices()).first(kOfferedChoices);
 }
 
 std::string_view TargetName(const ColumnTarget& target) {
-    const auto choice = std::ranges::find(kChoices, target, &TargetChoice::target);
-    return choice != kChoices.end() ? choice->name : kChoices.front().name;
+    const Choices& choices = AllChoices();
+    const auto choice = std::ranges::find(choices, target, &TargetChoice::target);
+    return choice != choices.end() ? choice->name : choices.front().name;
 }
 
 std::optional<ColumnTarget> TargetNamed(std::string_view name) {
-    for (const TargetChoice& choice : kChoices) {
+    for (const TargetChoice& choice : AllChoices()) {
         if (EqualsNoCase(choice.name, name)) return choice.target;
     }
     return std::nullopt;

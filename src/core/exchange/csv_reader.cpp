@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "fields.h"
 #include "file_access.h"
 #include "text_encoding.h"
 
@@ -12,10 +13,21 @@ namespace reelkeep {
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-// How every heading line of Reelkeep's export begins; the optional columns follow.
-constexpr std::string_view kExportHeadingStart =
-    R"("Title","Actors1","Actors2","Actors3","Time","Rating","Counter","Media","Type","Tape #",)";
 constexpr std::string_view kExportValueEnd = "\",";
+
+// How every heading line of Reelkeep's export begins; the optional columns follow.
+const std::string& ExportHeadingStart() {
+    static const std::string kStart = [] {
+        std::string start;
+        for (Field f : FieldsInExportOrder()) {
+            start += '"';
+            start += InfoOf(f).csvHeading;
+            start += kExportValueEnd;
+        }
+        return start;
+    }();
+    return kStart;
+}
 
 // One row as the file has it, before decoding: possibly several lines, as values may hold
 // line breaks.
@@ -302,7 +314,7 @@ CsvTable ReadCsv(std::string_view bytes, std::size_t maxValueBytes) {
     } else {
         table.encoding = LooksLikeUtf8(text) ? CsvEncoding::Utf8 : CsvEncoding::Windows1252;
     }
-    const bool exported = text.starts_with(kExportHeadingStart);
+    const bool exported = text.starts_with(ExportHeadingStart());
     table.form = exported ? CsvForm::ReelkeepExport : CsvForm::Spreadsheet;
     table.separator = exported ? ',' : DetectSeparator(text);
     CCursor cursor(text);

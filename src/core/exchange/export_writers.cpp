@@ -10,22 +10,6 @@ namespace reelkeep {
 
 namespace {
 
-// The ten fixed columns, in the order both formats write them.
-constexpr std::array<Field, 10> kFixedFields = {
-    Field::MovieName, Field::Actor1,  Field::Actor2,    Field::Actor3,    Field::Time,
-    Field::Rating,    Field::Counter, Field::MediaType, Field::MovieType, Field::TapeNumber,
-};
-constexpr std::array<std::string_view, 10> kCsvHeadings = {
-    "Title",  "Actors1", "Actors2", "Actors3", "Time",
-    "Rating", "Counter", "Media",   "Type",    "Tape #",
-};
-// Ten wide; actors 2 and 3 go under the "Actors:" label.
-constexpr std::array<std::string_view, 10> kTextLabels = {
-    "Title:    ", "Actors:   ", "          ", "          ", "Time:     ",
-    "Rating:   ", "Counter:  ", "Media:    ", "Type:     ", "Tape #:   ",
-};
-constexpr std::string_view kCsvSynopsisHeading = "Synopsis";
-constexpr std::string_view kTextSynopsisLabel = "Synopsis: ";
 constexpr std::string_view kCsvLineEnd = "\r\n";
 constexpr std::string_view kTextBlockEnd = "\n\n";
 
@@ -53,8 +37,8 @@ CExportWriter::CExportWriter(std::ostream& out, ExportKind kind, ExportColumns c
 void CExportWriter::WriteHeader() {
     if (kind_ != ExportKind::Csv) return;
     buffer_.clear();
-    for (std::string_view heading : kCsvHeadings) AppendCsvField(buffer_, heading);
-    if (columns_.synopsis) AppendCsvField(buffer_, kCsvSynopsisHeading);
+    for (Field f : FieldsInExportOrder()) AppendCsvField(buffer_, InfoOf(f).csvHeading);
+    if (columns_.synopsis) AppendCsvField(buffer_, InfoOf(Field::Synopsis).csvHeading);
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (columns_.custom[k]) AppendCsvField(buffer_, columns_.headings[k]);
     }
@@ -73,7 +57,7 @@ void CExportWriter::WriteMovie(const RecordView& movie) {
 }
 
 void CExportWriter::AppendCsvMovie(const RecordView& movie) {
-    for (Field f : kFixedFields) AppendCsvField(buffer_, movie[FieldIndex(f)]);
+    for (Field f : FieldsInExportOrder()) AppendCsvField(buffer_, movie[FieldIndex(f)]);
     if (columns_.synopsis) AppendCsvField(buffer_, movie[FieldIndex(Field::Synopsis)]);
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (columns_.custom[k]) AppendCsvField(buffer_, movie[FieldIndex(CustomField(k))]);
@@ -82,8 +66,8 @@ void CExportWriter::AppendCsvMovie(const RecordView& movie) {
 }
 
 void CExportWriter::AppendTextBlock(const RecordView& movie) {
-    for (std::size_t i = 0; i < kFixedFields.size(); ++i) {
-        AppendTextLine(buffer_, kTextLabels[i], movie[FieldIndex(kFixedFields[i])]);
+    for (Field f : FieldsInExportOrder()) {
+        AppendTextLine(buffer_, InfoOf(f).textLabel, movie[FieldIndex(f)]);
     }
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (!columns_.custom[k]) continue;
@@ -91,7 +75,8 @@ void CExportWriter::AppendTextBlock(const RecordView& movie) {
         AppendTextLine(buffer_, ": ", movie[FieldIndex(CustomField(k))]);
     }
     if (columns_.synopsis) {
-        AppendTextLine(buffer_, kTextSynopsisLabel, movie[FieldIndex(Field::Synopsis)]);
+        AppendTextLine(buffer_, InfoOf(Field::Synopsis).textLabel,
+                       movie[FieldIndex(Field::Synopsis)]);
     }
     buffer_ += kTextBlockEnd;
 }

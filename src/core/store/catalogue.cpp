@@ -17,15 +17,6 @@ constexpr std::array<std::string_view, kLookupCount> kNoMemoryMessages = {
     msg::kNoMemoryMediaTypes, msg::kNoMemoryRatings,
 };
 
-// The fields each list takes its values from, actors in slot order.
-constexpr std::pair<LookupKind, Field> kSources[] = {
-    {LookupKind::Actors, Field::Actor1},        {LookupKind::Actors, Field::Actor2},
-    {LookupKind::Actors, Field::Actor3},        {LookupKind::MovieTypes, Field::MovieType},
-    {LookupKind::MediaTypes, Field::MediaType}, {LookupKind::Ratings, Field::Rating},
-    {LookupKind::Custom1, Field::Custom1},      {LookupKind::Custom2, Field::Custom2},
-    {LookupKind::Custom3, Field::Custom3},      {LookupKind::Custom4, Field::Custom4},
-};
-
 }  // namespace
 
 void CCatalogue::Set(std::uint32_t record, Field f, std::string value) {
@@ -86,7 +77,9 @@ void CCatalogue::AddToLookup(LookupKind kind, std::string_view value) {
 }
 
 void CCatalogue::AddRecordToLookups(std::uint32_t record) {
-    for (const auto& [kind, field] : kSources) AddToLookup(kind, Value(record, field));
+    for (const LookupSource& source : kLookupSources) {
+        AddToLookup(source.list, Value(record, source.field));
+    }
 }
 
 void CCatalogue::RebuildLookupLists(bool showProgress) {
