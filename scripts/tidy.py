@@ -4,18 +4,24 @@
 Usage: tidy.py BUILD_DIR. A file is checked again only when what the compiler sees of it
 changes: its preprocessed text, its compile command, .clang-tidy or clang-tidy itself. The
 clean files are remembered in $XDG_CACHE_HOME/reelkeep-tidy (~/.cache by default), so a
-second run on the same machine checks only what changed. Exit status 1 on any finding."""
+second run on the same machine checks only what changed. Exit status 1 on any finding.
+
+The build's precompiled headers are gcc's, which clang cannot read, so clang-tidy gets the compile
+commands without them: it then sees each file with only the headers the file itself includes,
+and a file that leans on the precompiled ones fails to compile here."""
 
 import concurrent.futures
 import hashlib
 import json
 import os
+import re
 import shlex
 import subprocess
 import sys
 
 TIDY = "clang-tidy-14"
 CLANG = "clang++-14"
+PCH_FLAGS = re.compile(r' -Winvalid-pch -include ("[^"]*|[^" ]*)cmake_pch\.hxx"?')
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 
@@ -30,6 +36,12 @@ def tool_identity():
     version = subprocess.run([TIDY, "--version"], capture_output=True, text=True).stdout
     with open(os.path.join(ROOT, ".clang-tidy"), encoding="utf-8") as config:
         return version + config.read()
+
+
+def without_precompiled_header(command):
+    """The compile command less CMake's -Winvalid-pch and -include of its cmake_pch.hxx, the rest
+    left as it was, so that a file's key is the one it had before the build used them."""
+    return PCH_FLAGS.sub("", command)
 
 
 def key_of(entry, identity):
@@ -49,13 +61,13 @@ def key_of(entry, identity):
     return digest.hexdigest()
 
 
-def check(entry, build, identity, cache):
+def check(entry, database, identity, cache):
     """(file, findings or "", whether the cache answered)."""
     key = key_of(entry, identity)
     marker = key and os.path.join(cache, key)
     if marker and os.path.exists(marker):
         return entry["file"], "", True
-    done = subprocess.run([TIDY, "-p", build, "-quiet", "-extra-arg=-Wno-error", entry["file"]],
+    done = subprocess.run([TIDY, "-p", database, "-quiet", "-extra-arg=-Wno-error", entry["file"]],
                           capture_output=True, text=True)
     findings = "\n".join(line for line in (done.stdout + done.stderr).splitlines()
                          if not line.endswith(" warnings generated.") and line.strip())
@@ -79,9 +91,15 @@ def main():
     if missing:
         print("not in the build, so not checked: " + " ".join(missing), file=sys.stderr)
         return 1
+    for entry in entries.values():
+        entry["command"] = without_precompiled_header(entry["command"])
+    database = os.path.join(build, "tidy")
+    os.makedirs(database, exist_ok=True)
+    with open(os.path.join(database, "compile_commands.json"), "w", encoding="utf-8") as db:
+        json.dump(list(entries.values()), db, indent=1)
     identity, cache = tool_identity(), cache_folder()
     with concurrent.futures.ThreadPoolExecutor(os.cpu_count()) as pool:
-        results = list(pool.map(lambda e: check(e, build, identity, cache), entries.values()))
+        results = list(pool.map(lambda e: check(e, database, identity, cache), entries.values()))
     failed = [(name, findings) for name, findings, _ in results if findings]
     for name, findings in failed:
         print(f"{name}:\n{findings}\n")

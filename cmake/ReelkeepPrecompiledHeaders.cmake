@@ -1,0 +1,82 @@
+# Precompiled headers: the standard, Qt and GoogleTest headers most files include are parsed
+# once per group of targets instead of once per file; for a Qt file that parse is most of its
+# compile time. Only third-party headers go in, so a change to one of ours rebuilds no more than
+# it did. Each group has one owner that builds the header; the others reuse it, so their compile
+# flags must match the owner's (gcc refuses a mismatched header, and -Winvalid-pch with -Werror
+# turns that into a failed build rather than a silently slow one). clang-tidy reads the compile
+# commands without them (scripts/tidy.py), so every file of src/ must still include what it uses.
+option(REELKEEP_PRECOMPILED_HEADERS "Precompile the third-party headers the sources share" ON)
+
+set(REELKEEP_PCH_STD <algorithm> <array> <cstddef> <cstdint> <functional> <memory> <optional>
+    <span> <string> <string_view> <utility> <vector>)
+set(REELKEEP_PCH_GUI ${REELKEEP_PCH_STD} <QColor> <QFont> <QFontMetrics> <QLocale> <QPainter>
+    <QRect> <QString> <QStringList>)
+set(REELKEEP_PCH_WIDGETS ${REELKEEP_PCH_GUI} <QApplication> <QCheckBox> <QComboBox> <QDialog>
+    <QEvent> <QGridLayout> <QGroupBox> <QHBoxLayout> <QKeyEvent> <QLabel> <QLineEdit>
+    <QListWidget> <QObject> <QPointer> <QPushButton> <QScrollBar> <QTimer> <QToolBar>
+    <QVBoxLayout> <QWidget>)
+
+# A target that only builds a group's header, linking what the group's members link from Qt and
+# nothing of ours, so it can start as soon as the build does.
+function(reelkeep_pch_owner name)
+  cmake_parse_arguments(ARG "" "" "LIBS;HEADERS" ${ARGN})
+  set(source ${CMAKE_CURRENT_BINARY_DIR}/${name}.cpp)
+  file(CONFIGURE OUTPUT ${source} CONTENT "// Only here to build the precompiled header.\n")
+  add_library(${name} OBJECT ${source})
+  set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTORCC OFF AUTOUIC OFF)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} reelkeep_warnings)
+  target_precompile_headers(${name} PRIVATE ${ARG_HEADERS})
+endfunction()
+
+# The first target of the list builds the group's header unless owner names another.
+function(reelkeep_pch_group)
+  cmake_parse_arguments(ARG "" "OWNER" "TARGETS;HEADERS" ${ARGN})
+  set(members)
+  foreach(target IN LISTS ARG_TARGETS)
+    if(TARGET ${target})
+      list(APPEND members ${target})
+    endif()
+  endforeach()
+  if(NOT members)
+    return()
+  endif()
+  set(owner ${ARG_OWNER})
+  if(NOT owner)
+    list(POP_FRONT members owner)
+    target_precompile_headers(${owner} PRIVATE ${ARG_HEADERS})
+  endif()
+  foreach(target IN LISTS members)
+    target_precompile_headers(${target} REUSE_FROM ${owner})
+  endforeach()
+endfunction()
+
+function(reelkeep_use_precompiled_headers)
+  if(NOT REELKEEP_PRECOMPILED_HEADERS)
+    return()
+  endif()
+  reelkeep_pch_group(TARGETS reelkeep_core reelkeep_generator reelkeep_bench_support file_bench
+                     ordering_bench edit_bench pagination_bench go_to_bench import_bench
+                     fuzz_replay_reader fuzz_replay_csv HEADERS ${REELKEEP_PCH_STD})
+  if(TARGET reelkeep_painting)
+    reelkeep_pch_group(TARGETS reelkeep_painting reelkeep_settings HEADERS ${REELKEEP_PCH_GUI})
+    reelkeep_pch_owner(reelkeep_pch_widgets LIBS Qt6::Widgets
+                       HEADERS ${REELKEEP_PCH_WIDGETS})
+    reelkeep_pch_group(OWNER reelkeep_pch_widgets
+                       TARGETS reelkeep_view reelkeep_dialogs reelkeep_printing reelkeep_shell
+                               reelkeep reelkeep-cli paint_bench window_bench recovery_bench
+                               fuzz_replay_settings)
+  endif()
+  if(BUILD_TESTING)
+    # The core tests share their support library's flags; each widget test program has the
+    # same Qt modules and so the same QtTest header.
+    get_property(core_tests DIRECTORY ${PROJECT_SOURCE_DIR}/tests/core PROPERTY BUILDSYSTEM_TARGETS)
+    list(FILTER core_tests INCLUDE REGEX "_test$")
+    reelkeep_pch_group(TARGETS reelkeep_test_support reelkeep_soak soak ${core_tests}
+                       HEADERS ${REELKEEP_PCH_STD} <gtest/gtest.h>)
+    if(TARGET reelkeep_painting)
+      get_property(ui_tests DIRECTORY ${PROJECT_SOURCE_DIR}/tests/ui PROPERTY BUILDSYSTEM_TARGETS)
+      list(FILTER ui_tests INCLUDE REGEX "_test$")
+      reelkeep_pch_group(TARGETS ${ui_tests} HEADERS ${REELKEEP_PCH_WIDGETS} <QtTest>)
+    endif()
+  endif()
+endfunction()
