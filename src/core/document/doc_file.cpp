@@ -187,6 +187,32 @@ void CReelkeepDoc::KeepWhatWasLoaded() {
     shown_.RebuildOrderOrClear();
 }
 
+void CReelkeepDoc::SetUpLike(const CReelkeepDoc& other) {
+    shown_.CopyFrom(other.shown_);
+    ready_ = other.ready_;
+    progressEnabled_ = other.progressEnabled_;
+    previousIgnoreTheNormal_ = other.previousIgnoreTheNormal_;
+    previousIgnoreTheOneLine_ = other.previousIgnoreTheOneLine_;
+    find_ = other.find_;
+    printerColorCount_ = other.printerColorCount_;
+}
+
+void CReelkeepDoc::TakeLoadedCatalogue(CReelkeepDoc& loaded) {
+    ChangeScope change(*this);
+    ++catalogueSerial_;
+    ui_.ClearSelection();
+    ClearUndoJournal();
+    catalogue_.TakeFrom(std::move(loaded.catalogue_));
+    shown_.TakeFrom(std::move(loaded.shown_));
+    ready_ = loaded.ready_;
+    progressEnabled_ = loaded.progressEnabled_;
+    // An empty file starts a new catalogue, which forgets the last Find.
+    find_ = loaded.find_;
+    modified_ = false;
+    ui_.ApplyCustomHeadings(shown_.CustomHeadings(), false);
+    RequestViewUpdate();
+}
+
 void CReelkeepDoc::LoadRecords(RecordLoader& records, const HeadingTexts& headings) {
     ChangeScope change(*this);
     ClearUndoJournal();

@@ -45,6 +45,8 @@ public:
     void ClearRecords();
     // The records a file held, once read (see RecordStore::Adopt).
     void Adopt(RecordLoader& loader);
+    // The records and lookup lists of a catalogue read on another thread; this one keeps its UI.
+    void TakeFrom(CCatalogue&& other);
 
     // ---- the lookup lists ---------------------------------------------------------------
     const LookupList& Lookup(LookupKind kind) const { return lookups_[Index(kind)]; }
