@@ -72,8 +72,9 @@ bool CDocumentLifetime::OpenFile(const QString& path) {
     // The recovered changes are what this file's name asks for: opening it again would ask
     // to save them, and No there would throw them away.
     if (recovered_ && IsOpenFile(path)) return true;
+    if (!IsReadable(path)) return false;
     CancelLoading();
-    if (!IsReadable(path) || !SaveModified()) return false;
+    if (!SaveModified()) return false;
     OpenInBackground(path);
     return true;
 }
@@ -103,12 +104,12 @@ bool CDocumentLifetime::OpenRecent(int index) {
     if (index < 0 || index >= recent_.Paths().size()) return false;
     const QString path = recent_.Paths()[index];
     if (recovered_ && IsOpenFile(path)) return true;
-    CancelLoading();
     if (!IsReadable(path)) {
         // An entry that cannot be opened would fail the same way next time.
         recent_.Remove(path);
         return false;
     }
+    CancelLoading();
     if (!SaveModified()) return false;
     OpenInBackground(path, true);
     return true;

@@ -143,6 +143,7 @@ TEST_F(BackgroundOpenTest, GivenUpAtAnyMomentLeavesTheDocumentAsItWas) {
     doc.OnNewDocument();
     test::FillCatalogue(doc, test::RandomRecords(rng, 10));
     const std::string kept = test::SaveBytes(doc);
+    ui.progress.clear();
     for (int waitUs : {0, 200, 1000, 5000, 20000}) {
         CBackgroundOpen open(doc, path);
         std::this_thread::sleep_for(std::chrono::microseconds(waitUs));
