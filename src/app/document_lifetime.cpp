@@ -35,6 +35,9 @@ CDocumentLifetime::CDocumentLifetime(CReelkeepDoc& doc, CRecentFiles& recent,
 CDocumentLifetime::~CDocumentLifetime() = default;
 
 QString CDocumentLifetime::Title() const {
+    // A new window names the file it is opening, not the empty catalogue it shows meanwhile.
+    if (load_ && loadNamesWindow_)
+        return appstr::Tr(appstr::kLoadingTitle).arg(DisplayFileName(loadPath_));
     return path_.isEmpty() ? appstr::Tr(appstr::kUntitled) : DisplayFileName(path_);
 }
 
@@ -121,6 +124,7 @@ void CDocumentLifetime::OpenInBackground(const QString& path, bool fromRecentLis
     // Taken before reading: a change made while the file is read is then still noticed at Save.
     loadIdentity_ = IdentityOfFile(CorePath(loadPath_));
     loadFromRecentList_ = fromRecentList;
+    loadNamesWindow_ = path_.isEmpty() && !doc_.IsModified() && doc_.Catalogue().Count() == 0;
     load_ = std::make_unique<CBackgroundOpen>(doc_, CorePath(loadPath_));
     loadProgressShown_ = false;
     loadProgressGeneration_ = 0;

@@ -101,6 +101,7 @@ private:
     QString loadPath_;
     std::optional<FileIdentity> loadIdentity_;
     bool loadFromRecentList_ = false;
+    bool loadNamesWindow_ = false;
     QTimer* loadTimer_;
     std::uint64_t loadProgressGeneration_ = 0;
     bool loadProgressShown_ = false;

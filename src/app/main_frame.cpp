@@ -75,8 +75,11 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
     cancelLoad_->setEnabled(false);
     addAction(cancelLoad_);
     connect(cancelLoad_, &QAction::triggered, &lifetime_, &CDocumentLifetime::CancelLoading);
-    connect(&lifetime_, &CDocumentLifetime::loadingChanged, this,
-            &CMainFrame::RefreshCommandStates);
+    connect(&lifetime_, &CDocumentLifetime::loadingChanged, this, [this] {
+        view_->AwaitCatalogue(lifetime_.Loading() && doc_.Catalogue().Count() == 0);
+        UpdateCaption();
+        RefreshCommandStates();
+    });
     connect(&recent_, &CRecentFiles::changed, this, &CMainFrame::UpdateRecentFileMenu);
     // Kept at once rather than only on exit, so a crash does not lose the list.
     connect(&recent_, &CRecentFiles::changed, this, [this] {
