@@ -87,20 +87,15 @@ bool CMainFrame::IsCommandChecked(CommandId id) const {
 
 bool CMainFrame::IsEnabledWhileLoading(CommandId id) {
     switch (id) {
-        case CommandId::FileNew:
-        case CommandId::FileOpen:
-        case CommandId::AppExit:
-        case CommandId::ViewToolbar:
-        case CommandId::ViewStatusBar:
-        case CommandId::About:
-        case CommandId::HelpTopics:
-        case CommandId::Help:
-        case CommandId::ContextHelp:
-        case CommandId::NextPane:
-        case CommandId::PrevPane:
-            return true;
-        default:
+        case CommandId::FileSave:
+        case CommandId::FileSaveAs:
+        case CommandId::FilePrint:
+        case CommandId::FilePrintPreview:
+        case CommandId::FilePrintSetup:
             return false;
+        default:
+            // The rest of the frame's own commands need no catalogue.
+            return IsOwnCommand(id);
     }
 }
 

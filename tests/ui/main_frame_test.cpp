@@ -482,7 +482,6 @@ private slots:
         QVERIFY(app.Frame().Lifetime().OpenFile(bad.fileName()));
         QVERIFY(FinishLoading(app.Frame()));
         QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Unexpected file format.")});
-        // The damaged file was read beside the catalogue, which stays whole under its own name.
         QCOMPARE(app.Doc().Catalogue().Count(), 3u);
         QCOMPARE(ShownTitle(app.Frame()), QStringLiteral("good.smf - Reelkeep"));
         QCOMPARE(app.Frame().RecentFileActions()[0]->text(), QStringLiteral("&1 good.smf"));
