@@ -59,7 +59,7 @@ bool CDocumentLifetime::NewCatalogue() {
 void CDocumentLifetime::StartNewCatalogue() {
     doc_.OnNewDocument();
     SetPath(QString());
-    doc_.ui().UpdateAllViews();
+    doc_.UI().UpdateAllViews();
 }
 
 bool CDocumentLifetime::Open() {
@@ -93,11 +93,11 @@ bool CDocumentLifetime::IsOpenFile(const QString& path) const {
 bool CDocumentLifetime::IsReadable(const QString& path) {
     const std::string corePath = CorePath(AbsolutePath(path));
     try {
-        FileSource source(corePath);
+        CFileSource source(corePath);
         return true;
-    } catch (const FileError& error) {
+    } catch (const CFileError& error) {
         // Said as the open itself would say it.
-        IReelkeepUI& ui = doc_.ui();
+        IReelkeepUI& ui = doc_.UI();
         Warn(ui, FileErrorText(FileOperation::Read, error.ErrorNumber(), corePath, ui.Language()));
         return false;
     }
@@ -143,7 +143,7 @@ void CDocumentLifetime::CancelLoading() {
 void CDocumentLifetime::FollowLoad() {
     if (!load_) return;
     const LoadProgress progress = load_->Progress();
-    IReelkeepUI& ui = doc_.ui();
+    IReelkeepUI& ui = doc_.UI();
     if (progress.generation != loadProgressGeneration_) {
         EndLoadProgress();
         loadProgressGeneration_ = progress.generation;
@@ -155,7 +155,7 @@ void CDocumentLifetime::FollowLoad() {
 }
 
 void CDocumentLifetime::EndLoadProgress() {
-    if (loadProgressShown_) doc_.ui().EndProgress();
+    if (loadProgressShown_) doc_.UI().EndProgress();
     loadProgressShown_ = false;
 }
 

@@ -26,8 +26,8 @@ using test::FakeUI;
 void ExpectSameDocument(const CReelkeepDoc& got, const CReelkeepDoc& want) {
     test::ExpectConsistent(got);
     EXPECT_EQ(test::SaveBytes(got), test::SaveBytes(want));
-    const CCatalogueDisplay& a = got.Shown();
-    const CCatalogueDisplay& b = want.Shown();
+    const CCatalogueDisplay& a = got.Display();
+    const CCatalogueDisplay& b = want.Display();
     EXPECT_TRUE(a.Order() == b.Order() && a.Mode() == b.Mode() && a.State().sort == b.State().sort);
     ASSERT_EQ(a.ActorRowCount(), b.ActorRowCount());
     for (std::uint32_t row = 0; row < a.ActorRowCount(); ++row)
@@ -35,7 +35,7 @@ void ExpectSameDocument(const CReelkeepDoc& got, const CReelkeepDoc& want) {
     EXPECT_EQ(a.Labels().size(), b.Labels().size());
     for (std::size_t k = 0; k < kLookupCount; ++k) {
         const auto kind = static_cast<LookupKind>(k);
-        EXPECT_EQ(got.Catalogue().Lookup(kind).entries(), want.Catalogue().Lookup(kind).entries());
+        EXPECT_EQ(got.Catalogue().Lookup(kind).Entries(), want.Catalogue().Lookup(kind).Entries());
         EXPECT_EQ(got.Catalogue().EntryLists()[k], want.Catalogue().EntryLists()[k]);
     }
     EXPECT_TRUE(!got.IsModified() && got.IsReady() && !got.Undo().available);
@@ -65,7 +65,7 @@ bool RunToEnd(CBackgroundOpen& open, CReelkeepDoc& doc) {
 
 TEST(BackgroundOpen, TakesInWhatAnOpenHereGives) {
     std::mt19937 rng(27);
-    SilentUI silent;
+    CSilentUI silent;
     CReelkeepDoc source(silent);
     test::FillCatalogue(source, test::RandomRecords(rng, 400));
     const std::string before = test::SaveBytes(source);

@@ -60,7 +60,7 @@ void CBackgroundOpen::ReadingUI::StopIfAsked() const {
 
 CBackgroundOpen::CBackgroundOpen(const CReelkeepDoc& doc, std::string path)
     : path_(std::move(path)),
-      ui_(doc.ui().Language(), stop_.get_token()),
+      ui_(doc.UI().Language(), stop_.get_token()),
       loaded_(std::make_unique<CReelkeepDoc>(ui_)) {
     loaded_->SetUpLike(doc);
     thread_ = std::jthread([this] { Read(); });
@@ -87,7 +87,7 @@ LoadProgress CBackgroundOpen::Progress() const { return ui_.Progress(); }
 bool CBackgroundOpen::Complete(CReelkeepDoc& doc) {
     if (opened_) doc.TakeLoadedCatalogue(*loaded_);
     // Said once the catalogue is whole and shown, as an open on the window's thread says it.
-    for (const std::string& message : ui_.TakeMessages()) Warn(doc.ui(), message);
+    for (const std::string& message : ui_.TakeMessages()) Warn(doc.UI(), message);
     return opened_;
 }
 

@@ -48,11 +48,11 @@ private:
     // The user of the document on the reading thread: progress and messages are kept for the
     // window, every question is answered as a silent user would, and once the open is stopped
     // the next progress step ends the reading.
-    class ReadingUI : public SilentUI {
+    class ReadingUI : public CSilentUI {
     public:
-        ReadingUI(const TextLanguage& language, std::stop_token stop)
+        ReadingUI(const CTextLanguage& language, std::stop_token stop)
             : language_(language), stop_(std::move(stop)) {}
-        const TextLanguage& Language() const override { return language_; }
+        const CTextLanguage& Language() const override { return language_; }
         MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
                                   MessageIcon icon) override;
         void BeginProgress(std::string_view caption, std::uint32_t max) override;
@@ -65,7 +65,7 @@ private:
     private:
         void StopIfAsked() const;
 
-        const TextLanguage& language_;
+        const CTextLanguage& language_;
         std::stop_token stop_;
         mutable std::mutex mutex_;
         LoadProgress progress_;  // done kept apart, as it changes far more often
