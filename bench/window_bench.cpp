@@ -41,7 +41,8 @@ public:
     MessageAnswer ShowMessage(QWidget*, const QString&, MessageButtons, MessageIcon) override {
         return MessageAnswer::Ok;
     }
-    QString AskOpenFileName(QWidget*) override { return {}; }
+    QString AskOpenFileName(QWidget*) override { return openPath; }
+    QString openPath;
     QString AskSaveFileName(QWidget*, const QString&) override { return {}; }
     QString AskExportFileName(QWidget*, ExportKind) override { return {}; }
     QString AskImportFileName(QWidget*) override { return importPath; }
@@ -89,6 +90,11 @@ struct CatalogueFile {
     }
 };
 
+// Runs the window's events until the file it reads is shown.
+void FinishLoading(CMainFrame& frame) {
+    while (frame.Lifetime().Loading()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 // The program as it starts with the file: main window shown, settings in a scratch folder.
 struct WindowSession {
     QTemporaryDir dir;
@@ -99,6 +105,7 @@ struct WindowSession {
         : app(std::make_unique<CSettingsStore>(dir.filePath("bench.ini")),
               std::unique_ptr<IShellDialogs>(dialogs)) {
         app.Start({QStringLiteral("reelkeep"), ToQt(path)});
+        FinishLoading(app.Frame());
         QApplication::processEvents();
     }
     CReelkeepDoc& Doc() { return app.Doc(); }
@@ -278,6 +285,20 @@ void ImportCsv(benchmark::State& state) {
     }
 }
 
+// File › Open through the window: the file read on its own thread beside the catalogue shown,
+// taken in, and repainted; the window's thread meanwhile only follows the progress.
+void OpenInBackground(benchmark::State& state) {
+    const auto n = static_cast<std::uint32_t>(state.range(0));
+    WindowSession& session = SessionFor<WindowSession>(n);
+    session.dialogs->openPath = ToQt(PathFor(n));
+    for (auto _ : state) {
+        session.app.Frame().ExecuteCommand(CommandId::FileOpen);
+        FinishLoading(session.app.Frame());
+        QApplication::processEvents();
+        if (session.Doc().Catalogue().Count() != n) state.SkipWithError("open failed");
+    }
+}
+
 // What a screen reader asks after every change: the name, description and state of each row that
 // shows.
 void ReadShownRows(CReelkeepView& view) {
@@ -346,6 +367,9 @@ void RegisterAll() {
     auto* goTo = benchmark::RegisterBenchmark("window/go_to_entry", GoToEntryKeystrokes);
     bench::AddSizes(goTo, {1'000'000}, 3);
     goTo->Unit(benchmark::kMillisecond)->UseRealTime();
+    auto* open = benchmark::RegisterBenchmark("window/open_in_background", OpenInBackground);
+    bench::AddSizes(open, {100'000, 1'000'000}, 3);
+    open->Unit(benchmark::kMillisecond)->UseRealTime();
     auto* import = benchmark::RegisterBenchmark("window/import_csv", ImportCsv);
     bench::AddSizes(import, {100'000, 1'000'000}, 3);
     import->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -8,6 +8,10 @@
         <translation>Unbenannt</translation>
     </message>
     <message>
+        <source>Loading %1</source>
+        <translation>%1 wird geladen</translation>
+    </message>
+    <message>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
     </message>

@@ -15,6 +15,8 @@ inline QString Tr(std::string_view text) { return Translated("App", text); }
 inline constexpr char kAppTitle[] = "Reelkeep";
 inline constexpr char kOrganisation[] = "Quillfen";
 inline constexpr char kUntitled[] = QT_TRANSLATE_NOOP("App", "Untitled");
+// The title of a window that has no catalogue of its own yet while it opens the file named.
+inline constexpr char kLoadingTitle[] = QT_TRANSLATE_NOOP("App", "Loading %1");
 inline constexpr char kCaptionFormat[] = "%1 - %2";  // document title, application title
 inline constexpr char kSaveChangesPrompt[] = QT_TRANSLATE_NOOP("App", "Save changes to %1?");
 // The file's name, and when the recovery copy was written.

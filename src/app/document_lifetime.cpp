@@ -1,6 +1,9 @@
 #include "document_lifetime.h"
 
+#include <QTimer>
+
 #include "app_strings.h"
+#include "background_open.h"
 #include "file_errors.h"
 #include "file_names.h"
 #include "qt_text.h"
@@ -10,11 +13,31 @@
 
 namespace reelkeep {
 
+namespace {
+
+// How often the window looks at a file being read: the bar moves smoothly, and the catalogue
+// shows at most this long after it is complete.
+constexpr int kLoadPollMs = 40;
+
+}  // namespace
+
 CDocumentLifetime::CDocumentLifetime(CReelkeepDoc& doc, CRecentFiles& recent,
                                      IShellDialogs& dialogs, QWidget* dialogParent)
-    : doc_(doc), recent_(recent), dialogs_(dialogs), dialogParent_(dialogParent) {}
+    : doc_(doc),
+      recent_(recent),
+      dialogs_(dialogs),
+      dialogParent_(dialogParent),
+      loadTimer_(new QTimer(this)) {
+    loadTimer_->setInterval(kLoadPollMs);
+    connect(loadTimer_, &QTimer::timeout, this, &CDocumentLifetime::FollowLoad);
+}
+
+CDocumentLifetime::~CDocumentLifetime() = default;
 
 QString CDocumentLifetime::Title() const {
+    // A new window names the file it is opening, not the empty catalogue it shows meanwhile.
+    if (load_ && loadNamesWindow_)
+        return appstr::Tr(appstr::kLoadingTitle).arg(DisplayFileName(loadPath_));
     return path_.isEmpty() ? appstr::Tr(appstr::kUntitled) : DisplayFileName(path_);
 }
 
@@ -27,6 +50,7 @@ QString CDocumentLifetime::Caption() const {
 }
 
 bool CDocumentLifetime::NewCatalogue() {
+    CancelLoading();
     if (!SaveModified()) return false;
     StartNewCatalogue();
     return true;
@@ -39,16 +63,23 @@ void CDocumentLifetime::StartNewCatalogue() {
 }
 
 bool CDocumentLifetime::Open() {
+    CancelLoading();
     if (!SaveModified()) return false;
     const QString path = dialogs_.AskOpenFileName(dialogParent_);
-    return !path.isEmpty() && LoadFile(path);
+    if (path.isEmpty()) return false;
+    OpenInBackground(path);
+    return true;
 }
 
 bool CDocumentLifetime::OpenFile(const QString& path) {
     // The recovered changes are what this file's name asks for: opening it again would ask
     // to save them, and No there would throw them away.
     if (recovered_ && IsOpenFile(path)) return true;
-    return IsReadable(path) && SaveModified() && LoadFile(path);
+    if (!IsReadable(path)) return false;
+    CancelLoading();
+    if (!SaveModified()) return false;
+    OpenInBackground(path);
+    return true;
 }
 
 bool CDocumentLifetime::IsOpenFile(const QString& path) const {
@@ -76,13 +107,75 @@ bool CDocumentLifetime::OpenRecent(int index) {
     if (index < 0 || index >= recent_.Paths().size()) return false;
     const QString path = recent_.Paths()[index];
     if (recovered_ && IsOpenFile(path)) return true;
-    if (IsReadable(path)) {
-        if (!SaveModified()) return false;
-        if (LoadFile(path)) return true;
+    if (!IsReadable(path)) {
+        // An entry that cannot be opened would fail the same way next time.
+        recent_.Remove(path);
+        return false;
     }
-    // An entry that cannot be opened would fail the same way next time.
-    recent_.Remove(path);
-    return false;
+    CancelLoading();
+    if (!SaveModified()) return false;
+    OpenInBackground(path, true);
+    return true;
+}
+
+void CDocumentLifetime::OpenInBackground(const QString& path, bool fromRecentList) {
+    CancelLoading();
+    loadPath_ = AbsolutePath(path);
+    // Taken before reading: a change made while the file is read is then still noticed at Save.
+    loadIdentity_ = IdentityOfFile(CorePath(loadPath_));
+    loadFromRecentList_ = fromRecentList;
+    loadNamesWindow_ = path_.isEmpty() && !doc_.IsModified() && doc_.Catalogue().Count() == 0;
+    load_ = std::make_unique<CBackgroundOpen>(doc_, CorePath(loadPath_));
+    loadProgressShown_ = false;
+    loadProgressGeneration_ = 0;
+    loadTimer_->start();
+    emit loadingChanged();
+}
+
+void CDocumentLifetime::CancelLoading() {
+    if (!load_) return;
+    loadTimer_->stop();
+    load_.reset();
+    EndLoadProgress();
+    emit loadingChanged();
+}
+
+void CDocumentLifetime::FollowLoad() {
+    if (!load_) return;
+    const LoadProgress progress = load_->Progress();
+    IReelkeepUI& ui = doc_.UI();
+    if (progress.generation != loadProgressGeneration_) {
+        EndLoadProgress();
+        loadProgressGeneration_ = progress.generation;
+        loadProgressShown_ = !progress.caption.empty();
+        if (loadProgressShown_) ui.BeginProgress(progress.caption, progress.max);
+    }
+    if (loadProgressShown_) ui.SetProgress(progress.done);
+    if (load_->Finished()) FinishLoad();
+}
+
+void CDocumentLifetime::EndLoadProgress() {
+    if (loadProgressShown_) doc_.UI().EndProgress();
+    loadProgressShown_ = false;
+}
+
+void CDocumentLifetime::FinishLoad() {
+    loadTimer_->stop();
+    EndLoadProgress();
+    // Off the lifetime before anything is said: a message box runs the event loop.
+    const std::unique_ptr<CBackgroundOpen> load = std::move(load_);
+    const QString path = loadPath_;
+    const std::optional<FileIdentity> identity = loadIdentity_;
+    const bool fromRecentList = loadFromRecentList_;
+    if (load->Complete(doc_)) {
+        doc_.SetModified(false);
+        SetPath(path);
+        fileIdentity_ = identity;
+        recent_.Add(path);
+    } else if (fromRecentList) {
+        recent_.Remove(path);
+    }
+    emit loadingChanged();
 }
 
 bool CDocumentLifetime::LoadFile(const QString& path) {

@@ -2,14 +2,18 @@
 
 #include <QObject>
 #include <QString>
+#include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "file_access.h"
 
+class QTimer;
 class QWidget;
 
 namespace reelkeep {
 
+class CBackgroundOpen;
 class CReelkeepDoc;
 class CRecentFiles;
 class IShellDialogs;
@@ -21,6 +25,7 @@ class CDocumentLifetime : public QObject {
 public:
     CDocumentLifetime(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& dialogs,
                       QWidget* dialogParent);
+    ~CDocumentLifetime() override;
 
     // The file name without its folder, or "Untitled".
     QString Title() const;
@@ -29,13 +34,22 @@ public:
     // "name[*] - Reelkeep": the window shows "[*]" as its modified mark, or nothing.
     QString Caption() const;
 
-    // Each returns false when the user cancelled or the command failed.
+    // Each returns false when the user cancelled or the command failed. An open returns once
+    // the file is being read (see OpenInBackground): the catalogue follows when it is complete.
     bool NewCatalogue();
     bool Open();  // asks for the file
     // Command line, drop, hand-over. A file that cannot be read is reported before the
     // save-changes question; the file the recovered changes belong to shows them as they are.
     bool OpenFile(const QString& path);
     bool OpenRecent(int index);
+    // Reads path on a thread of its own, with the status bar's progress, while the window stays
+    // live and shows the catalogue it has; the file's catalogue, its name and the recent files
+    // follow once it is read, sorted and indexed. A file that turns out damaged is reported
+    // then, and the catalogue shown stays. A file being read is given up first.
+    void OpenInBackground(const QString& path, bool fromRecentList = false);
+    bool Loading() const { return load_ != nullptr; }
+    // Gives up the file being read; the catalogue shown stays as it is.
+    void CancelLoading();
     // Asks before replacing a file that another program changed since it was opened or saved here.
     bool Save();
     bool SaveAs();
@@ -43,7 +57,9 @@ public:
     // No discards, Cancel returns false.
     bool SaveModified();
 
-    // Opens a file without the save-changes question (start-up, where nothing is open yet).
+    // Says why when path cannot be read.
+    bool IsReadable(const QString& path);
+    // Opens a file without the save-changes question, before returning.
     bool LoadFile(const QString& path);
     // Opens a recovery copy as the unsaved changes to originalPath (empty for a catalogue never
     // saved), so the next Save writes them there.
@@ -54,10 +70,10 @@ public:
 signals:
     // The file name changed (caption and recent files follow).
     void pathChanged();
+    // A file began or ended being read (the commands that need the catalogue follow).
+    void loadingChanged();
 
 private:
-    // Says why when path cannot be read.
-    bool IsReadable(const QString& path);
     // Whether path names the file the catalogue belongs to.
     bool IsOpenFile(const QString& path) const;
     bool SaveTo(const QString& path);
@@ -65,6 +81,10 @@ private:
     // the user would rather not replace it.
     bool MayReplaceFile();
     void SetPath(const QString& path);
+    // The reading's progress onto the status bar, and its end once it is complete.
+    void FollowLoad();
+    void EndLoadProgress();
+    void FinishLoad();
 
     CReelkeepDoc& doc_;
     CRecentFiles& recent_;
@@ -75,6 +95,16 @@ private:
     std::optional<FileIdentity> fileIdentity_;
     // The catalogue holds a crashed run's changes, not yet saved.
     bool recovered_ = false;
+
+    // The file being read, what it was when the reading began, and the progress shown of it.
+    std::unique_ptr<CBackgroundOpen> load_;
+    QString loadPath_;
+    std::optional<FileIdentity> loadIdentity_;
+    bool loadFromRecentList_ = false;
+    bool loadNamesWindow_ = false;
+    QTimer* loadTimer_;
+    std::uint64_t loadProgressGeneration_ = 0;
+    bool loadProgressShown_ = false;
 };
 
 }  // namespace reelkeep

@@ -72,6 +72,7 @@ bool CMainFrame::IsOwnCommand(CommandId id) {
 // The view answers first, then the document, then the settings, then the frame; a command
 // nobody handles yet is shown disabled.
 bool CMainFrame::IsCommandEnabled(CommandId id) const {
+    if (lifetime_.Loading() && !IsEnabledWhileLoading(id)) return false;
     if (CReelkeepView::Handles(id)) return view_->IsEnabled(id);
     if (CReelkeepDoc::Handles(id)) return doc_.IsEnabled(id);
     if (CUserSettings::Handles(id)) return settings_->IsEnabled(id);
@@ -82,6 +83,20 @@ bool CMainFrame::IsCommandChecked(CommandId id) const {
     if (CReelkeepView::Handles(id)) return view_->IsChecked(id);
     if (CReelkeepDoc::Handles(id)) return doc_.IsChecked(id);
     return IsOwnChecked(id);
+}
+
+bool CMainFrame::IsEnabledWhileLoading(CommandId id) {
+    switch (id) {
+        case CommandId::FileSave:
+        case CommandId::FileSaveAs:
+        case CommandId::FilePrint:
+        case CommandId::FilePrintPreview:
+        case CommandId::FilePrintSetup:
+            return false;
+        default:
+            // The rest of the frame's own commands need no catalogue.
+            return IsOwnCommand(id);
+    }
 }
 
 bool CMainFrame::IsOwnChecked(CommandId id) const {
@@ -194,6 +209,8 @@ void CMainFrame::FocusOtherPane() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // The file being read is given up; the catalogue it would have replaced is the one to keep.
+    lifetime_.CancelLoading();
     if (!lifetime_.SaveModified()) {
         event->ignore();
         return;

@@ -70,6 +70,16 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
     RouteColumnEdits(*view_, doc_);
     goToWindow_ = &AnswerViewRequests(*view_, doc_.Display());
     connect(&lifetime_, &CDocumentLifetime::pathChanged, this, &CMainFrame::UpdateCaption);
+    cancelLoad_ = new QAction(this);
+    cancelLoad_->setShortcut(QKeySequence(Qt::Key_Escape));
+    cancelLoad_->setEnabled(false);
+    addAction(cancelLoad_);
+    connect(cancelLoad_, &QAction::triggered, &lifetime_, &CDocumentLifetime::CancelLoading);
+    connect(&lifetime_, &CDocumentLifetime::loadingChanged, this, [this] {
+        view_->AwaitCatalogue(lifetime_.Loading() && doc_.Catalogue().Count() == 0);
+        UpdateCaption();
+        RefreshCommandStates();
+    });
     connect(&recent_, &CRecentFiles::changed, this, &CMainFrame::UpdateRecentFileMenu);
     // Kept at once rather than only on exit, so a crash does not lose the list.
     connect(&recent_, &CRecentFiles::changed, this, [this] {
@@ -209,6 +219,7 @@ void CMainFrame::EndDocumentChange() {
 
 void CMainFrame::RefreshCommandStates() {
     if (documentChanging_) return;
+    cancelLoad_->setEnabled(lifetime_.Loading());
     for (const auto& [id, action] : actions_) {
         action->setEnabled(IsCommandEnabled(id));
         if (action->isCheckable()) action->setChecked(IsCommandChecked(id));

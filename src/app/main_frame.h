@@ -108,6 +108,8 @@ private:
     QWidget* FirstToolbarButton() const;
     void BringToFront();
     bool IsFreeForHandOver() const;
+    // While a file is read for the catalogue, only what needs no catalogue stays enabled.
+    static bool IsEnabledWhileLoading(CommandId id);
 
     CReelkeepDoc& doc_;
     CRecentFiles& recent_;
@@ -124,6 +126,7 @@ private:
     std::map<CommandId, QAction*> actions_;
     bool documentChanging_ = false;
     QAction* recentPlaceholder_ = nullptr;
+    QAction* cancelLoad_ = nullptr;  // Escape while a file is read
     QList<QAction*> recentActions_;
 };
 

@@ -52,16 +52,18 @@ bool CReelkeepApp::Start(const QStringList& arguments) {
     ui_.Attach(doc_, *frame_);
     frame_->KeepRecoveryCopies();
     const bool recovered = OfferRecovery();
-    if (!recovered &&
-        !OpenStartupFile(line.file.isEmpty() ? lastFile : line.file, !lastFile.isEmpty())) {
-        return false;
-    }
+    const QString startupFile = recovered ? QString() : line.file.isEmpty() ? lastFile : line.file;
+    // A file that cannot be read at all ends the start-up before any window shows.
+    if (!startupFile.isEmpty() && !frame_->Lifetime().IsReadable(startupFile)) return false;
+    if (!recovered) frame_->Lifetime().StartNewCatalogue();
 
     ApplyPlacement(*frame_, LoadPlacement(*store_));
     frame_->repaint();
     doc_.SetProgressEnabled(true);
     doc_.SetPrinterColorCount(DefaultPrinterColorCount());
     ApplySettings();
+    // The window shows at once, with a new catalogue; the file's follows once it is read.
+    if (!startupFile.isEmpty()) frame_->Lifetime().OpenInBackground(startupFile);
     frame_->RefreshCommandStates();
     // The file asked for still opens, after the recovered changes had their save question.
     if (recovered && !line.file.isEmpty()) frame_->OpenHandedFile(line.file);
@@ -101,19 +103,6 @@ QString CReelkeepApp::LastFileToLoad() const {
     } catch (const CFileError&) {
         return {};
     }
-}
-
-bool CReelkeepApp::OpenStartupFile(const QString& file, bool fromLoadLast) {
-    CDocumentLifetime& lifetime = frame_->Lifetime();
-    if (file.isEmpty()) {
-        lifetime.StartNewCatalogue();
-        return true;
-    }
-    if (lifetime.LoadFile(file)) return true;
-    // A damaged last file must not keep the program from starting: the user could not even
-    // reach the option that loads it. The document has said what went wrong.
-    if (fromLoadLast) lifetime.StartNewCatalogue();
-    return fromLoadLast;
 }
 
 bool CReelkeepApp::OfferRecovery() {

@@ -44,7 +44,6 @@ public:
 private:
     bool PrintFile(const QString& file);
     QString LastFileToLoad() const;
-    bool OpenStartupFile(const QString& file, bool fromLoadLast);
     // Offers the changes a crashed run left; true when they were recovered.
     bool OfferRecovery();
     void ApplySettings();

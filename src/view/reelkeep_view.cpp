@@ -95,6 +95,13 @@ void CReelkeepView::OnUpdate() {
     emit selectionChanged();
 }
 
+void CReelkeepView::AwaitCatalogue(bool awaiting) {
+    if (awaiting == awaitingCatalogue_) return;
+    awaitingCatalogue_ = awaiting;
+    // Given up, or the file held no movie: the reader is told where the keyboard is after all.
+    if (!awaiting) CViewAccessible::AnnounceEmptyViewFocus(*this);
+}
+
 void CReelkeepView::FreezeDrawing() {
     if (frozen_) return;
     frozenPicture_ = CurrentPicture();

@@ -104,6 +104,10 @@ public:
     std::uint32_t AccessibleRowCount() const;
     std::optional<RowText> AccessibleRowText(std::uint32_t row) const;
     CAccessibleRows& AccessibleRows() { return accessibleRows_; }
+    // While the catalogue the window is opening is still read, an empty view does not take the
+    // reader's focus: the reader goes straight to the first movie once it shows.
+    void AwaitCatalogue(bool awaiting);
+    bool AwaitingCatalogue() const { return awaitingCatalogue_; }
 
 signals:
     void commandRequested(reelkeep::CommandId id);
@@ -212,6 +216,7 @@ private:
     std::optional<std::uint32_t> focusRecord_;
     // An update came while frozen: the reader hears the focus row when the change ends.
     bool announceWhenThawed_ = false;
+    bool awaitingCatalogue_ = false;
     CAccessibleRows accessibleRows_{*this};
 };
 

@@ -62,7 +62,7 @@ void Filter(QAccessibleEvent* event) {
                      ? qobject_cast<CReelkeepView*>(event->object())
                      : nullptr;
     if (view == nullptr || view->AccessibleRowCount() == 0) {
-        Forward(event);
+        if (view == nullptr || !view->AwaitingCatalogue()) Forward(event);
         return;
     }
     const int row = static_cast<int>(view->FocusRow());
@@ -121,6 +121,12 @@ void CViewAccessible::AnnounceFocusRow(CReelkeepView& view) {
         return;
     }
     SendForRow(view, QAccessible::Focus, view.FocusRow());
+}
+
+void CViewAccessible::AnnounceEmptyViewFocus(CReelkeepView& view) {
+    if (!Listened(view) || !view.hasFocus() || view.AccessibleRowCount() != 0) return;
+    QAccessibleEvent event(&view, QAccessible::Focus);
+    Send(&event);
 }
 
 void CViewAccessible::AnnounceRowSelection(CReelkeepView& view, std::uint32_t row, bool selected) {

@@ -33,6 +33,8 @@ public:
     static void AnnounceFocusRowAgain(CReelkeepView& view);
     // Another listing, sort, filter or mode: every row may be another one.
     static void AnnounceListing(CReelkeepView& view);
+    // The view's own focus, when it has the keyboard and no rows to put the reader on.
+    static void AnnounceEmptyViewFocus(CReelkeepView& view);
 
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;

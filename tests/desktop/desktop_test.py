@@ -572,6 +572,42 @@ def german_menus(d):
     check_alive(window)
 
 
+def window_before_the_load(d):
+    """A million movies: the window, its title and menus come at once and the catalogue follows;
+    Escape during the load of a file handed over keeps the catalogue shown."""
+    big = d.catalogue("big.smf", 1_000_000)
+    other = d.path("work", "other.smf")
+    shutil.copyfile(big, other)
+    started = time.monotonic()
+    window = d.spawn([d.reelkeep, big])
+    while d.no_window(" - Reelkeep$") and time.monotonic() - started < 10:
+        time.sleep(0.01)  # finer than wait_for's steps: the time itself is checked
+    mapped = time.monotonic() - started
+    check(mapped <= 0.5, f"the window took {mapped:.2f} s to appear")
+    # Up before the catalogue, named after the file it reads, with menus a reader finds at once.
+    wid = d.window("^Loading big.smf - Reelkeep$", timeout=1)
+    menus = [n["name"] for n in d.accessible_tree() if n["role"] == "menu item" and n["depth"] == 3]
+    check("File" in menus and "Edit" in menus, f"no menus while loading: {menus}")
+    d.window("^big.smf - Reelkeep$", timeout=60)
+
+    def rows():
+        return [n["name"] for n in d.accessible_tree() if n["role"] == "list item"]
+    shown = wait_for(rows, "the movies in the accessible tree")
+    # Handed over, then given up with Escape while it loads.
+    def status():
+        return [n["name"] for n in d.accessible_tree() if n["role"] == "label"]
+    d.spawn([d.reelkeep, other])
+    wait_for(lambda: "Loading file" in status(), "the load of other.smf")
+    d.keys(wid, "Escape")
+    # The status bar is back at once, where a load would still be reading or sorting.
+    wait_for(lambda: "Ready" in status(), "the status bar to leave the progress", timeout=2)
+    time.sleep(1)
+    check(d.no_window("^other.smf"), "Escape did not stop the load of other.smf")
+    d.window("^big.smf - Reelkeep$")
+    check(rows() == shown, "the catalogue shown changed")
+    check_alive(window)
+
+
 CASES = {
     "hand_over_no": (lambda d: hand_over(d, "alt+n"), {}),
     "hand_over_yes": (lambda d: hand_over(d, "alt+y"), {}),
@@ -584,10 +620,11 @@ CASES = {
     "changed_file": (changed_file, {}),
     "screen_reader": (screen_reader, {"screen_reader": True}),
     "german_menus": (german_menus, {"screen_reader": True}),
+    "window_before_the_load": (window_before_the_load, {"screen_reader": True}),
 }
 
 
-def main(alarm=100):
+def main(alarm=None):
     reelkeep, cli, case = sys.argv[1:4]
     test, options = CASES[case]
     desktop = Desktop(os.path.abspath(reelkeep), os.path.abspath(cli))
@@ -596,7 +633,8 @@ def main(alarm=100):
         raise Failure(f"signal {signum}: the case ran out of time")
     signal.signal(signal.SIGTERM, give_up)
     signal.signal(signal.SIGALRM, give_up)
-    signal.alarm(alarm)  # well inside the test's time-out, so the clean-up below still runs
+    # Well inside the test's time-out, so the clean-up below still runs.
+    signal.alarm(alarm or (280 if case == "window_before_the_load" else 100))
     try:
         desktop.start(**options)
         test(desktop)

@@ -244,7 +244,8 @@ def orca_speaks(d, movies):
             return wait_for(found, f"Orca to speak {text!r}", 60)
         except Failure:
             raise Failure(f"Orca did not speak {text!r}; it spoke {spoken()[-6:]}") from None
-    frame = heard("big.smf - Reelkeep", 0)
+    # The window names the file at once, while it is read; the first movie once it is shown.
+    frame = heard("Loading big.smf - Reelkeep", 0)
     first = heard(named(titles[0]), 0)
     print(f"Orca spoke the first movie {first - frame:.2f} s after the window's title")
     since = len(spoken())
@@ -252,7 +253,8 @@ def orca_speaks(d, movies):
     control = heard("left control", since)
     second = heard(named(titles[1]), since)
     print(f"Orca spoke the next movie {second - control:.2f} s after Ctrl was pressed")
-    check(first - frame < 5 and second - control < 5, "Orca took more than 5 s to speak a movie")
+    check(first - frame < 30, "Orca spoke the first movie more than 30 s after the window's title")
+    check(second - control < 5, "Orca took more than 5 s to speak the next movie")
     check(not any("multi-select" in line for _, line in spoken()),
           "Orca announced the list itself: " + repr(spoken()))
     check_alive(window)

@@ -3,12 +3,14 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWindow>
 #include <deque>
 #include <functional>
 #include <memory>
 
 #include "catalogue_builder.h"
+#include "main_frame.h"
 #include "reelkeep_app.h"
 #include "reelkeep_doc.h"
 #include "settings_store.h"
@@ -160,7 +162,11 @@ struct AppHarness {
     }
 };
 
-// Three movies, entered the way a load leaves them.
+// Runs the event loop until the file being read is in the window (or given up on).
+inline bool FinishLoading(CMainFrame& frame) {
+    return QTest::qWaitFor([&] { return !frame.Lifetime().Loading(); }, 60000);
+}
+
 // The title as the desktop shows it, with the modified mark resolved.
 inline QString ShownTitle(const QWidget& window) {
     return window.windowHandle() ? window.windowHandle()->title() : QString();

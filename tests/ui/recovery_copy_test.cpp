@@ -298,6 +298,7 @@ private slots:
         QVERIFY(harness_.app->Start({QStringLiteral("reelkeep"), QStringLiteral(REELKEEP_SAMPLE)}));
         QCOMPARE(harness_.dialogs->messages,
                  QStringList{QStringLiteral("Save changes to Untitled?")});
+        QVERIFY(FinishLoading(harness_.app->Frame()));
         QCOMPARE(ShownTitle(harness_.app->Frame()), QStringLiteral("sample.smf - Reelkeep"));
     }
 

@@ -108,4 +108,28 @@ void CCatalogueDisplay::Reset() {
     labels_.clear();
 }
 
+template <typename Display>
+void CCatalogueDisplay::Assign(CCatalogueDisplay& to, Display&& from) {
+    // std::forward on each member: copied from a const display, moved from one handed over.
+    to.state_ = std::forward<Display>(from).state_;
+    to.options_ = std::forward<Display>(from).options_;
+    to.titleOrderIgnoresThe_ = from.titleOrderIgnoresThe_;
+    to.tapeOrderIsText_ = from.tapeOrderIsText_;
+    to.filters_ = std::forward<Display>(from).filters_;
+    to.order_ = std::forward<Display>(from).order_;
+    to.displayedActors_ = std::forward<Display>(from).displayedActors_;
+    to.actorIndex_ = std::forward<Display>(from).actorIndex_;
+    to.labels_ = std::forward<Display>(from).labels_;
+    to.headingColors_ = std::forward<Display>(from).headingColors_;
+    to.dataColors_ = std::forward<Display>(from).dataColors_;
+    to.selection_ = std::forward<Display>(from).selection_;
+    to.headings_ = std::forward<Display>(from).headings_;
+    to.layouts_ = std::forward<Display>(from).layouts_;
+    to.screenDpiY_ = from.screenDpiY_;
+}
+
+void CCatalogueDisplay::CopyFrom(const CCatalogueDisplay& other) { Assign(*this, other); }
+
+void CCatalogueDisplay::TakeFrom(CCatalogueDisplay&& other) { Assign(*this, std::move(other)); }
+
 }  // namespace reelkeep

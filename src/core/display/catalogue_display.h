@@ -134,7 +134,16 @@ public:
     // the sort marks that outlive a catalogue.
     void Reset();
 
+    // ---- a display built on another thread ----------------------------------------------------
+    // Everything but the catalogue shown and the UI: a display built elsewhere starts as a copy
+    // of this one, and this one takes it over once it is built.
+    void CopyFrom(const CCatalogueDisplay& other);
+    void TakeFrom(CCatalogueDisplay&& other);
+
 private:
+    template <typename Display>
+    static void Assign(CCatalogueDisplay& to, Display&& from);
+
     const CCatalogue& catalogue_;
     IReelkeepUI& ui_;
 

@@ -188,6 +188,32 @@ void CReelkeepDoc::KeepWhatWasLoaded() {
     display_.RebuildOrderOrClear();
 }
 
+void CReelkeepDoc::SetUpLike(const CReelkeepDoc& other) {
+    display_.CopyFrom(other.display_);
+    ready_ = other.ready_;
+    progressEnabled_ = other.progressEnabled_;
+    previousIgnoreTheNormal_ = other.previousIgnoreTheNormal_;
+    previousIgnoreTheOneLine_ = other.previousIgnoreTheOneLine_;
+    find_ = other.find_;
+    printerColorCount_ = other.printerColorCount_;
+}
+
+void CReelkeepDoc::TakeLoadedCatalogue(CReelkeepDoc& loaded) {
+    CChangeScope change(*this);
+    ++catalogueSerial_;
+    ui_.ClearSelection();
+    ClearUndoJournal();
+    catalogue_.TakeFrom(std::move(loaded.catalogue_));
+    display_.TakeFrom(std::move(loaded.display_));
+    ready_ = loaded.ready_;
+    progressEnabled_ = loaded.progressEnabled_;
+    // An empty file starts a new catalogue, which forgets the last Find.
+    find_ = loaded.find_;
+    modified_ = false;
+    ui_.ApplyCustomHeadings(display_.CustomHeadings(), false);
+    RequestViewUpdate();
+}
+
 void CReelkeepDoc::LoadRecords(CRecordLoader& records, const HeadingTexts& headings) {
     CChangeScope change(*this);
     ClearUndoJournal();

@@ -236,6 +236,11 @@ private:
     // After a load broken off by lack of memory: nothing left that names a record or a value of
     // the previous catalogue.
     void KeepWhatWasLoaded();
+    // A file read on another thread goes into a document of its own (CBackgroundOpen), set up
+    // as this one is, which this one then takes over as if it had read the file itself.
+    friend class CBackgroundOpen;
+    void SetUpLike(const CReelkeepDoc& other);
+    void TakeLoadedCatalogue(CReelkeepDoc& loaded);
     // The view's row flags copied into the selection (the rows acted on, for Modify and
     // Delete); when memory runs out none are kept.
     void StoreViewSelection(bool acted = false);

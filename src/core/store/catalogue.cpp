@@ -60,6 +60,13 @@ void CCatalogue::Adopt(CRecordLoader& loader) {
     records_.Adopt(loader);
 }
 
+void CCatalogue::TakeFrom(CCatalogue&& other) {
+    records_ = std::move(other.records_);
+    lookups_ = std::move(other.lookups_);
+    lookupsMatch_ = other.lookupsMatch_;
+    entryLists_ = std::move(other.entryLists_);
+}
+
 void CCatalogue::ClearLookups() {
     for (auto& list : lookups_) list.Clear();
     lookupsMatch_ = false;

@@ -45,6 +45,8 @@ public:
     void ClearRecords();
     // The records a file held, once read (see CRecordStore::Adopt).
     void Adopt(CRecordLoader& loader);
+    // The records and lookup lists of a catalogue read on another thread; this one keeps its UI.
+    void TakeFrom(CCatalogue&& other);
 
     // ---- the lookup lists ---------------------------------------------------------------
     const CLookupList& Lookup(LookupKind kind) const { return lookups_[Index(kind)]; }
