@@ -8,6 +8,10 @@
 namespace reelkeep {
 
 void CCatalogueDisplay::SortDisplayedActors(bool showProgress) {
+    if (actorsFromLookup_) {
+        displayedActors_ = catalogue_.Lookup(LookupKind::Actors);
+        actorsFromLookup_ = false;
+    }
     const std::size_t names = displayedActors_.size();
     ProgressScope progress(ui_, msg::kProgressSortActorNames, static_cast<std::uint32_t>(names - 1),
                            showProgress);
@@ -18,7 +22,7 @@ void CCatalogueDisplay::SortDisplayedActors(bool showProgress) {
 
 void CCatalogueDisplay::BuildActorIndex(bool showProgress) {
     actorIndex_.clear();
-    if (displayedActors_.empty()) return;
+    if (DisplayedActors().empty()) return;
     SortDisplayedActors(showProgress);
     const std::size_t names = displayedActors_.size();
     ProgressScope progress(ui_, msg::kProgressSortActors, static_cast<std::uint32_t>(names + 1),

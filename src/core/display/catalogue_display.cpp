@@ -89,6 +89,7 @@ void CCatalogueDisplay::LayOutShownList() {
 
 void CCatalogueDisplay::ForgetRecords() {
     order_.clear();
+    NoteOrderKey(OrderKey{});
     actorIndex_.clear();
     labels_.clear();
     selection_ = RowSelection{};
@@ -97,8 +98,10 @@ void CCatalogueDisplay::ForgetRecords() {
 void CCatalogueDisplay::Reset() {
     filters_.fill(std::string(kFilterAll));
     displayedActors_.Clear();
+    actorsFromLookup_ = false;
     order_.clear();
     order_.shrink_to_fit();
+    NoteOrderKey(OrderKey{});
     actorIndex_.clear();
     headingColors_.clear();
     dataColors_.Clear();

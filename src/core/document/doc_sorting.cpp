@@ -32,6 +32,7 @@ void CReelkeepDoc::TitleSort() {
                            progressEnabled_);
     SortByTitle(shown_.Order(), catalogue_.Column(Field::MovieName), ignoreThe,
                 [&] { progress.Step(); });
+    shown_.NoteOrderKey(OrderKey{.sort = SortMark::Title, .ignoreThe = ignoreThe});
 }
 
 void CReelkeepDoc::KeySortCommand(SortMark key) {
@@ -44,6 +45,7 @@ void CReelkeepDoc::KeySortCommand(SortMark key) {
         const std::uint32_t passes = PassCount(shown_.Order().size());
         ProgressScope progress(ui_, info->keyCaption, passes);
         StableSortBlanksLast(shown_.Order(), catalogue_.Column(*info->keyField));
+        shown_.NoteOrderKey(OrderKey{.sort = key, .ignoreThe = shown_.TitleOrderIgnoresThe()});
         progress.StepTo(passes);
     }
     RequestViewUpdate();
@@ -65,6 +67,12 @@ void CReelkeepDoc::TapeNumberSort() {
         shown_.NoteTapeOrder(tapeText);
         sawNonNumeric =
             StableSortTapeNumbers(shown_.Order(), catalogue_.Column(Field::TapeNumber), tapeText);
+        // The labels' order started from the counters, which no single change can follow.
+        shown_.NoteOrderKey(labelFormat
+                                ? std::nullopt
+                                : std::optional(OrderKey{.sort = SortMark::TapeNumber,
+                                                         .ignoreThe = shown_.TitleOrderIgnoresThe(),
+                                                         .tapeText = tapeText}));
         progress.StepTo(passes);
     }
     if (sawNonNumeric) Warn(ui_, msg::kTapeNotAllDigits);
@@ -167,6 +175,7 @@ void CReelkeepDoc::SortByCounterNumber() {
         shown_.Order().empty() ? 0 : static_cast<std::uint32_t>(shown_.Order().size() - 1);
     ProgressScope progress(ui_, msg::kProgressSortCounter, passes);
     StableSortCounters(shown_.Order(), catalogue_.Column(Field::Counter));
+    shown_.NoteOrderKey(std::nullopt);
     progress.StepTo(passes);
 }
 

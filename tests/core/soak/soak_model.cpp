@@ -1,6 +1,9 @@
 #include "soak_model.h"
 
+#include "key_sorts.h"
 #include "sort_keys.h"
+#include "text_compare.h"
+#include "title_sort.h"
 
 namespace reelkeep::test::soak {
 
@@ -62,6 +65,31 @@ ref::Order AfterOptions(ref::Order order, const StepStart& start, const ref::Rec
 }
 
 }  // namespace
+
+bool SameUpToTies(const ref::Order& a, const ref::Order& b, const DisplayState& from,
+                  const ref::Records& records, const DocumentOptions& options) {
+    if (a.size() != b.size() || from.sort == SortMark::None || from.sort == SortMark::Actors) {
+        return false;
+    }
+    const bool ignoreThe = from.OneLine() ? options.ignoreTheOneLine : options.ignoreTheNormal;
+    const auto same = [&](std::uint32_t x, std::uint32_t y, Field f) {
+        const std::string& u = ref::Get(records, x, f);
+        const std::string& v = ref::Get(records, y, f);
+        if (f == Field::MovieName)
+            return EqualsNoCase(TitleKey(u, ignoreThe), TitleKey(v, ignoreThe));
+        if (f != Field::TapeNumber) return !BlanksLastLess(u, v) && !BlanksLastLess(v, u);
+        if (options.tapeText) return EqualsNoCase(u, v);
+        if (IsAllDigits(u) != IsAllDigits(v)) return false;
+        return !IsAllDigits(u) || CompareDigitsByValue(u, v) == 0;
+    };
+    const SortKeyInfo* key = FindSortKey(from.sort);
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (!same(a[i], b[i], Field::MovieName)) return false;
+        if (from.sort == SortMark::TapeNumber && !same(a[i], b[i], Field::TapeNumber)) return false;
+        if (key->keyField && !same(a[i], b[i], *key->keyField)) return false;
+    }
+    return true;
+}
 
 ref::Order ExpectedOrder(const Effect& effect, const StepStart& start, const ref::Records& records,
                          const FilterTexts& filters, const DocumentOptions& options) {

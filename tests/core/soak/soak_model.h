@@ -29,7 +29,13 @@ struct Effect {
     SortMark key = SortMark::None;
     ViewStyle style = ViewStyle::Normal;
     DisplayState from{};
+    bool edited = false;  // Enter, Modify, Delete or Undo: may be followed in place
 };
+
+// Whether two orders differ only among movies the re-sort from `from` calls equal: what a change
+// followed in place may leave where the title sort would have placed ties anew.
+bool SameUpToTies(const ref::Order& a, const ref::Order& b, const DisplayState& from,
+                  const ref::Records& records, const DocumentOptions& options);
 
 // The display order the step should leave, worked out with the literal reference algorithms
 // from the order before it. options are those in force after the step.
