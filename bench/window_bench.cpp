@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -277,6 +278,64 @@ void ImportCsv(benchmark::State& state) {
     }
 }
 
+// Answers the modal dialog as soon as it is up with its default button: the entry dialog's OK,
+// the delete question's Yes.
+class DefaultButtonPresser : public QTimer {
+public:
+    DefaultButtonPresser() {
+        connect(this, &QTimer::timeout, this, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            stop();
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->isDefault()) return button->click();
+            }
+            dialog->accept();
+        });
+        start(0);
+    }
+};
+
+// One movie entered, modified or deleted through the window, or an Enter taken back, in the
+// Normal View sorted by title as after an open: the dialog answered, the command, the repaint.
+enum class Edit { Enter, Modify, Delete, UndoEnter };
+
+void EditOneMovie(benchmark::State& state, Edit edit) {
+    const auto n = static_cast<std::uint32_t>(state.range(0));
+    WindowSession& session = SessionFor<WindowSession>(n);
+    CMainFrame& frame = session.app.Frame();
+    frame.ExecuteCommand(CommandId::DisplayNormalView);
+    frame.ExecuteCommand(CommandId::SortByTitle);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (edit == Edit::UndoEnter) {
+            DefaultButtonPresser presser;
+            frame.ExecuteCommand(CommandId::Enter);
+        }
+        if (edit == Edit::Modify || edit == Edit::Delete) frame.View().SelectRows({0});
+        QApplication::processEvents();
+        state.ResumeTiming();
+        DefaultButtonPresser presser;
+        switch (edit) {
+            case Edit::Enter:
+                frame.ExecuteCommand(CommandId::Enter);
+                break;
+            case Edit::Modify:
+                frame.ExecuteCommand(CommandId::Modify);
+                break;
+            case Edit::Delete:
+                frame.ExecuteCommand(CommandId::Delete);
+                break;
+            case Edit::UndoEnter:
+                frame.ExecuteCommand(CommandId::Undo);
+                break;
+        }
+        frame.View().viewport()->repaint();
+    }
+    state.counters["movies"] = session.Doc().Catalogue().Count();
+}
+
 // What a screen reader asks after every change: the name, description and state of each row that
 // shows.
 void ReadShownRows(CReelkeepView& view) {
@@ -341,6 +400,18 @@ void RegisterAll() {
             name, [change](benchmark::State& s) { ApplyOptions(s, change); });
         bench::AddSizes(b, {1'000'000}, 3);
         b->Unit(benchmark::kMillisecond);
+    }
+    const std::pair<const char*, Edit> edits[] = {
+        {"window/enter", Edit::Enter},
+        {"window/modify_one", Edit::Modify},
+        {"window/delete_one", Edit::Delete},
+        {"window/undo_enter", Edit::UndoEnter},
+    };
+    for (const auto& [name, edit] : edits) {
+        auto* b = benchmark::RegisterBenchmark(
+            name, [edit](benchmark::State& s) { EditOneMovie(s, edit); });
+        bench::AddSizes(b, {100'000, 1'000'000}, 3);
+        b->Unit(benchmark::kMillisecond)->UseRealTime();
     }
     auto* goTo = benchmark::RegisterBenchmark("window/go_to_entry", GoToEntryKeystrokes);
     bench::AddSizes(goTo, {1'000'000}, 3);

@@ -93,11 +93,21 @@ public:
     // After the records (ascending, numbered as before) were purged.
     void RenumberOrder(const std::vector<std::uint32_t>& purged);
     // After a change followed in place, without filters: the displayed actors are the actor
-    // lookup list, as a rebuild leaves them.
+    // lookup list, as a rebuild leaves them; the actor index keeps its sorted copy.
     void ShareActorLookup() {
+        if (state_.sort == SortMark::Actors) return;
         displayedActors_.Clear();
         actorsFromLookup_ = true;
     }
+    // The actor index following the records: a record's rows leave (before it changes or goes)
+    // and come back (after it changed); names the actor lookup list gained or lost become or
+    // stop being groups. Where it cannot follow (a name spelled like the pseudo-actor's) the
+    // index is rebuilt at the end of the change.
+    void RemoveFromActorIndex(std::uint32_t record);
+    void AddToActorIndex(std::uint32_t record);
+    void RenumberActorIndex(const std::vector<std::uint32_t>& purged);
+    // Ends the change of the actor index; returns whether it must be rebuilt.
+    bool EndActorIndexChange();
     // Displayed records whose tape number a numeric tape sort cannot read.
     std::size_t UnreadableTapes() const { return unreadableTapes_; }
 
@@ -179,6 +189,10 @@ private:
     std::vector<std::uint32_t> order_;
     LookupList displayedActors_;
     bool actorsFromLookup_ = false;
+    std::vector<std::string> namesToSync_;  // actor names a change may have added or removed
+    bool actorIndexStale_ = false;
+    std::vector<std::uint32_t> ActorGroupsOf(std::uint32_t record) const;
+    void SyncActorGroups();
     std::optional<OrderKey> orderKey_ = OrderKey{};
     std::size_t unreadableTapes_ = 0;
     ActorIndex actorIndex_;

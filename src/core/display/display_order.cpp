@@ -72,8 +72,10 @@ void CCatalogueDisplay::NoteOrderKey(std::optional<OrderKey> key) {
 }
 
 bool CCatalogueDisplay::CanFollowRecords(const OrderKey& key) const {
-    return orderKey_ && *orderKey_ == key && !FiltersOn() && state_.sort != SortMark::Actors &&
-           !state_.LabelFormat();
+    if (!orderKey_ || *orderKey_ != key || FiltersOn() || state_.LabelFormat()) return false;
+    // The index follows a record order and a sorted copy of the actor lookup list.
+    return state_.sort != SortMark::Actors ||
+           (!actorsFromLookup_ && displayedActors_.Sorted() && !actorIndex_.groupNames.empty());
 }
 
 void CCatalogueDisplay::RemoveFromOrder(const std::vector<std::uint32_t>& records) {

@@ -210,9 +210,9 @@ std::optional<OrderKey> CReelkeepDoc::ResortKey() const {
     const bool ignoreThe = state.OneLine() ? options.ignoreTheOneLine : options.ignoreTheNormal;
     switch (state.sort) {
         case SortMark::None:
-            return OrderKey{};
         case SortMark::Actors:
-            return std::nullopt;
+            // The actor index leaves the display order in record order.
+            return OrderKey{};
         case SortMark::TapeNumber:
             if (state.LabelFormat()) return std::nullopt;
             return OrderKey{
@@ -231,6 +231,9 @@ bool CReelkeepDoc::FollowsInPlace(std::size_t count) const {
 }
 
 void CReelkeepDoc::UnlistRecords(const std::vector<std::uint32_t>& records) {
+    if (shown_.State().sort == SortMark::Actors) {
+        for (std::uint32_t record : records) shown_.RemoveFromActorIndex(record);
+    }
     shown_.RemoveFromOrder(records);
     catalogue_.RemoveRecordsFromLookups(records);
 }
@@ -238,16 +241,24 @@ void CReelkeepDoc::UnlistRecords(const std::vector<std::uint32_t>& records) {
 void CReelkeepDoc::ListRecord(std::uint32_t record) {
     catalogue_.AddChangedRecordToLookups(record);
     shown_.InsertInOrder(record);
+    if (shown_.State().sort == SortMark::Actors) shown_.AddToActorIndex(record);
 }
 
 void CReelkeepDoc::RenumberListed(const std::vector<std::uint32_t>& purged) {
     catalogue_.RenumberLookups(purged);
     shown_.RenumberOrder(purged);
+    if (shown_.State().sort == SortMark::Actors) shown_.RenumberActorIndex(purged);
 }
 
 void CReelkeepDoc::ShowFollowedRecords() {
     if (catalogue_.EndLookupChange()) shown_.FitLabelColors();
     shown_.ShareActorLookup();
+    // The index rebuilt where it could not follow, or given up for the title mark when no actor
+    // is left, as the re-sort does.
+    if (shown_.State().sort == SortMark::Actors &&
+        (shown_.EndActorIndexChange() || shown_.DisplayedActors().empty())) {
+        return ReapplyCurrentSort();
+    }
     // An order left empty takes the re-sort's way out: the title mark, as new.
     if (shown_.Order().empty()) return ReapplyCurrentSort();
     if (shown_.State().sort == SortMark::TapeNumber && !shown_.Options().tapeText &&

@@ -27,6 +27,11 @@ bool LookupList::Contains(std::string_view value) const {
     return index_.Find(value, entries_) != FoldedIndex::kAbsent;
 }
 
+std::size_t LookupList::Find(std::string_view value) const {
+    const std::uint32_t at = index_.Find(value, entries_);
+    return at == FoldedIndex::kAbsent ? kAbsent : at;
+}
+
 void LookupList::Clear() {
     entries_.clear();
     entries_.shrink_to_fit();

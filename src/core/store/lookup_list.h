@@ -44,6 +44,9 @@ public:
     // Throws std::bad_alloc with the list unchanged.
     bool Add(std::string_view value, SourceKey key = 0);
     bool Contains(std::string_view value) const;
+    // The place of the entry equal to value ignoring case, or kAbsent.
+    static constexpr std::size_t kAbsent = SIZE_MAX;
+    std::size_t Find(std::string_view value) const;
     void Clear();
 
     std::size_t size() const { return entries_.size(); }
@@ -64,6 +67,9 @@ public:
     ListEdit AddOccurrence(std::string_view value, SourceKey key);
     // One occurrence less of value, met at key; next finds where it is met first from then on.
     ListEdit RemoveOccurrence(std::string_view value, SourceKey key, const NextSource& next);
+    // A copy's upkeep: the entry at a place goes, or takes another form of its value.
+    void EraseAt(std::size_t at) { Erase(at); }
+    void SetForm(std::size_t at, std::string_view form) { entries_[at] = form; }
     // Every key taken through map, which keeps their order (records renumbered after a purge).
     void RemapKeys(const std::function<SourceKey(SourceKey)>& map);
 
