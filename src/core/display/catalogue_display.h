@@ -108,6 +108,10 @@ public:
     void RenumberActorIndex(const std::vector<std::uint32_t>& purged);
     // Ends the change of the actor index; returns whether it must be rebuilt.
     bool EndActorIndexChange();
+    // Whether a change followed in place may have left ties of the title sort elsewhere than a
+    // re-sort would; and the key the order was sorted by then.
+    bool TiesMayDiffer() const { return tiesMayDiffer_; }
+    const std::optional<OrderKey>& SortedBy() const { return orderKey_; }
     // Displayed records whose tape number a numeric tape sort cannot read.
     std::size_t UnreadableTapes() const { return unreadableTapes_; }
 
@@ -194,6 +198,7 @@ private:
     std::vector<std::uint32_t> ActorGroupsOf(std::uint32_t record) const;
     void SyncActorGroups();
     std::optional<OrderKey> orderKey_ = OrderKey{};
+    bool tiesMayDiffer_ = false;
     std::size_t unreadableTapes_ = 0;
     ActorIndex actorIndex_;
     std::vector<Label> labels_;

@@ -64,6 +64,7 @@ private:
 
 void CCatalogueDisplay::NoteOrderKey(std::optional<OrderKey> key) {
     orderKey_ = key;
+    tiesMayDiffer_ = false;
     unreadableTapes_ = 0;
     if (!key || key->sort != SortMark::TapeNumber || key->tapeText) return;
     for (std::uint32_t record : order_) {
@@ -80,6 +81,7 @@ bool CCatalogueDisplay::CanFollowRecords(const OrderKey& key) const {
 
 void CCatalogueDisplay::RemoveFromOrder(const std::vector<std::uint32_t>& records) {
     const bool countTapes = orderKey_ && orderKey_->sort == SortMark::TapeNumber;
+    tiesMayDiffer_ = tiesMayDiffer_ || orderKey_->sort != SortMark::None;
     for (std::uint32_t record : records) {
         if (countTapes && !ReadableTape(catalogue_.Value(record, Field::TapeNumber))) {
             --unreadableTapes_;
@@ -97,6 +99,7 @@ void CCatalogueDisplay::RemoveFromOrder(const std::vector<std::uint32_t>& record
 
 void CCatalogueDisplay::InsertInOrder(std::uint32_t record) {
     const OrderLess less(catalogue_, *orderKey_);
+    tiesMayDiffer_ = tiesMayDiffer_ || orderKey_->sort != SortMark::None;
     order_.insert(std::upper_bound(order_.begin(), order_.end(), record, less), record);
     if (orderKey_->sort == SortMark::TapeNumber &&
         !ReadableTape(catalogue_.Value(record, Field::TapeNumber))) {

@@ -15,8 +15,23 @@ std::uint32_t PassCount(std::size_t n) { return n == 0 ? 0 : static_cast<std::ui
 
 }  // namespace
 
+void CReelkeepDoc::RestoreResortedOrder() {
+    if (!shown_.TiesMayDiffer()) return;
+    const OrderKey key = *shown_.SortedBy();
+    shown_.RebuildOrder();
+    std::vector<std::uint32_t>& order = shown_.Order();
+    SortByTitle(order, catalogue_.Column(Field::MovieName), key.ignoreThe, [] {});
+    if (key.sort == SortMark::TapeNumber) {
+        StableSortTapeNumbers(order, catalogue_.Column(Field::TapeNumber), key.tapeText);
+    } else if (const SortKeyInfo* info = FindSortKey(key.sort); info && info->keyField) {
+        StableSortBlanksLast(order, catalogue_.Column(*info->keyField));
+    }
+    shown_.NoteOrderKey(key);
+}
+
 void CReelkeepDoc::SortByActorsCommand() {
     WaitCursor wait(ui_);
+    RestoreResortedOrder();
     shown_.ShowSortedBy(SortMark::Actors);
     BuildActorIndex();
     RequestViewUpdate();
@@ -24,6 +39,7 @@ void CReelkeepDoc::SortByActorsCommand() {
 
 void CReelkeepDoc::TitleSort() {
     WaitCursor wait(ui_);
+    RestoreResortedOrder();
     shown_.ShowSortedBy(SortMark::Title);
     const bool ignoreThe = shown_.State().OneLine() ? shown_.Options().ignoreTheOneLine
                                                     : shown_.Options().ignoreTheNormal;
@@ -170,6 +186,7 @@ void CReelkeepDoc::DisplayLabelFormatCommand() {
 }
 
 void CReelkeepDoc::SortByCounterNumber() {
+    RestoreResortedOrder();
     if (catalogue_.Count() < 2) return;
     const std::uint32_t passes =
         shown_.Order().empty() ? 0 : static_cast<std::uint32_t>(shown_.Order().size() - 1);

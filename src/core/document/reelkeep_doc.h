@@ -143,6 +143,9 @@ private:
     void SortByCounterNumber();
     // Sorts the displayed-actor list and builds the index, without touching the sort marks.
     void BuildActorIndex();
+    // Before a sort: where changes followed in place left ties of the title sort elsewhere, the
+    // order the re-sorts after them would have left, so that every sort gives what it always did.
+    void RestoreResortedOrder();
 
     // ---- editing, undo, find, exchange ---------------------------------------------------
     void ClearUndoJournal();

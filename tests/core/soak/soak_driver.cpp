@@ -35,6 +35,7 @@ Soak::Soak(std::uint32_t seed) : seed_(seed), rng_(seed), ui_(rng_), doc_(ui_) {
     doc_.OnNewDocument();
     saved_ = RandomCatalogue();
     EXPECT_TRUE(LoadBytes(doc_, saved_));
+    resorted_ = doc_.Shown().Order();
 }
 
 Soak::Op Soak::PickOp() {
@@ -60,12 +61,17 @@ Soak::Op Soak::PickOp() {
 
 bool Soak::Step() {
     ui_.StartStep();
-    const StepStart start{doc_.Shown().Order(), doc_.Shown().State(), doc_.Shown().Options()};
+    const StepStart start{doc_.Shown().Order(), resorted_, doc_.Shown().State(),
+                          doc_.Shown().Options()};
     std::string note;
     const Effect effect = Run(PickOp(), note);
     const ref::Records records = RecordsOf(doc_);
     ref::Order expected =
         ExpectedOrder(effect, start, records, doc_.Shown().Filters(), doc_.Shown().Options());
+    StepStart resortedStart = start;
+    resortedStart.order = start.resorted;
+    resorted_ = ExpectedOrder(effect, resortedStart, records, doc_.Shown().Filters(),
+                              doc_.Shown().Options());
     if (effect.edited && SameUpToTies(doc_.Shown().Order(), expected, effect.from, records,
                                       doc_.Shown().Options())) {
         expected = doc_.Shown().Order();

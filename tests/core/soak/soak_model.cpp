@@ -56,10 +56,10 @@ ref::Order AfterOptions(ref::Order order, const StepStart& start, const ref::Rec
     const DisplayState& d = start.display;
     if (d.NormalView() && d.sort == SortMark::Title &&
         options.ignoreTheNormal != start.options.ignoreTheNormal) {
-        return TitleSorted(std::move(order), records, ViewStyle::Normal, options);
+        return TitleSorted(start.resorted, records, ViewStyle::Normal, options);
     }
     if (d.OneLine() && options.ignoreTheOneLine != start.options.ignoreTheOneLine) {
-        return TitleSorted(std::move(order), records, ViewStyle::OneLine, options);
+        return TitleSorted(start.resorted, records, ViewStyle::OneLine, options);
     }
     return order;
 }
@@ -97,12 +97,12 @@ ref::Order ExpectedOrder(const Effect& effect, const StepStart& start, const ref
         case Kind::Kept:
             return start.order;
         case Kind::Sorted:
-            return SortedBy(start.order, effect.key, start.display.style, records, options);
+            return SortedBy(start.resorted, effect.key, start.display.style, records, options);
         case Kind::TitleIfLabels:
             if (!start.display.LabelFormat()) return start.order;
-            return TitleSorted(start.order, records, effect.style, options);
+            return TitleSorted(start.resorted, records, effect.style, options);
         case Kind::Labels:
-            return LabelOrder(start.order, records, options);
+            return LabelOrder(start.resorted, records, options);
         case Kind::Options:
             return AfterOptions(start.order, start, records, options);
         case Kind::Refiltered:

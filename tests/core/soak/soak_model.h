@@ -10,6 +10,9 @@ namespace reelkeep::test::soak {
 // What the document looked like before a step.
 struct StepStart {
     ref::Order order;
+    // The order the re-sorts after every change would have left, which the sorts start from;
+    // it differs from order only in ties, after changes followed in place.
+    ref::Order resorted;
     DisplayState display;
     DocumentOptions options;
 };
