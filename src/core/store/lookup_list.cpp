@@ -5,6 +5,22 @@
 
 namespace reelkeep {
 
+namespace {
+
+// Room for one more element, grown by half at a time so that adds stay amortised O(1).
+template <typename T>
+void GrowForOne(std::vector<T>& v) {
+    if (v.size() == v.capacity()) v.reserve(v.size() + std::max<std::size_t>(v.size() / 2, 16));
+}
+
+}  // namespace
+
+void LookupList::ReserveOneMore() {
+    GrowForOne(entries_);
+    GrowForOne(counts_);
+    GrowForOne(keys_);
+}
+
 bool LookupList::Add(std::string_view value, SourceKey key) {
     if (value.empty()) return false;
     if (const std::uint32_t at = index_.Find(value, entries_); at != FoldedIndex::kAbsent) {
@@ -14,8 +30,7 @@ bool LookupList::Add(std::string_view value, SourceKey key) {
     // Everything that may throw happens before the index takes the value; a failed append
     // leaves the entries as they were.
     index_.Reserve(entries_.size() + 1);
-    counts_.reserve(entries_.size() + 1);
-    keys_.reserve(entries_.size() + 1);
+    ReserveOneMore();
     entries_.emplace_back(value);
     counts_.push_back(1);
     keys_.push_back(key);
@@ -96,9 +111,7 @@ std::size_t LookupList::PlaceFor(std::string_view value, SourceKey key) const {
 std::size_t LookupList::Insert(std::string_view value, std::uint32_t count, SourceKey key) {
     const std::size_t at = PlaceFor(value, key);
     std::string text(value);
-    entries_.reserve(entries_.size() + 1);
-    counts_.reserve(entries_.size() + 1);
-    keys_.reserve(entries_.size() + 1);
+    ReserveOneMore();
     index_.InsertAt(text, static_cast<std::uint32_t>(at));
     const auto offset = static_cast<std::ptrdiff_t>(at);
     entries_.insert(entries_.begin() + offset, std::move(text));

@@ -74,6 +74,8 @@ public:
     void RemapKeys(const std::function<SourceKey(SourceKey)>& map);
 
 private:
+    // Room in the three arrays for one entry more, so that adding it cannot throw.
+    void ReserveOneMore();
     std::size_t PlaceFor(std::string_view value, SourceKey key) const;
     std::size_t Insert(std::string_view value, std::uint32_t count, SourceKey key);
     void Erase(std::size_t at);
