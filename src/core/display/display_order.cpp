@@ -159,7 +159,7 @@ void CCatalogueDisplay::RebuildOrder() {
         order_.push_back(i);
     }
     // Without filters every record shows in record order, so the displayed actors are the
-    // actor lookup list, when that is up to date: a copy spares a hash probe per actor name.
+    // actor lookup list, when that is up to date: it serves as it is, and follows each change.
     if (allPass && records.LookupsMatchRecords()) {
         displayedActors_.Clear();
         actorsFromLookup_ = true;
