@@ -70,9 +70,9 @@ void CloseInheritedDescriptors() {
     ::umask(077);
     if (hook) hook();
     try {
-        WriteFileAtomically(copy, [&doc](ByteSink& sink) { doc.WriteDocument(sink); });
+        WriteFileAtomically(copy, [&doc](IByteSink& sink) { doc.WriteDocument(sink); });
         WriteFileAtomically(
-            marker, [&origin](ByteSink& sink) { sink.Write(origin.data(), origin.size()); });
+            marker, [&origin](IByteSink& sink) { sink.Write(origin.data(), origin.size()); });
     } catch (const std::exception&) {
         _exit(1);
     }

@@ -17,8 +17,8 @@ void CCatalogueDisplay::SortDisplayedActors(bool showProgress) {
         actorsFromLookup_ = false;
     }
     const std::size_t names = displayedActors_.size();
-    ProgressScope progress(ui_, msg::kProgressSortActorNames, static_cast<std::uint32_t>(names - 1),
-                           showProgress);
+    CProgressScope progress(ui_, msg::kProgressSortActorNames,
+                            static_cast<std::uint32_t>(names - 1), showProgress);
     displayedActors_.StableSort(
         [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
     progress.StepTo(static_cast<std::uint32_t>(names - 1));
@@ -29,9 +29,9 @@ void CCatalogueDisplay::BuildActorIndex(bool showProgress) {
     if (DisplayedActors().empty()) return;
     SortDisplayedActors(showProgress);
     const std::size_t names = displayedActors_.size();
-    ProgressScope progress(ui_, msg::kProgressSortActors, static_cast<std::uint32_t>(names + 1),
-                           showProgress);
-    actorIndex_.groupNames = displayedActors_.entries();
+    CProgressScope progress(ui_, msg::kProgressSortActors, static_cast<std::uint32_t>(names + 1),
+                            showProgress);
+    actorIndex_.groupNames = displayedActors_.Entries();
     actorIndex_.groupNames.emplace_back(msg::kNoActorListed);
     const CCatalogue& records = catalogue_;
     actorIndex_.rows =
@@ -62,14 +62,14 @@ std::vector<std::uint32_t> CCatalogueDisplay::ActorGroupsOf(std::uint32_t record
         const std::string& name = catalogue_.Value(record, ActorField(static_cast<std::size_t>(k)));
         if (name.empty()) continue;
         noActor = false;
-        if (const std::size_t g = displayedActors_.Find(name); g != LookupList::kAbsent) {
+        if (const std::size_t g = displayedActors_.Find(name); g != CLookupList::kAbsent) {
             groups.push_back(static_cast<std::uint32_t>(g));
         }
         if (EqualsNoCase(name, msg::kNoActorListed)) groups.push_back(pseudo);
     }
     if (noActor) {
         const std::size_t g = displayedActors_.Find(msg::kNoActorListed);
-        if (g != LookupList::kAbsent && displayedActors_[g] == msg::kNoActorListed) {
+        if (g != CLookupList::kAbsent && displayedActors_[g] == msg::kNoActorListed) {
             groups.push_back(static_cast<std::uint32_t>(g));
         }
         groups.push_back(pseudo);
@@ -94,7 +94,7 @@ void CCatalogueDisplay::RemoveFromActorIndex(std::uint32_t record) {
 }
 
 void CCatalogueDisplay::SyncActorGroups() {
-    const LookupList& lookup = catalogue_.Lookup(LookupKind::Actors);
+    const CLookupList& lookup = catalogue_.Lookup(LookupKind::Actors);
     std::vector<Row>& rows = actorIndex_.rows;
     for (const std::string& name : namesToSync_) {
         if (name.empty()) continue;
@@ -102,15 +102,15 @@ void CCatalogueDisplay::SyncActorGroups() {
         if (EqualsNoCase(name, msg::kNoActorListed)) actorIndexStale_ = true;
         const std::size_t shown = displayedActors_.Find(name);
         const std::size_t listed = lookup.Find(name);
-        if (listed == LookupList::kAbsent) {
-            if (shown == LookupList::kAbsent) continue;
+        if (listed == CLookupList::kAbsent) {
+            if (shown == CLookupList::kAbsent) continue;
             displayedActors_.EraseAt(shown);
             actorIndex_.groupNames.erase(actorIndex_.groupNames.begin() +
                                          static_cast<std::ptrdiff_t>(shown));
             for (Row& row : rows) {
                 if (row.group > shown) --row.group;
             }
-        } else if (shown == LookupList::kAbsent) {
+        } else if (shown == CLookupList::kAbsent) {
             const std::size_t at =
                 displayedActors_.AddOccurrence(lookup[listed], lookup.FirstKey(listed)).inserted;
             actorIndex_.groupNames.insert(

@@ -70,7 +70,7 @@ public:
     const std::vector<std::uint32_t>& Order() const { return order_; }
     std::vector<std::uint32_t>& Order() { return order_; }
     // Without filters, the actor lookup list itself until the index sorts a copy.
-    const LookupList& DisplayedActors() const {
+    const CLookupList& DisplayedActors() const {
         return actorsFromLookup_ ? catalogue_.Lookup(LookupKind::Actors) : displayedActors_;
     }
     // The records changed: the display order is refilled from the filters in record order, with
@@ -191,7 +191,7 @@ private:
     bool tapeOrderIsText_ = false;
     std::array<std::string, kFilterCount> filters_;
     std::vector<std::uint32_t> order_;
-    LookupList displayedActors_;
+    CLookupList displayedActors_;
     bool actorsFromLookup_ = false;
     std::vector<std::string> namesToSync_;  // actor names a change may have added or removed
     bool actorIndexStale_ = false;
@@ -203,7 +203,7 @@ private:
     ActorIndex actorIndex_;
     std::vector<Label> labels_;
     std::vector<std::uint32_t> headingColors_;
-    TypeColors dataColors_;
+    CTypeColors dataColors_;
     RowSelection selection_;
     HeadingTexts headings_;
     ColumnLayouts layouts_;

@@ -11,7 +11,7 @@ namespace reelkeep {
 
 namespace {
 
-std::string DeleteQuestion(const TextLanguage& language, std::string_view movieName) {
+std::string DeleteQuestion(const CTextLanguage& language, std::string_view movieName) {
     return FillIn(language.Text(msg::kDeleteQuestion), "%s", movieName);
 }
 
@@ -27,17 +27,17 @@ bool AsksAgain(DeleteAnswer answer) {
 
 void CReelkeepDoc::StoreViewSelection(bool acted) {
     try {
-        shown_.Selection().flags = acted ? ui_.ActedRowFlags() : ui_.SelectedRowFlags();
+        display_.Selection().flags = acted ? ui_.ActedRowFlags() : ui_.SelectedRowFlags();
     } catch (const std::bad_alloc&) {
         // A partial copy would shift later rows onto the wrong records; keep none instead.
-        shown_.Selection().flags.clear();
+        display_.Selection().flags.clear();
         Warn(ui_, msg::kNoMemoryUndoSelection);
     }
 }
 
 bool CReelkeepDoc::ListingRecordAt(std::uint32_t row, std::uint32_t& record) const {
-    if (row >= shown_.ListingCount()) return false;
-    record = shown_.ListingRecord(row);
+    if (row >= display_.ListingCount()) return false;
+    record = display_.ListingRecord(row);
     return record < catalogue_.Count();
 }
 
@@ -46,13 +46,13 @@ void CReelkeepDoc::DropNewRecord(std::uint32_t record) {
     ClearUndoJournal();
     // The display order may still name the dropped record; without memory for a rebuild, show
     // nothing rather than a record that is gone.
-    shown_.RebuildOrderOrClear();
+    display_.RebuildOrderOrClear();
 }
 
 void CReelkeepDoc::EnterCommand() {
-    ChangeScope change(*this);
+    CChangeScope change(*this);
     EntryDialogValues values;
-    values.headings = shown_.CustomHeadings();
+    values.headings = display_.CustomHeadings();
     values.fields[FieldIndex(Field::TapeNumber)] = std::to_string(catalogue_.Count() + 1ULL);
     values.fields[FieldIndex(Field::MediaType)] =
         catalogue_.Count() == 0 ? std::string(msg::kDefaultMediaType)
@@ -83,11 +83,11 @@ void CReelkeepDoc::EnterCommand() {
         } catch (const std::bad_alloc&) {
             // Rebuilt below, as after a change of many records.
         }
-        WaitCursor wait(ui_);
+        CWaitCursorScope wait(ui_);
         RebuildLookupLists();
         return RecordsChanged();
     }
-    WaitCursor wait(ui_);
+    CWaitCursorScope wait(ui_);
     AddRecordToLookups(added);
     ShowChangedRecords();
 }
@@ -113,12 +113,12 @@ bool CReelkeepDoc::ReplaceRecord(std::uint32_t record, RecordValues values, bool
 }
 
 void CReelkeepDoc::ModifyCommand() {
-    ChangeScope change(*this);
+    CChangeScope change(*this);
     StoreViewSelection(true);
     ClearUndoJournal();
     // The records of the rows acted on, read before a change moves any of them in the listing.
     std::vector<std::uint32_t> records;
-    const std::vector<std::uint32_t>& flags = shown_.Selection().flags;
+    const std::vector<std::uint32_t>& flags = display_.Selection().flags;
     for (std::uint32_t row = 0; row < flags.size(); ++row) {
         std::uint32_t record = 0;
         if (flags[row] != 0 && ListingRecordAt(row, record)) records.push_back(record);
@@ -126,14 +126,14 @@ void CReelkeepDoc::ModifyCommand() {
     bool inPlace = FollowsInPlace(records.size());
     bool changed = false;
     for (std::uint32_t record : records) {
-        EntryDialogValues values{catalogue_.Record(record), shown_.CustomHeadings()};
+        EntryDialogValues values{catalogue_.Record(record), display_.CustomHeadings()};
         if (!ui_.RunEntryDialog(values)) continue;
         RecordUndo(record, msg::kUndoUnmodify);
         inPlace = ReplaceRecord(record, std::move(values.fields), inPlace);
         ui_.ClearSelection();
         if (inPlace) {
             // The next movie's dialog offers this one's values.
-            if (catalogue_.EndLookupChange()) shown_.FitLabelColors();
+            if (catalogue_.EndLookupChange()) display_.FitLabelColors();
         } else {
             RebuildLookupLists();
             RefreshEntryDialogLists();
@@ -147,13 +147,13 @@ void CReelkeepDoc::ModifyCommand() {
 }
 
 void CReelkeepDoc::DeleteCommand() {
-    ChangeScope change(*this);
+    CChangeScope change(*this);
     StoreViewSelection(true);
     // NO means "ask at the next selected record".
     DeleteAnswer running = DeleteAnswer::No;
     ClearUndoJournal();
     std::vector<bool> marked(catalogue_.Count(), false);
-    const std::vector<std::uint32_t>& flags = shown_.Selection().flags;
+    const std::vector<std::uint32_t>& flags = display_.Selection().flags;
     for (std::uint32_t row = 0; row < flags.size(); ++row) {
         std::uint32_t record = 0;
         if (flags[row] == 0 || !ListingRecordAt(row, record)) continue;
@@ -205,8 +205,8 @@ void CReelkeepDoc::PurgeRecords(const std::vector<bool>& marked) {
 }
 
 std::optional<OrderKey> CReelkeepDoc::ResortKey() const {
-    const DisplayState& state = shown_.State();
-    const DocumentOptions& options = shown_.Options();
+    const DisplayState& state = display_.State();
+    const DocumentOptions& options = display_.Options();
     const bool ignoreThe = state.OneLine() ? options.ignoreTheOneLine : options.ignoreTheNormal;
     switch (state.sort) {
         case SortMark::None:
@@ -227,42 +227,42 @@ bool CReelkeepDoc::FollowsInPlace(std::size_t count) const {
     constexpr std::size_t kFewRecords = 64;
     if (count > std::max<std::size_t>(kFewRecords, catalogue_.Count() / 100)) return false;
     const std::optional<OrderKey> key = ResortKey();
-    return key && catalogue_.LookupsMatchRecords() && shown_.CanFollowRecords(*key);
+    return key && catalogue_.LookupsMatchRecords() && display_.CanFollowRecords(*key);
 }
 
 void CReelkeepDoc::UnlistRecords(const std::vector<std::uint32_t>& records) {
-    if (shown_.State().sort == SortMark::Actors) {
-        for (std::uint32_t record : records) shown_.RemoveFromActorIndex(record);
+    if (display_.State().sort == SortMark::Actors) {
+        for (std::uint32_t record : records) display_.RemoveFromActorIndex(record);
     }
-    shown_.RemoveFromOrder(records);
+    display_.RemoveFromOrder(records);
     catalogue_.RemoveRecordsFromLookups(records);
 }
 
 void CReelkeepDoc::ListRecord(std::uint32_t record) {
     catalogue_.AddChangedRecordToLookups(record);
-    shown_.InsertInOrder(record);
-    if (shown_.State().sort == SortMark::Actors) shown_.AddToActorIndex(record);
+    display_.InsertInOrder(record);
+    if (display_.State().sort == SortMark::Actors) display_.AddToActorIndex(record);
 }
 
 void CReelkeepDoc::RenumberListed(const std::vector<std::uint32_t>& purged) {
     catalogue_.RenumberLookups(purged);
-    shown_.RenumberOrder(purged);
-    if (shown_.State().sort == SortMark::Actors) shown_.RenumberActorIndex(purged);
+    display_.RenumberOrder(purged);
+    if (display_.State().sort == SortMark::Actors) display_.RenumberActorIndex(purged);
 }
 
 void CReelkeepDoc::ShowFollowedRecords() {
-    if (catalogue_.EndLookupChange()) shown_.FitLabelColors();
-    shown_.ShareActorLookup();
+    if (catalogue_.EndLookupChange()) display_.FitLabelColors();
+    display_.ShareActorLookup();
     // The index rebuilt where it could not follow, or given up for the title mark when no actor
     // is left, as the re-sort does.
-    if (shown_.State().sort == SortMark::Actors &&
-        (shown_.EndActorIndexChange() || shown_.DisplayedActors().empty())) {
+    if (display_.State().sort == SortMark::Actors &&
+        (display_.EndActorIndexChange() || display_.DisplayedActors().empty())) {
         return ReapplyCurrentSort();
     }
     // An order left empty takes the re-sort's way out: the title mark, as new.
-    if (shown_.Order().empty()) return ReapplyCurrentSort();
-    if (shown_.State().sort == SortMark::TapeNumber && !shown_.Options().tapeText &&
-        shown_.UnreadableTapes() > 0 && shown_.Order().size() >= 2) {
+    if (display_.Order().empty()) return ReapplyCurrentSort();
+    if (display_.State().sort == SortMark::TapeNumber && !display_.Options().tapeText &&
+        display_.UnreadableTapes() > 0 && display_.Order().size() >= 2) {
         Warn(ui_, msg::kTapeNotAllDigits);
     }
     RequestViewUpdate();
@@ -296,7 +296,7 @@ void CReelkeepDoc::RecordUndo(std::uint32_t record, std::string_view action) {
 }
 
 void CReelkeepDoc::UndoCommand() {
-    ChangeScope change(*this);
+    CChangeScope change(*this);
     const std::size_t entries = undo_.size();
     bool inPlace = FollowsInPlace(entries);
     if (undo_.action == msg::kUndoRestore) {

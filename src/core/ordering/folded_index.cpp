@@ -4,7 +4,7 @@
 
 namespace reelkeep {
 
-void FoldedIndex::Reserve(std::size_t count) {
+void CFoldedIndex::Reserve(std::size_t count) {
     std::size_t slotCount = std::max<std::size_t>(16, slots_.size());
     while (slotCount < count * 2) slotCount *= 2;
     if (slotCount == slots_.size()) return;
@@ -20,17 +20,17 @@ void FoldedIndex::Reserve(std::size_t count) {
     slots_.swap(grown);
 }
 
-void FoldedIndex::Clear() {
+void CFoldedIndex::Clear() {
     std::fill(slots_.begin(), slots_.end(), Slot{});
     size_ = 0;
 }
 
-void FoldedIndex::Place(std::uint32_t hash) {
+void CFoldedIndex::Place(std::uint32_t hash) {
     if (!HasRoomForOneMore()) Reserve(std::max<std::size_t>(size_ + 1, slots_.size()));
     PlaceAs(hash, static_cast<std::uint32_t>(size_));
 }
 
-void FoldedIndex::PlaceAs(std::uint32_t hash, std::uint32_t id) {
+void CFoldedIndex::PlaceAs(std::uint32_t hash, std::uint32_t id) {
     const std::size_t mask = slots_.size() - 1;
     std::size_t at = hash & mask;
     while (slots_[at].id != kAbsent) at = (at + 1) & mask;
@@ -38,19 +38,19 @@ void FoldedIndex::PlaceAs(std::uint32_t hash, std::uint32_t id) {
     ++size_;
 }
 
-void FoldedIndex::ShiftIds(std::uint32_t from, int delta) {
+void CFoldedIndex::ShiftIds(std::uint32_t from, int delta) {
     for (Slot& slot : slots_) {
         if (slot.id != kAbsent && slot.id >= from) slot.id += static_cast<std::uint32_t>(delta);
     }
 }
 
-void FoldedIndex::InsertAt(std::string_view text, std::uint32_t id) {
+void CFoldedIndex::InsertAt(std::string_view text, std::uint32_t id) {
     Reserve(size_ + 1);
     ShiftIds(id, 1);
     PlaceAs(HashOf(text), id);
 }
 
-void FoldedIndex::EraseAt(std::string_view text, std::uint32_t id) {
+void CFoldedIndex::EraseAt(std::string_view text, std::uint32_t id) {
     const std::uint32_t hash = HashOf(text);
     const std::size_t mask = slots_.size() - 1;
     std::size_t hole = hash & mask;

@@ -37,7 +37,7 @@ int SlotOf(Field f) {
 
 // The places of a list's entries in order of first appearance, the order the entry dialog's
 // copies keep whether or not the list was sorted.
-std::vector<std::size_t> InKeyOrder(const LookupList& list) {
+std::vector<std::size_t> InKeyOrder(const CLookupList& list) {
     std::vector<std::size_t> places(list.size());
     for (std::size_t i = 0; i < places.size(); ++i) places[i] = i;
     if (list.Sorted()) {
@@ -88,7 +88,7 @@ void CCatalogue::ClearRecords() {
     records_.Clear();
 }
 
-void CCatalogue::Adopt(RecordLoader& loader) {
+void CCatalogue::Adopt(CRecordLoader& loader) {
     lookupsMatch_ = false;
     records_.Adopt(loader);
 }
@@ -120,7 +120,7 @@ void CCatalogue::FollowEdit(LookupKind kind, ListEdit edit) {
     const std::size_t k = Index(kind);
     if (kind == LookupKind::MovieTypes) typesChanged_ = true;
     std::vector<std::string>& copy = entryLists_[k];
-    const LookupList& list = lookups_[k];
+    const CLookupList& list = lookups_[k];
     const std::size_t added = edit.inserted != ListEdit::kNone ? 1 : 0;
     const std::size_t gone = edit.erased != ListEdit::kNone ? 1 : 0;
     // A sorted list's copy is in order of first appearance, and a copy cut short by lack of
@@ -153,7 +153,7 @@ std::optional<std::pair<SourceKey, std::string_view>> CCatalogue::NextSource(
 }
 
 void CCatalogue::KeepMovieTypesSorted() {
-    LookupList& types = lookups_[Index(LookupKind::MovieTypes)];
+    CLookupList& types = lookups_[Index(LookupKind::MovieTypes)];
     if (!types.Sorted()) types.StableSort(MovieTypeLess);
 }
 
@@ -192,7 +192,7 @@ bool CCatalogue::EndLookupChange() {
     for (std::size_t k = 0; k < kLookupCount; ++k) {
         if (!entryListStale_[k]) continue;
         entryListStale_[k] = false;
-        const LookupList& list = lookups_[k];
+        const CLookupList& list = lookups_[k];
         std::vector<std::string> copy;
         copy.reserve(list.size());
         for (const std::size_t i : InKeyOrder(list)) copy.push_back(list[i]);
@@ -207,7 +207,7 @@ void CCatalogue::RebuildLookupLists(bool showProgress) {
     entryListStale_.fill(false);
     typesChanged_ = false;
     lookupsMatch_ = true;  // until a failed add or a change of the records
-    ProgressScope progress(ui_, msg::kProgressLookupLists, records_.Count(), showProgress);
+    CProgressScope progress(ui_, msg::kProgressLookupLists, records_.Count(), showProgress);
     for (std::uint32_t i = 0; i < records_.Count(); ++i) {
         AddRecordToLookups(i);
         progress.Step();
@@ -215,10 +215,10 @@ void CCatalogue::RebuildLookupLists(bool showProgress) {
 }
 
 void CCatalogue::SortMovieTypes(bool showProgress) {
-    LookupList& types = lookups_[Index(LookupKind::MovieTypes)];
+    CLookupList& types = lookups_[Index(LookupKind::MovieTypes)];
     if (types.empty()) return;
-    ProgressScope progress(ui_, msg::kProgressLabelColors, static_cast<std::uint32_t>(types.size()),
-                           showProgress);
+    CProgressScope progress(ui_, msg::kProgressLabelColors,
+                            static_cast<std::uint32_t>(types.size()), showProgress);
     types.StableSort(MovieTypeLess);
     progress.StepTo(static_cast<std::uint32_t>(types.size() - 1));
 }
@@ -230,7 +230,7 @@ void CCatalogue::RefreshEntryDialogLists(bool showProgress) {
         list.shrink_to_fit();
     }
     for (const auto& lookup : lookups_) total += static_cast<std::uint32_t>(lookup.size());
-    ProgressScope progress(ui_, msg::kProgressDialogLists, total, showProgress);
+    CProgressScope progress(ui_, msg::kProgressDialogLists, total, showProgress);
     for (std::size_t k = 0; k < kLookupCount; ++k) {
         for (const std::size_t i : InKeyOrder(lookups_[k])) {
             const std::string& entry = lookups_[k][i];

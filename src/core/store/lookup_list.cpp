@@ -15,15 +15,15 @@ void GrowForOne(std::vector<T>& v) {
 
 }  // namespace
 
-void LookupList::ReserveOneMore() {
+void CLookupList::ReserveOneMore() {
     GrowForOne(entries_);
     GrowForOne(counts_);
     GrowForOne(keys_);
 }
 
-bool LookupList::Add(std::string_view value, SourceKey key) {
+bool CLookupList::Add(std::string_view value, SourceKey key) {
     if (value.empty()) return false;
-    if (const std::uint32_t at = index_.Find(value, entries_); at != FoldedIndex::kAbsent) {
+    if (const std::uint32_t at = index_.Find(value, entries_); at != CFoldedIndex::kAbsent) {
         ++counts_[at];
         return false;
     }
@@ -38,27 +38,27 @@ bool LookupList::Add(std::string_view value, SourceKey key) {
     return true;
 }
 
-bool LookupList::Contains(std::string_view value) const {
-    return index_.Find(value, entries_) != FoldedIndex::kAbsent;
+bool CLookupList::Contains(std::string_view value) const {
+    return index_.Find(value, entries_) != CFoldedIndex::kAbsent;
 }
 
-std::size_t LookupList::Find(std::string_view value) const {
+std::size_t CLookupList::Find(std::string_view value) const {
     const std::uint32_t at = index_.Find(value, entries_);
-    return at == FoldedIndex::kAbsent ? kAbsent : at;
+    return at == CFoldedIndex::kAbsent ? kAbsent : at;
 }
 
-void LookupList::Clear() {
+void CLookupList::Clear() {
     entries_.clear();
     entries_.shrink_to_fit();
     counts_.clear();
     counts_.shrink_to_fit();
     keys_.clear();
     keys_.shrink_to_fit();
-    index_ = FoldedIndex();
+    index_ = CFoldedIndex();
     less_ = nullptr;
 }
 
-void LookupList::StableSort(
+void CLookupList::StableSort(
     const std::function<bool(const std::string&, const std::string&)>& less) {
     std::vector<std::size_t> order(entries_.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
@@ -85,7 +85,7 @@ void LookupList::StableSort(
     for (const std::string& entry : entries_) index_.Add(entry);
 }
 
-std::size_t LookupList::PlaceFor(std::string_view value, SourceKey key) const {
+std::size_t CLookupList::PlaceFor(std::string_view value, SourceKey key) const {
     const std::string text(less_ ? value : std::string_view());
     std::size_t low = 0;
     std::size_t high = entries_.size();
@@ -108,7 +108,7 @@ std::size_t LookupList::PlaceFor(std::string_view value, SourceKey key) const {
     return low;
 }
 
-std::size_t LookupList::Insert(std::string_view value, std::uint32_t count, SourceKey key) {
+std::size_t CLookupList::Insert(std::string_view value, std::uint32_t count, SourceKey key) {
     const std::size_t at = PlaceFor(value, key);
     std::string text(value);
     ReserveOneMore();
@@ -120,7 +120,7 @@ std::size_t LookupList::Insert(std::string_view value, std::uint32_t count, Sour
     return at;
 }
 
-void LookupList::Erase(std::size_t at) {
+void CLookupList::Erase(std::size_t at) {
     index_.EraseAt(entries_[at], static_cast<std::uint32_t>(at));
     const auto offset = static_cast<std::ptrdiff_t>(at);
     entries_.erase(entries_.begin() + offset);
@@ -128,10 +128,10 @@ void LookupList::Erase(std::size_t at) {
     keys_.erase(keys_.begin() + offset);
 }
 
-ListEdit LookupList::AddOccurrence(std::string_view value, SourceKey key) {
+ListEdit CLookupList::AddOccurrence(std::string_view value, SourceKey key) {
     if (value.empty()) return {};
     const std::uint32_t at = index_.Find(value, entries_);
-    if (at == FoldedIndex::kAbsent) return {ListEdit::kNone, Insert(value, 1, key)};
+    if (at == CFoldedIndex::kAbsent) return {ListEdit::kNone, Insert(value, 1, key)};
     if (key > keys_[at]) {
         ++counts_[at];
         return {};
@@ -150,11 +150,11 @@ ListEdit LookupList::AddOccurrence(std::string_view value, SourceKey key) {
     }
 }
 
-ListEdit LookupList::RemoveOccurrence(std::string_view value, SourceKey key,
-                                      const NextSource& next) {
+ListEdit CLookupList::RemoveOccurrence(std::string_view value, SourceKey key,
+                                       const NextSource& next) {
     if (value.empty()) return {};
     const std::uint32_t at = index_.Find(value, entries_);
-    if (at == FoldedIndex::kAbsent) return {};
+    if (at == CFoldedIndex::kAbsent) return {};
     if (--counts_[at] == 0) {
         Erase(at);
         return {at, ListEdit::kNone};
@@ -168,7 +168,7 @@ ListEdit LookupList::RemoveOccurrence(std::string_view value, SourceKey key,
     return {at, Insert(form, count, found->first)};
 }
 
-void LookupList::RemapKeys(const std::function<SourceKey(SourceKey)>& map) {
+void CLookupList::RemapKeys(const std::function<SourceKey(SourceKey)>& map) {
     for (SourceKey& key : keys_) key = map(key);
 }
 

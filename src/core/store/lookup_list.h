@@ -37,7 +37,7 @@ using NextSource = std::function<std::optional<std::pair<SourceKey, std::string_
 // case of A-Z; the form met first is kept. A hash index over the entries keeps each add O(1)
 // without copying the value, so a rebuild over the whole catalogue stays linear and fast. Each
 // entry knows how often it was met and where first, so one record's change costs that record.
-class LookupList {
+class CLookupList {
 public:
     // Enters value unless it is empty or already present, where it only counts another
     // occurrence; returns whether it was entered. Values come in key order (a rebuild).
@@ -52,7 +52,7 @@ public:
     std::size_t size() const { return entries_.size(); }
     bool empty() const { return entries_.empty(); }
     const std::string& operator[](std::size_t i) const { return entries_[i]; }
-    const std::vector<std::string>& entries() const { return entries_; }
+    const std::vector<std::string>& Entries() const { return entries_; }
     std::uint32_t Occurrences(std::size_t i) const { return counts_[i]; }
     SourceKey FirstKey(std::size_t i) const { return keys_[i]; }
     // Whether the entries are sorted (StableSort) rather than in order of first appearance.
@@ -83,7 +83,7 @@ private:
     std::vector<std::string> entries_;
     std::vector<std::uint32_t> counts_;
     std::vector<SourceKey> keys_;
-    FoldedIndex index_;  // id i is entries_[i]
+    CFoldedIndex index_;  // id i is entries_[i]
     std::function<bool(const std::string&, const std::string&)> less_;
 };
 

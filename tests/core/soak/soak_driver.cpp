@@ -35,7 +35,7 @@ Soak::Soak(std::uint32_t seed) : seed_(seed), rng_(seed), ui_(rng_), doc_(ui_) {
     doc_.OnNewDocument();
     saved_ = RandomCatalogue();
     EXPECT_TRUE(LoadBytes(doc_, saved_));
-    resorted_ = doc_.Shown().Order();
+    resorted_ = doc_.Display().Order();
 }
 
 Soak::Op Soak::PickOp() {
@@ -61,20 +61,20 @@ Soak::Op Soak::PickOp() {
 
 bool Soak::Step() {
     ui_.StartStep();
-    const StepStart start{doc_.Shown().Order(), resorted_, doc_.Shown().State(),
-                          doc_.Shown().Options()};
+    const StepStart start{doc_.Display().Order(), resorted_, doc_.Display().State(),
+                          doc_.Display().Options()};
     std::string note;
     const Effect effect = Run(PickOp(), note);
     const ref::Records records = RecordsOf(doc_);
     ref::Order expected =
-        ExpectedOrder(effect, start, records, doc_.Shown().Filters(), doc_.Shown().Options());
+        ExpectedOrder(effect, start, records, doc_.Display().Filters(), doc_.Display().Options());
     StepStart resortedStart = start;
     resortedStart.order = start.resorted;
-    resorted_ = ExpectedOrder(effect, resortedStart, records, doc_.Shown().Filters(),
-                              doc_.Shown().Options());
-    if (effect.edited && SameUpToTies(doc_.Shown().Order(), expected, effect.from, records,
-                                      doc_.Shown().Options())) {
-        expected = doc_.Shown().Order();
+    resorted_ = ExpectedOrder(effect, resortedStart, records, doc_.Display().Filters(),
+                              doc_.Display().Options());
+    if (effect.edited && SameUpToTies(doc_.Display().Order(), expected, effect.from, records,
+                                      doc_.Display().Options())) {
+        expected = doc_.Display().Order();
     }
     CheckDocument(doc_, records, expected);
     EXPECT_FALSE(ui_.ProgressOpen());
@@ -104,7 +104,7 @@ Effect Soak::Run(Op op, std::string& note) {
             return Undo();
         case Op::Filters: {
             note = "Filters";
-            const DisplayState from = doc_.Shown().State();
+            const DisplayState from = doc_.Display().State();
             return Execute(CommandId::Filters) && ui_.filtersTaken ? Refiltered(from) : Effect{};
         }
         case Op::Sort:
@@ -164,7 +164,7 @@ bool Soak::Execute(CommandId id) {
 }
 
 Effect Soak::Enter() {
-    const DisplayState from = doc_.Shown().State();
+    const DisplayState from = doc_.Display().State();
     ref::Records before = RecordsOf(doc_);
     if (!Execute(CommandId::Enter) || doc_.Catalogue().Count() == before.size()) return {};
     undoStart_ = std::move(before);
@@ -178,7 +178,7 @@ Effect Soak::AfterModify() {
 
 Effect Soak::Delete() {
     SelectRows();
-    const DisplayState from = doc_.Shown().State();
+    const DisplayState from = doc_.Display().State();
     if (!Execute(CommandId::Delete)) return {};
     TakeUndoStart();
     // The journal was emptied as the command began: it holds something only if a movie went.
@@ -187,7 +187,7 @@ Effect Soak::Delete() {
 
 Effect Soak::Undo() {
     if (!doc_.IsEnabled(CommandId::Undo)) return {};
-    const DisplayState from = doc_.Shown().State();
+    const DisplayState from = doc_.Display().State();
     const std::string expected = UndoneBytes(doc_, undoStart_);
     const std::string action = doc_.Undo().action;
     doc_.Execute(CommandId::Undo);
@@ -222,7 +222,7 @@ Effect Soak::ChangeColumns(Op op, std::string& note) {
 }
 
 Effect Soak::ChangeOptions() {
-    DocumentOptions options = doc_.Shown().Options();
+    DocumentOptions options = doc_.Display().Options();
     options.ignoreTheNormal = rng_() % 2 != 0;
     options.ignoreTheOneLine = rng_() % 2 != 0;
     options.tapeText = rng_() % 2 != 0;
@@ -236,7 +236,7 @@ Effect Soak::Load(std::string bytes) {
 }
 
 void Soak::SelectRows() {
-    const std::uint32_t rows = doc_.Shown().ListingCount();
+    const std::uint32_t rows = doc_.Display().ListingCount();
     // Now and then flags for rows the listing no longer has.
     ui_.viewSelection.assign(rows + (rng_() % 8 == 0 ? 2 : 0), 0);
     const unsigned how = rng_() % 3;
