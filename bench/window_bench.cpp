@@ -10,8 +10,11 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
@@ -299,6 +302,75 @@ void OpenInBackground(benchmark::State& state) {
     }
 }
 
+// Answers the modal dialog as soon as it is up with its default button: the entry dialog's OK,
+// the delete question's Yes. Notes when it answered.
+class DefaultButtonPresser : public QTimer {
+public:
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point answered = Clock::now();
+
+    DefaultButtonPresser() {
+        connect(this, &QTimer::timeout, this, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            stop();
+            answered = Clock::now();
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->isDefault()) return button->click();
+            }
+            dialog->accept();
+        });
+        start(0);
+    }
+};
+
+// One movie entered, modified or deleted through the window, or an Enter taken back, in the
+// Normal View sorted by title as after an open. Timed from the dialog's answer (the command's
+// start for Undo) to the repaint; the time the dialog took to come up is the counter dialog_ms.
+enum class Edit { Enter, Modify, Delete, UndoEnter };
+
+void EditOneMovie(benchmark::State& state, Edit edit) {
+    const auto n = static_cast<std::uint32_t>(state.range(0));
+    WindowSession& session = SessionFor<WindowSession>(n);
+    CMainFrame& frame = session.app.Frame();
+    frame.ExecuteCommand(CommandId::DisplayNormalView);
+    frame.ExecuteCommand(CommandId::SortByTitle);
+    QApplication::processEvents();
+    double dialogSeconds = 0;
+    for (auto _ : state) {
+        if (edit == Edit::UndoEnter) {
+            DefaultButtonPresser presser;
+            frame.ExecuteCommand(CommandId::Enter);
+        }
+        if (edit == Edit::Modify || edit == Edit::Delete) frame.View().SelectRows({0});
+        QApplication::processEvents();
+        const auto start = DefaultButtonPresser::Clock::now();
+        DefaultButtonPresser presser;
+        switch (edit) {
+            case Edit::Enter:
+                frame.ExecuteCommand(CommandId::Enter);
+                break;
+            case Edit::Modify:
+                frame.ExecuteCommand(CommandId::Modify);
+                break;
+            case Edit::Delete:
+                frame.ExecuteCommand(CommandId::Delete);
+                break;
+            case Edit::UndoEnter:
+                frame.ExecuteCommand(CommandId::Undo);
+                break;
+        }
+        frame.View().viewport()->repaint();
+        const auto end = DefaultButtonPresser::Clock::now();
+        const auto answered = std::max(presser.answered, start);
+        state.SetIterationTime(std::chrono::duration<double>(end - answered).count());
+        dialogSeconds += std::chrono::duration<double>(answered - start).count();
+    }
+    state.counters["dialog_ms"] =
+        1000 * dialogSeconds / static_cast<double>(std::max<std::int64_t>(1, state.iterations()));
+    state.counters["movies"] = session.Doc().Catalogue().Count();
+}
+
 // What a screen reader asks after every change: the name, description and state of each row that
 // shows.
 void ReadShownRows(CReelkeepView& view) {
@@ -363,6 +435,18 @@ void RegisterAll() {
             name, [change](benchmark::State& s) { ApplyOptions(s, change); });
         bench::AddSizes(b, {1'000'000}, 3);
         b->Unit(benchmark::kMillisecond);
+    }
+    const std::pair<const char*, Edit> edits[] = {
+        {"window/enter", Edit::Enter},
+        {"window/modify_one", Edit::Modify},
+        {"window/delete_one", Edit::Delete},
+        {"window/undo_enter", Edit::UndoEnter},
+    };
+    for (const auto& [name, edit] : edits) {
+        auto* b = benchmark::RegisterBenchmark(
+            name, [edit](benchmark::State& s) { EditOneMovie(s, edit); });
+        bench::AddSizes(b, {100'000, 1'000'000}, 3);
+        b->Unit(benchmark::kMillisecond)->UseManualTime();
     }
     auto* goTo = benchmark::RegisterBenchmark("window/go_to_entry", GoToEntryKeystrokes);
     bench::AddSizes(goTo, {1'000'000}, 3);

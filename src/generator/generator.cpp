@@ -205,7 +205,8 @@ void FillRecords(Columns& columns, std::uint32_t n, CRandom& random) {
 void GenerateCatalogue(CReelkeepDoc& doc, std::uint32_t n, std::uint64_t seed) {
     CRandom random(seed);
     Columns columns;
-    for (auto& column : columns.values) column.reserve(n);
+    // With room for entries to come, as a catalogue read from a file has.
+    for (auto& column : columns.values) column.reserve(n + n / 64);
     FillRecords(columns, n, random);
 
     doc.OnNewDocument();

@@ -76,5 +76,32 @@ TEST(CFoldedIndex, MatchesAFoldedMapThroughGrowthAndRenumbering) {
     }
 }
 
+// Texts inserted and erased anywhere in the list, as a lookup list's entries move: every text
+// left is found at its new place, and no erased one is found.
+TEST(CFoldedIndex, FollowsTextsInsertedAndErasedInTheMiddle) {
+    std::mt19937 rng(7);
+    CFoldedIndex index;
+    std::vector<std::string> texts;
+    for (int step = 1; step <= 6000; ++step) {
+        const std::string text = RandomText(rng);
+        if (index.Find(text, texts) == CFoldedIndex::kAbsent && rng() % 3 != 0) {
+            const auto at = static_cast<std::uint32_t>(rng() % (texts.size() + 1));
+            index.InsertAt(text, at);
+            texts.insert(texts.begin() + at, text);
+        } else if (!texts.empty()) {
+            const auto at = static_cast<std::uint32_t>(rng() % texts.size());
+            index.EraseAt(texts[at], at);
+            texts.erase(texts.begin() + at);
+        }
+        if (step % 50 != 0) continue;
+        ASSERT_EQ(index.size(), texts.size());
+        for (std::uint32_t id = 0; id < texts.size(); ++id) {
+            std::string upper = texts[id];
+            for (char& c : upper) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+            ASSERT_EQ(index.Find(upper, texts), id) << "step " << step;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace reelkeep

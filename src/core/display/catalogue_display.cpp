@@ -89,6 +89,7 @@ void CCatalogueDisplay::LayOutShownList() {
 
 void CCatalogueDisplay::ForgetRecords() {
     order_.clear();
+    NoteOrderKey(OrderKey{});
     actorIndex_.clear();
     labels_.clear();
     selection_ = RowSelection{};
@@ -97,8 +98,10 @@ void CCatalogueDisplay::ForgetRecords() {
 void CCatalogueDisplay::Reset() {
     filters_.fill(std::string(kFilterAll));
     displayedActors_.Clear();
+    actorsFromLookup_ = false;
     order_.clear();
     order_.shrink_to_fit();
+    NoteOrderKey(OrderKey{});
     actorIndex_.clear();
     headingColors_.clear();
     dataColors_.Clear();
@@ -118,6 +121,12 @@ void CCatalogueDisplay::Assign(CCatalogueDisplay& to, Display&& from) {
     to.filters_ = std::forward<Display>(from).filters_;
     to.order_ = std::forward<Display>(from).order_;
     to.displayedActors_ = std::forward<Display>(from).displayedActors_;
+    to.actorsFromLookup_ = from.actorsFromLookup_;
+    to.namesToSync_ = std::forward<Display>(from).namesToSync_;
+    to.actorIndexStale_ = from.actorIndexStale_;
+    to.orderKey_ = from.orderKey_;
+    to.tiesMayDiffer_ = from.tiesMayDiffer_;
+    to.unreadableTapes_ = from.unreadableTapes_;
     to.actorIndex_ = std::forward<Display>(from).actorIndex_;
     to.labels_ = std::forward<Display>(from).labels_;
     to.headingColors_ = std::forward<Display>(from).headingColors_;

@@ -22,6 +22,15 @@ namespace reelkeep {
 
 class IReelkeepUI;
 
+// What the display order is sorted by, where a change of a few records can follow it: record
+// order (None), or a sort by title or key after the title sort, with the options they ran with.
+struct OrderKey {
+    SortMark sort = SortMark::None;
+    bool ignoreThe = false;
+    bool tapeText = false;
+    bool operator==(const OrderKey&) const = default;
+};
+
 // The heading custom field k (0..3) has when the user gives it none.
 std::string_view DefaultCustomHeading(std::size_t k);
 
@@ -60,13 +69,51 @@ public:
     bool FiltersOn() const;
     const std::vector<std::uint32_t>& Order() const { return order_; }
     std::vector<std::uint32_t>& Order() { return order_; }
-    const CLookupList& DisplayedActors() const { return displayedActors_; }
+    // Without filters, the actor lookup list itself until the index sorts a copy.
+    const CLookupList& DisplayedActors() const {
+        return actorsFromLookup_ ? catalogue_.Lookup(LookupKind::Actors) : displayedActors_;
+    }
     // The records changed: the display order is refilled from the filters in record order, with
     // the displayed-actor list.
     void RebuildOrder();
     // The same where the order may name records that are gone: without memory for the rebuild,
     // nothing is shown.
     void RebuildOrderOrClear();
+
+    // ---- the display order following a few records --------------------------------------
+    // What the order is sorted by now; none where no change can follow it (the labels' order).
+    void NoteOrderKey(std::optional<OrderKey> key);
+    // Whether the order, with the displayed actors, can follow a change of the records in place
+    // and come out as the re-sort to key would leave it.
+    bool CanFollowRecords(const OrderKey& key) const;
+    // The records (ascending) leave the order, before they change or go.
+    void RemoveFromOrder(const std::vector<std::uint32_t>& records);
+    // A record that came or changed joins the order at its place, after its equals.
+    void InsertInOrder(std::uint32_t record);
+    // After the records (ascending, numbered as before) were purged.
+    void RenumberOrder(const std::vector<std::uint32_t>& purged);
+    // After a change followed in place, without filters: the displayed actors are the actor
+    // lookup list, as a rebuild leaves them; the actor index keeps its sorted copy.
+    void ShareActorLookup() {
+        if (state_.sort == SortMark::Actors) return;
+        displayedActors_.Clear();
+        actorsFromLookup_ = true;
+    }
+    // The actor index following the records: a record's rows leave (before it changes or goes)
+    // and come back (after it changed); names the actor lookup list gained or lost become or
+    // stop being groups. Where it cannot follow (a name spelled like the pseudo-actor's) the
+    // index is rebuilt at the end of the change.
+    void RemoveFromActorIndex(std::uint32_t record);
+    void AddToActorIndex(std::uint32_t record);
+    void RenumberActorIndex(const std::vector<std::uint32_t>& purged);
+    // Ends the change of the actor index; returns whether it must be rebuilt.
+    bool EndActorIndexChange();
+    // Whether a change followed in place may have left ties of the title sort elsewhere than a
+    // re-sort would; and the key the order was sorted by then.
+    bool TiesMayDiffer() const { return tiesMayDiffer_; }
+    const std::optional<OrderKey>& SortedBy() const { return orderKey_; }
+    // Displayed records whose tape number a numeric tape sort cannot read.
+    std::size_t UnreadableTapes() const { return unreadableTapes_; }
 
     // ---- the actor index ----------------------------------------------------------------
     std::uint32_t ActorRowCount() const {
@@ -154,6 +201,14 @@ private:
     std::array<std::string, kFilterCount> filters_;
     std::vector<std::uint32_t> order_;
     CLookupList displayedActors_;
+    bool actorsFromLookup_ = false;
+    std::vector<std::string> namesToSync_;  // actor names a change may have added or removed
+    bool actorIndexStale_ = false;
+    std::vector<std::uint32_t> ActorGroupsOf(std::uint32_t record) const;
+    void SyncActorGroups();
+    std::optional<OrderKey> orderKey_ = OrderKey{};
+    bool tiesMayDiffer_ = false;
+    std::size_t unreadableTapes_ = 0;
     ActorIndex actorIndex_;
     std::vector<Label> labels_;
     std::vector<std::uint32_t> headingColors_;

@@ -15,8 +15,23 @@ std::uint32_t PassCount(std::size_t n) { return n == 0 ? 0 : static_cast<std::ui
 
 }  // namespace
 
+void CReelkeepDoc::RestoreResortedOrder() {
+    if (!display_.TiesMayDiffer()) return;
+    const OrderKey key = *display_.SortedBy();
+    display_.RebuildOrder();
+    std::vector<std::uint32_t>& order = display_.Order();
+    SortByTitle(order, catalogue_.Column(Field::MovieName), key.ignoreThe, [] {});
+    if (key.sort == SortMark::TapeNumber) {
+        StableSortTapeNumbers(order, catalogue_.Column(Field::TapeNumber), key.tapeText);
+    } else if (const SortKeyInfo* info = FindSortKey(key.sort); info && info->keyField) {
+        StableSortBlanksLast(order, catalogue_.Column(*info->keyField));
+    }
+    display_.NoteOrderKey(key);
+}
+
 void CReelkeepDoc::SortByActorsCommand() {
     CWaitCursorScope wait(ui_);
+    RestoreResortedOrder();
     display_.ShowSortedBy(SortMark::Actors);
     BuildActorIndex();
     RequestViewUpdate();
@@ -24,6 +39,7 @@ void CReelkeepDoc::SortByActorsCommand() {
 
 void CReelkeepDoc::TitleSort() {
     CWaitCursorScope wait(ui_);
+    RestoreResortedOrder();
     display_.ShowSortedBy(SortMark::Title);
     const bool ignoreThe = display_.State().OneLine() ? display_.Options().ignoreTheOneLine
                                                       : display_.Options().ignoreTheNormal;
@@ -32,6 +48,7 @@ void CReelkeepDoc::TitleSort() {
                             TitleSortGapCount(display_.Order().size()), progressEnabled_);
     SortByTitle(display_.Order(), catalogue_.Column(Field::MovieName), ignoreThe,
                 [&] { progress.Step(); });
+    display_.NoteOrderKey(OrderKey{.sort = SortMark::Title, .ignoreThe = ignoreThe});
 }
 
 void CReelkeepDoc::KeySortCommand(SortMark key) {
@@ -44,6 +61,7 @@ void CReelkeepDoc::KeySortCommand(SortMark key) {
         const std::uint32_t passes = PassCount(display_.Order().size());
         CProgressScope progress(ui_, info->keyCaption, passes);
         StableSortBlanksLast(display_.Order(), catalogue_.Column(*info->keyField));
+        display_.NoteOrderKey(OrderKey{.sort = key, .ignoreThe = display_.TitleOrderIgnoresThe()});
         progress.StepTo(passes);
     }
     RequestViewUpdate();
@@ -65,6 +83,12 @@ void CReelkeepDoc::TapeNumberSort() {
         display_.NoteTapeOrder(tapeText);
         sawNonNumeric =
             StableSortTapeNumbers(display_.Order(), catalogue_.Column(Field::TapeNumber), tapeText);
+        // The labels' order started from the counters, which no single change can follow.
+        display_.NoteOrderKey(
+            labelFormat ? std::nullopt
+                        : std::optional(OrderKey{.sort = SortMark::TapeNumber,
+                                                 .ignoreThe = display_.TitleOrderIgnoresThe(),
+                                                 .tapeText = tapeText}));
         progress.StepTo(passes);
     }
     if (sawNonNumeric) Warn(ui_, msg::kTapeNotAllDigits);
@@ -162,11 +186,13 @@ void CReelkeepDoc::DisplayLabelFormatCommand() {
 }
 
 void CReelkeepDoc::SortByCounterNumber() {
+    RestoreResortedOrder();
     if (catalogue_.Count() < 2) return;
     const std::uint32_t passes =
         display_.Order().empty() ? 0 : static_cast<std::uint32_t>(display_.Order().size() - 1);
     CProgressScope progress(ui_, msg::kProgressSortCounter, passes);
     StableSortCounters(display_.Order(), catalogue_.Column(Field::Counter));
+    display_.NoteOrderKey(std::nullopt);
     progress.StepTo(passes);
 }
 

@@ -151,6 +151,9 @@ private:
     void SortByCounterNumber();
     // Sorts the displayed-actor list and builds the index, without touching the sort marks.
     void BuildActorIndex();
+    // Before a sort: where changes followed in place left ties of the title sort elsewhere, the
+    // order the re-sorts after them would have left, so that every sort gives what it always did.
+    void RestoreResortedOrder();
 
     // ---- editing, undo, find, exchange ---------------------------------------------------
     void ClearUndoJournal();
@@ -248,6 +251,25 @@ private:
     bool ListingRecordAt(std::uint32_t row, std::uint32_t& record) const;
     // Takes back a record Enter appended but could not finish adding.
     void DropNewRecord(std::uint32_t record);
+    // ---- a change of a few records, followed in place (doc_editing.cpp) -------------------
+    // The order the re-sort after a change of records would leave; none for the actor index
+    // and the labels.
+    std::optional<OrderKey> ResortKey() const;
+    // Whether a change of count records can be followed in place rather than rebuilt after.
+    bool FollowsInPlace(std::size_t count) const;
+    // The records (ascending) leave the lookup and display lists, before they change or go.
+    void UnlistRecords(const std::vector<std::uint32_t>& records);
+    // A record that came or changed joins them.
+    void ListRecord(std::uint32_t record);
+    // Modify's and Undo's write of one record, followed in place while inPlace; returns whether
+    // it still is (lack of memory ends it, and the caller rebuilds).
+    bool ReplaceRecord(std::uint32_t record, RecordValues values, bool inPlace);
+    // After a purge of the records (ascending, numbered as before).
+    void RenumberListed(const std::vector<std::uint32_t>& purged);
+    // Ends a change followed in place as the rebuild and re-sort would have ended it.
+    void ShowFollowedRecords();
+    // Delete's and Undo's removal of the records marked, followed in place when they are few.
+    void PurgeRecords(const std::vector<bool>& marked);
     // The journal of an import: the records from first on, named without copies, since taking
     // them out needs none.
     void RecordImportUndo(std::uint32_t first);

@@ -47,6 +47,13 @@ public:
     // throw while the index holds fewer texts than it was reserved for.
     void Add(std::string_view text) { Place(HashOf(text)); }
 
+    // Adds text as id, every id from id on moving up by one first: a text inserted in the middle
+    // of the caller's list. Throws std::bad_alloc with the index unchanged.
+    void InsertAt(std::string_view text, std::uint32_t id);
+    // Removes the entry of id, whose text hashes as text does, every id above it moving down by
+    // one: a text erased from the middle of the caller's list.
+    void EraseAt(std::string_view text, std::uint32_t id);
+
     // Makes room for count texts. Throws std::bad_alloc with the index unchanged.
     void Reserve(std::size_t count);
 
@@ -81,6 +88,9 @@ private:
 
     // Indexes the next id under hash, growing first when the index is half full.
     void Place(std::uint32_t hash);
+    void PlaceAs(std::uint32_t hash, std::uint32_t id);
+    // Moves every id at or above from by delta (+1 or -1).
+    void ShiftIds(std::uint32_t from, int delta);
 
     std::vector<Slot> slots_;  // size zero or a power of two, at most half full
     std::size_t size_ = 0;

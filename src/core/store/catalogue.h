@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +57,20 @@ public:
     void RebuildLookupLists(bool showProgress);
     // Enters every lookup value of one record (the Enter command's step).
     void AddRecordToLookups(std::uint32_t record);
+
+    // ---- a few records' change, followed in the lookup lists ----------------------------
+    // While the lists match the records, each of these keeps them matching, the entry dialog's
+    // copies with them, at the cost of the records named. Throws std::bad_alloc (the lists then
+    // want a rebuild).
+    // The values of the records (ascending) leave the lists, before the records change or go.
+    void RemoveRecordsFromLookups(const std::vector<std::uint32_t>& records);
+    // The values of a record that came or changed join the lists.
+    void AddChangedRecordToLookups(std::uint32_t record);
+    // After the records (ascending, numbered as before) were purged.
+    void RenumberLookups(const std::vector<std::uint32_t>& purged);
+    // Ends such a change: the lists match the records again, the movie types stay sorted and
+    // the entry dialog's copies are whole. Returns whether the movie-type list changed.
+    bool EndLookupChange();
     // Sorts the movie types for the labels, blank-led ones last; their colours follow them.
     void SortMovieTypes(bool showProgress);
     void ClearLookups();
@@ -66,13 +81,21 @@ public:
 
 private:
     static constexpr std::size_t Index(LookupKind k) { return static_cast<std::size_t>(k); }
-    void AddToLookup(LookupKind kind, std::string_view value);
+    void AddToLookup(LookupKind kind, std::string_view value, SourceKey key);
+    void FollowEdit(LookupKind kind, ListEdit edit);
+    void KeepMovieTypesSorted();
+    std::optional<std::pair<SourceKey, std::string_view>> NextSource(
+        LookupKind kind, std::string_view value, SourceKey after,
+        const std::vector<std::uint32_t>& skipped) const;
 
     IReelkeepUI& ui_;
     CRecordStore records_;
     std::array<CLookupList, kLookupCount> lookups_;
     bool lookupsMatch_ = false;
     EntryDialogLists entryLists_;
+    // Entry dialog lists to copy whole at the end of a change, and whether the types changed.
+    std::array<bool, kLookupCount> entryListStale_{};
+    bool typesChanged_ = false;
 };
 
 }  // namespace reelkeep

@@ -64,9 +64,12 @@ bool CRecordStore::Purge(const std::vector<bool>& marked) {
         kept += keep[i] ? 1 : 0;
     }
     if (kept == count_) return false;
+    // The records before the first one marked stay where they are.
+    std::uint32_t first = 0;
+    while (keep[first]) ++first;
     for (auto& column : columns_) {
-        std::uint32_t out = 0;
-        for (std::uint32_t i = 0; i < count_; ++i) {
+        std::uint32_t out = first;
+        for (std::uint32_t i = first; i < count_; ++i) {
             if (!keep[i]) continue;
             // A string moved onto itself may come out empty.
             if (out != i) column[out] = std::move(column[i]);

@@ -23,8 +23,12 @@ bool SameRecordsInAnyOrder(ref::Order a, ref::Order b) {
 void CheckLookupLists(const CReelkeepDoc& doc, const ref::Records& records) {
     for (std::size_t k = 0; k < kLookupCount; ++k) {
         const auto kind = static_cast<LookupKind>(k);
-        EXPECT_EQ(doc.Catalogue().Lookup(kind).Entries(), ref::LookupEntries(records, kind))
-            << "lookup list " << k;
+        const std::vector<std::string> rebuilt = ref::LookupEntries(records, kind);
+        EXPECT_EQ(doc.Catalogue().Lookup(kind).Entries(), rebuilt) << "lookup list " << k;
+        // The entry dialog's copy, in order of first appearance, whatever order the list has.
+        std::vector<std::string> offered = doc.Catalogue().EntryLists()[k];
+        if (kind == LookupKind::MovieTypes) ref::MovieTypeSort(offered);
+        EXPECT_EQ(offered, rebuilt) << "entry dialog list " << k;
     }
     // A label colour for every movie type, and a heading colour while there is one.
     const std::size_t types = doc.Catalogue().Lookup(LookupKind::MovieTypes).size();

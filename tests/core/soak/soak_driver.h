@@ -73,6 +73,7 @@ private:
     CReelkeepDoc doc_;
     std::string saved_;       // the catalogue as last saved or opened
     ref::Records undoStart_;  // the records before the command the undo journal holds
+    ref::Order resorted_;     // see StepStart::resorted
     std::deque<std::string> tail_;
     std::uint64_t steps_ = 0;
 };

@@ -1,6 +1,9 @@
 #include "soak_model.h"
 
+#include "key_sorts.h"
 #include "sort_keys.h"
+#include "text_compare.h"
+#include "title_sort.h"
 
 namespace reelkeep::test::soak {
 
@@ -53,15 +56,40 @@ ref::Order AfterOptions(ref::Order order, const StepStart& start, const ref::Rec
     const DisplayState& d = start.display;
     if (d.NormalView() && d.sort == SortMark::Title &&
         options.ignoreTheNormal != start.options.ignoreTheNormal) {
-        return TitleSorted(std::move(order), records, ViewStyle::Normal, options);
+        return TitleSorted(start.resorted, records, ViewStyle::Normal, options);
     }
     if (d.OneLine() && options.ignoreTheOneLine != start.options.ignoreTheOneLine) {
-        return TitleSorted(std::move(order), records, ViewStyle::OneLine, options);
+        return TitleSorted(start.resorted, records, ViewStyle::OneLine, options);
     }
     return order;
 }
 
 }  // namespace
+
+bool SameUpToTies(const ref::Order& a, const ref::Order& b, const DisplayState& from,
+                  const ref::Records& records, const DocumentOptions& options) {
+    if (a.size() != b.size() || from.sort == SortMark::None || from.sort == SortMark::Actors) {
+        return false;
+    }
+    const bool ignoreThe = from.OneLine() ? options.ignoreTheOneLine : options.ignoreTheNormal;
+    const auto same = [&](std::uint32_t x, std::uint32_t y, Field f) {
+        const std::string& u = ref::Get(records, x, f);
+        const std::string& v = ref::Get(records, y, f);
+        if (f == Field::MovieName)
+            return EqualsNoCase(TitleKey(u, ignoreThe), TitleKey(v, ignoreThe));
+        if (f != Field::TapeNumber) return !BlanksLastLess(u, v) && !BlanksLastLess(v, u);
+        if (options.tapeText) return EqualsNoCase(u, v);
+        if (IsAllDigits(u) != IsAllDigits(v)) return false;
+        return !IsAllDigits(u) || CompareDigitsByValue(u, v) == 0;
+    };
+    const SortKeyInfo* key = FindSortKey(from.sort);
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (!same(a[i], b[i], Field::MovieName)) return false;
+        if (from.sort == SortMark::TapeNumber && !same(a[i], b[i], Field::TapeNumber)) return false;
+        if (key->keyField && !same(a[i], b[i], *key->keyField)) return false;
+    }
+    return true;
+}
 
 ref::Order ExpectedOrder(const Effect& effect, const StepStart& start, const ref::Records& records,
                          const FilterTexts& filters, const DocumentOptions& options) {
@@ -69,12 +97,12 @@ ref::Order ExpectedOrder(const Effect& effect, const StepStart& start, const ref
         case Kind::Kept:
             return start.order;
         case Kind::Sorted:
-            return SortedBy(start.order, effect.key, start.display.style, records, options);
+            return SortedBy(start.resorted, effect.key, start.display.style, records, options);
         case Kind::TitleIfLabels:
             if (!start.display.LabelFormat()) return start.order;
-            return TitleSorted(start.order, records, effect.style, options);
+            return TitleSorted(start.resorted, records, effect.style, options);
         case Kind::Labels:
-            return LabelOrder(start.order, records, options);
+            return LabelOrder(start.resorted, records, options);
         case Kind::Options:
             return AfterOptions(start.order, start, records, options);
         case Kind::Refiltered:

@@ -10,6 +10,9 @@ namespace reelkeep::test::soak {
 // What the document looked like before a step.
 struct StepStart {
     ref::Order order;
+    // The order the re-sorts after every change would have left, which the sorts start from;
+    // it differs from order only in ties, after changes followed in place.
+    ref::Order resorted;
     DisplayState display;
     DocumentOptions options;
 };
@@ -29,7 +32,13 @@ struct Effect {
     SortMark key = SortMark::None;
     ViewStyle style = ViewStyle::Normal;
     DisplayState from{};
+    bool edited = false;  // Enter, Modify, Delete or Undo: may be followed in place
 };
+
+// Whether two orders differ only among movies the re-sort from `from` calls equal: what a change
+// followed in place may leave where the title sort would have placed ties anew.
+bool SameUpToTies(const ref::Order& a, const ref::Order& b, const DisplayState& from,
+                  const ref::Records& records, const DocumentOptions& options);
 
 // The display order the step should leave, worked out with the literal reference algorithms
 // from the order before it. options are those in force after the step.
