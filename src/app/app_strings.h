@@ -29,8 +29,8 @@ inline constexpr char kJournalOtherCatalogue[] = QT_TRANSLATE_NOOP(
     "App",
     "The journal of unsaved changes to %1 was kept for another version of the catalogue and "
     "is not used.");
-inline constexpr char kJournalDamaged[] = QT_TRANSLATE_NOOP(
-    "App", "The journal of unsaved changes to %1 is damaged and is not used.");
+inline constexpr char kJournalDamaged[] =
+    QT_TRANSLATE_NOOP("App", "The journal of unsaved changes to %1 is damaged and is not used.");
 // Why, on stderr; the recovery copy still keeps the changes.
 inline constexpr char kJournalNotWritten[] =
     QT_TRANSLATE_NOOP("App",

@@ -77,7 +77,7 @@ void CloseInheritedDescriptors() {
     if (hook) hook();
     try {
         journal::WriteCopyWithMarker(copy, marker, mark,
-                           [&doc](ByteSink& sink) { doc.WriteDocument(sink); });
+                                     [&doc](ByteSink& sink) { doc.WriteDocument(sink); });
     } catch (const std::exception&) {
         _exit(1);
     }
@@ -226,15 +226,17 @@ bool CRecoveryCopy::PrepareCopy(Found& found) {
             journal::ReadJournal(std::string_view(bytes.constData(), bytes.size()));
         const std::optional<journal::CopyMarker> marker = ReadMarker();
         const std::string copy = FromQt(CopyPath());
-        const journal::Plan plan = journal::PlanRecovery(
-            contents, marker, IdentityOfFile(copy), IdentityOfFile(contents.header.origin));
+        const journal::Plan plan = journal::PlanRecovery(contents, marker, IdentityOfFile(copy),
+                                                         IdentityOfFile(contents.header.origin));
         RecordStore base;
         if (plan.base == journal::BaseKind::Copy) base = journal::ReadBaseRecords(copy);
         if (plan.base == journal::BaseKind::File) {
             base = journal::ReadBaseRecords(contents.header.origin);
         }
-        const journal::CopyMarker mark{contents.header.origin, contents.header.catalogueId,
-                                       contents.header.baseSeq + contents.entries.size(), {}};
+        const journal::CopyMarker mark{contents.header.origin,
+                                       contents.header.catalogueId,
+                                       contents.header.baseSeq + contents.entries.size(),
+                                       {}};
         // The recovered catalogue becomes the copy, which the journal then follows: a second
         // crash finds it whole.
         journal::WriteCopyWithMarker(copy, FromQt(MarkerPath()), mark, [&](ByteSink& sink) {
@@ -261,8 +263,9 @@ void CRecoveryCopy::FollowRecoveredCopy() {
     }
     // A copy without a journal of its own starts one.
     const bool ours = marker->catalogueId != 0 && marker->copy == *copy;
-    journal_.StartFromCopy(doc_, ours ? marker->catalogueId : QRandomGenerator::system()->generate64() | 1U,
-                           ours ? marker->seq : 0, *copy);
+    journal_.StartFromCopy(
+        doc_, ours ? marker->catalogueId : QRandomGenerator::system()->generate64() | 1U,
+        ours ? marker->seq : 0, *copy);
 }
 
 void CRecoveryCopy::SetOriginalPath(const QString& path) {

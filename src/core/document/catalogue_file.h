@@ -18,7 +18,6 @@ struct CatalogueTail {
     HeadingTexts headings;
     std::vector<std::uint32_t> dataColors;
     std::vector<std::uint32_t> headingColors;
-
 };
 
 // Writes a catalogue file of the current version: count records, each field's values from

@@ -231,7 +231,8 @@ void WriteCatalogueFile(ByteSink& sink, std::uint32_t count,
     writer.WriteU32(count);
     WriteLayouts(writer, tail.layouts);
     for (const std::string& heading : tail.headings) writer.WriteString(heading);
-    for (std::size_t k = 0; k < kCustomFieldCount; ++k) writer.WriteStringList(column(CustomField(k)));
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k)
+        writer.WriteStringList(column(CustomField(k)));
     for (const Field f : kBaseFields) writer.WriteStringList(column(f));
     writer.WriteColorList(tail.dataColors);
     writer.WriteColorList(tail.headingColors);

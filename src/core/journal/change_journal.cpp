@@ -228,7 +228,8 @@ std::string CChangeJournal::DescribeChange(const CReelkeepDoc& doc) {
         // The command the undo journal holds now, else the one it held, which Undo took back.
         const UndoJournal& undo = doc.Undo();
         const bool current = undo.available;
-        const std::string_view action = current ? std::string_view(undo.action) : known_->undo.action;
+        const std::string_view action =
+            current ? std::string_view(undo.action) : known_->undo.action;
         const std::vector<std::uint32_t>& records =
             current ? undo.recordNumbers : known_->undo.records;
         const bool adds = action == (current ? msg::kUndoDelete : msg::kUndoRestore);

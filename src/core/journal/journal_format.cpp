@@ -126,8 +126,9 @@ std::string EncodeHeader(const Header& header) {
     body.U8(static_cast<std::uint8_t>(header.base));
     body.Text(header.origin);
     const FileIdentity& file = header.baseFile;
-    for (const std::uint64_t v : {file.device, file.inode, Unsigned(file.size),
-                                  Unsigned(file.modifiedSeconds), Unsigned(file.modifiedNanoseconds)})
+    for (const std::uint64_t v :
+         {file.device, file.inode, Unsigned(file.size), Unsigned(file.modifiedSeconds),
+          Unsigned(file.modifiedNanoseconds)})
         body.U64(v);
     body.U32(header.baseRecords);
     body.Tail(header.tail);

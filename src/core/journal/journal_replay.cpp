@@ -39,8 +39,8 @@ public:
 };
 
 ItemKind KindOf(std::uint8_t tag) {
-    for (const ItemKind kind : {ItemKind::Append, ItemKind::Set, ItemKind::Purge, ItemKind::Tail,
-                                ItemKind::ReplaceAll}) {
+    for (const ItemKind kind :
+         {ItemKind::Append, ItemKind::Set, ItemKind::Purge, ItemKind::Tail, ItemKind::ReplaceAll}) {
         if (tag == static_cast<std::uint8_t>(kind)) return kind;
     }
     throw Malformed{};
@@ -108,10 +108,9 @@ std::string EncodeMarker(const CopyMarker& marker) {
     out.U64(marker.catalogueId);
     out.U64(marker.seq);
     const FileIdentity& copy = marker.copy;
-    for (const std::uint64_t v :
-         {copy.device, copy.inode, static_cast<std::uint64_t>(copy.size),
-          static_cast<std::uint64_t>(copy.modifiedSeconds),
-          static_cast<std::uint64_t>(copy.modifiedNanoseconds)})
+    for (const std::uint64_t v : {copy.device, copy.inode, static_cast<std::uint64_t>(copy.size),
+                                  static_cast<std::uint64_t>(copy.modifiedSeconds),
+                                  static_cast<std::uint64_t>(copy.modifiedNanoseconds)})
         out.U64(v);
     out.Text(marker.origin);
     return std::move(out.bytes);
@@ -161,9 +160,9 @@ void WriteCopyWithMarker(const std::string& copy, const std::string& marker, Cop
     const std::string nextMarker = marker + kNextCopySuffix;
     const int fd = ::open(nextMarker.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0) throw FileError(errno);
-    const bool written = ::write(fd, bytes.data(), bytes.size()) ==
-                             static_cast<ssize_t>(bytes.size()) &&
-                         ::fsync(fd) == 0;
+    const bool written =
+        ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
+        ::fsync(fd) == 0;
     ::close(fd);
     if (!written || ::rename(nextMarker.c_str(), marker.c_str()) != 0) throw FileError(errno);
     SyncFolderOf(marker);
@@ -225,8 +224,7 @@ void Replay(const Contents& journal, const Plan& plan, RecordStore records, Byte
     }
     WriteCatalogueFile(
         out, records.Count(),
-        [&records](Field f) -> const std::vector<std::string>& { return records.Column(f); },
-        tail);
+        [&records](Field f) -> const std::vector<std::string>& { return records.Column(f); }, tail);
 }
 
 }  // namespace reelkeep::journal
