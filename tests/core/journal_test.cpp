@@ -150,7 +150,7 @@ TEST(Journal, ReplayGivesTheCatalogueByteForByteAfterEveryCommand) {
         if (*recovered.bytes != run.Bytes()) return run.Report();
         ++replays;
     }
-    EXPECT_GT(replays, 1000);
+    EXPECT_GT(replays, 500);
 }
 
 TEST(Journal, TornLastEntryIsLeftOutAndDamageOrAnotherFileIsRefused) {

@@ -113,7 +113,7 @@ void CChangeJournal::SetOrigin(std::string origin, bool clean) {
 }
 
 void CChangeJournal::ForgetBase() {
-    Remove();
+    if (fd_ >= 0) Remove();
     known_.reset();
     cleanFile_.reset();
 }
@@ -137,8 +137,9 @@ void CChangeJournal::Follow(const CReelkeepDoc& doc, bool withTail) {
     seen_ = now;
     if (!doc.IsModified()) {
         if (!changed) return;
-        // Nothing unsaved: what a next change applies to is the catalogue as it is now.
-        Remove();
+        // Nothing unsaved: what a next change applies to is the catalogue as it is now. Only
+        // this run's own journal goes; one a crashed run left waits for the offer to recover it.
+        if (fd_ >= 0) Remove();
         known_ = Snapshot(doc);
         cleanOrigin_ = origin_;
         cleanFile_ = origin_.empty() ? std::nullopt : IdentityOfFile(origin_);
