@@ -298,7 +298,7 @@ void CRecoveryCopy::StartWriter() {
     const std::string copy = FromQt(CopyPath());
     const std::string marker = FromQt(MarkerPath());
     // The copy is the catalogue as of the journal's last entry.
-    journal_.Follow(doc_, true);
+    FollowDocument(true);
     copyMark_ = journal_.Position();
     journal::CopyMarker mark;
     mark.origin = CorePath(originalPath_);

@@ -148,7 +148,8 @@ void CChangeJournal::Follow(const CReelkeepDoc& doc, bool withTail) {
     if (broken_ || (!changed && !withTail)) return;
     try {
         if (fd_ < 0) Start(doc);
-        const std::string items = DescribeChange(doc);
+        // Without a counted change only the tail can differ.
+        const std::string items = DescribeChange(doc, changed);
         if (!items.empty()) {
             Encoder payload;
             payload.U64(seq_ + 1);
@@ -185,7 +186,7 @@ void CChangeJournal::Start(const CReelkeepDoc& doc) {
     WriteHeader(header, {});
 }
 
-std::string CChangeJournal::DescribeChange(const CReelkeepDoc& doc) {
+std::string CChangeJournal::DescribeChange(const CReelkeepDoc& doc, bool recordsMayDiffer) {
     const CCatalogue& catalogue = doc.Catalogue();
     const std::uint32_t now = catalogue.Count();
     Encoder items;
@@ -224,7 +225,7 @@ std::string CChangeJournal::DescribeChange(const CReelkeepDoc& doc) {
     tail.Tail(TailOf(doc));
     if (!known_) {
         describeAll();
-    } else {
+    } else if (recordsMayDiffer) {
         const std::uint32_t before = known_->count;
         // The command the undo journal holds now, else the one it held, which Undo took back.
         const UndoJournal& undo = doc.Undo();
