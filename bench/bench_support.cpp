@@ -15,7 +15,7 @@ namespace reelkeep::bench {
 namespace {
 
 struct Generated {
-    SilentUI ui;
+    CSilentUI ui;
     CReelkeepDoc doc{ui};
     explicit Generated(std::uint32_t n) { GenerateCatalogue(doc, n, 20240601); }
 };

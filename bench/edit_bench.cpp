@@ -13,7 +13,7 @@ namespace reelkeep {
 namespace {
 
 // A user who answers every dialog at once and a view that selects what the benchmark says.
-class BenchUI : public SilentUI {
+class BenchUI : public CSilentUI {
 public:
     std::vector<std::uint32_t> selection;
     bool rowsSelected = false;
@@ -47,7 +47,7 @@ struct Session {
     }
     // Selects every step-th row of the listing, from the first.
     void SelectEvery(std::size_t step) {
-        ui.selection.assign(doc.Shown().ListingCount(), 0);
+        ui.selection.assign(doc.Display().ListingCount(), 0);
         for (std::size_t row = 0; row < ui.selection.size(); row += step) ui.selection[row] = 1;
         ui.rowsSelected = true;
     }
@@ -88,7 +88,7 @@ void BM_ModifyOne(benchmark::State& state) {
     Session& s = SessionOf(Size(state));
     for (auto _ : state) {
         state.PauseTiming();
-        s.SelectEvery(s.doc.Shown().ListingCount() + 1);
+        s.SelectEvery(s.doc.Display().ListingCount() + 1);
         state.ResumeTiming();
         s.doc.Execute(CommandId::Modify);
     }
@@ -98,7 +98,7 @@ void BM_DeleteOne(benchmark::State& state) {
     Session& s = SessionOf(Size(state));
     for (auto _ : state) {
         state.PauseTiming();
-        s.SelectEvery(s.doc.Shown().ListingCount() + 1);
+        s.SelectEvery(s.doc.Display().ListingCount() + 1);
         state.ResumeTiming();
         s.doc.Execute(CommandId::Delete);
     }

@@ -15,7 +15,7 @@ using bench::OncePerSize;
 using bench::TempPath;
 
 // Counts the messages instead of showing them: a failed open shows up as a skipped run.
-class CountingUI : public SilentUI {
+class CountingUI : public CSilentUI {
 public:
     MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
         ++messages;
@@ -29,7 +29,7 @@ struct SavedCatalogue {
     std::string path;
 
     explicit SavedCatalogue(std::uint32_t n) : path(TempPath(std::to_string(n) + ".smf")) {
-        SilentUI ui;
+        CSilentUI ui;
         CReelkeepDoc doc(ui);
         GenerateCatalogue(doc, n, 42);
         doc.SaveDocument(path);
@@ -57,7 +57,7 @@ BENCHMARK(BM_OpenCatalogue)->Apply(OpenSizes)->Unit(benchmark::kMillisecond);
 
 void BM_SaveCatalogue(benchmark::State& state) {
     const auto n = static_cast<std::uint32_t>(state.range(0));
-    SilentUI ui;
+    CSilentUI ui;
     CReelkeepDoc doc(ui);
     GenerateCatalogue(doc, n, 42);
     const std::string path = TempPath("save.smf");

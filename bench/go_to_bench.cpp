@@ -18,7 +18,8 @@ using Show = std::function<void(CReelkeepDoc&)>;
 using Entry = std::function<std::string(const CReelkeepDoc&)>;
 
 std::string RecordKey(const CReelkeepDoc& doc, Field field) {
-    return doc.Catalogue().Value(doc.Shown().Order()[doc.Shown().Order().size() * 3 / 4], field);
+    return doc.Catalogue().Value(doc.Display().Order()[doc.Display().Order().size() * 3 / 4],
+                                 field);
 }
 
 // Types text one letter at a time, each keystroke searching for the text so far.
@@ -29,7 +30,7 @@ void TypeInto(benchmark::State& state, const Show& show, const Entry& entry) {
     for (auto _ : state) {
         for (std::size_t length = 1; length <= typed.size(); ++length) {
             benchmark::DoNotOptimize(
-                GoToRow(doc.Shown(), std::string_view(typed).substr(0, length)));
+                GoToRow(doc.Display(), std::string_view(typed).substr(0, length)));
         }
     }
     state.SetLabel('"' + typed + '"');
@@ -40,7 +41,7 @@ void TypeInto(benchmark::State& state, const Show& show, const Entry& entry) {
 
 // The first title from three quarters down the list on that is led by the article, or not.
 std::string TitleFromThreeQuarters(const CReelkeepDoc& doc, bool ledByArticle) {
-    const std::vector<std::uint32_t>& order = doc.Shown().Order();
+    const std::vector<std::uint32_t>& order = doc.Display().Order();
     for (std::size_t k = 0; k < order.size(); ++k) {
         const std::string& title = doc.Catalogue().Value(
             order[(order.size() * 3 / 4 + k) % order.size()], Field::MovieName);
@@ -91,7 +92,7 @@ void BM_LabelTapeNumber(benchmark::State& state) {
     TypeInto(
         state, [](CReelkeepDoc& doc) { doc.Execute(CommandId::DisplayLabelFormat); },
         [](const CReelkeepDoc& doc) {
-            return doc.Shown().Labels()[doc.Shown().Labels().size() * 3 / 4].tapeNumber;
+            return doc.Display().Labels()[doc.Display().Labels().size() * 3 / 4].tapeNumber;
         });
 }
 
@@ -103,7 +104,7 @@ void BM_Actor(benchmark::State& state) {
             doc.Execute(CommandId::SortByActors);
         },
         [](const CReelkeepDoc& doc) {
-            return std::string(doc.Shown().ActorRowActor(doc.Shown().ActorRowCount() * 3 / 4));
+            return std::string(doc.Display().ActorRowActor(doc.Display().ActorRowCount() * 3 / 4));
         });
 }
 

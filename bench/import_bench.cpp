@@ -16,14 +16,14 @@ void BM_ImportSpreadsheetCsv(benchmark::State& state) {
     const auto& file = bench::OncePerSize<bench::SpreadsheetFile>(n);
     for (auto _ : state) {
         state.PauseTiming();
-        SilentUI ui;
+        CSilentUI ui;
         CReelkeepDoc doc(ui);
         doc.OnNewDocument();
         doc.ApplyCustomHeadings(file.headings, false);
         state.ResumeTiming();
         CsvTable table = ReadCsvFile(file.path);
         ImportReport report;
-        const ColumnMapping mapping = MapHeadings(table.headings, doc.Shown().CustomHeadings());
+        const ColumnMapping mapping = MapHeadings(table.headings, doc.Display().CustomHeadings());
         if (!doc.ImportTable(table, mapping, report) || doc.Catalogue().Count() != n ||
             !report.problems.empty()) {
             state.SkipWithError("import failed");

@@ -15,7 +15,7 @@ namespace reelkeep {
 namespace {
 
 // Answers Enter's dialog and Delete's question at once; the view selects the first row.
-class JournalBenchUI : public SilentUI {
+class JournalBenchUI : public CSilentUI {
 public:
     bool RunEntryDialog(EntryDialogValues& values) override {
         values.fields[FieldIndex(Field::MovieName)] = "Journalled Movie";

@@ -13,7 +13,7 @@ namespace {
 CReelkeepDoc& Generated(std::uint32_t n) { return bench::GeneratedCatalogue(n); }
 
 // Record order, as a filter rebuild leaves it.
-void ShowInRecordOrder(CReelkeepDoc& doc) { doc.ApplyFilters(doc.Shown().Filters()); }
+void ShowInRecordOrder(CReelkeepDoc& doc) { doc.ApplyFilters(doc.Display().Filters()); }
 
 // Each run starts from record order.
 void RunOnFreshOrder(benchmark::State& state, CommandId command) {
@@ -46,7 +46,7 @@ void BM_DisplayLabelFormat(benchmark::State& state) {
 
 void BM_FilterRebuild(benchmark::State& state) {
     CReelkeepDoc& doc = Generated(static_cast<std::uint32_t>(state.range(0)));
-    const auto saved = doc.Shown().Filters();
+    const auto saved = doc.Display().Filters();
     auto filters = saved;
     filters[static_cast<std::size_t>(FilterField::Actor)] = "a";
     filters[static_cast<std::size_t>(FilterField::Rating)] = "p";
@@ -70,7 +70,7 @@ void RunReference(benchmark::State& state, Sort sort) {
     ShowInRecordOrder(doc);
     const test::ref::Records records = RecordsOf(doc);
     for (auto _ : state) {
-        test::ref::Order order = doc.Shown().Order();
+        test::ref::Order order = doc.Display().Order();
         sort(order, records, doc);
         benchmark::DoNotOptimize(order.data());
     }
@@ -100,7 +100,7 @@ void BM_RefSortByTapeNumber(benchmark::State& state) {
 void BM_RefSortByActors(benchmark::State& state) {
     RunReference(state, [](test::ref::Order& order, const test::ref::Records& records,
                            const CReelkeepDoc& doc) {
-        std::vector<std::string> actors = doc.Shown().DisplayedActors().entries();
+        std::vector<std::string> actors = doc.Display().DisplayedActors().Entries();
         benchmark::DoNotOptimize(test::ref::ActorIndex(order, records, actors).data());
     });
 }

@@ -19,7 +19,7 @@ namespace {
 // of the timing, and the benchmarks run in an order that switches at most once.
 CReelkeepDoc& Showing(const benchmark::State& state, SortMark sort) {
     CReelkeepDoc& doc = bench::GeneratedCatalogue(static_cast<std::uint32_t>(state.range(0)));
-    if (doc.Shown().State().sort != sort) {
+    if (doc.Display().State().sort != sort) {
         if (sort == SortMark::Actors) {
             doc.Execute(CommandId::SortByActors);
         } else {
@@ -59,7 +59,7 @@ void Paginate(benchmark::State& state, ReportKind kind, SortMark sort) {
     const ReportJobInput input = LetterBreaks(kind);
     std::uint32_t pages = 0;
     for (auto _ : state) {
-        const ReportPagination job = PaginateReport(doc.Shown(), input);
+        const ReportPagination job = PaginateReport(doc.Display(), input);
         benchmark::DoNotOptimize(
             CountAllPages(job.totalPages, [&job](std::uint32_t page) { return job.Range(page); }));
         pages = job.totalPages;
@@ -104,7 +104,7 @@ struct LabelSet {
 // Printing every label as the selection: the labels are copied, which is the work.
 void BM_LabelSelection(benchmark::State& state) {
     const LabelSet& set = bench::OncePerSize<LabelSet>(static_cast<std::uint32_t>(state.range(0)));
-    SilentUI ui;
+    CSilentUI ui;
     std::uint32_t pages = 0;
     for (auto _ : state) {
         LabelJob job = BeginLabelSelection(set.labels, set.all, true, ui);

@@ -26,7 +26,7 @@ constexpr std::uint32_t kMovies = 1'000'000;
 const QSize kClient(1280, 800);
 
 // Answers nothing and passes document updates on to the view, as the window's UI does.
-class ViewOnlyUI : public SilentUI {
+class ViewOnlyUI : public CSilentUI {
 public:
     CReelkeepView* view = nullptr;
     void UpdateAllViews() override {
@@ -110,11 +110,11 @@ void BM_PrintPage(benchmark::State& state, CommandId mode) {
     printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
     const CReelkeepView& view = stage.view;
     const PrintedView shown{view.Look(), view.Metrics().dpiY,
-                            stage.doc.Shown().State().Mode() == DisplayMode::Labels,
+                            stage.doc.Display().State().Mode() == DisplayMode::Labels,
                             view.IsChecked(CommandId::LargeLabels)};
-    NoLabelQuestions none;
+    CNoLabelQuestions none;
     const std::unique_ptr<CPrintJob> job = BeginPrintJob(
-        stage.doc.Shown(), stage.doc.ui(),
+        stage.doc.Display(), stage.doc.UI(),
         MakePrintRequest(shown, {}, {}, stage.doc.PrinterColorCount()), printer, none);
     const std::uint32_t page = (job->TotalPages() + 1) / 2;
     QPainter painter(&printer);

@@ -15,7 +15,7 @@ namespace reelkeep {
 namespace {
 
 struct Modified {
-    SilentUI ui;
+    CSilentUI ui;
     CReelkeepDoc doc{ui};
     explicit Modified(std::uint32_t n) {
         GenerateCatalogue(doc, n, 42);

@@ -49,10 +49,10 @@ std::string ActorList(const CReelkeepDoc& doc, std::uint32_t r) {
 }  // namespace
 
 SpreadsheetFile::SpreadsheetFile(std::uint32_t n) : path(TempPath(std::to_string(n) + ".csv")) {
-    SilentUI ui;
+    CSilentUI ui;
     CReelkeepDoc doc(ui);
     GenerateCatalogue(doc, n, 42);
-    headings = doc.Shown().CustomHeadings();
+    headings = doc.Display().CustomHeadings();
     std::string text(kHeadingLine);
     for (std::uint32_t r = 0; r < doc.Catalogue().Count(); ++r) {
         AppendValue(text, doc.Catalogue().Value(r, Field::MovieName));

@@ -81,7 +81,7 @@ struct CatalogueFile {
     std::string path;
 
     explicit CatalogueFile(std::uint32_t n) : path(FromQt(dir.filePath("bench.smf"))) {
-        SilentUI ui;
+        CSilentUI ui;
         CReelkeepDoc doc(ui);
         GenerateCatalogue(doc, n, 20240601);
         doc.SaveDocument(path);
@@ -104,7 +104,7 @@ struct WindowSession {
 };
 
 struct SilentSession {
-    SilentUI ui;
+    CSilentUI ui;
     CReelkeepDoc doc{ui};
 
     explicit SilentSession(const std::string& path) {
@@ -139,7 +139,7 @@ void RunCommand(benchmark::State& state, const Command& command) {
     for (auto _ : state) {
         state.PauseTiming();
         doc.Execute(CommandId::DisplayNormalView);
-        doc.ApplyFilters(doc.Shown().Filters());
+        doc.ApplyFilters(doc.Display().Filters());
         QApplication::processEvents();
         state.ResumeTiming();
         command(doc, path);
@@ -221,7 +221,7 @@ void GoToEntryKeystrokes(benchmark::State& state) {
     CMainFrame& frame = session.app.Frame();
     frame.ExecuteCommand(CommandId::DisplayNormalView);
     frame.ExecuteCommand(CommandId::SortByTitle);
-    const std::vector<std::uint32_t>& order = session.Doc().Shown().Order();
+    const std::vector<std::uint32_t>& order = session.Doc().Display().Order();
     const QString title =
         ToQt(session.Doc().Catalogue().Value(order[order.size() * 3 / 4], Field::MovieName));
     frame.ExecuteCommand(CommandId::GoToEntry);

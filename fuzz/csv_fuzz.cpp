@@ -59,11 +59,11 @@ std::vector<RecordValues> Reimported(const CReelkeepDoc& doc) {
     std::vector<std::uint32_t> order(doc.Catalogue().Count());
     for (std::uint32_t r = 0; r < doc.Catalogue().Count(); ++r) order[r] = r;
     std::ostringstream out;
-    FUZZ_CHECK(WriteExport(out, ExportKind::Csv, doc.Shown(), order));
+    FUZZ_CHECK(WriteExport(out, ExportKind::Csv, doc.Display(), order));
     CsvTable table = ReadCsv(out.str(), kMaxValue);
     FUZZ_CHECK(table.form == CsvForm::ReelkeepExport);
     ImportReport report;
-    return ImportedRecords(table, MapHeadings(table.headings, doc.Shown().CustomHeadings()),
+    return ImportedRecords(table, MapHeadings(table.headings, doc.Display().CustomHeadings()),
                            report);
 }
 
@@ -73,14 +73,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CsvTable table =
         ReadCsv(std::string_view(reinterpret_cast<const char*>(data), size), kMaxValue);
     CheckTable(table);
-    SilentUI ui;
+    CSilentUI ui;
     CReelkeepDoc doc(ui);
     doc.OnNewDocument();
     DocumentOptions options;
     options.showSynopsis = true;
     options.showCustom = {true, true, true, true};
     doc.OptionsChanged(options);
-    const ColumnMapping mapping = MapHeadings(table.headings, doc.Shown().CustomHeadings());
+    const ColumnMapping mapping = MapHeadings(table.headings, doc.Display().CustomHeadings());
     CheckMapping(mapping, table.headings.size());
     ImportReport report;
     const std::vector<RecordValues> records = ImportedRecords(table, mapping, report);

@@ -21,14 +21,14 @@ void CheckConsistent(const CReelkeepDoc& doc) {
         FUZZ_CHECK(doc.Catalogue().Column(static_cast<reelkeep::Field>(f)).size() == count);
     }
     std::set<std::uint32_t> seen;
-    for (const std::uint32_t record : doc.Shown().Order()) {
+    for (const std::uint32_t record : doc.Display().Order()) {
         FUZZ_CHECK(record < count);
         FUZZ_CHECK(seen.insert(record).second);
     }
-    for (std::uint32_t row = 0; row < doc.Shown().ActorRowCount(); ++row) {
-        FUZZ_CHECK(doc.Shown().ActorRowRecord(row) < count);
+    for (std::uint32_t row = 0; row < doc.Display().ActorRowCount(); ++row) {
+        FUZZ_CHECK(doc.Display().ActorRowRecord(row) < count);
     }
-    for (const reelkeep::Label& label : doc.Shown().Labels()) {
+    for (const reelkeep::Label& label : doc.Display().Labels()) {
         for (std::uint32_t k = 0; k < label.movieCount; ++k) FUZZ_CHECK(label.records[k] < count);
     }
 }
@@ -41,14 +41,14 @@ bool Load(CReelkeepDoc& doc, std::span<const char> bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    reelkeep::SilentUI ui;
+    reelkeep::CSilentUI ui;
     CReelkeepDoc doc(ui);
     const bool opened = Load(doc, {reinterpret_cast<const char*>(data), size});
     // Opened or not, the document is left usable.
     CheckConsistent(doc);
     if (!opened) return 0;
 
-    reelkeep::StringSink saved;
+    reelkeep::CStringSink saved;
     doc.WriteDocument(saved);
     CReelkeepDoc again(ui);
     FUZZ_CHECK(Load(again, saved.bytes));
@@ -56,8 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(again.Catalogue().Count() == doc.Catalogue().Count());
     for (std::uint32_t r = 0; r < doc.Catalogue().Count(); ++r)
         FUZZ_CHECK(again.Catalogue().Record(r) == doc.Catalogue().Record(r));
-    FUZZ_CHECK(again.Shown().CustomHeadings() == doc.Shown().CustomHeadings());
-    FUZZ_CHECK(again.Shown().DataColors() == doc.Shown().DataColors());
-    FUZZ_CHECK(again.Shown().HeadingColors() == doc.Shown().HeadingColors());
+    FUZZ_CHECK(again.Display().CustomHeadings() == doc.Display().CustomHeadings());
+    FUZZ_CHECK(again.Display().DataColors() == doc.Display().DataColors());
+    FUZZ_CHECK(again.Display().HeadingColors() == doc.Display().HeadingColors());
     return 0;
 }

@@ -1652,7 +1652,7 @@ Reelkeep importiert höchstens 1.000 Spalten.</translation>
     </message>
 </context>
 <context>
-    <name>RowTexts</name>
+    <name>CRowTexts</name>
     <message>
         <source>%1, selected</source>
         <translation>%1, ausgewählt</translation>

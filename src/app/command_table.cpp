@@ -222,15 +222,15 @@ const std::vector<MenuSpec>& MainMenus() {
 }
 
 const std::vector<std::optional<CommandId>>& ToolbarButtons() {
-    constexpr std::nullopt_t bar = std::nullopt;
+    constexpr std::nullopt_t kSeparator = std::nullopt;
     static const std::vector<std::optional<CommandId>> buttons = {
-        C::FileNew, C::FileOpen, C::FileSave, C::FilePrint, bar,
-        C::Enter, C::Delete, C::Modify, bar,
-        C::DisplayNormalView, C::DisplayLabelFormat, C::OneLineSorts, bar,
+        C::FileNew, C::FileOpen, C::FileSave, C::FilePrint, kSeparator,
+        C::Enter, C::Delete, C::Modify, kSeparator,
+        C::DisplayNormalView, C::DisplayLabelFormat, C::OneLineSorts, kSeparator,
         C::SortByTitle, C::SortByActors, C::SortByTapeNumber, C::SortByTime, C::SortByRating,
         C::SortByMovieType, C::SortByMediaType, C::SortByCustom1, C::SortByCustom2,
-        C::SortByCustom3, C::SortByCustom4, bar,
-        C::GoToEntry, C::Filters, bar,
+        C::SortByCustom3, C::SortByCustom4, kSeparator,
+        C::GoToEntry, C::Filters, kSeparator,
         C::About, C::ContextHelp,
     };
     return buttons;

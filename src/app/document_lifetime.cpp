@@ -35,7 +35,7 @@ bool CDocumentLifetime::NewCatalogue() {
 void CDocumentLifetime::StartNewCatalogue() {
     doc_.OnNewDocument();
     SetPath(QString());
-    doc_.ui().UpdateAllViews();
+    doc_.UI().UpdateAllViews();
 }
 
 bool CDocumentLifetime::Open() {
@@ -62,11 +62,11 @@ bool CDocumentLifetime::IsOpenFile(const QString& path) const {
 bool CDocumentLifetime::IsReadable(const QString& path) {
     const std::string corePath = CorePath(AbsolutePath(path));
     try {
-        FileSource source(corePath);
+        CFileSource source(corePath);
         return true;
-    } catch (const FileError& error) {
+    } catch (const CFileError& error) {
         // Said as the open itself would say it.
-        IReelkeepUI& ui = doc_.ui();
+        IReelkeepUI& ui = doc_.UI();
         Warn(ui, FileErrorText(FileOperation::Read, error.ErrorNumber(), corePath, ui.Language()));
         return false;
     }

@@ -68,7 +68,7 @@ CMainFrame::CMainFrame(CReelkeepDoc& doc, CRecentFiles& recent, IShellDialogs& d
     connect(view_, &CReelkeepView::commandRequested, this, &CMainFrame::ExecuteCommand);
     connect(view_, &CReelkeepView::selectionChanged, this, &CMainFrame::RefreshCommandStates);
     RouteColumnEdits(*view_, doc_);
-    goToWindow_ = &AnswerViewRequests(*view_, doc_.Shown());
+    goToWindow_ = &AnswerViewRequests(*view_, doc_.Display());
     connect(&lifetime_, &CDocumentLifetime::pathChanged, this, &CMainFrame::UpdateCaption);
     connect(&recent_, &CRecentFiles::changed, this, &CMainFrame::UpdateRecentFileMenu);
     // Kept at once rather than only on exit, so a crash does not lose the list.
@@ -220,12 +220,12 @@ void CMainFrame::RefreshCommandStates() {
 }
 
 QString CMainFrame::FilterStatusText() const {
-    const CCatalogueDisplay& shown = doc_.Shown();
-    if (!shown.FiltersOn()) return {};
+    const CCatalogueDisplay& display = doc_.Display();
+    if (!display.FiltersOn()) return {};
     const QLocale locale;
     return tr("Filter on: %1 of %2 movies")
-        .arg(locale.toString(static_cast<qulonglong>(shown.Order().size())),
-             locale.toString(static_cast<qulonglong>(shown.Catalogue().Count())));
+        .arg(locale.toString(static_cast<qulonglong>(display.Order().size())),
+             locale.toString(static_cast<qulonglong>(display.Catalogue().Count())));
 }
 
 void CMainFrame::UpdateRecentFileMenu() {

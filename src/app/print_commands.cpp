@@ -20,9 +20,10 @@ namespace {
 constexpr char kPreviewPagesName[] = "PreviewPages";
 
 // The label questions, asked through the shell's dialogs.
-class DialogQuestions : public ILabelPrintQuestions {
+class CDialogQuestions : public ILabelPrintQuestions {
 public:
-    DialogQuestions(IShellDialogs& dialogs, QWidget* parent) : dialogs_(dialogs), parent_(parent) {}
+    CDialogQuestions(IShellDialogs& dialogs, QWidget* parent)
+        : dialogs_(dialogs), parent_(parent) {}
     std::optional<int> AskCopies() override { return dialogs_.AskLabelCopies(parent_); }
     std::optional<int> AskStartPosition(bool largeLabels,
                                         const std::vector<QString>& texts) override {
@@ -51,7 +52,7 @@ CPrintCommands::~CPrintCommands() = default;
 
 PrintRequest CPrintCommands::MakeRequest(bool printSelection) const {
     const PrintedView shown{view_.Look(), view_.Metrics().dpiY,
-                            doc_.Shown().State().Mode() == DisplayMode::Labels,
+                            doc_.Display().State().Mode() == DisplayMode::Labels,
                             view_.IsChecked(CommandId::LargeLabels)};
     return MakePrintRequest(
         shown, printSelection ? view_.Selection().SelectedRows() : std::vector<std::uint32_t>{},
@@ -59,15 +60,16 @@ PrintRequest CPrintCommands::MakeRequest(bool printSelection) const {
 }
 
 CPrintCommands::PrintOffer CPrintCommands::OfferPrinting() {
-    NoLabelQuestions none;
+    CNoLabelQuestions none;
     const std::unique_ptr<CPrintJob> everything =
-        BeginPrintJob(doc_.Shown(), doc_.ui(), MakeRequest(false), printer_, none);
-    return {view_.Selection().present(), everything->TotalPages()};
+        BeginPrintJob(doc_.Display(), doc_.UI(), MakeRequest(false), printer_, none);
+    return {view_.Selection().Present(), everything->TotalPages()};
 }
 
 bool CPrintCommands::BeginJob(bool printSelection, ILabelPrintQuestions& questions) {
     job_.reset();
-    job_ = BeginPrintJob(doc_.Shown(), doc_.ui(), MakeRequest(printSelection), printer_, questions);
+    job_ =
+        BeginPrintJob(doc_.Display(), doc_.UI(), MakeRequest(printSelection), printer_, questions);
     return job_ != nullptr;
 }
 
@@ -88,7 +90,7 @@ void CPrintCommands::Print() {
 }
 
 bool CPrintCommands::PrintPages(bool selection, std::uint32_t first, std::uint32_t last) {
-    DialogQuestions questions(dialogs_, window_);
+    CDialogQuestions questions(dialogs_, window_);
     // Cancelled at a label question: nothing reaches the printer, and nothing failed.
     if (!BeginJob(selection, questions)) return true;
     // The dialog offered the pages of a job paginated before it; its paper or the selection may
@@ -120,7 +122,7 @@ bool CPrintCommands::PrintPages(bool selection, std::uint32_t first, std::uint32
 void CPrintCommands::Preview() {
     // No print dialog comes first, so the selection, when there is one, is what is previewed.
     const PrintOffer offer = OfferPrinting();
-    DialogQuestions questions(dialogs_, window_);
+    CDialogQuestions questions(dialogs_, window_);
     if (!BeginJob(offer.selection, questions)) return;
     const int stored = store_.ReadInt(kSectionSettings, kPreviewPagesName, 0);
     CPrintPreview preview(

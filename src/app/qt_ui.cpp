@@ -87,7 +87,7 @@ bool CQtUI::RunCustomHeadingsDialog(HeadingTexts& headings) {
 }
 
 bool CQtUI::RunFiltersDialog(FilterTexts& filters) {
-    return reelkeep::RunFiltersDialog(frame_, filters, doc_->Shown().CustomHeadings());
+    return reelkeep::RunFiltersDialog(frame_, filters, doc_->Display().CustomHeadings());
 }
 
 std::optional<std::string> CQtUI::AskExportFileName(ExportKind kind) {
@@ -103,15 +103,15 @@ std::optional<std::string> CQtUI::AskImportFileName() {
 }
 
 bool CQtUI::RunImportDialog(const CsvTable& table, ColumnMapping& mapping) {
-    return reelkeep::RunCsvImportDialog(frame_, table, doc_->Shown().CustomHeadings(), mapping);
+    return reelkeep::RunCsvImportDialog(frame_, table, doc_->Display().CustomHeadings(), mapping);
 }
 
 std::vector<std::uint32_t> CQtUI::SelectedRowFlags() const {
     if (!frame_) return {};
-    return frame_->View().Selection().flags();
+    return frame_->View().Selection().Flags();
 }
 
-bool CQtUI::RowsSelected() const { return frame_ && frame_->View().Selection().present(); }
+bool CQtUI::RowsSelected() const { return frame_ && frame_->View().Selection().Present(); }
 
 std::vector<std::uint32_t> CQtUI::ActedRowFlags() const {
     if (!frame_) return {};

@@ -14,7 +14,7 @@ class IShellDialogs;
 // messages without a parent and has no progress or view to talk to.
 // The core's texts in the language of the translations loaded, numbers as the user's locale
 // writes them.
-class CQtTextLanguage : public TextLanguage {
+class CQtTextLanguage : public CTextLanguage {
 public:
     std::string Text(std::string_view english) const override;
     std::string Number(std::uint64_t number) const override;
@@ -26,7 +26,7 @@ public:
 
     void Attach(CReelkeepDoc& doc, CMainFrame& frame);
 
-    const TextLanguage& Language() const override { return language_; }
+    const CTextLanguage& Language() const override { return language_; }
     MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
                               MessageIcon icon) override;
     void BeginProgress(std::string_view caption, std::uint32_t max) override;

@@ -77,7 +77,7 @@ void CloseInheritedDescriptors() {
     if (hook) hook();
     try {
         journal::WriteCopyWithMarker(copy, marker, mark,
-                                     [&doc](ByteSink& sink) { doc.WriteDocument(sink); });
+                                     [&doc](IByteSink& sink) { doc.WriteDocument(sink); });
     } catch (const std::exception&) {
         _exit(1);
     }
@@ -228,7 +228,7 @@ bool CRecoveryCopy::PrepareCopy(Found& found) {
         const std::string copy = FromQt(CopyPath());
         const journal::Plan plan = journal::PlanRecovery(contents, marker, IdentityOfFile(copy),
                                                          IdentityOfFile(contents.header.origin));
-        RecordStore base;
+        CRecordStore base;
         if (plan.base == journal::BaseKind::Copy) base = journal::ReadBaseRecords(copy);
         if (plan.base == journal::BaseKind::File) {
             base = journal::ReadBaseRecords(contents.header.origin);
@@ -239,7 +239,7 @@ bool CRecoveryCopy::PrepareCopy(Found& found) {
                                        {}};
         // The recovered catalogue becomes the copy, which the journal then follows: a second
         // crash finds it whole.
-        journal::WriteCopyWithMarker(copy, FromQt(MarkerPath()), mark, [&](ByteSink& sink) {
+        journal::WriteCopyWithMarker(copy, FromQt(MarkerPath()), mark, [&](IByteSink& sink) {
             journal::Replay(contents, plan, std::move(base), sink);
         });
         found.replay = false;

@@ -97,9 +97,9 @@ QString CReelkeepApp::LastFileToLoad() const {
     }
     const QString& path = recent_.Paths().front();
     try {
-        FileSource readable(CorePath(path));
+        CFileSource readable(CorePath(path));
         return path;
-    } catch (const FileError&) {
+    } catch (const CFileError&) {
         return {};
     }
 }

@@ -64,25 +64,25 @@ void CUserSettings::LabelFontCommand() {
 
 void CUserSettings::LabelDataColorsCommand() {
     const std::vector<std::string>& types =
-        doc_.Catalogue().Lookup(LookupKind::MovieTypes).entries();
-    std::vector<std::uint32_t> colors = doc_.Shown().DataColors();
+        doc_.Catalogue().Lookup(LookupKind::MovieTypes).Entries();
+    std::vector<std::uint32_t> colors = doc_.Display().DataColors();
     // The lists are kept in step after every change of the records; should they not be, the
     // types without a colour start black rather than read past the list.
     if (colors.size() < types.size()) colors.resize(types.size(), 0);
     if (!RunLabelColorDialog(window_, types, colors, dialogs_)) return;
-    doc_.SetLabelColors(std::move(colors), doc_.Shown().HeadingColors());
+    doc_.SetLabelColors(std::move(colors), doc_.Display().HeadingColors());
     LabelColorsChanged();
 }
 
 void CUserSettings::LabelHeadingColorCommand() {
-    std::vector<std::uint32_t> headings = doc_.Shown().HeadingColors();
+    std::vector<std::uint32_t> headings = doc_.Display().HeadingColors();
     const std::optional<std::uint32_t> color =
         ChooseColor(dialogs_, window_, headings.empty() ? 0 : headings.front());
     if (!color) return;
     // A catalogue whose movies all lack a movie type has no heading colour yet.
     if (headings.empty()) headings.push_back(0);
     headings.front() = *color;
-    doc_.SetLabelColors(doc_.Shown().DataColors(), std::move(headings));
+    doc_.SetLabelColors(doc_.Display().DataColors(), std::move(headings));
     LabelColorsChanged();
 }
 

@@ -7,10 +7,10 @@
 
 namespace reelkeep {
 
-CGoToEntryWindow& AnswerViewRequests(CReelkeepView& view, const CCatalogueDisplay& shown) {
+CGoToEntryWindow& AnswerViewRequests(CReelkeepView& view, const CCatalogueDisplay& display) {
     auto* goTo = new CGoToEntryWindow(&view);
     QObject::connect(&view, &CReelkeepView::goToEntryRequested, goTo,
-                     [goTo, &shown] { goTo->Open(shown.State()); });
+                     [goTo, &display] { goTo->Open(display.State()); });
     QObject::connect(goTo, &CGoToEntryWindow::typedTextChanged, &view,
                      &CReelkeepView::GoToTypedText);
     QObject::connect(&view, &CReelkeepView::documentUpdated, goTo, &QDialog::close);

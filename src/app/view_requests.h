@@ -10,6 +10,6 @@ class CReelkeepView;
 // what the document shows, its text followed by the view, closed by any update of the view; and
 // the Add Column dialog, whose choice goes back to the view. Returns the Go To Entry window,
 // made once as a child of the view.
-CGoToEntryWindow& AnswerViewRequests(CReelkeepView& view, const CCatalogueDisplay& shown);
+CGoToEntryWindow& AnswerViewRequests(CReelkeepView& view, const CCatalogueDisplay& display);
 
 }  // namespace reelkeep

@@ -127,13 +127,13 @@ void FitFrameTo(QWidget& window, const QRect& frameRect, const QMargins& margins
 // On some desktops the frame is known only a moment after the window is shown, once the window
 // manager has framed it; the window is fitted then, as soon as it is in its normal state. One
 // shown maximized waits for that, however long, without polling meanwhile.
-class FrameFitter : public QObject {
+class CFrameFitter : public QObject {
 public:
-    FrameFitter(QWidget& window, const QRect& frameRect)
+    CFrameFitter(QWidget& window, const QRect& frameRect)
         : QObject(&window), window_(window), frameRect_(frameRect) {
         window.setProperty(kPendingFrameRect, frameRect);
         timer_.setInterval(20);
-        connect(&timer_, &QTimer::timeout, this, &FrameFitter::TryToFit);
+        connect(&timer_, &QTimer::timeout, this, &CFrameFitter::TryToFit);
         timer_.start();
         window.installEventFilter(this);
     }
@@ -179,7 +179,7 @@ void ApplyPlacement(QWidget& window, const WindowPlacement& placement) {
         window.setGeometry(frameRect);
         // Until the frame is known, at least its corner goes where the rectangle's is.
         window.windowHandle()->setFramePosition(frameRect.topLeft());
-        new FrameFitter(window, frameRect);
+        new CFrameFitter(window, frameRect);
     } else {
         FitFrameTo(window, frameRect, margins);
     }

@@ -6,7 +6,7 @@
 
 namespace reelkeep::cli {
 
-MessageAnswer ConsoleUI::ShowMessage(std::string_view text, MessageButtons buttons, MessageIcon) {
+MessageAnswer CConsoleUI::ShowMessage(std::string_view text, MessageButtons buttons, MessageIcon) {
     warned_ = true;
     std::cerr << "reelkeep-cli: ";
     if (!file_.empty() && text.find(file_) == std::string_view::npos) std::cerr << file_ << ": ";
@@ -49,13 +49,13 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-bool OpenCatalogue(ConsoleUI& ui, CReelkeepDoc& doc, const std::string& path) {
+bool OpenCatalogue(CConsoleUI& ui, CReelkeepDoc& doc, const std::string& path) {
     ui.SetFile(path);
     doc.OnNewDocument();
     return doc.OpenDocument(path);
 }
 
-bool SaveCatalogue(ConsoleUI& ui, CReelkeepDoc& doc, const std::string& path) {
+bool SaveCatalogue(CConsoleUI& ui, CReelkeepDoc& doc, const std::string& path) {
     ui.SetFile(path);
     return doc.SaveDocument(path);
 }

@@ -13,7 +13,7 @@ namespace reelkeep::cli {
 
 // The terminal as the document's user: messages go to stderr; otherwise it is silent, every
 // dialog is cancelled and there is no view to take a selection from.
-class ConsoleUI : public SilentUI {
+class CConsoleUI : public CSilentUI {
 public:
     MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
                               MessageIcon icon) override;
@@ -32,7 +32,7 @@ private:
 std::string Escaped(std::string_view text);
 
 // Opens or saves a catalogue; the messages name the file.
-bool OpenCatalogue(ConsoleUI& ui, CReelkeepDoc& doc, const std::string& path);
-bool SaveCatalogue(ConsoleUI& ui, CReelkeepDoc& doc, const std::string& path);
+bool OpenCatalogue(CConsoleUI& ui, CReelkeepDoc& doc, const std::string& path);
+bool SaveCatalogue(CConsoleUI& ui, CReelkeepDoc& doc, const std::string& path);
 
 }  // namespace reelkeep::cli

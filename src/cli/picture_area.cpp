@@ -8,7 +8,7 @@
 
 namespace reelkeep::cli {
 
-PictureArea::PictureArea(CReelkeepDoc& doc, QSize size) : doc_(doc) {
+CPictureArea::CPictureArea(CReelkeepDoc& doc, QSize size) : doc_(doc) {
     setFrameShape(QFrame::NoFrame);
     viewport()->setAutoFillBackground(false);
     setAttribute(Qt::WA_DontShowOnScreen);
@@ -19,7 +19,7 @@ PictureArea::PictureArea(CReelkeepDoc& doc, QSize size) : doc_(doc) {
     show();
 }
 
-void PictureArea::SetLook(const ViewLook& look, bool largeLabels) {
+void CPictureArea::SetLook(const ViewLook& look, bool largeLabels) {
     look_ = look;
     metrics_ = MeasureLook(look_, logicalDpiY());
     largeLabels_ = largeLabels;
@@ -27,29 +27,29 @@ void PictureArea::SetLook(const ViewLook& look, bool largeLabels) {
     viewport()->update();
 }
 
-QImage PictureArea::Picture() {
+QImage CPictureArea::Picture() {
     // Scroll bars are shown or hidden through posted events; let the layout settle first.
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
     return grab().toImage();
 }
 
-void PictureArea::paintEvent(QPaintEvent*) {
+void CPictureArea::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
-    PaintClientArea(painter, doc_.Shown(),
+    PaintClientArea(painter, doc_.Display(),
                     {look_, metrics_, geometry_, scroll_, noSelection_,
-                     ShownColumnLayout(doc_.Shown()), viewport()->size()});
+                     ShownColumnLayout(doc_.Display()), viewport()->size()});
 }
 
 // Called for the viewport's resizes too, as the scroll bars come and go.
-void PictureArea::resizeEvent(QResizeEvent* event) {
+void CPictureArea::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     LayOut();
 }
 
-void PictureArea::LayOut() {
+void CPictureArea::LayOut() {
     geometry_ =
-        ShownGeometry(doc_.Shown(), metrics_, look_.options, largeLabels_, viewport()->height());
+        ShownGeometry(doc_.Display(), metrics_, look_.options, largeLabels_, viewport()->height());
     scroll_ = FitScroll(geometry_, viewport()->width(), 0, 0);
     ApplyBarSetting(*verticalScrollBar(), VerticalBarSetting(geometry_, scroll_));
     ApplyBarSetting(*horizontalScrollBar(), HorizontalBarSetting(scroll_, metrics_));

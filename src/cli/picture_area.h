@@ -13,11 +13,11 @@ namespace reelkeep::cli {
 
 // A scroll area that shows the catalogue as the window's view does, scroll bars and all, at the
 // top of the list with nothing selected, for pictures of the window. It takes no input.
-class PictureArea : public QAbstractScrollArea {
+class CPictureArea : public QAbstractScrollArea {
 public:
     // Tells the document the screen's resolution, as the window's view does; make it before
     // loading, so the file's column layouts win over the start-up positions.
-    PictureArea(CReelkeepDoc& doc, QSize size);
+    CPictureArea(CReelkeepDoc& doc, QSize size);
 
     // Draws with look from now on; largeLabels is the size Label Format shows.
     void SetLook(const ViewLook& look, bool largeLabels);
@@ -39,7 +39,7 @@ private:
     bool largeLabels_ = true;
     ModeGeometry geometry_;
     ScrollModel scroll_;
-    SelectionFlags noSelection_;
+    CSelectionFlags noSelection_;
 };
 
 }  // namespace reelkeep::cli

@@ -28,12 +28,12 @@ int RunExport(std::span<const std::string> args) {
     ViewOptions view;
     std::string error;
     if (!ParseViewOptions(args.subspan(3), view, error)) return UsageError(error);
-    ConsoleUI ui;
+    CConsoleUI ui;
     CReelkeepDoc doc(ui);
     if (!OpenCatalogue(ui, doc, args[1])) return kFailure;
     ApplyViewOptions(doc, view);
     if (args[2] == kStandardStream) {
-        if (WriteExport(std::cout, *kind, doc.Shown(), doc.ExportedRecords()) &&
+        if (WriteExport(std::cout, *kind, doc.Display(), doc.ExportedRecords()) &&
             std::cout.flush()) {
             return 0;
         }
@@ -41,7 +41,8 @@ int RunExport(std::span<const std::string> args) {
                   << FileErrorText(FileOperation::Write, EIO, "the standard output") << '\n';
         return kFailure;
     }
-    if (const auto failure = WriteExportFile(args[2], *kind, doc.Shown(), doc.ExportedRecords())) {
+    if (const auto failure =
+            WriteExportFile(args[2], *kind, doc.Display(), doc.ExportedRecords())) {
         std::cerr << "reelkeep-cli: " << *failure << '\n';
         return kFailure;
     }

@@ -33,9 +33,9 @@ std::string_view VersionName(SmfVersion version) {
 // The version name of a file, "empty" for one without a byte (opened as a new catalogue).
 std::optional<std::string_view> PeekVersion(const std::string& path) {
     try {
-        FileSource source(path);
+        CFileSource source(path);
         if (source.Size() == 0) return "empty";
-        SmfReader reader(source);
+        CSmfReader reader(source);
         return VersionName(VersionOfMark(reader.ReadU32()));
     } catch (const std::exception&) {
         return std::nullopt;
@@ -52,7 +52,7 @@ std::optional<T> ParseNumber(std::string_view text) {
 
 // A document of the terminal; a failure once it has shown any message.
 struct Session {
-    ConsoleUI ui;
+    CConsoleUI ui;
     CReelkeepDoc doc{ui};
     Session() { doc.OnNewDocument(); }
     bool Open(const std::string& path) { return OpenCatalogue(ui, doc, path); }
@@ -75,7 +75,7 @@ int RunInfo(std::span<const std::string> args) {
     const CReelkeepDoc& doc = session.doc;
     std::cout << "version: " << *version << '\n' << "records: " << doc.Catalogue().Count() << '\n';
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
-        std::cout << "heading" << k + 1 << ": " << doc.Shown().CustomHeadings()[k] << '\n';
+        std::cout << "heading" << k + 1 << ": " << doc.Display().CustomHeadings()[k] << '\n';
     }
     std::cout << "movie-types: " << doc.Catalogue().Lookup(LookupKind::MovieTypes).size() << '\n'
               << "actors: " << doc.Catalogue().Lookup(LookupKind::Actors).size() << '\n';

@@ -93,10 +93,10 @@ bool ApplyMaps(const ImportArgs& args, const CsvTable& table, ColumnMapping& map
 std::optional<CsvTable> ReadTable(const std::string& path) {
     try {
         return ReadCsvFile(path);
-    } catch (const FileError& failure) {
+    } catch (const CFileError& failure) {
         std::cerr << "reelkeep-cli: "
                   << FileErrorText(FileOperation::Read, failure.ErrorNumber(), path) << '\n';
-    } catch (const CsvTooManyColumns&) {
+    } catch (const CCsvTooManyColumns&) {
         std::cerr << "reelkeep-cli: " << TooManyColumnsText(path) << '\n';
     } catch (const std::bad_alloc&) {
         std::cerr << "reelkeep-cli: " << msg::kNoMemoryImport << '\n';
@@ -131,13 +131,13 @@ int RunImport(std::span<const std::string> args) {
     ImportArgs parsed{args[1], args[2], std::nullopt, {}};
     std::string error;
     if (!ParseOptions(args.subspan(3), parsed, error)) return UsageError(error);
-    ConsoleUI ui;
+    CConsoleUI ui;
     CReelkeepDoc doc(ui);
     doc.OnNewDocument();
     if (parsed.into && !doc.OpenDocument(*parsed.into)) return kFailure;
     std::optional<CsvTable> table = ReadTable(parsed.in);
     if (!table) return kFailure;
-    ColumnMapping mapping = MapHeadings(table->headings, doc.Shown().CustomHeadings());
+    ColumnMapping mapping = MapHeadings(table->headings, doc.Display().CustomHeadings());
     if (!ApplyMaps(parsed, *table, mapping)) return kFailure;
     if (!table->rows.empty() && !MapsAnyField(mapping)) {
         std::cerr << "reelkeep-cli: no column of " << parsed.in

@@ -42,9 +42,9 @@ struct PrintOptions {
 
 // The answers given on the command line to the label questions; one copy from the first
 // position where none was given.
-class AnsweredQuestions : public ILabelPrintQuestions {
+class CAnsweredQuestions : public ILabelPrintQuestions {
 public:
-    AnsweredQuestions(std::optional<int> copies, std::optional<int> start)
+    CAnsweredQuestions(std::optional<int> copies, std::optional<int> start)
         : copies_(copies), start_(start) {}
     std::optional<int> AskCopies() override { return copies_.value_or(1); }
     std::optional<int> AskStartPosition(bool, const std::vector<QString>&) override {
@@ -200,7 +200,7 @@ void SeedOptions(const OptionValues& stored, PrintOptions& print, ViewOptions& v
 // The look of the window's view: its colours and fonts from the settings, the options given.
 ViewLook LookOf(const StoredSettings& stored, const CReelkeepDoc& doc, const PrintOptions& print,
                 const ViewOptions& view, int dpiY) {
-    ViewLook look = ShownLook(doc.Shown(), print.display, view.options, dpiY);
+    ViewLook look = ShownLook(doc.Display(), print.display, view.options, dpiY);
     look.colors = ToViewColors(stored.colors, QApplication::palette());
     const FontSpec& screen = stored.screenFont;
     look.screenFont =
@@ -212,7 +212,7 @@ ViewLook LookOf(const StoredSettings& stored, const CReelkeepDoc& doc, const Pri
 
 // A usage error naming the first selected position the view does not show.
 std::optional<int> CheckSelection(const CReelkeepDoc& doc, const std::vector<std::uint32_t>& rows) {
-    const std::uint32_t shown = doc.Shown().ShownRowCount();
+    const std::uint32_t shown = doc.Display().ShownRowCount();
     for (const std::uint32_t row : rows) {
         if (row < shown) continue;
         const std::string range = shown == 0
@@ -225,18 +225,18 @@ std::optional<int> CheckSelection(const CReelkeepDoc& doc, const std::vector<std
 }
 
 // The rows to print as the window would select them: each once, in ascending order.
-std::vector<std::uint32_t> SelectedRows(std::vector<std::uint32_t> rows) {
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    return rows;
+std::vector<std::uint32_t> SortedSelection(std::vector<std::uint32_t> selection) {
+    std::sort(selection.begin(), selection.end());
+    selection.erase(std::unique(selection.begin(), selection.end()), selection.end());
+    return selection;
 }
 
 // The request of the window's print job once the user has chosen the mode and the rows.
 PrintRequest MakeRequest(const CReelkeepDoc& doc, const ViewLook& look, int dpiY,
                          const PrintOptions& print) {
-    const PrintedView shown{look, dpiY, doc.Shown().State().Mode() == DisplayMode::Labels,
-                            !ShowsSmallLabels(doc.Shown(), print.smallLabels)};
-    return MakePrintRequest(shown, SelectedRows(print.selection), print.report,
+    const PrintedView shown{look, dpiY, doc.Display().State().Mode() == DisplayMode::Labels,
+                            !ShowsSmallLabels(doc.Display(), print.smallLabels)};
+    return MakePrintRequest(shown, SortedSelection(print.selection), print.report,
                             doc.PrinterColorCount());
 }
 
@@ -269,9 +269,9 @@ int RunPrintPdf(std::span<const std::string> args) {
     print.report.ignoreTheOneLine = view.options.ignoreTheOneLine;
     // One Line Sorts comes before the sort, as a user switches the mode and then sorts.
     if (print.mode == CommandId::OneLineSorts) view.oneLine = true;
-    const WidgetApplication app;
+    const CWidgetApplication app;
 
-    ConsoleUI ui;
+    CConsoleUI ui;
     CReelkeepDoc doc(ui);
     const int dpiY = app.ScreenDpiY();
     // Told before loading, as the window's view does, so the file's column layouts are kept.
@@ -291,10 +291,10 @@ int RunPrintPdf(std::span<const std::string> args) {
     // The PDF's title is the catalogue's file name, as the window's print jobs are named.
     printer.setDocName(QFileInfo(QFile::decodeName(args[0].c_str())).fileName());
     printer.setPageSize(QPageSize(print.paper));
-    AnsweredQuestions answers(print.copies, print.start);
+    CAnsweredQuestions answers(print.copies, print.start);
     // The answers are given, never cancelled, so the job always begins.
-    const std::unique_ptr<CPrintJob> job =
-        BeginPrintJob(doc.Shown(), doc.ui(), MakeRequest(doc, look, dpiY, print), printer, answers);
+    const std::unique_ptr<CPrintJob> job = BeginPrintJob(
+        doc.Display(), doc.UI(), MakeRequest(doc, look, dpiY, print), printer, answers);
     const std::uint32_t pages = job->TotalPages();
     const bool printed = PrintPageRange(
         printer, 1, 0, pages,

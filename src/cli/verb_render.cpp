@@ -76,18 +76,18 @@ int RunRender(std::span<const std::string> args) {
         !ParseViewOptions(render.viewArgs, view, error)) {
         return UsageError(error);
     }
-    const WidgetApplication app;
+    const CWidgetApplication app;
 
-    ConsoleUI ui;
+    CConsoleUI ui;
     CReelkeepDoc doc(ui);
     // Made before loading, as the window is, so the file's column layouts are kept.
-    PictureArea area(doc, render.size);
+    CPictureArea area(doc, render.size);
     if (!OpenCatalogue(ui, doc, args[0])) return kFailure;
     ApplyViewOptions(doc, view);
     if (render.mode && doc.IsEnabled(*render.mode)) doc.Execute(*render.mode);
 
-    area.SetLook(ShownLook(doc.Shown(), render.display, view.options, area.logicalDpiY()),
-                 !ShowsSmallLabels(doc.Shown(), render.smallLabels));
+    area.SetLook(ShownLook(doc.Display(), render.display, view.options, area.logicalDpiY()),
+                 !ShowsSmallLabels(doc.Display(), render.smallLabels));
     const QImage image = area.Picture();
     if (!image.save(QString::fromStdString(args[1]), "PNG")) {
         std::cerr << "reelkeep-cli: cannot write " << args[1] << '\n';

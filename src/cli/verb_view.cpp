@@ -12,7 +12,7 @@ namespace {
 
 // Opens IN and applies the view options after it; the exit status when that failed.
 std::optional<int> OpenWithOptions(std::span<const std::string> args, CReelkeepDoc& doc,
-                                   ConsoleUI& ui) {
+                                   CConsoleUI& ui) {
     if (const auto usage = CheckOperands(args, {"IN"})) return usage;
     ViewOptions view;
     std::string error;
@@ -25,25 +25,25 @@ std::optional<int> OpenWithOptions(std::span<const std::string> args, CReelkeepD
 }  // namespace
 
 int RunActors(std::span<const std::string> args) {
-    ConsoleUI ui;
+    CConsoleUI ui;
     CReelkeepDoc doc(ui);
     if (const auto failed = OpenWithOptions(args, doc, ui)) return *failed;
     // Without displayed actors there is no index; one left from loading may list hidden movies.
-    if (doc.Shown().DisplayedActors().empty()) return 0;
-    if (doc.Shown().State().sort != SortMark::Actors) doc.Execute(CommandId::SortByActors);
-    for (std::uint32_t row = 0; row < doc.Shown().ActorRowCount(); ++row) {
-        std::cout << Escaped(doc.Shown().ActorRowGroupName(row)) << '\t'
-                  << doc.Shown().ActorRowRecord(row) << '\n';
+    if (doc.Display().DisplayedActors().empty()) return 0;
+    if (doc.Display().State().sort != SortMark::Actors) doc.Execute(CommandId::SortByActors);
+    for (std::uint32_t row = 0; row < doc.Display().ActorRowCount(); ++row) {
+        std::cout << Escaped(doc.Display().ActorRowGroupName(row)) << '\t'
+                  << doc.Display().ActorRowRecord(row) << '\n';
     }
     return 0;
 }
 
 int RunLabels(std::span<const std::string> args) {
-    ConsoleUI ui;
+    CConsoleUI ui;
     CReelkeepDoc doc(ui);
     if (const auto failed = OpenWithOptions(args, doc, ui)) return *failed;
-    if (!doc.Shown().Order().empty()) doc.Execute(CommandId::DisplayLabelFormat);
-    for (const Label& label : doc.Shown().Labels()) {
+    if (!doc.Display().Order().empty()) doc.Execute(CommandId::DisplayLabelFormat);
+    for (const Label& label : doc.Display().Labels()) {
         std::cout << Escaped(label.tapeNumber);
         for (std::size_t k = 0; k < label.titles.size(); ++k) {
             std::cout << '\t' << Escaped(label.titles[k]) << '\t' << Escaped(label.counters[k]);

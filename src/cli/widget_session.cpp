@@ -14,23 +14,23 @@ std::optional<CommandId> ParseMode(std::string_view text) {
     return std::nullopt;
 }
 
-ViewLook ShownLook(const CCatalogueDisplay& doc, const ViewDisplayOptions& display,
+ViewLook ShownLook(const CCatalogueDisplay& display, const ViewDisplayOptions& displayOptions,
                    const DocumentOptions& options, int dpiY) {
     ViewLook look = StartingLook(dpiY);
-    look.options = display;
+    look.options = displayOptions;
     look.options.showSynopsis = options.showSynopsis;
     look.options.showCustom = options.showCustom;
-    UseCustomHeadings(look, doc.CustomHeadings());
+    UseCustomHeadings(look, display.CustomHeadings());
     return look;
 }
 
-bool ShowsSmallLabels(const CCatalogueDisplay& doc, bool asked) {
-    return asked && doc.State().Mode() == DisplayMode::Labels && doc.ShownRowCount() != 0;
+bool ShowsSmallLabels(const CCatalogueDisplay& display, bool asked) {
+    return asked && display.State().Mode() == DisplayMode::Labels && display.ShownRowCount() != 0;
 }
 
-int WidgetApplication::ScreenDpiY() const { return QWidget().logicalDpiY(); }
+int CWidgetApplication::ScreenDpiY() const { return QWidget().logicalDpiY(); }
 
-bool WidgetApplication::ChooseOffscreenWithoutDisplay() {
+bool CWidgetApplication::ChooseOffscreenWithoutDisplay() {
     if (std::getenv("QT_QPA_PLATFORM") != nullptr || std::getenv("DISPLAY") != nullptr ||
         std::getenv("WAYLAND_DISPLAY") != nullptr) {
         return false;

@@ -17,16 +17,16 @@ std::optional<CommandId> ParseMode(std::string_view text);
 
 // The look the window's view starts with, at dpiY, showing the catalogue's headings, with the
 // display options given and the synopsis and custom fields the document's options choose.
-ViewLook ShownLook(const CCatalogueDisplay& doc, const ViewDisplayOptions& display,
+ViewLook ShownLook(const CCatalogueDisplay& display, const ViewDisplayOptions& displayOptions,
                    const DocumentOptions& options, int dpiY);
 // Whether the view shows small labels when they are asked for: only where the window offers
 // them, in Label Format with labels to show.
-bool ShowsSmallLabels(const CCatalogueDisplay& doc, bool asked);
+bool ShowsSmallLabels(const CCatalogueDisplay& display, bool asked);
 
 // The application the widgets need. Without a display they draw offscreen.
-class WidgetApplication {
+class CWidgetApplication {
 public:
-    WidgetApplication() = default;
+    CWidgetApplication() = default;
     // The resolution the window's widgets measure fonts at.
     int ScreenDpiY() const;
 

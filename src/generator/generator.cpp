@@ -16,9 +16,9 @@ namespace {
 
 // splitmix64: tiny, and its output is fixed by its definition, unlike the standard
 // distributions whose results differ between library versions.
-class Random {
+class CRandom {
 public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
+    explicit CRandom(std::uint64_t seed) : state_(seed) {}
     std::uint64_t Next() {
         std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -62,7 +62,7 @@ std::string ActorName(std::uint32_t k) {
 
 // Titles of one to five words, shaped like real ones: "Paradise", "Silent River", "Kingdom of
 // Ice", "The Lost Highway", "The Last Train of Summer".
-std::string Title(Random& random) {
+std::string Title(CRandom& random) {
     const auto noun = [&] { return std::string(random.Pick(pools::TitleNouns())); };
     const auto adjective = [&] { return std::string(random.Pick(pools::TitleAdjectives())); };
     std::string title;
@@ -90,7 +90,7 @@ std::string Title(Random& random) {
     return title;
 }
 
-std::string Synopsis(Random& random) {
+std::string Synopsis(CRandom& random) {
     if (random.Percent(10)) return {};
     std::string text(random.Pick(pools::SynopsisOpenings()));
     if (random.Percent(70)) {
@@ -104,7 +104,7 @@ std::string Synopsis(Random& random) {
     return text;
 }
 
-std::string_view MediaType(Random& random) {
+std::string_view MediaType(CRandom& random) {
     const std::uint32_t r = random.Below(100);
     if (r < 50) return "VHS";
     if (r < 70) return "DVD";
@@ -113,7 +113,7 @@ std::string_view MediaType(Random& random) {
     return "8mm";
 }
 
-std::string_view Rating(Random& random) {
+std::string_view Rating(CRandom& random) {
     static constexpr std::array<std::string_view, 6> kRatings = {"G", "PG", "PG-13", "R", "NR", ""};
     const std::uint32_t r = random.Below(100);
     return kRatings[r < 10 ? 0 : r < 35 ? 1 : r < 60 ? 2 : r < 85 ? 3 : r < 95 ? 4 : 5];
@@ -121,7 +121,8 @@ std::string_view Rating(Random& random) {
 
 // Label colours: a heading colour, and one data colour per movie type in order of first
 // appearance (the order of the movie-type lookup list before it is sorted).
-void SetLabelColors(CReelkeepDoc& doc, const std::vector<std::string>& movieTypes, Random& random) {
+void SetLabelColors(CReelkeepDoc& doc, const std::vector<std::string>& movieTypes,
+                    CRandom& random) {
     static constexpr std::array<std::uint32_t, 8> kPalette = {
         0x000080, 0x008000, 0x800000, 0x808000, 0x800080, 0x008080, 0x404040, 0x0060C0,
     };
@@ -156,7 +157,7 @@ void DropRepeatedActors(std::array<std::string, 3>& cast, Draw& draw) {
 
 // Records are laid out tape by tape: each tape holds 1 to 6 movies of one media type, at
 // rising counter positions.
-void FillRecords(Columns& columns, std::uint32_t n, Random& random) {
+void FillRecords(Columns& columns, std::uint32_t n, CRandom& random) {
     const std::uint32_t actorPool = std::max<std::uint32_t>(1, n / 3);
     // A few stars play in many movies, as in a real collection.
     const std::uint32_t stars = std::min(actorPool, std::max<std::uint32_t>(3, actorPool / 20));
@@ -202,14 +203,14 @@ void FillRecords(Columns& columns, std::uint32_t n, Random& random) {
 }  // namespace
 
 void GenerateCatalogue(CReelkeepDoc& doc, std::uint32_t n, std::uint64_t seed) {
-    Random random(seed);
+    CRandom random(seed);
     Columns columns;
     for (auto& column : columns.values) column.reserve(n);
     FillRecords(columns, n, random);
 
     doc.OnNewDocument();
     SetLabelColors(doc, columns[Field::MovieType], random);
-    RecordLoader records(n);
+    CRecordLoader records(n);
     for (std::size_t f = 0; f < kFieldCount; ++f) {
         records.Take(static_cast<Field>(f), std::move(columns.values[f]));
     }

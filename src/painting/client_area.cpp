@@ -9,21 +9,21 @@
 
 namespace reelkeep {
 
-const ColumnLayout* ShownColumnLayout(const CCatalogueDisplay& doc) {
-    const std::optional<LayoutKey> key = ShownListLayout(doc.State());
-    return key ? &doc.Layouts()[static_cast<std::size_t>(*key)] : nullptr;
+const ColumnLayout* ShownColumnLayout(const CCatalogueDisplay& display) {
+    const std::optional<LayoutKey> key = ShownListLayout(display.State());
+    return key ? &display.Layouts()[static_cast<std::size_t>(*key)] : nullptr;
 }
 
-ModeGeometry ShownGeometry(const CCatalogueDisplay& doc, const ViewMetrics& metrics,
+ModeGeometry ShownGeometry(const CCatalogueDisplay& display, const ViewMetrics& metrics,
                            const ViewDisplayOptions& options, bool largeLabels, int clientHeight) {
     GeometryInput in;
-    in.mode = doc.State().Mode();
-    in.rowCount = doc.ShownRowCount();
+    in.mode = display.State().Mode();
+    in.rowCount = display.ShownRowCount();
     in.metrics = metrics;
     in.options = options;
     in.largeLabels = largeLabels;
     in.clientHeight = clientHeight;
-    in.list = ShownColumnLayout(doc);
+    in.list = ShownColumnLayout(display);
     return ComputeGeometry(in);
 }
 
@@ -59,10 +59,10 @@ void DrawFocusFrame(QPainter& p, const ClientState& state, std::uint32_t row) {
 
 }  // namespace
 
-void PaintClientArea(QPainter& painter, const CCatalogueDisplay& doc, const ClientState& state,
+void PaintClientArea(QPainter& painter, const CCatalogueDisplay& display, const ClientState& state,
                      std::optional<std::uint32_t> focusRow) {
     const ViewLook& look = state.look;
-    const DrawContext ctx{painter,           doc,          state.metrics,     state.geometry,
+    const DrawContext ctx{painter,           display,      state.metrics,     state.geometry,
                           look.colors,       look.options, look.columnTitles, look.headings,
                           state.selection,   state.list,   look.screenFont,   look.labelFont,
                           state.size.width()};

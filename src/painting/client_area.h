@@ -17,10 +17,10 @@
 namespace reelkeep {
 
 // The column layout of the list the display mode shows; null outside the list modes.
-const ColumnLayout* ShownColumnLayout(const CCatalogueDisplay& doc);
+const ColumnLayout* ShownColumnLayout(const CCatalogueDisplay& display);
 
 // The layout of the mode shown in an area clientHeight high.
-ModeGeometry ShownGeometry(const CCatalogueDisplay& doc, const ViewMetrics& metrics,
+ModeGeometry ShownGeometry(const CCatalogueDisplay& display, const ViewMetrics& metrics,
                            const ViewDisplayOptions& options, bool largeLabels, int clientHeight);
 
 // A scroll bar's range (from 0), steps and position.
@@ -48,14 +48,14 @@ struct ClientState {
     const ViewMetrics& metrics;
     const ModeGeometry& geometry;
     const ScrollModel& scroll;
-    const SelectionFlags& selection;
+    const CSelectionFlags& selection;
     const ColumnLayout* list = nullptr;  // the list modes' columns, as a column drag shows them
     QSize size;
 };
 
 // Fills the area with the background and draws the rows of the mode that show in it, and the
 // frame of the keyboard's row when there is one.
-void PaintClientArea(QPainter& painter, const CCatalogueDisplay& doc, const ClientState& state,
+void PaintClientArea(QPainter& painter, const CCatalogueDisplay& display, const ClientState& state,
                      std::optional<std::uint32_t> focusRow = std::nullopt);
 
 }  // namespace reelkeep

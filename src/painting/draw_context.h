@@ -18,21 +18,21 @@ namespace reelkeep {
 // Everything one paint of the view reads; built afresh for every paint.
 struct DrawContext {
     QPainter& painter;
-    const CCatalogueDisplay& doc;
+    const CCatalogueDisplay& display;
     const ViewMetrics& metrics;
     const ModeGeometry& geometry;
     const ViewColors& colors;
     const ViewDisplayOptions& options;
     const std::array<QString, 10>& columnTitles;
     const std::array<QString, kCustomFieldCount>& headings;
-    const SelectionFlags& selection;
+    const CSelectionFlags& selection;
     const ColumnLayout* list;  // the list modes' columns
     QFont screenFont;
     QFont labelFont;
     int clientWidth = 0;
 
-    int lineHeight() const { return metrics.lineHeight; }
-    int contentWidth() const { return geometry.contentWidth; }
+    int LineHeight() const { return metrics.lineHeight; }
+    int ContentWidth() const { return geometry.contentWidth; }
     int Inch(int hundredths) const { return InchToPixels(metrics.dpiY, hundredths); }
 };
 

@@ -13,9 +13,9 @@ namespace reelkeep {
 
 // Captions and the tape number.
 QColor ChosenHeadingColor(LabelColorChoice choice, const ViewColors& colors,
-                          const CCatalogueDisplay& doc);
+                          const CCatalogueDisplay& display);
 // The values of a movie of the given type.
 QColor ChosenDataColor(LabelColorChoice choice, const ViewColors& colors,
-                       const CCatalogueDisplay& doc, std::string_view movieType);
+                       const CCatalogueDisplay& display, std::string_view movieType);
 
 }  // namespace reelkeep

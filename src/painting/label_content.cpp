@@ -15,9 +15,9 @@ namespace {
 namespace rt = recordtext;
 
 // Collects a label's texts, part by part.
-class LabelTexts {
+class CLabelTexts {
 public:
-    explicit LabelTexts(const Label& label) : label_(label) {}
+    explicit CLabelTexts(const Label& label) : label_(label) {}
 
     void UseRightPart(bool right) { right_ = right; }
     void Caption(int column, int line, std::string_view text) {
@@ -41,7 +41,7 @@ private:
     std::vector<LabelText> texts_;
 };
 
-void AddSingleMovie(LabelTexts& out, const Label& l) {
+void AddSingleMovie(CLabelTexts& out, const Label& l) {
     out.Caption(0, 1, rt::kMovieTitle);
     out.Value(0, 2, l.titles[0], 0);
     out.Caption(0, 3, rt::kActors);
@@ -60,7 +60,7 @@ void AddSingleMovie(LabelTexts& out, const Label& l) {
 
 // A tape of several movies: each title over its counter and type; the captions of a movie
 // slot that stays empty are left out.
-void AddSeveralMovies(LabelTexts& out, const Label& l) {
+void AddSeveralMovies(CLabelTexts& out, const Label& l) {
     for (std::size_t k = 0; k < kMoviesPerLabel; ++k) {
         const int line = 2 * static_cast<int>(k) + 1;
         out.Value(0, line, l.titles[k], k);
@@ -77,7 +77,7 @@ void AddSeveralMovies(LabelTexts& out, const Label& l) {
 }  // namespace
 
 std::vector<LabelText> LargeLabelTexts(const Label& label) {
-    LabelTexts out(label);
+    CLabelTexts out(label);
     if (label.multiple != 0) {
         AddSeveralMovies(out, label);
     } else {
@@ -87,7 +87,7 @@ std::vector<LabelText> LargeLabelTexts(const Label& label) {
 }
 
 std::vector<LabelText> SmallLabelTexts(const Label& label) {
-    LabelTexts out(label);
+    CLabelTexts out(label);
     out.Caption(0, 1, rt::kTapeNumber);
     out.TapeNumber(9, 1);
     out.Value(0, 2, label.titles[0], 0);

@@ -9,18 +9,18 @@ namespace {
 
 // One label on the screen: its texts placed by character columns and label lines from the
 // label's corner, in the label colours, or highlighted when the label is selected.
-class LabelPainter {
+class CLabelPainter {
 public:
-    LabelPainter(const DrawContext& ctx, std::size_t entry, int x0, int top)
+    CLabelPainter(const DrawContext& ctx, std::size_t entry, int x0, int top)
         : ctx_(ctx),
-          label_(ctx.doc.Labels()[entry]),
+          label_(ctx.display.Labels()[entry]),
           selected_(ctx.selection.IsSelected(entry)),
           x0_(x0),
           top_(top),
           w_(ctx.metrics.labelCharWidth),
           line_(ctx.metrics.labelLineHeight) {}
 
-    const Label& label() const { return label_; }
+    const Label& DrawnLabel() const { return label_; }
 
     // The outline, and the texts inside it. The small label's right part starts where a large
     // label would end.
@@ -45,8 +45,8 @@ private:
         const LabelColorChoice choice = ctx_.options.labelColors;
         const QColor color =
             t.kind == LabelTextKind::Value
-                ? ChosenDataColor(choice, ctx_.colors, ctx_.doc, label_.movieTypes[t.slot])
-                : ChosenHeadingColor(choice, ctx_.colors, ctx_.doc);
+                ? ChosenDataColor(choice, ctx_.colors, ctx_.display, label_.movieTypes[t.slot])
+                : ChosenHeadingColor(choice, ctx_.colors, ctx_.display);
         UsePair(ctx_.painter, color, ctx_.colors.background);
     }
 
@@ -57,15 +57,15 @@ private:
 };
 
 void DrawLargeLabel(const DrawContext& ctx, int y, std::size_t entry, int x0) {
-    LabelPainter lp(ctx, entry, x0, y);
-    lp.Draw(kLargeLabelChars, kLargeLabelLines, LargeLabelTexts(lp.label()));
+    CLabelPainter lp(ctx, entry, x0, y);
+    lp.Draw(kLargeLabelChars, kLargeLabelLines, LargeLabelTexts(lp.DrawnLabel()));
 }
 
 }  // namespace
 
 void DrawLargeLabelRow(const DrawContext& ctx, int y, std::size_t row) {
     const std::size_t left = 2 * row;
-    const std::size_t count = ctx.doc.Labels().size();
+    const std::size_t count = ctx.display.Labels().size();
     if (left < count) DrawLargeLabel(ctx, y, left, 10);
     if (left + 1 < count) {
         DrawLargeLabel(ctx, y, left + 1, kLargeLabelChars * ctx.metrics.labelCharWidth + 10);
@@ -73,8 +73,8 @@ void DrawLargeLabelRow(const DrawContext& ctx, int y, std::size_t row) {
 }
 
 void DrawSmallLabel(const DrawContext& ctx, int y, std::size_t entry) {
-    LabelPainter lp(ctx, entry, 10, y);
-    lp.Draw(kSmallLabelChars, kSmallLabelLines, SmallLabelTexts(lp.label()));
+    CLabelPainter lp(ctx, entry, 10, y);
+    lp.Draw(kSmallLabelChars, kSmallLabelLines, SmallLabelTexts(lp.DrawnLabel()));
 }
 
 }  // namespace reelkeep

@@ -13,10 +13,10 @@ QString CellText(std::string_view value) {
     return text;
 }
 
-QString ColumnText(const CCatalogueDisplay& doc, std::uint32_t record, std::uint32_t columnId) {
+QString ColumnText(const CCatalogueDisplay& display, std::uint32_t record, std::uint32_t columnId) {
     Field field;
     if (!FieldOfColumn(columnId, field)) return recordtext::Tr(recordtext::kBadColumn);
-    return CellText(doc.Catalogue().Value(record, field));
+    return CellText(display.Catalogue().Value(record, field));
 }
 
 QString ColumnTitle(const std::array<QString, 10>& titles, std::uint32_t columnId) {

@@ -16,7 +16,7 @@ namespace reelkeep {
 // space, so a value imported with breaks shows whole rather than its first line.
 QString CellText(std::string_view value);
 // The text a column identifier shows for a record, as a cell: "Failed" for an unknown identifier.
-QString ColumnText(const CCatalogueDisplay& doc, std::uint32_t record, std::uint32_t columnId);
+QString ColumnText(const CCatalogueDisplay& display, std::uint32_t record, std::uint32_t columnId);
 // The title of a column identifier among the ten column titles: "Failed" for an unknown one.
 QString ColumnTitle(const std::array<QString, 10>& titles, std::uint32_t columnId);
 

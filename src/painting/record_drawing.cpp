@@ -69,10 +69,10 @@ struct BoxColumn {
     std::array<bool, kMainLines.size()> lines;
 };
 
-class BlockPainter {
+class CBlockPainter {
 public:
-    BlockPainter(QPainter& p, const RecordBlock& block, const RecordBlockPlaces& at,
-                 IRecordBlockInk& ink)
+    CBlockPainter(QPainter& p, const RecordBlock& block, const RecordBlockPlaces& at,
+                  IRecordBlockInk& ink)
         : p_(p),
           block_(block),
           at_(at),
@@ -113,7 +113,9 @@ private:
         ink_.UseCaptionText(p_);
         DrawTextAt(p_, x, y + kTextDrop, text);
     }
-    QString Value(Field f) const { return ToQt(block_.doc.Catalogue().Value(block_.record, f)); }
+    QString Value(Field f) const {
+        return ToQt(block_.display.Catalogue().Value(block_.record, f));
+    }
     void BoxFill(const QRect& r) {
         if (box_) FillSolid(p_, r, ink_.BoxFill(p_));
     }
@@ -252,9 +254,9 @@ private:
 
 // The screen's ink: text on opaque colour pairs, and a selected record highlighted in its values
 // and their boxes.
-class ScreenInk : public IRecordBlockInk {
+class CScreenInk : public IRecordBlockInk {
 public:
-    ScreenInk(const DrawContext& ctx, std::size_t row) : ctx_(ctx), row_(row) {}
+    CScreenInk(const DrawContext& ctx, std::size_t row) : ctx_(ctx), row_(row) {}
     void UseCaptionText(QPainter& p) override {
         UsePair(p, ctx_.colors.heading,
                 ctx_.options.showBox ? ctx_.colors.face3d : ctx_.colors.background);
@@ -298,15 +300,16 @@ RecordBlockPlaces PlaceRecordBlock(BlockSurface surface, int dpi, int captionX, 
 
 int DrawRecordBlock(QPainter& p, const RecordBlock& block, const RecordBlockPlaces& places,
                     IRecordBlockInk& ink, int y) {
-    return BlockPainter(p, block, places, ink).Draw(y);
+    return CBlockPainter(p, block, places, ink).Draw(y);
 }
 
 int DrawRecordBlock(const DrawContext& ctx, int y, std::size_t row) {
-    const RecordBlock block{ctx.doc, ctx.doc.Order()[row], ctx.options, ctx.colors, ctx.headings};
+    const RecordBlock block{ctx.display, ctx.display.Order()[row], ctx.options, ctx.colors,
+                            ctx.headings};
     const RecordBlockPlaces places =
         PlaceRecordBlock(BlockSurface::Screen, ctx.metrics.dpiY, kScreenCaptionX,
-                         ctx.contentWidth(), ctx.lineHeight());
-    ScreenInk ink(ctx, row);
+                         ctx.ContentWidth(), ctx.LineHeight());
+    CScreenInk ink(ctx, row);
     return DrawRecordBlock(ctx.painter, block, places, ink, y);
 }
 

@@ -56,7 +56,7 @@ public:
 
 // One record and what its block shows.
 struct RecordBlock {
-    const CCatalogueDisplay& doc;
+    const CCatalogueDisplay& display;
     std::uint32_t record;
     const ViewDisplayOptions& options;
     const ViewColors& colors;  // the box's face and frames

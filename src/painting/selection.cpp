@@ -4,22 +4,22 @@
 
 namespace reelkeep {
 
-void SelectionFlags::Reset(std::size_t count) {
+void CSelectionFlags::Reset(std::size_t count) {
     flags_.assign(count, 0);
     present_ = false;
 }
 
-void SelectionFlags::ClearAll() {
+void CSelectionFlags::ClearAll() {
     std::fill(flags_.begin(), flags_.end(), 0);
     present_ = false;
 }
 
-void SelectionFlags::SelectOnly(std::size_t row, bool value) {
+void CSelectionFlags::SelectOnly(std::size_t row, bool value) {
     Reset(flags_.size());
     if (row < flags_.size()) flags_[row] = value ? 1 : 0;
 }
 
-void SelectionFlags::ToggleAll(std::size_t count) {
+void CSelectionFlags::ToggleAll(std::size_t count) {
     if (present_) {
         ClearAll();
         return;
@@ -28,7 +28,7 @@ void SelectionFlags::ToggleAll(std::size_t count) {
     present_ = true;
 }
 
-void SelectionFlags::Click(std::size_t row, bool shift, bool ctrl) {
+void CSelectionFlags::Click(std::size_t row, bool shift, bool ctrl) {
     if (row >= flags_.size()) return;
     // A click on a selected row clears the whole selection, whatever keys are held.
     if (flags_[row] != 0) {
@@ -52,30 +52,30 @@ void SelectionFlags::Click(std::size_t row, bool shift, bool ctrl) {
     present_ = true;
 }
 
-void SelectionFlags::SelectSingle(std::size_t row) {
+void CSelectionFlags::SelectSingle(std::size_t row) {
     std::fill(flags_.begin(), flags_.end(), 0);
     if (row < flags_.size()) flags_[row] = 1;
     present_ = true;
 }
 
-void SelectionFlags::Toggle(std::size_t row) {
+void CSelectionFlags::Toggle(std::size_t row) {
     if (row >= flags_.size()) return;
     flags_[row] = flags_[row] != 0 ? 0 : 1;
     present_ = flags_[row] != 0 || std::find(flags_.begin(), flags_.end(), 1u) != flags_.end();
 }
 
-void SelectionFlags::AddRange(std::size_t from, std::size_t to) {
+void CSelectionFlags::AddRange(std::size_t from, std::size_t to) {
     if (flags_.empty()) return;
     const std::size_t last = flags_.size() - 1;
     SelectRange(std::min({from, to, last}), std::min(std::max(from, to), last));
     present_ = true;
 }
 
-std::size_t SelectionFlags::CountSelected() const {
+std::size_t CSelectionFlags::CountSelected() const {
     return static_cast<std::size_t>(std::count(flags_.begin(), flags_.end(), 1u));
 }
 
-std::vector<std::uint32_t> SelectionFlags::SelectedRows() const {
+std::vector<std::uint32_t> CSelectionFlags::SelectedRows() const {
     std::vector<std::uint32_t> rows;
     if (!present_) return rows;
     for (std::size_t row = 0; row < flags_.size(); ++row) {
@@ -84,7 +84,7 @@ std::vector<std::uint32_t> SelectionFlags::SelectedRows() const {
     return rows;
 }
 
-void SelectionFlags::SelectRange(std::size_t from, std::size_t to) {
+void CSelectionFlags::SelectRange(std::size_t from, std::size_t to) {
     std::fill(flags_.begin() + static_cast<std::ptrdiff_t>(from),
               flags_.begin() + static_cast<std::ptrdiff_t>(to) + 1, 1u);
 }

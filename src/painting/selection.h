@@ -7,7 +7,7 @@ namespace reelkeep {
 
 // The view's row marks: one flag per row of the current display mode, and whether the user
 // made a selection (which enables Delete and Modify).
-class SelectionFlags {
+class CSelectionFlags {
 public:
     // All rows unselected; the user's selection is gone.
     void Reset(std::size_t count);
@@ -26,10 +26,10 @@ public:
     void AddRange(std::size_t from, std::size_t to);
 
     bool IsSelected(std::size_t row) const { return row < flags_.size() && flags_[row] != 0; }
-    bool present() const { return present_; }
+    bool Present() const { return present_; }
     std::size_t size() const { return flags_.size(); }
     std::size_t CountSelected() const;
-    const std::vector<std::uint32_t>& flags() const { return flags_; }
+    const std::vector<std::uint32_t>& Flags() const { return flags_; }
     // The selected rows in ascending order; none without a user selection.
     std::vector<std::uint32_t> SelectedRows() const;
 

@@ -17,7 +17,7 @@ void PaintNormalView(const DrawContext& ctx, const RowSpan& span) {
 
 void PaintList(const DrawContext& ctx, const RowSpan& span) {
     if (ctx.list == nullptr) return;
-    const int L = ctx.lineHeight();
+    const int L = ctx.LineHeight();
     const bool actors = ctx.geometry.mode == DisplayMode::Actors;
     for (std::int64_t row = span.first; row <= span.last; ++row) {
         const int y = L + static_cast<int>(row - span.first) * L - span.offset;

@@ -11,10 +11,10 @@ namespace {
 
 // A label sheet on the printable area. Large labels have a right column; a small label has a
 // right part.
-class LabelSheet {
+class CLabelSheet {
 public:
-    LabelSheet(const PageContext& ctx, const LabelJob& job)
-        : ctx_(ctx), job_(job), labels_(job.selectionJob ? job.printLabels : ctx.doc.Labels()) {
+    CLabelSheet(const PageContext& ctx, const LabelJob& job)
+        : ctx_(ctx), job_(job), labels_(job.selectionJob ? job.printLabels : ctx.display.Labels()) {
         const PrintMetrics& m = ctx.metrics;
         const SheetGeometry& sheet = SheetOf(job.large);
         leftX_ = m.Inch(sheet.leftX) - m.offsetX;
@@ -69,7 +69,7 @@ void DrawLabelPage(const PageContext& ctx, const LabelJob& job, std::uint32_t pa
     p.save();
     p.setBackgroundMode(Qt::TransparentMode);
     p.setFont(ctx.fonts.label);
-    LabelSheet sheet(ctx, job);
+    CLabelSheet sheet(ctx, job);
     for (std::uint32_t row = rows.first; row <= rows.last; ++row) {
         sheet.DrawRow(row, rows.firstSheetRow + static_cast<int>(row - rows.first));
     }

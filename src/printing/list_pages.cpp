@@ -24,9 +24,9 @@ constexpr int kRuleInset = 8;
 
 // One page of One Line Sorts or Sort by Actors. Text is black; only the header band has a
 // colour.
-class ListPage {
+class CListPage {
 public:
-    ListPage(const PageContext& ctx, const ReportPagination& job, const ColumnLayout& layout)
+    CListPage(const PageContext& ctx, const ReportPagination& job, const ColumnLayout& layout)
         : ctx_(ctx),
           p_(ctx.painter),
           job_(job),
@@ -41,7 +41,8 @@ public:
     void Draw(const PageRange& range) {
         p_.setPen(Qt::black);
         DrawHeader();
-        const std::size_t rowCount = actors_ ? ctx_.doc.ActorRowCount() : ctx_.doc.Order().size();
+        const std::size_t rowCount =
+            actors_ ? ctx_.display.ActorRowCount() : ctx_.display.Order().size();
         int y = L_;
         ForEachPrintedRow(job_, range, rowCount, [&](std::uint32_t row) {
             DrawRow(y, row);
@@ -96,13 +97,15 @@ private:
     }
 
     void DrawRow(int y, std::uint32_t row) {
-        const std::uint32_t record = actors_ ? ctx_.doc.ActorRowRecord(row) : ctx_.doc.Order()[row];
-        const QString key = actors_ ? CellText(ctx_.doc.ActorRowGroupName(row))
-                                    : ColumnText(ctx_.doc, record, layout_.ids[0]);
+        const std::uint32_t record =
+            actors_ ? ctx_.display.ActorRowRecord(row) : ctx_.display.Order()[row];
+        const QString key = actors_ ? CellText(ctx_.display.ActorRowGroupName(row))
+                                    : ColumnText(ctx_.display, record, layout_.ids[0]);
         p_.setFont(ctx_.fonts.text);
         DrawCell(p_, Cell(0, y), key);
         for (std::size_t k = 1; k < kColumnSlotCount; ++k) {
-            if (shown_[k]) DrawCell(p_, Cell(k, y), ColumnText(ctx_.doc, record, layout_.ids[k]));
+            if (shown_[k])
+                DrawCell(p_, Cell(k, y), ColumnText(ctx_.display, record, layout_.ids[k]));
         }
         // An actor's further rows leave the key column open, so each actor shows as one box.
         if (grid_) DrawRowRules(y, !actors_ || !key.isEmpty());
@@ -133,9 +136,9 @@ private:
 }  // namespace
 
 void DrawListPage(const PageContext& ctx, const ReportPagination& job, const PageRange& range) {
-    const std::optional<LayoutKey> key = ShownListLayout(ctx.doc.State());
+    const std::optional<LayoutKey> key = ShownListLayout(ctx.display.State());
     if (!key) return;
-    ListPage(ctx, job, ctx.doc.Layouts()[static_cast<std::size_t>(*key)]).Draw(range);
+    CListPage(ctx, job, ctx.display.Layouts()[static_cast<std::size_t>(*key)]).Draw(range);
 }
 
 }  // namespace reelkeep

@@ -21,12 +21,13 @@ constexpr int kTextDrop = 2;
 
 // Paper's ink: captions bold in the heading colour, values in the text font and the colour of
 // the movie's type, value boxes white.
-class PaperInk : public IRecordBlockInk {
+class CPaperInk : public IRecordBlockInk {
 public:
-    PaperInk(const PageContext& ctx, std::uint32_t record)
+    CPaperInk(const PageContext& ctx, std::uint32_t record)
         : fonts_(ctx.fonts),
           captionColor_(PrintHeadingColor(ctx)),
-          dataColor_(PrintDataColor(ctx, ctx.doc.Catalogue().Value(record, Field::MovieType))) {}
+          dataColor_(PrintDataColor(ctx, ctx.display.Catalogue().Value(record, Field::MovieType))) {
+    }
     void UseCaptionText(QPainter& p) override {
         p.setFont(fonts_.bold);
         p.setPen(captionColor_);
@@ -44,9 +45,9 @@ private:
 
 int DrawPrintedBlock(const PageContext& ctx, const RecordBlockPlaces& places, std::uint32_t record,
                      int y) {
-    const RecordBlock block{ctx.doc, record, ctx.style.options, ctx.style.colors,
+    const RecordBlock block{ctx.display, record, ctx.style.options, ctx.style.colors,
                             ctx.style.headings};
-    PaperInk ink(ctx, record);
+    CPaperInk ink(ctx, record);
     return DrawRecordBlock(ctx.painter, block, places, ink, y);
 }
 
@@ -74,11 +75,11 @@ QString SortedByCaption(Field field, const std::array<QString, kCustomFieldCount
 
 // "Sorted by ...: " and the break value of the page's first record.
 void DrawHeadingLine(const PageContext& ctx, const ReportPagination& job, std::uint32_t first) {
-    const std::optional<Field> field = BreakField(ReportKind::Normal, ctx.doc.State().sort);
-    const auto& order = ctx.doc.Order();
+    const std::optional<Field> field = BreakField(ReportKind::Normal, ctx.display.State().sort);
+    const auto& order = ctx.display.Order();
     const std::optional<std::uint32_t> row = DisplayRow(job, first, order.size());
     if (!field || !row) return;
-    const std::string value = HeadingValue(ctx.doc.Catalogue().Value(order[*row], *field),
+    const std::string value = HeadingValue(ctx.display.Catalogue().Value(order[*row], *field),
                                            job.breaks, ctx.style.report.ignoreTheNormal);
     QPainter& p = ctx.painter;
     p.setFont(ctx.fonts.text);
@@ -101,7 +102,7 @@ void DrawNormalViewPage(const PageContext& ctx, const ReportPagination& job,
     const PrintMetrics& m = ctx.metrics;
     const RecordBlockPlaces places =
         PlaceRecordBlock(BlockSurface::Paper, m.dpiX, m.Inch(kLeftX), m.right, m.lineHeight);
-    const auto& order = ctx.doc.Order();
+    const auto& order = ctx.display.Order();
     ForEachPrintedRow(job, range, order.size(),
                       [&](std::uint32_t row) { y = DrawPrintedBlock(ctx, places, order[row], y); });
 }

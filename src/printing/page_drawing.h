@@ -15,7 +15,7 @@ namespace reelkeep {
 
 struct PageContext {
     QPainter& painter;
-    const CCatalogueDisplay& doc;
+    const CCatalogueDisplay& display;
     const PrintStyle& style;
     const PrintFonts& fonts;
     const PrintMetrics& metrics;

@@ -18,7 +18,7 @@ PrintMetrics Measure(QPrinter& printer, const QFont& font) {
 
 }  // namespace
 
-PrintRequest MakePrintRequest(const PrintedView& view, std::vector<std::uint32_t> selectedRows,
+PrintRequest MakePrintRequest(const PrintedView& view, std::vector<std::uint32_t> selection,
                               const ReportPrintOptions& report, int printerColors) {
     PrintRequest request;
     PrintStyle& style = request.style;
@@ -36,7 +36,7 @@ PrintRequest MakePrintRequest(const PrintedView& view, std::vector<std::uint32_t
     request.labels = view.labels;
     request.largeLabels = view.largeLabels;
     request.blockLines = NormalLinesPerRow(look.options);
-    request.selectedRows = std::move(selectedRows);
+    request.selection = std::move(selection);
     return request;
 }
 
@@ -44,9 +44,12 @@ int CPrintJob::PrinterResolution(bool labels, int screenDpiY) {
     return (labels ? 3 : 4) * screenDpiY;
 }
 
-CPrintJob::CPrintJob(const CCatalogueDisplay& shown, IReelkeepUI& ui, PrintRequest request,
+CPrintJob::CPrintJob(const CCatalogueDisplay& display, IReelkeepUI& ui, PrintRequest request,
                      QPrinter& printer, ILabelPrintQuestions& questions)
-    : shown_(shown), ui_(ui), request_(std::move(request)), fonts_(MakePrintFonts(request_.style)) {
+    : display_(display),
+      ui_(ui),
+      request_(std::move(request)),
+      fonts_(MakePrintFonts(request_.style)) {
     if (request_.labels) {
         // Label sheets are pre-cut for portrait; the orientation chosen for reports comes back
         // when the label job ends.
@@ -62,23 +65,23 @@ CPrintJob::CPrintJob(const CCatalogueDisplay& shown, IReelkeepUI& ui, PrintReque
         return;
     }
     ReportJobInput input;
-    input.kind = ReportKindOf(shown_.State().Mode());
+    input.kind = ReportKindOf(display_.State().Mode());
     input.linesPerPage = metrics_.linesPerPage;
     input.linesPerRow = request_.blockLines;
     input.options = request_.style.report;
-    input.selectedPositions = request_.selectedRows;
-    pages_ = PaginateReport(shown_, std::move(input));
+    input.selection = request_.selection;
+    pages_ = PaginateReport(display_, std::move(input));
 }
 
 LabelJob CPrintJob::PaginateLabelJob(ILabelPrintQuestions& questions) {
     const bool large = request_.largeLabels;
-    if (request_.selectedRows.empty()) {
-        LabelJob job = AllLabelsJob(static_cast<std::uint32_t>(shown_.Labels().size()), large);
+    if (request_.selection.empty()) {
+        LabelJob job = AllLabelsJob(static_cast<std::uint32_t>(display_.Labels().size()), large);
         PaginateLabels(job);
         return job;
     }
-    LabelJob job = BeginLabelSelection(shown_.Labels(), request_.selectedRows, large, ui_);
-    if (request_.selectedRows.size() == 1) {
+    LabelJob job = BeginLabelSelection(display_.Labels(), request_.selection, large, ui_);
+    if (request_.selection.size() == 1) {
         const std::optional<int> copies = questions.AskCopies();
         cancelled_ = !copies;
         if (cancelled_) return job;
@@ -108,8 +111,8 @@ std::uint32_t CPrintJob::TotalPages() const {
 }
 
 void CPrintJob::DrawPage(QPainter& painter, std::uint32_t page) const {
-    if (shown_.Catalogue().Count() == 0) return;
-    const PageContext ctx{painter, shown_, request_.style, fonts_, metrics_};
+    if (display_.Catalogue().Count() == 0) return;
+    const PageContext ctx{painter, display_, request_.style, fonts_, metrics_};
     if (const auto* report = std::get_if<ReportPagination>(&pages_)) {
         DrawReportPage(ctx, *report, page);
     } else {
@@ -117,11 +120,11 @@ void CPrintJob::DrawPage(QPainter& painter, std::uint32_t page) const {
     }
 }
 
-std::unique_ptr<CPrintJob> BeginPrintJob(const CCatalogueDisplay& shown, IReelkeepUI& ui,
+std::unique_ptr<CPrintJob> BeginPrintJob(const CCatalogueDisplay& display, IReelkeepUI& ui,
                                          PrintRequest request, QPrinter& printer,
                                          ILabelPrintQuestions& questions) {
     printer.setResolution(CPrintJob::PrinterResolution(request.labels, request.style.screenDpiY));
-    auto job = std::make_unique<CPrintJob>(shown, ui, std::move(request), printer, questions);
+    auto job = std::make_unique<CPrintJob>(display, ui, std::move(request), printer, questions);
     if (job->Cancelled()) return nullptr;
     return job;
 }

@@ -35,7 +35,7 @@ public:
 };
 
 // Asks nothing: one copy, from the sheet's first position.
-class NoLabelQuestions : public ILabelPrintQuestions {
+class CNoLabelQuestions : public ILabelPrintQuestions {
 public:
     std::optional<int> AskCopies() override { return 1; }
     std::optional<int> AskStartPosition(bool, const std::vector<QString>&) override { return 1; }
@@ -49,7 +49,7 @@ struct PrintRequest {
     int blockLines = 7;  // lines of a Normal View record block
     // The selected rows (display positions, or label numbers in Label Format) in ascending
     // order when the user prints the selection; empty for everything.
-    std::vector<std::uint32_t> selectedRows;
+    std::vector<std::uint32_t> selection;
 };
 
 // What a job takes from the view it prints besides the catalogue: its look, the screen
@@ -62,8 +62,8 @@ struct PrintedView {
 };
 
 // The request for the view's mode: the selected rows alone when any are given (as
-// PrintRequest::selectedRows), everything otherwise.
-PrintRequest MakePrintRequest(const PrintedView& view, std::vector<std::uint32_t> selectedRows,
+// PrintRequest::selection), everything otherwise.
+PrintRequest MakePrintRequest(const PrintedView& view, std::vector<std::uint32_t> selection,
                               const ReportPrintOptions& report, int printerColors);
 
 // One print job from its start to its end: the printer's measurements, the fonts and the
@@ -72,7 +72,7 @@ class CPrintJob {
 public:
     // Measures the printer, asks the label questions when selected labels are printed, and
     // paginates.
-    CPrintJob(const CCatalogueDisplay& shown, IReelkeepUI& ui, PrintRequest request,
+    CPrintJob(const CCatalogueDisplay& display, IReelkeepUI& ui, PrintRequest request,
               QPrinter& printer, ILabelPrintQuestions& questions);
     ~CPrintJob();
     CPrintJob(const CPrintJob&) = delete;
@@ -92,7 +92,7 @@ public:
 private:
     LabelJob PaginateLabelJob(ILabelPrintQuestions& questions);
 
-    const CCatalogueDisplay& shown_;
+    const CCatalogueDisplay& display_;
     IReelkeepUI& ui_;
     PrintRequest request_;
     PrintFonts fonts_;
@@ -108,7 +108,7 @@ private:
 
 // Sets the printer's resolution for the request and begins its job; null when the user cancelled
 // a label question.
-std::unique_ptr<CPrintJob> BeginPrintJob(const CCatalogueDisplay& shown, IReelkeepUI& ui,
+std::unique_ptr<CPrintJob> BeginPrintJob(const CCatalogueDisplay& display, IReelkeepUI& ui,
                                          PrintRequest request, QPrinter& printer,
                                          ILabelPrintQuestions& questions);
 

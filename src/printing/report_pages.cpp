@@ -30,7 +30,7 @@ void DrawPageNumber(const PageContext& ctx, const ReportPagination& job, std::ui
 }  // namespace
 
 void DrawReportPage(const PageContext& ctx, const ReportPagination& job, std::uint32_t page) {
-    if (ctx.doc.Catalogue().Count() == 0) return;
+    if (ctx.display.Catalogue().Count() == 0) return;
     const PageRange range = job.Range(page);
     if (range.empty) return;
     QPainter& p = ctx.painter;

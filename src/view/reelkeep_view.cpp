@@ -55,7 +55,7 @@ CReelkeepView::CReelkeepView(CReelkeepDoc& doc, QWidget* parent)
     doc.UseScreenResolution(logicalDpiY());
     look_ = StartingLook(logicalDpiY());
     metrics_ = MeasureLook(look_, logicalDpiY());
-    SetCustomHeadings(doc_.Shown().CustomHeadings(), false);
+    SetCustomHeadings(doc_.Display().CustomHeadings(), false);
     Relayout();
 }
 
@@ -113,8 +113,8 @@ void CReelkeepView::ThawDrawing() {
 
 // Only the lists of movies have a movie per row; an actor's row or a label is not followed.
 std::optional<std::uint32_t> CReelkeepView::RecordOfRow(std::uint32_t row) const {
-    const DisplayMode mode = doc_.Shown().State().Mode();
-    const std::vector<std::uint32_t>& order = doc_.Shown().Order();
+    const DisplayMode mode = doc_.Display().State().Mode();
+    const std::vector<std::uint32_t>& order = doc_.Display().Order();
     if ((mode != DisplayMode::Normal && mode != DisplayMode::OneLine) || row >= order.size()) {
         return std::nullopt;
     }
@@ -123,7 +123,7 @@ std::optional<std::uint32_t> CReelkeepView::RecordOfRow(std::uint32_t row) const
 
 // One pass over the order, once per change: a few milliseconds at a million movies.
 std::optional<std::uint32_t> CReelkeepView::RowOfRecord(std::uint32_t record) const {
-    const std::vector<std::uint32_t>& order = doc_.Shown().Order();
+    const std::vector<std::uint32_t>& order = doc_.Display().Order();
     const auto at = std::find(order.begin(), order.end(), record);
     if (at == order.end() || !RecordOfRow(0)) return std::nullopt;
     return static_cast<std::uint32_t>(at - order.begin());
@@ -180,7 +180,7 @@ void CReelkeepView::PaintClient(QPainter& painter) {
     }
     std::optional<std::uint32_t> focus;
     if (hasFocus()) focus = focusRow_;
-    PaintClientArea(painter, doc_.Shown(),
+    PaintClientArea(painter, doc_.Display(),
                     {look_, metrics_, geometry_, scroll_, selection_, list, viewport()->size()},
                     focus);
 }
@@ -228,15 +228,15 @@ void CReelkeepView::resizeEvent(QResizeEvent* event) {
 void CReelkeepView::scrollContentsBy(int, int) {}
 
 CReelkeepView::ShownListing CReelkeepView::ListingOf(const CReelkeepDoc& doc) {
-    return {doc.CatalogueSerial(), doc.Shown().State().Mode(), doc.Shown().State().style,
-            doc.Shown().ShownRowCount()};
+    return {doc.CatalogueSerial(), doc.Display().State().Mode(), doc.Display().State().style,
+            doc.Display().ShownRowCount()};
 }
 
-std::uint32_t CReelkeepView::CurrentRowCount() const { return doc_.Shown().ShownRowCount(); }
+std::uint32_t CReelkeepView::CurrentRowCount() const { return doc_.Display().ShownRowCount(); }
 
 void CReelkeepView::UpdateLayout() {
     geometry_ =
-        ShownGeometry(doc_.Shown(), metrics_, look_.options, largeLabels_, viewport()->height());
+        ShownGeometry(doc_.Display(), metrics_, look_.options, largeLabels_, viewport()->height());
     scroll_ = FitScroll(geometry_, viewport()->width(), scroll_.scrollX, scroll_.scrollY);
     if (geometry_.rowCount != 0 && selection_.size() != geometry_.rowCount) {
         selection_.Reset(geometry_.rowCount);
@@ -245,7 +245,7 @@ void CReelkeepView::UpdateLayout() {
     UpdateGrabZones();
 }
 
-const ColumnLayout* CReelkeepView::ShownList() const { return ShownColumnLayout(doc_.Shown()); }
+const ColumnLayout* CReelkeepView::ShownList() const { return ShownColumnLayout(doc_.Display()); }
 
 void CReelkeepView::UpdateGrabZones() {
     grabZones_.fill(QRect());
@@ -328,7 +328,7 @@ void CReelkeepView::ScrollVertically(int newY) {
 
 void CReelkeepView::GoToTypedText(const QString& typed) {
     UpdateLayout();
-    const std::optional<std::uint32_t> row = GoToRow(doc_.Shown(), FromQt(typed));
+    const std::optional<std::uint32_t> row = GoToRow(doc_.Display(), FromQt(typed));
     if (!row) return;  // the view stays where the last match put it
     focusRow_ = *row;
     JumpTo(GoToScrollY(geometry_, scroll_, *row));

@@ -83,7 +83,7 @@ public:
     const QFont& ScreenFont() const { return look_.screenFont; }
     const ModeGeometry& Geometry() const { return geometry_; }
     const ScrollModel& Scroll() const { return scroll_; }
-    const SelectionFlags& Selection() const { return selection_; }
+    const CSelectionFlags& Selection() const { return selection_; }
 
     // The keyboard's row: framed while the view has the focus, moved with Ctrl and the arrow
     // keys, chosen with Space; clicks, Find and Go to Entry put it where they lead.
@@ -194,7 +194,7 @@ private:
     ViewLook look_;
     ViewMetrics metrics_;
     bool largeLabels_ = true;
-    SelectionFlags selection_;
+    CSelectionFlags selection_;
     ShownListing shown_;
     ModeGeometry geometry_;
     ScrollModel scroll_;

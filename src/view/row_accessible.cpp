@@ -24,7 +24,7 @@ QString CRowAccessible::text(QAccessible::Text t) const {
     if (const std::optional<RowText> fresh = view_->AccessibleRowText(row_)) text_ = *fresh;
     switch (t) {
         case QAccessible::Name:
-            return RowTexts::NameWithState(text_.name, view_->Selection().IsSelected(row_));
+            return CRowTexts::NameWithState(text_.name, view_->Selection().IsSelected(row_));
         case QAccessible::Description:
             return text_.description;
         default:

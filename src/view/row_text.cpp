@@ -22,25 +22,25 @@ QString Captioned(QString caption, const QString& value) {
 QString FieldCaption(const ViewLook& look, Field f) {
     switch (f) {
         case Field::MovieName:
-            return RowTexts::tr("Movie Name");
+            return CRowTexts::tr("Movie Name");
         case Field::Actor1:
         case Field::Actor2:
         case Field::Actor3:
-            return RowTexts::tr("Actors");
+            return CRowTexts::tr("Actors");
         case Field::MovieType:
-            return RowTexts::tr("Movie Type");
+            return CRowTexts::tr("Movie Type");
         case Field::MediaType:
-            return RowTexts::tr("Media Type");
+            return CRowTexts::tr("Media Type");
         case Field::Time:
-            return RowTexts::tr("Time");
+            return CRowTexts::tr("Time");
         case Field::TapeNumber:
-            return RowTexts::tr("Tape #");
+            return CRowTexts::tr("Tape #");
         case Field::Counter:
-            return RowTexts::tr("Counter");
+            return CRowTexts::tr("Counter");
         case Field::Rating:
-            return RowTexts::tr("Rating");
+            return CRowTexts::tr("Rating");
         case Field::Synopsis:
-            return RowTexts::tr("Synopsis");
+            return CRowTexts::tr("Synopsis");
         default:
             break;
     }
@@ -51,11 +51,11 @@ QString FieldCaption(const ViewLook& look, Field f) {
 }
 
 // The fields a row shows, each after its caption; an empty field says nothing.
-class FieldList {
+class CFieldList {
 public:
-    FieldList(const CCatalogueDisplay& doc, const ViewLook& look, std::uint32_t record)
-        : doc_(doc), look_(look), record_(record) {}
-    QString Value(Field f) const { return CellText(doc_.Catalogue().Value(record_, f)); }
+    CFieldList(const CCatalogueDisplay& display, const ViewLook& look, std::uint32_t record)
+        : display_(display), look_(look), record_(record) {}
+    QString Value(Field f) const { return CellText(display_.Catalogue().Value(record_, f)); }
     void Add(Field f) { AddText(FieldCaption(look_, f), Value(f)); }
     void AddText(const QString& caption, const QString& text) {
         if (!text.isEmpty()) parts_ << Captioned(caption, text);
@@ -63,15 +63,15 @@ public:
     QString Joined() const { return parts_.join(QStringLiteral(", ")); }
 
 private:
-    const CCatalogueDisplay& doc_;
+    const CCatalogueDisplay& display_;
     const ViewLook& look_;
     std::uint32_t record_;
     QStringList parts_;
 };
 
 // A record block's fields in the order the block shows them.
-QString BlockFields(const CCatalogueDisplay& doc, const ViewLook& look, std::uint32_t record) {
-    FieldList fields(doc, look, record);
+QString BlockFields(const CCatalogueDisplay& display, const ViewLook& look, std::uint32_t record) {
+    CFieldList fields(display, look, record);
     for (const Field f : {Field::TapeNumber, Field::Time, Field::Rating, Field::Counter,
                           Field::MediaType, Field::MovieType}) {
         fields.Add(f);
@@ -90,17 +90,17 @@ QString BlockFields(const CCatalogueDisplay& doc, const ViewLook& look, std::uin
 }
 
 // A list line's columns, from the key column on, but for the title, which the row's name says.
-QString ListFields(const CCatalogueDisplay& doc, const ViewLook& look, std::uint32_t record,
+QString ListFields(const CCatalogueDisplay& display, const ViewLook& look, std::uint32_t record,
                    std::size_t firstSlot) {
-    const ColumnLayout* list = ShownColumnLayout(doc);
+    const ColumnLayout* list = ShownColumnLayout(display);
     if (list == nullptr) return {};
-    FieldList fields(doc, look, record);
+    CFieldList fields(display, look, record);
     for (std::size_t k = firstSlot; k < kColumnSlotCount; ++k) {
         if (k != 0 && !SlotPresent(*list, k)) continue;
         Field f = Field::MovieName;
         if (!FieldOfColumn(list->ids[k], f)) {
             fields.AddText(ColumnTitle(look.columnTitles, list->ids[k]),
-                           ColumnText(doc, record, list->ids[k]));
+                           ColumnText(display, record, list->ids[k]));
         } else if (f != Field::MovieName) {
             fields.Add(f);
         }
@@ -113,44 +113,44 @@ QString LabelName(const Label& label) {
     for (std::uint32_t k = 0; k < label.movieCount && k < label.titles.size(); ++k) {
         if (!label.titles[k].empty()) titles << CellText(label.titles[k]);
     }
-    return RowTexts::tr("Tape %1: %2")
+    return CRowTexts::tr("Tape %1: %2")
         .arg(ToQt(label.tapeNumber), titles.join(QStringLiteral(", ")));
 }
 
 }  // namespace
 
-RowText RowTexts::Of(const CCatalogueDisplay& doc, const ViewLook& look, std::uint32_t row) {
-    if (row >= doc.ShownRowCount()) return {};
-    switch (doc.State().Mode()) {
+RowText CRowTexts::Of(const CCatalogueDisplay& display, const ViewLook& look, std::uint32_t row) {
+    if (row >= display.ShownRowCount()) return {};
+    switch (display.State().Mode()) {
         case DisplayMode::Normal: {
-            const std::uint32_t record = doc.Order()[row];
-            return {FieldList(doc, look, record).Value(Field::MovieName),
-                    BlockFields(doc, look, record)};
+            const std::uint32_t record = display.Order()[row];
+            return {CFieldList(display, look, record).Value(Field::MovieName),
+                    BlockFields(display, look, record)};
         }
         case DisplayMode::OneLine: {
-            const std::uint32_t record = doc.Order()[row];
-            return {FieldList(doc, look, record).Value(Field::MovieName),
-                    ListFields(doc, look, record, 0)};
+            const std::uint32_t record = display.Order()[row];
+            return {CFieldList(display, look, record).Value(Field::MovieName),
+                    ListFields(display, look, record, 0)};
         }
         case DisplayMode::Actors: {
-            const std::uint32_t record = doc.ActorRowRecord(row);
-            const QString title = FieldList(doc, look, record).Value(Field::MovieName);
-            return {tr("%1: %2").arg(CellText(doc.ActorRowActor(row)), title),
-                    ListFields(doc, look, record, 1)};
+            const std::uint32_t record = display.ActorRowRecord(row);
+            const QString title = CFieldList(display, look, record).Value(Field::MovieName);
+            return {tr("%1: %2").arg(CellText(display.ActorRowActor(row)), title),
+                    ListFields(display, look, record, 1)};
         }
         case DisplayMode::Labels:
-            return {LabelName(doc.Labels()[row]), {}};
+            return {LabelName(display.Labels()[row]), {}};
         case DisplayMode::None:
             break;
     }
     return {};
 }
 
-QString RowTexts::NameWithState(const QString& name, bool selected) {
+QString CRowTexts::NameWithState(const QString& name, bool selected) {
     return (selected ? tr("%1, selected") : tr("%1, not selected")).arg(name);
 }
 
-QString RowTexts::ListName(DisplayMode mode) {
+QString CRowTexts::ListName(DisplayMode mode) {
     switch (mode) {
         case DisplayMode::Normal:
             return tr("Catalogue, Normal View");

@@ -18,10 +18,10 @@ struct RowText {
 
 // The texts of row of the display mode shown, in the look's captions. Nothing for a mode
 // without rows or a row past their end.
-class RowTexts {
-    Q_DECLARE_TR_FUNCTIONS(RowTexts)
+class CRowTexts {
+    Q_DECLARE_TR_FUNCTIONS(CRowTexts)
 public:
-    static RowText Of(const CCatalogueDisplay& doc, const ViewLook& look, std::uint32_t row);
+    static RowText Of(const CCatalogueDisplay& display, const ViewLook& look, std::uint32_t row);
     // A row's name with its selected state, the state said in words: a screen reader speaks a
     // list item's name on arrival and in Where Am I, but not the state of an item whose list
     // offers no selection interface.

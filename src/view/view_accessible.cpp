@@ -197,7 +197,7 @@ int CViewAccessible::selectedRowCount() const {
 
 QList<int> CViewAccessible::selectedRows() const {
     QList<int> rows;
-    const SelectionFlags& selection = View().Selection();
+    const CSelectionFlags& selection = View().Selection();
     const int count = childCount();
     for (int row = 0; row < count && rows.size() < qsizetype{CAccessibleRows::kMaxRows}; ++row) {
         if (selection.IsSelected(static_cast<std::size_t>(row))) rows.append(row);
@@ -223,7 +223,7 @@ QAccessibleInterface* CViewAccessible::focusChild() const {
 }
 
 QString CViewAccessible::text(QAccessible::Text t) const {
-    if (t == QAccessible::Name) return RowTexts::ListName(View().Geometry().mode);
+    if (t == QAccessible::Name) return CRowTexts::ListName(View().Geometry().mode);
     return QAccessibleWidget::text(t);
 }
 

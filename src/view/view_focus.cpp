@@ -33,17 +33,17 @@ std::uint32_t CReelkeepView::AccessibleRowCount() const {
 
 std::optional<RowText> CReelkeepView::AccessibleRowText(std::uint32_t row) const {
     if (frozen_) return std::nullopt;
-    return RowTexts::Of(doc_.Shown(), look_, row);
+    return CRowTexts::Of(doc_.Display(), look_, row);
 }
 
 bool CReelkeepView::RowsToActOn() const {
-    return selection_.present() || focusRow_ < CurrentRowCount();
+    return selection_.Present() || focusRow_ < CurrentRowCount();
 }
 
 std::vector<std::uint32_t> CReelkeepView::ActedRowFlags() const {
-    if (selection_.present() && selection_.IsSelected(focusRow_)) return selection_.flags();
+    if (selection_.Present() && selection_.IsSelected(focusRow_)) return selection_.Flags();
     const std::uint32_t rows = CurrentRowCount();
-    if (focusRow_ >= rows) return selection_.flags();
+    if (focusRow_ >= rows) return selection_.Flags();
     std::vector<std::uint32_t> flags(rows, 0);
     flags[focusRow_] = 1;
     return flags;

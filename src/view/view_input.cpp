@@ -161,8 +161,8 @@ void CReelkeepView::ShowPopUp(const std::vector<ContextMenuItem>& items, const Q
 }
 
 std::vector<ContextMenuItem> CReelkeepView::RecordMenuItems() const {
-    const DisplayMode mode = doc_.Shown().State().Mode();
-    const bool rows = doc_.Shown().ShownRowCount() != 0;
+    const DisplayMode mode = doc_.Display().State().Mode();
+    const bool rows = doc_.Display().ShownRowCount() != 0;
     const bool labels = mode == DisplayMode::Labels;
     const bool chosen = RowsToActOn() && !labels;
     return {
@@ -283,8 +283,8 @@ bool CReelkeepView::Handles(CommandId id) {
 }
 
 bool CReelkeepView::IsEnabled(CommandId id) const {
-    const DisplayMode mode = doc_.Shown().State().Mode();
-    const bool rows = doc_.Shown().ShownRowCount() != 0;
+    const DisplayMode mode = doc_.Display().State().Mode();
+    const bool rows = doc_.Display().ShownRowCount() != 0;
     switch (id) {
         case CommandId::SelectAll:
         case CommandId::GoToEntry:

@@ -28,12 +28,12 @@ TEST(ActorIndex, GroupsNamesIgnoringCaseAndGathersMoviesWithoutActors) {
                                                                  {"", "3"},
                                                                  {"Cy", "0"},
                                                                  {"NO ACTOR LISTED", "1"}}));
-    EXPECT_EQ(doc.Shown().State().sort, SortMark::Actors);
-    EXPECT_FALSE(doc.Shown().State().NormalView());
-    EXPECT_EQ(doc.Shown().ListingCount(), 6u);
-    EXPECT_EQ(doc.Shown().ListingRecord(5), 1u);
+    EXPECT_EQ(doc.Display().State().sort, SortMark::Actors);
+    EXPECT_FALSE(doc.Display().State().NormalView());
+    EXPECT_EQ(doc.Display().ListingCount(), 6u);
+    EXPECT_EQ(doc.Display().ListingRecord(5), 1u);
     // The displayed-actor list stays sorted afterwards.
-    EXPECT_EQ(doc.Shown().DisplayedActors().entries(),
+    EXPECT_EQ(doc.Display().DisplayedActors().Entries(),
               (std::vector<std::string>{"Ann", "Bob", "Cy"}));
 }
 
@@ -62,16 +62,16 @@ TEST(ActorIndex, ReapplyFallsBackToTitleWhenNoActorIsLeft) {
     FillCatalogue(doc, std::span<const Movie>(movies));
     doc.Execute(CommandId::OneLineSorts);
     doc.Execute(CommandId::SortByActors);
-    EXPECT_TRUE(doc.Shown().State().OneLine());  // Sort by Actors keeps the one-line flag
+    EXPECT_TRUE(doc.Display().State().OneLine());  // Sort by Actors keeps the one-line flag
     // The only actor's movie modified to name none.
     ui.viewSelection = {1, 0};
     ui.rowsSelected = true;
     ui.entryAnswers.push_back(ToRecord({.title = "b"}));
     doc.Execute(CommandId::Modify);
-    EXPECT_EQ(doc.Shown().State().sort, SortMark::Title);
-    EXPECT_TRUE(doc.Shown().State().NormalView());
-    EXPECT_EQ(doc.Shown().ActorRowCount(), 0u);
-    EXPECT_EQ(doc.Shown().Order(), (std::vector<std::uint32_t>{0, 1}));  // not re-sorted
+    EXPECT_EQ(doc.Display().State().sort, SortMark::Title);
+    EXPECT_TRUE(doc.Display().State().NormalView());
+    EXPECT_EQ(doc.Display().ActorRowCount(), 0u);
+    EXPECT_EQ(doc.Display().Order(), (std::vector<std::uint32_t>{0, 1}));  // not re-sorted
 }
 
 // Random catalogues with filters, over a random earlier sort, against the nested scan. The pools
@@ -94,11 +94,11 @@ TEST(ActorIndex, MatchesTheNestedScan) {
         doc.SetProgressEnabled(rng() % 2);
         ui.progress.clear();
 
-        std::vector<std::string> actors = doc.Shown().DisplayedActors().entries();
-        const auto expected = ref::ActorIndex(doc.Shown().Order(), records, actors);
+        std::vector<std::string> actors = doc.Display().DisplayedActors().Entries();
+        const auto expected = ref::ActorIndex(doc.Display().Order(), records, actors);
         doc.Execute(CommandId::SortByActors);
         ASSERT_EQ(ref::ActorRowsOf(doc), expected) << "round " << round;
-        EXPECT_EQ(doc.Shown().DisplayedActors().entries(), actors);
+        EXPECT_EQ(doc.Display().DisplayedActors().Entries(), actors);
         if (doc.ProgressEnabled() && !actors.empty()) {
             ASSERT_EQ(ui.progress.size(), 2u);
             EXPECT_EQ(ui.progress[0].caption, msg::kProgressSortActorNames);

@@ -73,26 +73,26 @@ TEST(ShownColumns, OnlyTheListShownChangesAndASaveKeepsIt) {
     c.doc.Execute(CommandId::OneLineSorts);
     c.doc.Execute(CommandId::SortByTitle);
     c.doc.SetModified(false);
-    const ColumnLayouts before = c.doc.Shown().Layouts();
+    const ColumnLayouts before = c.doc.Display().Layouts();
     c.doc.AddShownListColumn(3, 4, kDpi);
     c.doc.MoveShownListBoundary(1, 250);
     EXPECT_TRUE(c.doc.IsModified());
-    const ColumnLayout& titles = c.doc.Shown().Layouts()[kTitleList];
+    const ColumnLayout& titles = c.doc.Display().Layouts()[kTitleList];
     // Empty slots keep no position, as the paint would leave them.
     EXPECT_EQ(titles.positions, (Positions{0, 250, 336, 408, 480, 552, 624, 0, 0, 0}));
     for (std::size_t k = 0; k < kLayoutCount; ++k) {
         if (k == kTitleList) continue;
-        EXPECT_EQ(c.doc.Shown().Layouts()[k].ids, before[k].ids) << "list " << k;
-        EXPECT_EQ(c.doc.Shown().Layouts()[k].positions, before[k].positions) << "list " << k;
+        EXPECT_EQ(c.doc.Display().Layouts()[k].ids, before[k].ids) << "list " << k;
+        EXPECT_EQ(c.doc.Display().Layouts()[k].positions, before[k].positions) << "list " << k;
     }
 
-    StringSink saved;
+    CStringSink saved;
     c.doc.WriteDocument(saved);
     TestCatalogue reopened({});
     MemorySource source(saved.bytes);
     ASSERT_TRUE(reopened.doc.ReadDocument(source, "columns.smf"));
-    EXPECT_EQ(reopened.doc.Shown().Layouts()[kTitleList].ids, titles.ids);
-    EXPECT_EQ(reopened.doc.Shown().Layouts()[kTitleList].positions, titles.positions);
+    EXPECT_EQ(reopened.doc.Display().Layouts()[kTitleList].ids, titles.ids);
+    EXPECT_EQ(reopened.doc.Display().Layouts()[kTitleList].positions, titles.positions);
 }
 
 }  // namespace

@@ -102,7 +102,7 @@ TEST(CommandState, LabelFormatAllowsOnlyModesExportsFiltersAndHeadings) {
     c.doc.Execute(CommandId::Enter);
     c.ui.rowsSelected = true;
     c.doc.Execute(CommandId::DisplayLabelFormat);
-    ASSERT_TRUE(c.doc.Shown().State().LabelFormat());
+    ASSERT_TRUE(c.doc.Display().State().LabelFormat());
     EXPECT_EQ(c.Enabled(), Union({kModes,
                                   {CommandId::ExportCsv, CommandId::ExportText,
                                    CommandId::EditCustomHeading, CommandId::Filters}}));
@@ -114,7 +114,7 @@ TEST(CommandState, FiltersThatHideEverythingDisableWhatNeedsDisplayedMovies) {
     c.ui.filterAnswers.push_back(std::array<std::string, kFilterCount>{
         "zzz", "All", "All", "All", "All", "All", "All", "All", "All"});
     c.doc.Execute(CommandId::Filters);
-    ASSERT_TRUE(c.doc.Shown().Order().empty());
+    ASSERT_TRUE(c.doc.Display().Order().empty());
     EXPECT_EQ(c.Enabled(), (Ids{CommandId::Enter, CommandId::Modify, CommandId::EditCustomHeading,
                                 CommandId::Filters}));
 }
@@ -142,7 +142,7 @@ TEST(CommandChecks, FollowTheSortMarkAndTheModeFlags) {
     for (const auto& [command, mark] : marks) {
         Catalogue c(kTwo);
         c.doc.Execute(command);
-        EXPECT_EQ(c.doc.Shown().State().sort, mark);
+        EXPECT_EQ(c.doc.Display().State().sort, mark);
         for (CommandId id : Union({kKeySorts, {CommandId::SortByActors}})) {
             EXPECT_EQ(c.doc.IsChecked(id), id == command) << id;
         }

@@ -161,7 +161,7 @@ TEST(CsvReader, RefusesMoreThanAThousandColumnsBeforeReadingTheRows) {
     };
     const std::string wide = file(kMaxCsvColumns + 1);
     CountingSource source(wide);
-    EXPECT_THROW(ReadCsvSource(source), CsvTooManyColumns);
+    EXPECT_THROW(ReadCsvSource(source), CCsvTooManyColumns);
     EXPECT_LT(source.taken, 100'000u);
     const std::string widest = file(kMaxCsvColumns);
     CountingSource allowed(widest);

@@ -25,7 +25,7 @@ struct Doc {
     }
     std::vector<std::string> Titles() const {
         std::vector<std::string> titles;
-        for (std::uint32_t r : doc.Shown().Order())
+        for (std::uint32_t r : doc.Display().Order())
             titles.push_back(doc.Catalogue().Value(r, Field::MovieName));
         return titles;
     }
@@ -39,22 +39,22 @@ using Titles = std::vector<std::string>;
 // and the rows counted in that mode's own units.
 TEST(DisplayModes, WhatIsShownComesFromTheSortMarkAndTheLayout) {
     Doc d;
-    const CCatalogueDisplay& shown = d.doc.Shown();
-    EXPECT_EQ(shown.Mode(), DisplayMode::Normal);
-    EXPECT_EQ(shown.ShownRowCount(), 3u);
+    const CCatalogueDisplay& display = d.doc.Display();
+    EXPECT_EQ(display.Mode(), DisplayMode::Normal);
+    EXPECT_EQ(display.ShownRowCount(), 3u);
     d.doc.Execute(CommandId::SortByActors);
-    EXPECT_EQ(shown.Mode(), DisplayMode::Actors);
-    EXPECT_EQ(ReportKindOf(shown.Mode()), ReportKind::Actors);
-    EXPECT_EQ(shown.ShownRowCount(), shown.ActorRowCount());
+    EXPECT_EQ(display.Mode(), DisplayMode::Actors);
+    EXPECT_EQ(ReportKindOf(display.Mode()), ReportKind::Actors);
+    EXPECT_EQ(display.ShownRowCount(), display.ActorRowCount());
     d.doc.Execute(CommandId::OneLineSorts);
-    EXPECT_EQ(shown.Mode(), DisplayMode::Actors);  // the index stays over the list
+    EXPECT_EQ(display.Mode(), DisplayMode::Actors);  // the index stays over the list
     d.doc.Execute(CommandId::SortByTitle);
-    EXPECT_EQ(shown.Mode(), DisplayMode::OneLine);
-    EXPECT_EQ(ReportKindOf(shown.Mode()), ReportKind::OneLine);
+    EXPECT_EQ(display.Mode(), DisplayMode::OneLine);
+    EXPECT_EQ(ReportKindOf(display.Mode()), ReportKind::OneLine);
     d.doc.Execute(CommandId::DisplayLabelFormat);
-    EXPECT_EQ(shown.Mode(), DisplayMode::Labels);
-    EXPECT_EQ(ReportKindOf(shown.Mode()), ReportKind::Normal);
-    EXPECT_EQ(shown.ShownRowCount(), shown.Labels().size());  // tapes 1 and 2
+    EXPECT_EQ(display.Mode(), DisplayMode::Labels);
+    EXPECT_EQ(ReportKindOf(display.Mode()), ReportKind::Normal);
+    EXPECT_EQ(display.ShownRowCount(), display.Labels().size());  // tapes 1 and 2
     const DisplayState noLayout{.sort = SortMark::Title, .style = ViewStyle::None};
     EXPECT_EQ(noLayout.Mode(), DisplayMode::None);
 }
@@ -64,35 +64,35 @@ TEST(DisplayModes, OneLineAndNormalViewKeepTheOrderAndTheActorIndex) {
     d.doc.Execute(CommandId::SortByRating);
     const Titles byRating = d.Titles();
     d.doc.Execute(CommandId::OneLineSorts);
-    EXPECT_TRUE(d.doc.Shown().State().OneLine());
-    EXPECT_FALSE(d.doc.Shown().State().NormalView());
-    EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Rating);
+    EXPECT_TRUE(d.doc.Display().State().OneLine());
+    EXPECT_FALSE(d.doc.Display().State().NormalView());
+    EXPECT_EQ(d.doc.Display().State().sort, SortMark::Rating);
     d.doc.Execute(CommandId::DisplayNormalView);
-    EXPECT_FALSE(d.doc.Shown().State().OneLine());
-    EXPECT_TRUE(d.doc.Shown().State().NormalView());
+    EXPECT_FALSE(d.doc.Display().State().OneLine());
+    EXPECT_TRUE(d.doc.Display().State().NormalView());
     EXPECT_EQ(d.Titles(), byRating);
 
     d.doc.Execute(CommandId::SortByActors);
     d.doc.Execute(CommandId::OneLineSorts);
-    EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Actors);
-    EXPECT_EQ(d.doc.Shown().ActorRowCount(), 3u);
+    EXPECT_EQ(d.doc.Display().State().sort, SortMark::Actors);
+    EXPECT_EQ(d.doc.Display().ActorRowCount(), 3u);
 }
 
 TEST(DisplayModes, LeavingLabelFormatSortsByTitleAndDropsTheLabels) {
     for (const bool toOneLine : {false, true}) {
         Doc d;
         d.doc.Execute(CommandId::DisplayLabelFormat);
-        ASSERT_EQ(d.doc.Shown().Labels().size(), 2u);
+        ASSERT_EQ(d.doc.Display().Labels().size(), 2u);
         if (toOneLine) {
             d.doc.Execute(CommandId::OneLineSorts);
         } else {
             d.doc.Execute(CommandId::DisplayNormalView);
         }
-        EXPECT_FALSE(d.doc.Shown().State().LabelFormat());
-        EXPECT_TRUE(d.doc.Shown().Labels().empty());
-        EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Title);
-        EXPECT_EQ(d.doc.Shown().State().OneLine(), toOneLine);
-        EXPECT_EQ(d.doc.Shown().State().NormalView(), !toOneLine);
+        EXPECT_FALSE(d.doc.Display().State().LabelFormat());
+        EXPECT_TRUE(d.doc.Display().Labels().empty());
+        EXPECT_EQ(d.doc.Display().State().sort, SortMark::Title);
+        EXPECT_EQ(d.doc.Display().State().OneLine(), toOneLine);
+        EXPECT_EQ(d.doc.Display().State().NormalView(), !toOneLine);
         EXPECT_EQ(d.Titles(), (Titles{"Abyss", "Top", "The Zoo"}));
     }
 }
@@ -104,11 +104,11 @@ TEST(DisplayModes, CustomSortsSetTheirOwnMarkAndOneRecordStillSetsIt) {
     FillCatalogue(doc, std::span<const Movie>(one));
     for (SortMark mark : {SortMark::Custom3, SortMark::Custom1, SortMark::Time}) {
         doc.Execute(FindSortKey(mark)->command);
-        EXPECT_EQ(doc.Shown().State().sort, mark);
-        EXPECT_EQ(doc.Shown().Order(), std::vector<std::uint32_t>{0});
+        EXPECT_EQ(doc.Display().State().sort, mark);
+        EXPECT_EQ(doc.Display().Order(), std::vector<std::uint32_t>{0});
     }
     doc.Execute(CommandId::SortByTapeNumber);
-    EXPECT_EQ(doc.Shown().State().sort, SortMark::TapeNumber);
+    EXPECT_EQ(doc.Display().State().sort, SortMark::TapeNumber);
 }
 
 TEST(ReapplyCurrentSort, RunsTheCurrentSortAgain) {
@@ -130,24 +130,24 @@ TEST(ReapplyCurrentSort, RunsTheCurrentSortAgain) {
     none[0] = "nothing like this";
     d.ui.filterAnswers.push_back(none);
     d.doc.Execute(CommandId::Filters);
-    EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Title);
-    EXPECT_TRUE(d.doc.Shown().Order().empty());
+    EXPECT_EQ(d.doc.Display().State().sort, SortMark::Title);
+    EXPECT_TRUE(d.doc.Display().Order().empty());
 }
 
 TEST(ReapplyCurrentSort, RebuildsTheLabelsInLabelFormat) {
     Doc d;
     d.doc.Execute(CommandId::DisplayLabelFormat);
-    ASSERT_EQ(d.doc.Shown().Labels().size(), 2u);
+    ASSERT_EQ(d.doc.Display().Labels().size(), 2u);
     std::array<std::string, kFilterCount> filters;
     filters.fill("All");
     filters[static_cast<std::size_t>(FilterField::MovieName)] = "t";
     d.ui.filterAnswers.push_back(filters);
     d.ui.updates = 0;
     d.doc.Execute(CommandId::Filters);
-    EXPECT_TRUE(d.doc.Shown().State().LabelFormat());
-    ASSERT_EQ(d.doc.Shown().Labels().size(), 1u);
-    EXPECT_EQ(d.doc.Shown().Labels()[0].titles[0], "Top");  // counter 1 before counter 5
-    EXPECT_EQ(d.doc.Shown().Labels()[0].titles[1], "The Zoo");
+    EXPECT_TRUE(d.doc.Display().State().LabelFormat());
+    ASSERT_EQ(d.doc.Display().Labels().size(), 1u);
+    EXPECT_EQ(d.doc.Display().Labels()[0].titles[0], "Top");  // counter 1 before counter 5
+    EXPECT_EQ(d.doc.Display().Labels()[0].titles[1], "The Zoo");
     EXPECT_EQ(d.ui.updates, 1);
 }
 
@@ -162,24 +162,24 @@ TEST(OptionsChanged, ReSortsOnlyWhenTheApplicableIgnoreTheChanges) {
     options.ignoreTheNormal = false;
     d.doc.OptionsChanged(options);
     EXPECT_EQ(d.Titles(), (Titles{"Abyss", "The Zoo", "Top"}));
-    EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Title);
+    EXPECT_EQ(d.doc.Display().State().sort, SortMark::Title);
 
     // In the one-line lists its own option re-sorts by title whatever the current key.
     d.doc.Execute(CommandId::OneLineSorts);
     d.doc.Execute(CommandId::SortByRating);
     options.ignoreTheOneLine = true;
     d.doc.OptionsChanged(options);
-    EXPECT_EQ(d.doc.Shown().State().sort, SortMark::Title);
-    EXPECT_TRUE(d.doc.Shown().State().OneLine());
+    EXPECT_EQ(d.doc.Display().State().sort, SortMark::Title);
+    EXPECT_TRUE(d.doc.Display().State().OneLine());
     EXPECT_EQ(d.Titles(), (Titles{"Abyss", "Top", "The Zoo"}));
 
     // Tape-as-text is only stored.
     d.doc.Execute(CommandId::SortByTapeNumber);
-    const auto before = d.doc.Shown().Order();
+    const auto before = d.doc.Display().Order();
     options.tapeText = true;
     d.doc.OptionsChanged(options);
-    EXPECT_EQ(d.doc.Shown().Order(), before);
-    EXPECT_TRUE(d.doc.Shown().Options().tapeText);
+    EXPECT_EQ(d.doc.Display().Order(), before);
+    EXPECT_TRUE(d.doc.Display().Options().tapeText);
 }
 
 // Whatever the commands do to the order, the records stay where they are and the order stays a
@@ -193,7 +193,7 @@ TEST(DisplayModes, RandomCommandSequencesKeepTheStoreAndOrderSound) {
         ui.doc = &doc;
         doc.ApplyFilters(RandomFilters(rng));
         FillCatalogue(doc, records);
-        const std::size_t shown = doc.Shown().Order().size();
+        const std::size_t shown = doc.Display().Order().size();
         for (int step = 0; step < 12; ++step) {
             switch (rng() % 8) {
                 case 0:
@@ -218,15 +218,15 @@ TEST(DisplayModes, RandomCommandSequencesKeepTheStoreAndOrderSound) {
                     doc.Execute(CommandId::DisplayLabelFormat);
                     break;
                 default:  // the filters given again: the current sort reapplied
-                    ui.filterAnswers.assign(1, doc.Shown().Filters());
+                    ui.filterAnswers.assign(1, doc.Display().Filters());
                     doc.Execute(CommandId::Filters);
                     break;
             }
-            auto sorted = doc.Shown().Order();
+            auto sorted = doc.Display().Order();
             std::sort(sorted.begin(), sorted.end());
-            ASSERT_EQ(sorted, ref::Filter(records, doc.Shown().Filters()).order);
-            ASSERT_EQ(doc.Shown().Order().size(), shown);
-            EXPECT_FALSE(doc.Shown().State().OneLine() && doc.Shown().State().NormalView());
+            ASSERT_EQ(sorted, ref::Filter(records, doc.Display().Filters()).order);
+            ASSERT_EQ(doc.Display().Order().size(), shown);
+            EXPECT_FALSE(doc.Display().State().OneLine() && doc.Display().State().NormalView());
             EXPECT_FALSE(ui.ProgressOpen());
             EXPECT_EQ(ui.waitCursorDepth, 0);
         }

@@ -111,7 +111,7 @@ TEST_F(DocFileTest, SavingThroughAChainOfLinksReplacesThePrivateTargetAndKeepsTh
     fs::create_symlink("real/movies.smf", dir / "relative.smf");
     fs::create_symlink(dir / "relative.smf", dir / "absolute.smf");
     std::vector<fs::perms> modes;  // the target's and its temporary file's, then the result's
-    WriteFileAtomically(PathOf("absolute.smf"), [&](ByteSink& sink) {
+    WriteFileAtomically(PathOf("absolute.smf"), [&](IByteSink& sink) {
         for (const auto& entry : fs::directory_iterator(real.parent_path()))
             modes.push_back(entry.status().permissions());
         sink.Write("new bytes", 9);
@@ -156,7 +156,7 @@ TEST_F(DocFileTest, EmptyFileOpensAsANewCatalogue) {
     std::ofstream{path};
     EXPECT_TRUE(doc.OpenDocument(path));
     EXPECT_EQ(doc.Catalogue().Count(), 0u);
-    EXPECT_TRUE(doc.Shown().Order().empty());
+    EXPECT_TRUE(doc.Display().Order().empty());
     EXPECT_TRUE(doc.Catalogue().Lookup(LookupKind::Actors).empty());
     EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(ui.messages.empty());

@@ -34,7 +34,7 @@ TEST(Enter, ProposesTheNextTapeNumberAndTheLastMediaType) {
     EXPECT_EQ(first[FieldIndex(Field::TapeNumber)], "1");
     EXPECT_EQ(first[FieldIndex(Field::MediaType)], "VHS");
     EXPECT_EQ(first[FieldIndex(Field::MovieName)], "");
-    EXPECT_EQ(c.ui.entryDialogsShown[0].headings, c.doc.Shown().CustomHeadings());
+    EXPECT_EQ(c.ui.entryDialogsShown[0].headings, c.doc.Display().CustomHeadings());
     const RecordValues& second = c.ui.entryDialogsShown[1].fields;
     EXPECT_EQ(second[FieldIndex(Field::TapeNumber)], "2");
     EXPECT_EQ(second[FieldIndex(Field::MediaType)], "Laserdisc");
@@ -47,7 +47,7 @@ TEST(Enter, AddsTheRecordEverywhereAndCanBeUndone) {
     c.doc.Execute(CommandId::Enter);
 
     ASSERT_EQ(c.doc.Catalogue().Count(), 3u);
-    EXPECT_EQ(c.doc.Shown().Order(), (std::vector<std::uint32_t>{1, 2, 0}));  // sorted place
+    EXPECT_EQ(c.doc.Display().Order(), (std::vector<std::uint32_t>{1, 2, 0}));  // sorted place
     EXPECT_TRUE(c.doc.Catalogue().Lookup(LookupKind::Actors).Contains("Brazil Star"));
     EXPECT_TRUE(c.doc.Catalogue().Lookup(LookupKind::MediaTypes).Contains("DVD"));
     EXPECT_EQ(c.doc.Catalogue().EntryLists()[static_cast<std::size_t>(LookupKind::Actors)],
@@ -97,13 +97,13 @@ TEST(Modify, MapsActorIndexRowsToTheirMovies) {
                  {.title = "B", .actor1 = "Bob", .actor2 = "Ann"},
                  {.title = "C"}});
     c.doc.Execute(CommandId::SortByActors);
-    ASSERT_EQ(c.doc.Shown().ActorRowCount(), 4u);
+    ASSERT_EQ(c.doc.Display().ActorRowCount(), 4u);
     c.Select({0, 1, 0, 1});
     c.ui.entryAnswers = {Answer("A2"), Answer("C2")};
     c.doc.Execute(CommandId::Modify);
     EXPECT_EQ(c.ui.entryDialogsShown[0].fields[FieldIndex(Field::MovieName)], "A");
     EXPECT_EQ(c.Titles(), (Titles{"A2", "B", "C2"}));
-    EXPECT_EQ(c.doc.Shown().State().sort, SortMark::Actors);  // the index was built again
+    EXPECT_EQ(c.doc.Display().State().sort, SortMark::Actors);  // the index was built again
     ExpectConsistent(c.doc);
 }
 
@@ -152,7 +152,7 @@ TEST(Delete, AsksWithTheMovieNameAndRemovesItsLookupValues) {
               Titles{"Are you sure you want to delete Alien \"Director's\" Cut?"});
     EXPECT_FALSE(c.doc.Catalogue().Lookup(LookupKind::Actors).Contains("Sigourney"));
     EXPECT_FALSE(c.doc.Catalogue().Lookup(LookupKind::Ratings).Contains("R"));
-    EXPECT_EQ(c.doc.Shown().Order(), std::vector<std::uint32_t>{0});
+    EXPECT_EQ(c.doc.Display().Order(), std::vector<std::uint32_t>{0});
     EXPECT_EQ(c.doc.Undo().action, msg::kUndoRestore);
     EXPECT_TRUE(c.doc.IsModified());
 }
@@ -199,7 +199,7 @@ TEST(Delete, AsksOnceForAMovieListedUnderTwoSelectedActors) {
                  {.title = "Keep", .actor1 = "Cy"}});
     c.doc.Execute(CommandId::SortByActors);
     // Rows: Ann: Solo, Duo; Bob: Duo; Cy: Keep.
-    ASSERT_EQ(c.doc.Shown().ActorRowCount(), 4u);
+    ASSERT_EQ(c.doc.Display().ActorRowCount(), 4u);
     c.Select({0, 1, 1, 0});
     c.ui.deleteAnswers = {DeleteAnswer::Yes, DeleteAnswer::Yes};
     c.doc.Execute(CommandId::Delete);

@@ -125,7 +125,7 @@ TEST(ExportedMovies, InActorSortAreTheMoviesOfTheSelectedRowsOnce) {
     Catalogue c(kFive);
     c.doc.Execute(CommandId::SortByActors);
     // Rows: Ann: Alpha, Echo; Bob: Alpha, Delta; Cy: Bravo; NO ACTOR LISTED: Charlie.
-    ASSERT_EQ(c.doc.Shown().ActorRowCount(), 6u);
+    ASSERT_EQ(c.doc.Display().ActorRowCount(), 6u);
     c.ui.viewSelection = {1, 1, 1, 0, 0, 1, 1, 1};  // flags past the last row are ignored
     c.ui.rowsSelected = true;
     EXPECT_EQ(c.ExportedTitles(), (Titles{"Alpha", "Echo", "Charlie"}));
@@ -136,7 +136,7 @@ TEST(ExportedMovies, InLabelFormatAreTheMoviesOfTheSelectedLabels) {
                  {.title = "Two", .tape = "2"},
                  {.title = "Three", .tape = "1", .counter = "5"}});
     c.doc.Execute(CommandId::DisplayLabelFormat);
-    ASSERT_EQ(c.doc.Shown().Labels().size(), 2u);  // tape 1: Three, One; tape 2: Two
+    ASSERT_EQ(c.doc.Display().Labels().size(), 2u);  // tape 1: Three, One; tape 2: Two
     c.ui.viewSelection = {1, 0};
     c.ui.rowsSelected = true;
     EXPECT_EQ(c.ExportedTitles(), (Titles{"Three", "One"}));

@@ -30,7 +30,7 @@ TEST(FiltersCommand, TakesTheTypedTextsAndReSorts) {
     c.ui.filterAnswers.push_back(AllBut(FilterField::Rating, "pg"));
     c.doc.Execute(CommandId::Filters);
     EXPECT_EQ(c.Displayed(), (Titles{"Alien", "Star Wars"}));
-    EXPECT_EQ(c.doc.Shown().Filters()[static_cast<std::size_t>(FilterField::Rating)], "pg");
+    EXPECT_EQ(c.doc.Display().Filters()[static_cast<std::size_t>(FilterField::Rating)], "pg");
     c.ui.filterAnswers.push_back(AllBut(FilterField::MovieName, "ALL"));
     c.doc.Execute(CommandId::Filters);
     EXPECT_EQ(c.Displayed(), (Titles{"Alien", "Babe", "Star Wars"}));
@@ -39,7 +39,7 @@ TEST(FiltersCommand, TakesTheTypedTextsAndReSorts) {
 TEST(FiltersCommand, UpdatesTheViewsEvenWithoutASortKey) {
     Catalogue c({});
     c.Enter(ToRecords(kMovies));
-    ASSERT_EQ(c.doc.Shown().State().sort, SortMark::None);
+    ASSERT_EQ(c.doc.Display().State().sort, SortMark::None);
     const int updates = c.ui.updates;
     c.ui.filterAnswers.push_back(AllBut(FilterField::MovieName, "B"));
     c.doc.Execute(CommandId::Filters);
@@ -51,8 +51,8 @@ TEST(FiltersCommand, CancelChangesNothing) {
     Catalogue c(kMovies);
     c.ui.filterAnswers.push_back(std::nullopt);
     c.doc.Execute(CommandId::Filters);
-    EXPECT_EQ(c.doc.Shown().Filters()[0], "All");
-    EXPECT_EQ(c.doc.Shown().Order().size(), 3u);
+    EXPECT_EQ(c.doc.Display().Filters()[0], "All");
+    EXPECT_EQ(c.doc.Display().Order().size(), 3u);
     EXPECT_EQ(c.ui.updates, 0);
 }
 

@@ -23,7 +23,7 @@ std::vector<std::uint32_t> Shown(const std::vector<Movie>& movies,
     CReelkeepDoc doc(ui);
     doc.ApplyFilters(filters);
     FillCatalogue(doc, std::span<const Movie>(movies));
-    return doc.Shown().Order();
+    return doc.Display().Order();
 }
 
 TEST(Filters, ArePrefixTestsIgnoringCase) {
@@ -54,8 +54,8 @@ TEST(Filters, MatchTheLiteralPassOnRandomCatalogues) {
         doc.Execute(CommandId::SortByTitle);  // a rebuild must start again from record order
         doc.ApplyFilters(filters);
         const ref::Displayed expected = ref::Filter(records, filters);
-        ASSERT_EQ(doc.Shown().Order(), expected.order) << "round " << round;
-        ASSERT_EQ(doc.Shown().DisplayedActors().entries(), expected.actors) << "round " << round;
+        ASSERT_EQ(doc.Display().Order(), expected.order) << "round " << round;
+        ASSERT_EQ(doc.Display().DisplayedActors().Entries(), expected.actors) << "round " << round;
     }
 }
 
@@ -69,7 +69,7 @@ TEST(Filters, DisplayedActorsFollowEditedRecordsNotAnOutdatedLookupList) {
     ui.rowsSelected = true;
     ui.entryAnswers.push_back(ToRecord({.title = "Ronin", .actor1 = "Reno"}));
     doc.Execute(CommandId::Modify);
-    EXPECT_EQ(doc.Shown().DisplayedActors().entries(),
+    EXPECT_EQ(doc.Display().DisplayedActors().Entries(),
               (std::vector<std::string>{"Pacino", "Reno"}));
 }
 

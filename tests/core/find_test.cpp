@@ -53,7 +53,7 @@ TEST(FindMatch, TheFourModes) {
     const FindSettings exactCase{"Smith", true, false};
     const FindSettings exactWord{"Smith", true, true};
     const auto matches = [](const FindSettings& s, std::string_view field) {
-        return FindMatcher(s).Matches(field);
+        return CFindMatcher(s).Matches(field);
     };
     EXPECT_TRUE(matches(anyCase, "Will Smith"));
     EXPECT_TRUE(matches(anyCase, "Smithson"));
@@ -72,9 +72,9 @@ TEST(FindMatch, TheFourModes) {
 TEST(FindMatch, EmptyFieldsNeverMatchAndEmptyTextOnlyFindsSubstrings) {
     for (const bool matchCase : {false, true}) {
         for (const bool wholeWord : {false, true}) {
-            EXPECT_FALSE(FindMatcher({"", matchCase, wholeWord}).Matches(""));
-            EXPECT_FALSE(FindMatcher({"x", matchCase, wholeWord}).Matches(""));
-            EXPECT_EQ(FindMatcher({"", matchCase, wholeWord}).Matches("a  b"), !wholeWord);
+            EXPECT_FALSE(CFindMatcher({"", matchCase, wholeWord}).Matches(""));
+            EXPECT_FALSE(CFindMatcher({"x", matchCase, wholeWord}).Matches(""));
+            EXPECT_EQ(CFindMatcher({"", matchCase, wholeWord}).Matches("a  b"), !wholeWord);
         }
     }
 }
@@ -90,7 +90,7 @@ TEST(FindMatch, AgreesWithTheLiteralRuleOnRandomText) {
     for (int i = 0; i < 20000; ++i) {
         const FindSettings find{randomText(3), (rng() & 1) != 0, (rng() & 2) != 0};
         const std::string field = randomText(8);
-        ASSERT_EQ(FindMatcher(find).Matches(field), ReferenceMatch(field, find))
+        ASSERT_EQ(CFindMatcher(find).Matches(field), ReferenceMatch(field, find))
             << "field '" << field << "' text '" << find.text << "' case " << find.matchCase
             << " word " << find.wholeWord;
     }
@@ -221,7 +221,7 @@ TEST(FindWalk, SurvivesAnEditThatHidesMoviesFromTheListing) {
     c.ui.filterAnswers.push_back(std::array<std::string, kFilterCount>{
         "a", "All", "All", "All", "All", "All", "All", "All", "All"});
     c.doc.Execute(CommandId::Filters);
-    ASSERT_EQ(c.doc.Shown().Order().size(), 2u);
+    ASSERT_EQ(c.doc.Display().Order().size(), 2u);
     c.ui.entryAnswers = {ToRecord({.title = "Hidden now"})};
     c.Find({"a", false, false});
     EXPECT_EQ(c.ui.messages.back(), msg::kFindNoMoreMatches);
@@ -231,10 +231,10 @@ TEST(FindWalk, SurvivesAnEditThatHidesMoviesFromTheListing) {
 // The walk written out literally: every position of the listing as it now stands, each record's
 // fields matched there and then.
 Titles LiteralWalk(Catalogue& c, const FindSettings& find) {
-    const std::uint32_t n = c.doc.Shown().ListingCount();
+    const std::uint32_t n = c.doc.Display().ListingCount();
     for (std::uint32_t k = 0; k < n; ++k) {
-        if (k >= c.doc.Shown().ListingCount()) continue;
-        const std::uint32_t record = c.doc.Shown().ListingRecord(k);
+        if (k >= c.doc.Display().ListingCount()) continue;
+        const std::uint32_t record = c.doc.Display().ListingRecord(k);
         bool match = false;
         for (std::size_t f = 0; f < kFieldCount; ++f) {
             match = match ||

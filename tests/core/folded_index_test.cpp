@@ -40,13 +40,13 @@ std::string Variant(std::string text, std::mt19937& rng) {
     return text;
 }
 
-TEST(FoldedIndex, MatchesAFoldedMapThroughGrowthAndRenumbering) {
+TEST(CFoldedIndex, MatchesAFoldedMapThroughGrowthAndRenumbering) {
     for (std::uint32_t seed = 1; seed <= 3; ++seed) {
         std::mt19937 rng(seed);
         std::vector<std::string> bases(1000);
         for (std::string& base : bases) base = RandomText(rng);
 
-        FoldedIndex index;
+        CFoldedIndex index;
         std::vector<std::string> texts;  // the first form of each id
         std::map<std::string, std::uint32_t> reference;
         for (int draw = 0; draw < 8000; ++draw) {
@@ -69,7 +69,7 @@ TEST(FoldedIndex, MatchesAFoldedMapThroughGrowthAndRenumbering) {
             const std::string text = Variant(RandomText(rng), rng);
             const auto it = reference.find(ReferenceFold(text));
             const std::uint32_t expected =
-                it == reference.end() ? FoldedIndex::kAbsent
+                it == reference.end() ? CFoldedIndex::kAbsent
                                       : static_cast<std::uint32_t>(texts.size() - 1 - it->second);
             ASSERT_EQ(index.Find(text, reversed), expected) << text;
         }

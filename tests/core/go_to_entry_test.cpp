@@ -37,22 +37,22 @@ std::optional<std::uint32_t> LiteralGoToRow(const CReelkeepDoc& doc, const std::
         if (t.size() < f.size()) f.resize(t.size());
         return f == t;
     };
-    const DisplayState& shown = doc.Shown().State();
+    const DisplayState& shown = doc.Display().State();
     if (shown.sort == SortMark::Actors) {
-        for (std::uint32_t r = 0; r < doc.Shown().ActorRowCount(); ++r) {
-            if (matches(doc.Shown().ActorRowGroupName(r), false)) return r;
+        for (std::uint32_t r = 0; r < doc.Display().ActorRowCount(); ++r) {
+            if (matches(doc.Display().ActorRowGroupName(r), false)) return r;
         }
     } else if (shown.NormalView() || shown.OneLine()) {
-        const DocumentOptions& options = doc.Shown().Options();
+        const DocumentOptions& options = doc.Display().Options();
         const bool ignoreThe = shown.OneLine() ? options.ignoreTheOneLine : options.ignoreTheNormal;
-        const std::vector<std::uint32_t>& order = doc.Shown().Order();
+        const std::vector<std::uint32_t>& order = doc.Display().Order();
         for (std::uint32_t p = 0; p < order.size(); ++p) {
             if (matches(doc.Catalogue().Value(order[p], SortField(shown.sort)), ignoreThe))
                 return p;
         }
     } else if (shown.LabelFormat()) {
-        for (std::uint32_t l = 0; l < doc.Shown().Labels().size(); ++l) {
-            if (matches(doc.Shown().Labels()[l].tapeNumber, false)) return l;
+        for (std::uint32_t l = 0; l < doc.Display().Labels().size(); ++l) {
+            if (matches(doc.Display().Labels()[l].tapeNumber, false)) return l;
         }
     }
     return std::nullopt;
@@ -68,18 +68,18 @@ TEST(GoToEntry, TitlesFollowTheIgnoreTheOption) {
                                        {.title = "The A"}};
     TestCatalogue on(movies);
     on.doc.Execute(CommandId::SortByTitle);  // The A, Alien, The Castle, CAT, Zulu
-    EXPECT_EQ(GoToRow(on.doc.Shown(), "cas"), Row(2));
-    EXPECT_EQ(GoToRow(on.doc.Shown(), "the c"),
-              Row(2));                                // typed with the article: compared as written
-    EXPECT_EQ(GoToRow(on.doc.Shown(), "a"), Row(0));  // "The A" compared as "A"
-    EXPECT_EQ(GoToRow(on.doc.Shown(), "x"), Row());
+    EXPECT_EQ(GoToRow(on.doc.Display(), "cas"), Row(2));
+    EXPECT_EQ(GoToRow(on.doc.Display(), "the c"),
+              Row(2));  // typed with the article: compared as written
+    EXPECT_EQ(GoToRow(on.doc.Display(), "a"), Row(0));  // "The A" compared as "A"
+    EXPECT_EQ(GoToRow(on.doc.Display(), "x"), Row());
 
     DocumentOptions off;
     off.ignoreTheNormal = false;
     TestCatalogue kept(movies, off);
     kept.doc.Execute(CommandId::SortByTitle);  // Alien, CAT, The A, The Castle, Zulu
-    EXPECT_EQ(GoToRow(kept.doc.Shown(), "cas"), Row());
-    EXPECT_EQ(GoToRow(kept.doc.Shown(), "the c"), Row(3));
+    EXPECT_EQ(GoToRow(kept.doc.Display(), "cas"), Row());
+    EXPECT_EQ(GoToRow(kept.doc.Display(), "the c"), Row(3));
 }
 
 TEST(GoToEntry, ActorsKeepTheArticleAndLabelsGoByTapeNumber) {
@@ -87,12 +87,12 @@ TEST(GoToEntry, ActorsKeepTheArticleAndLabelsGoByTapeNumber) {
                      {.title = "Two", .actor1 = "Bob", .tape = "9"},
                      {.title = "Three", .tape = "011"}});
     c.doc.Execute(CommandId::SortByActors);  // Bob; The Band; NO ACTOR LISTED
-    EXPECT_EQ(GoToRow(c.doc.Shown(), "band"), Row());
-    EXPECT_EQ(GoToRow(c.doc.Shown(), "the b"), Row(1));
-    EXPECT_EQ(GoToRow(c.doc.Shown(), "no actor"), Row(2));
+    EXPECT_EQ(GoToRow(c.doc.Display(), "band"), Row());
+    EXPECT_EQ(GoToRow(c.doc.Display(), "the b"), Row(1));
+    EXPECT_EQ(GoToRow(c.doc.Display(), "no actor"), Row(2));
     c.doc.Execute(CommandId::DisplayLabelFormat);  // tapes 9, 10, 011 by value
-    EXPECT_EQ(GoToRow(c.doc.Shown(), "1"), Row(1));
-    EXPECT_EQ(GoToRow(c.doc.Shown(), "01"), Row(2));
+    EXPECT_EQ(GoToRow(c.doc.Display(), "1"), Row(1));
+    EXPECT_EQ(GoToRow(c.doc.Display(), "01"), Row(2));
 }
 
 // Random records with more of what the search must get right: values led by the article in any
@@ -119,7 +119,7 @@ void RandomStep(TestCatalogue& c, std::mt19937& rng) {
         CommandId::SortByCustom4,   CommandId::SortByTapeNumber,  CommandId::SortByActors,
         CommandId::OneLineSorts,    CommandId::DisplayNormalView, CommandId::DisplayLabelFormat,
         CommandId::Filters};
-    DocumentOptions options = c.doc.Shown().Options();
+    DocumentOptions options = c.doc.Display().Options();
     switch (rng() % 4) {
         case 0:
             options.tapeText = rng() % 2 == 0;
@@ -127,8 +127,8 @@ void RandomStep(TestCatalogue& c, std::mt19937& rng) {
             options.ignoreTheOneLine = rng() % 2 == 0;
             break;
         case 1: {
-            bool& other = c.doc.Shown().State().OneLine() ? options.ignoreTheNormal
-                                                          : options.ignoreTheOneLine;
+            bool& other = c.doc.Display().State().OneLine() ? options.ignoreTheNormal
+                                                            : options.ignoreTheOneLine;
             other = !other;
             break;
         }
@@ -167,7 +167,7 @@ TEST(GoToEntry, AgreesWithTheLiteralWalkOnRandomCatalogues) {
             RandomStep(c, rng);
             for (int k = 0; k < 8; ++k) {
                 const std::string typed = RandomTyped(c.doc, rng);
-                ASSERT_EQ(GoToRow(c.doc.Shown(), typed), LiteralGoToRow(c.doc, typed))
+                ASSERT_EQ(GoToRow(c.doc.Display(), typed), LiteralGoToRow(c.doc, typed))
                     << "round " << round << " step " << step << " typed \"" << typed << '"';
             }
         }

@@ -15,7 +15,7 @@ TEST(EditCustomHeadings, EmptiedHeadingsGetTheirDefaults) {
     c.ui.headingAnswers.push_back(Headings{"Director", "", " ", ""});
     c.doc.Execute(CommandId::EditCustomHeading);
     const Headings expected{"Director", "Custom 2 Heading", " ", "Custom 4 Heading"};
-    EXPECT_EQ(c.doc.Shown().CustomHeadings(), expected);
+    EXPECT_EQ(c.doc.Display().CustomHeadings(), expected);
     EXPECT_EQ(c.ui.viewHeadings, expected);
     EXPECT_EQ(c.ui.headingRepaints, 1);
     EXPECT_TRUE(c.doc.IsModified());
@@ -29,14 +29,14 @@ TEST(EditCustomHeadings, AnEmptyCatalogueIsNotMarkedModified) {
     Catalogue c({});
     c.ui.headingAnswers.push_back(Headings{"a", "b", "c", "d"});
     c.doc.Execute(CommandId::EditCustomHeading);
-    EXPECT_EQ(c.doc.Shown().CustomHeadings(), (Headings{"a", "b", "c", "d"}));
+    EXPECT_EQ(c.doc.Display().CustomHeadings(), (Headings{"a", "b", "c", "d"}));
     EXPECT_FALSE(c.doc.IsModified());
 }
 
 TEST(EditCustomHeadings, CancelKeepsEverything) {
     Catalogue c({{.title = "A"}});
     c.doc.Execute(CommandId::EditCustomHeading);
-    EXPECT_EQ(c.doc.Shown().CustomHeadings()[2], "Custom 3 Heading");
+    EXPECT_EQ(c.doc.Display().CustomHeadings()[2], "Custom 3 Heading");
     EXPECT_FALSE(c.doc.IsModified());
     EXPECT_EQ(c.ui.headingRepaints, 0);
 }

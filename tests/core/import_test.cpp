@@ -31,12 +31,12 @@ std::string CsvExport(const CReelkeepDoc& doc) {
     std::vector<std::uint32_t> records(doc.Catalogue().Count());
     std::iota(records.begin(), records.end(), 0U);
     std::ostringstream out;
-    EXPECT_TRUE(WriteExport(out, ExportKind::Csv, doc.Shown(), records));
+    EXPECT_TRUE(WriteExport(out, ExportKind::Csv, doc.Display(), records));
     return out.str();
 }
 
 std::string CatalogueBytes(const CReelkeepDoc& doc) {
-    StringSink sink;
+    CStringSink sink;
     doc.WriteDocument(sink);
     return sink.bytes;
 }
@@ -45,7 +45,7 @@ std::string CatalogueBytes(const CReelkeepDoc& doc) {
 std::vector<RecordValues> MoviesOf(std::string_view csv, const CReelkeepDoc& doc,
                                    ImportReport& report) {
     CsvTable table = ReadCsv(csv);
-    return ImportedRecords(table, MapHeadings(table.headings, doc.Shown().CustomHeadings()),
+    return ImportedRecords(table, MapHeadings(table.headings, doc.Display().CustomHeadings()),
                            report);
 }
 
@@ -69,7 +69,7 @@ TEST(ImportRoundTrip, ExportImportExportIsIdenticalOnGeneratedCatalogues) {
         const std::string exported = CsvExport(source.doc);
 
         TestCatalogue target({}, EveryColumnShown());
-        target.doc.ApplyCustomHeadings(source.doc.Shown().CustomHeadings(), false);
+        target.doc.ApplyCustomHeadings(source.doc.Display().CustomHeadings(), false);
         ImportReport report;
         ASSERT_TRUE(target.doc.ImportRecords(MoviesOf(exported, target.doc, report)));
         EXPECT_TRUE(report.problems.empty()) << "seed " << seed;
@@ -223,7 +223,7 @@ TEST(OutOfMemory, ImportAddsEveryMovieOrNone) {
         Catalogue c;
         CsvTable table = ReadCsv(csv);
         const std::string before = CatalogueBytes(c.doc);
-        const ColumnMapping mapping = MapHeadings(table.headings, c.doc.Shown().CustomHeadings());
+        const ColumnMapping mapping = MapHeadings(table.headings, c.doc.Display().CustomHeadings());
         ImportReport report;
         bool added = false;
         FailAllocationAfter(k);

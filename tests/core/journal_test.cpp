@@ -34,7 +34,7 @@ std::string FileBytes(const std::string& path) {
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-    WriteFileAtomically(path, [&](ByteSink& sink) { sink.Write(bytes.data(), bytes.size()); });
+    WriteFileAtomically(path, [&](IByteSink& sink) { sink.Write(bytes.data(), bytes.size()); });
 }
 
 struct Folder {
@@ -68,12 +68,12 @@ Recovered Recover(const Folder& folder) {
         if (plan.verdict != Verdict::Usable) return {std::nullopt, plan.verdict};
         // A journal begun by a command killed before its entry holds nothing to offer.
         if (plan.entriesAfter == 0 && plan.base != journal::BaseKind::Copy) return {};
-        RecordStore base;
+        CRecordStore base;
         if (plan.base == journal::BaseKind::Copy) base = journal::ReadBaseRecords(copy);
         if (plan.base == journal::BaseKind::File) {
             base = journal::ReadBaseRecords(contents.header.origin);
         }
-        StringSink out;
+        CStringSink out;
         journal::Replay(contents, plan, std::move(base), out);
         return {out.bytes};
     } catch (const journal::Malformed&) {
@@ -119,7 +119,7 @@ public:
         const std::string copy = folder_.Path("copy.smf");
         journal::WriteCopyWithMarker(
             copy, folder_.Path("marker"), {origin_, mark->catalogueId, mark->seq, {}},
-            [&](ByteSink& sink) { sink.Write(bytes.data(), bytes.size()); });
+            [&](IByteSink& sink) { sink.Write(bytes.data(), bytes.size()); });
         journal_.CopyWritten(*mark, *IdentityOfFile(copy));
     }
 

@@ -32,7 +32,7 @@ const KeyCase kKeyCases[] = {
 
 std::vector<std::string> ValuesInOrder(const CReelkeepDoc& doc, Field f) {
     std::vector<std::string> values;
-    for (std::uint32_t r : doc.Shown().Order()) values.push_back(doc.Catalogue().Value(r, f));
+    for (std::uint32_t r : doc.Display().Order()) values.push_back(doc.Catalogue().Value(r, f));
     return values;
 }
 
@@ -47,7 +47,7 @@ struct RandomDoc {
         options.tapeText = rng() % 2;
         doc.OptionsChanged(options);
         // The commands ask for a listing: an empty one stays in the Normal View.
-        oneLine = rng() % 2 == 1 && !doc.Shown().Order().empty();
+        oneLine = rng() % 2 == 1 && !doc.Display().Order().empty();
         if (oneLine) doc.Execute(CommandId::OneLineSorts);
         doc.SetProgressEnabled(rng() % 2);
         ui.progress.clear();
@@ -55,7 +55,7 @@ struct RandomDoc {
     }
     // The order the title pre-sort leaves.
     ref::Order TitleOrder() const {
-        ref::Order order = doc.Shown().Order();
+        ref::Order order = doc.Display().Order();
         ref::TitleSort(order, records,
                        oneLine ? options.ignoreTheOneLine : options.ignoreTheNormal);
         return order;
@@ -90,14 +90,14 @@ TEST(KeySort, EveryKeyMatchesTheBubbleSortAfterTheTitleSort) {
     for (int round = 0; round < 400; ++round) {
         for (const KeyCase& key : kKeyCases) {
             RandomDoc d(rng);
-            if (d.doc.Shown().Order().empty()) continue;  // nothing to sort: disabled
+            if (d.doc.Display().Order().empty()) continue;  // nothing to sort: disabled
             ref::Order expected = d.TitleOrder();
             ref::KeySort(expected, d.records, key.field);
             d.doc.Execute(FindSortKey(key.mark)->command);
-            ASSERT_EQ(d.doc.Shown().Order(), expected) << "round " << round;
-            EXPECT_EQ(d.doc.Shown().State().sort, key.mark);
-            EXPECT_EQ(d.doc.Shown().State().OneLine(), d.oneLine);
-            EXPECT_EQ(d.doc.Shown().State().NormalView(), !d.oneLine);
+            ASSERT_EQ(d.doc.Display().Order(), expected) << "round " << round;
+            EXPECT_EQ(d.doc.Display().State().sort, key.mark);
+            EXPECT_EQ(d.doc.Display().State().OneLine(), d.oneLine);
+            EXPECT_EQ(d.doc.Display().State().NormalView(), !d.oneLine);
             // The key sort's own indicator always shows, after the title sort's.
             ASSERT_FALSE(d.ui.progress.empty());
             const auto& run = d.ui.progress.back();
@@ -126,7 +126,7 @@ TEST(TapeSort, NumericModeSortsByValueAndWarnsOnce) {
     EXPECT_EQ(ValuesInOrder(doc, Field::TapeNumber),
               (std::vector<std::string>{"9", "10", "A1", "", "x"}));
     EXPECT_EQ(ui.messages, std::vector<std::string>{std::string(msg::kTapeNotAllDigits)});
-    EXPECT_EQ(doc.Shown().State().sort, SortMark::TapeNumber);
+    EXPECT_EQ(doc.Display().State().sort, SortMark::TapeNumber);
 
     DocumentOptions asText;
     asText.tapeText = true;
@@ -156,14 +156,14 @@ TEST(TapeSort, MatchesTheBubbleSortAndItsWarningInBothModes) {
     std::mt19937 rng(77);
     for (int round = 0; round < 1500; ++round) {
         RandomDoc d(rng);
-        if (d.doc.Shown().Order().empty()) continue;  // nothing to sort: disabled
+        if (d.doc.Display().Order().empty()) continue;  // nothing to sort: disabled
         ref::Order expected = d.TitleOrder();
         const bool noted = ref::TapeSort(expected, d.records, d.options.tapeText);
         d.doc.Execute(CommandId::SortByTapeNumber);
-        ASSERT_EQ(d.doc.Shown().Order(), expected) << "round " << round;
+        ASSERT_EQ(d.doc.Display().Order(), expected) << "round " << round;
         EXPECT_EQ(d.ui.messages.size(), noted ? 1u : 0u) << "round " << round;
-        EXPECT_EQ(d.doc.Shown().State().sort, SortMark::TapeNumber);
-        EXPECT_EQ(d.doc.Shown().State().OneLine(), d.oneLine);
+        EXPECT_EQ(d.doc.Display().State().sort, SortMark::TapeNumber);
+        EXPECT_EQ(d.doc.Display().State().OneLine(), d.oneLine);
         EXPECT_EQ(d.ui.progress.back().caption, msg::kProgressSortTape);
         EXPECT_EQ(d.ui.progress.back().steps, expected.size() - 1);
         EXPECT_EQ(d.ui.updates, 1);
@@ -174,9 +174,9 @@ TEST(CounterSort, MatchesTheBubbleSort) {
     std::mt19937 rng(5);
     for (int round = 0; round < 1500; ++round) {
         RandomDoc d(rng);
-        ref::Order expected = d.doc.Shown().Order();
+        ref::Order expected = d.doc.Display().Order();
         ref::CounterSort(expected, d.records);
-        ref::Order order = d.doc.Shown().Order();
+        ref::Order order = d.doc.Display().Order();
         StableSortCounters(order, d.doc.Catalogue().Column(Field::Counter));
         ASSERT_EQ(order, expected) << "round " << round;
     }

@@ -31,35 +31,36 @@ TEST(LabelLayout, OneTapeKeepsCounterOrderAndAtMostFiveMovies) {
                                  {.title = "c", .tape = "12", .counter = ""},
                                  {.title = "solo", .actor1 = "Ann", .tape = "3", .rating = "R"}};
     LabelDoc d(movies);
-    ASSERT_EQ(d.doc.Shown().Labels().size(), 2u);
-    const Label& solo = d.doc.Shown().Labels()[0];
+    ASSERT_EQ(d.doc.Display().Labels().size(), 2u);
+    const Label& solo = d.doc.Display().Labels()[0];
     EXPECT_EQ(solo.titles[0], "solo");
     EXPECT_EQ(solo.actors[0], "Ann");
     EXPECT_EQ(solo.rating, "R");
     EXPECT_EQ(solo.multiple, 0u);
-    const Label& tape12 = d.doc.Shown().Labels()[1];
+    const Label& tape12 = d.doc.Display().Labels()[1];
     EXPECT_EQ(tape12.titles, (std::array<std::string, 5>{"c", "b", "a", "", ""}));
     EXPECT_EQ(tape12.counters, (std::array<std::string, 5>{"", "50", "300", "", ""}));
     EXPECT_EQ(tape12.multiple, 1u);
-    EXPECT_TRUE(d.doc.Shown().State().LabelFormat());
-    EXPECT_FALSE(d.doc.Shown().State().NormalView());
-    EXPECT_EQ(d.doc.Shown().State().sort, SortMark::TapeNumber);
+    EXPECT_TRUE(d.doc.Display().State().LabelFormat());
+    EXPECT_FALSE(d.doc.Display().State().NormalView());
+    EXPECT_EQ(d.doc.Display().State().sort, SortMark::TapeNumber);
 
     for (int k = 0; k < 3; ++k) {
         movies.push_back({.title = "x" + std::to_string(k), .tape = "12", .counter = "900"});
     }
     LabelDoc six(movies);
-    ASSERT_EQ(six.doc.Shown().Labels().size(), 2u);
-    EXPECT_EQ(six.doc.Shown().Labels()[1].titles[4], "x1");  // x2, the sixth movie, is on no label
+    ASSERT_EQ(six.doc.Display().Labels().size(), 2u);
+    EXPECT_EQ(six.doc.Display().Labels()[1].titles[4],
+              "x1");  // x2, the sixth movie, is on no label
 }
 
 TEST(LabelLayout, TapeNumbersShareALabelByTheCurrentTapeRule) {
     const std::vector<Movie> numbers = {{.title = "a", .tape = "7"}, {.title = "b", .tape = "07"}};
-    EXPECT_EQ(LabelDoc(numbers).doc.Shown().Labels().size(), 1u);
-    EXPECT_EQ(LabelDoc(numbers, true).doc.Shown().Labels().size(), 2u);
+    EXPECT_EQ(LabelDoc(numbers).doc.Display().Labels().size(), 1u);
+    EXPECT_EQ(LabelDoc(numbers, true).doc.Display().Labels().size(), 2u);
     const std::vector<Movie> texts = {{.title = "a", .tape = "7a"}, {.title = "b", .tape = "7A"}};
-    EXPECT_EQ(LabelDoc(texts).doc.Shown().Labels().size(), 2u);
-    EXPECT_EQ(LabelDoc(texts, true).doc.Shown().Labels().size(), 1u);
+    EXPECT_EQ(LabelDoc(texts).doc.Display().Labels().size(), 2u);
+    EXPECT_EQ(LabelDoc(texts, true).doc.Display().Labels().size(), 1u);
 }
 
 TEST(LabelLayout, MatchesTheLiteralCommandOnRandomCatalogues) {
@@ -78,15 +79,15 @@ TEST(LabelLayout, MatchesTheLiteralCommandOnRandomCatalogues) {
         ui.progress.clear();
         ui.messages.clear();
         ui.updates = 0;
-        if (doc.Shown().Order().empty()) continue;  // nothing listed: the command is disabled
+        if (doc.Display().Order().empty()) continue;  // nothing listed: the command is disabled
 
-        ref::Order expected = doc.Shown().Order();
+        ref::Order expected = doc.Display().Order();
         if (records.size() >= 2) ref::CounterSort(expected, records);
         const bool warned = ref::TapeSort(expected, records, tapeText);
         const auto labels = ref::Labels(expected, records, tapeText);
         doc.Execute(CommandId::DisplayLabelFormat);
-        ASSERT_EQ(doc.Shown().Order(), expected) << "round " << round;
-        ASSERT_TRUE(ref::SameLabels(doc.Shown().Labels(), labels)) << "round " << round;
+        ASSERT_EQ(doc.Display().Order(), expected) << "round " << round;
+        ASSERT_TRUE(ref::SameLabels(doc.Display().Labels(), labels)) << "round " << round;
         EXPECT_EQ(ui.messages.size(), warned ? 1u : 0u);
         EXPECT_EQ(ui.updates, 1);
         if (!expected.empty()) {
@@ -122,8 +123,8 @@ TEST(LabelLayout, OutOfMemoryKeepsTheLabelsBuiltSoFar) {
     FillCatalogue(doc, std::span<const Movie>(movies));
     doc.Execute(CommandId::DisplayLabelFormat);
     EXPECT_EQ(ui.messages, std::vector<std::string>{std::string(msg::kNoMemoryLabels)});
-    EXPECT_EQ(doc.Shown().Labels().size(), 4u);  // labels of tapes 0..3 were complete
-    EXPECT_TRUE(doc.Shown().State().LabelFormat());
+    EXPECT_EQ(doc.Display().Labels().size(), 4u);  // labels of tapes 0..3 were complete
+    EXPECT_TRUE(doc.Display().State().LabelFormat());
     EXPECT_FALSE(ui.ProgressOpen());
     EXPECT_EQ(doc.Catalogue().Count(), 6u);
 }
@@ -134,25 +135,25 @@ TEST(LabelColors, MovieTypesSortBlanksLastAndColoursKeepTheirPlaces) {
         const auto records = RandomRecords(rng, rng() % 61);
         FakeUI ui;
         CCatalogue catalogue(ui);
-        CCatalogueDisplay shown(catalogue, ui);
+        CCatalogueDisplay display(catalogue, ui);
         for (const RecordValues& r : records) catalogue.Append(r);
         catalogue.RebuildLookupLists(false);
-        std::vector<std::string> expected = catalogue.Lookup(LookupKind::MovieTypes).entries();
+        std::vector<std::string> expected = catalogue.Lookup(LookupKind::MovieTypes).Entries();
         ref::MovieTypeSort(expected);
         std::vector<std::uint32_t> colours(expected.size() + rng() % 3);
         for (std::size_t k = 0; k < colours.size(); ++k)
             colours[k] = static_cast<std::uint32_t>(k + 1);
-        shown.AdoptDataColors(colours);  // as a file gives them
+        display.AdoptDataColors(colours);  // as a file gives them
         catalogue.SortMovieTypes(true);
-        shown.FitLabelColors();
-        ASSERT_EQ(catalogue.Lookup(LookupKind::MovieTypes).entries(), expected);
+        display.FitLabelColors();
+        ASSERT_EQ(catalogue.Lookup(LookupKind::MovieTypes).Entries(), expected);
         if (expected.empty()) {
-            EXPECT_TRUE(shown.DataColors().empty());
-            EXPECT_TRUE(shown.HeadingColors().empty());
+            EXPECT_TRUE(display.DataColors().empty());
+            EXPECT_TRUE(display.HeadingColors().empty());
             EXPECT_TRUE(ui.progress.empty());
         } else {
-            EXPECT_EQ(shown.DataColors(), colours);
-            EXPECT_EQ(shown.HeadingColors(), std::vector<std::uint32_t>{0});
+            EXPECT_EQ(display.DataColors(), colours);
+            EXPECT_EQ(display.HeadingColors(), std::vector<std::uint32_t>{0});
             EXPECT_EQ(ui.progress.back().caption, msg::kProgressLabelColors);
             EXPECT_EQ(ui.progress.back().max, expected.size());
         }
@@ -169,14 +170,14 @@ TEST(LabelColors, EachColourStaysWithItsTypeThroughDeleteUndoEnterImportAndTheFi
     c.Select({0, 1, 0});
     c.ui.deleteAnswers = {DeleteAnswer::Yes};
     c.doc.Execute(CommandId::Delete);
-    EXPECT_EQ(c.doc.Shown().DataColors(), (Colours{0x11, 0x33}));
+    EXPECT_EQ(c.doc.Display().DataColors(), (Colours{0x11, 0x33}));
     c.doc.Execute(CommandId::Undo);
-    EXPECT_EQ(c.doc.Shown().DataColors(), (Colours{0x11, 0x22, 0x33}));
+    EXPECT_EQ(c.doc.Display().DataColors(), (Colours{0x11, 0x22, 0x33}));
     c.ui.entryAnswers.push_back(ToRecord({.title = "e", .movieType = "Western"}));
     c.doc.Execute(CommandId::Enter);
-    EXPECT_EQ(c.doc.Shown().DataColors(), (Colours{0x11, 0x22, 0x33, 0}));
+    EXPECT_EQ(c.doc.Display().DataColors(), (Colours{0x11, 0x22, 0x33, 0}));
     ASSERT_TRUE(c.doc.ImportRecords({ToRecord({.title = "f", .movieType = "adventure"})}));
-    EXPECT_EQ(c.doc.Shown().DataColors(), (Colours{0x11, 0, 0x22, 0x33, 0}));
+    EXPECT_EQ(c.doc.Display().DataColors(), (Colours{0x11, 0, 0x22, 0x33, 0}));
 
     const std::string saved = SaveBytes(c.doc);
     FakeUI ui;
@@ -196,11 +197,11 @@ TEST(LabelLayout, OpeningAOneMovieCatalogueInLabelFormatShowsItsLabel) {
     FillCatalogue(
         doc, std::vector<Movie>{{.title = "Old A", .tape = "1"}, {.title = "Old B", .tape = "2"}});
     doc.Execute(CommandId::DisplayLabelFormat);
-    ASSERT_EQ(doc.Shown().Labels().size(), 2u);
+    ASSERT_EQ(doc.Display().Labels().size(), 2u);
     ASSERT_TRUE(LoadBytes(doc, oneMovie));
-    EXPECT_TRUE(doc.Shown().State().LabelFormat());
-    ASSERT_EQ(doc.Shown().Labels().size(), 1u);
-    EXPECT_EQ(doc.Shown().Labels()[0].titles[0], "Solo");
+    EXPECT_TRUE(doc.Display().State().LabelFormat());
+    ASSERT_EQ(doc.Display().Labels().size(), 1u);
+    EXPECT_EQ(doc.Display().Labels()[0].titles[0], "Solo");
 }
 
 }  // namespace

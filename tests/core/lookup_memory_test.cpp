@@ -44,9 +44,9 @@ constexpr std::array<std::string_view, kLookupCount> kMessages = {
     msg::kNoMemoryCustom3,    msg::kNoMemoryCustom4, msg::kNoMemoryMovieTypes,
     msg::kNoMemoryMediaTypes, msg::kNoMemoryRatings};
 
-std::set<std::string> Folded(const LookupList& list) {
+std::set<std::string> Folded(const CLookupList& list) {
     std::set<std::string> folded;
-    for (const std::string& entry : list.entries()) {
+    for (const std::string& entry : list.Entries()) {
         EXPECT_TRUE(folded.insert(FoldCase(entry)).second) << "duplicate " << entry;
     }
     return folded;

@@ -56,14 +56,14 @@ TEST(ReportPagination, NormalViewLosesTwoLinesToThePageNumber) {
     TestCatalogue c(Titled({"a", "b", "c", "d", "e", "f"}));
     ReportJobInput input = Input(ReportKind::Normal, 22);
     input.options.pageNumbers = true;
-    ReportPagination job = PaginateReport(c.doc.Shown(), input);
+    ReportPagination job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(job.linesPerPage, 20);
     EXPECT_EQ(job.perPage, 2u);
     EXPECT_EQ(job.totalPages, 3u);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 1}, {2, 3}, {4, 5}}));
 
     input.options.pageNumbers = false;
-    job = PaginateReport(c.doc.Shown(), input);
+    job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(job.linesPerPage, 22);
     EXPECT_EQ(job.perPage, 3u);
     EXPECT_EQ(job.totalPages, 2u);
@@ -79,19 +79,19 @@ TEST(ReportPagination, NormalViewHeadingTakesTwoMoreLinesInBreakModes) {
     input.options.normal = NormalPrint::LetterBreak;
     input.options.pageNumbers = true;
     input.options.heading = true;
-    ReportPagination job = PaginateReport(c.doc.Shown(), input);
+    ReportPagination job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(job.linesPerPage, 19);
     EXPECT_EQ(job.perPage, 2u);
     EXPECT_TRUE(job.showsHeading);
 
     input.options.normal = NormalPrint::NameChangeBreak;
     input.options.pageNumbers = false;
-    job = PaginateReport(c.doc.Shown(), input);
+    job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(job.linesPerPage, 21);
     EXPECT_TRUE(job.showsHeading);
 
     input.options.heading = false;
-    job = PaginateReport(c.doc.Shown(), input);
+    job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(job.linesPerPage, 23);
     EXPECT_EQ(job.perPage, 3u);
     EXPECT_FALSE(job.showsHeading);
@@ -99,7 +99,7 @@ TEST(ReportPagination, NormalViewHeadingTakesTwoMoreLinesInBreakModes) {
     // Without a break mode there is no heading line to make room for.
     input.options.heading = true;
     input.options.normal = NormalPrint::MultipleRecords;
-    job = PaginateReport(c.doc.Shown(), input);
+    job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(job.linesPerPage, 23);
     EXPECT_FALSE(job.showsHeading);
 }
@@ -110,7 +110,7 @@ TEST(ReportPagination, ListsLoseThreeLinesWithThePageNumberAndOneWithout) {
     TestCatalogue c(Titled(titles));
     ReportJobInput input = Input(ReportKind::OneLine, 20);
     input.options.pageNumbers = true;
-    ReportPagination job = PaginateReport(c.doc.Shown(), input);
+    ReportPagination job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(job.linesPerPage, 17);
     EXPECT_EQ(job.perPage, 17u);
     EXPECT_EQ(job.totalPages, 3u);
@@ -119,7 +119,7 @@ TEST(ReportPagination, ListsLoseThreeLinesWithThePageNumberAndOneWithout) {
     EXPECT_TRUE(job.Range(0).empty);
 
     input.options.pageNumbers = false;
-    job = PaginateReport(c.doc.Shown(), input);
+    job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(job.linesPerPage, 19);
     EXPECT_EQ(job.totalPages, 2u);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 18}, {19, 37}}));
@@ -129,7 +129,7 @@ TEST(ReportPagination, OneRecordPerPage) {
     TestCatalogue c(Titled({"a", "b", "c"}));
     ReportJobInput input = Input(ReportKind::Normal, 60);
     input.options.normal = NormalPrint::OneRecordPerPage;
-    const ReportPagination job = PaginateReport(c.doc.Shown(), input);
+    const ReportPagination job = PaginateReport(c.doc.Display(), input);
     EXPECT_TRUE(job.onePerPage);
     EXPECT_EQ(job.perPage, 1u);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 0}, {1, 1}, {2, 2}}));
@@ -143,14 +143,14 @@ TEST(ReportPagination, TinyPageHoldsOnePositionAPage) {
             ReportJobInput input = Input(kind, lines);
             input.options.normal = NormalPrint::LetterBreak;
             input.options.oneLine = PageBreaks::Letter;
-            const ReportPagination job = PaginateReport(c.doc.Shown(), input);
+            const ReportPagination job = PaginateReport(c.doc.Display(), input);
             EXPECT_EQ(job.perPage, 1u);
             EXPECT_EQ(PagesOf(job), (Pages{{0, 0}, {1, 1}}));
         }
     }
     ReportJobInput input = Input(ReportKind::Normal, 50);
     input.linesPerRow = 0;
-    EXPECT_EQ(PaginateReport(c.doc.Shown(), input).perPage, 48u);
+    EXPECT_EQ(PaginateReport(c.doc.Display(), input).perPage, 48u);
 }
 
 // ---- break keys ------------------------------------------------------------------------------
@@ -206,12 +206,12 @@ TEST(ReportPagination, LetterGroupsIgnoringTheArticle) {
     // Keys with the article ignored: a a a t t e.
     TestCatalogue c({});  // a new catalogue, its movies entered: it breaks on its titles
     c.Enter(ToRecords(Titled(kArticleTitles)));
-    ASSERT_EQ(c.doc.Shown().State().sort, SortMark::None);
+    ASSERT_EQ(c.doc.Display().State().sort, SortMark::None);
     ReportJobInput input = Input(ReportKind::Normal, 100);
     input.options.normal = NormalPrint::LetterBreak;
     input.options.ignoreTheNormal = true;
     input.options.ignoreTheOneLine = false;
-    ReportPagination job = PaginateReport(c.doc.Shown(), input);
+    ReportPagination job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(job.breaks, PageBreaks::Letter);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 2}, {3, 4}, {5, 5}}));
     EXPECT_EQ(job.pageFirst, (std::vector<std::uint32_t>{0, 3, 5}));
@@ -220,11 +220,11 @@ TEST(ReportPagination, LetterGroupsIgnoringTheArticle) {
     // One Line Sorts takes its own option, here off: a t a t t t.
     input.kind = ReportKind::OneLine;
     input.options.oneLine = PageBreaks::Letter;
-    job = PaginateReport(c.doc.Shown(), input);
+    job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 0}, {1, 1}, {2, 2}, {3, 5}}));
 
     input.options.ignoreTheOneLine = true;
-    job = PaginateReport(c.doc.Shown(), input);
+    job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 2}, {3, 4}, {5, 5}}));
 }
 
@@ -234,7 +234,7 @@ TEST(ReportPagination, ArticleAloneAndBlankTitles) {
     TestCatalogue c(Titled({"The Ant", "Apple", "The", "The ", "Thea", "", "", "Zed"}));
     ReportJobInput input = Input(ReportKind::OneLine, 100);
     input.options.oneLine = PageBreaks::Letter;
-    const ReportPagination job = PaginateReport(c.doc.Shown(), input);
+    const ReportPagination job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 1}, {2, 4}, {5, 6}, {7, 7}}));
 }
 
@@ -243,7 +243,7 @@ TEST(ReportPagination, NameChangeKeepsTheArticle) {
     ReportJobInput input = Input(ReportKind::Normal, 100);
     input.options.normal = NormalPrint::NameChangeBreak;
     input.options.ignoreTheNormal = true;
-    const ReportPagination job = PaginateReport(c.doc.Shown(), input);
+    const ReportPagination job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(job.breaks, PageBreaks::NameChange);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 1}, {2, 3}, {4, 4}}));
 }
@@ -259,13 +259,13 @@ TEST(ReportPagination, AccentedFirstLettersGroupByCharacterIgnoringCase) {
     input.options.normal = NormalPrint::LetterBreak;
     input.options.oneLine = input.options.actors = PageBreaks::Letter;
     const Pages expected = {{0, 1}, {2, 2}, {3, 4}, {5, 5}, {6, 7}};
-    EXPECT_EQ(PagesOf(PaginateReport(c.doc.Shown(), input)), expected);
+    EXPECT_EQ(PagesOf(PaginateReport(c.doc.Display(), input)), expected);
     input.kind = ReportKind::OneLine;
-    EXPECT_EQ(PagesOf(PaginateReport(c.doc.Shown(), input)), expected);
+    EXPECT_EQ(PagesOf(PaginateReport(c.doc.Display(), input)), expected);
     // Sorted byte-wise: "The Ünd" (a t), Ç, É, Ö, Ü, é, Ж ж.
     c.doc.Execute(CommandId::SortByActors);
     input.kind = ReportKind::Actors;
-    EXPECT_EQ(PagesOf(PaginateReport(c.doc.Shown(), input)),
+    EXPECT_EQ(PagesOf(PaginateReport(c.doc.Display(), input)),
               (Pages{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 7}}));
     EXPECT_EQ(BreakKey("The Жук", PageBreaks::Letter, true), "ж");
     EXPECT_EQ(BreakKey("\xC9t\xE9", PageBreaks::Letter, false), "\xC9");  // not UTF-8: one byte
@@ -279,7 +279,7 @@ TEST(ReportPagination, GroupLargerThanAPageGoesOnAndTheNextGroupStartsAFreshPage
         {"Abyss", "Alien", "Aliens", "Amadeus", "Annie", "Argo", "Avatar", "Babe", "Bambi"}));
     ReportJobInput input = Input(ReportKind::OneLine, 6);
     input.options.oneLine = PageBreaks::Letter;
-    const ReportPagination job = PaginateReport(c.doc.Shown(), input);
+    const ReportPagination job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(job.perPage, 3u);
     EXPECT_EQ(job.totalPages, 4u);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 2}, {3, 5}, {6, 6}, {7, 8}}));
@@ -296,17 +296,17 @@ TEST(ReportPagination, ActorsLedByADigitOrABlankJoinTheGroupBeforeThem) {
                      {.title = "m4", .actor1 = "Bob"},
                      {.title = "m5"}});
     c.doc.Execute(CommandId::SortByActors);
-    ASSERT_EQ(c.doc.Shown().ActorRowCount(), 7u);
-    ASSERT_EQ(c.doc.Shown().ActorRowGroupName(0), " Sp");
-    ASSERT_EQ(c.doc.Shown().ActorRowGroupName(3), "Al");
+    ASSERT_EQ(c.doc.Display().ActorRowCount(), 7u);
+    ASSERT_EQ(c.doc.Display().ActorRowGroupName(0), " Sp");
+    ASSERT_EQ(c.doc.Display().ActorRowGroupName(3), "Al");
     ReportJobInput input = Input(ReportKind::Actors, 100);
     input.options.actors = PageBreaks::Letter;
-    ReportPagination job = PaginateReport(c.doc.Shown(), input);
+    ReportPagination job = PaginateReport(c.doc.Display(), input);
     // " Sp" "2Pac" "3 Guys" | "Al" "Ann" | "Bob" | "NO ACTOR LISTED"
     EXPECT_EQ(PagesOf(job), (Pages{{0, 2}, {3, 4}, {5, 5}, {6, 6}}));
 
     input.options.actors = PageBreaks::NameChange;
-    job = PaginateReport(c.doc.Shown(), input);
+    job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}}));
 }
 
@@ -330,7 +330,7 @@ TEST(ReportPagination, NormalViewSortedByTapeOrTimeIgnoresBreaks) {
         input.options.normal = NormalPrint::LetterBreak;
         input.options.heading = true;
         input.options.pageNumbers = true;
-        const ReportPagination job = PaginateReport(c.doc.Shown(), input);
+        const ReportPagination job = PaginateReport(c.doc.Display(), input);
         EXPECT_EQ(job.breaks, PageBreaks::None);
         EXPECT_FALSE(job.showsHeading);
         EXPECT_EQ(job.linesPerPage, 18);  // no heading lines
@@ -346,15 +346,15 @@ TEST(ReportPagination, OneLineIgnoresBreaksOnlyWhenSortedByTape) {
     c.doc.Execute(CommandId::SortByTime);  // as text: 100 100 120 90 95
     ReportJobInput input = Input(ReportKind::OneLine, 100);
     input.options.oneLine = PageBreaks::Letter;
-    ReportPagination job = PaginateReport(c.doc.Shown(), input);
+    ReportPagination job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(job.breaks, PageBreaks::Letter);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 2}, {3, 4}}));
     input.options.oneLine = PageBreaks::NameChange;
-    job = PaginateReport(c.doc.Shown(), input);
+    job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 1}, {2, 2}, {3, 3}, {4, 4}}));
 
     c.doc.Execute(CommandId::SortByTapeNumber);
-    job = PaginateReport(c.doc.Shown(), input);
+    job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(job.breaks, PageBreaks::None);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 4}}));
 }
@@ -364,8 +364,8 @@ TEST(ReportPagination, OneLineIgnoresBreaksOnlyWhenSortedByTape) {
 TEST(ReportPagination, SelectionPrintsTheSelectedRowsInDisplayOrder) {
     TestCatalogue c(Titled({"a0", "a1", "a2", "a3", "b4", "b5", "b6", "c7", "c8", "c9"}));
     ReportJobInput input = Input(ReportKind::OneLine, 5);  // two lines a page
-    input.selectedPositions = {1, 4, 7};
-    ReportPagination job = PaginateReport(c.doc.Shown(), input);
+    input.selection = {1, 4, 7};
+    ReportPagination job = PaginateReport(c.doc.Display(), input);
     EXPECT_TRUE(job.printsSelection);
     EXPECT_EQ(job.printCount, 3u);
     EXPECT_EQ(job.totalPages, 2u);
@@ -377,12 +377,12 @@ TEST(ReportPagination, SelectionPrintsTheSelectedRowsInDisplayOrder) {
     // The keys are those of the selected records: a, b, c.
     input.linesPerPage = 100;
     input.options.oneLine = PageBreaks::Letter;
-    job = PaginateReport(c.doc.Shown(), input);
+    job = PaginateReport(c.doc.Display(), input);
     EXPECT_EQ(PagesOf(job), (Pages{{0, 0}, {1, 1}, {2, 2}}));
 
     // Printing "All" with rows selected: display positions.
-    input.selectedPositions.clear();
-    job = PaginateReport(c.doc.Shown(), input);
+    input.selection.clear();
+    job = PaginateReport(c.doc.Display(), input);
     EXPECT_FALSE(job.printsSelection);
     EXPECT_EQ(job.printCount, 10u);
     EXPECT_EQ(job.DisplayPosition(7), 7u);
@@ -391,9 +391,9 @@ TEST(ReportPagination, SelectionPrintsTheSelectedRowsInDisplayOrder) {
 TEST(ReportPagination, SelectedPositionsPastTheListingAreLeftOut) {
     TestCatalogue c(Titled({"a", "b"}));
     ReportJobInput input = Input(ReportKind::Normal, 60);
-    input.selectedPositions = {1, 2, 9};
-    const ReportPagination job = PaginateReport(c.doc.Shown(), input);
-    EXPECT_EQ(job.selectedPositions, (std::vector<std::uint32_t>{1}));
+    input.selection = {1, 2, 9};
+    const ReportPagination job = PaginateReport(c.doc.Display(), input);
+    EXPECT_EQ(job.selection, (std::vector<std::uint32_t>{1}));
     EXPECT_EQ(job.printCount, 1u);
 }
 
@@ -407,7 +407,7 @@ TEST(ReportPagination, EmptyCatalogueHasOneEmptyPage) {
                 input.options.oneLine = PageBreaks::Letter;
                 input.options.actors = PageBreaks::NameChange;
             }
-            const ReportPagination job = PaginateReport(c.doc.Shown(), input);
+            const ReportPagination job = PaginateReport(c.doc.Display(), input);
             EXPECT_EQ(job.printCount, 0u);
             EXPECT_EQ(job.totalPages, 1u);
             EXPECT_TRUE(job.Range(1).empty);
@@ -424,17 +424,17 @@ std::vector<std::string> KeysOf(const CReelkeepDoc& doc, const ReportPagination&
     const bool ignoreThe = job.kind == ReportKind::Normal    ? o.ignoreTheNormal
                            : job.kind == ReportKind::OneLine ? o.ignoreTheOneLine
                                                              : false;
-    const std::optional<Field> field = BreakField(job.kind, doc.Shown().State().sort);
+    const std::optional<Field> field = BreakField(job.kind, doc.Display().State().sort);
     std::vector<std::string> keys;
     for (std::uint32_t p = 0; p < job.printCount; ++p) {
         std::uint32_t row = job.DisplayPosition(p);
         if (job.kind != ReportKind::Actors) {
-            keys.push_back(BreakKey(doc.Catalogue().Value(doc.Shown().Order()[row], *field),
+            keys.push_back(BreakKey(doc.Catalogue().Value(doc.Display().Order()[row], *field),
                                     job.breaks, ignoreThe));
             continue;
         }
-        while (row > 0 && doc.Shown().ActorRowGroupName(row).empty()) --row;
-        const std::string key = BreakKey(doc.Shown().ActorRowGroupName(row), job.breaks, false);
+        while (row > 0 && doc.Display().ActorRowGroupName(row).empty()) --row;
+        const std::string key = BreakKey(doc.Display().ActorRowGroupName(row), job.breaks, false);
         keys.push_back(key < "A" && !keys.empty() ? keys.back() : key);
     }
     return keys;
@@ -472,7 +472,7 @@ void ExpectSoundPages(const CReelkeepDoc& doc, const ReportPagination& job,
 
 void SortRandomly(std::mt19937& rng, CReelkeepDoc& doc, bool actors) {
     if (actors) {
-        if (!doc.Shown().DisplayedActors().empty()) doc.Execute(CommandId::SortByActors);
+        if (!doc.Display().DisplayedActors().empty()) doc.Execute(CommandId::SortByActors);
         return;
     }
     if (rng() % 2 == 0) doc.Execute(CommandId::OneLineSorts);
@@ -530,7 +530,7 @@ TEST(ReportPagination, PagesAreSoundOnRandomCatalogues) {
         AddNamesBelowA(rng, records);
         FillCatalogue(doc, std::span<const RecordValues>(records));
         SortRandomly(rng, doc, kind == ReportKind::Actors);
-        if (kind == ReportKind::Actors && doc.Shown().State().sort != SortMark::Actors) continue;
+        if (kind == ReportKind::Actors && doc.Display().State().sort != SortMark::Actors) continue;
 
         ReportJobInput input;
         input.kind = kind;
@@ -538,17 +538,17 @@ TEST(ReportPagination, PagesAreSoundOnRandomCatalogues) {
         input.linesPerPage = static_cast<int>(rng() % 8 == 0 ? rng() % 10 : rng() % 100) - 2;
         input.linesPerRow = 7 + static_cast<int>(rng() % 12);
         input.options = RandomOptions(rng);
-        const std::uint32_t listing = kind == ReportKind::Actors
-                                          ? doc.Shown().ActorRowCount()
-                                          : static_cast<std::uint32_t>(doc.Shown().Order().size());
+        const std::uint32_t listing =
+            kind == ReportKind::Actors ? doc.Display().ActorRowCount()
+                                       : static_cast<std::uint32_t>(doc.Display().Order().size());
         if (rng() % 3 == 0) {
             for (std::uint32_t p = 0; p < listing; ++p) {
-                if (rng() % 3 == 0) input.selectedPositions.push_back(p);
+                if (rng() % 3 == 0) input.selection.push_back(p);
             }
         }
         SCOPED_TRACE("round " + std::to_string(round));
 
-        ExpectSoundPages(doc, PaginateReport(doc.Shown(), input), input.options);
+        ExpectSoundPages(doc, PaginateReport(doc.Display(), input), input.options);
     }
 }
 

@@ -44,7 +44,7 @@ protected:
     }
     FakeUI ui;
     CCatalogue catalogue{ui};
-    CCatalogueDisplay shown{catalogue, ui};
+    CCatalogueDisplay display{catalogue, ui};
 };
 
 TEST(NewDocument, IsReadyEmptyAndUnmodified) {
@@ -64,51 +64,51 @@ TEST(NewDocument, IsReadyEmptyAndUnmodified) {
     for (std::size_t k = 0; k < kLookupCount; ++k) {
         EXPECT_TRUE(doc.Catalogue().Lookup(static_cast<LookupKind>(k)).empty());
     }
-    EXPECT_TRUE(doc.Shown().Order().empty());
+    EXPECT_TRUE(doc.Display().Order().empty());
 }
 
 TEST_F(RecordStoreTest, ResetEmptiesTheCatalogueButKeepsHeadingsLayoutsAndSomeMarks) {
     catalogue.Append(Movie("Alien", "Weaver", "", "", "Horror"));
     catalogue.Append(Movie("Heat", "Pacino", "", "", "Crime"));
     catalogue.RebuildLookupLists(false);
-    shown.HeadingColors() = {1};
-    shown.AdoptDataColors({2, 3});
+    display.HeadingColors() = {1};
+    display.AdoptDataColors({2, 3});
     std::array<std::string, kFilterCount> filters;
     filters.fill("x");
-    shown.SetFilters(filters);
-    shown.SetCustomHeadings({"Director", "Year", "Studio", "Notes"});
-    shown.Layouts()[3].ids[9] = 5;
+    display.SetFilters(filters);
+    display.SetCustomHeadings({"Director", "Year", "Studio", "Notes"});
+    display.Layouts()[3].ids[9] = 5;
 
-    shown.ShowSortedBy(SortMark::MediaType);
+    display.ShowSortedBy(SortMark::MediaType);
     catalogue.ClearRecords();
     catalogue.ClearLookups();
-    shown.Reset();
-    EXPECT_EQ(shown.State().sort, SortMark::MediaType);
+    display.Reset();
+    EXPECT_EQ(display.State().sort, SortMark::MediaType);
     EXPECT_EQ(catalogue.Count(), 0u);
     ExpectArraysAtCount();
     EXPECT_TRUE(catalogue.Lookup(LookupKind::Actors).empty());
-    EXPECT_TRUE(shown.HeadingColors().empty());
-    EXPECT_TRUE(shown.DataColors().empty());
-    for (const auto& f : shown.Filters()) EXPECT_EQ(f, kFilterAll);
-    EXPECT_TRUE(shown.State().NormalView());
-    EXPECT_FALSE(shown.State().OneLine());
-    EXPECT_EQ(shown.CustomHeadings()[0], "Director");
-    EXPECT_EQ(shown.Layouts()[3].ids[9], 5u);
+    EXPECT_TRUE(display.HeadingColors().empty());
+    EXPECT_TRUE(display.DataColors().empty());
+    for (const auto& f : display.Filters()) EXPECT_EQ(f, kFilterAll);
+    EXPECT_TRUE(display.State().NormalView());
+    EXPECT_FALSE(display.State().OneLine());
+    EXPECT_EQ(display.CustomHeadings()[0], "Director");
+    EXPECT_EQ(display.Layouts()[3].ids[9], 5u);
 
-    shown.ShowSortedBy(SortMark::Title);
-    shown.Reset();
-    EXPECT_EQ(shown.State().sort, SortMark::None);
+    display.ShowSortedBy(SortMark::Title);
+    display.Reset();
+    EXPECT_EQ(display.State().sort, SortMark::None);
 }
 
 TEST_F(RecordStoreTest, AppendAndResizeKeepEveryArrayAtTheRecordCount) {
     // An empty catalogue: rebuild and purge find nothing to do.
     catalogue.RebuildLookupLists(true);
     catalogue.Purge({});
-    shown.RebuildOrder();
+    display.RebuildOrder();
     for (std::size_t k = 0; k < kLookupCount; ++k) {
         EXPECT_TRUE(catalogue.Lookup(static_cast<LookupKind>(k)).empty());
     }
-    EXPECT_TRUE(shown.Order().empty());
+    EXPECT_TRUE(display.Order().empty());
     RecordValues full;
     for (std::size_t f = 0; f < kFieldCount; ++f) full[f] = "v" + std::to_string(f);
     catalogue.Append(full);
@@ -139,10 +139,10 @@ TEST_F(RecordStoreTest, PurgeRemovesExactlyTheMarkedRecordsAndRenumbers) {
     }
     // A movie named "DELETE" is a movie like any other; the last record lies past the marks.
     catalogue.Purge({true, true, false, false, true, false});
-    shown.RebuildOrder();
+    display.RebuildOrder();
     EXPECT_EQ(Titles(catalogue), (std::vector<std::string>{"keep 1", "DELETE", "keep 2", "x"}));
     EXPECT_EQ(catalogue.Value(2, Field::Actor1), "actor of keep 2");
-    EXPECT_EQ(shown.Order(), (std::vector<std::uint32_t>{0, 1, 2, 3}));
+    EXPECT_EQ(display.Order(), (std::vector<std::uint32_t>{0, 1, 2, 3}));
     ExpectArraysAtCount();
 }
 
@@ -152,9 +152,9 @@ TEST_F(RecordStoreTest, LookupListsKeepTheFirstFormAndIgnoreEmptyValues) {
     catalogue.Append(Movie("3", "Same name", "", "", "DRAMA"));
     catalogue.Append(Movie("4", "\xC3\x89mile", "\xC3\xA9mile", "", "Comedy"));
     catalogue.RebuildLookupLists(false);
-    EXPECT_EQ(catalogue.Lookup(LookupKind::Actors).entries(),
+    EXPECT_EQ(catalogue.Lookup(LookupKind::Actors).Entries(),
               (std::vector<std::string>{"Same Name", "Other", "\xC3\x89mile", "\xC3\xA9mile"}));
-    EXPECT_EQ(catalogue.Lookup(LookupKind::MovieTypes).entries(),
+    EXPECT_EQ(catalogue.Lookup(LookupKind::MovieTypes).Entries(),
               (std::vector<std::string>{"Drama", "Comedy"}));
     EXPECT_TRUE(catalogue.Lookup(LookupKind::Ratings).empty());
 
@@ -190,7 +190,7 @@ TEST_F(RecordStoreTest, RebuildAndRefreshReportProgressOnlyWhenEnabled) {
     const EntryDialogLists& lists = catalogue.EntryLists();
     for (std::size_t k = 0; k < kLookupCount; ++k) {
         if (static_cast<LookupKind>(k) == LookupKind::MovieTypes) continue;  // reordered after
-        EXPECT_EQ(lists[k], catalogue.Lookup(static_cast<LookupKind>(k)).entries()) << k;
+        EXPECT_EQ(lists[k], catalogue.Lookup(static_cast<LookupKind>(k)).Entries()) << k;
     }
     EXPECT_EQ(lists[static_cast<std::size_t>(LookupKind::Custom2)],
               (std::vector<std::string>{"c0", "c1"}));
@@ -203,7 +203,7 @@ TEST_F(RecordStoreTest, RebuildAndRefreshReportProgressOnlyWhenEnabled) {
 }
 
 TEST(LookupListIndex, StaysRightThroughGrowthAndReordering) {
-    LookupList list;
+    CLookupList list;
     for (int i = 0; i < 1000; ++i) EXPECT_TRUE(list.Add("Name " + std::to_string(i)));
     EXPECT_FALSE(list.Add("NAME 999"));
     EXPECT_TRUE(list.Contains("name 0"));
@@ -273,7 +273,7 @@ TEST(RecordStoreDifferential, RebuildAndPurgeMatchTheLinearScans) {
     for (int round = 0; round < 200; ++round) {
         FakeUI ui;
         CCatalogue catalogue(ui);
-        CCatalogueDisplay shown(catalogue, ui);
+        CCatalogueDisplay display(catalogue, ui);
         std::vector<bool> marked;
         for (RecordValues& v : test::RandomRecords(rng, rng() % 60)) {
             catalogue.Append(std::move(v));
@@ -282,22 +282,22 @@ TEST(RecordStoreDifferential, RebuildAndPurgeMatchTheLinearScans) {
         catalogue.RebuildLookupLists(false);
         const auto expectedLists = ReferenceLookups(catalogue);
         for (std::size_t k = 0; k < kLookupCount; ++k) {
-            ASSERT_EQ(catalogue.Lookup(static_cast<LookupKind>(k)).entries(), expectedLists[k])
+            ASSERT_EQ(catalogue.Lookup(static_cast<LookupKind>(k)).Entries(), expectedLists[k])
                 << "round " << round << " list " << k;
         }
 
         const auto expectedColumns = ReferencePurge(catalogue, marked);
         catalogue.Purge(marked);
-        shown.RebuildOrder();
+        display.RebuildOrder();
         ASSERT_EQ(catalogue.Count(), expectedColumns[0].size());
         for (std::size_t f = 0; f < kFieldCount; ++f) {
             ASSERT_EQ(catalogue.Column(static_cast<Field>(f)), expectedColumns[f]) << round;
         }
-        ASSERT_EQ(shown.Order().size(), catalogue.Count());
+        ASSERT_EQ(display.Order().size(), catalogue.Count());
         catalogue.RebuildLookupLists(false);
         const auto afterPurge = ReferenceLookups(catalogue);
         for (std::size_t k = 0; k < kLookupCount; ++k) {
-            ASSERT_EQ(catalogue.Lookup(static_cast<LookupKind>(k)).entries(), afterPurge[k]);
+            ASSERT_EQ(catalogue.Lookup(static_cast<LookupKind>(k)).Entries(), afterPurge[k]);
         }
     }
 }

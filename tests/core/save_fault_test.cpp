@@ -26,7 +26,7 @@ using test::FakeUI;
 
 // The real calls, logged, with one of them failing on request. Writes take at most kChunk
 // bytes at a time, so that a small catalogue needs several of them.
-class ScriptedCalls : public FileCalls {
+class ScriptedCalls : public CFileCalls {
 public:
     static constexpr std::size_t kChunk = 4096;
 
@@ -42,31 +42,31 @@ public:
             errno = EEXIST;
             return -1;
         }
-        return Fails("open") ? -1 : FileCalls::Open(path, flags, mode);
+        return Fails("open") ? -1 : CFileCalls::Open(path, flags, mode);
     }
     ssize_t Write(int fd, const void* data, std::size_t n) const override {
         if (interrupt && (interrupted = !interrupted)) {
             errno = EINTR;
             return -1;
         }
-        return Fails("write") ? -1 : FileCalls::Write(fd, data, std::min(n, kChunk));
+        return Fails("write") ? -1 : CFileCalls::Write(fd, data, std::min(n, kChunk));
     }
     int Fchmod(int fd, mode_t mode) const override {
-        return Fails("fchmod") ? -1 : FileCalls::Fchmod(fd, mode);
+        return Fails("fchmod") ? -1 : CFileCalls::Fchmod(fd, mode);
     }
-    int Fsync(int fd) const override { return Fails("fsync") ? -1 : FileCalls::Fsync(fd); }
+    int Fsync(int fd) const override { return Fails("fsync") ? -1 : CFileCalls::Fsync(fd); }
     int Close(int fd) const override {
         // A failed close still releases the descriptor, as on Linux.
         const bool failing = Fails("close");
-        const int result = FileCalls::Close(fd);
+        const int result = CFileCalls::Close(fd);
         return failing ? -1 : result;
     }
     int Rename(const char* from, const char* to) const override {
-        return Fails("rename") ? -1 : FileCalls::Rename(from, to);
+        return Fails("rename") ? -1 : CFileCalls::Rename(from, to);
     }
     int Unlink(const char* path) const override {
         log.emplace_back("unlink");
-        return FileCalls::Unlink(path);
+        return CFileCalls::Unlink(path);
     }
 
 private:

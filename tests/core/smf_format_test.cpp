@@ -23,9 +23,9 @@ using test::LoadBytes;
 using test::SaveBytes;
 using test::SmfBytes;
 
-std::string Written(const std::function<void(SmfWriter&)>& write) {
-    StringSink sink;
-    SmfWriter writer(sink);
+std::string Written(const std::function<void(CSmfWriter&)>& write) {
+    CStringSink sink;
+    CSmfWriter writer(sink);
     write(writer);
     writer.Flush();
     return sink.bytes;
@@ -90,7 +90,7 @@ TEST_F(SmfTest, EmptyCatalogueIsTheGoldenBytes) {
 TEST(SmfPrefix, StringLengthBoundaries) {
     const auto prefixOf = [](std::size_t length) {
         const std::string bytes =
-            Written([&](SmfWriter& w) { w.WriteString(std::string(length, 'x')); });
+            Written([&](CSmfWriter& w) { w.WriteString(std::string(length, 'x')); });
         return Hex(bytes.substr(0, bytes.size() - length));
     };
     EXPECT_EQ(prefixOf(0), "00");
@@ -104,7 +104,7 @@ TEST(SmfPrefix, StringLengthBoundaries) {
 
 TEST(SmfPrefix, CountBoundaries) {
     const auto countBytes = [](std::uint32_t n) {
-        return Hex(Written([&](SmfWriter& w) { w.WriteCount(n); }));
+        return Hex(Written([&](CSmfWriter& w) { w.WriteCount(n); }));
     };
     EXPECT_EQ(countBytes(0), "00 00");
     EXPECT_EQ(countBytes(65534), "FE FF");
@@ -117,13 +117,13 @@ TEST(SmfPrefix, EveryLengthFormReadsBack) {
     std::vector<std::string> texts;
     for (std::size_t n : lengths) texts.push_back(std::string(n, static_cast<char>('a' + n % 26)));
     std::vector<std::string> many(65535, "v");
-    const std::string bytes = Written([&](SmfWriter& w) {
+    const std::string bytes = Written([&](CSmfWriter& w) {
         for (const auto& t : texts) w.WriteString(t);
         w.WriteStringList(many);
         w.WriteColorList(std::vector<std::uint32_t>(65534, 0x123456));
     });
     MemorySource source(bytes);
-    SmfReader reader(source);
+    CSmfReader reader(source);
     for (const auto& t : texts) EXPECT_EQ(reader.ReadString(), t);
     EXPECT_EQ(reader.ReadStringList(70000), many);
     EXPECT_EQ(reader.ReadColorList(), std::vector<std::uint32_t>(65534, 0x123456));
@@ -140,7 +140,7 @@ TEST(SmfReaderText, WideTextIsConvertedToUtf8) {
     b.Str("Caf\xE9 \x80");
     b.Str("Caf\xC3\xA9");
     MemorySource source(b.bytes());
-    SmfReader reader(source);
+    CSmfReader reader(source);
     EXPECT_EQ(reader.ReadString(), "H\xC3\xA9\xF0\x9F\x8E\xAC\xEF\xBF\xBD");
     EXPECT_EQ(reader.ReadString(), "ok");
     EXPECT_EQ(reader.ReadString(), "Caf\xC3\xA9 \xE2\x82\xAC");
@@ -186,7 +186,7 @@ protected:
     SmfVersionTest() {
         // The headings and column positions of the catalogue open before.
         doc.ApplyCustomHeadings({"Director", "Year", "Studio", "Notes"}, false);
-        ColumnLayouts layouts = doc.Shown().Layouts();
+        ColumnLayouts layouts = doc.Display().Layouts();
         layouts[0].positions[1] = 123;
         EXPECT_TRUE(LoadBytes(doc, test::WithLayouts(SaveBytes(doc), layouts)));
         ui.progress.clear();
@@ -201,15 +201,15 @@ protected:
         EXPECT_EQ(run->steps, progressMax);
         EXPECT_TRUE(run->ended);
         if (!withColors) return;
-        EXPECT_EQ(doc.Shown().DataColors(), (std::vector<std::uint32_t>{0x0000FF}));
-        EXPECT_EQ(doc.Shown().HeadingColors(), (std::vector<std::uint32_t>{0x00FF00, 0xFF0000}));
+        EXPECT_EQ(doc.Display().DataColors(), (std::vector<std::uint32_t>{0x0000FF}));
+        EXPECT_EQ(doc.Display().HeadingColors(), (std::vector<std::uint32_t>{0x00FF00, 0xFF0000}));
     }
     void ExpectNoCustomData() {
         for (std::uint32_t i = 0; i < doc.Catalogue().Count(); ++i) {
             for (int k = 0; k < 4; ++k) EXPECT_EQ(doc.Catalogue().Value(i, CustomField(k)), "");
         }
-        EXPECT_EQ(doc.Shown().CustomHeadings()[0], "Director");
-        EXPECT_EQ(doc.Shown().Layouts()[0].positions[1], 123);
+        EXPECT_EQ(doc.Display().CustomHeadings()[0], "Director");
+        EXPECT_EQ(doc.Display().Layouts()[0].positions[1], 123);
     }
 };
 
@@ -272,13 +272,13 @@ TEST_F(SmfVersionTest, CustomVersionReadsHeadingsAndCustomFields) {
     ExpectLoaded(22);
     ExpectBaseFields(doc, {"One", "Two"});
     // An empty heading in the file leaves the heading in force.
-    EXPECT_EQ(doc.Shown().CustomHeadings(),
+    EXPECT_EQ(doc.Display().CustomHeadings(),
               (std::array<std::string, 4>{"Made by", "Year", "Where", "Notes"}));
-    EXPECT_EQ(ui.viewHeadings, doc.Shown().CustomHeadings());
+    EXPECT_EQ(ui.viewHeadings, doc.Display().CustomHeadings());
     EXPECT_EQ(doc.Catalogue().Value(1, Field::Custom1), "B");
     EXPECT_EQ(doc.Catalogue().Value(1, Field::Custom4), "y");
     EXPECT_EQ(doc.Catalogue().Value(1, Field::Synopsis), "s2");
-    EXPECT_EQ(doc.Shown().Layouts()[0].positions[1], 123);
+    EXPECT_EQ(doc.Display().Layouts()[0].positions[1], 123);
 }
 
 TEST_F(SmfVersionTest, CurrentVersionWithEmptyHeadingsLoadsAsEmptyCatalogue) {
@@ -289,9 +289,9 @@ TEST_F(SmfVersionTest, CurrentVersionWithEmptyHeadingsLoadsAsEmptyCatalogue) {
     ASSERT_TRUE(LoadBytes(doc, b.bytes()));
     ExpectLoaded(23, false);
     EXPECT_EQ(doc.Catalogue().Count(), 0u);
-    EXPECT_EQ(doc.Shown().CustomHeadings()[3], "Notes");
+    EXPECT_EQ(doc.Display().CustomHeadings()[3], "Notes");
     // The current version carries its own layouts.
-    EXPECT_TRUE(SameLayouts(doc.Shown().Layouts(), DefaultColumnLayouts()));
+    EXPECT_TRUE(SameLayouts(doc.Display().Layouts(), DefaultColumnLayouts()));
 }
 
 TEST_F(SmfVersionTest, ListsLongerOrShorterThanTheRecordCountAreFittedToIt) {
@@ -325,8 +325,8 @@ TEST_F(SmfTest, LoadingEmptiesTheUndoJournalAndKeepsTheFilters) {
     ASSERT_TRUE(LoadBytes(doc, b.bytes()));
     EXPECT_FALSE(doc.Undo().available);
     EXPECT_EQ(doc.Undo().size(), 0u);
-    EXPECT_EQ(doc.Shown().Filters()[0], "z");
-    EXPECT_EQ(doc.Shown().Order(), std::vector<std::uint32_t>{0});
+    EXPECT_EQ(doc.Display().Filters()[0], "z");
+    EXPECT_EQ(doc.Display().Order(), std::vector<std::uint32_t>{0});
 }
 
 // ---- damaged and unusual files -----------------------------------------------------------
@@ -421,9 +421,9 @@ TEST(SmfRoundTrip, RandomCataloguesSurviveSaveAndLoad) {
         const std::uint32_t count = rng() % 40;
         test::FillCatalogue(original, test::RandomRecords(rng, count));
         original.ApplyCustomHeadings({"H1 \xC3\xA9", std::string(300, 'h'), "H3", "H4\r\n"}, false);
-        original.SetLabelColors(original.Shown().DataColors(), {0x112233});
+        original.SetLabelColors(original.Display().DataColors(), {0x112233});
         // Layouts no window makes, as a file may bring them.
-        ColumnLayouts layouts = original.Shown().Layouts();
+        ColumnLayouts layouts = original.Display().Layouts();
         layouts[4].ids[6] = 7;
         layouts[10].positions[9] = -5;
         ASSERT_TRUE(LoadBytes(original, test::WithLayouts(SaveBytes(original), layouts)));
@@ -435,10 +435,10 @@ TEST(SmfRoundTrip, RandomCataloguesSurviveSaveAndLoad) {
         ASSERT_EQ(loaded.Catalogue().Count(), count);
         for (std::uint32_t i = 0; i < count; ++i)
             ASSERT_EQ(loaded.Catalogue().Record(i), original.Catalogue().Record(i));
-        EXPECT_EQ(loaded.Shown().CustomHeadings(), original.Shown().CustomHeadings());
-        EXPECT_TRUE(SameLayouts(loaded.Shown().Layouts(), original.Shown().Layouts()));
+        EXPECT_EQ(loaded.Display().CustomHeadings(), original.Display().CustomHeadings());
+        EXPECT_TRUE(SameLayouts(loaded.Display().Layouts(), original.Display().Layouts()));
         if (!loaded.Catalogue().Lookup(LookupKind::MovieTypes).empty()) {
-            EXPECT_EQ(loaded.Shown().HeadingColors(), std::vector<std::uint32_t>{0x112233});
+            EXPECT_EQ(loaded.Display().HeadingColors(), std::vector<std::uint32_t>{0x112233});
         }
         // Once loaded, a catalogue saves to the same bytes again and again.
         const std::string again = SaveBytes(loaded);

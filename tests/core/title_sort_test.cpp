@@ -15,7 +15,7 @@ namespace {
 
 std::vector<std::string> TitlesInOrder(const CReelkeepDoc& doc) {
     std::vector<std::string> titles;
-    for (std::uint32_t r : doc.Shown().Order())
+    for (std::uint32_t r : doc.Display().Order())
         titles.push_back(doc.Catalogue().Value(r, Field::MovieName));
     return titles;
 }
@@ -45,9 +45,9 @@ TEST(TitleSortCommand, UsesTheIgnoreTheOptionOfTheCurrentMode) {
         doc.Execute(CommandId::SortByTitle);
         EXPECT_EQ(TitlesInOrder(doc),
                   (std::vector<std::string>{"The Abyss", "Abyss", "Alien", "Zed"}));
-        EXPECT_EQ(doc.Shown().State().sort, SortMark::Title);
-        EXPECT_EQ(doc.Shown().State().OneLine(), oneLine);
-        EXPECT_EQ(doc.Shown().State().NormalView(), !oneLine);
+        EXPECT_EQ(doc.Display().State().sort, SortMark::Title);
+        EXPECT_EQ(doc.Display().State().OneLine(), oneLine);
+        EXPECT_EQ(doc.Display().State().NormalView(), !oneLine);
     }
 }
 
@@ -87,13 +87,13 @@ TEST(TitleSortDifferential, MatchesTheExchangeSortOnRandomCatalogues) {
         if (oneLine) doc.Execute(CommandId::OneLineSorts);
         doc.SetProgressEnabled(true);
         ui.progress.clear();
-        if (doc.Shown().Order().empty()) continue;  // nothing listed: the command is disabled
+        if (doc.Display().Order().empty()) continue;  // nothing listed: the command is disabled
 
-        ref::Order expected = doc.Shown().Order();
+        ref::Order expected = doc.Display().Order();
         const std::uint32_t gaps = ref::TitleSort(
             expected, records, oneLine ? options.ignoreTheOneLine : options.ignoreTheNormal);
         doc.Execute(CommandId::SortByTitle);
-        ASSERT_EQ(doc.Shown().Order(), expected) << "round " << round;
+        ASSERT_EQ(doc.Display().Order(), expected) << "round " << round;
         ASSERT_EQ(ui.progress.size(), 1u);
         EXPECT_EQ(ui.progress[0].max, gaps);
         EXPECT_EQ(ui.progress[0].steps, gaps);

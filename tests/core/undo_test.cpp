@@ -72,7 +72,7 @@ TEST(Undo, RestoresTheOriginalOfAMovieModifiedTwice) {
     // In the actor index a movie with two selected actors is shown by Modify twice.
     Catalogue c({{.title = "Duo", .actor1 = "Ann", .actor2 = "Bob"}, {.title = "Solo"}});
     c.doc.Execute(CommandId::SortByActors);
-    ASSERT_EQ(c.doc.Shown().ActorRowCount(), 3u);  // Ann: Duo; Bob: Duo; NO ACTOR LISTED: Solo
+    ASSERT_EQ(c.doc.Display().ActorRowCount(), 3u);  // Ann: Duo; Bob: Duo; NO ACTOR LISTED: Solo
     c.Select({1, 1, 0});
     c.ui.entryAnswers = {ToRecord({.title = "First", .actor1 = "Ann", .actor2 = "Bob"}),
                          ToRecord({.title = "Second", .actor1 = "Ann", .actor2 = "Bob"})};
@@ -89,14 +89,14 @@ TEST(Undo, ListsRestoredMoviesUnderTheirActorsInActorSort) {
     c.Select({1, 0, 0});  // Ann: Duo
     c.ui.deleteAnswers = {DeleteAnswer::Yes};
     c.doc.Execute(CommandId::Delete);
-    ASSERT_EQ(c.doc.Shown().ActorRowCount(), 1u);  // Cy: Solo
+    ASSERT_EQ(c.doc.Display().ActorRowCount(), 1u);  // Cy: Solo
     c.doc.Execute(CommandId::Undo);
-    ASSERT_EQ(c.doc.Shown().State().sort, SortMark::Actors);
+    ASSERT_EQ(c.doc.Display().State().sort, SortMark::Actors);
     std::vector<std::pair<std::string, std::string>> rows;
-    for (std::uint32_t r = 0; r < c.doc.Shown().ActorRowCount(); ++r) {
+    for (std::uint32_t r = 0; r < c.doc.Display().ActorRowCount(); ++r) {
         rows.emplace_back(
-            c.doc.Shown().ActorRowGroupName(r),
-            c.doc.Catalogue().Value(c.doc.Shown().ActorRowRecord(r), Field::MovieName));
+            c.doc.Display().ActorRowGroupName(r),
+            c.doc.Catalogue().Value(c.doc.Display().ActorRowRecord(r), Field::MovieName));
     }
     EXPECT_EQ(rows, (std::vector<std::pair<std::string, std::string>>{
                         {"Ann", "Duo"}, {"Bob", "Duo"}, {"Cy", "Solo"}}));

@@ -42,7 +42,7 @@ private slots:
     void importsWithTheUsersMappingAndUndoTakesItBack() {
         CReelkeepApp& app = AppImporting(
             "Title;Studio;Tape #\r\nZulu;Acme;7\r\nYankee;Best;8\r\nX;\"a;b\";9;z\r\n");
-        const QString studio = QString::fromStdString(app.Doc().Shown().CustomHeadings()[2]);
+        const QString studio = QString::fromStdString(app.Doc().Display().CustomHeadings()[2]);
         WhenModalShown([studio](QWidget* modal) {
             auto* dialog = qobject_cast<CCsvImportDialog*>(modal);
             QVERIFY(dialog != nullptr);

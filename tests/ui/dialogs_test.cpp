@@ -26,7 +26,7 @@ using namespace reelkeep;
 
 namespace {
 
-QStringList LabelTexts(const QWidget* dialog) {
+QStringList CLabelTexts(const QWidget* dialog) {
     QStringList texts;
     for (const QLabel* label : dialog->findChildren<QLabel*>()) texts << label->text();
     return texts;
@@ -237,7 +237,7 @@ void DialogsTest::filtersResetToAllAndStayOpen() {
 void DialogsTest::aboutBoxShowsNameVersionAndMaker() {
     CAboutBox box;
     QCOMPARE(box.windowTitle(), QString("About Reelkeep"));
-    const QStringList texts = LabelTexts(&box);
+    const QStringList texts = CLabelTexts(&box);
     for (const char* text : {"Reelkeep", "Version 1.4", "Quillfen"}) {
         QVERIFY2(texts.contains(text), text);
     }

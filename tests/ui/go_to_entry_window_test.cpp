@@ -58,7 +58,7 @@ private slots:
         frame.Action(CommandId::GoToEntry)->trigger();
         QVERIFY(frame.GoToWindow().isVisible());
         const ColumnLayout& titles =
-            app.Doc().Shown().Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
+            app.Doc().Display().Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
         const std::uint32_t second = titles.ids[2];
         frame.View().FieldsMenuItemsAt({titles.positions[1] + 5, 2});
         frame.ExecuteCommand(CommandId::RemoveField);

@@ -143,9 +143,9 @@ private slots:
             "[User Data]\nTapeText=1\nNlViewThe=0\nCustom 2=1\nDataColor=255\n"
             "Face Name=\nFont Size=120\nPFace Name=Arial\nPFont Size=100\nPFont Weight=700\n");
         QCOMPARE(app.Options().tapeText, 1);
-        QVERIFY(app.Doc().Shown().Options().tapeText);
-        QVERIFY(!app.Doc().Shown().Options().ignoreTheNormal);
-        QVERIFY(app.Doc().Shown().Options().showCustom[1]);
+        QVERIFY(app.Doc().Display().Options().tapeText);
+        QVERIFY(!app.Doc().Display().Options().ignoreTheNormal);
+        QVERIFY(app.Doc().Display().Options().showCustom[1]);
         QCOMPARE(app.Colors().data, 255u);
         QCOMPARE(app.ScreenFont(), FontSpec{});  // no face: the whole default font
         QCOMPARE(app.LabelFont().face, QStringLiteral("Arial"));
@@ -316,8 +316,8 @@ private slots:
 
         // A disabled command does not run even when asked for directly.
         frame.ExecuteCommand(CommandId::SortByTime);
-        QVERIFY(app.Doc().Shown().State().LabelFormat());
-        QVERIFY(app.Doc().Shown().State().sort != SortMark::Time);
+        QVERIFY(app.Doc().Display().State().LabelFormat());
+        QVERIFY(app.Doc().Display().State().sort != SortMark::Time);
 
         frame.ExecuteCommand(CommandId::DisplayNormalView);
         QVERIFY(enabled(CommandId::Enter));
@@ -345,7 +345,7 @@ private slots:
         QVERIFY(enabled(CommandId::Delete));
         QVERIFY(enabled(CommandId::Modify));
         QVERIFY(frame.Lifetime().LoadFile(QStringLiteral(REELKEEP_SAMPLE)));
-        QVERIFY(!frame.View().Selection().present());
+        QVERIFY(!frame.View().Selection().Present());
         QVERIFY(enabled(CommandId::Delete));  // the focus row's movie
         QVERIFY(enabled(CommandId::Modify));
     }
@@ -422,7 +422,7 @@ private slots:
         QVERIFY(!app.Doc().IsModified());
         // Saving now writes an empty catalogue, not the discarded movie.
         app.Frame().ExecuteCommand(CommandId::FileSave);
-        CReelkeepDoc reread(app.Doc().ui());
+        CReelkeepDoc reread(app.Doc().UI());
         QVERIFY(reread.OpenDocument(FromQt(empty.fileName())));
         QCOMPARE(reread.Catalogue().Count(), 0u);
     }
@@ -606,7 +606,7 @@ private slots:
         // No pane is ever hidden: a screen reader that saw it hidden would leave it out.
         const auto labels = frame.statusBar()->findChildren<QLabel*>();
         const auto noPaneHidden = [&] { return std::ranges::all_of(labels, &QWidget::isVisible); };
-        IReelkeepUI& ui = app.Doc().ui();
+        IReelkeepUI& ui = app.Doc().UI();
         ui.BeginProgress("Sorting by title", 0);
         QVERIFY(panes.InProgressLayout());
         QCOMPARE(panes.VisiblePaneCount(), 2);
@@ -637,7 +637,7 @@ private slots:
 
         FillCatalogue(app.Doc());
         frame.ExecuteCommand(CommandId::SortByTime);
-        QCOMPARE(app.Doc().Shown().State().sort, SortMark::Time);
+        QCOMPARE(app.Doc().Display().State().sort, SortMark::Time);
         QVERIFY(!panes.InProgressLayout());
         QCOMPARE(panes.VisiblePaneCount(), 4);
         const auto& indicators = panes.Indicators();

@@ -25,7 +25,7 @@ namespace {
 
 // n movies whose record order is not their title order, with actors shared between them.
 void WriteCatalogue(const QString& path, int n) {
-    SilentUI ui;
+    CSilentUI ui;
     CReelkeepDoc doc(ui);
     std::vector<RecordValues> records;
     for (int k = 0; k < n; ++k) {
@@ -82,22 +82,22 @@ bool Consistent(const CReelkeepDoc& doc) {
         if (doc.Catalogue().Column(static_cast<Field>(f)).size() != doc.Catalogue().Count())
             return false;
     }
-    for (const std::uint32_t record : doc.Shown().Order()) {
+    for (const std::uint32_t record : doc.Display().Order()) {
         if (record >= doc.Catalogue().Count()) return false;
     }
-    for (std::uint32_t row = 0; row < doc.Shown().ActorRowCount(); ++row) {
-        if (doc.Shown().ActorRowRecord(row) >= doc.Catalogue().Count()) return false;
+    for (std::uint32_t row = 0; row < doc.Display().ActorRowCount(); ++row) {
+        if (doc.Display().ActorRowRecord(row) >= doc.Catalogue().Count()) return false;
     }
     return true;
 }
 
 // The display order a fresh window shows after opening the file.
 std::vector<std::uint32_t> FreshOrder(const QString& path) {
-    SilentUI ui;
+    CSilentUI ui;
     CReelkeepDoc doc(ui);
     doc.OnNewDocument();
     doc.OpenDocument(FromQt(path));
-    return doc.Shown().Order();
+    return doc.Display().Order();
 }
 
 enum class Outcome { Opened, NewCatalogue, PreviousKept };
@@ -151,7 +151,7 @@ private:
         switch (c.outcome) {
             case Outcome::Opened:
                 QVERIFY(harness_.dialogs->messages.isEmpty());
-                QCOMPARE(doc.Shown().Order(), FreshOrder(c.file));
+                QCOMPARE(doc.Display().Order(), FreshOrder(c.file));
                 QCOMPARE(ShownTitle(frame), QFileInfo(c.file).fileName() + " - Reelkeep");
                 break;
             case Outcome::NewCatalogue:
@@ -168,14 +168,14 @@ private:
         // The check marks tell the order shown, the status bar is back to its four panes, and
         // the entry dialog offers this catalogue's values.
         QCOMPARE(frame.Action(CommandId::SortByTitle)->isChecked(),
-                 doc.Shown().State().sort == SortMark::Title);
+                 doc.Display().State().sort == SortMark::Title);
         QVERIFY(!frame.StatusPanes().InProgressLayout());
         QCOMPARE(frame.StatusPanes().VisiblePaneCount(), 4);
         for (std::size_t k = 0; k < kLookupCount; ++k) {
             // The movie types are put in order after the copy, for the label colours.
             std::vector<std::string> offered = doc.Catalogue().EntryLists()[k];
             std::vector<std::string> inUse =
-                doc.Catalogue().Lookup(static_cast<LookupKind>(k)).entries();
+                doc.Catalogue().Lookup(static_cast<LookupKind>(k)).Entries();
             std::sort(offered.begin(), offered.end());
             std::sort(inUse.begin(), inUse.end());
             QCOMPARE(offered, inUse);

@@ -23,7 +23,7 @@ constexpr int kDpi = 100;
 
 // Six movies, one per tape, sorted by title, printed on a letter page at 100 dpi.
 struct PageFixture {
-    SilentUI ui;
+    CSilentUI ui;
     CReelkeepDoc doc{ui};
     PrintStyle style;
     PrintFonts fonts;
@@ -60,8 +60,8 @@ struct PageFixture {
         ReportPagination job;
         job.kind = kind;
         job.printCount = kind == ReportKind::Actors
-                             ? doc.Shown().ActorRowCount()
-                             : static_cast<std::uint32_t>(doc.Shown().Order().size());
+                             ? doc.Display().ActorRowCount()
+                             : static_cast<std::uint32_t>(doc.Display().Order().size());
         job.breaks = PageBreaks::Letter;  // the pages come from the tables
         job.totalPages = static_cast<std::uint32_t>(first.size());
         job.linesPerPage = metrics.linesPerPage - (kind == ReportKind::Normal ? 2 : 3);
@@ -72,15 +72,16 @@ struct PageFixture {
 
     // On the document's display, or on one a test made from it.
     PageRecording Report(const ReportPagination& job, std::uint32_t page,
-                         const CCatalogueDisplay* shown = nullptr) {
+                         const CCatalogueDisplay* display = nullptr) {
         QPainter painter(&device);
-        DrawReportPage({painter, shown ? *shown : doc.Shown(), style, fonts, metrics}, job, page);
+        DrawReportPage({painter, display ? *display : doc.Display(), style, fonts, metrics}, job,
+                       page);
         painter.end();
         return device.Take();
     }
     PageRecording Labels(const LabelJob& job, std::uint32_t page) {
         QPainter painter(&device);
-        DrawLabelPage({painter, doc.Shown(), style, fonts, metrics}, job, page);
+        DrawLabelPage({painter, doc.Display(), style, fonts, metrics}, job, page);
         painter.end();
         return device.Take();
     }
@@ -137,19 +138,19 @@ private slots:
 
         // Printing the selection maps print positions through the selected rows.
         job.printsSelection = true;
-        job.selectedPositions = {1, 4};
+        job.selection = {1, 4};
         page = f.Report(job, 1);
         QCOMPARE(TextsStartingWith(page, "Movie 0"), QStringList({"Movie 001", "Movie 004"}));
 
         // A job older than the catalogue stops at the rows there are.
-        job.selectedPositions = {5, 40};
+        job.selection = {5, 40};
         page = f.Report(job, 1);
         QCOMPARE(TextsStartingWith(page, "Movie 0"), QStringList({"Movie 005"}));
 
         f.style.report.pageNumbers = false;
         QCOMPARE(CountStartingWith(f.Report(job, 1), "Page Number"), 0);
         // The display the job was made for, over a catalogue emptied since.
-        const CCatalogueDisplay stale = f.doc.Shown();
+        const CCatalogueDisplay stale = f.doc.Display();
         f.doc.OnNewDocument();
         QVERIFY(f.Report(job, 1, &stale).texts.empty());
     }
@@ -205,11 +206,11 @@ private slots:
     void oneLinePagePrintsFailedAndStaysOnThePaper() {
         PageFixture f;
         f.doc.Execute(CommandId::OneLineSorts);
-        CCatalogueDisplay shown = f.doc.Shown();  // with columns no window would make
-        ColumnLayout& layout = shown.Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
+        CCatalogueDisplay display = f.doc.Display();  // with columns no window would make
+        ColumnLayout& layout = display.Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
         layout.ids[2] = 42;
         layout.positions[5] = 5000;  // the tape # column, far right of any paper
-        const PageRecording page = f.Report(f.Job(ReportKind::OneLine, {0}, {2}), 1, &shown);
+        const PageRecording page = f.Report(f.Job(ReportKind::OneLine, {0}, {2}), 1, &display);
 
         QCOMPARE(CountStartingWith(page, "Failed"), 4);  // the title and three rows
         const int x = f.metrics.Inch(layout.positions[2] * 100 / 96 + 38);
@@ -236,7 +237,7 @@ private slots:
     void actorPageRulesTheKeyColumnOnlyAboveAnActor() {
         PageFixture f;
         f.doc.Execute(CommandId::SortByActors);
-        const std::uint32_t rows = f.doc.Shown().ActorRowCount();
+        const std::uint32_t rows = f.doc.Display().ActorRowCount();
         const PageRecording page = f.Report(f.Job(ReportKind::Actors, {0}, {rows - 1}), 1);
         QVERIFY(FindText(page, "Actors"));
         const int left = f.metrics.Inch(38) - 8, L = f.metrics.lineHeight;
@@ -246,7 +247,7 @@ private slots:
                 return qRound(l.line.y1()) == y && qRound(l.line.y2()) == y &&
                        qRound(std::min(l.line.x1(), l.line.x2())) == left;
             });
-            QCOMPARE(ruled, !f.doc.Shown().ActorRowGroupName(row).empty());
+            QCOMPARE(ruled, !f.doc.Display().ActorRowGroupName(row).empty());
         }
     }
 
@@ -314,9 +315,9 @@ private slots:
         PrintRequest request;
         request.labels = true;
         request.style.labelFont.setPixelSize(18);  // 14 points on the screen
-        NoLabelQuestions none;
+        CNoLabelQuestions none;
         {
-            const auto job = BeginPrintJob(f.doc.Shown(), f.ui, request, printer, none);
+            const auto job = BeginPrintJob(f.doc.Display(), f.ui, request, printer, none);
             QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
         }
         QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
@@ -326,7 +327,7 @@ private slots:
         PageFixture f;
         f.doc.Execute(CommandId::DisplayLabelFormat);
         f.Measure(f.fonts.label);
-        const LabelJob job = LargeSelectionJob({Label{}, f.doc.Shown().Labels()[3]}, 1);
+        const LabelJob job = LargeSelectionJob({Label{}, f.doc.Display().Labels()[3]}, 1);
         const PageRecording page = f.Labels(job, 1);
         const int right = f.metrics.Inch(455);
         QVERIFY(FindText(page, "Movie 003"));

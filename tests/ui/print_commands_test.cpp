@@ -185,7 +185,7 @@ private slots:
         app.Frame().ExecuteCommand(CommandId::FilePrintPreview);
         const std::vector<QString>& texts = harness_.dialogs->lastStartTexts;
         QCOMPARE(texts.size(), std::size_t{10});
-        const QString title = QString::fromStdString(app.Doc().Shown().Labels()[0].titles[0]);
+        const QString title = QString::fromStdString(app.Doc().Display().Labels()[0].titles[0]);
         QCOMPARE(texts[0], title);
         QCOMPARE(texts[2], title);
         QCOMPARE(texts[3], QStringLiteral("Empty"));

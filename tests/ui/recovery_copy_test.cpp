@@ -88,7 +88,7 @@ private slots:
     void cleanup() { harness_.app.reset(); }
 
     void copyLeavesTheUserFileAndTheModifiedFlagAlone() {
-        SilentUI ui;
+        CSilentUI ui;
         CReelkeepDoc doc(ui);
         FillCatalogue(doc);
         const QString userFile = harness_.Path(QStringLiteral("mine.smf"));
@@ -106,7 +106,7 @@ private slots:
         const auto found = copy.Leftover();
         QVERIFY(found.has_value());
         QCOMPARE(found->originalPath, userFile);
-        StringSink expected;
+        CStringSink expected;
         doc.WriteDocument(expected);
         QCOMPARE(ReadAll(found->copyPath), QByteArray::fromStdString(expected.bytes));
 
@@ -119,11 +119,11 @@ private slots:
     // it must hold the catalogue as it was when the copy began, and the writer must be
     // collected without anyone waiting for it.
     void theCopyIsTheCatalogueAsItWasWhenItBegan() {
-        SilentUI ui;
+        CSilentUI ui;
         CReelkeepDoc doc(ui);
         FillCatalogue(doc);
         doc.SetModified(true);
-        StringSink before;
+        CStringSink before;
         doc.WriteDocument(before);
 
         CRecoveryCopy copy(doc, Folder());
@@ -136,7 +136,7 @@ private slots:
     }
 
     void onlyModifiedCataloguesAreCopiedEveryFiftiethCommand() {
-        SilentUI ui;
+        CSilentUI ui;
         CReelkeepDoc doc(ui);
         FillCatalogue(doc);
         doc.SetModified(false);
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(::chmod(FromQt(Folder()).c_str(), 0755), 0);
         Touch(Folder() + "/recovery.smf.tmp99-0");
         Touch(Folder() + "/recovery.origin.tmp99-1");
-        SilentUI ui;
+        CSilentUI ui;
         CReelkeepDoc doc(ui);
         FillCatalogue(doc);
         CRecoveryCopy copy(doc, Folder());
@@ -178,7 +178,7 @@ private slots:
     void aStuckWriterNeverHoldsTheWindow() {
         int pipeEnds[2];
         QCOMPARE(::pipe2(pipeEnds, O_NONBLOCK), 0);
-        SilentUI ui;
+        CSilentUI ui;
         CReelkeepDoc doc(ui);
         FillCatalogue(doc);
         CRecoveryCopy copy(doc, Folder());
@@ -211,7 +211,7 @@ private slots:
     }
 
     void aSecondRunLeavesTheFirstOnesCopyAlone() {
-        SilentUI ui;
+        CSilentUI ui;
         CReelkeepDoc doc(ui);
         FillCatalogue(doc);
         CRecoveryCopy first(doc, Folder());
@@ -260,7 +260,7 @@ private slots:
 
         QVERIFY(again.Frame().Lifetime().Save());
         QVERIFY(harness_.dialogs->saveNames.empty());
-        SilentUI ui;
+        CSilentUI ui;
         CReelkeepDoc reread(ui);
         QVERIFY(reread.OpenDocument(FromQt(userFile)));
         QCOMPARE(reread.Catalogue().Count(), 2U);
@@ -357,7 +357,7 @@ private slots:
             app.Frame().ExecuteCommand(CommandId::OneLineSorts);
             app.Doc().MoveShownListBoundary(1, 321);
             app.Frame().Recovery().FollowDocument();
-            StringSink bytes;
+            CStringSink bytes;
             app.Doc().WriteDocument(bytes);
             held = QByteArray::fromStdString(bytes.bytes);
             const QString copyPath = app.Frame().Recovery().CopyPath();
@@ -377,7 +377,7 @@ private slots:
                 QVERIFY(!harness_.app->Doc().IsModified());
                 continue;
             }
-            StringSink recovered;
+            CStringSink recovered;
             harness_.app->Doc().WriteDocument(recovered);
             QCOMPARE(QByteArray::fromStdString(recovered.bytes), held);
             QVERIFY(harness_.app->Doc().IsModified());

@@ -59,7 +59,7 @@ void Catalogue(CReelkeepDoc& doc, const std::vector<std::pair<const char*, const
 
 std::vector<std::string> ShownTitles(const CReelkeepDoc& doc) {
     std::vector<std::string> titles;
-    for (const std::uint32_t record : doc.Shown().Order()) {
+    for (const std::uint32_t record : doc.Display().Order()) {
         titles.push_back(doc.Catalogue().Value(record, Field::MovieName));
     }
     return titles;
@@ -114,7 +114,7 @@ private slots:
         expected.actorPrint = 2;
         expected.titlesPrint = 1;
         QCOMPARE(app.Options(), expected);
-        QVERIFY(app.Doc().Shown().Options().tapeText);
+        QVERIFY(app.Doc().Display().Options().tapeText);
         const QString stored = harness_.StoreText();
         for (const char* line : {"PageNum=0", "TapeText=1", "NlViewGrid=2", "Custom 2=1",
                                  "NlViewPrint=0", "ActorGrid=0", "ActorPrint=2", "TitlesPrint=1"}) {
@@ -301,7 +301,7 @@ private slots:
         Catalogue(doc, {{"Heat", "Drama"}, {"Alien", "Comedy"}});
         doc.SetPrinterColorCount(256);
         doc.SetModified(false);
-        const std::vector<std::uint32_t> before = doc.Shown().DataColors();
+        const std::vector<std::uint32_t> before = doc.Display().DataColors();
         dialogs_->colors = {QColor(0, 128, 0)};
         WhenModalShown([ok](QWidget* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Label Color Selection"));
@@ -316,7 +316,7 @@ private slots:
         });
         app.Frame().ExecuteCommand(CommandId::LabelDataColors);
         if (!ok) {
-            QCOMPARE(doc.Shown().DataColors(), before);
+            QCOMPARE(doc.Display().DataColors(), before);
             QVERIFY(!doc.IsModified());
             return;
         }
@@ -324,7 +324,7 @@ private slots:
         const QString path = harness_.Path(QStringLiteral("colours.smf"));
         QVERIFY(doc.SaveDocument(FromQt(path)));
         QVERIFY(doc.OpenDocument(FromQt(path)));
-        QCOMPARE(doc.Shown().DataColors(), (std::vector<std::uint32_t>{0, 0x008000}));
+        QCOMPARE(doc.Display().DataColors(), (std::vector<std::uint32_t>{0, 0x008000}));
     }
 
     void labelHeadingColourWorksWithoutMovieTypes() {
@@ -333,10 +333,10 @@ private slots:
         Catalogue(doc, {{"Heat", ""}});  // no movie type: no label colours at all
         doc.SetPrinterColorCount(256);
         doc.SetModified(false);
-        QVERIFY(doc.Shown().HeadingColors().empty());
+        QVERIFY(doc.Display().HeadingColors().empty());
         dialogs_->colors = {QColor(0, 0, 255)};
         app.Frame().ExecuteCommand(CommandId::LabelHeadingColor);
-        QCOMPARE(doc.Shown().HeadingColors(), std::vector<std::uint32_t>{0xFF0000});
+        QCOMPARE(doc.Display().HeadingColors(), std::vector<std::uint32_t>{0xFF0000});
         QVERIFY(doc.IsModified());
     }
 };

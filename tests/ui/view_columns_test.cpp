@@ -20,7 +20,7 @@ struct ColumnsFixture : ViewFixture {
         doc.SetModified(false);
     }
     const ColumnLayout& Titles() const {
-        return doc.Shown().Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
+        return doc.Display().Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
     }
     int Slot(std::size_t k) const { return Titles().positions[k]; }
     QPoint Header(int x) const { return {x, L() / 2}; }

@@ -240,16 +240,16 @@ private slots:
     }
 
     void keyboardSelectionTogglesOneRowAndExtends() {
-        SelectionFlags flags;
+        CSelectionFlags flags;
         flags.Reset(10);
         flags.SelectOnly(2, true);  // as Find leaves it: no user selection
         flags.Toggle(4);
-        QVERIFY(flags.present());
+        QVERIFY(flags.Present());
         QCOMPARE(flags.SelectedRows(), std::vector<std::uint32_t>({2, 4}));
         flags.Toggle(4);
-        QVERIFY(flags.present());  // row 2 is still selected
+        QVERIFY(flags.Present());  // row 2 is still selected
         flags.Toggle(2);
-        QVERIFY(!flags.present());
+        QVERIFY(!flags.Present());
         flags.AddRange(7, 5);
         flags.AddRange(8, 40);
         QCOMPARE(flags.SelectedRows(), std::vector<std::uint32_t>({5, 6, 7, 8, 9}));
@@ -267,7 +267,7 @@ private slots:
         QCOMPARE(f.view.Scroll().scrollY, 0);
         QVERIFY(f.view.verticalScrollBar()->maximum() > 0);
         QCOMPARE(f.view.verticalScrollBar()->singleStep(), m.lineHeight);
-        const auto& title = f.doc.Shown().Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
+        const auto& title = f.doc.Display().Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
         QCOMPARE(title.positions[1], InchToPixels(m.dpiY, 200));
     }
 
@@ -308,12 +308,12 @@ private slots:
         f.Fill(5);
         // The catalogue as a tool writes it: every column position, after the header and the
         // 110 column ids, left 0.
-        StringSink file;
+        CStringSink file;
         f.doc.WriteDocument(file);
         file.bytes.replace(8 + 110 * 4, 99 * 4, std::string(99 * 4, '\0'));
         MemorySource source(std::span<const char>(file.bytes.data(), file.bytes.size()));
         QVERIFY(f.doc.ReadDocument(source, "tool.smf"));
-        const auto& title = f.doc.Shown().Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
+        const auto& title = f.doc.Display().Layouts()[static_cast<std::size_t>(LayoutKey::Title)];
         f.doc.Execute(CommandId::OneLineSorts);
         QCOMPARE(title.positions[1], InchToPixels(f.view.Metrics().dpiY, 200));
     }

@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(f.view.Selection().SelectedRows(), std::vector<std::uint32_t>({1}));
         f.Key(Qt::Key_Up);
         f.Key(Qt::Key_Up);
-        QCOMPARE(f.view.ActedRowFlags(), f.view.Selection().flags());
+        QCOMPARE(f.view.ActedRowFlags(), f.view.Selection().Flags());
 
         // The focus row follows a movie Modify sorts elsewhere, and stays actionable.
         f.Key(Qt::Key_Down);
@@ -87,7 +87,7 @@ private slots:
         for (int k = 0; k < 5; ++k) f.Key(Qt::Key_Down);
         f.ui.deleteAnswer = DeleteAnswer::Yes;
         f.doc.Execute(CommandId::Delete);
-        QCOMPARE(f.doc.Shown().ShownRowCount(), 29u);
+        QCOMPARE(f.doc.Display().ShownRowCount(), 29u);
         QCOMPARE(f.view.FocusRow(), 5u);
         QCOMPARE(f.view.AccessibleRowText(5)->name, QStringLiteral("Movie 007"));
 

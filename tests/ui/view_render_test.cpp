@@ -133,7 +133,7 @@ private slots:
         RenderFixture f;
         for (int k = 0; k < 3; ++k) f.Enter(MovieRecord(k, k + 1));
         f.doc.Execute(CommandId::OneLineSorts);
-        QCOMPARE(f.doc.Shown().State().sort, SortMark::None);
+        QCOMPARE(f.doc.Display().State().sort, SortMark::None);
         const int L = f.L();
         const QImage image = f.Client();
         const QRect header(0, 0, f.Viewport()->width(), L);
@@ -155,11 +155,12 @@ private slots:
         QCOMPARE(f.view.Geometry().mode, DisplayMode::Actors);
         const QImage image = f.Client();
         const int L = f.L();
-        const int keyRight =
-            f.doc.Shown().Layouts()[static_cast<std::size_t>(LayoutKey::ActorIndex)].positions[1] -
-            4;
+        const int keyRight = f.doc.Display()
+                                 .Layouts()[static_cast<std::size_t>(LayoutKey::ActorIndex)]
+                                 .positions[1] -
+                             4;
         QVERIFY(CountColor(image, Edges(10, L + 2, keyRight, 2 * L), f.colors.data) > 10);
-        QCOMPARE(f.doc.Shown().ActorRowGroupName(1), std::string_view());
+        QCOMPARE(f.doc.Display().ActorRowGroupName(1), std::string_view());
         QCOMPARE(CountColor(image, Edges(10, 2 * L + 2, keyRight, 3 * L), f.colors.data), 0);
     }
 
@@ -186,10 +187,10 @@ private slots:
     void unknownColumnShowsFailed() {
         RenderFixture f;
         f.Fill(2);
-        QCOMPARE(ColumnText(f.doc.Shown(), 0, 42), QStringLiteral("Failed"));
-        QCOMPARE(ColumnText(f.doc.Shown(), 0, 0), QStringLiteral("Failed"));
-        QCOMPARE(ColumnText(f.doc.Shown(), 1, 1), QStringLiteral("Movie 001"));
-        QCOMPARE(ColumnText(f.doc.Shown(), 1, 10), QStringLiteral("2"));
+        QCOMPARE(ColumnText(f.doc.Display(), 0, 42), QStringLiteral("Failed"));
+        QCOMPARE(ColumnText(f.doc.Display(), 0, 0), QStringLiteral("Failed"));
+        QCOMPARE(ColumnText(f.doc.Display(), 1, 1), QStringLiteral("Movie 001"));
+        QCOMPARE(ColumnText(f.doc.Display(), 1, 10), QStringLiteral("2"));
     }
 };
 

@@ -47,7 +47,7 @@ private slots:
         // A click on a selected row clears everything, Ctrl or not.
         f.Click(5, Qt::ControlModifier);
         QCOMPARE(f.Selected(), Rows());
-        QVERIFY(!f.view.Selection().present());
+        QVERIFY(!f.view.Selection().Present());
         QVERIFY(!f.ui.RowsSelected());
     }
 
@@ -127,8 +127,8 @@ private slots:
 
         for (int k = 0; k < 4; ++k) f.Enter(MovieRecord(100 + k, 1));  // share tape 1
         f.doc.Execute(CommandId::DisplayLabelFormat);
-        const std::size_t labels = f.doc.Shown().Labels().size();
-        QVERIFY(labels < f.doc.Shown().Order().size());
+        const std::size_t labels = f.doc.Display().Labels().size();
+        QVERIFY(labels < f.doc.Display().Order().size());
         f.view.Execute(CommandId::SelectAll);
         f.Client();  // a paint must keep the selection
         QCOMPARE(f.view.Selection().CountSelected(), labels);
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(!f.ui.RowsSelected());
         f.view.SelectOnly(4, true);
         QCOMPARE(f.Selected(), Rows({4}));
-        QVERIFY(!f.view.Selection().present());
+        QVERIFY(!f.view.Selection().Present());
     }
 
     void recordMenuFollowsModeAndSelection() {
@@ -211,7 +211,7 @@ private slots:
     void sizingCursorOverHeaderBoundaries() {
         ListFixture f;
         const int boundary =
-            f.doc.Shown().Layouts()[static_cast<std::size_t>(LayoutKey::Title)].positions[1];
+            f.doc.Display().Layouts()[static_cast<std::size_t>(LayoutKey::Title)].positions[1];
         QTest::mouseMove(f.Viewport(), {boundary + 2, f.L() / 2});
         QCOMPARE(f.Viewport()->cursor().shape(), Qt::SizeHorCursor);
         QTest::mouseMove(f.Viewport(), {boundary + 30, f.L() / 2});

@@ -21,7 +21,7 @@ namespace reelkeep::viewtest {
 
 // Answers every question with OK and cancels every dialog; the view's part goes to the view,
 // as the window's UI does.
-class ViewUI : public SilentUI {
+class ViewUI : public CSilentUI {
 public:
     CReelkeepView* view = nullptr;
     // As the window's UI when set: the view frozen while the document changes, each Delete
@@ -47,9 +47,9 @@ public:
         if (view) view->OnUpdate();
     }
     std::vector<std::uint32_t> SelectedRowFlags() const override {
-        return view ? view->Selection().flags() : std::vector<std::uint32_t>{};
+        return view ? view->Selection().Flags() : std::vector<std::uint32_t>{};
     }
-    bool RowsSelected() const override { return view && view->Selection().present(); }
+    bool RowsSelected() const override { return view && view->Selection().Present(); }
     std::vector<std::uint32_t> ActedRowFlags() const override {
         return view ? view->ActedRowFlags() : std::vector<std::uint32_t>{};
     }
@@ -97,7 +97,7 @@ struct ViewFixture {
     explicit ViewFixture(QSize size = {640, 400}) {
         ui.view = &view;
         RouteColumnEdits(view, doc);
-        goToWindow = &AnswerViewRequests(view, doc.Shown());
+        goToWindow = &AnswerViewRequests(view, doc.Display());
         doc.OnNewDocument();
         view.resize(size);
         view.show();

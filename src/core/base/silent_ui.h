@@ -7,7 +7,7 @@ namespace reelkeep {
 // A user who is never really asked: every message is answered OK, progress and the wait cursor
 // are ignored, every dialog is cancelled and there is no view. Headless users of the document
 // derive from it and override only the part they take.
-class SilentUI : public IReelkeepUI {
+class CSilentUI : public IReelkeepUI {
 public:
     MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
         return MessageAnswer::Ok;

@@ -9,15 +9,15 @@ namespace reelkeep {
 // How the core's texts reach the user's language: the form of one of messages.h's texts, and of
 // a number put into one. This plain form (the English text, digits) serves every front end that
 // loads no translation.
-class TextLanguage {
+class CTextLanguage {
 public:
-    virtual ~TextLanguage() = default;
+    virtual ~CTextLanguage() = default;
     virtual std::string Text(std::string_view english) const { return std::string(english); }
     virtual std::string Number(std::uint64_t number) const { return std::to_string(number); }
 };
 
-inline const TextLanguage& PlainText() {
-    static const TextLanguage plain;
+inline const CTextLanguage& PlainText() {
+    static const CTextLanguage plain;
     return plain;
 }
 

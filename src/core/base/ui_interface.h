@@ -51,7 +51,7 @@ public:
 
     // The language of the texts the core puts together (a question, a report) before showing
     // them; texts shown as they are (messages, progress captions) the UI translates itself.
-    virtual const TextLanguage& Language() const { return PlainText(); }
+    virtual const CTextLanguage& Language() const { return PlainText(); }
 
     virtual MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
                                       MessageIcon icon) = 0;
@@ -108,15 +108,15 @@ inline void Warn(IReelkeepUI& ui, std::string_view text) {
 }
 
 // Begin/End of the progress indicator tied to a scope; inactive scopes step nothing.
-class ProgressScope {
+class CProgressScope {
 public:
-    ProgressScope(IReelkeepUI& ui, std::string_view caption, std::uint32_t max, bool shown = true)
+    CProgressScope(IReelkeepUI& ui, std::string_view caption, std::uint32_t max, bool shown = true)
         : ui_(ui), shown_(shown) {
         if (shown_) ui_.BeginProgress(caption, max);
     }
-    ~ProgressScope() { End(); }
-    ProgressScope(const ProgressScope&) = delete;
-    ProgressScope& operator=(const ProgressScope&) = delete;
+    ~CProgressScope() { End(); }
+    CProgressScope(const CProgressScope&) = delete;
+    CProgressScope& operator=(const CProgressScope&) = delete;
 
     void Step() {
         if (shown_) ui_.SetProgress(++done_);
@@ -138,12 +138,12 @@ private:
     std::uint32_t done_ = 0;
 };
 
-class WaitCursor {
+class CWaitCursorScope {
 public:
-    explicit WaitCursor(IReelkeepUI& ui) : ui_(ui) { ui_.SetWaitCursor(true); }
-    ~WaitCursor() { ui_.SetWaitCursor(false); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
+    explicit CWaitCursorScope(IReelkeepUI& ui) : ui_(ui) { ui_.SetWaitCursor(true); }
+    ~CWaitCursorScope() { ui_.SetWaitCursor(false); }
+    CWaitCursorScope(const CWaitCursorScope&) = delete;
+    CWaitCursorScope& operator=(const CWaitCursorScope&) = delete;
 
 private:
     IReelkeepUI& ui_;

@@ -12,12 +12,12 @@ namespace reelkeep {
 
 namespace {
 
-constexpr std::uint32_t kNoGroup = FoldedIndex::kAbsent;
+constexpr std::uint32_t kNoGroup = CFoldedIndex::kAbsent;
 
 // Which groups a record belongs to, found by name instead of by visiting every group.
-class GroupFinder {
+class CGroupFinder {
 public:
-    explicit GroupFinder(const std::vector<std::string>& groupNames)
+    explicit CGroupFinder(const std::vector<std::string>& groupNames)
         : names_(groupNames), pseudoGroup_(static_cast<std::uint32_t>(groupNames.size() - 1)) {
         // The group names are distinct ignoring case, so group g is the index's id g.
         index_.Reserve(pseudoGroup_);
@@ -50,7 +50,7 @@ public:
 
 private:
     const std::vector<std::string>& names_;
-    FoldedIndex index_;
+    CFoldedIndex index_;
     std::uint32_t pseudoGroup_;
     std::uint32_t exactPseudoName_ = kNoGroup;
 };
@@ -60,7 +60,7 @@ private:
 std::vector<ActorIndex::Row> BuildActorRows(std::span<const std::uint32_t> order,
                                             const ActorColumns& actors,
                                             const std::vector<std::string>& groupNames) {
-    const GroupFinder finder(groupNames);
+    const CGroupFinder finder(groupNames);
     const std::size_t records = actors[0]->size();
     // Groups of each displayed record, found in record order so that the actor columns are read
     // front to back: groups[first[r] .. first[r + 1]) belong to record r.

@@ -9,8 +9,8 @@ namespace reelkeep {
 
 void CCatalogueDisplay::SortDisplayedActors(bool showProgress) {
     const std::size_t names = displayedActors_.size();
-    ProgressScope progress(ui_, msg::kProgressSortActorNames, static_cast<std::uint32_t>(names - 1),
-                           showProgress);
+    CProgressScope progress(ui_, msg::kProgressSortActorNames,
+                            static_cast<std::uint32_t>(names - 1), showProgress);
     displayedActors_.StableSort(
         [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
     progress.StepTo(static_cast<std::uint32_t>(names - 1));
@@ -21,9 +21,9 @@ void CCatalogueDisplay::BuildActorIndex(bool showProgress) {
     if (displayedActors_.empty()) return;
     SortDisplayedActors(showProgress);
     const std::size_t names = displayedActors_.size();
-    ProgressScope progress(ui_, msg::kProgressSortActors, static_cast<std::uint32_t>(names + 1),
-                           showProgress);
-    actorIndex_.groupNames = displayedActors_.entries();
+    CProgressScope progress(ui_, msg::kProgressSortActors, static_cast<std::uint32_t>(names + 1),
+                            showProgress);
+    actorIndex_.groupNames = displayedActors_.Entries();
     actorIndex_.groupNames.emplace_back(msg::kNoActorListed);
     const CCatalogue& records = catalogue_;
     actorIndex_.rows =

@@ -41,7 +41,7 @@ void CCatalogueDisplay::ResetState() {
 void CCatalogueDisplay::BuildLabelLayout() {
     labels_.clear();
     const std::uint32_t count = catalogue_.Count();
-    ProgressScope progress(ui_, msg::kProgressBuildLabels, count == 0 ? 0 : count - 1);
+    CProgressScope progress(ui_, msg::kProgressBuildLabels, count == 0 ? 0 : count - 1);
     try {
         BuildLabels(catalogue_, order_, options_.tapeText, labels_, [&] { progress.Step(); });
     } catch (const std::bad_alloc&) {
@@ -55,11 +55,11 @@ void CCatalogueDisplay::AdoptDataColors(std::vector<std::uint32_t> colors) {
 }
 
 void CCatalogueDisplay::SetDataColors(std::vector<std::uint32_t> colors) {
-    dataColors_.Set(catalogue_.Lookup(LookupKind::MovieTypes).entries(), std::move(colors));
+    dataColors_.Set(catalogue_.Lookup(LookupKind::MovieTypes).Entries(), std::move(colors));
 }
 
 void CCatalogueDisplay::FitLabelColors() {
-    const std::vector<std::string>& types = catalogue_.Lookup(LookupKind::MovieTypes).entries();
+    const std::vector<std::string>& types = catalogue_.Lookup(LookupKind::MovieTypes).Entries();
     dataColors_.Follow(types);
     if (types.empty()) {
         headingColors_.clear();

@@ -60,7 +60,7 @@ public:
     bool FiltersOn() const;
     const std::vector<std::uint32_t>& Order() const { return order_; }
     std::vector<std::uint32_t>& Order() { return order_; }
-    const LookupList& DisplayedActors() const { return displayedActors_; }
+    const CLookupList& DisplayedActors() const { return displayedActors_; }
     // The records changed: the display order is refilled from the filters in record order, with
     // the displayed-actor list.
     void RebuildOrder();
@@ -144,11 +144,11 @@ private:
     bool tapeOrderIsText_ = false;
     std::array<std::string, kFilterCount> filters_;
     std::vector<std::uint32_t> order_;
-    LookupList displayedActors_;
+    CLookupList displayedActors_;
     ActorIndex actorIndex_;
     std::vector<Label> labels_;
     std::vector<std::uint32_t> headingColors_;
-    TypeColors dataColors_;
+    CTypeColors dataColors_;
     RowSelection selection_;
     HeadingTexts headings_;
     ColumnLayouts layouts_;

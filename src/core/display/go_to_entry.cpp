@@ -126,34 +126,33 @@ std::optional<std::uint32_t> FirstMatch(const Listing& l, std::string_view typed
     return first;
 }
 
-Listing RecordListing(const CCatalogueDisplay& doc) {
-    const DisplayState& shown = doc.State();
-    const DocumentOptions& options = doc.Options();
+Listing RecordListing(const CCatalogueDisplay& display) {
+    const DisplayState& shown = display.State();
+    const DocumentOptions& options = display.Options();
     Listing l;
-    l.rows = static_cast<std::uint32_t>(doc.Order().size());
+    l.rows = static_cast<std::uint32_t>(display.Order().size());
     l.ignoreThe = shown.OneLine() ? options.ignoreTheOneLine : options.ignoreTheNormal;
     // Unsorted, a new catalogue lists its movies in the order they were entered.
     Field field = Field::MovieName;
     if (shown.sort == SortMark::Title) {
-        l.order = doc.TitleOrderIgnoresThe() ? KeyOrder::TextWithoutArticle : KeyOrder::Text;
+        l.order = display.TitleOrderIgnoresThe() ? KeyOrder::TextWithoutArticle : KeyOrder::Text;
     } else if (shown.sort == SortMark::TapeNumber) {
         field = Field::TapeNumber;
-        l.order = doc.TapeOrderIsText() ? KeyOrder::Text : KeyOrder::Numbers;
+        l.order = display.TapeOrderIsText() ? KeyOrder::Text : KeyOrder::Numbers;
     } else if (const SortKeyInfo* key = FindSortKey(shown.sort); key && key->keyField) {
         field = *key->keyField;
         l.order = KeyOrder::TextBlanksLast;
     }
-    l.key = [&values = doc.Catalogue().Column(field), &order = doc.Order()](std::uint32_t t) {
-        return std::string_view(values[order[t]]);
-    };
+    l.key = [&values = display.Catalogue().Column(field), &order = display.Order()](
+                std::uint32_t t) { return std::string_view(values[order[t]]); };
     return l;
 }
 
-Listing LabelListing(const CCatalogueDisplay& doc) {
+Listing LabelListing(const CCatalogueDisplay& display) {
     Listing l;
-    l.rows = static_cast<std::uint32_t>(doc.Labels().size());
-    l.order = doc.TapeOrderIsText() ? KeyOrder::Text : KeyOrder::Numbers;
-    l.key = [&labels = doc.Labels()](std::uint32_t t) {
+    l.rows = static_cast<std::uint32_t>(display.Labels().size());
+    l.order = display.TapeOrderIsText() ? KeyOrder::Text : KeyOrder::Numbers;
+    l.key = [&labels = display.Labels()](std::uint32_t t) {
         return std::string_view(labels[t].tapeNumber);
     };
     return l;
@@ -161,17 +160,17 @@ Listing LabelListing(const CCatalogueDisplay& doc) {
 
 // Only a group's first row shows the actor's name, and the rows come group by group: the sorted
 // actors, then the pseudo-actor's group.
-std::optional<std::uint32_t> ActorRow(const CCatalogueDisplay& doc, std::string_view typed) {
-    const std::uint32_t rows = doc.ActorRowCount();
+std::optional<std::uint32_t> ActorRow(const CCatalogueDisplay& display, std::string_view typed) {
+    const std::uint32_t rows = display.ActorRowCount();
     if (rows == 0) return std::nullopt;
-    const std::uint32_t pseudoGroup = doc.ActorGroupCount() - 1;
+    const std::uint32_t pseudoGroup = display.ActorGroupCount() - 1;
     const std::uint32_t pseudoRows = PartitionPoint(
-        {0, rows}, [&](std::uint32_t t) { return doc.ActorRowGroup(t) >= pseudoGroup; });
-    const RowText actor = [&](std::uint32_t t) { return doc.ActorRowActor(t); };
+        {0, rows}, [&](std::uint32_t t) { return display.ActorRowGroup(t) >= pseudoGroup; });
+    const RowText actor = [&](std::uint32_t t) { return display.ActorRowActor(t); };
     // The range starts on the first row of its first group.
     const RowRange named = PrefixRange(actor, {0, pseudoRows}, typed);
     if (!named.empty()) return named.begin;
-    if (pseudoRows < rows && StartsWithNoCase(doc.ActorRowGroupName(pseudoRows), typed)) {
+    if (pseudoRows < rows && StartsWithNoCase(display.ActorRowGroupName(pseudoRows), typed)) {
         return pseudoRows;
     }
     return std::nullopt;
@@ -184,11 +183,11 @@ bool GoToMatches(std::string_view key, std::string_view typed, bool ignoreThe) {
     return StartsWithNoCase(key, typed);
 }
 
-std::optional<std::uint32_t> GoToRow(const CCatalogueDisplay& doc, std::string_view typed) {
-    const DisplayState& shown = doc.State();
-    if (shown.sort == SortMark::Actors) return ActorRow(doc, typed);
-    if (shown.NormalView() || shown.OneLine()) return FirstMatch(RecordListing(doc), typed);
-    if (shown.LabelFormat()) return FirstMatch(LabelListing(doc), typed);
+std::optional<std::uint32_t> GoToRow(const CCatalogueDisplay& display, std::string_view typed) {
+    const DisplayState& shown = display.State();
+    if (shown.sort == SortMark::Actors) return ActorRow(display, typed);
+    if (shown.NormalView() || shown.OneLine()) return FirstMatch(RecordListing(display), typed);
+    if (shown.LabelFormat()) return FirstMatch(LabelListing(display), typed);
     return std::nullopt;
 }
 

@@ -19,6 +19,6 @@ bool GoToMatches(std::string_view key, std::string_view typed, bool ignoreThe);
 // unsorted) in the Normal View and One Line Sorts, with the Ignore "The" option of the mode
 // shown; actor rows and their group names in Actor Sort; labels and their tape numbers in
 // Label Format. An empty text matches the first row.
-std::optional<std::uint32_t> GoToRow(const CCatalogueDisplay& doc, std::string_view typed);
+std::optional<std::uint32_t> GoToRow(const CCatalogueDisplay& display, std::string_view typed);
 
 }  // namespace reelkeep

@@ -9,14 +9,14 @@
 
 namespace reelkeep {
 
-void TypeColors::AdoptByPlace(std::vector<std::uint32_t> colors) {
+void CTypeColors::AdoptByPlace(std::vector<std::uint32_t> colors) {
     colors_ = std::move(colors);
     types_.clear();
     departed_.clear();
     bound_ = false;
 }
 
-void TypeColors::Set(const std::vector<std::string>& types, std::vector<std::uint32_t> colors) {
+void CTypeColors::Set(const std::vector<std::string>& types, std::vector<std::uint32_t> colors) {
     colors_ = std::move(colors);
     // Colours given before there are any types (as a generated catalogue's are) wait for them
     // and go to them by place.
@@ -28,7 +28,7 @@ void TypeColors::Set(const std::vector<std::string>& types, std::vector<std::uin
     Bind(types);
 }
 
-void TypeColors::Follow(const std::vector<std::string>& types) {
+void CTypeColors::Follow(const std::vector<std::string>& types) {
     try {
         if (!bound_) {
             Bind(types);
@@ -40,7 +40,7 @@ void TypeColors::Follow(const std::vector<std::string>& types) {
     }
 }
 
-void TypeColors::Clear() {
+void CTypeColors::Clear() {
     colors_.clear();
     types_.clear();
     departed_.clear();
@@ -50,15 +50,15 @@ void TypeColors::Clear() {
 // A list shorter than the types (written by another program) leaves the rest black; a longer
 // one keeps its tail, so that an unchanged catalogue saves the bytes it was read from. Without
 // types there are no colours.
-void TypeColors::Bind(const std::vector<std::string>& types) {
+void CTypeColors::Bind(const std::vector<std::string>& types) {
     std::vector<std::string> names(types);
     colors_.resize(types.empty() ? 0 : std::max(colors_.size(), types.size()), 0);
     types_ = std::move(names);
     bound_ = true;
 }
 
-void TypeColors::Realign(const std::vector<std::string>& types) {
-    FoldedIndex before;
+void CTypeColors::Realign(const std::vector<std::string>& types) {
+    CFoldedIndex before;
     before.Reserve(types_.size());
     for (const std::string& name : types_) before.Add(name);
     std::vector<std::string> names(types);
@@ -66,7 +66,7 @@ void TypeColors::Realign(const std::vector<std::string>& types) {
     std::vector<bool> stays(types_.size(), false);
     for (std::size_t k = 0; k < types.size(); ++k) {
         const std::uint32_t was = before.Find(types[k], types_);
-        if (was != FoldedIndex::kAbsent) {
+        if (was != CFoldedIndex::kAbsent) {
             colors[k] = colors_[was];
             stays[was] = true;
         } else if (const auto back = departed_.find(FoldCase(types[k])); back != departed_.end()) {

@@ -12,7 +12,7 @@ namespace reelkeep {
 // changes, each colour follows its name to its new place, a type new to the list starts black,
 // and the colour of a type that leaves the list goes with it. Names match ignoring the case of
 // A-Z, as the list itself does.
-class TypeColors {
+class CTypeColors {
 public:
     // In the order of the types last followed; what is saved and what labels are drawn in. A
     // list read from a file may run past the types until they next change.

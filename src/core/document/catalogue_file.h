@@ -23,7 +23,7 @@ struct CatalogueTail {
 // Writes a catalogue file of the current version: count records, each field's values from
 // column(f), and the tail. The one writer of the file's layout, for saves and recovered
 // catalogues alike.
-void WriteCatalogueFile(ByteSink& sink, std::uint32_t count,
+void WriteCatalogueFile(IByteSink& sink, std::uint32_t count,
                         const std::function<const std::vector<std::string>&(Field)>& column,
                         const CatalogueTail& tail);
 

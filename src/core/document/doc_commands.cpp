@@ -41,27 +41,27 @@ bool CReelkeepDoc::Handles(CommandId id) {
 }
 
 bool CReelkeepDoc::IsEnabled(CommandId id) const {
-    const bool listed = !shown_.Order().empty();
-    if (KeySortOfCommand(id)) return listed && !shown_.State().LabelFormat();
+    const bool listed = !display_.Order().empty();
+    if (KeySortOfCommand(id)) return listed && !display_.State().LabelFormat();
     if (IsDisplayModeCommand(id)) return listed;
     switch (id) {
         case CommandId::Enter:
         case CommandId::ImportCsv:
-            return ready_ && !shown_.State().LabelFormat();
+            return ready_ && !display_.State().LabelFormat();
         case CommandId::Modify:
-            return ui_.RowsToActOn() && !shown_.State().LabelFormat();
+            return ui_.RowsToActOn() && !display_.State().LabelFormat();
         case CommandId::Delete:
-            return ui_.RowsToActOn() && !shown_.State().LabelFormat() && listed;
+            return ui_.RowsToActOn() && !display_.State().LabelFormat() && listed;
         case CommandId::Undo:
-            return undo_.available && !shown_.State().LabelFormat();
+            return undo_.available && !display_.State().LabelFormat();
         case CommandId::Find:
-            return listed && !shown_.State().LabelFormat();
+            return listed && !display_.State().LabelFormat();
         case CommandId::EditCustomHeading:
             return true;
         case CommandId::Filters:
             return catalogue_.Count() > 1;
         case CommandId::SortByActors:
-            return !shown_.DisplayedActors().empty() && !shown_.State().LabelFormat();
+            return !display_.DisplayedActors().empty() && !display_.State().LabelFormat();
         case CommandId::ExportCsv:
         case CommandId::ExportText:
             return listed;
@@ -75,14 +75,14 @@ bool CReelkeepDoc::IsEnabled(CommandId id) const {
 }
 
 bool CReelkeepDoc::IsChecked(CommandId id) const {
-    if (const SortKeyInfo* key = FindSortKey(id)) return shown_.State().sort == key->mark;
+    if (const SortKeyInfo* key = FindSortKey(id)) return display_.State().sort == key->mark;
     switch (id) {
         case CommandId::OneLineSorts:
-            return shown_.State().OneLine();
+            return display_.State().OneLine();
         case CommandId::DisplayLabelFormat:
-            return shown_.State().LabelFormat();
+            return display_.State().LabelFormat();
         case CommandId::DisplayNormalView:
-            return shown_.State().NormalView();
+            return display_.State().NormalView();
         default:
             return false;
     }
@@ -91,7 +91,7 @@ bool CReelkeepDoc::IsChecked(CommandId id) const {
 void CReelkeepDoc::Execute(CommandId id) {
     // A stale menu or a scripted caller must not run a command on state that forbids it.
     if (!Handles(id) || !IsEnabled(id)) return;
-    ChangeScope change(*this);
+    CChangeScope change(*this);
     switch (id) {
         case CommandId::Enter:
             return EnterCommand();
@@ -132,17 +132,17 @@ void CReelkeepDoc::Execute(CommandId id) {
 }
 
 void CReelkeepDoc::FiltersCommand() {
-    std::array<std::string, kFilterCount> filters = shown_.Filters();
+    std::array<std::string, kFilterCount> filters = display_.Filters();
     if (!ui_.RunFiltersDialog(filters)) return;
-    shown_.SetFilters(filters);
+    display_.SetFilters(filters);
     RebuildDisplayOrder();
     ReapplyCurrentSort();
     // With no sort key set the re-sort leaves the views alone, yet the listing has changed.
-    if (shown_.State().sort == SortMark::None) RequestViewUpdate();
+    if (display_.State().sort == SortMark::None) RequestViewUpdate();
 }
 
 void CReelkeepDoc::EditCustomHeadingCommand() {
-    HeadingTexts headings = shown_.CustomHeadings();
+    HeadingTexts headings = display_.CustomHeadings();
     if (!ui_.RunCustomHeadingsDialog(headings)) return;
     // A caption is never left empty: the column titles and the export header need one.
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {

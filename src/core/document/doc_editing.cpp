@@ -10,7 +10,7 @@ namespace reelkeep {
 
 namespace {
 
-std::string DeleteQuestion(const TextLanguage& language, std::string_view movieName) {
+std::string DeleteQuestion(const CTextLanguage& language, std::string_view movieName) {
     return FillIn(language.Text(msg::kDeleteQuestion), "%s", movieName);
 }
 
@@ -26,17 +26,17 @@ bool AsksAgain(DeleteAnswer answer) {
 
 void CReelkeepDoc::StoreViewSelection(bool acted) {
     try {
-        shown_.Selection().flags = acted ? ui_.ActedRowFlags() : ui_.SelectedRowFlags();
+        display_.Selection().flags = acted ? ui_.ActedRowFlags() : ui_.SelectedRowFlags();
     } catch (const std::bad_alloc&) {
         // A partial copy would shift later rows onto the wrong records; keep none instead.
-        shown_.Selection().flags.clear();
+        display_.Selection().flags.clear();
         Warn(ui_, msg::kNoMemoryUndoSelection);
     }
 }
 
 bool CReelkeepDoc::ListingRecordAt(std::uint32_t row, std::uint32_t& record) const {
-    if (row >= shown_.ListingCount()) return false;
-    record = shown_.ListingRecord(row);
+    if (row >= display_.ListingCount()) return false;
+    record = display_.ListingRecord(row);
     return record < catalogue_.Count();
 }
 
@@ -45,13 +45,13 @@ void CReelkeepDoc::DropNewRecord(std::uint32_t record) {
     ClearUndoJournal();
     // The display order may still name the dropped record; without memory for a rebuild, show
     // nothing rather than a record that is gone.
-    shown_.RebuildOrderOrClear();
+    display_.RebuildOrderOrClear();
 }
 
 void CReelkeepDoc::EnterCommand() {
-    ChangeScope change(*this);
+    CChangeScope change(*this);
     EntryDialogValues values;
-    values.headings = shown_.CustomHeadings();
+    values.headings = display_.CustomHeadings();
     values.fields[FieldIndex(Field::TapeNumber)] = std::to_string(catalogue_.Count() + 1ULL);
     values.fields[FieldIndex(Field::MediaType)] =
         catalogue_.Count() == 0 ? std::string(msg::kDefaultMediaType)
@@ -74,21 +74,21 @@ void CReelkeepDoc::EnterCommand() {
     // The record is in: whatever happens in the rebuilds, it can be saved and undone.
     undo_.available = true;
     modified_ = true;
-    WaitCursor wait(ui_);
+    CWaitCursorScope wait(ui_);
     AddRecordToLookups(added);
     ShowChangedRecords();
 }
 
 void CReelkeepDoc::ModifyCommand() {
-    ChangeScope change(*this);
+    CChangeScope change(*this);
     StoreViewSelection(true);
     ClearUndoJournal();
     bool changed = false;
-    const std::vector<std::uint32_t>& flags = shown_.Selection().flags;
+    const std::vector<std::uint32_t>& flags = display_.Selection().flags;
     for (std::uint32_t row = 0; row < flags.size(); ++row) {
         std::uint32_t record = 0;
         if (flags[row] == 0 || !ListingRecordAt(row, record)) continue;
-        EntryDialogValues values{catalogue_.Record(record), shown_.CustomHeadings()};
+        EntryDialogValues values{catalogue_.Record(record), display_.CustomHeadings()};
         if (!ui_.RunEntryDialog(values)) continue;
         RecordUndo(record, msg::kUndoUnmodify);
         SetRecord(record, std::move(values.fields));
@@ -104,13 +104,13 @@ void CReelkeepDoc::ModifyCommand() {
 }
 
 void CReelkeepDoc::DeleteCommand() {
-    ChangeScope change(*this);
+    CChangeScope change(*this);
     StoreViewSelection(true);
     // NO means "ask at the next selected record".
     DeleteAnswer running = DeleteAnswer::No;
     ClearUndoJournal();
     std::vector<bool> marked(catalogue_.Count(), false);
-    const std::vector<std::uint32_t>& flags = shown_.Selection().flags;
+    const std::vector<std::uint32_t>& flags = display_.Selection().flags;
     for (std::uint32_t row = 0; row < flags.size(); ++row) {
         std::uint32_t record = 0;
         if (flags[row] == 0 || !ListingRecordAt(row, record)) continue;
@@ -167,7 +167,7 @@ void CReelkeepDoc::RecordUndo(std::uint32_t record, std::string_view action) {
 }
 
 void CReelkeepDoc::UndoCommand() {
-    ChangeScope change(*this);
+    CChangeScope change(*this);
     const std::size_t entries = undo_.size();
     if (undo_.action == msg::kUndoRestore) {
         for (std::size_t i = 0; i < entries; ++i) {

@@ -37,7 +37,7 @@ std::uint32_t ListsPerRecord(SmfVersion v) {
     return (HasCustomData(v) ? 4 : 0) + 10 + (HasSynopsis(v) ? 1 : 0);
 }
 
-ColumnLayouts ReadLayouts(SmfReader& reader, ColumnLayouts layouts) {
+ColumnLayouts ReadLayouts(CSmfReader& reader, ColumnLayouts layouts) {
     for (ColumnLayout& layout : layouts) {
         for (int slot = 0; slot < smf::kIdsPerLayout; ++slot) layout.ids[slot] = reader.ReadU32();
     }
@@ -49,7 +49,7 @@ ColumnLayouts ReadLayouts(SmfReader& reader, ColumnLayouts layouts) {
     return layouts;
 }
 
-void WriteLayouts(SmfWriter& writer, const ColumnLayouts& layouts) {
+void WriteLayouts(CSmfWriter& writer, const ColumnLayouts& layouts) {
     for (const ColumnLayout& layout : layouts) {
         for (int slot = 0; slot < smf::kIdsPerLayout; ++slot) writer.WriteU32(layout.ids[slot]);
     }
@@ -61,14 +61,14 @@ void WriteLayouts(SmfWriter& writer, const ColumnLayouts& layouts) {
 }
 
 // The file's items from the layouts on; the field lists go into the loader.
-void ReadBody(CCatalogueDisplay& shown, SmfReader& reader, SmfVersion version,
-              RecordLoader& records, HeadingTexts& headings, ProgressScope& progress) {
+void ReadBody(CCatalogueDisplay& display, CSmfReader& reader, SmfVersion version,
+              CRecordLoader& records, HeadingTexts& headings, CProgressScope& progress) {
     const auto readList = [&](Field f) {
         records.Take(f, reader.ReadStringList(records.Count()));
         progress.Step();
     };
     if (HasLayouts(version)) {
-        shown.Layouts() = ReadLayouts(reader, shown.Layouts());
+        display.Layouts() = ReadLayouts(reader, display.Layouts());
         progress.Step();
     }
     if (HasCustomData(version)) {
@@ -80,19 +80,19 @@ void ReadBody(CCatalogueDisplay& shown, SmfReader& reader, SmfVersion version,
     }
     progress.Step();
     for (const Field f : kBaseFields) readList(f);
-    shown.AdoptDataColors(reader.ReadColorList());
+    display.AdoptDataColors(reader.ReadColorList());
     progress.Step();
-    shown.HeadingColors() = reader.ReadColorList();
+    display.HeadingColors() = reader.ReadColorList();
     progress.Step();
     if (HasSynopsis(version)) readList(Field::Synopsis);
 }
 
 }  // namespace
 
-void CReelkeepDoc::ReadItems(SmfReader& reader, HeadingTexts& headings, bool& touched) {
+void CReelkeepDoc::ReadItems(CSmfReader& reader, HeadingTexts& headings, bool& touched) {
     const std::uint32_t mark = reader.ReadU32();
     const SmfVersion version = VersionOfMark(mark);
-    ProgressScope progress(ui_, msg::kProgressLoading, LoadSteps(version), progressEnabled_);
+    CProgressScope progress(ui_, msg::kProgressLoading, LoadSteps(version), progressEnabled_);
     const bool markIsCount = version == SmfVersion::Oldest && MarkIsRecordCount(mark);
     const std::uint32_t count = markIsCount ? mark : reader.ReadU32();
     // A record count the rest of the file cannot hold would only size arrays for nothing.
@@ -101,9 +101,9 @@ void CReelkeepDoc::ReadItems(SmfReader& reader, HeadingTexts& headings, bool& to
     touched = true;
     ClearUndoJournal();
     StartLoading();
-    RecordLoader records(count);
+    CRecordLoader records(count);
     try {
-        ReadBody(shown_, reader, version, records, headings, progress);
+        ReadBody(display_, reader, version, records, headings, progress);
         catalogue_.Adopt(records);
     } catch (const std::bad_alloc&) {
         // What was read is kept, the rest of each record empty.
@@ -114,19 +114,19 @@ void CReelkeepDoc::ReadItems(SmfReader& reader, HeadingTexts& headings, bool& to
 
 bool CReelkeepDoc::OpenDocument(const std::string& path) {
     try {
-        FileSource source(path);
+        CFileSource source(path);
         return ReadDocument(source, path);
-    } catch (const FileError& error) {
+    } catch (const CFileError& error) {
         Warn(ui_, FileErrorText(FileOperation::Read, error.ErrorNumber(), path, ui_.Language()));
         return false;
     }
 }
 
-bool CReelkeepDoc::ReadDocument(ByteSource& source, std::string_view path) {
+bool CReelkeepDoc::ReadDocument(IByteSource& source, std::string_view path) {
     bool opened = false;
     std::optional<std::string> problem;
     {
-        ChangeScope change(*this);
+        CChangeScope change(*this);
         problem = LoadCatalogue(source, path, opened);
     }
     // Said only once the document is whole again, shown, and the wait cursor is gone.
@@ -134,7 +134,7 @@ bool CReelkeepDoc::ReadDocument(ByteSource& source, std::string_view path) {
     return opened;
 }
 
-std::optional<std::string> CReelkeepDoc::LoadCatalogue(ByteSource& source, std::string_view path,
+std::optional<std::string> CReelkeepDoc::LoadCatalogue(IByteSource& source, std::string_view path,
                                                        bool& opened) {
     opened = true;
     // A file without a byte is a new catalogue, as someone who made it with touch expects.
@@ -143,7 +143,7 @@ std::optional<std::string> CReelkeepDoc::LoadCatalogue(ByteSource& source, std::
         RequestViewUpdate();
         return std::nullopt;
     }
-    WaitCursor wait(ui_);
+    CWaitCursorScope wait(ui_);
     HeadingTexts headings;
     bool touched = false;
     const auto failed = [&](std::string text) -> std::optional<std::string> {
@@ -157,13 +157,13 @@ std::optional<std::string> CReelkeepDoc::LoadCatalogue(ByteSource& source, std::
     };
     try {
         {
-            SmfReader reader(source);
+            CSmfReader reader(source);
             ReadItems(reader, headings, touched);
         }
         FinishLoad(headings);
-    } catch (const SmfFormatError&) {
+    } catch (const CSmfFormatError&) {
         return failed(std::string(msg::kUnexpectedFormat));
-    } catch (const FileError& error) {
+    } catch (const CFileError& error) {
         return failed(
             FileErrorText(FileOperation::Read, error.ErrorNumber(), path, ui_.Language()));
     } catch (const std::bad_alloc&) {
@@ -181,15 +181,15 @@ void CReelkeepDoc::KeepWhatWasLoaded() {
     // What was built from the previous catalogue may name records or values that are gone. The
     // records stay in record order, so no sort is marked as shown.
     ClearUndoJournal();
-    shown_.ResetState();
+    display_.ResetState();
     catalogue_.ClearLookups();
-    shown_.Selection() = RowSelection{};
+    display_.Selection() = RowSelection{};
     ui_.ClearSelection();
-    shown_.RebuildOrderOrClear();
+    display_.RebuildOrderOrClear();
 }
 
-void CReelkeepDoc::LoadRecords(RecordLoader& records, const HeadingTexts& headings) {
-    ChangeScope change(*this);
+void CReelkeepDoc::LoadRecords(CRecordLoader& records, const HeadingTexts& headings) {
+    CChangeScope change(*this);
     ClearUndoJournal();
     StartLoading();
     catalogue_.Adopt(records);
@@ -200,11 +200,11 @@ bool CReelkeepDoc::SaveDocument(const std::string& path) {
     return SaveDocument(path, PosixFileCalls());
 }
 
-bool CReelkeepDoc::SaveDocument(const std::string& path, const FileCalls& calls) {
+bool CReelkeepDoc::SaveDocument(const std::string& path, const CFileCalls& calls) {
     try {
         WriteFileAtomically(
-            path, [this](ByteSink& sink) { WriteDocument(sink); }, calls);
-    } catch (const FileError& error) {
+            path, [this](IByteSink& sink) { WriteDocument(sink); }, calls);
+    } catch (const CFileError& error) {
         Warn(ui_, FileErrorText(error.WriteOperation(), error.ErrorNumber(), path, ui_.Language()));
         return false;
     } catch (const std::exception&) {
@@ -215,18 +215,18 @@ bool CReelkeepDoc::SaveDocument(const std::string& path, const FileCalls& calls)
     return true;
 }
 
-void CReelkeepDoc::WriteDocument(ByteSink& sink) const {
-    const CatalogueTail tail{shown_.Layouts(), shown_.CustomHeadings(), shown_.DataColors(),
-                             shown_.HeadingColors()};
+void CReelkeepDoc::WriteDocument(IByteSink& sink) const {
+    const CatalogueTail tail{display_.Layouts(), display_.CustomHeadings(), display_.DataColors(),
+                             display_.HeadingColors()};
     WriteCatalogueFile(
         sink, catalogue_.Count(),
         [this](Field f) -> const std::vector<std::string>& { return catalogue_.Column(f); }, tail);
 }
 
-void WriteCatalogueFile(ByteSink& sink, std::uint32_t count,
+void WriteCatalogueFile(IByteSink& sink, std::uint32_t count,
                         const std::function<const std::vector<std::string>&(Field)>& column,
                         const CatalogueTail& tail) {
-    SmfWriter writer(sink);
+    CSmfWriter writer(sink);
     writer.WriteU32(smf::kMarkCurrent);
     writer.WriteU32(count);
     WriteLayouts(writer, tail.layouts);

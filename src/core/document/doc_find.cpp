@@ -10,7 +10,7 @@ namespace reelkeep {
 
 namespace {
 
-bool RecordMatches(const CReelkeepDoc& doc, std::uint32_t record, const FindMatcher& matcher) {
+bool RecordMatches(const CReelkeepDoc& doc, std::uint32_t record, const CFindMatcher& matcher) {
     for (std::size_t f = 0; f < kFieldCount; ++f) {
         if (matcher.Matches(doc.Catalogue().Value(record, static_cast<Field>(f)))) return true;
     }
@@ -19,7 +19,7 @@ bool RecordMatches(const CReelkeepDoc& doc, std::uint32_t record, const FindMatc
 
 // Which records match, found field array by field array in storage order: walking the listing
 // in display order would fetch fifteen scattered strings per movie.
-std::vector<std::uint8_t> MatchingRecords(const CReelkeepDoc& doc, const FindMatcher& matcher) {
+std::vector<std::uint8_t> MatchingRecords(const CReelkeepDoc& doc, const CFindMatcher& matcher) {
     std::vector<std::uint8_t> matches(doc.Catalogue().Count(), 0);
     for (std::size_t f = 0; f < kFieldCount; ++f) {
         const std::vector<std::string>& column = doc.Catalogue().Column(static_cast<Field>(f));
@@ -32,7 +32,7 @@ std::vector<std::uint8_t> MatchingRecords(const CReelkeepDoc& doc, const FindMat
 
 // After a Modify of the found movie: the records it changed are those its undo journal names,
 // and the found one itself when the journal had no room.
-void RecheckModified(const CReelkeepDoc& doc, std::uint32_t found, const FindMatcher& matcher,
+void RecheckModified(const CReelkeepDoc& doc, std::uint32_t found, const CFindMatcher& matcher,
                      std::vector<std::uint8_t>& matches) {
     const auto recheck = [&](std::uint32_t record) {
         if (record < matches.size()) matches[record] = RecordMatches(doc, record, matcher) ? 1 : 0;
@@ -43,9 +43,9 @@ void RecheckModified(const CReelkeepDoc& doc, std::uint32_t found, const FindMat
 
 // The "Searching" indicator, put away while Modify runs (it shows indicators of its own, and
 // only one can be up at a time) and brought back at the position the walk had reached.
-class SearchProgress {
+class CSearchProgress {
 public:
-    SearchProgress(IReelkeepUI& ui, std::uint32_t positions)
+    CSearchProgress(IReelkeepUI& ui, std::uint32_t positions)
         : ui_(ui), max_(positions == 0 ? 0 : positions - 1) {
         Resume();
     }
@@ -63,7 +63,7 @@ private:
     IReelkeepUI& ui_;
     std::uint32_t max_;
     std::uint32_t steps_ = 0;
-    std::optional<ProgressScope> scope_;
+    std::optional<CProgressScope> scope_;
 };
 
 }  // namespace
@@ -72,10 +72,10 @@ void CReelkeepDoc::FindCommand() {
     FindSettings settings = find_;
     if (!ui_.RunFindDialog(settings)) return;
     find_ = std::move(settings);
-    const FindMatcher matcher(find_);
+    const CFindMatcher matcher(find_);
     std::vector<std::uint8_t> matches = MatchingRecords(*this, matcher);
-    const std::uint32_t positions = shown_.ListingCount();
-    SearchProgress progress(ui_, positions);
+    const std::uint32_t positions = display_.ListingCount();
+    CSearchProgress progress(ui_, positions);
     bool found = false;
     for (std::uint32_t k = 0; k < positions; ++k) {
         // A Modify during the search may shorten the listing (a filter no longer passes).

@@ -30,7 +30,7 @@ void CReelkeepDoc::RecordImportUndo(std::uint32_t first) {
 bool CReelkeepDoc::ImportRecords(std::vector<RecordValues> records) {
     // Nothing to add is no command: the last one stays undoable.
     if (records.empty()) return true;
-    ChangeScope change(*this);
+    CChangeScope change(*this);
     const std::uint32_t first = catalogue_.Count();
     const bool lookupsMatched = catalogue_.LookupsMatchRecords();
     try {
@@ -46,7 +46,7 @@ bool CReelkeepDoc::ImportRecords(std::vector<RecordValues> records) {
     ClearUndoJournal();
     RecordImportUndo(first);
     modified_ = true;
-    WaitCursor wait(ui_);
+    CWaitCursorScope wait(ui_);
     RebuildLookupLists();
     RecordsChanged();
     return true;
@@ -69,19 +69,19 @@ void CReelkeepDoc::ImportCommand() {
     if (!path) return;
     CsvTable table;
     try {
-        WaitCursor wait(ui_);
+        CWaitCursorScope wait(ui_);
         table = ReadCsvFile(*path);
-    } catch (const FileError& error) {
+    } catch (const CFileError& error) {
         Warn(ui_, FileErrorText(FileOperation::Read, error.ErrorNumber(), *path, ui_.Language()));
         return;
-    } catch (const CsvTooManyColumns&) {
+    } catch (const CCsvTooManyColumns&) {
         Warn(ui_, TooManyColumnsText(*path, ui_.Language()));
         return;
     } catch (const std::bad_alloc&) {
         Warn(ui_, msg::kNoMemoryImport);
         return;
     }
-    ColumnMapping mapping = MapHeadings(table.headings, shown_.CustomHeadings());
+    ColumnMapping mapping = MapHeadings(table.headings, display_.CustomHeadings());
     if (!ui_.RunImportDialog(table, mapping)) return;
     ImportReport report;
     if (!ImportTable(table, mapping, report)) return;

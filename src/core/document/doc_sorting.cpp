@@ -16,79 +16,79 @@ std::uint32_t PassCount(std::size_t n) { return n == 0 ? 0 : static_cast<std::ui
 }  // namespace
 
 void CReelkeepDoc::SortByActorsCommand() {
-    WaitCursor wait(ui_);
-    shown_.ShowSortedBy(SortMark::Actors);
+    CWaitCursorScope wait(ui_);
+    display_.ShowSortedBy(SortMark::Actors);
     BuildActorIndex();
     RequestViewUpdate();
 }
 
 void CReelkeepDoc::TitleSort() {
-    WaitCursor wait(ui_);
-    shown_.ShowSortedBy(SortMark::Title);
-    const bool ignoreThe = shown_.State().OneLine() ? shown_.Options().ignoreTheOneLine
-                                                    : shown_.Options().ignoreTheNormal;
-    shown_.NoteTitleOrder(ignoreThe);
-    ProgressScope progress(ui_, msg::kProgressSortTitle, TitleSortGapCount(shown_.Order().size()),
-                           progressEnabled_);
-    SortByTitle(shown_.Order(), catalogue_.Column(Field::MovieName), ignoreThe,
+    CWaitCursorScope wait(ui_);
+    display_.ShowSortedBy(SortMark::Title);
+    const bool ignoreThe = display_.State().OneLine() ? display_.Options().ignoreTheOneLine
+                                                      : display_.Options().ignoreTheNormal;
+    display_.NoteTitleOrder(ignoreThe);
+    CProgressScope progress(ui_, msg::kProgressSortTitle,
+                            TitleSortGapCount(display_.Order().size()), progressEnabled_);
+    SortByTitle(display_.Order(), catalogue_.Column(Field::MovieName), ignoreThe,
                 [&] { progress.Step(); });
 }
 
 void CReelkeepDoc::KeySortCommand(SortMark key) {
     const SortKeyInfo* info = FindSortKey(key);
     if (!info || !info->keyField) return;
-    WaitCursor wait(ui_);
+    CWaitCursorScope wait(ui_);
     TitleSort();
-    shown_.ShowSortedBy(key);
+    display_.ShowSortedBy(key);
     {
-        const std::uint32_t passes = PassCount(shown_.Order().size());
-        ProgressScope progress(ui_, info->keyCaption, passes);
-        StableSortBlanksLast(shown_.Order(), catalogue_.Column(*info->keyField));
+        const std::uint32_t passes = PassCount(display_.Order().size());
+        CProgressScope progress(ui_, info->keyCaption, passes);
+        StableSortBlanksLast(display_.Order(), catalogue_.Column(*info->keyField));
         progress.StepTo(passes);
     }
     RequestViewUpdate();
 }
 
 void CReelkeepDoc::TapeNumberSort() {
-    WaitCursor wait(ui_);
-    const bool labelFormat = shown_.State().LabelFormat();
+    CWaitCursorScope wait(ui_);
+    const bool labelFormat = display_.State().LabelFormat();
     // Display in Label Format has put the order in counter order, which the tape sort must keep.
     if (!labelFormat) TitleSort();
-    shown_.ShowSortedBy(SortMark::TapeNumber);
-    if (labelFormat) shown_.State().style = ViewStyle::Labels;
-    if (shown_.Order().empty()) return;
+    display_.ShowSortedBy(SortMark::TapeNumber);
+    if (labelFormat) display_.State().style = ViewStyle::Labels;
+    if (display_.Order().empty()) return;
     bool sawNonNumeric = false;
     {
-        const std::uint32_t passes = PassCount(shown_.Order().size());
-        ProgressScope progress(ui_, msg::kProgressSortTape, passes);
-        const bool tapeText = shown_.Options().tapeText;
-        shown_.NoteTapeOrder(tapeText);
+        const std::uint32_t passes = PassCount(display_.Order().size());
+        CProgressScope progress(ui_, msg::kProgressSortTape, passes);
+        const bool tapeText = display_.Options().tapeText;
+        display_.NoteTapeOrder(tapeText);
         sawNonNumeric =
-            StableSortTapeNumbers(shown_.Order(), catalogue_.Column(Field::TapeNumber), tapeText);
+            StableSortTapeNumbers(display_.Order(), catalogue_.Column(Field::TapeNumber), tapeText);
         progress.StepTo(passes);
     }
     if (sawNonNumeric) Warn(ui_, msg::kTapeNotAllDigits);
-    if (!shown_.State().LabelFormat()) RequestViewUpdate();
+    if (!display_.State().LabelFormat()) RequestViewUpdate();
 }
 
 void CReelkeepDoc::ReapplyCurrentSort() {
-    if (shown_.State().sort == SortMark::Actors) {
-        if (!shown_.DisplayedActors().empty()) {
+    if (display_.State().sort == SortMark::Actors) {
+        if (!display_.DisplayedActors().empty()) {
             SortByActorsCommand();
         } else {
-            shown_.ResetState();
-            shown_.State().sort = SortMark::Title;
+            display_.ResetState();
+            display_.State().sort = SortMark::Title;
             RequestViewUpdate();
         }
         return;
     }
-    if (shown_.Order().empty()) {
-        shown_.ResetState();
-        shown_.State().sort = SortMark::Title;
+    if (display_.Order().empty()) {
+        display_.ResetState();
+        display_.State().sort = SortMark::Title;
         RequestViewUpdate();
         return;
     }
-    switch (shown_.State().sort) {
+    switch (display_.State().sort) {
         case SortMark::None:
         case SortMark::Actors:
             return;
@@ -98,75 +98,75 @@ void CReelkeepDoc::ReapplyCurrentSort() {
             return;
         case SortMark::TapeNumber:
             // A bare tape sort would drop the labels on screen; rebuild them instead.
-            if (shown_.State().LabelFormat()) {
+            if (display_.State().LabelFormat()) {
                 DisplayLabelFormatCommand();
             } else {
                 TapeNumberSort();
             }
             return;
         default:
-            KeySortCommand(shown_.State().sort);
+            KeySortCommand(display_.State().sort);
     }
 }
 
 void CReelkeepDoc::OptionsChanged(const DocumentOptions& options) {
-    ChangeScope change(*this);
-    shown_.SetOptions(options);
-    if (shown_.Order().size() > 1) {
-        if (shown_.State().NormalView() && shown_.State().sort == SortMark::Title &&
-            shown_.Options().ignoreTheNormal != previousIgnoreTheNormal_) {
+    CChangeScope change(*this);
+    display_.SetOptions(options);
+    if (display_.Order().size() > 1) {
+        if (display_.State().NormalView() && display_.State().sort == SortMark::Title &&
+            display_.Options().ignoreTheNormal != previousIgnoreTheNormal_) {
             TitleSort();
             RequestViewUpdate();
         }
-        if (shown_.State().OneLine() &&
-            shown_.Options().ignoreTheOneLine != previousIgnoreTheOneLine_) {
+        if (display_.State().OneLine() &&
+            display_.Options().ignoreTheOneLine != previousIgnoreTheOneLine_) {
             TitleSort();
             RequestViewUpdate();
         }
     }
-    previousIgnoreTheNormal_ = shown_.Options().ignoreTheNormal;
-    previousIgnoreTheOneLine_ = shown_.Options().ignoreTheOneLine;
+    previousIgnoreTheNormal_ = display_.Options().ignoreTheNormal;
+    previousIgnoreTheOneLine_ = display_.Options().ignoreTheOneLine;
     RequestViewUpdate();
 }
 
 void CReelkeepDoc::OneLineSortsCommand() {
-    if (shown_.State().LabelFormat()) {
+    if (display_.State().LabelFormat()) {
         // The labels' counter order is no list order: the list starts sorted by title.
-        shown_.ResetState();
-        shown_.State().style = ViewStyle::OneLine;
+        display_.ResetState();
+        display_.State().style = ViewStyle::OneLine;
         TitleSort();
     }
-    shown_.State().style = ViewStyle::OneLine;
+    display_.State().style = ViewStyle::OneLine;
     RequestViewUpdate();
 }
 
 void CReelkeepDoc::DisplayNormalViewCommand() {
-    if (shown_.State().LabelFormat()) {
-        shown_.ResetState();
+    if (display_.State().LabelFormat()) {
+        display_.ResetState();
         TitleSort();
     } else {
-        shown_.State().style = ViewStyle::Normal;
+        display_.State().style = ViewStyle::Normal;
     }
     RequestViewUpdate();
 }
 
 void CReelkeepDoc::DisplayLabelFormatCommand() {
-    WaitCursor wait(ui_);
-    shown_.ResetState();
+    CWaitCursorScope wait(ui_);
+    display_.ResetState();
     SortByCounterNumber();
-    shown_.State().style = ViewStyle::Labels;
+    display_.State().style = ViewStyle::Labels;
     TapeNumberSort();
-    shown_.BuildLabelLayout();
-    shown_.State().style = ViewStyle::Labels;
+    display_.BuildLabelLayout();
+    display_.State().style = ViewStyle::Labels;
     RequestViewUpdate();
 }
 
 void CReelkeepDoc::SortByCounterNumber() {
     if (catalogue_.Count() < 2) return;
     const std::uint32_t passes =
-        shown_.Order().empty() ? 0 : static_cast<std::uint32_t>(shown_.Order().size() - 1);
-    ProgressScope progress(ui_, msg::kProgressSortCounter, passes);
-    StableSortCounters(shown_.Order(), catalogue_.Column(Field::Counter));
+        display_.Order().empty() ? 0 : static_cast<std::uint32_t>(display_.Order().size() - 1);
+    CProgressScope progress(ui_, msg::kProgressSortCounter, passes);
+    StableSortCounters(display_.Order(), catalogue_.Column(Field::Counter));
     progress.StepTo(passes);
 }
 

@@ -10,7 +10,7 @@
 
 namespace reelkeep {
 
-CReelkeepDoc::CReelkeepDoc(IReelkeepUI& ui) : ui_(ui), catalogue_(ui), shown_(catalogue_, ui) {}
+CReelkeepDoc::CReelkeepDoc(IReelkeepUI& ui) : ui_(ui), catalogue_(ui), display_(catalogue_, ui) {}
 
 CReelkeepDoc::~CReelkeepDoc() = default;
 
@@ -22,7 +22,7 @@ void CReelkeepDoc::ResetCatalogue() {
     ++catalogueSerial_;
     catalogue_.ClearRecords();
     catalogue_.ClearLookups();
-    shown_.Reset();
+    display_.Reset();
     ClearUndoJournal();
 }
 
@@ -31,7 +31,7 @@ void CReelkeepDoc::SetRecordCount(std::uint32_t count) { catalogue_.Resize(count
 void CReelkeepDoc::StartLoading() {
     ++catalogueSerial_;
     catalogue_.ClearRecords();
-    shown_.ForgetRecords();
+    display_.ForgetRecords();
     ui_.ClearSelection();
 }
 
@@ -54,30 +54,30 @@ void CReelkeepDoc::RefreshEntryDialogLists() {
 
 void CReelkeepDoc::UpdateLabelColors() {
     catalogue_.SortMovieTypes(progressEnabled_);
-    shown_.FitLabelColors();
+    display_.FitLabelColors();
 }
 
-void CReelkeepDoc::RebuildDisplayOrder() { shown_.RebuildOrder(); }
+void CReelkeepDoc::RebuildDisplayOrder() { display_.RebuildOrder(); }
 
 void CReelkeepDoc::ApplyFilters(const std::array<std::string, kFilterCount>& filters) {
-    shown_.SetFilters(filters);
-    shown_.RebuildOrder();
+    display_.SetFilters(filters);
+    display_.RebuildOrder();
 }
 
 void CReelkeepDoc::SetLabelColors(std::vector<std::uint32_t> dataColors,
                                   std::vector<std::uint32_t> headingColors) {
-    shown_.SetDataColors(std::move(dataColors));
-    shown_.HeadingColors() = std::move(headingColors);
+    display_.SetDataColors(std::move(dataColors));
+    display_.HeadingColors() = std::move(headingColors);
     // The colours are the catalogue's: it must be saved to keep them, even when the user chose
     // the colours it had.
     modified_ = true;
 }
 
-void CReelkeepDoc::BuildActorIndex() { shown_.BuildActorIndex(progressEnabled_); }
+void CReelkeepDoc::BuildActorIndex() { display_.BuildActorIndex(progressEnabled_); }
 
 void CReelkeepDoc::ApplyCustomHeadings(const HeadingTexts& headings, bool repaint) {
-    shown_.SetCustomHeadings(headings);
-    ui_.ApplyCustomHeadings(shown_.CustomHeadings(), repaint);
+    display_.SetCustomHeadings(headings);
+    ui_.ApplyCustomHeadings(display_.CustomHeadings(), repaint);
 }
 
 void CReelkeepDoc::RequestViewUpdate() {
@@ -89,11 +89,11 @@ void CReelkeepDoc::RequestViewUpdate() {
 }
 
 void CReelkeepDoc::UpdateViews() {
-    shown_.LayOutShownList();
+    display_.LayOutShownList();
     ui_.UpdateAllViews();
 }
 
-void CReelkeepDoc::UseScreenResolution(int dpiY) { shown_.UseScreenResolution(dpiY); }
+void CReelkeepDoc::UseScreenResolution(int dpiY) { display_.UseScreenResolution(dpiY); }
 
 void CReelkeepDoc::RecordsChanged() {
     RebuildDisplayOrder();
@@ -107,7 +107,7 @@ void CReelkeepDoc::ShowChangedRecords() {
 }
 
 void CReelkeepDoc::OnNewDocument() {
-    ChangeScope change(*this);
+    CChangeScope change(*this);
     modified_ = false;
     ready_ = true;
     ResetCatalogue();
@@ -116,7 +116,7 @@ void CReelkeepDoc::OnNewDocument() {
 }
 
 void CReelkeepDoc::FinishLoad(const HeadingTexts& headingsFromFile) {
-    HeadingTexts headings = shown_.CustomHeadings();
+    HeadingTexts headings = display_.CustomHeadings();
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (!headingsFromFile[k].empty()) headings[k] = headingsFromFile[k];
     }
@@ -129,11 +129,11 @@ void CReelkeepDoc::FinishLoad(const HeadingTexts& headingsFromFile) {
     // The title sort below discards the actor index at once, so with more than one record only
     // the displayed-actor list is sorted; the index rows would be thrown away unseen.
     if (catalogue_.Count() > 1) {
-        if (!shown_.DisplayedActors().empty()) shown_.SortDisplayedActors(progressEnabled_);
+        if (!display_.DisplayedActors().empty()) display_.SortDisplayedActors(progressEnabled_);
     } else {
         BuildActorIndex();
         // No title sort follows to discard labels built from the previous catalogue.
-        if (shown_.State().LabelFormat()) shown_.BuildLabelLayout();
+        if (display_.State().LabelFormat()) display_.BuildLabelLayout();
     }
     RefreshEntryDialogLists();
     if (catalogue_.Count() > 1) TitleSort();
@@ -142,26 +142,26 @@ void CReelkeepDoc::FinishLoad(const HeadingTexts& headingsFromFile) {
 
 void CReelkeepDoc::ShownColumnsEdited() {
     // As the next paint would leave it, so that the catalogue saves what the screen shows.
-    shown_.LayOutShownList();
+    display_.LayOutShownList();
     modified_ = true;
 }
 
 void CReelkeepDoc::AddShownListColumn(std::size_t after, std::uint32_t id, int dpiY) {
-    ColumnLayout* list = shown_.ShownList();
+    ColumnLayout* list = display_.ShownList();
     if (list == nullptr || after < kKeyColumn || after > kLastColumn) return;
     InsertColumn(*list, after, id, dpiY);
     ShownColumnsEdited();
 }
 
 void CReelkeepDoc::RemoveShownListColumn(std::size_t column) {
-    ColumnLayout* list = shown_.ShownList();
+    ColumnLayout* list = display_.ShownList();
     if (list == nullptr || !CanRemoveColumn(column)) return;
     RemoveColumn(*list, column);
     ShownColumnsEdited();
 }
 
 void CReelkeepDoc::MoveShownListBoundary(std::size_t slot, int x) {
-    ColumnLayout* list = shown_.ShownList();
+    ColumnLayout* list = display_.ShownList();
     if (list == nullptr || slot < 1 || slot >= kColumnSlotCount) return;
     list->positions[slot] = x;
     ShownColumnsEdited();

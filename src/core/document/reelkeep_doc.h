@@ -18,10 +18,10 @@
 
 namespace reelkeep {
 
-class ByteSource;
-class ByteSink;
-class FileCalls;
-class SmfReader;
+class IByteSource;
+class IByteSink;
+class CFileCalls;
+class CSmfReader;
 
 // The catalogue document: the record store, everything derived
 // from it (lookup lists, display order, actor index, label layout) and the commands that change
@@ -33,11 +33,11 @@ public:
     CReelkeepDoc(const CReelkeepDoc&) = delete;
     CReelkeepDoc& operator=(const CReelkeepDoc&) = delete;
 
-    IReelkeepUI& ui() const { return ui_; }
+    IReelkeepUI& UI() const { return ui_; }
     // The records and lookup lists, and what is derived from them for showing: read-only, as
     // every change goes through the commands below.
     const CCatalogue& Catalogue() const { return catalogue_; }
-    const CCatalogueDisplay& Shown() const { return shown_; }
+    const CCatalogueDisplay& Display() const { return display_; }
 
     // ---- document flags and lifetime -----------------------------------------------------
     bool IsReady() const { return ready_; }
@@ -57,12 +57,12 @@ public:
     bool OpenDocument(const std::string& path);
     bool SaveDocument(const std::string& path);
     // The same through the given system calls (tests make them fail).
-    bool SaveDocument(const std::string& path, const FileCalls& calls);
+    bool SaveDocument(const std::string& path, const CFileCalls& calls);
     // The same on bytes already opened; path only names the file in messages.
-    bool ReadDocument(ByteSource& source, std::string_view path);
-    void WriteDocument(ByteSink& sink) const;
+    bool ReadDocument(IByteSource& source, std::string_view path);
+    void WriteDocument(IByteSink& sink) const;
     // Records made elsewhere (a generator) taken in as a file's would be, with their headings.
-    void LoadRecords(RecordLoader& records, const HeadingTexts& headings);
+    void LoadRecords(CRecordLoader& records, const HeadingTexts& headings);
 
     // ---- what the settings and the tool decide -------------------------------------------
     void ApplyCustomHeadings(const HeadingTexts& headings, bool repaint);
@@ -128,7 +128,7 @@ private:
 
     // ---- display order, sorts and modes --------------------------------------------------
     void SetFilters(const std::array<std::string, kFilterCount>& filters) {
-        shown_.SetFilters(filters);
+        display_.SetFilters(filters);
     }
     // Refills the display order from the filters in record order and the displayed-actor list.
     void RebuildDisplayOrder();
@@ -160,9 +160,9 @@ private:
 
     // The modified flag, counting each change that sets it: a copy of the catalogue can then
     // tell a catalogue changed since the copy from one that is merely still unsaved.
-    class ModifiedFlag {
+    class CModifiedFlag {
     public:
-        ModifiedFlag& operator=(bool modified) {
+        CModifiedFlag& operator=(bool modified) {
             modified_ = modified;
             if (modified) ++changes_;
             return *this;
@@ -177,12 +177,12 @@ private:
 
     // Brackets a command that may leave the document half changed for a while; the outermost
     // one tells the UI, so that no view reads the document in between.
-    class ChangeScope {
+    class CChangeScope {
     public:
-        explicit ChangeScope(CReelkeepDoc& doc) : doc_(doc) {
+        explicit CChangeScope(CReelkeepDoc& doc) : doc_(doc) {
             if (doc_.changeDepth_++ == 0) doc_.ui_.BeginDocumentChange();
         }
-        ~ChangeScope() {
+        ~CChangeScope() {
             if (--doc_.changeDepth_ > 0) return;
             const bool update = std::exchange(doc_.viewUpdatePending_, false);
             // A destructor may not throw: a view that cannot follow for lack of memory keeps
@@ -193,8 +193,8 @@ private:
             } catch (const std::bad_alloc&) {
             }
         }
-        ChangeScope(const ChangeScope&) = delete;
-        ChangeScope& operator=(const ChangeScope&) = delete;
+        CChangeScope(const CChangeScope&) = delete;
+        CChangeScope& operator=(const CChangeScope&) = delete;
 
     private:
         CReelkeepDoc& doc_;
@@ -214,12 +214,12 @@ private:
     // Reads a file into the document and leaves it consistent whatever happens: loaded, as it
     // was, new and empty, or holding what was read before memory ran out. Returns what the
     // user must be told, if anything; opened says whether the open counts as done.
-    std::optional<std::string> LoadCatalogue(ByteSource& source, std::string_view path,
+    std::optional<std::string> LoadCatalogue(IByteSource& source, std::string_view path,
                                              bool& opened);
     // Reads the file's items into the document, up to the rebuilds. The document is left alone
     // until the record count has been read and found plausible; touched says whether it was
     // changed.
-    void ReadItems(SmfReader& reader, HeadingTexts& headings, bool& touched);
+    void ReadItems(CSmfReader& reader, HeadingTexts& headings, bool& touched);
     // After a load broken off by lack of memory: nothing left that names a record or a value of
     // the previous catalogue.
     void KeepWhatWasLoaded();
@@ -239,10 +239,10 @@ private:
     bool viewUpdatePending_ = false;
 
     CCatalogue catalogue_;
-    CCatalogueDisplay shown_;
+    CCatalogueDisplay display_;
 
     bool ready_ = false;
-    ModifiedFlag modified_;
+    CModifiedFlag modified_;
     bool progressEnabled_ = false;
     std::uint64_t catalogueSerial_ = 0;
 

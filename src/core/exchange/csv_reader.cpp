@@ -26,9 +26,9 @@ struct RawRow {
 };
 
 // A position in the text and the line it is on.
-class Cursor {
+class CCursor {
 public:
-    explicit Cursor(std::string_view text) : text_(text) {}
+    explicit CCursor(std::string_view text) : text_(text) {}
 
     bool AtEnd() const { return pos_ >= text_.size(); }
     char Peek() const { return text_[pos_]; }
@@ -78,7 +78,7 @@ private:
 
 // A quoted spreadsheet value from its opening quote on, doubled quotes undoubled; what follows
 // the closing quote up to the separator is kept as it stands. False when no quote closes it.
-bool TakeQuoted(Cursor& cursor, std::string& field) {
+bool TakeQuoted(CCursor& cursor, std::string& field) {
     cursor.Advance(1);
     for (;;) {
         const std::size_t quote = cursor.Find("\"");
@@ -91,7 +91,7 @@ bool TakeQuoted(Cursor& cursor, std::string& field) {
     }
 }
 
-RawRow ReadSpreadsheetRow(Cursor& cursor, char separator) {
+RawRow ReadSpreadsheetRow(CCursor& cursor, char separator) {
     RawRow row;
     row.line = cursor.Line();
     std::string field;
@@ -116,7 +116,7 @@ RawRow ReadSpreadsheetRow(Cursor& cursor, char separator) {
 
 // Reelkeep's export does not escape its values: each runs from its opening quote to the next
 // `",`, line breaks included, and a line break between values ends the row.
-RawRow ReadExportRow(Cursor& cursor) {
+RawRow ReadExportRow(CCursor& cursor) {
     RawRow row;
     row.line = cursor.Line();
     while (!cursor.AtEnd() && !cursor.TakeLineBreak()) {
@@ -139,7 +139,7 @@ RawRow ReadExportRow(Cursor& cursor) {
 
 // Counts the separators of the heading line outside quotes, a character at a time, up to the
 // line's end.
-class SeparatorCount {
+class CSeparatorCount {
 public:
     void Take(char c) {
         if (ended_) return;
@@ -169,7 +169,7 @@ private:
 };
 
 char DetectSeparator(std::string_view text) {
-    SeparatorCount count;
+    CSeparatorCount count;
     for (std::size_t i = 0; i < text.size() && !count.Ended(); ++i) count.Take(text[i]);
     return count.Separator();
 }
@@ -313,7 +313,7 @@ CsvTable ReadCsv(std::string_view bytes, std::size_t maxValueBytes) {
     const bool exported = text.starts_with(kExportHeadingStart);
     table.form = exported ? CsvForm::ReelkeepExport : CsvForm::Spreadsheet;
     table.separator = exported ? ',' : DetectSeparator(text);
-    Cursor cursor(text);
+    CCursor cursor(text);
     bool headed = false;
     while (!cursor.AtEnd()) {
         RawRow row = exported ? ReadExportRow(cursor) : ReadSpreadsheetRow(cursor, table.separator);
@@ -329,11 +329,11 @@ CsvTable ReadCsv(std::string_view bytes, std::size_t maxValueBytes) {
     return table;
 }
 
-CsvTable ReadCsvSource(ByteSource& source) {
+CsvTable ReadCsvSource(IByteSource& source) {
     // Even, so that no UTF-16 unit is split between two chunks.
     constexpr std::size_t kChunk = std::size_t{64} * 1024;
     std::string bytes;
-    SeparatorCount heading;
+    CSeparatorCount heading;
     std::optional<CsvEncoding> utf16;
     bool atEnd = false;
     while (!heading.Ended() && !atEnd) {
@@ -350,7 +350,7 @@ CsvTable ReadCsvSource(ByteSource& source) {
                 utf16 ? Utf16Unit(bytes, i, *utf16 == CsvEncoding::Utf16BE) : bytes[i] & 0xFF;
             heading.Take(unit < 0x80 ? static_cast<char>(unit) : '\x80');
         }
-        if (heading.Columns() > kMaxCsvColumns) throw CsvTooManyColumns();
+        if (heading.Columns() > kMaxCsvColumns) throw CCsvTooManyColumns();
     }
     if (!atEnd) {
         const std::size_t start = bytes.size();
@@ -362,7 +362,7 @@ CsvTable ReadCsvSource(ByteSource& source) {
 }
 
 CsvTable ReadCsvFile(const std::string& path) {
-    FileSource source(path);
+    CFileSource source(path);
     return ReadCsvSource(source);
 }
 

@@ -29,9 +29,9 @@ inline constexpr std::size_t kMaxValueBytes = std::numeric_limits<int>::max();
 inline constexpr std::size_t kMaxCsvColumns = 1000;
 
 // Thrown when the heading line of a file has more than kMaxCsvColumns columns.
-class CsvTooManyColumns : public std::runtime_error {
+class CCsvTooManyColumns : public std::runtime_error {
 public:
-    CsvTooManyColumns() : std::runtime_error("too many columns") {}
+    CCsvTooManyColumns() : std::runtime_error("too many columns") {}
 };
 
 struct CsvRow {
@@ -57,9 +57,9 @@ struct CsvTable {
 // and quotes included.
 CsvTable ReadCsv(std::string_view bytes, std::size_t maxValueBytes = kMaxValueBytes);
 
-// The same on a file; throws FileError when it cannot be read. The heading line is read first:
-// with more than kMaxCsvColumns columns it throws CsvTooManyColumns before reading further.
-CsvTable ReadCsvSource(ByteSource& source);
+// The same on a file; throws CFileError when it cannot be read. The heading line is read first:
+// with more than kMaxCsvColumns columns it throws CCsvTooManyColumns before reading further.
+CsvTable ReadCsvSource(IByteSource& source);
 CsvTable ReadCsvFile(const std::string& path);
 
 }  // namespace reelkeep

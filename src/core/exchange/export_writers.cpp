@@ -43,14 +43,14 @@ void AppendTextLine(std::string& out, std::string_view label, std::string_view v
 
 }  // namespace
 
-ExportColumns ExportColumnsOf(const CCatalogueDisplay& doc) {
-    return {doc.Options().showSynopsis, doc.Options().showCustom, doc.CustomHeadings()};
+ExportColumns ExportColumnsOf(const CCatalogueDisplay& display) {
+    return {display.Options().showSynopsis, display.Options().showCustom, display.CustomHeadings()};
 }
 
-ExportWriter::ExportWriter(std::ostream& out, ExportKind kind, ExportColumns columns)
+CExportWriter::CExportWriter(std::ostream& out, ExportKind kind, ExportColumns columns)
     : out_(out), kind_(kind), columns_(std::move(columns)) {}
 
-void ExportWriter::WriteHeader() {
+void CExportWriter::WriteHeader() {
     if (kind_ != ExportKind::Csv) return;
     buffer_.clear();
     for (std::string_view heading : kCsvHeadings) AppendCsvField(buffer_, heading);
@@ -62,7 +62,7 @@ void ExportWriter::WriteHeader() {
     out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
 }
 
-void ExportWriter::WriteMovie(const RecordView& movie) {
+void CExportWriter::WriteMovie(const RecordView& movie) {
     buffer_.clear();
     if (kind_ == ExportKind::Csv) {
         AppendCsvMovie(movie);
@@ -72,7 +72,7 @@ void ExportWriter::WriteMovie(const RecordView& movie) {
     out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
 }
 
-void ExportWriter::AppendCsvMovie(const RecordView& movie) {
+void CExportWriter::AppendCsvMovie(const RecordView& movie) {
     for (Field f : kFixedFields) AppendCsvField(buffer_, movie[FieldIndex(f)]);
     if (columns_.synopsis) AppendCsvField(buffer_, movie[FieldIndex(Field::Synopsis)]);
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
@@ -81,7 +81,7 @@ void ExportWriter::AppendCsvMovie(const RecordView& movie) {
     buffer_ += kCsvLineEnd;
 }
 
-void ExportWriter::AppendTextBlock(const RecordView& movie) {
+void CExportWriter::AppendTextBlock(const RecordView& movie) {
     for (std::size_t i = 0; i < kFixedFields.size(); ++i) {
         AppendTextLine(buffer_, kTextLabels[i], movie[FieldIndex(kFixedFields[i])]);
     }
@@ -96,15 +96,15 @@ void ExportWriter::AppendTextBlock(const RecordView& movie) {
     buffer_ += kTextBlockEnd;
 }
 
-bool WriteExport(std::ostream& out, ExportKind kind, const CCatalogueDisplay& doc,
+bool WriteExport(std::ostream& out, ExportKind kind, const CCatalogueDisplay& display,
                  std::span<const std::uint32_t> records) {
-    ExportWriter writer(out, kind, ExportColumnsOf(doc));
+    CExportWriter writer(out, kind, ExportColumnsOf(display));
     writer.WriteHeader();
     RecordView movie;
     for (std::uint32_t record : records) {
         if (!out) return false;
         for (std::size_t f = 0; f < kFieldCount; ++f) {
-            movie[f] = doc.Catalogue().Value(record, static_cast<Field>(f));
+            movie[f] = display.Catalogue().Value(record, static_cast<Field>(f));
         }
         writer.WriteMovie(movie);
     }
@@ -113,12 +113,12 @@ bool WriteExport(std::ostream& out, ExportKind kind, const CCatalogueDisplay& do
 }
 
 std::optional<std::string> WriteExportFile(const std::string& path, ExportKind kind,
-                                           const CCatalogueDisplay& doc,
+                                           const CCatalogueDisplay& display,
                                            std::span<const std::uint32_t> records,
-                                           const TextLanguage& language) {
+                                           const CTextLanguage& language) {
     errno = 0;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    const bool written = out && WriteExport(out, kind, doc, records);
+    const bool written = out && WriteExport(out, kind, display, records);
     const int error = errno;
     if (written) return std::nullopt;
     return FileErrorText(FileOperation::Write, error, path, language);

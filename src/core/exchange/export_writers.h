@@ -22,7 +22,7 @@ struct ExportColumns {
     HeadingTexts headings;
 };
 
-ExportColumns ExportColumnsOf(const CCatalogueDisplay& doc);
+ExportColumns ExportColumnsOf(const CCatalogueDisplay& display);
 
 // One movie's fifteen values, indexed by Field, as the writers read them.
 using RecordView = std::array<std::string_view, kFieldCount>;
@@ -30,9 +30,9 @@ using RecordView = std::array<std::string_view, kFieldCount>;
 // Writes the CSV or text export to a stream, one movie's line or block with a single write.
 // Values go out exactly as stored: the CSV quotes every field without doubling inner quotes,
 // which is the format the programs reading these files were written against.
-class ExportWriter {
+class CExportWriter {
 public:
-    ExportWriter(std::ostream& out, ExportKind kind, ExportColumns columns);
+    CExportWriter(std::ostream& out, ExportKind kind, ExportColumns columns);
 
     // The CSV header line; the text listing has none.
     void WriteHeader();
@@ -49,14 +49,14 @@ private:
 };
 
 // Writes the header and the given records in the given order; false when the stream failed.
-bool WriteExport(std::ostream& out, ExportKind kind, const CCatalogueDisplay& doc,
+bool WriteExport(std::ostream& out, ExportKind kind, const CCatalogueDisplay& display,
                  std::span<const std::uint32_t> records);
 
 // Creates or truncates path and writes the export into it. Returns the text telling why it
 // failed, in the given language, or nothing; what was written before a failure stays in the file.
 std::optional<std::string> WriteExportFile(const std::string& path, ExportKind kind,
-                                           const CCatalogueDisplay& doc,
+                                           const CCatalogueDisplay& display,
                                            std::span<const std::uint32_t> records,
-                                           const TextLanguage& language = PlainText());
+                                           const CTextLanguage& language = PlainText());
 
 }  // namespace reelkeep

@@ -9,7 +9,7 @@ namespace reelkeep {
 
 namespace {
 
-std::string WithNumber(const TextLanguage& language, std::string_view text, std::uint64_t number) {
+std::string WithNumber(const CTextLanguage& language, std::string_view text, std::uint64_t number) {
     return FillIn(language.Text(text), "%1", language.Number(number));
 }
 
@@ -47,7 +47,7 @@ std::size_t ImportReport::Skipped() const {
                       [](const ImportProblem& problem) { return LeavesLineOut(problem.kind); }));
 }
 
-std::string ProblemText(const ImportProblem& problem, const TextLanguage& language) {
+std::string ProblemText(const ImportProblem& problem, const CTextLanguage& language) {
     std::string text = WithNumber(language, msg::kImportLine, problem.line);
     text += language.Text(ReasonText(problem.kind));
     if (problem.column != 0) text += WithNumber(language, msg::kImportColumn, problem.column);
@@ -55,7 +55,7 @@ std::string ProblemText(const ImportProblem& problem, const TextLanguage& langua
 }
 
 std::string ColumnName(const ImportReport& report, std::size_t column,
-                       const TextLanguage& language) {
+                       const CTextLanguage& language) {
     std::string name = report.columns[column].heading;
     if (name.find_first_not_of(" \t\r\n") == std::string::npos) {
         return WithNumber(language, msg::kImportUnnamedColumn, column + 1);
@@ -65,12 +65,12 @@ std::string ColumnName(const ImportReport& report, std::size_t column,
     return name;
 }
 
-std::string TooManyColumnsText(std::string_view path, const TextLanguage& language) {
+std::string TooManyColumnsText(std::string_view path, const CTextLanguage& language) {
     return FillIn(language.Text(msg::kImportTooManyColumns), "%1", path);
 }
 
 std::string ReportText(const ImportReport& report, std::size_t maxProblems,
-                       const TextLanguage& language) {
+                       const CTextLanguage& language) {
     std::string text = WithNumber(language, msg::kImportedMovies, report.imported);
     if (const std::size_t skipped = report.Skipped(); skipped != 0) {
         text += '\n';

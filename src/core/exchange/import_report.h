@@ -55,17 +55,17 @@ struct ImportReport {
 
 // A column as the user reads it: its heading on one line, or "column N" when it has none.
 std::string ColumnName(const ImportReport& report, std::size_t column,
-                       const TextLanguage& language = PlainText());
+                       const CTextLanguage& language = PlainText());
 
 // One problem as the user reads it, e.g. "line 7: left out, too many fields".
-std::string ProblemText(const ImportProblem& problem, const TextLanguage& language = PlainText());
+std::string ProblemText(const ImportProblem& problem, const CTextLanguage& language = PlainText());
 
 // The refusal of a file whose heading line has more columns than an import takes.
-std::string TooManyColumnsText(std::string_view path, const TextLanguage& language = PlainText());
+std::string TooManyColumnsText(std::string_view path, const CTextLanguage& language = PlainText());
 
 // The report for a message box: the counts, the columns left out, then one line for each of the
 // first maxProblems problems and a count of the others. Each text is in the given language.
 std::string ReportText(const ImportReport& report, std::size_t maxProblems,
-                       const TextLanguage& language = PlainText());
+                       const CTextLanguage& language = PlainText());
 
 }  // namespace reelkeep

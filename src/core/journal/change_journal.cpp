@@ -75,7 +75,7 @@ std::int64_t NowMs() {
 }
 
 CatalogueTail TailOf(const CReelkeepDoc& doc) {
-    const CCatalogueDisplay& shown = doc.Shown();
+    const CCatalogueDisplay& shown = doc.Display();
     return {shown.Layouts(), shown.CustomHeadings(), shown.DataColors(), shown.HeadingColors()};
 }
 

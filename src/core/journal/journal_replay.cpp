@@ -29,7 +29,7 @@ void SyncFolderOf(const std::string& file) {
 }
 
 // A user that remembers whether the document complained while it read.
-class ReadingUI : public SilentUI {
+class ReadingUI : public CSilentUI {
 public:
     MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
         complained = true;
@@ -48,7 +48,7 @@ ItemKind KindOf(std::uint8_t tag) {
 
 // Applies one entry's items; before the plan's start only the tail counts, as the base holds
 // the records of that moment already.
-void ApplyItems(std::string_view bytes, bool records, RecordStore& store, CatalogueTail& tail) {
+void ApplyItems(std::string_view bytes, bool records, CRecordStore& store, CatalogueTail& tail) {
     Decoder in(bytes);
     const auto fits = [&](std::uint32_t record) {
         if (record >= store.Count()) throw Malformed{};
@@ -146,27 +146,27 @@ CopyMarker DecodeMarker(std::string_view bytes) {
 }
 
 void WriteCopyWithMarker(const std::string& copy, const std::string& marker, CopyMarker mark,
-                         const std::function<void(ByteSink&)>& writeCopy) {
+                         const std::function<void(IByteSink&)>& writeCopy) {
     const std::string next = copy + kNextCopySuffix;
     // Made private first: a save keeps the permissions of the file it replaces.
     const int made = ::open(next.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (made < 0) throw FileError(errno);
+    if (made < 0) throw CFileError(errno);
     ::close(made);
     WriteFileAtomically(next, writeCopy);
     const std::optional<FileIdentity> identity = IdentityOfFile(next);
-    if (!identity) throw FileError(ENOENT);
+    if (!identity) throw CFileError(ENOENT);
     mark.copy = *identity;
     const std::string bytes = EncodeMarker(mark);
     const std::string nextMarker = marker + kNextCopySuffix;
     const int fd = ::open(nextMarker.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) throw FileError(errno);
+    if (fd < 0) throw CFileError(errno);
     const bool written =
         ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
         ::fsync(fd) == 0;
     ::close(fd);
-    if (!written || ::rename(nextMarker.c_str(), marker.c_str()) != 0) throw FileError(errno);
+    if (!written || ::rename(nextMarker.c_str(), marker.c_str()) != 0) throw CFileError(errno);
     SyncFolderOf(marker);
-    if (::rename(next.c_str(), copy.c_str()) != 0) throw FileError(errno);
+    if (::rename(next.c_str(), copy.c_str()) != 0) throw CFileError(errno);
     SyncFolderOf(copy);
 }
 
@@ -197,23 +197,23 @@ Plan PlanRecovery(const Contents& journal, const std::optional<CopyMarker>& mark
     return plan;
 }
 
-RecordStore ReadBaseRecords(const std::string& path) {
+CRecordStore ReadBaseRecords(const std::string& path) {
     ReadingUI ui;
     CReelkeepDoc doc(ui);
-    FileSource source(path);
+    CFileSource source(path);
     if (!doc.ReadDocument(source, path) || ui.complained) throw Malformed{};
     const CCatalogue& catalogue = doc.Catalogue();
-    RecordLoader loader(catalogue.Count());
+    CRecordLoader loader(catalogue.Count());
     for (std::size_t f = 0; f < kFieldCount; ++f) {
         const auto field = static_cast<Field>(f);
         loader.Take(field, catalogue.Column(field));
     }
-    RecordStore records;
+    CRecordStore records;
     records.Adopt(loader);
     return records;
 }
 
-void Replay(const Contents& journal, const Plan& plan, RecordStore records, ByteSink& out) {
+void Replay(const Contents& journal, const Plan& plan, CRecordStore records, IByteSink& out) {
     if (plan.verdict != Verdict::Usable || records.Count() != plan.baseRecords) throw Malformed{};
     if (plan.base == BaseKind::NewCatalogue) records.Clear();
     CatalogueTail tail = journal.header.tail;

@@ -28,9 +28,9 @@ CopyMarker DecodeMarker(std::string_view bytes);
 // Writes a whole copy with writeCopy, and its marker, which names the copy by its identity and
 // goes first: until the copy has its name, the previous copy stays whole beside the journal
 // that follows it, so a crash at any moment finds a copy its marker describes or the journal's
-// own base. The copy is the user's alone from its creation. Throws FileError.
+// own base. The copy is the user's alone from its creation. Throws CFileError.
 void WriteCopyWithMarker(const std::string& copy, const std::string& marker, CopyMarker mark,
-                         const std::function<void(ByteSink&)>& writeCopy);
+                         const std::function<void(IByteSink&)>& writeCopy);
 
 enum class Verdict {
     Usable,
@@ -55,13 +55,13 @@ Plan PlanRecovery(const Contents& journal, const std::optional<CopyMarker>& mark
                   const std::optional<FileIdentity>& copyNow,
                   const std::optional<FileIdentity>& originNow);
 
-// The records of a catalogue file, read as the window reads them. Throws FileError, or
+// The records of a catalogue file, read as the window reads them. Throws CFileError, or
 // Malformed for a file that does not open.
-RecordStore ReadBaseRecords(const std::string& path);
+CRecordStore ReadBaseRecords(const std::string& path);
 
 // Applies the plan's entries to the base's records and writes the catalogue they make, byte
 // for byte what the crashed run would have saved. Throws Malformed, before anything is
 // written, when an entry does not fit the records.
-void Replay(const Contents& journal, const Plan& plan, RecordStore records, ByteSink& out);
+void Replay(const Contents& journal, const Plan& plan, CRecordStore records, IByteSink& out);
 
 }  // namespace reelkeep::journal

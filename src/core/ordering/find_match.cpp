@@ -21,7 +21,7 @@ bool AnyWord(std::string_view field, Test test) {
 
 }  // namespace
 
-FoldedSearch::FoldedSearch(std::string_view needle) : folded_(FoldCase(needle)) {
+CFoldedSearch::CFoldedSearch(std::string_view needle) : folded_(FoldCase(needle)) {
     // Horspool: how far the window may move when its last byte (folded) is b.
     const std::size_t m = folded_.size();
     skip_.fill(m);
@@ -29,7 +29,7 @@ FoldedSearch::FoldedSearch(std::string_view needle) : folded_(FoldCase(needle)) 
         skip_[static_cast<unsigned char>(folded_[i])] = m - 1 - i;
 }
 
-bool FoldedSearch::FoundIn(std::string_view field) const {
+bool CFoldedSearch::FoundIn(std::string_view field) const {
     if (field.empty()) return false;
     const std::size_t m = folded_.size();
     if (m == 0) return true;
@@ -54,10 +54,10 @@ bool HasWordExact(std::string_view field, std::string_view needle) {
     return AnyWord(field, [needle](std::string_view word) { return word == needle; });
 }
 
-FindMatcher::FindMatcher(const FindSettings& settings)
+CFindMatcher::CFindMatcher(const FindSettings& settings)
     : settings_(settings), folded_(settings.text) {}
 
-bool FindMatcher::Matches(std::string_view field) const {
+bool CFindMatcher::Matches(std::string_view field) const {
     if (settings_.wholeWord) {
         return settings_.matchCase ? HasWordExact(field, settings_.text)
                                    : HasWordNoCase(field, settings_.text);

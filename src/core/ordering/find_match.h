@@ -11,9 +11,9 @@ namespace reelkeep {
 
 // Substring search ignoring the case of A-Z, prepared once per needle (a skip table over folded
 // bytes), so that testing a field allocates nothing and skips ahead.
-class FoldedSearch {
+class CFoldedSearch {
 public:
-    explicit FoldedSearch(std::string_view needle);
+    explicit CFoldedSearch(std::string_view needle);
     // Empty fields never contain anything; an empty needle is in every other field.
     bool FoundIn(std::string_view field) const;
 
@@ -29,14 +29,14 @@ bool HasWordNoCase(std::string_view field, std::string_view needle);
 bool HasWordExact(std::string_view field, std::string_view needle);
 
 // One search's matching rule.
-class FindMatcher {
+class CFindMatcher {
 public:
-    explicit FindMatcher(const FindSettings& settings);
+    explicit CFindMatcher(const FindSettings& settings);
     bool Matches(std::string_view field) const;
 
 private:
     FindSettings settings_;
-    FoldedSearch folded_;
+    CFoldedSearch folded_;
 };
 
 }  // namespace reelkeep

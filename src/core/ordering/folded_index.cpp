@@ -4,7 +4,7 @@
 
 namespace reelkeep {
 
-void FoldedIndex::Reserve(std::size_t count) {
+void CFoldedIndex::Reserve(std::size_t count) {
     std::size_t slotCount = std::max<std::size_t>(16, slots_.size());
     while (slotCount < count * 2) slotCount *= 2;
     if (slotCount == slots_.size()) return;
@@ -20,12 +20,12 @@ void FoldedIndex::Reserve(std::size_t count) {
     slots_.swap(grown);
 }
 
-void FoldedIndex::Clear() {
+void CFoldedIndex::Clear() {
     std::fill(slots_.begin(), slots_.end(), Slot{});
     size_ = 0;
 }
 
-void FoldedIndex::Place(std::uint32_t hash) {
+void CFoldedIndex::Place(std::uint32_t hash) {
     if (!HasRoomForOneMore()) Reserve(std::max<std::size_t>(size_ + 1, slots_.size()));
     const std::size_t mask = slots_.size() - 1;
     std::size_t at = hash & mask;

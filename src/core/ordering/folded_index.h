@@ -13,7 +13,7 @@ namespace reelkeep {
 // A hash index from texts, equal when EqualsNoCase says so, to the ids 0, 1, 2, … under which
 // they were added. The caller keeps the texts (texts[id] is the text added as id), so nothing is
 // copied; an add or a lookup costs one hash and usually one slot read.
-class FoldedIndex {
+class CFoldedIndex {
 public:
     static constexpr std::uint32_t kAbsent = UINT32_MAX;
 

@@ -33,9 +33,9 @@ std::vector<Ranked> RankTitles(std::span<const std::uint32_t> order,
 // Repeating exchange passes over one chain (positions first, first + gap, …) until none swaps
 // is a bubble sort of that chain: it ends stably sorted, which a stable sort reaches directly.
 // Chains never share positions, so each one can be finished on its own.
-class ChainSorter {
+class CChainSorter {
 public:
-    explicit ChainSorter(std::vector<Ranked>& items) : items_(items) {}
+    explicit CChainSorter(std::vector<Ranked>& items) : items_(items) {}
 
     void Sort(std::size_t first, std::size_t gap) {
         chain_.clear();
@@ -113,7 +113,7 @@ void SortByTitle(std::span<std::uint32_t> order, const std::vector<std::string>&
                   [](const Ranked& a, const Ranked& b) { return a.rank < b.rank; });
         for (std::uint32_t g = 0; g < gaps; ++g) step();
     } else {
-        ChainSorter sorter(items);
+        CChainSorter sorter(items);
         for (std::size_t gap = n / 2; gap != 0; gap /= 2) {
             for (std::size_t first = 0; first < gap; ++first) sorter.Sort(first, gap);
             step();

@@ -17,7 +17,7 @@ Ranks RanksFromSortedIds(std::vector<std::uint32_t> ids, std::span<const std::ui
 Ranks RankNoCase(std::span<const std::string_view> keys) {
     DistinctKeys<std::string_view> distinct;
     distinct.id.resize(keys.size());
-    FoldedIndex index;
+    CFoldedIndex index;
     for (std::size_t p = 0; p < keys.size(); ++p) {
         const auto [id, added] = index.FindOrAdd(keys[p], distinct.keys);
         if (added) distinct.keys.push_back(keys[p]);

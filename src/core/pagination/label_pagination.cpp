@@ -37,11 +37,11 @@ bool LabelFontFits(const SheetGeometry& sheet, int lineHeight, int charWidth, in
 }
 
 LabelJob BeginLabelSelection(const std::vector<Label>& labels,
-                             const std::vector<std::uint32_t>& selected, bool large,
+                             const std::vector<std::uint32_t>& selection, bool large,
                              IReelkeepUI& ui) {
     LabelJob job = NewJob(large, true);
     try {
-        for (const std::uint32_t number : selected) {
+        for (const std::uint32_t number : selection) {
             if (number < labels.size()) job.printLabels.push_back(labels[number]);
         }
     } catch (const std::bad_alloc&) {

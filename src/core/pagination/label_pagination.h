@@ -59,7 +59,7 @@ struct LabelJob {
 // label order. When memory runs out, the UI is told "Out of memory! Cannot select records!"
 // and the job keeps what was copied.
 LabelJob BeginLabelSelection(const std::vector<Label>& labels,
-                             const std::vector<std::uint32_t>& selected, bool large,
+                             const std::vector<std::uint32_t>& selection, bool large,
                              IReelkeepUI& ui);
 // The copies answer for a lone selected label: the label repeated copies times (same
 // out-of-memory rule).

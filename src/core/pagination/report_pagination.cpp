@@ -93,10 +93,10 @@ std::vector<std::uint32_t> PositionsWithin(std::vector<std::uint32_t> positions,
 
 void StartJob(ReportPagination& job, ReportJobInput& input, std::uint32_t listingSize) {
     job.kind = input.kind;
-    job.printsSelection = !input.selectedPositions.empty();
+    job.printsSelection = !input.selection.empty();
     if (job.printsSelection) {
-        job.selectedPositions = PositionsWithin(std::move(input.selectedPositions), listingSize);
-        job.printCount = static_cast<std::uint32_t>(job.selectedPositions.size());
+        job.selection = PositionsWithin(std::move(input.selection), listingSize);
+        job.printCount = static_cast<std::uint32_t>(job.selection.size());
     } else {
         job.printCount = listingSize;
     }
@@ -109,12 +109,12 @@ void PageEvenly(ReportPagination& job) {
 }
 
 // Normal View and One Line Sorts: group paging on the current sort's field of each record.
-void PageRecordGroups(const CCatalogueDisplay& doc, ReportPagination& job, PageBreaks breaks,
+void PageRecordGroups(const CCatalogueDisplay& display, ReportPagination& job, PageBreaks breaks,
                       bool ignoreThe) {
     job.breaks = breaks;
     const std::vector<std::string>& values =
-        doc.Catalogue().Column(*BreakField(job.kind, doc.State().sort));
-    const std::vector<std::uint32_t>& order = doc.Order();
+        display.Catalogue().Column(*BreakField(job.kind, display.State().sort));
+    const std::vector<std::uint32_t>& order = display.Order();
     PageGroups(
         job,
         [&](std::uint32_t p) {
@@ -136,12 +136,12 @@ PageBreaks NormalBreaks(NormalPrint mode) {
     return PageBreaks::None;
 }
 
-void PaginateNormal(const CCatalogueDisplay& doc, const ReportJobInput& input,
+void PaginateNormal(const CCatalogueDisplay& display, const ReportJobInput& input,
                     ReportPagination& job) {
     const ReportPrintOptions& options = input.options;
     const PageBreaks breaks = NormalBreaks(options.normal);
     const bool breaksApply =
-        breaks != PageBreaks::None && !IgnoresBreaks(ReportKind::Normal, doc.State().sort);
+        breaks != PageBreaks::None && !IgnoresBreaks(ReportKind::Normal, display.State().sort);
     job.linesPerPage = input.linesPerPage;
     if (options.pageNumbers) job.linesPerPage -= kNormalPageNumberLines;
     job.showsHeading = breaksApply && options.heading;
@@ -150,7 +150,7 @@ void PaginateNormal(const CCatalogueDisplay& doc, const ReportJobInput& input,
     // A tiny page or a huge font still prints one record a page rather than none.
     job.perPage = job.onePerPage ? 1 : Capacity(job.linesPerPage / std::max(input.linesPerRow, 1));
     if (breaksApply) {
-        PageRecordGroups(doc, job, breaks, options.ignoreTheNormal);
+        PageRecordGroups(display, job, breaks, options.ignoreTheNormal);
     } else {
         PageEvenly(job);
     }
@@ -164,18 +164,18 @@ void ReserveListLines(const ReportJobInput& input, ReportPagination& job) {
     job.perPage = Capacity(job.linesPerPage);
 }
 
-void PaginateOneLine(const CCatalogueDisplay& doc, const ReportJobInput& input,
+void PaginateOneLine(const CCatalogueDisplay& display, const ReportJobInput& input,
                      ReportPagination& job) {
     ReserveListLines(input, job);
     const PageBreaks breaks = input.options.oneLine;
-    if (breaks != PageBreaks::None && !IgnoresBreaks(ReportKind::OneLine, doc.State().sort)) {
-        PageRecordGroups(doc, job, breaks, input.options.ignoreTheOneLine);
+    if (breaks != PageBreaks::None && !IgnoresBreaks(ReportKind::OneLine, display.State().sort)) {
+        PageRecordGroups(display, job, breaks, input.options.ignoreTheOneLine);
     } else {
         PageEvenly(job);
     }
 }
 
-void PaginateActors(const CCatalogueDisplay& doc, const ReportJobInput& input,
+void PaginateActors(const CCatalogueDisplay& display, const ReportJobInput& input,
                     ReportPagination& job) {
     ReserveListLines(input, job);
     const PageBreaks breaks = input.options.actors;
@@ -187,7 +187,7 @@ void PaginateActors(const CCatalogueDisplay& doc, const ReportJobInput& input,
     PageGroups(
         job,
         [&](std::uint32_t p) {
-            return KeyText(doc.ActorRowActor(job.DisplayPosition(p)), breaks, false);
+            return KeyText(display.ActorRowActor(job.DisplayPosition(p)), breaks, false);
         },
         true);
 }
@@ -233,20 +233,20 @@ std::string HeadingValue(std::string_view text, PageBreaks breaks, bool ignoreTh
     return std::string(breaks == PageBreaks::Letter ? FirstCharacter(value) : value);
 }
 
-ReportPagination PaginateReport(const CCatalogueDisplay& doc, ReportJobInput input) {
+ReportPagination PaginateReport(const CCatalogueDisplay& display, ReportJobInput input) {
     ReportPagination job;
     const bool actors = input.kind == ReportKind::Actors;
     StartJob(job, input,
-             actors ? doc.ActorRowCount() : static_cast<std::uint32_t>(doc.Order().size()));
+             actors ? display.ActorRowCount() : static_cast<std::uint32_t>(display.Order().size()));
     switch (input.kind) {
         case ReportKind::Normal:
-            PaginateNormal(doc, input, job);
+            PaginateNormal(display, input, job);
             break;
         case ReportKind::OneLine:
-            PaginateOneLine(doc, input, job);
+            PaginateOneLine(display, input, job);
             break;
         case ReportKind::Actors:
-            PaginateActors(doc, input, job);
+            PaginateActors(display, input, job);
             break;
     }
     return job;

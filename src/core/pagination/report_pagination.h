@@ -53,7 +53,7 @@ struct ReportJobInput {
     ReportPrintOptions options;
     // The selected display positions in ascending order when the job prints the selection;
     // empty when it prints everything.
-    std::vector<std::uint32_t> selectedPositions;
+    std::vector<std::uint32_t> selection;
 };
 
 // Print positions first..last of one page; empty when the job has nothing to print.
@@ -65,7 +65,7 @@ struct PageRange {
 
 struct ReportPagination {
     ReportKind kind = ReportKind::Normal;
-    std::vector<std::uint32_t> selectedPositions;  // print position -> display position
+    std::vector<std::uint32_t> selection;  // print position -> display position
     bool printsSelection = false;
     std::uint32_t printCount = 0;          // records (Normal, One Line) or actor rows
     int linesPerPage = 0;                  // after the pass's reductions
@@ -82,14 +82,14 @@ struct ReportPagination {
     PageRange Range(std::uint32_t page) const;
     // The display position a print position stands for.
     std::uint32_t DisplayPosition(std::uint32_t printPosition) const {
-        return printsSelection ? selectedPositions[printPosition] : printPosition;
+        return printsSelection ? selection[printPosition] : printPosition;
     }
 };
 
 // The pagination pass of the job's kind over the document's current listing. A page too small for
 // one record block or list line still holds one (perPage is at least 1); selected positions past
 // the end of the listing are left out.
-ReportPagination PaginateReport(const CCatalogueDisplay& doc, ReportJobInput input);
+ReportPagination PaginateReport(const CCatalogueDisplay& display, ReportJobInput input);
 
 // The field whose text decides the page breaks of a report sorted by sort; none where the
 // sort ignores breaks (tape #, and time in the Normal View). Sort by Actors breaks on the actor

@@ -10,18 +10,18 @@ namespace reelkeep {
 
 // Where a catalogue is read from. Readers pull large chunks, so the one virtual call per chunk
 // costs nothing; the size is known up front so counts can be checked against the bytes left.
-class ByteSource {
+class IByteSource {
 public:
-    virtual ~ByteSource() = default;
+    virtual ~IByteSource() = default;
     virtual std::uint64_t Size() const = 0;
-    // Copies up to n of the next bytes to dst; fewer only at the end. Throws FileError.
+    // Copies up to n of the next bytes to dst; fewer only at the end. Throws CFileError.
     virtual std::size_t Read(char* dst, std::size_t n) = 0;
 };
 
-// Where a catalogue is written to, in large chunks. Throws FileError.
-class ByteSink {
+// Where a catalogue is written to, in large chunks. Throws CFileError.
+class IByteSink {
 public:
-    virtual ~ByteSink() = default;
+    virtual ~IByteSink() = default;
     virtual void Write(const char* data, std::size_t n) = 0;
 };
 
@@ -39,7 +39,7 @@ requires std::is_invocable_r_v<std::size_t, ReadSome, char*, std::size_t> std::s
     return total;
 }
 
-class StringSink : public ByteSink {
+class CStringSink : public IByteSink {
 public:
     void Write(const char* data, std::size_t n) override { bytes.append(data, n); }
     std::string bytes;

@@ -64,7 +64,7 @@ void CCatalogue::ClearRecords() {
     records_.Clear();
 }
 
-void CCatalogue::Adopt(RecordLoader& loader) {
+void CCatalogue::Adopt(CRecordLoader& loader) {
     lookupsMatch_ = false;
     records_.Adopt(loader);
 }
@@ -92,7 +92,7 @@ void CCatalogue::AddRecordToLookups(std::uint32_t record) {
 void CCatalogue::RebuildLookupLists(bool showProgress) {
     for (auto& list : lookups_) list.Clear();
     lookupsMatch_ = true;  // until a failed add or a change of the records
-    ProgressScope progress(ui_, msg::kProgressLookupLists, records_.Count(), showProgress);
+    CProgressScope progress(ui_, msg::kProgressLookupLists, records_.Count(), showProgress);
     for (std::uint32_t i = 0; i < records_.Count(); ++i) {
         AddRecordToLookups(i);
         progress.Step();
@@ -100,10 +100,10 @@ void CCatalogue::RebuildLookupLists(bool showProgress) {
 }
 
 void CCatalogue::SortMovieTypes(bool showProgress) {
-    LookupList& types = lookups_[Index(LookupKind::MovieTypes)];
+    CLookupList& types = lookups_[Index(LookupKind::MovieTypes)];
     if (types.empty()) return;
-    ProgressScope progress(ui_, msg::kProgressLabelColors, static_cast<std::uint32_t>(types.size()),
-                           showProgress);
+    CProgressScope progress(ui_, msg::kProgressLabelColors,
+                            static_cast<std::uint32_t>(types.size()), showProgress);
     types.StableSort(
         [](const std::string& a, const std::string& b) { return BlanksLastLess(a, b); });
     progress.StepTo(static_cast<std::uint32_t>(types.size() - 1));
@@ -116,9 +116,9 @@ void CCatalogue::RefreshEntryDialogLists(bool showProgress) {
         list.shrink_to_fit();
     }
     for (const auto& lookup : lookups_) total += static_cast<std::uint32_t>(lookup.size());
-    ProgressScope progress(ui_, msg::kProgressDialogLists, total, showProgress);
+    CProgressScope progress(ui_, msg::kProgressDialogLists, total, showProgress);
     for (std::size_t k = 0; k < kLookupCount; ++k) {
-        for (const auto& entry : lookups_[k].entries()) {
+        for (const auto& entry : lookups_[k].Entries()) {
             try {
                 entryLists_[k].push_back(entry);
             } catch (const std::bad_alloc&) {

@@ -39,15 +39,15 @@ public:
     void Resize(std::uint32_t count);
     // Filled up or cut to the record count.
     void ReplaceColumn(Field f, std::vector<std::string> values);
-    // Removes the records marked (see RecordStore::Purge); false when none was.
+    // Removes the records marked (see CRecordStore::Purge); false when none was.
     bool Purge(const std::vector<bool>& marked);
     // No records, and their memory given back; the lookup lists are left until rebuilt.
     void ClearRecords();
-    // The records a file held, once read (see RecordStore::Adopt).
-    void Adopt(RecordLoader& loader);
+    // The records a file held, once read (see CRecordStore::Adopt).
+    void Adopt(CRecordLoader& loader);
 
     // ---- the lookup lists ---------------------------------------------------------------
-    const LookupList& Lookup(LookupKind kind) const { return lookups_[Index(kind)]; }
+    const CLookupList& Lookup(LookupKind kind) const { return lookups_[Index(kind)]; }
     bool LookupsMatchRecords() const { return lookupsMatch_; }
     // Takes the lookup lists' state from before a change that was taken back whole.
     void RestoreLookupsMatch(bool matched) { lookupsMatch_ = matched; }
@@ -67,8 +67,8 @@ private:
     void AddToLookup(LookupKind kind, std::string_view value);
 
     IReelkeepUI& ui_;
-    RecordStore records_;
-    std::array<LookupList, kLookupCount> lookups_;
+    CRecordStore records_;
+    std::array<CLookupList, kLookupCount> lookups_;
     bool lookupsMatch_ = false;
     EntryDialogLists entryLists_;
 };

@@ -15,15 +15,15 @@ namespace reelkeep {
 
 namespace {
 
-class FdSink : public ByteSink {
+class CFdSink : public IByteSink {
 public:
-    FdSink(int fd, const FileCalls& calls) : fd_(fd), calls_(calls) {}
+    CFdSink(int fd, const CFileCalls& calls) : fd_(fd), calls_(calls) {}
     void Write(const char* data, std::size_t n) override {
         while (n != 0) {
             const ssize_t written = calls_.Write(fd_, data, n);
             if (written < 0) {
                 if (errno == EINTR) continue;
-                throw FileError(errno);
+                throw CFileError(errno);
             }
             data += written;
             n -= static_cast<std::size_t>(written);
@@ -32,7 +32,7 @@ public:
 
 private:
     int fd_;
-    const FileCalls& calls_;
+    const CFileCalls& calls_;
 };
 
 std::string FolderOf(const std::string& path) {
@@ -60,11 +60,11 @@ std::string FinalTarget(std::string path) {
         struct stat st {};
         // Anything else wrong with the name shows when the file is looked at for replacing.
         if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-        if (followed == kMostLinksFollowed) throw FileError(ELOOP);
+        if (followed == kMostLinksFollowed) throw CFileError(ELOOP);
         char target[PATH_MAX];
         const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
-        if (length < 0) throw FileError(errno);
-        if (static_cast<std::size_t>(length) == sizeof target) throw FileError(ENAMETOOLONG);
+        if (length < 0) throw CFileError(errno);
+        if (static_cast<std::size_t>(length) == sizeof target) throw CFileError(ENAMETOOLONG);
         std::string next(target, static_cast<std::size_t>(length));
         if (next.empty() || next.front() != '/') {
             std::string folder = FolderOf(path);
@@ -88,10 +88,10 @@ std::optional<ReplacedFile> ReplaceableFile(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         if (errno == ENOENT) return std::nullopt;
-        throw FileError(errno);
+        throw CFileError(errno);
     }
-    if (S_ISDIR(st.st_mode)) throw FileError(EISDIR);
-    if (::access(path.c_str(), W_OK) != 0) throw FileError(errno);
+    if (S_ISDIR(st.st_mode)) throw CFileError(EISDIR);
+    if (::access(path.c_str(), W_OK) != 0) throw CFileError(errno);
     return ReplacedFile{st.st_mode & 07777, st.st_gid};
 }
 
@@ -103,18 +103,18 @@ bool IsRefusedByFileSystem(int error) {
 
 // Gives the temporary file the replaced file's group and exact permissions before any byte is
 // written, whatever the umask took away.
-void KeepPermissions(int fd, const ReplacedFile& replaced, const FileCalls& calls) {
+void KeepPermissions(int fd, const ReplacedFile& replaced, const CFileCalls& calls) {
     // The group first: a change of group may clear the set-group-id bit, which the mode restores.
     if (calls.Fchown(fd, static_cast<uid_t>(-1), replaced.group) != 0 &&
         !IsRefusedByFileSystem(errno)) {
-        throw FileError(errno);
+        throw CFileError(errno);
     }
     if (calls.Fchmod(fd, replaced.mode) != 0 && !IsRefusedByFileSystem(errno)) {
-        throw FileError(errno);
+        throw CFileError(errno);
     }
 }
 
-void SyncFolder(const std::string& folder, const FileCalls& calls) {
+void SyncFolder(const std::string& folder, const CFileCalls& calls) {
     // Makes the rename itself durable; a folder that cannot be synced loses nothing written.
     const int fd = calls.Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd < 0) return;
@@ -124,28 +124,30 @@ void SyncFolder(const std::string& folder, const FileCalls& calls) {
 
 }  // namespace
 
-int FileCalls::Open(const char* path, int flags, mode_t mode) const {
+int CFileCalls::Open(const char* path, int flags, mode_t mode) const {
     return ::open(path, flags, mode);
 }
-ssize_t FileCalls::Write(int fd, const void* data, std::size_t n) const {
+ssize_t CFileCalls::Write(int fd, const void* data, std::size_t n) const {
     return ::write(fd, data, n);
 }
-int FileCalls::Fchmod(int fd, mode_t mode) const { return ::fchmod(fd, mode); }
-int FileCalls::Fchown(int fd, uid_t owner, gid_t group) const { return ::fchown(fd, owner, group); }
-int FileCalls::Fsync(int fd) const { return ::fsync(fd); }
-int FileCalls::Close(int fd) const { return ::close(fd); }
-int FileCalls::Rename(const char* from, const char* to) const { return ::rename(from, to); }
-int FileCalls::Unlink(const char* path) const { return ::unlink(path); }
+int CFileCalls::Fchmod(int fd, mode_t mode) const { return ::fchmod(fd, mode); }
+int CFileCalls::Fchown(int fd, uid_t owner, gid_t group) const {
+    return ::fchown(fd, owner, group);
+}
+int CFileCalls::Fsync(int fd) const { return ::fsync(fd); }
+int CFileCalls::Close(int fd) const { return ::close(fd); }
+int CFileCalls::Rename(const char* from, const char* to) const { return ::rename(from, to); }
+int CFileCalls::Unlink(const char* path) const { return ::unlink(path); }
 
-const FileCalls& PosixFileCalls() {
-    static const FileCalls calls;
+const CFileCalls& PosixFileCalls() {
+    static const CFileCalls calls;
     return calls;
 }
 
-FileSource::FileSource(const std::string& path) {
+CFileSource::CFileSource(const std::string& path) {
     // Not blocking: opening a pipe would otherwise wait for a writer that never comes.
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd_ < 0) throw FileError(errno);
+    if (fd_ < 0) throw CFileError(errno);
     struct stat st {};
     int error = 0;
     if (::fstat(fd_, &st) != 0) {
@@ -155,25 +157,25 @@ FileSource::FileSource(const std::string& path) {
     }
     if (error != 0) {
         ::close(fd_);
-        throw FileError(error);
+        throw CFileError(error);
     }
     size_ = static_cast<std::uint64_t>(st.st_size);
 }
 
-FileSource::~FileSource() { ::close(fd_); }
+CFileSource::~CFileSource() { ::close(fd_); }
 
-std::size_t FileSource::Read(char* dst, std::size_t n) {
+std::size_t CFileSource::Read(char* dst, std::size_t n) {
     return ReadUntilFull(dst, n, [this](char* at, std::size_t want) {
         for (;;) {
             const ssize_t got = ::read(fd_, at, want);
             if (got >= 0) return static_cast<std::size_t>(got);
-            if (errno != EINTR) throw FileError(errno);
+            if (errno != EINTR) throw CFileError(errno);
         }
     });
 }
 
-void WriteFileAtomically(const std::string& path, const std::function<void(ByteSink&)>& write,
-                         const FileCalls& calls) {
+void WriteFileAtomically(const std::string& path, const std::function<void(IByteSink&)>& write,
+                         const CFileCalls& calls) {
     const std::string target = FinalTarget(path);
     const std::optional<ReplacedFile> replaced = ReplaceableFile(target);
     // Created no more open than the file it replaces; a new file gets what the umask allows.
@@ -186,18 +188,18 @@ void WriteFileAtomically(const std::string& path, const std::function<void(ByteS
         temporary = TemporaryNameFor(target);
         fd = calls.Open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, createMode);
         if (fd < 0 && (errno != EEXIST || attempt == kTemporaryNameAttempts - 1)) {
-            throw FileError(errno, true);
+            throw CFileError(errno, true);
         }
     }
     const auto fail = [&](int error) {
         calls.Unlink(temporary.c_str());
-        throw FileError(error);
+        throw CFileError(error);
     };
     try {
         if (replaced) KeepPermissions(fd, *replaced, calls);
-        FdSink sink(fd, calls);
+        CFdSink sink(fd, calls);
         write(sink);
-        if (calls.Fsync(fd) != 0) throw FileError(errno);
+        if (calls.Fsync(fd) != 0) throw CFileError(errno);
     } catch (...) {
         calls.Close(fd);
         calls.Unlink(temporary.c_str());

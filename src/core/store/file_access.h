@@ -11,13 +11,13 @@
 
 namespace reelkeep {
 
-// A file opened for reading; the document keeps no handle beyond a load. Throws FileError.
-class FileSource : public ByteSource {
+// A file opened for reading; the document keeps no handle beyond a load. Throws CFileError.
+class CFileSource : public IByteSource {
 public:
-    explicit FileSource(const std::string& path);
-    ~FileSource() override;
-    FileSource(const FileSource&) = delete;
-    FileSource& operator=(const FileSource&) = delete;
+    explicit CFileSource(const std::string& path);
+    ~CFileSource() override;
+    CFileSource(const CFileSource&) = delete;
+    CFileSource& operator=(const CFileSource&) = delete;
 
     std::uint64_t Size() const override { return size_; }
     std::size_t Read(char* dst, std::size_t n) override;
@@ -30,9 +30,9 @@ private:
 // The system calls that replace a file, one virtual call each so that a test can make any of
 // them fail; each does what the POSIX call of the same name does (-1 and errno on failure).
 // This base class makes the real calls.
-class FileCalls {
+class CFileCalls {
 public:
-    virtual ~FileCalls() = default;
+    virtual ~CFileCalls() = default;
     virtual int Open(const char* path, int flags, mode_t mode) const;
     virtual ssize_t Write(int fd, const void* data, std::size_t n) const;
     virtual int Fchmod(int fd, mode_t mode) const;
@@ -44,15 +44,15 @@ public:
 };
 
 // The real system calls.
-const FileCalls& PosixFileCalls();
+const CFileCalls& PosixFileCalls();
 
 // Replaces path with what write produces, or leaves it untouched: the bytes go to a temporary
 // file in the same folder, are flushed to the disk and only then renamed over path. A symbolic
 // link stays a link: the file it finally names is the one replaced, its temporary file beside
 // it. A replaced file keeps its permissions and, where the system allows, its group, and the
-// temporary file never has wider ones. Throws FileError (the temporary file is removed first).
-void WriteFileAtomically(const std::string& path, const std::function<void(ByteSink&)>& write,
-                         const FileCalls& calls = PosixFileCalls());
+// temporary file never has wider ones. Throws CFileError (the temporary file is removed first).
+void WriteFileAtomically(const std::string& path, const std::function<void(IByteSink&)>& write,
+                         const CFileCalls& calls = PosixFileCalls());
 
 // What tells one version of a file from the next: another program that rewrites or replaces
 // the file changes at least one of these.

@@ -38,7 +38,7 @@ std::string_view TemplateFor(FileOperation op, int errorNumber) {
 }  // namespace
 
 std::string FileErrorText(FileOperation op, int errorNumber, std::string_view path,
-                          const TextLanguage& language) {
+                          const CTextLanguage& language) {
     return FillIn(language.Text(TemplateFor(op, errorNumber)), "%1", path);
 }
 

@@ -14,12 +14,12 @@ enum class FileOperation { Read, Write, CreateInFolder };
 // The text shown when reading or writing path failed with errorNumber (an errno value; 0 when
 // no cause is known), with %1 replaced by the path, in the given language.
 std::string FileErrorText(FileOperation op, int errorNumber, std::string_view path,
-                          const TextLanguage& language = PlainText());
+                          const CTextLanguage& language = PlainText());
 
 // A failed file-system call, carrying its errno so the message can name the cause.
-class FileError : public std::runtime_error {
+class CFileError : public std::runtime_error {
 public:
-    explicit FileError(int errorNumber, bool inFolder = false)
+    explicit CFileError(int errorNumber, bool inFolder = false)
         : std::runtime_error("file error"), errorNumber_(errorNumber), inFolder_(inFolder) {}
     int ErrorNumber() const { return errorNumber_; }
     // The call made a new file in the folder (a save's temporary file).

@@ -4,8 +4,8 @@
 
 namespace reelkeep {
 
-bool LookupList::Add(std::string_view value) {
-    if (value.empty() || index_.Find(value, entries_) != FoldedIndex::kAbsent) return false;
+bool CLookupList::Add(std::string_view value) {
+    if (value.empty() || index_.Find(value, entries_) != CFoldedIndex::kAbsent) return false;
     // Everything that may throw happens before the index takes the value; a failed append
     // leaves the entries as they were.
     index_.Reserve(entries_.size() + 1);
@@ -14,17 +14,17 @@ bool LookupList::Add(std::string_view value) {
     return true;
 }
 
-bool LookupList::Contains(std::string_view value) const {
-    return index_.Find(value, entries_) != FoldedIndex::kAbsent;
+bool CLookupList::Contains(std::string_view value) const {
+    return index_.Find(value, entries_) != CFoldedIndex::kAbsent;
 }
 
-void LookupList::Clear() {
+void CLookupList::Clear() {
     entries_.clear();
     entries_.shrink_to_fit();
-    index_ = FoldedIndex();
+    index_ = CFoldedIndex();
 }
 
-void LookupList::StableSort(
+void CLookupList::StableSort(
     const std::function<bool(const std::string&, const std::string&)>& less) {
     std::stable_sort(entries_.begin(), entries_.end(), less);
     // Re-adding as many texts as before needs no new room.

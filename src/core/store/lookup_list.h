@@ -13,7 +13,7 @@ namespace reelkeep {
 // The distinct non-empty values of a field, in order of first appearance, unique ignoring the
 // case of A-Z; the form met first is kept. A hash index over the entries keeps each add O(1)
 // without copying the value, so a rebuild over the whole catalogue stays linear and fast.
-class LookupList {
+class CLookupList {
 public:
     // Enters value unless it is empty or already present; returns whether it was entered.
     // Throws std::bad_alloc with the list unchanged.
@@ -24,14 +24,14 @@ public:
     std::size_t size() const { return entries_.size(); }
     bool empty() const { return entries_.empty(); }
     const std::string& operator[](std::size_t i) const { return entries_[i]; }
-    const std::vector<std::string>& entries() const { return entries_; }
+    const std::vector<std::string>& Entries() const { return entries_; }
 
     // Reorders the entries; the set of values stays the same.
     void StableSort(const std::function<bool(const std::string&, const std::string&)>& less);
 
 private:
     std::vector<std::string> entries_;
-    FoldedIndex index_;  // id i is entries_[i]
+    CFoldedIndex index_;  // id i is entries_[i]
 };
 
 }  // namespace reelkeep

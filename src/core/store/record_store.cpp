@@ -19,27 +19,27 @@ void FitTo(std::vector<std::string>& column, std::uint32_t count) {
 
 }  // namespace
 
-RecordValues RecordStore::Record(std::uint32_t record) const {
+RecordValues CRecordStore::Record(std::uint32_t record) const {
     RecordValues values;
     for (std::size_t f = 0; f < kFieldCount; ++f) values[f] = columns_[f][record];
     return values;
 }
 
-void RecordStore::Set(std::uint32_t record, Field f, std::string value) {
+void CRecordStore::Set(std::uint32_t record, Field f, std::string value) {
     columns_[FieldIndex(f)][record] = std::move(value);
 }
 
-void RecordStore::SetRecord(std::uint32_t record, RecordValues values) {
+void CRecordStore::SetRecord(std::uint32_t record, RecordValues values) {
     for (std::size_t f = 0; f < kFieldCount; ++f) columns_[f][record] = std::move(values[f]);
 }
 
-void RecordStore::Append(RecordValues values) {
+void CRecordStore::Append(RecordValues values) {
     for (auto& column : columns_) ReserveOneMore(column);
     for (std::size_t f = 0; f < kFieldCount; ++f) columns_[f].push_back(std::move(values[f]));
     ++count_;
 }
 
-void RecordStore::Resize(std::uint32_t count) {
+void CRecordStore::Resize(std::uint32_t count) {
     // Shrinking first cannot fail; growing may, and then the surplus grown is dropped again.
     try {
         for (auto& column : columns_) FitTo(column, count);
@@ -50,12 +50,12 @@ void RecordStore::Resize(std::uint32_t count) {
     count_ = count;
 }
 
-void RecordStore::ReplaceColumn(Field f, std::vector<std::string> values) {
+void CRecordStore::ReplaceColumn(Field f, std::vector<std::string> values) {
     values.resize(count_);
     columns_[FieldIndex(f)] = std::move(values);
 }
 
-bool RecordStore::Purge(const std::vector<bool>& marked) {
+bool CRecordStore::Purge(const std::vector<bool>& marked) {
     // One sweep keeps the survivors in order, as removing each marked record in turn would.
     std::vector<bool> keep(count_);
     std::uint32_t kept = 0;
@@ -78,7 +78,7 @@ bool RecordStore::Purge(const std::vector<bool>& marked) {
     return true;
 }
 
-void RecordStore::Clear() {
+void CRecordStore::Clear() {
     for (auto& column : columns_) {
         column.clear();
         column.shrink_to_fit();
@@ -86,7 +86,7 @@ void RecordStore::Clear() {
     count_ = 0;
 }
 
-void RecordStore::Adopt(RecordLoader& loader) {
+void CRecordStore::Adopt(CRecordLoader& loader) {
     for (auto& column : loader.columns_) {
         if (column.size() != loader.count_) column.resize(loader.count_);
     }
@@ -98,7 +98,7 @@ void RecordStore::Adopt(RecordLoader& loader) {
     }
 }
 
-void RecordLoader::Take(Field f, std::vector<std::string> values) {
+void CRecordLoader::Take(Field f, std::vector<std::string> values) {
     values.resize(count_);
     columns_[FieldIndex(f)] = std::move(values);
 }

@@ -9,12 +9,12 @@
 
 namespace reelkeep {
 
-class RecordLoader;
+class CRecordLoader;
 
 // The movie records as fifteen parallel arrays of text, one per field: record i is element i of
 // every array, and storage is never reordered. Every operation leaves every array exactly
 // Count() long, so no reader can meet arrays that disagree.
-class RecordStore {
+class CRecordStore {
 public:
     std::uint32_t Count() const { return count_; }
     const std::string& Value(std::uint32_t record, Field f) const {
@@ -38,7 +38,7 @@ public:
     void Clear();
     // Takes the records a loader gathered; the fields it was not given are empty. On
     // std::bad_alloc the store is as it was and the loader still holds what it gathered.
-    void Adopt(RecordLoader& loader);
+    void Adopt(CRecordLoader& loader);
 
 private:
     std::array<std::vector<std::string>, kFieldCount> columns_;
@@ -47,15 +47,15 @@ private:
 
 // Gathers the field arrays of a file before they become the store's, so that the store is
 // never seen with arrays of different lengths while a file is read.
-class RecordLoader {
+class CRecordLoader {
 public:
-    explicit RecordLoader(std::uint32_t count) : count_(count) {}
+    explicit CRecordLoader(std::uint32_t count) : count_(count) {}
     std::uint32_t Count() const { return count_; }
     // Fitted to the record count, as a file's list may hold more or fewer values.
     void Take(Field f, std::vector<std::string> values);
 
 private:
-    friend class RecordStore;
+    friend class CRecordStore;
     std::uint32_t count_;
     std::array<std::vector<std::string>, kFieldCount> columns_;
 };

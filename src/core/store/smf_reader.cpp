@@ -14,17 +14,17 @@ constexpr std::size_t kBufferSize = std::size_t{1} << 20;
 
 }  // namespace
 
-SmfReader::SmfReader(ByteSource& source)
+CSmfReader::CSmfReader(IByteSource& source)
     : source_(source), buffer_(kBufferSize), unread_(source.Size()) {
     pos_ = end_ = buffer_.data();
 }
 
-void SmfReader::RequireItems(std::uint64_t count, std::uint64_t itemBytes) const {
+void CSmfReader::RequireItems(std::uint64_t count, std::uint64_t itemBytes) const {
     // Divide rather than multiply: count * itemBytes may not fit.
-    if (itemBytes != 0 && count > Remaining() / itemBytes) throw SmfFormatError();
+    if (itemBytes != 0 && count > Remaining() / itemBytes) throw CSmfFormatError();
 }
 
-void SmfReader::Refill() {
+void CSmfReader::Refill() {
     const std::size_t kept = static_cast<std::size_t>(end_ - pos_);
     std::memmove(buffer_.data(), pos_, kept);
     const std::size_t want =
@@ -36,31 +36,31 @@ void SmfReader::Refill() {
         got += n;
     }
     // A source shorter than its size (the file shrank meanwhile) ends inside an item.
-    if (got < want) throw SmfFormatError();
+    if (got < want) throw CSmfFormatError();
     unread_ -= got;
     pos_ = buffer_.data();
     end_ = pos_ + kept + got;
 }
 
-void SmfReader::Ensure(std::size_t n) {
+void CSmfReader::Ensure(std::size_t n) {
     if (static_cast<std::size_t>(end_ - pos_) >= n) return;
     RequireItems(n, 1);
     Refill();
 }
 
-std::uint8_t SmfReader::ReadU8() {
+std::uint8_t CSmfReader::ReadU8() {
     Ensure(1);
     return static_cast<std::uint8_t>(*pos_++);
 }
 
-std::uint16_t SmfReader::ReadU16() {
+std::uint16_t CSmfReader::ReadU16() {
     Ensure(2);
     const auto* p = reinterpret_cast<const unsigned char*>(pos_);
     pos_ += 2;
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
 
-std::uint32_t SmfReader::ReadU32() {
+std::uint32_t CSmfReader::ReadU32() {
     Ensure(4);
     const auto* p = reinterpret_cast<const unsigned char*>(pos_);
     pos_ += 4;
@@ -68,12 +68,12 @@ std::uint32_t SmfReader::ReadU32() {
            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
-std::uint32_t SmfReader::ReadCount() {
+std::uint32_t CSmfReader::ReadCount() {
     const std::uint16_t shortCount = ReadU16();
     return shortCount == smf::kLongCount ? ReadU32() : shortCount;
 }
 
-std::uint32_t SmfReader::ReadLength(bool& wide) {
+std::uint32_t CSmfReader::ReadLength(bool& wide) {
     wide = false;
     const std::uint8_t shortLength = ReadU8();
     if (shortLength < smf::kLongString) return shortLength;
@@ -88,7 +88,7 @@ std::uint32_t SmfReader::ReadLength(bool& wide) {
     return length == smf::kLongCount ? ReadU32() : length;
 }
 
-void SmfReader::ReadBytes(char* dst, std::size_t n) {
+void CSmfReader::ReadBytes(char* dst, std::size_t n) {
     while (n != 0) {
         if (pos_ == end_) Refill();
         const std::size_t chunk = std::min(n, static_cast<std::size_t>(end_ - pos_));
@@ -99,7 +99,7 @@ void SmfReader::ReadBytes(char* dst, std::size_t n) {
     }
 }
 
-void SmfReader::SkipBytes(std::uint64_t n) {
+void CSmfReader::SkipBytes(std::uint64_t n) {
     while (n != 0) {
         if (pos_ == end_) Refill();
         const auto chunk = std::min<std::uint64_t>(n, static_cast<std::uint64_t>(end_ - pos_));
@@ -108,7 +108,7 @@ void SmfReader::SkipBytes(std::uint64_t n) {
     }
 }
 
-std::string SmfReader::ReadString() {
+std::string CSmfReader::ReadString() {
     bool wide = false;
     const std::uint32_t length = ReadLength(wide);
     if (wide) {
@@ -129,7 +129,7 @@ std::string SmfReader::ReadString() {
     return StoredTextToUtf8(std::move(text));
 }
 
-void SmfReader::SkipString() {
+void CSmfReader::SkipString() {
     bool wide = false;
     const std::uint32_t length = ReadLength(wide);
     const std::uint64_t bytes = std::uint64_t{length} * (wide ? 2 : 1);
@@ -137,7 +137,7 @@ void SmfReader::SkipString() {
     SkipBytes(bytes);
 }
 
-std::vector<std::string> SmfReader::ReadStringList(std::uint32_t keep) {
+std::vector<std::string> CSmfReader::ReadStringList(std::uint32_t keep) {
     const std::uint32_t count = ReadCount();
     RequireItems(count, 1);  // every String takes at least its prefix byte
     std::vector<std::string> values;
@@ -152,7 +152,7 @@ std::vector<std::string> SmfReader::ReadStringList(std::uint32_t keep) {
     return values;
 }
 
-std::vector<std::uint32_t> SmfReader::ReadColorList() {
+std::vector<std::uint32_t> CSmfReader::ReadColorList() {
     const std::uint32_t count = ReadCount();
     RequireItems(count, 4);
     std::vector<std::uint32_t> colors(count);

@@ -10,20 +10,20 @@
 namespace reelkeep {
 
 // The data ends inside an item, or a count or length claims more than the bytes left.
-class SmfFormatError : public std::runtime_error {
+class CSmfFormatError : public std::runtime_error {
 public:
-    SmfFormatError() : std::runtime_error("unexpected file format") {}
+    CSmfFormatError() : std::runtime_error("unexpected file format") {}
 };
 
 // Reads the primitive items of a catalogue file from a source, through a large buffer. Every
 // count and length is checked against the bytes left before anything is allocated for it, so a
 // damaged file cannot make the reader reserve more than the file could hold.
-class SmfReader {
+class CSmfReader {
 public:
-    explicit SmfReader(ByteSource& source);
+    explicit CSmfReader(IByteSource& source);
 
     std::uint64_t Remaining() const { return static_cast<std::uint64_t>(end_ - pos_) + unread_; }
-    // Throws SmfFormatError unless count items of itemBytes bytes each can still follow.
+    // Throws CSmfFormatError unless count items of itemBytes bytes each can still follow.
     void RequireItems(std::uint64_t count, std::uint64_t itemBytes) const;
 
     std::uint32_t ReadU32();
@@ -46,7 +46,7 @@ private:
     void SkipBytes(std::uint64_t n);
     void SkipString();
 
-    ByteSource& source_;
+    IByteSource& source_;
     std::vector<char> buffer_;
     const char* pos_;
     const char* end_;

@@ -14,14 +14,14 @@ constexpr std::size_t kBufferSize = std::size_t{1} << 20;
 
 }  // namespace
 
-SmfWriter::SmfWriter(ByteSink& sink) : sink_(sink), buffer_(kBufferSize) {}
+CSmfWriter::CSmfWriter(IByteSink& sink) : sink_(sink), buffer_(kBufferSize) {}
 
-void SmfWriter::Flush() {
+void CSmfWriter::Flush() {
     if (used_ != 0) sink_.Write(buffer_.data(), used_);
     used_ = 0;
 }
 
-void SmfWriter::WriteBytes(const char* data, std::size_t n) {
+void CSmfWriter::WriteBytes(const char* data, std::size_t n) {
     if (buffer_.size() - used_ < n) Flush();
     if (n >= buffer_.size()) {
         sink_.Write(data, n);
@@ -31,23 +31,23 @@ void SmfWriter::WriteBytes(const char* data, std::size_t n) {
     used_ += n;
 }
 
-void SmfWriter::WriteU8(std::uint8_t value) {
+void CSmfWriter::WriteU8(std::uint8_t value) {
     const char byte = static_cast<char>(value);
     WriteBytes(&byte, 1);
 }
 
-void SmfWriter::WriteU16(std::uint16_t value) {
+void CSmfWriter::WriteU16(std::uint16_t value) {
     const char bytes[2] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
     WriteBytes(bytes, 2);
 }
 
-void SmfWriter::WriteU32(std::uint32_t value) {
+void CSmfWriter::WriteU32(std::uint32_t value) {
     const char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
                            static_cast<char>((value >> 16) & 0xFF), static_cast<char>(value >> 24)};
     WriteBytes(bytes, 4);
 }
 
-void SmfWriter::WriteCount(std::uint32_t count) {
+void CSmfWriter::WriteCount(std::uint32_t count) {
     if (count < smf::kLongCount) {
         WriteU16(static_cast<std::uint16_t>(count));
     } else {
@@ -56,7 +56,7 @@ void SmfWriter::WriteCount(std::uint32_t count) {
     }
 }
 
-void SmfWriter::WriteString(std::string_view text) {
+void CSmfWriter::WriteString(std::string_view text) {
     // The format has no room for a length beyond 32 bits.
     if (text.size() > std::numeric_limits<std::uint32_t>::max()) {
         throw std::length_error("text too long for a catalogue file");
@@ -75,12 +75,12 @@ void SmfWriter::WriteString(std::string_view text) {
     WriteBytes(text.data(), text.size());
 }
 
-void SmfWriter::WriteStringList(std::span<const std::string> values) {
+void CSmfWriter::WriteStringList(std::span<const std::string> values) {
     WriteCount(static_cast<std::uint32_t>(values.size()));
     for (const std::string& value : values) WriteString(value);
 }
 
-void SmfWriter::WriteColorList(std::span<const std::uint32_t> colors) {
+void CSmfWriter::WriteColorList(std::span<const std::uint32_t> colors) {
     WriteCount(static_cast<std::uint32_t>(colors.size()));
     for (const std::uint32_t color : colors) WriteU32(color);
 }

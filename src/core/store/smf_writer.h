@@ -12,11 +12,11 @@ namespace reelkeep {
 
 // Writes the primitive items of a catalogue file to a sink through a large buffer. Text is
 // written as its UTF-8 bytes, never as wide text.
-class SmfWriter {
+class CSmfWriter {
 public:
-    explicit SmfWriter(ByteSink& sink);
-    SmfWriter(const SmfWriter&) = delete;
-    SmfWriter& operator=(const SmfWriter&) = delete;
+    explicit CSmfWriter(IByteSink& sink);
+    CSmfWriter(const CSmfWriter&) = delete;
+    CSmfWriter& operator=(const CSmfWriter&) = delete;
 
     void WriteU32(std::uint32_t value);
     void WriteCount(std::uint32_t count);
@@ -31,7 +31,7 @@ private:
     void WriteU16(std::uint16_t value);
     void WriteBytes(const char* data, std::size_t n);
 
-    ByteSink& sink_;
+    IByteSink& sink_;
     std::vector<char> buffer_;
     std::size_t used_ = 0;
 };

@@ -23,24 +23,24 @@ bool SameRecordsInAnyOrder(ref::Order a, ref::Order b) {
 void CheckLookupLists(const CReelkeepDoc& doc, const ref::Records& records) {
     for (std::size_t k = 0; k < kLookupCount; ++k) {
         const auto kind = static_cast<LookupKind>(k);
-        EXPECT_EQ(doc.Catalogue().Lookup(kind).entries(), ref::LookupEntries(records, kind))
+        EXPECT_EQ(doc.Catalogue().Lookup(kind).Entries(), ref::LookupEntries(records, kind))
             << "lookup list " << k;
     }
     // A label colour for every movie type, and a heading colour while there is one.
     const std::size_t types = doc.Catalogue().Lookup(LookupKind::MovieTypes).size();
-    EXPECT_GE(doc.Shown().DataColors().size(), types);
-    EXPECT_EQ(doc.Shown().HeadingColors().empty(), types == 0);
-    EXPECT_TRUE(types > 0 || doc.Shown().DataColors().empty());
+    EXPECT_GE(doc.Display().DataColors().size(), types);
+    EXPECT_EQ(doc.Display().HeadingColors().empty(), types == 0);
+    EXPECT_TRUE(types > 0 || doc.Display().DataColors().empty());
 }
 
 // The displayed-actor list stays in first-appearance order until the actor index sorts it.
 void CheckActors(const CReelkeepDoc& doc, const ref::Records& records,
                  std::vector<std::string> actors) {
     const std::vector<std::string> unsorted = actors;
-    const auto rows = ref::ActorIndex(doc.Shown().Order(), records, actors);
-    const std::vector<std::string>& shown = doc.Shown().DisplayedActors().entries();
+    const auto rows = ref::ActorIndex(doc.Display().Order(), records, actors);
+    const std::vector<std::string>& shown = doc.Display().DisplayedActors().Entries();
     EXPECT_TRUE(shown == unsorted || shown == actors) << "displayed actors";
-    if (doc.Shown().State().sort == SortMark::Actors) {
+    if (doc.Display().State().sort == SortMark::Actors) {
         EXPECT_EQ(ref::ActorRowsOf(doc), rows);
     }
 }
@@ -59,16 +59,16 @@ void CheckSavedBytesReadBack(const CReelkeepDoc& doc) {
 void CheckDocument(const CReelkeepDoc& doc, const ref::Records& records,
                    const ref::Order& expectedOrder) {
     ExpectConsistent(doc);
-    const ref::Displayed shown = ref::Filter(records, doc.Shown().Filters());
-    EXPECT_TRUE(SameRecordsInAnyOrder(doc.Shown().Order(), shown.order))
+    const ref::Displayed shown = ref::Filter(records, doc.Display().Filters());
+    EXPECT_TRUE(SameRecordsInAnyOrder(doc.Display().Order(), shown.order))
         << "the display order is not the filtered records";
-    EXPECT_EQ(doc.Shown().Order(), expectedOrder);
+    EXPECT_EQ(doc.Display().Order(), expectedOrder);
     CheckActors(doc, records, shown.actors);
     CheckLookupLists(doc, records);
-    if (doc.Shown().State().LabelFormat()) {
+    if (doc.Display().State().LabelFormat()) {
         EXPECT_TRUE(ref::SameLabels(
-            doc.Shown().Labels(),
-            ref::Labels(doc.Shown().Order(), records, doc.Shown().TapeOrderIsText())))
+            doc.Display().Labels(),
+            ref::Labels(doc.Display().Order(), records, doc.Display().TapeOrderIsText())))
             << "labels";
     }
     CheckSavedBytesReadBack(doc);

@@ -57,13 +57,13 @@ Soak::Op Soak::PickOp() {
 
 bool Soak::Step() {
     ui_.StartStep();
-    const StepStart start{doc_.Shown().Order(), doc_.Shown().State(), doc_.Shown().Options()};
+    const StepStart start{doc_.Display().Order(), doc_.Display().State(), doc_.Display().Options()};
     std::string note;
     const Effect effect = Run(PickOp(), note);
     const ref::Records records = RecordsOf(doc_);
     CheckDocument(
         doc_, records,
-        ExpectedOrder(effect, start, records, doc_.Shown().Filters(), doc_.Shown().Options()));
+        ExpectedOrder(effect, start, records, doc_.Display().Filters(), doc_.Display().Options()));
     EXPECT_FALSE(ui_.ProgressOpen());
     EXPECT_EQ(ui_.waitCursorDepth, 0);
     EXPECT_FALSE(ui_.changing);
@@ -91,7 +91,7 @@ Effect Soak::Run(Op op, std::string& note) {
             return Undo();
         case Op::Filters: {
             note = "Filters";
-            const DisplayState from = doc_.Shown().State();
+            const DisplayState from = doc_.Display().State();
             return Execute(CommandId::Filters) && ui_.filtersTaken ? Refiltered(from) : Effect{};
         }
         case Op::Sort:
@@ -151,7 +151,7 @@ bool Soak::Execute(CommandId id) {
 }
 
 Effect Soak::Enter() {
-    const DisplayState from = doc_.Shown().State();
+    const DisplayState from = doc_.Display().State();
     ref::Records before = RecordsOf(doc_);
     if (!Execute(CommandId::Enter) || doc_.Catalogue().Count() == before.size()) return {};
     undoStart_ = std::move(before);
@@ -165,7 +165,7 @@ Effect Soak::AfterModify() {
 
 Effect Soak::Delete() {
     SelectRows();
-    const DisplayState from = doc_.Shown().State();
+    const DisplayState from = doc_.Display().State();
     if (!Execute(CommandId::Delete)) return {};
     TakeUndoStart();
     // The journal was emptied as the command began: it holds something only if a movie went.
@@ -174,7 +174,7 @@ Effect Soak::Delete() {
 
 Effect Soak::Undo() {
     if (!doc_.IsEnabled(CommandId::Undo)) return {};
-    const DisplayState from = doc_.Shown().State();
+    const DisplayState from = doc_.Display().State();
     const std::string expected = UndoneBytes(doc_, undoStart_);
     const std::string action = doc_.Undo().action;
     doc_.Execute(CommandId::Undo);
@@ -209,7 +209,7 @@ Effect Soak::ChangeColumns(Op op, std::string& note) {
 }
 
 Effect Soak::ChangeOptions() {
-    DocumentOptions options = doc_.Shown().Options();
+    DocumentOptions options = doc_.Display().Options();
     options.ignoreTheNormal = rng_() % 2 != 0;
     options.ignoreTheOneLine = rng_() % 2 != 0;
     options.tapeText = rng_() % 2 != 0;
@@ -223,7 +223,7 @@ Effect Soak::Load(std::string bytes) {
 }
 
 void Soak::SelectRows() {
-    const std::uint32_t rows = doc_.Shown().ListingCount();
+    const std::uint32_t rows = doc_.Display().ListingCount();
     // Now and then flags for rows the listing no longer has.
     ui_.viewSelection.assign(rows + (rng_() % 8 == 0 ? 2 : 0), 0);
     const unsigned how = rng_() % 3;

@@ -119,7 +119,7 @@ std::string SoakUI::PrefixOfAValue(FilterField filter) {
 }
 
 std::vector<std::uint32_t> SoakUI::SelectedRowFlags() const {
-    editStart = EditStart{doc->Shown().State(), RecordsOf(*doc)};
+    editStart = EditStart{doc->Display().State(), RecordsOf(*doc)};
     return FakeUI::SelectedRowFlags();
 }
 

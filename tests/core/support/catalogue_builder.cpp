@@ -24,7 +24,7 @@ std::vector<RecordValues> RecordsOf(const CReelkeepDoc& doc) {
 
 void LoadCatalogue(CReelkeepDoc& doc, std::span<const RecordValues> records,
                    const HeadingTexts& headings) {
-    RecordLoader loader(static_cast<std::uint32_t>(records.size()));
+    CRecordLoader loader(static_cast<std::uint32_t>(records.size()));
     for (std::size_t f = 0; f < kFieldCount; ++f) {
         std::vector<std::string> column;
         column.reserve(records.size());
@@ -37,7 +37,7 @@ void LoadCatalogue(CReelkeepDoc& doc, std::span<const RecordValues> records,
 void FillCatalogue(CReelkeepDoc& doc, std::span<const RecordValues> records) {
     LoadCatalogue(doc, records);
     // Back to record order, so a test sees its records as it listed them.
-    doc.ApplyFilters(doc.Shown().Filters());
+    doc.ApplyFilters(doc.Display().Filters());
 }
 
 void FillCatalogue(CReelkeepDoc& doc, std::span<const Movie> movies) {

@@ -83,7 +83,7 @@ struct TestCatalogue {
     }
     std::vector<std::string> Displayed() const {
         std::vector<std::string> titles;
-        for (std::uint32_t r : doc.Shown().Order())
+        for (std::uint32_t r : doc.Display().Order())
             titles.push_back(doc.Catalogue().Value(r, Field::MovieName));
         return titles;
     }

@@ -12,14 +12,14 @@ void ExpectConsistent(const CReelkeepDoc& doc) {
         EXPECT_EQ(doc.Catalogue().Column(static_cast<Field>(f)).size(), count) << "field " << f;
     }
     std::set<std::uint32_t> seen;
-    for (std::uint32_t record : doc.Shown().Order()) {
+    for (std::uint32_t record : doc.Display().Order()) {
         EXPECT_LT(record, count);
         EXPECT_TRUE(seen.insert(record).second) << "record " << record << " listed twice";
     }
-    for (std::uint32_t row = 0; row < doc.Shown().ActorRowCount(); ++row) {
-        EXPECT_LT(doc.Shown().ActorRowRecord(row), count);
+    for (std::uint32_t row = 0; row < doc.Display().ActorRowCount(); ++row) {
+        EXPECT_LT(doc.Display().ActorRowRecord(row), count);
     }
-    for (const Label& label : doc.Shown().Labels()) {
+    for (const Label& label : doc.Display().Labels()) {
         for (std::uint32_t k = 0; k < label.movieCount; ++k) EXPECT_LT(label.records[k], count);
     }
     const UndoJournal& undo = doc.Undo();

@@ -121,7 +121,7 @@ bool FakeUI::RowsSelected() const { return rowsSelected; }
 void FakeUI::ClearSelection() { rowsSelected = false; }
 
 void FakeUI::SelectOnly(std::uint32_t row, bool selected) {
-    const std::uint32_t rows = doc != nullptr ? doc->Shown().ListingCount() : 0;
+    const std::uint32_t rows = doc != nullptr ? doc->Display().ListingCount() : 0;
     viewSelection.assign(rows, 0);
     if (row < rows) viewSelection[row] = selected ? 1 : 0;
 }

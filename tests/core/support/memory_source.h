@@ -9,7 +9,7 @@
 namespace reelkeep {
 
 // Bytes already in memory, read as a file's would be.
-class MemorySource : public ByteSource {
+class MemorySource : public IByteSource {
 public:
     explicit MemorySource(std::span<const char> bytes) : bytes_(bytes) {}
     std::uint64_t Size() const override { return bytes_.size(); }

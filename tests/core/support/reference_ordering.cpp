@@ -193,9 +193,9 @@ std::vector<ActorRow> ActorIndex(const Order& order, const Records& records,
 
 std::vector<ActorRow> ActorRowsOf(const CReelkeepDoc& doc) {
     std::vector<ActorRow> rows;
-    for (std::uint32_t r = 0; r < doc.Shown().ActorRowCount(); ++r) {
-        rows.push_back({std::string(doc.Shown().ActorRowGroupName(r)),
-                        std::to_string(doc.Shown().ActorRowRecord(r))});
+    for (std::uint32_t r = 0; r < doc.Display().ActorRowCount(); ++r) {
+        rows.push_back({std::string(doc.Display().ActorRowGroupName(r)),
+                        std::to_string(doc.Display().ActorRowRecord(r))});
     }
     return rows;
 }

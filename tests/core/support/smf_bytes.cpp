@@ -62,7 +62,7 @@ bool LoadBytes(CReelkeepDoc& doc, std::string_view bytes) {
 }
 
 std::string SaveBytes(const CReelkeepDoc& doc) {
-    StringSink sink;
+    CStringSink sink;
     doc.WriteDocument(sink);
     return sink.bytes;
 }
