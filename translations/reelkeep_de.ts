@@ -24,6 +24,18 @@
         <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
+        <source>The journal of unsaved changes to %1 was kept for another version of the catalogue and is not used.</source>
+        <translation>Das Protokoll der nicht gespeicherten Änderungen an %1 wurde für eine andere Fassung des Katalogs geführt und wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>The journal of unsaved changes to %1 is damaged and is not used.</source>
+        <translation>Das Protokoll der nicht gespeicherten Änderungen an %1 ist beschädigt und wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>reelkeep: the journal of unsaved changes could not be written (%1); until the catalogue is saved, only the recovery copy keeps them</source>
+        <translation>reelkeep: Das Protokoll der nicht gespeicherten Änderungen konnte nicht geschrieben werden (%1); bis der Katalog gespeichert ist, bewahrt nur die Wiederherstellungskopie sie auf</translation>
+    </message>
+    <message>
         <source>reelkeep: the recovery copy was not written within %1 seconds; its writer was stopped</source>
         <translation>reelkeep: Die Wiederherstellungskopie wurde nicht innerhalb von %1 Sekunden geschrieben; das Schreiben wurde abgebrochen</translation>
     </message>

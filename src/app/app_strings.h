@@ -26,6 +26,18 @@ inline constexpr char kRecoverButton[] = QT_TRANSLATE_NOOP("App", "&Recover");
 // Seconds waited, on stderr at the end of a run.
 inline constexpr char kRecoveryWriterStopped[] = QT_TRANSLATE_NOOP(
     "App", "reelkeep: the recovery copy was not written within %1 seconds; its writer was stopped");
+// The catalogue's file name. The journal's changes are refused whole, never applied in part.
+inline constexpr char kJournalOtherCatalogue[] = QT_TRANSLATE_NOOP(
+    "App",
+    "The journal of unsaved changes to %1 was kept for another version of the catalogue and "
+    "is not used.");
+inline constexpr char kJournalDamaged[] =
+    QT_TRANSLATE_NOOP("App", "The journal of unsaved changes to %1 is damaged and is not used.");
+// Why, on stderr; the recovery copy still keeps the changes.
+inline constexpr char kJournalNotWritten[] =
+    QT_TRANSLATE_NOOP("App",
+                      "reelkeep: the journal of unsaved changes could not be written (%1); until "
+                      "the catalogue is saved, only the recovery copy keeps them");
 inline constexpr char kDiscardButton[] = QT_TRANSLATE_NOOP("App", "&Discard");
 inline constexpr char kFileFilter[] = QT_TRANSLATE_NOOP("App", "Reelkeep Files (*.smf)");
 inline constexpr char kFileSuffix[] = "smf";

@@ -129,7 +129,11 @@ void CMainFrame::ExecuteCommand(CommandId id) {
         } else {
             ExecuteOwn(id);
         }
-        if (recovery_) recovery_->NoteCommand();
+        if (recovery_) {
+            // A display command may lay out a list whose columns the file keeps.
+            recovery_->FollowDocument(true);
+            recovery_->NoteCommand();
+        }
     }
     RefreshCommandStates();
 }

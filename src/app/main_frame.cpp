@@ -213,6 +213,8 @@ void CMainFrame::BeginDocumentChange() {
 
 void CMainFrame::EndDocumentChange() {
     documentChanging_ = false;
+    // In the journal before anything can ask: an import's report comes next.
+    if (recovery_) recovery_->FollowDocument();
     view_->ThawDrawing();
     RefreshCommandStates();
 }

@@ -1,15 +1,19 @@
 #include "recovery_copy.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QtGlobal>
 #include <cerrno>
@@ -23,6 +27,7 @@
 #include "app_strings.h"
 #include "byte_io.h"
 #include "file_access.h"
+#include "file_errors.h"
 #include "file_names.h"
 #include "qt_text.h"
 #include "reelkeep_doc.h"
@@ -34,6 +39,8 @@ namespace {
 constexpr char kCopyName[] = "recovery.smf";
 constexpr char kMarkerName[] = "recovery.origin";
 constexpr char kLockName[] = "recovery.lock";
+constexpr char kJournalName[] = "recovery.journal";
+
 constexpr int kCollectIntervalMs = 100;
 // A killed writer normally ends at once; one stuck in the kernel on a hung disk may not, and
 // is then collected later rather than waited for.
@@ -61,23 +68,28 @@ void CloseInheritedDescriptors() {
 
 // What the writing child does; it touches nothing of Qt's, which the fork left behind half, and
 // holds none of the window's descriptors (the hand-over socket, the folder's lock).
-// The marker follows the copy, so a marker always names a complete copy.
 [[noreturn]] void RunWriter(const CReelkeepDoc& doc, const std::string& copy,
-                            const std::string& marker, const std::string& origin,
+                            const std::string& marker, const journal::CopyMarker& mark,
                             const std::function<void()>& hook) {
     CloseInheritedDescriptors();
     // Every file made here, the temporary ones too, is the user's alone from its creation.
     ::umask(077);
     if (hook) hook();
     try {
-        WriteFileAtomically(copy, [&doc](IByteSink& sink) { doc.WriteDocument(sink); });
-        WriteFileAtomically(
-            marker, [&origin](IByteSink& sink) { sink.Write(origin.data(), origin.size()); });
+        journal::WriteCopyWithMarker(copy, marker, mark,
+                                     [&doc](IByteSink& sink) { doc.WriteDocument(sink); });
     } catch (const std::exception&) {
         _exit(1);
     }
     _exit(0);
 }
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QDateTime FromMs(std::int64_t ms) { return QDateTime::fromMSecsSinceEpoch(ms); }
 
 // Older runs made the folder and its files as the umask allowed; the copy holds a catalogue the
 // user may keep private, so they are tightened to the user alone.
@@ -105,7 +117,8 @@ CRecoveryCopy::CRecoveryCopy(const CReelkeepDoc& doc, const QString& folder, QOb
     : QObject(parent),
       doc_(doc),
       folder_(QDir::cleanPath(folder)),
-      lock_(QDir(folder_).filePath(kLockName)) {
+      lock_(QDir(folder_).filePath(kLockName)),
+      journal_(FromQt(QDir(folder_).filePath(kJournalName))) {
     // A lock left by a killed run is stale at once: its process is gone.
     active_ = PrepareFolder(folder_) && lock_.tryLock(0);
     timer_.setInterval(kIntervalMs);
@@ -115,12 +128,45 @@ CRecoveryCopy::CRecoveryCopy(const CReelkeepDoc& doc, const QString& folder, QOb
         if (CollectWriter() && std::exchange(copyPending_, false)) WriteIfModified();
     });
     if (!active_) return;
+    // The journal follows every change before the next input reaches the window, and once
+    // more when the window has nothing left to do.
+    qApp->installEventFilter(this);
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                [this] { FollowDocument(); });
+    }
     timer_.start();
     RemoveTemporaryFiles();
     for (const QString& file : {CopyPath(), MarkerPath(), lock_.fileName()}) MakePrivate(file);
 }
 
-CRecoveryCopy::~CRecoveryCopy() { Finish(); }
+CRecoveryCopy::~CRecoveryCopy() {
+    if (active_) qApp->removeEventFilter(this);
+    Finish();
+}
+
+bool CRecoveryCopy::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Drop:
+            FollowDocument();
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CRecoveryCopy::FollowDocument(bool withTail) {
+    if (!active_ || (busy_ && busy_())) return;
+    journal_.Follow(doc_, withTail);
+    if (const auto failure = journal_.TakeFailure()) {
+        std::fprintf(stderr, "%s\n",
+                     FromQt(appstr::Tr(appstr::kJournalNotWritten).arg(ToQt(*failure))).c_str());
+    }
+}
 
 QString CRecoveryCopy::DefaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
@@ -130,19 +176,103 @@ QString CRecoveryCopy::CopyPath() const { return QDir(folder_).filePath(kCopyNam
 
 QString CRecoveryCopy::MarkerPath() const { return QDir(folder_).filePath(kMarkerName); }
 
+QString CRecoveryCopy::JournalPath() const { return QDir(folder_).filePath(kJournalName); }
+
+std::optional<journal::CopyMarker> CRecoveryCopy::ReadMarker() const {
+    QFile marker(MarkerPath());
+    if (!QFileInfo(CopyPath()).isFile() || !marker.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = marker.readAll();
+    return journal::DecodeMarker(std::string_view(bytes.constData(), bytes.size()));
+}
+
 std::optional<CRecoveryCopy::Found> CRecoveryCopy::Leftover() const {
     if (!active_) return std::nullopt;
-    QFile marker(MarkerPath());
-    const QFileInfo copy(CopyPath());
-    // The marker is written after the copy: without it the copy may be half a story.
-    if (!copy.isFile() || !marker.open(QIODevice::ReadOnly)) return std::nullopt;
-    return Found{copy.filePath(), PathFromBytes(marker.readAll().trimmed()), copy.lastModified()};
+    // The marker is written before the copy takes its name and names it: without it the copy
+    // may be half a story.
+    const std::optional<journal::CopyMarker> marker = ReadMarker();
+    std::optional<Found> found;
+    if (marker) {
+        found = Found{CopyPath(), PathFromBytes(QByteArray::fromStdString(marker->origin)),
+                      QFileInfo(CopyPath()).lastModified(), false, std::nullopt};
+    }
+    const QByteArray bytes = ReadAll(JournalPath());
+    if (bytes.isEmpty()) return found;
+    const std::string_view view(bytes.constData(), bytes.size());
+    try {
+        const journal::Contents contents = journal::ReadJournal(view);
+        const journal::Plan plan =
+            journal::PlanRecovery(contents, marker, IdentityOfFile(FromQt(CopyPath())),
+                                  IdentityOfFile(contents.header.origin));
+        const QString origin = PathFromBytes(QByteArray::fromStdString(contents.header.origin));
+        if (plan.verdict != journal::Verdict::Usable) {
+            if (!found) found = Found{QString(), origin, QDateTime(), false, std::nullopt};
+            found->refused = plan.verdict;
+        } else if (plan.entriesAfter > 0) {
+            found = Found{CopyPath(), origin, FromMs(contents.entries.back().timeMs), true,
+                          std::nullopt};
+        }
+    } catch (const journal::Malformed&) {
+        if (!found) found = Found{};
+        found->refused = journal::Verdict::Damaged;
+    }
+    return found;
+}
+
+bool CRecoveryCopy::PrepareCopy(Found& found) {
+    if (!found.replay) return true;
+    const QByteArray bytes = ReadAll(JournalPath());
+    try {
+        const journal::Contents contents =
+            journal::ReadJournal(std::string_view(bytes.constData(), bytes.size()));
+        const std::optional<journal::CopyMarker> marker = ReadMarker();
+        const std::string copy = FromQt(CopyPath());
+        const journal::Plan plan = journal::PlanRecovery(contents, marker, IdentityOfFile(copy),
+                                                         IdentityOfFile(contents.header.origin));
+        CRecordStore base;
+        if (plan.base == journal::BaseKind::Copy) base = journal::ReadBaseRecords(copy);
+        if (plan.base == journal::BaseKind::File) {
+            base = journal::ReadBaseRecords(contents.header.origin);
+        }
+        const journal::CopyMarker mark{contents.header.origin,
+                                       contents.header.catalogueId,
+                                       contents.header.baseSeq + contents.entries.size(),
+                                       {}};
+        // The recovered catalogue becomes the copy, which the journal then follows: a second
+        // crash finds it whole.
+        journal::WriteCopyWithMarker(copy, FromQt(MarkerPath()), mark, [&](IByteSink& sink) {
+            journal::Replay(contents, plan, std::move(base), sink);
+        });
+        found.replay = false;
+        return true;
+    } catch (const journal::Malformed&) {
+        found.refused = journal::Verdict::Damaged;
+    } catch (const std::exception&) {
+        found.refused = journal::Verdict::OtherCatalogue;
+    }
+    RemoveTemporaryFiles();
+    return false;
+}
+
+void CRecoveryCopy::FollowRecoveredCopy() {
+    if (!active_) return;
+    const std::optional<journal::CopyMarker> marker = ReadMarker();
+    const std::optional<FileIdentity> copy = IdentityOfFile(FromQt(CopyPath()));
+    if (!marker || !copy) {
+        journal_.ForgetBase();
+        return;
+    }
+    // A copy without a journal of its own starts one.
+    const bool ours = marker->catalogueId != 0 && marker->copy == *copy;
+    journal_.StartFromCopy(
+        doc_, ours ? marker->catalogueId : QRandomGenerator::system()->generate64() | 1U,
+        ours ? marker->seq : 0, *copy);
 }
 
 void CRecoveryCopy::SetOriginalPath(const QString& path) {
     // The marker must name the new file, even when the catalogue has not changed since.
     if (path != originalPath_) copiedChanges_.reset();
     originalPath_ = path;
+    journal_.SetOrigin(CorePath(path), !doc_.IsModified());
 }
 
 void CRecoveryCopy::NoteCommand() {
@@ -167,10 +297,18 @@ void CRecoveryCopy::WriteIfModified(bool wait) {
 void CRecoveryCopy::StartWriter() {
     const std::string copy = FromQt(CopyPath());
     const std::string marker = FromQt(MarkerPath());
-    const std::string origin = CorePath(originalPath_);
+    // The copy is the catalogue as of the journal's last entry.
+    FollowDocument(true);
+    copyMark_ = journal_.Position();
+    journal::CopyMarker mark;
+    mark.origin = CorePath(originalPath_);
+    if (copyMark_) {
+        mark.catalogueId = copyMark_->catalogueId;
+        mark.seq = copyMark_->seq;
+    }
     const std::uint64_t changes = doc_.ChangeCount();
     const pid_t child = fork();
-    if (child == 0) RunWriter(doc_, copy, marker, origin, writerHook_);
+    if (child == 0) RunWriter(doc_, copy, marker, mark, writerHook_);
     if (child < 0) {
         qWarning("Reelkeep could not start writing the recovery copy: %s", std::strerror(errno));
         return;
@@ -191,11 +329,19 @@ bool CRecoveryCopy::CollectWriter() {
     collector_.stop();
     writer_ = 0;
     const bool stopped = std::exchange(writerStopped_, false);
+    const std::optional<CChangeJournal::Mark> mark = std::exchange(copyMark_, std::nullopt);
     if (ended < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         // The user's own file is untouched; the next copy tries again.
         copiedChanges_.reset();
         RemoveTemporaryFiles();
         if (!stopped) qWarning("Reelkeep could not write the recovery copy");
+    } else if (mark && !removeWhenCollected_) {
+        const std::optional<journal::CopyMarker> marker = ReadMarker();
+        const std::optional<FileIdentity> copy = IdentityOfFile(FromQt(CopyPath()));
+        if (marker && copy && marker->copy == *copy && marker->seq == mark->seq &&
+            marker->catalogueId == mark->catalogueId) {
+            journal_.CopyWritten(*mark, *copy);
+        }
     }
     // A writer killed inside its rename may have put a copy back after it was removed.
     if (std::exchange(removeWhenCollected_, false)) RemoveCopyAndMarker();
@@ -235,6 +381,8 @@ void CRecoveryCopy::Remove() {
     // The changes are saved or given up: a copy of them is not worth waiting for.
     if (IsWriting()) StopWriter();
     removeWhenCollected_ = IsWriting();
+    // The journal before the copy it may follow.
+    journal_.Remove();
     RemoveCopyAndMarker();
 }
 
@@ -247,7 +395,8 @@ void CRecoveryCopy::RemoveCopyAndMarker() const {
 void CRecoveryCopy::RemoveTemporaryFiles() const {
     const QDir folder(folder_);
     const QStringList patterns{QString::fromLatin1(kCopyName) + QStringLiteral(".tmp*"),
-                               QString::fromLatin1(kMarkerName) + QStringLiteral(".tmp*")};
+                               QString::fromLatin1(kMarkerName) + QStringLiteral(".tmp*"),
+                               QString::fromLatin1(kJournalName) + QStringLiteral(".tmp*")};
     for (const QString& name :
          folder.entryList(patterns, QDir::Files | QDir::Hidden | QDir::System)) {
         QFile::remove(folder.filePath(name));

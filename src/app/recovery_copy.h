@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <QDateTime>
+#include <QEvent>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -12,6 +13,9 @@
 #include <functional>
 #include <optional>
 #include <utility>
+
+#include "change_journal.h"
+#include "journal_replay.h"
 
 namespace reelkeep {
 
@@ -27,6 +31,10 @@ class CReelkeepDoc;
 // fork, however large the catalogue, and never waits on the child without a bound: a copy due
 // while the last is still being written follows it, and a writer stuck on a hung disk is
 // stopped rather than waited for.
+//
+// Between copies, a journal keeps every change: each command's change is written and flushed
+// to the disk before the window takes the next input. The copy is the journal's checkpoint:
+// once a copy is complete the journal starts again from it, so it stays short.
 class CRecoveryCopy : public QObject {
 public:
     static constexpr int kIntervalMs = 2 * 60 * 1000;
@@ -36,9 +44,13 @@ public:
 
     // What a previous run left behind.
     struct Found {
-        QString copyPath;
+        QString copyPath;      // empty when nothing can be recovered
         QString originalPath;  // empty for a catalogue never saved
         QDateTime written;
+        // The journal holds changes beyond the copy (or there is no copy yet).
+        bool replay = false;
+        // Why a journal that was there is not used.
+        std::optional<journal::Verdict> refused;
     };
 
     CRecoveryCopy(const CReelkeepDoc& doc, const QString& folder, QObject* parent = nullptr);
@@ -54,8 +66,16 @@ public:
     bool IsActive() const { return active_; }
     QString CopyPath() const;
 
-    // The copy a crashed run left, when there is one and this run owns the folder.
+    // What a crashed run left, when there is something and this run owns the folder.
     std::optional<Found> Leftover() const;
+    // Before found is opened: the journal's changes applied to their base and written as the
+    // copy. False, saying why in refused, when the journal does not fit what it applies to.
+    bool PrepareCopy(Found& found);
+    // The recovered copy is open: the journal goes on from it.
+    void FollowRecoveredCopy();
+    // Writes what the last command changed to the journal unless the document is in the middle
+    // of a change; withTail also looks for changed layouts, headings and colours.
+    void FollowDocument(bool withTail = false);
 
     // The file the catalogue's changes belong to, for the marker.
     void SetOriginalPath(const QString& path);
@@ -79,8 +99,13 @@ public:
     // writes: tests make the writer slow or look at what it holds.
     void SetWriterHookForTesting(std::function<void()> hook) { writerHook_ = std::move(hook); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QString MarkerPath() const;
+    QString JournalPath() const;
+    std::optional<journal::CopyMarker> ReadMarker() const;
     void StartWriter();
     // Collects the writer once it has ended, so that no finished child lingers; true when no
     // writer is left.
@@ -109,6 +134,9 @@ private:
     // The copy was removed while its writer was still ending: whatever it finished goes too.
     bool removeWhenCollected_ = false;
     QTimer collector_;
+    CChangeJournal journal_;
+    // Where the journal stood when the copy under way was taken.
+    std::optional<CChangeJournal::Mark> copyMark_;
 };
 
 }  // namespace reelkeep

@@ -1,6 +1,7 @@
 #include "reelkeep_app.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
 #include <QPrinterInfo>
@@ -107,16 +108,34 @@ QString CReelkeepApp::LastFileToLoad() const {
 
 bool CReelkeepApp::OfferRecovery() {
     CRecoveryCopy& recovery = frame_->Recovery();
-    const auto found = recovery.Leftover();
+    auto found = recovery.Leftover();
     if (!found) return false;
     const QString name = found->originalPath.isEmpty() ? appstr::Tr(appstr::kUntitled)
                                                        : DisplayFileName(found->originalPath);
-    const QString when = QLocale().toString(found->written, QLocale::ShortFormat);
-    const QString question = appstr::Tr(appstr::kRecoverPrompt).arg(name, when);
-    if (dialogs_->AskRecover(nullptr, question) &&
-        frame_->Lifetime().LoadRecoveryCopy(found->copyPath, found->originalPath)) {
-        // Kept until the changes are saved: a second crash must not lose them either.
-        return true;
+    const auto refuse = [&] {
+        if (!found->refused) return;
+        const bool other = *found->refused == journal::Verdict::OtherCatalogue;
+        dialogs_->ShowMessage(
+            nullptr,
+            appstr::Tr(other ? appstr::kJournalOtherCatalogue : appstr::kJournalDamaged).arg(name),
+            MessageButtons::Ok, MessageIcon::Warning);
+        // The whole copy, if any, is still good; the journal is not offered again.
+        found->replay = false;
+        found->refused.reset();
+    };
+    refuse();
+    if (!found->copyPath.isEmpty()) {
+        const QString when = QLocale().toString(found->written, QLocale::ShortFormat);
+        const QString question = appstr::Tr(appstr::kRecoverPrompt).arg(name, when);
+        if (dialogs_->AskRecover(nullptr, question)) {
+            if (!recovery.PrepareCopy(*found)) refuse();
+            if (QFileInfo::exists(found->copyPath) &&
+                frame_->Lifetime().LoadRecoveryCopy(found->copyPath, found->originalPath)) {
+                // Kept until the changes are saved: a second crash must not lose them either.
+                recovery.FollowRecoveredCopy();
+                return true;
+            }
+        }
     }
     recovery.Remove();
     return false;

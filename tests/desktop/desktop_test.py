@@ -502,6 +502,34 @@ def recovery_survives_print(d):
         check(actual == mode, f"{path} has mode {actual:o}, not {mode:o}")
 
 
+def journal_after_kill(d):
+    """Enter a movie, kill -9 a second later: long before any whole copy, the next start offers
+    the movie back from the journal."""
+    a = d.catalogue("a.smf")
+    window, wid = d.open_window(a)
+    d.enter_movie(wid, "Kept By The Journal")
+    time.sleep(1)
+    window.kill()
+    window.wait()
+    folder = d.path("data", "Quillfen", "Reelkeep")
+    journal = os.path.join(folder, "recovery.journal")
+    check(not os.path.exists(os.path.join(folder, "recovery.smf")),
+          "a whole copy was written, so the journal was not what kept the movie")
+    check(os.path.exists(journal), "no journal after the movie was entered")
+    check(stat.S_IMODE(os.stat(journal).st_mode) == 0o600, "the journal is not private")
+    d.spawn([d.reelkeep])
+    question = d.window("^Reelkeep$")
+    if os.environ.get("REELKEEP_DESKTOP_SHOT"):
+        d.run(["import", "-window", "root", os.environ["REELKEEP_DESKTOP_SHOT"]])
+    d.keys(question, "alt+r")
+    wid = d.window(r"^a\.smf\* - Reelkeep$")
+    d.keys(wid, "ctrl+s")
+    d.window(r"^a\.smf - Reelkeep$")
+    check(d.records(a) == 6, "the recovered catalogue was not saved with the movie")
+    check("Kept By The Journal" in d.titles(a), "the entered movie did not come back")
+    check(not os.path.exists(journal), "the journal outlived the save")
+
+
 def save_through_link(d):
     real = d.catalogue("real.smf")
     os.chmod(real, 0o600)
@@ -616,6 +644,7 @@ CASES = {
     "print_setup_printer": (print_setup_printer, {"printer": (QUEUE, OTHER_QUEUE)}),
     "recovery_survives_print": (recovery_survives_print, {"printer": True}),
     "labels_print_every_line": (labels_print_every_line, {"printer": True}),
+    "journal_after_kill": (journal_after_kill, {}),
     "save_through_link": (save_through_link, {}),
     "changed_file": (changed_file, {}),
     "screen_reader": (screen_reader, {"screen_reader": True}),

@@ -344,6 +344,49 @@ private slots:
         QVERIFY(!frame.Recovery().Leftover().has_value());
     }
 
+    // A column moved in a saved catalogue, then a crash before any copy: the journal brings it
+    // back byte for byte. Once another program has rewritten the file, the same journal is
+    // refused with a message rather than applied to what is there now.
+    void theJournalRecoversChangesAndRefusesAChangedFile() {
+        const QString userFile = harness_.Path(QStringLiteral("tapes.smf"));
+        QByteArray held;
+        for (const bool fileChanged : {false, true}) {
+            CReelkeepApp& app = harness_.StartedApp();
+            FillCatalogue(app.Doc());
+            harness_.dialogs->saveNames = {userFile};
+            QVERIFY(app.Frame().Lifetime().SaveAs());
+            app.Frame().ExecuteCommand(CommandId::OneLineSorts);
+            app.Doc().MoveShownListBoundary(1, 321);
+            app.Frame().Recovery().FollowDocument();
+            CStringSink bytes;
+            app.Doc().WriteDocument(bytes);
+            held = QByteArray::fromStdString(bytes.bytes);
+            const QString copyPath = app.Frame().Recovery().CopyPath();
+            harness_.app.reset();
+            QVERIFY(!QFile::exists(copyPath));
+            if (fileChanged)
+                QVERIFY(QFile::remove(userFile) && QFile::copy(REELKEEP_SAMPLE, userFile));
+
+            harness_.NewApp();
+            harness_.dialogs->recoverAnswers = {true};
+            QVERIFY(harness_.app->Start({QStringLiteral("reelkeep")}));
+            QCOMPARE(harness_.dialogs->recoverQuestions.size(), qsizetype(fileChanged ? 0 : 1));
+            if (fileChanged) {
+                QCOMPARE(harness_.dialogs->messages,
+                         QStringList{QString::fromUtf8(appstr::kJournalOtherCatalogue)
+                                         .arg(QStringLiteral("tapes.smf"))});
+                QVERIFY(!harness_.app->Doc().IsModified());
+                continue;
+            }
+            CStringSink recovered;
+            harness_.app->Doc().WriteDocument(recovered);
+            QCOMPARE(QByteArray::fromStdString(recovered.bytes), held);
+            QVERIFY(harness_.app->Doc().IsModified());
+            harness_.dialogs->answers = {MessageAnswer::No};
+            QVERIFY(harness_.app->Frame().close());
+        }
+    }
+
     // A run killed with SIGKILL after its fiftieth command: the next start offers its changes.
     void changesOutliveAKilledRun() {
         QProcess child;

@@ -1,6 +1,7 @@
 // Opening and saving a catalogue: reading the file's items into the document, and writing them.
 #include <new>
 
+#include "catalogue_file.h"
 #include "file_access.h"
 #include "file_errors.h"
 #include "messages.h"
@@ -242,17 +243,27 @@ bool CReelkeepDoc::SaveDocument(const std::string& path, const CFileCalls& calls
 }
 
 void CReelkeepDoc::WriteDocument(IByteSink& sink) const {
+    const CatalogueTail tail{display_.Layouts(), display_.CustomHeadings(), display_.DataColors(),
+                             display_.HeadingColors()};
+    WriteCatalogueFile(
+        sink, catalogue_.Count(),
+        [this](Field f) -> const std::vector<std::string>& { return catalogue_.Column(f); }, tail);
+}
+
+void WriteCatalogueFile(IByteSink& sink, std::uint32_t count,
+                        const std::function<const std::vector<std::string>&(Field)>& column,
+                        const CatalogueTail& tail) {
     CSmfWriter writer(sink);
     writer.WriteU32(smf::kMarkCurrent);
-    writer.WriteU32(catalogue_.Count());
-    WriteLayouts(writer, display_.Layouts());
-    for (const std::string& heading : display_.CustomHeadings()) writer.WriteString(heading);
+    writer.WriteU32(count);
+    WriteLayouts(writer, tail.layouts);
+    for (const std::string& heading : tail.headings) writer.WriteString(heading);
     for (std::size_t k = 0; k < kCustomFieldCount; ++k)
-        writer.WriteStringList(catalogue_.Column(CustomField(k)));
-    for (const Field f : BaseFields()) writer.WriteStringList(catalogue_.Column(f));
-    writer.WriteColorList(display_.DataColors());
-    writer.WriteColorList(display_.HeadingColors());
-    writer.WriteStringList(catalogue_.Column(Field::Synopsis));
+        writer.WriteStringList(column(CustomField(k)));
+    for (const Field f : BaseFields()) writer.WriteStringList(column(f));
+    writer.WriteColorList(tail.dataColors);
+    writer.WriteColorList(tail.headingColors);
+    writer.WriteStringList(column(Field::Synopsis));
     writer.Flush();
 }
 

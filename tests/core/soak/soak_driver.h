@@ -22,6 +22,10 @@ public:
     // seed, the step and the commands that led there.
     bool Step();
     std::uint64_t StepsDone() const { return steps_; }
+    const CReelkeepDoc& Doc() const { return doc_; }
+    test::FakeUI& UI() { return ui_; }
+    // Fails the test, naming the seed, the step and the commands before it.
+    void Report() const;
 
 private:
     enum class Op {
@@ -65,7 +69,6 @@ private:
     void TakeUndoStart();
     std::string RandomCatalogue();
     void Remember(std::string note);
-    void Report() const;
 
     std::uint32_t seed_;
     std::mt19937 rng_;

@@ -55,6 +55,7 @@ void FakeUI::BeginDocumentChange() {
 void FakeUI::EndDocumentChange() {
     EXPECT_TRUE(changing);
     changing = false;
+    if (changeEnded) changeEnded();
 }
 
 void FakeUI::UpdateAllViews() {

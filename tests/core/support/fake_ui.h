@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -60,6 +61,9 @@ public:
     CReelkeepDoc* doc = nullptr;
     std::vector<std::uint32_t> viewSelection;
     bool rowsSelected = false;
+
+    // Called as each outermost change ends, as the window's journal follows it.
+    std::function<void()> changeEnded;
 
     bool ProgressOpen() const { return !progress.empty() && !progress.back().ended; }
 

@@ -1,0 +1,224 @@
+#include "journal_format.h"
+
+#include <array>
+#include <cstring>
+
+namespace reelkeep::journal {
+
+namespace {
+
+constexpr std::string_view kMagic{"RKJOURN1", 8};
+// Length before an entry's payload, checksum after it.
+constexpr std::size_t kFrameLength = 8;
+constexpr std::size_t kChecksumLength = 4;
+// Sequence number, time and record count.
+constexpr std::size_t kEntryFixedLength = 8 + 8 + 4;
+
+constexpr std::array<std::uint32_t, 256> MakeCrcTable() {
+    std::array<std::uint32_t, 256> table{};
+    for (std::uint32_t i = 0; i < 256; ++i) {
+        std::uint32_t c = i;
+        for (int bit = 0; bit < 8; ++bit) c = (c & 1U) != 0 ? 0xEDB88320U ^ (c >> 1) : c >> 1;
+        table[i] = c;
+    }
+    return table;
+}
+
+constexpr std::array<std::uint32_t, 256> kCrcTable = MakeCrcTable();
+
+std::uint64_t Unsigned(std::int64_t v) { return static_cast<std::uint64_t>(v); }
+std::int64_t Signed(std::uint64_t v) { return static_cast<std::int64_t>(v); }
+
+bool AllZero(std::string_view bytes) {
+    return bytes.find_first_not_of('\0') == std::string_view::npos;
+}
+
+}  // namespace
+
+std::uint32_t Crc32(std::string_view bytes) {
+    std::uint32_t c = 0xFFFFFFFFU;
+    for (const char b : bytes) c = kCrcTable[(c ^ static_cast<std::uint8_t>(b)) & 0xFFU] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFU;
+}
+
+void Encoder::U32(std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) U8(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+
+void Encoder::U64(std::uint64_t v) {
+    for (int i = 0; i < 8; ++i) U8(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+
+void Encoder::Text(std::string_view text) {
+    U32(static_cast<std::uint32_t>(text.size()));
+    bytes.append(text);
+}
+
+void Encoder::Record(const RecordValues& values) {
+    for (const std::string& value : values) Text(value);
+}
+
+void Encoder::Tail(const CatalogueTail& tail) {
+    for (const ColumnLayout& layout : tail.layouts) {
+        for (const std::uint32_t id : layout.ids) U32(id);
+        for (const std::int32_t x : layout.positions) U32(static_cast<std::uint32_t>(x));
+    }
+    for (const std::string& heading : tail.headings) Text(heading);
+    for (const auto* colors : {&tail.dataColors, &tail.headingColors}) {
+        U32(static_cast<std::uint32_t>(colors->size()));
+        for (const std::uint32_t color : *colors) U32(color);
+    }
+}
+
+std::string_view Decoder::Take(std::size_t n) {
+    if (n > bytes_.size() - pos_) throw Malformed{};
+    const std::string_view taken = bytes_.substr(pos_, n);
+    pos_ += n;
+    return taken;
+}
+
+std::uint8_t Decoder::U8() { return static_cast<std::uint8_t>(Take(1)[0]); }
+
+std::uint32_t Decoder::U32() {
+    const std::string_view b = Take(4);
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<std::uint8_t>(b[i]);
+    return v;
+}
+
+std::uint64_t Decoder::U64() {
+    const std::uint64_t low = U32();
+    return low | (std::uint64_t{U32()} << 32);
+}
+
+std::string Decoder::Text() {
+    const std::uint32_t n = U32();
+    return std::string(Take(n));
+}
+
+RecordValues Decoder::Record() {
+    RecordValues values;
+    for (std::string& value : values) value = Text();
+    return values;
+}
+
+CatalogueTail Decoder::Tail() {
+    CatalogueTail tail;
+    for (ColumnLayout& layout : tail.layouts) {
+        for (std::uint32_t& id : layout.ids) id = U32();
+        for (std::int32_t& x : layout.positions) x = static_cast<std::int32_t>(U32());
+    }
+    for (std::string& heading : tail.headings) heading = Text();
+    for (auto* colors : {&tail.dataColors, &tail.headingColors}) {
+        const std::uint32_t n = U32();
+        // Each colour takes four bytes: a count the rest cannot hold is damage.
+        if (n > (bytes_.size() - pos_) / 4) throw Malformed{};
+        colors->resize(n);
+        for (std::uint32_t& color : *colors) color = U32();
+    }
+    return tail;
+}
+
+std::string EncodeHeader(const Header& header) {
+    Encoder body;
+    body.U64(header.catalogueId);
+    body.U64(header.baseSeq);
+    body.U8(static_cast<std::uint8_t>(header.base));
+    body.Text(header.origin);
+    const FileIdentity& file = header.baseFile;
+    for (const std::uint64_t v :
+         {file.device, file.inode, Unsigned(file.size), Unsigned(file.modifiedSeconds),
+          Unsigned(file.modifiedNanoseconds)})
+        body.U64(v);
+    body.U32(header.baseRecords);
+    body.Tail(header.tail);
+    Encoder out;
+    out.bytes.append(kMagic);
+    out.U32(static_cast<std::uint32_t>(body.bytes.size()));
+    out.bytes.append(body.bytes);
+    out.U32(Crc32(body.bytes));
+    return std::move(out.bytes);
+}
+
+Header DecodeHeader(std::string_view bytes, std::size_t& end) {
+    if (bytes.substr(0, kMagic.size()) != kMagic) throw Malformed{};
+    Decoder frame(bytes.substr(kMagic.size()));
+    const std::uint32_t length = frame.U32();
+    const std::size_t start = kMagic.size() + 4;
+    if (length > bytes.size() - start) throw Malformed{};
+    const std::string_view body = bytes.substr(start, length);
+    Decoder tail(bytes.substr(start + length));
+    if (tail.U32() != Crc32(body)) throw Malformed{};
+    end = start + length + kChecksumLength;
+
+    Decoder in(body);
+    Header header;
+    header.catalogueId = in.U64();
+    header.baseSeq = in.U64();
+    const std::uint8_t kind = in.U8();
+    if (kind > static_cast<std::uint8_t>(BaseKind::Copy)) throw Malformed{};
+    header.base = static_cast<BaseKind>(kind);
+    header.origin = in.Text();
+    FileIdentity& file = header.baseFile;
+    file.device = in.U64();
+    file.inode = in.U64();
+    file.size = Signed(in.U64());
+    file.modifiedSeconds = Signed(in.U64());
+    file.modifiedNanoseconds = Signed(in.U64());
+    header.baseRecords = in.U32();
+    header.tail = in.Tail();
+    if (!in.AtEnd()) throw Malformed{};
+    return header;
+}
+
+std::string FrameEntry(std::string_view payload) {
+    Encoder out;
+    out.bytes.reserve(kFrameLength + payload.size() + kChecksumLength);
+    out.U64(payload.size());
+    out.bytes.append(payload);
+    out.U32(Crc32(payload));
+    return std::move(out.bytes);
+}
+
+Contents ReadJournal(std::string_view bytes) {
+    Contents contents;
+    std::size_t at = 0;
+    contents.header = DecodeHeader(bytes, at);
+    std::uint64_t expected = contents.header.baseSeq + 1;
+    while (at < bytes.size()) {
+        const std::string_view rest = bytes.substr(at);
+        // A crash leaves at most the last entry incomplete, or the file's end unwritten (zeros).
+        if (rest.size() < kFrameLength || AllZero(rest)) {
+            contents.tornTail = true;
+            break;
+        }
+        const std::uint64_t length = Decoder(rest).U64();
+        if (length > rest.size() - kFrameLength ||
+            rest.size() - kFrameLength - length < kChecksumLength) {
+            contents.tornTail = true;
+            break;
+        }
+        const std::string_view payload = rest.substr(kFrameLength, length);
+        const std::size_t frame = kFrameLength + length + kChecksumLength;
+        if (length < kEntryFixedLength ||
+            Decoder(rest.substr(kFrameLength + length)).U32() != Crc32(payload)) {
+            // Only the last entry may be cut short; any other damage is refused.
+            if (!AllZero(rest.substr(frame))) throw Malformed{};
+            contents.tornTail = true;
+            break;
+        }
+        Decoder in(payload);
+        EntryView entry;
+        entry.seq = in.U64();
+        entry.timeMs = Signed(in.U64());
+        entry.recordsAfter = in.U32();
+        entry.items = payload.substr(in.Position());
+        entry.offset = at;
+        if (entry.seq != expected++) throw Malformed{};
+        contents.entries.push_back(entry);
+        at += frame;
+    }
+    return contents;
+}
+
+}  // namespace reelkeep::journal
