@@ -6,6 +6,9 @@ changes: its preprocessed text, its compile command, .clang-tidy or clang-tidy i
 clean files are remembered in $XDG_CACHE_HOME/reelkeep-tidy (~/.cache by default), so a
 second run on the same machine checks only what changed. Exit status 1 on any finding.
 
+In a clone of the project, a file that reads nothing differing from origin/main is left to CI,
+which checks every file (REELKEEP_TIDY_ALL=1) before anything lands there.
+
 The build's precompiled headers are gcc's, which clang cannot read, so clang-tidy gets the compile
 commands without them: it then sees each file with only the headers the file itself includes,
 and a file that leans on the precompiled ones fails to compile here."""
@@ -78,6 +81,50 @@ def check(entry, database, identity, cache):
     return entry["file"], "", False
 
 
+def git(*args):
+    done = subprocess.run(["git", *args], cwd=ROOT, capture_output=True, text=True)
+    return done.stdout if done.returncode == 0 else None
+
+
+def object_inputs(build):
+    """Each object file of the build and every file its compile read, from ninja's records."""
+    done = subprocess.run(["ninja", "-C", build, "-t", "deps"], capture_output=True, text=True)
+    inputs, current = {}, None
+    for line in done.stdout.splitlines():
+        if line and not line[0].isspace():
+            current = inputs.setdefault(line.split(":", 1)[0], [])
+        elif line.strip() and current is not None:
+            current.append(os.path.normpath(os.path.join(build, line.strip())))
+    return inputs
+
+
+def checked_upstream(build, entries):
+    """The sources whose compile reads nothing that differs from origin/main. CI checks every file
+    of that branch before anything lands there, so a local run leaves these to its verdict.
+    None (check them all) with REELKEEP_TIDY_ALL set, as CI has it, without that branch, or when
+    the checks, the build's flags or this script changed."""
+    if os.environ.get("REELKEEP_TIDY_ALL"):
+        return set()
+    base = git("merge-base", "HEAD", "origin/main")
+    changed = base and git("diff", "--name-only", base.strip())
+    untracked = git("ls-files", "--others", "--exclude-standard")
+    if changed is None or untracked is None:
+        return set()
+    changed = set(changed.split()) | set(untracked.split())
+    if any(name == ".clang-tidy" or name.startswith(("scripts/", "cmake/")) or
+           name.endswith("CMakeLists.txt") for name in changed):
+        return set()
+    changed = {os.path.join(ROOT, name) for name in changed}
+    inputs = object_inputs(build)
+    unchanged = set()
+    for name, entry in entries.items():
+        args = shlex.split(entry["command"])
+        read = "-o" in args and inputs.get(args[args.index("-o") + 1])
+        if read and name not in changed and not changed.intersection(read):
+            unchanged.add(name)
+    return unchanged
+
+
 def main():
     build = os.path.abspath(sys.argv[1])
     with open(os.path.join(build, "compile_commands.json"), encoding="utf-8") as db:
@@ -97,9 +144,14 @@ def main():
     os.makedirs(database, exist_ok=True)
     with open(os.path.join(database, "compile_commands.json"), "w", encoding="utf-8") as db:
         json.dump(list(entries.values()), db, indent=1)
+    upstream = checked_upstream(build, entries)
+    if upstream:
+        print(f"clang-tidy: {len(upstream)} files read nothing that differs from origin/main, "
+              "which CI checked whole; REELKEEP_TIDY_ALL=1 checks them here too")
+    to_check = [e for name, e in entries.items() if name not in upstream]
     identity, cache = tool_identity(), cache_folder()
     with concurrent.futures.ThreadPoolExecutor(os.cpu_count()) as pool:
-        results = list(pool.map(lambda e: check(e, database, identity, cache), entries.values()))
+        results = list(pool.map(lambda e: check(e, database, identity, cache), to_check))
     failed = [(name, findings) for name, findings, _ in results if findings]
     for name, findings in failed:
         print(f"{name}:\n{findings}\n")

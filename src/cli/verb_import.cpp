@@ -138,7 +138,7 @@ void PrintForeignReport(const ForeignImportReport& report) {
 
 std::string FormatNames() {
     std::string names = "csv";
-    for (const ForeignFormat& format : ForeignFormats()) names += "|" + std::string(format.name);
+    for (const ForeignFormat& format : ForeignFormats()) names.append("|").append(format.name);
     return names;
 }
 
