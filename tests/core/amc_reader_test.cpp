@@ -88,8 +88,7 @@ TEST(AmcReader, FixedRecordVersionsReadEachRecordAndTheCoverAfterIt) {
         EXPECT_EQ(LeftOut(m, msg::kLeftOutWebLinks) + LeftOut(m, msg::kLeftOutDatesAdded), 0U);
         EXPECT_EQ(LeftOut(m, msg::kLeftOutLanguages), 1U);
         EXPECT_EQ(LeftOut(m, msg::kLeftOutRatings), v >= 11 ? 1U : 0U);
-        EXPECT_EQ(LeftOut(m, msg::kLeftImages) + LeftOut(m, msg::kLeftLoans),
-                  v >= 30 ? 2U : 0U);
+        EXPECT_EQ(LeftOut(m, msg::kLeftImages) + LeftOut(m, msg::kLeftLoans), v >= 30 ? 2U : 0U);
     }
 }
 
