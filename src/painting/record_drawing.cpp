@@ -77,7 +77,7 @@ public:
           block_(block),
           at_(at),
           ink_(ink),
-          L_(at.lineHeight),
+          lineHeight_(at.lineHeight),
           box_(block.options.showBox),
           grid_(block.options.showGrid),
           right_{at.rightBoxX, at.rightValueEnd + kBoxPastValue, {}},
@@ -92,20 +92,21 @@ public:
         const int linesPerRow = NormalLinesPerRow(block_.options);
         int y = top;
         if (box_) {
-            FillSolid(p_, QRect(0, y, at_.right, L_ * (linesPerRow - 1)), block_.colors.face3d);
-            y += L_;
+            FillSolid(p_, QRect(0, y, at_.right, lineHeight_ * (linesPerRow - 1)),
+                      block_.colors.face3d);
+            y += lineHeight_;
         }
         for (std::size_t i = 0; i < kMainLines.size(); ++i) {
-            DrawMainLine(y + static_cast<int>(i) * L_, i);
+            DrawMainLine(y + static_cast<int>(i) * lineHeight_, i);
         }
-        int r = y + static_cast<int>(kMainLines.size()) * L_;
+        int r = y + static_cast<int>(kMainLines.size()) * lineHeight_;
         if (block_.options.showSynopsis) r = DrawSynopsis(r);
         for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
             if (block_.options.showCustom[k]) r = DrawCustomLine(r, k);
         }
         if (grid_) DrawLine(p_, at_.gridLeft, r, at_.right, r, kLinePen);
         if (box_) DrawFrames(top, y);
-        return top + linesPerRow * L_;
+        return top + linesPerRow * lineHeight_;
     }
 
 private:
@@ -136,7 +137,7 @@ private:
         return lines;
     }
     QRect BoxAt(const BoxColumn& column, int y, int lines) const {
-        return Edges(column.left, y, column.right, y + lines * L_);
+        return Edges(column.left, y, column.right, y + lines * lineHeight_);
     }
     void ValueBoxFill(const BoxColumn& column, std::size_t line, int y) {
         if (const int lines = BoxLines(column, line)) BoxFill(BoxAt(column, y, lines));
@@ -147,7 +148,7 @@ private:
         if (line.leftValue) {
             ink_.UseValueText(p_);
             ValueBoxFill(left_, i, y);
-            DrawCell(p_, Edges(at_.captionX, y + kTextDrop, at_.leftValueEnd, y + L_),
+            DrawCell(p_, Edges(at_.captionX, y + kTextDrop, at_.leftValueEnd, y + lineHeight_),
                      Value(*line.leftValue));
         } else {
             Caption(at_.captionX, y, rt::Tr(line.leftCaption));
@@ -157,31 +158,31 @@ private:
         Caption(at_.rightCaptionX, y, rt::Tr(rightCaption));
         ink_.UseValueText(p_);
         ValueBoxFill(right_, i, y);
-        DrawCell(p_, Edges(at_.rightValueX, y + kTextDrop, at_.rightValueEnd, y + L_),
+        DrawCell(p_, Edges(at_.rightValueX, y + kTextDrop, at_.rightValueEnd, y + lineHeight_),
                  Value(line.rightValue));
-        GridBand(y, L_);
-        if (grid_) DrawLine(p_, at_.dividerX, y, at_.dividerX, y + L_, kLinePen);
+        GridBand(y, lineHeight_);
+        if (grid_) DrawLine(p_, at_.dividerX, y, at_.dividerX, y + lineHeight_, kLinePen);
     }
 
     QRect SynopsisBox(int top) const {
         return Edges(at_.boxLeft, top, at_.rightValueEnd + kBoxPastValue,
-                     top + kSynopsisLines * L_);
+                     top + kSynopsisLines * lineHeight_);
     }
     int DrawSynopsis(int r) {
         Caption(at_.captionX, r, rt::Tr(rt::kSynopsis));
         ink_.UseValueText(p_);
-        GridBand(r, L_);
-        const int text = r + L_, end = text + kSynopsisLines * L_;
+        GridBand(r, lineHeight_);
+        const int text = r + lineHeight_, end = text + kSynopsisLines * lineHeight_;
         BoxFill(SynopsisBox(text));
         // One line every lineHeight, as the box's lines are spaced.
         DrawWrappedText(p_, Edges(at_.captionX, text + kTextDrop, at_.rightValueEnd, end),
-                        Value(Field::Synopsis), L_, kSynopsisLines);
-        GridBand(text, kSynopsisLines * L_);
+                        Value(Field::Synopsis), lineHeight_, kSynopsisLines);
+        GridBand(text, kSynopsisLines * lineHeight_);
         return end;
     }
 
     QRect CustomBox(int y) const {
-        return Edges(at_.customBoxLeft, y, at_.customBoxRight - 1, y + L_);
+        return Edges(at_.customBoxLeft, y, at_.customBoxRight - 1, y + lineHeight_);
     }
     int DrawCustomLine(int r, std::size_t k) {
         Caption(at_.captionX, r, block_.headings[k]);
@@ -189,10 +190,10 @@ private:
         BoxFill(CustomBox(r));
         DrawCell(p_,
                  Edges(at_.customBoxLeft + kCustomIndent, r + kTextDrop,
-                       at_.customBoxRight - kCustomEndGap, r + L_),
+                       at_.customBoxRight - kCustomEndGap, r + lineHeight_),
                  Value(CustomField(k)));
-        GridBand(r, L_);
-        return r + L_;
+        GridBand(r, lineHeight_);
+        return r + lineHeight_;
     }
 
     void Sunken(const QRect& box) {
@@ -200,7 +201,7 @@ private:
     }
     void SunkenColumn(const BoxColumn& column, int first) {
         for (std::size_t line = 0; line < kMainLines.size(); ++line) {
-            const int y = first + static_cast<int>(line) * L_;
+            const int y = first + static_cast<int>(line) * lineHeight_;
             if (const int lines = BoxLines(column, line)) Sunken(BoxAt(column, y, lines));
         }
     }
@@ -215,9 +216,9 @@ private:
     // The borders between the lines of each joined box of the column.
     void EngraveColumn(const BoxColumn& column, int first) {
         for (std::size_t line = 0; line < kMainLines.size(); ++line) {
-            const int top = first + static_cast<int>(line) * L_;
+            const int top = first + static_cast<int>(line) * lineHeight_;
             for (int inner = 1; inner < BoxLines(column, line); ++inner) {
-                Engrave(top + inner * L_, column.left, column.right);
+                Engrave(top + inner * lineHeight_, column.left, column.right);
             }
         }
     }
@@ -226,18 +227,19 @@ private:
     // block's first line.
     void DrawFrames(int top, int first) {
         const int linesPerRow = NormalLinesPerRow(block_.options);
-        DrawRaisedFrame(p_, block_.colors, QRect(0, top, at_.right, L_ * (linesPerRow - 1)));
+        DrawRaisedFrame(p_, block_.colors,
+                        QRect(0, top, at_.right, lineHeight_ * (linesPerRow - 1)));
         SunkenColumn(right_, first);
         SunkenColumn(left_, first);
-        int r = first + static_cast<int>(kMainLines.size()) * L_;
+        int r = first + static_cast<int>(kMainLines.size()) * lineHeight_;
         if (block_.options.showSynopsis) {
-            Sunken(SynopsisBox(r + L_));
-            r += (1 + kSynopsisLines) * L_;
+            Sunken(SynopsisBox(r + lineHeight_));
+            r += (1 + kSynopsisLines) * lineHeight_;
         }
         for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
             if (!block_.options.showCustom[k]) continue;
             Sunken(CustomBox(r));
-            r += L_;
+            r += lineHeight_;
         }
         EngraveColumn(right_, first);
         EngraveColumn(left_, first);
@@ -247,7 +249,7 @@ private:
     const RecordBlock& block_;
     const RecordBlockPlaces& at_;
     IRecordBlockInk& ink_;
-    int L_;
+    int lineHeight_;
     bool box_, grid_;
     BoxColumn right_, left_;
 };

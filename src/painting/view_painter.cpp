@@ -17,10 +17,10 @@ void PaintNormalView(const DrawContext& ctx, const RowSpan& span) {
 
 void PaintList(const DrawContext& ctx, const RowSpan& span) {
     if (ctx.list == nullptr) return;
-    const int L = ctx.LineHeight();
+    const int lineHeight = ctx.LineHeight();
     const bool actors = ctx.geometry.mode == DisplayMode::Actors;
     for (std::int64_t row = span.first; row <= span.last; ++row) {
-        const int y = L + static_cast<int>(row - span.first) * L - span.offset;
+        const int y = lineHeight + static_cast<int>(row - span.first) * lineHeight - span.offset;
         if (actors) {
             DrawActorRow(ctx, y, static_cast<std::size_t>(row));
         } else {

@@ -33,7 +33,7 @@ public:
           layout_(layout),
           actors_(job.kind == ReportKind::Actors),
           grid_(actors_ ? ctx.style.options.actorGrid : ctx.style.options.oneLineGrid),
-          L_(ctx.metrics.lineHeight),
+          lineHeight_(ctx.metrics.lineHeight),
           right_(ctx.metrics.right) {
         PlaceColumns();
     }
@@ -43,10 +43,10 @@ public:
         DrawHeader();
         const std::size_t rowCount =
             actors_ ? ctx_.display.ActorRowCount() : ctx_.display.Order().size();
-        int y = L_;
+        int y = lineHeight_;
         ForEachPrintedRow(job_, range, rowCount, [&](std::uint32_t row) {
             DrawRow(y, row);
-            y += L_;
+            y += lineHeight_;
         });
         if (grid_) DrawLine(p_, Left(), y, right_, y, kLinePen);
     }
@@ -80,11 +80,11 @@ private:
     }
     int Left() const { return x_[0] - kRuleInset; }
     QRect Cell(std::size_t slot, int y) const {
-        return Edges(x_[slot], y + kTextDrop, NextX(slot) - kClipGap, y + L_);
+        return Edges(x_[slot], y + kTextDrop, NextX(slot) - kClipGap, y + lineHeight_);
     }
 
     void DrawHeader() {
-        FillSolid(p_, Edges(Left(), 0, right_, L_), ctx_.style.colors.face3d);
+        FillSolid(p_, Edges(Left(), 0, right_, lineHeight_), ctx_.style.colors.face3d);
         p_.setFont(ctx_.fonts.bold);
         const QString keyTitle = actors_ ? recordtext::Tr(recordtext::kActorsColumnTitle)
                                          : ColumnTitle(ctx_.style.columnTitles, layout_.ids[0]);
@@ -93,7 +93,7 @@ private:
             if (shown_[k])
                 DrawCell(p_, Cell(k, 0), ColumnTitle(ctx_.style.columnTitles, layout_.ids[k]));
         }
-        if (grid_) DrawOutline(p_, Left(), 0, right_, L_);
+        if (grid_) DrawOutline(p_, Left(), 0, right_, lineHeight_);
     }
 
     void DrawRow(int y, std::uint32_t row) {
@@ -115,11 +115,11 @@ private:
         const int keyEnd = NextX(0) - kRuleInset;
         if (acrossKey) DrawLine(p_, Left(), y, keyEnd, y, kLinePen);
         DrawLine(p_, keyEnd, y, right_, y, kLinePen);
-        DrawLine(p_, Left(), y, Left(), y + L_, kLinePen);
-        DrawLine(p_, right_, y, right_, y + L_, kLinePen);
+        DrawLine(p_, Left(), y, Left(), y + lineHeight_, kLinePen);
+        DrawLine(p_, right_, y, right_, y + lineHeight_, kLinePen);
         for (std::size_t k = 1; k < kColumnSlotCount; ++k) {
             if (shown_[k])
-                DrawLine(p_, x_[k] - kRuleInset, y, x_[k] - kRuleInset, y + L_, kLinePen);
+                DrawLine(p_, x_[k] - kRuleInset, y, x_[k] - kRuleInset, y + lineHeight_, kLinePen);
         }
     }
 
@@ -128,7 +128,7 @@ private:
     const ReportPagination& job_;
     const ColumnLayout& layout_;
     bool actors_, grid_;
-    int L_, right_;
+    int lineHeight_, right_;
     std::array<int, kColumnSlotCount> x_{};
     std::array<bool, kColumnSlotCount> shown_{};
 };

@@ -325,9 +325,9 @@ void CReelkeepView::ScrollVertically(int newY) {
     scroll_.scrollY = newY;
     if (geometry_.linesPerRow == 1 && geometry_.headerHeight > 0) {
         // The header line stays put: only whole row lines below it move.
-        const int L = metrics_.lineHeight;
+        const int lineHeight = metrics_.lineHeight;
         const int h = viewport()->height();
-        viewport()->scroll(0, -dy, Edges(0, L, viewport()->width(), h - h % L));
+        viewport()->scroll(0, -dy, Edges(0, lineHeight, viewport()->width(), h - h % lineHeight));
     } else {
         viewport()->scroll(0, -dy);
     }

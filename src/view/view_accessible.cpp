@@ -19,11 +19,11 @@ QAccessibleInterface* MakeViewAccessible(const QString& className, QObject* obje
     return new CViewAccessible(static_cast<CReelkeepView*>(object));
 }
 
-QAccessible::UpdateHandler forwardTo = nullptr;
+QAccessible::UpdateHandler g_forwardTo = nullptr;
 
 // The target of the last focus event that went out.
-QPointer<QObject> lastFocusObject;
-int lastFocusChild = -1;
+QPointer<QObject> g_lastFocusObject;
+int g_lastFocusChild = -1;
 
 void Filter(QAccessibleEvent* event);
 
@@ -40,11 +40,11 @@ bool WindowReactivatedUnderPopUp(QAccessibleEvent* event) {
 
 void Forward(QAccessibleEvent* event) {
     if (event->type() == QAccessible::Focus) {
-        lastFocusObject = event->object();
-        lastFocusChild = event->child();
+        g_lastFocusObject = event->object();
+        g_lastFocusChild = event->child();
     }
-    if (forwardTo != nullptr) {
-        forwardTo(event);
+    if (g_forwardTo != nullptr) {
+        g_forwardTo(event);
         return;
     }
     // Without a handler, the event goes on to the platform's bridge.
@@ -66,7 +66,7 @@ void Filter(QAccessibleEvent* event) {
         return;
     }
     const int row = static_cast<int>(view->FocusRow());
-    if (lastFocusObject == view && lastFocusChild == row) return;
+    if (g_lastFocusObject == view && g_lastFocusChild == row) return;
     QAccessibleEvent rowEvent(view, QAccessible::Focus);
     rowEvent.setChild(row);
     Forward(&rowEvent);
@@ -77,14 +77,14 @@ void Filter(QAccessibleEvent* event) {
 void Send(QAccessibleEvent* event) {
     if (QAccessible::isActive()) {
         QAccessible::updateAccessibility(event);
-    } else if (forwardTo != nullptr) {
+    } else if (g_forwardTo != nullptr) {
         Filter(event);
     }
 }
 
 // Events go out only while a reader listens: building them costs the reader's queries.
 bool Listened(const CReelkeepView& view) {
-    return (QAccessible::isActive() || forwardTo != nullptr) && view.isVisible();
+    return (QAccessible::isActive() || g_forwardTo != nullptr) && view.isVisible();
 }
 
 void SendForRow(CReelkeepView& view, QAccessible::Event type, std::uint32_t row) {
@@ -109,7 +109,7 @@ void CViewAccessible::Install() {
     (void)installed;
 }
 
-void CViewAccessible::ForwardTo(QAccessible::UpdateHandler handler) { forwardTo = handler; }
+void CViewAccessible::ForwardTo(QAccessible::UpdateHandler handler) { g_forwardTo = handler; }
 
 void CViewAccessible::Deliver(QAccessibleEvent* event) { Filter(event); }
 

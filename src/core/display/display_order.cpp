@@ -23,9 +23,9 @@ bool ReadableTape(std::string_view tape) { return tape.empty() || IsAllDigits(ta
 
 // The order a sort by key leaves, as a comparison of two records: the key, then the title the
 // sort started from. Records it calls equal are the ties the title sort places at will.
-class OrderLess {
+class COrderLess {
 public:
-    OrderLess(const CCatalogue& records, const OrderKey& key) : records_(records), key_(key) {}
+    COrderLess(const CCatalogue& records, const OrderKey& key) : records_(records), key_(key) {}
 
     bool operator()(std::uint32_t a, std::uint32_t b) const {
         if (key_.sort == SortMark::None) return a < b;
@@ -98,7 +98,7 @@ void CCatalogueDisplay::RemoveFromOrder(const std::vector<std::uint32_t>& record
 }
 
 void CCatalogueDisplay::InsertInOrder(std::uint32_t record) {
-    const OrderLess less(catalogue_, *orderKey_);
+    const COrderLess less(catalogue_, *orderKey_);
     tiesMayDiffer_ = tiesMayDiffer_ || orderKey_->sort != SortMark::None;
     order_.insert(std::upper_bound(order_.begin(), order_.end(), record, less), record);
     if (orderKey_->sort == SortMark::TapeNumber &&

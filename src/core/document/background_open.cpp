@@ -15,14 +15,14 @@ struct OpenStopped {};
 
 }  // namespace
 
-MessageAnswer CBackgroundOpen::ReadingUI::ShowMessage(std::string_view text, MessageButtons,
-                                                      MessageIcon) {
+MessageAnswer CBackgroundOpen::CReadingUI::ShowMessage(std::string_view text, MessageButtons,
+                                                       MessageIcon) {
     const std::lock_guard lock(mutex_);
     messages_.emplace_back(text);
     return MessageAnswer::Ok;
 }
 
-void CBackgroundOpen::ReadingUI::BeginProgress(std::string_view caption, std::uint32_t max) {
+void CBackgroundOpen::CReadingUI::BeginProgress(std::string_view caption, std::uint32_t max) {
     StopIfAsked();
     const std::lock_guard lock(mutex_);
     progress_.caption = caption;
@@ -31,30 +31,30 @@ void CBackgroundOpen::ReadingUI::BeginProgress(std::string_view caption, std::ui
     done_.store(0, std::memory_order_relaxed);
 }
 
-void CBackgroundOpen::ReadingUI::SetProgress(std::uint32_t stepsDone) {
+void CBackgroundOpen::CReadingUI::SetProgress(std::uint32_t stepsDone) {
     StopIfAsked();
     done_.store(stepsDone, std::memory_order_relaxed);
 }
 
-void CBackgroundOpen::ReadingUI::EndProgress() {
+void CBackgroundOpen::CReadingUI::EndProgress() {
     const std::lock_guard lock(mutex_);
     progress_.caption.clear();
     ++progress_.generation;
 }
 
-LoadProgress CBackgroundOpen::ReadingUI::Progress() const {
+LoadProgress CBackgroundOpen::CReadingUI::Progress() const {
     const std::lock_guard lock(mutex_);
     LoadProgress progress = progress_;
     progress.done = done_.load(std::memory_order_relaxed);
     return progress;
 }
 
-std::vector<std::string> CBackgroundOpen::ReadingUI::TakeMessages() {
+std::vector<std::string> CBackgroundOpen::CReadingUI::TakeMessages() {
     const std::lock_guard lock(mutex_);
     return std::exchange(messages_, {});
 }
 
-void CBackgroundOpen::ReadingUI::StopIfAsked() const {
+void CBackgroundOpen::CReadingUI::StopIfAsked() const {
     if (stop_.stop_requested()) throw OpenStopped{};
 }
 

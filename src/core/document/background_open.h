@@ -48,9 +48,9 @@ private:
     // The user of the document on the reading thread: progress and messages are kept for the
     // window, every question is answered as a silent user would, and once the open is stopped
     // the next progress step ends the reading.
-    class ReadingUI : public CSilentUI {
+    class CReadingUI : public CSilentUI {
     public:
-        ReadingUI(const CTextLanguage& language, std::stop_token stop)
+        CReadingUI(const CTextLanguage& language, std::stop_token stop)
             : language_(language), stop_(std::move(stop)) {}
         const CTextLanguage& Language() const override { return language_; }
         MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
@@ -77,7 +77,7 @@ private:
 
     std::string path_;
     std::stop_source stop_;
-    ReadingUI ui_;
+    CReadingUI ui_;
     std::unique_ptr<CReelkeepDoc> loaded_;
     bool opened_ = false;
     std::atomic<bool> finished_{false};

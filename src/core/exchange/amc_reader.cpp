@@ -21,9 +21,9 @@ namespace reelkeep {
 namespace {
 
 // Why reading stopped: one of the messages' texts.
-class AmcRefused : public std::runtime_error {
+class CAmcRefused : public std::runtime_error {
 public:
-    explicit AmcRefused(std::string_view why) : std::runtime_error(std::string(why)) {}
+    explicit CAmcRefused(std::string_view why) : std::runtime_error(std::string(why)) {}
 };
 
 // Versions as the program numbers them: 35 is 3.5. Each file begins with one of these texts.
@@ -49,10 +49,10 @@ constexpr int kFirstLengthPrefixedVersion = 31;
 
 // The bytes of a file pulled in large chunks, with the number left always known, so that every
 // length and count is checked against it before anything is allocated.
-class AmcInput {
+class CAmcInput {
 public:
     // alreadyRead: the first bytes, already taken from source.
-    AmcInput(IByteSource& source, std::string_view alreadyRead)
+    CAmcInput(IByteSource& source, std::string_view alreadyRead)
         : source_(source),
           unread_(source.Size() - alreadyRead.size()),
           buffer_(alreadyRead.begin(), alreadyRead.end()),
@@ -97,7 +97,7 @@ public:
     std::uint32_t Count(std::uint64_t minBytes) {
         const std::int32_t n = Int();
         if (n < 0 || static_cast<std::uint64_t>(n) > Left() / minBytes) {
-            throw AmcRefused(msg::kAmcDamaged);
+            throw CAmcRefused(msg::kAmcDamaged);
         }
         return static_cast<std::uint32_t>(n);
     }
@@ -119,10 +119,10 @@ private:
     static constexpr std::size_t kChunkBytes = std::size_t{64} * 1024;
 
     void Fill() {
-        if (unread_ == 0) throw AmcRefused(msg::kAmcCutShort);
+        if (unread_ == 0) throw CAmcRefused(msg::kAmcCutShort);
         const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(unread_, kChunkBytes));
         const std::size_t got = source_.Read(buffer_.data(), want);
-        if (got == 0) throw AmcRefused(msg::kAmcCutShort);
+        if (got == 0) throw CAmcRefused(msg::kAmcCutShort);
         // Fewer bytes than asked only at the end: the file shrank since its size was taken.
         unread_ = got < want ? 0 : unread_ - got;
         pos_ = 0;
@@ -136,20 +136,20 @@ private:
     std::size_t end_ = 0;
 };
 
-int ReadVersion(AmcInput& in) {
+int ReadVersion(CAmcInput& in) {
     std::string header(static_cast<std::size_t>(std::min<std::uint64_t>(in.Left(), kHeaderBytes)),
                        '\0');
     in.Take(header.data(), header.size());
     for (const AmcHeader& known : kHeaders) {
         if (header == known.text) return known.version;
         if (!header.empty() && header.size() < kHeaderBytes && known.text.starts_with(header)) {
-            throw AmcRefused(msg::kAmcCutShort);
+            throw CAmcRefused(msg::kAmcCutShort);
         }
     }
     if (header.size() == kHeaderBytes && header.starts_with(kHeaderMark)) {
-        throw AmcRefused(msg::kAmcUnknownVersion);
+        throw CAmcRefused(msg::kAmcUnknownVersion);
     }
-    throw AmcRefused(msg::kAmcNotCatalogue);
+    throw CAmcRefused(msg::kAmcNotCatalogue);
 }
 
 // The export begins with its XML declaration or root, perhaps after a byte-order mark.
@@ -193,14 +193,14 @@ constexpr std::uint64_t kMinCustomFieldBytes = 22;
 constexpr std::uint64_t kMinExtraBytes = 37;
 
 // The properties block: owner, mail, ICQ (before 3.5), site, description; nothing kept.
-void SkipOwner(AmcInput& in, int version) {
+void SkipOwner(CAmcInput& in, int version) {
     const int texts = version < 35 ? 5 : 4;
     for (int i = 0; i < texts; ++i) in.SkipText();
 }
 
 // 4.0 on: the custom fields' definitions. Each movie then holds one value per distinct tag, in
 // this order; a tag defined twice (ignoring case) is one field named by its last definition.
-std::vector<std::string> ReadCustomFieldNames(AmcInput& in, int version) {
+std::vector<std::string> ReadCustomFieldNames(CAmcInput& in, int version) {
     in.SkipText();  // column settings
     in.SkipText();  // window properties
     std::vector<std::string> names;
@@ -235,14 +235,14 @@ std::vector<std::string> ReadCustomFieldNames(AmcInput& in, int version) {
 }
 
 // A picture: its file name (or only its extension when stored), its size and its bytes.
-void SkipPicture(AmcInput& in, ForeignMovie& movie) {
+void SkipPicture(CAmcInput& in, ForeignMovie& movie) {
     const bool named = in.SkipText();
     const std::uint32_t stored = in.Count(1);
     in.Skip(stored);
     Note(movie, msg::kLeftImages, named || stored != 0);
 }
 
-void SkipExtras(AmcInput& in, ForeignMovie& movie) {
+void SkipExtras(CAmcInput& in, ForeignMovie& movie) {
     const std::uint32_t count = in.Count(kMinExtraBytes);
     for (std::uint32_t n = 0; n < count; ++n) {
         in.Bool();  // checked
@@ -252,7 +252,7 @@ void SkipExtras(AmcInput& in, ForeignMovie& movie) {
     if (count != 0) movie.leftOut[std::string(msg::kLeftOutExtras)] += count;
 }
 
-ForeignMovie ReadMovie(AmcInput& in, int version, const std::vector<std::string>& customNames) {
+ForeignMovie ReadMovie(CAmcInput& in, int version, const std::vector<std::string>& customNames) {
     ForeignMovie movie;
     CommonFields common;
     const auto text = [&in, &movie](std::string_view what) { Note(movie, what, in.SkipText()); };
@@ -305,13 +305,13 @@ ForeignMovie ReadMovie(AmcInput& in, int version, const std::vector<std::string>
     return movie;
 }
 
-std::vector<ForeignMovie> ReadLengthPrefixed(AmcInput& in, int version) {
+std::vector<ForeignMovie> ReadLengthPrefixed(CAmcInput& in, int version) {
     SkipOwner(in, version);
     const std::vector<std::string> customNames =
         version >= 40 ? ReadCustomFieldNames(in, version) : std::vector<std::string>{};
     std::vector<ForeignMovie> movies;
     while (in.Left() != 0) {
-        if (movies.size() == kMaxAmcMovies) throw AmcRefused(msg::kAmcTooManyMovies);
+        if (movies.size() == kMaxAmcMovies) throw CAmcRefused(msg::kAmcTooManyMovies);
         movies.push_back(ReadMovie(in, version, customNames));
     }
     return movies;
@@ -342,9 +342,9 @@ std::size_t RecordBytes(int version) {
 }
 }  // namespace fixed
 
-class FixedRecord {
+class CFixedRecord {
 public:
-    explicit FixedRecord(std::string_view bytes) : bytes_(bytes) {}
+    explicit CFixedRecord(std::string_view bytes) : bytes_(bytes) {}
 
     std::int32_t Int(std::size_t at) const {
         std::uint32_t value = 0;
@@ -355,7 +355,7 @@ public:
     }
     std::string_view Raw(std::size_t at, std::size_t capacity) const {
         const auto length = static_cast<unsigned char>(bytes_[at]);
-        if (length > capacity) throw AmcRefused(msg::kAmcDamaged);
+        if (length > capacity) throw CAmcRefused(msg::kAmcDamaged);
         return bytes_.substr(at + 1, length);
     }
     std::string Text(std::size_t at, std::size_t capacity) const {
@@ -376,7 +376,7 @@ private:
     std::string_view bytes_;
 };
 
-ForeignMovie FixedMovie(const FixedRecord& record, int version) {
+ForeignMovie FixedMovie(const CFixedRecord& record, int version) {
     using namespace fixed;
     ForeignMovie movie;
     movie.director = record.Text(kDirector, 32);
@@ -413,21 +413,21 @@ ForeignMovie FixedMovie(const FixedRecord& record, int version) {
     return movie;
 }
 
-std::vector<ForeignMovie> ReadFixed(AmcInput& in, int version) {
+std::vector<ForeignMovie> ReadFixed(CAmcInput& in, int version) {
     if (version >= 21) in.Skip(fixed::kOwnerBytes);
     std::string bytes(fixed::RecordBytes(version), '\0');
     std::vector<ForeignMovie> movies;
     while (in.Left() != 0) {
-        if (in.Left() < bytes.size()) throw AmcRefused(msg::kAmcCutShort);
-        if (movies.size() == kMaxAmcMovies) throw AmcRefused(msg::kAmcTooManyMovies);
+        if (in.Left() < bytes.size()) throw CAmcRefused(msg::kAmcCutShort);
+        if (movies.size() == kMaxAmcMovies) throw CAmcRefused(msg::kAmcTooManyMovies);
         in.Take(bytes.data(), bytes.size());
-        const FixedRecord record(bytes);
+        const CFixedRecord record(bytes);
         movies.push_back(FixedMovie(record, version));
         // 3.0 stored the cover right after its record.
         if (version >= 30) {
             const std::int32_t picture = record.Int(fixed::kPictureSize);
             if (picture < 0 || static_cast<std::uint64_t>(picture) > in.Left()) {
-                throw AmcRefused(msg::kAmcDamaged);
+                throw CAmcRefused(msg::kAmcDamaged);
             }
             in.Skip(static_cast<std::uint64_t>(picture));
         }
@@ -447,11 +447,11 @@ ForeignCatalogue ReadAmcSource(IByteSource& source) {
         std::string start(static_cast<std::size_t>(std::min(source.Size(), kHeaderBytes)), '\0');
         start.resize(source.Read(start.data(), start.size()));
         if (LooksLikeXml(start)) return ReadAmcXmlSource(source, start);
-        AmcInput in(source, start);
+        CAmcInput in(source, start);
         const int version = ReadVersion(in);
         catalogue.movies = version >= kFirstLengthPrefixedVersion ? ReadLengthPrefixed(in, version)
                                                                   : ReadFixed(in, version);
-    } catch (const AmcRefused& refused) {
+    } catch (const CAmcRefused& refused) {
         catalogue.error = refused.what();
     } catch (const std::bad_alloc&) {
         catalogue.error = msg::kNoMemoryImport;

@@ -72,9 +72,9 @@ bool IsAt(const Path& path, std::initializer_list<std::string_view> names) {
     return std::ranges::equal(path, names);
 }
 
-class AmcXmlReader {
+class CAmcXmlReader {
 public:
-    AmcXmlReader() : parser_(XML_ParserCreate(nullptr)) {
+    CAmcXmlReader() : parser_(XML_ParserCreate(nullptr)) {
         if (!parser_) throw std::bad_alloc();
         XML_SetUserData(parser_.get(), this);
         XML_SetElementHandler(parser_.get(), &Start, &End);
@@ -130,7 +130,7 @@ private:
     // A handler must not let an exception through the parser's C frames.
     template <typename Step>
     static void Guarded(void* self, Step&& step) {
-        auto& reader = *static_cast<AmcXmlReader*>(self);
+        auto& reader = *static_cast<CAmcXmlReader*>(self);
         try {
             step(reader);
         } catch (const std::bad_alloc&) {
@@ -139,16 +139,16 @@ private:
     }
 
     static void XMLCALL Start(void* self, const XML_Char* name, const XML_Char** attributes) {
-        Guarded(self, [&](AmcXmlReader& reader) { reader.Opened(name, attributes); });
+        Guarded(self, [&](CAmcXmlReader& reader) { reader.Opened(name, attributes); });
     }
     static void XMLCALL End(void* self, const XML_Char*) {
         // Stopping still lets the end of an empty element through, of one never opened here.
-        auto& reader = *static_cast<AmcXmlReader*>(self);
+        auto& reader = *static_cast<CAmcXmlReader*>(self);
         if (!reader.path_.empty()) reader.path_.pop_back();
     }
     static void XMLCALL Doctype(void* self, const XML_Char*, const XML_Char*, const XML_Char*,
                                 int) {
-        static_cast<AmcXmlReader*>(self)->Refuse(msg::kAmcXmlDoctype);
+        static_cast<CAmcXmlReader*>(self)->Refuse(msg::kAmcXmlDoctype);
     }
     // AMC writes its exports in the Windows code page; the parser knows only Latin-1 itself.
     static int XMLCALL Encoding(void*, const XML_Char* name, XML_Encoding* info) {
@@ -266,7 +266,7 @@ ForeignCatalogue ReadAmcXmlSource(IByteSource& source, std::string_view alreadyR
         return catalogue;
     }
     try {
-        AmcXmlReader reader;
+        CAmcXmlReader reader;
         return reader.Read(source, alreadyRead);
     } catch (const std::bad_alloc&) {
         catalogue.error = msg::kNoMemoryImport;

@@ -66,7 +66,7 @@ ForeignMovie MovieOf(const XmlElement& item) {
 ForeignCatalogue ReadDataCrow(const std::string& path) {
     return ReadGuarded([&path](ForeignCatalogue& catalogue) {
         std::size_t others = 0;
-        XmlStream stream([&](XmlElement& closed, std::span<const XmlElement> around) {
+        CXmlStream stream([&](XmlElement& closed, std::span<const XmlElement> around) {
             const XmlElement& root = around.empty() ? closed : around.front();
             if (root.name != "data-crow-objects") {
                 catalogue.error = msg::kNotDataCrow;

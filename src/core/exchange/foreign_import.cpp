@@ -156,10 +156,10 @@ std::string_view FieldName(Field field, const HeadingTexts& headings) {
     }
 }
 
-class Fitter {
+class CFitter {
 public:
-    Fitter(const HeadingTexts& headings, ForeignImportReport& report, const CTextLanguage& language,
-           std::size_t maxValueBytes)
+    CFitter(const HeadingTexts& headings, ForeignImportReport& report,
+            const CTextLanguage& language, std::size_t maxValueBytes)
         : headings_(headings),
           report_(report),
           plan_(PlanCustomFields(headings, language)),
@@ -245,7 +245,7 @@ HeadingTexts ForeignCustomHeadings(const CTextLanguage& language) {
 std::vector<RecordValues> FittedRecords(std::vector<ForeignMovie>& movies,
                                         const HeadingTexts& headings, ForeignImportReport& report,
                                         const CTextLanguage& language, std::size_t maxValueBytes) {
-    Fitter fitter(headings, report, language, maxValueBytes);
+    CFitter fitter(headings, report, language, maxValueBytes);
     std::vector<RecordValues> records;
     records.reserve(movies.size());
     for (ForeignMovie& movie : movies) records.push_back(fitter.Fit(movie));

@@ -35,7 +35,7 @@ std::string XmlFailureText(XmlFailure failure) {
     return {};
 }
 
-void ParseForeignXml(const std::string& path, XmlStream& stream, ForeignCatalogue& catalogue) {
+void ParseForeignXml(const std::string& path, CXmlStream& stream, ForeignCatalogue& catalogue) {
     std::string bytes;
     catalogue.error = ReadForeignFile(path, bytes);
     if (!catalogue.error.empty()) return;

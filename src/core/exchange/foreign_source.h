@@ -23,7 +23,7 @@ std::string ReadForeignFile(const std::string& path, std::string& bytes,
 std::string XmlFailureText(XmlFailure failure);
 
 // Parses an XML file read whole through stream; the catalogue's error is set when it fails.
-void ParseForeignXml(const std::string& path, XmlStream& stream, ForeignCatalogue& catalogue);
+void ParseForeignXml(const std::string& path, CXmlStream& stream, ForeignCatalogue& catalogue);
 
 // Texts of a source trimmed of surrounding spaces, tabs and line breaks.
 std::string_view TrimmedView(std::string_view text);

@@ -94,7 +94,7 @@ ForeignMovie MovieOf(const XmlElement& item) {
 
 ForeignCatalogue ReadGcstar(const std::string& path) {
     return ReadGuarded([&path](ForeignCatalogue& catalogue) {
-        XmlStream stream([&](XmlElement& closed, std::span<const XmlElement> around) {
+        CXmlStream stream([&](XmlElement& closed, std::span<const XmlElement> around) {
             const XmlElement& root = around.empty() ? closed : around.front();
             const std::string_view refusal = root.name != "collection" ? msg::kNotGcstar
                                              : root.Attribute("type") != "GCfilms"

@@ -63,9 +63,9 @@ ForeignMovie MovieOf(const XmlElement& entry) {
 
 // Builds the movies as the entries close; loans, kept after the entries, are counted with the
 // movie they name.
-class TellicoParse {
+class CTellicoParse {
 public:
-    explicit TellicoParse(ForeignCatalogue& catalogue) : catalogue_(catalogue) {}
+    explicit CTellicoParse(ForeignCatalogue& catalogue) : catalogue_(catalogue) {}
 
     XmlStep Closed(XmlElement& closed, std::span<const XmlElement> around) {
         // The root and the open collection are judged once, not at every element inside them.
@@ -126,8 +126,8 @@ private:
 };
 
 void ReadInto(const std::string& path, ForeignCatalogue& catalogue) {
-    TellicoParse parse(catalogue);
-    XmlStream stream([&parse](XmlElement& closed, std::span<const XmlElement> around) {
+    CTellicoParse parse(catalogue);
+    CXmlStream stream([&parse](XmlElement& closed, std::span<const XmlElement> around) {
         return parse.Closed(closed, around);
     });
     std::string bytes;

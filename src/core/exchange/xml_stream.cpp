@@ -41,15 +41,15 @@ std::string_view XmlElement::ChildText(std::string_view child) const {
     return found == nullptr ? std::string_view() : std::string_view(found->text);
 }
 
-struct XmlStream::Parser {
+struct CXmlStream::Parser {
     XML_Parser handle;
 
-    static XmlStream& Of(void* data) { return *static_cast<XmlStream*>(data); }
+    static CXmlStream& Of(void* data) { return *static_cast<CXmlStream*>(data); }
 
     // No exception may pass through the C library's frames.
     template <typename Step>
     static void Guarded(void* data, Step step) {
-        XmlStream& stream = Of(data);
+        CXmlStream& stream = Of(data);
         try {
             step(stream);
         } catch (const std::bad_alloc&) {
@@ -59,7 +59,7 @@ struct XmlStream::Parser {
     }
 
     static void Start(void* data, const XML_Char* name, const XML_Char** attributes) {
-        Guarded(data, [&](XmlStream& stream) {
+        Guarded(data, [&](CXmlStream& stream) {
             XmlElement element;
             std::tie(element.space, element.name) = SplitName(name);
             for (const XML_Char** at = attributes; *at != nullptr; at += 2) {
@@ -70,7 +70,7 @@ struct XmlStream::Parser {
     }
 
     static void End(void* data, const XML_Char*) {
-        Guarded(data, [](XmlStream& stream) {
+        Guarded(data, [](CXmlStream& stream) {
             if (stream.failure_ != XmlFailure::None) return;
             XmlElement closed = std::move(stream.open_.back());
             stream.open_.pop_back();
@@ -85,7 +85,7 @@ struct XmlStream::Parser {
     }
 
     static void Text(void* data, const XML_Char* text, int length) {
-        Guarded(data, [&](XmlStream& stream) {
+        Guarded(data, [&](CXmlStream& stream) {
             if (!stream.open_.empty()) {
                 stream.open_.back().text.append(text, static_cast<std::size_t>(length));
             }
@@ -94,7 +94,7 @@ struct XmlStream::Parser {
 
     static void EntityDeclared(void* data, const XML_Char*, int, const XML_Char*, int,
                                const XML_Char*, const XML_Char*, const XML_Char*, const XML_Char*) {
-        XmlStream& stream = Of(data);
+        CXmlStream& stream = Of(data);
         stream.failure_ = XmlFailure::Entities;
         XML_StopParser(stream.parser_->handle, XML_FALSE);
     }
@@ -106,7 +106,7 @@ struct XmlStream::Parser {
     }
 };
 
-XmlStream::XmlStream(XmlCloseHandler onClose)
+CXmlStream::CXmlStream(XmlCloseHandler onClose)
     : onClose_(std::move(onClose)),
       parser_(std::make_unique<Parser>(Parser{XML_ParserCreateNS(nullptr, kSpaceSeparator)})) {
     XML_Parser handle = parser_->handle;
@@ -119,9 +119,9 @@ XmlStream::XmlStream(XmlCloseHandler onClose)
     XML_SetParamEntityParsing(handle, XML_PARAM_ENTITY_PARSING_NEVER);
 }
 
-XmlStream::~XmlStream() { XML_ParserFree(parser_->handle); }
+CXmlStream::~CXmlStream() { XML_ParserFree(parser_->handle); }
 
-bool XmlStream::Feed(std::string_view piece, bool last) {
+bool CXmlStream::Feed(std::string_view piece, bool last) {
     if (failure_ != XmlFailure::None) return false;
     do {
         const std::size_t size = std::min<std::size_t>(piece.size(), INT_MAX / 2);

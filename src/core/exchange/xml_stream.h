@@ -43,12 +43,12 @@ enum class XmlFailure { None, Damaged, Entities, Refused, NoMemory };
 // An XML file read piece by piece, so that only what the handler keeps stays in memory. A file
 // that declares entities or refers to external ones is refused before any of them is expanded:
 // they are the way to make a small file fill the memory or read other files.
-class XmlStream {
+class CXmlStream {
 public:
-    explicit XmlStream(XmlCloseHandler onClose);
-    ~XmlStream();
-    XmlStream(const XmlStream&) = delete;
-    XmlStream& operator=(const XmlStream&) = delete;
+    explicit CXmlStream(XmlCloseHandler onClose);
+    ~CXmlStream();
+    CXmlStream(const CXmlStream&) = delete;
+    CXmlStream& operator=(const CXmlStream&) = delete;
 
     // Parses the next piece; last says the file ends after it. False once parsing has stopped.
     bool Feed(std::string_view piece, bool last);

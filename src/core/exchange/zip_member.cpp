@@ -22,9 +22,9 @@ constexpr std::uint16_t kDeflated = 8;
 constexpr std::uint16_t kEncrypted = 1;
 
 // Little-endian numbers at an offset, or nothing past the end.
-class Bytes {
+class CBytes {
 public:
-    explicit Bytes(std::string_view bytes) : bytes_(bytes) {}
+    explicit CBytes(std::string_view bytes) : bytes_(bytes) {}
     std::optional<std::uint32_t> U16(std::size_t at) const { return Number(at, 2); }
     std::optional<std::uint32_t> U32(std::size_t at) const { return Number(at, 4); }
 
@@ -50,7 +50,7 @@ struct Member {
 };
 
 std::optional<std::size_t> EndOfDirectory(std::string_view zip) {
-    const Bytes bytes(zip);
+    const CBytes bytes(zip);
     if (zip.size() < kEndSize) return std::nullopt;
     const std::size_t lowest = zip.size() - std::min(zip.size(), kEndSize + kMaxComment);
     for (std::size_t at = zip.size() - kEndSize + 1; at-- > lowest;) {
@@ -61,7 +61,7 @@ std::optional<std::size_t> EndOfDirectory(std::string_view zip) {
 
 // The central directory's entry of name; Damaged when the directory does not hold together.
 ZipResult FindMember(std::string_view zip, std::string_view name, Member& member) {
-    const Bytes bytes(zip);
+    const CBytes bytes(zip);
     const std::optional<std::size_t> end = EndOfDirectory(zip);
     if (!end) return ZipResult::Damaged;
     const auto entries = bytes.U16(*end + 10);
@@ -94,7 +94,7 @@ ZipResult FindMember(std::string_view zip, std::string_view name, Member& member
 
 // The member's packed bytes, found through its local header.
 std::optional<std::string_view> PackedData(std::string_view zip, const Member& member) {
-    const Bytes bytes(zip);
+    const CBytes bytes(zip);
     const std::uint64_t at = member.localOffset;
     const auto nameLength = bytes.U16(at + 26);
     const auto extraLength = bytes.U16(at + 28);
@@ -137,7 +137,7 @@ ZipResult Inflate(std::string_view packed, const Member& member,
 
 }  // namespace
 
-bool LooksLikeZip(std::string_view bytes) { return Bytes(bytes).U32(0) == kLocalHeader; }
+bool LooksLikeZip(std::string_view bytes) { return CBytes(bytes).U32(0) == kLocalHeader; }
 
 ZipResult ReadZipMember(std::string_view zip, std::string_view name, std::uint64_t maxBytes,
                         const std::function<bool(std::string_view)>& sink) {

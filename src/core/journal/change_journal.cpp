@@ -19,7 +19,7 @@ namespace reelkeep {
 
 namespace {
 
-using journal::Encoder;
+using journal::CEncoder;
 using journal::ItemKind;
 
 std::string FolderOf(const std::string& path) {
@@ -79,7 +79,7 @@ CatalogueTail TailOf(const CReelkeepDoc& doc) {
     return {shown.Layouts(), shown.CustomHeadings(), shown.DataColors(), shown.HeadingColors()};
 }
 
-void EncodeRecord(Encoder& out, const CCatalogue& catalogue, std::uint32_t record) {
+void EncodeRecord(CEncoder& out, const CCatalogue& catalogue, std::uint32_t record) {
     for (std::size_t f = 0; f < kFieldCount; ++f)
         out.Text(catalogue.Value(record, static_cast<Field>(f)));
 }
@@ -125,7 +125,7 @@ CChangeJournal::Known CChangeJournal::Snapshot(const CReelkeepDoc& doc) {
     const UndoJournal& undo = doc.Undo();
     known.undo = {undo.available, undo.action, undo.recordNumbers};
     known.tail = TailOf(doc);
-    Encoder tail;
+    CEncoder tail;
     tail.Tail(known.tail);
     known.tailBytes = std::move(tail.bytes);
     return known;
@@ -151,7 +151,7 @@ void CChangeJournal::Follow(const CReelkeepDoc& doc, bool withTail) {
         // Without a counted change only the tail can differ.
         const std::string items = DescribeChange(doc, changed);
         if (!items.empty()) {
-            Encoder payload;
+            CEncoder payload;
             payload.U64(seq_ + 1);
             payload.U64(static_cast<std::uint64_t>(NowMs()));
             payload.U32(doc.Catalogue().Count());
@@ -189,7 +189,7 @@ void CChangeJournal::Start(const CReelkeepDoc& doc) {
 std::string CChangeJournal::DescribeChange(const CReelkeepDoc& doc, bool recordsMayDiffer) {
     const CCatalogue& catalogue = doc.Catalogue();
     const std::uint32_t now = catalogue.Count();
-    Encoder items;
+    CEncoder items;
     const auto describeAll = [&] {
         items.bytes.clear();
         items.U8(static_cast<std::uint8_t>(ItemKind::ReplaceAll));
@@ -221,7 +221,7 @@ std::string CChangeJournal::DescribeChange(const CReelkeepDoc& doc, bool records
         return true;
     };
 
-    Encoder tail;
+    CEncoder tail;
     tail.Tail(TailOf(doc));
     if (!known_) {
         describeAll();

@@ -41,24 +41,24 @@ std::uint32_t Crc32(std::string_view bytes) {
     return c ^ 0xFFFFFFFFU;
 }
 
-void Encoder::U32(std::uint32_t v) {
+void CEncoder::U32(std::uint32_t v) {
     for (int i = 0; i < 4; ++i) U8(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
-void Encoder::U64(std::uint64_t v) {
+void CEncoder::U64(std::uint64_t v) {
     for (int i = 0; i < 8; ++i) U8(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
-void Encoder::Text(std::string_view text) {
+void CEncoder::Text(std::string_view text) {
     U32(static_cast<std::uint32_t>(text.size()));
     bytes.append(text);
 }
 
-void Encoder::Record(const RecordValues& values) {
+void CEncoder::Record(const RecordValues& values) {
     for (const std::string& value : values) Text(value);
 }
 
-void Encoder::Tail(const CatalogueTail& tail) {
+void CEncoder::Tail(const CatalogueTail& tail) {
     for (const ColumnLayout& layout : tail.layouts) {
         for (const std::uint32_t id : layout.ids) U32(id);
         for (const std::int32_t x : layout.positions) U32(static_cast<std::uint32_t>(x));
@@ -70,39 +70,39 @@ void Encoder::Tail(const CatalogueTail& tail) {
     }
 }
 
-std::string_view Decoder::Take(std::size_t n) {
+std::string_view CDecoder::Take(std::size_t n) {
     if (n > bytes_.size() - pos_) throw Malformed{};
     const std::string_view taken = bytes_.substr(pos_, n);
     pos_ += n;
     return taken;
 }
 
-std::uint8_t Decoder::U8() { return static_cast<std::uint8_t>(Take(1)[0]); }
+std::uint8_t CDecoder::U8() { return static_cast<std::uint8_t>(Take(1)[0]); }
 
-std::uint32_t Decoder::U32() {
+std::uint32_t CDecoder::U32() {
     const std::string_view b = Take(4);
     std::uint32_t v = 0;
     for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<std::uint8_t>(b[i]);
     return v;
 }
 
-std::uint64_t Decoder::U64() {
+std::uint64_t CDecoder::U64() {
     const std::uint64_t low = U32();
     return low | (std::uint64_t{U32()} << 32);
 }
 
-std::string Decoder::Text() {
+std::string CDecoder::Text() {
     const std::uint32_t n = U32();
     return std::string(Take(n));
 }
 
-RecordValues Decoder::Record() {
+RecordValues CDecoder::Record() {
     RecordValues values;
     for (std::string& value : values) value = Text();
     return values;
 }
 
-CatalogueTail Decoder::Tail() {
+CatalogueTail CDecoder::Tail() {
     CatalogueTail tail;
     for (ColumnLayout& layout : tail.layouts) {
         for (std::uint32_t& id : layout.ids) id = U32();
@@ -120,7 +120,7 @@ CatalogueTail Decoder::Tail() {
 }
 
 std::string EncodeHeader(const Header& header) {
-    Encoder body;
+    CEncoder body;
     body.U64(header.catalogueId);
     body.U64(header.baseSeq);
     body.U8(static_cast<std::uint8_t>(header.base));
@@ -132,7 +132,7 @@ std::string EncodeHeader(const Header& header) {
         body.U64(v);
     body.U32(header.baseRecords);
     body.Tail(header.tail);
-    Encoder out;
+    CEncoder out;
     out.bytes.append(kMagic);
     out.U32(static_cast<std::uint32_t>(body.bytes.size()));
     out.bytes.append(body.bytes);
@@ -142,16 +142,16 @@ std::string EncodeHeader(const Header& header) {
 
 Header DecodeHeader(std::string_view bytes, std::size_t& end) {
     if (bytes.substr(0, kMagic.size()) != kMagic) throw Malformed{};
-    Decoder frame(bytes.substr(kMagic.size()));
+    CDecoder frame(bytes.substr(kMagic.size()));
     const std::uint32_t length = frame.U32();
     const std::size_t start = kMagic.size() + 4;
     if (length > bytes.size() - start) throw Malformed{};
     const std::string_view body = bytes.substr(start, length);
-    Decoder tail(bytes.substr(start + length));
+    CDecoder tail(bytes.substr(start + length));
     if (tail.U32() != Crc32(body)) throw Malformed{};
     end = start + length + kChecksumLength;
 
-    Decoder in(body);
+    CDecoder in(body);
     Header header;
     header.catalogueId = in.U64();
     header.baseSeq = in.U64();
@@ -172,7 +172,7 @@ Header DecodeHeader(std::string_view bytes, std::size_t& end) {
 }
 
 std::string FrameEntry(std::string_view payload) {
-    Encoder out;
+    CEncoder out;
     out.bytes.reserve(kFrameLength + payload.size() + kChecksumLength);
     out.U64(payload.size());
     out.bytes.append(payload);
@@ -192,7 +192,7 @@ Contents ReadJournal(std::string_view bytes) {
             contents.tornTail = true;
             break;
         }
-        const std::uint64_t length = Decoder(rest).U64();
+        const std::uint64_t length = CDecoder(rest).U64();
         if (length > rest.size() - kFrameLength ||
             rest.size() - kFrameLength - length < kChecksumLength) {
             contents.tornTail = true;
@@ -201,13 +201,13 @@ Contents ReadJournal(std::string_view bytes) {
         const std::string_view payload = rest.substr(kFrameLength, length);
         const std::size_t frame = kFrameLength + length + kChecksumLength;
         if (length < kEntryFixedLength ||
-            Decoder(rest.substr(kFrameLength + length)).U32() != Crc32(payload)) {
+            CDecoder(rest.substr(kFrameLength + length)).U32() != Crc32(payload)) {
             // Only the last entry may be cut short; any other damage is refused.
             if (!AllZero(rest.substr(frame))) throw Malformed{};
             contents.tornTail = true;
             break;
         }
-        Decoder in(payload);
+        CDecoder in(payload);
         EntryView entry;
         entry.seq = in.U64();
         entry.timeMs = Signed(in.U64());

@@ -47,7 +47,7 @@ enum class ItemKind : std::uint8_t {
 struct Malformed {};
 
 // Little-endian numbers and length-prefixed texts.
-class Encoder {
+class CEncoder {
 public:
     void U8(std::uint8_t v) { bytes.push_back(static_cast<char>(v)); }
     void U32(std::uint32_t v);
@@ -58,9 +58,9 @@ public:
     std::string bytes;
 };
 
-class Decoder {
+class CDecoder {
 public:
-    explicit Decoder(std::string_view bytes) : bytes_(bytes) {}
+    explicit CDecoder(std::string_view bytes) : bytes_(bytes) {}
     std::uint8_t U8();
     std::uint32_t U32();
     std::uint64_t U64();

@@ -29,7 +29,7 @@ void SyncFolderOf(const std::string& file) {
 }
 
 // A user that remembers whether the document complained while it read.
-class ReadingUI : public CSilentUI {
+class CReadingUI : public CSilentUI {
 public:
     MessageAnswer ShowMessage(std::string_view, MessageButtons, MessageIcon) override {
         complained = true;
@@ -49,7 +49,7 @@ ItemKind KindOf(std::uint8_t tag) {
 // Applies one entry's items; before the plan's start only the tail counts, as the base holds
 // the records of that moment already.
 void ApplyItems(std::string_view bytes, bool records, CRecordStore& store, CatalogueTail& tail) {
-    Decoder in(bytes);
+    CDecoder in(bytes);
     const auto fits = [&](std::uint32_t record) {
         if (record >= store.Count()) throw Malformed{};
     };
@@ -103,7 +103,7 @@ void ApplyItems(std::string_view bytes, bool records, CRecordStore& store, Catal
 }  // namespace
 
 std::string EncodeMarker(const CopyMarker& marker) {
-    Encoder out;
+    CEncoder out;
     out.bytes.append(kMarkerMagic);
     out.U64(marker.catalogueId);
     out.U64(marker.seq);
@@ -127,7 +127,7 @@ CopyMarker DecodeMarker(std::string_view bytes) {
         return marker;
     }
     try {
-        Decoder in(bytes.substr(kMarkerMagic.size()));
+        CDecoder in(bytes.substr(kMarkerMagic.size()));
         marker.catalogueId = in.U64();
         marker.seq = in.U64();
         FileIdentity& copy = marker.copy;
@@ -198,7 +198,7 @@ Plan PlanRecovery(const Contents& journal, const std::optional<CopyMarker>& mark
 }
 
 CRecordStore ReadBaseRecords(const std::string& path) {
-    ReadingUI ui;
+    CReadingUI ui;
     CReelkeepDoc doc(ui);
     CFileSource source(path);
     if (!doc.ReadDocument(source, path) || ui.complained) throw Malformed{};
