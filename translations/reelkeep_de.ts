@@ -574,6 +574,18 @@ Soll sie durch diesen Katalog ersetzt werden?</translation>
 <context>
     <name>Core</name>
     <message>
+        <source>Actor 1</source>
+        <translation>Darsteller 1</translation>
+    </message>
+    <message>
+        <source>Actor 2</source>
+        <translation>Darsteller 2</translation>
+    </message>
+    <message>
+        <source>Actor 3</source>
+        <translation>Darsteller 3</translation>
+    </message>
+    <message>
         <source>Not enough memory to add more actors</source>
         <translation>Nicht genügend Speicher, um weitere Darsteller hinzuzufügen</translation>
     </message>
@@ -1701,53 +1713,6 @@ Reelkeep importiert Dateien von höchstens 512 MiB.</translation>
     <message>
         <source>&amp;Select the position where you would like the labels to start printing.</source>
         <translation>&amp;Wählen Sie die Position, an der der Etikettendruck beginnen soll.</translation>
-    </message>
-</context>
-<context>
-    <name>Fields</name>
-    <message>
-        <source>Movie Name</source>
-        <translation>Filmtitel</translation>
-    </message>
-    <message>
-        <source>Actor 1</source>
-        <translation>Darsteller 1</translation>
-    </message>
-    <message>
-        <source>Actor 2</source>
-        <translation>Darsteller 2</translation>
-    </message>
-    <message>
-        <source>Actor 3</source>
-        <translation>Darsteller 3</translation>
-    </message>
-    <message>
-        <source>Movie Type</source>
-        <translation>Filmart</translation>
-    </message>
-    <message>
-        <source>Media Type</source>
-        <translation>Medium</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Laufzeit</translation>
-    </message>
-    <message>
-        <source>Tape #</source>
-        <translation>Band-Nr.</translation>
-    </message>
-    <message>
-        <source>Counter</source>
-        <translation>Zählerstand</translation>
-    </message>
-    <message>
-        <source>Rating</source>
-        <translation>Wertung</translation>
-    </message>
-    <message>
-        <source>Synopsis</source>
-        <translation>Inhalt</translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,7 @@ inline QString Tr(std::string_view text) { return Translated("Records", text); }
 
 // A field's caption from the field table, in the user's language; empty for the custom fields,
 // which go by the catalogue's headings.
-inline QString FieldCaption(Field f) { return Translated("Fields", InfoOf(f).caption); }
+inline QString FieldCaption(Field f) { return Translated("Core", InfoOf(f).caption); }
 
 // Column titles by column identifier - 1; titles 4..7 follow the custom headings.
 inline constexpr std::array<std::string_view, 10> kColumnTitles = {

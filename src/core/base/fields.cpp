@@ -11,21 +11,21 @@ namespace {
 // clang-format off
 constexpr std::array<FieldInfo, kFieldCount> kFields = {{
 //   field              name          caption                                file export CSV heading text label    column
-    {Field::MovieName,  "movie-name", REELKEEP_TEXT("Fields", "Movie Name"), 8,   0,    "Title",    "Title:    ", 1},
-    {Field::Actor1,     "actor1",     REELKEEP_TEXT("Fields", "Actor 1"),    4,   1,    "Actors1",  "Actors:   ", 0},
-    {Field::Actor2,     "actor2",     REELKEEP_TEXT("Fields", "Actor 2"),    5,   2,    "Actors2",  "          ", 0},
-    {Field::Actor3,     "actor3",     REELKEEP_TEXT("Fields", "Actor 3"),    6,   3,    "Actors3",  "          ", 0},
-    {Field::MovieType,  "movie-type", REELKEEP_TEXT("Fields", "Movie Type"), 12,  8,    "Type",     "Type:     ", 9},
-    {Field::MediaType,  "media-type", REELKEEP_TEXT("Fields", "Media Type"), 13,  7,    "Media",    "Media:    ", 8},
-    {Field::Time,       "time",       REELKEEP_TEXT("Fields", "Time"),       7,   4,    "Time",     "Time:     ", 3},
-    {Field::TapeNumber, "tape",       REELKEEP_TEXT("Fields", "Tape #"),     10,  9,    "Tape #",   "Tape #:   ", 10},
-    {Field::Counter,    "counter",    REELKEEP_TEXT("Fields", "Counter"),    11,  6,    "Counter",  "Counter:  ", 0},
-    {Field::Rating,     "rating",     REELKEEP_TEXT("Fields", "Rating"),     9,   5,    "Rating",   "Rating:   ", 2},
+    {Field::MovieName,  "movie-name", REELKEEP_TEXT("Core", "Movie Name"),   8,   0,    "Title",    "Title:    ", 1},
+    {Field::Actor1,     "actor1",     REELKEEP_TEXT("Core", "Actor 1"),      4,   1,    "Actors1",  "Actors:   ", 0},
+    {Field::Actor2,     "actor2",     REELKEEP_TEXT("Core", "Actor 2"),      5,   2,    "Actors2",  "          ", 0},
+    {Field::Actor3,     "actor3",     REELKEEP_TEXT("Core", "Actor 3"),      6,   3,    "Actors3",  "          ", 0},
+    {Field::MovieType,  "movie-type", REELKEEP_TEXT("Core", "Movie Type"),   12,  8,    "Type",     "Type:     ", 9},
+    {Field::MediaType,  "media-type", REELKEEP_TEXT("Core", "Media Type"),   13,  7,    "Media",    "Media:    ", 8},
+    {Field::Time,       "time",       REELKEEP_TEXT("Core", "Time"),         7,   4,    "Time",     "Time:     ", 3},
+    {Field::TapeNumber, "tape",       REELKEEP_TEXT("Core", "Tape #"),       10,  9,    "Tape #",   "Tape #:   ", 10},
+    {Field::Counter,    "counter",    REELKEEP_TEXT("Core", "Counter"),      11,  6,    "Counter",  "Counter:  ", 0},
+    {Field::Rating,     "rating",     REELKEEP_TEXT("Core", "Rating"),       9,   5,    "Rating",   "Rating:   ", 2},
     {Field::Custom1,    "custom1",    "",                                    0,   -1,   "",         "",           4},
     {Field::Custom2,    "custom2",    "",                                    1,   -1,   "",         "",           5},
     {Field::Custom3,    "custom3",    "",                                    2,   -1,   "",         "",           6},
     {Field::Custom4,    "custom4",    "",                                    3,   -1,   "",         "",           7},
-    {Field::Synopsis,   "synopsis",   REELKEEP_TEXT("Fields", "Synopsis"),   14,  -1,   "Synopsis", "Synopsis: ", 0},
+    {Field::Synopsis,   "synopsis",   REELKEEP_TEXT("Core", "Synopsis"),     14,  -1,   "Synopsis", "Synopsis: ", 0},
 }};
 // clang-format on
 

@@ -194,16 +194,8 @@ inline constexpr std::string_view kHeadingDirector = REELKEEP_TEXT("Core", "Dire
 inline constexpr std::string_view kHeadingYear = REELKEEP_TEXT("Core", "Year");
 inline constexpr std::string_view kHeadingStudio = REELKEEP_TEXT("Core", "Studio");
 inline constexpr std::string_view kHeadingCountry = REELKEEP_TEXT("Core", "Country");
-// The fields as a report names them.
-inline constexpr std::string_view kFieldMovieName = REELKEEP_TEXT("Core", "Movie Name");
+// The actor fields, as a report names them together.
 inline constexpr std::string_view kFieldActors = REELKEEP_TEXT("Core", "Actors");
-inline constexpr std::string_view kFieldMovieType = REELKEEP_TEXT("Core", "Movie Type");
-inline constexpr std::string_view kFieldMediaType = REELKEEP_TEXT("Core", "Media Type");
-inline constexpr std::string_view kFieldTime = REELKEEP_TEXT("Core", "Time");
-inline constexpr std::string_view kFieldTapeNumber = REELKEEP_TEXT("Core", "Tape #");
-inline constexpr std::string_view kFieldCounter = REELKEEP_TEXT("Core", "Counter");
-inline constexpr std::string_view kFieldRating = REELKEEP_TEXT("Core", "Rating");
-inline constexpr std::string_view kFieldSynopsis = REELKEEP_TEXT("Core", "Synopsis");
 
 // Find.
 inline constexpr std::string_view kProgressSearching = REELKEEP_TEXT("Core", "Searching");

@@ -130,30 +130,14 @@ CustomPlan PlanCustomFields(const HeadingTexts& headings, const CTextLanguage& l
 }
 
 std::string_view FieldName(Field field, const HeadingTexts& headings) {
-    switch (field) {
-        case Field::MovieName:
-            return msg::kFieldMovieName;
-        case Field::Actor1:
-        case Field::Actor2:
-        case Field::Actor3:
-            return msg::kFieldActors;
-        case Field::MovieType:
-            return msg::kFieldMovieType;
-        case Field::MediaType:
-            return msg::kFieldMediaType;
-        case Field::Time:
-            return msg::kFieldTime;
-        case Field::TapeNumber:
-            return msg::kFieldTapeNumber;
-        case Field::Counter:
-            return msg::kFieldCounter;
-        case Field::Rating:
-            return msg::kFieldRating;
-        case Field::Synopsis:
-            return msg::kFieldSynopsis;
-        default:
-            return headings[FieldIndex(field) - FieldIndex(Field::Custom1)];
+    for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
+        if (field == CustomField(k)) return headings[k];
     }
+    // The three actor fields count as one in a report.
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (field == ActorField(k)) return msg::kFieldActors;
+    }
+    return InfoOf(field).caption;
 }
 
 class CFitter {
