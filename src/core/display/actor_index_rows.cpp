@@ -11,17 +11,36 @@
 
 namespace reelkeep {
 
+namespace {
+
+void SortByName(CLookupList& actors) {
+    actors.StableSort(
+        [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
+}
+
+}  // namespace
+
 void CCatalogueDisplay::SortDisplayedActors(bool showProgress) {
-    if (actorsFromLookup_) {
-        displayedActors_ = catalogue_.Lookup(LookupKind::Actors);
-        actorsFromLookup_ = false;
-    }
-    const std::size_t names = displayedActors_.size();
+    const std::size_t names = DisplayedActors().size();
     CProgressScope progress(ui_, msg::kProgressSortActorNames,
                             static_cast<std::uint32_t>(names - 1), showProgress);
-    displayedActors_.StableSort(
-        [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
+    if (actorsFromLookup_) {
+        TakeSortedActors(SortedDisplayedActors());
+    } else {
+        SortByName(displayedActors_);
+    }
     progress.StepTo(static_cast<std::uint32_t>(names - 1));
+}
+
+CLookupList CCatalogueDisplay::SortedDisplayedActors() const {
+    CLookupList sorted = DisplayedActors();
+    SortByName(sorted);
+    return sorted;
+}
+
+void CCatalogueDisplay::TakeSortedActors(CLookupList sorted) {
+    displayedActors_ = std::move(sorted);
+    actorsFromLookup_ = false;
 }
 
 void CCatalogueDisplay::BuildActorIndex(bool showProgress) {

@@ -134,6 +134,10 @@ public:
     }
     // Sorts the displayed-actor list; the sorted list is also what the actor filter offers.
     void SortDisplayedActors(bool showProgress);
+    // The same in two steps, so that the sort can run on another thread beside other work: the
+    // sorted copy, changing nothing, then that copy taken as the displayed actors.
+    CLookupList SortedDisplayedActors() const;
+    void TakeSortedActors(CLookupList sorted);
     // Sorts the displayed-actor list and builds the index, without touching the sort marks.
     void BuildActorIndex(bool showProgress);
 

@@ -44,6 +44,7 @@ bool CReelkeepDoc::ImportRecords(std::vector<RecordValues> records) {
     const std::uint32_t first = catalogue_.Count();
     const bool lookupsMatched = catalogue_.LookupsMatchRecords();
     try {
+        catalogue_.Reserve(first + static_cast<std::uint32_t>(records.size()));
         for (RecordValues& values : records) AppendRecord(std::move(values));
     } catch (const std::bad_alloc&) {
         // Nothing else has changed yet: dropping the new records leaves the catalogue, its

@@ -6,6 +6,7 @@
 #include "column_edit.h"
 #include "column_positions.h"
 #include "messages.h"
+#include "side_by_side.h"
 #include "sort_keys.h"
 
 namespace reelkeep {
@@ -129,14 +130,24 @@ void CReelkeepDoc::FinishLoad(const HeadingTexts& headingsFromFile) {
     // The title sort below discards the actor index at once, so with more than one record only
     // the displayed-actor list is sorted; the index rows would be thrown away unseen.
     if (catalogue_.Count() > 1) {
-        if (!display_.DisplayedActors().empty()) display_.SortDisplayedActors(progressEnabled_);
+        // The actor names sort on a second core, beside the dialog lists and the title sort.
+        const bool sortActors = !display_.DisplayedActors().empty();
+        CLookupList sortedActors;
+        RunSideBySide(
+            [&] {
+                if (sortActors) sortedActors = display_.SortedDisplayedActors();
+            },
+            [&] {
+                RefreshEntryDialogLists();
+                TitleSort();
+            });
+        if (sortActors) display_.TakeSortedActors(std::move(sortedActors));
     } else {
         BuildActorIndex();
         // No title sort follows to discard labels built from the previous catalogue.
         if (display_.State().LabelFormat()) display_.BuildLabelLayout();
+        RefreshEntryDialogLists();
     }
-    RefreshEntryDialogLists();
-    if (catalogue_.Count() > 1) TitleSort();
     RequestViewUpdate();
 }
 

@@ -6,6 +6,7 @@
 
 #include "key_sorts.h"
 #include "messages.h"
+#include "side_by_side.h"
 #include "ui_interface.h"
 
 namespace reelkeep {
@@ -207,11 +208,39 @@ void CCatalogue::RebuildLookupLists(bool showProgress) {
     entryListStale_.fill(false);
     typesChanged_ = false;
     lookupsMatch_ = true;  // until a failed add or a change of the records
+    // The actors' list, as long as all the others together, fills on a second core; its
+    // failures are told once both are done, as the UI belongs to this thread.
+    std::uint32_t actorsLeftOut = 0;
     CProgressScope progress(ui_, msg::kProgressLookupLists, records_.Count(), showProgress);
-    for (std::uint32_t i = 0; i < records_.Count(); ++i) {
-        AddRecordToLookups(i);
-        progress.Step();
+    RunSideBySide([&] { actorsLeftOut = FillActorLookup(); },
+                  [&] {
+                      for (std::uint32_t i = 0; i < records_.Count(); ++i) {
+                          for (const auto& [kind, field] : kLookupSources) {
+                              if (kind == LookupKind::Actors) continue;
+                              AddToLookup(kind, Value(i, field), SourceKeyOf(i, SlotOf(field)));
+                          }
+                          progress.Step();
+                      }
+                  });
+    if (actorsLeftOut != 0) lookupsMatch_ = false;
+    for (std::uint32_t k = 0; k < actorsLeftOut; ++k) {
+        Warn(ui_, kNoMemoryMessages[Index(LookupKind::Actors)]);
     }
+}
+
+std::uint32_t CCatalogue::FillActorLookup() {
+    CLookupList& actors = lookups_[Index(LookupKind::Actors)];
+    std::uint32_t leftOut = 0;
+    for (std::uint32_t i = 0; i < records_.Count(); ++i) {
+        for (std::size_t slot = 0; slot < kActorSlotCount; ++slot) {
+            try {
+                actors.Add(Value(i, ActorField(slot)), SourceKeyOf(i, static_cast<int>(slot)));
+            } catch (const std::bad_alloc&) {
+                ++leftOut;
+            }
+        }
+    }
+    return leftOut;
 }
 
 void CCatalogue::SortMovieTypes(bool showProgress) {

@@ -36,6 +36,8 @@ public:
     void SetRecord(std::uint32_t record, RecordValues values);
     // Throws std::bad_alloc with the records unchanged.
     void Append(RecordValues values);
+    // Room for count records ahead of many Appends (see CRecordStore::Reserve).
+    void Reserve(std::uint32_t count) { records_.Reserve(count); }
     // New records are empty, surplus ones dropped.
     void Resize(std::uint32_t count);
     // Filled up or cut to the record count.
@@ -82,6 +84,8 @@ public:
 private:
     static constexpr std::size_t Index(LookupKind k) { return static_cast<std::size_t>(k); }
     void AddToLookup(LookupKind kind, std::string_view value, SourceKey key);
+    // The actors' lookup list from every record; returns how many names found no room.
+    std::uint32_t FillActorLookup();
     void FollowEdit(LookupKind kind, ListEdit edit);
     void KeepMovieTypesSorted();
     std::optional<std::pair<SourceKey, std::string_view>> NextSource(

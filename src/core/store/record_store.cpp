@@ -39,6 +39,10 @@ void CRecordStore::Append(RecordValues values) {
     ++count_;
 }
 
+void CRecordStore::Reserve(std::uint32_t count) {
+    for (auto& column : columns_) column.reserve(std::size_t{count} + count / 64);
+}
+
 void CRecordStore::Resize(std::uint32_t count) {
     // Shrinking first cannot fail; growing may, and then the surplus grown is dropped again.
     try {

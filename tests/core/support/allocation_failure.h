@@ -4,13 +4,15 @@
 // reports running out of memory and leaves the document consistent. It replaces the program's
 // global operator new and delete, so include it from exactly one source file of a test program.
 
+#include <atomic>
 #include <cstdlib>
 #include <new>
 
 namespace reelkeep::test {
 
-// Allocations that still succeed before the next one fails; negative: none fails.
-inline long allocationsBeforeFailure = -1;
+// Allocations that still succeed before the next one fails; negative: none fails. Atomic, as a
+// rebuild may allocate on two threads: exactly one allocation fails, whichever thread makes it.
+inline std::atomic<long> allocationsBeforeFailure = -1;
 
 inline void FailAllocationAfter(long succeeding) { allocationsBeforeFailure = succeeding; }
 inline void StopFailingAllocations() { allocationsBeforeFailure = -1; }
@@ -18,8 +20,8 @@ inline void StopFailingAllocations() { allocationsBeforeFailure = -1; }
 inline bool FailureStillArmed() { return allocationsBeforeFailure >= 0; }
 
 inline void* AllocateOrFail(std::size_t size) {
-    long& left = allocationsBeforeFailure;
-    if (left >= 0 && left-- == 0) throw std::bad_alloc();
+    std::atomic<long>& left = allocationsBeforeFailure;
+    if (left.load() >= 0 && left.fetch_sub(1) == 0) throw std::bad_alloc();
     if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
     throw std::bad_alloc();
 }
