@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <utility>
 
 #include "memory_source.h"
 
@@ -88,6 +90,47 @@ TEST(CsvReader, DifferentialAgainstARfcWriterWithRandomValues) {
         EXPECT_EQ(table.separator, separator);
         EXPECT_EQ(table.headings, rows[0]);
         EXPECT_EQ(Values(table), std::vector<Fields>(rows.begin() + 1, rows.end()));
+        EXPECT_TRUE(table.problems.empty());
+    }
+}
+
+// A long file is read in two halves from a guessed row start; both a right guess and one that
+// falls inside a value with line breaks must give the rows and their lines as written.
+TEST(CsvReader, LongFilesGiveTheirRowsAndLinesWhereverTheMiddleFalls) {
+    std::mt19937 rng(11);
+    const std::vector<std::string> pieces = {"a", ",", "\"", "\xC3\xA9", "", "\r\n", "\n", "\r"};
+    // Values with line breaks everywhere but near the middle, where the first line break is
+    // then a row's end; or one value with line breaks from well before the middle to well after.
+    const auto randomRow = [&](bool lineBreaks) {
+        Fields row(3);
+        for (std::string& v : row) {
+            for (int k = static_cast<int>(rng() % 5); k > 0; --k) {
+                v += pieces[rng() % (lineBreaks ? 8 : 5)];
+            }
+        }
+        row[0] = "T" + row[0];
+        return row;
+    };
+    for (const bool valueAcrossTheMiddle : {false, true}) {
+        std::vector<Fields> rows = {{"Title", "Synopsis", "Rating"}};
+        std::vector<std::uint64_t> lines;
+        std::string text;
+        std::uint64_t line = 2;  // below the heading line
+        bool longValue = valueAcrossTheMiddle;
+        while (text.size() < kCsvSplitFrom * 3 / 2) {
+            const bool nearMiddle = text.size() > kCsvSplitFrom / 2 && text.size() < kCsvSplitFrom;
+            rows.push_back(randomRow(!nearMiddle));
+            if (nearMiddle && std::exchange(longValue, false)) {
+                rows.back()[1] = std::string(kCsvSplitFrom / 2, '\n');
+            }
+            const std::string row = SpreadsheetCsv({rows.back()}, ',');
+            lines.push_back(line);
+            line += static_cast<std::uint64_t>(std::count(row.begin(), row.end(), '\n'));
+            text += row;
+        }
+        const CsvTable table = ReadCsv(SpreadsheetCsv({rows[0]}, ',') + text);
+        EXPECT_EQ(Values(table), std::vector<Fields>(rows.begin() + 1, rows.end()));
+        EXPECT_EQ(Lines(table), lines);
         EXPECT_TRUE(table.problems.empty());
     }
 }

@@ -1,11 +1,13 @@
 #include "csv_reader.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <utility>
 
 #include "fields.h"
 #include "file_access.h"
+#include "side_by_side.h"
 #include "text_encoding.h"
 
 namespace reelkeep {
@@ -40,9 +42,10 @@ struct RawRow {
 // A position in the text and the line it is on.
 class CCursor {
 public:
-    explicit CCursor(std::string_view text) : text_(text) {}
+    explicit CCursor(std::string_view text, std::size_t from = 0) : text_(text), pos_(from) {}
 
     bool AtEnd() const { return pos_ >= text_.size(); }
+    std::size_t Position() const { return pos_; }
     char Peek() const { return text_[pos_]; }
     std::uint64_t Line() const { return line_; }
     std::size_t Find(std::string_view what) const { return text_.find(what, pos_); }
@@ -84,7 +87,7 @@ public:
 
 private:
     std::string_view text_;
-    std::size_t pos_ = 0;
+    std::size_t pos_;
     std::uint64_t line_ = 1;
 };
 
@@ -103,9 +106,10 @@ bool TakeQuoted(CCursor& cursor, std::string& field) {
     }
 }
 
-RawRow ReadSpreadsheetRow(CCursor& cursor, char separator) {
+RawRow ReadSpreadsheetRow(CCursor& cursor, char separator, std::size_t columns) {
     RawRow row;
     row.line = cursor.Line();
+    row.fields.reserve(columns);
     std::string field;
     bool fieldStart = true;
     while (!cursor.AtEnd() && !cursor.TakeLineBreak()) {
@@ -128,9 +132,10 @@ RawRow ReadSpreadsheetRow(CCursor& cursor, char separator) {
 
 // Reelkeep's export does not escape its values: each runs from its opening quote to the next
 // `",`, line breaks included, and a line break between values ends the row.
-RawRow ReadExportRow(CCursor& cursor) {
+RawRow ReadExportRow(CCursor& cursor, std::size_t columns) {
     RawRow row;
     row.line = cursor.Line();
+    row.fields.reserve(columns);
     while (!cursor.AtEnd() && !cursor.TakeLineBreak()) {
         if (cursor.Peek() != '"') {
             row.broken = ImportProblemKind::Unquoted;
@@ -297,6 +302,75 @@ void AddRow(CsvTable& table, RawRow row, std::size_t maxValueBytes) {
     table.rows.push_back({row.line, std::move(row.fields)});
 }
 
+// Room for as many values as there are headings is made at once, rather than grown to.
+RawRow ReadRow(CCursor& cursor, const CsvTable& table) {
+    const std::size_t columns = table.headings.size();
+    return table.form == CsvForm::ReelkeepExport
+               ? ReadExportRow(cursor, columns)
+               : ReadSpreadsheetRow(cursor, table.separator, columns);
+}
+
+// An exported movie may have every value empty; a spreadsheet pads with empty rows.
+bool PassedOver(const RawRow& row, CsvForm form) {
+    if (row.broken) return false;
+    return form == CsvForm::ReelkeepExport ? row.fields.empty() : AllEmpty(row.fields);
+}
+
+// The first row that is not passed over.
+void ReadHeadings(CCursor& cursor, CsvTable& table) {
+    while (!cursor.AtEnd()) {
+        RawRow row = ReadRow(cursor, table);
+        if (PassedOver(row, table.form)) continue;
+        table.headings = Headings(std::move(row.fields));
+        return;
+    }
+}
+
+// Rows until the cursor is at or past stopAt, or at the end.
+void ReadRows(CCursor& cursor, CsvTable& table, std::size_t stopAt, std::size_t maxValueBytes) {
+    while (!cursor.AtEnd() && cursor.Position() < stopAt) {
+        RawRow row = ReadRow(cursor, table);
+        if (!PassedOver(row, table.form)) AddRow(table, std::move(row), maxValueBytes);
+    }
+}
+
+// Just after the first line break at or after at, where a row may begin; none at the end.
+std::optional<std::size_t> LikelyRowStart(std::string_view text, std::size_t at) {
+    const std::size_t lineBreak = text.find_first_of("\r\n", at);
+    if (lineBreak == std::string_view::npos) return std::nullopt;
+    std::size_t start = lineBreak + 1;
+    if (text[lineBreak] == '\r' && start < text.size() && text[start] == '\n') ++start;
+    if (start >= text.size()) return std::nullopt;
+    return start;
+}
+
+// The rows of a second half, read apart, after those of the first; their lines counted from
+// the line the second half starts on.
+void AppendHalf(CsvTable& table, CsvTable half, std::uint64_t firstLine) {
+    for (CsvRow& row : half.rows) row.line += firstLine - 1;
+    for (ImportProblem& problem : half.problems) problem.line += firstLine - 1;
+    table.rows.insert(table.rows.end(), std::make_move_iterator(half.rows.begin()),
+                      std::make_move_iterator(half.rows.end()));
+    table.problems.insert(table.problems.end(), half.problems.begin(), half.problems.end());
+}
+
+// The rows after the headings. A long text's second half is read on another core, from the
+// first line break after its middle as if a row began there. That holds exactly when the first
+// half's last row ends there; when a value with line breaks runs across it, the second half's
+// rows are dropped and the first half reads on.
+void ReadBody(std::string_view text, CCursor& cursor, CsvTable& table, std::size_t maxValueBytes) {
+    const std::size_t rest = text.size() - std::min(cursor.Position(), text.size());
+    const std::optional<std::size_t> middle =
+        rest >= kCsvSplitFrom ? LikelyRowStart(text, cursor.Position() + rest / 2) : std::nullopt;
+    if (!middle) return ReadRows(cursor, table, std::string_view::npos, maxValueBytes);
+    CsvTable second{table.form, table.separator, table.encoding, table.headings, {}, {}};
+    CCursor secondCursor(text, *middle);
+    RunSideBySide([&] { ReadRows(secondCursor, second, std::string_view::npos, maxValueBytes); },
+                  [&] { ReadRows(cursor, table, *middle, maxValueBytes); });
+    if (cursor.Position() == *middle) return AppendHalf(table, std::move(second), cursor.Line());
+    ReadRows(cursor, table, std::string_view::npos, maxValueBytes);
+}
+
 }  // namespace
 
 CsvTable ReadCsv(std::string_view bytes, std::size_t maxValueBytes) {
@@ -318,18 +392,8 @@ CsvTable ReadCsv(std::string_view bytes, std::size_t maxValueBytes) {
     table.form = exported ? CsvForm::ReelkeepExport : CsvForm::Spreadsheet;
     table.separator = exported ? ',' : DetectSeparator(text);
     CCursor cursor(text);
-    bool headed = false;
-    while (!cursor.AtEnd()) {
-        RawRow row = exported ? ReadExportRow(cursor) : ReadSpreadsheetRow(cursor, table.separator);
-        // An exported movie may have every value empty; a spreadsheet pads with empty rows.
-        if (!row.broken && (exported ? row.fields.empty() : AllEmpty(row.fields))) continue;
-        if (headed) {
-            AddRow(table, std::move(row), maxValueBytes);
-        } else {
-            table.headings = Headings(std::move(row.fields));
-            headed = true;
-        }
-    }
+    ReadHeadings(cursor, table);
+    ReadBody(text, cursor, table, maxValueBytes);
     return table;
 }
 

@@ -28,6 +28,9 @@ inline constexpr std::size_t kMaxValueBytes = std::numeric_limits<int>::max();
 // Cuts value to at most maxBytes without splitting a UTF-8 character; true when it was cut.
 bool CutToLimit(std::string& value, std::size_t maxBytes);
 
+// From this many bytes on, a file's two halves are read on two cores.
+inline constexpr std::size_t kCsvSplitFrom = std::size_t{1} << 20;
+
 // The most columns an import takes: each one gets a field choice in the import dialog.
 inline constexpr std::size_t kMaxCsvColumns = 1000;
 
