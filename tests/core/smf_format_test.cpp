@@ -11,6 +11,7 @@
 #include "memory_source.h"
 #include "messages.h"
 #include "random_catalogue.h"
+#include "reference_ordering.h"
 #include "smf_bytes.h"
 #include "smf_reader.h"
 #include "smf_writer.h"
@@ -433,8 +434,17 @@ TEST(SmfRoundTrip, RandomCataloguesSurviveSaveAndLoad) {
         loaded.OnNewDocument();
         ASSERT_TRUE(LoadBytes(loaded, bytes));
         ASSERT_EQ(loaded.Catalogue().Count(), count);
-        for (std::uint32_t i = 0; i < count; ++i)
+        test::ref::Records records;
+        for (std::uint32_t i = 0; i < count; ++i) {
             ASSERT_EQ(loaded.Catalogue().Record(i), original.Catalogue().Record(i));
+            records.push_back(loaded.Catalogue().Record(i));
+        }
+        // The lists filled while the file was read are those a rebuild gives.
+        for (std::size_t k = 0; k < kLookupCount; ++k) {
+            const auto kind = static_cast<LookupKind>(k);
+            EXPECT_EQ(loaded.Catalogue().Lookup(kind).Entries(),
+                      test::ref::LookupEntries(records, kind));
+        }
         EXPECT_EQ(loaded.Display().CustomHeadings(), original.Display().CustomHeadings());
         EXPECT_TRUE(SameLayouts(loaded.Display().Layouts(), original.Display().Layouts()));
         if (!loaded.Catalogue().Lookup(LookupKind::MovieTypes).empty()) {

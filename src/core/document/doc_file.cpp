@@ -63,9 +63,11 @@ void WriteLayouts(CSmfWriter& writer, const ColumnLayouts& layouts) {
 
 // The file's items from the layouts on; the field lists go into the loader.
 void ReadBody(CCatalogueDisplay& display, CSmfReader& reader, SmfVersion version,
-              CRecordLoader& records, HeadingTexts& headings, CProgressScope& progress) {
+              CRecordLoader& records, CLookupFiller& lookups, HeadingTexts& headings,
+              CProgressScope& progress) {
     const auto readList = [&](Field f) {
         records.Take(f, reader.ReadStringList(records.Count()));
+        lookups.FieldRead(f);
         progress.Step();
     };
     if (HasLayouts(version)) {
@@ -99,18 +101,27 @@ void CReelkeepDoc::ReadItems(CSmfReader& reader, HeadingTexts& headings, bool& t
     // A record count the rest of the file cannot hold would only size arrays for nothing.
     reader.RequireItems(count, ListsPerRecord(version));
 
+    CRecordLoader records(count);
+    // The lookup lists fill on a second core from each field as it is read. Made before anything
+    // changes, as running out of memory here keeps the catalogue there was.
+    CLookupFiller lookups(count, [&records](Field f) -> const std::vector<std::string>& {
+        return records.Column(f);
+    });
+    CLookupFiller::Lists filled;
     touched = true;
     ClearUndoJournal();
     StartLoading();
-    CRecordLoader records(count);
     try {
-        ReadBody(display_, reader, version, records, headings, progress);
+        ReadBody(display_, reader, version, records, lookups, headings, progress);
+        filled = lookups.Finish();
         catalogue_.Adopt(records);
     } catch (const std::bad_alloc&) {
-        // What was read is kept, the rest of each record empty.
+        // What was read is kept, the rest of each record empty; the lists are dropped.
+        lookups.Stop();
         catalogue_.Adopt(records);
         throw;
     }
+    catalogue_.AdoptLookups(std::move(filled));
 }
 
 bool CReelkeepDoc::OpenDocument(const std::string& path) {
@@ -161,7 +172,7 @@ std::optional<std::string> CReelkeepDoc::LoadCatalogue(IByteSource& source, std:
             CSmfReader reader(source);
             ReadItems(reader, headings, touched);
         }
-        FinishLoad(headings);
+        FinishLoad(headings, LookupsAt::Filled);
     } catch (const CSmfFormatError&) {
         return failed(std::string(msg::kUnexpectedFormat));
     } catch (const CFileError& error) {

@@ -116,7 +116,7 @@ void CReelkeepDoc::OnNewDocument() {
     find_ = FindSettings{};
 }
 
-void CReelkeepDoc::FinishLoad(const HeadingTexts& headingsFromFile) {
+void CReelkeepDoc::FinishLoad(const HeadingTexts& headingsFromFile, LookupsAt lookups) {
     HeadingTexts headings = display_.CustomHeadings();
     for (std::size_t k = 0; k < kCustomFieldCount; ++k) {
         if (!headingsFromFile[k].empty()) headings[k] = headingsFromFile[k];
@@ -125,7 +125,7 @@ void CReelkeepDoc::FinishLoad(const HeadingTexts& headingsFromFile) {
     ready_ = true;
     // The lookup lists come first so the display-order rebuild, which shows nothing, can take
     // the displayed actors from them.
-    RebuildLookupLists();
+    if (lookups == LookupsAt::Rebuilt) RebuildLookupLists();
     RebuildDisplayOrder();
     // The title sort below discards the actor index at once, so with more than one record only
     // the displayed-actor list is sorted; the index rows would be thrown away unseen.

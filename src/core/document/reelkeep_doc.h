@@ -131,8 +131,10 @@ private:
     void AddRecordToLookups(std::uint32_t record);
     void RefreshEntryDialogLists();
     void UpdateLabelColors();
-    // The rebuilds that end a load, once the file's items are in the document.
-    void FinishLoad(const HeadingTexts& headingsFromFile);
+    // The rebuilds that end a load, once the file's items are in the document; the lookup lists
+    // are rebuilt unless the reading filled them.
+    enum class LookupsAt : std::uint8_t { Rebuilt, Filled };
+    void FinishLoad(const HeadingTexts& headingsFromFile, LookupsAt lookups = LookupsAt::Rebuilt);
 
     // ---- display order, sorts and modes --------------------------------------------------
     void SetFilters(const std::array<std::string, kFilterCount>& filters) {

@@ -212,35 +212,38 @@ void CCatalogue::RebuildLookupLists(bool showProgress) {
     // failures are told once both are done, as the UI belongs to this thread.
     std::uint32_t actorsLeftOut = 0;
     CProgressScope progress(ui_, msg::kProgressLookupLists, records_.Count(), showProgress);
-    RunSideBySide([&] { actorsLeftOut = FillActorLookup(); },
-                  [&] {
-                      for (std::uint32_t i = 0; i < records_.Count(); ++i) {
-                          for (const auto& [kind, field] : kLookupSources) {
-                              if (kind == LookupKind::Actors) continue;
-                              AddToLookup(kind, Value(i, field), SourceKeyOf(i, SlotOf(field)));
-                          }
-                          progress.Step();
-                      }
-                  });
-    if (actorsLeftOut != 0) lookupsMatch_ = false;
-    for (std::uint32_t k = 0; k < actorsLeftOut; ++k) {
-        Warn(ui_, kNoMemoryMessages[Index(LookupKind::Actors)]);
+    RunSideBySide(
+        [&] {
+            actorsLeftOut = FillLookup(
+                lookups_[Index(LookupKind::Actors)], LookupKind::Actors,
+                [this](Field f) -> const std::vector<std::string>& { return Column(f); },
+                records_.Count());
+        },
+        [&] {
+            for (std::uint32_t i = 0; i < records_.Count(); ++i) {
+                for (const auto& [kind, field] : kLookupSources) {
+                    if (kind == LookupKind::Actors) continue;
+                    AddToLookup(kind, Value(i, field), SourceKeyOf(i, SlotOf(field)));
+                }
+                progress.Step();
+            }
+        });
+    WarnLeftOut(LookupKind::Actors, actorsLeftOut);
+}
+
+void CCatalogue::AdoptLookups(CLookupFiller::Lists filled) {
+    lookups_ = std::move(filled.lists);
+    entryListStale_.fill(false);
+    typesChanged_ = false;
+    lookupsMatch_ = true;
+    for (std::size_t k = 0; k < kLookupCount; ++k) {
+        WarnLeftOut(static_cast<LookupKind>(k), filled.leftOut[k]);
     }
 }
 
-std::uint32_t CCatalogue::FillActorLookup() {
-    CLookupList& actors = lookups_[Index(LookupKind::Actors)];
-    std::uint32_t leftOut = 0;
-    for (std::uint32_t i = 0; i < records_.Count(); ++i) {
-        for (std::size_t slot = 0; slot < kActorSlotCount; ++slot) {
-            try {
-                actors.Add(Value(i, ActorField(slot)), SourceKeyOf(i, static_cast<int>(slot)));
-            } catch (const std::bad_alloc&) {
-                ++leftOut;
-            }
-        }
-    }
-    return leftOut;
+void CCatalogue::WarnLeftOut(LookupKind kind, std::uint32_t leftOut) {
+    if (leftOut != 0) lookupsMatch_ = false;
+    for (std::uint32_t k = 0; k < leftOut; ++k) Warn(ui_, kNoMemoryMessages[Index(kind)]);
 }
 
 void CCatalogue::SortMovieTypes(bool showProgress) {

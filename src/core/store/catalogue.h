@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fields.h"
+#include "lookup_filler.h"
 #include "lookup_list.h"
 #include "lookup_lists.h"
 #include "record_store.h"
@@ -57,6 +58,9 @@ public:
     // Takes the lookup lists' state from before a change that was taken back whole.
     void RestoreLookupsMatch(bool matched) { lookupsMatch_ = matched; }
     void RebuildLookupLists(bool showProgress);
+    // Lists filled while the records were read (see CLookupFiller), which a rebuild would give;
+    // a value that found no room is told as a rebuild tells it.
+    void AdoptLookups(CLookupFiller::Lists filled);
     // Enters every lookup value of one record (the Enter command's step).
     void AddRecordToLookups(std::uint32_t record);
 
@@ -84,8 +88,7 @@ public:
 private:
     static constexpr std::size_t Index(LookupKind k) { return static_cast<std::size_t>(k); }
     void AddToLookup(LookupKind kind, std::string_view value, SourceKey key);
-    // The actors' lookup list from every record; returns how many names found no room.
-    std::uint32_t FillActorLookup();
+    void WarnLeftOut(LookupKind kind, std::uint32_t leftOut);
     void FollowEdit(LookupKind kind, ListEdit edit);
     void KeepMovieTypesSorted();
     std::optional<std::pair<SourceKey, std::string_view>> NextSource(

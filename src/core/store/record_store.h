@@ -57,6 +57,8 @@ public:
     std::uint32_t Count() const { return count_; }
     // Fitted to the record count, as a file's list may hold more or fewer values.
     void Take(Field f, std::vector<std::string> values);
+    // What was taken for a field so far: nothing, or one value per record.
+    const std::vector<std::string>& Column(Field f) const { return columns_[FieldIndex(f)]; }
 
 private:
     friend class CRecordStore;
