@@ -16,9 +16,13 @@
 #include <random>
 #include <thread>
 
+#include "allocation_failure.h"
+#include "catalogue_builder.h"
 #include "change_journal.h"
+#include "fake_ui.h"
 #include "file_access.h"
 #include "journal_replay.h"
+#include "messages.h"
 #include "smf_bytes.h"
 #include "soak/soak_driver.h"
 
@@ -151,6 +155,47 @@ TEST(Journal, ReplayGivesTheCatalogueByteForByteAfterEveryCommand) {
         ++replays;
     }
     EXPECT_GT(replays, 500);
+}
+
+// Makes a chosen allocation after the second movie's dialog fail: one of its undo entry's.
+class FailAfterSecondEntry : public test::FakeUI {
+public:
+    explicit FailAfterSecondEntry(long failAfter) : failAfter_(failAfter) {}
+    bool RunEntryDialog(EntryDialogValues& values) override {
+        const bool accepted = FakeUI::RunEntryDialog(values);
+        if (entryDialogsShown.size() == 2) test::FailAllocationAfter(failAfter_);
+        return accepted;
+    }
+
+private:
+    long failAfter_;
+};
+
+// The movie whose undo entry found no memory was changed all the same: the journal must hold it.
+TEST(Journal, AModifyWhoseUndoEntryFoundNoMemoryLosesNoMovie) {
+    Folder folder;
+    int failures = 0;
+    for (long k = 0;; ++k) {
+        FailAfterSecondEntry ui(k);
+        CReelkeepDoc doc(ui);
+        test::FillCatalogue(doc, std::vector<test::Movie>{{.title = "Delta"}, {.title = "Alpha"}});
+        const std::string origin = folder.Path("tapes.smf");
+        WriteBytes(origin, test::SaveBytes(doc));
+        CChangeJournal journal(folder.Path("journal"));
+        journal.SetOrigin(origin, true);
+        journal.Follow(doc);
+        ui.viewSelection = {1, 1};
+        ui.rowsSelected = true;
+        ui.entryAnswers = {test::ToRecord({.title = "D2"}), test::ToRecord({.title = "A2"})};
+        doc.Execute(CommandId::Modify);
+        test::StopFailingAllocations();
+        if (ui.messages != std::vector<std::string>{std::string(msg::kNoMemoryRecordUndo)}) break;
+        ++failures;
+        journal.Follow(doc);
+        EXPECT_TRUE(Recover(folder).bytes == test::SaveBytes(doc)) << "failing allocation " << k;
+        journal.Remove();
+    }
+    EXPECT_GT(failures, 0);
 }
 
 TEST(Journal, TornLastEntryIsLeftOutAndDamageOrAnotherFileIsRefused) {

@@ -291,6 +291,7 @@ void CReelkeepDoc::RecordUndo(std::uint32_t record, std::string_view action) {
     } catch (const std::bad_alloc&) {
         // Keep the journal's arrays in step: drop whatever part of the entry got in.
         for (auto& column : undo_.fields) column.resize(entries);
+        undo_.complete = false;
         Warn(ui_, msg::kNoMemoryRecordUndo);
     }
 }

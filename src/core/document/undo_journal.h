@@ -18,6 +18,9 @@ struct UndoJournal {
     std::vector<std::uint32_t> recordNumbers;
     std::string action;  // "DELETE", "RESTORE", "UNMODIFY" or empty
     bool available = false;
+    // False once an entry was left out for want of memory: the command changed records it
+    // does not name.
+    bool complete = true;
 
     std::size_t size() const { return recordNumbers.size(); }
 };

@@ -122,6 +122,7 @@ CChangeJournal::Known CChangeJournal::Snapshot(const CReelkeepDoc& doc) {
     Known known;
     known.serial = doc.CatalogueSerial();
     known.count = doc.Catalogue().Count();
+    known.recordEdits = doc.Catalogue().RecordEdits();
     const UndoJournal& undo = doc.Undo();
     known.undo = {undo.available, undo.action, undo.recordNumbers};
     known.tail = TailOf(doc);
@@ -236,8 +237,12 @@ std::string CChangeJournal::DescribeChange(const CReelkeepDoc& doc, bool records
             current ? undo.recordNumbers : known_->undo.records;
         const bool adds = action == (current ? msg::kUndoDelete : msg::kUndoRestore);
         const bool removes = action == (current ? msg::kUndoRestore : msg::kUndoDelete);
-        bool explained = now == before;
-        if (!current && !known_->undo.available) {
+        const bool recordsTouched = catalogue.RecordEdits() != known_->recordEdits;
+        bool explained = now == before && !recordsTouched;
+        if (recordsTouched && !undo.complete) {
+            // The command changed records its undo entry could not name for want of memory.
+            explained = false;
+        } else if (!current && !known_->undo.available) {
             // No command that the undo journal names.
         } else if (adds && now > before) {
             appended(before);
@@ -248,6 +253,7 @@ std::string CChangeJournal::DescribeChange(const CReelkeepDoc& doc, bool records
             // Modify and its Undo rewrite records in place; written again whenever the
             // catalogue changes while they are the last command, which costs a few records.
             set(records);
+            explained = true;
         }
         if (!explained) describeAll();
     }

@@ -67,6 +67,7 @@ private:
     struct Known {
         std::uint64_t serial = 0;
         std::uint32_t count = 0;
+        std::uint64_t recordEdits = 0;
         UndoSeen undo;
         CatalogueTail tail;
         std::string tailBytes;

@@ -45,47 +45,56 @@ bool MovieTypeLess(const std::string& a, const std::string& b) { return BlanksLa
 }  // namespace
 
 void CCatalogue::Set(std::uint32_t record, Field f, std::string value) {
+    ++recordEdits_;
     lookupsMatch_ = false;
     records_.Set(record, f, std::move(value));
 }
 
 void CCatalogue::SetRecord(std::uint32_t record, RecordValues values) {
+    ++recordEdits_;
     lookupsMatch_ = false;
     records_.SetRecord(record, std::move(values));
 }
 
 void CCatalogue::Append(RecordValues values) {
+    ++recordEdits_;
     records_.Append(std::move(values));
     lookupsMatch_ = false;
 }
 
 void CCatalogue::Resize(std::uint32_t count) {
+    ++recordEdits_;
     lookupsMatch_ = false;
     records_.Resize(count);
 }
 
 void CCatalogue::ReplaceColumn(Field f, std::vector<std::string> values) {
+    ++recordEdits_;
     lookupsMatch_ = false;
     records_.ReplaceColumn(f, std::move(values));
 }
 
 bool CCatalogue::Purge(const std::vector<bool>& marked) {
     if (!records_.Purge(marked)) return false;
+    ++recordEdits_;
     lookupsMatch_ = false;
     return true;
 }
 
 void CCatalogue::ClearRecords() {
+    ++recordEdits_;
     lookupsMatch_ = false;
     records_.Clear();
 }
 
 void CCatalogue::Adopt(CRecordLoader& loader) {
+    ++recordEdits_;
     lookupsMatch_ = false;
     records_.Adopt(loader);
 }
 
 void CCatalogue::TakeFrom(CCatalogue&& other) {
+    ++recordEdits_;
     records_ = std::move(other.records_);
     lookups_ = std::move(other.lookups_);
     lookupsMatch_ = other.lookupsMatch_;

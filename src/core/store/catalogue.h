@@ -32,6 +32,9 @@ public:
     }
     const std::vector<std::string>& Column(Field f) const { return records_.Column(f); }
     RecordValues Record(std::uint32_t record) const { return records_.Record(record); }
+    // Rises with every change of the records, so that a change no undo entry names (one whose
+    // entry found no memory) can still be told from none.
+    std::uint64_t RecordEdits() const { return recordEdits_; }
 
     void Set(std::uint32_t record, Field f, std::string value);
     void SetRecord(std::uint32_t record, RecordValues values);
@@ -99,6 +102,7 @@ private:
     CRecordStore records_;
     std::array<CLookupList, kLookupCount> lookups_;
     bool lookupsMatch_ = false;
+    std::uint64_t recordEdits_ = 0;
     EntryDialogLists entryLists_;
     // Entry dialog lists to copy whole at the end of a change, and whether the types changed.
     std::array<bool, kLookupCount> entryListStale_{};
