@@ -1,6 +1,6 @@
-// What the journal of unsaved changes adds to Enter, Modify and Delete of one movie: the change
-// found, written and flushed to the disk before the window takes the next input. The command
-// itself runs untimed.
+// What the journal of unsaved changes adds to Enter, Modify and Delete of one movie, and to a
+// change of every movie: the change found, written and flushed to the disk before the window
+// takes the next input. The command itself runs untimed.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -61,6 +61,25 @@ void BM_JournalAfter(benchmark::State& state, CommandId command) {
     benchmark::DoNotOptimize(j.journal.Position());
 }
 
+// A change no few records describe, as an import into a new catalogue: every movie is written.
+void BM_JournalEveryMovie(benchmark::State& state) {
+    const auto n = static_cast<std::uint32_t>(state.range(0));
+    JournalBenchUI ui;
+    CReelkeepDoc doc(ui);
+    doc.OnNewDocument();
+    GenerateCatalogue(doc, n, 42);
+    CChangeJournal journal(bench::TempPath("journal-every"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc.SetModified(false);
+        journal.Follow(doc);
+        doc.SetModified(true);
+        state.ResumeTiming();
+        journal.Follow(doc);
+    }
+    journal.Remove();
+}
+
 void Sizes(benchmark::internal::Benchmark* b) {
     bench::AddSizes(b, {100'000, 1'000'000}, 10);
     b->Unit(benchmark::kMillisecond);
@@ -69,6 +88,10 @@ void Sizes(benchmark::internal::Benchmark* b) {
 BENCHMARK_CAPTURE(BM_JournalAfter, Enter, CommandId::Enter)->Apply(Sizes);
 BENCHMARK_CAPTURE(BM_JournalAfter, Modify, CommandId::Modify)->Apply(Sizes);
 BENCHMARK_CAPTURE(BM_JournalAfter, Delete, CommandId::Delete)->Apply(Sizes);
+BENCHMARK(BM_JournalEveryMovie)->Apply([](benchmark::internal::Benchmark* b) {
+    bench::AddSizes(b, {100'000, 1'000'000}, 1);
+    b->Unit(benchmark::kMillisecond);
+});
 
 }  // namespace
 }  // namespace reelkeep

@@ -157,6 +157,9 @@ TEST(Journal, ReplayGivesTheCatalogueByteForByteAfterEveryCommand) {
     EXPECT_GT(replays, 500);
 }
 
+// Journals written before keep reading: the checksum is the usual CRC-32.
+TEST(Journal, ChecksumIsTheUsualCrc32) { EXPECT_EQ(journal::Crc32("123456789"), 0xCBF43926U); }
+
 // Makes a chosen allocation after the second movie's dialog fail: one of its undo entry's.
 class FailAfterSecondEntry : public test::FakeUI {
 public:

@@ -150,14 +150,12 @@ void CChangeJournal::Follow(const CReelkeepDoc& doc, bool withTail) {
     try {
         if (fd_ < 0) Start(doc);
         // Without a counted change only the tail can differ.
-        const std::string items = DescribeChange(doc, changed);
-        if (!items.empty()) {
-            CEncoder payload;
-            payload.U64(seq_ + 1);
-            payload.U64(static_cast<std::uint64_t>(NowMs()));
-            payload.U32(doc.Catalogue().Count());
-            payload.bytes += items;
-            Append(journal::FrameEntry(payload.bytes));
+        CEncoder entry;
+        journal::BeginEntry(entry, seq_ + 1, NowMs(), doc.Catalogue().Count());
+        DescribeChange(doc, changed, entry);
+        if (journal::EntryHasItems(entry)) {
+            journal::EndEntry(entry);
+            Append(entry.bytes);
             ++seq_;
         }
         known_ = Snapshot(doc);
@@ -187,12 +185,13 @@ void CChangeJournal::Start(const CReelkeepDoc& doc) {
     WriteHeader(header, {});
 }
 
-std::string CChangeJournal::DescribeChange(const CReelkeepDoc& doc, bool recordsMayDiffer) {
+void CChangeJournal::DescribeChange(const CReelkeepDoc& doc, bool recordsMayDiffer,
+                                    CEncoder& items) {
     const CCatalogue& catalogue = doc.Catalogue();
     const std::uint32_t now = catalogue.Count();
-    CEncoder items;
+    const std::size_t start = items.bytes.size();
     const auto describeAll = [&] {
-        items.bytes.clear();
+        items.bytes.resize(start);
         items.U8(static_cast<std::uint8_t>(ItemKind::ReplaceAll));
         items.U32(now);
         for (std::uint32_t r = 0; r < now; ++r) EncodeRecord(items, catalogue, r);
@@ -261,7 +260,6 @@ std::string CChangeJournal::DescribeChange(const CReelkeepDoc& doc, bool records
         items.U8(static_cast<std::uint8_t>(ItemKind::Tail));
         items.bytes += tail.bytes;
     }
-    return std::move(items.bytes);
 }
 
 std::optional<CChangeJournal::Mark> CChangeJournal::Position() const {

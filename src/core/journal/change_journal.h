@@ -81,9 +81,9 @@ private:
 
     static Known Snapshot(const CReelkeepDoc& doc);
     void Start(const CReelkeepDoc& doc);
-    // The items of the change from known_ to doc, the records' only when records may have
-    // changed; empty when nothing changed.
-    std::string DescribeChange(const CReelkeepDoc& doc, bool recordsMayDiffer);
+    // Appends the items of the change from known_ to doc, the records' only when records may
+    // have changed; nothing when nothing changed.
+    void DescribeChange(const CReelkeepDoc& doc, bool recordsMayDiffer, journal::CEncoder& items);
     void WriteHeader(const journal::Header& header, std::string_view entries);
     void Append(const std::string& bytes);
     void Close();

@@ -1,5 +1,7 @@
 #include "journal_format.h"
 
+#include <zlib.h>
+
 #include <array>
 #include <cstring>
 
@@ -14,18 +16,6 @@ constexpr std::size_t kChecksumLength = 4;
 // Sequence number, time and record count.
 constexpr std::size_t kEntryFixedLength = 8 + 8 + 4;
 
-constexpr std::array<std::uint32_t, 256> MakeCrcTable() {
-    std::array<std::uint32_t, 256> table{};
-    for (std::uint32_t i = 0; i < 256; ++i) {
-        std::uint32_t c = i;
-        for (int bit = 0; bit < 8; ++bit) c = (c & 1U) != 0 ? 0xEDB88320U ^ (c >> 1) : c >> 1;
-        table[i] = c;
-    }
-    return table;
-}
-
-constexpr std::array<std::uint32_t, 256> kCrcTable = MakeCrcTable();
-
 std::uint64_t Unsigned(std::int64_t v) { return static_cast<std::uint64_t>(v); }
 std::int64_t Signed(std::uint64_t v) { return static_cast<std::int64_t>(v); }
 
@@ -36,17 +26,26 @@ bool AllZero(std::string_view bytes) {
 }  // namespace
 
 std::uint32_t Crc32(std::string_view bytes) {
-    std::uint32_t c = 0xFFFFFFFFU;
-    for (const char b : bytes) c = kCrcTable[(c ^ static_cast<std::uint8_t>(b)) & 0xFFU] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFU;
+    // zlib's CRC-32 (the usual one), taken in pieces its unsigned int lengths can hold.
+    constexpr std::size_t kPiece = std::size_t{1} << 30;
+    uLong crc = crc32(0L, Z_NULL, 0);
+    for (std::size_t at = 0; at < bytes.size(); at += kPiece) {
+        const std::string_view piece = bytes.substr(at, kPiece);
+        crc = crc32(crc, reinterpret_cast<const Bytef*>(piece.data()),
+                    static_cast<uInt>(piece.size()));
+    }
+    return static_cast<std::uint32_t>(crc);
 }
 
 void CEncoder::U32(std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) U8(static_cast<std::uint8_t>(v >> (8 * i)));
+    const std::array<char, 4> le = {static_cast<char>(v), static_cast<char>(v >> 8),
+                                    static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
+    bytes.append(le.data(), le.size());
 }
 
 void CEncoder::U64(std::uint64_t v) {
-    for (int i = 0; i < 8; ++i) U8(static_cast<std::uint8_t>(v >> (8 * i)));
+    U32(static_cast<std::uint32_t>(v));
+    U32(static_cast<std::uint32_t>(v >> 32));
 }
 
 void CEncoder::Text(std::string_view text) {
@@ -171,13 +170,26 @@ Header DecodeHeader(std::string_view bytes, std::size_t& end) {
     return header;
 }
 
-std::string FrameEntry(std::string_view payload) {
-    CEncoder out;
-    out.bytes.reserve(kFrameLength + payload.size() + kChecksumLength);
-    out.U64(payload.size());
-    out.bytes.append(payload);
-    out.U32(Crc32(payload));
-    return std::move(out.bytes);
+void BeginEntry(CEncoder& entry, std::uint64_t seq, std::int64_t timeMs, std::uint32_t records) {
+    entry.bytes.clear();
+    entry.U64(0);
+    entry.U64(seq);
+    entry.U64(Unsigned(timeMs));
+    entry.U32(records);
+}
+
+bool EntryHasItems(const CEncoder& entry) {
+    return entry.bytes.size() > kFrameLength + kEntryFixedLength;
+}
+
+void EndEntry(CEncoder& entry) {
+    const std::string_view payload = std::string_view(entry.bytes).substr(kFrameLength);
+    const std::uint32_t crc = Crc32(payload);
+    const std::uint64_t length = payload.size();
+    for (std::size_t i = 0; i < kFrameLength; ++i) {
+        entry.bytes[i] = static_cast<char>(length >> (8 * i));
+    }
+    entry.U32(crc);
 }
 
 Contents ReadJournal(std::string_view bytes) {

@@ -83,8 +83,13 @@ std::string EncodeHeader(const Header& header);
 // The header at the start of bytes and the offset of the first entry. Throws Malformed.
 Header DecodeHeader(std::string_view bytes, std::size_t& end);
 
-// An entry around its payload (sequence number, time, record count after it, items).
-std::string FrameEntry(std::string_view payload);
+// An entry: its payload (sequence number, time, record count after it, items) framed by its
+// length and checksum. It is written in place: Begin puts the frame's length (filled in by End) and
+// the payload's fixed part, the caller appends the items, End closes the frame with the checksum.
+void BeginEntry(CEncoder& entry, std::uint64_t seq, std::int64_t timeMs, std::uint32_t records);
+// Whether the caller appended any item after BeginEntry.
+bool EntryHasItems(const CEncoder& entry);
+void EndEntry(CEncoder& entry);
 
 // One entry whose frame and checksum are sound.
 struct EntryView {
