@@ -84,6 +84,18 @@ void EncodeRecord(CEncoder& out, const CCatalogue& catalogue, std::uint32_t reco
         out.Text(catalogue.Value(record, static_cast<Field>(f)));
 }
 
+// Records first to end, room made for them at once: a large change grows the entry only once.
+void EncodeRecords(CEncoder& out, const CCatalogue& catalogue, std::uint32_t first,
+                   std::uint32_t end) {
+    std::size_t bytes = out.bytes.size();
+    for (std::size_t f = 0; f < kFieldCount; ++f) {
+        const std::vector<std::string>& column = catalogue.Column(static_cast<Field>(f));
+        for (std::uint32_t r = first; r < end; ++r) bytes += 4 + column[r].size();
+    }
+    out.bytes.reserve(bytes);
+    for (std::uint32_t r = first; r < end; ++r) EncodeRecord(out, catalogue, r);
+}
+
 // The distinct record numbers below count, in ascending order.
 std::vector<std::uint32_t> Distinct(std::vector<std::uint32_t> records, std::uint32_t count) {
     std::erase_if(records, [count](std::uint32_t r) { return r >= count; });
@@ -194,13 +206,13 @@ void CChangeJournal::DescribeChange(const CReelkeepDoc& doc, bool recordsMayDiff
         items.bytes.resize(start);
         items.U8(static_cast<std::uint8_t>(ItemKind::ReplaceAll));
         items.U32(now);
-        for (std::uint32_t r = 0; r < now; ++r) EncodeRecord(items, catalogue, r);
+        EncodeRecords(items, catalogue, 0, now);
     };
     const auto appended = [&](std::uint32_t first) {
         items.U8(static_cast<std::uint8_t>(ItemKind::Append));
         items.U32(first);
         items.U32(now - first);
-        for (std::uint32_t r = first; r < now; ++r) EncodeRecord(items, catalogue, r);
+        EncodeRecords(items, catalogue, first, now);
     };
     const auto set = [&](const std::vector<std::uint32_t>& records) {
         const std::vector<std::uint32_t> distinct = Distinct(records, now);
