@@ -7,13 +7,20 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <algorithm>
+#include <random>
 #include <string>
 
+#include "catalogue_builder.h"
 #include "dialog_test_util.h"
 #include "dialogs.h"
 #include "help_contexts.h"
+#include "qt_text.h"
+#include "silent_ui.h"
+#include "text_compare.h"
 
 using namespace reelkeep;
+using reelkeep::test::Movie;
 
 namespace {
 
@@ -31,21 +38,36 @@ QStringList Items(const QComboBox* combo) {
     return items;
 }
 
-// Every list different, so a combo wired to the wrong list shows.
-EntryDialogLists SampleLists() {
-    EntryDialogLists lists;
-    auto set = [&](LookupKind kind, std::vector<std::string> values) {
-        lists[static_cast<std::size_t>(kind)] = std::move(values);
-    };
-    set(LookupKind::Actors, {"will Smith", "Anna Karina", "Star Wars Kid", "Zoe", "alan Arkin"});
-    set(LookupKind::MovieTypes, {"Drama", "comedy", "Action"});
-    set(LookupKind::MediaTypes, {"VHS", "DVD", "beta"});
-    set(LookupKind::Ratings, {"PG-13", "PG", "G", "R"});
-    set(LookupKind::Custom1, {"c1 b", "c1 a"});
-    set(LookupKind::Custom2, {"c2"});
-    set(LookupKind::Custom3, {"Star Wars", "Star Trek"});
-    set(LookupKind::Custom4, {});
-    return lists;
+// Every list different, so a combo wired to the wrong list shows, each met out of order, through
+// the catalogue's lists and their conversion as the window shows them.
+EntryDialogEntries ListsOf(const std::vector<Movie>& movies) {
+    CSilentUI ui;
+    CCatalogue catalogue(ui);
+    for (const Movie& movie : movies) catalogue.Append(ToRecord(movie));
+    catalogue.RebuildLookupLists(false);
+    catalogue.RefreshEntryDialogLists(false);
+    return CEntryListCache().Update(catalogue, nullptr);
+}
+
+EntryDialogEntries SampleLists() {
+    return ListsOf({
+        {.actor1 = "will Smith",
+         .movieType = "Drama",
+         .mediaType = "VHS",
+         .rating = "PG-13",
+         .custom1 = "c1 b",
+         .custom2 = "c2",
+         .custom3 = "Star Wars"},
+        {.actor1 = "Anna Karina",
+         .actor3 = "Star Wars Kid",
+         .movieType = "comedy",
+         .mediaType = "DVD",
+         .rating = "PG",
+         .custom1 = "c1 a",
+         .custom3 = "Star Trek"},
+        {.actor2 = "Zoe", .movieType = "Action", .mediaType = "beta", .rating = "G"},
+        {.actor1 = "alan Arkin", .rating = "R"},
+    });
 }
 
 EntryDialogValues SampleValues() {
@@ -75,6 +97,7 @@ class EntryDialogTest : public QObject {
     Q_OBJECT
 private slots:
     void combosListEntriesSortedIgnoringCaseFromTheirOwnList();
+    void listsFollowChangesAsAFreshSortShowsThem();
     void untouchedValuesComeBackByteForByte();
     void comboShowsTheValueNotAnEntryItBeginsWith();
     void typedTextIsReturnedAsTyped();
@@ -97,11 +120,63 @@ void EntryDialogTest::combosListEntriesSortedIgnoringCaseFromTheirOwnList() {
     QCOMPARE(Items(Combo(dialog, Field::Custom3)), QStringList({"Star Trek", "Star Wars"}));
     QVERIFY(Items(Combo(dialog, Field::Custom4)).isEmpty());
 
-    // Values differing in case arrive once from the lookup lists and stay once.
-    EntryDialogLists once;
-    once[static_cast<std::size_t>(LookupKind::Ratings)] = {"pg", "G"};
-    CEntryDialog single(once);
+    // Values differing in case are listed once, in the form met first.
+    CEntryDialog single(ListsOf({{.rating = "pg"}, {.rating = "PG"}, {.rating = "G"}}));
     QCOMPARE(Items(Combo(single, Field::Rating)), QStringList({"G", "pg"}));
+}
+
+// Random changes of one movie as Enter, Modify and Delete make them, the lists converted for a
+// showing after a few or (late in the run) after many: always the lookup lists sorted ignoring
+// case.
+void EntryDialogTest::listsFollowChangesAsAFreshSortShowsThem() {
+    std::mt19937 random(27);
+    const std::vector<std::string> forms = {"ann",          "Ann",          "BOB",    "",
+                                            "\xC3\x89mile", "\xC3\xA9MILE", "Caf\xE9"};
+    const auto pick = [&] {
+        const std::uint32_t n = random() % 40;
+        return n < forms.size() ? forms[n] : "Name " + std::to_string(n % 20);
+    };
+    const auto movie = [&] {
+        RecordValues values{};
+        for (Field f : {Field::Actor1, Field::Actor2, Field::Actor3, Field::MovieType})
+            values[FieldIndex(f)] = pick();
+        return values;
+    };
+    CSilentUI ui;
+    CCatalogue catalogue(ui);
+    for (int i = 0; i < 20; ++i) catalogue.Append(movie());
+    catalogue.RebuildLookupLists(false);
+    catalogue.RefreshEntryDialogLists(false);
+    catalogue.SortMovieTypes(false);
+    CEntryListCache cache;
+    for (int step = 0; step < 600; ++step) {
+        const std::uint32_t record = random() % catalogue.Count();
+        const std::uint32_t change = catalogue.Count() < 10 ? 0 : random() % 3;
+        if (change == 0) {
+            catalogue.Append(movie());
+            catalogue.AddChangedRecordToLookups(catalogue.Count() - 1);
+        } else if (change == 1) {
+            catalogue.RemoveRecordsFromLookups({record});
+            catalogue.SetRecord(record, movie());
+            catalogue.AddChangedRecordToLookups(record);
+        } else {
+            catalogue.RemoveRecordsFromLookups({record});
+            std::vector<bool> marked(catalogue.Count());
+            marked[record] = true;
+            catalogue.Purge(marked);
+            catalogue.RenumberLookups({record});
+        }
+        catalogue.EndLookupChange();
+        if (step < 300 ? random() % 4 != 0 : step % 100 != 99) continue;
+        const EntryDialogEntries& shown = cache.Update(catalogue, nullptr);
+        for (std::size_t k = 0; k < kLookupCount; ++k) {
+            std::vector<std::string> sorted = catalogue.Lookup(LookupKind(k)).Entries();
+            std::ranges::sort(sorted, [](auto& a, auto& b) { return CompareNoCase(a, b) < 0; });
+            QStringList expected;
+            for (const std::string& entry : sorted) expected << ToQt(entry);
+            QCOMPARE(shown[k], expected);
+        }
+    }
 }
 
 void EntryDialogTest::untouchedValuesComeBackByteForByte() {
