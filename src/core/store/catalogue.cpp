@@ -36,29 +36,50 @@ constexpr std::size_t kMaxLoggedChanges = 64;
 // thread), so that a copy never takes another catalogue's list for the one it came from.
 std::atomic<std::uint64_t> lastEntryListFill{0};
 
-// The first eight bytes folded, big-endian, so that unequal prefixes order values as
-// CompareNoCase does; a short value is padded with zero bytes, below every byte but a zero one,
+// Eight bytes of a value from offset, folded, big-endian, so that unequal keys order values
+// as CompareNoCase does; past its end a value reads zero bytes, below every byte but a zero one,
 // whose tie CompareNoCase settles.
-std::uint64_t FoldedPrefix(const std::string& value) {
-    std::uint64_t prefix = 0;
-    for (std::size_t i = 0; i < 8; ++i) {
+std::uint64_t FoldedBytes(const std::string& value, std::size_t offset) {
+    std::uint64_t key = 0;
+    for (std::size_t i = offset; i < offset + 8; ++i) {
         const auto byte = i < value.size() ? static_cast<unsigned char>(FoldChar(value[i])) : 0;
-        prefix = (prefix << 8) | byte;
+        key = (key << 8) | byte;
     }
-    return prefix;
+    return key;
 }
 
-// A list's entries in the order the entry dialog shows them. The prefixes settle most
-// comparisons without reaching the texts, which is what makes the sort of some 300,000 actors
-// fast.
-std::vector<std::pair<std::uint64_t, const std::string*>> InShownOrder(const CLookupList& list) {
-    std::vector<std::pair<std::uint64_t, const std::string*>> keyed;
+using KeyedEntries = std::vector<std::pair<std::uint64_t, const std::string*>>;
+
+// Sorts values that agree ignoring case in their first offset bytes by the next eight, then each
+// run that agrees in those too by the eight after, and so on: a sort of some 300,000 actors,
+// most of which share their first eight bytes with others (first names), mostly compares keys
+// held side by side. Runs of long values sharing a long beginning are left to CompareNoCase.
+void SortFrom(KeyedEntries::iterator first, KeyedEntries::iterator last, std::size_t offset) {
+    constexpr std::size_t kKeyedBytes = 64;
+    if (offset >= kKeyedBytes) {
+        std::sort(first, last, [](const auto& a, const auto& b) {
+            return CompareNoCase(*a.second, *b.second) < 0;
+        });
+        return;
+    }
+    for (auto it = first; it != last; ++it) it->first = FoldedBytes(*it->second, offset);
+    std::sort(first, last, [](const auto& a, const auto& b) { return a.first < b.first; });
+    while (first != last) {
+        const auto run =
+            std::find_if(first, last, [&](const auto& e) { return e.first != first->first; });
+        const bool goesOn =
+            std::any_of(first, run, [&](const auto& e) { return e.second->size() > offset + 8; });
+        if (run - first > 1) SortFrom(first, run, goesOn ? offset + 8 : kKeyedBytes);
+        first = run;
+    }
+}
+
+// A list's entries in the order the entry dialog shows them.
+KeyedEntries InShownOrder(const CLookupList& list) {
+    KeyedEntries keyed;
     keyed.reserve(list.size());
-    for (const std::string& entry : list.Entries()) keyed.emplace_back(FoldedPrefix(entry), &entry);
-    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        if (a.first != b.first) return a.first < b.first;
-        return CompareNoCase(*a.second, *b.second) < 0;
-    });
+    for (const std::string& entry : list.Entries()) keyed.emplace_back(0, &entry);
+    SortFrom(keyed.begin(), keyed.end(), 0);
     return keyed;
 }
 
@@ -256,12 +277,8 @@ bool CCatalogue::EndLookupChange() {
     for (std::size_t k = 0; k < kLookupCount; ++k) {
         if (!entryListStale_[k]) continue;
         entryListStale_[k] = false;
-        const CLookupList& list = lookups_[k];
-        std::vector<std::string> copy;
-        copy.reserve(list.size());
-        for (const auto& [prefix, entry] : InShownOrder(list)) copy.push_back(*entry);
-        entryLists_[k].swap(copy);
-        NewEntryListFill(k);
+        CProgressScope unseen(ui_, {}, 0, false);
+        FillEntryList(k, unseen);
     }
     lookupsMatch_ = true;
     return std::exchange(typesChanged_, false);
@@ -288,25 +305,48 @@ void CCatalogue::SortMovieTypes(bool showProgress) {
     progress.StepTo(static_cast<std::uint32_t>(types.size() - 1));
 }
 
+void CCatalogue::FillEntryList(std::size_t k, CProgressScope& progress) {
+    const CLookupList& list = lookups_[k];
+    std::vector<std::string>& copy = entryLists_[k];
+    copy.clear();
+    copy.shrink_to_fit();
+    NewEntryListFill(k);
+    // Each entry is read in the list's order and copied to its place: read in the order shown,
+    // the values would be sought all over memory, which at a million movies costs more than the
+    // copy itself.
+    std::vector<std::uint32_t> placeOf;
+    try {
+        const KeyedEntries order = InShownOrder(list);
+        placeOf.resize(order.size());
+        for (std::size_t place = 0; place < order.size(); ++place) {
+            placeOf[static_cast<std::size_t>(order[place].second - list.Entries().data())] =
+                static_cast<std::uint32_t>(place);
+        }
+        copy.resize(list.size());
+    } catch (const std::bad_alloc&) {
+        copy.clear();
+        Warn(ui_, kNoMemoryMessages[k]);
+        return;
+    }
+    bool lost = false;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        try {
+            copy[placeOf[i]] = list[i];
+        } catch (const std::bad_alloc&) {
+            Warn(ui_, kNoMemoryMessages[k]);
+            lost = true;
+        }
+        progress.Step();
+    }
+    // No entry is empty, so the places of those lost are.
+    if (lost) std::erase_if(copy, [](const std::string& entry) { return entry.empty(); });
+}
+
 void CCatalogue::RefreshEntryDialogLists(bool showProgress) {
     std::uint32_t total = 0;
-    for (std::size_t k = 0; k < kLookupCount; ++k) {
-        entryLists_[k].clear();
-        entryLists_[k].shrink_to_fit();
-        NewEntryListFill(k);
-    }
     for (const auto& lookup : lookups_) total += static_cast<std::uint32_t>(lookup.size());
     CProgressScope progress(ui_, msg::kProgressDialogLists, total, showProgress);
-    for (std::size_t k = 0; k < kLookupCount; ++k) {
-        for (const auto& [prefix, entry] : InShownOrder(lookups_[k])) {
-            try {
-                entryLists_[k].push_back(*entry);
-            } catch (const std::bad_alloc&) {
-                Warn(ui_, kNoMemoryMessages[k]);
-            }
-            progress.Step();
-        }
-    }
+    for (std::size_t k = 0; k < kLookupCount; ++k) FillEntryList(k, progress);
 }
 
 }  // namespace reelkeep

@@ -14,6 +14,7 @@
 
 namespace reelkeep {
 
+class CProgressScope;
 class IReelkeepUI;
 
 // One change of an entry dialog list, as a copy of it follows: the entry at place goes, or value
@@ -110,6 +111,9 @@ private:
     // value is the text, equal to the entry ignoring case, whose occurrence made the edit.
     void FollowEdit(LookupKind kind, ListEdit edit, std::string_view value);
     void NewEntryListFill(std::size_t k);
+    // The entry dialog's copy of list k made anew; a value that cannot be copied is left out
+    // and its list's message shown.
+    void FillEntryList(std::size_t k, CProgressScope& progress);
     void LogEntryListChange(std::size_t k, std::size_t place, const std::string* arriving);
     void KeepMovieTypesSorted();
     std::optional<std::pair<SourceKey, std::string_view>> NextSource(
