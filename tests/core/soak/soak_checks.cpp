@@ -26,8 +26,7 @@ void CheckLookupLists(const CReelkeepDoc& doc, const ref::Records& records) {
         const auto kind = static_cast<LookupKind>(k);
         const std::vector<std::string> rebuilt = ref::LookupEntries(records, kind);
         EXPECT_EQ(doc.Catalogue().Lookup(kind).Entries(), rebuilt) << "lookup list " << k;
-        // The entry dialog's copy, as the dialog shows it.
-        std::vector<std::string> shown = rebuilt;
+        std::vector<std::string> shown = rebuilt;  // as the entry dialog shows it
         std::ranges::sort(shown, [](auto& a, auto& b) { return CompareNoCase(a, b) < 0; });
         EXPECT_EQ(doc.Catalogue().EntryLists()[k], shown) << "entry dialog list " << k;
     }
