@@ -312,8 +312,7 @@ void CCatalogue::FillEntryList(std::size_t k, CProgressScope& progress) {
     copy.shrink_to_fit();
     NewEntryListFill(k);
     // Each entry is read in the list's order and copied to its place: read in the order shown,
-    // the values would be sought all over memory, which at a million movies costs more than the
-    // copy itself.
+    // the values would be sought all over memory, which at a million movies is slower.
     std::vector<std::uint32_t> placeOf;
     try {
         const KeyedEntries order = InShownOrder(list);

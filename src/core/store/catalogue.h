@@ -30,7 +30,6 @@ struct EntryListChange {
 struct EntryListVersion {
     std::uint64_t fill = 0;
     std::size_t changes = 0;
-    bool operator==(const EntryListVersion&) const = default;
 };
 
 // The movies and the lookup lists drawn from them. The fifteen field arrays are always the same
