@@ -71,7 +71,7 @@ void CQtUI::UpdateAllViews() {
 }
 
 bool CQtUI::RunEntryDialog(EntryDialogValues& values) {
-    return reelkeep::RunEntryDialog(frame_, doc_->Catalogue().EntryLists(), values);
+    return reelkeep::RunEntryDialog(frame_, entryLists_.Update(doc_->Catalogue(), frame_), values);
 }
 
 std::optional<DeleteAnswer> CQtUI::RunDeleteDialog(std::string_view question) {

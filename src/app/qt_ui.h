@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui_interface.h"
+#include "value_combo.h"
 
 namespace reelkeep {
 
@@ -58,6 +59,7 @@ private:
     IShellDialogs& dialogs_;
     CReelkeepDoc* doc_ = nullptr;
     CMainFrame* frame_ = nullptr;
+    CEntryListCache entryLists_;
 };
 
 }  // namespace reelkeep

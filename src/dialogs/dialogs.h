@@ -16,6 +16,7 @@
 #include "option_pickers.h"
 #include "option_values.h"
 #include "ui_interface.h"
+#include "value_combo.h"
 
 class QWidget;
 
@@ -25,7 +26,7 @@ namespace reelkeep {
 
 // Enter/Edit Movies: shows values (fields and the four heading captions) with the lists; on
 // accept writes the fifteen field texts back into values.fields.
-bool RunEntryDialog(QWidget* parent, const EntryDialogLists& lists, EntryDialogValues& values);
+bool RunEntryDialog(QWidget* parent, const EntryDialogEntries& lists, EntryDialogValues& values);
 
 // Delete Movies; nullopt when it was closed without one of its four buttons.
 std::optional<DeleteAnswer> RunDeleteDialog(QWidget* parent, std::string_view question);

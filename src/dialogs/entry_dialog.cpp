@@ -24,13 +24,6 @@ namespace reelkeep {
 
 namespace {
 
-// What each drop-down list says when it cannot take more values, by LookupKind.
-constexpr std::array<std::string_view, kLookupCount> kNoMemory = {
-    dlg::kNoMemoryActors,     dlg::kNoMemoryCustom[0], dlg::kNoMemoryCustom[1],
-    dlg::kNoMemoryCustom[2],  dlg::kNoMemoryCustom[3], dlg::kNoMemoryMovieTypes,
-    dlg::kNoMemoryMediaTypes, dlg::kNoMemoryRatings,
-};
-
 struct FieldHelp {
     Field field;
     int context;
@@ -89,7 +82,7 @@ void SetEditWidthInChars(QLineEdit* edit, int chars) {
 
 }  // namespace
 
-CEntryDialog::CEntryDialog(const EntryDialogLists& lists, QWidget* parent) : QDialog(parent) {
+CEntryDialog::CEntryDialog(const EntryDialogEntries& lists, QWidget* parent) : QDialog(parent) {
     setWindowTitle(dlg::Tr(dlg::kEntryTitle));
     EnableContextHelpButton(this);
     AttachPageHelp(this, help::kEntryDialog);
@@ -126,13 +119,13 @@ void CEntryDialog::CreateControls() {
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void CEntryDialog::FillLists(const EntryDialogLists& lists) {
+void CEntryDialog::FillLists(const EntryDialogEntries& lists) {
     // The three actor lists show the same entries, so they share one model.
     std::array<QStringListModel*, kLookupCount> models{};
     for (const LookupSource& source : kLookupSources) {
         const auto kind = static_cast<std::size_t>(source.list);
         if (models[kind] == nullptr) {
-            models[kind] = SortedValueModel(lists[kind], kNoMemory[kind], this);
+            models[kind] = new QStringListModel(lists[kind], this);
         }
         static_cast<QComboBox*>(FieldControl(source.field))->setModel(models[kind]);
     }
@@ -278,7 +271,7 @@ RecordValues CEntryDialog::Values() const {
     return values;
 }
 
-bool RunEntryDialog(QWidget* parent, const EntryDialogLists& lists, EntryDialogValues& values) {
+bool RunEntryDialog(QWidget* parent, const EntryDialogEntries& lists, EntryDialogValues& values) {
     CEntryDialog dialog(lists, parent);
     dialog.SetValues(values);
     if (dialog.exec() != QDialog::Accepted) return false;

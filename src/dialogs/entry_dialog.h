@@ -6,6 +6,7 @@
 
 #include "lookup_lists.h"
 #include "ui_interface.h"
+#include "value_combo.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -19,8 +20,8 @@ namespace reelkeep {
 class CEntryDialog : public QDialog {
     Q_OBJECT
 public:
-    // Fills the drop-down lists from lists (indexed by LookupKind), each sorted ignoring case.
-    explicit CEntryDialog(const EntryDialogLists& lists, QWidget* parent = nullptr);
+    // Fills the drop-down lists from lists, each in the order shown (sorted ignoring case).
+    explicit CEntryDialog(const EntryDialogEntries& lists, QWidget* parent = nullptr);
 
     // Shows the values and headings; focus goes to the movie name.
     void SetValues(const EntryDialogValues& values);
@@ -33,7 +34,7 @@ public:
 
 private:
     void CreateControls();
-    void FillLists(const EntryDialogLists& lists);
+    void FillLists(const EntryDialogEntries& lists);
     void LayOut();
     void SetTabOrder();
     void AttachFieldHelp();

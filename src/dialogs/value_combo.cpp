@@ -2,11 +2,10 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QStringListModel>
-#include <algorithm>
 #include <limits>
 #include <new>
 
+#include "dialog_strings.h"
 #include "dialog_widgets.h"
 #include "qt_text.h"
 #include "text_compare.h"
@@ -18,23 +17,41 @@ namespace {
 // Wide enough for most names; a long entry must not stretch the whole dialog.
 constexpr int kComboMinimumChars = 12;
 
-QStringList SortedEntries(const std::vector<std::string>& values, bool& outOfMemory) {
-    std::vector<const std::string*> order;
-    order.reserve(values.size());
-    for (const std::string& value : values) order.push_back(&value);
-    std::ranges::stable_sort(order, [](const std::string* a, const std::string* b) {
-        return CompareNoCase(*a, *b) < 0;
-    });
+// What each drop-down list says when it cannot take more values, by LookupKind.
+constexpr std::array<std::string_view, kLookupCount> kNoMemory = {
+    dlg::kNoMemoryActors,     dlg::kNoMemoryCustom[0], dlg::kNoMemoryCustom[1],
+    dlg::kNoMemoryCustom[2],  dlg::kNoMemoryCustom[3], dlg::kNoMemoryMovieTypes,
+    dlg::kNoMemoryMediaTypes, dlg::kNoMemoryRatings,
+};
+
+QStringList Converted(const std::vector<std::string>& values, bool& outOfMemory) {
     QStringList entries;
-    entries.reserve(static_cast<qsizetype>(order.size()));
-    for (const std::string* value : order) {
+    entries.reserve(static_cast<qsizetype>(values.size()));
+    for (const std::string& value : values) {
         try {
-            entries.append(ToQt(*value));
+            entries.append(ToQt(value));
         } catch (const std::bad_alloc&) {
             outOfMemory = true;
         }
     }
     return entries;
+}
+
+// Brings entries from one version of a list to a later one of the same fill; false, part-way,
+// where a change does not fit them.
+bool FollowChanges(QStringList& entries, const std::vector<EntryListChange>& changes,
+                   std::size_t from) {
+    for (std::size_t i = from; i < changes.size(); ++i) {
+        const EntryListChange& change = changes[i];
+        const auto place = static_cast<qsizetype>(change.place);
+        if (place > entries.size() || (!change.arrives && place == entries.size())) return false;
+        if (change.arrives) {
+            entries.insert(place, ToQt(change.value));
+        } else {
+            entries.removeAt(place);
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -52,17 +69,33 @@ QComboBox* MakeValueCombo(QWidget* parent) {
     return combo;
 }
 
-QStringListModel* SortedValueModel(const std::vector<std::string>& values,
-                                   std::string_view noMemory, QWidget* owner) {
-    bool outOfMemory = false;
-    QStringList entries;
-    try {
-        entries = SortedEntries(values, outOfMemory);
-    } catch (const std::bad_alloc&) {
-        outOfMemory = true;
+const EntryDialogEntries& CEntryListCache::Update(const CCatalogue& catalogue, QWidget* owner) {
+    for (std::size_t k = 0; k < kLookupCount; ++k) {
+        const auto kind = static_cast<LookupKind>(k);
+        const EntryListVersion now = catalogue.EntryListVersionOf(kind);
+        std::optional<EntryListVersion>& had = versions_[k];
+        if (had && had->fill == now.fill && had->changes <= now.changes) {
+            try {
+                if (FollowChanges(entries_[k], catalogue.EntryListChanges(kind), had->changes)) {
+                    had = now;
+                    continue;
+                }
+            } catch (const std::bad_alloc&) {
+                // Converted whole below, where a value left out is told.
+            }
+        }
+        bool outOfMemory = false;
+        QStringList converted;
+        try {
+            converted = Converted(catalogue.EntryLists()[k], outOfMemory);
+        } catch (const std::bad_alloc&) {
+            outOfMemory = true;
+        }
+        entries_[k].swap(converted);
+        had = outOfMemory ? std::nullopt : std::optional(now);
+        if (outOfMemory) ShowWarning(owner, kNoMemory[k]);
     }
-    if (outOfMemory) ShowWarning(owner, noMemory);
-    return new QStringListModel(entries, owner);
+    return entries_;
 }
 
 void ShowValue(QComboBox* combo, const QString& value) {

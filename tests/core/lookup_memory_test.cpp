@@ -92,5 +92,30 @@ TEST(LookupListsOutOfMemory, SkipTheValueAndNameTheListWhereverMemoryRunsOut) {
     EXPECT_GT(failures, 8);
 }
 
+// The entry dialog's copies refilled: each keeps what could be copied, in order, and a list
+// short of a value says so.
+TEST(EntryDialogListsOutOfMemory, KeepTheirOrderAndNameTheListWhereverMemoryRunsOut) {
+    Store full;
+    full.catalogue.RebuildLookupLists(false);
+    full.catalogue.RefreshEntryDialogLists(false);
+    for (long k = 0;; ++k) {
+        Store store;
+        store.catalogue.RebuildLookupLists(false);
+        FailAllocationAfter(k);
+        store.catalogue.RefreshEntryDialogLists(false);
+        const bool failed = !FailureStillArmed();
+        StopFailingAllocations();
+        if (!failed) break;
+        for (std::size_t i = 0; i < kLookupCount; ++i) {
+            const auto& [want, got] =
+                std::tie(full.catalogue.EntryLists()[i], store.catalogue.EntryLists()[i]);
+            EXPECT_TRUE(std::includes(want.begin(), want.end(), got.begin(), got.end(),
+                                      [](auto& a, auto& b) { return CompareNoCase(a, b) < 0; }));
+            EXPECT_TRUE(got == want ||
+                        store.ui.messages == std::vector<std::string>{std::string(kMessages[i])});
+        }
+    }
+}
+
 }  // namespace
 }  // namespace reelkeep::test

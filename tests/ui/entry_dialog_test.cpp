@@ -7,11 +7,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <algorithm>
+#include <random>
 #include <string>
 
 #include "dialog_test_util.h"
 #include "dialogs.h"
 #include "help_contexts.h"
+#include "qt_text.h"
+#include "silent_ui.h"
+#include "text_compare.h"
 
 using namespace reelkeep;
 
@@ -32,18 +37,18 @@ QStringList Items(const QComboBox* combo) {
 }
 
 // Every list different, so a combo wired to the wrong list shows.
-EntryDialogLists SampleLists() {
-    EntryDialogLists lists;
-    auto set = [&](LookupKind kind, std::vector<std::string> values) {
+EntryDialogEntries SampleLists() {
+    EntryDialogEntries lists;
+    auto set = [&](LookupKind kind, QStringList values) {
         lists[static_cast<std::size_t>(kind)] = std::move(values);
     };
-    set(LookupKind::Actors, {"will Smith", "Anna Karina", "Star Wars Kid", "Zoe", "alan Arkin"});
-    set(LookupKind::MovieTypes, {"Drama", "comedy", "Action"});
-    set(LookupKind::MediaTypes, {"VHS", "DVD", "beta"});
-    set(LookupKind::Ratings, {"PG-13", "PG", "G", "R"});
-    set(LookupKind::Custom1, {"c1 b", "c1 a"});
+    set(LookupKind::Actors, {"alan Arkin", "Anna Karina", "Star Wars Kid", "will Smith", "Zoe"});
+    set(LookupKind::MovieTypes, {"Action", "comedy", "Drama"});
+    set(LookupKind::MediaTypes, {"beta", "DVD", "VHS"});
+    set(LookupKind::Ratings, {"G", "PG", "PG-13", "R"});
+    set(LookupKind::Custom1, {"c1 a", "c1 b"});
     set(LookupKind::Custom2, {"c2"});
-    set(LookupKind::Custom3, {"Star Wars", "Star Trek"});
+    set(LookupKind::Custom3, {"Star Trek", "Star Wars"});
     set(LookupKind::Custom4, {});
     return lists;
 }
@@ -74,7 +79,8 @@ EntryDialogValues SampleValues() {
 class EntryDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void combosListEntriesSortedIgnoringCaseFromTheirOwnList();
+    void combosListTheEntriesOfTheirOwnList();
+    void listsFollowChangesAsAFreshSortShowsThem();
     void untouchedValuesComeBackByteForByte();
     void comboShowsTheValueNotAnEntryItBeginsWith();
     void typedTextIsReturnedAsTyped();
@@ -85,7 +91,7 @@ private slots:
     void everyFieldHasANameAndItsOwnLetter();
 };
 
-void EntryDialogTest::combosListEntriesSortedIgnoringCaseFromTheirOwnList() {
+void EntryDialogTest::combosListTheEntriesOfTheirOwnList() {
     CEntryDialog dialog(SampleLists());
     const QStringList actors = {"alan Arkin", "Anna Karina", "Star Wars Kid", "will Smith", "Zoe"};
     for (int k = 0; k < 3; ++k) QCOMPARE(Items(Combo(dialog, ActorField(k))), actors);
@@ -96,12 +102,45 @@ void EntryDialogTest::combosListEntriesSortedIgnoringCaseFromTheirOwnList() {
     QCOMPARE(Items(Combo(dialog, Field::Custom2)), QStringList({"c2"}));
     QCOMPARE(Items(Combo(dialog, Field::Custom3)), QStringList({"Star Trek", "Star Wars"}));
     QVERIFY(Items(Combo(dialog, Field::Custom4)).isEmpty());
+}
 
-    // Values differing in case arrive once from the lookup lists and stay once.
-    EntryDialogLists once;
-    once[static_cast<std::size_t>(LookupKind::Ratings)] = {"pg", "G"};
-    CEntryDialog single(once);
-    QCOMPARE(Items(Combo(single, Field::Rating)), QStringList({"G", "pg"}));
+// Random changes of one movie, the lists converted after a few or (late on) many: always the
+// lookup lists sorted ignoring case.
+void EntryDialogTest::listsFollowChangesAsAFreshSortShowsThem() {
+    std::mt19937 random(27);
+    const std::string a70(70, 'a');
+    const std::vector<std::string> odd = {a70 + "b", a70 + "A",  a70,        {"ab\0", 3},
+                                          "AB",      "abcdefg ", "Jennifer", "abcdefg\xE9"};
+    const auto movie = [&] {
+        RecordValues values{};
+        for (Field f : {Field::Actor1, Field::Actor2, Field::Actor3, Field::MovieType}) {
+            const std::size_t n = random() % 40;
+            values[FieldIndex(f)] = n < odd.size() ? odd[n] : "Jennifer " + std::to_string(n);
+        }
+        return values;
+    };
+    CSilentUI ui;
+    CCatalogue catalogue(ui);
+    for (int i = 0; i < 20; ++i) catalogue.Append(movie());
+    catalogue.RebuildLookupLists(false);
+    catalogue.RefreshEntryDialogLists(false);
+    CEntryListCache cache;
+    for (int step = 0; step < 600; ++step) {
+        const std::uint32_t record = random() % catalogue.Count();
+        catalogue.RemoveRecordsFromLookups({record});
+        catalogue.SetRecord(record, movie());
+        catalogue.AddChangedRecordToLookups(record);
+        catalogue.EndLookupChange();
+        if (step < 300 ? random() % 4 != 0 : step % 100 != 99) continue;
+        const EntryDialogEntries& shown = cache.Update(catalogue, nullptr);
+        for (std::size_t k = 0; k < kLookupCount; ++k) {
+            std::vector<std::string> sorted = catalogue.Lookup(LookupKind(k)).Entries();
+            std::ranges::sort(sorted, [](auto& a, auto& b) { return CompareNoCase(a, b) < 0; });
+            QStringList expected;
+            for (const std::string& entry : sorted) expected << ToQt(entry);
+            QCOMPARE(shown[k], expected);
+        }
+    }
 }
 
 void EntryDialogTest::untouchedValuesComeBackByteForByte() {

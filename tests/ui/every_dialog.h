@@ -24,7 +24,7 @@ inline std::vector<std::unique_ptr<QWidget>> EveryDialog(reelkeep::IOptionPicker
     using namespace reelkeep;
     const std::vector<QString> positions(10, QStringLiteral("Empty"));
     std::vector<std::unique_ptr<QWidget>> dialogs;
-    dialogs.push_back(std::make_unique<CEntryDialog>(EntryDialogLists{}));
+    dialogs.push_back(std::make_unique<CEntryDialog>(EntryDialogEntries{}));
     dialogs.push_back(std::make_unique<CDeleteDialog>("Are you sure?"));
     dialogs.push_back(std::make_unique<CFindDialog>(FindSettings{}));
     dialogs.push_back(std::make_unique<CCustomHeadingsDialog>(HeadingTexts{}));

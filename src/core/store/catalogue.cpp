@@ -1,12 +1,14 @@
 #include "catalogue.h"
 
 #include <algorithm>
+#include <atomic>
 #include <new>
 #include <utility>
 
 #include "key_sorts.h"
 #include "messages.h"
 #include "side_by_side.h"
+#include "text_compare.h"
 #include "ui_interface.h"
 
 namespace reelkeep {
@@ -27,17 +29,59 @@ int SlotOf(Field f) {
     return 0;
 }
 
-// The places of a list's entries in order of first appearance, the order the entry dialog's
-// copies keep whether or not the list was sorted.
-std::vector<std::size_t> InKeyOrder(const CLookupList& list) {
-    std::vector<std::size_t> places(list.size());
-    for (std::size_t i = 0; i < places.size(); ++i) places[i] = i;
-    if (list.Sorted()) {
-        std::sort(places.begin(), places.end(), [&](std::size_t a, std::size_t b) {
-            return list.FirstKey(a) < list.FirstKey(b);
-        });
+// Cap on the changes kept per entry dialog list: a copy further behind is made anew, which then
+// costs about what following that many changes would.
+constexpr std::size_t kMaxLoggedChanges = 64;
+
+// Fills are numbered across every catalogue of the process (one may be read on another
+// thread), so that a copy never takes another catalogue's list for the one it came from.
+std::atomic<std::uint64_t> lastEntryListFill{0};
+
+// Eight bytes of a value from offset, folded, big-endian, so that unequal keys order values
+// as CompareNoCase does; past its end a value reads zero bytes, below every byte but a zero one,
+// whose tie CompareNoCase settles.
+std::uint64_t FoldedBytes(const std::string& value, std::size_t offset) {
+    std::uint64_t key = 0;
+    for (std::size_t i = offset; i < offset + 8; ++i) {
+        const auto byte = i < value.size() ? static_cast<unsigned char>(FoldChar(value[i])) : 0;
+        key = (key << 8) | byte;
     }
-    return places;
+    return key;
+}
+
+using KeyedEntries = std::vector<std::pair<std::uint64_t, const std::string*>>;
+
+// Sorts values that agree ignoring case in their first offset bytes by the next eight, then each
+// run that agrees in those too by the eight after, and so on: a sort of some 300,000 actors,
+// most of which share their first eight bytes with others (first names), mostly compares keys
+// held side by side. Runs of long values sharing a long beginning are left to CompareNoCase.
+void SortFrom(KeyedEntries::iterator first, KeyedEntries::iterator last, std::size_t offset) {
+    constexpr std::size_t kKeyedBytes = 64;
+    if (offset >= kKeyedBytes) {
+        std::sort(first, last, [](const auto& a, const auto& b) {
+            return CompareNoCase(*a.second, *b.second) < 0;
+        });
+        return;
+    }
+    for (auto it = first; it != last; ++it) it->first = FoldedBytes(*it->second, offset);
+    std::sort(first, last, [](const auto& a, const auto& b) { return a.first < b.first; });
+    while (first != last) {
+        const auto run =
+            std::find_if(first, last, [&](const auto& e) { return e.first != first->first; });
+        const bool goesOn =
+            std::any_of(first, run, [&](const auto& e) { return e.second->size() > offset + 8; });
+        if (run - first > 1) SortFrom(first, run, goesOn ? offset + 8 : kKeyedBytes);
+        first = run;
+    }
+}
+
+// A list's entries in the order the entry dialog shows them.
+KeyedEntries InShownOrder(const CLookupList& list) {
+    KeyedEntries keyed;
+    keyed.reserve(list.size());
+    for (const std::string& entry : list.Entries()) keyed.emplace_back(0, &entry);
+    SortFrom(keyed.begin(), keyed.end(), 0);
+    return keyed;
 }
 
 bool MovieTypeLess(const std::string& a, const std::string& b) { return BlanksLastLess(a, b); }
@@ -100,6 +144,8 @@ void CCatalogue::TakeFrom(CCatalogue&& other) {
     lookupsMatch_ = other.lookupsMatch_;
     entryLists_ = std::move(other.entryLists_);
     entryListStale_ = other.entryListStale_;
+    entryListFill_ = other.entryListFill_;
+    entryListChanges_ = std::move(other.entryListChanges_);
     typesChanged_ = other.typesChanged_;
 }
 
@@ -107,7 +153,10 @@ void CCatalogue::ClearLookups() {
     for (auto& list : lookups_) list.Clear();
     lookupsMatch_ = false;
     // The entry dialog must not offer the values of a catalogue that is gone.
-    for (auto& list : entryLists_) list.clear();
+    for (std::size_t k = 0; k < kLookupCount; ++k) {
+        entryLists_[k].clear();
+        NewEntryListFill(k);
+    }
 }
 
 void CCatalogue::AddToLookup(LookupKind kind, std::string_view value, SourceKey key) {
@@ -125,7 +174,23 @@ void CCatalogue::AddRecordToLookups(std::uint32_t record) {
     }
 }
 
-void CCatalogue::FollowEdit(LookupKind kind, ListEdit edit) {
+void CCatalogue::NewEntryListFill(std::size_t k) {
+    entryListFill_[k] = ++lastEntryListFill;
+    entryListChanges_[k].clear();
+}
+
+void CCatalogue::LogEntryListChange(std::size_t k, std::size_t place, const std::string* arriving) {
+    std::vector<EntryListChange>& changes = entryListChanges_[k];
+    if (changes.size() == kMaxLoggedChanges) return NewEntryListFill(k);
+    try {
+        changes.push_back({place, arriving != nullptr, arriving ? *arriving : std::string()});
+    } catch (const std::bad_alloc&) {
+        // A copy that cannot learn the change is made anew.
+        NewEntryListFill(k);
+    }
+}
+
+void CCatalogue::FollowEdit(LookupKind kind, ListEdit edit, std::string_view value) {
     if (edit.erased == ListEdit::kNone && edit.inserted == ListEdit::kNone) return;
     const std::size_t k = Index(kind);
     if (kind == LookupKind::MovieTypes) typesChanged_ = true;
@@ -133,15 +198,30 @@ void CCatalogue::FollowEdit(LookupKind kind, ListEdit edit) {
     const CLookupList& list = lookups_[k];
     const std::size_t added = edit.inserted != ListEdit::kNone ? 1 : 0;
     const std::size_t gone = edit.erased != ListEdit::kNone ? 1 : 0;
-    // A sorted list's copy is in order of first appearance, and a copy cut short by lack of
-    // memory cannot follow place by place: both are copied whole at the end.
-    if (entryListStale_[k] || list.Sorted() || copy.size() + added != list.size() + gone) {
+    // A copy cut short by lack of memory cannot follow entry by entry: it is copied whole at the
+    // end.
+    if (entryListStale_[k] || copy.size() + added != list.size() + gone) {
         entryListStale_[k] = true;
         return;
     }
-    if (gone) copy.erase(copy.begin() + static_cast<std::ptrdiff_t>(edit.erased));
+    // The entry that goes, arrives or takes another form is the one equal to value ignoring
+    // case, and the copy's order puts it at the same place either way.
+    const auto at = std::lower_bound(
+        copy.begin(), copy.end(), value,
+        [](const std::string& entry, std::string_view v) { return CompareNoCase(entry, v) < 0; });
+    const auto place = static_cast<std::size_t>(at - copy.begin());
+    if (gone) {
+        if (at == copy.end() || !EqualsNoCase(*at, value)) {
+            entryListStale_[k] = true;
+            return;
+        }
+        copy.erase(at);
+        LogEntryListChange(k, place, nullptr);
+    }
     if (added) {
-        copy.insert(copy.begin() + static_cast<std::ptrdiff_t>(edit.inserted), list[edit.inserted]);
+        const std::string& entry = list[edit.inserted];
+        copy.insert(copy.begin() + static_cast<std::ptrdiff_t>(place), entry);
+        LogEntryListChange(k, place, &entry);
     }
 }
 
@@ -174,8 +254,11 @@ void CCatalogue::RemoveRecordsFromLookups(const std::vector<std::uint32_t>& reco
             const auto next = [&, kind = kind](std::string_view value, SourceKey after) {
                 return NextSource(kind, value, after, records);
             };
-            FollowEdit(kind, lookups_[Index(kind)].RemoveOccurrence(
-                                 Value(record, field), SourceKeyOf(record, SlotOf(field)), next));
+            const std::string& value = Value(record, field);
+            FollowEdit(kind,
+                       lookups_[Index(kind)].RemoveOccurrence(
+                           value, SourceKeyOf(record, SlotOf(field)), next),
+                       value);
         }
     }
 }
@@ -183,8 +266,10 @@ void CCatalogue::RemoveRecordsFromLookups(const std::vector<std::uint32_t>& reco
 void CCatalogue::AddChangedRecordToLookups(std::uint32_t record) {
     KeepMovieTypesSorted();
     for (const auto& [kind, field] : kLookupSources) {
-        FollowEdit(kind, lookups_[Index(kind)].AddOccurrence(Value(record, field),
-                                                             SourceKeyOf(record, SlotOf(field))));
+        const std::string& value = Value(record, field);
+        FollowEdit(kind,
+                   lookups_[Index(kind)].AddOccurrence(value, SourceKeyOf(record, SlotOf(field))),
+                   value);
     }
 }
 
@@ -202,11 +287,8 @@ bool CCatalogue::EndLookupChange() {
     for (std::size_t k = 0; k < kLookupCount; ++k) {
         if (!entryListStale_[k]) continue;
         entryListStale_[k] = false;
-        const CLookupList& list = lookups_[k];
-        std::vector<std::string> copy;
-        copy.reserve(list.size());
-        for (const std::size_t i : InKeyOrder(list)) copy.push_back(list[i]);
-        entryLists_[k].swap(copy);
+        CProgressScope unseen(ui_, {}, 0, false);
+        FillEntryList(k, unseen);
     }
     lookupsMatch_ = true;
     return std::exchange(typesChanged_, false);
@@ -264,25 +346,47 @@ void CCatalogue::SortMovieTypes(bool showProgress) {
     progress.StepTo(static_cast<std::uint32_t>(types.size() - 1));
 }
 
+void CCatalogue::FillEntryList(std::size_t k, CProgressScope& progress) {
+    const CLookupList& list = lookups_[k];
+    std::vector<std::string>& copy = entryLists_[k];
+    copy.clear();
+    copy.shrink_to_fit();
+    NewEntryListFill(k);
+    // Each entry is read in the list's order and copied to its place: read in the order shown,
+    // the values would be sought all over memory, which at a million movies is slower.
+    std::vector<std::uint32_t> placeOf;
+    try {
+        const KeyedEntries order = InShownOrder(list);
+        placeOf.resize(order.size());
+        for (std::size_t place = 0; place < order.size(); ++place) {
+            placeOf[static_cast<std::size_t>(order[place].second - list.Entries().data())] =
+                static_cast<std::uint32_t>(place);
+        }
+        copy.resize(list.size());
+    } catch (const std::bad_alloc&) {
+        copy.clear();
+        Warn(ui_, kNoMemoryMessages[k]);
+        return;
+    }
+    bool lost = false;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        try {
+            copy[placeOf[i]] = list[i];
+        } catch (const std::bad_alloc&) {
+            Warn(ui_, kNoMemoryMessages[k]);
+            lost = true;
+        }
+        progress.Step();
+    }
+    // No entry is empty, so the places of those lost are.
+    if (lost) std::erase_if(copy, [](const std::string& entry) { return entry.empty(); });
+}
+
 void CCatalogue::RefreshEntryDialogLists(bool showProgress) {
     std::uint32_t total = 0;
-    for (auto& list : entryLists_) {
-        list.clear();
-        list.shrink_to_fit();
-    }
     for (const auto& lookup : lookups_) total += static_cast<std::uint32_t>(lookup.size());
     CProgressScope progress(ui_, msg::kProgressDialogLists, total, showProgress);
-    for (std::size_t k = 0; k < kLookupCount; ++k) {
-        for (const std::size_t i : InKeyOrder(lookups_[k])) {
-            const std::string& entry = lookups_[k][i];
-            try {
-                entryLists_[k].push_back(entry);
-            } catch (const std::bad_alloc&) {
-                Warn(ui_, kNoMemoryMessages[k]);
-            }
-            progress.Step();
-        }
-    }
+    for (std::size_t k = 0; k < kLookupCount; ++k) FillEntryList(k, progress);
 }
 
 }  // namespace reelkeep

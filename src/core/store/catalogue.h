@@ -15,7 +15,23 @@
 
 namespace reelkeep {
 
+class CProgressScope;
 class IReelkeepUI;
+
+// One change of an entry dialog list, as a copy of it follows: the entry at place goes, or value
+// arrives there.
+struct EntryListChange {
+    std::size_t place = 0;
+    bool arrives = false;
+    std::string value;
+};
+
+// Where an entry dialog list stands: the fill it was last filled by (unique in the process) and
+// the number of changes since.
+struct EntryListVersion {
+    std::uint64_t fill = 0;
+    std::size_t changes = 0;
+};
 
 // The movies and the lookup lists drawn from them. The fifteen field arrays are always the same
 // length, and while LookupsMatchRecords() each lookup list holds exactly the distinct values of
@@ -84,15 +100,30 @@ public:
     void SortMovieTypes(bool showProgress);
     void ClearLookups();
 
-    // The entry dialog's copies of the lookup lists.
+    // The entry dialog's copies of the lookup lists, each sorted ignoring case as the dialog
+    // shows it (a strict order: no two entries of a list are equal ignoring case).
     const EntryDialogLists& EntryLists() const { return entryLists_; }
     void RefreshEntryDialogLists(bool showProgress);
+    // So that a converted copy of a list need not be made anew each time: the changes of each
+    // list since its last fill, oldest first. Too many changes start a new fill.
+    EntryListVersion EntryListVersionOf(LookupKind kind) const {
+        return {entryListFill_[Index(kind)], entryListChanges_[Index(kind)].size()};
+    }
+    const std::vector<EntryListChange>& EntryListChanges(LookupKind kind) const {
+        return entryListChanges_[Index(kind)];
+    }
 
 private:
     static constexpr std::size_t Index(LookupKind k) { return static_cast<std::size_t>(k); }
     void AddToLookup(LookupKind kind, std::string_view value, SourceKey key);
     void WarnLeftOut(LookupKind kind, std::uint32_t leftOut);
-    void FollowEdit(LookupKind kind, ListEdit edit);
+    // value is the text, equal to the entry ignoring case, whose occurrence made the edit.
+    void FollowEdit(LookupKind kind, ListEdit edit, std::string_view value);
+    void NewEntryListFill(std::size_t k);
+    // The entry dialog's copy of list k made anew; a value that cannot be copied is left out
+    // and its list's message shown.
+    void FillEntryList(std::size_t k, CProgressScope& progress);
+    void LogEntryListChange(std::size_t k, std::size_t place, const std::string* arriving);
     void KeepMovieTypesSorted();
     std::optional<std::pair<SourceKey, std::string_view>> NextSource(
         LookupKind kind, std::string_view value, SourceKey after,
@@ -106,6 +137,8 @@ private:
     EntryDialogLists entryLists_;
     // Entry dialog lists to copy whole at the end of a change, and whether the types changed.
     std::array<bool, kLookupCount> entryListStale_{};
+    std::array<std::uint64_t, kLookupCount> entryListFill_{};
+    std::array<std::vector<EntryListChange>, kLookupCount> entryListChanges_;
     bool typesChanged_ = false;
 };
 
