@@ -35,7 +35,7 @@ constexpr std::size_t kMaxLoggedChanges = 64;
 
 // Fills are numbered across every catalogue of the process (one may be read on another
 // thread), so that a copy never takes another catalogue's list for the one it came from.
-std::atomic<std::uint64_t> lastEntryListFill{0};
+std::atomic<std::uint64_t> g_lastEntryListFill{0};
 
 // Eight bytes of a value from offset, folded, big-endian, so that unequal keys order values
 // as CompareNoCase does; past its end a value reads zero bytes, below every byte but a zero one,
@@ -175,7 +175,7 @@ void CCatalogue::AddRecordToLookups(std::uint32_t record) {
 }
 
 void CCatalogue::NewEntryListFill(std::size_t k) {
-    entryListFill_[k] = ++lastEntryListFill;
+    entryListFill_[k] = ++g_lastEntryListFill;
     entryListChanges_[k].clear();
 }
 

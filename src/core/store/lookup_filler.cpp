@@ -13,7 +13,7 @@ constexpr std::uint32_t kRecordsBetweenStopChecks = 4096;
 }  // namespace
 
 std::uint32_t FillLookup(CLookupList& list, LookupKind kind, const FieldColumn& column,
-                         std::uint32_t count, std::stop_token stop) {
+                         std::uint32_t count, const std::stop_token& stop) {
     // The list's fields in slot order; a field a file did not hold has no values yet (they will
     // all be empty) and adds nothing.
     std::array<const std::vector<std::string>*, kActorSlotCount> sources{};
@@ -41,7 +41,7 @@ std::uint32_t FillLookup(CLookupList& list, LookupKind kind, const FieldColumn& 
 CLookupFiller::CLookupFiller(std::uint32_t count, FieldColumn column)
     : count_(count), column_(std::move(column)) {
     try {
-        thread_ = std::jthread([this](std::stop_token stop) { Fill(std::move(stop)); });
+        thread_ = std::jthread([this](const std::stop_token& stop) { Fill(stop); });
     } catch (const std::exception&) {
         // No second thread to be had: Finish fills the lists itself.
     }
@@ -83,7 +83,7 @@ bool CLookupFiller::Ready(LookupKind kind) const {
            });
 }
 
-void CLookupFiller::Fill(std::stop_token stop) {
+void CLookupFiller::Fill(const std::stop_token& stop) {
     std::array<bool, kLookupCount> done{};
     for (std::size_t left = kLookupCount; left > 0; --left) {
         std::size_t next = kLookupCount;

@@ -23,7 +23,7 @@ using FieldColumn = std::function<const std::vector<std::string>&(Field)>;
 // actor; returns how many found no room. A field without values (one a file did not hold) adds
 // nothing. Stops early once stop is requested.
 std::uint32_t FillLookup(CLookupList& list, LookupKind kind, const FieldColumn& column,
-                         std::uint32_t count, std::stop_token stop = {});
+                         std::uint32_t count, const std::stop_token& stop = {});
 
 // The lookup lists, filled on a second thread while a file is still being read: each list as
 // soon as the reading has all its fields, so that most of the work is done by the time the
@@ -49,7 +49,7 @@ public:
     void Stop();
 
 private:
-    void Fill(std::stop_token stop);
+    void Fill(const std::stop_token& stop);
     bool Ready(LookupKind kind) const;
 
     const std::uint32_t count_;
