@@ -41,7 +41,14 @@ std::uint32_t FillLookup(CLookupList& list, LookupKind kind, const FieldColumn& 
 CLookupFiller::CLookupFiller(std::uint32_t count, FieldColumn column)
     : count_(count), column_(std::move(column)) {
     try {
-        thread_ = std::jthread([this](const std::stop_token& stop) { Fill(stop); });
+        thread_ = std::jthread([this](const std::stop_token& stop) {
+            // Whatever ends the filling is told where Finish is waited for, never a crash here.
+            try {
+                Fill(stop);
+            } catch (...) {
+                failure_ = std::current_exception();
+            }
+        });
     } catch (const std::exception&) {
         // No second thread to be had: Finish fills the lists itself.
     }
@@ -74,6 +81,7 @@ CLookupFiller::Lists CLookupFiller::Finish() {
     } else {
         Fill({});
     }
+    if (failure_) std::rethrow_exception(failure_);
     return std::move(filled_);
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <condition_variable>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <stop_token>
@@ -44,6 +45,7 @@ public:
     // The field's array is read whole.
     void FieldRead(Field f);
     // Every field that was to come has come (those that did not are empty): waits for the lists.
+    // Throws what stopped the filling, if anything did.
     Lists Finish();
     // Stops the filling and waits for the thread to let go of the fields.
     void Stop();
@@ -59,6 +61,7 @@ private:
     std::condition_variable_any fieldCame_;
     std::array<bool, kFieldCount> read_{};
     bool allRead_ = false;
+    std::exception_ptr failure_;
     std::jthread thread_;
 };
 
